@@ -1,0 +1,99 @@
+/*
+** Variant: the dynamically typed value that crosses the database engine and
+** the utilities.
+**
+** Subtypes, as the platform's variant has them:
+**   Empty     never assigned
+**   Null      no value (a NULL column)
+**   Boolean   True is -1 as a number, False 0
+**   Integer   16-bit signed
+**   Long      32-bit signed
+**   Currency  signed 64-bit count of ten-thousandths
+**   Double    IEEE double
+**   Date      day serial as a double: 0 = 30 December 1899 midnight, the
+**             fraction is the time of day
+**   String    UTF-8 text
+**
+** The conversions here are the invariant ones the engine needs: numbers are
+** written with "." as decimal point and without a trailing ".0", as the
+** engine writes them. Text forms that follow the regional settings live with
+** the regional runtime, not here.
+**
+** Failing conversions raise AppError 13 (type mismatch) or 6 (overflow), the
+** numbers the language run time uses.
+*/
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <variant>
+
+enum class VarType { Empty, Null, Boolean, Integer, Long, Currency, Double, Date, String };
+
+class Variant {
+ public:
+  Variant() = default;  // Empty
+  Variant(bool b) : value_(BoolBox{b}) {}
+  Variant(int16_t i) : value_(i) {}
+  Variant(int32_t l) : value_(l) {}
+  Variant(double d) : value_(d) {}
+  Variant(const char* s) : value_(std::string(s)) {}
+  Variant(std::string s) : value_(std::move(s)) {}
+
+  static Variant Null() { return Variant(NullBox{}); }
+  static Variant FromCurrency(int64_t tenThousandths) { return Variant(CurrencyBox{tenThousandths}); }
+  static Variant FromDate(double serial) { return Variant(DateBox{serial}); }
+  // A Currency from a number, rounded half away from zero to four decimals.
+  static Variant CurrencyFromDouble(double value);
+
+  VarType Type() const;
+  bool IsEmpty() const { return Type() == VarType::Empty; }
+  bool IsNull() const { return Type() == VarType::Null; }
+  bool IsNumeric() const;  // Boolean, Integer, Long, Currency, Double, Date
+
+  // Raw access for the subtype held; raise 13 on another subtype.
+  int64_t CurrencyValue() const;  // ten-thousandths
+  double DateValue() const;       // day serial
+
+  // Conversions. Empty converts as 0 / False / ""; Null raises 94 ("Uso no
+  // válido de Null"); ToStringOrEmpty gives "" for Null instead. Numbers
+  // round half to even when made whole, as the run time does.
+  bool ToBool() const;
+  int16_t ToInteger() const;
+  int32_t ToLong() const;
+  double ToDouble() const;
+  std::string ToString() const;
+  std::string ToStringOrEmpty() const { return IsNull() ? std::string() : ToString(); }
+
+  // Strict equality of subtype and value (Integer 1 differs from Long 1).
+  bool operator==(const Variant& other) const;
+
+ private:
+  struct NullBox {
+    bool operator==(const NullBox&) const = default;
+  };
+  struct BoolBox {
+    bool v;
+    bool operator==(const BoolBox&) const = default;
+  };
+  struct CurrencyBox {
+    int64_t v;
+    bool operator==(const CurrencyBox&) const = default;
+  };
+  struct DateBox {
+    double v;
+    bool operator==(const DateBox&) const = default;
+  };
+  explicit Variant(NullBox b) : value_(b) {}
+  explicit Variant(CurrencyBox b) : value_(b) {}
+  explicit Variant(DateBox b) : value_(b) {}
+
+  std::variant<std::monostate, NullBox, BoolBox, int16_t, int32_t, CurrencyBox, double, DateBox,
+               std::string>
+      value_;
+};
+
+// Writes a number as the engine writes it: up to 15 significant digits, "."
+// as decimal point, no trailing zeros, no exponent for ordinary magnitudes
+// (5, 2.5, -0.125, 1E+20).
+std::string FormatEngineNumber(double value);
