@@ -1,0 +1,49 @@
+/*
+** Field: one column of a record set or of a table definition.
+**
+** A record-set field reads and writes the current row of its record set;
+** writing is allowed between AddNew or Edit and Update, as in DAO. A
+** table-definition field only describes the column (Name, Type, Size).
+** A Field is a light handle: copies refer to the same record set.
+*/
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "common/Variant.h"
+
+namespace dao {
+
+class RecordsetState;
+
+class Field {
+ public:
+  Field(std::string name, int type, int size) : name_(std::move(name)), type_(type), size_(size) {}
+
+  const std::string& Name() const { return name_; }
+  int Type() const { return type_; }  // dbText, dbLong, ... (JetTypes.h); 0 for an untyped expression
+  int Size() const { return size_; }
+
+  // The current row's value, with the subtype of the column's type, Null
+  // when empty. 3021 without a current row; 3420 on a closed record set.
+  Variant Value() const;
+
+  // Sets the value of the row being added or edited; the value is converted
+  // to the column's type (3421 when it cannot be). 3020 outside AddNew/Edit;
+  // 3027 on a read-only record set; 3163 for text longer than the column.
+  void SetValue(const Variant& value);
+
+ private:
+  friend class Recordset;
+  Field(std::shared_ptr<RecordsetState> rs, int index, std::string name, int type, int size)
+      : rs_(std::move(rs)), index_(index), name_(std::move(name)), type_(type), size_(size) {}
+
+  std::shared_ptr<RecordsetState> rs_;
+  int index_ = -1;
+  std::string name_;
+  int type_ = 0;
+  int size_ = 0;
+};
+
+}  // namespace dao
