@@ -37,9 +37,12 @@ class Database {
   // A query, or a bare table name (all its rows, updatable).
   Recordset OpenRecordset(std::string_view source, int type = dbOpenDynaset);
 
-  TableDefs& TableDefs();
+  dao::TableDefs& TableDefs();
   TableDef CreateTableDef(std::string name, std::string sourceTableName = "",
                           std::string connect = "");
+
+  // SQLite's integrity check of the file: "ok" when sound.
+  std::string CheckIntegrity();
 
   // Releases the file; record sets of the database are closed with it.
   // Closing a closed handle does nothing.

@@ -1,0 +1,23 @@
+/*
+** SqliteHandles: owning wrappers of SQLite's connection and statement
+** handles, so that no path through the engine leaks one.
+*/
+#pragma once
+
+#include <sqlite3.h>
+
+#include <memory>
+
+namespace dao {
+
+struct SqliteCloser {
+  void operator()(sqlite3* db) const { sqlite3_close_v2(db); }
+};
+struct SqliteFinalizer {
+  void operator()(sqlite3_stmt* stmt) const { sqlite3_finalize(stmt); }
+};
+
+using SqliteConnection = std::unique_ptr<sqlite3, SqliteCloser>;
+using SqliteStatement = std::unique_ptr<sqlite3_stmt, SqliteFinalizer>;
+
+}  // namespace dao

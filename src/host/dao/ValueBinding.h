@@ -1,0 +1,27 @@
+/*
+** ValueBinding: moves values between Variants and SQLite.
+**
+** Reading gives the subtype of the column's Jet type (LONG -> Long,
+** INTEGER -> Integer, TEXT -> String, LOGICAL -> Boolean, CURRENCY ->
+** Currency rounded to four decimals, DATE -> Date, DOUBLE -> Double), Null
+** when empty. An expression column (type 0) gives Long for a whole number
+** that fits 32 bits, Double for any other number, String for text.
+** Writing converts a value to the column's type first, raising the engine's
+** errors: 3421 when it cannot be converted, 3349 when a number does not fit,
+** 3163 when a text is longer than the column.
+*/
+#pragma once
+
+#include <sqlite3.h>
+
+#include <string>
+
+#include "common/Variant.h"
+
+namespace dao {
+
+Variant ReadValue(sqlite3_stmt* stmt, int column, int jetType);
+void BindValue(sqlite3_stmt* stmt, int index, const Variant& value);
+Variant ConvertForColumn(const Variant& value, int jetType, int size, const std::string& name);
+
+}  // namespace dao
