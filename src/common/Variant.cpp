@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
+#include <ostream>
 
 #include "common/AppError.h"
 
@@ -246,3 +247,11 @@ std::string Variant::ToString() const {
 }
 
 bool Variant::operator==(const Variant& other) const { return value_ == other.value_; }
+
+std::ostream& operator<<(std::ostream& out, const Variant& v) {
+  static const char* const kNames[] = {"Empty", "Null",   "Boolean", "Integer", "Long",
+                                       "Currency", "Double", "Date",    "String"};
+  out << kNames[static_cast<int>(v.Type())];
+  if (!v.IsEmpty() && !v.IsNull()) out << '(' << v.ToString() << ')';
+  return out;
+}

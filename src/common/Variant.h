@@ -25,6 +25,7 @@
 #pragma once
 
 #include <cstdint>
+#include <iosfwd>
 #include <string>
 #include <variant>
 
@@ -92,6 +93,9 @@ class Variant {
                std::string>
       value_;
 };
+
+// For diagnostics and test messages: the subtype and the value.
+std::ostream& operator<<(std::ostream& out, const Variant& v);
 
 // Writes a number as the engine writes it: up to 15 significant digits, "."
 // as decimal point, no trailing zeros, no exponent for ordinary magnitudes

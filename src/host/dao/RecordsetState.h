@@ -43,9 +43,18 @@ class RecordsetState {
   bool IsOpen() const { return stmt_ != nullptr; }
   void Close();
 
-  bool Eof() const { return eof_; }
-  bool Bof() const { return bof_; }
-  long RecordCount() const { return visited_; }
+  bool Eof() const {
+    EnsureOpen();
+    return eof_;
+  }
+  bool Bof() const {
+    EnsureOpen();
+    return bof_;
+  }
+  long RecordCount() const {
+    EnsureOpen();
+    return visited_;
+  }
   int Type() const { return type_; }
   bool Updatable() const { return updatable_; }
   int EditMode() const { return editMode_; }
