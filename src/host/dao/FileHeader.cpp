@@ -72,6 +72,11 @@ FileHeader FileHeader::ReadFrom(const std::string& path) {
   std::array<unsigned char, kSize> block{};
   in.read(reinterpret_cast<char*>(block.data()), kSize);
   if (in.gcount() != kSize) Unrecognized(path);
+  return Decode(block, path);
+}
+
+FileHeader FileHeader::Decode(const std::array<unsigned char, kSize>& block,
+                              const std::string& path) {
   if (block[0] != 0 || std::memcmp(block.data() + 1, kSignature, sizeof kSignature) != 0) {
     Unrecognized(path);
   }

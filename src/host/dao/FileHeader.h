@@ -44,6 +44,9 @@ class FileHeader {
   // signature, an unknown version: a scrambled or foreign file).
   static FileHeader ReadFrom(const std::string& path);
 
+  // Checks a header block already read; `path` names the file in errors.
+  static FileHeader Decode(const std::array<unsigned char, kSize>& block, const std::string& path);
+
   // True when `password` opens the file.
   bool Accepts(const std::string& password) const;
   bool HasPassword() const { return (flags_ & 1) != 0; }

@@ -1,0 +1,166 @@
+// ClsKolm: installation path, opening of plain and scrambled databases, and
+// the scrambling itself.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <memory>
+
+#include "host/ClsKolm.h"
+#include "host/PathSeparator.h"
+#include "host/RecordingMessageBox.h"
+#include "host/dao/DBEngine.h"
+#include "support/TempDir.h"
+
+namespace {
+
+class ClsKolmTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    boxes = std::make_shared<RecordingMessageBox>();
+    previous = MessageBoxService::Install(boxes);
+    path = dir.File("VORA12.mdb");
+    dao::Database db = dao::DBEngine::CreateDatabase(path, "wePlorKadviM");
+    db.Execute("CREATE TABLE t (a LONG)");
+    db.Execute("INSERT INTO t (a) VALUES (7)");
+    db.Close();
+  }
+  void TearDown() override { MessageBoxService::Install(previous); }
+
+  void WriteWindowsFile(const std::string& content) {
+    std::filesystem::create_directories(dir.Path() / "windows");
+    std::ofstream(dir.Path() / "windows" / "novuPath.sys", std::ios::binary) << content;
+    ::setenv("WINDIR", (dir.Path() / "windows").c_str(), 1);
+  }
+
+  TempDir dir;
+  std::string path;
+  std::shared_ptr<RecordingMessageBox> boxes;
+  std::shared_ptr<MessageBoxService> previous;
+  ClsKolm kolm;
+};
+
+}  // namespace
+
+TEST_F(ClsKolmTest, PasswordFragment) { EXPECT_EQ(kolm.DarPWD(), ";PWD=wePlorKadviM"); }
+
+TEST_F(ClsKolmTest, PathFileFirstLineIsReturnedUnchanged) {
+  WriteWindowsFile("D:\\Aplicativos\r\nsegunda linea\r\n");
+  EXPECT_EQ(kolm.DarPathNOVU(), "D:\\Aplicativos");
+  WriteWindowsFile("D:\\Aplicativos\\\n");
+  EXPECT_EQ(kolm.DarPathNOVU(), "D:\\Aplicativos\\");  // callers then double the separator
+  WriteWindowsFile("  /opt/novu  ");
+  EXPECT_EQ(kolm.DarPathNOVU(), "  /opt/novu  ");
+}
+
+TEST_F(ClsKolmTest, MissingOrEmptyPathFileNamesThePath) {
+  WriteWindowsFile("");
+  const std::string expected = (dir.Path() / "windows").string() + kPathSeparatorText + "novuPath.sys";
+  try {
+    kolm.DarPathNOVU();
+    FAIL() << "an empty file must raise";
+  } catch (const AppError& e) {
+    EXPECT_EQ(e.Number(), 62);
+    EXPECT_NE(e.Description().find(expected), std::string::npos) << e.Description();
+  }
+  std::filesystem::remove(expected);
+  try {
+    kolm.DarPathNOVU();
+    FAIL() << "a missing file must raise";
+  } catch (const AppError& e) {
+    EXPECT_EQ(e.Number(), 53);
+    EXPECT_NE(e.Description().find(expected), std::string::npos) << e.Description();
+  }
+}
+
+TEST_F(ClsKolmTest, PlainDatabaseOpensUntouchedAndIsLeftScrambledByALaterToggle) {
+  auto before = ReadBytes(path);
+  dao::Database db;
+  ASSERT_TRUE(kolm.AbrirBaseMdb(path, db));
+  EXPECT_EQ(ReadBytes(path), before);
+  kolm.encriptoDesencripto(path);
+  db.Close();
+  auto after = ReadBytes(path);
+  EXPECT_NE(after[0], 0);
+  int changed = 0;
+  for (size_t i = 0; i < after.size(); i++) changed += after[i] != before[i];
+  EXPECT_EQ(changed, 40);
+  EXPECT_TRUE(boxes->Boxes().empty());
+}
+
+TEST_F(ClsKolmTest, ScrambledDatabaseIsUnscrambledThenOpened) {
+  auto plain = ReadBytes(path);
+  kolm.encriptoDesencripto(path);
+  kolm.encriptoDesencripto(path);
+  EXPECT_EQ(ReadBytes(path), plain);  // twice restores byte for byte
+  kolm.encriptoDesencripto(path);
+  dao::Database db;
+  ASSERT_TRUE(kolm.AbrirBaseMdb(path, db));
+  EXPECT_EQ(ReadBytes(path), plain);
+  dao::Recordset rs = db.OpenRecordset("select a from t");
+  EXPECT_EQ(rs.Fields(0).Value().ToLong(), 7);
+}
+
+TEST_F(ClsKolmTest, ReadOnlyFileIsOpenedReadWrite) {
+  std::filesystem::permissions(path, std::filesystem::perms::owner_read);
+  dao::Database db;
+  ASSERT_TRUE(kolm.AbrirBaseMdb(path, db));
+  db.Execute("INSERT INTO t (a) VALUES (8)");
+  EXPECT_TRUE((std::filesystem::status(path).permissions() & std::filesystem::perms::owner_write) !=
+              std::filesystem::perms::none);
+}
+
+TEST_F(ClsKolmTest, FailedOpenShowsTheDescriptionKeepsTheHandleAndTheFile) {
+  dao::Database held;
+  ASSERT_TRUE(kolm.AbrirBaseMdb(path, held));
+  std::string other = dir.File("otra.mdb");
+  dao::DBEngine::CreateDatabase(other, "otraClave").Close();
+  ClsKolm scrambler;
+  scrambler.encriptoDesencripto(other);
+  auto before = ReadBytes(other);
+
+  EXPECT_FALSE(kolm.AbrirBaseMdb(other, held));  // wrong password, after unscrambling
+  EXPECT_EQ(ReadBytes(other), before);            // scrambled back, byte for byte
+  EXPECT_TRUE(held.IsOpen());
+  EXPECT_EQ(held.Name(), path);
+  ASSERT_EQ(boxes->Boxes().size(), 1u);
+  EXPECT_EQ(boxes->Boxes()[0].text, kolm.LastError()->Description());
+  EXPECT_EQ(boxes->Boxes()[0].style, 0);
+  EXPECT_EQ(boxes->Boxes()[0].title, "Remendor");
+  EXPECT_EQ(kolm.LastError()->Number(), 3031);
+
+  EXPECT_FALSE(kolm.AbrirBaseMdb(dir.File("falta.mdb"), held));
+  EXPECT_EQ(boxes->Boxes().size(), 2u);
+  EXPECT_NE(boxes->Boxes()[1].text.find("falta.mdb"), std::string::npos);
+  EXPECT_EQ(held.Name(), path);
+
+  // A foreign file pointed at by mistake is never damaged.
+  std::string foreign = dir.File("carta.txt");
+  WriteBytes(foreign, std::vector<unsigned char>(1000, 'A'));
+  auto text = ReadBytes(foreign);
+  EXPECT_FALSE(kolm.AbrirBaseMdb(foreign, held));
+  EXPECT_EQ(ReadBytes(foreign), text);
+}
+
+TEST_F(ClsKolmTest, ScramblingIsAllOrNothing) {
+  std::string small = dir.File("corto.mdb");
+  WriteBytes(small, std::vector<unsigned char>(390, 1));
+  kolm.encriptoDesencripto(small);
+  EXPECT_TRUE(kolm.LastScrambleFailed());
+  EXPECT_EQ(ReadBytes(small), std::vector<unsigned char>(390, 1));
+  ASSERT_EQ(boxes->Boxes().size(), 1u);
+  EXPECT_EQ(boxes->Boxes()[0].text, "Ha ocurrido un error al desencriptar la base de datos");
+
+  std::string exact = dir.File("justo.mdb");
+  WriteBytes(exact, std::vector<unsigned char>(391, 0));
+  kolm.encriptoDesencripto(exact);
+  EXPECT_FALSE(kolm.LastScrambleFailed());
+  auto bytes = ReadBytes(exact);
+  EXPECT_EQ(bytes[390], 0x3B);
+  EXPECT_EQ(bytes[389], 0);
+
+  kolm.encriptoDesencripto(dir.File("falta.mdb"));
+  EXPECT_TRUE(kolm.LastScrambleFailed());
+  EXPECT_EQ(boxes->Boxes().size(), 2u);
+}

@@ -1,0 +1,124 @@
+// The built remendor-db, run as support staff run it.
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "support/RunTool.h"
+
+namespace {
+
+class RemendorDb : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    base = dir.File("base.mdb");
+    script = dir.File("crear.sql");
+    std::ofstream(script) << "-- tabla de prueba\n"
+                             "CREATE TABLE Personas (Nombre TEXT (20), Edad LONG);\n"
+                             "INSERT INTO Personas (Nombre, Edad)\n"
+                             "  VALUES ('Ana, \"la jefa\"', 41);\n"
+                             "INSERT INTO Personas (Nombre) VALUES ('Ñandú');\n";
+    ToolResult r = RunTool("remendor-db", {"create", base, script});
+    ASSERT_EQ(r.status, 0) << r.err;
+  }
+  TempDir dir;
+  std::string base, script;
+};
+
+}  // namespace
+
+TEST_F(RemendorDb, QueryAsTableAndAsCsv) {
+  ToolResult t = RunTool("remendor-db", {"query", base, "select * from Personas order by Edad"});
+  ASSERT_EQ(t.status, 0) << t.err;
+  EXPECT_EQ(t.out,
+            "Nombre         | Edad\n"
+            "---------------+-----\n"
+            "Ñandú          | Null\n"
+            "Ana, \"la jefa\" | 41\n"
+            "(2 filas)\n");
+  ToolResult c =
+      RunTool("remendor-db", {"query", "--csv", base, "select * from Personas order by Edad"});
+  ASSERT_EQ(c.status, 0) << c.err;
+  EXPECT_EQ(c.out, "Nombre,Edad\r\nÑandú,\r\n\"Ana, \"\"la jefa\"\"\",41\r\n");
+}
+
+TEST_F(RemendorDb, ExecTablesAndStatus) {
+  ToolResult e = RunTool("remendor-db", {"exec", base, "update Personas set Edad = 1"});
+  ASSERT_EQ(e.status, 0) << e.err;
+  EXPECT_EQ(e.out, "2\n");
+  ToolResult t = RunTool("remendor-db", {"tables", base});
+  ASSERT_EQ(t.status, 0) << t.err;
+  EXPECT_EQ(t.out, "Personas\n    Nombre TEXT (20)\n    Edad LONG\n");
+
+  ToolResult plain = RunTool("remendor-db", {"status", base});
+  EXPECT_NE(plain.out.find("Base de datos del motor: sí"), std::string::npos);
+  EXPECT_NE(plain.out.find("Estado: sin encriptar"), std::string::npos);
+  EXPECT_NE(plain.out.find("Contraseña: aceptada"), std::string::npos);
+  ToolResult wrong = RunTool("remendor-db", {"--password", "otra", "status", base});
+  EXPECT_NE(wrong.out.find("Contraseña: rechazada"), std::string::npos);
+
+  ASSERT_EQ(RunTool("remendor-db", {"scramble", base}).status, 0);
+  ToolResult scrambled = RunTool("remendor-db", {"status", base});
+  EXPECT_NE(scrambled.out.find("Estado: encriptada"), std::string::npos);
+  EXPECT_NE(scrambled.out.find("Contraseña: aceptada"), std::string::npos);
+
+  std::string foreign = dir.File("texto.mdb");
+  std::ofstream(foreign) << "no soy una base";
+  ToolResult f = RunTool("remendor-db", {"status", foreign});
+  EXPECT_EQ(f.status, 0);
+  EXPECT_NE(f.out.find("Base de datos del motor: no"), std::string::npos);
+}
+
+TEST_F(RemendorDb, ScrambledFilesAreLeftScrambled) {
+  ASSERT_EQ(RunTool("remendor-db", {"scramble", base}).status, 0);
+  auto before = ReadBytes(base);
+  ToolResult q = RunTool("remendor-db", {"query", base, "select count(*) from Personas"});
+  ASSERT_EQ(q.status, 0) << q.err;
+  EXPECT_EQ(ReadBytes(base), before);
+  ToolResult e = RunTool("remendor-db", {"exec", base, "delete from Personas where Edad = 41"});
+  ASSERT_EQ(e.status, 0) << e.err;
+  EXPECT_NE(ReadBytes(base)[0], 0);
+}
+
+TEST_F(RemendorDb, FailuresExitNonZeroWithOneLineAndLeaveTheFile) {
+  ASSERT_EQ(RunTool("remendor-db", {"scramble", base}).status, 0);
+  auto before = ReadBytes(base);
+  struct Case {
+    std::vector<std::string> args;
+    std::string expected;
+  };
+  std::vector<Case> cases = {
+      {{"--password", "otra", "query", base, "select * from Personas"}, "error 3031: "},
+      {{"query", base, "select * from Nada"}, "error 3078: "},
+      {{"exec", base, "CREATE TABLE Personas (x LONG)"}, "error 3010: "},
+      {{"exec", base, "INSERT INTO Personas (Nombre) VALUES ('un nombre demasiado largo')"},
+       "error 3163: "},
+      {{"query", dir.File("falta.mdb"), "select 1"}, "falta.mdb"},
+  };
+  for (const Case& c : cases) {
+    ToolResult r = RunTool("remendor-db", c.args);
+    EXPECT_EQ(r.status, 1) << c.args.back();
+    EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+    EXPECT_NE(r.err.find(c.expected), std::string::npos) << r.err;
+    EXPECT_EQ(ReadBytes(base), before) << c.args.back();
+  }
+  std::string foreign = dir.File("texto.mdb");
+  std::ofstream(foreign) << std::string(500, 'x');
+  auto text = ReadBytes(foreign);
+  ToolResult r = RunTool("remendor-db", {"tables", foreign});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("error 3343: "), std::string::npos) << r.err;
+  EXPECT_EQ(ReadBytes(foreign), text);
+
+  EXPECT_EQ(RunTool("remendor-db", {"query", base}).status, 2);
+  EXPECT_EQ(RunTool("remendor-db", {}).status, 2);
+}
+
+TEST_F(RemendorDb, FailedScriptLeavesNoFileBehind) {
+  std::string bad = dir.File("malo.sql");
+  std::ofstream(bad) << "CREATE TABLE A (x LONG);\n\nINSERT INTO Falta (x) VALUES (1);\n";
+  std::string target = dir.File("nueva.mdb");
+  ToolResult r = RunTool("remendor-db", {"create", target, bad});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find(":3: "), std::string::npos) << r.err;
+  EXPECT_FALSE(std::filesystem::exists(target));
+}

@@ -1,0 +1,138 @@
+/*
+** The commands of remendor-db. See DbTool.h.
+*/
+#include "DbTool.h"
+
+#include <array>
+#include <cstdio>
+#include <fstream>
+
+#include "RowPrinter.h"
+#include "ScriptReader.h"
+#include "host/dao/DBEngine.h"
+#include "host/dao/FileHeader.h"
+#include "host/dao/JetTypes.h"
+
+namespace {
+
+constexpr int kFileAccessError = 75;
+
+bool FirstByteNonZero(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  char c = 0;
+  return in.get(c) && c != 0;
+}
+
+// A database opened through ClsKolm; its scrambling is put back as found
+// when it goes out of scope.
+class OpenedFile {
+ public:
+  OpenedFile(ClsKolm& kolm, const std::string& path) : kolm_(kolm), path_(path) {
+    scrambled_ = FirstByteNonZero(path);
+    if (!kolm_.AbrirBaseMdb(path, db)) throw *kolm_.LastError();
+  }
+  ~OpenedFile() {
+    db.Close();
+    if (scrambled_) kolm_.encriptoDesencripto(path_);
+  }
+  OpenedFile(const OpenedFile&) = delete;
+  OpenedFile& operator=(const OpenedFile&) = delete;
+
+  dao::Database db;
+
+ private:
+  ClsKolm& kolm_;
+  std::string path_;
+  bool scrambled_ = false;
+};
+
+}  // namespace
+
+void RunScript(dao::Database& db, const std::string& script) {
+  std::ifstream in(script, std::ios::binary);
+  if (!in) throw AppError(rterr::kFileNotFound, "No se encontró el guion '" + script + "'.");
+  for (const ScriptStatement& s : ReadScript(in)) {
+    try {
+      db.Execute(s.text);
+    } catch (const AppError& e) {
+      throw AppError(e.Number(), script + ":" + std::to_string(s.line) + ": " + e.Description());
+    }
+  }
+}
+
+void DbTool::Create(const std::string& file, const std::string& script) {
+  const std::string pwd = kolm_.DarPWD().substr(5);
+  dao::Database db = dao::DBEngine::CreateDatabase(file, pwd);
+  if (script.empty()) return;
+  try {
+    RunScript(db, script);
+  } catch (...) {
+    // A half-built file is worse than none.
+    db.Close();
+    std::remove(file.c_str());
+    throw;
+  }
+}
+
+void DbTool::Exec(const std::string& file, const std::string& statement) {
+  OpenedFile f(kolm_, file);
+  f.db.Execute(statement);
+  out_ << f.db.RecordsAffected() << '\n';
+}
+
+void DbTool::Query(const std::string& file, const std::string& query, bool csv) {
+  OpenedFile f(kolm_, file);
+  dao::Recordset rs = f.db.OpenRecordset(query, dao::dbOpenSnapshot);
+  if (csv) {
+    PrintCsv(rs, out_);
+  } else {
+    PrintTable(rs, out_);
+  }
+  rs.Close();
+}
+
+void DbTool::Tables(const std::string& file) {
+  OpenedFile f(kolm_, file);
+  for (const dao::TableDef& td : f.db.TableDefs()) {
+    out_ << td.Name();
+    if (!td.Connect().empty()) out_ << "  (vinculada: " << td.Connect() << ", " << td.SourceTableName() << ")";
+    out_ << '\n';
+    for (const dao::Field& field : td.Fields()) {
+      std::string type = dao::JetTypeName(field.Type(), field.Size());
+      out_ << "    " << field.Name() << ' ' << (type.empty() ? "(sin tipo)" : type) << '\n';
+    }
+  }
+}
+
+void DbTool::Status(const std::string& file) {
+  std::ifstream in(file, std::ios::binary);
+  if (!in) throw AppError(rterr::kFileNotFound, "No se encontró el archivo '" + file + "'.");
+  std::array<unsigned char, dao::FileHeader::kSize> block{};
+  in.read(reinterpret_cast<char*>(block.data()), block.size());
+  const bool complete = in.gcount() == static_cast<std::streamsize>(block.size());
+  const bool scrambled = block[0] != 0;
+  if (scrambled) {
+    for (size_t i = 0; i <= 390; i += 10) block[i] ^= 0x3B;
+  }
+  out_ << "Archivo: " << file << '\n';
+  try {
+    if (!complete) throw AppError(0, "");
+    dao::FileHeader header = dao::FileHeader::Decode(block, file);
+    out_ << "Base de datos del motor: sí\n";
+    out_ << "Estado: " << (scrambled ? "encriptada" : "sin encriptar") << '\n';
+    out_ << "Contraseña: "
+         << (!header.HasPassword() ? "no tiene"
+                                   : header.Accepts(kolm_.DarPWD().substr(5)) ? "aceptada"
+                                                                              : "rechazada")
+         << '\n';
+  } catch (const AppError&) {
+    out_ << "Base de datos del motor: no\n";
+  }
+}
+
+void DbTool::Scramble(const std::string& file) {
+  kolm_.encriptoDesencripto(file);
+  if (kolm_.LastScrambleFailed()) {
+    throw AppError(kFileAccessError, std::string(ClsKolm::kScrambleFailedMessage) + ": '" + file + "'.");
+  }
+}

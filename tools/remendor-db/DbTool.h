@@ -1,0 +1,38 @@
+/*
+** DbTool: the commands of remendor-db, the command-line tool for the
+** engine's database files.
+**
+** Files are opened through ClsKolm, as the program opens them, so scrambled
+** files are handled exactly as the program does; every file is left in the
+** scrambling state in which it was found. Each command raises AppError on
+** failure; main() prints it as one line and exits non-zero.
+*/
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "host/ClsKolm.h"
+
+class DbTool {
+ public:
+  DbTool(std::string password, std::ostream& out) : kolm_(std::move(password)), out_(out) {}
+
+  void Create(const std::string& file, const std::string& script);
+  void Exec(const std::string& file, const std::string& statement);
+  void Query(const std::string& file, const std::string& query, bool csv);
+  void Tables(const std::string& file);
+  void Status(const std::string& file);
+  void Scramble(const std::string& file);
+
+  ClsKolm& Kolm() { return kolm_; }
+
+ private:
+  ClsKolm kolm_;
+  std::ostream& out_;
+};
+
+// Runs every statement of a script file on a database; raises AppError
+// naming the script line of the statement that failed.
+void RunScript(dao::Database& db, const std::string& script);

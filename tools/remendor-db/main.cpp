@@ -1,0 +1,81 @@
+/*
+** remendor-db: looks inside, builds and changes the engine's database
+** files, for support staff, for the tests and for the demonstration.
+**
+** Exit status: 0 on success, 1 when the command failed (one line on
+** standard error with the error's number and description), 2 on bad usage.
+** Message boxes of the library are written to standard error.
+*/
+#include <cstring>
+#include <iostream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "DbTool.h"
+#include "ToolCommands.h"
+#include "host/MessageBoxService.h"
+#include "host/RecordingMessageBox.h"
+
+namespace {
+
+const char* const kUsage =
+    "Uso: remendor-db [--password CLAVE] ORDEN ...\n"
+    "\n"
+    "  create ARCHIVO [GUION]        base nueva y vacía con la contraseña; ejecuta GUION si se da\n"
+    "  exec ARCHIVO INSTRUCCIÓN      ejecuta una instrucción; muestra las filas que cambió\n"
+    "  query [--csv] ARCHIVO CONSULTA  muestra las filas: tabla alineada o CSV\n"
+    "  tables ARCHIVO                cada tabla: nombre, vínculo y columnas con sus tipos\n"
+    "  status ARCHIVO                base del motor o no, encriptada o no, contraseña aceptada o no\n"
+    "  scramble ARCHIVO              invierte la encriptación del archivo\n"
+    "  demo CARPETA                  crea una instalación de muestra en CARPETA\n"
+    "  repair --version 26|27 [--install CARPETA]\n"
+    "                                repara la base de la instalación, como la ventana\n"
+    "\n"
+    "La contraseña por omisión es la del sistema. Un GUION es texto UTF-8 con\n"
+    "instrucciones SQL terminadas en \";\" al final de una línea; las líneas que\n"
+    "empiezan con \"--\" son comentarios.\n";
+
+int Usage(const std::string& problem) {
+  if (!problem.empty()) std::cerr << "remendor-db: " << problem << "\n\n";
+  std::cerr << kUsage;
+  return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::vector<std::string> args(argv + 1, argv + argc);
+  std::string password;
+  bool customPassword = false;
+  if (args.size() >= 2 && args[0] == "--password") {
+    password = args[1];
+    customPassword = true;
+    args.erase(args.begin(), args.begin() + 2);
+  }
+  if (args.empty()) return Usage("");
+  if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+    std::cout << kUsage;
+    return 0;
+  }
+  auto boxes = std::make_shared<RecordingMessageBox>();
+  MessageBoxService::Install(boxes);
+
+  DbTool tool = customPassword ? DbTool(password, std::cout) : DbTool(ClsKolm().DarPWD().substr(5), std::cout);
+  const std::string cmd = args[0];
+  const std::vector<std::string> rest(args.begin() + 1, args.end());
+  try {
+    int status = RunCommand(tool, cmd, rest, argv[0]);
+    if (status == kUsageError) return Usage("orden o argumentos no válidos: " + cmd);
+    if (status != 0) {
+      for (const auto& b : boxes->Boxes()) std::cerr << "remendor-db: " << b.text << '\n';
+    }
+    return status;
+  } catch (const AppError& e) {
+    std::cerr << "remendor-db: error " << e.Number() << ": " << e.Description() << '\n';
+    return 1;
+  } catch (const std::exception& e) {
+    std::cerr << "remendor-db: " << e.what() << '\n';
+    return 1;
+  }
+}
