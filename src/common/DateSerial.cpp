@@ -23,7 +23,9 @@ constexpr int64_t kSerialOffset = 693899;
   throw AppError(kInvalidCall, "Argumento o llamada a procedimiento no válida");
 }
 
-int64_t FloorDiv(int64_t a, int64_t b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); }
+int64_t FloorDiv(int64_t a, int64_t b) {
+  return a / b - ((a % b != 0) && ((a < 0) != (b < 0)));
+}
 
 // Days since 1 March of year 0 for a valid or rolled-over civil date.
 int64_t DaysFromCivil(int64_t y, int64_t m, int64_t d) {
@@ -53,7 +55,8 @@ void CivilFromDays(int64_t z, int& y, int& m, int& d) {
 // Whole days and seconds of a serial, rounded to the second with the carry
 // into the day.
 void DaysAndSeconds(double serial, int64_t& days, int64_t& seconds) {
-  if (!std::isfinite(serial) || serial < kFirstSerial - 1 || serial > kLastSerial + 1) InvalidCall();
+  if (!std::isfinite(serial) || serial < kFirstSerial - 1 || serial > kLastSerial + 1)
+    InvalidCall();
   double whole = std::trunc(serial);
   seconds = std::llround(std::fabs(serial - whole) * 86400.0);
   if (seconds >= 86400) {

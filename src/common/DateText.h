@@ -30,7 +30,9 @@ class DateText {
   static std::optional<double> Parse(std::string_view text,
                                      const RegionalSettings& rs = RegionalSettings::Current());
 
-  static bool IsDate(const Variant& value, const RegionalSettings& rs = RegionalSettings::Current());
+  static bool IsDate(const Variant& value,
+                     const RegionalSettings& rs = RegionalSettings::Current());
   // The serial of a date value or date text; raises AppError 13 otherwise.
-  static double ToDate(const Variant& value, const RegionalSettings& rs = RegionalSettings::Current());
+  static double ToDate(const Variant& value,
+                       const RegionalSettings& rs = RegionalSettings::Current());
 };

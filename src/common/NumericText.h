@@ -48,14 +48,16 @@ class NumericText {
                         const RegionalSettings& rs = RegionalSettings::Current()) {
     return IsNumeric(std::string_view(text), rs);
   }
-  static bool IsNumeric(const char* text, const RegionalSettings& rs = RegionalSettings::Current()) {
+  static bool IsNumeric(const char* text,
+                        const RegionalSettings& rs = RegionalSettings::Current()) {
     return IsNumeric(std::string_view(text), rs);
   }
   static double ToDouble(const std::string& text,
                          const RegionalSettings& rs = RegionalSettings::Current()) {
     return ToDouble(std::string_view(text), rs);
   }
-  static double ToDouble(const char* text, const RegionalSettings& rs = RegionalSettings::Current()) {
+  static double ToDouble(const char* text,
+                         const RegionalSettings& rs = RegionalSettings::Current()) {
     return ToDouble(std::string_view(text), rs);
   }
 

@@ -17,9 +17,9 @@ RegionalSettings& InForce() {
   return settings;
 }
 
-// Reads the order of day, month and year, the separator and the year width
-// from a strftime date format such as "%d/%m/%Y", "%m/%d/%y" or "%F".
-void ReadDateFormat(std::string format, RegionalSettings& rs) {
+}  // namespace
+
+void RegionalSettings::ApplyDateFormat(std::string format) {
   // Composite conversions stand for their expansions.
   for (size_t at; (at = format.find("%D")) != std::string::npos;) format.replace(at, 2, "%m/%d/%y");
   for (size_t at; (at = format.find("%F")) != std::string::npos;) format.replace(at, 2, "%Y-%m-%d");
@@ -33,7 +33,8 @@ void ReadDateFormat(std::string format, RegionalSettings& rs) {
     }
     // glibc writes modifiers such as "%Ey" or "%-d": skip them.
     size_t j = i + 1;
-    while (j < format.size() && std::string_view("EO-_0^#").find(format[j]) != std::string_view::npos) {
+    while (j < format.size() &&
+           std::string_view("EO-_0^#").find(format[j]) != std::string_view::npos) {
       ++j;
     }
     if (j >= format.size()) break;
@@ -47,19 +48,17 @@ void ReadDateFormat(std::string format, RegionalSettings& rs) {
     i = j;
   }
   if (fields == "dmy") {
-    rs.dateOrder = RegionalSettings::DateOrder::DayMonthYear;
+    dateOrder = DateOrder::DayMonthYear;
   } else if (fields == "mdy") {
-    rs.dateOrder = RegionalSettings::DateOrder::MonthDayYear;
+    dateOrder = DateOrder::MonthDayYear;
   } else if (fields == "ymd") {
-    rs.dateOrder = RegionalSettings::DateOrder::YearMonthDay;
+    dateOrder = DateOrder::YearMonthDay;
   } else {
-    return;  // a format we cannot read leaves the required order
+    return;  // a format that cannot be read changes nothing
   }
-  rs.fourDigitYear = fourDigits;
-  if (!separator.empty()) rs.dateSeparator = separator;
+  fourDigitYear = fourDigits;
+  if (!separator.empty()) dateSeparator = separator;
 }
-
-}  // namespace
 
 RegionalSettings RegionalSettings::FromMachine() {
   RegionalSettings rs;
@@ -71,14 +70,18 @@ RegionalSettings RegionalSettings::FromMachine() {
   rs.decimalSeparator = nl_langinfo_l(RADIXCHAR, loc);
   rs.thousandsSeparator = nl_langinfo_l(THOUSEP, loc);
   if (rs.decimalSeparator.empty()) rs.decimalSeparator = ".";
-  ReadDateFormat(nl_langinfo_l(D_FMT, loc), rs);
+  rs.ApplyDateFormat(nl_langinfo_l(D_FMT, loc));
   freelocale(loc);
   return rs;
 }
 
-const RegionalSettings& RegionalSettings::Current() { return InForce(); }
+const RegionalSettings& RegionalSettings::Current() {
+  return InForce();
+}
 
-void RegionalSettings::Use(const RegionalSettings& settings) { InForce() = settings; }
+void RegionalSettings::Use(const RegionalSettings& settings) {
+  InForce() = settings;
+}
 
 int RegionalSettings::ExpandTwoDigitYear(int year) const {
   const int century = twoDigitYearMax / 100 * 100;

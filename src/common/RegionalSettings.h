@@ -40,6 +40,11 @@ class RegionalSettings {
   static const RegionalSettings& Current();
   static void Use(const RegionalSettings& settings);
 
+  // Takes the date order, the separator and the year width from a strftime
+  // date format such as "%d/%m/%Y", "%m/%d/%y" or "%F"; a format without
+  // day, month and year changes nothing.
+  void ApplyDateFormat(std::string strftimeFormat);
+
   // Full year of a year written with one or two digits.
   int ExpandTwoDigitYear(int year) const;
 };

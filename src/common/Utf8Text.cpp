@@ -5,14 +5,17 @@
 
 namespace {
 
-bool IsContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
+bool IsContinuation(unsigned char c) {
+  return (c & 0xC0) == 0x80;
+}
 
 // Byte length of the character that starts at byte i.
 size_t CharacterBytes(std::string_view text, size_t i) {
   const unsigned char lead = static_cast<unsigned char>(text[i]);
   size_t want = lead < 0xC0 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
   size_t n = 1;
-  while (n < want && i + n < text.size() && IsContinuation(static_cast<unsigned char>(text[i + n]))) {
+  while (n < want && i + n < text.size() &&
+         IsContinuation(static_cast<unsigned char>(text[i + n]))) {
     ++n;
   }
   return n;

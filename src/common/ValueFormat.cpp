@@ -108,7 +108,8 @@ std::string ValueFormat::FormatNumber(double value, std::string_view pattern,
   // The integer text of a number below one is "0": it shows only when the
   // pattern asks for integer digits.
   if (integer == "0") integer.clear();
-  if (integer.size() < p.minIntegerDigits) integer.insert(0, p.minIntegerDigits - integer.size(), '0');
+  if (integer.size() < p.minIntegerDigits)
+    integer.insert(0, p.minIntegerDigits - integer.size(), '0');
 
   const bool zero = integer.find_first_not_of('0') == std::string::npos &&
                     fraction.find_first_not_of('0') == std::string::npos;
@@ -150,9 +151,15 @@ std::string ValueFormat::ShortDate(double serial, const RegionalSettings& rs) {
   const char* year = rs.fourDigitYear ? "yyyy" : "yy";
   std::string pattern;
   switch (rs.dateOrder) {
-    case RegionalSettings::DateOrder::DayMonthYear: pattern = std::string("dd/mm/") + year; break;
-    case RegionalSettings::DateOrder::MonthDayYear: pattern = std::string("mm/dd/") + year; break;
-    case RegionalSettings::DateOrder::YearMonthDay: pattern = std::string(year) + "/mm/dd"; break;
+    case RegionalSettings::DateOrder::DayMonthYear:
+      pattern = std::string("dd/mm/") + year;
+      break;
+    case RegionalSettings::DateOrder::MonthDayYear:
+      pattern = std::string("mm/dd/") + year;
+      break;
+    case RegionalSettings::DateOrder::YearMonthDay:
+      pattern = std::string(year) + "/mm/dd";
+      break;
   }
   return FormatDate(serial, pattern, rs);
 }
@@ -170,7 +177,8 @@ std::string ValueFormat::ToText(const Variant& value, const RegionalSettings& rs
       if (DateSerial::DayPart(serial) != 0 || !hasTime) out = ShortDate(serial, rs);
       if (hasTime) {
         if (!out.empty()) out += ' ';
-        out += TwoDigits(parts.hour) + ":" + TwoDigits(parts.minute) + ":" + TwoDigits(parts.second);
+        out +=
+            TwoDigits(parts.hour) + ":" + TwoDigits(parts.minute) + ":" + TwoDigits(parts.second);
       }
       return out;
     }

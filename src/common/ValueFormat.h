@@ -38,7 +38,8 @@ class ValueFormat {
   static std::string FormatDate(double serial, std::string_view pattern,
                                 const RegionalSettings& rs = RegionalSettings::Current());
   // The short date of the regional settings (dd/mm/yyyy under the required ones).
-  static std::string ShortDate(double serial, const RegionalSettings& rs = RegionalSettings::Current());
+  static std::string ShortDate(double serial,
+                               const RegionalSettings& rs = RegionalSettings::Current());
   static std::string ToText(const Variant& value,
                             const RegionalSettings& rs = RegionalSettings::Current());
 };

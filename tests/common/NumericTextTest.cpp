@@ -4,13 +4,12 @@
 
 #include <random>
 
-#include "common/AppError.h"
 #include "common/NumericText.h"
 #include "common/ValueFormat.h"
 
 namespace {
 
-TEST(NumericText, AcceptsTheDocumentedForms) {
+TEST(NumericText, AcceptsSignsGroupsAndDecimals) {
   EXPECT_EQ(NumericText::Parse("12"), 12);
   EXPECT_EQ(NumericText::Parse("1.234,5"), 1234.5);
   EXPECT_EQ(NumericText::Parse(",5"), 0.5);
@@ -27,25 +26,12 @@ TEST(NumericText, AcceptsTheDocumentedForms) {
 }
 
 TEST(NumericText, RefusesEverythingElse) {
-  for (const char* text : {"", "   ", "-", ",", "1,2,3", "1-2", "12a", "-12-", "--12", "+12", "1e", "1e+", "e5", "1e5.", "1e,5",
-                           "1 2", "- 12", "12 -", "1,2.3", ".", "..", "inf", "nan", "0x10", "12\t"}) {
+  for (const char* text : {"",      "   ", "-",   ",",   "1,2,3", "1-2",  "12a", "-12-", "--12",
+                           "+12",   "1e",  "1e+", "e5",  "1e5.",  "1e,5", "1 2", "- 12", "12 -",
+                           "1,2.3", ".",   "..",  "inf", "nan",   "0x10", "12\t"}) {
     EXPECT_FALSE(NumericText::IsNumeric(text)) << '"' << text << '"';
   }
   EXPECT_FALSE(NumericText::IsNumeric(std::string(400, '9')));  // beyond a double
-}
-
-TEST(NumericText, NegativeZeroIsZero) {
-  const double zero = *NumericText::Parse("0-");
-  EXPECT_FALSE(std::signbit(zero));
-}
-
-TEST(NumericText, ConversionOfANonNumberIsATypeMismatch) {
-  try {
-    NumericText::ToDouble("12a");
-    FAIL();
-  } catch (const AppError& e) {
-    EXPECT_EQ(e.Number(), rterr::kTypeMismatch);
-  }
 }
 
 TEST(NumericText, FollowsTheSettingsItIsGiven) {
@@ -86,7 +72,8 @@ TEST(NumericTextProperty, WrittenNumbersReadBack) {
     const double amount = static_cast<double>(c) / 100.0;
     const std::string shown = ValueFormat::FormatNumber(amount, "###,###,###,###,##0.00");
     ASSERT_EQ(NumericText::Parse(shown), amount) << shown;
-    const double value = std::stod(std::to_string(cents(random)) + "e" + std::to_string(scale(random)));
+    const double value =
+        std::stod(std::to_string(cents(random)) + "e" + std::to_string(scale(random)));
     const std::string plain = ValueFormat::ToText(Variant(value));
     ASSERT_EQ(NumericText::Parse(plain), value) << plain;
   }

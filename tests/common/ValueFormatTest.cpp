@@ -70,15 +70,6 @@ TEST(ValueFormat, ToTextIsTheRegionalTextOfAnyValue) {
   EXPECT_EQ(ValueFormat::ToText(Variant::FromDate(38426), us), "03/15/05");
 }
 
-TEST(RegionalSettings, DefaultIsTheRequiredSetting) {
-  const RegionalSettings& rs = RegionalSettings::Current();
-  EXPECT_EQ(rs.decimalSeparator, ",");
-  EXPECT_EQ(rs.thousandsSeparator, ".");
-  EXPECT_EQ(rs.dateSeparator, "/");
-  EXPECT_EQ(rs.dateOrder, RegionalSettings::DateOrder::DayMonthYear);
-  EXPECT_TRUE(rs.fourDigitYear);
-}
-
 TEST(RegionalSettings, UseReplacesTheSettingsInForce) {
   RegionalSettings us;
   us.decimalSeparator = ".";
@@ -108,12 +99,29 @@ TEST(RegionalSettings, TheMachineIsReadOnlyWhenAsked) {
   EXPECT_EQ(RegionalSettings::Current().decimalSeparator, ",");
 }
 
-TEST(RegionalSettings, TwoDigitYearsFollowTheWindow) {
-  const RegionalSettings rs;
-  EXPECT_EQ(rs.ExpandTwoDigitYear(0), 2000);
-  EXPECT_EQ(rs.ExpandTwoDigitYear(29), 2029);
-  EXPECT_EQ(rs.ExpandTwoDigitYear(30), 1930);
-  EXPECT_EQ(rs.ExpandTwoDigitYear(99), 1999);
+TEST(RegionalSettings, DateFormatsOfLocales) {
+  using Order = RegionalSettings::DateOrder;
+  struct Case {
+    const char* format;
+    Order order;
+    const char* separator;
+    bool fourDigits;
+  };
+  for (const Case& c :
+       {Case{"%d/%m/%Y", Order::DayMonthYear, "/", true},
+        Case{"%d.%m.%Y", Order::DayMonthYear, ".", true},
+        Case{"%D", Order::MonthDayYear, "/", false}, Case{"%F", Order::YearMonthDay, "-", true},
+        Case{"%Y年%m月%d日", Order::YearMonthDay, "年", true},
+        Case{"%e-%-m-%Ey", Order::DayMonthYear, "-", false}}) {
+    RegionalSettings rs;
+    rs.ApplyDateFormat(c.format);
+    EXPECT_EQ(rs.dateOrder, c.order) << c.format;
+    EXPECT_EQ(rs.dateSeparator, c.separator) << c.format;
+    EXPECT_EQ(rs.fourDigitYear, c.fourDigits) << c.format;
+  }
+  RegionalSettings unreadable;
+  unreadable.ApplyDateFormat("%x");
+  EXPECT_EQ(unreadable.dateOrder, Order::DayMonthYear);
 }
 
 }  // namespace
