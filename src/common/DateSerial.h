@@ -13,8 +13,6 @@
 */
 #pragma once
 
-#include <cstdint>
-
 class DateSerial {
  public:
   struct Parts {
