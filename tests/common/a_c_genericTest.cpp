@@ -1,0 +1,203 @@
+// The conversions between fields and text boxes, grouped by operation.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "common/AppError.h"
+#include "common/DateSerial.h"
+#include "common/a_c_generic.h"
+
+namespace {
+
+a_c_generic With(const Variant& dato) {
+  a_c_generic g;
+  g.Dato = dato;
+  return g;
+}
+
+Variant Date(int y, int m, int d) {
+  return Variant::FromDate(DateSerial::FromYmd(y, m, d));
+}
+
+int ErrorNumber(const std::function<void()>& f) {
+  try {
+    f();
+  } catch (const AppError& e) {
+    return e.Number();
+  }
+  return 0;
+}
+
+TEST(Str_Replace, ReplacesEveryOccurrence) {
+  EXPECT_EQ(With("1.234,56").Str_Replace(".", ""), "1234,56");
+  EXPECT_EQ(With("1234,56").Str_Replace(",", "."), "1234.56");
+  EXPECT_EQ(With("1.234.567").Str_Replace(".", ""), "1234567");
+  EXPECT_EQ(With("Aaa").Str_Replace("a", "b"), "Abb");  // case-sensitive
+  EXPECT_EQ(With("ñandú").Str_Replace("ú", "u"), "ñandu");
+  EXPECT_EQ(With(1234.5).Str_Replace(",", "."), "1234.5");  // numbers as regional text
+}
+
+TEST(Str_Replace, TheSearchResumesOneCharacterAfterEachReplacement) {
+  // The character after a removed occurrence is not searched again.
+  EXPECT_EQ(With("1..2").Str_Replace(".", ""), "1.2");
+  EXPECT_EQ(With("1...2").Str_Replace(".", ""), "1.2");
+  // A replacement may join with the text after it into a new occurrence.
+  EXPECT_EQ(With("abb").Str_Replace("ab", "aa"), "aaa");
+  EXPECT_EQ(With("abaa").Str_Replace("aba", "abab"), "ababab");
+}
+
+TEST(Str_Replace, AlwaysEnds) {
+  EXPECT_EQ(With("abc").Str_Replace("", "x"), "abc");
+  EXPECT_EQ(With("a.b").Str_Replace(".", ".."), "a..b");
+  EXPECT_EQ(With("a.b.c").Str_Replace(".", "x.x"), "ax.xbx.xc");
+  EXPECT_EQ(With("aaa").Str_Replace("a", "aa"), "aaaaaa");
+  EXPECT_EQ(With("abab").Str_Replace("ab", "xabx"), "xabxxabx");
+}
+
+TEST(Str_Replace, NullIsAnError) {
+  EXPECT_EQ(ErrorNumber([] { With(Variant::Null()).Str_Replace("a", "b"); }), 94);
+}
+
+TEST(Str_Parse, SplitsAtEverySeparator) {
+  using V = std::vector<std::string>;
+  EXPECT_EQ(With("a;b;;c").Str_Parse(";"), (V{"a", "b", "", "c"}));
+  EXPECT_EQ(With("a;b;").Str_Parse(";"), (V{"a", "b"}));
+  EXPECT_EQ(With(";a").Str_Parse(";"), (V{"", "a"}));
+  EXPECT_EQ(With("abc").Str_Parse(";"), (V{"abc"}));
+  EXPECT_EQ(With("").Str_Parse(";"), V{});
+  EXPECT_EQ(With(Variant()).Str_Parse(";"), V{});
+}
+
+TEST(Str_Parse, ALongSeparatorIsSkippedWhole) {
+  using V = std::vector<std::string>;
+  EXPECT_EQ(With("a, b, c").Str_Parse(", "), (V{"a", "b", "c"}));
+  EXPECT_EQ(With("a<>b<><>c<>").Str_Parse("<>"), (V{"a", "b", "", "c"}));
+  EXPECT_EQ(With("abc").Str_Parse(""), (V{"abc"}));
+}
+
+TEST(Str_SinÑuflos, DropsControlCharactersAndApostrophes) {
+  EXPECT_EQ(With("O'Brien\t").Str_SinÑuflos(), "OBrien");
+  EXPECT_EQ(With("línea\r\nsiguiente''").Str_SinÑuflos(), "líneasiguiente");
+  EXPECT_EQ(With("Ñandú ~ \"x\"").Str_SinÑuflos(), "Ñandú ~ \"x\"");
+  EXPECT_EQ(ErrorNumber([] { With(Variant::Null()).Str_SinÑuflos(); }), 94);
+}
+
+TEST(Str_FechaMostrar, WritesDatesDayFirst) {
+  EXPECT_EQ(With(Date(2005, 3, 15)).Str_FechaMostrar(), "15/03/2005");
+  EXPECT_EQ(With(Variant::FromDate(38426.75)).Str_FechaMostrar(), "15/03/2005");
+  EXPECT_EQ(With(Date(1899, 12, 29)).Str_FechaMostrar(), "29/12/1899");
+}
+
+TEST(Str_FechaMostrar, EmptyForNonDatesAndTheZeroDate) {
+  EXPECT_EQ(With(Variant::Null()).Str_FechaMostrar(), "");
+  EXPECT_EQ(With(Variant()).Str_FechaMostrar(), "");
+  EXPECT_EQ(With(Variant::FromDate(0)).Str_FechaMostrar(), "");
+  EXPECT_EQ(With(Variant::FromDate(0.25)).Str_FechaMostrar(), "");
+  EXPECT_EQ(With(int32_t{38426}).Str_FechaMostrar(), "");
+}
+
+TEST(Str_FechaMostrar, DateTextsAreFormattedOtherTextIsEmpty) {
+  EXPECT_EQ(With("15/3/05").Str_FechaMostrar(), "15/03/2005");
+  EXPECT_EQ(With("2005-03-15").Str_FechaMostrar(), "15/03/2005");
+  EXPECT_EQ(With("abc").Str_FechaMostrar(), "");
+  EXPECT_EQ(With("31/02/2005").Str_FechaMostrar(), "");
+  EXPECT_EQ(With("30/12/1899").Str_FechaMostrar(), "");
+}
+
+TEST(Num_NVL, NumbersAndNumericTextsOrZero) {
+  EXPECT_EQ(With("abc").Num_NVL(), 0);
+  EXPECT_EQ(With(Variant::Null()).Num_NVL(), 0);
+  EXPECT_EQ(With(Variant()).Num_NVL(), 0);
+  EXPECT_EQ(With("1.234,5").Num_NVL(), 1234.5);
+  EXPECT_EQ(With("12-").Num_NVL(), -12);
+  EXPECT_EQ(With(int16_t{7}).Num_NVL(), 7);
+  EXPECT_EQ(With(Variant::FromCurrency(-12345)).Num_NVL(), -1.2345);
+  EXPECT_EQ(With(true).Num_NVL(), -1);
+}
+
+TEST(Str_NumMostrar, GroupsAndRoundsToTwoDecimals) {
+  EXPECT_EQ(With(1500.33).Str_NumMostrar(), "1.500,33");
+  EXPECT_EQ(With("1500,335").Str_NumMostrar(), "1.500,34");
+  EXPECT_EQ(With(Variant::Null()).Str_NumMostrar(), "0,00");
+  EXPECT_EQ(With(-0.5).Str_NumMostrar(), "-0,50");
+}
+
+TEST(Fch_Fecha, DateOrZeroDate) {
+  EXPECT_EQ(With(Date(2005, 3, 15)).Fch_Fecha(), Date(2005, 3, 15));
+  EXPECT_EQ(With("15/03/2005").Fch_Fecha(), Date(2005, 3, 15));
+  EXPECT_EQ(With(int32_t{200503}).Fch_Fecha(), Variant::FromDate(0));
+  EXPECT_EQ(With(Variant::Null()).Fch_Fecha(), Variant::FromDate(0));
+}
+
+TEST(Str_NVL, TextOrEmpty) {
+  EXPECT_EQ(With(Variant::Null()).Str_NVL(), "");
+  EXPECT_EQ(With(Variant()).Str_NVL(), "");
+  EXPECT_EQ(With(1.5).Str_NVL(), "1,5");
+  EXPECT_EQ(With(Date(2005, 3, 15)).Str_NVL(), "15/03/2005");
+  EXPECT_EQ(With(false).Str_NVL(), "Falso");
+}
+
+TEST(Periodo_Fch, YearAndMonthOfTheDate) {
+  EXPECT_EQ(With(Date(2005, 3, 15)).Periodo_Fch(), 200503);
+  EXPECT_EQ(With("31/12/2004").Periodo_Fch(), 200412);
+  EXPECT_EQ(With("no date").Periodo_Fch(), 189912);
+}
+
+TEST(Fch_PrimerDia, OfADateOrAPeriod) {
+  EXPECT_EQ(With(Variant::FromDate(DateSerial::FromYmd(2005, 3, 15) + 0.5)).Fch_PrimerDia(),
+            Date(2005, 3, 1));
+  EXPECT_EQ(With(int32_t{200500}).Fch_PrimerDia(), Date(2005, 1, 1));
+  EXPECT_EQ(With(int32_t{200503}).Fch_PrimerDia(), Date(2005, 3, 1));
+  EXPECT_EQ(With("200503").Fch_PrimerDia(), Date(2005, 3, 1));
+  EXPECT_EQ(With(Variant::Null()).Fch_PrimerDia(), Variant::FromDate(0));
+  EXPECT_EQ(With(0.4).Fch_PrimerDia(), Variant::FromDate(0));
+}
+
+TEST(Fch_UltimoDia, OfAPeriod) {
+  EXPECT_EQ(With(int32_t{200500}).Fch_UltimoDia(), Date(2005, 12, 31));
+  EXPECT_EQ(With(int32_t{200502}).Fch_UltimoDia(), Date(2005, 2, 28));
+  EXPECT_EQ(With(int32_t{200402}).Fch_UltimoDia(), Date(2004, 2, 29));
+  EXPECT_EQ(With(200412.0).Fch_UltimoDia(), Date(2004, 12, 31));
+  EXPECT_EQ(With(Variant()).Fch_UltimoDia(), Variant::FromDate(0));
+}
+
+TEST(Fch_UltimoDia, OfADateWhateverItsDayNumber) {
+  EXPECT_EQ(With(Date(2005, 1, 31)).Fch_UltimoDia(), Date(2005, 1, 31));
+  EXPECT_EQ(With(Date(2005, 3, 31)).Fch_UltimoDia(), Date(2005, 3, 31));
+  EXPECT_EQ(With(Date(2004, 1, 30)).Fch_UltimoDia(), Date(2004, 1, 31));
+  EXPECT_EQ(With("15/02/2004").Fch_UltimoDia(), Date(2004, 2, 29));
+  // The time of day stays.
+  EXPECT_EQ(With(Variant::FromDate(DateSerial::FromYmd(2005, 3, 15) + 0.5)).Fch_UltimoDia(),
+            Variant::FromDate(DateSerial::FromYmd(2005, 3, 31) + 0.5));
+}
+
+TEST(Periods, TooShortOrOutOfRangeAreErrors) {
+  // No month characters: converting the empty month text fails.
+  EXPECT_EQ(ErrorNumber([] { With(int32_t{2005}).Fch_PrimerDia(); }), rterr::kTypeMismatch);
+  EXPECT_EQ(ErrorNumber([] { With(int32_t{2005}).Fch_UltimoDia(); }), rterr::kTypeMismatch);
+  EXPECT_EQ(ErrorNumber([] { With(int32_t{-200503}).Fch_PrimerDia(); }), 5);
+  EXPECT_EQ(ErrorNumber([] { With(1e12).Fch_PrimerDia(); }), rterr::kOverflow);
+}
+
+// Every day from 1900 to 2100 lies between the first and the last day of its
+// month, and the period of that month gives the same two days.
+TEST(FirstAndLastDayProperty, BracketEveryDay) {
+  const double first = DateSerial::FromYmd(1900, 1, 1), last = DateSerial::FromYmd(2100, 12, 31);
+  a_c_generic g, period;
+  for (double day = first; day <= last; ++day) {
+    g.Dato = Variant::FromDate(day);
+    const double from = g.Fch_PrimerDia().DateValue(), to = g.Fch_UltimoDia().DateValue();
+    ASSERT_LE(from, day);
+    ASSERT_GE(to, day);
+    ASSERT_EQ(DateSerial::Day(from), 1);
+    ASSERT_EQ(DateSerial::Day(to + 1), 1);
+    ASSERT_LT(to - from, 31);
+    if (DateSerial::Day(day) == 1) {
+      period.Dato = g.Periodo_Fch();
+      ASSERT_EQ(period.Fch_PrimerDia().DateValue(), from);
+      ASSERT_EQ(period.Fch_UltimoDia().DateValue(), to);
+    }
+  }
+}
+
+}  // namespace
