@@ -11,6 +11,7 @@
 
 #include <cctype>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <vector>
 
@@ -187,8 +188,13 @@ void Val(sqlite3_context* ctx, int, sqlite3_value** argv) {
     if (c != ' ' && c != '\t' && c != '\n' && c != '\r') s += c;
   }
   if (s.size() > 2 && s[0] == '&' && (s[1] == 'H' || s[1] == 'h' || s[1] == 'O' || s[1] == 'o')) {
+    // As the run time reads &H and &O: a value that fits 16 bits is a
+    // signed Integer (&HFFFF is -1), one that fits 32 bits a signed Long.
     const int base = (s[1] == 'H' || s[1] == 'h') ? 16 : 8;
-    return sqlite3_result_double(ctx, static_cast<double>(std::strtoll(s.c_str() + 2, nullptr, base)));
+    const unsigned long long value = std::strtoull(s.c_str() + 2, nullptr, base);
+    if (value > 0xFFFFFFFFull) return ResultError(ctx, kOverflow);
+    const double d = value <= 0xFFFF ? static_cast<int16_t>(value) : static_cast<int32_t>(value);
+    return sqlite3_result_double(ctx, d);
   }
   std::size_t i = 0;
   std::string number;

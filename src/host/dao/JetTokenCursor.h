@@ -59,7 +59,7 @@ class JetTokenCursor {
   void Leave() { --depth_; }
 
  private:
-  static constexpr int kMaxDepth = 200;
+  static constexpr int kMaxDepth = 100;
   int depth_ = 0;
   std::string_view statement_;
   std::vector<JetSqlToken> tokens_;

@@ -16,6 +16,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/AppError.h"
 #include "common/Variant.h"
 #include "host/dao/JetFunctions.h"
 #include "host/dao/JetSqlTranslator.h"
