@@ -23,6 +23,7 @@ class Chain {
 
   JetExprKind Kind() const { return expr_.kind; }
   bool IsColumn() const { return prefixes_.empty() && expr_.kind == JetExprKind::Column; }
+  bool IsNumber() const { return prefixes_.empty() && expr_.kind == JetExprKind::Number; }
 
   // The left operand of an arithmetic or comparison: a truth value as -1 / 0.
   void LeftAsValue() {
@@ -55,7 +56,7 @@ class Chain {
   std::vector<std::string_view> prefixes_;
 };
 
-struct FunctionSpec {
+struct FunctionEntry {
   std::string_view name;
   std::string_view sqlName;
   int minArgs;
@@ -65,7 +66,7 @@ struct FunctionSpec {
 };
 
 // The Jet functions the engine knows. IIf and IsNull are written inline.
-constexpr std::array<FunctionSpec, 32> kFunctions = {{
+constexpr std::array<FunctionEntry, 32> kFunctions = {{
     {"Count", "count", 1, 1, JetExprKind::Value, true},
     {"Sum", "sum", 1, 1, JetExprKind::Value, true},
     {"Avg", "avg", 1, 1, JetExprKind::Value, true},
@@ -102,9 +103,9 @@ constexpr std::array<FunctionSpec, 32> kFunctions = {{
 
 // Date() shares its name with a possible column; it is a function only when
 // followed by "(", as every function here.
-constexpr FunctionSpec kDateFunction = {"Date", "jet_date", 0, 0, JetExprKind::Value, false};
+constexpr FunctionEntry kDateFunction = {"Date", "jet_date", 0, 0, JetExprKind::Value, false};
 
-const FunctionSpec* FindFunction(std::string_view name) {
+const FunctionEntry* FindFunction(std::string_view name) {
   if (JetKeywordEquals(name, kDateFunction.name)) return &kDateFunction;
   for (const auto& f : kFunctions) {
     if (JetKeywordEquals(name, f.name)) return &f;
@@ -219,7 +220,8 @@ JetExpr JetExpressionParser::ParseComparison() {
     if (IsComparison(cursor_.Peek())) {
       const std::string op(cursor_.Next().text);
       JetExpr right = ParseConcat();
-      const bool collate = !chain.IsColumn() && right.kind != JetExprKind::Column;
+      const bool collate = !chain.IsColumn() && right.kind != JetExprKind::Column && !chain.IsNumber() &&
+                           right.kind != JetExprKind::Number;
       chain.LeftAsValue();
       chain.Wrap("(", " " + op + " " + AsValue(right) + (collate ? " COLLATE JET)" : ")"), JetExprKind::Truth);
       continue;
@@ -243,14 +245,16 @@ JetExpr JetExpressionParser::ParseComparison() {
       chain.LeftAsValue();
       chain.Wrap("(", isNot ? " IS NOT NULL)" : " IS NULL)", JetExprKind::Truth);
     } else if (cursor_.AcceptKeyword("BETWEEN")) {
-      const bool collate = !chain.IsColumn();
+      const bool collate = !chain.IsColumn() && !chain.IsNumber();
       JetExpr low = ParseConcat();
       if (!cursor_.AcceptKeyword("AND")) Fail();
       JetExpr high = ParseConcat();
-      const char* tail = collate ? " COLLATE JET" : "";
+      auto bound = [collate](const JetExpr& e) {
+        const bool text = collate && e.kind != JetExprKind::Number && e.kind != JetExprKind::Column;
+        return AsValue(e) + (text ? " COLLATE JET" : "");
+      };
       chain.LeftAsValue();
-      chain.Wrap("(", no + " BETWEEN " + AsValue(low) + tail + " AND " + AsValue(high) + tail + ")",
-                 JetExprKind::Truth);
+      chain.Wrap("(", no + " BETWEEN " + bound(low) + " AND " + bound(high) + ")", JetExprKind::Truth);
     } else if (cursor_.AcceptKeyword("IN")) {
       const bool collate = !chain.IsColumn();
       if (!cursor_.IsSymbol("(")) Fail();
@@ -456,11 +460,11 @@ std::vector<JetExpr> JetExpressionParser::ParseArguments() {
 }
 
 JetExpr JetExpressionParser::ParseFunction(const std::string& name) {
-  const FunctionSpec* spec = FindFunction(name);
-  if (spec == nullptr) jeterr::Raise(jeterr::kUndefinedFunction, "Función '" + name + "' no definida en la expresión.");
+  const FunctionEntry* entry = FindFunction(name);
+  if (entry == nullptr) jeterr::Raise(jeterr::kUndefinedFunction, "Función '" + name + "' no definida en la expresión.");
   cursor_.Next();
-  if (spec->aggregate) sawAggregate_ = true;
-  if (spec->sqlName == "count" && cursor_.IsSymbol("*", 1) && cursor_.IsSymbol(")", 2)) {
+  if (entry->aggregate) sawAggregate_ = true;
+  if (entry->sqlName == "count" && cursor_.IsSymbol("*", 1) && cursor_.IsSymbol(")", 2)) {
     cursor_.Next();
     cursor_.Next();
     cursor_.Next();
@@ -468,25 +472,25 @@ JetExpr JetExpressionParser::ParseFunction(const std::string& name) {
   }
   std::vector<JetExpr> args = ParseArguments();
   const int count = static_cast<int>(args.size());
-  if (count < spec->minArgs || count > spec->maxArgs) {
+  if (count < entry->minArgs || count > entry->maxArgs) {
     jeterr::Raise(jeterr::kSyntaxInExpression,
                   "Número incorrecto de argumentos utilizados con la función en la expresión de consulta '" +
                       cursor_.SourceFrom(start_) + "'.");
   }
-  if (spec->name == "IIf") {
+  if (entry->name == "IIf") {
     const bool text = args[1].kind == JetExprKind::Text && args[2].kind == JetExprKind::Text;
     return {"(CASE WHEN " + args[0].sql + " THEN " + AsValue(args[1]) + " ELSE " + AsValue(args[2]) + " END)",
             text ? JetExprKind::Text : JetExprKind::Value, "", ""};
   }
-  if (spec->name == "IsNull") return {"(" + AsValue(args[0]) + " IS NULL)", JetExprKind::Truth, "", ""};
-  std::string sql(spec->sqlName);
+  if (entry->name == "IsNull") return {"(" + AsValue(args[0]) + " IS NULL)", JetExprKind::Truth, "", ""};
+  std::string sql(entry->sqlName);
   sql += '(';
   for (int i = 0; i < count; ++i) {
     if (i > 0) sql += ", ";
     sql += AsValue(args[i]);
   }
   sql += ')';
-  return {std::move(sql), spec->kind, "", ""};
+  return {std::move(sql), entry->kind, "", ""};
 }
 
 }  // namespace dao

@@ -15,8 +15,9 @@
 **
 ** Text comparisons ignore case: a column of text carries the JET collation
 ** from its declaration, and a comparison in which neither side is a column
-** gets COLLATE JET explicitly. A comparison with a column therefore keeps the
-** column's own collation, and an index on it stays usable.
+** or a number literal gets COLLATE JET explicitly. A comparison with a
+** column therefore keeps the column's own collation, and an index on it
+** stays usable.
 **
 ** Names become "double-quoted" identifiers spelled as written; text literals
 ** become 'single-quoted' with their content intact.
