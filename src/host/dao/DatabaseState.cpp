@@ -53,7 +53,7 @@ DatabaseState::DatabaseState(const OpenOptions& o)
   FailureContext ctx{&path_, nullptr, JetStatementKind::Select};
   sqlite3* raw = nullptr;
   int flags = (o.readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_URI |
-              SQLITE_OPEN_FULLMUTEX;
+              SQLITE_OPEN_NOMUTEX;
   int rc = sqlite3_open_v2(path_.c_str(), &raw, flags, OffsetVfsName());
   conn_.reset(raw);
   if (rc != SQLITE_OK) RaiseSqliteError(raw, rc, ctx);

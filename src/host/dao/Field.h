@@ -21,9 +21,9 @@ class Field {
  public:
   Field(std::string name, int type, int size) : name_(std::move(name)), type_(type), size_(size) {}
 
-  const std::string& Name() const { return name_; }
-  int Type() const { return type_; }  // dbText, dbLong, ... (JetTypes.h); 0 for an untyped expression
-  int Size() const { return size_; }
+  const std::string& Name() const;
+  int Type() const;  // dbText, dbLong, ... (JetTypes.h); 0 for an untyped expression
+  int Size() const;
 
   // The current row's value, with the subtype of the column's type, Null
   // when empty. 3021 without a current row; 3420 on a closed record set.
@@ -36,8 +36,9 @@ class Field {
 
  private:
   friend class Recordset;
-  Field(std::shared_ptr<RecordsetState> rs, int index, std::string name, int type, int size)
-      : rs_(std::move(rs)), index_(index), name_(std::move(name)), type_(type), size_(size) {}
+  // A record-set field reads its name and type from the record set, so that
+  // reaching a field in a walk copies no text.
+  Field(std::shared_ptr<RecordsetState> rs, int index) : rs_(std::move(rs)), index_(index) {}
 
   std::shared_ptr<RecordsetState> rs_;
   int index_ = -1;

@@ -41,8 +41,7 @@ Field Recordset::Fields(int index) const {
     jeterr::Raise(jeterr::kItemNotFound, "No se encontró el elemento " + std::to_string(index) +
                                              " en esta colección.");
   }
-  const auto& c = cols[static_cast<size_t>(index)];
-  return Field(state_, index, c.name, c.type, c.size);
+  return Field(state_, index);
 }
 
 Field Recordset::Fields(std::string_view name) const {
@@ -52,8 +51,7 @@ Field Recordset::Fields(std::string_view name) const {
     jeterr::Raise(jeterr::kItemNotFound,
                   "No se encontró el elemento '" + std::string(name) + "' en esta colección.");
   }
-  const auto& c = state_->Columns()[static_cast<size_t>(index)];
-  return Field(state_, index, c.name, c.type, c.size);
+  return Field(state_, index);
 }
 
 }  // namespace dao

@@ -48,6 +48,7 @@ RecordsetState::RecordsetState(std::shared_ptr<DatabaseState> db, std::string so
     }
   }
   stmt_.reset(raw);
+  saved_.assign(static_cast<size_t>(sqlite3_column_count(raw) - firstColumn_), std::nullopt);
   const int n = sqlite3_column_count(raw);
   for (int i = firstColumn_; i < n; i++) {
     Column col;
@@ -81,7 +82,10 @@ void RecordsetState::Close() {
 }
 
 void RecordsetState::Step() {
-  saved_.assign(columns_.size(), std::nullopt);
+  if (anySaved_) {
+    saved_.assign(columns_.size(), std::nullopt);
+    anySaved_ = false;
+  }
   int rc = sqlite3_step(stmt_.get());
   if (rc == SQLITE_ROW) {
     eof_ = false;
@@ -142,7 +146,7 @@ int RecordsetState::FindColumn(std::string_view name) const {
 }
 
 Variant RecordsetState::ReadColumn(int index) const {
-  if (saved_[static_cast<size_t>(index)]) return *saved_[static_cast<size_t>(index)];
+  if (anySaved_ && saved_[static_cast<size_t>(index)]) return *saved_[static_cast<size_t>(index)];
   return ReadValue(stmt_.get(), index + firstColumn_, columns_[static_cast<size_t>(index)].type);
 }
 
@@ -250,6 +254,7 @@ void RecordsetState::Update() {
   if (rc != SQLITE_DONE) RaiseSqliteError(db_->Connection(), rc, ctx);
   if (editMode_ == 1) {
     for (int i : written) saved_[static_cast<size_t>(i)] = buffer_[static_cast<size_t>(i)];
+    anySaved_ = true;
   }
   editMode_ = 0;
 }

@@ -93,6 +93,7 @@ class RecordsetState {
   long visited_ = 0;
   sqlite3_int64 rowid_ = 0;
   std::vector<std::optional<Variant>> saved_;  // values saved by Update after Edit
+  bool anySaved_ = false;
 
   int editMode_ = 0;
   std::vector<Variant> buffer_;

@@ -1,0 +1,36 @@
+// A console reporter that also keeps each benchmark's time per iteration,
+// so that a benchmark program can print ratios against its baseline run in
+// the same process.
+#pragma once
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <map>
+#include <string>
+#include <vector>
+
+class RatioReporter : public benchmark::ConsoleReporter {
+ public:
+  void ReportRuns(const std::vector<Run>& runs) override {
+    for (const Run& r : runs) {
+      if (r.iterations > 0 && r.run_type == Run::RT_Iteration) {
+        times_[r.benchmark_name()] = r.real_accumulated_time / static_cast<double>(r.iterations);
+      }
+    }
+    ConsoleReporter::ReportRuns(runs);
+  }
+
+  // Prints "name: ours / baseline = ratio (aim: at most `aim`)".
+  void PrintRatio(const std::string& label, const std::string& ours, const std::string& baseline,
+                  double aim) const {
+    auto o = times_.find(ours), b = times_.find(baseline);
+    if (o == times_.end() || b == times_.end() || b->second <= 0) return;
+    double ratio = o->second / b->second;
+    std::printf("%-40s %6.2fx  (aim: at most %.2fx)%s\n", label.c_str(), ratio, aim,
+                ratio <= aim ? "" : "  ABOVE AIM");
+  }
+
+ private:
+  std::map<std::string, double> times_;
+};

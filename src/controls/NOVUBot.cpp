@@ -1,0 +1,246 @@
+/*
+** The button bar's widgets. See NOVUBot.h; the rules are in NOVUBotModel.
+*/
+#include "controls/NOVUBot.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QLabel>
+#include <QPixmap>
+#include <QShortcut>
+#include <QToolButton>
+
+#include "controls/ControlIcons.h"
+
+namespace {
+constexpr int kLadoIcono = 32;
+constexpr int kAltoDiseno = 3600;
+}  // namespace
+
+NOVUBot::NOVUBot(QWidget* parent) : TwipsControl(NOVUBotModel::kAnchoBarra, kAltoDiseno, parent) {
+  Construir();
+}
+
+NOVUBot::NOVUBot(const PropertyStore& propiedades, QWidget* parent)
+    : TwipsControl(NOVUBotModel::kAnchoBarra, kAltoDiseno, parent) {
+  modelo_.LeerPropiedades(propiedades);
+  Construir();
+}
+
+void NOVUBot::Construir() {
+  setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+
+  img_ = new QLabel(this);
+  img_->setObjectName(QStringLiteral("Img"));
+  img_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  img_->installEventFilter(this);
+
+  for (const NOVUBotModel::BotonInfo& info : NOVUBotModel::Botones()) {
+    auto* boton = new QToolButton(this);
+    boton->setObjectName(QStringLiteral("cmdBtn%1").arg(info.indice));
+    boton->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    boton->setIcon(ControlIcons::Icon(QString::fromLatin1(info.icono), kLadoIcono));
+    boton->setIconSize(QSize(kLadoIcono, kLadoIcono));
+    boton->setFocusPolicy(Qt::StrongFocus);
+    const int indice = info.indice;
+    connect(boton, &QToolButton::clicked, this, [this, indice] { modelo_.Click(indice); });
+    botones_[indice] = boton;
+  }
+
+  modelo_.alDispararEvento = [this](int indice) { Emitir(indice); };
+  modelo_.alEnfocarBoton = [this](int indice) { botones_[indice]->setFocus(Qt::OtherFocusReason); };
+
+  for (size_t k = 0; k < enter_.size(); ++k) {
+    enter_[k] = new QShortcut(QKeySequence(k == 0 ? Qt::Key_Return : Qt::Key_Enter), this);
+    enter_[k]->setContext(Qt::WindowShortcut);
+    connect(enter_[k], &QShortcut::activated, this, &NOVUBot::PulsarEnter);
+  }
+  escape_ = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  escape_->setContext(Qt::WindowShortcut);
+  connect(escape_, &QShortcut::activated, this, [this] { PulsarRol(modelo_.BotonCancelar()); });
+
+  AplicarImagen();
+  Aplicar();
+}
+
+QToolButton* NOVUBot::cmdBtn(int indice) const {
+  return NOVUBotModel::Info(indice) ? botones_[indice] : nullptr;
+}
+
+void NOVUBot::SetBot(int indice, bool valor) {
+  modelo_.SetBot(indice, valor);
+  Aplicar();
+}
+
+void NOVUBot::SetImage(const QImage& imagen) {
+  modelo_.SetImage(imagen);
+  AplicarImagen();
+}
+
+void NOVUBot::SetStretch(bool valornuevo) {
+  modelo_.SetStretch(valornuevo);
+  AplicarImagen();
+}
+
+void NOVUBot::SetEnabled(bool New_Enabled) {
+  modelo_.SetEnabled(New_Enabled);
+  Aplicar();
+}
+
+void NOVUBot::SetEstado(int32_t new_estado) {
+  modelo_.SetEstado(new_estado);
+  Aplicar();
+}
+
+void NOVUBot::Refresh() {
+  update();
+}
+
+void NOVUBot::ChequearEstado() {
+  modelo_.ChequearEstado();
+  Aplicar();
+}
+
+void NOVUBot::HacerOperacion(int32_t TipoOper, int32_t TipoBoton, const Variant& Valor) {
+  modelo_.HacerOperacion(TipoOper, TipoBoton, Valor);
+  Aplicar();
+}
+
+void NOVUBot::OnResize() {
+  modelo_.Redimensionar(WidthTwips(), HeightTwips());
+  SetSizeTwips(modelo_.Ancho(), modelo_.Alto());
+  Aplicar();
+}
+
+void NOVUBot::AplicarImagen() {
+  const QImage& imagen = modelo_.Image();
+  if (imagen.isNull()) {
+    img_->clear();
+  } else {
+    img_->setPixmap(QPixmap::fromImage(imagen));
+  }
+  img_->setScaledContents(modelo_.Stretch());
+}
+
+void NOVUBot::Aplicar() {
+  QWidget::setEnabled(modelo_.Enabled());
+  PlaceChild(*img_, modelo_.Img());
+  img_->lower();
+  for (const NOVUBotModel::BotonInfo& info : NOVUBotModel::Botones()) {
+    const NOVUBotModel::Boton& m = modelo_.cmdBtn(info.indice);
+    QToolButton* boton = botones_[info.indice];
+    const QString tooltip = QString::fromStdString(m.tooltip);
+    boton->setText(QString::fromStdString(m.caption));
+    boton->setToolTip(tooltip);
+    boton->setAccessibleName(tooltip);
+    PlaceChild(*boton, QRect(m.left, m.top, NOVUBotModel::kLadoBoton, NOVUBotModel::kLadoBoton));
+    boton->setEnabled(m.enabled);
+    boton->setVisible(m.visible);
+  }
+  // Until the bar has a role to give the keys, they stay with the form's
+  // other widgets.
+  for (QShortcut* enter : enter_) enter->setEnabled(modelo_.BotonPorDefecto() != 0);
+  escape_->setEnabled(modelo_.BotonCancelar() != 0);
+  for (int indice : modelo_.OrdenZ()) botones_[indice]->raise();
+  const std::vector<int>& orden = modelo_.OrdenTab();
+  for (size_t k = 1; k < orden.size(); ++k) {
+    QWidget::setTabOrder(botones_[orden[k - 1]], botones_[orden[k]]);
+  }
+}
+
+void NOVUBot::PulsarRol(int indice) {
+  if (indice == 0 || !isEnabled()) return;
+  const NOVUBotModel::Boton& m = modelo_.cmdBtn(indice);
+  if (m.visible && m.enabled) botones_[indice]->click();
+}
+
+void NOVUBot::PulsarEnter() {
+  QWidget* foco = QApplication::focusWidget();
+  for (const NOVUBotModel::BotonInfo& info : NOVUBotModel::Botones()) {
+    if (foco == botones_[info.indice]) {
+      PulsarRol(info.indice);
+      return;
+    }
+  }
+  PulsarRol(modelo_.BotonPorDefecto());
+}
+
+bool NOVUBot::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == img_ && event->type() == QEvent::MouseButtonRelease && isEnabled()) {
+    emit ClickImagen();
+  }
+  return TwipsControl::eventFilter(watched, event);
+}
+
+void NOVUBot::Emitir(int indice) {
+  switch (indice) {
+    case 1:
+      emit BotonNuevo();
+      break;
+    case 2:
+      emit BotonEditar();
+      break;
+    case 4:
+      emit BotonEliminarDato();
+      break;
+    case 5:
+      emit BotonEliminarItem();
+      break;
+    case 6:
+      emit BotonEliminarTodos();
+      break;
+    case 9:
+      emit BotonPapelesdeTrabajo();
+      break;
+    case 10:
+      emit BotonImprimirDecla();
+      break;
+    case 11:
+      emit BotonImportar();
+      break;
+    case 12:
+      emit BotonGenerar();
+      break;
+    case 14:
+      emit BotonBuscar();
+      break;
+    case 15:
+      emit BotonCopiar();
+      break;
+    case 16:
+      emit BotonOpciones();
+      break;
+    case 20:
+      emit BotonCancelar();
+      break;
+    case 21:
+      emit BotonAceptar();
+      break;
+    case 22:
+      emit BotonBuscarEditando();
+      break;
+    case 23:
+      emit BotonRespaldo();
+      break;
+    case 24:
+      emit BotonRestauracion();
+      break;
+    case 25:
+      emit BotonCompactar();
+      break;
+    case 26:
+      emit BotonExportar();
+      break;
+    case 27:
+      emit BotonCheck();
+      break;
+    case 28:
+      emit BotonMigrar();
+      break;
+    case 30:
+      emit BotonSalir();
+      break;
+    default:
+      break;
+  }
+}

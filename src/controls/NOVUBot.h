@@ -1,0 +1,156 @@
+/*
+** NOVUBot: a vertical bar of picture buttons that gives a form its
+** commands (new, edit, delete, accept, cancel, exit, migrate, ...).
+**
+** The rules live in NOVUBotModel; this widget shows the model: one tool
+** button per known button (32 x 32 drawings of our own, 555 twips square),
+** with its tooltip as its accessible name, and a picture behind them
+** (Img) that fills the bar. Every change goes through the model and then is
+** applied to the widgets as a whole.
+**
+** A form creates the bar from its stored settings and places it in twips:
+**
+**   PropertyStore ajustes;
+**   ajustes.Write("migrar", true);
+**   ajustes.Write("salir", true);
+**   ajustes.Write("stretch", false);
+**   auto* bot = new NOVUBot(ajustes, this);
+**   bot->Move(4440, 0, 795, 4335);       // the width becomes 800
+**   connect(bot, &NOVUBot::BotonMigrar, this, &Form::Bot_BotonMigrar);
+**
+** Enter presses the default button and Escape the cancel button anywhere
+** in the bar's window, as long as that button is shown and enabled: a
+** hidden Aceptar must not accept what the operator cannot see. While a
+** default button exists, a bar button that has the keyboard focus takes
+** Enter itself. A bar without those roles leaves both keys to the form.
+*/
+#pragma once
+
+#include <QImage>
+#include <array>
+#include <cstdint>
+
+#include "common/Variant.h"
+#include "controls/NOVUBotModel.h"
+#include "controls/PropertyStore.h"
+#include "controls/TwipsControl.h"
+
+class QLabel;
+class QShortcut;
+class QToolButton;
+
+// Each Bot_ property reads and sets one button's offered flag.
+// clang-format off
+#define NOVUBOT_PROPIEDAD(nombre, indice)                    \
+  bool Bot_##nombre() const { return modelo_.Bot(indice); }  \
+  void SetBot_##nombre(bool valor) { SetBot(indice, valor); }
+// clang-format on
+
+class NOVUBot : public TwipsControl {
+  Q_OBJECT
+  Q_CLASSINFO("Enabled",
+              "Devuelve o establece un valor que determina si un objeto puede responder a eventos "
+              "generados por el usuario.")
+  Q_CLASSINFO("Refresh", "Obliga a volver a dibujar un objeto.")
+
+ public:
+  // A bar new on its form: nothing offered.
+  explicit NOVUBot(QWidget* parent = nullptr);
+  // A bar loaded from the settings its form stored for it; the form's
+  // placement (Move) lays it out.
+  explicit NOVUBot(const PropertyStore& propiedades, QWidget* parent = nullptr);
+
+  NOVUBOT_PROPIEDAD(Nuevo, 1)
+  NOVUBOT_PROPIEDAD(Editar, 2)
+  NOVUBOT_PROPIEDAD(EliminarDato, 4)
+  NOVUBOT_PROPIEDAD(EliminarItem, 5)
+  NOVUBOT_PROPIEDAD(EliminarTodos, 6)
+  NOVUBOT_PROPIEDAD(PapelesdeTrabajo, 9)
+  NOVUBOT_PROPIEDAD(ImprimirDecla, 10)
+  NOVUBOT_PROPIEDAD(Importar, 11)
+  NOVUBOT_PROPIEDAD(Generar, 12)
+  NOVUBOT_PROPIEDAD(Buscar, 14)
+  NOVUBOT_PROPIEDAD(Copiar, 15)
+  NOVUBOT_PROPIEDAD(Opciones, 16)
+  NOVUBOT_PROPIEDAD(Cancelar, 20)
+  NOVUBOT_PROPIEDAD(Aceptar, 21)
+  NOVUBOT_PROPIEDAD(BuscarEditando, 22)
+  NOVUBOT_PROPIEDAD(Respaldo, 23)
+  NOVUBOT_PROPIEDAD(Restauracion, 24)
+  NOVUBOT_PROPIEDAD(Compactar, 25)
+  NOVUBOT_PROPIEDAD(Exportar, 26)
+  NOVUBOT_PROPIEDAD(Check, 27)
+  NOVUBOT_PROPIEDAD(Migrar, 28)
+  NOVUBOT_PROPIEDAD(Salir, 30)
+
+  bool Bot(int indice) const { return modelo_.Bot(indice); }
+  void SetBot(int indice, bool valor);
+
+  QImage Image() const { return modelo_.Image(); }
+  void SetImage(const QImage& imagen);
+  bool Stretch() const { return modelo_.Stretch(); }
+  void SetStretch(bool valornuevo);
+  bool Enabled() const { return modelo_.Enabled(); }
+  void SetEnabled(bool New_Enabled);
+  int32_t Estado() const { return modelo_.Estado(); }
+  void SetEstado(int32_t new_estado);
+
+  void Refresh();
+  void ChequearEstado();
+  void HacerOperacion(int32_t TipoOper, int32_t TipoBoton, const Variant& Valor = Variant());
+
+  void GuardarPropiedades(PropertyStore& propiedades) const {
+    modelo_.GuardarPropiedades(propiedades);
+  }
+  const PropertyStore& Propiedades() const { return modelo_.Propiedades(); }
+
+  const NOVUBotModel& Modelo() const { return modelo_; }
+  // The widget of button `indice`; nullptr outside the table.
+  QToolButton* cmdBtn(int indice) const;
+  QLabel* Img() const { return img_; }
+
+ signals:
+  void BotonNuevo();
+  void BotonEditar();
+  void BotonEliminarTodos();
+  void BotonEliminarItem();
+  void BotonEliminarDato();
+  void BotonPapelesdeTrabajo();
+  void BotonGenerar();
+  void BotonImportar();
+  void BotonBuscar();
+  void BotonBuscarEditando();
+  void BotonCopiar();
+  void BotonOpciones();
+  void BotonImprimirDecla();
+  void BotonRespaldo();
+  void BotonRestauracion();
+  void BotonCompactar();
+  void BotonCancelar();
+  void BotonAceptar();
+  void BotonSalir();
+  void BotonExportar();
+  void BotonCheck();
+  void BotonMigrar();
+  void ClickImagen();
+
+ protected:
+  void OnResize() override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void Construir();
+  void Aplicar();
+  void AplicarImagen();
+  void Emitir(int indice);
+  void PulsarRol(int indice);
+  void PulsarEnter();
+
+  NOVUBotModel modelo_;
+  std::array<QToolButton*, NOVUBotModel::kSalir + 1> botones_{};
+  QLabel* img_ = nullptr;
+  std::array<QShortcut*, 2> enter_{};  // the main and the keypad Enter
+  QShortcut* escape_ = nullptr;
+};
+
+#undef NOVUBOT_PROPIEDAD

@@ -1,0 +1,260 @@
+/*
+** The button bar's rules. See NOVUBotModel.h.
+*/
+#include "controls/NOVUBotModel.h"
+
+#include <algorithm>
+
+#include "common/AppError.h"
+
+namespace {
+
+constexpr int kControlArrayElementMissing = 340;
+
+// Distances of the bottom buttons from the bar's bottom edge, on top of
+// their own height.
+constexpr int kMargenSalir = 250;
+constexpr int kMargenPar = 150;
+
+[[noreturn]] void ElementoInexistente(int indice) {
+  throw AppError(kControlArrayElementMissing, "No existe el elemento " + std::to_string(indice) +
+                                                  " de la matriz de controles cmdBtn");
+}
+
+// A stored flag: an empty value counts as False.
+bool LeerBooleano(const PropertyStore& propiedades, const char* clave, bool porDefecto) {
+  const Variant v = propiedades.Read(clave, porDefecto);
+  if (v.IsEmpty()) return false;
+  if (v.Type() == VarType::String && v.ToString().empty()) return false;
+  return v.ToBool();
+}
+
+}  // namespace
+
+const std::vector<NOVUBotModel::BotonInfo>& NOVUBotModel::Botones() {
+  static const std::vector<BotonInfo> botones = {
+      {1, "Bot_Nuevo", "Nuevo", "Agregar", "BotonNuevo", "Agrega un boton Nuevo", "bot_nuevo"},
+      {2, "Bot_Editar", "Editar", "Modificar", "BotonEditar", "Agrega un boton Editar",
+       "bot_editar"},
+      {4, "Bot_EliminarDato", "EliminarDato", "Eliminar", "BotonEliminarDato", nullptr,
+       "bot_eliminardato"},
+      {5, "Bot_EliminarItem", "EliminarItem", "Eliminar Item", "BotonEliminarItem", nullptr,
+       "bot_eliminaritem"},
+      {6, "Bot_EliminarTodos", "EliminarTodos", "Eliminar Todos", "BotonEliminarTodos",
+       "Agrega un boton Eliminar Todos", "bot_eliminartodos"},
+      {9, "Bot_PapelesdeTrabajo", "Imprimir", "Imprimir", "BotonPapelesdeTrabajo",
+       "Agrega un boton Papeles de trabajo", "bot_imprimir"},
+      {10, "Bot_ImprimirDecla", "ImprimirDecla", "Imprimir Formulario", "BotonImprimirDecla",
+       "Agrega un boton Imprimir Generico", "bot_imprimirdecla"},
+      {11, "Bot_Importar", "Importar", "Importar", "BotonImportar", "Agrega un boton Importar",
+       "bot_importar"},
+      {12, "Bot_Generar", "Generar", "Generar", "BotonGenerar", "Agrega un boton Generar DDJJ",
+       "bot_generar"},
+      {14, "Bot_Buscar", "Buscar", "Buscar", "BotonBuscar", "Agrega un boton Buscar", "bot_buscar"},
+      {15, "Bot_Copiar", "Copiar", "Copiar", "BotonCopiar", "Agrega un boton Copiar", "bot_copiar"},
+      {16, "Bot_Opciones", "Opciones", "Opciones", "BotonOpciones", nullptr, "bot_opciones"},
+      {20, "Bot_Cancelar", "Cancelar", "Cancelar", "BotonCancelar", "Agrega un boton Cancelar",
+       "bot_cancelar"},
+      {21, "Bot_Aceptar", "Aceptar", "Aceptar", "BotonAceptar", "Agrega un boton Aceptar",
+       "bot_aceptar"},
+      {22, "Bot_BuscarEditando", "BuscarEditando", "Consultar", "BotonBuscarEditando", nullptr,
+       "bot_buscareditando"},
+      {23, "Bot_Respaldo", "Respaldo", "Respaldo", "BotonRespaldo", nullptr, "bot_respaldo"},
+      {24, "Bot_Restauracion", "Restauracion", "Restauración", "BotonRestauracion", nullptr,
+       "bot_restauracion"},
+      {25, "Bot_Compactar", "Compactar", "Compactar", "BotonCompactar", nullptr, "bot_compactar"},
+      {26, "Bot_Exportar", "Exportar", "Exportar", "BotonExportar", nullptr, "bot_exportar"},
+      {27, "Bot_Check", "Check", "Ok", "BotonCheck", nullptr, "bot_check"},
+      {28, "Bot_Migrar", "Migrar", "Iniciar la migración", "BotonMigrar", nullptr, "bot_migrar"},
+      {30, "Bot_Salir", "Salir", "Salir", "BotonSalir", "Agrega un boton Salir", "bot_salir"},
+  };
+  return botones;
+}
+
+const NOVUBotModel::BotonInfo* NOVUBotModel::Info(int indice) {
+  for (const BotonInfo& info : Botones()) {
+    if (info.indice == indice) return &info;
+  }
+  return nullptr;
+}
+
+NOVUBotModel::NOVUBotModel() {
+  for (const BotonInfo& info : Botones()) {
+    botones_[info.indice].tooltip = info.tooltip;
+    ordenTab_.push_back(info.indice);
+    ordenZ_.push_back(info.indice);
+  }
+}
+
+NOVUBotModel::Boton& NOVUBotModel::Mutable(int indice) {
+  if (!Info(indice)) ElementoInexistente(indice);
+  return botones_[indice];
+}
+
+const NOVUBotModel::Boton& NOVUBotModel::cmdBtn(int indice) const {
+  if (!Info(indice)) ElementoInexistente(indice);
+  return botones_[indice];
+}
+
+bool NOVUBotModel::Bot(int indice) const {
+  return cmdBtn(indice).caption.empty();
+}
+
+void NOVUBotModel::SetBot(int indice, bool valor) {
+  const BotonInfo* info = Info(indice);
+  if (!info) ElementoInexistente(indice);
+  ActivarBoton(indice, valor);
+  propiedades_.MarkChanged(info->propiedad);
+}
+
+void NOVUBotModel::ActivarBoton(int TipoBoton, bool Valor) {
+  Mutable(TipoBoton).caption = Valor ? "" : kNoOfrecido;
+  // A form that adds or edits records needs a way to confirm and to back
+  // out, so offering either button (or withdrawing it) offers the pair.
+  if (TipoBoton == kNuevo || TipoBoton == kEditar) {
+    SetBot(kAceptar, true);
+    SetBot(kCancelar, true);
+  }
+  UbicarBotones();
+}
+
+void NOVUBotModel::SetTabIndex(int indice, int posicion) {
+  std::erase(ordenTab_, indice);
+  const int ultimo = static_cast<int>(ordenTab_.size());
+  ordenTab_.insert(ordenTab_.begin() + std::clamp(posicion, 0, ultimo), indice);
+}
+
+int NOVUBotModel::TabIndex(int indice) const {
+  cmdBtn(indice);
+  return static_cast<int>(std::find(ordenTab_.begin(), ordenTab_.end(), indice) -
+                          ordenTab_.begin());
+}
+
+void NOVUBotModel::TraerAlFrente(int indice) {
+  std::erase(ordenZ_, indice);
+  ordenZ_.push_back(indice);
+}
+
+void NOVUBotModel::UbicarBotones() {
+  int16_t t = 1;
+  int16_t b = 1;
+  const int g = kSeparacion;
+  for (const BotonInfo& info : Botones()) {
+    const int i = info.indice;
+    Boton& boton = botones_[i];
+    if (!boton.caption.empty()) continue;
+    if (i == kSalir) {
+      boton.top = alto_ - kLadoBoton - kMargenSalir;
+      TraerAlFrente(i);
+    } else if (i != kCancelar && i != kAceptar) {
+      boton.top = (t - 1) * kLadoBoton + t * g;
+      ++t;
+    } else {
+      boton.top = alto_ - kLadoBoton * b - b * g - kMargenPar;
+      ++b;
+    }
+    SetTabIndex(i, t + b);
+    boton.left = g;
+    if (i == kCancelar) SetTabIndex(kCancelar, TabIndex(kAceptar));
+  }
+  ChequearEstado();
+}
+
+void NOVUBotModel::ChequearEstado() {
+  for (const BotonInfo& info : Botones()) {
+    const int i = info.indice;
+    Boton& boton = botones_[i];
+    if (!boton.caption.empty()) {
+      boton.visible = false;
+    } else if (i == kCancelar || i == kAceptar) {
+      boton.visible = estado_ == 2;
+    } else if (i == kNuevo || i == kImportar || i == kSalir) {
+      boton.visible = estado_ != 2;
+    } else {
+      boton.visible = estado_ == 0;
+    }
+  }
+  if (botones_[kCancelar].visible) cancelar_ = kCancelar;
+  if (botones_[kAceptar].visible) {
+    porDefecto_ = kAceptar;
+  } else if (botones_[kNuevo].visible) {
+    porDefecto_ = kNuevo;
+  }
+}
+
+void NOVUBotModel::HacerOperacion(int32_t TipoOper, int32_t TipoBoton, const Variant& Valor) {
+  switch (TipoOper) {
+    case 0: {
+      const Boton& boton = cmdBtn(TipoBoton);
+      if (boton.enabled && boton.visible && alEnfocarBoton) alEnfocarBoton(TipoBoton);
+      break;
+    }
+    case 1:
+      Mutable(TipoBoton).enabled = Valor.ToBool();
+      break;
+    case 2:
+      Mutable(TipoBoton).visible = Valor.ToBool();
+      break;
+    case 3:
+      cmdBtn(TipoBoton);
+      Click(TipoBoton);
+      break;
+    case 4:
+      Mutable(TipoBoton).tooltip = Valor.ToString();
+      break;
+    default:
+      break;
+  }
+}
+
+void NOVUBotModel::Click(int indice) {
+  if (Info(indice) && alDispararEvento) alDispararEvento(indice);
+}
+
+void NOVUBotModel::Redimensionar(int /*ancho*/, int alto) {
+  ancho_ = kAnchoBarra;
+  alto_ = alto;
+  UbicarBotones();
+}
+
+void NOVUBotModel::SetEstado(int32_t new_estado) {
+  estado_ = new_estado;
+  propiedades_.MarkChanged("Estado");
+  ChequearEstado();
+}
+
+void NOVUBotModel::SetEnabled(bool New_Enabled) {
+  enabled_ = New_Enabled;
+  propiedades_.MarkChanged("Enabled");
+}
+
+void NOVUBotModel::SetImage(const QImage& imagen) {
+  image_ = imagen;
+  propiedades_.MarkChanged("Image");
+}
+
+void NOVUBotModel::SetStretch(bool valornuevo) {
+  stretch_ = valornuevo;
+  propiedades_.MarkChanged("Stretch");
+}
+
+void NOVUBotModel::LeerPropiedades(const PropertyStore& propiedades) {
+  propiedades_ = propiedades;
+  enabled_ = LeerBooleano(propiedades, "Enabled", true);
+  for (const BotonInfo& info : Botones()) {
+    botones_[info.indice].caption = LeerBooleano(propiedades, info.clave, false) ? "" : kNoOfrecido;
+  }
+  image_ = propiedades.ReadPicture("Image");
+  estado_ = propiedades.Read("Estado", int32_t{0}).ToLong();
+  stretch_ = LeerBooleano(propiedades, "Stretch", false);
+}
+
+void NOVUBotModel::GuardarPropiedades(PropertyStore& propiedades) const {
+  for (const BotonInfo& info : Botones()) {
+    propiedades.Write(info.clave, Bot(info.indice), false);
+  }
+  propiedades.Write("Enabled", enabled_, true);
+  propiedades.Write("Estado", estado_, int32_t{0});
+  propiedades.WritePicture("Image", image_);
+  propiedades.Write("Stretch", stretch_);
+}

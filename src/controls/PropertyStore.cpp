@@ -1,0 +1,109 @@
+/*
+** The design settings of one control. See PropertyStore.h for the rules.
+**
+** A control holds a few dozen settings at most, so entries are kept in a
+** plain vector and looked up linearly; that also keeps their write order.
+*/
+#include "controls/PropertyStore.h"
+
+#include <algorithm>
+
+#include "common/AppError.h"
+
+namespace {
+
+bool SameKey(std::string_view a, std::string_view b) {
+  auto fold = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                            [&](char x, char y) { return fold(x) == fold(y); });
+}
+
+// A setting equals its default when both are the same value, or when both
+// are numbers of equal worth: a form may have stored 0 as a Long where the
+// control's default is an Integer 0, and True is -1 as a number.
+bool EqualsDefault(const Variant& value, const Variant& defaultValue) {
+  if (value == defaultValue) return true;
+  return value.IsNumeric() && defaultValue.IsNumeric() &&
+         value.ToDouble() == defaultValue.ToDouble();
+}
+
+[[noreturn]] void TypeMismatch() {
+  throw AppError(rterr::kTypeMismatch, "No coinciden los tipos");
+}
+
+}  // namespace
+
+const PropertyStore::Entry* PropertyStore::Find(std::string_view key) const {
+  for (const Entry& e : entries_) {
+    if (SameKey(e.key, key)) return &e;
+  }
+  return nullptr;
+}
+
+void PropertyStore::Store(std::string_view key, std::variant<Variant, QImage> value) {
+  for (Entry& e : entries_) {
+    if (SameKey(e.key, key)) {
+      e.value = std::move(value);
+      return;
+    }
+  }
+  entries_.push_back({std::string(key), std::move(value)});
+}
+
+void PropertyStore::Remove(std::string_view key) {
+  std::erase_if(entries_, [&](const Entry& e) { return SameKey(e.key, key); });
+}
+
+Variant PropertyStore::Read(std::string_view key, const Variant& defaultValue) const {
+  const Entry* e = Find(key);
+  if (!e) return defaultValue;
+  if (const Variant* v = std::get_if<Variant>(&e->value)) return *v;
+  TypeMismatch();
+}
+
+QImage PropertyStore::ReadPicture(std::string_view key) const {
+  const Entry* e = Find(key);
+  if (!e) return QImage();
+  if (const QImage* p = std::get_if<QImage>(&e->value)) return *p;
+  TypeMismatch();
+}
+
+void PropertyStore::Write(std::string_view key, const Variant& value, const Variant& defaultValue) {
+  if (EqualsDefault(value, defaultValue)) {
+    Remove(key);
+  } else {
+    Store(key, value);
+  }
+}
+
+void PropertyStore::Write(std::string_view key, const Variant& value) {
+  Store(key, value);
+}
+
+void PropertyStore::WritePicture(std::string_view key, const QImage& picture) {
+  if (picture.isNull()) {
+    Remove(key);
+  } else {
+    Store(key, picture);
+  }
+}
+
+bool PropertyStore::Contains(std::string_view key) const {
+  return Find(key) != nullptr;
+}
+
+std::vector<std::string> PropertyStore::Keys() const {
+  std::vector<std::string> keys;
+  keys.reserve(entries_.size());
+  for (const Entry& e : entries_) keys.push_back(e.key);
+  return keys;
+}
+
+void PropertyStore::MarkChanged(std::string_view name) {
+  if (!IsChanged(name)) changed_.emplace_back(name);
+}
+
+bool PropertyStore::IsChanged(std::string_view name) const {
+  return std::any_of(changed_.begin(), changed_.end(),
+                     [&](const std::string& c) { return SameKey(c, name); });
+}

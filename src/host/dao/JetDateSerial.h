@@ -1,0 +1,45 @@
+/*
+** JetDateSerial: dates as the engine stores them, a day serial.
+**
+** A serial counts days from 30 December 1899 midnight; its fraction is the
+** time of day. Before that day the whole part goes negative while the time
+** keeps counting forward from midnight: -1.25 is 29 December 1899 06:00,
+** as the original engine encodes it.
+**
+** Literal forms accepted between the # signs of a Jet date literal:
+**   m/d/yyyy, m-d-yyyy  (month first; when the first number cannot be a
+**                        month and the second can, they are swapped)
+**   yyyy-m-d, yyyy/m/d
+**   yy                  two-digit years: 00-29 are 2000-2029, 30-99 1930-1999
+**   h:nn[:ss] [AM|PM]   after the date, or alone (a time of day of day 0)
+** Years run from 100 to 9999.
+*/
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+namespace dao {
+
+struct JetDateParts {
+  int year = 1899, month = 12, day = 30;
+  int hour = 0, minute = 0, second = 0;
+};
+
+class JetDateSerial {
+ public:
+  // The serial of a date and time; the parts must be valid.
+  static double FromParts(const JetDateParts& parts);
+
+  // The date and time of a serial, to the nearest second.
+  static JetDateParts ToParts(double serial);
+
+  // The serial of the text between the # signs of a literal; nullopt when
+  // the text is no valid date.
+  static std::optional<double> FromLiteral(std::string_view text);
+
+  // The local date and time now, as a serial.
+  static double Now();
+};
+
+}  // namespace dao
