@@ -82,6 +82,7 @@ TEST_F(ReconstruirTablasTest, MarkedTablesAreRebuiltEmptyOthersUntouched) {
       Columna(1, "Nueva", "SiNo", 2),
       Tabla("Falta", 2, 2, true),
       Columna(2, "Codigo", "T10", 1),
+      Columna(2, "Nota", "Memo", 2),
       Tabla("Quieta", 3, 3, false),
       Columna(3, "Otra", "Lng", 1),
   }));
@@ -98,7 +99,9 @@ TEST_F(ReconstruirTablasTest, MarkedTablesAreRebuiltEmptyOthersUntouched) {
     for (const auto& f : db.TableDefs().Item("Vieja").Fields()) cols.push_back(f.Name());
     EXPECT_EQ(cols, (std::vector<std::string>{"Codigo", "Nueva"}));
     EXPECT_EQ(Count(db, "select count(*) from Vieja"), 0);
-    EXPECT_TRUE(SchemaRebuild::ExisteTabla(db, "Falta"));
+    // Created; the engine takes the column without a type.
+    ASSERT_TRUE(SchemaRebuild::ExisteTabla(db, "Falta"));
+    EXPECT_EQ(db.TableDefs().Item("Falta").Fields().size(), 2u);
     EXPECT_EQ(Count(db, "select Dato from Quieta"), 9);
   });
   EXPECT_NE(ReadBytes(metadatos)[0], 0);
@@ -132,6 +135,14 @@ TEST_F(ReconstruirTablasTest, RefusalsComeBeforeAnyDropAndNameTheTable) {
       {{Tabla("Primera", 1, 1, true), Columna(1, "a", "Lng", 1), Tabla("Vinculada", 2, 2, true),
         Columna(2, "x", "Lng", 1)},
        "'Vinculada'"},
+      // Statements the engine would refuse once the first table was gone.
+      {{Tabla("Primera", 1, 1, true), Columna(1, "a", "Lng", 1), Tabla("Mi Tabla", 2, 2, true),
+        Columna(2, "x", "Lng", 1)},
+       "'Mi Tabla'"},
+      {{Tabla("Primera", 1, 1, true), Columna(1, "a", "Lng", 1), Tabla("SinLargo", 2, 2, true),
+        Columna(2, "x", "SinTam", 1),
+        "INSERT INTO DBTipos (TypeName, Type, Size) VALUES ('SinTam', 'TEXTO', NULL)"},
+       "'SinLargo'"},
   };
   for (const Case& c : cases) {
     std::filesystem::remove(metadatos);
