@@ -12,6 +12,7 @@
 #include <ostream>
 
 #include "common/AppError.h"
+#include "common/DateSerial.h"
 
 namespace {
 
@@ -50,41 +51,17 @@ bool ParseNumber(const std::string& s, double& out) {
   return true;
 }
 
-// Days from 1970-01-01 to a civil date, and back (proleptic Gregorian).
-void CivilFromDays(int64_t z, int& y, int& m, int& d) {
-  z += 719468;
-  const int64_t era = (z >= 0 ? z : z - 146096) / 146097;
-  const int64_t doe = z - era * 146097;
-  const int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-  const int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-  const int64_t mp = (5 * doy + 2) / 153;
-  d = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
-  m = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-  y = static_cast<int>(yoe + era * 400 + (m <= 2 ? 1 : 0));
-}
-
-// Serial day 0 is 1899-12-30, which is 25569 days before 1970-01-01.
-constexpr int64_t kSerialEpochOffset = 25569;
-
 std::string FormatDate(double serial) {
-  double dayPart = std::trunc(serial);
-  double frac = std::fabs(serial - dayPart);
-  int64_t secs = std::llround(frac * 86400.0);
-  if (secs >= 86400) {
-    secs -= 86400;
-    dayPart += serial < 0 ? -1 : 1;
-  }
+  const DateSerial::Parts p = DateSerial::Split(serial);
+  const bool hasTime = p.hour != 0 || p.minute != 0 || p.second != 0;
   std::string out;
   char buf[64];
-  if (dayPart != 0 || secs == 0) {
-    int y, m, d;
-    CivilFromDays(static_cast<int64_t>(dayPart) - kSerialEpochOffset, y, m, d);
-    std::snprintf(buf, sizeof buf, "%02d/%02d/%04d", d, m, y);
+  if (DateSerial::DayPart(serial) != 0 || !hasTime) {
+    std::snprintf(buf, sizeof buf, "%02d/%02d/%04d", p.day, p.month, p.year);
     out = buf;
   }
-  if (secs != 0) {
-    std::snprintf(buf, sizeof buf, "%02d:%02d:%02d", static_cast<int>(secs / 3600),
-                  static_cast<int>(secs / 60 % 60), static_cast<int>(secs % 60));
+  if (hasTime) {
+    std::snprintf(buf, sizeof buf, "%02d:%02d:%02d", p.hour, p.minute, p.second);
     if (!out.empty()) out += ' ';
     out += buf;
   }

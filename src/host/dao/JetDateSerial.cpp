@@ -3,6 +3,8 @@
 */
 #include "host/dao/JetDateSerial.h"
 
+#include "common/DateSerial.h"
+
 #include <cctype>
 #include <cmath>
 #include <ctime>
@@ -13,36 +15,6 @@ namespace dao {
 namespace {
 
 constexpr int kSecondsPerDay = 86400;
-
-// Days from 1 March of year 0 of the proleptic Gregorian calendar; any fixed
-// origin would do, the serial subtracts the origin's value.
-long DaysFromCivil(int y, int m, int d) {
-  y -= m <= 2;
-  const long era = (y >= 0 ? y : y - 399) / 400;
-  const long yoe = y - era * 400;
-  const long doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-  const long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-  return era * 146097 + doe;
-}
-
-void CivilFromDays(long z, int& y, int& m, int& d) {
-  const long era = (z >= 0 ? z : z - 146096) / 146097;
-  const long doe = z - era * 146097;
-  const long yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-  const long doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-  const long mp = (5 * doy + 2) / 153;
-  d = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
-  m = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-  y = static_cast<int>(yoe + era * 400 + (m <= 2));
-}
-
-const long kSerialOrigin = DaysFromCivil(1899, 12, 30);
-
-int DaysInMonth(int y, int m) {
-  static const int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  const bool leap = (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
-  return m == 2 && leap ? 29 : kDays[m - 1];
-}
 
 // Reads the literal as a list of numbers, the separators between them, and
 // an optional AM/PM marker at its end.
@@ -96,25 +68,12 @@ bool Cut(std::string_view text, LiteralPieces& pieces) {
 }  // namespace
 
 double JetDateSerial::FromParts(const JetDateParts& p) {
-  const long days = DaysFromCivil(p.year, p.month, p.day) - kSerialOrigin;
-  const double time = (p.hour * 3600 + p.minute * 60 + p.second) / static_cast<double>(kSecondsPerDay);
-  return days < 0 ? days - time : days + time;
+  const double time =
+      (p.hour * 3600 + p.minute * 60 + p.second) / static_cast<double>(kSecondsPerDay);
+  return DateSerial::Compose(DateSerial::FromYmd(p.year, p.month, p.day), time);
 }
 
-JetDateParts JetDateSerial::ToParts(double serial) {
-  long days = static_cast<long>(std::trunc(serial));
-  long seconds = std::lround(std::fabs(serial - static_cast<double>(days)) * kSecondsPerDay);
-  if (seconds >= kSecondsPerDay) {
-    seconds -= kSecondsPerDay;
-    days += serial < 0 ? -1 : 1;
-  }
-  JetDateParts p;
-  CivilFromDays(days + kSerialOrigin, p.year, p.month, p.day);
-  p.hour = static_cast<int>(seconds / 3600);
-  p.minute = static_cast<int>(seconds / 60 % 60);
-  p.second = static_cast<int>(seconds % 60);
-  return p;
-}
+JetDateParts JetDateSerial::ToParts(double serial) { return DateSerial::Split(serial); }
 
 std::optional<double> JetDateSerial::FromLiteral(std::string_view text) {
   LiteralPieces pieces;
@@ -136,7 +95,7 @@ std::optional<double> JetDateSerial::FromLiteral(std::string_view text) {
       if (pieces.digitCounts[2] <= 2) parts.year += c < 30 ? 2000 : 1900;
     }
     if (parts.year < 100 || parts.year > 9999 || parts.month < 1 || parts.month > 12) return std::nullopt;
-    if (parts.day < 1 || parts.day > DaysInMonth(parts.year, parts.month)) return std::nullopt;
+    if (parts.day < 1 || parts.day > DateSerial::DaysInMonth(parts.year, parts.month)) return std::nullopt;
     if (sep[2] != 0) return std::nullopt;
     next = 3;
   }

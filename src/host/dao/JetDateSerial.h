@@ -19,12 +19,12 @@
 #include <optional>
 #include <string_view>
 
+#include "common/DateSerial.h"
+
 namespace dao {
 
-struct JetDateParts {
-  int year = 1899, month = 12, day = 30;
-  int hour = 0, minute = 0, second = 0;
-};
+// A date and time, as the calendar of common/DateSerial.h splits it.
+using JetDateParts = DateSerial::Parts;
 
 class JetDateSerial {
  public:

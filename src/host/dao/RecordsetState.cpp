@@ -90,7 +90,6 @@ void RecordsetState::Step() {
   if (rc == SQLITE_ROW) {
     eof_ = false;
     visited_++;
-    if (firstColumn_) rowid_ = sqlite3_column_int64(stmt_.get(), 0);
     return;
   }
   eof_ = true;
@@ -249,7 +248,8 @@ void RecordsetState::Update() {
   if (rc != SQLITE_OK) RaiseSqliteError(db_->Connection(), rc, ctx);
   int p = 1;
   for (int i : written) BindValue(raw, p++, buffer_[static_cast<size_t>(i)]);
-  if (editMode_ == 1) sqlite3_bind_int64(raw, p, rowid_);
+  // The row being edited is still the statement's current row.
+  if (editMode_ == 1) sqlite3_bind_int64(raw, p, sqlite3_column_int64(stmt_.get(), 0));
   rc = sqlite3_step(raw);
   if (rc != SQLITE_DONE) RaiseSqliteError(db_->Connection(), rc, ctx);
   if (editMode_ == 1) {

@@ -91,7 +91,6 @@ class RecordsetState {
   bool eof_ = true;
   bool bof_ = true;
   long visited_ = 0;
-  sqlite3_int64 rowid_ = 0;
   std::vector<std::optional<Variant>> saved_;  // values saved by Update after Edit
   bool anySaved_ = false;
 

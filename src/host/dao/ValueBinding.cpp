@@ -27,70 +27,50 @@ size_t CharacterCount(const std::string& s) {
   return n;
 }
 
-// A number read from a column whose storage is not numeric (a table made
-// before its checks existed): the text's number, or the text itself.
-double NumberOf(sqlite3_stmt* s, int c, bool& isNumber) {
-  isNumber = sqlite3_column_type(s, c) == SQLITE_INTEGER || sqlite3_column_type(s, c) == SQLITE_FLOAT;
-  return sqlite3_column_double(s, c);
-}
-
 }  // namespace
 
+// Column values are read with one call for the storage class and one for
+// the value: a walk reads every field of every row through here.
 Variant ReadValue(sqlite3_stmt* s, int c, int jetType) {
   const int storage = sqlite3_column_type(s, c);
   if (storage == SQLITE_NULL) return Variant::Null();
-  bool isNumber = false;
+  const bool isInteger = storage == SQLITE_INTEGER;
+  const bool isNumber = isInteger || storage == SQLITE_FLOAT;
+  if (jetType == dbText || jetType == dbMemo || jetType == dbLongBinary) return TextValue(s, c);
+  // A number column holding text (a table made before its checks existed)
+  // gives the text as it is.
+  if (jetType != 0 && !isNumber) return TextValue(s, c);
+  const sqlite3_int64 i = isInteger ? sqlite3_column_int64(s, c) : 0;
+  const double d = isInteger ? static_cast<double>(i) : isNumber ? sqlite3_column_double(s, c) : 0;
   switch (jetType) {
-    case dbText:
-    case dbMemo:
-    case dbLongBinary:
-      return TextValue(s, c);
-    case dbBoolean: {
-      double d = NumberOf(s, c, isNumber);
-      if (!isNumber) return TextValue(s, c);
+    case dbBoolean:
       return Variant(d != 0);
-    }
     case dbByte:
-    case dbInteger: {
-      double d = NumberOf(s, c, isNumber);
-      if (!isNumber || d < SHRT_MIN || d > SHRT_MAX) return isNumber ? Variant(d) : TextValue(s, c);
-      return Variant(static_cast<int16_t>(sqlite3_column_int(s, c)));
-    }
-    case dbLong: {
-      double d = NumberOf(s, c, isNumber);
-      if (!isNumber || d < INT_MIN || d > INT_MAX) return isNumber ? Variant(d) : TextValue(s, c);
-      return Variant(static_cast<int32_t>(sqlite3_column_int(s, c)));
-    }
-    case dbCurrency: {
-      if (storage == SQLITE_INTEGER) {
-        return Variant::FromCurrency(sqlite3_column_int64(s, c) * 10000);
+    case dbInteger:
+      if (isInteger && i >= SHRT_MIN && i <= SHRT_MAX) return Variant(static_cast<int16_t>(i));
+      return Variant(d);
+    case dbLong:
+      if (isInteger && i >= INT_MIN && i <= INT_MAX) return Variant(static_cast<int32_t>(i));
+      return Variant(d);
+    case dbCurrency:
+      if (isInteger && i > -922337203685477 && i < 922337203685477) {
+        return Variant::FromCurrency(i * 10000);
       }
-      double d = NumberOf(s, c, isNumber);
-      return isNumber ? Variant::CurrencyFromDouble(d) : TextValue(s, c);
-    }
+      return Variant::CurrencyFromDouble(d);
     case dbSingle:
-    case dbDouble: {
-      double d = NumberOf(s, c, isNumber);
-      return isNumber ? Variant(d) : TextValue(s, c);
-    }
-    case dbDate: {
-      double d = NumberOf(s, c, isNumber);
-      return isNumber ? Variant::FromDate(d) : TextValue(s, c);
-    }
+    case dbDouble:
+      return Variant(d);
+    case dbDate:
+      return Variant::FromDate(d);
     default:
       break;
   }
-  switch (storage) {
-    case SQLITE_INTEGER: {
-      sqlite3_int64 v = sqlite3_column_int64(s, c);
-      if (v >= INT_MIN && v <= INT_MAX) return Variant(static_cast<int32_t>(v));
-      return Variant(static_cast<double>(v));
-    }
-    case SQLITE_FLOAT:
-      return Variant(sqlite3_column_double(s, c));
-    default:
-      return TextValue(s, c);
+  if (isInteger) {
+    if (i >= INT_MIN && i <= INT_MAX) return Variant(static_cast<int32_t>(i));
+    return Variant(d);
   }
+  if (isNumber) return Variant(d);
+  return TextValue(s, c);
 }
 
 void BindValue(sqlite3_stmt* s, int i, const Variant& v) {
