@@ -109,15 +109,4 @@ class JetTestDatabase {
   sqlite3* db_ = nullptr;
 };
 
-// The number of the AppError that `f` raises; 0 when it raises none.
-template <typename F>
-int ErrorNumberOf(F&& f) {
-  try {
-    f();
-  } catch (const AppError& e) {
-    return e.Number();
-  }
-  return 0;
-}
-
 }  // namespace dao::test
