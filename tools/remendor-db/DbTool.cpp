@@ -5,13 +5,17 @@
 
 #include <array>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 
 #include "RowPrinter.h"
 #include "ScriptReader.h"
+#include "host/PathSeparator.h"
 #include "host/dao/DBEngine.h"
 #include "host/dao/FileHeader.h"
 #include "host/dao/JetTypes.h"
+#include "repair/RepairRun.h"
+#include "repair/SampleInstallation.h"
 
 namespace {
 
@@ -44,6 +48,20 @@ class OpenedFile {
   ClsKolm& kolm_;
   std::string path_;
   bool scrambled_ = false;
+};
+
+// The result lines of a repair, one per output line, after their kind.
+class PrintedLines : public ResultSink {
+ public:
+  explicit PrintedLines(std::ostream& out) : out_(out) {}
+  void AgregarInfo(const std::string& d) override { out_ << "Información: " << d << std::endl; }
+  void AgregarAdvertencia(const std::string& d) override {
+    out_ << "Advertencia: " << d << std::endl;
+  }
+  void AgregarErr(const std::string& d) override { out_ << "Error: " << d << std::endl; }
+
+ private:
+  std::ostream& out_;
 };
 
 }  // namespace
@@ -95,7 +113,8 @@ void DbTool::Tables(const std::string& file) {
   OpenedFile f(kolm_, file);
   for (const dao::TableDef& td : f.db.TableDefs()) {
     out_ << td.Name();
-    if (!td.Connect().empty()) out_ << "  (vinculada: " << td.Connect() << ", " << td.SourceTableName() << ")";
+    if (!td.Connect().empty())
+      out_ << "  (vinculada: " << td.Connect() << ", " << td.SourceTableName() << ")";
     out_ << '\n';
     for (const dao::Field& field : td.Fields()) {
       std::string type = dao::JetTypeName(field.Type(), field.Size());
@@ -121,9 +140,9 @@ void DbTool::Status(const std::string& file) {
     out_ << "Base de datos del motor: sí\n";
     out_ << "Estado: " << (scrambled ? "encriptada" : "sin encriptar") << '\n';
     out_ << "Contraseña: "
-         << (!header.HasPassword() ? "no tiene"
-                                   : header.Accepts(kolm_.DarPWD().substr(5)) ? "aceptada"
-                                                                              : "rechazada")
+         << (!header.HasPassword()                      ? "no tiene"
+             : header.Accepts(kolm_.DarPWD().substr(5)) ? "aceptada"
+                                                        : "rechazada")
          << '\n';
   } catch (const AppError&) {
     out_ << "Base de datos del motor: no\n";
@@ -133,6 +152,28 @@ void DbTool::Status(const std::string& file) {
 void DbTool::Scramble(const std::string& file) {
   kolm_.encriptoDesencripto(file);
   if (kolm_.LastScrambleFailed()) {
-    throw AppError(kFileAccessError, std::string(ClsKolm::kScrambleFailedMessage) + ": '" + file + "'.");
+    throw AppError(kFileAccessError,
+                   std::string(ClsKolm::kScrambleFailedMessage) + ": '" + file + "'.");
   }
+}
+
+void DbTool::Demo(const std::string& folder) {
+  const std::string host = SampleInstallation::Create(folder, kolm_, SampleInstallation::Sizes{});
+  const std::filesystem::path root = std::filesystem::absolute(folder);
+  out_ << "Instalación de muestra creada en " << root.string() << '\n'
+       << "  base del VORA (encriptada): " << host << '\n'
+       << "  archivo de ruta: " << (root / "windows" / "novuPath.sys").string() << '\n'
+       << "Para que los programas la usen, la carpeta de Windows debe ser la de la muestra:\n"
+       << "  WINDIR=" << (root / "windows").string() << " remendor-db repair --version 27\n";
+}
+
+bool DbTool::Repair(const std::string& version, const std::string& install,
+                    const std::string& programFolder) {
+  const std::string folder =
+      install.empty() ? kolm_.DarPathNOVU() + kPathSeparatorText + "VORA12" : install;
+  PrintedLines lines(out_);
+  dao::Database db;
+  const bool ok = RepairRun(kolm_, lines, programFolder).Ejecutar(version, folder, db);
+  db.Close();
+  return ok;
 }

@@ -26,6 +26,17 @@ class DbTool {
   void Status(const std::string& file);
   void Scramble(const std::string& file);
 
+  // A sample installation under `folder`; prints where it is and how to
+  // point the programs at it.
+  void Demo(const std::string& folder);
+
+  // The repair run, as the window runs it, on the installation folder
+  // `install` (empty: the one named by novuPath.sys + "VORA12"), with the
+  // metadata of `programFolder`. Prints each result line; true when the run
+  // reached its success line.
+  bool Repair(const std::string& version, const std::string& install,
+              const std::string& programFolder);
+
   ClsKolm& Kolm() { return kolm_; }
 
  private:

@@ -3,8 +3,30 @@
 */
 #include "ToolCommands.h"
 
+#include "repair/ProgramFolder.h"
+
+namespace {
+
+// repair --version 26|27 [--install FOLDER], options in any order.
+int RunRepair(DbTool& tool, const std::vector<std::string>& a, const char* argv0) {
+  std::string version, install;
+  for (size_t i = 0; i + 1 < a.size(); i += 2) {
+    if (a[i] == "--version" && version.empty()) {
+      version = a[i + 1];
+    } else if (a[i] == "--install" && install.empty() && !a[i + 1].empty()) {
+      install = a[i + 1];
+    } else {
+      return kUsageError;
+    }
+  }
+  if (a.size() % 2 != 0 || (version != "26" && version != "27")) return kUsageError;
+  return tool.Repair(version, install, ProgramFolder(argv0)) ? 0 : 1;
+}
+
+}  // namespace
+
 int RunCommand(DbTool& tool, const std::string& cmd, const std::vector<std::string>& a,
-               const char* /*argv0*/) {
+               const char* argv0) {
   if (cmd == "create" && (a.size() == 1 || a.size() == 2)) {
     tool.Create(a[0], a.size() == 2 ? a[1] : "");
   } else if (cmd == "exec" && a.size() == 2) {
@@ -19,6 +41,10 @@ int RunCommand(DbTool& tool, const std::string& cmd, const std::vector<std::stri
     tool.Status(a[0]);
   } else if (cmd == "scramble" && a.size() == 1) {
     tool.Scramble(a[0]);
+  } else if (cmd == "demo" && a.size() == 1) {
+    tool.Demo(a[0]);
+  } else if (cmd == "repair") {
+    return RunRepair(tool, a, argv0);
   } else {
     return kUsageError;
   }

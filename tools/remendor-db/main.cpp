@@ -26,7 +26,8 @@ const char* const kUsage =
     "  exec ARCHIVO INSTRUCCIÓN      ejecuta una instrucción; muestra las filas que cambió\n"
     "  query [--csv] ARCHIVO CONSULTA  muestra las filas: tabla alineada o CSV\n"
     "  tables ARCHIVO                cada tabla: nombre, vínculo y columnas con sus tipos\n"
-    "  status ARCHIVO                base del motor o no, encriptada o no, contraseña aceptada o no\n"
+    "  status ARCHIVO                base del motor o no, encriptada o no, contraseña aceptada o "
+    "no\n"
     "  scramble ARCHIVO              invierte la encriptación del archivo\n"
     "  demo CARPETA                  crea una instalación de muestra en CARPETA\n"
     "  repair --version 26|27 [--install CARPETA]\n"
@@ -61,15 +62,16 @@ int main(int argc, char** argv) {
   auto boxes = std::make_shared<RecordingMessageBox>();
   MessageBoxService::Install(boxes);
 
-  DbTool tool = customPassword ? DbTool(password, std::cout) : DbTool(ClsKolm().DarPWD().substr(5), std::cout);
+  DbTool tool = customPassword ? DbTool(password, std::cout)
+                               : DbTool(ClsKolm().DarPWD().substr(5), std::cout);
   const std::string cmd = args[0];
   const std::vector<std::string> rest(args.begin() + 1, args.end());
   try {
     int status = RunCommand(tool, cmd, rest, argv[0]);
     if (status == kUsageError) return Usage("orden o argumentos no válidos: " + cmd);
-    if (status != 0) {
-      for (const auto& b : boxes->Boxes()) std::cerr << "remendor-db: " << b.text << '\n';
-    }
+    // A box may also come from a command that went on, such as a repair
+    // whose final scrambling failed.
+    for (const auto& b : boxes->Boxes()) std::cerr << "remendor-db: " << b.text << '\n';
     return status;
   } catch (const AppError& e) {
     std::cerr << "remendor-db: error " << e.Number() << ": " << e.Description() << '\n';

@@ -1,0 +1,182 @@
+/*
+** HostBackup: copies of the host database taken before a repair. See
+** HostBackup.h.
+**
+** The copy goes through plain POSIX calls so that each failure (no space,
+** no permission, a read error half way) is seen and the partial file is
+** removed. The folder is flushed too, so that after a power cut the backup
+** is there whenever the changes that followed it are.
+*/
+#include "repair/HostBackup.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <ctime>
+#include <filesystem>
+#include <vector>
+
+#include "common/AppError.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kMarker = "_respaldo_";
+// Run-time error 75: path or file access error.
+constexpr int kFileAccessError = 75;
+constexpr size_t kChunk = 1 << 20;
+
+struct Descriptor {
+  int fd;
+  ~Descriptor() {
+    if (fd >= 0) ::close(fd);
+  }
+};
+
+std::string Reason(int err) {
+  switch (err) {
+    case ENOSPC:
+    case EDQUOT:
+      return "no hay espacio en el disco";
+    case EACCES:
+    case EPERM:
+      return "permiso denegado";
+    case EROFS:
+      return "el disco es de sólo lectura";
+    case EIO:
+      return "error de lectura o escritura en el disco";
+    default:
+      return std::strerror(err);
+  }
+}
+
+std::string Timestamp() {
+  auto now = std::chrono::system_clock::now();
+  std::time_t secs = std::chrono::system_clock::to_time_t(now);
+  auto millis =
+      std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()) % 1000;
+  std::tm local{};
+  ::localtime_r(&secs, &local);
+  char text[32];
+  std::strftime(text, sizeof text, "%Y%m%d_%H%M%S", &local);
+  char ms[8];
+  std::snprintf(ms, sizeof ms, "_%03d", static_cast<int>(millis.count()));
+  return std::string(text) + ms;
+}
+
+// What lies between the marker and the extension of a backup's name: the
+// digits and underscores of a timestamp and its counter.
+bool IsStampText(const std::string& s) {
+  return s.size() >= 19 &&
+         std::all_of(s.begin(), s.end(), [](char c) { return (c >= '0' && c <= '9') || c == '_'; });
+}
+
+// Copies everything from `in` to `out`; false with errno set on failure.
+bool CopyAll(int in, int out) {
+  std::vector<char> buf(kChunk);
+  for (;;) {
+    ssize_t got = ::read(in, buf.data(), buf.size());
+    if (got < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    if (got == 0) return true;
+    for (ssize_t done = 0; done < got;) {
+      ssize_t put = ::write(out, buf.data() + done, static_cast<size_t>(got - done));
+      if (put < 0) {
+        if (errno == EINTR) continue;
+        return false;
+      }
+      done += put;
+    }
+  }
+}
+
+void FlushFolder(const fs::path& folder) {
+  Descriptor dir{::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY)};
+  if (dir.fd >= 0) ::fsync(dir.fd);
+}
+
+}  // namespace
+
+std::string HostBackup::Make(const std::string& file) {
+  const fs::path source = fs::absolute(file);
+  const std::string base = source.stem().string() + kMarker + Timestamp();
+  const std::string ext = source.extension().string();
+
+  auto fail = [&](const std::string& target, int err) -> AppError {
+    return AppError(kFileAccessError,
+                    "No se pudo hacer la copia de seguridad de '" + source.string() + "' en '" +
+                        target + "': " + Reason(err) + ". La base de datos no se modificó.");
+  };
+
+  Descriptor in{::open(source.c_str(), O_RDONLY)};
+  if (in.fd < 0) throw fail(source.parent_path().string(), errno);
+  struct stat st {};
+  if (::fstat(in.fd, &st) != 0) throw fail(source.parent_path().string(), errno);
+
+  // O_EXCL: a name already taken is never overwritten, only skipped.
+  fs::path target;
+  Descriptor out{-1};
+  for (int n = 0; out.fd < 0; n++) {
+    target = source.parent_path() / (base + (n ? "_" + std::to_string(n) : "") + ext);
+    out.fd = ::open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL, st.st_mode & 0777);
+    if (out.fd < 0 && (errno != EEXIST || n >= 99)) throw fail(target.string(), errno);
+  }
+
+  int err = 0;
+  struct stat written {};
+  if (!CopyAll(in.fd, out.fd) || ::fsync(out.fd) != 0 || ::fstat(out.fd, &written) != 0) {
+    err = errno;
+  } else if (written.st_size != st.st_size) {
+    err = EIO;
+  }
+  if (::close(out.fd) != 0 && err == 0) err = errno;
+  out.fd = -1;
+  if (err != 0) {
+    ::unlink(target.c_str());
+    throw fail(target.string(), err);
+  }
+  FlushFolder(source.parent_path());
+  return target.string();
+}
+
+std::vector<std::string> HostBackup::List(const std::string& file) {
+  const fs::path source = fs::absolute(file);
+  const std::string prefix = source.stem().string() + kMarker;
+  const std::string ext = source.extension().string();
+  std::vector<std::string> found;
+  std::error_code ec;
+  for (const auto& entry : fs::directory_iterator(source.parent_path(), ec)) {
+    const std::string name = entry.path().filename().string();
+    if (name.size() <= prefix.size() + ext.size() || name.compare(0, prefix.size(), prefix) != 0 ||
+        name.compare(name.size() - ext.size(), ext.size(), ext) != 0) {
+      continue;
+    }
+    if (!IsStampText(name.substr(prefix.size(), name.size() - prefix.size() - ext.size())))
+      continue;
+    found.push_back(entry.path().string());
+  }
+  // Same stamp: the counted name comes after the plain one ('.' < '_').
+  std::sort(found.begin(), found.end());
+  return found;
+}
+
+void HostBackup::Prune(const std::string& file, int keep) {
+  std::vector<std::string> all = List(file);
+  for (size_t i = 0; i + static_cast<size_t>(keep) < all.size(); i++) {
+    std::error_code ec;
+    fs::remove(all[i], ec);
+  }
+}
+
+void HostBackup::Discard(const std::string& backup) {
+  std::error_code ec;
+  fs::remove(backup, ec);
+}

@@ -1,0 +1,177 @@
+// The metadata-driven rebuild: statement text, what is dropped and created,
+// what is refused before any table is dropped, and the metadata's state.
+#include "RepairFixture.h"
+#include "repair/SchemaRebuild.h"
+
+namespace {
+
+// Types named after their keyword; 'texto' and 'Texto' in other cases.
+const std::vector<std::string> kTipos = {
+    "INSERT INTO DBTipos (TypeName, Type, Size) VALUES ('T10', 'TEXTO', 10)",
+    "INSERT INTO DBTipos (TypeName, Type, Size) VALUES ('t30', 'texto', 30)",
+    "INSERT INTO DBTipos (TypeName, Type, Size) VALUES ('T2', 'Texto', 2)",
+    "INSERT INTO DBTipos (TypeName, Type) VALUES ('Dbl', 'DOUBLE')",
+    "INSERT INTO DBTipos (TypeName, Type) VALUES ('Lng', 'LONG')",
+    "INSERT INTO DBTipos (TypeName, Type) VALUES ('Int', 'INTEGER')",
+    "INSERT INTO DBTipos (TypeName, Type) VALUES ('Fch', 'DATETIME')",
+    "INSERT INTO DBTipos (TypeName, Type) VALUES ('Cur', 'currency')",
+    "INSERT INTO DBTipos (TypeName, Type) VALUES ('SiNo', 'BOOLEAN')",
+    "INSERT INTO DBTipos (TypeName, Type) VALUES ('Memo', 'MEMO')",
+};
+
+std::string Tabla(const std::string& nombre, int cod, int hereda, bool reparar) {
+  return "INSERT INTO DBTablas (Nombre, CodTabla, Hereda, Reparar) VALUES ('" + nombre + "', " +
+         std::to_string(cod) + ", " + std::to_string(hereda) + ", " + (reparar ? "True" : "False") +
+         ")";
+}
+
+std::string Columna(int cod, const std::string& nombre, const std::string& tipo, int orden) {
+  return "INSERT INTO DBColumnas (CodTabla, NombreCampo, TipoDatos, Orden) VALUES (" +
+         std::to_string(cod) + ", '" + nombre + "', '" + tipo + "', " + std::to_string(orden) + ")";
+}
+
+std::vector<std::string> Filas(std::vector<std::string> rows) {
+  rows.insert(rows.begin(), kTipos.begin(), kTipos.end());
+  return rows;
+}
+
+class ReconstruirTablasTest : public RepairFixture {
+ protected:
+  std::vector<SchemaRebuild::TableStatement> Plan() {
+    std::vector<SchemaRebuild::TableStatement> plan;
+    Inspect(host, [&](dao::Database& h) {
+      Inspect(metadatos, [&](dao::Database& m) { plan = SchemaRebuild::LeerTablasMarcadas(m, h); });
+    });
+    return plan;
+  }
+};
+
+}  // namespace
+
+TEST_F(ReconstruirTablasTest, StatementsFollowTypesOrderAndInheritance) {
+  WriteMetadata(Filas({
+      Tabla("X", 1, 1, true),           Columna(1, "b", "Lng", 2),
+      Columna(1, "a", "T10", 1),        Tabla("Todos", 3, 3, true),
+      Columna(3, "t", "t30", 1),        Columna(3, "d", "Dbl", 2),
+      Columna(3, "l", "Lng", 3),        Columna(3, "i", "Int", 4),
+      Columna(3, "f", "Fch", 5),        Columna(3, "c", "Cur", 6),
+      Columna(3, "s", "SiNo", 7),       Columna(3, "m", "Memo", 8),
+      Columna(3, "sin", "NoHay", 9),    Tabla("Hija", 5, 2, true),
+      Columna(5, "propia", "T2", 1),    Columna(2, "heredada2", "Lng", 2),
+      Columna(2, "heredada1", "T2", 1), Tabla("Quieta", 6, 6, false),
+      Columna(6, "x", "Lng", 1),
+  }));
+  WriteHost();
+  auto plan = Plan();
+  ASSERT_EQ(plan.size(), 3u);
+  EXPECT_EQ(plan[0].nombre, "X");
+  EXPECT_EQ(plan[0].create, "CREATE TABLE X ([a] TEXT (10),[b] LONG)");
+  // Every keyword, 'texto' as TEXTO, MEMO without a type, an unknown
+  // TipoDatos left out.
+  EXPECT_EQ(plan[1].create,
+            "CREATE TABLE Todos ([t] TEXT (30),[d] DOUBLE,[l] LONG,[i] INTEGER,[f] DATE,"
+            "[c] CURRENCY,[s] LOGICAL,[m] )");
+  EXPECT_EQ(plan[2].create,
+            "CREATE TABLE Hija ([heredada1] TEXT (2),[heredada2] LONG,[propia] TEXT (2))");
+}
+
+TEST_F(ReconstruirTablasTest, MarkedTablesAreRebuiltEmptyOthersUntouched) {
+  WriteMetadata(Filas({
+      Tabla("Vieja", 1, 1, true),
+      Columna(1, "Codigo", "Lng", 1),
+      Columna(1, "Nueva", "SiNo", 2),
+      Tabla("Falta", 2, 2, true),
+      Columna(2, "Codigo", "T10", 1),
+      Columna(2, "Nota", "Memo", 2),
+      Tabla("Quieta", 3, 3, false),
+      Columna(3, "Otra", "Lng", 1),
+  }));
+  WriteHost({"CREATE TABLE Vieja (Codigo LONG, Borrar TEXT (5))",
+             "INSERT INTO Vieja (Codigo, Borrar) VALUES (1, 'x')",
+             "CREATE TABLE Quieta (Dato LONG)", "INSERT INTO Quieta (Dato) VALUES (9)"});
+  // A plain metadata file ends scrambled too.
+  kolm.encriptoDesencripto(metadatos);
+  Inspect(host, [&](dao::Database& db) {
+    SchemaRebuild(kolm, programa).ReconstruirTablas(db);
+    EXPECT_TRUE(db.IsOpen());
+    db.TableDefs().Refresh();
+    std::vector<std::string> cols;
+    for (const auto& f : db.TableDefs().Item("Vieja").Fields()) cols.push_back(f.Name());
+    EXPECT_EQ(cols, (std::vector<std::string>{"Codigo", "Nueva"}));
+    EXPECT_EQ(Count(db, "select count(*) from Vieja"), 0);
+    // Created; the engine takes the column without a type.
+    ASSERT_TRUE(SchemaRebuild::ExisteTabla(db, "Falta"));
+    EXPECT_EQ(db.TableDefs().Item("Falta").Fields().size(), 2u);
+    EXPECT_EQ(Count(db, "select Dato from Quieta"), 9);
+  });
+  EXPECT_NE(ReadBytes(metadatos)[0], 0);
+  EXPECT_TRUE(boxes->Boxes().empty());
+}
+
+TEST_F(ReconstruirTablasTest, NoTableMarkedStillScramblesTheMetadata) {
+  WriteMetadata(Filas({Tabla("Quieta", 1, 1, false), Columna(1, "x", "Lng", 1)}));
+  WriteHost({"CREATE TABLE Quieta (Dato LONG)", "INSERT INTO Quieta (Dato) VALUES (9)"});
+  auto before = ReadBytes(metadatos);
+  Inspect(host, [&](dao::Database& db) {
+    SchemaRebuild(kolm, programa).ReconstruirTablas(db);
+    EXPECT_EQ(Count(db, "select Dato from Quieta"), 9);
+  });
+  EXPECT_EQ(ReadBytes(metadatos), before);
+  // Closed: another handle may take it exclusively.
+  kolm.encriptoDesencripto(metadatos);
+  EXPECT_NO_THROW(dao::DBEngine::OpenDatabase(metadatos, true, false, kolm.DarPWD()).Close());
+}
+
+TEST_F(ReconstruirTablasTest, RefusalsComeBeforeAnyDropAndNameTheTable) {
+  std::string linked = dir.File("otra.mdb");
+  Create(linked, {"CREATE TABLE Vinculada (x LONG)"}).Close();
+  struct Case {
+    std::vector<std::string> rows;
+    std::string named;
+  };
+  const std::vector<Case> cases = {
+      {{Tabla("Primera", 1, 1, true), Columna(1, "a", "Lng", 1), Tabla("SinColumnas", 2, 2, true)},
+       "'SinColumnas'"},
+      {{Tabla("Primera", 1, 1, true), Columna(1, "a", "Lng", 1), Tabla("Vinculada", 2, 2, true),
+        Columna(2, "x", "Lng", 1)},
+       "'Vinculada'"},
+      // Statements the engine would refuse once the first table was gone.
+      {{Tabla("Primera", 1, 1, true), Columna(1, "a", "Lng", 1), Tabla("Mi Tabla", 2, 2, true),
+        Columna(2, "x", "Lng", 1)},
+       "'Mi Tabla'"},
+      {{Tabla("Primera", 1, 1, true), Columna(1, "a", "Lng", 1), Tabla("SinLargo", 2, 2, true),
+        Columna(2, "x", "SinTam", 1),
+        "INSERT INTO DBTipos (TypeName, Type, Size) VALUES ('SinTam', 'TEXTO', NULL)"},
+       "'SinLargo'"},
+  };
+  for (const Case& c : cases) {
+    std::filesystem::remove(metadatos);
+    std::filesystem::remove(host);
+    WriteMetadata(Filas(c.rows));
+    WriteHost({"CREATE TABLE Primera (a LONG)", "INSERT INTO Primera (a) VALUES (5)"});
+    Inspect(host, [&](dao::Database& db) {
+      db.TableDefs().Append(db.CreateTableDef("Vinculada", "Vinculada", ";DATABASE=" + linked));
+      EXPECT_FALSE(SchemaRebuild::ExisteTabla(db, "Vinculada"));
+      EXPECT_TRUE(SchemaRebuild::ExisteTabla(db, "primera"));
+      EXPECT_FALSE(SchemaRebuild::ExisteTabla(db, "Ninguna"));
+      try {
+        SchemaRebuild(kolm, programa).ReconstruirTablas(db);
+        ADD_FAILURE() << "must refuse " << c.named;
+      } catch (const AppError& e) {
+        EXPECT_NE(e.Description().find(c.named), std::string::npos) << e.Description();
+      }
+      EXPECT_EQ(Count(db, "select a from Primera"), 5);
+      db.TableDefs().Refresh();
+      EXPECT_FALSE(db.TableDefs().Item("Vinculada").Connect().empty());
+    });
+  }
+}
+
+TEST_F(ReconstruirTablasTest, MissingMetadataShowsTheOpenErrorAndRaises) {
+  WriteHost();
+  Inspect(host, [&](dao::Database& db) {
+    EXPECT_THROW(SchemaRebuild(kolm, programa).ReconstruirTablas(db), AppError);
+  });
+  ASSERT_EQ(boxes->Boxes().size(), 1u);
+  EXPECT_NE(boxes->Boxes()[0].text.find("Remendor.mdb"), std::string::npos);
+}

@@ -1,0 +1,105 @@
+// A small host installation and metadata for the repair tests: a program
+// folder holding Remendor.mdb and an installation folder holding
+// VORA12.mdb, both scrambled, as the program finds them.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "host/ClsKolm.h"
+#include "host/RecordingMessageBox.h"
+#include "host/dao/DBEngine.h"
+#include "repair/ResultSink.h"
+#include "support/TempDir.h"
+
+// Keeps every result line with its kind: "info", "aviso" or "error".
+class RecordedLines : public ResultSink {
+ public:
+  void AgregarInfo(const std::string& d) override { lines.emplace_back("info", d); }
+  void AgregarAdvertencia(const std::string& d) override { lines.emplace_back("aviso", d); }
+  void AgregarErr(const std::string& d) override { lines.emplace_back("error", d); }
+  std::vector<std::pair<std::string, std::string>> lines;
+};
+
+// The first column of the first row of a query, as a number.
+inline long Count(dao::Database& db, const std::string& query) {
+  return db.OpenRecordset(query, dao::dbOpenSnapshot).Fields(0).Value().ToLong();
+}
+
+class RepairFixture : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    boxes = std::make_shared<RecordingMessageBox>();
+    previous = MessageBoxService::Install(boxes);
+    std::filesystem::create_directories(dir.Path() / "prog");
+    std::filesystem::create_directories(dir.Path() / "inst");
+    programa = dir.File("prog");
+    instalacion = dir.File("inst");
+    metadatos = dir.File("prog/Remendor.mdb");
+    host = dir.File("inst/VORA12.mdb");
+  }
+  void TearDown() override { MessageBoxService::Install(previous); }
+
+  static dao::Database Create(const std::string& path, const std::vector<std::string>& sql) {
+    dao::Database db = dao::DBEngine::CreateDatabase(path, "wePlorKadviM");
+    for (const std::string& s : sql) db.Execute(s);
+    return db;
+  }
+
+  // Metadata with the three tables and the given rows, scrambled.
+  void WriteMetadata(const std::vector<std::string>& rows) {
+    std::vector<std::string> sql = {
+        "CREATE TABLE DBTablas (Nombre TEXT (60), CodTabla LONG, Hereda LONG, Reparar LOGICAL)",
+        "CREATE TABLE DBColumnas (CodTabla LONG, NombreCampo TEXT (60), TipoDatos TEXT (30), "
+        "Orden LONG, Version TEXT (6))",
+        "CREATE TABLE DBTipos (TypeName TEXT (30), Type TEXT (20), Size LONG, Nulos LOGICAL, "
+        "Requerido LOGICAL)"};
+    sql.insert(sql.end(), rows.begin(), rows.end());
+    Create(metadatos, sql).Close();
+    kolm.encriptoDesencripto(metadatos);
+  }
+
+  // 22Cuiles and 21Declaraciones_Juradas with their fourteen columns, rows
+  // with and without NULLs, then `extra` statements; scrambled.
+  void WriteHost(const std::vector<std::string>& extra = {}, bool withSumaRRII7 = true) {
+    std::vector<std::string> sql = {
+        "CREATE TABLE 22Cuiles (Cuil TEXT (11), Adicionales DOUBLE, Premios DOUBLE, "
+        "CantidadHorasExtra LONG, SueldoDto788_05 DOUBLE, AportesSSDto788_05 DOUBLE, "
+        "RemuneracionImponible7 DOUBLE, AportesRes33_41_SSS DOUBLE)",
+        "INSERT INTO 22Cuiles (Cuil, Adicionales, Premios) VALUES ('20123456786', NULL, 10.5)",
+        "INSERT INTO 22Cuiles (Cuil, Adicionales, Premios, CantidadHorasExtra, SueldoDto788_05, "
+        "AportesSSDto788_05, RemuneracionImponible7, AportesRes33_41_SSS) VALUES ('27111111114', "
+        "1.25, 2, 3, 4, 5, 6, 7)",
+        std::string("CREATE TABLE 21Declaraciones_Juradas (Periodo TEXT (6), OpcionLey25922 "
+                    "INTEGER, PorcentajeAfectadoLey25922 DOUBLE, "
+                    "ResultadoEquivalenteCredFiscalIVA DOUBLE, ") +
+            (withSumaRRII7 ? "SumaRRII7 DOUBLE, " : "") +
+            "TotalSuedosAfectadosDto788_05 DOUBLE, TotalAportesSSSto788_05 DOUBLE, "
+            "TotalAportesRes33_41_SSS DOUBLE)",
+        "INSERT INTO 21Declaraciones_Juradas (Periodo) VALUES ('202401')"};
+    sql.insert(sql.end(), extra.begin(), extra.end());
+    Create(host, sql).Close();
+    kolm.encriptoDesencripto(host);
+  }
+
+  // Opens a file as the program does and puts its scrambling back after.
+  template <typename F>
+  void Inspect(const std::string& path, F f) {
+    const bool scrambled = ReadBytes(path)[0] != 0;
+    dao::Database db;
+    ASSERT_TRUE(kolm.AbrirBaseMdb(path, db));
+    f(db);
+    db.Close();
+    if (scrambled) kolm.encriptoDesencripto(path);
+  }
+
+  TempDir dir;
+  std::string programa, instalacion, metadatos, host;
+  ClsKolm kolm;
+  std::shared_ptr<RecordingMessageBox> boxes;
+  std::shared_ptr<MessageBoxService> previous;
+};

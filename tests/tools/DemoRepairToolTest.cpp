@@ -1,0 +1,96 @@
+// The built remendor-db making a sample installation and repairing it
+// headless, as the demonstration does. Each test runs a copy of the tool
+// with its own copy of the metadata, so that tests may run side by side.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+
+#include "host/ClsKolm.h"
+#include "host/dao/DBEngine.h"
+#include "support/RunTool.h"
+
+namespace {
+
+class DemoAndRepairTool : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    namespace fs = std::filesystem;
+    const std::string built = BinDir();
+    fs::create_directories(dir.Path() / "prog");
+    fs::copy_file(built + "/remendor-db", dir.File("prog/remendor-db"));
+    fs::copy_file(built + "/Remendor.mdb", dir.File("prog/Remendor.mdb"));
+    ::setenv("REMENDOR_BIN_DIR", dir.File("prog").c_str(), 1);
+    sample = dir.File("muestra");
+    host = sample + "/novu/VORA12/VORA12.mdb";
+  }
+  void TearDown() override { ::setenv("REMENDOR_BIN_DIR", built_.c_str(), 1); }
+
+  // Reads one number through the program's own way of opening the file.
+  long Number(const std::string& query) {
+    ToolResult r = RunTool("remendor-db", {"query", "--csv", host, query});
+    EXPECT_EQ(r.status, 0) << query << ": " << r.err;
+    std::string value = r.out.substr(r.out.find('\n') + 1);
+    return std::atol(value.c_str());
+  }
+
+  std::string built_ = BinDir();
+  TempDir dir;
+  std::string sample, host;
+};
+
+const char* const kNullCounts =
+    "select (count(*) - count(Adicionales)) + (count(*) - count(Premios)) + (count(*) - "
+    "count(CantidadHorasExtra)) + (count(*) - count(SueldoDto788_05)) + (count(*) - "
+    "count(AportesSSDto788_05)) + (count(*) - count(RemuneracionImponible7)) + (count(*) - "
+    "count(AportesRes33_41_SSS)) from 22Cuiles";
+
+}  // namespace
+
+TEST_F(DemoAndRepairTool, SampleIsRepairedHeadlessThroughNovuPath) {
+  ToolResult demo = RunTool("remendor-db", {"demo", sample});
+  ASSERT_EQ(demo.status, 0) << demo.err;
+  EXPECT_NE(demo.out.find("WINDIR=" + sample + "/windows"), std::string::npos) << demo.out;
+  EXPECT_NE(ReadBytes(host)[0], 0);
+  EXPECT_GT(Number(kNullCounts), 1000);
+  EXPECT_GT(Number("select count(*) from 22Cuiles"), 1000);
+  EXPECT_GT(Number("select count(*) from 12Obras_Sociales"), 0);
+
+  ToolResult repair = RunTool("remendor-db", {"repair", "--version", "27"},
+                              "WINDIR=" + ShellQuote(sample + "/windows"));
+  ASSERT_EQ(repair.status, 0) << repair.err;
+  EXPECT_EQ(repair.out, "Información: Reparación de base de datos exitosa\n");
+  EXPECT_NE(ReadBytes(host)[0], 0);
+  EXPECT_NE(ReadBytes(dir.File("prog/Remendor.mdb"))[0], 0);
+  EXPECT_EQ(Number(kNullCounts), 0);
+  EXPECT_EQ(Number("select count(*) from 12Obras_Sociales"), 0);
+  EXPECT_EQ(Number("select count(*) from 18Porcentajes_Zona"), 0);
+  EXPECT_EQ(Number("select count(*) from 11Empresa"), 1);
+  EXPECT_EQ(Number("select Version from VersionBase"), 27);
+  ToolResult columns = RunTool("remendor-db", {"tables", host});
+  EXPECT_NE(
+      columns.out.find("18Porcentajes_Zona\n    Codigo TEXT (2)\n    Descripcion TEXT (60)\n"),
+      std::string::npos)
+      << columns.out;
+}
+
+TEST_F(DemoAndRepairTool, FailuresExitNonZero) {
+  ToolResult missing =
+      RunTool("remendor-db", {"repair", "--version", "26", "--install", dir.File("nada")});
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_EQ(missing.out, "");
+  EXPECT_NE(missing.err.find("VORA12.mdb"), std::string::npos) << missing.err;
+
+  // The demo's host without a column the run updates.
+  ASSERT_EQ(RunTool("remendor-db", {"demo", sample}).status, 0);
+  ASSERT_EQ(RunTool("remendor-db", {"exec", host, "DROP TABLE 21Declaraciones_Juradas"}).status, 0);
+  ToolResult refused =
+      RunTool("remendor-db", {"repair", "--install", sample + "/novu/VORA12", "--version", "26"});
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_EQ(refused.out.rfind("Error: ", 0), 0u) << refused.out;
+  EXPECT_NE(refused.out.find("VORA12_respaldo_"), std::string::npos) << refused.out;
+
+  EXPECT_EQ(RunTool("remendor-db", {"repair", "--version", "28"}).status, 2);
+  EXPECT_EQ(RunTool("remendor-db", {"repair"}).status, 2);
+  EXPECT_EQ(RunTool("remendor-db", {"demo"}).status, 2);
+}
