@@ -152,16 +152,18 @@ std::vector<std::string> HostBackup::List(const std::string& file) {
   const std::string prefix = source.stem().string() + kMarker;
   const std::string ext = source.extension().string();
   std::vector<std::string> found;
+  // Never raises: a folder that cannot be listed has no backups to prune.
   std::error_code ec;
-  for (const auto& entry : fs::directory_iterator(source.parent_path(), ec)) {
-    const std::string name = entry.path().filename().string();
+  for (fs::directory_iterator it(source.parent_path(), ec), end; !ec && it != end;
+       it.increment(ec)) {
+    const std::string name = it->path().filename().string();
     if (name.size() <= prefix.size() + ext.size() || name.compare(0, prefix.size(), prefix) != 0 ||
         name.compare(name.size() - ext.size(), ext.size(), ext) != 0) {
       continue;
     }
     if (!IsStampText(name.substr(prefix.size(), name.size() - prefix.size() - ext.size())))
       continue;
-    found.push_back(entry.path().string());
+    found.push_back(it->path().string());
   }
   // Same stamp: the counted name comes after the plain one ('.' < '_').
   std::sort(found.begin(), found.end());

@@ -52,8 +52,8 @@ bool RepairRun::Ejecutar(const std::string& codigoVersion, const std::string& in
   if (std::filesystem::exists(base, ec)) {
     try {
       respaldo_ = HostBackup::Make(base);
-    } catch (const AppError& e) {
-      resultado_.AgregarErr(e.Description());
+    } catch (const std::exception& e) {
+      resultado_.AgregarErr(e.what());
       return false;
     }
   }

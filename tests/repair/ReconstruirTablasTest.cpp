@@ -166,12 +166,3 @@ TEST_F(ReconstruirTablasTest, RefusalsComeBeforeAnyDropAndNameTheTable) {
     });
   }
 }
-
-TEST_F(ReconstruirTablasTest, MissingMetadataShowsTheOpenErrorAndRaises) {
-  WriteHost();
-  Inspect(host, [&](dao::Database& db) {
-    EXPECT_THROW(SchemaRebuild(kolm, programa).ReconstruirTablas(db), AppError);
-  });
-  ASSERT_EQ(boxes->Boxes().size(), 1u);
-  EXPECT_NE(boxes->Boxes()[0].text.find("Remendor.mdb"), std::string::npos);
-}

@@ -81,15 +81,6 @@ TEST_F(DemoAndRepairTool, FailuresExitNonZero) {
   EXPECT_EQ(missing.out, "");
   EXPECT_NE(missing.err.find("VORA12.mdb"), std::string::npos) << missing.err;
 
-  // The demo's host without a column the run updates.
-  ASSERT_EQ(RunTool("remendor-db", {"demo", sample}).status, 0);
-  ASSERT_EQ(RunTool("remendor-db", {"exec", host, "DROP TABLE 21Declaraciones_Juradas"}).status, 0);
-  ToolResult refused =
-      RunTool("remendor-db", {"repair", "--install", sample + "/novu/VORA12", "--version", "26"});
-  EXPECT_EQ(refused.status, 1);
-  EXPECT_EQ(refused.out.rfind("Error: ", 0), 0u) << refused.out;
-  EXPECT_NE(refused.out.find("VORA12_respaldo_"), std::string::npos) << refused.out;
-
   EXPECT_EQ(RunTool("remendor-db", {"repair", "--version", "28"}).status, 2);
   EXPECT_EQ(RunTool("remendor-db", {"repair"}).status, 2);
   EXPECT_EQ(RunTool("remendor-db", {"demo"}).status, 2);

@@ -10,16 +10,16 @@
 #include "host/dao/JetErrors.h"
 #include "host/dao/JetSqlTranslator.h"
 #include "JetTestDatabase.h"
+#include "host/dao/EngineTestSupport.h"
 
 namespace dao {
 namespace {
 
-using test::ErrorNumberOf;
 
 std::string Sql(std::string_view jet) { return JetSqlTranslator::Translate(jet).sql; }
 
 int ErrorOf(std::string_view jet) {
-  return ErrorNumberOf([&] { JetSqlTranslator::Translate(jet); });
+  return enginetest::ErrorOf([&] { JetSqlTranslator::Translate(jet); });
 }
 
 TEST(JetSqlTranslator, NamesAreQuotedAsWrittenAndDigitFirstNamesAreNames) {

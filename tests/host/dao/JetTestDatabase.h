@@ -1,8 +1,9 @@
 /*
 ** JetTestDatabase: an in-memory SQLite database with the Jet functions, on
-** which tests run translated statements the way the engine runs them: the
-** translated SQL, then its extra statements; an INSERT ... SELECT without a
-** column list completed from the SELECT's output names.
+** which the function tests run translated statements: the translated SQL,
+** then its extra statements. Statement tests that need the engine's own
+** handling (an INSERT ... SELECT by name, error numbers) use
+** EngineTestDatabase instead.
 **
 ** Values come back as text: NULL as "NULL", numbers as the engine writes
 ** them (-1, 2.5).
@@ -39,13 +40,8 @@ class JetTestDatabase {
 
   void Execute(std::string_view jet) {
     const TranslatedStatement t = JetSqlTranslator::Translate(jet);
-    if (t.insertByName) {
-      std::string names;
-      for (const std::string& n : ColumnNamesOf(t.selectSql)) names += (names.empty() ? "" : ", ") + Quote(n);
-      RunSql("INSERT INTO " + Quote(t.table) + " (" + names + ") " + t.selectSql);
-    } else {
-      RunSql(t.sql);
-    }
+    if (t.insertByName) throw std::logic_error("an INSERT ... SELECT by name needs the engine");
+    RunSql(t.sql);
     for (const std::string& extra : t.extraSql) RunSql(extra);
   }
 
@@ -86,12 +82,6 @@ class JetTestDatabase {
   }
 
  private:
-  static std::string Quote(const std::string& name) {
-    std::string q = "\"";
-    for (char c : name) q += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return q + "\"";
-  }
-
   static std::string ValueText(sqlite3_stmt* stmt, int i) {
     switch (sqlite3_column_type(stmt, i)) {
       case SQLITE_NULL: return "NULL";
@@ -118,16 +108,5 @@ class JetTestDatabase {
 
   sqlite3* db_ = nullptr;
 };
-
-// The number of the AppError that `f` raises; 0 when it raises none.
-template <typename F>
-int ErrorNumberOf(F&& f) {
-  try {
-    f();
-  } catch (const AppError& e) {
-    return e.Number();
-  }
-  return 0;
-}
 
 }  // namespace dao::test
