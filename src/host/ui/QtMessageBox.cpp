@@ -105,7 +105,12 @@ int QtMessageBox::Show(const std::string& text, int style, const std::string& ti
     return answer;
   }
   std::unique_ptr<QMessageBox> box = Build(text, style, title, QApplication::activeWindow());
+  // A box waits for the operator, so it shows the ordinary pointer even
+  // while the program shows that it is busy.
+  const bool busy = QApplication::overrideCursor() != nullptr;
+  if (busy) QApplication::setOverrideCursor(Qt::ArrowCursor);
   box->exec();
+  if (busy) QApplication::restoreOverrideCursor();
   return AnswerOf(*box, style);
 }
 

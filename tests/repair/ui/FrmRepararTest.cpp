@@ -1,0 +1,235 @@
+// The main window on a sample installation, under simulated input: the
+// load, a repair from the click to the database, the exit, the start-up
+// without novuPath.sys, the busy state and a failed run.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <cstdlib>
+#include <fstream>
+#include <functional>
+#include <memory>
+
+#include "controls/NOVUBot.h"
+#include "controls/NOVUCbo.h"
+#include "controls/NOVUInfoRep.h"
+#include "host/RecordingMessageBox.h"
+#include "host/dao/DBEngine.h"
+#include "repair/SampleInstallation.h"
+#include "repair/ui/FrmReparar.h"
+#include "support/RunTool.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Runs a check at the moment a box is shown, as the operator would see
+// the window then.
+class BoxWatcher : public RecordingMessageBox {
+ public:
+  int Show(const std::string& text, int style, const std::string& title) override {
+    if (onShow) onShow();
+    return RecordingMessageBox::Show(text, style, title);
+  }
+  std::function<void()> onShow;
+};
+
+// Rows of the two tables with a NULL in any of the fourteen amounts.
+long RowsWithNulls(dao::Database& db) {
+  const std::pair<const char*, std::vector<std::string>> tables[] = {
+      {"22Cuiles",
+       {"Adicionales", "Premios", "CantidadHorasExtra", "SueldoDto788_05", "AportesSSDto788_05",
+        "RemuneracionImponible7", "AportesRes33_41_SSS"}},
+      {"21Declaraciones_Juradas",
+       {"OpcionLey25922", "PorcentajeAfectadoLey25922", "ResultadoEquivalenteCredFiscalIVA",
+        "SumaRRII7", "TotalSuedosAfectadosDto788_05", "TotalAportesSSSto788_05",
+        "TotalAportesRes33_41_SSS"}}};
+  long rows = 0;
+  for (const auto& [table, columns] : tables) {
+    std::string sql = std::string("select count(*) from ") + table + " where false";
+    for (const std::string& c : columns) sql += " or [" + c + "] is null";
+    rows += db.OpenRecordset(sql, dao::dbOpenSnapshot).Fields(0).Value().ToLong();
+  }
+  return rows;
+}
+
+class FrmRepararTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    boxes = std::make_shared<BoxWatcher>();
+    previousBoxes = MessageBoxService::Install(boxes);
+    // Each test repairs with its own copy of the metadata.
+    fs::create_directories(dir.Path() / "prog");
+    fs::copy_file(BinDir() + "/Remendor.mdb", dir.File("prog/Remendor.mdb"));
+    windows = dir.File("windows");
+    fs::create_directories(windows);
+    ::setenv("WINDIR", windows.c_str(), 1);
+  }
+  void TearDown() override {
+    ventana.reset();
+    MessageBoxService::Install(previousBoxes);
+    ::unsetenv("WINDIR");
+  }
+
+  // A sample installation that novuPath.sys names; returns the host path.
+  std::string Sample() {
+    const std::string host = SampleInstallation::Create(dir.File("muestra"), kolm, {200, 50});
+    ::setenv("WINDIR", dir.File("muestra/windows").c_str(), 1);
+    return host;
+  }
+  // Opens the host database as the program does, then scrambles it again.
+  template <typename F>
+  void WithHost(const std::string& host, F f) {
+    dao::Database db;
+    ASSERT_TRUE(kolm.AbrirBaseMdb(host, db));
+    f(db);
+    db.Close();
+    kolm.encriptoDesencripto(host);
+  }
+  void Open() {
+    ventana = std::make_unique<FrmReparar>(dir.File("prog"));
+    ventana->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(ventana.get()));
+  }
+  QToolButton* Boton(int indice) { return ventana->Bot()->cmdBtn(indice); }
+  NOVUInfoRep& Lines() { return *ventana->Resultado(); }
+
+  TempDir dir;
+  std::string windows;
+  ClsKolm kolm;
+  std::shared_ptr<BoxWatcher> boxes;
+  std::shared_ptr<MessageBoxService> previousBoxes;
+  std::unique_ptr<FrmReparar> ventana;
+};
+
+}  // namespace
+
+TEST_F(FrmRepararTest, RepairsTheSampleInstallationFromTheClickToTheDatabase) {
+  const std::string host = Sample();
+  WithHost(host, [](dao::Database& db) { EXPECT_GT(RowsWithNulls(db), 0); });
+  Open();
+  EXPECT_EQ(ventana->windowTitle().toStdString(), "Reparador de Bases de datos VORA");
+  EXPECT_EQ(ventana->LblinstAplicativo()->text().toStdString(),
+            fs::path(host).parent_path().string());
+  EXPECT_EQ(ventana->CboVersiones()->GetTextoSeleccionado(), "VORA Versión 26");
+  EXPECT_EQ(Boton(28)->toolTip().toStdString(), "Realizar la operación seleccionada");
+  for (const auto& info : NOVUBotModel::Botones()) {
+    EXPECT_EQ(Boton(info.indice)->isVisible(), info.indice == 28 || info.indice == 30);
+  }
+
+  QTest::keyClick(ventana->CboVersiones()->CboDatos(), Qt::Key_Down);
+  ASSERT_EQ(ventana->CboVersiones()->GetTextoSeleccionado(), "VORA Versión 27");
+  QTest::mouseClick(Boton(28), Qt::LeftButton);
+
+  ASSERT_EQ(Lines().CantidadLineas(), 1);
+  EXPECT_EQ(Lines().TextoLinea(0), "Reparación de base de datos exitosa");
+  EXPECT_EQ(Lines().ImagenLinea(0), "Informacion");
+  EXPECT_TRUE(boxes->Boxes().empty());
+  EXPECT_NE(ReadBytes(host)[0], 0);
+  EXPECT_TRUE(ventana->Modelo().BaseDatos().IsOpen());
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+  EXPECT_TRUE(Boton(28)->isEnabled());
+  if (const char* shot = std::getenv("REMENDOR_WINDOW_SHOT")) ventana->grab().save(shot);
+
+  // The exit right after a run, with the database still held, ends the
+  // program's event loop (a guard ends it with 1 if nothing else does).
+  QTimer guard;
+  guard.setSingleShot(true);
+  QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+  guard.start(10000);
+  QTimer::singleShot(0, ventana.get(), [this] { QTest::mouseClick(Boton(30), Qt::LeftButton); });
+  EXPECT_EQ(QApplication::exec(), 0);
+  EXPECT_FALSE(ventana->isVisible());
+  EXPECT_FALSE(ventana->Modelo().BaseDatos().IsOpen());
+
+  WithHost(host, [](dao::Database& db) {
+    EXPECT_EQ(RowsWithNulls(db), 0);
+    dao::Recordset version = db.OpenRecordset("select count(*), min(Version) from VersionBase");
+    EXPECT_EQ(version.Fields(0).Value().ToLong(), 1);
+    EXPECT_EQ(version.Fields(1).Value().ToString(), "027");
+  });
+}
+
+TEST_F(FrmRepararTest, TabOrderRunsThroughTheBarTheComboAndTheList) {
+  Sample();
+  Open();
+  QApplication::setActiveWindow(ventana.get());
+  ASSERT_TRUE(QTest::qWaitForWindowActive(ventana.get()));
+  // The bar's layout puts Salir before Migrar in its own tab order.
+  const std::vector<QWidget*> order = {Boton(30), Boton(28), ventana->CboVersiones()->CboDatos(),
+                                       ventana->Resultado()->LstInfo(), Boton(30)};
+  EXPECT_EQ(QApplication::focusWidget(), order[0]);
+  for (size_t k = 1; k < order.size(); ++k) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), order[k]) << "tab " << k;
+  }
+}
+
+TEST_F(FrmRepararTest, WithoutAnInstallationTheWindowOpensAndCannotMigrate) {
+  const std::string path = windows + "/novuPath.sys";
+  const struct {
+    const char* content;  // nullptr: no file
+    const char* cause;
+  } cases[] = {{nullptr, "No se encontró el archivo novuPath.sys en la carpeta '"},
+               {"", "El archivo novuPath.sys de la carpeta '"},
+               {"\r\n/otra/linea\r\n", "El archivo novuPath.sys de la carpeta '"}};
+  for (const auto& c : cases) {
+    fs::remove(path);
+    if (c.content) std::ofstream(path) << c.content;
+    boxes->Clear();
+    Open();
+    ASSERT_EQ(boxes->Boxes().size(), 1u);
+    EXPECT_EQ(boxes->Boxes()[0].text.rfind(c.cause + windows + "'", 0), 0u)
+        << boxes->Boxes()[0].text;
+    EXPECT_EQ(boxes->Boxes()[0].style, msgbox::vbOKOnly);
+    EXPECT_EQ(ventana->LblinstAplicativo()->text().toStdString(),
+              "No se encontró la instalación del VORA.");
+    EXPECT_EQ(ventana->CboVersiones()->GetCodigoSeleccionado(), "26");
+    EXPECT_FALSE(Boton(28)->isEnabled());
+    // The bar raises the event of a disabled button when told to.
+    ventana->Bot()->HacerOperacion(3, 28);
+    EXPECT_EQ(Lines().CantidadLineas(), 0);
+    EXPECT_EQ(boxes->Boxes().size(), 1u);
+  }
+}
+
+TEST_F(FrmRepararTest, BusyWhileARunWorksAndASecondRunCannotStart) {
+  fs::create_directories(dir.Path() / "vacia/VORA12");
+  const std::string folder = dir.File("vacia");
+  std::ofstream(windows + "/novuPath.sys") << folder;
+  Open();
+  bool waitCursor = false, migrarEnabled = true;
+  boxes->onShow = [&] {
+    waitCursor =
+        QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
+    migrarEnabled = Boton(28)->isEnabled();
+    ventana->Bot()->HacerOperacion(3, 28);
+  };
+  QTest::mouseClick(Boton(28), Qt::LeftButton);
+  // The open's box for the missing database, and no second run from it.
+  ASSERT_EQ(boxes->Boxes().size(), 1u);
+  EXPECT_TRUE(waitCursor);
+  EXPECT_FALSE(migrarEnabled);
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+  EXPECT_TRUE(Boton(28)->isEnabled());
+  EXPECT_FALSE(ventana->Modelo().Trabajando());
+}
+
+TEST_F(FrmRepararTest, AFailedRunShowsItsErrorLineAndTheNextRunStartsAgain) {
+  // A host database without the tables of the NULL updates.
+  WithHost(Sample(), [](dao::Database& db) { db.Execute("DROP TABLE 22Cuiles"); });
+  Open();
+  QTest::mouseClick(Boton(28), Qt::LeftButton);
+  QTest::mouseClick(Boton(28), Qt::LeftButton);
+  ASSERT_EQ(Lines().CantidadLineas(), 2);
+  for (int k = 0; k < 2; ++k) {
+    EXPECT_EQ(Lines().ImagenLinea(k), "Error");
+    EXPECT_NE(Lines().TextoLinea(k).find("22Cuiles"), std::string::npos) << Lines().TextoLinea(k);
+  }
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
