@@ -6,6 +6,7 @@
 #include "common/AppError.h"
 #include "common/DateSerial.h"
 #include "common/a_c_generic.h"
+#include "support/ErrorOf.h"
 
 namespace {
 
@@ -17,15 +18,6 @@ a_c_generic With(const Variant& dato) {
 
 Variant Date(int y, int m, int d) {
   return Variant::FromDate(DateSerial::FromYmd(y, m, d));
-}
-
-int ErrorNumber(const std::function<void()>& f) {
-  try {
-    f();
-  } catch (const AppError& e) {
-    return e.Number();
-  }
-  return 0;
 }
 
 TEST(Str_Replace, ReplacesEveryOccurrence) {
@@ -55,7 +47,7 @@ TEST(Str_Replace, AlwaysEnds) {
 }
 
 TEST(Str_Replace, NullIsAnError) {
-  EXPECT_EQ(ErrorNumber([] { With(Variant::Null()).Str_Replace("a", "b"); }), 94);
+  EXPECT_EQ(ErrorOf([] { With(Variant::Null()).Str_Replace("a", "b"); }), 94);
 }
 
 TEST(Str_Parse, SplitsAtEverySeparator) {
@@ -79,7 +71,7 @@ TEST(Str_SinÑuflos, DropsControlCharactersAndApostrophes) {
   EXPECT_EQ(With("O'Brien\t").Str_SinÑuflos(), "OBrien");
   EXPECT_EQ(With("línea\r\nsiguiente''").Str_SinÑuflos(), "líneasiguiente");
   EXPECT_EQ(With("Ñandú ~ \"x\"").Str_SinÑuflos(), "Ñandú ~ \"x\"");
-  EXPECT_EQ(ErrorNumber([] { With(Variant::Null()).Str_SinÑuflos(); }), 94);
+  EXPECT_EQ(ErrorOf([] { With(Variant::Null()).Str_SinÑuflos(); }), 94);
 }
 
 TEST(Str_FechaMostrar, WritesDatesDayFirst) {
@@ -173,10 +165,10 @@ TEST(Fch_UltimoDia, OfADateWhateverItsDayNumber) {
 
 TEST(Periods, TooShortOrOutOfRangeAreErrors) {
   // No month characters: converting the empty month text fails.
-  EXPECT_EQ(ErrorNumber([] { With(int32_t{2005}).Fch_PrimerDia(); }), rterr::kTypeMismatch);
-  EXPECT_EQ(ErrorNumber([] { With(int32_t{2005}).Fch_UltimoDia(); }), rterr::kTypeMismatch);
-  EXPECT_EQ(ErrorNumber([] { With(int32_t{-200503}).Fch_PrimerDia(); }), 5);
-  EXPECT_EQ(ErrorNumber([] { With(1e12).Fch_PrimerDia(); }), rterr::kOverflow);
+  EXPECT_EQ(ErrorOf([] { With(int32_t{2005}).Fch_PrimerDia(); }), rterr::kTypeMismatch);
+  EXPECT_EQ(ErrorOf([] { With(int32_t{2005}).Fch_UltimoDia(); }), rterr::kTypeMismatch);
+  EXPECT_EQ(ErrorOf([] { With(int32_t{-200503}).Fch_PrimerDia(); }), 5);
+  EXPECT_EQ(ErrorOf([] { With(1e12).Fch_PrimerDia(); }), rterr::kOverflow);
 }
 
 // Every day from 1900 to 2100 lies between the first and the last day of its

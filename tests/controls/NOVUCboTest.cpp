@@ -11,17 +11,9 @@
 #include "controls/NOVUCbo.h"
 #include "controls/NOVUCboModel.h"
 #include "controls/Twips.h"
+#include "support/ErrorOf.h"
 
 namespace {
-
-int NumeroDeError(const std::function<void()>& f) {
-  try {
-    f();
-  } catch (const AppError& e) {
-    return e.Number();
-  }
-  return 0;
-}
 
 }  // namespace
 
@@ -103,15 +95,15 @@ TEST(NOVUCboModel, SetSizeCutsCodesAndTheListHasA16BitLimit) {
   EXPECT_EQ(m.CantItems(), 3);
   EXPECT_EQ(m.BuscarCodigo("c"), -1);  // cut off: never found
   EXPECT_EQ(m.BuscarCodigo("a"), 0);
-  EXPECT_EQ(NumeroDeError([&] { m.CodigoEnPosicion(2); }), 9);
-  EXPECT_EQ(NumeroDeError([&] { m.SetSize(-1); }), 9);
+  EXPECT_EQ(ErrorOf([&] { m.CodigoEnPosicion(2); }), 9);
+  EXPECT_EQ(ErrorOf([&] { m.SetSize(-1); }), 9);
   m.AgregarCodigo("d");  // grows the table again
   EXPECT_EQ(m.CodigoEnPosicion(3), "d");
 
   m.RecrearTabla(1);
   EXPECT_EQ(m.LimiteSuperior(), 1);
   for (int i = 0; i < NOVUCboModel::kMaximoEntradas; ++i) m.AgregarCodigo("k");
-  EXPECT_EQ(NumeroDeError([&] { m.AgregarCodigo("uno más"); }), 6);
+  EXPECT_EQ(ErrorOf([&] { m.AgregarCodigo("uno más"); }), 6);
   EXPECT_EQ(m.CantItems(), NOVUCboModel::kMaximoEntradas);
 }
 

@@ -13,22 +13,13 @@
 #include "common/AppError.h"
 #include "host/dao/DBEngine.h"
 #include "support/TempDir.h"
+#include "host/dao/EngineTestSupport.h"
 
 using namespace dao;
+using namespace enginetest;
 
 namespace {
 
-const std::string kPassword = "wePlorKadviM";
-const std::string kConnect = ";PWD=" + kPassword;
-
-int ErrorOf(const std::function<void()>& f) {
-  try {
-    f();
-  } catch (const AppError& e) {
-    return e.Number();
-  }
-  return 0;
-}
 
 void MakeSample(const std::string& path, int rows = 3) {
   Database db = DBEngine::CreateDatabase(path, kPassword);

@@ -6,21 +6,14 @@
 
 #include "common/AppError.h"
 #include "host/dao/DBEngine.h"
+#include "support/ErrorOf.h"
 
 namespace enginetest {
 
 inline const std::string kPassword = "wePlorKadviM";
 inline const std::string kConnect = ";PWD=" + kPassword;
 
-// The number of the AppError that `f` raises; 0 when it raises none.
-inline int ErrorOf(const std::function<void()>& f) {
-  try {
-    f();
-  } catch (const AppError& e) {
-    return e.Number();
-  }
-  return 0;
-}
+using ::ErrorOf;
 
 inline long Scalar(dao::Database& db, const std::string& query) {
   dao::Recordset rs = db.OpenRecordset(query, dao::dbOpenSnapshot);
