@@ -60,8 +60,10 @@ void DaysAndSeconds(double serial, int64_t& days, int64_t& seconds) {
   double whole = std::trunc(serial);
   seconds = std::llround(std::fabs(serial - whole) * 86400.0);
   if (seconds >= 86400) {
+    // The fraction counts forward on both sides of day 0, so the carry is
+    // always into the following day: -0.9999999 is 31 December 1899.
     seconds -= 86400;
-    whole += serial < 0 ? -1 : 1;
+    whole += 1;
   }
   days = static_cast<int64_t>(whole);
 }

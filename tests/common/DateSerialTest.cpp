@@ -44,6 +44,12 @@ TEST(DateSerial, SplitReadsTimeForwardOnBothSidesOfDayZero) {
   // Rounded to the second, with the carry into the next day.
   p = DateSerial::Split(38426 + 86399.6 / 86400);
   EXPECT_EQ(std::tie(p.day, p.hour, p.second), std::make_tuple(16, 0, 0));
+  // Before day 0 the carry still goes forward: the last second of a day
+  // rounds into the day after it, not the day before.
+  p = DateSerial::Split(-(1 + 86399.6 / 86400));  // 29 December, 23:59:59.6
+  EXPECT_EQ(std::tie(p.month, p.day, p.hour), std::make_tuple(12, 30, 0));
+  p = DateSerial::Split(-86399.6 / 86400);  // 30 December, 23:59:59.6
+  EXPECT_EQ(std::tie(p.month, p.day, p.hour), std::make_tuple(12, 31, 0));
   EXPECT_EQ(DateSerial::Compose(-1, 0.5), -1.5);
 }
 
