@@ -14,6 +14,8 @@
 */
 #include "host/dao/JetFunctions.h"
 
+#include "host/dao/JetCallback.h"
+
 #include <sqlite3.h>
 
 #include <cmath>
@@ -183,17 +185,17 @@ void RegisterJetFunctions(sqlite3* db) {
     void (*fn)(sqlite3_context*, int, sqlite3_value**);
   };
   static const Entry kEntries[] = {
-      {"like", 2, Like},
-      {"like", 3, Like},
-      {"jet_concat", 2, Concat},
-      {"jet_add", 2, Add},
-      {"jet_div", 2, Divide},
-      {"jet_idiv", 2, IntegerDivide},
-      {"jet_mod", 2, Modulo},
-      {"jet_pow", 2, Power},
-      {"jet_xor", 2, Logical<XorRule>},
-      {"jet_eqv", 2, Logical<EqvRule>},
-      {"jet_imp", 2, Logical<ImpRule>},
+      {"like", 2, Guarded<Like>},
+      {"like", 3, Guarded<Like>},
+      {"jet_concat", 2, Guarded<Concat>},
+      {"jet_add", 2, Guarded<Add>},
+      {"jet_div", 2, Guarded<Divide>},
+      {"jet_idiv", 2, Guarded<IntegerDivide>},
+      {"jet_mod", 2, Guarded<Modulo>},
+      {"jet_pow", 2, Guarded<Power>},
+      {"jet_xor", 2, Guarded<Logical<XorRule>>},
+      {"jet_eqv", 2, Guarded<Logical<EqvRule>>},
+      {"jet_imp", 2, Guarded<Logical<ImpRule>>},
   };
   for (const Entry& e : kEntries) {
     check(sqlite3_create_function(db, e.name, e.args, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, e.fn, nullptr,

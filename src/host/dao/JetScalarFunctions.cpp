@@ -9,6 +9,8 @@
 */
 #include "host/dao/JetScalarFunctions.h"
 
+#include "host/dao/JetCallback.h"
+
 #include <cctype>
 #include <cmath>
 #include <cstdint>
@@ -296,33 +298,33 @@ int RegisterJetScalarFunctions(sqlite3* db) {
     bool deterministic;
   };
   static const Entry kEntries[] = {
-      {"jet_len", 1, Len, true},
-      {"jet_left", 2, Left, true},
-      {"jet_right", 2, Right, true},
-      {"jet_mid", 2, Mid, true},
-      {"jet_mid", 3, Mid, true},
-      {"jet_ucase", 1, ChangeCase<JetCollation::Upper>, true},
-      {"jet_lcase", 1, ChangeCase<JetCollation::Lower>, true},
-      {"jet_trim", 1, TrimBlanks<true, true>, true},
-      {"jet_ltrim", 1, TrimBlanks<true, false>, true},
-      {"jet_rtrim", 1, TrimBlanks<false, true>, true},
-      {"jet_instr", 2, InStr, true},
-      {"jet_instr", 3, InStr, true},
-      {"jet_instr", 4, InStr, true},
-      {"jet_abs", 1, Numeric<AbsOp>, true},
-      {"jet_int", 1, Numeric<IntOp>, true},
-      {"jet_fix", 1, Numeric<FixOp>, true},
-      {"jet_sgn", 1, Sgn, true},
-      {"jet_val", 1, Val, true},
-      {"jet_cstr", 1, CStr, true},
-      {"jet_clng", 1, ToWhole<-2147483648L, 2147483647L>, true},
-      {"jet_cint", 1, ToWhole<-32768L, 32767L>, true},
-      {"jet_cdbl", 1, CDbl, true},
-      {"jet_year", 1, DatePart<&JetDateParts::year>, true},
-      {"jet_month", 1, DatePart<&JetDateParts::month>, true},
-      {"jet_day", 1, DatePart<&JetDateParts::day>, true},
-      {"jet_now", 0, Now, false},
-      {"jet_date", 0, Today, false},
+      {"jet_len", 1, Guarded<Len>, true},
+      {"jet_left", 2, Guarded<Left>, true},
+      {"jet_right", 2, Guarded<Right>, true},
+      {"jet_mid", 2, Guarded<Mid>, true},
+      {"jet_mid", 3, Guarded<Mid>, true},
+      {"jet_ucase", 1, Guarded<ChangeCase<JetCollation::Upper>>, true},
+      {"jet_lcase", 1, Guarded<ChangeCase<JetCollation::Lower>>, true},
+      {"jet_trim", 1, Guarded<TrimBlanks<true, true>>, true},
+      {"jet_ltrim", 1, Guarded<TrimBlanks<true, false>>, true},
+      {"jet_rtrim", 1, Guarded<TrimBlanks<false, true>>, true},
+      {"jet_instr", 2, Guarded<InStr>, true},
+      {"jet_instr", 3, Guarded<InStr>, true},
+      {"jet_instr", 4, Guarded<InStr>, true},
+      {"jet_abs", 1, Guarded<Numeric<AbsOp>>, true},
+      {"jet_int", 1, Guarded<Numeric<IntOp>>, true},
+      {"jet_fix", 1, Guarded<Numeric<FixOp>>, true},
+      {"jet_sgn", 1, Guarded<Sgn>, true},
+      {"jet_val", 1, Guarded<Val>, true},
+      {"jet_cstr", 1, Guarded<CStr>, true},
+      {"jet_clng", 1, Guarded<ToWhole<-2147483648L, 2147483647L>>, true},
+      {"jet_cint", 1, Guarded<ToWhole<-32768L, 32767L>>, true},
+      {"jet_cdbl", 1, Guarded<CDbl>, true},
+      {"jet_year", 1, Guarded<DatePart<&JetDateParts::year>>, true},
+      {"jet_month", 1, Guarded<DatePart<&JetDateParts::month>>, true},
+      {"jet_day", 1, Guarded<DatePart<&JetDateParts::day>>, true},
+      {"jet_now", 0, Guarded<Now>, false},
+      {"jet_date", 0, Guarded<Today>, false},
   };
   for (const Entry& e : kEntries) {
     const int flags = SQLITE_UTF8 | (e.deterministic ? SQLITE_DETERMINISTIC : 0);

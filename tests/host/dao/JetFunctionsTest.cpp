@@ -10,6 +10,7 @@
 #include "host/dao/JetCollation.h"
 #include "host/dao/JetDateSerial.h"
 #include "JetTestDatabase.h"
+#include "host/dao/JetCallback.h"
 
 namespace dao {
 namespace {
@@ -198,6 +199,27 @@ TEST(JetCollation, OrdersAsJetAndIsAStrictWeakOrder) {
   std::shuffle(words.begin(), words.end(), random);
   std::sort(words.begin(), words.end(), less);
   EXPECT_TRUE(std::is_sorted(words.begin(), words.end(), less));
+}
+
+}  // namespace
+}  // namespace dao
+
+namespace dao {
+namespace {
+
+void Throws(sqlite3_context*, int, sqlite3_value**) { throw AppError(5, "Argumento no válido."); }
+
+TEST(JetCallback, AnExceptionBecomesTheStatementsErrorInsteadOfCrossingSqlite) {
+  test::JetTestDatabase db;
+  ASSERT_EQ(sqlite3_create_function(db.Handle(), "lanza", 0, SQLITE_UTF8, nullptr, Guarded<Throws>,
+                                    nullptr, nullptr),
+            SQLITE_OK);
+  try {
+    db.QuerySql("select lanza()");
+    FAIL() << "the statement must fail";
+  } catch (const std::runtime_error& e) {
+    EXPECT_STREQ(e.what(), "Argumento no válido.");
+  }
 }
 
 }  // namespace
