@@ -159,4 +159,10 @@ TEST(NOVUCbo, EnabledIsStoredWithTheForm) {
   cbo.SetEnabled(false);
   cbo.GuardarPropiedades(guardado);
   EXPECT_FALSE(guardado.Read("Enabled", true).ToBool());
+
+  // An empty stored flag reads as False, as it does for the button bar.
+  PropertyStore vacio;
+  vacio.Write("enabled", "");
+  NOVUCbo sinValor(vacio);
+  EXPECT_FALSE(sinValor.Enabled());
 }
