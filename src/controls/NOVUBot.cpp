@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPixmap>
 #include <QShortcut>
@@ -42,6 +43,7 @@ void NOVUBot::Construir() {
     boton->setIcon(ControlIcons::Icon(QString::fromLatin1(info.icono), kLadoIcono));
     boton->setIconSize(QSize(kLadoIcono, kLadoIcono));
     boton->setFocusPolicy(Qt::StrongFocus);
+    boton->installEventFilter(this);
     const int indice = info.indice;
     connect(boton, &QToolButton::clicked, this, [this, indice] { modelo_.Click(indice); });
     botones_[indice] = boton;
@@ -165,9 +167,22 @@ void NOVUBot::PulsarEnter() {
   PulsarRol(modelo_.BotonPorDefecto());
 }
 
+// A tool button answers only Space; Enter reaches a focused bar button
+// here when no default button has claimed the key for the window.
 bool NOVUBot::eventFilter(QObject* watched, QEvent* event) {
   if (watched == img_ && event->type() == QEvent::MouseButtonRelease && isEnabled()) {
     emit ClickImagen();
+  }
+  if (event->type() == QEvent::KeyPress) {
+    const int tecla = static_cast<QKeyEvent*>(event)->key();
+    if (tecla == Qt::Key_Return || tecla == Qt::Key_Enter) {
+      for (const NOVUBotModel::BotonInfo& info : NOVUBotModel::Botones()) {
+        if (watched == botones_[info.indice]) {
+          PulsarRol(info.indice);
+          return true;
+        }
+      }
+    }
   }
   return TwipsControl::eventFilter(watched, event);
 }

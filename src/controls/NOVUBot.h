@@ -20,9 +20,10 @@
 **
 ** Enter presses the default button and Escape the cancel button anywhere
 ** in the bar's window, as long as that button is shown and enabled: a
-** hidden Aceptar must not accept what the operator cannot see. While a
-** default button exists, a bar button that has the keyboard focus takes
-** Enter itself. A bar without those roles leaves both keys to the form.
+** hidden Aceptar must not accept what the operator cannot see. A bar
+** button that has the keyboard focus takes Enter itself, as a command
+** button does, whether or not a default button exists. Otherwise a bar
+** without those roles leaves both keys to the form.
 */
 #pragma once
 

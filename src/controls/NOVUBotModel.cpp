@@ -21,14 +21,6 @@ constexpr int kMargenPar = 150;
                                                   " de la matriz de controles cmdBtn");
 }
 
-// A stored flag: an empty value counts as False.
-bool LeerBooleano(const PropertyStore& propiedades, const char* clave, bool porDefecto) {
-  const Variant v = propiedades.Read(clave, porDefecto);
-  if (v.IsEmpty()) return false;
-  if (v.Type() == VarType::String && v.ToString().empty()) return false;
-  return v.ToBool();
-}
-
 }  // namespace
 
 const std::vector<NOVUBotModel::BotonInfo>& NOVUBotModel::Botones() {
@@ -240,13 +232,13 @@ void NOVUBotModel::SetStretch(bool valornuevo) {
 
 void NOVUBotModel::LeerPropiedades(const PropertyStore& propiedades) {
   propiedades_ = propiedades;
-  enabled_ = LeerBooleano(propiedades, "Enabled", true);
+  enabled_ = propiedades.ReadFlag("Enabled", true);
   for (const BotonInfo& info : Botones()) {
-    botones_[info.indice].caption = LeerBooleano(propiedades, info.clave, false) ? "" : kNoOfrecido;
+    botones_[info.indice].caption = propiedades.ReadFlag(info.clave, false) ? "" : kNoOfrecido;
   }
   image_ = propiedades.ReadPicture("Image");
   estado_ = propiedades.Read("Estado", int32_t{0}).ToLong();
-  stretch_ = LeerBooleano(propiedades, "Stretch", false);
+  stretch_ = propiedades.ReadFlag("Stretch", false);
 }
 
 void NOVUBotModel::GuardarPropiedades(PropertyStore& propiedades) const {

@@ -26,6 +26,9 @@ void NOVUCbo::Construir() {
   cboDatos_->setObjectName(QStringLiteral("CboDatos"));
   cboDatos_->setEditable(false);
   cboDatos_->setEnabled(modelo_.Enabled());
+  // A form that gives the control the focus means the combo box: the
+  // control itself takes no keys.
+  setFocusProxy(cboDatos_);
   connect(cboDatos_, &QComboBox::activated, this, [this] { emit Click(); });
   connect(cboDatos_, &QComboBox::currentTextChanged, this, [this] { emit Change(); });
   // Until the form places it, the control has its design width and the

@@ -65,7 +65,7 @@ void NOVUCboModel::SetEnabled(bool New_Enabled) {
 
 void NOVUCboModel::LeerPropiedades(const PropertyStore& propiedades) {
   propiedades_ = propiedades;
-  enabled_ = propiedades.Read("Enabled", true).ToBool();
+  enabled_ = propiedades.ReadFlag("Enabled", true);
 }
 
 void NOVUCboModel::GuardarPropiedades(PropertyStore& propiedades) const {

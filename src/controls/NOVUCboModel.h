@@ -8,7 +8,8 @@
 ** than the list: emptying the list keeps its length, and later entries
 ** overwrite the old codes. SetSize can also make it shorter, and an entry
 ** whose code was cut off has none: asking for it is AppError 9, and a
-** search never finds it.
+** search does not find it. Adding an entry grows the table again; the
+** codes cut off then come back as empty codes.
 **
 ** Positions are 16-bit numbers, so the list holds at most 32767 entries;
 ** adding one more is AppError 6 (overflow) and changes nothing.

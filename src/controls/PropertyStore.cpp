@@ -61,6 +61,13 @@ Variant PropertyStore::Read(std::string_view key, const Variant& defaultValue) c
   TypeMismatch();
 }
 
+bool PropertyStore::ReadFlag(std::string_view key, bool defaultValue) const {
+  const Variant v = Read(key, defaultValue);
+  if (v.IsEmpty()) return false;
+  if (v.Type() == VarType::String && v.ToString().empty()) return false;
+  return v.ToBool();
+}
+
 QImage PropertyStore::ReadPicture(std::string_view key) const {
   const Entry* e = Find(key);
   if (!e) return QImage();

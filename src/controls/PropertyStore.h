@@ -34,6 +34,9 @@
 class PropertyStore {
  public:
   Variant Read(std::string_view key, const Variant& defaultValue) const;
+  // A stored flag; an empty value (Empty or "") counts as False rather
+  // than failing as a type mismatch.
+  bool ReadFlag(std::string_view key, bool defaultValue) const;
   // The stored picture, or a null image when there is none.
   QImage ReadPicture(std::string_view key) const;
 

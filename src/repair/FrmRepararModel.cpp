@@ -65,13 +65,15 @@ void FrmRepararModel::Form_Load() {
   vista_.TooltipMigrar(kTooltipMigrar);
 }
 
-// A blank first line names no folder either: the run would otherwise look
-// for the database under the root of the file system.
+// A blank first line, empty or of spaces and tabs only, names no folder
+// either: the run would otherwise look for the database under the root of
+// the file system, or under a folder of blanks that no installation has.
 void FrmRepararModel::CargarInstalacion() {
   std::string carpeta;
   bool vacio = false;
   try {
     carpeta = Kolm().DarPathNOVU();
+    if (carpeta.find_first_not_of(" \t") == std::string::npos) carpeta.clear();
     vacio = carpeta.empty();
   } catch (const AppError& e) {
     vacio = e.Number() == rterr::kInputPastEnd;

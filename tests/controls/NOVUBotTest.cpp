@@ -237,6 +237,12 @@ TEST_F(NOVUBotWidget, EnterAndEscapePressTheShownDefaultAndCancelButtons) {
   QTest::keyClick(texto, Qt::Key_Return);  // no default button yet: the key is the form's
   EXPECT_EQ(aceptar.count() + nuevo.count(), 0);
   EXPECT_EQ(enviado.count(), 1);
+  // But a focused bar button takes Enter, as a command button does.
+  QSignalSpy migrar(bot, &NOVUBot::BotonMigrar);
+  bot->cmdBtn(28)->setFocus();
+  QTest::keyClick(bot->cmdBtn(28), Qt::Key_Return);
+  EXPECT_EQ(migrar.count(), 1);
+  EXPECT_EQ(enviado.count(), 1);
 
   bot->SetBot_Editar(true);  // offers the pair
   bot->SetEstado(2);

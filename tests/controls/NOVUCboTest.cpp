@@ -2,6 +2,7 @@
 // the height rule, its events and its stored setting.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QSignalSpy>
 #include <QTest>
@@ -136,8 +137,12 @@ TEST(NOVUCbo, ClickComesFromTheOperatorChangeFromAnyNewText) {
   EXPECT_EQ(click.count(), 0);
   EXPECT_EQ(change.count(), 1);
 
-  cbo->CboDatos()->setFocus();
-  QTest::keyClick(cbo->CboDatos(), Qt::Key_Down);
+  // The form focuses the control; the keys reach its combo box.
+  QApplication::setActiveWindow(&ventana);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&ventana));
+  cbo->setFocus();
+  ASSERT_EQ(QApplication::focusWidget(), cbo->CboDatos());
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
   EXPECT_EQ(click.count(), 1);
   EXPECT_EQ(change.count(), 2);
   EXPECT_EQ(cbo->GetCodigoSeleccionado(), "27");
@@ -159,4 +164,10 @@ TEST(NOVUCbo, EnabledIsStoredWithTheForm) {
   cbo.SetEnabled(false);
   cbo.GuardarPropiedades(guardado);
   EXPECT_FALSE(guardado.Read("Enabled", true).ToBool());
+
+  // An empty stored flag reads as False, as it does for the button bar.
+  PropertyStore vacio;
+  vacio.Write("enabled", "");
+  NOVUCbo sinValor(vacio);
+  EXPECT_FALSE(sinValor.Enabled());
 }

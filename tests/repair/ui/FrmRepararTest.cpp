@@ -177,7 +177,8 @@ TEST_F(FrmRepararTest, WithoutAnInstallationTheWindowOpensAndCannotMigrate) {
     const char* cause;
   } cases[] = {{nullptr, "No se encontró el archivo novuPath.sys en la carpeta '"},
                {"", "El archivo novuPath.sys de la carpeta '"},
-               {"\r\n/otra/linea\r\n", "El archivo novuPath.sys de la carpeta '"}};
+               {"\r\n/otra/linea\r\n", "El archivo novuPath.sys de la carpeta '"},
+               {" \t \r\n", "El archivo novuPath.sys de la carpeta '"}};
   for (const auto& c : cases) {
     fs::remove(path);
     if (c.content) std::ofstream(path) << c.content;
