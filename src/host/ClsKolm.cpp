@@ -118,7 +118,9 @@ std::string ClsKolm::DarPathNOVU() {
     throw AppError(rterr::kInputPastEnd,
                    "Se ha leído más allá del final del archivo '" + path + "': está vacío.");
   }
-  // A line ends at CR LF as well as at LF.
-  if (!line.empty() && line.back() == '\r') line.pop_back();
+  // A line ends at CR, at CR LF and at LF: a file saved with bare carriage
+  // returns would otherwise yield its whole content as the folder.
+  const size_t cr = line.find('\r');
+  if (cr != std::string::npos) line.erase(cr);
   return line;
 }

@@ -50,6 +50,8 @@ TEST_F(ClsKolmTest, PathFileFirstLineIsReturnedUnchanged) {
   EXPECT_EQ(kolm.DarPathNOVU(), "D:\\Aplicativos");
   WriteWindowsFile("D:\\Aplicativos\\\n");
   EXPECT_EQ(kolm.DarPathNOVU(), "D:\\Aplicativos\\");  // callers then double the separator
+  WriteWindowsFile("D:\\Aplicativos\rsegunda linea\r");  // bare carriage returns
+  EXPECT_EQ(kolm.DarPathNOVU(), "D:\\Aplicativos");
   WriteWindowsFile("  /opt/novu  ");
   EXPECT_EQ(kolm.DarPathNOVU(), "  /opt/novu  ");
 }
