@@ -113,6 +113,43 @@ TEST_F(RemendorDb, FailuresExitNonZeroWithOneLineAndLeaveTheFile) {
   EXPECT_EQ(RunTool("remendor-db", {}).status, 2);
 }
 
+// A scrambled file lies unscrambled while a command reads it: neither a
+// reader that stops early nor a stop request may leave it so.
+TEST_F(RemendorDb, ScrambledFileIsPutBackWhenOutputBreaksOrTheToolIsStopped) {
+  std::string diez = dir.File("diez.sql"), file = dir.File("diez.mdb");
+  {
+    std::ofstream sql(diez);
+    sql << "CREATE TABLE Diez (n LONG);\n";
+    for (int i = 0; i < 10; i++) sql << "INSERT INTO Diez (n) VALUES (" << i << ");\n";
+  }
+  ASSERT_EQ(RunTool("remendor-db", {"create", file, diez}).status, 0);
+  ASSERT_EQ(RunTool("remendor-db", {"scramble", file}).status, 0);
+  const auto before = ReadBytes(file);
+  const std::string tool = ShellQuote(BinDir() + "/remendor-db") + " query --csv " +
+                           ShellQuote(file) + " ";
+  const std::string status = dir.File("status");
+
+  // Far more output than a pipe holds, cut short by its reader.
+  const std::string longOutput = ShellQuote(
+      "select 'una fila de la salida, bastante larga' & a.n, b.n from Diez a, Diez b, Diez c, "
+      "Diez d");
+  ASSERT_NE(std::system(("{ " + tool + longOutput + " 2>/dev/null; echo $? >" + ShellQuote(status) +
+               "; } | head -c 100 >/dev/null")
+                              .c_str()),
+            -1);
+  EXPECT_EQ(Slurp(status), "1\n");
+  EXPECT_EQ(ReadBytes(file), before);
+
+  // A query long enough to be stopped half way.
+  const std::string longQuery = ShellQuote(
+      "select count(*) from Diez a, Diez b, Diez c, Diez d, Diez e, Diez f where a.n & b.n & "
+      "c.n & d.n & e.n & f.n <> 'x'");
+  ASSERT_NE(
+      std::system((tool + longQuery + " >/dev/null 2>&1 & sleep 0.1; kill -TERM $!; wait $!").c_str()),
+      -1);
+  EXPECT_EQ(ReadBytes(file), before);
+}
+
 TEST_F(RemendorDb, FailedScriptLeavesNoFileBehind) {
   std::string bad = dir.File("malo.sql");
   std::ofstream(bad) << "CREATE TABLE A (x LONG);\n\nINSERT INTO Falta (x) VALUES (1);\n";

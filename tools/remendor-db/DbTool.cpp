@@ -4,6 +4,7 @@
 #include "DbTool.h"
 
 #include <array>
+#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -27,9 +28,31 @@ bool FirstByteNonZero(const std::string& path) {
   return in.get(c) && c != 0;
 }
 
+// Holds back the signals that end the program (the operator's interrupt,
+// a hang-up, a kill without -9) while it lives; one that came meanwhile is
+// delivered when it ends.
+class SignalHold {
+ public:
+  SignalHold() {
+    sigset_t ending;
+    sigemptyset(&ending);
+    for (int s : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) sigaddset(&ending, s);
+    sigprocmask(SIG_BLOCK, &ending, &previous_);
+  }
+  ~SignalHold() { sigprocmask(SIG_SETMASK, &previous_, nullptr); }
+  SignalHold(const SignalHold&) = delete;
+  SignalHold& operator=(const SignalHold&) = delete;
+
+ private:
+  sigset_t previous_;
+};
+
 // A database opened through ClsKolm; its scrambling is put back as found
-// when it goes out of scope.
-class OpenedFile {
+// when it goes out of scope. The file lies unscrambled in between, so the
+// program is not let end there: the hold is taken before the open and
+// released only after the file is back as found (a base is built first and
+// destroyed last).
+class OpenedFile : private SignalHold {
  public:
   OpenedFile(ClsKolm& kolm, const std::string& path) : kolm_(kolm), path_(path) {
     scrambled_ = FirstByteNonZero(path);

@@ -5,7 +5,13 @@
 ** Exit status: 0 on success, 1 when the command failed (one line on
 ** standard error with the error's number and description), 2 on bad usage.
 ** Message boxes of the library are written to standard error.
+**
+** Output that cannot be written (a pipe into a program that stopped
+** reading, a full disk) fails the command instead of ending the program on
+** the spot, which would leave a scrambled file that it was reading
+** unscrambled.
 */
+#include <csignal>
 #include <cstring>
 #include <iostream>
 #include <memory>
@@ -59,6 +65,7 @@ int main(int argc, char** argv) {
     std::cout << kUsage;
     return 0;
   }
+  std::signal(SIGPIPE, SIG_IGN);
   auto boxes = std::make_shared<RecordingMessageBox>();
   MessageBoxService::Install(boxes);
 
@@ -72,6 +79,10 @@ int main(int argc, char** argv) {
     // A box may also come from a command that went on, such as a repair
     // whose final scrambling failed.
     for (const auto& b : boxes->Boxes()) std::cerr << "remendor-db: " << b.text << '\n';
+    if (!std::cout.flush()) {
+      std::cerr << "remendor-db: no se pudo escribir la salida.\n";
+      return 1;
+    }
     return status;
   } catch (const AppError& e) {
     std::cerr << "remendor-db: error " << e.Number() << ": " << e.Description() << '\n';
