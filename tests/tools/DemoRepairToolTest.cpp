@@ -81,6 +81,15 @@ TEST_F(DemoAndRepairTool, FailuresExitNonZero) {
   EXPECT_EQ(missing.out, "");
   EXPECT_NE(missing.err.find("VORA12.mdb"), std::string::npos) << missing.err;
 
+  // A blank first line of novuPath.sys names no installation, not the root.
+  std::filesystem::create_directories(dir.Path() / "windows");
+  std::ofstream(dir.File("windows/novuPath.sys")) << " \t\r\n/otra\r\n";
+  ToolResult blank = RunTool("remendor-db", {"repair", "--version", "26"},
+                             "WINDIR=" + ShellQuote(dir.File("windows")));
+  EXPECT_EQ(blank.status, 1);
+  EXPECT_EQ(blank.out, "");
+  EXPECT_NE(blank.err.find("novuPath.sys"), std::string::npos) << blank.err;
+
   EXPECT_EQ(RunTool("remendor-db", {"repair", "--version", "28"}).status, 2);
   EXPECT_EQ(RunTool("remendor-db", {"repair"}).status, 2);
   EXPECT_EQ(RunTool("remendor-db", {"demo"}).status, 2);

@@ -192,8 +192,18 @@ void DbTool::Demo(const std::string& folder) {
 
 bool DbTool::Repair(const std::string& version, const std::string& install,
                     const std::string& programFolder) {
-  const std::string folder =
-      install.empty() ? kolm_.DarPathNOVU() + kPathSeparatorText + "VORA12" : install;
+  std::string folder = install;
+  if (folder.empty()) {
+    // A blank first line names no folder, as for the window: the run would
+    // otherwise look for the database under the root of the file system.
+    const std::string novu = kolm_.DarPathNOVU();
+    if (novu.find_first_not_of(" \t") == std::string::npos) {
+      throw AppError(rterr::kPathNotFound,
+                     "La primera línea de novuPath.sys está en blanco: no indica la carpeta de "
+                     "instalación del VORA.");
+    }
+    folder = novu + kPathSeparatorText + "VORA12";
+  }
   PrintedLines lines(out_);
   dao::Database db;
   const bool ok = RepairRun(kolm_, lines, programFolder).Ejecutar(version, folder, db);

@@ -34,7 +34,8 @@ class DbTool {
   void Demo(const std::string& folder);
 
   // The repair run, as the window runs it, on the installation folder
-  // `install` (empty: the one named by novuPath.sys + "VORA12"), with the
+  // `install` (empty: the one named by novuPath.sys + "VORA12"; a blank
+  // first line there is refused), with the
   // metadata of `programFolder`. Prints each result line; true when the run
   // reached its success line.
   bool Repair(const std::string& version, const std::string& install,
