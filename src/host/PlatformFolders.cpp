@@ -16,7 +16,7 @@ namespace platform {
 #ifdef _WIN32
 
 namespace {
-std::string FromCall(UINT (*call)(LPSTR, UINT)) {
+std::string FromCall(UINT(WINAPI* call)(LPSTR, UINT)) {
   char buf[MAX_PATH + 1];
   UINT n = call(buf, sizeof buf);
   // 0 is a failure; a value at or above the size is a folder that did not fit.
