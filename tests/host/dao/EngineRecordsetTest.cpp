@@ -82,6 +82,15 @@ TEST_F(EngineRecordset, WritesNeedAddNewOrEditAndAreRefusedWhenReadOnly) {
   rs.CancelUpdate();
   EXPECT_EQ(Scalar(db, "select Cantidad from Todo"), 7);
 
+  // A row deleted between Edit and Update is not written back in silence.
+  rs.Edit();
+  rs.Fields("Cantidad").SetValue(Variant(int32_t{9}));
+  db.Execute("DELETE FROM Todo");
+  EXPECT_EQ(ErrorOf([&] { rs.Update(); }), 3167);
+  EXPECT_EQ(rs.EditMode(), dbEditNone);
+  EXPECT_EQ(Scalar(db, "select count(*) from Todo"), 0);
+  db.Execute("INSERT INTO Todo (Nombre, Cantidad) VALUES ('uno', 1)");
+
   Recordset snap = db.OpenRecordset("select * from Todo", dbOpenSnapshot);
   EXPECT_FALSE(snap.Updatable());
   EXPECT_EQ(ErrorOf([&] { snap.Edit(); }), 3027);
@@ -97,6 +106,9 @@ TEST_F(EngineRecordset, WalkCountsAndRestarts) {
   EXPECT_TRUE(empty.Bof());
   EXPECT_EQ(empty.RecordCount(), 0);
   EXPECT_EQ(ErrorOf([&] { empty.Edit(); }), 3021);
+  EXPECT_EQ(ErrorOf([&] { empty.MoveFirst(); }), 3021);
+  EXPECT_EQ(ErrorOf([&] { empty.MoveLast(); }), 3021);
+  EXPECT_TRUE(empty.Eof() && empty.Bof());
   for (int i = 1; i <= 5; i++) {
     db.Execute("INSERT INTO Todo (Cantidad) VALUES (" + std::to_string(i) + ")");
   }
@@ -107,6 +119,7 @@ TEST_F(EngineRecordset, WalkCountsAndRestarts) {
   EXPECT_EQ(rs.Fields(0).Value(), Variant(int32_t{5}));
   rs.MoveFirst();
   EXPECT_EQ(rs.Fields(0).Value(), Variant(int32_t{1}));
+  EXPECT_EQ(rs.RecordCount(), 5) << "going back does not forget the rows already counted";
   EXPECT_EQ(ErrorOf([&] { rs.Fields("NoExiste"); }), 3265);
   EXPECT_EQ(ErrorOf([&] { rs.Fields(3); }), 3265);
   db.Close();
