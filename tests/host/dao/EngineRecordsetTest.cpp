@@ -201,3 +201,15 @@ TEST_F(EngineRecordset, LinkedTablesAreListedQueriedAndProtected) {
   Database other = DBEngine::OpenDatabase(otherPath, false, false, kConnect);
   EXPECT_EQ(Scalar(other, "select count(*) from Fuente"), 1);
 }
+
+TEST_F(EngineRecordset, DroppingATableWhileARecordSetReadsIsTableInUse) {
+  db.Execute("INSERT INTO Todo (Cantidad) VALUES (1)");
+  db.Execute("INSERT INTO Todo (Cantidad) VALUES (2)");
+  db.Execute("CREATE TABLE Otra (x LONG)");
+  Recordset rs = db.OpenRecordset("Todo");
+  EXPECT_EQ(ErrorOf([&] { db.Execute("DROP TABLE Otra"); }), 3211);
+  rs.Close();
+  db.Execute("DROP TABLE Otra");
+  db.TableDefs().Refresh();
+  EXPECT_FALSE(db.TableDefs().Contains("Otra"));
+}
