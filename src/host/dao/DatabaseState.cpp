@@ -467,6 +467,7 @@ void DatabaseState::DeleteTableDef(std::string_view name) {
 void DatabaseState::BeginLevel(int level) {
   FailureContext ctx{&path_, nullptr, JetStatementKind::Select};
   RunInternal("SAVEPOINT jet_trans_" + std::to_string(level), ctx);
+  if (joinedLevels_ == 0) baseLevel_ = level - 1;
   joinedLevels_++;
 }
 

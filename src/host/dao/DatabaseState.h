@@ -65,10 +65,14 @@ class DatabaseState {
   void DeleteTableDef(std::string_view name);
 
   // Transactions across databases (DBEngine): each level is a savepoint.
+  // A database takes part in a run of levels without gaps, up to
+  // TopLevel(): one opened inside a transaction joins the levels begun
+  // after it, not the ones already running.
   void BeginLevel(int level);
   void CommitLevel(int level);
   void RollbackLevel(int level);
   int JoinedLevels() const { return joinedLevels_; }
+  int TopLevel() const { return baseLevel_ + joinedLevels_; }
 
   // Runs internal SQL (no translation); raises the engine's error.
   void RunInternal(const std::string& sql, const FailureContext& context);
@@ -94,6 +98,7 @@ class DatabaseState {
   bool readOnly_ = false;
   long recordsAffected_ = 0;
   int joinedLevels_ = 0;
+  int baseLevel_ = 0;
   TableDefs defs_{this};
   std::unordered_map<std::string, std::shared_ptr<const TranslatedStatement>> translations_;
   std::unordered_map<std::string, SqliteStatement> prepared_;

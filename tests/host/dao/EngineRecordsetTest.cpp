@@ -213,3 +213,36 @@ TEST_F(EngineRecordset, DroppingATableWhileARecordSetReadsIsTableInUse) {
   db.TableDefs().Refresh();
   EXPECT_FALSE(db.TableDefs().Contains("Otra"));
 }
+
+TEST_F(EngineRecordset, TransactionsSpanTheDatabasesOpenAtEachBegin) {
+  std::string otherPath = dir.File("otra.mdb");
+  DBEngine::CreateDatabase(otherPath, kPassword).Execute("CREATE TABLE t (x LONG)");
+  DBEngine::BeginTrans();
+  db.Execute("INSERT INTO Todo (Cantidad) VALUES (1)");
+  // Opened inside the transaction: outside the running level, inside the
+  // next ones.
+  Database other = DBEngine::OpenDatabase(otherPath, false, false, kConnect);
+  other.Execute("INSERT INTO t (x) VALUES (1)");
+  DBEngine::BeginTrans();
+  other.Execute("INSERT INTO t (x) VALUES (2)");
+  db.Execute("INSERT INTO Todo (Cantidad) VALUES (2)");
+  DBEngine::Rollback();
+  EXPECT_EQ(Scalar(other, "select sum(x) from t"), 1);
+  EXPECT_EQ(Scalar(db, "select sum(Cantidad) from Todo"), 1);
+  DBEngine::BeginTrans();
+  other.Execute("INSERT INTO t (x) VALUES (4)");
+  DBEngine::CommitTrans();
+  DBEngine::CommitTrans();
+  EXPECT_EQ(Scalar(other, "select sum(x) from t"), 5);
+
+  // A database closed inside a transaction loses what it had not committed;
+  // the others commit theirs.
+  DBEngine::BeginTrans();
+  other.Execute("INSERT INTO t (x) VALUES (10)");
+  db.Execute("INSERT INTO Todo (Cantidad) VALUES (10)");
+  other.Close();
+  DBEngine::CommitTrans();
+  EXPECT_EQ(Scalar(db, "select sum(Cantidad) from Todo"), 11);
+  other = DBEngine::OpenDatabase(otherPath, false, false, kConnect);
+  EXPECT_EQ(Scalar(other, "select sum(x) from t"), 5);
+}
