@@ -223,12 +223,13 @@ void DatabaseState::Execute(std::string_view jetSql) {
   }
   if (t->insertByName) {
     // Jet sends each output column of the SELECT to the target column of
-    // the same name, not by position.
-    sqlite3_stmt* select = Prepared(t->selectSql, ctx);
+    // the same name, not by position. The target's columns are read first:
+    // preparing a statement may empty the cache, and with it the SELECT.
     std::vector<std::string> target = TableColumns(t->table);
     if (target.empty()) {
       jeterr::Raise(jeterr::kTableNotFound, "No se encuentra la tabla '" + t->table + "'.");
     }
+    sqlite3_stmt* select = Prepared(t->selectSql, ctx);
     std::string names;
     for (int i = 0; i < sqlite3_column_count(select); i++) {
       std::string out = sqlite3_column_name(select, i);

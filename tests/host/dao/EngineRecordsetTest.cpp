@@ -246,3 +246,23 @@ TEST_F(EngineRecordset, TransactionsSpanTheDatabasesOpenAtEachBegin) {
   other = DBEngine::OpenDatabase(otherPath, false, false, kConnect);
   EXPECT_EQ(Scalar(other, "select sum(x) from t"), 5);
 }
+
+TEST_F(EngineRecordset, InsertSelectByNameSurvivesAFullStatementCache) {
+  db.Execute("INSERT INTO Todo (Cantidad) VALUES (1)");
+  db.Execute("CREATE TABLE Destinos (Cantidad LONG)");
+  // Every statement text below is new, and so is the spelling of the
+  // target (256 of them), so that the cache fills and empties at every
+  // possible step of an INSERT ... SELECT.
+  DBEngine::BeginTrans();
+  const std::string name = "destinos";
+  for (int i = 0; i < 600; i++) {
+    std::string target = name;
+    for (size_t k = 0; k < target.size(); k++) {
+      if ((i >> k) & 1) target[k] = static_cast<char>(target[k] - 'a' + 'A');
+    }
+    db.Execute("INSERT INTO " + target + " SELECT Cantidad FROM Todo WHERE Cantidad <> " +
+               std::to_string(i + 2));
+  }
+  DBEngine::CommitTrans();
+  EXPECT_EQ(Scalar(db, "select count(*) from Destinos"), 600);
+}
