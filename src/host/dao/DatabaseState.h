@@ -90,6 +90,11 @@ class DatabaseState {
   std::vector<Link> ReadLinks();
   const Link* FindLink(const std::vector<Link>& links, std::string_view name) const;
   void AttachLinks();
+  // Attaches a linked file once, after checking its header and password;
+  // gives its schema alias, or raises the engine's error.
+  std::string AttachFile(const std::string& file, const std::string& password);
+  std::string LinkPassword(const std::string& connect) const;
+  void CreateLinkView(const Link& link, const std::string& alias);
   bool LocalTableExists(std::string_view name);
 
   SqliteConnection conn_;

@@ -266,3 +266,48 @@ TEST_F(EngineRecordset, InsertSelectByNameSurvivesAFullStatementCache) {
   DBEngine::CommitTrans();
   EXPECT_EQ(Scalar(db, "select count(*) from Destinos"), 600);
 }
+
+TEST_F(EngineRecordset, LinksThatCannotBeUsedAreRefusedOrLeftUnusable) {
+  // A path with a quote in it.
+  std::string quoted = dir.File("o'brien.mdb");
+  {
+    Database other = DBEngine::CreateDatabase(quoted, kPassword);
+    other.Execute("CREATE TABLE Fuente (Codigo LONG)");
+    other.Execute("INSERT INTO Fuente (Codigo) VALUES (7)");
+  }
+  db.TableDefs().Append(db.CreateTableDef("Fuente", "Fuente", ";DATABASE=" + quoted));
+  EXPECT_EQ(Scalar(db, "select Codigo from Fuente"), 7);
+
+  // Missing, scrambled and foreign files are refused, and no link is kept.
+  std::string scrambled = dir.File("revuelta.mdb");
+  DBEngine::CreateDatabase(scrambled, kPassword).Execute("CREATE TABLE R (x LONG)");
+  ToggleScrambling(scrambled);
+  const auto scrambledBytes = ReadBytes(scrambled);
+  auto append = [&](const std::string& name, const std::string& source, const std::string& file) {
+    return ErrorOf([&] {
+      db.TableDefs().Append(db.CreateTableDef(name, source, ";DATABASE=" + file));
+    });
+  };
+  EXPECT_EQ(append("Falta", "R", dir.File("falta.mdb")), 3024);
+  EXPECT_EQ(append("R", "R", scrambled), 3343);
+  EXPECT_EQ(ReadBytes(scrambled), scrambledBytes);
+  EXPECT_EQ(append("Vista", "R", scrambled), 3343);
+  // A name SQLite keeps for itself: refused, without a half-made link.
+  EXPECT_NE(append("sqlite_enlace", "Fuente", quoted), 0);
+  db.TableDefs().Refresh();
+  EXPECT_EQ(db.TableDefs().Count(), 2);  // Todo and Fuente
+
+  // A linked file scrambled when the database opens: the database opens,
+  // the link is listed and unusable; once the file is back it works again.
+  std::string path = db.Name();
+  db.Close();
+  ToggleScrambling(quoted);
+  db = DBEngine::OpenDatabase(path, false, false, kConnect);
+  db.TableDefs().Refresh();
+  EXPECT_EQ(db.TableDefs().Item("Fuente").Connect(), ";DATABASE=" + quoted);
+  EXPECT_EQ(ErrorOf([&] { db.OpenRecordset("Fuente"); }), 3078);
+  db.Close();
+  ToggleScrambling(quoted);
+  db = DBEngine::OpenDatabase(path, false, false, kConnect);
+  EXPECT_EQ(Scalar(db, "select Codigo from Fuente"), 7);
+}
