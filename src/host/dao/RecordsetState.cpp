@@ -78,7 +78,10 @@ void RecordsetState::Close() {
   stmt_.reset();
   eof_ = bof_ = true;
   editMode_ = 0;
-  db_->Forget(this);
+  // A closed record set no longer keeps its database open (a handle kept
+  // only for its fields' names must not hold an exclusive file).
+  std::shared_ptr<DatabaseState> db = std::move(db_);
+  db->Forget(this);
 }
 
 void RecordsetState::Step() {
