@@ -72,6 +72,12 @@ TEST_F(EngineRecordset, WritesNeedAddNewOrEditAndAreRefusedWhenReadOnly) {
   EXPECT_EQ(ErrorOf([&] { rs.Fields("Nombre").SetValue(Variant("demasiado largo")); }), 3163);
   EXPECT_EQ(ErrorOf([&] { rs.Fields("Cantidad").SetValue(Variant("abc")); }), 3421);
   EXPECT_EQ(ErrorOf([&] { rs.Fields("Corto").SetValue(Variant(int32_t{40000})); }), 3349);
+  EXPECT_EQ(ErrorOf([&] { rs.Fields("Cantidad").SetValue(Variant(3e9)); }), 3349);
+  // A text column's size counts characters, not the bytes of their UTF-8.
+  EXPECT_EQ(ErrorOf([&] { rs.Fields("Nombre").SetValue(Variant("ñandúñandú")); }), 0);
+  EXPECT_EQ(ErrorOf([&] { rs.Fields("Nombre").SetValue(Variant("ñandúñandúx")); }), 3163);
+  EXPECT_EQ(ErrorOf([&] { db.Execute("UPDATE Todo SET Nombre = 'ÁÉÍÓÚáéíóú'"); }), 0);
+  EXPECT_EQ(ErrorOf([&] { db.Execute("UPDATE Todo SET Nombre = 'ÁÉÍÓÚáéíóúñ'"); }), 3163);
   rs.Fields("Cantidad").SetValue(Variant(int32_t{7}));
   rs.Update();
   // Written when Update returns, and the current row shows it.
