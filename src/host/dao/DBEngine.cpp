@@ -4,7 +4,9 @@
 **
 ** The engine keeps a list of the databases it opened (weakly: a database
 ** closes when its last handle goes). BeginTrans starts a level on each of
-** them; a database opened later does not join the levels already begun.
+** them; a database opened later does not join the levels already begun,
+** but does join those begun after it opened, so that a transaction left
+** running by a caller never keeps it out of the next ones.
 */
 #include "host/dao/DBEngine.h"
 
@@ -92,7 +94,7 @@ void DBEngine::BeginTrans() {
   auto& r = TheRegistry();
   int level = r.level + 1;
   for (auto& db : LiveDatabases()) {
-    if (db->JoinedLevels() == r.level) db->BeginLevel(level);
+    if (db->JoinedLevels() == 0 || db->TopLevel() == r.level) db->BeginLevel(level);
   }
   r.level = level;
 }
@@ -101,7 +103,7 @@ void DBEngine::CommitTrans() {
   auto& r = TheRegistry();
   if (r.level == 0) jeterr::Raise(jeterr::kCommitWithoutBegin, "CommitTrans sin BeginTrans.");
   for (auto& db : LiveDatabases()) {
-    if (db->JoinedLevels() == r.level) db->CommitLevel(r.level);
+    if (db->JoinedLevels() > 0 && db->TopLevel() == r.level) db->CommitLevel(r.level);
   }
   r.level--;
 }
@@ -110,7 +112,7 @@ void DBEngine::Rollback() {
   auto& r = TheRegistry();
   if (r.level == 0) jeterr::Raise(jeterr::kCommitWithoutBegin, "Rollback sin BeginTrans.");
   for (auto& db : LiveDatabases()) {
-    if (db->JoinedLevels() == r.level) db->RollbackLevel(r.level);
+    if (db->JoinedLevels() > 0 && db->TopLevel() == r.level) db->RollbackLevel(r.level);
   }
   r.level--;
 }

@@ -2,7 +2,8 @@
 ** Database: an open engine database file.
 **
 ** A Database is a handle: copies refer to the same open file, and the file
-** stays open while any copy (or a record set of it) lives, or until Close.
+** stays open while any copy (or an open record set of it) lives, or until
+** Close.
 ** A default-constructed Database refers to nothing, like an unset object
 ** variable. Statements are Jet SQL (see JetSqlTranslator.h).
 */

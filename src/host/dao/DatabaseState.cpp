@@ -26,7 +26,8 @@ constexpr size_t kCacheLimit = 512;
 std::string FileUri(const std::string& path) {
   std::string uri = "file:";
   for (unsigned char c : path) {
-    if (c == '%' || c == '?' || c == '#' || c == ' ' || c < 0x20) {
+    // A quote would end the SQL text that carries the URI.
+    if (c == '%' || c == '?' || c == '#' || c == ' ' || c == '\'' || c < 0x20) {
       char buf[4];
       std::snprintf(buf, sizeof buf, "%%%02X", c);
       uri += buf;
@@ -223,12 +224,13 @@ void DatabaseState::Execute(std::string_view jetSql) {
   }
   if (t->insertByName) {
     // Jet sends each output column of the SELECT to the target column of
-    // the same name, not by position.
-    sqlite3_stmt* select = Prepared(t->selectSql, ctx);
+    // the same name, not by position. The target's columns are read first:
+    // preparing a statement may empty the cache, and with it the SELECT.
     std::vector<std::string> target = TableColumns(t->table);
     if (target.empty()) {
       jeterr::Raise(jeterr::kTableNotFound, "No se encuentra la tabla '" + t->table + "'.");
     }
+    sqlite3_stmt* select = Prepared(t->selectSql, ctx);
     std::string names;
     for (int i = 0; i < sqlite3_column_count(select); i++) {
       std::string out = sqlite3_column_name(select, i);
@@ -323,31 +325,40 @@ const DatabaseState::Link* DatabaseState::FindLink(const std::vector<Link>& link
   return nullptr;
 }
 
+std::string DatabaseState::LinkPassword(const std::string& connect) const {
+  std::string pwd = ConnectValue(connect, "PWD");
+  return pwd.empty() ? password_ : pwd;
+}
+
+std::string DatabaseState::AttachFile(const std::string& file, const std::string& password) {
+  if (auto it = attachedFiles_.find(file); it != attachedFiles_.end()) return it->second;
+  FileHeader header = FileHeader::ReadFrom(file);
+  if (!header.Accepts(password)) {
+    jeterr::Raise(jeterr::kInvalidPassword, "La contraseña de '" + file + "' no es válida.");
+  }
+  std::string alias = "jetlink" + std::to_string(attachedFiles_.size() + 1);
+  FailureContext ctx{&file, nullptr, JetStatementKind::Select};
+  RunInternal("ATTACH DATABASE '" + FileUri(file) + "' AS " + alias, ctx);
+  attachedFiles_.emplace(file, alias);
+  return alias;
+}
+
+void DatabaseState::CreateLinkView(const Link& link, const std::string& alias) {
+  FailureContext ctx{&path_, nullptr, JetStatementKind::CreateTable};
+  RunInternal("CREATE TEMP VIEW IF NOT EXISTS " + QuoteIdentifier(link.name) + " AS SELECT * FROM " +
+                  alias + "." + QuoteIdentifier(link.source),
+              ctx);
+}
+
 void DatabaseState::AttachLinks() {
-  FailureContext ctx{&path_, nullptr, JetStatementKind::Select};
   for (const Link& link : ReadLinks()) {
-    std::string file = ConnectValue(link.connect, "DATABASE");
-    std::string alias;
-    if (auto it = attachedFiles_.find(file); it != attachedFiles_.end()) {
-      alias = it->second;
-    } else {
-      try {
-        std::string pwd = ConnectValue(link.connect, "PWD");
-        if (pwd.empty()) pwd = password_;
-        FileHeader header = FileHeader::ReadFrom(file);
-        if (!header.Accepts(pwd)) continue;
-        alias = "jetlink" + std::to_string(attachedFiles_.size() + 1);
-        RunInternal("ATTACH DATABASE '" + FileUri(file) + "' AS " + alias, ctx);
-        attachedFiles_.emplace(file, alias);
-      } catch (const AppError&) {
-        // The link stays listed; using it reports the missing table.
-        continue;
-      }
-    }
-    if (!SameName(link.name, link.source)) {
-      RunInternal("CREATE TEMP VIEW IF NOT EXISTS " + QuoteIdentifier(link.name) +
-                      " AS SELECT * FROM " + alias + "." + QuoteIdentifier(link.source),
-                  ctx);
+    try {
+      std::string alias = AttachFile(ConnectValue(link.connect, "DATABASE"), LinkPassword(link.connect));
+      if (!SameName(link.name, link.source)) CreateLinkView(link, alias);
+    } catch (const AppError&) {
+      // The link stays listed; using it reports the missing table. One
+      // unusable link never keeps the database itself from opening.
+      continue;
     }
   }
 }
@@ -403,40 +414,40 @@ void DatabaseState::AppendLink(const TableDef& def) {
   if (LocalTableExists(def.Name()) || FindLink(ReadLinks(), def.Name())) {
     jeterr::Raise(jeterr::kTableExists, "La tabla '" + def.Name() + "' ya existe.");
   }
-  std::string file = ConnectValue(def.Connect(), "DATABASE");
-  std::string source = def.SourceTableName().empty() ? def.Name() : def.SourceTableName();
-  std::string pwd = ConnectValue(def.Connect(), "PWD");
-  FileHeader header = FileHeader::ReadFrom(file);
-  if (!header.Accepts(pwd.empty() ? password_ : pwd)) {
-    jeterr::Raise(jeterr::kInvalidPassword, "La contraseña de '" + file + "' no es válida.");
-  }
-  RunInternal(std::string("CREATE TABLE IF NOT EXISTS main.") + kLinksTable +
-                  " (Name TEXT PRIMARY KEY COLLATE NOCASE, Connect TEXT, SourceTable TEXT)",
-              ctx);
-  sqlite3_stmt* ins = Prepared(std::string("INSERT INTO main.") + kLinksTable +
-                                   " (Name, Connect, SourceTable) VALUES (?1, ?2, ?3)",
-                               ctx);
-  sqlite3_bind_text(ins, 1, def.Name().c_str(), -1, SQLITE_TRANSIENT);
-  sqlite3_bind_text(ins, 2, def.Connect().c_str(), -1, SQLITE_TRANSIENT);
-  sqlite3_bind_text(ins, 3, source.c_str(), -1, SQLITE_TRANSIENT);
-  int rc = sqlite3_step(ins);
-  sqlite3_reset(ins);
-  if (rc != SQLITE_DONE) RaiseSqliteError(conn_.get(), rc, ctx);
-  AttachLinks();
-  // The source table must exist in the linked file.
-  bool found = false;
-  if (auto it = attachedFiles_.find(file); it != attachedFiles_.end()) {
-    sqlite3_stmt* s = Prepared("SELECT 1 FROM " + it->second +
-                                   ".sqlite_master WHERE type = 'table' AND name = ?1 COLLATE NOCASE",
-                               ctx);
-    sqlite3_bind_text(s, 1, source.c_str(), -1, SQLITE_TRANSIENT);
-    found = sqlite3_step(s) == SQLITE_ROW;
-    sqlite3_reset(s);
-  }
+  // Everything that can refuse the link runs before it is written: a link
+  // that is written is one the database can open again.
+  const Link link{def.Name(), def.Connect(),
+                  def.SourceTableName().empty() ? def.Name() : def.SourceTableName()};
+  const std::string file = ConnectValue(link.connect, "DATABASE");
+  const std::string alias = AttachFile(file, LinkPassword(link.connect));
+  sqlite3_stmt* s = Prepared(
+      "SELECT 1 FROM " + alias + ".sqlite_master WHERE type = 'table' AND name = ?1 COLLATE NOCASE",
+      ctx);
+  sqlite3_bind_text(s, 1, link.source.c_str(), -1, SQLITE_TRANSIENT);
+  const bool found = sqlite3_step(s) == SQLITE_ROW;
+  sqlite3_reset(s);
   if (!found) {
-    DeleteTableDef(def.Name());
     jeterr::Raise(jeterr::kTableNotFound,
-                  "No se encuentra la tabla '" + source + "' en '" + file + "'.");
+                  "No se encuentra la tabla '" + link.source + "' en '" + file + "'.");
+  }
+  const bool renamed = !SameName(link.name, link.source);
+  if (renamed) CreateLinkView(link, alias);
+  try {
+    RunInternal(std::string("CREATE TABLE IF NOT EXISTS main.") + kLinksTable +
+                    " (Name TEXT PRIMARY KEY COLLATE NOCASE, Connect TEXT, SourceTable TEXT)",
+                ctx);
+    sqlite3_stmt* ins = Prepared(std::string("INSERT INTO main.") + kLinksTable +
+                                     " (Name, Connect, SourceTable) VALUES (?1, ?2, ?3)",
+                                 ctx);
+    sqlite3_bind_text(ins, 1, link.name.c_str(), -1, SQLITE_TRANSIENT);
+    sqlite3_bind_text(ins, 2, link.connect.c_str(), -1, SQLITE_TRANSIENT);
+    sqlite3_bind_text(ins, 3, link.source.c_str(), -1, SQLITE_TRANSIENT);
+    int rc = sqlite3_step(ins);
+    sqlite3_reset(ins);
+    if (rc != SQLITE_DONE) RaiseSqliteError(conn_.get(), rc, ctx);
+  } catch (const AppError&) {
+    if (renamed) RunInternal("DROP VIEW IF EXISTS temp." + QuoteIdentifier(link.name), ctx);
+    throw;
   }
 }
 
@@ -467,6 +478,7 @@ void DatabaseState::DeleteTableDef(std::string_view name) {
 void DatabaseState::BeginLevel(int level) {
   FailureContext ctx{&path_, nullptr, JetStatementKind::Select};
   RunInternal("SAVEPOINT jet_trans_" + std::to_string(level), ctx);
+  if (joinedLevels_ == 0) baseLevel_ = level - 1;
   joinedLevels_++;
 }
 

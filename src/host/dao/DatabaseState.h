@@ -65,10 +65,14 @@ class DatabaseState {
   void DeleteTableDef(std::string_view name);
 
   // Transactions across databases (DBEngine): each level is a savepoint.
+  // A database takes part in a run of levels without gaps, up to
+  // TopLevel(): one opened inside a transaction joins the levels begun
+  // after it, not the ones already running.
   void BeginLevel(int level);
   void CommitLevel(int level);
   void RollbackLevel(int level);
   int JoinedLevels() const { return joinedLevels_; }
+  int TopLevel() const { return baseLevel_ + joinedLevels_; }
 
   // Runs internal SQL (no translation); raises the engine's error.
   void RunInternal(const std::string& sql, const FailureContext& context);
@@ -86,6 +90,11 @@ class DatabaseState {
   std::vector<Link> ReadLinks();
   const Link* FindLink(const std::vector<Link>& links, std::string_view name) const;
   void AttachLinks();
+  // Attaches a linked file once, after checking its header and password;
+  // gives its schema alias, or raises the engine's error.
+  std::string AttachFile(const std::string& file, const std::string& password);
+  std::string LinkPassword(const std::string& connect) const;
+  void CreateLinkView(const Link& link, const std::string& alias);
   bool LocalTableExists(std::string_view name);
 
   SqliteConnection conn_;
@@ -94,6 +103,7 @@ class DatabaseState {
   bool readOnly_ = false;
   long recordsAffected_ = 0;
   int joinedLevels_ = 0;
+  int baseLevel_ = 0;
   TableDefs defs_{this};
   std::unordered_map<std::string, std::shared_ptr<const TranslatedStatement>> translations_;
   std::unordered_map<std::string, SqliteStatement> prepared_;

@@ -43,6 +43,7 @@ class Recordset {
   bool Updatable() const;
   int EditMode() const;
 
+  // 3021 past the end, and for MoveFirst or MoveLast when there is no row.
   void MoveNext();
   void MoveFirst();
   void MoveLast();
@@ -57,7 +58,8 @@ class Recordset {
 
   void AddNew();
   void Edit();          // 3021 without a current row
-  void Update();        // writes the row; 3020 without AddNew/Edit
+  void Update();        // writes the row; 3020 without AddNew/Edit; 3167 when
+                        // the row being edited was deleted since Edit
   void CancelUpdate();
   void Close();
 

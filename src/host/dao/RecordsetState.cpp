@@ -78,7 +78,10 @@ void RecordsetState::Close() {
   stmt_.reset();
   eof_ = bof_ = true;
   editMode_ = 0;
-  db_->Forget(this);
+  // A closed record set no longer keeps its database open (a handle kept
+  // only for its fields' names must not hold an exclusive file).
+  std::shared_ptr<DatabaseState> db = std::move(db_);
+  db->Forget(this);
 }
 
 void RecordsetState::Step() {
@@ -90,6 +93,7 @@ void RecordsetState::Step() {
   if (rc == SQLITE_ROW) {
     eof_ = false;
     visited_++;
+    if (visited_ > counted_) counted_ = visited_;
     return;
   }
   eof_ = true;
@@ -117,6 +121,7 @@ void RecordsetState::MoveFirst() {
   visited_ = 0;
   Step();
   bof_ = eof_;
+  if (eof_) NoCurrentRecord();
 }
 
 void RecordsetState::MoveLast() {
@@ -252,6 +257,11 @@ void RecordsetState::Update() {
   if (editMode_ == 1) sqlite3_bind_int64(raw, p, sqlite3_column_int64(stmt_.get(), 0));
   rc = sqlite3_step(raw);
   if (rc != SQLITE_DONE) RaiseSqliteError(db_->Connection(), rc, ctx);
+  // The row being edited was deleted since Edit: nothing was written.
+  if (editMode_ == 1 && sqlite3_changes(db_->Connection()) == 0) {
+    editMode_ = 0;
+    jeterr::Raise(3167, "El registro se ha eliminado.");
+  }
   if (editMode_ == 1) {
     for (int i : written) saved_[static_cast<size_t>(i)] = buffer_[static_cast<size_t>(i)];
     anySaved_ = true;

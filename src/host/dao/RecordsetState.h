@@ -53,7 +53,7 @@ class RecordsetState {
   }
   long RecordCount() const {
     EnsureOpen();
-    return visited_;
+    return counted_;
   }
   int Type() const { return type_; }
   bool Updatable() const { return updatable_; }
@@ -90,7 +90,8 @@ class RecordsetState {
 
   bool eof_ = true;
   bool bof_ = true;
-  long visited_ = 0;
+  long visited_ = 0;  // position of the current row in the walk, from 1
+  long counted_ = 0;  // the most rows the walks have reached: RecordCount
   std::vector<std::optional<Variant>> saved_;  // values saved by Update after Edit
   bool anySaved_ = false;
 

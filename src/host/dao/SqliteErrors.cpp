@@ -13,7 +13,9 @@
 **   CHECK failed: range:<col>              3349 numeric field overflow
 **   UNIQUE / PRIMARY KEY                   3022 duplicate values
 **   NOT NULL                               3314 field cannot be Null
-**   BUSY, LOCKED                           3218 could not update; locked
+**   BUSY (another connection's lock)       3218 could not update; locked
+**   LOCKED (a record set of the same        3211 table in use
+**   database is still reading)
 **   READONLY                               3027 read-only
 **   FULL                                   3026 disk full
 **   IOERR, CANTOPEN                        3043 disk or network error
@@ -96,8 +98,11 @@ void RaiseSqliteError(sqlite3* db, int rc, const FailureContext& c) {
   }
 
   switch (primary) {
-    case SQLITE_BUSY:
     case SQLITE_LOCKED:
+      jeterr::Raise(jeterr::kTableLocked,
+                    "No se puede bloquear la tabla porque hay un Recordset abierto sobre '" +
+                        FileName(c) + "'" + InStatement(c) + ".");
+    case SQLITE_BUSY:
       jeterr::Raise(jeterr::kCouldNotUpdateLocked,
                     "No se pudo actualizar; la base de datos '" + FileName(c) +
                         "' está bloqueada por otro usuario o proceso.");

@@ -198,3 +198,22 @@ TEST(EngineFile, KilledInTheMiddleOfAStatementLeavesAWholeDatabase) {
     db.Close();
   }
 }
+
+TEST(EngineFile, AClosedRecordSetNoLongerHoldsItsDatabase) {
+  TempDir dir;
+  std::string path = dir.File("base.mdb");
+  MakeSample(path);
+  Recordset rs;
+  {
+    Database db = DBEngine::OpenDatabase(path, true, false, kConnect);
+    rs = db.OpenRecordset("t");
+  }
+  // An open record set keeps its database open after the last handle goes.
+  EXPECT_EQ(rs.Fields(0).Value(), Variant("fila1"));
+  Field b = rs.Fields("b");
+  rs.Close();
+  EXPECT_EQ(ErrorOf([&] { DBEngine::OpenDatabase(path, true, false, kConnect).Close(); }), 0)
+      << "the exclusive file is still held";
+  EXPECT_EQ(b.Name(), "b");
+  EXPECT_EQ(ErrorOf([&] { b.Value(); }), 3420);
+}

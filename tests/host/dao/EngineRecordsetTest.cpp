@@ -72,6 +72,12 @@ TEST_F(EngineRecordset, WritesNeedAddNewOrEditAndAreRefusedWhenReadOnly) {
   EXPECT_EQ(ErrorOf([&] { rs.Fields("Nombre").SetValue(Variant("demasiado largo")); }), 3163);
   EXPECT_EQ(ErrorOf([&] { rs.Fields("Cantidad").SetValue(Variant("abc")); }), 3421);
   EXPECT_EQ(ErrorOf([&] { rs.Fields("Corto").SetValue(Variant(int32_t{40000})); }), 3349);
+  EXPECT_EQ(ErrorOf([&] { rs.Fields("Cantidad").SetValue(Variant(3e9)); }), 3349);
+  // A text column's size counts characters, not the bytes of their UTF-8.
+  EXPECT_EQ(ErrorOf([&] { rs.Fields("Nombre").SetValue(Variant("ñandúñandú")); }), 0);
+  EXPECT_EQ(ErrorOf([&] { rs.Fields("Nombre").SetValue(Variant("ñandúñandúx")); }), 3163);
+  EXPECT_EQ(ErrorOf([&] { db.Execute("UPDATE Todo SET Nombre = 'ÁÉÍÓÚáéíóú'"); }), 0);
+  EXPECT_EQ(ErrorOf([&] { db.Execute("UPDATE Todo SET Nombre = 'ÁÉÍÓÚáéíóúñ'"); }), 3163);
   rs.Fields("Cantidad").SetValue(Variant(int32_t{7}));
   rs.Update();
   // Written when Update returns, and the current row shows it.
@@ -81,6 +87,15 @@ TEST_F(EngineRecordset, WritesNeedAddNewOrEditAndAreRefusedWhenReadOnly) {
   rs.Fields("Cantidad").SetValue(Variant(int32_t{8}));
   rs.CancelUpdate();
   EXPECT_EQ(Scalar(db, "select Cantidad from Todo"), 7);
+
+  // A row deleted between Edit and Update is not written back in silence.
+  rs.Edit();
+  rs.Fields("Cantidad").SetValue(Variant(int32_t{9}));
+  db.Execute("DELETE FROM Todo");
+  EXPECT_EQ(ErrorOf([&] { rs.Update(); }), 3167);
+  EXPECT_EQ(rs.EditMode(), dbEditNone);
+  EXPECT_EQ(Scalar(db, "select count(*) from Todo"), 0);
+  db.Execute("INSERT INTO Todo (Nombre, Cantidad) VALUES ('uno', 1)");
 
   Recordset snap = db.OpenRecordset("select * from Todo", dbOpenSnapshot);
   EXPECT_FALSE(snap.Updatable());
@@ -97,6 +112,9 @@ TEST_F(EngineRecordset, WalkCountsAndRestarts) {
   EXPECT_TRUE(empty.Bof());
   EXPECT_EQ(empty.RecordCount(), 0);
   EXPECT_EQ(ErrorOf([&] { empty.Edit(); }), 3021);
+  EXPECT_EQ(ErrorOf([&] { empty.MoveFirst(); }), 3021);
+  EXPECT_EQ(ErrorOf([&] { empty.MoveLast(); }), 3021);
+  EXPECT_TRUE(empty.Eof() && empty.Bof());
   for (int i = 1; i <= 5; i++) {
     db.Execute("INSERT INTO Todo (Cantidad) VALUES (" + std::to_string(i) + ")");
   }
@@ -107,6 +125,7 @@ TEST_F(EngineRecordset, WalkCountsAndRestarts) {
   EXPECT_EQ(rs.Fields(0).Value(), Variant(int32_t{5}));
   rs.MoveFirst();
   EXPECT_EQ(rs.Fields(0).Value(), Variant(int32_t{1}));
+  EXPECT_EQ(rs.RecordCount(), 5) << "going back does not forget the rows already counted";
   EXPECT_EQ(ErrorOf([&] { rs.Fields("NoExiste"); }), 3265);
   EXPECT_EQ(ErrorOf([&] { rs.Fields(3); }), 3265);
   db.Close();
@@ -187,4 +206,114 @@ TEST_F(EngineRecordset, LinkedTablesAreListedQueriedAndProtected) {
   EXPECT_FALSE(db.TableDefs().Contains("Fuente"));
   Database other = DBEngine::OpenDatabase(otherPath, false, false, kConnect);
   EXPECT_EQ(Scalar(other, "select count(*) from Fuente"), 1);
+}
+
+TEST_F(EngineRecordset, DroppingATableWhileARecordSetReadsIsTableInUse) {
+  db.Execute("INSERT INTO Todo (Cantidad) VALUES (1)");
+  db.Execute("INSERT INTO Todo (Cantidad) VALUES (2)");
+  db.Execute("CREATE TABLE Otra (x LONG)");
+  Recordset rs = db.OpenRecordset("Todo");
+  EXPECT_EQ(ErrorOf([&] { db.Execute("DROP TABLE Otra"); }), 3211);
+  rs.Close();
+  db.Execute("DROP TABLE Otra");
+  db.TableDefs().Refresh();
+  EXPECT_FALSE(db.TableDefs().Contains("Otra"));
+}
+
+TEST_F(EngineRecordset, TransactionsSpanTheDatabasesOpenAtEachBegin) {
+  std::string otherPath = dir.File("otra.mdb");
+  DBEngine::CreateDatabase(otherPath, kPassword).Execute("CREATE TABLE t (x LONG)");
+  DBEngine::BeginTrans();
+  db.Execute("INSERT INTO Todo (Cantidad) VALUES (1)");
+  // Opened inside the transaction: outside the running level, inside the
+  // next ones.
+  Database other = DBEngine::OpenDatabase(otherPath, false, false, kConnect);
+  other.Execute("INSERT INTO t (x) VALUES (1)");
+  DBEngine::BeginTrans();
+  other.Execute("INSERT INTO t (x) VALUES (2)");
+  db.Execute("INSERT INTO Todo (Cantidad) VALUES (2)");
+  DBEngine::Rollback();
+  EXPECT_EQ(Scalar(other, "select sum(x) from t"), 1);
+  EXPECT_EQ(Scalar(db, "select sum(Cantidad) from Todo"), 1);
+  DBEngine::BeginTrans();
+  other.Execute("INSERT INTO t (x) VALUES (4)");
+  DBEngine::CommitTrans();
+  DBEngine::CommitTrans();
+  EXPECT_EQ(Scalar(other, "select sum(x) from t"), 5);
+
+  // A database closed inside a transaction loses what it had not committed;
+  // the others commit theirs.
+  DBEngine::BeginTrans();
+  other.Execute("INSERT INTO t (x) VALUES (10)");
+  db.Execute("INSERT INTO Todo (Cantidad) VALUES (10)");
+  other.Close();
+  DBEngine::CommitTrans();
+  EXPECT_EQ(Scalar(db, "select sum(Cantidad) from Todo"), 11);
+  other = DBEngine::OpenDatabase(otherPath, false, false, kConnect);
+  EXPECT_EQ(Scalar(other, "select sum(x) from t"), 5);
+}
+
+TEST_F(EngineRecordset, InsertSelectByNameSurvivesAFullStatementCache) {
+  db.Execute("INSERT INTO Todo (Cantidad) VALUES (1)");
+  db.Execute("CREATE TABLE Destinos (Cantidad LONG)");
+  // Every statement text below is new, and so is the spelling of the
+  // target (256 of them), so that the cache fills and empties at every
+  // possible step of an INSERT ... SELECT.
+  DBEngine::BeginTrans();
+  const std::string name = "destinos";
+  for (int i = 0; i < 600; i++) {
+    std::string target = name;
+    for (size_t k = 0; k < target.size(); k++) {
+      if ((i >> k) & 1) target[k] = static_cast<char>(target[k] - 'a' + 'A');
+    }
+    db.Execute("INSERT INTO " + target + " SELECT Cantidad FROM Todo WHERE Cantidad <> " +
+               std::to_string(i + 2));
+  }
+  DBEngine::CommitTrans();
+  EXPECT_EQ(Scalar(db, "select count(*) from Destinos"), 600);
+}
+
+TEST_F(EngineRecordset, LinksThatCannotBeUsedAreRefusedOrLeftUnusable) {
+  // A path with a quote in it.
+  std::string quoted = dir.File("o'brien.mdb");
+  {
+    Database other = DBEngine::CreateDatabase(quoted, kPassword);
+    other.Execute("CREATE TABLE Fuente (Codigo LONG)");
+    other.Execute("INSERT INTO Fuente (Codigo) VALUES (7)");
+  }
+  db.TableDefs().Append(db.CreateTableDef("Fuente", "Fuente", ";DATABASE=" + quoted));
+  EXPECT_EQ(Scalar(db, "select Codigo from Fuente"), 7);
+
+  // Missing, scrambled and foreign files are refused, and no link is kept.
+  std::string scrambled = dir.File("revuelta.mdb");
+  DBEngine::CreateDatabase(scrambled, kPassword).Execute("CREATE TABLE R (x LONG)");
+  ToggleScrambling(scrambled);
+  const auto scrambledBytes = ReadBytes(scrambled);
+  auto append = [&](const std::string& name, const std::string& source, const std::string& file) {
+    return ErrorOf([&] {
+      db.TableDefs().Append(db.CreateTableDef(name, source, ";DATABASE=" + file));
+    });
+  };
+  EXPECT_EQ(append("Falta", "R", dir.File("falta.mdb")), 3024);
+  EXPECT_EQ(append("R", "R", scrambled), 3343);
+  EXPECT_EQ(ReadBytes(scrambled), scrambledBytes);
+  EXPECT_EQ(append("Vista", "R", scrambled), 3343);
+  // A name SQLite keeps for itself: refused, without a half-made link.
+  EXPECT_NE(append("sqlite_enlace", "Fuente", quoted), 0);
+  db.TableDefs().Refresh();
+  EXPECT_EQ(db.TableDefs().Count(), 2);  // Todo and Fuente
+
+  // A linked file scrambled when the database opens: the database opens,
+  // the link is listed and unusable; once the file is back it works again.
+  std::string path = db.Name();
+  db.Close();
+  ToggleScrambling(quoted);
+  db = DBEngine::OpenDatabase(path, false, false, kConnect);
+  db.TableDefs().Refresh();
+  EXPECT_EQ(db.TableDefs().Item("Fuente").Connect(), ";DATABASE=" + quoted);
+  EXPECT_EQ(ErrorOf([&] { db.OpenRecordset("Fuente"); }), 3078);
+  db.Close();
+  ToggleScrambling(quoted);
+  db = DBEngine::OpenDatabase(path, false, false, kConnect);
+  EXPECT_EQ(Scalar(db, "select Codigo from Fuente"), 7);
 }
