@@ -1,6 +1,7 @@
 // A console reporter that also keeps each benchmark's time per iteration,
 // so that a benchmark program can print ratios against its baseline run in
-// the same process.
+// the same process. When a benchmark runs repeated, its median is used: a
+// shared machine makes single runs too noisy to compare.
 #pragma once
 
 #include <benchmark/benchmark.h>
@@ -14,8 +15,12 @@ class RatioReporter : public benchmark::ConsoleReporter {
  public:
   void ReportRuns(const std::vector<Run>& runs) override {
     for (const Run& r : runs) {
-      if (r.iterations > 0 && r.run_type == Run::RT_Iteration) {
-        times_[r.benchmark_name()] = r.real_accumulated_time / static_cast<double>(r.iterations);
+      if (r.iterations <= 0) continue;
+      const double perIteration = r.real_accumulated_time / static_cast<double>(r.iterations);
+      if (r.run_type == Run::RT_Iteration) {
+        times_.try_emplace(r.run_name.function_name, perIteration);
+      } else if (r.aggregate_name == "median") {
+        times_[r.run_name.function_name] = perIteration;
       }
     }
     ConsoleReporter::ReportRuns(runs);

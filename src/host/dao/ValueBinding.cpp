@@ -13,9 +13,9 @@ namespace dao {
 
 namespace {
 
-Variant TextValue(sqlite3_stmt* s, int c) {
-  const char* t = reinterpret_cast<const char*>(sqlite3_column_text(s, c));
-  return Variant(std::string(t ? t : "", static_cast<size_t>(sqlite3_column_bytes(s, c))));
+Variant TextValue(sqlite3_value* v) {
+  const char* t = reinterpret_cast<const char*>(sqlite3_value_text(v));
+  return Variant(std::string(t ? t : "", static_cast<size_t>(sqlite3_value_bytes(v))));
 }
 
 // Characters of a UTF-8 text, as the column size counts them.
@@ -29,19 +29,20 @@ size_t CharacterCount(const std::string& s) {
 
 }  // namespace
 
-// Column values are read with one call for the storage class and one for
-// the value: a walk reads every field of every row through here.
+// A walk reads every field of every row through here: the column is
+// fetched once, and its storage class and value read from that.
 Variant ReadValue(sqlite3_stmt* s, int c, int jetType) {
-  const int storage = sqlite3_column_type(s, c);
+  sqlite3_value* v = sqlite3_column_value(s, c);
+  const int storage = sqlite3_value_type(v);
   if (storage == SQLITE_NULL) return Variant::Null();
   const bool isInteger = storage == SQLITE_INTEGER;
   const bool isNumber = isInteger || storage == SQLITE_FLOAT;
-  if (jetType == dbText || jetType == dbMemo || jetType == dbLongBinary) return TextValue(s, c);
+  if (jetType == dbText || jetType == dbMemo || jetType == dbLongBinary) return TextValue(v);
   // A number column holding text (a table made before its checks existed)
   // gives the text as it is.
-  if (jetType != 0 && !isNumber) return TextValue(s, c);
-  const sqlite3_int64 i = isInteger ? sqlite3_column_int64(s, c) : 0;
-  const double d = isInteger ? static_cast<double>(i) : isNumber ? sqlite3_column_double(s, c) : 0;
+  if (jetType != 0 && !isNumber) return TextValue(v);
+  const sqlite3_int64 i = isInteger ? sqlite3_value_int64(v) : 0;
+  const double d = isInteger ? static_cast<double>(i) : isNumber ? sqlite3_value_double(v) : 0;
   switch (jetType) {
     case dbBoolean:
       return Variant(d != 0);
@@ -70,7 +71,7 @@ Variant ReadValue(sqlite3_stmt* s, int c, int jetType) {
     return Variant(d);
   }
   if (isNumber) return Variant(d);
-  return TextValue(s, c);
+  return TextValue(v);
 }
 
 void BindValue(sqlite3_stmt* s, int i, const Variant& v) {
