@@ -31,10 +31,7 @@ void MakeSample(const std::string& path, int rows = 3) {
   db.Close();
 }
 
-long CountRows(Database& db) {
-  Recordset rs = db.OpenRecordset("select count(*) from t", dbOpenSnapshot);
-  return rs.Fields(0).Value().ToLong();
-}
+long CountRows(Database& db) { return Scalar(db, "select count(*) from t"); }
 
 }  // namespace
 

@@ -11,6 +11,14 @@ using namespace enginetest;
 
 namespace {
 
+// A database of its own holding the table Fuente with one row, to link to.
+void MakeLinkSource(const std::string& path, const std::string& columns,
+                    const std::string& values) {
+  Database other = DBEngine::CreateDatabase(path, kPassword);
+  other.Execute("CREATE TABLE Fuente (" + columns + ")");
+  other.Execute("INSERT INTO Fuente VALUES (" + values + ")");
+}
+
 class EngineRecordset : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -171,11 +179,7 @@ TEST_F(EngineRecordset, TransactionsTakeEffectTogetherOrNotAtAll) {
 
 TEST_F(EngineRecordset, LinkedTablesAreListedQueriedAndProtected) {
   std::string otherPath = dir.File("otra.mdb");
-  {
-    Database other = DBEngine::CreateDatabase(otherPath, kPassword);
-    other.Execute("CREATE TABLE Fuente (Codigo LONG, Texto TEXT (20))");
-    other.Execute("INSERT INTO Fuente (Codigo, Texto) VALUES (1, 'uno')");
-  }
+  MakeLinkSource(otherPath, "Codigo LONG, Texto TEXT (20)", "1, 'uno'");
   db.TableDefs().Append(db.CreateTableDef("Fuente", "Fuente", ";DATABASE=" + otherPath));
   db.TableDefs().Append(db.CreateTableDef("Alias", "Fuente", ";DATABASE=" + otherPath));
   db.TableDefs().Refresh();
@@ -276,11 +280,7 @@ TEST_F(EngineRecordset, InsertSelectByNameSurvivesAFullStatementCache) {
 TEST_F(EngineRecordset, LinksThatCannotBeUsedAreRefusedOrLeftUnusable) {
   // A path with a quote in it.
   std::string quoted = dir.File("o'brien.mdb");
-  {
-    Database other = DBEngine::CreateDatabase(quoted, kPassword);
-    other.Execute("CREATE TABLE Fuente (Codigo LONG)");
-    other.Execute("INSERT INTO Fuente (Codigo) VALUES (7)");
-  }
+  MakeLinkSource(quoted, "Codigo LONG", "7");
   db.TableDefs().Append(db.CreateTableDef("Fuente", "Fuente", ";DATABASE=" + quoted));
   EXPECT_EQ(Scalar(db, "select Codigo from Fuente"), 7);
 
