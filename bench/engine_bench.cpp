@@ -11,7 +11,7 @@
 #include <string>
 
 #include "RatioReporter.h"
-#include "host/dao/DBEngine.h"
+#include "dao/DBEngine.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 ** follow, which does no harm, since adding an entry grows the table.
 */
 #include "controls/NOVUCbo.h"
-#include "host/dao/Database.h"
-#include "host/dao/Recordset.h"
+#include "dao/Database.h"
+#include "dao/Recordset.h"
 
 void NOVUCbo::CargarRs(dao::Database& Db, const std::string& SQL, const std::string& CampoCodigo,
                        const std::string& CampoTexto) {

@@ -22,7 +22,7 @@
 
 #include "host/MessageBoxService.h"
 #include "host/a_c_w.h"
-#include "host/dao/DBEngine.h"
+#include "dao/DBEngine.h"
 
 namespace {
 

@@ -18,7 +18,7 @@
 #include <string>
 
 #include "common/AppError.h"
-#include "host/dao/Database.h"
+#include "dao/Database.h"
 
 class ClsKolm {
  public:

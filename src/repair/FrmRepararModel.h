@@ -38,7 +38,7 @@
 #include <string>
 
 #include "host/ClsKolm.h"
-#include "host/dao/Database.h"
+#include "dao/Database.h"
 #include "repair/FrmRepararVista.h"
 
 class FrmRepararModel {

@@ -34,7 +34,7 @@
 #include <string>
 
 #include "host/ClsKolm.h"
-#include "host/dao/Database.h"
+#include "dao/Database.h"
 #include "repair/ResultSink.h"
 
 class RepairRun {

@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "host/PathSeparator.h"
-#include "host/dao/DBEngine.h"
+#include "dao/DBEngine.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 #include "repair/SchemaRebuild.h"
 
 #include "host/PathSeparator.h"
-#include "host/dao/JetErrors.h"
-#include "host/dao/JetSqlTranslator.h"
+#include "dao/JetErrors.h"
+#include "dao/JetSqlTranslator.h"
 
 namespace {
 

@@ -29,7 +29,7 @@
 #include <vector>
 
 #include "host/ClsKolm.h"
-#include "host/dao/Database.h"
+#include "dao/Database.h"
 
 class SchemaRebuild {
  public:

@@ -6,7 +6,7 @@
 
 #include "common/AppError.h"
 #include "controls/NOVUCbo.h"
-#include "host/dao/DBEngine.h"
+#include "dao/DBEngine.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include "host/ClsKolm.h"
 #include "host/PathSeparator.h"
 #include "host/RecordingMessageBox.h"
-#include "host/dao/DBEngine.h"
+#include "dao/DBEngine.h"
 #include "support/TempDir.h"
 
 namespace {

@@ -12,7 +12,7 @@
 
 #include "host/ClsKolm.h"
 #include "host/RecordingMessageBox.h"
-#include "host/dao/DBEngine.h"
+#include "dao/DBEngine.h"
 #include "repair/ResultSink.h"
 #include "support/TempDir.h"
 

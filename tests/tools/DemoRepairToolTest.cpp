@@ -7,7 +7,7 @@
 #include <fstream>
 
 #include "host/ClsKolm.h"
-#include "host/dao/DBEngine.h"
+#include "dao/DBEngine.h"
 #include "support/RunTool.h"
 
 namespace {

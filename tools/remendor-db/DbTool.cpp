@@ -12,9 +12,9 @@
 #include "RowPrinter.h"
 #include "ScriptReader.h"
 #include "host/PathSeparator.h"
-#include "host/dao/DBEngine.h"
-#include "host/dao/FileHeader.h"
-#include "host/dao/JetTypes.h"
+#include "dao/DBEngine.h"
+#include "dao/FileHeader.h"
+#include "dao/JetTypes.h"
 #include "repair/RepairRun.h"
 #include "repair/SampleInstallation.h"
 

@@ -9,7 +9,7 @@
 
 #include <ostream>
 
-#include "host/dao/Recordset.h"
+#include "dao/Recordset.h"
 
 void PrintTable(dao::Recordset& rs, std::ostream& out);
 void PrintCsv(dao::Recordset& rs, std::ostream& out);

@@ -19,7 +19,7 @@
 #include "controls/NOVUCbo.h"
 #include "controls/NOVUInfoRep.h"
 #include "host/RecordingMessageBox.h"
-#include "host/dao/DBEngine.h"
+#include "dao/DBEngine.h"
 #include "repair/SampleInstallation.h"
 #include "repair/ui/FrmReparar.h"
 #include "support/RunTool.h"

@@ -1,0 +1,101 @@
+# The layering test: cmake -DGRAPH=<build>/layers.cmake -DROOT=<source> -P
+#
+# Reads the graph that remendor_layer() wrote and checks every #include of
+# every file of a layer: a quoted include with a folder must name a header
+# of the file's own layer or of a layer it declares (a quoted include
+# without a folder is the file's own neighbour); an angle include of Qt is
+# allowed in widget layers only, and <sqlite3.h> in the engine only.
+# tests/<folder> may include what src/<folder> may, the layer itself, and
+# tests/support; tools/<name> may include what its declaration allows.
+# Prints one line per offence and fails when there is any.
+cmake_minimum_required(VERSION 3.25)
+include(${GRAPH})
+
+# The layer a header folder belongs to: the longest declared folder that
+# is the folder itself or one of its parents.
+function(owning_layer include_dir out)
+  set(best "")
+  foreach(layer IN LISTS layers)
+    if(include_dir STREQUAL layer OR include_dir MATCHES "^${layer}/")
+      string(LENGTH "${layer}" len)
+      string(LENGTH "${best}" best_len)
+      if(len GREATER best_len)
+        set(best ${layer})
+      endif()
+    endif()
+  endforeach()
+  set(${out} "${best}" PARENT_SCOPE)
+endfunction()
+
+set(offences 0)
+function(check_file file layer allowed qt)
+  file(STRINGS ${file} lines REGEX "^[ \t]*#[ \t]*include")
+  file(RELATIVE_PATH shown ${ROOT} ${file})
+  foreach(line IN LISTS lines)
+    if(line MATCHES "#[ \t]*include[ \t]*\"([^\"]+)\"")
+      set(header ${CMAKE_MATCH_1})
+      get_filename_component(header_dir ${header} DIRECTORY)
+      if(header_dir STREQUAL "")
+        continue()
+      endif()
+      owning_layer(${header_dir} target)
+      if(target STREQUAL "")
+        set(target ${header_dir})
+      endif()
+      if(NOT target IN_LIST allowed)
+        message("${shown}: includes \"${header}\": layer ${layer} may use only ${allowed}")
+        math(EXPR n "${offences} + 1")
+        set(offences ${n} PARENT_SCOPE)
+      endif()
+    elseif(line MATCHES "#[ \t]*include[ \t]*<(Q[A-Za-z]*)[/>]" AND NOT qt)
+      message("${shown}: includes <${CMAKE_MATCH_1}>: layer ${layer} is not a widget layer")
+      math(EXPR n "${offences} + 1")
+      set(offences ${n} PARENT_SCOPE)
+    elseif(line MATCHES "#[ \t]*include[ \t]*<sqlite3.h>" AND NOT layer STREQUAL "dao"
+           AND NOT shown MATCHES "^tests/")
+      message("${shown}: includes <sqlite3.h>: only the engine talks to SQLite")
+      math(EXPR n "${offences} + 1")
+      set(offences ${n} PARENT_SCOPE)
+    endif()
+  endforeach()
+endfunction()
+
+# Files of a layer: those under its folder that no deeper layer owns.
+function(layer_files base layer out)
+  file(GLOB_RECURSE files ${ROOT}/${base}/${layer}/*.cpp ${ROOT}/${base}/${layer}/*.h)
+  set(own)
+  foreach(f IN LISTS files)
+    file(RELATIVE_PATH rel ${ROOT}/${base} ${f})
+    get_filename_component(rel_dir ${rel} DIRECTORY)
+    owning_layer(${rel_dir} owner)
+    if(owner STREQUAL layer)
+      list(APPEND own ${f})
+    endif()
+  endforeach()
+  set(${out} ${own} PARENT_SCOPE)
+endfunction()
+
+foreach(layer IN LISTS layers)
+  set(allowed ${layer} ${deps_${layer}})
+  if(layer MATCHES "^tools/")
+    file(GLOB_RECURSE files ${ROOT}/${layer}/*.cpp ${ROOT}/${layer}/*.h)
+    foreach(f IN LISTS files)
+      check_file(${f} ${layer} "${allowed}" "${qt_${layer}}")
+    endforeach()
+    continue()
+  endif()
+  layer_files(src ${layer} files)
+  foreach(f IN LISTS files)
+    check_file(${f} ${layer} "${allowed}" "${qt_${layer}}")
+  endforeach()
+  layer_files(tests ${layer} files)
+  foreach(f IN LISTS files)
+    check_file(${f} ${layer} "${allowed};support" "${qt_${layer}}")
+  endforeach()
+endforeach()
+
+if(offences GREATER 0)
+  message(FATAL_ERROR "${offences} include(s) break the layering declared in src/CMakeLists.txt")
+endif()
+list(LENGTH layers count)
+message("Layering: every include of the ${count} layers follows the declared graph")

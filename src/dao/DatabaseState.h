@@ -1,0 +1,114 @@
+/*
+** DatabaseState: everything behind an open Database handle: the SQLite
+** connection, the caches of translated and prepared statements, the table
+** definitions and the links to tables of other files.
+**
+** Linked tables are kept in the internal table "__jet_links" (name,
+** connect, source table). When the database opens, each linked file is
+** attached (through OffsetVfs, after its header and password are checked).
+** A link named as its source table then resolves straight to the attached
+** table, readable and writable; a link under another name becomes a
+** temporary view, readable only. A linked file that is missing or refused
+** leaves its link listed but unusable until it is there again.
+*/
+#pragma once
+
+#include <sqlite3.h>
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "dao/JetSqlTranslator.h"
+#include "dao/SqliteErrors.h"
+#include "dao/SqliteHandles.h"
+#include "dao/TableDefs.h"
+
+namespace dao {
+
+class RecordsetState;
+
+class DatabaseState {
+ public:
+  struct OpenOptions {
+    std::string path;
+    std::string password;
+    bool exclusive = false;
+    bool readOnly = false;
+  };
+
+  // Opens a file whose header has been checked by the caller.
+  explicit DatabaseState(const OpenOptions& options);
+  ~DatabaseState();
+  DatabaseState(const DatabaseState&) = delete;
+  DatabaseState& operator=(const DatabaseState&) = delete;
+
+  bool IsOpen() const { return conn_ != nullptr; }
+  void EnsureOpen() const;
+  sqlite3* Connection() const { return conn_.get(); }
+  const std::string& Path() const { return path_; }
+  bool ReadOnly() const { return readOnly_; }
+
+  void Execute(std::string_view jetSql);
+  long RecordsAffected() const { return recordsAffected_; }
+  std::shared_ptr<RecordsetState> OpenRecordset(const std::shared_ptr<DatabaseState>& self,
+                                                std::string_view source, int type);
+  std::string CheckIntegrity();
+  void Close();
+
+  // Table definitions, as TableDefs shows them.
+  TableDefs& Defs() { return defs_; }
+  std::vector<TableDef> ReadTableDefs();
+  void AppendLink(const TableDef& def);
+  void DeleteTableDef(std::string_view name);
+
+  // Transactions across databases (DBEngine): each level is a savepoint.
+  // A database takes part in a run of levels without gaps, up to
+  // TopLevel(): one opened inside a transaction joins the levels begun
+  // after it, not the ones already running.
+  void BeginLevel(int level);
+  void CommitLevel(int level);
+  void RollbackLevel(int level);
+  int JoinedLevels() const { return joinedLevels_; }
+  int TopLevel() const { return baseLevel_ + joinedLevels_; }
+
+  // Runs internal SQL (no translation); raises the engine's error.
+  void RunInternal(const std::string& sql, const FailureContext& context);
+  std::shared_ptr<const TranslatedStatement> Translate(std::string_view jetSql);
+  std::vector<std::string> TableColumns(const std::string& table);
+  void Forget(RecordsetState* rs);
+
+ private:
+  struct Link {
+    std::string name, connect, source;
+  };
+  sqlite3_stmt* Prepared(const std::string& sql, const FailureContext& context);
+  void Run(const std::string& sql, const FailureContext& context, bool cache);
+  void RunInSavepoint(const std::vector<std::string>& sqls, const FailureContext& context);
+  std::vector<Link> ReadLinks();
+  const Link* FindLink(const std::vector<Link>& links, std::string_view name) const;
+  void AttachLinks();
+  // Attaches a linked file once, after checking its header and password;
+  // gives its schema alias, or raises the engine's error.
+  std::string AttachFile(const std::string& file, const std::string& password);
+  std::string LinkPassword(const std::string& connect) const;
+  void CreateLinkView(const Link& link, const std::string& alias);
+  bool LocalTableExists(std::string_view name);
+
+  SqliteConnection conn_;
+  std::string path_;
+  std::string password_;
+  bool readOnly_ = false;
+  long recordsAffected_ = 0;
+  int joinedLevels_ = 0;
+  int baseLevel_ = 0;
+  TableDefs defs_{this};
+  std::unordered_map<std::string, std::shared_ptr<const TranslatedStatement>> translations_;
+  std::unordered_map<std::string, SqliteStatement> prepared_;
+  std::unordered_map<std::string, std::string> attachedFiles_;  // file path -> schema alias
+  std::vector<RecordsetState*> recordsets_;
+};
+
+}  // namespace dao

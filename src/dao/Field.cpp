@@ -1,0 +1,29 @@
+/*
+** Field: value access through the record set it belongs to.
+*/
+#include "dao/Field.h"
+
+#include "dao/JetErrors.h"
+#include "dao/RecordsetState.h"
+
+namespace dao {
+
+const std::string& Field::Name() const {
+  return rs_ ? rs_->Columns()[static_cast<size_t>(index_)].name : name_;
+}
+
+int Field::Type() const { return rs_ ? rs_->Columns()[static_cast<size_t>(index_)].type : type_; }
+
+int Field::Size() const { return rs_ ? rs_->Columns()[static_cast<size_t>(index_)].size : size_; }
+
+Variant Field::Value() const {
+  if (!rs_) jeterr::Raise(3219, "El campo '" + name_ + "' no pertenece a un Recordset.");
+  return rs_->Value(index_);
+}
+
+void Field::SetValue(const Variant& value) {
+  if (!rs_) jeterr::Raise(3219, "El campo '" + name_ + "' no pertenece a un Recordset.");
+  rs_->SetValue(index_, value);
+}
+
+}  // namespace dao

@@ -1,0 +1,112 @@
+/*
+** The engine's header block: encoding, checks and the password verifier.
+** See FileHeader.h for the layout.
+*/
+#include "dao/FileHeader.h"
+
+#include <openssl/crypto.h>
+#include <openssl/evp.h>
+#include <openssl/rand.h>
+
+#include <cstring>
+#include <fstream>
+#include <sys/stat.h>
+
+#include "dao/JetErrors.h"
+
+namespace dao {
+
+namespace {
+
+constexpr char kSignature[15] = "REMENDOR-JETDB";  // with its final zero: 15 bytes
+
+void PutU32(unsigned char* p, uint32_t v) {
+  for (int i = 0; i < 4; i++) p[i] = static_cast<unsigned char>(v >> (8 * i));
+}
+uint32_t GetU32(const unsigned char* p) {
+  uint32_t v = 0;
+  for (int i = 0; i < 4; i++) v |= static_cast<uint32_t>(p[i]) << (8 * i);
+  return v;
+}
+
+std::array<unsigned char, 32> Derive(const std::string& password,
+                                     const std::array<unsigned char, 16>& salt,
+                                     uint32_t iterations) {
+  std::array<unsigned char, 32> out{};
+  if (PKCS5_PBKDF2_HMAC(password.data(), static_cast<int>(password.size()), salt.data(),
+                        static_cast<int>(salt.size()), static_cast<int>(iterations), EVP_sha256(),
+                        static_cast<int>(out.size()), out.data()) != 1) {
+    jeterr::Raise(7, "Memoria insuficiente para verificar la contraseña.");
+  }
+  return out;
+}
+
+[[noreturn]] void Unrecognized(const std::string& path) {
+  jeterr::Raise(jeterr::kUnrecognizedFormat, "Formato de base de datos no reconocido '" + path + "'.");
+}
+
+}  // namespace
+
+FileHeader FileHeader::ForNewFile(const std::string& password) {
+  FileHeader h;
+  if (!password.empty()) {
+    h.flags_ = 1;
+    if (RAND_bytes(h.salt_.data(), static_cast<int>(h.salt_.size())) != 1) {
+      jeterr::Raise(7, "No se pudo generar la sal de la contraseña.");
+    }
+    h.verifier_ = Derive(password, h.salt_, h.iterations_);
+  }
+  return h;
+}
+
+FileHeader FileHeader::ReadFrom(const std::string& path) {
+  struct stat st {};
+  if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
+    jeterr::Raise(jeterr::kFileNotFound, "No se encuentra el archivo '" + path + "'.");
+  }
+  std::ifstream in(path, std::ios::binary);
+  if (!in) {
+    jeterr::Raise(jeterr::kCannotOpenFile,
+                  "No se puede abrir el archivo '" + path + "'. Necesita permiso para leerlo.");
+  }
+  std::array<unsigned char, kSize> block{};
+  in.read(reinterpret_cast<char*>(block.data()), kSize);
+  if (in.gcount() != kSize) Unrecognized(path);
+  return Decode(block, path);
+}
+
+FileHeader FileHeader::Decode(const std::array<unsigned char, kSize>& block,
+                              const std::string& path) {
+  if (block[0] != 0 || std::memcmp(block.data() + 1, kSignature, sizeof kSignature) != 0) {
+    Unrecognized(path);
+  }
+  FileHeader h;
+  h.version_ = GetU32(block.data() + 16);
+  h.iterations_ = GetU32(block.data() + 20);
+  h.flags_ = GetU32(block.data() + 24);
+  if (h.version_ != kFormatVersion || h.iterations_ == 0 || h.iterations_ > 10000000) {
+    Unrecognized(path);
+  }
+  std::memcpy(h.salt_.data(), block.data() + 28, h.salt_.size());
+  std::memcpy(h.verifier_.data(), block.data() + 44, h.verifier_.size());
+  return h;
+}
+
+bool FileHeader::Accepts(const std::string& password) const {
+  if (!HasPassword()) return true;
+  auto derived = Derive(password, salt_, iterations_);
+  return CRYPTO_memcmp(derived.data(), verifier_.data(), derived.size()) == 0;
+}
+
+std::array<unsigned char, FileHeader::kSize> FileHeader::Encode() const {
+  std::array<unsigned char, kSize> block{};
+  std::memcpy(block.data() + 1, kSignature, sizeof kSignature);
+  PutU32(block.data() + 16, version_);
+  PutU32(block.data() + 20, iterations_);
+  PutU32(block.data() + 24, flags_);
+  std::memcpy(block.data() + 28, salt_.data(), salt_.size());
+  std::memcpy(block.data() + 44, verifier_.data(), verifier_.size());
+  return block;
+}
+
+}  // namespace dao

@@ -1,0 +1,496 @@
+/*
+** Translation of Jet expressions. See JetExpressionParser.h.
+**
+** Each precedence level is a loop over its operators. A level builds its
+** result as a run of opening pieces, written in reverse at the end, and a
+** body that grows to the right: "(((a = b) AND c) OR d)" costs one copy of
+** each operand, so long chains of AND, OR or & stay linear.
+*/
+#include "dao/JetExpressionParser.h"
+
+#include <array>
+
+#include "dao/JetErrors.h"
+
+namespace dao {
+
+namespace {
+
+// One level's result under construction; see the file header.
+class Chain {
+ public:
+  explicit Chain(JetExpr first) : expr_(std::move(first)) {}
+
+  JetExprKind Kind() const { return expr_.kind; }
+  bool IsColumn() const { return prefixes_.empty() && expr_.kind == JetExprKind::Column; }
+  bool IsNumber() const { return prefixes_.empty() && expr_.kind == JetExprKind::Number; }
+
+  // The left operand of an arithmetic or comparison: a truth value as -1 / 0.
+  void LeftAsValue() {
+    if (expr_.kind == JetExprKind::Truth) Wrap("(-", ")", JetExprKind::Value);
+  }
+
+  void Wrap(std::string_view prefix, std::string_view suffix, JetExprKind kind) {
+    prefixes_.push_back(prefix);
+    expr_.sql += suffix;
+    expr_.kind = kind;
+    expr_.column.clear();
+    expr_.qualifier.clear();
+  }
+
+  JetExpr Take() {
+    if (prefixes_.empty()) return std::move(expr_);
+    std::string sql;
+    size_t size = expr_.sql.size();
+    for (auto p : prefixes_) size += p.size();
+    sql.reserve(size);
+    for (auto p = prefixes_.rbegin(); p != prefixes_.rend(); ++p) sql += *p;
+    sql += expr_.sql;
+    expr_.sql = std::move(sql);
+    prefixes_.clear();
+    return std::move(expr_);
+  }
+
+ private:
+  JetExpr expr_;
+  std::vector<std::string_view> prefixes_;
+};
+
+struct FunctionEntry {
+  std::string_view name;
+  std::string_view sqlName;
+  int minArgs;
+  int maxArgs;
+  JetExprKind kind;
+  bool aggregate;
+};
+
+// The Jet functions the engine knows. IIf and IsNull are written inline.
+constexpr std::array<FunctionEntry, 32> kFunctions = {{
+    {"Count", "count", 1, 1, JetExprKind::Value, true},
+    {"Sum", "sum", 1, 1, JetExprKind::Value, true},
+    {"Avg", "avg", 1, 1, JetExprKind::Value, true},
+    {"Min", "min", 1, 1, JetExprKind::Value, true},
+    {"Max", "max", 1, 1, JetExprKind::Value, true},
+    {"First", "jet_first", 1, 1, JetExprKind::Value, true},
+    {"Last", "jet_last", 1, 1, JetExprKind::Value, true},
+    {"Len", "jet_len", 1, 1, JetExprKind::Value, false},
+    {"Left", "jet_left", 2, 2, JetExprKind::Text, false},
+    {"Right", "jet_right", 2, 2, JetExprKind::Text, false},
+    {"Mid", "jet_mid", 2, 3, JetExprKind::Text, false},
+    {"UCase", "jet_ucase", 1, 1, JetExprKind::Text, false},
+    {"LCase", "jet_lcase", 1, 1, JetExprKind::Text, false},
+    {"Trim", "jet_trim", 1, 1, JetExprKind::Text, false},
+    {"LTrim", "jet_ltrim", 1, 1, JetExprKind::Text, false},
+    {"RTrim", "jet_rtrim", 1, 1, JetExprKind::Text, false},
+    {"InStr", "jet_instr", 2, 4, JetExprKind::Value, false},
+    {"IIf", "", 3, 3, JetExprKind::Value, false},
+    {"IsNull", "", 1, 1, JetExprKind::Truth, false},
+    {"Abs", "jet_abs", 1, 1, JetExprKind::Value, false},
+    {"Int", "jet_int", 1, 1, JetExprKind::Value, false},
+    {"Fix", "jet_fix", 1, 1, JetExprKind::Value, false},
+    {"Sgn", "jet_sgn", 1, 1, JetExprKind::Value, false},
+    {"Val", "jet_val", 1, 1, JetExprKind::Value, false},
+    {"CStr", "jet_cstr", 1, 1, JetExprKind::Text, false},
+    {"CLng", "jet_clng", 1, 1, JetExprKind::Value, false},
+    {"CInt", "jet_cint", 1, 1, JetExprKind::Value, false},
+    {"CDbl", "jet_cdbl", 1, 1, JetExprKind::Value, false},
+    {"Year", "jet_year", 1, 1, JetExprKind::Value, false},
+    {"Month", "jet_month", 1, 1, JetExprKind::Value, false},
+    {"Day", "jet_day", 1, 1, JetExprKind::Value, false},
+    {"Now", "jet_now", 0, 0, JetExprKind::Value, false},
+}};
+
+// Date() shares its name with a possible column; it is a function only when
+// followed by "(", as every function here.
+constexpr FunctionEntry kDateFunction = {"Date", "jet_date", 0, 0, JetExprKind::Value, false};
+
+const FunctionEntry* FindFunction(std::string_view name) {
+  if (JetKeywordEquals(name, kDateFunction.name)) return &kDateFunction;
+  for (const auto& f : kFunctions) {
+    if (JetKeywordEquals(name, f.name)) return &f;
+  }
+  return nullptr;
+}
+
+bool IsComparison(const JetSqlToken& t) {
+  if (t.kind != JetTokenKind::Symbol) return false;
+  return t.text == "=" || t.text == "<>" || t.text == "<" || t.text == ">" || t.text == "<=" || t.text == ">=";
+}
+
+}  // namespace
+
+JetExpressionParser::JetExpressionParser(JetTokenCursor& cursor, SubqueryParser subquery)
+    : cursor_(cursor), subquery_(std::move(subquery)) {}
+
+std::string JetExpressionParser::QuoteName(std::string_view name) {
+  std::string q = "\"";
+  for (char c : name) {
+    if (c == '"') q += '"';
+    q += c;
+  }
+  q += '"';
+  return q;
+}
+
+std::string JetExpressionParser::QuoteText(std::string_view text) {
+  std::string q = "'";
+  for (char c : text) {
+    if (c == '\'') q += '\'';
+    q += c;
+  }
+  q += '\'';
+  return q;
+}
+
+std::string JetExpressionParser::AsValue(const JetExpr& e) {
+  return e.kind == JetExprKind::Truth ? "(-" + e.sql + ")" : e.sql;
+}
+
+JetExpr JetExpressionParser::Parse(int number, std::string_view what) {
+  start_ = cursor_.Position();
+  contextNumber_ = number;
+  contextWhat_ = what;
+  return ParseImp();
+}
+
+std::string JetExpressionParser::ParseCondition(int number, std::string_view what) {
+  return Parse(number, what).sql;
+}
+
+std::string JetExpressionParser::ParseValue(int number, std::string_view what) {
+  return AsValue(Parse(number, what));
+}
+
+void JetExpressionParser::Fail() const {
+  if (cursor_.Position() == start_) cursor_.Fail(contextNumber_, contextWhat_);
+  FailAfter();
+}
+
+void JetExpressionParser::FailAfter() const {
+  const auto& t = cursor_.Peek();
+  const std::string reason = t.kind == JetTokenKind::Error ? t.value : "falta operador";
+  jeterr::Raise(jeterr::kSyntaxInExpression,
+                "Error de sintaxis (" + reason + ") en la expresión de consulta '" + cursor_.SourceFrom(start_) + "'.");
+}
+
+JetExpr JetExpressionParser::ParseLogicalFunction(std::string_view keyword, const char* function,
+                                                  JetExpr (JetExpressionParser::*next)()) {
+  Chain chain((this->*next)());
+  while (cursor_.AcceptKeyword(keyword)) {
+    JetExpr right = (this->*next)();
+    chain.Wrap(function, ", " + right.sql + ")", JetExprKind::Truth);
+  }
+  return chain.Take();
+}
+
+JetExpr JetExpressionParser::ParseImp() { return ParseLogicalFunction("IMP", "jet_imp(", &JetExpressionParser::ParseEqv); }
+JetExpr JetExpressionParser::ParseEqv() { return ParseLogicalFunction("EQV", "jet_eqv(", &JetExpressionParser::ParseXor); }
+JetExpr JetExpressionParser::ParseXor() { return ParseLogicalFunction("XOR", "jet_xor(", &JetExpressionParser::ParseOr); }
+
+JetExpr JetExpressionParser::ParseOr() {
+  Chain chain(ParseAnd());
+  while (cursor_.AcceptKeyword("OR")) {
+    JetExpr right = ParseAnd();
+    chain.Wrap("(", " OR " + right.sql + ")", JetExprKind::Truth);
+  }
+  return chain.Take();
+}
+
+JetExpr JetExpressionParser::ParseAnd() {
+  Chain chain(ParseNot());
+  while (cursor_.AcceptKeyword("AND")) {
+    JetExpr right = ParseNot();
+    chain.Wrap("(", " AND " + right.sql + ")", JetExprKind::Truth);
+  }
+  return chain.Take();
+}
+
+JetExpr JetExpressionParser::ParseNot() {
+  if (!cursor_.AcceptKeyword("NOT")) return ParseComparison();
+  cursor_.Enter();
+  JetExpr operand = ParseNot();
+  cursor_.Leave();
+  return {"(NOT " + operand.sql + ")", JetExprKind::Truth, "", ""};
+}
+
+JetExpr JetExpressionParser::ParseComparison() {
+  Chain chain(ParseConcat());
+  while (true) {
+    if (IsComparison(cursor_.Peek())) {
+      const std::string op(cursor_.Next().text);
+      JetExpr right = ParseConcat();
+      const bool collate = !chain.IsColumn() && right.kind != JetExprKind::Column && !chain.IsNumber() &&
+                           right.kind != JetExprKind::Number;
+      chain.LeftAsValue();
+      chain.Wrap("(", " " + op + " " + AsValue(right) + (collate ? " COLLATE JET)" : ")"), JetExprKind::Truth);
+      continue;
+    }
+    const bool negated = cursor_.IsKeyword("NOT") &&
+                         (cursor_.IsKeyword("LIKE", 1) || cursor_.IsKeyword("BETWEEN", 1) || cursor_.IsKeyword("IN", 1));
+    if (negated) cursor_.Next();
+    const std::string no = negated ? " NOT" : "";
+    if (cursor_.AcceptKeyword("LIKE")) {
+      JetExpr pattern = ParseConcat();
+      if (cursor_.IsKeyword("ESCAPE")) {
+        jeterr::Raise(jeterr::kSyntaxInExpression,
+                      "La cláusula ESCAPE no es válida en la expresión de consulta '" + cursor_.SourceFrom(start_) +
+                          "'; use [*], [?] o [#] para buscar esos caracteres.");
+      }
+      chain.LeftAsValue();
+      chain.Wrap("(", no + " LIKE " + AsValue(pattern) + ")", JetExprKind::Truth);
+    } else if (cursor_.AcceptKeyword("IS")) {
+      const bool isNot = cursor_.AcceptKeyword("NOT");
+      if (!cursor_.AcceptKeyword("NULL")) Fail();
+      chain.LeftAsValue();
+      chain.Wrap("(", isNot ? " IS NOT NULL)" : " IS NULL)", JetExprKind::Truth);
+    } else if (cursor_.AcceptKeyword("BETWEEN")) {
+      const bool collate = !chain.IsColumn() && !chain.IsNumber();
+      JetExpr low = ParseConcat();
+      if (!cursor_.AcceptKeyword("AND")) Fail();
+      JetExpr high = ParseConcat();
+      auto bound = [collate](const JetExpr& e) {
+        const bool text = collate && e.kind != JetExprKind::Number && e.kind != JetExprKind::Column;
+        return AsValue(e) + (text ? " COLLATE JET" : "");
+      };
+      chain.LeftAsValue();
+      chain.Wrap("(", no + " BETWEEN " + bound(low) + " AND " + bound(high) + ")", JetExprKind::Truth);
+    } else if (cursor_.AcceptKeyword("IN")) {
+      const bool collate = !chain.IsColumn();
+      if (!cursor_.IsSymbol("(")) Fail();
+      std::string list;
+      if (cursor_.IsKeyword("SELECT", 1)) {
+        cursor_.Next();
+        cursor_.Enter();
+        list = subquery_(cursor_);
+        cursor_.Leave();
+        if (!cursor_.AcceptSymbol(")")) Fail();
+      } else {
+        for (const auto& item : ParseArguments()) {
+          if (!list.empty()) list += ", ";
+          list += AsValue(item);
+        }
+        if (list.empty()) Fail();
+      }
+      chain.LeftAsValue();
+      chain.Wrap("(", (collate ? " COLLATE JET" : "") + no + " IN (" + list + "))", JetExprKind::Truth);
+    } else {
+      if (negated) Fail();
+      break;
+    }
+  }
+  return chain.Take();
+}
+
+JetExpr JetExpressionParser::ParseConcat() {
+  Chain chain(ParseAdditive());
+  while (cursor_.AcceptSymbol("&")) {
+    JetExpr right = ParseAdditive();
+    chain.LeftAsValue();
+    chain.Wrap("jet_concat(", ", " + AsValue(right) + ")", JetExprKind::Text);
+  }
+  return chain.Take();
+}
+
+JetExpr JetExpressionParser::ParseAdditive() {
+  Chain chain(ParseMod());
+  while (cursor_.IsSymbol("+") || cursor_.IsSymbol("-")) {
+    const bool plus = cursor_.Next().text == "+";
+    JetExpr right = ParseMod();
+    chain.LeftAsValue();
+    // + joins two texts in Jet; SQLite's + would make numbers of them.
+    const bool text = chain.Kind() == JetExprKind::Text || right.kind == JetExprKind::Text;
+    if (plus && text) {
+      const bool both = chain.Kind() == JetExprKind::Text && right.kind == JetExprKind::Text;
+      chain.Wrap("jet_add(", ", " + AsValue(right) + ")", both ? JetExprKind::Text : JetExprKind::Value);
+    } else {
+      chain.Wrap("(", (plus ? " + " : " - ") + AsValue(right) + ")", JetExprKind::Value);
+    }
+  }
+  return chain.Take();
+}
+
+JetExpr JetExpressionParser::ParseMod() {
+  Chain chain(ParseIntegerDivision());
+  while (cursor_.AcceptKeyword("MOD")) {
+    JetExpr right = ParseIntegerDivision();
+    chain.LeftAsValue();
+    chain.Wrap("jet_mod(", ", " + AsValue(right) + ")", JetExprKind::Value);
+  }
+  return chain.Take();
+}
+
+JetExpr JetExpressionParser::ParseIntegerDivision() {
+  Chain chain(ParseMultiplicative());
+  while (cursor_.AcceptSymbol("\\")) {
+    JetExpr right = ParseMultiplicative();
+    chain.LeftAsValue();
+    chain.Wrap("jet_idiv(", ", " + AsValue(right) + ")", JetExprKind::Value);
+  }
+  return chain.Take();
+}
+
+JetExpr JetExpressionParser::ParseMultiplicative() {
+  Chain chain(ParseUnary());
+  while (cursor_.IsSymbol("*") || cursor_.IsSymbol("/")) {
+    const bool times = cursor_.Next().text == "*";
+    JetExpr right = ParseUnary();
+    chain.LeftAsValue();
+    // SQLite divides integers as integers; Jet's / always gives a fraction.
+    if (times) chain.Wrap("(", " * " + AsValue(right) + ")", JetExprKind::Value);
+    else chain.Wrap("jet_div(", ", " + AsValue(right) + ")", JetExprKind::Value);
+  }
+  return chain.Take();
+}
+
+JetExpr JetExpressionParser::ParseUnary() {
+  if (cursor_.AcceptSymbol("+")) {
+    cursor_.Enter();
+    JetExpr operand = ParseUnary();
+    cursor_.Leave();
+    return operand;
+  }
+  if (!cursor_.AcceptSymbol("-")) return ParsePower();
+  cursor_.Enter();
+  JetExpr operand = ParseUnary();
+  cursor_.Leave();
+  // "--" would start an SQL comment: a second minus goes in parentheses.
+  if (operand.kind == JetExprKind::Number && operand.sql[0] != '-') {
+    return {"-" + operand.sql, JetExprKind::Number, "", ""};
+  }
+  return {"(- " + AsValue(operand) + ")", JetExprKind::Value, "", ""};
+}
+
+JetExpr JetExpressionParser::ParsePower() {
+  Chain chain(ParseAtom());
+  while (cursor_.AcceptSymbol("^")) {
+    // The exponent may carry its own sign: 2 ^ -1.
+    int minus = 0;
+    while (cursor_.AcceptSymbol("-")) ++minus;
+    JetExpr right = ParseAtom();
+    std::string exponent = AsValue(right);
+    if (minus % 2 == 1) exponent = "(- " + exponent + ")";
+    chain.LeftAsValue();
+    chain.Wrap("jet_pow(", ", " + exponent + ")", JetExprKind::Value);
+  }
+  return chain.Take();
+}
+
+JetExpr JetExpressionParser::ParseAtom() {
+  const JetSqlToken& t = cursor_.Peek();
+  switch (t.kind) {
+    case JetTokenKind::Number: {
+      JetExpr e{std::string(t.text), JetExprKind::Number, "", ""};
+      cursor_.Next();
+      return e;
+    }
+    case JetTokenKind::Date: {
+      JetExpr e{t.value, JetExprKind::Number, "", ""};
+      cursor_.Next();
+      return e;
+    }
+    case JetTokenKind::Text: {
+      JetExpr e{QuoteText(t.value), JetExprKind::Text, "", ""};
+      cursor_.Next();
+      return e;
+    }
+    case JetTokenKind::Symbol: {
+      if (!cursor_.IsSymbol("(")) Fail();
+      cursor_.Next();
+      cursor_.Enter();
+      JetExpr inner;
+      if (cursor_.IsKeyword("SELECT")) {
+        inner = {"(" + subquery_(cursor_) + ")", JetExprKind::Value, "", ""};
+      } else {
+        inner = ParseImp();
+      }
+      cursor_.Leave();
+      if (!cursor_.AcceptSymbol(")")) Fail();
+      return inner;
+    }
+    case JetTokenKind::Name:
+      if (cursor_.AcceptKeyword("TRUE")) return {"-1", JetExprKind::Number, "", ""};
+      if (cursor_.AcceptKeyword("FALSE")) return {"0", JetExprKind::Number, "", ""};
+      if (cursor_.AcceptKeyword("NULL")) return {"NULL", JetExprKind::Value, "", ""};
+      if (cursor_.IsKeyword("EXISTS")) {
+        cursor_.Next();
+        if (!cursor_.IsSymbol("(") || !cursor_.IsKeyword("SELECT", 1)) Fail();
+        cursor_.Next();
+        cursor_.Enter();
+        std::string sub = subquery_(cursor_);
+        cursor_.Leave();
+        if (!cursor_.AcceptSymbol(")")) Fail();
+        return {"(EXISTS (" + sub + "))", JetExprKind::Truth, "", ""};
+      }
+      if (cursor_.IsSymbol("(", 1)) return ParseFunction(t.value);
+      if (!cursor_.IsName()) Fail();
+      return ParseColumn();
+    case JetTokenKind::BracketName: return ParseColumn();
+    default: Fail();
+  }
+}
+
+JetExpr JetExpressionParser::ParseColumn() {
+  JetExpr e;
+  e.kind = JetExprKind::Column;
+  e.column = cursor_.Next().value;
+  if (cursor_.IsSymbol(".") && cursor_.IsName(1)) {
+    cursor_.Next();
+    e.qualifier = std::move(e.column);
+    e.column = cursor_.Next().value;
+    e.sql = QuoteName(e.qualifier) + "." + QuoteName(e.column);
+  } else {
+    e.sql = QuoteName(e.column);
+  }
+  return e;
+}
+
+std::vector<JetExpr> JetExpressionParser::ParseArguments() {
+  std::vector<JetExpr> args;
+  if (!cursor_.AcceptSymbol("(")) Fail();
+  cursor_.Enter();
+  if (!cursor_.AcceptSymbol(")")) {
+    do {
+      args.push_back(ParseImp());
+    } while (cursor_.AcceptSymbol(","));
+    if (!cursor_.AcceptSymbol(")")) Fail();
+  }
+  cursor_.Leave();
+  return args;
+}
+
+JetExpr JetExpressionParser::ParseFunction(const std::string& name) {
+  const FunctionEntry* entry = FindFunction(name);
+  if (entry == nullptr) jeterr::Raise(jeterr::kUndefinedFunction, "Función '" + name + "' no definida en la expresión.");
+  cursor_.Next();
+  if (entry->aggregate) sawAggregate_ = true;
+  if (entry->sqlName == "count" && cursor_.IsSymbol("*", 1) && cursor_.IsSymbol(")", 2)) {
+    cursor_.Next();
+    cursor_.Next();
+    cursor_.Next();
+    return {"count(*)", JetExprKind::Value, "", ""};
+  }
+  std::vector<JetExpr> args = ParseArguments();
+  const int count = static_cast<int>(args.size());
+  if (count < entry->minArgs || count > entry->maxArgs) {
+    jeterr::Raise(jeterr::kSyntaxInExpression,
+                  "Número incorrecto de argumentos utilizados con la función en la expresión de consulta '" +
+                      cursor_.SourceFrom(start_) + "'.");
+  }
+  if (entry->name == "IIf") {
+    const bool text = args[1].kind == JetExprKind::Text && args[2].kind == JetExprKind::Text;
+    return {"(CASE WHEN " + args[0].sql + " THEN " + AsValue(args[1]) + " ELSE " + AsValue(args[2]) + " END)",
+            text ? JetExprKind::Text : JetExprKind::Value, "", ""};
+  }
+  if (entry->name == "IsNull") return {"(" + AsValue(args[0]) + " IS NULL)", JetExprKind::Truth, "", ""};
+  std::string sql(entry->sqlName);
+  sql += '(';
+  for (int i = 0; i < count; ++i) {
+    if (i > 0) sql += ", ";
+    sql += AsValue(args[i]);
+  }
+  sql += ')';
+  return {std::move(sql), entry->kind, "", ""};
+}
+
+}  // namespace dao

@@ -1,0 +1,272 @@
+/*
+** RecordsetState: the walk and the writes of a record set. See
+** RecordsetState.h.
+*/
+#include "dao/RecordsetState.h"
+
+#include "dao/DatabaseState.h"
+#include "dao/JetErrors.h"
+#include "dao/JetTypes.h"
+#include "dao/SqlQuote.h"
+#include "dao/ValueBinding.h"
+
+namespace dao {
+
+namespace {
+
+[[noreturn]] void NoCurrentRecord() {
+  jeterr::Raise(jeterr::kNoCurrentRecord, "No hay registro activo.");
+}
+
+}  // namespace
+
+RecordsetState::RecordsetState(std::shared_ptr<DatabaseState> db, std::string source,
+                               std::shared_ptr<const TranslatedStatement> translated, int type)
+    : db_(std::move(db)), source_(std::move(source)), translated_(std::move(translated)),
+      type_(type) {
+  sqlite3* conn = db_->Connection();
+  FailureContext ctx{&db_->Path(), &source_, JetStatementKind::Select};
+  const bool wantsWrites = type_ == dbOpenDynaset || type_ == dbOpenTable;
+  sqlite3_stmt* raw = nullptr;
+  if (wantsWrites && translated_->updatable && !db_->ReadOnly()) {
+    // A table reached through a view (a renamed link) has no rowid: the
+    // record set is then read-only.
+    if (sqlite3_prepare_v2(conn, translated_->rowidSql.c_str(), -1, &raw, nullptr) == SQLITE_OK) {
+      updatable_ = true;
+      firstColumn_ = 1;
+      table_ = translated_->table;
+    } else {
+      sqlite3_finalize(raw);
+      raw = nullptr;
+    }
+  }
+  if (!raw) {
+    int rc = sqlite3_prepare_v2(conn, translated_->sql.c_str(), -1, &raw, nullptr);
+    if (rc != SQLITE_OK) {
+      sqlite3_finalize(raw);
+      RaiseSqliteError(conn, rc, ctx);
+    }
+  }
+  stmt_.reset(raw);
+  saved_.assign(static_cast<size_t>(sqlite3_column_count(raw) - firstColumn_), std::nullopt);
+  const int n = sqlite3_column_count(raw);
+  for (int i = firstColumn_; i < n; i++) {
+    Column col;
+    col.name = sqlite3_column_name(raw, i);
+    const char* origin = sqlite3_column_origin_name(raw, i);
+    col.tableColumn = origin ? origin : "";
+    const char* decl = sqlite3_column_decltype(raw, i);
+    JetType jt = JetTypeFromDeclared(decl ? decl : "");
+    col.type = jt.type;
+    col.size = jt.size;
+    columns_.push_back(std::move(col));
+  }
+  Step();
+  bof_ = eof_;
+}
+
+RecordsetState::~RecordsetState() {
+  if (stmt_ && db_) db_->Forget(this);
+}
+
+void RecordsetState::EnsureOpen() const {
+  if (!stmt_) jeterr::Raise(jeterr::kObjectInvalid, "El objeto Recordset está cerrado.");
+}
+
+void RecordsetState::Close() {
+  if (!stmt_) return;
+  stmt_.reset();
+  eof_ = bof_ = true;
+  editMode_ = 0;
+  // A closed record set no longer keeps its database open (a handle kept
+  // only for its fields' names must not hold an exclusive file).
+  std::shared_ptr<DatabaseState> db = std::move(db_);
+  db->Forget(this);
+}
+
+void RecordsetState::Step() {
+  if (anySaved_) {
+    saved_.assign(columns_.size(), std::nullopt);
+    anySaved_ = false;
+  }
+  int rc = sqlite3_step(stmt_.get());
+  if (rc == SQLITE_ROW) {
+    eof_ = false;
+    visited_++;
+    if (visited_ > counted_) counted_ = visited_;
+    return;
+  }
+  eof_ = true;
+  if (rc != SQLITE_DONE) {
+    FailureContext ctx{&db_->Path(), &source_, JetStatementKind::Select};
+    RaiseSqliteError(db_->Connection(), rc, ctx);
+  }
+}
+
+void RecordsetState::MoveNext() {
+  EnsureOpen();
+  if (eof_) NoCurrentRecord();
+  editMode_ = 0;
+  bof_ = false;
+  Step();
+}
+
+void RecordsetState::MoveFirst() {
+  EnsureOpen();
+  if (type_ == dbOpenForwardOnly && visited_ > 1) {
+    jeterr::Raise(3251, "La operación no se admite en este tipo de objeto Recordset.");
+  }
+  editMode_ = 0;
+  sqlite3_reset(stmt_.get());
+  visited_ = 0;
+  Step();
+  bof_ = eof_;
+  if (eof_) NoCurrentRecord();
+}
+
+void RecordsetState::MoveLast() {
+  EnsureOpen();
+  if (eof_ && bof_) NoCurrentRecord();
+  editMode_ = 0;
+  // Streams to the end, keeping the last row: the statement can only go
+  // forward, so the last row is found again by its position.
+  long last = visited_;
+  while (!eof_) {
+    last = visited_;
+    Step();
+  }
+  sqlite3_reset(stmt_.get());
+  visited_ = 0;
+  Step();
+  while (visited_ < last && !eof_) Step();
+  bof_ = false;
+}
+
+int RecordsetState::FindColumn(std::string_view name) const {
+  for (size_t i = 0; i < columns_.size(); i++) {
+    if (SameName(columns_[i].name, name)) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+Variant RecordsetState::ReadColumn(int index) const {
+  if (anySaved_ && saved_[static_cast<size_t>(index)]) return *saved_[static_cast<size_t>(index)];
+  return ReadValue(stmt_.get(), index + firstColumn_, columns_[static_cast<size_t>(index)].type);
+}
+
+Variant RecordsetState::Value(int index) const {
+  EnsureOpen();
+  if (editMode_ != 0) return buffer_[static_cast<size_t>(index)];
+  if (eof_) NoCurrentRecord();
+  return ReadColumn(index);
+}
+
+void RecordsetState::EnsureWritable() const {
+  EnsureOpen();
+  if (!updatable_) {
+    jeterr::Raise(jeterr::kReadOnly,
+                  "No se puede actualizar. La base de datos o el objeto es de sólo lectura ('" +
+                      source_ + "').");
+  }
+}
+
+void RecordsetState::SetValue(int index, const Variant& value) {
+  EnsureWritable();
+  if (editMode_ == 0) {
+    jeterr::Raise(jeterr::kUpdateWithoutEdit, "Update o CancelUpdate sin AddNew o Edit.");
+  }
+  const Column& col = columns_[static_cast<size_t>(index)];
+  if (col.tableColumn.empty()) {
+    jeterr::Raise(3164, "No se puede actualizar el campo '" + col.name + "'.");
+  }
+  buffer_[static_cast<size_t>(index)] = ConvertForColumn(value, col.type, col.size, col.name);
+  dirty_[static_cast<size_t>(index)] = true;
+}
+
+void RecordsetState::AddNew() {
+  EnsureWritable();
+  editMode_ = 2;
+  buffer_.assign(columns_.size(), Variant::Null());
+  dirty_.assign(columns_.size(), false);
+}
+
+void RecordsetState::Edit() {
+  EnsureWritable();
+  if (eof_) NoCurrentRecord();
+  buffer_.clear();
+  for (size_t i = 0; i < columns_.size(); i++) buffer_.push_back(ReadColumn(static_cast<int>(i)));
+  dirty_.assign(columns_.size(), false);
+  editMode_ = 1;
+}
+
+void RecordsetState::CancelUpdate() {
+  EnsureOpen();
+  if (editMode_ == 0) {
+    jeterr::Raise(jeterr::kUpdateWithoutEdit, "Update o CancelUpdate sin AddNew o Edit.");
+  }
+  editMode_ = 0;
+}
+
+void RecordsetState::Update() {
+  EnsureWritable();
+  if (editMode_ == 0) {
+    jeterr::Raise(jeterr::kUpdateWithoutEdit, "Update o CancelUpdate sin AddNew o Edit.");
+  }
+  std::string sql;
+  std::vector<int> written;
+  for (size_t i = 0; i < columns_.size(); i++) {
+    if (dirty_[i]) written.push_back(static_cast<int>(i));
+  }
+  const std::string table = QuoteIdentifier(table_);
+  if (editMode_ == 2) {
+    if (written.empty()) {
+      sql = "INSERT INTO " + table + " DEFAULT VALUES";
+    } else {
+      std::string names, params;
+      for (int i : written) {
+        if (!names.empty()) {
+          names += ',';
+          params += ',';
+        }
+        names += QuoteIdentifier(columns_[static_cast<size_t>(i)].tableColumn);
+        params += '?';
+      }
+      sql = "INSERT INTO " + table + " (" + names + ") VALUES (" + params + ")";
+    }
+  } else {
+    if (written.empty()) {
+      editMode_ = 0;
+      return;
+    }
+    std::string sets;
+    for (int i : written) {
+      if (!sets.empty()) sets += ',';
+      sets += QuoteIdentifier(columns_[static_cast<size_t>(i)].tableColumn) + " = ?";
+    }
+    sql = "UPDATE " + table + " SET " + sets + " WHERE rowid = ?";
+  }
+  FailureContext ctx{&db_->Path(), &source_,
+                     editMode_ == 2 ? JetStatementKind::Insert : JetStatementKind::Update};
+  sqlite3_stmt* raw = nullptr;
+  int rc = sqlite3_prepare_v2(db_->Connection(), sql.c_str(), -1, &raw, nullptr);
+  SqliteStatement write(raw);
+  if (rc != SQLITE_OK) RaiseSqliteError(db_->Connection(), rc, ctx);
+  int p = 1;
+  for (int i : written) BindValue(raw, p++, buffer_[static_cast<size_t>(i)]);
+  // The row being edited is still the statement's current row.
+  if (editMode_ == 1) sqlite3_bind_int64(raw, p, sqlite3_column_int64(stmt_.get(), 0));
+  rc = sqlite3_step(raw);
+  if (rc != SQLITE_DONE) RaiseSqliteError(db_->Connection(), rc, ctx);
+  // The row being edited was deleted since Edit: nothing was written.
+  if (editMode_ == 1 && sqlite3_changes(db_->Connection()) == 0) {
+    editMode_ = 0;
+    jeterr::Raise(3167, "El registro se ha eliminado.");
+  }
+  if (editMode_ == 1) {
+    for (int i : written) saved_[static_cast<size_t>(i)] = buffer_[static_cast<size_t>(i)];
+    anySaved_ = true;
+  }
+  editMode_ = 0;
+}
+
+}  // namespace dao

@@ -1,0 +1,103 @@
+/*
+** RecordsetState: the state behind a Recordset handle: the running SQLite
+** statement, the current row, and the row being added or edited.
+**
+** The statement streams: only the current row is at hand, read from SQLite
+** on demand. A writable dynaset runs the query with the table's rowid as a
+** hidden first column and writes through it; after an Edit is saved the
+** current row shows the saved values. A row added with AddNew is written
+** to the table but does not join the walk in progress, and the current row
+** stays the one before AddNew, as in DAO.
+*/
+#pragma once
+
+#include <sqlite3.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "common/Variant.h"
+#include "dao/JetSqlTranslator.h"
+#include "dao/SqliteHandles.h"
+
+namespace dao {
+
+class DatabaseState;
+
+class RecordsetState {
+ public:
+  struct Column {
+    std::string name;        // the output name
+    std::string tableColumn; // the table column behind it; "" for an expression
+    int type = 0;
+    int size = 0;
+  };
+
+  RecordsetState(std::shared_ptr<DatabaseState> db, std::string source,
+                 std::shared_ptr<const TranslatedStatement> translated, int type);
+  ~RecordsetState();
+
+  void EnsureOpen() const;
+  bool IsOpen() const { return stmt_ != nullptr; }
+  void Close();
+
+  bool Eof() const {
+    EnsureOpen();
+    return eof_;
+  }
+  bool Bof() const {
+    EnsureOpen();
+    return bof_;
+  }
+  long RecordCount() const {
+    EnsureOpen();
+    return counted_;
+  }
+  int Type() const { return type_; }
+  bool Updatable() const { return updatable_; }
+  int EditMode() const { return editMode_; }
+
+  void MoveNext();
+  void MoveFirst();
+  void MoveLast();
+
+  const std::vector<Column>& Columns() const { return columns_; }
+  int FindColumn(std::string_view name) const;  // -1 when absent
+  Variant Value(int index) const;
+  void SetValue(int index, const Variant& value);
+
+  void AddNew();
+  void Edit();
+  void Update();
+  void CancelUpdate();
+
+ private:
+  void Step();
+  Variant ReadColumn(int index) const;
+  void EnsureWritable() const;
+
+  std::shared_ptr<DatabaseState> db_;
+  std::string source_;
+  std::shared_ptr<const TranslatedStatement> translated_;
+  SqliteStatement stmt_;
+  int type_;
+  bool updatable_ = false;
+  int firstColumn_ = 0;  // 1 when the rowid leads the output
+  std::string table_;
+  std::vector<Column> columns_;
+
+  bool eof_ = true;
+  bool bof_ = true;
+  long visited_ = 0;  // position of the current row in the walk, from 1
+  long counted_ = 0;  // the most rows the walks have reached: RecordCount
+  std::vector<std::optional<Variant>> saved_;  // values saved by Update after Edit
+  bool anySaved_ = false;
+
+  int editMode_ = 0;
+  std::vector<Variant> buffer_;
+  std::vector<bool> dirty_;
+};
+
+}  // namespace dao

@@ -1,0 +1,319 @@
+// Record sets, table definitions, transactions and linked tables, as the
+// callers of the engine rely on them.
+#include <gtest/gtest.h>
+
+#include "dao/DBEngine.h"
+#include "dao/EngineTestSupport.h"
+#include "support/TempDir.h"
+
+using namespace dao;
+using namespace enginetest;
+
+namespace {
+
+// A database of its own holding the table Fuente with one row, to link to.
+void MakeLinkSource(const std::string& path, const std::string& columns,
+                    const std::string& values) {
+  Database other = DBEngine::CreateDatabase(path, kPassword);
+  other.Execute("CREATE TABLE Fuente (" + columns + ")");
+  other.Execute("INSERT INTO Fuente VALUES (" + values + ")");
+}
+
+class EngineRecordset : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    db = DBEngine::CreateDatabase(dir.File("base.mdb"), kPassword);
+    db.Execute(
+        "CREATE TABLE Todo (Nombre TEXT (10), Cantidad LONG, Corto INTEGER, Importe CURRENCY, "
+        "Precio DOUBLE, Fecha DATE, Activo LOGICAL)");
+  }
+  TempDir dir;
+  Database db;
+};
+
+}  // namespace
+
+TEST_F(EngineRecordset, ValuesComeBackWithTheSubtypeOfTheirColumn) {
+  Recordset rs = db.OpenRecordset("Todo");
+  rs.AddNew();
+  rs.Fields("nombre").SetValue(Variant("Ana"));
+  rs.Fields("Cantidad").SetValue(Variant("70000"));
+  rs.Fields("Corto").SetValue(Variant(int32_t{12}));
+  rs.Fields("Importe").SetValue(Variant(1234.5678));
+  rs.Fields("Precio").SetValue(Variant(2.5));
+  rs.Fields("Fecha").SetValue(Variant::FromDate(45000.5));
+  rs.Fields("Activo").SetValue(Variant(int32_t{5}));
+  rs.Update();
+  rs.AddNew();
+  rs.Update();
+  rs.Close();
+
+  rs = db.OpenRecordset("select * from Todo");
+  ASSERT_FALSE(rs.Eof());
+  EXPECT_GT(rs.RecordCount(), 0);
+  EXPECT_EQ(rs.Fields("Nombre").Value(), Variant("Ana"));
+  EXPECT_EQ(rs.Fields("Cantidad").Value(), Variant(int32_t{70000}));
+  EXPECT_EQ(rs.Fields("Corto").Value(), Variant(int16_t{12}));
+  EXPECT_EQ(rs.Fields("Importe").Value(), Variant::FromCurrency(12345678));
+  EXPECT_EQ(rs.Fields("Precio").Value(), Variant(2.5));
+  EXPECT_EQ(rs.Fields("Fecha").Value(), Variant::FromDate(45000.5));
+  EXPECT_EQ(rs.Fields("Activo").Value(), Variant(true));
+  rs.MoveNext();
+  ASSERT_FALSE(rs.Eof());
+  // Columns not written are Null, but a yes/no column, which is never Null.
+  for (int i = 0; i < 6; i++) EXPECT_TRUE(rs.Fields(i).Value().IsNull()) << i;
+  EXPECT_EQ(rs.Fields("Activo").Value(), Variant(false));
+  rs.MoveNext();
+  EXPECT_TRUE(rs.Eof());
+  EXPECT_EQ(ErrorOf([&] { rs.MoveNext(); }), 3021);
+  EXPECT_EQ(ErrorOf([&] { rs.Fields(0).Value(); }), 3021);
+  // A yes/no column stores -1 for any true value written.
+  EXPECT_EQ(Scalar(db, "select count(*) from Todo where Activo = -1"), 1);
+}
+
+TEST_F(EngineRecordset, WritesNeedAddNewOrEditAndAreRefusedWhenReadOnly) {
+  db.Execute("INSERT INTO Todo (Nombre, Cantidad) VALUES ('uno', 1)");
+  Recordset rs = db.OpenRecordset("select * from Todo");
+  EXPECT_EQ(ErrorOf([&] { rs.Update(); }), 3020);
+  EXPECT_EQ(ErrorOf([&] { rs.Fields("Cantidad").SetValue(Variant(int32_t{2})); }), 3020);
+  rs.Edit();
+  EXPECT_EQ(ErrorOf([&] { rs.Fields("Nombre").SetValue(Variant("demasiado largo")); }), 3163);
+  EXPECT_EQ(ErrorOf([&] { rs.Fields("Cantidad").SetValue(Variant("abc")); }), 3421);
+  EXPECT_EQ(ErrorOf([&] { rs.Fields("Corto").SetValue(Variant(int32_t{40000})); }), 3349);
+  EXPECT_EQ(ErrorOf([&] { rs.Fields("Cantidad").SetValue(Variant(3e9)); }), 3349);
+  // A text column's size counts characters, not the bytes of their UTF-8.
+  EXPECT_EQ(ErrorOf([&] { rs.Fields("Nombre").SetValue(Variant("ñandúñandú")); }), 0);
+  EXPECT_EQ(ErrorOf([&] { rs.Fields("Nombre").SetValue(Variant("ñandúñandúx")); }), 3163);
+  EXPECT_EQ(ErrorOf([&] { db.Execute("UPDATE Todo SET Nombre = 'ÁÉÍÓÚáéíóú'"); }), 0);
+  EXPECT_EQ(ErrorOf([&] { db.Execute("UPDATE Todo SET Nombre = 'ÁÉÍÓÚáéíóúñ'"); }), 3163);
+  rs.Fields("Cantidad").SetValue(Variant(int32_t{7}));
+  rs.Update();
+  // Written when Update returns, and the current row shows it.
+  EXPECT_EQ(Scalar(db, "select Cantidad from Todo"), 7);
+  EXPECT_EQ(rs.Fields("Cantidad").Value(), Variant(int32_t{7}));
+  rs.Edit();
+  rs.Fields("Cantidad").SetValue(Variant(int32_t{8}));
+  rs.CancelUpdate();
+  EXPECT_EQ(Scalar(db, "select Cantidad from Todo"), 7);
+
+  // A row deleted between Edit and Update is not written back in silence.
+  rs.Edit();
+  rs.Fields("Cantidad").SetValue(Variant(int32_t{9}));
+  db.Execute("DELETE FROM Todo");
+  EXPECT_EQ(ErrorOf([&] { rs.Update(); }), 3167);
+  EXPECT_EQ(rs.EditMode(), dbEditNone);
+  EXPECT_EQ(Scalar(db, "select count(*) from Todo"), 0);
+  db.Execute("INSERT INTO Todo (Nombre, Cantidad) VALUES ('uno', 1)");
+
+  Recordset snap = db.OpenRecordset("select * from Todo", dbOpenSnapshot);
+  EXPECT_FALSE(snap.Updatable());
+  EXPECT_EQ(ErrorOf([&] { snap.Edit(); }), 3027);
+  EXPECT_EQ(ErrorOf([&] { snap.AddNew(); }), 3027);
+  Recordset counted = db.OpenRecordset("select count(*) from Todo");
+  EXPECT_EQ(ErrorOf([&] { counted.AddNew(); }), 3027);
+  EXPECT_EQ(counted.Fields(0).Value(), Variant(int32_t{1}));
+}
+
+TEST_F(EngineRecordset, WalkCountsAndRestarts) {
+  Recordset empty = db.OpenRecordset("select * from Todo");
+  EXPECT_TRUE(empty.Eof());
+  EXPECT_TRUE(empty.Bof());
+  EXPECT_EQ(empty.RecordCount(), 0);
+  EXPECT_EQ(ErrorOf([&] { empty.Edit(); }), 3021);
+  EXPECT_EQ(ErrorOf([&] { empty.MoveFirst(); }), 3021);
+  EXPECT_EQ(ErrorOf([&] { empty.MoveLast(); }), 3021);
+  EXPECT_TRUE(empty.Eof() && empty.Bof());
+  for (int i = 1; i <= 5; i++) {
+    db.Execute("INSERT INTO Todo (Cantidad) VALUES (" + std::to_string(i) + ")");
+  }
+  Recordset rs = db.OpenRecordset("select Cantidad from Todo order by Cantidad");
+  EXPECT_EQ(rs.RecordCount(), 1);
+  rs.MoveLast();
+  EXPECT_EQ(rs.RecordCount(), 5);
+  EXPECT_EQ(rs.Fields(0).Value(), Variant(int32_t{5}));
+  rs.MoveFirst();
+  EXPECT_EQ(rs.Fields(0).Value(), Variant(int32_t{1}));
+  EXPECT_EQ(rs.RecordCount(), 5) << "going back does not forget the rows already counted";
+  EXPECT_EQ(ErrorOf([&] { rs.Fields("NoExiste"); }), 3265);
+  EXPECT_EQ(ErrorOf([&] { rs.Fields(3); }), 3265);
+  db.Close();
+  EXPECT_EQ(ErrorOf([&] { rs.Eof(); }), 3420);
+  EXPECT_EQ(ErrorOf([&] { db.Execute("DELETE FROM Todo"); }), 3420);
+}
+
+TEST_F(EngineRecordset, TableDefsArePicturesTakenAtRefresh) {
+  TableDefs& defs = db.TableDefs();
+  EXPECT_TRUE(defs.Contains("todo"));
+  db.Execute("CREATE TABLE Nueva (x LONG)");
+  EXPECT_FALSE(defs.Contains("Nueva"));
+  EXPECT_EQ(ErrorOf([&] { defs.Item("Nueva"); }), 3265);
+  defs.Refresh();
+  const TableDef& td = defs.Item("NUEVA");
+  EXPECT_EQ(td.Name(), "Nueva");
+  EXPECT_EQ(td.Connect(), "");
+  const TableDef& todo = defs.Item("Todo");
+  ASSERT_EQ(todo.Fields().size(), 7u);
+  EXPECT_EQ(todo.Fields()[0].Name(), "Nombre");
+  EXPECT_EQ(todo.Fields()[0].Type(), dbText);
+  EXPECT_EQ(todo.Fields()[0].Size(), 10);
+  EXPECT_EQ(todo.Fields()[6].Type(), dbBoolean);
+  for (const TableDef& d : defs) EXPECT_EQ(d.Name().rfind("__", 0), std::string::npos);
+}
+
+TEST_F(EngineRecordset, TransactionsTakeEffectTogetherOrNotAtAll) {
+  EXPECT_EQ(ErrorOf([] { DBEngine::CommitTrans(); }), 3034);
+  EXPECT_EQ(ErrorOf([] { DBEngine::Rollback(); }), 3034);
+  DBEngine::BeginTrans();
+  db.Execute("INSERT INTO Todo (Cantidad) VALUES (1)");
+  DBEngine::BeginTrans();
+  db.Execute("INSERT INTO Todo (Cantidad) VALUES (2)");
+  DBEngine::Rollback();
+  db.Execute("INSERT INTO Todo (Cantidad) VALUES (3)");
+  DBEngine::CommitTrans();
+  EXPECT_EQ(Scalar(db, "select sum(Cantidad) from Todo"), 4);
+  DBEngine::BeginTrans();
+  db.Execute("DELETE FROM Todo");
+  DBEngine::Rollback();
+  EXPECT_EQ(Scalar(db, "select count(*) from Todo"), 2);
+}
+
+TEST_F(EngineRecordset, LinkedTablesAreListedQueriedAndProtected) {
+  std::string otherPath = dir.File("otra.mdb");
+  MakeLinkSource(otherPath, "Codigo LONG, Texto TEXT (20)", "1, 'uno'");
+  db.TableDefs().Append(db.CreateTableDef("Fuente", "Fuente", ";DATABASE=" + otherPath));
+  db.TableDefs().Append(db.CreateTableDef("Alias", "Fuente", ";DATABASE=" + otherPath));
+  db.TableDefs().Refresh();
+  const TableDef& link = db.TableDefs().Item("fuente");
+  EXPECT_EQ(link.Connect(), ";DATABASE=" + otherPath);
+  EXPECT_EQ(link.SourceTableName(), "Fuente");
+  ASSERT_EQ(link.Fields().size(), 2u);
+  EXPECT_EQ(Scalar(db, "select Codigo from Fuente"), 1);
+  EXPECT_EQ(Scalar(db, "select count(*) from Alias"), 1);
+  EXPECT_EQ(ErrorOf([&] { db.Execute("CREATE TABLE Fuente (x LONG)"); }), 3010);
+  EXPECT_EQ(ErrorOf([&] { db.Execute("CREATE TABLE Alias (x LONG)"); }), 3010);
+  EXPECT_EQ(ErrorOf([&] {
+              db.TableDefs().Append(db.CreateTableDef("Todo", "Fuente", ";DATABASE=" + otherPath));
+            }),
+            3010);
+  EXPECT_EQ(ErrorOf([&] {
+              db.TableDefs().Append(db.CreateTableDef("Falta", "Falta", ";DATABASE=" + otherPath));
+            }),
+            3078);
+
+  // The links survive closing; dropping one forgets it and keeps the source.
+  std::string path = db.Name();
+  db.Close();
+  db = DBEngine::OpenDatabase(path, false, false, kConnect);
+  EXPECT_EQ(Scalar(db, "select count(*) from Fuente"), 1);
+  db.Execute("DROP TABLE Fuente");
+  db.TableDefs().Refresh();
+  EXPECT_FALSE(db.TableDefs().Contains("Fuente"));
+  Database other = DBEngine::OpenDatabase(otherPath, false, false, kConnect);
+  EXPECT_EQ(Scalar(other, "select count(*) from Fuente"), 1);
+}
+
+TEST_F(EngineRecordset, DroppingATableWhileARecordSetReadsIsTableInUse) {
+  db.Execute("INSERT INTO Todo (Cantidad) VALUES (1)");
+  db.Execute("INSERT INTO Todo (Cantidad) VALUES (2)");
+  db.Execute("CREATE TABLE Otra (x LONG)");
+  Recordset rs = db.OpenRecordset("Todo");
+  EXPECT_EQ(ErrorOf([&] { db.Execute("DROP TABLE Otra"); }), 3211);
+  rs.Close();
+  db.Execute("DROP TABLE Otra");
+  db.TableDefs().Refresh();
+  EXPECT_FALSE(db.TableDefs().Contains("Otra"));
+}
+
+TEST_F(EngineRecordset, TransactionsSpanTheDatabasesOpenAtEachBegin) {
+  std::string otherPath = dir.File("otra.mdb");
+  DBEngine::CreateDatabase(otherPath, kPassword).Execute("CREATE TABLE t (x LONG)");
+  DBEngine::BeginTrans();
+  db.Execute("INSERT INTO Todo (Cantidad) VALUES (1)");
+  // Opened inside the transaction: outside the running level, inside the
+  // next ones.
+  Database other = DBEngine::OpenDatabase(otherPath, false, false, kConnect);
+  other.Execute("INSERT INTO t (x) VALUES (1)");
+  DBEngine::BeginTrans();
+  other.Execute("INSERT INTO t (x) VALUES (2)");
+  db.Execute("INSERT INTO Todo (Cantidad) VALUES (2)");
+  DBEngine::Rollback();
+  EXPECT_EQ(Scalar(other, "select sum(x) from t"), 1);
+  EXPECT_EQ(Scalar(db, "select sum(Cantidad) from Todo"), 1);
+  DBEngine::BeginTrans();
+  other.Execute("INSERT INTO t (x) VALUES (4)");
+  DBEngine::CommitTrans();
+  DBEngine::CommitTrans();
+  EXPECT_EQ(Scalar(other, "select sum(x) from t"), 5);
+
+  // A database closed inside a transaction loses what it had not committed;
+  // the others commit theirs.
+  DBEngine::BeginTrans();
+  other.Execute("INSERT INTO t (x) VALUES (10)");
+  db.Execute("INSERT INTO Todo (Cantidad) VALUES (10)");
+  other.Close();
+  DBEngine::CommitTrans();
+  EXPECT_EQ(Scalar(db, "select sum(Cantidad) from Todo"), 11);
+  other = DBEngine::OpenDatabase(otherPath, false, false, kConnect);
+  EXPECT_EQ(Scalar(other, "select sum(x) from t"), 5);
+}
+
+TEST_F(EngineRecordset, InsertSelectByNameSurvivesAFullStatementCache) {
+  db.Execute("INSERT INTO Todo (Cantidad) VALUES (1)");
+  db.Execute("CREATE TABLE Destinos (Cantidad LONG)");
+  // Every statement text below is new, and so is the spelling of the
+  // target (256 of them), so that the cache fills and empties at every
+  // possible step of an INSERT ... SELECT.
+  DBEngine::BeginTrans();
+  const std::string name = "destinos";
+  for (int i = 0; i < 600; i++) {
+    std::string target = name;
+    for (size_t k = 0; k < target.size(); k++) {
+      if ((i >> k) & 1) target[k] = static_cast<char>(target[k] - 'a' + 'A');
+    }
+    db.Execute("INSERT INTO " + target + " SELECT Cantidad FROM Todo WHERE Cantidad <> " +
+               std::to_string(i + 2));
+  }
+  DBEngine::CommitTrans();
+  EXPECT_EQ(Scalar(db, "select count(*) from Destinos"), 600);
+}
+
+TEST_F(EngineRecordset, LinksThatCannotBeUsedAreRefusedOrLeftUnusable) {
+  // A path with a quote in it.
+  std::string quoted = dir.File("o'brien.mdb");
+  MakeLinkSource(quoted, "Codigo LONG", "7");
+  db.TableDefs().Append(db.CreateTableDef("Fuente", "Fuente", ";DATABASE=" + quoted));
+  EXPECT_EQ(Scalar(db, "select Codigo from Fuente"), 7);
+
+  // Missing, scrambled and foreign files are refused, and no link is kept.
+  std::string scrambled = dir.File("revuelta.mdb");
+  DBEngine::CreateDatabase(scrambled, kPassword).Execute("CREATE TABLE R (x LONG)");
+  ToggleScrambling(scrambled);
+  const auto scrambledBytes = ReadBytes(scrambled);
+  auto append = [&](const std::string& name, const std::string& source, const std::string& file) {
+    return ErrorOf([&] {
+      db.TableDefs().Append(db.CreateTableDef(name, source, ";DATABASE=" + file));
+    });
+  };
+  EXPECT_EQ(append("Falta", "R", dir.File("falta.mdb")), 3024);
+  EXPECT_EQ(append("R", "R", scrambled), 3343);
+  EXPECT_EQ(ReadBytes(scrambled), scrambledBytes);
+  EXPECT_EQ(append("Vista", "R", scrambled), 3343);
+  // A name SQLite keeps for itself: refused, without a half-made link.
+  EXPECT_NE(append("sqlite_enlace", "Fuente", quoted), 0);
+  db.TableDefs().Refresh();
+  EXPECT_EQ(db.TableDefs().Count(), 2);  // Todo and Fuente
+
+  // A linked file scrambled when the database opens: the database opens,
+  // the link is listed and unusable; once the file is back it works again.
+  std::string path = db.Name();
+  db.Close();
+  ToggleScrambling(quoted);
+  db = DBEngine::OpenDatabase(path, false, false, kConnect);
+  db.TableDefs().Refresh();
+  EXPECT_EQ(db.TableDefs().Item("Fuente").Connect(), ";DATABASE=" + quoted);
+  EXPECT_EQ(ErrorOf([&] { db.OpenRecordset("Fuente"); }), 3078);
+  db.Close();
+  ToggleScrambling(quoted);
+  db = DBEngine::OpenDatabase(path, false, false, kConnect);
+  EXPECT_EQ(Scalar(db, "select Codigo from Fuente"), 7);
+}
