@@ -34,13 +34,13 @@
 #include <string>
 #include <vector>
 
-#include "host/ClsKolm.h"
-#include "host/MessageBoxService.h"
-#include "host/RecordingMessageBox.h"
 #include "dao/JetFunctions.h"
 #include "dao/JetSqlTranslator.h"
 #include "dao/OffsetVfs.h"
 #include "dao/SqlQuote.h"
+#include "host/ClsKolm.h"
+#include "host/MessageBoxService.h"
+#include "host/RecordingMessageBox.h"
 #include "repair/HostBackup.h"
 #include "repair/ProgramFolder.h"
 #include "repair/RepairRun.h"

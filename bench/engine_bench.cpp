@@ -16,7 +16,8 @@
 namespace {
 
 constexpr int kRows = 100000;
-const std::string kDir = (std::filesystem::temp_directory_path() / "remendor-bench-engine").string();
+const std::string kDir =
+    (std::filesystem::temp_directory_path() / "remendor-bench-engine").string();
 const std::string kEngineFile = kDir + "/engine.mdb";
 const std::string kPlainFile = kDir + "/plain.sqlite";
 

@@ -18,9 +18,15 @@ namespace {
 
 constexpr int kInvalidUseOfNull = 94;
 
-[[noreturn]] void TypeMismatch() { throw AppError(rterr::kTypeMismatch, "No coinciden los tipos"); }
-[[noreturn]] void Overflow() { throw AppError(rterr::kOverflow, "Desbordamiento"); }
-[[noreturn]] void NullUse() { throw AppError(kInvalidUseOfNull, "Uso no válido de Null"); }
+[[noreturn]] void TypeMismatch() {
+  throw AppError(rterr::kTypeMismatch, "No coinciden los tipos");
+}
+[[noreturn]] void Overflow() {
+  throw AppError(rterr::kOverflow, "Desbordamiento");
+}
+[[noreturn]] void NullUse() {
+  throw AppError(kInvalidUseOfNull, "Uso no válido de Null");
+}
 
 // Round half to even, as the run time's whole-number conversions do.
 double RoundHalfEven(double d) {
@@ -120,15 +126,24 @@ Variant Variant::CurrencyFromDouble(double value) {
 
 VarType Variant::Type() const {
   switch (value_.index()) {
-    case 0: return VarType::Empty;
-    case 1: return VarType::Null;
-    case 2: return VarType::Boolean;
-    case 3: return VarType::Integer;
-    case 4: return VarType::Long;
-    case 5: return VarType::Currency;
-    case 6: return VarType::Double;
-    case 7: return VarType::Date;
-    default: return VarType::String;
+    case 0:
+      return VarType::Empty;
+    case 1:
+      return VarType::Null;
+    case 2:
+      return VarType::Boolean;
+    case 3:
+      return VarType::Integer;
+    case 4:
+      return VarType::Long;
+    case 5:
+      return VarType::Currency;
+    case 6:
+      return VarType::Double;
+    case 7:
+      return VarType::Date;
+    default:
+      return VarType::String;
   }
 }
 
@@ -158,14 +173,22 @@ double Variant::DateValue() const {
 
 double Variant::ToDouble() const {
   switch (Type()) {
-    case VarType::Empty: return 0;
-    case VarType::Null: NullUse();
-    case VarType::Boolean: return std::get<BoolBox>(value_).v ? -1 : 0;
-    case VarType::Integer: return std::get<int16_t>(value_);
-    case VarType::Long: return std::get<int32_t>(value_);
-    case VarType::Currency: return static_cast<double>(std::get<CurrencyBox>(value_).v) / 10000.0;
-    case VarType::Double: return std::get<double>(value_);
-    case VarType::Date: return std::get<DateBox>(value_).v;
+    case VarType::Empty:
+      return 0;
+    case VarType::Null:
+      NullUse();
+    case VarType::Boolean:
+      return std::get<BoolBox>(value_).v ? -1 : 0;
+    case VarType::Integer:
+      return std::get<int16_t>(value_);
+    case VarType::Long:
+      return std::get<int32_t>(value_);
+    case VarType::Currency:
+      return static_cast<double>(std::get<CurrencyBox>(value_).v) / 10000.0;
+    case VarType::Double:
+      return std::get<double>(value_);
+    case VarType::Date:
+      return std::get<DateBox>(value_).v;
     case VarType::String: {
       double d;
       if (!ParseNumber(std::get<std::string>(value_), d)) TypeMismatch();
@@ -177,7 +200,8 @@ double Variant::ToDouble() const {
 
 bool Variant::ToBool() const {
   switch (Type()) {
-    case VarType::Boolean: return std::get<BoolBox>(value_).v;
+    case VarType::Boolean:
+      return std::get<BoolBox>(value_).v;
     case VarType::String: {
       const std::string& s = std::get<std::string>(value_);
       std::string u;
@@ -186,7 +210,8 @@ bool Variant::ToBool() const {
       if (u == "FALSE" || u == "FALSO") return false;
       return ToDouble() != 0;
     }
-    default: return ToDouble() != 0;
+    default:
+      return ToDouble() != 0;
   }
 }
 
@@ -210,23 +235,34 @@ int16_t Variant::ToInteger() const {
 
 std::string Variant::ToString() const {
   switch (Type()) {
-    case VarType::Empty: return std::string();
-    case VarType::Null: NullUse();
-    case VarType::Boolean: return std::get<BoolBox>(value_).v ? "Verdadero" : "Falso";
-    case VarType::Integer: return std::to_string(std::get<int16_t>(value_));
-    case VarType::Long: return std::to_string(std::get<int32_t>(value_));
-    case VarType::Currency: return FormatCurrency(std::get<CurrencyBox>(value_).v);
-    case VarType::Double: return FormatEngineNumber(std::get<double>(value_));
-    case VarType::Date: return FormatDate(std::get<DateBox>(value_).v);
-    case VarType::String: return std::get<std::string>(value_);
+    case VarType::Empty:
+      return std::string();
+    case VarType::Null:
+      NullUse();
+    case VarType::Boolean:
+      return std::get<BoolBox>(value_).v ? "Verdadero" : "Falso";
+    case VarType::Integer:
+      return std::to_string(std::get<int16_t>(value_));
+    case VarType::Long:
+      return std::to_string(std::get<int32_t>(value_));
+    case VarType::Currency:
+      return FormatCurrency(std::get<CurrencyBox>(value_).v);
+    case VarType::Double:
+      return FormatEngineNumber(std::get<double>(value_));
+    case VarType::Date:
+      return FormatDate(std::get<DateBox>(value_).v);
+    case VarType::String:
+      return std::get<std::string>(value_);
   }
   return std::string();
 }
 
-bool Variant::operator==(const Variant& other) const { return value_ == other.value_; }
+bool Variant::operator==(const Variant& other) const {
+  return value_ == other.value_;
+}
 
 std::ostream& operator<<(std::ostream& out, const Variant& v) {
-  static const char* const kNames[] = {"Empty", "Null",   "Boolean", "Integer", "Long",
+  static const char* const kNames[] = {"Empty",    "Null",   "Boolean", "Integer", "Long",
                                        "Currency", "Double", "Date",    "String"};
   out << kNames[static_cast<int>(v.Type())];
   if (!v.IsEmpty() && !v.IsNull()) out << '(' << v.ToString() << ')';

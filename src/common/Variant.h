@@ -42,7 +42,9 @@ class Variant {
   Variant(std::string s) : value_(std::move(s)) {}
 
   static Variant Null() { return Variant(NullBox{}); }
-  static Variant FromCurrency(int64_t tenThousandths) { return Variant(CurrencyBox{tenThousandths}); }
+  static Variant FromCurrency(int64_t tenThousandths) {
+    return Variant(CurrencyBox{tenThousandths});
+  }
   static Variant FromDate(double serial) { return Variant(DateBox{serial}); }
   // A Currency from a number, rounded half away from zero to four decimals.
   static Variant CurrencyFromDouble(double value);

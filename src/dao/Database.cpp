@@ -14,11 +14,21 @@ DatabaseState& Database::State() const {
   return *state_;
 }
 
-bool Database::IsOpen() const { return state_ && state_->IsOpen(); }
-std::string Database::Name() const { return State().Path(); }
-bool Database::ReadOnly() const { return State().ReadOnly(); }
-void Database::Execute(std::string_view sql) { State().Execute(sql); }
-long Database::RecordsAffected() const { return State().RecordsAffected(); }
+bool Database::IsOpen() const {
+  return state_ && state_->IsOpen();
+}
+std::string Database::Name() const {
+  return State().Path();
+}
+bool Database::ReadOnly() const {
+  return State().ReadOnly();
+}
+void Database::Execute(std::string_view sql) {
+  State().Execute(sql);
+}
+long Database::RecordsAffected() const {
+  return State().RecordsAffected();
+}
 
 Recordset Database::OpenRecordset(std::string_view source, int type) {
   return Recordset(State().OpenRecordset(state_, source, type));
@@ -34,7 +44,9 @@ TableDef Database::CreateTableDef(std::string name, std::string sourceTableName,
   return TableDef(std::move(name), std::move(connect), std::move(sourceTableName));
 }
 
-std::string Database::CheckIntegrity() { return State().CheckIntegrity(); }
+std::string Database::CheckIntegrity() {
+  return State().CheckIntegrity();
+}
 
 void Database::Close() {
   if (state_) state_->Close();

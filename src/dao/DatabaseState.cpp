@@ -97,7 +97,9 @@ DatabaseState::DatabaseState(const OpenOptions& o)
   }
 }
 
-DatabaseState::~DatabaseState() { Close(); }
+DatabaseState::~DatabaseState() {
+  Close();
+}
 
 void DatabaseState::EnsureOpen() const {
   if (!conn_) {
@@ -148,8 +150,8 @@ void DatabaseState::Run(const std::string& sql, const FailureContext& ctx, bool 
   if (cache) {
     stmt = Prepared(sql, ctx);
   } else {
-    int rc = sqlite3_prepare_v2(conn_.get(), sql.c_str(), static_cast<int>(sql.size()), &stmt,
-                                nullptr);
+    int rc =
+        sqlite3_prepare_v2(conn_.get(), sql.c_str(), static_cast<int>(sql.size()), &stmt, nullptr);
     owned.reset(stmt);
     if (rc != SQLITE_OK) RaiseSqliteError(conn_.get(), rc, ctx);
   }
@@ -237,15 +239,14 @@ void DatabaseState::Execute(std::string_view jetSql) {
       auto it = std::find_if(target.begin(), target.end(),
                              [&](const std::string& c) { return SameName(c, out); });
       if (it == target.end()) {
-        jeterr::Raise(jeterr::kUnknownInsertField,
-                      "El destino de INSERT INTO contiene el nombre de campo desconocido '" + out +
-                          "'.");
+        jeterr::Raise(
+            jeterr::kUnknownInsertField,
+            "El destino de INSERT INTO contiene el nombre de campo desconocido '" + out + "'.");
       }
       if (!names.empty()) names += ',';
       names += QuoteIdentifier(*it);
     }
-    Run("INSERT INTO " + QuoteIdentifier(t->table) + " (" + names + ") " + t->selectSql, ctx,
-        true);
+    Run("INSERT INTO " + QuoteIdentifier(t->table) + " (" + names + ") " + t->selectSql, ctx, true);
   } else {
     Run(t->sql, ctx, true);
   }
@@ -345,15 +346,16 @@ std::string DatabaseState::AttachFile(const std::string& file, const std::string
 
 void DatabaseState::CreateLinkView(const Link& link, const std::string& alias) {
   FailureContext ctx{&path_, nullptr, JetStatementKind::CreateTable};
-  RunInternal("CREATE TEMP VIEW IF NOT EXISTS " + QuoteIdentifier(link.name) + " AS SELECT * FROM " +
-                  alias + "." + QuoteIdentifier(link.source),
+  RunInternal("CREATE TEMP VIEW IF NOT EXISTS " + QuoteIdentifier(link.name) +
+                  " AS SELECT * FROM " + alias + "." + QuoteIdentifier(link.source),
               ctx);
 }
 
 void DatabaseState::AttachLinks() {
   for (const Link& link : ReadLinks()) {
     try {
-      std::string alias = AttachFile(ConnectValue(link.connect, "DATABASE"), LinkPassword(link.connect));
+      std::string alias =
+          AttachFile(ConnectValue(link.connect, "DATABASE"), LinkPassword(link.connect));
       if (!SameName(link.name, link.source)) CreateLinkView(link, alias);
     } catch (const AppError&) {
       // The link stays listed; using it reports the missing table. One

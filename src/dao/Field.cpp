@@ -12,9 +12,13 @@ const std::string& Field::Name() const {
   return rs_ ? rs_->Columns()[static_cast<size_t>(index_)].name : name_;
 }
 
-int Field::Type() const { return rs_ ? rs_->Columns()[static_cast<size_t>(index_)].type : type_; }
+int Field::Type() const {
+  return rs_ ? rs_->Columns()[static_cast<size_t>(index_)].type : type_;
+}
 
-int Field::Size() const { return rs_ ? rs_->Columns()[static_cast<size_t>(index_)].size : size_; }
+int Field::Size() const {
+  return rs_ ? rs_->Columns()[static_cast<size_t>(index_)].size : size_;
+}
 
 Variant Field::Value() const {
   if (!rs_) jeterr::Raise(3219, "El campo '" + name_ + "' no pertenece a un Recordset.");

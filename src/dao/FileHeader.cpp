@@ -7,10 +7,10 @@
 #include <openssl/crypto.h>
 #include <openssl/evp.h>
 #include <openssl/rand.h>
+#include <sys/stat.h>
 
 #include <cstring>
 #include <fstream>
-#include <sys/stat.h>
 
 #include "dao/JetErrors.h"
 
@@ -42,7 +42,8 @@ std::array<unsigned char, 32> Derive(const std::string& password,
 }
 
 [[noreturn]] void Unrecognized(const std::string& path) {
-  jeterr::Raise(jeterr::kUnrecognizedFormat, "Formato de base de datos no reconocido '" + path + "'.");
+  jeterr::Raise(jeterr::kUnrecognizedFormat,
+                "Formato de base de datos no reconocido '" + path + "'.");
 }
 
 }  // namespace

@@ -21,26 +21,60 @@ constexpr std::string_view kLatin1Base =
     "dnooooo/ouuuuyTy";
 static_assert(kLatin1Base.size() == 64);
 constexpr std::string_view kExtendedABase =
-    "aaaaaa" "cccccccc" "dddd" "eeeeeeeeee" "gggggggg" "hhhh" "iiiiiiiiii" "JJ" "jj" "kkk" "llllllllll"
-    "nnnnnnnnn" "oooooo" "OO" "rrrrrr" "ssssssss" "tttttt" "uuuuuuuuuuuu" "ww" "yyy" "zzzzzz" "s";
+    "aaaaaa"
+    "cccccccc"
+    "dddd"
+    "eeeeeeeeee"
+    "gggggggg"
+    "hhhh"
+    "iiiiiiiiii"
+    "JJ"
+    "jj"
+    "kkk"
+    "llllllllll"
+    "nnnnnnnnn"
+    "oooooo"
+    "OO"
+    "rrrrrr"
+    "ssssssss"
+    "tttttt"
+    "uuuuuuuuuuuu"
+    "ww"
+    "yyy"
+    "zzzzzz"
+    "s";
 static_assert(kExtendedABase.size() == 128);
 
 // The primary key of a folded code point: writes one or two units.
 int Primary(char32_t c, char32_t out[2]) {
   char base = 0;
-  if (c >= 0xC0 && c <= 0xFF) base = kLatin1Base[c - 0xC0];
-  else if (c >= 0x100 && c <= 0x17F) base = kExtendedABase[c - 0x100];
+  if (c >= 0xC0 && c <= 0xFF)
+    base = kLatin1Base[c - 0xC0];
+  else if (c >= 0x100 && c <= 0x17F)
+    base = kExtendedABase[c - 0x100];
   if (base == 0 || base == '*' || base == '/') {
     out[0] = c;
     return 1;
   }
   switch (base) {
-    case 'A': out[0] = 'a', out[1] = 'e'; return 2;
-    case 'T': out[0] = 't', out[1] = 'h'; return 2;
-    case 'S': out[0] = 's', out[1] = 's'; return 2;
-    case 'J': out[0] = 'i', out[1] = 'j'; return 2;
-    case 'O': out[0] = 'o', out[1] = 'e'; return 2;
-    default: out[0] = static_cast<char32_t>(base); return 1;
+    case 'A':
+      out[0] = 'a', out[1] = 'e';
+      return 2;
+    case 'T':
+      out[0] = 't', out[1] = 'h';
+      return 2;
+    case 'S':
+      out[0] = 's', out[1] = 's';
+      return 2;
+    case 'J':
+      out[0] = 'i', out[1] = 'j';
+      return 2;
+    case 'O':
+      out[0] = 'o', out[1] = 'e';
+      return 2;
+    default:
+      out[0] = static_cast<char32_t>(base);
+      return 1;
   }
 }
 
@@ -70,9 +104,13 @@ class PrimaryStream {
   int pending_ = 0;
 };
 
-char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; }
+char AsciiLower(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
+}
 
-int Sign(char32_t a, char32_t b) { return a < b ? -1 : 1; }
+int Sign(char32_t a, char32_t b) {
+  return a < b ? -1 : 1;
+}
 
 // Compares from `from` on, the texts being equal before it.
 int CompareFrom(std::string_view a, std::string_view b, std::size_t from) {
@@ -113,7 +151,9 @@ char32_t JetCollation::Fold(char32_t c) {
   return c;
 }
 
-char32_t JetCollation::Lower(char32_t c) { return c == 0x17F ? c : Fold(c); }
+char32_t JetCollation::Lower(char32_t c) {
+  return c == 0x17F ? c : Fold(c);
+}
 
 char32_t JetCollation::Upper(char32_t c) {
   if (c < 0x80) return c >= 'a' && c <= 'z' ? c - 32 : c;
@@ -135,9 +175,12 @@ char32_t JetCollation::Decode(std::string_view s, std::size_t& i) {
   }
   int length = 0;
   char32_t c = 0;
-  if (b0 >= 0xC2 && b0 <= 0xDF) length = 2, c = b0 & 0x1F;
-  else if (b0 >= 0xE0 && b0 <= 0xEF) length = 3, c = b0 & 0x0F;
-  else if (b0 >= 0xF0 && b0 <= 0xF4) length = 4, c = b0 & 0x07;
+  if (b0 >= 0xC2 && b0 <= 0xDF)
+    length = 2, c = b0 & 0x1F;
+  else if (b0 >= 0xE0 && b0 <= 0xEF)
+    length = 3, c = b0 & 0x0F;
+  else if (b0 >= 0xF0 && b0 <= 0xF4)
+    length = 4, c = b0 & 0x07;
   if (length == 0 || i + length > s.size()) {
     ++i;
     return kInvalidByte + b0;
@@ -151,7 +194,8 @@ char32_t JetCollation::Decode(std::string_view s, std::size_t& i) {
     c = (c << 6) | (b & 0x3F);
   }
   // Overlong forms and surrogates are not valid UTF-8.
-  if ((length == 3 && c < 0x800) || (length == 4 && (c < 0x10000 || c > 0x10FFFF)) || (c >= 0xD800 && c <= 0xDFFF)) {
+  if ((length == 3 && c < 0x800) || (length == 4 && (c < 0x10000 || c > 0x10FFFF)) ||
+      (c >= 0xD800 && c <= 0xDFFF)) {
     ++i;
     return kInvalidByte + b0;
   }
@@ -183,7 +227,8 @@ int JetCollation::Compare(std::string_view a, std::string_view b) {
   const std::size_t n = a.size() < b.size() ? a.size() : b.size();
   for (std::size_t i = 0; i < n; ++i) {
     const char ca = a[i], cb = b[i];
-    if ((static_cast<unsigned char>(ca) | static_cast<unsigned char>(cb)) >= 0x80) return CompareFrom(a, b, i);
+    if ((static_cast<unsigned char>(ca) | static_cast<unsigned char>(cb)) >= 0x80)
+      return CompareFrom(a, b, i);
     const char la = AsciiLower(ca), lb = AsciiLower(cb);
     if (la != lb) return static_cast<unsigned char>(la) < static_cast<unsigned char>(lb) ? -1 : 1;
   }

@@ -3,12 +3,12 @@
 */
 #include "dao/JetDateSerial.h"
 
-#include "common/DateSerial.h"
-
 #include <cctype>
 #include <cmath>
 #include <ctime>
 #include <vector>
+
+#include "common/DateSerial.h"
 
 namespace dao {
 
@@ -55,9 +55,12 @@ bool Cut(std::string_view text, LiteralPieces& pieces) {
     }
     const std::string_view rest = text.substr(i);
     if (rest.size() == 2 && (rest[1] == 'M' || rest[1] == 'm')) {
-      if (rest[0] == 'A' || rest[0] == 'a') pieces.meridian = 1;
-      else if (rest[0] == 'P' || rest[0] == 'p') pieces.meridian = 2;
-      else return false;
+      if (rest[0] == 'A' || rest[0] == 'a')
+        pieces.meridian = 1;
+      else if (rest[0] == 'P' || rest[0] == 'p')
+        pieces.meridian = 2;
+      else
+        return false;
       return true;
     }
     return false;
@@ -73,7 +76,9 @@ double JetDateSerial::FromParts(const JetDateParts& p) {
   return DateSerial::Compose(DateSerial::FromYmd(p.year, p.month, p.day), time);
 }
 
-JetDateParts JetDateSerial::ToParts(double serial) { return DateSerial::Split(serial); }
+JetDateParts JetDateSerial::ToParts(double serial) {
+  return DateSerial::Split(serial);
+}
 
 std::optional<double> JetDateSerial::FromLiteral(std::string_view text) {
   LiteralPieces pieces;
@@ -94,8 +99,10 @@ std::optional<double> JetDateSerial::FromLiteral(std::string_view text) {
       parts.year = c;
       if (pieces.digitCounts[2] <= 2) parts.year += c < 30 ? 2000 : 1900;
     }
-    if (parts.year < 100 || parts.year > 9999 || parts.month < 1 || parts.month > 12) return std::nullopt;
-    if (parts.day < 1 || parts.day > DateSerial::DaysInMonth(parts.year, parts.month)) return std::nullopt;
+    if (parts.year < 100 || parts.year > 9999 || parts.month < 1 || parts.month > 12)
+      return std::nullopt;
+    if (parts.day < 1 || parts.day > DateSerial::DaysInMonth(parts.year, parts.month))
+      return std::nullopt;
     if (sep[2] != 0) return std::nullopt;
     next = 3;
   }

@@ -24,15 +24,42 @@ struct TypeWord {
 };
 
 constexpr std::array<TypeWord, 37> kTypeWords = {{
-    {"TEXT", dbText},         {"CHAR", dbText},         {"VARCHAR", dbText},     {"ALPHANUMERIC", dbText},
-    {"STRING", dbText},       {"MEMO", dbMemo},         {"LONGTEXT", dbMemo},    {"NOTE", dbMemo},
-    {"LOGICAL", dbBoolean},   {"YESNO", dbBoolean},     {"BIT", dbBoolean},      {"BOOLEAN", dbBoolean},
-    {"BYTE", dbByte},         {"SHORT", dbInteger},     {"SMALLINT", dbInteger}, {"INTEGER2", dbInteger},
-    {"INTEGER", dbInteger},   {"LONG", dbLong},         {"INT", dbLong},         {"INTEGER4", dbLong},
-    {"COUNTER", dbLong},      {"AUTOINCREMENT", dbLong}, {"CURRENCY", dbCurrency}, {"MONEY", dbCurrency},
-    {"SINGLE", dbSingle},     {"REAL", dbSingle},       {"FLOAT4", dbSingle},    {"DOUBLE", dbDouble},
-    {"FLOAT", dbDouble},      {"NUMBER", dbDouble},     {"FLOAT8", dbDouble},    {"DATE", dbDate},
-    {"DATETIME", dbDate},     {"TIME", dbDate},         {"LONGBINARY", dbLongBinary}, {"OLEOBJECT", dbLongBinary},
+    {"TEXT", dbText},
+    {"CHAR", dbText},
+    {"VARCHAR", dbText},
+    {"ALPHANUMERIC", dbText},
+    {"STRING", dbText},
+    {"MEMO", dbMemo},
+    {"LONGTEXT", dbMemo},
+    {"NOTE", dbMemo},
+    {"LOGICAL", dbBoolean},
+    {"YESNO", dbBoolean},
+    {"BIT", dbBoolean},
+    {"BOOLEAN", dbBoolean},
+    {"BYTE", dbByte},
+    {"SHORT", dbInteger},
+    {"SMALLINT", dbInteger},
+    {"INTEGER2", dbInteger},
+    {"INTEGER", dbInteger},
+    {"LONG", dbLong},
+    {"INT", dbLong},
+    {"INTEGER4", dbLong},
+    {"COUNTER", dbLong},
+    {"AUTOINCREMENT", dbLong},
+    {"CURRENCY", dbCurrency},
+    {"MONEY", dbCurrency},
+    {"SINGLE", dbSingle},
+    {"REAL", dbSingle},
+    {"FLOAT4", dbSingle},
+    {"DOUBLE", dbDouble},
+    {"FLOAT", dbDouble},
+    {"NUMBER", dbDouble},
+    {"FLOAT8", dbDouble},
+    {"DATE", dbDate},
+    {"DATETIME", dbDate},
+    {"TIME", dbDate},
+    {"LONGBINARY", dbLongBinary},
+    {"OLEOBJECT", dbLongBinary},
     {"BINARY", dbLongBinary},
 }};
 
@@ -44,45 +71,61 @@ const TypeWord* FindType(std::string_view word) {
 }
 
 bool IsKeyClause(const JetTokenCursor& cursor) {
-  return cursor.IsKeyword("CONSTRAINT") || cursor.IsKeyword("PRIMARY") || cursor.IsKeyword("UNIQUE") ||
-         cursor.IsKeyword("FOREIGN") || cursor.IsKeyword("DEFAULT") || cursor.IsKeyword("REFERENCES");
+  return cursor.IsKeyword("CONSTRAINT") || cursor.IsKeyword("PRIMARY") ||
+         cursor.IsKeyword("UNIQUE") || cursor.IsKeyword("FOREIGN") || cursor.IsKeyword("DEFAULT") ||
+         cursor.IsKeyword("REFERENCES");
 }
 
-std::string Quote(const std::string& name) { return JetExpressionParser::QuoteName(name); }
+std::string Quote(const std::string& name) {
+  return JetExpressionParser::QuoteName(name);
+}
 
-std::string Constraint(const std::string& rule, const std::string& column, const std::string& check) {
+std::string Constraint(const std::string& rule, const std::string& column,
+                       const std::string& check) {
   return " CONSTRAINT " + Quote(rule + ":" + column) + " CHECK (" + check + ")";
 }
 
 std::string ColumnSql(const JetColumn& c) {
   const std::string q = Quote(c.name);
   const std::string declared = q + " " + DeclaredType(c.type, c.size);
-  const std::string numeric = Constraint("type", c.name, "typeof(" + q + ") IN ('integer', 'real', 'null')");
+  const std::string numeric =
+      Constraint("type", c.name, "typeof(" + q + ") IN ('integer', 'real', 'null')");
   auto range = [&](const char* low, const char* high) {
     return Constraint("range", c.name, q + " BETWEEN " + low + " AND " + high);
   };
   switch (c.type) {
     case dbText:
-      return declared + " COLLATE JET" + Constraint("size", c.name, "length(" + q + ") <= " + std::to_string(c.size));
-    case dbMemo: return declared + " COLLATE JET";
-    case dbBoolean: return declared + " DEFAULT 0" + numeric;
-    case dbByte: return declared + numeric + range("0", "255");
-    case dbInteger: return declared + numeric + range("-32768", "32767");
-    case dbLong: return declared + numeric + range("-2147483648", "2147483647");
-    case dbLongBinary: return declared;
-    default: return declared + numeric;
+      return declared + " COLLATE JET" +
+             Constraint("size", c.name, "length(" + q + ") <= " + std::to_string(c.size));
+    case dbMemo:
+      return declared + " COLLATE JET";
+    case dbBoolean:
+      return declared + " DEFAULT 0" + numeric;
+    case dbByte:
+      return declared + numeric + range("0", "255");
+    case dbInteger:
+      return declared + numeric + range("-32768", "32767");
+    case dbLong:
+      return declared + numeric + range("-2147483648", "2147483647");
+    case dbLongBinary:
+      return declared;
+    default:
+      return declared + numeric;
   }
 }
 
 // The two triggers that keep a yes/no column at -1 / 0.
-void YesNoTriggers(const std::string& table, const std::string& column, std::vector<std::string>& out) {
+void YesNoTriggers(const std::string& table, const std::string& column,
+                   std::vector<std::string>& out) {
   const std::string t = Quote(table), c = Quote(column);
-  const std::string fix = " FOR EACH ROW WHEN NEW." + c + " IS NULL OR NEW." + c + " NOT IN (0, -1) BEGIN UPDATE " + t +
-                          " SET " + c + " = CASE WHEN " + c + " IS NULL OR " + c + " = 0 THEN 0 ELSE -1 END" +
+  const std::string fix = " FOR EACH ROW WHEN NEW." + c + " IS NULL OR NEW." + c +
+                          " NOT IN (0, -1) BEGIN UPDATE " + t + " SET " + c + " = CASE WHEN " + c +
+                          " IS NULL OR " + c + " = 0 THEN 0 ELSE -1 END" +
                           " WHERE rowid = NEW.rowid; END";
-  out.push_back("CREATE TRIGGER " + Quote("yesno:" + table + ":" + column + ":insert") + " AFTER INSERT ON " + t + fix);
-  out.push_back("CREATE TRIGGER " + Quote("yesno:" + table + ":" + column + ":update") + " AFTER UPDATE OF " + c +
-                " ON " + t + fix);
+  out.push_back("CREATE TRIGGER " + Quote("yesno:" + table + ":" + column + ":insert") +
+                " AFTER INSERT ON " + t + fix);
+  out.push_back("CREATE TRIGGER " + Quote("yesno:" + table + ":" + column + ":update") +
+                " AFTER UPDATE OF " + c + " ON " + t + fix);
 }
 
 }  // namespace
@@ -100,12 +143,14 @@ TranslatedStatement JetDdlParser::CreateTable() {
   while (true) {
     if (IsKeyClause(cursor_)) {
       cursor_.Fail(jeterr::kSyntaxInCreateTable,
-                   "CREATE TABLE no admite restricciones (CONSTRAINT, PRIMARY KEY, UNIQUE); use CREATE UNIQUE INDEX");
+                   "CREATE TABLE no admite restricciones (CONSTRAINT, PRIMARY KEY, UNIQUE); use "
+                   "CREATE UNIQUE INDEX");
     }
     JetColumn column = ParseColumn();
     for (const JetColumn& other : result.columns) {
       if (JetCollation::Compare(other.name, column.name) == 0) {
-        jeterr::Raise(jeterr::kFieldDefinedTwice, "No se puede definir el campo '" + column.name + "' más de una vez.");
+        jeterr::Raise(jeterr::kFieldDefinedTwice,
+                      "No se puede definir el campo '" + column.name + "' más de una vez.");
       }
     }
     if (!result.columns.empty()) sql += ", ";
@@ -127,7 +172,8 @@ JetColumn JetDdlParser::ParseColumn() {
   const std::string what = std::string(kFieldSyntax) + " '" + column.name + "'";
   column.type = dbText;
   column.size = kDefaultTextSize;
-  const TypeWord* type = cursor_.Peek().kind == JetTokenKind::Name ? FindType(cursor_.Peek().text) : nullptr;
+  const TypeWord* type =
+      cursor_.Peek().kind == JetTokenKind::Name ? FindType(cursor_.Peek().text) : nullptr;
   if (type != nullptr) {
     cursor_.Next();
     column.type = type->type;
@@ -135,8 +181,8 @@ JetColumn JetDdlParser::ParseColumn() {
       const JetSqlToken& n = cursor_.Peek();
       const std::string digits(n.text);
       if (column.type != dbText || n.kind != JetTokenKind::Number ||
-          digits.find_first_not_of("0123456789") != std::string::npos || digits.size() > 3 || std::stoi(digits) < 1 ||
-          std::stoi(digits) > kDefaultTextSize) {
+          digits.find_first_not_of("0123456789") != std::string::npos || digits.size() > 3 ||
+          std::stoi(digits) < 1 || std::stoi(digits) > kDefaultTextSize) {
         cursor_.Fail(jeterr::kSyntaxInFieldDefinition, what);
       }
       column.size = std::stoi(digits);
@@ -154,7 +200,8 @@ JetColumn JetDdlParser::ParseColumn() {
       continue;
     }
     if (IsKeyClause(cursor_)) {
-      cursor_.Fail(jeterr::kSyntaxInFieldDefinition, what + ": no se admiten claves ni restricciones; use CREATE UNIQUE INDEX");
+      cursor_.Fail(jeterr::kSyntaxInFieldDefinition,
+                   what + ": no se admiten claves ni restricciones; use CREATE UNIQUE INDEX");
     }
     break;
   }
@@ -173,8 +220,10 @@ TranslatedStatement JetDdlParser::CreateIndex(bool unique) {
   do {
     if (!columns.empty()) columns += ", ";
     columns += Quote(cursor_.ExpectName(jeterr::kSyntaxInCreateIndex, kCreateIndexSyntax));
-    if (cursor_.AcceptKeyword("DESC")) columns += " DESC";
-    else cursor_.AcceptKeyword("ASC");
+    if (cursor_.AcceptKeyword("DESC"))
+      columns += " DESC";
+    else
+      cursor_.AcceptKeyword("ASC");
   } while (cursor_.AcceptSymbol(","));
   cursor_.ExpectSymbol(")", jeterr::kSyntaxInCreateIndex, kCreateIndexSyntax);
   if (cursor_.AcceptKeyword("WITH")) {
@@ -187,8 +236,9 @@ TranslatedStatement JetDdlParser::CreateIndex(bool unique) {
       cursor_.Fail(jeterr::kSyntaxInCreateIndex, "Opción de índice no admitida");
     }
   }
-  result.sql = std::string(unique ? "CREATE UNIQUE INDEX " : "CREATE INDEX ") + Quote(IndexName(result.table, index)) +
-               " ON " + Quote(result.table) + " (" + columns + ")";
+  result.sql = std::string(unique ? "CREATE UNIQUE INDEX " : "CREATE INDEX ") +
+               Quote(IndexName(result.table, index)) + " ON " + Quote(result.table) + " (" +
+               columns + ")";
   return result;
 }
 

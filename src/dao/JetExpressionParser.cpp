@@ -115,7 +115,8 @@ const FunctionEntry* FindFunction(std::string_view name) {
 
 bool IsComparison(const JetSqlToken& t) {
   if (t.kind != JetTokenKind::Symbol) return false;
-  return t.text == "=" || t.text == "<>" || t.text == "<" || t.text == ">" || t.text == "<=" || t.text == ">=";
+  return t.text == "=" || t.text == "<>" || t.text == "<" || t.text == ">" || t.text == "<=" ||
+         t.text == ">=";
 }
 
 }  // namespace
@@ -170,8 +171,9 @@ void JetExpressionParser::Fail() const {
 void JetExpressionParser::FailAfter() const {
   const auto& t = cursor_.Peek();
   const std::string reason = t.kind == JetTokenKind::Error ? t.value : "falta operador";
-  jeterr::Raise(jeterr::kSyntaxInExpression,
-                "Error de sintaxis (" + reason + ") en la expresión de consulta '" + cursor_.SourceFrom(start_) + "'.");
+  jeterr::Raise(jeterr::kSyntaxInExpression, "Error de sintaxis (" + reason +
+                                                 ") en la expresión de consulta '" +
+                                                 cursor_.SourceFrom(start_) + "'.");
 }
 
 JetExpr JetExpressionParser::ParseLogicalFunction(std::string_view keyword, const char* function,
@@ -184,9 +186,15 @@ JetExpr JetExpressionParser::ParseLogicalFunction(std::string_view keyword, cons
   return chain.Take();
 }
 
-JetExpr JetExpressionParser::ParseImp() { return ParseLogicalFunction("IMP", "jet_imp(", &JetExpressionParser::ParseEqv); }
-JetExpr JetExpressionParser::ParseEqv() { return ParseLogicalFunction("EQV", "jet_eqv(", &JetExpressionParser::ParseXor); }
-JetExpr JetExpressionParser::ParseXor() { return ParseLogicalFunction("XOR", "jet_xor(", &JetExpressionParser::ParseOr); }
+JetExpr JetExpressionParser::ParseImp() {
+  return ParseLogicalFunction("IMP", "jet_imp(", &JetExpressionParser::ParseEqv);
+}
+JetExpr JetExpressionParser::ParseEqv() {
+  return ParseLogicalFunction("EQV", "jet_eqv(", &JetExpressionParser::ParseXor);
+}
+JetExpr JetExpressionParser::ParseXor() {
+  return ParseLogicalFunction("XOR", "jet_xor(", &JetExpressionParser::ParseOr);
+}
 
 JetExpr JetExpressionParser::ParseOr() {
   Chain chain(ParseAnd());
@@ -220,21 +228,24 @@ JetExpr JetExpressionParser::ParseComparison() {
     if (IsComparison(cursor_.Peek())) {
       const std::string op(cursor_.Next().text);
       JetExpr right = ParseConcat();
-      const bool collate = !chain.IsColumn() && right.kind != JetExprKind::Column && !chain.IsNumber() &&
-                           right.kind != JetExprKind::Number;
+      const bool collate = !chain.IsColumn() && right.kind != JetExprKind::Column &&
+                           !chain.IsNumber() && right.kind != JetExprKind::Number;
       chain.LeftAsValue();
-      chain.Wrap("(", " " + op + " " + AsValue(right) + (collate ? " COLLATE JET)" : ")"), JetExprKind::Truth);
+      chain.Wrap("(", " " + op + " " + AsValue(right) + (collate ? " COLLATE JET)" : ")"),
+                 JetExprKind::Truth);
       continue;
     }
-    const bool negated = cursor_.IsKeyword("NOT") &&
-                         (cursor_.IsKeyword("LIKE", 1) || cursor_.IsKeyword("BETWEEN", 1) || cursor_.IsKeyword("IN", 1));
+    const bool negated =
+        cursor_.IsKeyword("NOT") && (cursor_.IsKeyword("LIKE", 1) ||
+                                     cursor_.IsKeyword("BETWEEN", 1) || cursor_.IsKeyword("IN", 1));
     if (negated) cursor_.Next();
     const std::string no = negated ? " NOT" : "";
     if (cursor_.AcceptKeyword("LIKE")) {
       JetExpr pattern = ParseConcat();
       if (cursor_.IsKeyword("ESCAPE")) {
         jeterr::Raise(jeterr::kSyntaxInExpression,
-                      "La cláusula ESCAPE no es válida en la expresión de consulta '" + cursor_.SourceFrom(start_) +
+                      "La cláusula ESCAPE no es válida en la expresión de consulta '" +
+                          cursor_.SourceFrom(start_) +
                           "'; use [*], [?] o [#] para buscar esos caracteres.");
       }
       chain.LeftAsValue();
@@ -254,7 +265,8 @@ JetExpr JetExpressionParser::ParseComparison() {
         return AsValue(e) + (text ? " COLLATE JET" : "");
       };
       chain.LeftAsValue();
-      chain.Wrap("(", no + " BETWEEN " + bound(low) + " AND " + bound(high) + ")", JetExprKind::Truth);
+      chain.Wrap("(", no + " BETWEEN " + bound(low) + " AND " + bound(high) + ")",
+                 JetExprKind::Truth);
     } else if (cursor_.AcceptKeyword("IN")) {
       const bool collate = !chain.IsColumn();
       if (!cursor_.IsSymbol("(")) Fail();
@@ -273,7 +285,8 @@ JetExpr JetExpressionParser::ParseComparison() {
         if (list.empty()) Fail();
       }
       chain.LeftAsValue();
-      chain.Wrap("(", (collate ? " COLLATE JET" : "") + no + " IN (" + list + "))", JetExprKind::Truth);
+      chain.Wrap("(", (collate ? " COLLATE JET" : "") + no + " IN (" + list + "))",
+                 JetExprKind::Truth);
     } else {
       if (negated) Fail();
       break;
@@ -302,7 +315,8 @@ JetExpr JetExpressionParser::ParseAdditive() {
     const bool text = chain.Kind() == JetExprKind::Text || right.kind == JetExprKind::Text;
     if (plus && text) {
       const bool both = chain.Kind() == JetExprKind::Text && right.kind == JetExprKind::Text;
-      chain.Wrap("jet_add(", ", " + AsValue(right) + ")", both ? JetExprKind::Text : JetExprKind::Value);
+      chain.Wrap("jet_add(", ", " + AsValue(right) + ")",
+                 both ? JetExprKind::Text : JetExprKind::Value);
     } else {
       chain.Wrap("(", (plus ? " + " : " - ") + AsValue(right) + ")", JetExprKind::Value);
     }
@@ -337,8 +351,10 @@ JetExpr JetExpressionParser::ParseMultiplicative() {
     JetExpr right = ParseUnary();
     chain.LeftAsValue();
     // SQLite divides integers as integers; Jet's / always gives a fraction.
-    if (times) chain.Wrap("(", " * " + AsValue(right) + ")", JetExprKind::Value);
-    else chain.Wrap("jet_div(", ", " + AsValue(right) + ")", JetExprKind::Value);
+    if (times)
+      chain.Wrap("(", " * " + AsValue(right) + ")", JetExprKind::Value);
+    else
+      chain.Wrap("jet_div(", ", " + AsValue(right) + ")", JetExprKind::Value);
   }
   return chain.Take();
 }
@@ -425,8 +441,10 @@ JetExpr JetExpressionParser::ParseAtom() {
       if (cursor_.IsSymbol("(", 1)) return ParseFunction(t.value);
       if (!cursor_.IsName()) Fail();
       return ParseColumn();
-    case JetTokenKind::BracketName: return ParseColumn();
-    default: Fail();
+    case JetTokenKind::BracketName:
+      return ParseColumn();
+    default:
+      Fail();
   }
 }
 
@@ -461,7 +479,9 @@ std::vector<JetExpr> JetExpressionParser::ParseArguments() {
 
 JetExpr JetExpressionParser::ParseFunction(const std::string& name) {
   const FunctionEntry* entry = FindFunction(name);
-  if (entry == nullptr) jeterr::Raise(jeterr::kUndefinedFunction, "Función '" + name + "' no definida en la expresión.");
+  if (entry == nullptr)
+    jeterr::Raise(jeterr::kUndefinedFunction,
+                  "Función '" + name + "' no definida en la expresión.");
   cursor_.Next();
   if (entry->aggregate) sawAggregate_ = true;
   if (entry->sqlName == "count" && cursor_.IsSymbol("*", 1) && cursor_.IsSymbol(")", 2)) {
@@ -473,16 +493,19 @@ JetExpr JetExpressionParser::ParseFunction(const std::string& name) {
   std::vector<JetExpr> args = ParseArguments();
   const int count = static_cast<int>(args.size());
   if (count < entry->minArgs || count > entry->maxArgs) {
-    jeterr::Raise(jeterr::kSyntaxInExpression,
-                  "Número incorrecto de argumentos utilizados con la función en la expresión de consulta '" +
-                      cursor_.SourceFrom(start_) + "'.");
+    jeterr::Raise(
+        jeterr::kSyntaxInExpression,
+        "Número incorrecto de argumentos utilizados con la función en la expresión de consulta '" +
+            cursor_.SourceFrom(start_) + "'.");
   }
   if (entry->name == "IIf") {
     const bool text = args[1].kind == JetExprKind::Text && args[2].kind == JetExprKind::Text;
-    return {"(CASE WHEN " + args[0].sql + " THEN " + AsValue(args[1]) + " ELSE " + AsValue(args[2]) + " END)",
+    return {"(CASE WHEN " + args[0].sql + " THEN " + AsValue(args[1]) + " ELSE " +
+                AsValue(args[2]) + " END)",
             text ? JetExprKind::Text : JetExprKind::Value, "", ""};
   }
-  if (entry->name == "IsNull") return {"(" + AsValue(args[0]) + " IS NULL)", JetExprKind::Truth, "", ""};
+  if (entry->name == "IsNull")
+    return {"(" + AsValue(args[0]) + " IS NULL)", JetExprKind::Truth, "", ""};
   std::string sql(entry->sqlName);
   sql += '(';
   for (int i = 0; i < count; ++i) {

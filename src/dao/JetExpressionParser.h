@@ -35,11 +35,11 @@
 namespace dao {
 
 enum class JetExprKind {
-  Value,    // anything whose type is known only when it runs
-  Truth,    // a comparison or logical result: 1 / 0 / NULL in SQLite
-  Text,     // known to be text: a literal, &, a text function
-  Number,   // a numeric or date literal
-  Column,   // a plain column reference
+  Value,   // anything whose type is known only when it runs
+  Truth,   // a comparison or logical result: 1 / 0 / NULL in SQLite
+  Text,    // known to be text: a literal, &, a text function
+  Number,  // a numeric or date literal
+  Column,  // a plain column reference
 };
 
 struct JetExpr {
@@ -101,7 +101,8 @@ class JetExpressionParser {
 
   // A logical operator level whose operators become functions (XOR, EQV,
   // IMP); `next` parses the level above.
-  JetExpr ParseLogicalFunction(std::string_view keyword, const char* function, JetExpr (JetExpressionParser::*next)());
+  JetExpr ParseLogicalFunction(std::string_view keyword, const char* function,
+                               JetExpr (JetExpressionParser::*next)());
 
   [[noreturn]] void Fail() const;
 

@@ -14,14 +14,13 @@
 */
 #include "dao/JetFunctions.h"
 
-#include "dao/JetCallback.h"
-
 #include <sqlite3.h>
 
 #include <cmath>
 #include <memory>
 #include <string>
 
+#include "dao/JetCallback.h"
 #include "dao/JetCollation.h"
 #include "dao/JetErrors.h"
 #include "dao/JetLikePattern.h"
@@ -51,11 +50,14 @@ bool Operands(sqlite3_context* ctx, sqlite3_value** argv, double& a, double& b) 
 // --- collation and LIKE -------------------------------------------------
 
 int JetCompare(void*, int na, const void* a, int nb, const void* b) {
-  return JetCollation::Compare(std::string_view(static_cast<const char*>(a), static_cast<size_t>(na)),
-                               std::string_view(static_cast<const char*>(b), static_cast<size_t>(nb)));
+  return JetCollation::Compare(
+      std::string_view(static_cast<const char*>(a), static_cast<size_t>(na)),
+      std::string_view(static_cast<const char*>(b), static_cast<size_t>(nb)));
 }
 
-void DeletePattern(void* p) { delete static_cast<JetLikePattern*>(p); }
+void DeletePattern(void* p) {
+  delete static_cast<JetLikePattern*>(p);
+}
 
 // like(pattern, text): SQLite calls it for "text LIKE pattern".
 void Like(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
@@ -107,8 +109,10 @@ void Add(sqlite3_context* ctx, int, sqlite3_value** argv) {
 void Divide(sqlite3_context* ctx, int, sqlite3_value** argv) {
   double a = 0, b = 0;
   if (!Operands(ctx, argv, a, b)) return;
-  if (b == 0) ResultError(ctx, kDivisionByZero);
-  else sqlite3_result_double(ctx, a / b);
+  if (b == 0)
+    ResultError(ctx, kDivisionByZero);
+  else
+    sqlite3_result_double(ctx, a / b);
 }
 
 // \ and Mod round both operands to whole numbers first.
@@ -116,25 +120,32 @@ void IntegerDivide(sqlite3_context* ctx, int, sqlite3_value** argv) {
   double a = 0, b = 0;
   if (!Operands(ctx, argv, a, b)) return;
   a = std::nearbyint(a), b = std::nearbyint(b);
-  if (b == 0) ResultError(ctx, kDivisionByZero);
-  else ResultWhole(ctx, std::trunc(a / b));
+  if (b == 0)
+    ResultError(ctx, kDivisionByZero);
+  else
+    ResultWhole(ctx, std::trunc(a / b));
 }
 
 void Modulo(sqlite3_context* ctx, int, sqlite3_value** argv) {
   double a = 0, b = 0;
   if (!Operands(ctx, argv, a, b)) return;
   a = std::nearbyint(a), b = std::nearbyint(b);
-  if (b == 0) ResultError(ctx, kDivisionByZero);
-  else ResultWhole(ctx, std::fmod(a, b));
+  if (b == 0)
+    ResultError(ctx, kDivisionByZero);
+  else
+    ResultWhole(ctx, std::fmod(a, b));
 }
 
 void Power(sqlite3_context* ctx, int, sqlite3_value** argv) {
   double a = 0, b = 0;
   if (!Operands(ctx, argv, a, b)) return;
   const double r = std::pow(a, b);
-  if (std::isnan(r)) ResultError(ctx, kInvalidCall);
-  else if (std::isinf(r)) ResultError(ctx, kOverflow);
-  else sqlite3_result_double(ctx, r);
+  if (std::isnan(r))
+    ResultError(ctx, kInvalidCall);
+  else if (std::isinf(r))
+    ResultError(ctx, kOverflow);
+  else
+    sqlite3_result_double(ctx, r);
 }
 
 // The truth of a value: 1 true, 0 false, -1 Null; -2 not convertible.
@@ -154,12 +165,18 @@ void Logical(sqlite3_context* ctx, int, sqlite3_value** argv) {
     return;
   }
   const int r = Rule(a, b);
-  if (r < 0) sqlite3_result_null(ctx);
-  else sqlite3_result_int(ctx, r);
+  if (r < 0)
+    sqlite3_result_null(ctx);
+  else
+    sqlite3_result_int(ctx, r);
 }
 
-int XorRule(int a, int b) { return a < 0 || b < 0 ? -1 : a != b; }
-int EqvRule(int a, int b) { return a < 0 || b < 0 ? -1 : a == b; }
+int XorRule(int a, int b) {
+  return a < 0 || b < 0 ? -1 : a != b;
+}
+int EqvRule(int a, int b) {
+  return a < 0 || b < 0 ? -1 : a == b;
+}
 int ImpRule(int a, int b) {
   if (a == 0 || b == 1) return 1;
   if (a < 0 || b < 0) return -1;
@@ -172,7 +189,8 @@ void RegisterJetFunctions(sqlite3* db) {
   auto check = [db](int rc) {
     if (rc != SQLITE_OK) {
       jeterr::Raise(jeterr::kCannotOpenFile,
-                    std::string("No se pudieron preparar las funciones del motor: ") + sqlite3_errmsg(db) + ".");
+                    std::string("No se pudieron preparar las funciones del motor: ") +
+                        sqlite3_errmsg(db) + ".");
     }
   };
   check(sqlite3_db_config(db, SQLITE_DBCONFIG_DQS_DML, 0, nullptr));
@@ -198,8 +216,8 @@ void RegisterJetFunctions(sqlite3* db) {
       {"jet_imp", 2, Guarded<Logical<ImpRule>>},
   };
   for (const Entry& e : kEntries) {
-    check(sqlite3_create_function(db, e.name, e.args, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, e.fn, nullptr,
-                                  nullptr));
+    check(sqlite3_create_function(db, e.name, e.args, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
+                                  e.fn, nullptr, nullptr));
   }
   check(RegisterJetScalarFunctions(db));
 }

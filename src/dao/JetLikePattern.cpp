@@ -23,8 +23,12 @@ std::optional<JetLikePattern> JetLikePattern::Compile(std::string_view pattern) 
         if (!result.elements_.empty() && result.elements_.back().kind == Kind::AnyRun) continue;
         e.kind = Kind::AnyRun;
         break;
-      case '?': e.kind = Kind::AnyOne; break;
-      case '#': e.kind = Kind::Digit; break;
+      case '?':
+        e.kind = Kind::AnyOne;
+        break;
+      case '#':
+        e.kind = Kind::Digit;
+        break;
       case '[': {
         e.kind = Kind::Class;
         std::vector<char32_t> members;
@@ -67,20 +71,25 @@ std::optional<JetLikePattern> JetLikePattern::Compile(std::string_view pattern) 
 
 bool JetLikePattern::MatchesOne(const Element& e, char32_t c) const {
   switch (e.kind) {
-    case Kind::Literal: return JetCollation::Fold(c) == e.folded;
-    case Kind::AnyOne: return true;
-    case Kind::Digit: return c >= '0' && c <= '9';
+    case Kind::Literal:
+      return JetCollation::Fold(c) == e.folded;
+    case Kind::AnyOne:
+      return true;
+    case Kind::Digit:
+      return c >= '0' && c <= '9';
     case Kind::Class: {
       bool in = false;
       for (const auto& [first, last] : e.ranges) {
-        if (JetCollation::CompareCodePoints(first, c) <= 0 && JetCollation::CompareCodePoints(c, last) <= 0) {
+        if (JetCollation::CompareCodePoints(first, c) <= 0 &&
+            JetCollation::CompareCodePoints(c, last) <= 0) {
           in = true;
           break;
         }
       }
       return in != e.negated;
     }
-    case Kind::AnyRun: return false;
+    case Kind::AnyRun:
+      return false;
   }
   return false;
 }

@@ -9,14 +9,13 @@
 */
 #include "dao/JetScalarFunctions.h"
 
-#include "dao/JetCallback.h"
-
 #include <cctype>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <vector>
 
+#include "dao/JetCallback.h"
 #include "dao/JetCollation.h"
 #include "dao/JetDateSerial.h"
 #include "dao/JetSqlValue.h"
@@ -62,8 +61,10 @@ long CharCount(std::string_view s) {
 }
 
 void Len(sqlite3_context* ctx, int, sqlite3_value** argv) {
-  if (IsNull(argv[0])) sqlite3_result_null(ctx);
-  else sqlite3_result_int64(ctx, CharCount(TextOf(argv[0])));
+  if (IsNull(argv[0]))
+    sqlite3_result_null(ctx);
+  else
+    sqlite3_result_int64(ctx, CharCount(TextOf(argv[0])));
 }
 
 void Left(sqlite3_context* ctx, int, sqlite3_value** argv) {
@@ -93,7 +94,8 @@ void Mid(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
   if (IsNull(argv[0])) return sqlite3_result_null(ctx);
   const std::string s = TextOf(argv[0]);
   const std::size_t begin = OffsetOfChar(s, start - 1);
-  const std::size_t end = argc == 3 ? begin + OffsetOfChar(std::string_view(s).substr(begin), length) : s.size();
+  const std::size_t end =
+      argc == 3 ? begin + OffsetOfChar(std::string_view(s).substr(begin), length) : s.size();
   ResultText(ctx, s.substr(begin, end - begin));
 }
 
@@ -165,14 +167,24 @@ void Numeric(sqlite3_context* ctx, int, sqlite3_value** argv) {
   double d = 0;
   if (!NumberOf(argv[0], d)) return ResultError(ctx, kTypeMismatch);
   const double r = Op(d);
-  if (sqlite3_value_type(argv[0]) == SQLITE_INTEGER) ResultWhole(ctx, r);
-  else sqlite3_result_double(ctx, r);
+  if (sqlite3_value_type(argv[0]) == SQLITE_INTEGER)
+    ResultWhole(ctx, r);
+  else
+    sqlite3_result_double(ctx, r);
 }
 
-double AbsOp(double d) { return std::fabs(d); }
-double IntOp(double d) { return std::floor(d); }
-double FixOp(double d) { return std::trunc(d); }
-double SgnOp(double d) { return d > 0 ? 1 : d < 0 ? -1 : 0; }
+double AbsOp(double d) {
+  return std::fabs(d);
+}
+double IntOp(double d) {
+  return std::floor(d);
+}
+double FixOp(double d) {
+  return std::trunc(d);
+}
+double SgnOp(double d) {
+  return d > 0 ? 1 : d < 0 ? -1 : 0;
+}
 
 void Sgn(sqlite3_context* ctx, int, sqlite3_value** argv) {
   if (IsNull(argv[0])) return sqlite3_result_null(ctx);
@@ -255,7 +267,9 @@ void DatePart(sqlite3_context* ctx, int, sqlite3_value** argv) {
   sqlite3_result_int(ctx, JetDateSerial::ToParts(serial).*Part);
 }
 
-void Now(sqlite3_context* ctx, int, sqlite3_value**) { sqlite3_result_double(ctx, JetDateSerial::Now()); }
+void Now(sqlite3_context* ctx, int, sqlite3_value**) {
+  sqlite3_result_double(ctx, JetDateSerial::Now());
+}
 
 void Today(sqlite3_context* ctx, int, sqlite3_value**) {
   sqlite3_result_double(ctx, std::floor(JetDateSerial::Now()));
@@ -328,11 +342,15 @@ int RegisterJetScalarFunctions(sqlite3* db) {
   };
   for (const Entry& e : kEntries) {
     const int flags = SQLITE_UTF8 | (e.deterministic ? SQLITE_DETERMINISTIC : 0);
-    const int rc = sqlite3_create_function(db, e.name, e.args, flags, nullptr, e.fn, nullptr, nullptr);
+    const int rc =
+        sqlite3_create_function(db, e.name, e.args, flags, nullptr, e.fn, nullptr, nullptr);
     if (rc != SQLITE_OK) return rc;
   }
-  int rc = sqlite3_create_function(db, "jet_first", 1, SQLITE_UTF8, nullptr, nullptr, KeepStep<false>, KeepFinal);
-  if (rc == SQLITE_OK) rc = sqlite3_create_function(db, "jet_last", 1, SQLITE_UTF8, nullptr, nullptr, KeepStep<true>, KeepFinal);
+  int rc = sqlite3_create_function(db, "jet_first", 1, SQLITE_UTF8, nullptr, nullptr,
+                                   KeepStep<false>, KeepFinal);
+  if (rc == SQLITE_OK)
+    rc = sqlite3_create_function(db, "jet_last", 1, SQLITE_UTF8, nullptr, nullptr, KeepStep<true>,
+                                 KeepFinal);
   return rc;
 }
 

@@ -13,7 +13,8 @@ namespace dao {
 namespace {
 
 constexpr const char* kSelectSyntax =
-    "La instrucción SELECT incluye una palabra reservada, un nombre de argumento mal escrito o que falta, o el signo "
+    "La instrucción SELECT incluye una palabra reservada, un nombre de argumento mal escrito o que "
+    "falta, o el signo "
     "de puntuación es incorrecto";
 constexpr const char* kFromSyntax = "Error de sintaxis en la cláusula FROM";
 constexpr const char* kOrderBySyntax = "Error de sintaxis en la cláusula ORDER BY";
@@ -27,7 +28,9 @@ struct Item {
   bool unnamedExpression = false;
 };
 
-bool SameName(std::string_view a, std::string_view b) { return JetKeywordEquals(a, b); }
+bool SameName(std::string_view a, std::string_view b) {
+  return JetKeywordEquals(a, b);
+}
 
 JetExpressionParser::SubqueryParser Subqueries() {
   return [](JetTokenCursor& cursor) { return JetSelectParser(cursor).Parse().sql; };
@@ -71,8 +74,10 @@ JetSelect JetSelectParser::Parse() {
       order += JetExpressionParser::AsValue(e);
       // A number orders by output position; collation only matters for text.
       if (e.kind != JetExprKind::Number) order += " COLLATE JET";
-      if (cursor_.AcceptKeyword("DESC")) order += " DESC";
-      else cursor_.AcceptKeyword("ASC");
+      if (cursor_.AcceptKeyword("DESC"))
+        order += " DESC";
+      else
+        cursor_.AcceptKeyword("ASC");
       if (cursor_.AcceptSymbol(",")) {
         order += ", ";
         continue;
@@ -89,8 +94,8 @@ JetSelect JetSelectParser::Parse() {
     const Core& core = cores.front();
     const std::string limit = core.top > 0 ? " LIMIT " + std::to_string(core.top) : "";
     result.sql = CoreSql(core, false) + order + limit;
-    result.updatable = !core.distinctKeyword && core.top == 0 && !core.grouped && !core.aggregate && !orderAggregate &&
-                       core.tables == 1 && !core.joinedOrDerived;
+    result.updatable = !core.distinctKeyword && core.top == 0 && !core.grouped && !core.aggregate &&
+                       !orderAggregate && core.tables == 1 && !core.joinedOrDerived;
     if (result.updatable) {
       result.table = core.table;
       result.rowidSql = CoreSql(core, true) + order;
@@ -102,7 +107,8 @@ JetSelect JetSelectParser::Parse() {
     // SQLite takes LIMIT only at the end of a compound; a member with TOP
     // becomes a subquery of its own.
     if (core.top > 0) {
-      result.sql += "SELECT * FROM (" + CoreSql(core, false) + " LIMIT " + std::to_string(core.top) + ")";
+      result.sql +=
+          "SELECT * FROM (" + CoreSql(core, false) + " LIMIT " + std::to_string(core.top) + ")";
     } else {
       result.sql += CoreSql(core, false);
     }
@@ -113,7 +119,8 @@ JetSelect JetSelectParser::Parse() {
 
 std::string JetSelectParser::CoreSql(const Core& core, bool withRowid) const {
   std::string sql = "SELECT " + core.distinct;
-  if (withRowid) sql += core.rowidQualifier + ".rowid AS " + JetExpressionParser::QuoteName(kRowidColumn) + ", ";
+  if (withRowid)
+    sql += core.rowidQualifier + ".rowid AS " + JetExpressionParser::QuoteName(kRowidColumn) + ", ";
   sql += core.items;
   sql += core.rest;
   return sql;
@@ -131,19 +138,22 @@ JetSelectParser::Core JetSelectParser::ParseCore() {
   if (cursor_.AcceptKeyword("TOP")) {
     const JetSqlToken& n = cursor_.Peek();
     const std::string digits(n.text);
-    if (n.kind != JetTokenKind::Number || digits.find_first_not_of("0123456789") != std::string::npos ||
-        digits.size() > 9 || std::stol(digits) < 1) {
+    if (n.kind != JetTokenKind::Number ||
+        digits.find_first_not_of("0123456789") != std::string::npos || digits.size() > 9 ||
+        std::stol(digits) < 1) {
       cursor_.Fail(jeterr::kSyntaxInSelect, "TOP requiere un número entero mayor que cero");
     }
     core.top = std::stol(digits);
     cursor_.Next();
-    if (cursor_.IsKeyword("PERCENT")) cursor_.Fail(jeterr::kSyntaxInSelect, "TOP ... PERCENT no se admite");
+    if (cursor_.IsKeyword("PERCENT"))
+      cursor_.Fail(jeterr::kSyntaxInSelect, "TOP ... PERCENT no se admite");
   }
 
   JetExpressionParser expr(cursor_, Subqueries());
   auto atBoundary = [&] {
-    return cursor_.AtEnd() || cursor_.IsSymbol(";") || cursor_.IsSymbol(")") || cursor_.IsKeyword("GROUP") ||
-           cursor_.IsKeyword("HAVING") || cursor_.IsKeyword("ORDER") || cursor_.IsKeyword("UNION");
+    return cursor_.AtEnd() || cursor_.IsSymbol(";") || cursor_.IsSymbol(")") ||
+           cursor_.IsKeyword("GROUP") || cursor_.IsKeyword("HAVING") ||
+           cursor_.IsKeyword("ORDER") || cursor_.IsKeyword("UNION");
   };
 
   // Items.
@@ -169,7 +179,8 @@ JetSelectParser::Core JetSelectParser::ParseCore() {
       } else {
         item.unnamedExpression = true;
       }
-      if (!cursor_.IsSymbol(",") && !cursor_.IsKeyword("FROM") && !cursor_.IsKeyword("WHERE") && !atBoundary()) {
+      if (!cursor_.IsSymbol(",") && !cursor_.IsKeyword("FROM") && !cursor_.IsKeyword("WHERE") &&
+          !atBoundary()) {
         if (item.aliased) cursor_.Fail(jeterr::kSyntaxInSelect, kSelectSyntax);
         expr.FailAfter();
       }
@@ -186,7 +197,8 @@ JetSelectParser::Core JetSelectParser::ParseCore() {
       item.name = "Expr" + std::to_string(exprNumber++);
     } else if (!item.column.empty() && !item.qualifier.empty()) {
       for (const Item& other : items) {
-        if (&other != &item && !other.column.empty() && !other.aliased && SameName(other.column, item.column)) {
+        if (&other != &item && !other.column.empty() && !other.aliased &&
+            SameName(other.column, item.column)) {
           item.name = item.qualifier + "." + item.column;
           break;
         }
@@ -210,7 +222,8 @@ JetSelectParser::Core JetSelectParser::ParseCore() {
       JetExpr e = expr.Parse(jeterr::kSyntaxInSelect, kSelectSyntax);
       core.rest += JetExpressionParser::AsValue(e);
       // A column groups by its own collation; an expression as JET does.
-      if (e.kind != JetExprKind::Column && e.kind != JetExprKind::Number) core.rest += " COLLATE JET";
+      if (e.kind != JetExprKind::Column && e.kind != JetExprKind::Number)
+        core.rest += " COLLATE JET";
       if (!cursor_.AcceptSymbol(",")) break;
       core.rest += ", ";
     }
@@ -235,8 +248,9 @@ void JetSelectParser::ParseFrom(Core& core) {
     core.joinedOrDerived = true;
   }
   const bool boundary = cursor_.AtEnd() || cursor_.IsSymbol(";") || cursor_.IsSymbol(")") ||
-                        cursor_.IsKeyword("WHERE") || cursor_.IsKeyword("GROUP") || cursor_.IsKeyword("HAVING") ||
-                        cursor_.IsKeyword("ORDER") || cursor_.IsKeyword("UNION");
+                        cursor_.IsKeyword("WHERE") || cursor_.IsKeyword("GROUP") ||
+                        cursor_.IsKeyword("HAVING") || cursor_.IsKeyword("ORDER") ||
+                        cursor_.IsKeyword("UNION");
   if (!boundary) cursor_.Fail(jeterr::kSyntaxInFrom, kFromSyntax);
 }
 
@@ -261,13 +275,16 @@ std::string JetSelectParser::ParseSourceTerm(Core& core) {
     sql += join + ParseSourcePrimary(core);
     cursor_.ExpectKeyword("ON", jeterr::kSyntaxInFrom, "Error de sintaxis en la operación JOIN");
     JetExpressionParser expr(cursor_, Subqueries());
-    sql += " ON " + expr.ParseCondition(jeterr::kSyntaxInFrom, "Error de sintaxis en la operación JOIN");
-    const bool follows = cursor_.AtEnd() || cursor_.IsSymbol(";") || cursor_.IsSymbol(")") ||
-                         cursor_.IsSymbol(",") || cursor_.IsKeyword("INNER") || cursor_.IsKeyword("LEFT") ||
-                         cursor_.IsKeyword("RIGHT") || cursor_.IsKeyword("WHERE") || cursor_.IsKeyword("GROUP") ||
-                         cursor_.IsKeyword("HAVING") || cursor_.IsKeyword("ORDER") || cursor_.IsKeyword("UNION");
+    sql += " ON " +
+           expr.ParseCondition(jeterr::kSyntaxInFrom, "Error de sintaxis en la operación JOIN");
+    const bool follows =
+        cursor_.AtEnd() || cursor_.IsSymbol(";") || cursor_.IsSymbol(")") ||
+        cursor_.IsSymbol(",") || cursor_.IsKeyword("INNER") || cursor_.IsKeyword("LEFT") ||
+        cursor_.IsKeyword("RIGHT") || cursor_.IsKeyword("WHERE") || cursor_.IsKeyword("GROUP") ||
+        cursor_.IsKeyword("HAVING") || cursor_.IsKeyword("ORDER") || cursor_.IsKeyword("UNION");
     if (!follows) expr.FailAfter();
-    if (expr.SawAggregate()) cursor_.Fail(jeterr::kSyntaxInFrom, "Error de sintaxis en la operación JOIN");
+    if (expr.SawAggregate())
+      cursor_.Fail(jeterr::kSyntaxInFrom, "Error de sintaxis en la operación JOIN");
   }
 }
 
@@ -294,8 +311,10 @@ std::string JetSelectParser::ParseSourcePrimary(Core& core) {
     sql = core.rowidQualifier;
   }
   std::string alias;
-  if (cursor_.AcceptKeyword("AS")) alias = cursor_.ExpectName(jeterr::kSyntaxInFrom, kFromSyntax);
-  else if (cursor_.IsName()) alias = cursor_.Next().value;
+  if (cursor_.AcceptKeyword("AS"))
+    alias = cursor_.ExpectName(jeterr::kSyntaxInFrom, kFromSyntax);
+  else if (cursor_.IsName())
+    alias = cursor_.Next().value;
   if (!alias.empty()) {
     sql += " AS " + JetExpressionParser::QuoteName(alias);
     core.rowidQualifier = JetExpressionParser::QuoteName(alias);

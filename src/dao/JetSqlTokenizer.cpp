@@ -11,7 +11,9 @@ namespace dao {
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 bool IsNameChar(char c) {
   const auto u = static_cast<unsigned char>(c);
@@ -53,7 +55,9 @@ class Cutter {
   }
 
  private:
-  static bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v'; }
+  static bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v';
+  }
 
   void Push(JetTokenKind kind, size_t begin, size_t end, std::string value) {
     JetSqlToken t;
@@ -72,7 +76,8 @@ class Cutter {
   bool CutOne() {
     const size_t begin = pos_;
     const char c = text_[pos_];
-    if (IsDigit(c) || (c == '.' && pos_ + 1 < text_.size() && IsDigit(text_[pos_ + 1]) && !AfterName())) {
+    if (IsDigit(c) ||
+        (c == '.' && pos_ + 1 < text_.size() && IsDigit(text_[pos_ + 1]) && !AfterName())) {
       return CutNumberOrName();
     }
     if (IsNameChar(c)) {
@@ -86,11 +91,13 @@ class Cutter {
         if (close == std::string_view::npos) return Fail(begin, "falta el corchete de cierre");
         if (close == pos_ + 1) return Fail(begin, "nombre vacío entre corchetes");
         pos_ = close + 1;
-        Push(JetTokenKind::BracketName, begin, pos_, std::string(text_.substr(begin + 1, close - begin - 1)));
+        Push(JetTokenKind::BracketName, begin, pos_,
+             std::string(text_.substr(begin + 1, close - begin - 1)));
         return true;
       }
       case '\'':
-      case '"': return CutText(c);
+      case '"':
+        return CutText(c);
       case '#': {
         const size_t close = text_.find('#', pos_ + 1);
         if (close == std::string_view::npos) return Fail(begin, "falta el # de cierre de la fecha");
@@ -114,7 +121,8 @@ class Cutter {
           return true;
         }
         break;
-      default: break;
+      default:
+        break;
     }
     static constexpr std::string_view kSingles = "=<>+-*/\\^&,.();";
     if (kSingles.find(c) == std::string_view::npos) return Fail(begin, "carácter no válido");
@@ -205,6 +213,8 @@ class Cutter {
 
 }  // namespace
 
-std::vector<JetSqlToken> JetSqlTokenizer::Tokenize(std::string_view text) { return Cutter(text).Run(); }
+std::vector<JetSqlToken> JetSqlTokenizer::Tokenize(std::string_view text) {
+  return Cutter(text).Run();
+}
 
 }  // namespace dao

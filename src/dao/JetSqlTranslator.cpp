@@ -25,13 +25,17 @@ constexpr const char* kInsertSyntax = "Error de sintaxis en la instrucción INSE
 constexpr const char* kUpdateSyntax = "Error de sintaxis en la instrucción UPDATE";
 constexpr const char* kDeleteSyntax = "Error de sintaxis en la instrucción DELETE";
 
-std::string Quote(const std::string& name) { return JetExpressionParser::QuoteName(name); }
+std::string Quote(const std::string& name) {
+  return JetExpressionParser::QuoteName(name);
+}
 
 JetExpressionParser::SubqueryParser Subqueries() {
   return [](JetTokenCursor& cursor) { return JetSelectParser(cursor).Parse().sql; };
 }
 
-bool AtStatementEnd(const JetTokenCursor& cursor) { return cursor.AtEnd() || cursor.IsSymbol(";"); }
+bool AtStatementEnd(const JetTokenCursor& cursor) {
+  return cursor.AtEnd() || cursor.IsSymbol(";");
+}
 
 // A column named in an INSERT list or an UPDATE's SET: t.col counts as col,
 // since the statement writes one table only.
@@ -44,7 +48,8 @@ std::string TargetColumn(JetTokenCursor& cursor, int number, const char* what) {
 // Multi-table UPDATE and DELETE are not taken; say so rather than a bare
 // syntax error.
 void RefuseJoin(const JetTokenCursor& cursor, int number, const char* statement) {
-  if (cursor.IsKeyword("INNER") || cursor.IsKeyword("LEFT") || cursor.IsKeyword("RIGHT") || cursor.IsSymbol(",")) {
+  if (cursor.IsKeyword("INNER") || cursor.IsKeyword("LEFT") || cursor.IsKeyword("RIGHT") ||
+      cursor.IsSymbol(",")) {
     cursor.Fail(number, std::string(statement) + " sobre varias tablas no se admite");
   }
 }
@@ -90,7 +95,8 @@ TranslatedStatement ParseInsert(JetTokenCursor& cursor) {
   cursor.ExpectSymbol(")", jeterr::kSyntaxInInsert, kInsertSyntax);
   if (!columns.empty() && columns.size() != count) {
     jeterr::Raise(jeterr::kValueCountMismatch,
-                  "El número de valores de consulta y el número de campos de destino son diferentes en INSERT INTO " +
+                  "El número de valores de consulta y el número de campos de destino son "
+                  "diferentes en INSERT INTO " +
                       result.table + ".");
   }
   result.sql = head + " VALUES (" + values + ")";
@@ -109,9 +115,11 @@ TranslatedStatement ParseUpdate(JetTokenCursor& cursor) {
   do {
     const std::string column = TargetColumn(cursor, jeterr::kSyntaxInUpdate, kUpdateSyntax);
     cursor.ExpectSymbol("=", jeterr::kSyntaxInUpdate, kUpdateSyntax);
-    sql += (first ? "" : ", ") + Quote(column) + " = " + expr.ParseValue(jeterr::kSyntaxInUpdate, kUpdateSyntax);
+    sql += (first ? "" : ", ") + Quote(column) + " = " +
+           expr.ParseValue(jeterr::kSyntaxInUpdate, kUpdateSyntax);
     first = false;
-    if (!cursor.IsSymbol(",") && !cursor.IsKeyword("WHERE") && !AtStatementEnd(cursor)) expr.FailAfter();
+    if (!cursor.IsSymbol(",") && !cursor.IsKeyword("WHERE") && !AtStatementEnd(cursor))
+      expr.FailAfter();
   } while (cursor.AcceptSymbol(","));
   if (cursor.AcceptKeyword("WHERE")) {
     sql += " WHERE " + expr.ParseCondition(jeterr::kSyntaxInUpdate, kUpdateSyntax);
@@ -126,7 +134,8 @@ TranslatedStatement ParseDelete(JetTokenCursor& cursor) {
   result.kind = JetStatementKind::Delete;
   // Delete * From t, DELETE t.* FROM t: the rows to delete are the rows
   // of the table named after FROM.
-  if (!cursor.AcceptSymbol("*") && cursor.IsName() && cursor.IsSymbol(".", 1) && cursor.IsSymbol("*", 2)) {
+  if (!cursor.AcceptSymbol("*") && cursor.IsName() && cursor.IsSymbol(".", 1) &&
+      cursor.IsSymbol("*", 2)) {
     cursor.Next();
     cursor.Next();
     cursor.Next();
@@ -146,13 +155,27 @@ TranslatedStatement ParseDelete(JetTokenCursor& cursor) {
 // The syntax error of a statement kind, for text left after it.
 int KindError(JetStatementKind kind, const char*& what) {
   switch (kind) {
-    case JetStatementKind::Select: what = "Error de sintaxis en la instrucción SELECT"; return jeterr::kSyntaxInSelect;
-    case JetStatementKind::Insert: what = kInsertSyntax; return jeterr::kSyntaxInInsert;
-    case JetStatementKind::Update: what = kUpdateSyntax; return jeterr::kSyntaxInUpdate;
-    case JetStatementKind::Delete: what = kDeleteSyntax; return jeterr::kSyntaxInDelete;
-    case JetStatementKind::CreateTable: what = "Error de sintaxis en la instrucción CREATE TABLE"; return jeterr::kSyntaxInCreateTable;
-    case JetStatementKind::CreateIndex: what = "Error de sintaxis en la instrucción CREATE INDEX"; return jeterr::kSyntaxInCreateIndex;
-    default: what = "Error de sintaxis en la instrucción DROP TABLE o DROP INDEX"; return jeterr::kSyntaxInDropTable;
+    case JetStatementKind::Select:
+      what = "Error de sintaxis en la instrucción SELECT";
+      return jeterr::kSyntaxInSelect;
+    case JetStatementKind::Insert:
+      what = kInsertSyntax;
+      return jeterr::kSyntaxInInsert;
+    case JetStatementKind::Update:
+      what = kUpdateSyntax;
+      return jeterr::kSyntaxInUpdate;
+    case JetStatementKind::Delete:
+      what = kDeleteSyntax;
+      return jeterr::kSyntaxInDelete;
+    case JetStatementKind::CreateTable:
+      what = "Error de sintaxis en la instrucción CREATE TABLE";
+      return jeterr::kSyntaxInCreateTable;
+    case JetStatementKind::CreateIndex:
+      what = "Error de sintaxis en la instrucción CREATE INDEX";
+      return jeterr::kSyntaxInCreateIndex;
+    default:
+      what = "Error de sintaxis en la instrucción DROP TABLE o DROP INDEX";
+      return jeterr::kSyntaxInDropTable;
   }
 }
 
@@ -181,7 +204,8 @@ TranslatedStatement ParseStatement(JetTokenCursor& cursor) {
     JetDdlParser ddl(cursor);
     if (cursor.AcceptKeyword("TABLE")) return ddl.DropTable();
     if (cursor.AcceptKeyword("INDEX")) return ddl.DropIndex();
-    cursor.Fail(jeterr::kSyntaxInDropTable, "Error de sintaxis en la instrucción DROP TABLE o DROP INDEX");
+    cursor.Fail(jeterr::kSyntaxInDropTable,
+                "Error de sintaxis en la instrucción DROP TABLE o DROP INDEX");
   }
   cursor.Fail(jeterr::kInvalidStatement, kInvalidStatement);
 }
@@ -196,7 +220,8 @@ TranslatedStatement JetSqlTranslator::Translate(std::string_view jetSql) {
   TranslatedStatement result = ParseStatement(cursor);
   if (cursor.AcceptSymbol(";")) {
     if (!cursor.AtEnd()) {
-      cursor.Fail(jeterr::kCharactersAfterEnd, "Se encontraron caracteres después del final de la instrucción SQL");
+      cursor.Fail(jeterr::kCharactersAfterEnd,
+                  "Se encontraron caracteres después del final de la instrucción SQL");
     }
   } else if (!cursor.AtEnd()) {
     const char* what = nullptr;

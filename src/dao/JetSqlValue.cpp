@@ -12,9 +12,12 @@ namespace dao::jetsql {
 
 std::string TextOf(sqlite3_value* v) {
   switch (sqlite3_value_type(v)) {
-    case SQLITE_INTEGER: return std::to_string(sqlite3_value_int64(v));
-    case SQLITE_FLOAT: return FormatEngineNumber(sqlite3_value_double(v));
-    case SQLITE_NULL: return std::string();
+    case SQLITE_INTEGER:
+      return std::to_string(sqlite3_value_int64(v));
+    case SQLITE_FLOAT:
+      return FormatEngineNumber(sqlite3_value_double(v));
+    case SQLITE_NULL:
+      return std::string();
     default: {
       const auto* p = static_cast<const char*>(sqlite3_value_blob(v));
       return std::string(p ? p : "", static_cast<size_t>(sqlite3_value_bytes(v)));
@@ -36,10 +39,16 @@ bool ParseNumber(const std::string& text, double& out) {
 
 bool NumberOf(sqlite3_value* v, double& out) {
   switch (sqlite3_value_type(v)) {
-    case SQLITE_INTEGER: out = static_cast<double>(sqlite3_value_int64(v)); return true;
-    case SQLITE_FLOAT: out = sqlite3_value_double(v); return true;
-    case SQLITE_TEXT: return ParseNumber(TextOf(v), out);
-    default: return false;
+    case SQLITE_INTEGER:
+      out = static_cast<double>(sqlite3_value_int64(v));
+      return true;
+    case SQLITE_FLOAT:
+      out = sqlite3_value_double(v);
+      return true;
+    case SQLITE_TEXT:
+      return ParseNumber(TextOf(v), out);
+    default:
+      return false;
   }
 }
 
@@ -48,10 +57,14 @@ void ResultText(sqlite3_context* ctx, const std::string& s) {
 }
 
 void ResultWhole(sqlite3_context* ctx, double whole) {
-  if (std::fabs(whole) < 9.2e18) sqlite3_result_int64(ctx, static_cast<sqlite3_int64>(whole));
-  else sqlite3_result_double(ctx, whole);
+  if (std::fabs(whole) < 9.2e18)
+    sqlite3_result_int64(ctx, static_cast<sqlite3_int64>(whole));
+  else
+    sqlite3_result_double(ctx, whole);
 }
 
-void ResultError(sqlite3_context* ctx, const char* message) { sqlite3_result_error(ctx, message, -1); }
+void ResultError(sqlite3_context* ctx, const char* message) {
+  sqlite3_result_error(ctx, message, -1);
+}
 
 }  // namespace dao::jetsql

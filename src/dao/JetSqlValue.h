@@ -15,14 +15,17 @@
 
 namespace dao::jetsql {
 
-inline constexpr const char* kTypeMismatch = "No coinciden los tipos de datos en la expresión de criterios.";
+inline constexpr const char* kTypeMismatch =
+    "No coinciden los tipos de datos en la expresión de criterios.";
 inline constexpr const char* kInvalidNull = "Uso no válido de Null.";
 inline constexpr const char* kDivisionByZero = "División por cero.";
 inline constexpr const char* kInvalidCall = "Llamada a procedimiento o argumento no válido.";
 inline constexpr const char* kOverflow = "Desbordamiento.";
 inline constexpr const char* kInvalidPattern = "Cadena de modelo no válida.";
 
-inline bool IsNull(sqlite3_value* v) { return sqlite3_value_type(v) == SQLITE_NULL; }
+inline bool IsNull(sqlite3_value* v) {
+  return sqlite3_value_type(v) == SQLITE_NULL;
+}
 
 // The value as text; Null gives "".
 std::string TextOf(sqlite3_value* v);

@@ -13,15 +13,18 @@ namespace dao {
 namespace {
 
 constexpr std::array<std::string_view, 49> kReserved = {
-    "ALL",    "AND",      "AS",     "ASC",     "BETWEEN", "BY",       "CONSTRAINT", "CREATE", "DELETE",
-    "DESC",   "DISTINCT", "DISTINCTROW", "DROP", "EQV",   "EXISTS",   "FROM",       "GROUP",
-    "HAVING", "IMP",      "IN",     "INDEX",   "INNER",   "INSERT",   "INTO",       "IS",     "JOIN",
-    "LEFT",   "LIKE",     "MOD",    "NOT",     "NULL",    "ON",       "OR",         "ORDER",  "OUTER",
-    "PERCENT", "PRIMARY", "RIGHT",  "SELECT",  "SET",     "TABLE",    "TOP",        "UNION",  "UNIQUE",
-    "UPDATE", "VALUES",   "WHERE",  "WITH",    "XOR",
+    "ALL",     "AND",     "AS",     "ASC",      "BETWEEN",     "BY",    "CONSTRAINT",
+    "CREATE",  "DELETE",  "DESC",   "DISTINCT", "DISTINCTROW", "DROP",  "EQV",
+    "EXISTS",  "FROM",    "GROUP",  "HAVING",   "IMP",         "IN",    "INDEX",
+    "INNER",   "INSERT",  "INTO",   "IS",       "JOIN",        "LEFT",  "LIKE",
+    "MOD",     "NOT",     "NULL",   "ON",       "OR",          "ORDER", "OUTER",
+    "PERCENT", "PRIMARY", "RIGHT",  "SELECT",   "SET",         "TABLE", "TOP",
+    "UNION",   "UNIQUE",  "UPDATE", "VALUES",   "WHERE",       "WITH",  "XOR",
 };
 
-char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+char Upper(char c) {
+  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
 
 }  // namespace
 
@@ -77,7 +80,8 @@ bool JetTokenCursor::AcceptSymbol(std::string_view symbol) {
   return true;
 }
 
-void JetTokenCursor::ExpectKeyword(std::string_view keyword, int errorNumber, std::string_view what) {
+void JetTokenCursor::ExpectKeyword(std::string_view keyword, int errorNumber,
+                                   std::string_view what) {
   if (!AcceptKeyword(keyword)) Fail(errorNumber, what);
 }
 
@@ -87,7 +91,8 @@ void JetTokenCursor::ExpectSymbol(std::string_view symbol, int errorNumber, std:
 
 bool JetTokenCursor::IsName(std::size_t ahead) const {
   const auto& t = Peek(ahead);
-  return t.kind == JetTokenKind::BracketName || (t.kind == JetTokenKind::Name && !IsReserved(t.text));
+  return t.kind == JetTokenKind::BracketName ||
+         (t.kind == JetTokenKind::Name && !IsReserved(t.text));
 }
 
 std::string JetTokenCursor::ExpectName(int errorNumber, std::string_view what) {
@@ -111,7 +116,9 @@ void JetTokenCursor::Fail(int errorNumber, std::string_view what) const {
 void JetTokenCursor::Enter() {
   // Deeply nested parentheses or subqueries would exhaust the stack long
   // before they made sense; no statement of the system comes near.
-  if (++depth_ > kMaxDepth) jeterr::Raise(jeterr::kSyntaxInExpression, "La expresión está anidada demasiado profundamente.");
+  if (++depth_ > kMaxDepth)
+    jeterr::Raise(jeterr::kSyntaxInExpression,
+                  "La expresión está anidada demasiado profundamente.");
 }
 
 std::string JetTokenCursor::SourceFrom(std::size_t fromIndex) const {

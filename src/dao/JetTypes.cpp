@@ -20,11 +20,11 @@ struct TypeNames {
 };
 
 constexpr TypeNames kTypes[] = {
-    {dbMemo, "LONGTEXT", "MEMO", 0},         {dbBoolean, "LOGICAL", "LOGICAL", 1},
-    {dbByte, "BYTE", "BYTE", 1},             {dbInteger, "INTEGER", "INTEGER", 2},
-    {dbLong, "LONG", "LONG", 4},             {dbCurrency, "CURRENCY", "CURRENCY", 8},
-    {dbSingle, "SINGLE", "SINGLE", 4},       {dbDouble, "DOUBLE", "DOUBLE", 8},
-    {dbDate, "DATETIME", "DATE", 8},         {dbLongBinary, "LONGBINARY", "LONGBINARY", 0},
+    {dbMemo, "LONGTEXT", "MEMO", 0},   {dbBoolean, "LOGICAL", "LOGICAL", 1},
+    {dbByte, "BYTE", "BYTE", 1},       {dbInteger, "INTEGER", "INTEGER", 2},
+    {dbLong, "LONG", "LONG", 4},       {dbCurrency, "CURRENCY", "CURRENCY", 8},
+    {dbSingle, "SINGLE", "SINGLE", 4}, {dbDouble, "DOUBLE", "DOUBLE", 8},
+    {dbDate, "DATETIME", "DATE", 8},   {dbLongBinary, "LONGBINARY", "LONGBINARY", 0},
 };
 
 const TypeNames* Find(int type) {

@@ -19,7 +19,9 @@ namespace {
 
 constexpr sqlite3_int64 kShift = FileHeader::kSize;
 
-sqlite3_vfs* Root(sqlite3_vfs* vfs) { return static_cast<sqlite3_vfs*>(vfs->pAppData); }
+sqlite3_vfs* Root(sqlite3_vfs* vfs) {
+  return static_cast<sqlite3_vfs*>(vfs->pAppData);
+}
 
 struct OffsetFile {
   sqlite3_file base;
@@ -27,10 +29,16 @@ struct OffsetFile {
   sqlite3_file* Real() { return reinterpret_cast<sqlite3_file*>(this + 1); }
 };
 
-OffsetFile* Of(sqlite3_file* f) { return reinterpret_cast<OffsetFile*>(f); }
-sqlite3_file* RealOf(sqlite3_file* f) { return Of(f)->Real(); }
+OffsetFile* Of(sqlite3_file* f) {
+  return reinterpret_cast<OffsetFile*>(f);
+}
+sqlite3_file* RealOf(sqlite3_file* f) {
+  return Of(f)->Real();
+}
 
-int Close(sqlite3_file* f) { return RealOf(f)->pMethods->xClose(RealOf(f)); }
+int Close(sqlite3_file* f) {
+  return RealOf(f)->pMethods->xClose(RealOf(f));
+}
 
 int Read(sqlite3_file* f, void* buf, int amount, sqlite3_int64 offset) {
   return RealOf(f)->pMethods->xRead(RealOf(f), buf, amount, offset + kShift);
@@ -44,7 +52,9 @@ int Truncate(sqlite3_file* f, sqlite3_int64 size) {
   return RealOf(f)->pMethods->xTruncate(RealOf(f), size + kShift);
 }
 
-int Sync(sqlite3_file* f, int flags) { return RealOf(f)->pMethods->xSync(RealOf(f), flags); }
+int Sync(sqlite3_file* f, int flags) {
+  return RealOf(f)->pMethods->xSync(RealOf(f), flags);
+}
 
 int FileSize(sqlite3_file* f, sqlite3_int64* size) {
   sqlite3_int64 real = 0;
@@ -53,8 +63,12 @@ int FileSize(sqlite3_file* f, sqlite3_int64* size) {
   return rc;
 }
 
-int Lock(sqlite3_file* f, int level) { return RealOf(f)->pMethods->xLock(RealOf(f), level); }
-int Unlock(sqlite3_file* f, int level) { return RealOf(f)->pMethods->xUnlock(RealOf(f), level); }
+int Lock(sqlite3_file* f, int level) {
+  return RealOf(f)->pMethods->xLock(RealOf(f), level);
+}
+int Unlock(sqlite3_file* f, int level) {
+  return RealOf(f)->pMethods->xUnlock(RealOf(f), level);
+}
 int CheckReservedLock(sqlite3_file* f, int* out) {
   return RealOf(f)->pMethods->xCheckReservedLock(RealOf(f), out);
 }
@@ -72,16 +86,21 @@ int FileControl(sqlite3_file* f, int op, void* arg) {
   return rc;
 }
 
-int SectorSize(sqlite3_file* f) { return RealOf(f)->pMethods->xSectorSize(RealOf(f)); }
+int SectorSize(sqlite3_file* f) {
+  return RealOf(f)->pMethods->xSectorSize(RealOf(f));
+}
 int DeviceCharacteristics(sqlite3_file* f) {
   return RealOf(f)->pMethods->xDeviceCharacteristics(RealOf(f));
 }
 
 const sqlite3_io_methods kMethods = {
     1,  // no shared memory, no memory map: rollback journal only
-    Close, Read, Write, Truncate, Sync, FileSize, Lock, Unlock, CheckReservedLock, FileControl,
-    SectorSize, DeviceCharacteristics,
-    nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+    Close,       Read,       Write,
+    Truncate,    Sync,       FileSize,
+    Lock,        Unlock,     CheckReservedLock,
+    FileControl, SectorSize, DeviceCharacteristics,
+    nullptr,     nullptr,    nullptr,
+    nullptr,     nullptr,    nullptr,
 };
 
 int Open(sqlite3_vfs* vfs, sqlite3_filename name, sqlite3_file* f, int flags, int* outFlags) {
@@ -105,17 +124,27 @@ int Access(sqlite3_vfs* vfs, const char* name, int flags, int* out) {
 int FullPathname(sqlite3_vfs* vfs, const char* name, int n, char* out) {
   return Root(vfs)->xFullPathname(Root(vfs), name, n, out);
 }
-void* DlOpen(sqlite3_vfs* vfs, const char* name) { return Root(vfs)->xDlOpen(Root(vfs), name); }
-void DlError(sqlite3_vfs* vfs, int n, char* msg) { Root(vfs)->xDlError(Root(vfs), n, msg); }
+void* DlOpen(sqlite3_vfs* vfs, const char* name) {
+  return Root(vfs)->xDlOpen(Root(vfs), name);
+}
+void DlError(sqlite3_vfs* vfs, int n, char* msg) {
+  Root(vfs)->xDlError(Root(vfs), n, msg);
+}
 void (*DlSym(sqlite3_vfs* vfs, void* h, const char* sym))(void) {
   return Root(vfs)->xDlSym(Root(vfs), h, sym);
 }
-void DlClose(sqlite3_vfs* vfs, void* h) { Root(vfs)->xDlClose(Root(vfs), h); }
+void DlClose(sqlite3_vfs* vfs, void* h) {
+  Root(vfs)->xDlClose(Root(vfs), h);
+}
 int Randomness(sqlite3_vfs* vfs, int n, char* out) {
   return Root(vfs)->xRandomness(Root(vfs), n, out);
 }
-int Sleep(sqlite3_vfs* vfs, int us) { return Root(vfs)->xSleep(Root(vfs), us); }
-int CurrentTime(sqlite3_vfs* vfs, double* t) { return Root(vfs)->xCurrentTime(Root(vfs), t); }
+int Sleep(sqlite3_vfs* vfs, int us) {
+  return Root(vfs)->xSleep(Root(vfs), us);
+}
+int CurrentTime(sqlite3_vfs* vfs, double* t) {
+  return Root(vfs)->xCurrentTime(Root(vfs), t);
+}
 int GetLastError(sqlite3_vfs* vfs, int n, char* msg) {
   return Root(vfs)->xGetLastError(Root(vfs), n, msg);
 }

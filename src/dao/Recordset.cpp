@@ -13,21 +13,51 @@ RecordsetState& Recordset::State() const {
   return *state_;
 }
 
-bool Recordset::IsOpen() const { return state_ && state_->IsOpen(); }
-bool Recordset::Eof() const { return State().Eof(); }
-bool Recordset::Bof() const { return State().Bof(); }
-long Recordset::RecordCount() const { return State().RecordCount(); }
-int Recordset::Type() const { return State().Type(); }
-bool Recordset::Updatable() const { return State().Updatable(); }
-int Recordset::EditMode() const { return State().EditMode(); }
-void Recordset::MoveNext() { State().MoveNext(); }
-void Recordset::MoveFirst() { State().MoveFirst(); }
-void Recordset::MoveLast() { State().MoveLast(); }
-void Recordset::AddNew() { State().AddNew(); }
-void Recordset::Edit() { State().Edit(); }
-void Recordset::Update() { State().Update(); }
-void Recordset::CancelUpdate() { State().CancelUpdate(); }
-void Recordset::Close() { State().Close(); }
+bool Recordset::IsOpen() const {
+  return state_ && state_->IsOpen();
+}
+bool Recordset::Eof() const {
+  return State().Eof();
+}
+bool Recordset::Bof() const {
+  return State().Bof();
+}
+long Recordset::RecordCount() const {
+  return State().RecordCount();
+}
+int Recordset::Type() const {
+  return State().Type();
+}
+bool Recordset::Updatable() const {
+  return State().Updatable();
+}
+int Recordset::EditMode() const {
+  return State().EditMode();
+}
+void Recordset::MoveNext() {
+  State().MoveNext();
+}
+void Recordset::MoveFirst() {
+  State().MoveFirst();
+}
+void Recordset::MoveLast() {
+  State().MoveLast();
+}
+void Recordset::AddNew() {
+  State().AddNew();
+}
+void Recordset::Edit() {
+  State().Edit();
+}
+void Recordset::Update() {
+  State().Update();
+}
+void Recordset::CancelUpdate() {
+  State().CancelUpdate();
+}
+void Recordset::Close() {
+  State().Close();
+}
 
 int Recordset::FieldCount() const {
   State().EnsureOpen();
@@ -38,8 +68,8 @@ Field Recordset::Fields(int index) const {
   State().EnsureOpen();
   const auto& cols = state_->Columns();
   if (index < 0 || index >= static_cast<int>(cols.size())) {
-    jeterr::Raise(jeterr::kItemNotFound, "No se encontró el elemento " + std::to_string(index) +
-                                             " en esta colección.");
+    jeterr::Raise(jeterr::kItemNotFound,
+                  "No se encontró el elemento " + std::to_string(index) + " en esta colección.");
   }
   return Field(state_, index);
 }

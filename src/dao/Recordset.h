@@ -49,17 +49,17 @@ class Recordset {
   void MoveLast();
 
   int FieldCount() const;
-  Field Fields(int index) const;               // 3265 when out of range
-  Field Fields(std::string_view name) const;   // ignoring case; 3265 when absent
+  Field Fields(int index) const;              // 3265 when out of range
+  Field Fields(std::string_view name) const;  // ignoring case; 3265 when absent
 
   // DAO's hidden Collect: sets a field of the row being added or edited.
   void SetCollect(int index, const Variant& value) { Fields(index).SetValue(value); }
   void SetCollect(std::string_view name, const Variant& value) { Fields(name).SetValue(value); }
 
   void AddNew();
-  void Edit();          // 3021 without a current row
-  void Update();        // writes the row; 3020 without AddNew/Edit; 3167 when
-                        // the row being edited was deleted since Edit
+  void Edit();    // 3021 without a current row
+  void Update();  // writes the row; 3020 without AddNew/Edit; 3167 when
+                  // the row being edited was deleted since Edit
   void CancelUpdate();
   void Close();
 

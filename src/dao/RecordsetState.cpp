@@ -22,7 +22,9 @@ namespace {
 
 RecordsetState::RecordsetState(std::shared_ptr<DatabaseState> db, std::string source,
                                std::shared_ptr<const TranslatedStatement> translated, int type)
-    : db_(std::move(db)), source_(std::move(source)), translated_(std::move(translated)),
+    : db_(std::move(db)),
+      source_(std::move(source)),
+      translated_(std::move(translated)),
       type_(type) {
   sqlite3* conn = db_->Connection();
   FailureContext ctx{&db_->Path(), &source_, JetStatementKind::Select};

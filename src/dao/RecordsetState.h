@@ -29,8 +29,8 @@ class DatabaseState;
 class RecordsetState {
  public:
   struct Column {
-    std::string name;        // the output name
-    std::string tableColumn; // the table column behind it; "" for an expression
+    std::string name;         // the output name
+    std::string tableColumn;  // the table column behind it; "" for an expression
     int type = 0;
     int size = 0;
   };
@@ -90,8 +90,8 @@ class RecordsetState {
 
   bool eof_ = true;
   bool bof_ = true;
-  long visited_ = 0;  // position of the current row in the walk, from 1
-  long counted_ = 0;  // the most rows the walks have reached: RecordCount
+  long visited_ = 0;                           // position of the current row in the walk, from 1
+  long counted_ = 0;                           // the most rows the walks have reached: RecordCount
   std::vector<std::optional<Variant>> saved_;  // values saved by Update after Edit
   bool anySaved_ = false;
 

@@ -32,7 +32,9 @@ namespace dao {
 
 namespace {
 
-bool StartsWith(const std::string& s, const char* prefix) { return s.rfind(prefix, 0) == 0; }
+bool StartsWith(const std::string& s, const char* prefix) {
+  return s.rfind(prefix, 0) == 0;
+}
 
 // SQLite quotes names in some messages ("table \"X\" already exists").
 std::string Unquote(std::string s) {
@@ -45,13 +47,20 @@ std::string Unquote(std::string s) {
 
 int SyntaxNumber(JetStatementKind kind) {
   switch (kind) {
-    case JetStatementKind::Insert: return jeterr::kSyntaxInInsert;
-    case JetStatementKind::Update: return jeterr::kSyntaxInUpdate;
-    case JetStatementKind::Delete: return jeterr::kSyntaxInDelete;
-    case JetStatementKind::CreateTable: return jeterr::kSyntaxInCreateTable;
-    case JetStatementKind::DropTable: return jeterr::kSyntaxInDropTable;
-    case JetStatementKind::Select: return jeterr::kSyntaxInSelect;
-    default: return jeterr::kSyntaxInExpression;
+    case JetStatementKind::Insert:
+      return jeterr::kSyntaxInInsert;
+    case JetStatementKind::Update:
+      return jeterr::kSyntaxInUpdate;
+    case JetStatementKind::Delete:
+      return jeterr::kSyntaxInDelete;
+    case JetStatementKind::CreateTable:
+      return jeterr::kSyntaxInCreateTable;
+    case JetStatementKind::DropTable:
+      return jeterr::kSyntaxInDropTable;
+    case JetStatementKind::Select:
+      return jeterr::kSyntaxInSelect;
+    default:
+      return jeterr::kSyntaxInExpression;
   }
 }
 
@@ -59,7 +68,9 @@ std::string InStatement(const FailureContext& c) {
   return c.statement ? " en la instrucción '" + *c.statement + "'" : std::string();
 }
 
-std::string FileName(const FailureContext& c) { return c.path ? *c.path : std::string(); }
+std::string FileName(const FailureContext& c) {
+  return c.path ? *c.path : std::string();
+}
 
 }  // namespace
 
@@ -89,7 +100,8 @@ void RaiseSqliteError(sqlite3* db, int rc, const FailureContext& c) {
     if (rc == SQLITE_CONSTRAINT_UNIQUE || rc == SQLITE_CONSTRAINT_PRIMARYKEY) {
       jeterr::Raise(3022,
                     "Los cambios solicitados no se realizaron porque crearían valores duplicados "
-                    "en el índice o la clave principal (" + msg + ").");
+                    "en el índice o la clave principal (" +
+                        msg + ").");
     }
     if (rc == SQLITE_CONSTRAINT_NOTNULL) {
       jeterr::Raise(3314, "El campo no puede contener un valor Null (" + msg + ").");
@@ -110,12 +122,12 @@ void RaiseSqliteError(sqlite3* db, int rc, const FailureContext& c) {
       jeterr::Raise(jeterr::kReadOnly, "No se puede actualizar. La base de datos '" + FileName(c) +
                                            "' o el objeto es de sólo lectura.");
     case SQLITE_FULL:
-      jeterr::Raise(jeterr::kDiskFull, "No hay espacio suficiente en el disco para '" +
-                                           FileName(c) + "'.");
+      jeterr::Raise(jeterr::kDiskFull,
+                    "No hay espacio suficiente en el disco para '" + FileName(c) + "'.");
     case SQLITE_IOERR:
     case SQLITE_CANTOPEN:
-      jeterr::Raise(jeterr::kDiskIo, "Error de disco o de red en '" + FileName(c) + "' (" + msg +
-                                         ").");
+      jeterr::Raise(jeterr::kDiskIo,
+                    "Error de disco o de red en '" + FileName(c) + "' (" + msg + ").");
     case SQLITE_CORRUPT:
     case SQLITE_NOTADB:
       jeterr::Raise(jeterr::kUnrecognizedFormat,
@@ -143,7 +155,8 @@ void RaiseSqliteError(sqlite3* db, int rc, const FailureContext& c) {
     jeterr::Raise(jeterr::kTooFewParameters,
                   "Nombre de campo desconocido '" + msg.substr(16) + "'" + InStatement(c) + ".");
   }
-  if (size_t p = msg.find(" has no column named "); p != std::string::npos && StartsWith(msg, "table ")) {
+  if (size_t p = msg.find(" has no column named ");
+      p != std::string::npos && StartsWith(msg, "table ")) {
     jeterr::Raise(jeterr::kUnknownInsertField,
                   "El destino de INSERT INTO contiene el nombre de campo desconocido '" +
                       msg.substr(p + 21) + "'.");

@@ -7,6 +7,8 @@
 
 namespace dao {
 
-int TableDef::Attributes() const { return connect_.empty() ? 0 : dbAttachedTable; }
+int TableDef::Attributes() const {
+  return connect_.empty() ? 0 : dbAttachedTable;
+}
 
 }  // namespace dao

@@ -30,7 +30,7 @@ class TableDef {
   const std::string& Name() const { return name_; }
   const std::string& Connect() const { return connect_; }
   const std::string& SourceTableName() const { return sourceTableName_; }
-  int Attributes() const;  // dbAttachedTable for a link
+  int Attributes() const;                                       // dbAttachedTable for a link
   const std::vector<Field>& Fields() const { return fields_; }  // in column order
 
   void SetConnect(std::string connect) { connect_ = std::move(connect); }

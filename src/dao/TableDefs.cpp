@@ -30,8 +30,8 @@ int TableDefs::Count() const {
 const TableDef& TableDefs::operator[](int index) const {
   EnsureLoaded();
   if (index < 0 || index >= static_cast<int>(defs_.size())) {
-    jeterr::Raise(jeterr::kItemNotFound, "No se encontró el elemento " + std::to_string(index) +
-                                             " en esta colección.");
+    jeterr::Raise(jeterr::kItemNotFound,
+                  "No se encontró el elemento " + std::to_string(index) + " en esta colección.");
   }
   return defs_[static_cast<size_t>(index)];
 }

@@ -126,20 +126,26 @@ Variant ConvertForColumn(const Variant& v, int type, int size, const std::string
         }
         return Variant(std::move(t));
       }
-      case dbBoolean: return Variant(v.ToBool());
+      case dbBoolean:
+        return Variant(v.ToBool());
       case dbByte: {
         int16_t b = v.ToInteger();
         if (b < 0 || b > 255) throw AppError(rterr::kOverflow, "");
         return Variant(b);
       }
-      case dbInteger: return Variant(v.ToInteger());
-      case dbLong: return Variant(v.ToLong());
+      case dbInteger:
+        return Variant(v.ToInteger());
+      case dbLong:
+        return Variant(v.ToLong());
       case dbCurrency:
         return v.Type() == VarType::Currency ? v : Variant::CurrencyFromDouble(v.ToDouble());
       case dbSingle:
-      case dbDouble: return Variant(v.ToDouble());
-      case dbDate: return v.Type() == VarType::Date ? v : Variant::FromDate(v.ToDouble());
-      case dbLongBinary: return Variant(v.ToString());
+      case dbDouble:
+        return Variant(v.ToDouble());
+      case dbDate:
+        return v.Type() == VarType::Date ? v : Variant::FromDate(v.ToDouble());
+      case dbLongBinary:
+        return Variant(v.ToString());
       default:
         jeterr::Raise(3164, "No se puede actualizar el campo '" + name + "'.");
     }

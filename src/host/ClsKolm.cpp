@@ -20,9 +20,9 @@
 #include <array>
 #include <fstream>
 
+#include "dao/DBEngine.h"
 #include "host/MessageBoxService.h"
 #include "host/a_c_w.h"
-#include "dao/DBEngine.h"
 
 namespace {
 
@@ -48,7 +48,9 @@ const char* const ClsKolm::kScrambleFailedMessage =
 ClsKolm::ClsKolm() : password_(kSystemPassword) {}
 ClsKolm::ClsKolm(std::string password) : password_(std::move(password)) {}
 
-std::string ClsKolm::DarPWD() const { return ";PWD=" + password_; }
+std::string ClsKolm::DarPWD() const {
+  return ";PWD=" + password_;
+}
 
 bool ClsKolm::EstaEncriptada(const std::string& path) {
   // Opened for reading and writing, as the check always did: a file that
@@ -72,7 +74,8 @@ void ClsKolm::encriptoDesencripto(const std::string& Base) {
     std::array<unsigned char, kBlock> block{};
     ssize_t got = ::pread(f.fd, block.data(), block.size(), 0);
     if (got > kLastScrambled) {
-      for (int i = 0; i <= kLastScrambled; i += kScrambleStep) block[static_cast<size_t>(i)] ^= kScrambleValue;
+      for (int i = 0; i <= kLastScrambled; i += kScrambleStep)
+        block[static_cast<size_t>(i)] ^= kScrambleValue;
       ok = ::pwrite(f.fd, block.data(), static_cast<size_t>(got), 0) == got && ::fsync(f.fd) == 0;
     }
   }

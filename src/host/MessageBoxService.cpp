@@ -14,11 +14,15 @@ std::shared_ptr<MessageBoxService>& Slot() {
 
 int msgbox::FirstAnswer(int style) {
   switch (ButtonsOf(style)) {
-    case vbAbortRetryIgnore: return vbAbort;
+    case vbAbortRetryIgnore:
+      return vbAbort;
     case vbYesNoCancel:
-    case vbYesNo: return vbYes;
-    case vbRetryCancel: return vbRetry;
-    default: return vbOK;
+    case vbYesNo:
+      return vbYes;
+    case vbRetryCancel:
+      return vbRetry;
+    default:
+      return vbOK;
   }
 }
 
@@ -29,7 +33,9 @@ std::shared_ptr<MessageBoxService> MessageBoxService::Install(
   return previous;
 }
 
-MessageBoxService& MessageBoxService::Current() { return *Slot(); }
+MessageBoxService& MessageBoxService::Current() {
+  return *Slot();
+}
 
 int MsgBox(const std::string& text, int style, const std::string& title) {
   return MessageBoxService::Current().Show(text, style, title);

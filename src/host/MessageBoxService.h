@@ -40,8 +40,12 @@ inline constexpr int vbIgnore = 5;
 inline constexpr int vbYes = 6;
 inline constexpr int vbNo = 7;
 
-inline int ButtonsOf(int style) { return style & 0x0F; }
-inline int IconOf(int style) { return style & 0xF0; }
+inline int ButtonsOf(int style) {
+  return style & 0x0F;
+}
+inline int IconOf(int style) {
+  return style & 0xF0;
+}
 // The answer of the first button of a style (OK, Abort, Yes, Retry).
 int FirstAnswer(int style);
 }  // namespace msgbox

@@ -25,8 +25,12 @@ std::string FromCall(UINT(WINAPI* call)(LPSTR, UINT)) {
 }
 }  // namespace
 
-std::string WindowsDirectory() { return FromCall(GetWindowsDirectoryA); }
-std::string SystemDirectory() { return FromCall(GetSystemDirectoryA); }
+std::string WindowsDirectory() {
+  return FromCall(GetWindowsDirectoryA);
+}
+std::string SystemDirectory() {
+  return FromCall(GetSystemDirectoryA);
+}
 
 #else
 

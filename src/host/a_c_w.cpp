@@ -17,9 +17,13 @@ std::string Folder(const std::string& fromSystem) {
 
 }  // namespace
 
-std::string a_c_w::DirWindows() const { return Folder(platform::WindowsDirectory()); }
+std::string a_c_w::DirWindows() const {
+  return Folder(platform::WindowsDirectory());
+}
 
-std::string a_c_w::DirSystemWindows() const { return Folder(platform::SystemDirectory()); }
+std::string a_c_w::DirSystemWindows() const {
+  return Folder(platform::SystemDirectory());
+}
 
 std::string a_c_w::SacarUltimo(const std::string& pString) {
   size_t p = pString.find('\0');

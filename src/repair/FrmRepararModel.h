@@ -37,8 +37,8 @@
 #include <optional>
 #include <string>
 
-#include "host/ClsKolm.h"
 #include "dao/Database.h"
+#include "host/ClsKolm.h"
 #include "repair/FrmRepararVista.h"
 
 class FrmRepararModel {

@@ -33,8 +33,8 @@
 
 #include <string>
 
-#include "host/ClsKolm.h"
 #include "dao/Database.h"
+#include "host/ClsKolm.h"
 #include "repair/ResultSink.h"
 
 class RepairRun {

@@ -16,8 +16,8 @@
 #include <random>
 #include <vector>
 
-#include "host/PathSeparator.h"
 #include "dao/DBEngine.h"
+#include "host/PathSeparator.h"
 
 namespace {
 

@@ -10,9 +10,9 @@
 */
 #include "repair/SchemaRebuild.h"
 
-#include "host/PathSeparator.h"
 #include "dao/JetErrors.h"
 #include "dao/JetSqlTranslator.h"
+#include "host/PathSeparator.h"
 
 namespace {
 

@@ -28,8 +28,8 @@
 #include <string>
 #include <vector>
 
-#include "host/ClsKolm.h"
 #include "dao/Database.h"
+#include "host/ClsKolm.h"
 
 class SchemaRebuild {
  public:

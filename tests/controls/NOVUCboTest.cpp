@@ -14,9 +14,7 @@
 #include "controls/Twips.h"
 #include "support/ErrorOf.h"
 
-namespace {
-
-}  // namespace
+namespace {}  // namespace
 
 TEST(NOVUCbo, SelectsByCodeExactlyAndReadsCodeAndText) {
   NOVUCbo cbo;

@@ -6,20 +6,19 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <functional>
 #include <chrono>
+#include <functional>
 #include <thread>
 
 #include "common/AppError.h"
 #include "dao/DBEngine.h"
-#include "support/TempDir.h"
 #include "dao/EngineTestSupport.h"
+#include "support/TempDir.h"
 
 using namespace dao;
 using namespace enginetest;
 
 namespace {
-
 
 void MakeSample(const std::string& path, int rows = 3) {
   Database db = DBEngine::CreateDatabase(path, kPassword);
@@ -31,7 +30,9 @@ void MakeSample(const std::string& path, int rows = 3) {
   db.Close();
 }
 
-long CountRows(Database& db) { return Scalar(db, "select count(*) from t"); }
+long CountRows(Database& db) {
+  return Scalar(db, "select count(*) from t");
+}
 
 }  // namespace
 
@@ -54,7 +55,8 @@ TEST(EngineFile, PasswordIsChecked) {
   std::string path = dir.File("base.mdb");
   MakeSample(path);
   auto before = ReadBytes(path);
-  EXPECT_EQ(ErrorOf([&] { DBEngine::OpenDatabase(path, false, false, ";PWD=weplorkadvim"); }), 3031);
+  EXPECT_EQ(ErrorOf([&] { DBEngine::OpenDatabase(path, false, false, ";PWD=weplorkadvim"); }),
+            3031);
   EXPECT_EQ(ErrorOf([&] { DBEngine::OpenDatabase(path, false, false, ""); }), 3031);
   EXPECT_EQ(ReadBytes(path), before);
   // The key of the connect string is matched ignoring case.
@@ -128,7 +130,8 @@ TEST(EngineFile, ReadOnlyFileCannotBeOpenedForWriting) {
   std::string path = dir.File("base.mdb");
   MakeSample(path);
   namespace fs = std::filesystem;
-  fs::permissions(dir.Path(), fs::perms::owner_all | fs::perms::others_read | fs::perms::others_exec);
+  fs::permissions(dir.Path(),
+                  fs::perms::owner_all | fs::perms::others_read | fs::perms::others_exec);
   fs::permissions(path, fs::perms::owner_read | fs::perms::others_read);
   // Root writes to read-only files, so the checks run in a child that has
   // given up root; each failed check is one bit of its exit status.
@@ -138,7 +141,8 @@ TEST(EngineFile, ReadOnlyFileCannotBeOpenedForWriting) {
     int failed = 0;
     if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(64);
     try {
-      if (ErrorOf([&] { DBEngine::OpenDatabase(path, false, false, kConnect); }) != 3051) failed |= 1;
+      if (ErrorOf([&] { DBEngine::OpenDatabase(path, false, false, kConnect); }) != 3051)
+        failed |= 1;
       Database ro = DBEngine::OpenDatabase(path, false, true, kConnect);
       if (CountRows(ro) != 3) failed |= 2;
       if (ErrorOf([&] { ro.Execute("DELETE FROM t"); }) != 3027) failed |= 4;
@@ -150,7 +154,8 @@ TEST(EngineFile, ReadOnlyFileCannotBeOpenedForWriting) {
   int status = 0;
   ::waitpid(child, &status, 0);
   ASSERT_TRUE(WIFEXITED(status));
-  EXPECT_EQ(WEXITSTATUS(status), 0) << "bits: 1 open for writing, 2 read, 4 write refused, 8 raised";
+  EXPECT_EQ(WEXITSTATUS(status), 0)
+      << "bits: 1 open for writing, 2 read, 4 write refused, 8 raised";
 }
 
 TEST(EngineFile, KilledInTheMiddleOfAStatementLeavesAWholeDatabase) {

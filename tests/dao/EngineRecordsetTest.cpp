@@ -290,9 +290,8 @@ TEST_F(EngineRecordset, LinksThatCannotBeUsedAreRefusedOrLeftUnusable) {
   ToggleScrambling(scrambled);
   const auto scrambledBytes = ReadBytes(scrambled);
   auto append = [&](const std::string& name, const std::string& source, const std::string& file) {
-    return ErrorOf([&] {
-      db.TableDefs().Append(db.CreateTableDef(name, source, ";DATABASE=" + file));
-    });
+    return ErrorOf(
+        [&] { db.TableDefs().Append(db.CreateTableDef(name, source, ";DATABASE=" + file)); });
   };
   EXPECT_EQ(append("Falta", "R", dir.File("falta.mdb")), 3024);
   EXPECT_EQ(append("R", "R", scrambled), 3343);

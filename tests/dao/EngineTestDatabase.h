@@ -57,11 +57,15 @@ class EngineTestDatabase {
  private:
   static std::string Text(const Variant& v) {
     switch (v.Type()) {
-      case VarType::Null: return "NULL";
-      case VarType::Boolean: return v.ToBool() ? "-1" : "0";
+      case VarType::Null:
+        return "NULL";
+      case VarType::Boolean:
+        return v.ToBool() ? "-1" : "0";
       case VarType::Double:
-      case VarType::Date: return FormatEngineNumber(v.ToDouble());
-      default: return v.ToString();
+      case VarType::Date:
+        return FormatEngineNumber(v.ToDouble());
+      default:
+        return v.ToString();
     }
   }
 

@@ -4,9 +4,9 @@
 */
 #include <gtest/gtest.h>
 
-#include "dao/JetErrors.h"
 #include "EngineTestDatabase.h"
 #include "dao/EngineTestSupport.h"
+#include "dao/JetErrors.h"
 
 namespace dao {
 namespace {
@@ -18,11 +18,16 @@ using test::Rows;
 class RepairMetadata : public ::testing::Test {
  protected:
   void SetUp() override {
-    db_.Execute("CREATE TABLE DBTablas (Nombre TEXT (50), CodTabla LONG, Hereda LONG, Reparar LOGICAL)");
-    db_.Execute("CREATE TABLE DBColumnas (CodTabla LONG, NombreCampo TEXT(50), TipoDatos TEXT(20), Orden INTEGER, "
-                "Version TEXT(5))");
-    db_.Execute("CREATE TABLE DBTipos (TypeName TEXT(20), Type TEXT(20), Size INTEGER, Nulos LOGICAL, Requerido "
-                "LOGICAL)");
+    db_.Execute(
+        "CREATE TABLE DBTablas (Nombre TEXT (50), CodTabla LONG, Hereda LONG, Reparar LOGICAL)");
+    db_.Execute(
+        "CREATE TABLE DBColumnas (CodTabla LONG, NombreCampo TEXT(50), TipoDatos TEXT(20), Orden "
+        "INTEGER, "
+        "Version TEXT(5))");
+    db_.Execute(
+        "CREATE TABLE DBTipos (TypeName TEXT(20), Type TEXT(20), Size INTEGER, Nulos LOGICAL, "
+        "Requerido "
+        "LOGICAL)");
     db_.Execute("insert into DBTablas values ('Empleados', 7, 3, True)");
     db_.Execute("insert into DBTablas values ('Sueldos', 9, 9, 1)");
     db_.Execute("insert into DBTablas values ('Viejas', 4, 4, False)");
@@ -44,11 +49,13 @@ TEST_F(RepairMetadata, TablesMarkedForRepairAreFoundWhicheverNonZeroMarksThem) {
 
 TEST_F(RepairMetadata, ColumnQueryJoinsOrdersAndNamesAsTheRebuildReadsIt) {
   const std::string query =
-      "SELECT C.NombreCampo,C.Version, Ti.Nulos, Ti.Type, Ti.Size, Ti.Requerido FROM DBTipos AS Ti INNER JOIN "
-      "DBColumnas AS C  ON Ti.TypeName = C.TipoDatos WHERE (C.CodTabla =3 or C.CodTabla = 7) ORDER BY C.CodTabla, "
+      "SELECT C.NombreCampo,C.Version, Ti.Nulos, Ti.Type, Ti.Size, Ti.Requerido FROM DBTipos AS Ti "
+      "INNER JOIN "
+      "DBColumnas AS C  ON Ti.TypeName = C.TipoDatos WHERE (C.CodTabla =3 or C.CodTabla = 7) ORDER "
+      "BY C.CodTabla, "
       "C.Orden ";
-  EXPECT_EQ(db_.ColumnNames(query),
-            (std::vector<std::string>{"NombreCampo", "Version", "Nulos", "Type", "Size", "Requerido"}));
+  EXPECT_EQ(db_.ColumnNames(query), (std::vector<std::string>{"NombreCampo", "Version", "Nulos",
+                                                              "Type", "Size", "Requerido"}));
   // The inherited table's code is lower: its columns come first; a column
   // of an unknown type drops out of the join.
   EXPECT_EQ(db_.Query(query), (Rows{{"Cuit", "27", "-1", "Texto", "30", "0"},
@@ -74,31 +81,40 @@ TEST(JetSqlExecution, RebuildAndVersionStatements) {
   db.Execute("insert into 22Cuiles (Cuil, Adicionales) values ('2', 12.5)");
   db.Execute("update 22Cuiles set [Adicionales] = 0 where [Adicionales] is null");
   db.Execute("update 22Cuiles set [Horas Extra] = 0 where [Horas Extra] is null");
-  EXPECT_EQ(db.Query("select * from 22Cuiles order by Cuil"), (Rows{{"1", "0", "0"}, {"2", "12.5", "0"}}));
+  EXPECT_EQ(db.Query("select * from 22Cuiles order by Cuil"),
+            (Rows{{"1", "0", "0"}, {"2", "12.5", "0"}}));
 }
 
 TEST(JetSqlExecution, ContributorAddressLine) {
   EngineTestDatabase db;
   db.Execute("create table contribs (ncontrib LONG, cuit TEXT(11), Descrip TEXT(50))");
-  db.Execute("create table domicilio (ncontrib LONG, Calle TEXT(40), nro LONG, piso TEXT(5), dtoofLoc TEXT(5), "
-             "Barrio TEXT(30), Localidad TEXT(30), codPostal DOUBLE)");
+  db.Execute(
+      "create table domicilio (ncontrib LONG, Calle TEXT(40), nro LONG, piso TEXT(5), dtoofLoc "
+      "TEXT(5), "
+      "Barrio TEXT(30), Localidad TEXT(30), codPostal DOUBLE)");
   db.Execute("insert into contribs values (1, '20123456786', 'Pérez')");
   db.Execute("insert into contribs values (2, '27000000006', 'Otro')");
   db.Execute("insert into domicilio values (1, 'Mitre', 1234, Null, 'B', 'Centro', 'Salta', 4400)");
   db.Execute("insert into domicilio values (2, 'Otra', 1, '1', 'A', 'X', 'Y', 2.5)");
-  EXPECT_EQ(db.Query("SELECT Calle & ' ' & nro & ' Piso ' & piso & ' Dto ' & dtoofLoc & ' ' & Barrio & ' - ' & "
-                     "Localidad & ' (' & codPostal & ')' AS Result  FROM contribs INNER JOIN domicilio ON "
-                     "contribs.ncontrib = domicilio.ncontrib  WHERE cuit = '20123456786'"),
-            (Rows{{"Mitre 1234 Piso  Dto B Centro - Salta (4400)"}}));
-  EXPECT_EQ(db.Query("SELECT * FROM Contribs WHERE Cuit= '20123456786'"), (Rows{{"1", "20123456786", "Pérez"}}));
+  EXPECT_EQ(
+      db.Query(
+          "SELECT Calle & ' ' & nro & ' Piso ' & piso & ' Dto ' & dtoofLoc & ' ' & Barrio & ' - ' "
+          "& "
+          "Localidad & ' (' & codPostal & ')' AS Result  FROM contribs INNER JOIN domicilio ON "
+          "contribs.ncontrib = domicilio.ncontrib  WHERE cuit = '20123456786'"),
+      (Rows{{"Mitre 1234 Piso  Dto B Centro - Salta (4400)"}}));
+  EXPECT_EQ(db.Query("SELECT * FROM Contribs WHERE Cuit= '20123456786'"),
+            (Rows{{"1", "20123456786", "Pérez"}}));
 }
 
 // An owner's addresses and the working copy kept under the negated owner code.
 class Addresses : public ::testing::Test {
  protected:
   void SetUp() override {
-    db_.Execute("create table Dom (Calle TEXT(30), CUIT TEXT(11), CodDom LONG, CodDJ LONG, Dueno LONG, Fiscal "
-                "INTEGER, CodRef LONG, SinNumero LOGICAL)");
+    db_.Execute(
+        "create table Dom (Calle TEXT(30), CUIT TEXT(11), CodDom LONG, CodDJ LONG, Dueno LONG, "
+        "Fiscal "
+        "INTEGER, CodRef LONG, SinNumero LOGICAL)");
     db_.Execute("insert into Dom values ('Mitre', '1', 1, 5, 1, 1, -2, False)");
     db_.Execute("insert into Dom values ('Belgrano', '1', 2, 5, 1, 0, -2, True)");
     db_.Execute("insert into Dom values ('Otro dueño', '1', 3, 5, 2, 0, 4, False)");
@@ -109,40 +125,52 @@ class Addresses : public ::testing::Test {
 };
 
 TEST_F(Addresses, WorkingCopyGoesToColumnsByNameAndIsRestored) {
-  db_.Execute("insert into Dom select -5 as CodDJ, Cuit, CodDom, Calle from Dom where CUIT = '1' and CodDJ = 5 and "
-              "Dueno = 1");
+  db_.Execute(
+      "insert into Dom select -5 as CodDJ, Cuit, CodDom, Calle from Dom where CUIT = '1' and CodDJ "
+      "= 5 and "
+      "Dueno = 1");
   EXPECT_EQ(db_.Query("select * from Dom where CodDJ = -5 order by CodDom"),
             (Rows{{"Mitre", "1", "1", "-5", "NULL", "NULL", "NULL", "0"},
                   {"Belgrano", "1", "2", "-5", "NULL", "NULL", "NULL", "0"}}));
   db_.Execute("delete from Dom where CodDJ = -5");
 
-  db_.Execute("insert into Dom select -1 as CodDJ, Cuit, CodDom, Calle, Dueno, Fiscal, CodRef, SinNumero from Dom "
-              "where CUIT = '1' and CodDJ = 5 and Dueno = 1");
-  EXPECT_EQ(db_.Query("select Calle, CodDom, CodDJ, SinNumero from Dom where CodDJ = -1 order by CodDom"),
-            (Rows{{"Mitre", "1", "-1", "0"}, {"Belgrano", "2", "-1", "-1"}}));
+  db_.Execute(
+      "insert into Dom select -1 as CodDJ, Cuit, CodDom, Calle, Dueno, Fiscal, CodRef, SinNumero "
+      "from Dom "
+      "where CUIT = '1' and CodDJ = 5 and Dueno = 1");
+  EXPECT_EQ(
+      db_.Query("select Calle, CodDom, CodDJ, SinNumero from Dom where CodDJ = -1 order by CodDom"),
+      (Rows{{"Mitre", "1", "-1", "0"}, {"Belgrano", "2", "-1", "-1"}}));
 
   db_.Execute("Delete * From Dom Where CUIT = '1' and CODDJ = 5 and CodDom=2");
   db_.Execute("update Dom set Calle = 'Cambiada' where CUIT = '1' and CodDJ = 5 and CodDom = 1");
   db_.Execute("delete from Dom where CUIT = '1' and CodDJ = 5 and Dueno = 1");
   db_.Execute("update Dom set CodDJ = 5 where CodDJ = -1");
-  EXPECT_EQ(db_.Query("select * from Dom where CUIT = '1' and CodDJ = 5 and Dueno = 1 and CodRef = -2 order by "
-                      "CodDom"),
-            (Rows{{"Mitre", "1", "1", "5", "1", "1", "-2", "0"}, {"Belgrano", "1", "2", "5", "1", "0", "-2", "-1"}}));
+  EXPECT_EQ(
+      db_.Query(
+          "select * from Dom where CUIT = '1' and CodDJ = 5 and Dueno = 1 and CodRef = -2 order by "
+          "CodDom"),
+      (Rows{{"Mitre", "1", "1", "5", "1", "1", "-2", "0"},
+            {"Belgrano", "1", "2", "5", "1", "0", "-2", "-1"}}));
 }
 
 TEST_F(Addresses, CountsDeletesAndLateReference) {
-  EXPECT_EQ(db_.Scalar("select count(*) from Dom where CUIT = '1' and CodDJ = 5 and Dueno = 1 and Fiscal = 1 and "
+  EXPECT_EQ(db_.Scalar("select count(*) from Dom where CUIT = '1' and CodDJ = 5 and Dueno = 1 and "
+                       "Fiscal = 1 and "
                        "CodDom<>3"),
             "1");
-  EXPECT_EQ(db_.Scalar("select count(*) from Dom where CUIT = '1' and CodDJ = 5 and Dueno = 1 and Fiscal = 1 and "
+  EXPECT_EQ(db_.Scalar("select count(*) from Dom where CUIT = '1' and CodDJ = 5 and Dueno = 1 and "
+                       "Fiscal = 1 and "
                        "CodDom<>1"),
             "0");
   db_.Execute("update Dom set CodRef = 7 where CodRef = -2");
-  EXPECT_EQ(db_.Query("select CodDom, CodRef from Dom where CUIT = '1' order by CodRef desc, CodDom"),
-            (Rows{{"1", "7"}, {"2", "7"}, {"3", "4"}}));
+  EXPECT_EQ(
+      db_.Query("select CodDom, CodRef from Dom where CUIT = '1' order by CodRef desc, CodDom"),
+      (Rows{{"1", "7"}, {"2", "7"}, {"3", "4"}}));
   db_.Execute("Delete * From Dom Where CUIT = '20123456786' and CODDJ = 5 and CodDom=3");
   EXPECT_EQ(db_.Scalar("select count(*) from Dom"), "3");
-  EXPECT_EQ(db_.Query("select d.Calle from Dom as d where (d.CodDom = 3 or d.CodDom = 2) and d.CodRef > -3 order by "
+  EXPECT_EQ(db_.Query("select d.Calle from Dom as d where (d.CodDom = 3 or d.CodDom = 2) and "
+                      "d.CodRef > -3 order by "
                       "d.Calle"),
             (Rows{{"Belgrano"}, {"Otro dueño"}}));
 }
@@ -168,11 +196,14 @@ TEST(JetSqlExecution, OneTimeMessagesAndProvinces) {
 TEST(JetSqlExecution, TextComparesAndSortsIgnoringCaseAndAccents) {
   EngineTestDatabase db;
   db.Execute("create table p (Nombre TEXT(20))");
-  for (const char* name : {"Penalba", "peña", "Álvarez", "Pena", "alvarez", "ÁLVAREZ", "Peña", "Zapata", "Ñandú"}) {
+  for (const char* name :
+       {"Penalba", "peña", "Álvarez", "Pena", "alvarez", "ÁLVAREZ", "Peña", "Zapata", "Ñandú"}) {
     db.Execute(std::string("insert into p values ('") + name + "')");
   }
-  EXPECT_EQ(db.Query("select Nombre from p where Nombre = 'álvarez' order by Nombre"), (Rows{{"Álvarez"}, {"ÁLVAREZ"}}));
-  EXPECT_EQ(db.Query("select Nombre from p where UCase(Nombre) = 'peña'"), (Rows{{"peña"}, {"Peña"}}));
+  EXPECT_EQ(db.Query("select Nombre from p where Nombre = 'álvarez' order by Nombre"),
+            (Rows{{"Álvarez"}, {"ÁLVAREZ"}}));
+  EXPECT_EQ(db.Query("select Nombre from p where UCase(Nombre) = 'peña'"),
+            (Rows{{"peña"}, {"Peña"}}));
   const Rows ordered = db.Query("select Nombre from p order by Nombre");
   std::vector<std::string> names;
   for (const auto& row : ordered) names.push_back(row[0]);
@@ -191,8 +222,11 @@ TEST(JetSqlExecution, ColumnsRefuseWhatTheirTypeCannotHold) {
   EngineTestDatabase db;
   db.Execute("CREATE TABLE VERSIONBASE (Version TEXT(6), n INTEGER, b BYTE, d DOUBLE, f DATE)");
   db.Execute("insert into VersionBase (Version) values ('ñandúe')");
-  auto refusal = [&](const std::string& jet) { return enginetest::ErrorOf([&] { db.Execute(jet); }); };
-  EXPECT_EQ(refusal("insert into VersionBase (Version) values ('1234567')"), jeterr::kFieldTooSmall);
+  auto refusal = [&](const std::string& jet) {
+    return enginetest::ErrorOf([&] { db.Execute(jet); });
+  };
+  EXPECT_EQ(refusal("insert into VersionBase (Version) values ('1234567')"),
+            jeterr::kFieldTooSmall);
   EXPECT_EQ(refusal("insert into VersionBase (n) values (32768)"), jeterr::kNumericOverflow);
   EXPECT_EQ(refusal("insert into VersionBase (b) values (-1)"), jeterr::kNumericOverflow);
   EXPECT_EQ(refusal("insert into VersionBase (d) values ('abc')"), jeterr::kConversion);
@@ -200,7 +234,8 @@ TEST(JetSqlExecution, ColumnsRefuseWhatTheirTypeCannotHold) {
   EXPECT_EQ(refusal("insert into VersionBase (Falta) values (1)"), jeterr::kUnknownInsertField);
   EXPECT_EQ(refusal("insert into VersionBase select 1 as Falta from VersionBase"),
             jeterr::kUnknownInsertField);
-  EXPECT_EQ(db.Query("select n, d, f from VersionBase where f = #1/31/2020#"), (Rows{{"12", "2.5", "43861"}}));
+  EXPECT_EQ(db.Query("select n, d, f from VersionBase where f = #1/31/2020#"),
+            (Rows{{"12", "2.5", "43861"}}));
 }
 
 TEST(JetSqlExecution, YesNoColumnsHoldMinusOneOrZero) {
@@ -215,7 +250,8 @@ TEST(JetSqlExecution, YesNoColumnsHoldMinusOneOrZero) {
   EXPECT_EQ(db.Query("select k, Activo from s order by k"),
             (Rows{{"1", "-1"}, {"2", "0"}, {"3", "0"}, {"4", "0"}, {"5", "-1"}, {"6", "-1"}}));
   db.Execute("update s set Activo = 7 where k = 2");
-  EXPECT_EQ(db.Query("select k from s where Activo = true order by k"), (Rows{{"1"}, {"2"}, {"5"}, {"6"}}));
+  EXPECT_EQ(db.Query("select k from s where Activo = true order by k"),
+            (Rows{{"1"}, {"2"}, {"5"}, {"6"}}));
   EXPECT_EQ(db.Query("select k from s where not Activo order by k"), (Rows{{"3"}, {"4"}}));
   EXPECT_EQ(db.Query("select k from s where Activo and k > 4 order by k"), (Rows{{"5"}, {"6"}}));
 }
@@ -235,27 +271,35 @@ TEST(JetSqlExecution, QueryShapesBeyondTheSystemsOwn) {
   db.Execute("create table a (k LONG, v TEXT(10))");
   db.Execute("create table b (k LONG, w DOUBLE)");
   db.Execute("create table c (k LONG, x TEXT(10))");
-  for (int k = 1; k <= 3; ++k) db.Execute("insert into a values (" + std::to_string(k) + ", 'v" + std::to_string(k) + "')");
+  for (int k = 1; k <= 3; ++k)
+    db.Execute("insert into a values (" + std::to_string(k) + ", 'v" + std::to_string(k) + "')");
   db.Execute("insert into b values (1, -1.5)");
   db.Execute("insert into b values (2, -3)");
   db.Execute("insert into c values (1, 'c1')");
 
-  EXPECT_EQ(db.Query("select a.v, c.x from (a inner join b on a.k = b.k) left join c on b.k = c.k order by a.k"),
+  EXPECT_EQ(db.Query("select a.v, c.x from (a inner join b on a.k = b.k) left join c on b.k = c.k "
+                     "order by a.k"),
             (Rows{{"v1", "c1"}, {"v2", "NULL"}}));
-  EXPECT_EQ(db.Query("select a.v from b right outer join a on a.k = b.k where b.k is null"), (Rows{{"v3"}}));
+  EXPECT_EQ(db.Query("select a.v from b right outer join a on a.k = b.k where b.k is null"),
+            (Rows{{"v3"}}));
   EXPECT_EQ(db.Query("select top 2 v from a order by v desc"), (Rows{{"v3"}, {"v2"}}));
-  EXPECT_EQ(db.Query("select v from a where k in (select k from b where w < -2) or exists (select * from c where c.k "
+  EXPECT_EQ(db.Query("select v from a where k in (select k from b where w < -2) or exists (select "
+                     "* from c where c.k "
                      "= a.k) order by 1"),
             (Rows{{"v1"}, {"v2"}}));
-  EXPECT_EQ(db.Query("select k mod 2 as par, count(*) as n, sum(k) from a group by k mod 2 having count(*) > 1"),
+  EXPECT_EQ(db.Query("select k mod 2 as par, count(*) as n, sum(k) from a group by k mod 2 having "
+                     "count(*) > 1"),
             (Rows{{"1", "2", "4"}}));
-  EXPECT_EQ(db.Query("select v from a where k = 1 union select x from c union all select 'v1' from c order by 1"),
+  EXPECT_EQ(db.Query("select v from a where k = 1 union select x from c union all select 'v1' from "
+                     "c order by 1"),
             (Rows{{"c1"}, {"v1"}, {"v1"}}));
-  EXPECT_EQ(db.Query("select s.v from (select v, k from a where k > 1) as s where s.k < 3"), (Rows{{"v2"}}));
+  EXPECT_EQ(db.Query("select s.v from (select v, k from a where k > 1) as s where s.k < 3"),
+            (Rows{{"v2"}}));
   EXPECT_EQ(db.Query("select First(v), Last(v) from a"), (Rows{{"v1", "v3"}}));
 
   // A misspelt column is an error, never a text.
-  EXPECT_EQ(enginetest::ErrorOf([&] { db.Query("select noexiste from a"); }), jeterr::kTooFewParameters);
+  EXPECT_EQ(enginetest::ErrorOf([&] { db.Query("select noexiste from a"); }),
+            jeterr::kTooFewParameters);
 }
 
 }  // namespace

@@ -7,23 +7,25 @@
 
 #include <chrono>
 
-#include "dao/JetErrors.h"
-#include "dao/JetSqlTranslator.h"
 #include "JetTestDatabase.h"
 #include "dao/EngineTestSupport.h"
+#include "dao/JetErrors.h"
+#include "dao/JetSqlTranslator.h"
 
 namespace dao {
 namespace {
 
-
-std::string Sql(std::string_view jet) { return JetSqlTranslator::Translate(jet).sql; }
+std::string Sql(std::string_view jet) {
+  return JetSqlTranslator::Translate(jet).sql;
+}
 
 int ErrorOf(std::string_view jet) {
   return enginetest::ErrorOf([&] { JetSqlTranslator::Translate(jet); });
 }
 
 TEST(JetSqlTranslator, NamesAreQuotedAsWrittenAndDigitFirstNamesAreNames) {
-  const auto t = JetSqlTranslator::Translate("update 22Cuiles set [Adicionales] = 0 where [Adicionales] is null");
+  const auto t = JetSqlTranslator::Translate(
+      "update 22Cuiles set [Adicionales] = 0 where [Adicionales] is null");
   EXPECT_EQ(t.kind, JetStatementKind::Update);
   EXPECT_EQ(t.table, "22Cuiles");
   EXPECT_EQ(t.sql, R"(UPDATE "22Cuiles" SET "Adicionales" = 0 WHERE ("Adicionales" IS NULL))");
@@ -35,22 +37,27 @@ TEST(JetSqlTranslator, NamesAreQuotedAsWrittenAndDigitFirstNamesAreNames) {
 }
 
 TEST(JetSqlTranslator, TextLiteralsKeepTheirContent) {
-  EXPECT_EQ(Sql(R"(select * from t where a = 'it''s "x"' or b = "say ""hi"", it's" or c = 'Peña -- /* ;')"),
-            R"(SELECT * FROM "t" WHERE ((("a" = 'it''s "x"') OR ("b" = 'say "hi", it''s')) OR ("c" = 'Peña -- /* ;')))");
+  EXPECT_EQ(
+      Sql(R"(select * from t where a = 'it''s "x"' or b = "say ""hi"", it's" or c = 'Peña -- /* ;')"),
+      R"(SELECT * FROM "t" WHERE ((("a" = 'it''s "x"') OR ("b" = 'say "hi", it''s')) OR ("c" = 'Peña -- /* ;')))");
 }
 
 TEST(JetSqlTranslator, OutputColumnsGetJetNames) {
-  EXPECT_EQ(Sql("SELECT C.NombreCampo,C.Version, Ti.Nulos, Ti.Type, Ti.Size, Ti.Requerido FROM DBTipos AS Ti INNER "
-                "JOIN DBColumnas AS C  ON Ti.TypeName = C.TipoDatos WHERE (C.CodTabla =3 or C.CodTabla = 7) ORDER BY "
-                "C.CodTabla, C.Orden "),
-            R"(SELECT "C"."NombreCampo" AS "NombreCampo", "C"."Version" AS "Version", "Ti"."Nulos" AS "Nulos", )"
-            R"("Ti"."Type" AS "Type", "Ti"."Size" AS "Size", "Ti"."Requerido" AS "Requerido" )"
-            R"(FROM "DBTipos" AS "Ti" INNER JOIN "DBColumnas" AS "C" ON ("Ti"."TypeName" = "C"."TipoDatos") )"
-            R"(WHERE (("C"."CodTabla" = 3) OR ("C"."CodTabla" = 7)) )"
-            R"(ORDER BY "C"."CodTabla" COLLATE JET, "C"."Orden" COLLATE JET)");
+  EXPECT_EQ(
+      Sql("SELECT C.NombreCampo,C.Version, Ti.Nulos, Ti.Type, Ti.Size, Ti.Requerido FROM DBTipos "
+          "AS Ti INNER "
+          "JOIN DBColumnas AS C  ON Ti.TypeName = C.TipoDatos WHERE (C.CodTabla =3 or C.CodTabla = "
+          "7) ORDER BY "
+          "C.CodTabla, C.Orden "),
+      R"(SELECT "C"."NombreCampo" AS "NombreCampo", "C"."Version" AS "Version", "Ti"."Nulos" AS "Nulos", )"
+      R"("Ti"."Type" AS "Type", "Ti"."Size" AS "Size", "Ti"."Requerido" AS "Requerido" )"
+      R"(FROM "DBTipos" AS "Ti" INNER JOIN "DBColumnas" AS "C" ON ("Ti"."TypeName" = "C"."TipoDatos") )"
+      R"(WHERE (("C"."CodTabla" = 3) OR ("C"."CodTabla" = 7)) )"
+      R"(ORDER BY "C"."CodTabla" COLLATE JET, "C"."Orden" COLLATE JET)");
   EXPECT_EQ(Sql("select count(*) from t"), R"(SELECT count(*) AS "Expr1000" FROM "t")");
-  EXPECT_EQ(Sql("select 1, a, 2 as b, a+1, t.* from t"),
-            R"(SELECT 1 AS "Expr1000", "a" AS "a", 2 AS "b", ("a" + 1) AS "Expr1001", "t".* FROM "t")");
+  EXPECT_EQ(
+      Sql("select 1, a, 2 as b, a+1, t.* from t"),
+      R"(SELECT 1 AS "Expr1000", "a" AS "a", 2 AS "b", ("a" + 1) AS "Expr1001", "t".* FROM "t")");
   // The same column name from two tables: each takes its qualified form.
   EXPECT_EQ(Sql("select a.x, b.x, b.y from a, b"),
             R"(SELECT "a"."x" AS "a.x", "b"."x" AS "b.x", "b"."y" AS "y" FROM "a", "b")");
@@ -66,7 +73,8 @@ TEST(JetSqlTranslator, OperatorsFollowJetPrecedence) {
       {"- -3", "(- -3)"},
       {"x between 1 and 2 and y", "(-((\"x\" BETWEEN 1 AND 2) AND \"y\"))"},
       {"not a = b or c and d", "(-((NOT (\"a\" = \"b\")) OR (\"c\" AND \"d\")))"},
-      {"a or b xor c eqv d imp e", "(-jet_imp(jet_eqv(jet_xor((\"a\" OR \"b\"), \"c\"), \"d\"), \"e\"))"},
+      {"a or b xor c eqv d imp e",
+       "(-jet_imp(jet_eqv(jet_xor((\"a\" OR \"b\"), \"c\"), \"d\"), \"e\"))"},
       {"(a > b) + 1", "((-(\"a\" > \"b\")) + 1)"},
       {"'x' + 'y'", "jet_add('x', 'y')"},
       {"'a' = 'A'", "(-('a' = 'A' COLLATE JET))"},
@@ -76,31 +84,38 @@ TEST(JetSqlTranslator, OperatorsFollowJetPrecedence) {
       {"#1/31/2020 6:00 PM#", "43861.75"},
   };
   for (const auto& [jet, sql] : cases) {
-    EXPECT_EQ(Sql(std::string("select ") + jet + " as r from t"), std::string("SELECT ") + sql + " AS \"r\" FROM \"t\"")
+    EXPECT_EQ(Sql(std::string("select ") + jet + " as r from t"),
+              std::string("SELECT ") + sql + " AS \"r\" FROM \"t\"")
         << jet;
   }
 }
 
 TEST(JetSqlTranslator, DeleteForms) {
-  const char* expected = R"(DELETE FROM "Dom" WHERE ((("CUIT" = '20123456786') AND ("CODDJ" = 5)) AND ("CodDom" = 3)))";
-  EXPECT_EQ(Sql("Delete * From Dom Where CUIT = '20123456786' and CODDJ = 5 and CodDom=3"), expected);
-  EXPECT_EQ(Sql("DELETE Dom.* FROM Dom Where CUIT = '20123456786' and CODDJ = 5 and CodDom=3;"), expected);
+  const char* expected =
+      R"(DELETE FROM "Dom" WHERE ((("CUIT" = '20123456786') AND ("CODDJ" = 5)) AND ("CodDom" = 3)))";
+  EXPECT_EQ(Sql("Delete * From Dom Where CUIT = '20123456786' and CODDJ = 5 and CodDom=3"),
+            expected);
+  EXPECT_EQ(Sql("DELETE Dom.* FROM Dom Where CUIT = '20123456786' and CODDJ = 5 and CodDom=3;"),
+            expected);
   EXPECT_EQ(Sql("delete from Dom"), R"(DELETE FROM "Dom")");
 }
 
 TEST(JetSqlTranslator, InsertForms) {
   auto t = JetSqlTranslator::Translate(
-      "insert into Dom select -5 as CodDJ, Cuit, CodDom, Calle from Dom where CUIT = '1' and CodDJ = 5 and Dueno = 1");
+      "insert into Dom select -5 as CodDJ, Cuit, CodDom, Calle from Dom where CUIT = '1' and CodDJ "
+      "= 5 and Dueno = 1");
   EXPECT_TRUE(t.insertByName);
   EXPECT_TRUE(t.sql.empty());
   EXPECT_EQ(t.table, "Dom");
-  EXPECT_EQ(t.selectSql, R"(SELECT -5 AS "CodDJ", "Cuit" AS "Cuit", "CodDom" AS "CodDom", "Calle" AS "Calle" )"
-                         R"(FROM "Dom" WHERE ((("CUIT" = '1') AND ("CodDJ" = 5)) AND ("Dueno" = 1)))");
+  EXPECT_EQ(t.selectSql,
+            R"(SELECT -5 AS "CodDJ", "Cuit" AS "Cuit", "CodDom" AS "CodDom", "Calle" AS "Calle" )"
+            R"(FROM "Dom" WHERE ((("CUIT" = '1') AND ("CodDJ" = 5)) AND ("Dueno" = 1)))");
 
   t = JetSqlTranslator::Translate("INSERT INTO t (a, [b c]) SELECT x, y FROM u");
   EXPECT_FALSE(t.insertByName);
   EXPECT_EQ(t.sql, R"(INSERT INTO "t" ("a", "b c") SELECT "x" AS "x", "y" AS "y" FROM "u")");
-  EXPECT_EQ(Sql("insert into t values (True, -1.5, Null)"), R"(INSERT INTO "t" VALUES (-1, -1.5, NULL))");
+  EXPECT_EQ(Sql("insert into t values (True, -1.5, Null)"),
+            R"(INSERT INTO "t" VALUES (-1, -1.5, NULL))");
   EXPECT_EQ(ErrorOf("insert into t (a, b) values (1)"), jeterr::kValueCountMismatch);
 }
 
@@ -108,31 +123,38 @@ TEST(JetSqlTranslator, PlainSelectOnOneTableIsUpdatable) {
   auto t = JetSqlTranslator::Translate("select * from Configuracion where CodItem = 3");
   EXPECT_TRUE(t.updatable);
   EXPECT_EQ(t.table, "Configuracion");
-  EXPECT_EQ(t.rowidSql, R"(SELECT "Configuracion".rowid AS "__rowid__", * FROM "Configuracion" WHERE ("CodItem" = 3))");
+  EXPECT_EQ(
+      t.rowidSql,
+      R"(SELECT "Configuracion".rowid AS "__rowid__", * FROM "Configuracion" WHERE ("CodItem" = 3))");
   t = JetSqlTranslator::Translate("select c.Texto from [Mi tabla] c order by c.CodItem");
   EXPECT_TRUE(t.updatable);
   EXPECT_EQ(t.table, "Mi tabla");
-  EXPECT_EQ(t.rowidSql, R"(SELECT "c".rowid AS "__rowid__", "c"."Texto" AS "Texto" FROM "Mi tabla" AS "c" )"
-                        R"(ORDER BY "c"."CodItem" COLLATE JET)");
+  EXPECT_EQ(t.rowidSql,
+            R"(SELECT "c".rowid AS "__rowid__", "c"."Texto" AS "Texto" FROM "Mi tabla" AS "c" )"
+            R"(ORDER BY "c"."CodItem" COLLATE JET)");
 
-  for (const char* jet : {"select count(*) from t", "select distinct a from t", "select top 2 * from t",
-                          "select a from t group by a", "select a from t union select a from u",
-                          "select * from t inner join u on t.a = u.a", "select * from t, u",
-                          "select * from (select * from t) as x", "select a from t order by max(b)"}) {
+  for (const char* jet :
+       {"select count(*) from t", "select distinct a from t", "select top 2 * from t",
+        "select a from t group by a", "select a from t union select a from u",
+        "select * from t inner join u on t.a = u.a", "select * from t, u",
+        "select * from (select * from t) as x", "select a from t order by max(b)"}) {
     EXPECT_FALSE(JetSqlTranslator::Translate(jet).updatable) << jet;
   }
-  EXPECT_TRUE(JetSqlTranslator::Translate("select distinctrow * from t where a in (select max(b) from u)").updatable);
+  EXPECT_TRUE(
+      JetSqlTranslator::Translate("select distinctrow * from t where a in (select max(b) from u)")
+          .updatable);
 }
 
 TEST(JetSqlTranslator, CreateTableDeclaresJetTypesWithNamedChecks) {
   const auto t = JetSqlTranslator::Translate("CREATE TABLE X ([a] TEXT (10),[b] LONG,[c])");
   EXPECT_EQ(t.kind, JetStatementKind::CreateTable);
   EXPECT_EQ(t.table, "X");
-  EXPECT_EQ(t.sql,
-            R"(CREATE TABLE "X" ("a" TEXT(10) COLLATE JET CONSTRAINT "size:a" CHECK (length("a") <= 10), )"
-            R"("b" LONG CONSTRAINT "type:b" CHECK (typeof("b") IN ('integer', 'real', 'null')) )"
-            R"(CONSTRAINT "range:b" CHECK ("b" BETWEEN -2147483648 AND 2147483647), )"
-            R"("c" TEXT(255) COLLATE JET CONSTRAINT "size:c" CHECK (length("c") <= 255)))");
+  EXPECT_EQ(
+      t.sql,
+      R"(CREATE TABLE "X" ("a" TEXT(10) COLLATE JET CONSTRAINT "size:a" CHECK (length("a") <= 10), )"
+      R"("b" LONG CONSTRAINT "type:b" CHECK (typeof("b") IN ('integer', 'real', 'null')) )"
+      R"(CONSTRAINT "range:b" CHECK ("b" BETWEEN -2147483648 AND 2147483647), )"
+      R"("c" TEXT(255) COLLATE JET CONSTRAINT "size:c" CHECK (length("c") <= 255)))");
   ASSERT_EQ(t.columns.size(), 3u);
   EXPECT_EQ(t.columns[0].type, dbText);
   EXPECT_EQ(t.columns[0].size, 10);
@@ -142,15 +164,19 @@ TEST(JetSqlTranslator, CreateTableDeclaresJetTypesWithNamedChecks) {
 
   const auto yesNo = JetSqlTranslator::Translate("create table [T 1] (Activo logical not null)");
   ASSERT_EQ(yesNo.extraSql.size(), 2u);
-  EXPECT_EQ(yesNo.extraSql[0].rfind(R"(CREATE TRIGGER "yesno:T 1:Activo:insert" AFTER INSERT ON "T 1")", 0), 0u);
-  EXPECT_EQ(yesNo.extraSql[1].rfind(R"(CREATE TRIGGER "yesno:T 1:Activo:update" AFTER UPDATE OF "Activo" ON "T 1")", 0),
+  EXPECT_EQ(yesNo.extraSql[0].rfind(
+                R"(CREATE TRIGGER "yesno:T 1:Activo:insert" AFTER INSERT ON "T 1")", 0),
+            0u);
+  EXPECT_EQ(yesNo.extraSql[1].rfind(
+                R"(CREATE TRIGGER "yesno:T 1:Activo:update" AFTER UPDATE OF "Activo" ON "T 1")", 0),
             0u);
 
   const std::pair<const char*, int> words[] = {
-      {"varchar(20)", dbText}, {"memo", dbMemo},        {"YesNo", dbBoolean}, {"bit", dbBoolean},
-      {"byte", dbByte},        {"smallint", dbInteger}, {"INTEGER", dbInteger}, {"int", dbLong},
-      {"counter", dbLong},     {"money", dbCurrency},   {"real", dbSingle},  {"float", dbDouble},
-      {"Date", dbDate},        {"time", dbDate},        {"oleobject", dbLongBinary},
+      {"varchar(20)", dbText}, {"memo", dbMemo},   {"YesNo", dbBoolean},
+      {"bit", dbBoolean},      {"byte", dbByte},   {"smallint", dbInteger},
+      {"INTEGER", dbInteger},  {"int", dbLong},    {"counter", dbLong},
+      {"money", dbCurrency},   {"real", dbSingle}, {"float", dbDouble},
+      {"Date", dbDate},        {"time", dbDate},   {"oleobject", dbLongBinary},
   };
   for (const auto& [word, type] : words) {
     const auto c = JetSqlTranslator::Translate(std::string("create table t (x ") + word + ")");
@@ -163,7 +189,8 @@ TEST(JetSqlTranslator, IndexesAreNamedWithinTheirTable) {
   EXPECT_EQ(t.kind, JetStatementKind::CreateIndex);
   EXPECT_EQ(t.table, "Dom");
   EXPECT_EQ(t.sql, R"(CREATE UNIQUE INDEX "Dom:Clave" ON "Dom" ("Cuit", "CodDom" DESC))");
-  EXPECT_EQ(Sql("create index i on t (a) with primary"), R"(CREATE UNIQUE INDEX "t:i" ON "t" ("a"))");
+  EXPECT_EQ(Sql("create index i on t (a) with primary"),
+            R"(CREATE UNIQUE INDEX "t:i" ON "t" ("a"))");
   EXPECT_EQ(Sql("DROP INDEX Clave ON Dom"), R"(DROP INDEX "Dom:Clave")");
   EXPECT_EQ(Sql("DROP TABLE [X]"), R"(DROP TABLE "X")");
 }
@@ -207,7 +234,8 @@ TEST(JetSqlTranslator, ErrorsCarryTheStatementsNumber) {
     JetSqlTranslator::Translate("select * from t where a = 1 b = 2");
     FAIL();
   } catch (const AppError& e) {
-    EXPECT_EQ(e.Description(), "Error de sintaxis (falta operador) en la expresión de consulta 'a = 1 b'.");
+    EXPECT_EQ(e.Description(),
+              "Error de sintaxis (falta operador) en la expresión de consulta 'a = 1 b'.");
   }
 }
 
@@ -216,7 +244,8 @@ TEST(JetSqlTranslator, BareTableName) {
   EXPECT_EQ(JetSqlTranslator::BareTableName("[Mi tabla]"), "Mi tabla");
   EXPECT_EQ(JetSqlTranslator::BareTableName("22Cuiles"), "22Cuiles");
   EXPECT_EQ(JetSqlTranslator::BareTableName("[Select]"), "Select");
-  for (const char* query : {"select * from t", "SELECT", "Mi tabla", " t", "t;", "t.x", "'t'", "", "[t"}) {
+  for (const char* query :
+       {"select * from t", "SELECT", "Mi tabla", " t", "t;", "t.x", "'t'", "", "[t"}) {
     EXPECT_FALSE(JetSqlTranslator::BareTableName(query).has_value()) << query;
   }
 }
@@ -229,7 +258,8 @@ TEST(JetSqlTranslator, LongAndDeepStatementsAreSafe) {
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
   EXPECT_NE(sql.find("jet_concat(19999, 'x')"), std::string::npos);
 
-  const std::string deep = "select " + std::string(5000, '(') + "1" + std::string(5000, ')') + " from t";
+  const std::string deep =
+      "select " + std::string(5000, '(') + "1" + std::string(5000, ')') + " from t";
   EXPECT_EQ(ErrorOf(deep), jeterr::kSyntaxInExpression);
 }
 

@@ -84,15 +84,19 @@ class JetTestDatabase {
  private:
   static std::string ValueText(sqlite3_stmt* stmt, int i) {
     switch (sqlite3_column_type(stmt, i)) {
-      case SQLITE_NULL: return "NULL";
-      case SQLITE_FLOAT: return FormatEngineNumber(sqlite3_column_double(stmt, i));
-      default: return reinterpret_cast<const char*>(sqlite3_column_text(stmt, i));
+      case SQLITE_NULL:
+        return "NULL";
+      case SQLITE_FLOAT:
+        return FormatEngineNumber(sqlite3_column_double(stmt, i));
+      default:
+        return reinterpret_cast<const char*>(sqlite3_column_text(stmt, i));
     }
   }
 
   sqlite3_stmt* Prepare(const std::string& sql) {
     sqlite3_stmt* stmt = nullptr;
-    if (sqlite3_prepare_v2(db_, sql.c_str(), static_cast<int>(sql.size()), &stmt, nullptr) != SQLITE_OK) {
+    if (sqlite3_prepare_v2(db_, sql.c_str(), static_cast<int>(sql.size()), &stmt, nullptr) !=
+        SQLITE_OK) {
       throw std::runtime_error(sqlite3_errmsg(db_));
     }
     return stmt;
@@ -101,7 +105,8 @@ class JetTestDatabase {
   std::vector<std::string> ColumnNamesOf(const std::string& sql) {
     sqlite3_stmt* stmt = Prepare(sql);
     std::vector<std::string> names;
-    for (int i = 0; i < sqlite3_column_count(stmt); ++i) names.emplace_back(sqlite3_column_name(stmt, i));
+    for (int i = 0; i < sqlite3_column_count(stmt); ++i)
+      names.emplace_back(sqlite3_column_name(stmt, i));
     sqlite3_finalize(stmt);
     return names;
   }

@@ -7,10 +7,10 @@
 #include <fstream>
 #include <memory>
 
+#include "dao/DBEngine.h"
 #include "host/ClsKolm.h"
 #include "host/PathSeparator.h"
 #include "host/RecordingMessageBox.h"
-#include "dao/DBEngine.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -43,13 +43,15 @@ class ClsKolmTest : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(ClsKolmTest, PasswordFragment) { EXPECT_EQ(kolm.DarPWD(), ";PWD=wePlorKadviM"); }
+TEST_F(ClsKolmTest, PasswordFragment) {
+  EXPECT_EQ(kolm.DarPWD(), ";PWD=wePlorKadviM");
+}
 
 TEST_F(ClsKolmTest, PathFileFirstLineIsReturnedUnchanged) {
   WriteWindowsFile("D:\\Aplicativos\r\nsegunda linea\r\n");
   EXPECT_EQ(kolm.DarPathNOVU(), "D:\\Aplicativos");
   WriteWindowsFile("D:\\Aplicativos\\\n");
-  EXPECT_EQ(kolm.DarPathNOVU(), "D:\\Aplicativos\\");  // callers then double the separator
+  EXPECT_EQ(kolm.DarPathNOVU(), "D:\\Aplicativos\\");    // callers then double the separator
   WriteWindowsFile("D:\\Aplicativos\rsegunda linea\r");  // bare carriage returns
   EXPECT_EQ(kolm.DarPathNOVU(), "D:\\Aplicativos");
   WriteWindowsFile("  /opt/novu  ");
@@ -58,7 +60,8 @@ TEST_F(ClsKolmTest, PathFileFirstLineIsReturnedUnchanged) {
 
 TEST_F(ClsKolmTest, MissingOrEmptyPathFileNamesThePath) {
   WriteWindowsFile("");
-  const std::string expected = (dir.Path() / "windows").string() + kPathSeparatorText + "novuPath.sys";
+  const std::string expected =
+      (dir.Path() / "windows").string() + kPathSeparatorText + "novuPath.sys";
   try {
     kolm.DarPathNOVU();
     FAIL() << "an empty file must raise";
@@ -123,7 +126,7 @@ TEST_F(ClsKolmTest, FailedOpenShowsTheDescriptionKeepsTheHandleAndTheFile) {
   auto before = ReadBytes(other);
 
   EXPECT_FALSE(kolm.AbrirBaseMdb(other, held));  // wrong password, after unscrambling
-  EXPECT_EQ(ReadBytes(other), before);            // scrambled back, byte for byte
+  EXPECT_EQ(ReadBytes(other), before);           // scrambled back, byte for byte
   EXPECT_TRUE(held.IsOpen());
   EXPECT_EQ(held.Name(), path);
   ASSERT_EQ(boxes->Boxes().size(), 1u);

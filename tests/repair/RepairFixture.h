@@ -10,9 +10,9 @@
 #include <utility>
 #include <vector>
 
+#include "dao/DBEngine.h"
 #include "host/ClsKolm.h"
 #include "host/RecordingMessageBox.h"
-#include "dao/DBEngine.h"
 #include "repair/ResultSink.h"
 #include "support/TempDir.h"
 

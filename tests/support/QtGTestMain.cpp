@@ -1,7 +1,8 @@
 // Entry point of the widget tests: GoogleTest drives the cases, a
 // QApplication on the offscreen platform gives the widgets their screen.
-#include <QApplication>
 #include <gtest/gtest.h>
+
+#include <QApplication>
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {

@@ -39,7 +39,8 @@ inline std::vector<unsigned char> ReadBytes(const std::string& path) {
 
 inline void WriteBytes(const std::string& path, const std::vector<unsigned char>& bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
 }
 
 // The host's scrambling: bytes 0, 10, ... 390 XOR 0x3B.

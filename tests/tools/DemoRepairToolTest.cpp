@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <fstream>
 
-#include "host/ClsKolm.h"
 #include "dao/DBEngine.h"
+#include "host/ClsKolm.h"
 #include "support/RunTool.h"
 
 namespace {

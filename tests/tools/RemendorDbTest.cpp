@@ -125,8 +125,8 @@ TEST_F(RemendorDb, ScrambledFileIsPutBackWhenOutputBreaksOrTheToolIsStopped) {
   ASSERT_EQ(RunTool("remendor-db", {"create", file, diez}).status, 0);
   ASSERT_EQ(RunTool("remendor-db", {"scramble", file}).status, 0);
   const auto before = ReadBytes(file);
-  const std::string tool = ShellQuote(BinDir() + "/remendor-db") + " query --csv " +
-                           ShellQuote(file) + " ";
+  const std::string tool =
+      ShellQuote(BinDir() + "/remendor-db") + " query --csv " + ShellQuote(file) + " ";
   const std::string status = dir.File("status");
 
   // Far more output than a pipe holds, cut short by its reader.
@@ -134,8 +134,8 @@ TEST_F(RemendorDb, ScrambledFileIsPutBackWhenOutputBreaksOrTheToolIsStopped) {
       "select 'una fila de la salida, bastante larga' & a.n, b.n from Diez a, Diez b, Diez c, "
       "Diez d");
   ASSERT_NE(std::system(("{ " + tool + longOutput + " 2>/dev/null; echo $? >" + ShellQuote(status) +
-               "; } | head -c 100 >/dev/null")
-                              .c_str()),
+                         "; } | head -c 100 >/dev/null")
+                            .c_str()),
             -1);
   EXPECT_EQ(Slurp(status), "1\n");
   EXPECT_EQ(ReadBytes(file), before);
@@ -145,7 +145,8 @@ TEST_F(RemendorDb, ScrambledFileIsPutBackWhenOutputBreaksOrTheToolIsStopped) {
       "select count(*) from Diez a, Diez b, Diez c, Diez d, Diez e, Diez f where a.n & b.n & "
       "c.n & d.n & e.n & f.n <> 'x'");
   ASSERT_NE(
-      std::system((tool + longQuery + " >/dev/null 2>&1 & sleep 0.1; kill -TERM $!; wait $!").c_str()),
+      std::system(
+          (tool + longQuery + " >/dev/null 2>&1 & sleep 0.1; kill -TERM $!; wait $!").c_str()),
       -1);
   EXPECT_EQ(ReadBytes(file), before);
 }

@@ -11,10 +11,10 @@
 
 #include "RowPrinter.h"
 #include "ScriptReader.h"
-#include "host/PathSeparator.h"
 #include "dao/DBEngine.h"
 #include "dao/FileHeader.h"
 #include "dao/JetTypes.h"
+#include "host/PathSeparator.h"
 #include "repair/RepairRun.h"
 #include "repair/SampleInstallation.h"
 

@@ -9,7 +9,9 @@
 
 namespace {
 
-std::string Shown(const Variant& v) { return v.IsNull() ? "Null" : v.ToString(); }
+std::string Shown(const Variant& v) {
+  return v.IsNull() ? "Null" : v.ToString();
+}
 
 size_t Width(const std::string& s) {
   size_t n = 0;

@@ -15,7 +15,9 @@ bool IsComment(const std::string& line) {
   return p != std::string::npos && line.compare(p, 2, "--") == 0;
 }
 
-bool IsBlank(const std::string& s) { return s.find_first_not_of(" \t\r\n") == std::string::npos; }
+bool IsBlank(const std::string& s) {
+  return s.find_first_not_of(" \t\r\n") == std::string::npos;
+}
 
 }  // namespace
 
