@@ -188,74 +188,19 @@ bool NOVUBot::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void NOVUBot::Emitir(int indice) {
-  switch (indice) {
-    case 1:
-      emit BotonNuevo();
-      break;
-    case 2:
-      emit BotonEditar();
-      break;
-    case 4:
-      emit BotonEliminarDato();
-      break;
-    case 5:
-      emit BotonEliminarItem();
-      break;
-    case 6:
-      emit BotonEliminarTodos();
-      break;
-    case 9:
-      emit BotonPapelesdeTrabajo();
-      break;
-    case 10:
-      emit BotonImprimirDecla();
-      break;
-    case 11:
-      emit BotonImportar();
-      break;
-    case 12:
-      emit BotonGenerar();
-      break;
-    case 14:
-      emit BotonBuscar();
-      break;
-    case 15:
-      emit BotonCopiar();
-      break;
-    case 16:
-      emit BotonOpciones();
-      break;
-    case 20:
-      emit BotonCancelar();
-      break;
-    case 21:
-      emit BotonAceptar();
-      break;
-    case 22:
-      emit BotonBuscarEditando();
-      break;
-    case 23:
-      emit BotonRespaldo();
-      break;
-    case 24:
-      emit BotonRestauracion();
-      break;
-    case 25:
-      emit BotonCompactar();
-      break;
-    case 26:
-      emit BotonExportar();
-      break;
-    case 27:
-      emit BotonCheck();
-      break;
-    case 28:
-      emit BotonMigrar();
-      break;
-    case 30:
-      emit BotonSalir();
-      break;
-    default:
-      break;
+  struct Evento {
+    int indice;
+    void (NOVUBot::*senal)();
+  };
+  static constexpr Evento kEventos[] = {
+#define NOVUBOT_SENAL(indice, nombre, ...) {indice, &NOVUBot::Boton##nombre},
+      NOVUBOT_BOTONES(NOVUBOT_SENAL)
+#undef NOVUBOT_SENAL
+  };
+  for (const Evento& evento : kEventos) {
+    if (evento.indice == indice) {
+      emit(this->*evento.senal)();
+      return;
+    }
   }
 }

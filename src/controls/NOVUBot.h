@@ -17,6 +17,7 @@
 **   auto* bot = new NOVUBot(ajustes, this);
 **   bot->Move(4440, 0, 795, 4335);       // the width becomes 800
 **   connect(bot, &NOVUBot::BotonMigrar, this, &Form::Bot_BotonMigrar);
+**   bot->HacerOperacion(NOVUBotModel::kOpTooltip, NOVUBotModel::kMigrar, "...");
 **
 ** Enter presses the default button and Escape the cancel button anywhere
 ** in the bar's window, as long as that button is shown and enabled: a
@@ -32,6 +33,7 @@
 #include <cstdint>
 
 #include "common/Variant.h"
+#include "controls/NOVUBotBotones.h"
 #include "controls/NOVUBotModel.h"
 #include "controls/PropertyStore.h"
 #include "controls/TwipsControl.h"
@@ -40,11 +42,14 @@ class QLabel;
 class QShortcut;
 class QToolButton;
 
-// Each Bot_ property reads and sets one button's offered flag.
+// Made for each row of the table of buttons: the Bot_ property that reads
+// and sets the button's offered flag (Bot_Nuevo, SetBot_Nuevo, ...), and
+// the button's event (BotonNuevo, ...).
 // clang-format off
-#define NOVUBOT_PROPIEDAD(nombre, indice)                    \
-  bool Bot_##nombre() const { return modelo_.Bot(indice); }  \
+#define NOVUBOT_PROPIEDAD(indice, nombre, ...)               \
+  bool Bot_##nombre() const { return modelo_.Bot(indice); } \
   void SetBot_##nombre(bool valor) { SetBot(indice, valor); }
+#define NOVUBOT_EVENTO(indice, nombre, ...) void Boton##nombre();
 // clang-format on
 
 class NOVUBot : public TwipsControl {
@@ -61,28 +66,7 @@ class NOVUBot : public TwipsControl {
   // placement (Move) lays it out.
   explicit NOVUBot(const PropertyStore& propiedades, QWidget* parent = nullptr);
 
-  NOVUBOT_PROPIEDAD(Nuevo, 1)
-  NOVUBOT_PROPIEDAD(Editar, 2)
-  NOVUBOT_PROPIEDAD(EliminarDato, 4)
-  NOVUBOT_PROPIEDAD(EliminarItem, 5)
-  NOVUBOT_PROPIEDAD(EliminarTodos, 6)
-  NOVUBOT_PROPIEDAD(PapelesdeTrabajo, 9)
-  NOVUBOT_PROPIEDAD(ImprimirDecla, 10)
-  NOVUBOT_PROPIEDAD(Importar, 11)
-  NOVUBOT_PROPIEDAD(Generar, 12)
-  NOVUBOT_PROPIEDAD(Buscar, 14)
-  NOVUBOT_PROPIEDAD(Copiar, 15)
-  NOVUBOT_PROPIEDAD(Opciones, 16)
-  NOVUBOT_PROPIEDAD(Cancelar, 20)
-  NOVUBOT_PROPIEDAD(Aceptar, 21)
-  NOVUBOT_PROPIEDAD(BuscarEditando, 22)
-  NOVUBOT_PROPIEDAD(Respaldo, 23)
-  NOVUBOT_PROPIEDAD(Restauracion, 24)
-  NOVUBOT_PROPIEDAD(Compactar, 25)
-  NOVUBOT_PROPIEDAD(Exportar, 26)
-  NOVUBOT_PROPIEDAD(Check, 27)
-  NOVUBOT_PROPIEDAD(Migrar, 28)
-  NOVUBOT_PROPIEDAD(Salir, 30)
+  NOVUBOT_BOTONES(NOVUBOT_PROPIEDAD)
 
   bool Bot(int indice) const { return modelo_.Bot(indice); }
   void SetBot(int indice, bool valor);
@@ -111,28 +95,7 @@ class NOVUBot : public TwipsControl {
   QLabel* Img() const { return img_; }
 
  signals:
-  void BotonNuevo();
-  void BotonEditar();
-  void BotonEliminarTodos();
-  void BotonEliminarItem();
-  void BotonEliminarDato();
-  void BotonPapelesdeTrabajo();
-  void BotonGenerar();
-  void BotonImportar();
-  void BotonBuscar();
-  void BotonBuscarEditando();
-  void BotonCopiar();
-  void BotonOpciones();
-  void BotonImprimirDecla();
-  void BotonRespaldo();
-  void BotonRestauracion();
-  void BotonCompactar();
-  void BotonCancelar();
-  void BotonAceptar();
-  void BotonSalir();
-  void BotonExportar();
-  void BotonCheck();
-  void BotonMigrar();
+  NOVUBOT_BOTONES(NOVUBOT_EVENTO)
   void ClickImagen();
 
  protected:
@@ -148,10 +111,11 @@ class NOVUBot : public TwipsControl {
   void PulsarEnter();
 
   NOVUBotModel modelo_;
-  std::array<QToolButton*, NOVUBotModel::kSalir + 1> botones_{};
+  std::array<QToolButton*, NOVUBotModel::kMayorIndice + 1> botones_{};
   QLabel* img_ = nullptr;
   std::array<QShortcut*, 2> enter_{};  // the main and the keypad Enter
   QShortcut* escape_ = nullptr;
 };
 
 #undef NOVUBOT_PROPIEDAD
+#undef NOVUBOT_EVENTO

@@ -24,42 +24,17 @@ constexpr int kMargenPar = 150;
 }  // namespace
 
 const std::vector<NOVUBotModel::BotonInfo>& NOVUBotModel::Botones() {
-  static const std::vector<BotonInfo> botones = {
-      {1, "Bot_Nuevo", "Nuevo", "Agregar", "BotonNuevo", "Agrega un boton Nuevo", "bot_nuevo"},
-      {2, "Bot_Editar", "Editar", "Modificar", "BotonEditar", "Agrega un boton Editar",
-       "bot_editar"},
-      {4, "Bot_EliminarDato", "EliminarDato", "Eliminar", "BotonEliminarDato", nullptr,
-       "bot_eliminardato"},
-      {5, "Bot_EliminarItem", "EliminarItem", "Eliminar Item", "BotonEliminarItem", nullptr,
-       "bot_eliminaritem"},
-      {6, "Bot_EliminarTodos", "EliminarTodos", "Eliminar Todos", "BotonEliminarTodos",
-       "Agrega un boton Eliminar Todos", "bot_eliminartodos"},
-      {9, "Bot_PapelesdeTrabajo", "Imprimir", "Imprimir", "BotonPapelesdeTrabajo",
-       "Agrega un boton Papeles de trabajo", "bot_imprimir"},
-      {10, "Bot_ImprimirDecla", "ImprimirDecla", "Imprimir Formulario", "BotonImprimirDecla",
-       "Agrega un boton Imprimir Generico", "bot_imprimirdecla"},
-      {11, "Bot_Importar", "Importar", "Importar", "BotonImportar", "Agrega un boton Importar",
-       "bot_importar"},
-      {12, "Bot_Generar", "Generar", "Generar", "BotonGenerar", "Agrega un boton Generar DDJJ",
-       "bot_generar"},
-      {14, "Bot_Buscar", "Buscar", "Buscar", "BotonBuscar", "Agrega un boton Buscar", "bot_buscar"},
-      {15, "Bot_Copiar", "Copiar", "Copiar", "BotonCopiar", "Agrega un boton Copiar", "bot_copiar"},
-      {16, "Bot_Opciones", "Opciones", "Opciones", "BotonOpciones", nullptr, "bot_opciones"},
-      {20, "Bot_Cancelar", "Cancelar", "Cancelar", "BotonCancelar", "Agrega un boton Cancelar",
-       "bot_cancelar"},
-      {21, "Bot_Aceptar", "Aceptar", "Aceptar", "BotonAceptar", "Agrega un boton Aceptar",
-       "bot_aceptar"},
-      {22, "Bot_BuscarEditando", "BuscarEditando", "Consultar", "BotonBuscarEditando", nullptr,
-       "bot_buscareditando"},
-      {23, "Bot_Respaldo", "Respaldo", "Respaldo", "BotonRespaldo", nullptr, "bot_respaldo"},
-      {24, "Bot_Restauracion", "Restauracion", "Restauración", "BotonRestauracion", nullptr,
-       "bot_restauracion"},
-      {25, "Bot_Compactar", "Compactar", "Compactar", "BotonCompactar", nullptr, "bot_compactar"},
-      {26, "Bot_Exportar", "Exportar", "Exportar", "BotonExportar", nullptr, "bot_exportar"},
-      {27, "Bot_Check", "Check", "Ok", "BotonCheck", nullptr, "bot_check"},
-      {28, "Bot_Migrar", "Migrar", "Iniciar la migración", "BotonMigrar", nullptr, "bot_migrar"},
-      {30, "Bot_Salir", "Salir", "Salir", "BotonSalir", "Agrega un boton Salir", "bot_salir"},
-  };
+  static const std::vector<BotonInfo> botones = [] {
+    std::vector<BotonInfo> filas = {
+#define NOVUBOT_FILA(indice, nombre, clave, tooltip, descripcion, icono) \
+  {indice, "Bot_" #nombre, clave, tooltip, "Boton" #nombre, descripcion, icono},
+        NOVUBOT_BOTONES(NOVUBOT_FILA)
+#undef NOVUBOT_FILA
+    };
+    std::sort(filas.begin(), filas.end(),
+              [](const BotonInfo& a, const BotonInfo& b) { return a.indice < b.indice; });
+    return filas;
+  }();
   return botones;
 }
 
@@ -176,22 +151,22 @@ void NOVUBotModel::ChequearEstado() {
 
 void NOVUBotModel::HacerOperacion(int32_t TipoOper, int32_t TipoBoton, const Variant& Valor) {
   switch (TipoOper) {
-    case 0: {
+    case kOpEnfocar: {
       const Boton& boton = cmdBtn(TipoBoton);
       if (boton.enabled && boton.visible && alEnfocarBoton) alEnfocarBoton(TipoBoton);
       break;
     }
-    case 1:
+    case kOpHabilitar:
       Mutable(TipoBoton).enabled = Valor.ToBool();
       break;
-    case 2:
+    case kOpMostrar:
       Mutable(TipoBoton).visible = Valor.ToBool();
       break;
-    case 3:
+    case kOpPulsar:
       cmdBtn(TipoBoton);
       Click(TipoBoton);
       break;
-    case 4:
+    case kOpTooltip:
       Mutable(TipoBoton).tooltip = Valor.ToString();
       break;
     default:

@@ -1,10 +1,11 @@
 /*
 ** NOVUBotModel: the button bar's state and rules, without widgets.
 **
-** The bar knows 22 buttons, each with an index, a property name, a key
-** under which forms store it, a tooltip and an event. A form offers some of
-** them; the offered flag is the button's caption: empty when offered,
-** "NOREQ" when not (a button that is not offered is always hidden).
+** The bar knows 22 buttons (the table in NOVUBotBotones.h), each with an
+** index, a property name, a key under which forms store it, a tooltip and
+** an event. A form offers some of them; the offered flag is the button's
+** caption: empty when offered, "NOREQ" when not (a button that is not
+** offered is always hidden).
 **
 ** Layout (UbicarBotones), all in twips: offered buttons other than the
 ** accept/cancel pair and the exit button stack from the top, 555 high with
@@ -31,6 +32,7 @@
 
 #include <QImage>
 #include <QRect>
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -38,6 +40,7 @@
 #include <vector>
 
 #include "common/Variant.h"
+#include "controls/NOVUBotBotones.h"
 #include "controls/PropertyStore.h"
 
 class NOVUBotModel {
@@ -47,14 +50,25 @@ class NOVUBotModel {
   static constexpr int kSeparacion = 80;
   static constexpr const char* kNoOfrecido = "NOREQ";
 
-  // Indexes with a meaning of their own in the layout and the states.
-  static constexpr int kNuevo = 1;
-  static constexpr int kEditar = 2;
-  static constexpr int kImportar = 11;
-  static constexpr int kCancelar = 20;
-  static constexpr int kAceptar = 21;
-  static constexpr int kMigrar = 28;
-  static constexpr int kSalir = 30;
+  // The buttons' indexes by name (kNuevo = 1, ..., kSalir = 30), from the
+  // one table of buttons.
+  enum Indice : int32_t {
+#define NOVUBOT_INDICE(indice, nombre, ...) k##nombre = indice,
+    NOVUBOT_BOTONES(NOVUBOT_INDICE)
+#undef NOVUBOT_INDICE
+  };
+#define NOVUBOT_INDICE(indice, ...) indice,
+  static constexpr int kMayorIndice = std::max({NOVUBOT_BOTONES(NOVUBOT_INDICE)});
+#undef NOVUBOT_INDICE
+
+  // HacerOperacion's TipoOper; forms may pass the bare numbers as well.
+  enum Operacion : int32_t {
+    kOpEnfocar = 0,    // focus, only when enabled and visible
+    kOpHabilitar = 1,  // enabled state := Valor
+    kOpMostrar = 2,    // visibility := Valor
+    kOpPulsar = 3,     // raise the button's event, as a click would
+    kOpTooltip = 4,    // tooltip := Valor as text
+  };
 
   struct BotonInfo {
     int indice;
@@ -100,38 +114,62 @@ class NOVUBotModel {
   // The resize rule: the width becomes 800 whatever was asked.
   void Redimensionar(int ancho, int alto);
 
-  int32_t Estado() const { return estado_; }
+  int32_t Estado() const {
+    return estado_;
+  }
   void SetEstado(int32_t new_estado);
-  bool Enabled() const { return enabled_; }
+  bool Enabled() const {
+    return enabled_;
+  }
   void SetEnabled(bool New_Enabled);
-  const QImage& Image() const { return image_; }
+  const QImage& Image() const {
+    return image_;
+  }
   void SetImage(const QImage& imagen);
-  bool Stretch() const { return stretch_; }
+  bool Stretch() const {
+    return stretch_;
+  }
   void SetStretch(bool valornuevo);
 
-  int Ancho() const { return ancho_; }
-  int Alto() const { return alto_; }
-  QRect Img() const { return QRect(0, 0, ancho_, alto_); }
+  int Ancho() const {
+    return ancho_;
+  }
+  int Alto() const {
+    return alto_;
+  }
+  QRect Img() const {
+    return QRect(0, 0, ancho_, alto_);
+  }
   const Boton& cmdBtn(int indice) const;
   int TabIndex(int indice) const;
   // Buttons by index, in tab order and from back to front.
-  const std::vector<int>& OrdenTab() const { return ordenTab_; }
-  const std::vector<int>& OrdenZ() const { return ordenZ_; }
+  const std::vector<int>& OrdenTab() const {
+    return ordenTab_;
+  }
+  const std::vector<int>& OrdenZ() const {
+    return ordenZ_;
+  }
   // 0 while no button has the role.
-  int BotonPorDefecto() const { return porDefecto_; }
-  int BotonCancelar() const { return cancelar_; }
+  int BotonPorDefecto() const {
+    return porDefecto_;
+  }
+  int BotonCancelar() const {
+    return cancelar_;
+  }
 
   void LeerPropiedades(const PropertyStore& propiedades);
   void GuardarPropiedades(PropertyStore& propiedades) const;
   // The store the bar was loaded from, with the properties set since.
-  const PropertyStore& Propiedades() const { return propiedades_; }
+  const PropertyStore& Propiedades() const {
+    return propiedades_;
+  }
 
  private:
   Boton& Mutable(int indice);
   void SetTabIndex(int indice, int posicion);
   void TraerAlFrente(int indice);
 
-  std::array<Boton, kSalir + 1> botones_;
+  std::array<Boton, kMayorIndice + 1> botones_;
   std::vector<int> ordenTab_;
   std::vector<int> ordenZ_;
   int32_t estado_ = 0;

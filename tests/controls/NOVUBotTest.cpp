@@ -6,9 +6,11 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMetaMethod>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
+#include <memory>
 
 #include "common/AppError.h"
 #include "controls/ControlIcons.h"
@@ -47,6 +49,9 @@ TEST(NOVUBotModel, TableHasTheTwentyTwoButtonsWithTheirKeysAndTooltips) {
   EXPECT_STREQ(M::Info(24)->tooltip, "Restauración");
   EXPECT_STREQ(M::Info(28)->tooltip, "Iniciar la migración");
   EXPECT_STREQ(M::Info(27)->tooltip, "Ok");
+  EXPECT_STREQ(M::Info(M::kPapelesdeTrabajo)->evento, "BotonPapelesdeTrabajo");
+  EXPECT_STREQ(M::Info(M::kNuevo)->descripcion, "Agrega un boton Nuevo");
+  EXPECT_EQ(M::Info(M::kMigrar)->descripcion, nullptr);
   for (const auto& info : M::Botones()) {
     EXPECT_TRUE(ControlIcons::Exists(info.icono)) << info.icono;
   }
@@ -81,6 +86,20 @@ TEST(NOVUBotModel, StateTwoShowsOnlyThePairWhichTakesTheEnterAndEscapeRoles) {
   // Any state but 0 and 2 acts like 1.
   m.SetEstado(5);
   EXPECT_EQ(Visibles(m), (std::vector<int>{1, 30}));
+}
+
+TEST(NOVUBotModel, EachStateShowsItsGroupOfOfferedButtons) {
+  // Editar brings the pair; Buscar and Migrar stand for "all the others".
+  M m = Barra({M::kNuevo, M::kEditar, M::kImportar, M::kBuscar, M::kMigrar, M::kSalir}, 4335);
+  const std::pair<int32_t, std::vector<int>> casos[] = {{0, {1, 2, 11, 14, 28, 30}},
+                                                        {1, {1, 11, 30}},
+                                                        {2, {20, 21}},
+                                                        {-1, {1, 11, 30}},
+                                                        {7, {1, 11, 30}}};
+  for (const auto& [estado, visibles] : casos) {
+    m.SetEstado(estado);
+    EXPECT_EQ(Visibles(m), visibles) << "Estado " << estado;
+  }
 }
 
 TEST(NOVUBotModel, HiddenButtonsKeepTheirPlaceInTheColumn) {
@@ -207,7 +226,7 @@ TEST_F(NOVUBotWidget, PlacesItsButtonsFromTheTwipsWithTheWidthForcedTo800) {
   EXPECT_FALSE(migrar->icon().isNull());
   EXPECT_EQ(bot->Img()->geometry(), bot->rect());
 
-  bot->HacerOperacion(4, 28, "Realizar la operación seleccionada");
+  bot->HacerOperacion(M::kOpTooltip, M::kMigrar, "Realizar la operación seleccionada");
   EXPECT_EQ(migrar->toolTip(), "Realizar la operación seleccionada");
   EXPECT_EQ(migrar->accessibleName(), "Realizar la operación seleccionada");
 }
@@ -226,6 +245,39 @@ TEST_F(NOVUBotWidget, ClicksRaiseTheButtonsEventsUnlessTheBarIsDisabled) {
   QTest::mouseClick(bot->cmdBtn(28), Qt::LeftButton);
   EXPECT_EQ(migrar.count(), 1);
   EXPECT_TRUE(bot->Propiedades().IsChanged("Enabled"));
+}
+
+TEST_F(NOVUBotWidget, EveryButtonRaisesItsOwnEventDeclaredInTheBarsOrder) {
+  const QMetaObject& meta = NOVUBot::staticMetaObject;
+  std::vector<std::string> declarados;
+  for (int k = meta.methodOffset(); k < meta.methodCount(); ++k) {
+    if (meta.method(k).methodType() == QMetaMethod::Signal) {
+      declarados.push_back(meta.method(k).name().toStdString());
+    }
+  }
+  EXPECT_EQ(
+      declarados,
+      (std::vector<std::string>{
+          "BotonNuevo",         "BotonEditar",           "BotonEliminarTodos", "BotonEliminarItem",
+          "BotonEliminarDato",  "BotonPapelesdeTrabajo", "BotonGenerar",       "BotonImportar",
+          "BotonBuscar",        "BotonBuscarEditando",   "BotonCopiar",        "BotonOpciones",
+          "BotonImprimirDecla", "BotonRespaldo",         "BotonRestauracion",  "BotonCompactar",
+          "BotonCancelar",      "BotonAceptar",          "BotonSalir",         "BotonExportar",
+          "BotonCheck",         "BotonMigrar",           "ClickImagen"}));
+
+  // Each press raises the event of its own row and no other, so that 22
+  // presses raising 22 events leave every spy at one.
+  std::vector<std::unique_ptr<QSignalSpy>> espias;
+  for (const auto& info : M::Botones()) {
+    espias.push_back(
+        std::make_unique<QSignalSpy>(bot, ("2" + std::string(info.evento) + "()").c_str()));
+    ASSERT_TRUE(espias.back()->isValid()) << info.evento;
+  }
+  for (size_t k = 0; k < M::Botones().size(); ++k) {
+    bot->HacerOperacion(M::kOpPulsar, M::Botones()[k].indice);
+    EXPECT_EQ(espias[k]->count(), 1) << M::Botones()[k].evento;
+  }
+  for (const auto& espia : espias) EXPECT_EQ(espia->count(), 1);
 }
 
 TEST_F(NOVUBotWidget, EnterAndEscapePressTheShownDefaultAndCancelButtons) {

@@ -132,11 +132,11 @@ void FrmReparar::MostrarInstalacion(const std::string& texto) {
 }
 
 void FrmReparar::TooltipMigrar(const std::string& texto) {
-  bot_->HacerOperacion(4, NOVUBotModel::kMigrar, Variant(texto));
+  bot_->HacerOperacion(NOVUBotModel::kOpTooltip, NOVUBotModel::kMigrar, Variant(texto));
 }
 
 void FrmReparar::HabilitarMigrar(bool habilitado) {
-  bot_->HacerOperacion(1, NOVUBotModel::kMigrar, Variant(habilitado));
+  bot_->HacerOperacion(NOVUBotModel::kOpHabilitar, NOVUBotModel::kMigrar, Variant(habilitado));
 }
 
 // The run holds the event loop, so the busy look is painted before it
