@@ -10,20 +10,11 @@
 #include <utility>
 #include <vector>
 
+#include "RecordedLines.h"
 #include "dao/DBEngine.h"
 #include "host/ClsKolm.h"
 #include "host/RecordingMessageBox.h"
-#include "repair/ResultSink.h"
 #include "support/TempDir.h"
-
-// Keeps every result line with its kind: "info", "aviso" or "error".
-class RecordedLines : public ResultSink {
- public:
-  void AgregarInfo(const std::string& d) override { lines.emplace_back("info", d); }
-  void AgregarAdvertencia(const std::string& d) override { lines.emplace_back("aviso", d); }
-  void AgregarErr(const std::string& d) override { lines.emplace_back("error", d); }
-  std::vector<std::pair<std::string, std::string>> lines;
-};
 
 // The first column of the first row of a query, as a number.
 inline long Count(dao::Database& db, const std::string& query) {

@@ -1,0 +1,234 @@
+// The main window's logic through a recording view, without widgets: the
+// load order, the installation label, a missing or blank novuPath.sys,
+// the busy state around a run, failed runs and the exit.
+#include <cstdlib>
+#include <fstream>
+#include <functional>
+#include <stdexcept>
+
+#include "RecordingFrmRepararVista.h"
+#include "RepairFixture.h"
+#include "repair/FrmRepararModel.h"
+#include "repair/HostBackup.h"
+#include "repair/RepairRun.h"
+
+namespace {
+
+using Calls = std::vector<std::string>;
+using Lines = std::vector<std::pair<std::string, std::string>>;
+
+const Calls kRun = {"HabilitarMigrar 0", "MostrarOcupado 1", "MostrarOcupado 0",
+                    "HabilitarMigrar 1"};
+
+// Lets a test act at the moment a box is shown, as the operator could.
+class BoxWatcher : public RecordingMessageBox {
+ public:
+  int Show(const std::string& text, int style, const std::string& title) override {
+    if (onShow) onShow();
+    return RecordingMessageBox::Show(text, style, title);
+  }
+  std::function<void()> onShow;
+};
+
+class FrmRepararModelTest : public RepairFixture {
+ protected:
+  void SetUp() override {
+    RepairFixture::SetUp();
+    watcher = std::make_shared<BoxWatcher>();
+    MessageBoxService::Install(watcher);
+    boxes = watcher;
+    windows = dir.File("windows");
+    std::filesystem::create_directories(windows);
+    ::setenv("WINDIR", windows.c_str(), 1);
+    // The maker's folder; the host lives in its VORA12 subfolder.
+    novu = dir.File("novu");
+    instalacion = novu + "/VORA12";
+    host = instalacion + "/VORA12.mdb";
+    std::filesystem::create_directories(instalacion);
+    WriteMetadata({"INSERT INTO DBTipos (TypeName, Type, Size) VALUES ('T', 'TEXTO', 6)",
+                   "INSERT INTO DBTablas (Nombre, CodTabla, Hereda, Reparar) VALUES "
+                   "('13Situaciones', 1, 1, True)",
+                   "INSERT INTO DBColumnas (CodTabla, NombreCampo, TipoDatos, Orden) VALUES "
+                   "(1, 'Codigo', 'T', 1)"});
+  }
+  void TearDown() override {
+    modelo.reset();
+    ::unsetenv("WINDIR");
+    RepairFixture::TearDown();
+  }
+
+  void NovuPath(const std::string& content) {
+    std::ofstream(windows + "/novuPath.sys", std::ios::binary) << content;
+  }
+  // The window's start: the logic made, then its load.
+  FrmRepararModel& Load() {
+    modelo = std::make_unique<FrmRepararModel>(vista, programa);
+    modelo->Form_Load();
+    return *modelo;
+  }
+
+  std::shared_ptr<BoxWatcher> watcher;
+  std::string windows, novu;
+  RecordingFrmRepararVista vista;
+  std::unique_ptr<FrmRepararModel> modelo;
+};
+
+}  // namespace
+
+TEST_F(FrmRepararModelTest, LoadFillsTheListSelects26ThenShowsTheInstallationAndTheTooltip) {
+  // Only the first line names the folder.
+  NovuPath(novu + "\r\n/otra/carpeta\r\n");
+  FrmRepararModel& m = Load();
+  EXPECT_EQ(vista.llamadas,
+            (Calls{"AgregarVersion 26 VORA Versión 26", "AgregarVersion 27 VORA Versión 27",
+                   "SeleccionarVersion 26", "MostrarInstalacion " + instalacion,
+                   "TooltipMigrar Realizar la operación seleccionada"}));
+  EXPECT_EQ(vista.VersionSeleccionada(), "26");
+  EXPECT_EQ(m.Instalacion(), instalacion);
+  EXPECT_TRUE(vista.migrarHabilitado);
+  EXPECT_TRUE(boxes->Boxes().empty());
+  EXPECT_FALSE(m.BaseDatos().IsOpen());
+}
+
+TEST_F(FrmRepararModelTest, WithoutAnInstallationTheLoadSaysSoAndMigrateStartsNothing) {
+  const struct {
+    const char* content;  // nullptr: no file
+    const char* cause;
+  } cases[] = {{nullptr, "No se encontró el archivo novuPath.sys en la carpeta '"},
+               {"", "El archivo novuPath.sys de la carpeta '"},
+               {"\r\n/otra/linea\r\n", "El archivo novuPath.sys de la carpeta '"},
+               {" \t \r\n", "El archivo novuPath.sys de la carpeta '"}};
+  WriteHost();  // present, so that only the missing path can stop a run
+  for (const auto& c : cases) {
+    std::filesystem::remove(windows + "/novuPath.sys");
+    if (c.content) NovuPath(c.content);
+    boxes->Clear();
+    RecordingFrmRepararVista v;
+    FrmRepararModel m(v, programa);
+    m.Form_Load();
+    ASSERT_EQ(boxes->Boxes().size(), 1u) << c.cause;
+    const RecordingMessageBox::Box& box = boxes->Boxes()[0];
+    EXPECT_EQ(box.text.rfind(c.cause + windows + "'", 0), 0u) << box.text;
+    EXPECT_NE(box.text.find("sin ella no se puede reparar"), std::string::npos) << box.text;
+    EXPECT_EQ(box.style, msgbox::vbOKOnly);
+    EXPECT_EQ(box.title, "Remendor");
+    // The load goes on: the tooltip still comes last.
+    EXPECT_EQ(v.llamadas,
+              (Calls{"AgregarVersion 26 VORA Versión 26", "AgregarVersion 27 VORA Versión 27",
+                     "SeleccionarVersion 26",
+                     "MostrarInstalacion No se encontró la instalación del VORA.",
+                     "HabilitarMigrar 0", "TooltipMigrar Realizar la operación seleccionada"}));
+    EXPECT_FALSE(m.HayInstalacion());
+
+    // A migrate event can still arrive (the bar raises it for a disabled
+    // button when told to): nothing starts.
+    v.llamadas.clear();
+    m.Bot_BotonMigrar();
+    EXPECT_TRUE(v.llamadas.empty());
+    EXPECT_TRUE(v.lineas.lines.empty());
+    EXPECT_EQ(boxes->Boxes().size(), 1u);
+    EXPECT_FALSE(m.BaseDatos().IsOpen());
+  }
+  EXPECT_TRUE(HostBackup::List(host).empty());
+}
+
+TEST_F(FrmRepararModelTest, ARunWithTheSelectedVersionIsBusyUntilItsLineAndTheExitReleases) {
+  WriteHost();
+  NovuPath(novu);
+  FrmRepararModel& m = Load();
+  vista.SeleccionarVersion("27");
+  vista.llamadas.clear();
+
+  m.Bot_BotonMigrar();
+  EXPECT_FALSE(m.Trabajando());
+  EXPECT_TRUE(boxes->Boxes().empty());
+  EXPECT_EQ(vista.llamadas, kRun);
+  EXPECT_EQ(vista.lineas.lines, (Lines{{"info", RepairRun::kSuccessLine}}));
+  EXPECT_TRUE(vista.migrarHabilitado);
+  EXPECT_FALSE(vista.ocupado);
+  EXPECT_TRUE(m.BaseDatos().IsOpen());  // kept by the window between runs
+  EXPECT_NE(ReadBytes(host)[0], 0);
+
+  vista.llamadas.clear();
+  m.Bot_BotonSalir();
+  EXPECT_EQ(vista.llamadas, Calls{"Terminar"});
+  EXPECT_FALSE(m.BaseDatos().IsOpen());
+  Inspect(host, [](dao::Database& db) {
+    EXPECT_EQ(Count(db, "select count(*) from VersionBase where Version = '027'"), 1);
+    EXPECT_EQ(Count(db, "select count(*) from VersionBase"), 1);
+  });
+}
+
+TEST_F(FrmRepararModelTest, BusyWhileTheRunWorksAndAMigrateMeanwhileIsIgnored) {
+  // The folder is there but holds no database: the open's box shows while
+  // the run works.
+  NovuPath(novu);
+  FrmRepararModel& m = Load();
+  vista.llamadas.clear();
+  bool busy = false, migrarEnabled = true, working = false;
+  watcher->onShow = [&] {
+    busy = vista.ocupado;
+    migrarEnabled = vista.migrarHabilitado;
+    working = m.Trabajando();
+    m.Bot_BotonMigrar();  // a second click, from the box's event loop
+  };
+  m.Bot_BotonMigrar();
+  ASSERT_EQ(boxes->Boxes().size(), 1u);
+  EXPECT_NE(boxes->Boxes()[0].text.find("VORA12.mdb"), std::string::npos);
+  EXPECT_TRUE(busy);
+  EXPECT_FALSE(migrarEnabled);
+  EXPECT_TRUE(working);
+  EXPECT_EQ(vista.llamadas, kRun);  // the second click added nothing
+  EXPECT_TRUE(vista.lineas.lines.empty());
+  EXPECT_FALSE(m.Trabajando());
+  EXPECT_FALSE(vista.ocupado);
+  EXPECT_TRUE(vista.migrarHabilitado);
+}
+
+TEST_F(FrmRepararModelTest, AFailedRunWritesItsErrorLineAndTheNextRunStartsAgain) {
+  // A host database without the table of the first NULL updates.
+  WriteHost({"DROP TABLE 22Cuiles"});
+  NovuPath(novu);
+  FrmRepararModel& m = Load();
+  vista.llamadas.clear();
+  m.Bot_BotonMigrar();
+  m.Bot_BotonMigrar();
+  Calls twice = kRun;
+  twice.insert(twice.end(), kRun.begin(), kRun.end());
+  EXPECT_EQ(vista.llamadas, twice);
+  ASSERT_EQ(vista.lineas.lines.size(), 2u);
+  for (const auto& [kind, text] : vista.lineas.lines) {
+    EXPECT_EQ(kind, "error");
+    EXPECT_NE(text.find("22Cuiles"), std::string::npos) << text;
+  }
+  EXPECT_TRUE(boxes->Boxes().empty());
+  EXPECT_FALSE(m.Trabajando());
+  EXPECT_TRUE(vista.migrarHabilitado);
+  // Stopped where it failed: the file stays plain and held.
+  EXPECT_TRUE(m.BaseDatos().IsOpen());
+  EXPECT_EQ(ReadBytes(host)[0], 0);
+}
+
+TEST_F(FrmRepararModelTest, AFailureThatEscapesTheRunBecomesAnErrorLine) {
+  // A result list that fails to take the success line: the run itself
+  // cannot report that.
+  class FailingLines : public RecordedLines {
+   public:
+    void AgregarInfo(const std::string&) override { throw std::runtime_error("lista llena"); }
+  };
+  class View : public RecordingFrmRepararVista {
+   public:
+    ResultSink& LineasResultado() override { return failing; }
+    FailingLines failing;
+  } view;
+  WriteHost();
+  NovuPath(novu);
+  FrmRepararModel m(view, programa);
+  m.Form_Load();
+  view.llamadas.clear();
+  EXPECT_NO_THROW(m.Bot_BotonMigrar());
+  EXPECT_EQ(view.failing.lines, (Lines{{"error", "lista llena"}}));
+  EXPECT_EQ(view.llamadas, kRun);
+  EXPECT_FALSE(m.Trabajando());
+  EXPECT_TRUE(view.migrarHabilitado);
+}
