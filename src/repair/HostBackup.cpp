@@ -56,8 +56,7 @@ std::string Reason(int err) {
   }
 }
 
-std::string Timestamp() {
-  auto now = std::chrono::system_clock::now();
+std::string Timestamp(std::chrono::system_clock::time_point now) {
   std::time_t secs = std::chrono::system_clock::to_time_t(now);
   auto millis =
       std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()) % 1000;
@@ -105,9 +104,9 @@ void FlushFolder(const fs::path& folder) {
 
 }  // namespace
 
-std::string HostBackup::Make(const std::string& file) {
+std::string HostBackup::Make(const std::string& file, std::chrono::system_clock::time_point ahora) {
   const fs::path source = fs::absolute(file);
-  const std::string base = source.stem().string() + kMarker + Timestamp();
+  const std::string base = source.stem().string() + kMarker + Timestamp(ahora);
   const std::string ext = source.extension().string();
 
   auto fail = [&](const std::string& target, int err) -> AppError {

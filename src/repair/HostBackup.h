@@ -13,6 +13,7 @@
 */
 #pragma once
 
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -21,8 +22,10 @@ class HostBackup {
   // How many backups of one file are kept.
   static constexpr int kKept = 5;
 
-  // Copies `file` to a new backup beside it; returns the backup's full path.
-  static std::string Make(const std::string& file);
+  // Copies `file` to a new backup beside it, named after `ahora` (the
+  // clock's time unless a test names one); returns the backup's full path.
+  static std::string Make(const std::string& file, std::chrono::system_clock::time_point ahora =
+                                                       std::chrono::system_clock::now());
 
   // The backups of `file`, oldest first, as full paths.
   static std::vector<std::string> List(const std::string& file);

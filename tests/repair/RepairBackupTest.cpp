@@ -1,21 +1,62 @@
-// Backups of the host database: byte-identical copies with dated names, the
-// newest five kept, other files beside them left alone.
+// Backups of the host database: byte-identical copies named after the time
+// they were taken, the newest five kept, other files beside them left
+// alone. The tests name the time rather than read the clock.
 #include <gtest/gtest.h>
+
+#include <ctime>
 
 #include "repair/HostBackup.h"
 #include "support/TempDir.h"
 
-TEST(RepairBackupTest, CopiesAreWholeDistinctAndPrunedToTheNewestFive) {
+namespace {
+
+using Clock = std::chrono::system_clock;
+
+// A local date and time, as the backup's name shows it.
+Clock::time_point Local(int year, int month, int day, int hour, int minute, int second,
+                        int millis) {
+  std::tm t{};
+  t.tm_year = year - 1900;
+  t.tm_mon = month - 1;
+  t.tm_mday = day;
+  t.tm_hour = hour;
+  t.tm_min = minute;
+  t.tm_sec = second;
+  t.tm_isdst = -1;
+  return Clock::from_time_t(std::mktime(&t)) + std::chrono::milliseconds(millis);
+}
+
+std::string Name(const std::string& path) {
+  return std::filesystem::path(path).filename().string();
+}
+
+}  // namespace
+
+TEST(RepairBackupTest, CopiesAreWholeNamedAfterTheirTimeAndPrunedToTheNewestFive) {
   TempDir dir;
   const std::string file = dir.File("VORA12.mdb");
+  // Two copies in one millisecond; times that differ in each part.
+  const Clock::time_point times[] = {
+      Local(2024, 1, 31, 14, 23, 5, 7), Local(2024, 1, 31, 14, 23, 5, 7),
+      Local(2024, 1, 31, 14, 23, 5, 8), Local(2024, 1, 31, 14, 23, 6, 0),
+      Local(2024, 1, 31, 14, 24, 0, 0), Local(2024, 2, 1, 9, 0, 0, 999),
+      Local(2025, 1, 1, 0, 0, 0, 0),
+  };
   std::vector<std::string> made;
-  for (int i = 0; i < 7; i++) {
-    WriteBytes(file, std::vector<unsigned char>(5000 + static_cast<size_t>(i),
-                                                static_cast<unsigned char>(i)));
-    made.push_back(HostBackup::Make(file));
+  for (size_t i = 0; i < std::size(times); i++) {
+    WriteBytes(file, std::vector<unsigned char>(5000 + i, static_cast<unsigned char>(i)));
+    made.push_back(HostBackup::Make(file, times[i]));
     EXPECT_EQ(ReadBytes(made.back()), ReadBytes(file));
-    EXPECT_NE(made.back().find("VORA12_respaldo_"), std::string::npos) << made.back();
   }
+  std::vector<std::string> names;
+  for (const std::string& m : made) names.push_back(Name(m));
+  EXPECT_EQ(
+      names,
+      (std::vector<std::string>{
+          "VORA12_respaldo_20240131_142305_007.mdb", "VORA12_respaldo_20240131_142305_007_1.mdb",
+          "VORA12_respaldo_20240131_142305_008.mdb", "VORA12_respaldo_20240131_142306_000.mdb",
+          "VORA12_respaldo_20240131_142400_000.mdb", "VORA12_respaldo_20240201_090000_999.mdb",
+          "VORA12_respaldo_20250101_000000_000.mdb"}));
   EXPECT_EQ(HostBackup::List(file), made);  // oldest first, none replaced
 
   const std::vector<std::string> others = {dir.File("VORA12_respaldo_notas.mdb"),
@@ -26,4 +67,5 @@ TEST(RepairBackupTest, CopiesAreWholeDistinctAndPrunedToTheNewestFive) {
   EXPECT_EQ(HostBackup::List(file), std::vector<std::string>(made.begin() + 2, made.end()));
   for (const auto& o : others) EXPECT_TRUE(std::filesystem::exists(o)) << o;
   EXPECT_FALSE(std::filesystem::exists(made[0]));
+  EXPECT_FALSE(std::filesystem::exists(made[1]));
 }
