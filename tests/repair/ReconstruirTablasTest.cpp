@@ -164,5 +164,8 @@ TEST_F(ReconstruirTablasTest, RefusalsComeBeforeAnyDropAndNameTheTable) {
       db.TableDefs().Refresh();
       EXPECT_FALSE(db.TableDefs().Item("Vinculada").Connect().empty());
     });
+    // The metadata is closed and left as the open left it: plain.
+    EXPECT_EQ(ReadBytes(metadatos)[0], 0) << c.named;
+    EXPECT_NO_THROW(dao::DBEngine::OpenDatabase(metadatos, true, false, kolm.DarPWD()).Close());
   }
 }

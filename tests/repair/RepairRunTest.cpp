@@ -118,6 +118,7 @@ TEST_F(RepairRunTest, RefusedStatementStopsWithErrorLineAndAWholeBackup) {
   // SumaRRII7 is missing: the sixth statement on 21Declaraciones_Juradas fails.
   WriteHost({}, false);
   const auto before = ReadBytes(host);
+  const auto metadataBefore = ReadBytes(metadatos);
   RepairRun run(kolm, lines, programa);
   EXPECT_FALSE(run.Ejecutar("27", instalacion, handle));
   ASSERT_EQ(lines.lines.size(), 1u);
@@ -130,6 +131,8 @@ TEST_F(RepairRunTest, RefusedStatementStopsWithErrorLineAndAWholeBackup) {
   EXPECT_TRUE(handle.IsOpen());
   EXPECT_EQ(Count(handle, "select count(*) - count(Adicionales) from 22Cuiles"), 0);
   EXPECT_FALSE(SchemaRebuild::ExisteTabla(handle, "13Situaciones"));
+  EXPECT_FALSE(SchemaRebuild::ExisteTabla(handle, "VersionBase"));
+  EXPECT_EQ(ReadBytes(metadatos), metadataBefore);  // the rebuild was never reached
 
   // A metadata file that cannot be opened stops the run the same way.
   handle.Close();
@@ -140,6 +143,13 @@ TEST_F(RepairRunTest, RefusedStatementStopsWithErrorLineAndAWholeBackup) {
   ASSERT_EQ(lines.lines.size(), 2u);
   EXPECT_EQ(lines.lines[1].first, "error");
   EXPECT_EQ(boxes->Boxes().size(), 1u);
+  // Stopped in the rebuild: the NULLs are done, the version is not stamped,
+  // the file stays plain.
+  ASSERT_TRUE(handle.IsOpen());
+  handle.TableDefs().Refresh();
+  EXPECT_FALSE(SchemaRebuild::ExisteTabla(handle, "VersionBase"));
+  EXPECT_EQ(Nulls(handle), 0);
+  EXPECT_EQ(ReadBytes(host)[0], 0);
 }
 
 TEST_F(RepairRunTest, BackupThatCannotBeMadeStopsBeforeAnyChange) {
@@ -151,4 +161,9 @@ TEST_F(RepairRunTest, BackupThatCannotBeMadeStopsBeforeAnyChange) {
   EXPECT_NE(lines.lines[0].second.find("copia de seguridad"), std::string::npos);
   EXPECT_TRUE(boxes->Boxes().empty());
   EXPECT_FALSE(handle.IsOpen());
+  // No partial copy is left beside it.
+  EXPECT_TRUE(HostBackup::List(host).empty());
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(instalacion),
+                          std::filesystem::directory_iterator()),
+            1);
 }
