@@ -11,6 +11,7 @@
 
 #include "RowPrinter.h"
 #include "ScriptReader.h"
+#include "address/DemoDomicilios.h"
 #include "dao/DBEngine.h"
 #include "dao/FileHeader.h"
 #include "dao/JetTypes.h"
@@ -182,9 +183,15 @@ void DbTool::Scramble(const std::string& file) {
 
 void DbTool::Demo(const std::string& folder) {
   const std::string host = SampleInstallation::Create(folder, kolm_, SampleInstallation::Sizes{});
+  {
+    OpenedFile base(kolm_, host);
+    DemoDomicilios::Crear(base.db);
+  }
   const std::filesystem::path root = std::filesystem::absolute(folder);
   out_ << "Instalación de muestra creada en " << root.string() << '\n'
        << "  base del VORA (encriptada): " << host << '\n'
+       << "  domicilios: tablas " << DemoDomicilios::kTabla << ", " << DemoDomicilios::kTitulares
+       << " y " << DemoDomicilios::kProvincias << '\n'
        << "  archivo de ruta: " << (root / "windows" / "novuPath.sys").string() << '\n'
        << "Para que los programas la usen, la carpeta de Windows debe ser la de la muestra:\n"
        << "  WINDIR=" << (root / "windows").string() << " remendor-db repair --version 27\n";

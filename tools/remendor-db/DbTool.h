@@ -29,8 +29,9 @@ class DbTool {
   void Status(const std::string& file);
   void Scramble(const std::string& file);
 
-  // A sample installation under `folder`; prints where it is and how to
-  // point the programs at it.
+  // A sample installation under `folder`, its host database holding the
+  // sample address data too; prints where it is and how to point the
+  // programs at it.
   void Demo(const std::string& folder);
 
   // The repair run, as the window runs it, on the installation folder

@@ -1,0 +1,71 @@
+// A fresh database holding the sample address data, and the scope of one
+// owner of it, for the address tests.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "address/AmbitoDomicilios.h"
+#include "address/DemoDomicilios.h"
+#include "address/MaximoPorColumna.h"
+#include "dao/DBEngine.h"
+#include "support/ErrorOf.h"
+#include "support/TempDir.h"
+
+class DomiciliosFixture : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    db = dao::DBEngine::CreateDatabase(dir.File("VORA12.mdb"), "clave");
+    DemoDomicilios::Crear(db);
+    sistema = std::make_unique<MaximoPorColumna>(db, "CodDomicilio");
+    Para(DemoDomicilios::kEmpresa);
+  }
+  void TearDown() override {
+    ambito.Db = dao::Database();
+    sistema.reset();
+    db.Close();
+  }
+
+  // Points the scope at another owner of the data.
+  void Para(const DemoDomicilios::Titular& t) {
+    ambito.Db = db;
+    ambito.Tabla = DemoDomicilios::kTabla;
+    ambito.Cuit = t.Cuit;
+    ambito.CodDJ = t.CodDJ;
+    ambito.Dueño = t.Dueño;
+    ambito.CodReferencia = t.CodReferencia;
+    ambito.Sistema = sistema.get();
+    DemoDomicilios::ConfigurarCampos(ambito.Campos);
+  }
+
+  long Contar(const std::string& condicion) {
+    dao::Recordset rs = db.OpenRecordset("select count(*) from 24Domicilios where " + condicion,
+                                         dao::dbOpenSnapshot);
+    return rs.Fields(0).Value().ToLong();
+  }
+
+  // Every row of the address table, one line each, in a fixed order: the
+  // whole table, so that a change to any owner's rows shows.
+  std::vector<std::string> Tabla() {
+    dao::Recordset rs = db.OpenRecordset(
+        "select * from 24Domicilios order by Cuit, CodDJ, CodDomicilio", dao::dbOpenSnapshot);
+    std::vector<std::string> filas;
+    for (; !rs.Eof(); rs.MoveNext()) {
+      std::string fila;
+      for (int i = 0; i < rs.FieldCount(); i++) {
+        const Variant v = rs.Fields(i).Value();
+        fila += (i ? "|" : "") + (v.IsNull() ? std::string("Null") : v.ToString());
+      }
+      filas.push_back(fila);
+    }
+    return filas;
+  }
+
+  TempDir dir;
+  dao::Database db;
+  std::unique_ptr<MaximoPorColumna> sistema;
+  AmbitoDomicilios ambito;
+};
