@@ -185,6 +185,7 @@ void DbTool::Demo(const std::string& folder) {
   const std::filesystem::path root = std::filesystem::absolute(folder);
   out_ << "Instalación de muestra creada en " << root.string() << '\n'
        << "  base del VORA (encriptada): " << host << '\n'
+       << "  base de contribuyentes (encriptada): " << (root / "novu" / "Novu.mdb").string() << '\n'
        << "  archivo de ruta: " << (root / "windows" / "novuPath.sys").string() << '\n'
        << "Para que los programas la usen, la carpeta de Windows debe ser la de la muestra:\n"
        << "  WINDIR=" << (root / "windows").string() << " remendor-db repair --version 27\n";
