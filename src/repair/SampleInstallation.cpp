@@ -18,6 +18,7 @@
 
 #include "dao/DBEngine.h"
 #include "host/PathSeparator.h"
+#include "repair/SampleContributors.h"
 
 namespace {
 
@@ -213,6 +214,12 @@ std::string SampleInstallation::Create(const std::string& folder, ClsKolm& kolm,
   kolm.encriptoDesencripto(host);
   if (kolm.LastScrambleFailed()) {
     throw AppError(75, std::string(ClsKolm::kScrambleFailedMessage) + ": '" + host + "'.");
+  }
+  const std::string contributors = novu + kPathSeparatorText + "Novu.mdb";
+  SampleContributors::Create(contributors, kolm);
+  kolm.encriptoDesencripto(contributors);
+  if (kolm.LastScrambleFailed()) {
+    throw AppError(75, std::string(ClsKolm::kScrambleFailedMessage) + ": '" + contributors + "'.");
   }
   std::ofstream path((root / "windows" / "novuPath.sys").string(), std::ios::binary);
   path << novu << "\r\n";

@@ -5,6 +5,8 @@
 **   FOLDER/windows/novuPath.sys        one line: FOLDER/novu (absolute)
 **   FOLDER/novu/VORA12/VORA12.mdb      the host database, password-protected
 **                                      and scrambled
+**   FOLDER/novu/Novu.mdb               the contributor database
+**                                      (SampleContributors), the same way
 **
 ** The host database holds 22Cuiles (one row per employee and declaration)
 ** and 21Declaraciones_Juradas (one row per monthly declaration) with their

@@ -192,6 +192,7 @@ void DbTool::Demo(const std::string& folder) {
        << "  base del VORA (encriptada): " << host << '\n'
        << "  domicilios: tablas " << DemoDomicilios::kTabla << ", " << DemoDomicilios::kTitulares
        << " y " << DemoDomicilios::kProvincias << '\n'
+       << "  base de contribuyentes (encriptada): " << (root / "novu" / "Novu.mdb").string() << '\n'
        << "  archivo de ruta: " << (root / "windows" / "novuPath.sys").string() << '\n'
        << "Para que los programas la usen, la carpeta de Windows debe ser la de la muestra:\n"
        << "  WINDIR=" << (root / "windows").string() << " remendor-db repair --version 27\n";

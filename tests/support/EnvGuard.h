@@ -1,0 +1,29 @@
+// Sets (or, with nullptr, removes) an environment variable for one test and
+// puts the previous value back afterwards.
+#pragma once
+
+#include <cstdlib>
+#include <string>
+
+class EnvGuard {
+ public:
+  EnvGuard(const char* name, const char* value) : name_(name) {
+    if (const char* old = std::getenv(name)) saved_ = old, had_ = true;
+    Set(value);
+  }
+  ~EnvGuard() { Set(had_ ? saved_.c_str() : nullptr); }
+  EnvGuard(const EnvGuard&) = delete;
+  EnvGuard& operator=(const EnvGuard&) = delete;
+
+ private:
+  void Set(const char* value) {
+    if (value) {
+      ::setenv(name_.c_str(), value, 1);
+    } else {
+      ::unsetenv(name_.c_str());
+    }
+  }
+  std::string name_;
+  std::string saved_;
+  bool had_ = false;
+};
