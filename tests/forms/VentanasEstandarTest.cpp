@@ -117,7 +117,7 @@ TEST_F(VentanasEstandarTest, TheWelcomeAnswersWithTheStartButtonsChoice) {
     EXPECT_EQ(fabrica.log[0], "lblNombre=¡ Bienvenido a VORA!");
     EXPECT_EQ(fabrica.log[1], std::string("lblMensaje=") + FrmXInicioMensajeModel::kMensaje);
     EXPECT_EQ(fabrica.log[2], "Show vbModal");
-    EXPECT_EQ(fabrica.inicio->ventana.left_, (15360 - 7200) / 2);
+    EXPECT_EQ(fabrica.inicio->ventana.left_, (15360 - 7800) / 2);
   }
   // A close without the start button keeps the answer of the last start.
   fabrica.alInicio = [](FrmXInicioMensajeModel& modelo, InicioMensajeFalsa&) {

@@ -84,7 +84,7 @@ class InicioMensajeFalsa : public FrmXInicioMensajeVista {
     if (operador_) operador_();
   }
   void Cerrar() override { log_.push_back("Unload"); }
-  FormularioFalso ventana{7200, 3900};
+  FormularioFalso ventana{7800, 3900};
   bool noMostrar = false;
   bool abrirPuede = true;
 

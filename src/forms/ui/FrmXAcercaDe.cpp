@@ -41,7 +41,7 @@ FrmXAcercaDe::FrmXAcercaDe(FrmXAcercaDeModel& modelo) : modelo_(modelo) {
   cmdFondo_->setFlat(true);
   cmdFondo_->setFocusPolicy(Qt::NoFocus);
   cmdFondo_->setGeometry(Twips::ToPixels(QRect(0, 0, kAncho, kAlto), *this));
-  lblFondo_ = PiezasVentana::Etiqueta(*this, "lblFondo", QRect(0, 0, kAncho, 960));
+  lblFondo_ = PiezasVentana::Etiqueta(*this, "lblFondo", QRect(0, 0, kAncho, 1200));
   lblFondo_->setAutoFillBackground(true);
   QPalette banda = lblFondo_->palette();
   banda.setColor(QPalette::Window, QColor(0, 51, 102));
@@ -57,7 +57,8 @@ FrmXAcercaDe::FrmXAcercaDe(FrmXAcercaDeModel& modelo) : modelo_(modelo) {
   claro.setColor(QPalette::WindowText, Qt::white);
   lblTitulo1_->setPalette(claro);
   lblTitulo1_->setText(QStringLiteral("V.O.R.A."));
-  txtTitulo1_ = PiezasVentana::Etiqueta(*this, "txtTitulo(1)", QRect(1200, 600, 4560, 600), true);
+  txtTitulo1_ = PiezasVentana::Etiqueta(*this, "txtTitulo(1)", QRect(1200, 600, 4560, 480), true);
+  txtTitulo1_->setPalette(claro);
   lblVersion_ = PiezasVentana::Etiqueta(*this, "lblVersion", QRect(1200, 1320, 2160, 255));
   lblVersion_->setText(QStringLiteral("Versión 20"));
   lblRelease_ = PiezasVentana::Etiqueta(*this, "lblRelease", QRect(3480, 1320, 2280, 255));

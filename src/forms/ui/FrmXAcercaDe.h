@@ -6,11 +6,11 @@
 ** width, height):
 **
 **   Picture1     frame      0,    0, 6000, 3600  background and border
-**   lblFondo     label      0,    0, 6000,  960  band behind the title
+**   lblFondo     label      0,    0, 6000, 1200  band behind the titles
 **   CmdFondo     button     0,    0, 6000, 3600  flat, behind everything
 **   Img          picture  240,  120,  720,  720  the application's picture
 **   LblTitulo1   label   1200,  120, 4560,  480  application name, 16 points
-**   txtTitulo(1) label   1200,  600, 4560,  600  application description
+**   txtTitulo(1) label   1200,  600, 4560,  480  application description
 **   lblVersion   label   1200, 1320, 2160,  255
 **   lblRelease   label   3480, 1320, 2280,  255
 **   LblBeta      label   1200, 1680, 4560,  420  beta text, bold red, over

@@ -19,7 +19,7 @@
 
 namespace {
 
-constexpr int kAncho = 7200;
+constexpr int kAncho = 7800;
 constexpr int kAlto = 3900;
 
 }  // namespace
@@ -30,7 +30,7 @@ FrmXInicioMensaje::FrmXInicioMensaje(FrmXInicioMensajeModel& modelo) : modelo_(m
   PiezasVentana::Letra(*this);
   setFixedSize(Twips::ToPixelsX(kAncho, *this), Twips::ToPixelsY(kAlto, *this));
 
-  PiezasVentana::ConSombra(*this, "lblNombreFrente", "lblNombreFondo", QRect(240, 240, 6720, 495),
+  PiezasVentana::ConSombra(*this, "lblNombreFrente", "lblNombreFondo", QRect(240, 240, 7320, 495),
                            lblNombreFrente_, lblNombreFondo_);
   for (QLabel* nombre : {lblNombreFrente_, lblNombreFondo_}) {
     QFont letra = nombre->font();
@@ -41,21 +41,21 @@ FrmXInicioMensaje::FrmXInicioMensaje(FrmXInicioMensajeModel& modelo) : modelo_(m
   QPalette azul = lblNombreFrente_->palette();
   azul.setColor(QPalette::WindowText, QColor(0, 51, 153));
   lblNombreFrente_->setPalette(azul);
-  PiezasVentana::Linea(*this, "Line1", QRect(240, 840, 6720, 15));
-  lblMensaje_ = PiezasVentana::Etiqueta(*this, "lblMensaje", QRect(240, 960, 4800, 2040), true);
+  PiezasVentana::Linea(*this, "Line1", QRect(240, 840, 7320, 15));
+  lblMensaje_ = PiezasVentana::Etiqueta(*this, "lblMensaje", QRect(240, 960, 5280, 2040), true);
 
   btnAyuda_ = new QPushButton(QString::fromUtf8(FrmXInicioMensajeModel::kBtnAyuda), this);
   btnAyuda_->setObjectName(QStringLiteral("btnAyuda"));
   btnAyuda_->setAutoDefault(false);
-  btnAyuda_->setGeometry(Twips::ToPixels(QRect(5280, 1080, 1680, 600), *this));
-  PiezasVentana::Linea(*this, "Line6", QRect(240, 3120, 6720, 15));
+  btnAyuda_->setGeometry(Twips::ToPixels(QRect(5880, 1080, 1680, 600), *this));
+  PiezasVentana::Linea(*this, "Line6", QRect(240, 3120, 7320, 15));
   chkNoMostrar_ = new QCheckBox(QString::fromUtf8(FrmXInicioMensajeModel::kChkNoMostrar), this);
   chkNoMostrar_->setObjectName(QStringLiteral("chkNoMostrar"));
-  chkNoMostrar_->setGeometry(Twips::ToPixels(QRect(240, 3300, 4200, 330), *this));
+  chkNoMostrar_->setGeometry(Twips::ToPixels(QRect(240, 3300, 4920, 330), *this));
   btnInicio_ = new QPushButton(QString::fromUtf8(FrmXInicioMensajeModel::kBtnInicio), this);
   btnInicio_->setObjectName(QStringLiteral("btnInicio"));
   btnInicio_->setDefault(true);
-  btnInicio_->setGeometry(Twips::ToPixels(QRect(4560, 3240, 2400, 450), *this));
+  btnInicio_->setGeometry(Twips::ToPixels(QRect(5280, 3240, 2280, 450), *this));
 
   connect(btnAyuda_, &QPushButton::clicked, this, [this] { modelo_.btnAyuda_Click(); });
   connect(btnInicio_, &QPushButton::clicked, this, [this] { modelo_.btnInicio_Click(); });

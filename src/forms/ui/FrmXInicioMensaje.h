@@ -2,17 +2,17 @@
 ** FrmXInicioMensaje: the welcome window. Its logic is
 ** FrmXInicioMensajeModel, which owns it.
 **
-** Client area 7200 x 3900 twips, fixed. Parts, in twips (left, top,
+** Client area 7800 x 3900 twips, fixed. Parts, in twips (left, top,
 ** width, height):
 **
-**   lblNombreFrente  label     240,  240, 6720,  495  title, 14 points,
+**   lblNombreFrente  label     240,  240, 7320,  495  title, 14 points,
 **   lblNombreFondo   label                             over its grey shadow
-**   Line1            line      240,  840, 6720,   15
-**   lblMensaje       label     240,  960, 4800, 2040  the welcome text
-**   btnAyuda         button   5280, 1080, 1680,  600  "Ver ayuda"
-**   Line6            line      240, 3120, 6720,   15
-**   chkNoMostrar     check     240, 3300, 4200,  330
-**   btnInicio        button   4560, 3240, 2400,  450  default button
+**   Line1            line      240,  840, 7320,   15
+**   lblMensaje       label     240,  960, 5280, 2040  the welcome text
+**   btnAyuda         button   5880, 1080, 1680,  600  "Ver ayuda"
+**   Line6            line      240, 3120, 7320,   15
+**   chkNoMostrar     check     240, 3300, 4920,  330
+**   btnInicio        button   5280, 3240, 2280,  450  default button
 **
 ** F1 anywhere in the window, typed or sent by btnAyuda, opens the help
 ** (the logic chooses the page; the desktop opens it with

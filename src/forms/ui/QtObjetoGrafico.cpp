@@ -52,7 +52,7 @@ QWidget& QtObjetoGrafico::Widget() const {
 Variant QtObjetoGrafico::Propiedad(const std::string& nombre) const {
   QWidget& w = Widget();
   const std::string clave = Clave(nombre);
-  if (clave == "enabled") return Variant(!w.testAttribute(Qt::WA_Disabled));
+  if (clave == "enabled") return Variant(!w.testAttribute(Qt::WA_ForceDisabled));
   if (clave == "text") {
     if (auto* e = qobject_cast<QLineEdit*>(&w)) return Variant(e->text().toStdString());
     if (auto* e = qobject_cast<QTextEdit*>(&w)) return Variant(e->toPlainText().toStdString());
