@@ -5,7 +5,8 @@
 ** The help is a folder of pages: the page of context N is "N.html" in it,
 ** and "index.html" stands for every context without a page of its own (and
 ** for context 0, which names none). Pagina gives the first of those that
-** exists, or an empty text when neither does.
+** exists, as an absolute path (a relative folder is taken from the current
+** folder), or an empty text when neither does.
 */
 #pragma once
 

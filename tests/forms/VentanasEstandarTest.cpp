@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "dao/DBEngine.h"
+#include "forms/AyudaSistema.h"
 #include "forms/VentanasFalsas.h"
 #include "forms/a_c_graph.h"
 #include "host/RecordingMessageBox.h"
@@ -228,4 +229,14 @@ TEST_F(VentanasEstandarTest, TheClosingNoticeRunsTheWorkWhileShownThenCloses) {
   EXPECT_EQ(fabrica.log.back(), "Unload");
   ASSERT_EQ(cajas->Boxes().size(), 1u);
   EXPECT_EQ(cajas->Boxes()[0].text, "Ruta no válida");
+}
+
+TEST_F(VentanasEstandarTest, AHelpFolderGivenRelativeGivesAnAbsolutePage) {
+  std::filesystem::create_directories(dir.Path() / "ayuda");
+  std::ofstream(dir.File("ayuda/index.html")) << "<p>ayuda</p>";
+  const auto antes = std::filesystem::current_path();
+  std::filesystem::current_path(dir.Path());
+  const std::string pagina = AyudaSistema::Pagina("ayuda", 9);
+  std::filesystem::current_path(antes);
+  EXPECT_EQ(pagina, (std::filesystem::canonical(dir.Path()) / "ayuda/index.html").string());
 }
