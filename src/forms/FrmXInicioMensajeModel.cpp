@@ -1,0 +1,43 @@
+/*
+** The welcome window's logic. See FrmXInicioMensajeModel.h.
+*/
+#include "forms/FrmXInicioMensajeModel.h"
+
+#include "forms/AyudaSistema.h"
+#include "forms/FabricaVentanas.h"
+#include "forms/a_c_graph.h"
+#include "host/MessageBoxService.h"
+
+FrmXInicioMensajeModel::FrmXInicioMensajeModel(a_c_graph& graph, FabricaVentanas& fabrica,
+                                               std::string carpetaAyuda)
+    : graph_(graph), carpetaAyuda_(std::move(carpetaAyuda)), vista_(fabrica.InicioMensaje(*this)) {}
+
+FrmXInicioMensajeModel::~FrmXInicioMensajeModel() = default;
+
+void FrmXInicioMensajeModel::Mostrar(const std::string& descApp, int32_t idHelp) {
+  vista_->Titulo("¡ Bienvenido a " + descApp + "!");
+  helpContextID_ = idHelp;
+  graph_.CentrarFormulario(vista_->Ventana());
+  vista_->Mensaje(kMensaje);
+  vista_->MostrarModal();
+}
+
+void FrmXInicioMensajeModel::btnAyuda_Click() {
+  vista_->Puntero(FrmXInicioMensajeVista::kPunteroReloj);
+  vista_->EnviarF1();
+  vista_->Puntero(FrmXInicioMensajeVista::kPunteroNormal);
+}
+
+void FrmXInicioMensajeModel::TeclaF1() {
+  const std::string pagina = AyudaSistema::Pagina(carpetaAyuda_, helpContextID_);
+  if (pagina.empty()) {
+    MsgBox("No se encontró la ayuda del sistema en la carpeta '" + carpetaAyuda_ + "'.");
+  } else if (!vista_->AbrirAyuda(pagina)) {
+    MsgBox("No se pudo abrir la ayuda del sistema (" + pagina + ").");
+  }
+}
+
+void FrmXInicioMensajeModel::btnInicio_Click() {
+  graph_.MostrarInicio = !vista_->NoMostrarMarcado();
+  vista_->Cerrar();
+}

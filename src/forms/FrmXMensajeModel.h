@@ -1,0 +1,53 @@
+/*
+** FrmXMensajeModel: the one-time message window's logic.
+**
+** Mostrar looks the message's code up in table Configuracion of the
+** database given (ConfiguracionMensajes); when the operator asked not to
+** see it again nothing is shown. Otherwise the window shows the title as
+** its caption and the text, modally, centred on the screen.
+**
+** btnAceptar records the code when chkNoVolver is ticked, then closes the
+** window. Closing it any other way records nothing. The engine's errors
+** reach Mostrar's caller, the save's too: the window closes and the error
+** is raised once the modal show has ended, so that it never escapes into
+** the event loop.
+*/
+#pragma once
+
+#include <cstdint>
+#include <exception>
+#include <memory>
+#include <optional>
+#include <string>
+#include <utility>
+
+#include "dao/Database.h"
+#include "forms/ConfiguracionMensajes.h"
+#include "forms/FrmXMensajeVista.h"
+
+class a_c_graph;
+class FabricaVentanas;
+
+class FrmXMensajeModel {
+ public:
+  static constexpr const char* kBtnAceptar = "&Aceptar";
+  static constexpr const char* kChkNoVolver = "No volver a mostrar este mensaje en el futuro.";
+
+  FrmXMensajeModel(a_c_graph& graph, FabricaVentanas& fabrica);
+  ~FrmXMensajeModel();
+  FrmXMensajeModel(const FrmXMensajeModel&) = delete;
+  FrmXMensajeModel& operator=(const FrmXMensajeModel&) = delete;
+
+  void Mostrar(int32_t tipo, const std::string& titulo, const std::string& mensaje,
+               const dao::Database& db);
+
+  // From the widgets.
+  void btnAceptar_Click();
+
+ private:
+  a_c_graph& graph_;
+  std::unique_ptr<FrmXMensajeVista> vista_;
+  std::optional<ConfiguracionMensajes> configuracion_;
+  int32_t tipo_ = 0;
+  std::exception_ptr error_;
+};

@@ -1,0 +1,120 @@
+/*
+** The welcome window's widgets and wiring. See FrmXInicioMensaje.h; the
+** logic is in FrmXInicioMensajeModel.
+*/
+#include "forms/ui/FrmXInicioMensaje.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDesktopServices>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QUrl>
+
+#include "controls/Twips.h"
+#include "forms/FrmXInicioMensajeModel.h"
+#include "forms/ui/PiezasVentana.h"
+#include "host/MessageBoxService.h"
+
+namespace {
+
+constexpr int kAncho = 7800;
+constexpr int kAlto = 3900;
+
+}  // namespace
+
+FrmXInicioMensaje::FrmXInicioMensaje(FrmXInicioMensajeModel& modelo) : modelo_(modelo) {
+  setObjectName(QStringLiteral("frmXInicioMensaje"));
+  setWindowTitle(QString::fromUtf8(kAppTitle));
+  PiezasVentana::Letra(*this);
+  setFixedSize(Twips::ToPixelsX(kAncho, *this), Twips::ToPixelsY(kAlto, *this));
+
+  PiezasVentana::ConSombra(*this, "lblNombreFrente", "lblNombreFondo", QRect(240, 240, 7320, 495),
+                           lblNombreFrente_, lblNombreFondo_);
+  for (QLabel* nombre : {lblNombreFrente_, lblNombreFondo_}) {
+    QFont letra = nombre->font();
+    letra.setPointSize(14);
+    letra.setBold(true);
+    nombre->setFont(letra);
+  }
+  QPalette azul = lblNombreFrente_->palette();
+  azul.setColor(QPalette::WindowText, QColor(0, 51, 153));
+  lblNombreFrente_->setPalette(azul);
+  PiezasVentana::Linea(*this, "Line1", QRect(240, 840, 7320, 15));
+  lblMensaje_ = PiezasVentana::Etiqueta(*this, "lblMensaje", QRect(240, 960, 5280, 2040), true);
+
+  btnAyuda_ = new QPushButton(QString::fromUtf8(FrmXInicioMensajeModel::kBtnAyuda), this);
+  btnAyuda_->setObjectName(QStringLiteral("btnAyuda"));
+  btnAyuda_->setAutoDefault(false);
+  btnAyuda_->setGeometry(Twips::ToPixels(QRect(5880, 1080, 1680, 600), *this));
+  PiezasVentana::Linea(*this, "Line6", QRect(240, 3120, 7320, 15));
+  chkNoMostrar_ = new QCheckBox(QString::fromUtf8(FrmXInicioMensajeModel::kChkNoMostrar), this);
+  chkNoMostrar_->setObjectName(QStringLiteral("chkNoMostrar"));
+  chkNoMostrar_->setGeometry(Twips::ToPixels(QRect(240, 3300, 4920, 330), *this));
+  btnInicio_ = new QPushButton(QString::fromUtf8(FrmXInicioMensajeModel::kBtnInicio), this);
+  btnInicio_->setObjectName(QStringLiteral("btnInicio"));
+  btnInicio_->setDefault(true);
+  btnInicio_->setGeometry(Twips::ToPixels(QRect(5280, 3240, 2280, 450), *this));
+
+  connect(btnAyuda_, &QPushButton::clicked, this, [this] { modelo_.btnAyuda_Click(); });
+  connect(btnInicio_, &QPushButton::clicked, this, [this] { modelo_.btnInicio_Click(); });
+  setTabOrder(btnInicio_, chkNoMostrar_);
+  setTabOrder(chkNoMostrar_, btnAyuda_);
+}
+
+FrmXInicioMensaje::~FrmXInicioMensaje() {
+  if (reloj_) QApplication::restoreOverrideCursor();
+}
+
+void FrmXInicioMensaje::keyPressEvent(QKeyEvent* evento) {
+  if (evento->key() == Qt::Key_F1 && evento->modifiers() == Qt::NoModifier) {
+    modelo_.TeclaF1();
+    evento->accept();
+    return;
+  }
+  QDialog::keyPressEvent(evento);
+}
+
+void FrmXInicioMensaje::Titulo(const std::string& texto) {
+  lblNombreFrente_->setText(QString::fromStdString(texto));
+  lblNombreFondo_->setText(QString::fromStdString(texto));
+}
+
+void FrmXInicioMensaje::Mensaje(const std::string& texto) {
+  lblMensaje_->setText(QString::fromStdString(texto));
+}
+
+bool FrmXInicioMensaje::NoMostrarMarcado() const {
+  return chkNoMostrar_->isChecked();
+}
+
+void FrmXInicioMensaje::Puntero(int puntero) {
+  const bool reloj = puntero == kPunteroReloj;
+  if (reloj == reloj_) return;
+  reloj_ = reloj;
+  if (reloj) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+  } else {
+    QApplication::restoreOverrideCursor();
+  }
+}
+
+// Posted, as a typed key is: it reaches the widget with the focus after
+// the button's handler returns, and climbs to the window from there.
+void FrmXInicioMensaje::EnviarF1() {
+  QWidget* destino = focusWidget() ? focusWidget() : this;
+  QCoreApplication::postEvent(destino, new QKeyEvent(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier));
+}
+
+bool FrmXInicioMensaje::AbrirAyuda(const std::string& pagina) {
+  return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(pagina)));
+}
+
+void FrmXInicioMensaje::MostrarModal() {
+  exec();
+}
+
+void FrmXInicioMensaje::Cerrar() {
+  done(QDialog::Accepted);
+}
