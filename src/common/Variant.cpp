@@ -16,16 +16,14 @@
 
 namespace {
 
-constexpr int kInvalidUseOfNull = 94;
-
 [[noreturn]] void TypeMismatch() {
-  throw AppError(rterr::kTypeMismatch, "No coinciden los tipos");
+  Raise(rterr::msg::kTypeMismatch);
 }
 [[noreturn]] void Overflow() {
-  throw AppError(rterr::kOverflow, "Desbordamiento");
+  Raise(rterr::msg::kOverflow);
 }
 [[noreturn]] void NullUse() {
-  throw AppError(kInvalidUseOfNull, "Uso no válido de Null");
+  Raise(rterr::msg::kInvalidUseOfNull);
 }
 
 // Round half to even, as the run time's whole-number conversions do.

@@ -28,7 +28,7 @@ bool EqualsDefault(const Variant& value, const Variant& defaultValue) {
 }
 
 [[noreturn]] void TypeMismatch() {
-  throw AppError(rterr::kTypeMismatch, "No coinciden los tipos");
+  Raise(rterr::msg::kTypeMismatch);
 }
 
 }  // namespace

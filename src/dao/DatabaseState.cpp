@@ -62,10 +62,7 @@ DatabaseState::DatabaseState(const OpenOptions& o)
   sqlite3_busy_timeout(raw, 2000);
   if (!o.readOnly && sqlite3_db_readonly(raw, "main") == 1) {
     conn_.reset();
-    jeterr::Raise(jeterr::kCannotOpenFile,
-                  "No se puede abrir el archivo '" + path_ +
-                      "' para escribir en él. Está abierto en modo exclusivo por otro usuario o "
-                      "necesita permiso para modificarlo.");
+    jeterr::Raise(jeterr::msg::kCannotWriteFile, {path_});
   }
   RegisterJetFunctions(raw);
   try {
@@ -90,8 +87,7 @@ DatabaseState::DatabaseState(const OpenOptions& o)
     prepared_.clear();
     conn_.reset();
     if (e.Number() == jeterr::kCouldNotUpdateLocked) {
-      jeterr::Raise(jeterr::kFileLocked,
-                    "No se pudo usar '" + path_ + "'; el archivo ya está en uso.");
+      jeterr::Raise(jeterr::msg::kFileInUse, {path_});
     }
     throw;
   }
@@ -103,7 +99,7 @@ DatabaseState::~DatabaseState() {
 
 void DatabaseState::EnsureOpen() const {
   if (!conn_) {
-    jeterr::Raise(jeterr::kObjectInvalid, "La base de datos '" + path_ + "' está cerrada.");
+    jeterr::Raise(jeterr::msg::kDatabaseClosed, {path_});
   }
 }
 
@@ -196,10 +192,10 @@ void DatabaseState::Execute(std::string_view jetSql) {
   FailureContext ctx{&path_, &text, t->kind};
   switch (t->kind) {
     case JetStatementKind::Select:
-      jeterr::Raise(3065, "No se puede ejecutar una consulta de selección: '" + text + "'.");
+      jeterr::Raise(jeterr::msg::kCannotExecuteSelect, {text});
     case JetStatementKind::CreateTable: {
       if (FindLink(ReadLinks(), t->table)) {
-        jeterr::Raise(jeterr::kTableExists, "La tabla '" + t->table + "' ya existe.");
+        jeterr::Raise(jeterr::msg::kTableExists, {t->table});
       }
       std::vector<std::string> all{t->sql};
       all.insert(all.end(), t->extraSql.begin(), t->extraSql.end());
@@ -214,7 +210,7 @@ void DatabaseState::Execute(std::string_view jetSql) {
       } else {
         // Qualified, so that a table of a linked file is never the one dropped.
         if (!LocalTableExists(t->table)) {
-          jeterr::Raise(jeterr::kTableNotFound, "No se encuentra la tabla '" + t->table + "'.");
+          jeterr::Raise(jeterr::msg::kTableNotFound, {t->table});
         }
         Run("DROP TABLE main." + QuoteIdentifier(t->table), ctx, false);
       }
@@ -230,7 +226,7 @@ void DatabaseState::Execute(std::string_view jetSql) {
     // preparing a statement may empty the cache, and with it the SELECT.
     std::vector<std::string> target = TableColumns(t->table);
     if (target.empty()) {
-      jeterr::Raise(jeterr::kTableNotFound, "No se encuentra la tabla '" + t->table + "'.");
+      jeterr::Raise(jeterr::msg::kTableNotFound, {t->table});
     }
     sqlite3_stmt* select = Prepared(t->selectSql, ctx);
     std::string names;
@@ -239,9 +235,7 @@ void DatabaseState::Execute(std::string_view jetSql) {
       auto it = std::find_if(target.begin(), target.end(),
                              [&](const std::string& c) { return SameName(c, out); });
       if (it == target.end()) {
-        jeterr::Raise(
-            jeterr::kUnknownInsertField,
-            "El destino de INSERT INTO contiene el nombre de campo desconocido '" + out + "'.");
+        jeterr::Raise(jeterr::msg::kUnknownInsertField, {out});
       }
       if (!names.empty()) names += ',';
       names += QuoteIdentifier(*it);
@@ -283,8 +277,7 @@ std::shared_ptr<RecordsetState> DatabaseState::OpenRecordset(
   }
   auto t = Translate(jet);
   if (t->kind != JetStatementKind::Select) {
-    jeterr::Raise(3219, "Operación no válida: '" + std::string(source) +
-                            "' no es una consulta que devuelva registros.");
+    jeterr::Raise(jeterr::msg::kNotRowReturning, {source});
   }
   auto rs = std::make_shared<RecordsetState>(self, std::string(source), t, type);
   recordsets_.push_back(rs.get());
@@ -335,7 +328,7 @@ std::string DatabaseState::AttachFile(const std::string& file, const std::string
   if (auto it = attachedFiles_.find(file); it != attachedFiles_.end()) return it->second;
   FileHeader header = FileHeader::ReadFrom(file);
   if (!header.Accepts(password)) {
-    jeterr::Raise(jeterr::kInvalidPassword, "La contraseña de '" + file + "' no es válida.");
+    jeterr::Raise(jeterr::msg::kInvalidFilePassword, {file});
   }
   std::string alias = "jetlink" + std::to_string(attachedFiles_.size() + 1);
   FailureContext ctx{&file, nullptr, JetStatementKind::Select};
@@ -410,11 +403,10 @@ void DatabaseState::AppendLink(const TableDef& def) {
   EnsureOpen();
   FailureContext ctx{&path_, nullptr, JetStatementKind::CreateTable};
   if (def.Connect().empty()) {
-    jeterr::Raise(3264, "La tabla '" + def.Name() +
-                            "' no tiene campos: sólo se pueden anexar tablas vinculadas.");
+    jeterr::Raise(jeterr::msg::kNoFieldsDefined, {def.Name()});
   }
   if (LocalTableExists(def.Name()) || FindLink(ReadLinks(), def.Name())) {
-    jeterr::Raise(jeterr::kTableExists, "La tabla '" + def.Name() + "' ya existe.");
+    jeterr::Raise(jeterr::msg::kTableExists, {def.Name()});
   }
   // Everything that can refuse the link runs before it is written: a link
   // that is written is one the database can open again.
@@ -429,8 +421,7 @@ void DatabaseState::AppendLink(const TableDef& def) {
   const bool found = sqlite3_step(s) == SQLITE_ROW;
   sqlite3_reset(s);
   if (!found) {
-    jeterr::Raise(jeterr::kTableNotFound,
-                  "No se encuentra la tabla '" + link.source + "' en '" + file + "'.");
+    jeterr::Raise(jeterr::msg::kTableNotFoundInFile, {link.source, file});
   }
   const bool renamed = !SameName(link.name, link.source);
   if (renamed) CreateLinkView(link, alias);
@@ -469,8 +460,7 @@ void DatabaseState::DeleteTableDef(std::string_view name) {
     return;
   }
   if (!LocalTableExists(name)) {
-    jeterr::Raise(jeterr::kItemNotFound,
-                  "No se encontró el elemento '" + std::string(name) + "' en esta colección.");
+    jeterr::Raise(jeterr::msg::kItemNotFound, {name});
   }
   RunInternal("DROP TABLE main." + QuoteIdentifier(name), ctx);
 }

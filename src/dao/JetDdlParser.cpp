@@ -149,8 +149,7 @@ TranslatedStatement JetDdlParser::CreateTable() {
     JetColumn column = ParseColumn();
     for (const JetColumn& other : result.columns) {
       if (JetCollation::Compare(other.name, column.name) == 0) {
-        jeterr::Raise(jeterr::kFieldDefinedTwice,
-                      "No se puede definir el campo '" + column.name + "' más de una vez.");
+        jeterr::Raise(jeterr::msg::kFieldDefinedTwice, {column.name});
       }
     }
     if (!result.columns.empty()) sql += ", ";

@@ -30,8 +30,7 @@ int TableDefs::Count() const {
 const TableDef& TableDefs::operator[](int index) const {
   EnsureLoaded();
   if (index < 0 || index >= static_cast<int>(defs_.size())) {
-    jeterr::Raise(jeterr::kItemNotFound,
-                  "No se encontró el elemento " + std::to_string(index) + " en esta colección.");
+    jeterr::Raise(jeterr::msg::kItemNotFoundAt, {std::to_string(index)});
   }
   return defs_[static_cast<size_t>(index)];
 }
@@ -49,8 +48,7 @@ const TableDef& TableDefs::Item(std::string_view name) const {
   for (const TableDef& d : defs_) {
     if (SameName(d.Name(), name)) return d;
   }
-  jeterr::Raise(jeterr::kItemNotFound,
-                "No se encontró el elemento '" + std::string(name) + "' en esta colección.");
+  jeterr::Raise(jeterr::msg::kItemNotFound, {name});
 }
 
 void TableDefs::Append(const TableDef& def) {

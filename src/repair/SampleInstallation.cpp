@@ -212,12 +212,13 @@ std::string SampleInstallation::Create(const std::string& folder, ClsKolm& kolm,
   CreateHost(host, kolm, sizes);
   kolm.encriptoDesencripto(host);
   if (kolm.LastScrambleFailed()) {
-    throw AppError(75, std::string(ClsKolm::kScrambleFailedMessage) + ": '" + host + "'.");
+    throw AppError(rterr::kPathFileAccess,
+                   std::string(ClsKolm::kScrambleFailedMessage) + ": '" + host + "'.");
   }
   std::ofstream path((root / "windows" / "novuPath.sys").string(), std::ios::binary);
   path << novu << "\r\n";
   if (!path.flush()) {
-    throw AppError(75,
+    throw AppError(rterr::kPathFileAccess,
                    "No se pudo escribir '" + (root / "windows" / "novuPath.sys").string() + "'.");
   }
   return host;
