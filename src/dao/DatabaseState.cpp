@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "common/TextCase.h"
 #include "dao/ConnectString.h"
 #include "dao/FileHeader.h"
 #include "dao/JetErrors.h"
@@ -233,7 +234,7 @@ void DatabaseState::Execute(std::string_view jetSql) {
     for (int i = 0; i < sqlite3_column_count(select); i++) {
       std::string out = sqlite3_column_name(select, i);
       auto it = std::find_if(target.begin(), target.end(),
-                             [&](const std::string& c) { return SameName(c, out); });
+                             [&](const std::string& c) { return TextCase::Equal(c, out); });
       if (it == target.end()) {
         jeterr::Raise(jeterr::msg::kUnknownInsertField, {out});
       }
@@ -314,7 +315,7 @@ std::vector<DatabaseState::Link> DatabaseState::ReadLinks() {
 const DatabaseState::Link* DatabaseState::FindLink(const std::vector<Link>& links,
                                                    std::string_view name) const {
   for (const Link& l : links) {
-    if (SameName(l.name, name)) return &l;
+    if (TextCase::Equal(l.name, name)) return &l;
   }
   return nullptr;
 }
@@ -349,7 +350,7 @@ void DatabaseState::AttachLinks() {
     try {
       std::string alias =
           AttachFile(ConnectValue(link.connect, "DATABASE"), LinkPassword(link.connect));
-      if (!SameName(link.name, link.source)) CreateLinkView(link, alias);
+      if (!TextCase::Equal(link.name, link.source)) CreateLinkView(link, alias);
     } catch (const AppError&) {
       // The link stays listed; using it reports the missing table. One
       // unusable link never keeps the database itself from opening.
@@ -390,11 +391,7 @@ std::vector<TableDef> DatabaseState::ReadTableDefs() {
     defs.emplace_back(link.name, link.connect, link.source, std::move(fields));
   }
   std::sort(defs.begin(), defs.end(), [](const TableDef& a, const TableDef& b) {
-    std::string x = a.Name(), y = b.Name();
-    for (auto* s : {&x, &y}) {
-      for (char& c : *s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
-    return x < y;
+    return TextCase::Fold(a.Name()) < TextCase::Fold(b.Name());
   });
   return defs;
 }
@@ -423,7 +420,7 @@ void DatabaseState::AppendLink(const TableDef& def) {
   if (!found) {
     jeterr::Raise(jeterr::msg::kTableNotFoundInFile, {link.source, file});
   }
-  const bool renamed = !SameName(link.name, link.source);
+  const bool renamed = !TextCase::Equal(link.name, link.source);
   if (renamed) CreateLinkView(link, alias);
   try {
     RunInternal(std::string("CREATE TABLE IF NOT EXISTS main.") + kLinksTable +

@@ -6,6 +6,7 @@
 
 #include <array>
 
+#include "common/TextCase.h"
 #include "dao/JetErrors.h"
 
 namespace dao {
@@ -22,18 +23,10 @@ constexpr std::array<std::string_view, 49> kReserved = {
     "UNION",   "UNIQUE",  "UPDATE", "VALUES",   "WHERE",       "WITH",  "XOR",
 };
 
-char Upper(char c) {
-  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
 }  // namespace
 
 bool JetKeywordEquals(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (Upper(a[i]) != Upper(b[i])) return false;
-  }
-  return true;
+  return TextCase::Equal(a, b);
 }
 
 bool JetTokenCursor::IsReserved(std::string_view word) {

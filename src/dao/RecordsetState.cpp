@@ -4,6 +4,7 @@
 */
 #include "dao/RecordsetState.h"
 
+#include "common/TextCase.h"
 #include "dao/DatabaseState.h"
 #include "dao/JetErrors.h"
 #include "dao/JetTypes.h"
@@ -146,7 +147,7 @@ void RecordsetState::MoveLast() {
 
 int RecordsetState::FindColumn(std::string_view name) const {
   for (size_t i = 0; i < columns_.size(); i++) {
-    if (SameName(columns_[i].name, name)) return static_cast<int>(i);
+    if (TextCase::Equal(columns_[i].name, name)) return static_cast<int>(i);
   }
   return -1;
 }

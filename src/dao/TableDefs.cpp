@@ -3,6 +3,7 @@
 */
 #include "dao/TableDefs.h"
 
+#include "common/TextCase.h"
 #include "dao/DatabaseState.h"
 #include "dao/JetErrors.h"
 #include "dao/SqlQuote.h"
@@ -38,7 +39,7 @@ const TableDef& TableDefs::operator[](int index) const {
 bool TableDefs::Contains(std::string_view name) const {
   EnsureLoaded();
   for (const TableDef& d : defs_) {
-    if (SameName(d.Name(), name)) return true;
+    if (TextCase::Equal(d.Name(), name)) return true;
   }
   return false;
 }
@@ -46,7 +47,7 @@ bool TableDefs::Contains(std::string_view name) const {
 const TableDef& TableDefs::Item(std::string_view name) const {
   EnsureLoaded();
   for (const TableDef& d : defs_) {
-    if (SameName(d.Name(), name)) return d;
+    if (TextCase::Equal(d.Name(), name)) return d;
   }
   jeterr::Raise(jeterr::msg::kItemNotFound, {name});
 }
