@@ -13,6 +13,7 @@
 #include "dao/OffsetVfs.h"
 #include "dao/RecordsetState.h"
 #include "dao/SqlQuote.h"
+#include "dao/StoredNames.h"
 
 namespace dao {
 
@@ -119,11 +120,16 @@ void DatabaseState::Forget(RecordsetState* rs) {
 
 std::shared_ptr<const TranslatedStatement> DatabaseState::Translate(std::string_view jetSql) {
   std::string key(jetSql);
-  if (auto it = translations_.find(key); it != translations_.end()) return it->second;
-  auto t = std::make_shared<const TranslatedStatement>(JetSqlTranslator::Translate(jetSql));
-  if (translations_.size() >= kCacheLimit) translations_.clear();
-  translations_.emplace(std::move(key), t);
-  return t;
+  auto it = translations_.find(key);
+  if (it == translations_.end()) {
+    auto t = std::make_shared<const TranslatedStatement>(JetSqlTranslator::Translate(jetSql));
+    if (translations_.size() >= kCacheLimit) translations_.clear();
+    it = translations_.emplace(std::move(key), t).first;
+  }
+  // The translation is cached as written; the stored spellings are looked
+  // up on each run, since the schema may have changed in between.
+  if (!StoredNames::MayNeedResolving(*it->second)) return it->second;
+  return std::make_shared<const TranslatedStatement>(StoredNames(conn_.get()).Resolve(*it->second));
 }
 
 sqlite3_stmt* DatabaseState::Prepared(const std::string& sql, const FailureContext& ctx) {
@@ -195,7 +201,8 @@ void DatabaseState::Execute(std::string_view jetSql) {
     case JetStatementKind::Select:
       jeterr::Raise(jeterr::msg::kCannotExecuteSelect, {text});
     case JetStatementKind::CreateTable: {
-      if (FindLink(ReadLinks(), t->table)) {
+      // SQLite would let "SITUACIÓN" stand beside Situación.
+      if (FindLink(ReadLinks(), t->table) || LocalTable(t->table)) {
         jeterr::Raise(jeterr::msg::kTableExists, {t->table});
       }
       std::vector<std::string> all{t->sql};
@@ -210,10 +217,9 @@ void DatabaseState::Execute(std::string_view jetSql) {
         DeleteTableDef(t->table);
       } else {
         // Qualified, so that a table of a linked file is never the one dropped.
-        if (!LocalTableExists(t->table)) {
-          jeterr::Raise(jeterr::msg::kTableNotFound, {t->table});
-        }
-        Run("DROP TABLE main." + QuoteIdentifier(t->table), ctx, false);
+        const auto stored = LocalTable(t->table);
+        if (!stored) jeterr::Raise(jeterr::msg::kTableNotFound, {t->table});
+        Run("DROP TABLE main." + QuoteIdentifier(*stored), ctx, false);
       }
       recordsAffected_ = 0;
       return;
@@ -257,14 +263,21 @@ std::vector<std::string> DatabaseState::TableColumns(const std::string& table) {
   return cols;
 }
 
-bool DatabaseState::LocalTableExists(std::string_view name) {
+std::optional<std::string> DatabaseState::TableIn(const std::string& schema,
+                                                  std::string_view name) {
   FailureContext ctx{&path_, nullptr, JetStatementKind::Select};
-  sqlite3_stmt* s = Prepared(
-      "SELECT 1 FROM main.sqlite_master WHERE type = 'table' AND name = ?1 COLLATE NOCASE", ctx);
-  sqlite3_bind_text(s, 1, name.data(), static_cast<int>(name.size()), SQLITE_TRANSIENT);
-  bool found = sqlite3_step(s) == SQLITE_ROW;
+  sqlite3_stmt* s =
+      Prepared("SELECT name FROM " + schema + ".sqlite_master WHERE type = 'table'", ctx);
+  std::optional<std::string> found;
+  while (!found && sqlite3_step(s) == SQLITE_ROW) {
+    if (std::string stored = Text(s, 0); TextCase::Equal(stored, name)) found = std::move(stored);
+  }
   sqlite3_reset(s);
   return found;
+}
+
+std::optional<std::string> DatabaseState::LocalTable(std::string_view name) {
+  return TableIn("main", name);
 }
 
 std::shared_ptr<RecordsetState> DatabaseState::OpenRecordset(
@@ -302,7 +315,7 @@ std::string DatabaseState::CheckIntegrity() {
 
 std::vector<DatabaseState::Link> DatabaseState::ReadLinks() {
   std::vector<Link> links;
-  if (!LocalTableExists(kLinksTable)) return links;
+  if (!LocalTable(kLinksTable)) return links;
   FailureContext ctx{&path_, nullptr, JetStatementKind::Select};
   sqlite3_stmt* s = Prepared(
       std::string("SELECT Name, Connect, SourceTable FROM main.") + kLinksTable + " ORDER BY rowid",
@@ -402,24 +415,20 @@ void DatabaseState::AppendLink(const TableDef& def) {
   if (def.Connect().empty()) {
     jeterr::Raise(jeterr::msg::kNoFieldsDefined, {def.Name()});
   }
-  if (LocalTableExists(def.Name()) || FindLink(ReadLinks(), def.Name())) {
+  if (LocalTable(def.Name()) || FindLink(ReadLinks(), def.Name())) {
     jeterr::Raise(jeterr::msg::kTableExists, {def.Name()});
   }
   // Everything that can refuse the link runs before it is written: a link
   // that is written is one the database can open again.
-  const Link link{def.Name(), def.Connect(),
-                  def.SourceTableName().empty() ? def.Name() : def.SourceTableName()};
+  Link link{def.Name(), def.Connect(),
+            def.SourceTableName().empty() ? def.Name() : def.SourceTableName()};
   const std::string file = ConnectValue(link.connect, "DATABASE");
   const std::string alias = AttachFile(file, LinkPassword(link.connect));
-  sqlite3_stmt* s = Prepared(
-      "SELECT 1 FROM " + alias + ".sqlite_master WHERE type = 'table' AND name = ?1 COLLATE NOCASE",
-      ctx);
-  sqlite3_bind_text(s, 1, link.source.c_str(), -1, SQLITE_TRANSIENT);
-  const bool found = sqlite3_step(s) == SQLITE_ROW;
-  sqlite3_reset(s);
-  if (!found) {
+  const auto source = TableIn(alias, link.source);
+  if (!source) {
     jeterr::Raise(jeterr::msg::kTableNotFoundInFile, {link.source, file});
   }
+  link.source = *source;
   const bool renamed = !TextCase::Equal(link.name, link.source);
   if (renamed) CreateLinkView(link, alias);
   try {
@@ -448,18 +457,17 @@ void DatabaseState::DeleteTableDef(std::string_view name) {
   if (const Link* link = FindLink(links, name)) {
     std::string linkName = link->name;
     RunInternal("DROP VIEW IF EXISTS temp." + QuoteIdentifier(linkName), ctx);
-    sqlite3_stmt* del = Prepared(
-        std::string("DELETE FROM main.") + kLinksTable + " WHERE Name = ?1 COLLATE NOCASE", ctx);
+    sqlite3_stmt* del =
+        Prepared(std::string("DELETE FROM main.") + kLinksTable + " WHERE Name = ?1", ctx);
     sqlite3_bind_text(del, 1, linkName.c_str(), -1, SQLITE_TRANSIENT);
     int rc = sqlite3_step(del);
     sqlite3_reset(del);
     if (rc != SQLITE_DONE) RaiseSqliteError(conn_.get(), rc, ctx);
     return;
   }
-  if (!LocalTableExists(name)) {
-    jeterr::Raise(jeterr::msg::kItemNotFound, {name});
-  }
-  RunInternal("DROP TABLE main." + QuoteIdentifier(name), ctx);
+  const auto stored = LocalTable(name);
+  if (!stored) jeterr::Raise(jeterr::msg::kItemNotFound, {name});
+  RunInternal("DROP TABLE main." + QuoteIdentifier(*stored), ctx);
 }
 
 // ---- Transactions ----
