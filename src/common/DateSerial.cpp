@@ -13,14 +13,13 @@
 
 namespace {
 
-constexpr int kInvalidCall = 5;
 constexpr int64_t kFirstSerial = -657434;  // 1 January 100
 constexpr int64_t kLastSerial = 2958465;   // 31 December 9999
 // Serial 0 lies this many days after 1 March of year 0.
 constexpr int64_t kSerialOffset = 693899;
 
 [[noreturn]] void InvalidCall() {
-  throw AppError(kInvalidCall, "Argumento o llamada a procedimiento no válida");
+  Raise(rterr::msg::kInvalidCall);
 }
 
 int64_t FloorDiv(int64_t a, int64_t b) {

@@ -116,5 +116,5 @@ double DateText::ToDate(const Variant& value, const RegionalSettings& rs) {
   if (value.Type() == VarType::String) {
     if (auto serial = Parse(value.ToString(), rs)) return *serial;
   }
-  throw AppError(rterr::kTypeMismatch, "No coinciden los tipos");
+  Raise(rterr::msg::kTypeMismatch);
 }

@@ -85,7 +85,7 @@ std::optional<double> NumericText::Parse(std::string_view text, const RegionalSe
 
 double NumericText::ToDouble(std::string_view text, const RegionalSettings& rs) {
   if (auto value = Parse(text, rs)) return *value;
-  throw AppError(rterr::kTypeMismatch, "No coinciden los tipos");
+  Raise(rterr::msg::kTypeMismatch);
 }
 
 bool NumericText::IsNumeric(const Variant& value, const RegionalSettings& rs) {

@@ -16,8 +16,6 @@
 
 namespace {
 
-constexpr int kInvalidCall = 5;
-
 struct NumberPattern {
   bool grouping = false;
   size_t minIntegerDigits = 0;
@@ -41,7 +39,7 @@ NumberPattern ReadPattern(std::string_view pattern) {
       zeroSeen = zeroSeen || c == '0';
       if (zeroSeen) ++p.minIntegerDigits;
     } else {
-      throw AppError(kInvalidCall, "Argumento o llamada a procedimiento no válida");
+      Raise(rterr::msg::kInvalidCall);
     }
   }
   return p;

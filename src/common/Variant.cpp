@@ -13,19 +13,18 @@
 
 #include "common/AppError.h"
 #include "common/DateSerial.h"
+#include "common/TextCase.h"
 
 namespace {
 
-constexpr int kInvalidUseOfNull = 94;
-
 [[noreturn]] void TypeMismatch() {
-  throw AppError(rterr::kTypeMismatch, "No coinciden los tipos");
+  Raise(rterr::msg::kTypeMismatch);
 }
 [[noreturn]] void Overflow() {
-  throw AppError(rterr::kOverflow, "Desbordamiento");
+  Raise(rterr::msg::kOverflow);
 }
 [[noreturn]] void NullUse() {
-  throw AppError(kInvalidUseOfNull, "Uso no válido de Null");
+  Raise(rterr::msg::kInvalidUseOfNull);
 }
 
 // Round half to even, as the run time's whole-number conversions do.
@@ -204,10 +203,8 @@ bool Variant::ToBool() const {
       return std::get<BoolBox>(value_).v;
     case VarType::String: {
       const std::string& s = std::get<std::string>(value_);
-      std::string u;
-      for (char c : s) u += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-      if (u == "TRUE" || u == "VERDADERO") return true;
-      if (u == "FALSE" || u == "FALSO") return false;
+      if (TextCase::Equal(s, "True") || TextCase::Equal(s, "Verdadero")) return true;
+      if (TextCase::Equal(s, "False") || TextCase::Equal(s, "Falso")) return false;
       return ToDouble() != 0;
     }
     default:

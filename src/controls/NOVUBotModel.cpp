@@ -9,16 +9,15 @@
 
 namespace {
 
-constexpr int kControlArrayElementMissing = 340;
-
 // Distances of the bottom buttons from the bar's bottom edge, on top of
 // their own height.
 constexpr int kMargenSalir = 250;
 constexpr int kMargenPar = 150;
 
 [[noreturn]] void ElementoInexistente(int indice) {
-  throw AppError(kControlArrayElementMissing, "No existe el elemento " + std::to_string(indice) +
-                                                  " de la matriz de controles cmdBtn");
+  throw AppError(
+      rterr::kControlArrayElementMissing,
+      "No existe el elemento " + std::to_string(indice) + " de la matriz de controles cmdBtn");
 }
 
 }  // namespace

@@ -9,11 +9,10 @@
 
 namespace {
 
-constexpr int kSubindiceFueraDeIntervalo = 9;
 constexpr int kAltoComboDiseno = 315;
 
 [[noreturn]] void FueraDeIntervalo() {
-  throw AppError(kSubindiceFueraDeIntervalo, "Subíndice fuera del intervalo");
+  Raise(rterr::msg::kSubscriptOutOfRange);
 }
 
 }  // namespace
@@ -22,7 +21,7 @@ NOVUCboModel::NOVUCboModel()
     : Codigos_(1), combo_(kMargen, kMargen, kAnchoDiseno - 2 * kMargen, kAltoComboDiseno) {}
 
 void NOVUCboModel::AgregarCodigo(const std::string& Codigo) {
-  if (CantItems_ >= kMaximoEntradas) throw AppError(rterr::kOverflow, "Desbordamiento");
+  if (CantItems_ >= kMaximoEntradas) Raise(rterr::msg::kOverflow);
   ++CantItems_;
   if (LimiteSuperior() < CantItems_) Codigos_.resize(static_cast<size_t>(CantItems_) + 1);
   Codigos_[static_cast<size_t>(CantItems_)] = Codigo;

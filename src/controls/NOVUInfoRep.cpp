@@ -13,7 +13,6 @@
 namespace {
 
 constexpr int kLadoIcono = 16;
-constexpr int kElementoNoEncontrado = 35601;
 // Where each line keeps the key of its icon.
 constexpr int kRolClave = Qt::UserRole;
 
@@ -72,8 +71,8 @@ void NOVUInfoRep::AgregarInfo(const std::string& Descripcion) {
 void NOVUInfoRep::Agregar(const std::string& descripcion, const QString& clave) {
   auto icono = imgTree_.find(clave);
   if (icono == imgTree_.end()) {
-    throw AppError(kElementoNoEncontrado, "No se encontró el elemento " + clave.toStdString() +
-                                              " en la lista de imágenes");
+    throw AppError(rterr::kElementNotFound, "No se encontró el elemento " + clave.toStdString() +
+                                                " en la lista de imágenes");
   }
   auto* item = new QTreeWidgetItem(lstInfo_);
   item->setText(0, QString::fromStdString(descripcion));

@@ -9,14 +9,9 @@
 #include <algorithm>
 
 #include "common/AppError.h"
+#include "common/TextCase.h"
 
 namespace {
-
-bool SameKey(std::string_view a, std::string_view b) {
-  auto fold = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
-                                            [&](char x, char y) { return fold(x) == fold(y); });
-}
 
 // A setting equals its default when both are the same value, or when both
 // are numbers of equal worth: a form may have stored 0 as a Long where the
@@ -28,21 +23,21 @@ bool EqualsDefault(const Variant& value, const Variant& defaultValue) {
 }
 
 [[noreturn]] void TypeMismatch() {
-  throw AppError(rterr::kTypeMismatch, "No coinciden los tipos");
+  Raise(rterr::msg::kTypeMismatch);
 }
 
 }  // namespace
 
 const PropertyStore::Entry* PropertyStore::Find(std::string_view key) const {
   for (const Entry& e : entries_) {
-    if (SameKey(e.key, key)) return &e;
+    if (TextCase::Equal(e.key, key)) return &e;
   }
   return nullptr;
 }
 
 void PropertyStore::Store(std::string_view key, std::variant<Variant, QImage> value) {
   for (Entry& e : entries_) {
-    if (SameKey(e.key, key)) {
+    if (TextCase::Equal(e.key, key)) {
       e.value = std::move(value);
       return;
     }
@@ -51,7 +46,7 @@ void PropertyStore::Store(std::string_view key, std::variant<Variant, QImage> va
 }
 
 void PropertyStore::Remove(std::string_view key) {
-  std::erase_if(entries_, [&](const Entry& e) { return SameKey(e.key, key); });
+  std::erase_if(entries_, [&](const Entry& e) { return TextCase::Equal(e.key, key); });
 }
 
 Variant PropertyStore::Read(std::string_view key, const Variant& defaultValue) const {
@@ -112,5 +107,5 @@ void PropertyStore::MarkChanged(std::string_view name) {
 
 bool PropertyStore::IsChanged(std::string_view name) const {
   return std::any_of(changed_.begin(), changed_.end(),
-                     [&](const std::string& c) { return SameKey(c, name); });
+                     [&](const std::string& c) { return TextCase::Equal(c, name); });
 }

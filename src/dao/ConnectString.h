@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "dao/SqlQuote.h"
+#include "common/TextCase.h"
 
 namespace dao {
 
@@ -19,7 +19,7 @@ inline std::string ConnectValue(std::string_view connect, std::string_view key) 
     if (end == std::string_view::npos) end = connect.size();
     std::string_view part = connect.substr(pos, end - pos);
     size_t eq = part.find('=');
-    if (eq != std::string_view::npos && SameName(part.substr(0, eq), key)) {
+    if (eq != std::string_view::npos && TextCase::Equal(part.substr(0, eq), key)) {
       return std::string(part.substr(eq + 1));
     }
     pos = end + 1;

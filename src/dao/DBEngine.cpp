@@ -58,8 +58,8 @@ std::shared_ptr<DatabaseState> Register(std::shared_ptr<DatabaseState> state) {
 void WriteNewFile(const std::string& name, const FileHeader& header) {
   int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
   if (fd < 0) {
-    if (errno == EEXIST) jeterr::Raise(3204, "La base de datos '" + name + "' ya existe.");
-    jeterr::Raise(jeterr::kDiskIo, "No se puede crear el archivo '" + name + "'.");
+    if (errno == EEXIST) jeterr::Raise(jeterr::msg::kDatabaseExists, {name});
+    jeterr::Raise(jeterr::msg::kCannotCreateFile, {name});
   }
   auto block = header.Encode();
   bool ok = ::write(fd, block.data(), block.size()) == static_cast<ssize_t>(block.size()) &&
@@ -67,7 +67,7 @@ void WriteNewFile(const std::string& name, const FileHeader& header) {
   ok = (::close(fd) == 0) && ok;
   if (!ok) {
     ::unlink(name.c_str());
-    jeterr::Raise(jeterr::kDiskIo, "No se pudo escribir el archivo '" + name + "'.");
+    jeterr::Raise(jeterr::msg::kWriteFailed, {name});
   }
 }
 
@@ -78,7 +78,7 @@ Database DBEngine::OpenDatabase(const std::string& name, bool exclusive, bool re
   FileHeader header = FileHeader::ReadFrom(name);
   std::string password = ConnectValue(connect, "PWD");
   if (!header.Accepts(password)) {
-    jeterr::Raise(jeterr::kInvalidPassword, "La contraseña no es válida.");
+    jeterr::Raise(jeterr::msg::kInvalidPassword);
   }
   DatabaseState::OpenOptions o{name, password, exclusive, readOnly};
   return Database(Register(std::make_shared<DatabaseState>(o)));
@@ -101,7 +101,7 @@ void DBEngine::BeginTrans() {
 
 void DBEngine::CommitTrans() {
   auto& r = TheRegistry();
-  if (r.level == 0) jeterr::Raise(jeterr::kCommitWithoutBegin, "CommitTrans sin BeginTrans.");
+  if (r.level == 0) jeterr::Raise(jeterr::msg::kCommitWithoutBegin);
   for (auto& db : LiveDatabases()) {
     if (db->JoinedLevels() > 0 && db->TopLevel() == r.level) db->CommitLevel(r.level);
   }
@@ -110,7 +110,7 @@ void DBEngine::CommitTrans() {
 
 void DBEngine::Rollback() {
   auto& r = TheRegistry();
-  if (r.level == 0) jeterr::Raise(jeterr::kCommitWithoutBegin, "Rollback sin BeginTrans.");
+  if (r.level == 0) jeterr::Raise(jeterr::msg::kRollbackWithoutBegin);
   for (auto& db : LiveDatabases()) {
     if (db->JoinedLevels() > 0 && db->TopLevel() == r.level) db->RollbackLevel(r.level);
   }

@@ -10,7 +10,7 @@
 namespace dao {
 
 DatabaseState& Database::State() const {
-  if (!state_) jeterr::Raise(91, "Variable de objeto no establecida (Database).");
+  if (!state_) jeterr::Raise(jeterr::msg::kDatabaseNotSet);
   return *state_;
 }
 

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "common/TextCase.h"
 #include "dao/ConnectString.h"
 #include "dao/FileHeader.h"
 #include "dao/JetErrors.h"
@@ -12,6 +13,7 @@
 #include "dao/OffsetVfs.h"
 #include "dao/RecordsetState.h"
 #include "dao/SqlQuote.h"
+#include "dao/StoredNames.h"
 
 namespace dao {
 
@@ -62,10 +64,7 @@ DatabaseState::DatabaseState(const OpenOptions& o)
   sqlite3_busy_timeout(raw, 2000);
   if (!o.readOnly && sqlite3_db_readonly(raw, "main") == 1) {
     conn_.reset();
-    jeterr::Raise(jeterr::kCannotOpenFile,
-                  "No se puede abrir el archivo '" + path_ +
-                      "' para escribir en él. Está abierto en modo exclusivo por otro usuario o "
-                      "necesita permiso para modificarlo.");
+    jeterr::Raise(jeterr::msg::kCannotWriteFile, {path_});
   }
   RegisterJetFunctions(raw);
   try {
@@ -90,8 +89,7 @@ DatabaseState::DatabaseState(const OpenOptions& o)
     prepared_.clear();
     conn_.reset();
     if (e.Number() == jeterr::kCouldNotUpdateLocked) {
-      jeterr::Raise(jeterr::kFileLocked,
-                    "No se pudo usar '" + path_ + "'; el archivo ya está en uso.");
+      jeterr::Raise(jeterr::msg::kFileInUse, {path_});
     }
     throw;
   }
@@ -103,7 +101,7 @@ DatabaseState::~DatabaseState() {
 
 void DatabaseState::EnsureOpen() const {
   if (!conn_) {
-    jeterr::Raise(jeterr::kObjectInvalid, "La base de datos '" + path_ + "' está cerrada.");
+    jeterr::Raise(jeterr::msg::kDatabaseClosed, {path_});
   }
 }
 
@@ -122,11 +120,16 @@ void DatabaseState::Forget(RecordsetState* rs) {
 
 std::shared_ptr<const TranslatedStatement> DatabaseState::Translate(std::string_view jetSql) {
   std::string key(jetSql);
-  if (auto it = translations_.find(key); it != translations_.end()) return it->second;
-  auto t = std::make_shared<const TranslatedStatement>(JetSqlTranslator::Translate(jetSql));
-  if (translations_.size() >= kCacheLimit) translations_.clear();
-  translations_.emplace(std::move(key), t);
-  return t;
+  auto it = translations_.find(key);
+  if (it == translations_.end()) {
+    auto t = std::make_shared<const TranslatedStatement>(JetSqlTranslator::Translate(jetSql));
+    if (translations_.size() >= kCacheLimit) translations_.clear();
+    it = translations_.emplace(std::move(key), t).first;
+  }
+  // The translation is cached as written; the stored spellings are looked
+  // up on each run, since the schema may have changed in between.
+  if (!StoredNames::MayNeedResolving(*it->second)) return it->second;
+  return std::make_shared<const TranslatedStatement>(StoredNames(conn_.get()).Resolve(*it->second));
 }
 
 sqlite3_stmt* DatabaseState::Prepared(const std::string& sql, const FailureContext& ctx) {
@@ -196,10 +199,11 @@ void DatabaseState::Execute(std::string_view jetSql) {
   FailureContext ctx{&path_, &text, t->kind};
   switch (t->kind) {
     case JetStatementKind::Select:
-      jeterr::Raise(3065, "No se puede ejecutar una consulta de selección: '" + text + "'.");
+      jeterr::Raise(jeterr::msg::kCannotExecuteSelect, {text});
     case JetStatementKind::CreateTable: {
-      if (FindLink(ReadLinks(), t->table)) {
-        jeterr::Raise(jeterr::kTableExists, "La tabla '" + t->table + "' ya existe.");
+      // SQLite would let "SITUACIÓN" stand beside Situación.
+      if (FindLink(ReadLinks(), t->table) || LocalTable(t->table)) {
+        jeterr::Raise(jeterr::msg::kTableExists, {t->table});
       }
       std::vector<std::string> all{t->sql};
       all.insert(all.end(), t->extraSql.begin(), t->extraSql.end());
@@ -213,10 +217,9 @@ void DatabaseState::Execute(std::string_view jetSql) {
         DeleteTableDef(t->table);
       } else {
         // Qualified, so that a table of a linked file is never the one dropped.
-        if (!LocalTableExists(t->table)) {
-          jeterr::Raise(jeterr::kTableNotFound, "No se encuentra la tabla '" + t->table + "'.");
-        }
-        Run("DROP TABLE main." + QuoteIdentifier(t->table), ctx, false);
+        const auto stored = LocalTable(t->table);
+        if (!stored) jeterr::Raise(jeterr::msg::kTableNotFound, {t->table});
+        Run("DROP TABLE main." + QuoteIdentifier(*stored), ctx, false);
       }
       recordsAffected_ = 0;
       return;
@@ -230,18 +233,16 @@ void DatabaseState::Execute(std::string_view jetSql) {
     // preparing a statement may empty the cache, and with it the SELECT.
     std::vector<std::string> target = TableColumns(t->table);
     if (target.empty()) {
-      jeterr::Raise(jeterr::kTableNotFound, "No se encuentra la tabla '" + t->table + "'.");
+      jeterr::Raise(jeterr::msg::kTableNotFound, {t->table});
     }
     sqlite3_stmt* select = Prepared(t->selectSql, ctx);
     std::string names;
     for (int i = 0; i < sqlite3_column_count(select); i++) {
       std::string out = sqlite3_column_name(select, i);
       auto it = std::find_if(target.begin(), target.end(),
-                             [&](const std::string& c) { return SameName(c, out); });
+                             [&](const std::string& c) { return TextCase::Equal(c, out); });
       if (it == target.end()) {
-        jeterr::Raise(
-            jeterr::kUnknownInsertField,
-            "El destino de INSERT INTO contiene el nombre de campo desconocido '" + out + "'.");
+        jeterr::Raise(jeterr::msg::kUnknownInsertField, {out});
       }
       if (!names.empty()) names += ',';
       names += QuoteIdentifier(*it);
@@ -262,14 +263,21 @@ std::vector<std::string> DatabaseState::TableColumns(const std::string& table) {
   return cols;
 }
 
-bool DatabaseState::LocalTableExists(std::string_view name) {
+std::optional<std::string> DatabaseState::TableIn(const std::string& schema,
+                                                  std::string_view name) {
   FailureContext ctx{&path_, nullptr, JetStatementKind::Select};
-  sqlite3_stmt* s = Prepared(
-      "SELECT 1 FROM main.sqlite_master WHERE type = 'table' AND name = ?1 COLLATE NOCASE", ctx);
-  sqlite3_bind_text(s, 1, name.data(), static_cast<int>(name.size()), SQLITE_TRANSIENT);
-  bool found = sqlite3_step(s) == SQLITE_ROW;
+  sqlite3_stmt* s =
+      Prepared("SELECT name FROM " + schema + ".sqlite_master WHERE type = 'table'", ctx);
+  std::optional<std::string> found;
+  while (!found && sqlite3_step(s) == SQLITE_ROW) {
+    if (std::string stored = Text(s, 0); TextCase::Equal(stored, name)) found = std::move(stored);
+  }
   sqlite3_reset(s);
   return found;
+}
+
+std::optional<std::string> DatabaseState::LocalTable(std::string_view name) {
+  return TableIn("main", name);
 }
 
 std::shared_ptr<RecordsetState> DatabaseState::OpenRecordset(
@@ -283,8 +291,7 @@ std::shared_ptr<RecordsetState> DatabaseState::OpenRecordset(
   }
   auto t = Translate(jet);
   if (t->kind != JetStatementKind::Select) {
-    jeterr::Raise(3219, "Operación no válida: '" + std::string(source) +
-                            "' no es una consulta que devuelva registros.");
+    jeterr::Raise(jeterr::msg::kNotRowReturning, {source});
   }
   auto rs = std::make_shared<RecordsetState>(self, std::string(source), t, type);
   recordsets_.push_back(rs.get());
@@ -308,7 +315,7 @@ std::string DatabaseState::CheckIntegrity() {
 
 std::vector<DatabaseState::Link> DatabaseState::ReadLinks() {
   std::vector<Link> links;
-  if (!LocalTableExists(kLinksTable)) return links;
+  if (!LocalTable(kLinksTable)) return links;
   FailureContext ctx{&path_, nullptr, JetStatementKind::Select};
   sqlite3_stmt* s = Prepared(
       std::string("SELECT Name, Connect, SourceTable FROM main.") + kLinksTable + " ORDER BY rowid",
@@ -321,7 +328,7 @@ std::vector<DatabaseState::Link> DatabaseState::ReadLinks() {
 const DatabaseState::Link* DatabaseState::FindLink(const std::vector<Link>& links,
                                                    std::string_view name) const {
   for (const Link& l : links) {
-    if (SameName(l.name, name)) return &l;
+    if (TextCase::Equal(l.name, name)) return &l;
   }
   return nullptr;
 }
@@ -335,7 +342,7 @@ std::string DatabaseState::AttachFile(const std::string& file, const std::string
   if (auto it = attachedFiles_.find(file); it != attachedFiles_.end()) return it->second;
   FileHeader header = FileHeader::ReadFrom(file);
   if (!header.Accepts(password)) {
-    jeterr::Raise(jeterr::kInvalidPassword, "La contraseña de '" + file + "' no es válida.");
+    jeterr::Raise(jeterr::msg::kInvalidFilePassword, {file});
   }
   std::string alias = "jetlink" + std::to_string(attachedFiles_.size() + 1);
   FailureContext ctx{&file, nullptr, JetStatementKind::Select};
@@ -356,7 +363,7 @@ void DatabaseState::AttachLinks() {
     try {
       std::string alias =
           AttachFile(ConnectValue(link.connect, "DATABASE"), LinkPassword(link.connect));
-      if (!SameName(link.name, link.source)) CreateLinkView(link, alias);
+      if (!TextCase::Equal(link.name, link.source)) CreateLinkView(link, alias);
     } catch (const AppError&) {
       // The link stays listed; using it reports the missing table. One
       // unusable link never keeps the database itself from opening.
@@ -397,11 +404,7 @@ std::vector<TableDef> DatabaseState::ReadTableDefs() {
     defs.emplace_back(link.name, link.connect, link.source, std::move(fields));
   }
   std::sort(defs.begin(), defs.end(), [](const TableDef& a, const TableDef& b) {
-    std::string x = a.Name(), y = b.Name();
-    for (auto* s : {&x, &y}) {
-      for (char& c : *s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
-    return x < y;
+    return TextCase::Fold(a.Name()) < TextCase::Fold(b.Name());
   });
   return defs;
 }
@@ -410,29 +413,23 @@ void DatabaseState::AppendLink(const TableDef& def) {
   EnsureOpen();
   FailureContext ctx{&path_, nullptr, JetStatementKind::CreateTable};
   if (def.Connect().empty()) {
-    jeterr::Raise(3264, "La tabla '" + def.Name() +
-                            "' no tiene campos: sólo se pueden anexar tablas vinculadas.");
+    jeterr::Raise(jeterr::msg::kNoFieldsDefined, {def.Name()});
   }
-  if (LocalTableExists(def.Name()) || FindLink(ReadLinks(), def.Name())) {
-    jeterr::Raise(jeterr::kTableExists, "La tabla '" + def.Name() + "' ya existe.");
+  if (LocalTable(def.Name()) || FindLink(ReadLinks(), def.Name())) {
+    jeterr::Raise(jeterr::msg::kTableExists, {def.Name()});
   }
   // Everything that can refuse the link runs before it is written: a link
   // that is written is one the database can open again.
-  const Link link{def.Name(), def.Connect(),
-                  def.SourceTableName().empty() ? def.Name() : def.SourceTableName()};
+  Link link{def.Name(), def.Connect(),
+            def.SourceTableName().empty() ? def.Name() : def.SourceTableName()};
   const std::string file = ConnectValue(link.connect, "DATABASE");
   const std::string alias = AttachFile(file, LinkPassword(link.connect));
-  sqlite3_stmt* s = Prepared(
-      "SELECT 1 FROM " + alias + ".sqlite_master WHERE type = 'table' AND name = ?1 COLLATE NOCASE",
-      ctx);
-  sqlite3_bind_text(s, 1, link.source.c_str(), -1, SQLITE_TRANSIENT);
-  const bool found = sqlite3_step(s) == SQLITE_ROW;
-  sqlite3_reset(s);
-  if (!found) {
-    jeterr::Raise(jeterr::kTableNotFound,
-                  "No se encuentra la tabla '" + link.source + "' en '" + file + "'.");
+  const auto source = TableIn(alias, link.source);
+  if (!source) {
+    jeterr::Raise(jeterr::msg::kTableNotFoundInFile, {link.source, file});
   }
-  const bool renamed = !SameName(link.name, link.source);
+  link.source = *source;
+  const bool renamed = !TextCase::Equal(link.name, link.source);
   if (renamed) CreateLinkView(link, alias);
   try {
     RunInternal(std::string("CREATE TABLE IF NOT EXISTS main.") + kLinksTable +
@@ -460,19 +457,17 @@ void DatabaseState::DeleteTableDef(std::string_view name) {
   if (const Link* link = FindLink(links, name)) {
     std::string linkName = link->name;
     RunInternal("DROP VIEW IF EXISTS temp." + QuoteIdentifier(linkName), ctx);
-    sqlite3_stmt* del = Prepared(
-        std::string("DELETE FROM main.") + kLinksTable + " WHERE Name = ?1 COLLATE NOCASE", ctx);
+    sqlite3_stmt* del =
+        Prepared(std::string("DELETE FROM main.") + kLinksTable + " WHERE Name = ?1", ctx);
     sqlite3_bind_text(del, 1, linkName.c_str(), -1, SQLITE_TRANSIENT);
     int rc = sqlite3_step(del);
     sqlite3_reset(del);
     if (rc != SQLITE_DONE) RaiseSqliteError(conn_.get(), rc, ctx);
     return;
   }
-  if (!LocalTableExists(name)) {
-    jeterr::Raise(jeterr::kItemNotFound,
-                  "No se encontró el elemento '" + std::string(name) + "' en esta colección.");
-  }
-  RunInternal("DROP TABLE main." + QuoteIdentifier(name), ctx);
+  const auto stored = LocalTable(name);
+  if (!stored) jeterr::Raise(jeterr::msg::kItemNotFound, {name});
+  RunInternal("DROP TABLE main." + QuoteIdentifier(*stored), ctx);
 }
 
 // ---- Transactions ----

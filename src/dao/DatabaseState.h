@@ -16,6 +16,7 @@
 #include <sqlite3.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -95,7 +96,10 @@ class DatabaseState {
   std::string AttachFile(const std::string& file, const std::string& password);
   std::string LinkPassword(const std::string& connect) const;
   void CreateLinkView(const Link& link, const std::string& alias);
-  bool LocalTableExists(std::string_view name);
+  // The stored spelling of a table of the schema, matched as the engine
+  // matches names (SQLite's own lookup folds ASCII letters only).
+  std::optional<std::string> TableIn(const std::string& schema, std::string_view name);
+  std::optional<std::string> LocalTable(std::string_view name);
 
   SqliteConnection conn_;
   std::string path_;

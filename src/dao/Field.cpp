@@ -21,12 +21,12 @@ int Field::Size() const {
 }
 
 Variant Field::Value() const {
-  if (!rs_) jeterr::Raise(3219, "El campo '" + name_ + "' no pertenece a un Recordset.");
+  if (!rs_) jeterr::Raise(jeterr::msg::kFieldWithoutRecordset, {name_});
   return rs_->Value(index_);
 }
 
 void Field::SetValue(const Variant& value) {
-  if (!rs_) jeterr::Raise(3219, "El campo '" + name_ + "' no pertenece a un Recordset.");
+  if (!rs_) jeterr::Raise(jeterr::msg::kFieldWithoutRecordset, {name_});
   rs_->SetValue(index_, value);
 }
 

@@ -36,14 +36,13 @@ std::array<unsigned char, 32> Derive(const std::string& password,
   if (PKCS5_PBKDF2_HMAC(password.data(), static_cast<int>(password.size()), salt.data(),
                         static_cast<int>(salt.size()), static_cast<int>(iterations), EVP_sha256(),
                         static_cast<int>(out.size()), out.data()) != 1) {
-    jeterr::Raise(7, "Memoria insuficiente para verificar la contraseña.");
+    jeterr::Raise(jeterr::msg::kNoMemoryForPassword);
   }
   return out;
 }
 
 [[noreturn]] void Unrecognized(const std::string& path) {
-  jeterr::Raise(jeterr::kUnrecognizedFormat,
-                "Formato de base de datos no reconocido '" + path + "'.");
+  jeterr::Raise(jeterr::msg::kUnrecognizedFormat, {path});
 }
 
 }  // namespace
@@ -53,7 +52,7 @@ FileHeader FileHeader::ForNewFile(const std::string& password) {
   if (!password.empty()) {
     h.flags_ = 1;
     if (RAND_bytes(h.salt_.data(), static_cast<int>(h.salt_.size())) != 1) {
-      jeterr::Raise(7, "No se pudo generar la sal de la contraseña.");
+      jeterr::Raise(jeterr::msg::kNoSalt);
     }
     h.verifier_ = Derive(password, h.salt_, h.iterations_);
   }
@@ -63,12 +62,11 @@ FileHeader FileHeader::ForNewFile(const std::string& password) {
 FileHeader FileHeader::ReadFrom(const std::string& path) {
   struct stat st {};
   if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
-    jeterr::Raise(jeterr::kFileNotFound, "No se encuentra el archivo '" + path + "'.");
+    jeterr::Raise(jeterr::msg::kFileNotFound, {path});
   }
   std::ifstream in(path, std::ios::binary);
   if (!in) {
-    jeterr::Raise(jeterr::kCannotOpenFile,
-                  "No se puede abrir el archivo '" + path + "'. Necesita permiso para leerlo.");
+    jeterr::Raise(jeterr::msg::kCannotReadFile, {path});
   }
   std::array<unsigned char, kSize> block{};
   in.read(reinterpret_cast<char*>(block.data()), kSize);

@@ -7,6 +7,8 @@
 */
 #include "dao/JetCollation.h"
 
+#include "common/TextCase.h"
+
 namespace dao {
 
 namespace {
@@ -90,7 +92,7 @@ class PrimaryStream {
       return true;
     }
     if (i_ >= s_.size()) return false;
-    count_ = Primary(JetCollation::Fold(JetCollation::Decode(s_, i_)), units_);
+    count_ = Primary(TextCase::FoldChar(TextCase::Decode(s_, i_)), units_);
     pending_ = 1;
     unit = units_[0];
     return true;
@@ -103,10 +105,6 @@ class PrimaryStream {
   int count_ = 0;
   int pending_ = 0;
 };
-
-char AsciiLower(char c) {
-  return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
-}
 
 int Sign(char32_t a, char32_t b) {
   return a < b ? -1 : 1;
@@ -126,8 +124,8 @@ int CompareFrom(std::string_view a, std::string_view b, std::size_t from) {
   }
   std::size_t i = from, j = from;
   while (i < a.size() && j < b.size()) {
-    const char32_t fa = JetCollation::Fold(JetCollation::Decode(a, i));
-    const char32_t fb = JetCollation::Fold(JetCollation::Decode(b, j));
+    const char32_t fa = TextCase::FoldChar(TextCase::Decode(a, i));
+    const char32_t fb = TextCase::FoldChar(TextCase::Decode(b, j));
     if (fa != fb) return Sign(fa, fb);
   }
   if (i < a.size()) return 1;
@@ -137,99 +135,14 @@ int CompareFrom(std::string_view a, std::string_view b, std::size_t from) {
 
 }  // namespace
 
-char32_t JetCollation::Fold(char32_t c) {
-  if (c < 0x80) return c >= 'A' && c <= 'Z' ? c + 32 : c;
-  if (c < 0xC0) return c;
-  if (c <= 0xDE) return c == 0xD7 ? c : c + 0x20;
-  if (c < 0x100) return c;
-  if (c > 0x17F) return c;
-  if (c == 0x130) return 'i';
-  if (c == 0x178) return 0xFF;
-  if (c == 0x17F) return 's';
-  if (c <= 0x137 || (c >= 0x14A && c <= 0x177)) return (c % 2 == 0 && c != 0x131) ? c + 1 : c;
-  if ((c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E)) return c % 2 == 1 ? c + 1 : c;
-  return c;
-}
-
-char32_t JetCollation::Lower(char32_t c) {
-  return c == 0x17F ? c : Fold(c);
-}
-
-char32_t JetCollation::Upper(char32_t c) {
-  if (c < 0x80) return c >= 'a' && c <= 'z' ? c - 32 : c;
-  if (c >= 0xE0 && c <= 0xFE) return c == 0xF7 ? c : c - 0x20;
-  if (c == 0xFF) return 0x178;
-  if (c < 0x100 || c > 0x17F) return c;
-  if (c == 0x131) return 'I';
-  if (c == 0x17F) return 'S';
-  if (c <= 0x137 || (c >= 0x14A && c <= 0x177)) return c % 2 == 1 ? c - 1 : c;
-  if ((c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E)) return c % 2 == 0 ? c - 1 : c;
-  return c;
-}
-
-char32_t JetCollation::Decode(std::string_view s, std::size_t& i) {
-  const auto b0 = static_cast<unsigned char>(s[i]);
-  if (b0 < 0x80) {
-    ++i;
-    return b0;
-  }
-  int length = 0;
-  char32_t c = 0;
-  if (b0 >= 0xC2 && b0 <= 0xDF)
-    length = 2, c = b0 & 0x1F;
-  else if (b0 >= 0xE0 && b0 <= 0xEF)
-    length = 3, c = b0 & 0x0F;
-  else if (b0 >= 0xF0 && b0 <= 0xF4)
-    length = 4, c = b0 & 0x07;
-  if (length == 0 || i + length > s.size()) {
-    ++i;
-    return kInvalidByte + b0;
-  }
-  for (int k = 1; k < length; ++k) {
-    const auto b = static_cast<unsigned char>(s[i + k]);
-    if ((b & 0xC0) != 0x80) {
-      ++i;
-      return kInvalidByte + b0;
-    }
-    c = (c << 6) | (b & 0x3F);
-  }
-  // Overlong forms and surrogates are not valid UTF-8.
-  if ((length == 3 && c < 0x800) || (length == 4 && (c < 0x10000 || c > 0x10FFFF)) ||
-      (c >= 0xD800 && c <= 0xDFFF)) {
-    ++i;
-    return kInvalidByte + b0;
-  }
-  i += length;
-  return c;
-}
-
-void JetCollation::Encode(char32_t c, std::string& out) {
-  if (c >= kInvalidByte) {
-    out += static_cast<char>(c - kInvalidByte);
-  } else if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (c >> 18));
-    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
-}
-
 int JetCollation::Compare(std::string_view a, std::string_view b) {
   const std::size_t n = a.size() < b.size() ? a.size() : b.size();
   for (std::size_t i = 0; i < n; ++i) {
     const char ca = a[i], cb = b[i];
     if ((static_cast<unsigned char>(ca) | static_cast<unsigned char>(cb)) >= 0x80)
       return CompareFrom(a, b, i);
-    const char la = AsciiLower(ca), lb = AsciiLower(cb);
+    const char la = static_cast<char>(TextCase::FoldChar(static_cast<unsigned char>(ca)));
+    const char lb = static_cast<char>(TextCase::FoldChar(static_cast<unsigned char>(cb)));
     if (la != lb) return static_cast<unsigned char>(la) < static_cast<unsigned char>(lb) ? -1 : 1;
   }
   if (a.size() == b.size()) return 0;
@@ -237,7 +150,7 @@ int JetCollation::Compare(std::string_view a, std::string_view b) {
 }
 
 int JetCollation::CompareCodePoints(char32_t a, char32_t b) {
-  const char32_t fa = Fold(a), fb = Fold(b);
+  const char32_t fa = TextCase::FoldChar(a), fb = TextCase::FoldChar(b);
   char32_t pa[2], pb[2];
   const int na = Primary(fa, pa), nb = Primary(fb, pb);
   for (int k = 0; k < na && k < nb; ++k) {

@@ -13,9 +13,10 @@
 ** (Æ as ae, ß as ss). The order is total over case-folded text, a strict
 ** weak order as SQLite and std::sort require.
 **
-** Case is folded for ASCII, Latin-1 Supplement (U+00C0-U+00FF) and Latin
-** Extended-A (U+0100-U+017F); other letters compare by code point. Bytes
-** that are not valid UTF-8 compare as themselves, after every code point.
+** Case is folded as TextCase folds it (common/TextCase.h): ASCII, Latin-1
+** Supplement (U+00C0-U+00FF) and Latin Extended-A (U+0100-U+017F); other
+** letters compare by code point. Bytes that are not valid UTF-8 compare as
+** themselves, after every code point.
 ** ASCII text takes a fast path with no decoding.
 */
 #pragma once
@@ -32,17 +33,6 @@ class JetCollation {
 
   // The same order for two single characters (LIKE's [a-z] ranges).
   static int CompareCodePoints(char32_t a, char32_t b);
-
-  static char32_t Fold(char32_t c);   // to lower case, for comparison
-  static char32_t Lower(char32_t c);  // LCase
-  static char32_t Upper(char32_t c);  // UCase
-
-  // Decodes the code point at s[i] and advances i. A byte that does not
-  // start a valid sequence decodes to kInvalidByte + its value.
-  static char32_t Decode(std::string_view s, std::size_t& i);
-  static void Encode(char32_t c, std::string& out);
-
-  static constexpr char32_t kInvalidByte = 0x110000;
 };
 
 }  // namespace dao

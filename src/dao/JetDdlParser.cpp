@@ -5,6 +5,7 @@
 
 #include <array>
 
+#include "common/TextCase.h"
 #include "dao/JetCollation.h"
 #include "dao/JetErrors.h"
 #include "dao/JetExpressionParser.h"
@@ -148,9 +149,8 @@ TranslatedStatement JetDdlParser::CreateTable() {
     }
     JetColumn column = ParseColumn();
     for (const JetColumn& other : result.columns) {
-      if (JetCollation::Compare(other.name, column.name) == 0) {
-        jeterr::Raise(jeterr::kFieldDefinedTwice,
-                      "No se puede definir el campo '" + column.name + "' más de una vez.");
+      if (TextCase::Equal(other.name, column.name)) {
+        jeterr::Raise(jeterr::msg::kFieldDefinedTwice, {column.name});
       }
     }
     if (!result.columns.empty()) sql += ", ";

@@ -171,9 +171,7 @@ void JetExpressionParser::Fail() const {
 void JetExpressionParser::FailAfter() const {
   const auto& t = cursor_.Peek();
   const std::string reason = t.kind == JetTokenKind::Error ? t.value : "falta operador";
-  jeterr::Raise(jeterr::kSyntaxInExpression, "Error de sintaxis (" + reason +
-                                                 ") en la expresión de consulta '" +
-                                                 cursor_.SourceFrom(start_) + "'.");
+  jeterr::Raise(jeterr::msg::kSyntaxInQueryExpression, {reason, cursor_.SourceFrom(start_)});
 }
 
 JetExpr JetExpressionParser::ParseLogicalFunction(std::string_view keyword, const char* function,
@@ -243,10 +241,7 @@ JetExpr JetExpressionParser::ParseComparison() {
     if (cursor_.AcceptKeyword("LIKE")) {
       JetExpr pattern = ParseConcat();
       if (cursor_.IsKeyword("ESCAPE")) {
-        jeterr::Raise(jeterr::kSyntaxInExpression,
-                      "La cláusula ESCAPE no es válida en la expresión de consulta '" +
-                          cursor_.SourceFrom(start_) +
-                          "'; use [*], [?] o [#] para buscar esos caracteres.");
+        jeterr::Raise(jeterr::msg::kInvalidEscape, {cursor_.SourceFrom(start_)});
       }
       chain.LeftAsValue();
       chain.Wrap("(", no + " LIKE " + AsValue(pattern) + ")", JetExprKind::Truth);
@@ -479,9 +474,7 @@ std::vector<JetExpr> JetExpressionParser::ParseArguments() {
 
 JetExpr JetExpressionParser::ParseFunction(const std::string& name) {
   const FunctionEntry* entry = FindFunction(name);
-  if (entry == nullptr)
-    jeterr::Raise(jeterr::kUndefinedFunction,
-                  "Función '" + name + "' no definida en la expresión.");
+  if (entry == nullptr) jeterr::Raise(jeterr::msg::kUndefinedFunction, {name});
   cursor_.Next();
   if (entry->aggregate) sawAggregate_ = true;
   if (entry->sqlName == "count" && cursor_.IsSymbol("*", 1) && cursor_.IsSymbol(")", 2)) {
@@ -493,10 +486,7 @@ JetExpr JetExpressionParser::ParseFunction(const std::string& name) {
   std::vector<JetExpr> args = ParseArguments();
   const int count = static_cast<int>(args.size());
   if (count < entry->minArgs || count > entry->maxArgs) {
-    jeterr::Raise(
-        jeterr::kSyntaxInExpression,
-        "Número incorrecto de argumentos utilizados con la función en la expresión de consulta '" +
-            cursor_.SourceFrom(start_) + "'.");
+    jeterr::Raise(jeterr::msg::kWrongArgumentCount, {cursor_.SourceFrom(start_)});
   }
   if (entry->name == "IIf") {
     const bool text = args[1].kind == JetExprKind::Text && args[2].kind == JetExprKind::Text;

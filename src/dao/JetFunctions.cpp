@@ -188,9 +188,7 @@ int ImpRule(int a, int b) {
 void RegisterJetFunctions(sqlite3* db) {
   auto check = [db](int rc) {
     if (rc != SQLITE_OK) {
-      jeterr::Raise(jeterr::kCannotOpenFile,
-                    std::string("No se pudieron preparar las funciones del motor: ") +
-                        sqlite3_errmsg(db) + ".");
+      jeterr::Raise(jeterr::msg::kFunctionsNotReady, {sqlite3_errmsg(db)});
     }
   };
   check(sqlite3_db_config(db, SQLITE_DBCONFIG_DQS_DML, 0, nullptr));

@@ -8,6 +8,7 @@
 */
 #include "dao/JetLikePattern.h"
 
+#include "common/TextCase.h"
 #include "dao/JetCollation.h"
 
 namespace dao {
@@ -16,7 +17,7 @@ std::optional<JetLikePattern> JetLikePattern::Compile(std::string_view pattern) 
   JetLikePattern result;
   std::size_t i = 0;
   while (i < pattern.size()) {
-    const char32_t c = JetCollation::Decode(pattern, i);
+    const char32_t c = TextCase::Decode(pattern, i);
     Element e;
     switch (c) {
       case '*':
@@ -34,7 +35,7 @@ std::optional<JetLikePattern> JetLikePattern::Compile(std::string_view pattern) 
         std::vector<char32_t> members;
         bool closed = false;
         while (i < pattern.size()) {
-          const char32_t m = JetCollation::Decode(pattern, i);
+          const char32_t m = TextCase::Decode(pattern, i);
           if (m == ']') {
             closed = true;
             break;
@@ -61,7 +62,7 @@ std::optional<JetLikePattern> JetLikePattern::Compile(std::string_view pattern) 
       }
       default:
         e.kind = Kind::Literal;
-        e.folded = JetCollation::Fold(c);
+        e.folded = TextCase::FoldChar(c);
         break;
     }
     result.elements_.push_back(std::move(e));
@@ -72,7 +73,7 @@ std::optional<JetLikePattern> JetLikePattern::Compile(std::string_view pattern) 
 bool JetLikePattern::MatchesOne(const Element& e, char32_t c) const {
   switch (e.kind) {
     case Kind::Literal:
-      return JetCollation::Fold(c) == e.folded;
+      return TextCase::FoldChar(c) == e.folded;
     case Kind::AnyOne:
       return true;
     case Kind::Digit:
@@ -97,7 +98,7 @@ bool JetLikePattern::MatchesOne(const Element& e, char32_t c) const {
 bool JetLikePattern::Matches(std::string_view text) const {
   std::vector<char32_t> chars;
   chars.reserve(text.size());
-  for (std::size_t i = 0; i < text.size();) chars.push_back(JetCollation::Decode(text, i));
+  for (std::size_t i = 0; i < text.size();) chars.push_back(TextCase::Decode(text, i));
 
   std::size_t p = 0, t = 0;
   std::size_t starP = elements_.size(), starT = 0;

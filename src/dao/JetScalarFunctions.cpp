@@ -15,8 +15,8 @@
 #include <cstdlib>
 #include <vector>
 
+#include "common/TextCase.h"
 #include "dao/JetCallback.h"
-#include "dao/JetCollation.h"
 #include "dao/JetDateSerial.h"
 #include "dao/JetSqlValue.h"
 
@@ -50,13 +50,13 @@ bool WholeArgument(sqlite3_context* ctx, sqlite3_value* v, long& out) {
 // Byte offset of character number `n` (from 0) of s, or its size.
 std::size_t OffsetOfChar(std::string_view s, long n) {
   std::size_t i = 0;
-  for (long k = 0; k < n && i < s.size(); ++k) JetCollation::Decode(s, i);
+  for (long k = 0; k < n && i < s.size(); ++k) TextCase::Decode(s, i);
   return i;
 }
 
 long CharCount(std::string_view s) {
   long count = 0;
-  for (std::size_t i = 0; i < s.size(); ++count) JetCollation::Decode(s, i);
+  for (std::size_t i = 0; i < s.size(); ++count) TextCase::Decode(s, i);
   return count;
 }
 
@@ -105,7 +105,7 @@ void ChangeCase(sqlite3_context* ctx, int, sqlite3_value** argv) {
   const std::string s = TextOf(argv[0]);
   std::string out;
   out.reserve(s.size());
-  for (std::size_t i = 0; i < s.size();) JetCollation::Encode(Map(JetCollation::Decode(s, i)), out);
+  for (std::size_t i = 0; i < s.size();) TextCase::Encode(Map(TextCase::Decode(s, i)), out);
   ResultText(ctx, out);
 }
 
@@ -142,8 +142,8 @@ void InStr(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
   auto decode = [binary](const std::string& s) {
     std::vector<char32_t> out;
     for (std::size_t i = 0; i < s.size();) {
-      const char32_t c = JetCollation::Decode(s, i);
-      out.push_back(binary ? c : JetCollation::Fold(c));
+      const char32_t c = TextCase::Decode(s, i);
+      out.push_back(binary ? c : TextCase::FoldChar(c));
     }
     return out;
   };
@@ -317,8 +317,8 @@ int RegisterJetScalarFunctions(sqlite3* db) {
       {"jet_right", 2, Guarded<Right>, true},
       {"jet_mid", 2, Guarded<Mid>, true},
       {"jet_mid", 3, Guarded<Mid>, true},
-      {"jet_ucase", 1, Guarded<ChangeCase<JetCollation::Upper>>, true},
-      {"jet_lcase", 1, Guarded<ChangeCase<JetCollation::Lower>>, true},
+      {"jet_ucase", 1, Guarded<ChangeCase<TextCase::UpperChar>>, true},
+      {"jet_lcase", 1, Guarded<ChangeCase<TextCase::LowerChar>>, true},
       {"jet_trim", 1, Guarded<TrimBlanks<true, true>>, true},
       {"jet_ltrim", 1, Guarded<TrimBlanks<true, false>>, true},
       {"jet_rtrim", 1, Guarded<TrimBlanks<false, true>>, true},

@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "common/TextCase.h"
 #include "dao/JetErrors.h"
 #include "dao/JetExpressionParser.h"
 
@@ -27,10 +28,6 @@ struct Item {
   bool aliased = false;
   bool unnamedExpression = false;
 };
-
-bool SameName(std::string_view a, std::string_view b) {
-  return JetKeywordEquals(a, b);
-}
 
 JetExpressionParser::SubqueryParser Subqueries() {
   return [](JetTokenCursor& cursor) { return JetSelectParser(cursor).Parse().sql; };
@@ -198,7 +195,7 @@ JetSelectParser::Core JetSelectParser::ParseCore() {
     } else if (!item.column.empty() && !item.qualifier.empty()) {
       for (const Item& other : items) {
         if (&other != &item && !other.column.empty() && !other.aliased &&
-            SameName(other.column, item.column)) {
+            TextCase::Equal(other.column, item.column)) {
           item.name = item.qualifier + "." + item.column;
           break;
         }

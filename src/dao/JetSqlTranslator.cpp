@@ -94,10 +94,7 @@ TranslatedStatement ParseInsert(JetTokenCursor& cursor) {
   } while (cursor.AcceptSymbol(","));
   cursor.ExpectSymbol(")", jeterr::kSyntaxInInsert, kInsertSyntax);
   if (!columns.empty() && columns.size() != count) {
-    jeterr::Raise(jeterr::kValueCountMismatch,
-                  "El número de valores de consulta y el número de campos de destino son "
-                  "diferentes en INSERT INTO " +
-                      result.table + ".");
+    jeterr::Raise(jeterr::msg::kValueCountMismatch, {result.table});
   }
   result.sql = head + " VALUES (" + values + ")";
   return result;
@@ -215,7 +212,7 @@ TranslatedStatement ParseStatement(JetTokenCursor& cursor) {
 TranslatedStatement JetSqlTranslator::Translate(std::string_view jetSql) {
   JetTokenCursor cursor(jetSql, JetSqlTokenizer::Tokenize(jetSql));
   if (cursor.AtEnd() || cursor.IsSymbol(";")) {
-    jeterr::Raise(jeterr::kInvalidStatement, std::string(kInvalidStatement) + ".");
+    jeterr::Raise(jeterr::msg::kSyntaxRule.As(jeterr::kInvalidStatement), {kInvalidStatement});
   }
   TranslatedStatement result = ParseStatement(cursor);
   if (cursor.AcceptSymbol(";")) {

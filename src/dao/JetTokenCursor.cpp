@@ -6,6 +6,7 @@
 
 #include <array>
 
+#include "common/TextCase.h"
 #include "dao/JetErrors.h"
 
 namespace dao {
@@ -22,18 +23,10 @@ constexpr std::array<std::string_view, 49> kReserved = {
     "UNION",   "UNIQUE",  "UPDATE", "VALUES",   "WHERE",       "WITH",  "XOR",
 };
 
-char Upper(char c) {
-  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
 }  // namespace
 
 bool JetKeywordEquals(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (Upper(a[i]) != Upper(b[i])) return false;
-  }
-  return true;
+  return TextCase::Equal(a, b);
 }
 
 bool JetTokenCursor::IsReserved(std::string_view word) {
@@ -102,23 +95,19 @@ std::string JetTokenCursor::ExpectName(int errorNumber, std::string_view what) {
 
 void JetTokenCursor::Fail(int errorNumber, std::string_view what) const {
   const auto& t = Peek();
-  std::string message(what);
   if (t.kind == JetTokenKind::End) {
-    message += ", al final de la instrucción.";
+    jeterr::Raise(jeterr::msg::kSyntaxAtEnd.As(errorNumber), {what});
   } else if (t.kind == JetTokenKind::Error) {
-    message += ": " + t.value + ", cerca de '" + std::string(t.text.substr(0, 40)) + "'.";
-  } else {
-    message += ", cerca de '" + std::string(t.text) + "'.";
+    jeterr::Raise(jeterr::msg::kSyntaxUnreadable.As(errorNumber),
+                  {what, t.value, t.text.substr(0, 40)});
   }
-  jeterr::Raise(errorNumber, message);
+  jeterr::Raise(jeterr::msg::kSyntaxNear.As(errorNumber), {what, t.text});
 }
 
 void JetTokenCursor::Enter() {
   // Deeply nested parentheses or subqueries would exhaust the stack long
   // before they made sense; no statement of the system comes near.
-  if (++depth_ > kMaxDepth)
-    jeterr::Raise(jeterr::kSyntaxInExpression,
-                  "La expresión está anidada demasiado profundamente.");
+  if (++depth_ > kMaxDepth) jeterr::Raise(jeterr::msg::kNestedTooDeep);
 }
 
 std::string JetTokenCursor::SourceFrom(std::size_t fromIndex) const {

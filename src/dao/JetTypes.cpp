@@ -6,6 +6,8 @@
 #include <cctype>
 #include <cstdlib>
 
+#include "common/TextCase.h"
+
 namespace dao {
 
 namespace {
@@ -46,8 +48,9 @@ JetType JetTypeFromDeclared(const std::string& declared) {
   // Case and blanks inside the declaration ("text (10)") are not significant.
   std::string t;
   for (char c : declared) {
-    if (c != ' ') t += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    if (c != ' ') t += c;
   }
+  t = TextCase::Upper(t);
   if (t.rfind("TEXT(", 0) == 0 && t.back() == ')') return {dbText, std::atoi(t.c_str() + 5)};
   if (t == "TEXT") return {dbText, kDefaultTextSize};
   for (const TypeNames& n : kTypes) {

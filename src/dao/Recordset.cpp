@@ -9,7 +9,7 @@
 namespace dao {
 
 RecordsetState& Recordset::State() const {
-  if (!state_) jeterr::Raise(91, "Variable de objeto no establecida (Recordset).");
+  if (!state_) jeterr::Raise(jeterr::msg::kRecordsetNotSet);
   return *state_;
 }
 
@@ -68,8 +68,7 @@ Field Recordset::Fields(int index) const {
   State().EnsureOpen();
   const auto& cols = state_->Columns();
   if (index < 0 || index >= static_cast<int>(cols.size())) {
-    jeterr::Raise(jeterr::kItemNotFound,
-                  "No se encontró el elemento " + std::to_string(index) + " en esta colección.");
+    jeterr::Raise(jeterr::msg::kItemNotFoundAt, {std::to_string(index)});
   }
   return Field(state_, index);
 }
@@ -78,8 +77,7 @@ Field Recordset::Fields(std::string_view name) const {
   State().EnsureOpen();
   int index = state_->FindColumn(name);
   if (index < 0) {
-    jeterr::Raise(jeterr::kItemNotFound,
-                  "No se encontró el elemento '" + std::string(name) + "' en esta colección.");
+    jeterr::Raise(jeterr::msg::kItemNotFound, {name});
   }
   return Field(state_, index);
 }

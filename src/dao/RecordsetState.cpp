@@ -4,6 +4,7 @@
 */
 #include "dao/RecordsetState.h"
 
+#include "common/TextCase.h"
 #include "dao/DatabaseState.h"
 #include "dao/JetErrors.h"
 #include "dao/JetTypes.h"
@@ -15,7 +16,7 @@ namespace dao {
 namespace {
 
 [[noreturn]] void NoCurrentRecord() {
-  jeterr::Raise(jeterr::kNoCurrentRecord, "No hay registro activo.");
+  jeterr::Raise(jeterr::msg::kNoCurrentRecord);
 }
 
 }  // namespace
@@ -72,7 +73,7 @@ RecordsetState::~RecordsetState() {
 }
 
 void RecordsetState::EnsureOpen() const {
-  if (!stmt_) jeterr::Raise(jeterr::kObjectInvalid, "El objeto Recordset está cerrado.");
+  if (!stmt_) jeterr::Raise(jeterr::msg::kRecordsetClosed);
 }
 
 void RecordsetState::Close() {
@@ -116,7 +117,7 @@ void RecordsetState::MoveNext() {
 void RecordsetState::MoveFirst() {
   EnsureOpen();
   if (type_ == dbOpenForwardOnly && visited_ > 1) {
-    jeterr::Raise(3251, "La operación no se admite en este tipo de objeto Recordset.");
+    jeterr::Raise(jeterr::msg::kNotSupported);
   }
   editMode_ = 0;
   sqlite3_reset(stmt_.get());
@@ -146,7 +147,7 @@ void RecordsetState::MoveLast() {
 
 int RecordsetState::FindColumn(std::string_view name) const {
   for (size_t i = 0; i < columns_.size(); i++) {
-    if (SameName(columns_[i].name, name)) return static_cast<int>(i);
+    if (TextCase::Equal(columns_[i].name, name)) return static_cast<int>(i);
   }
   return -1;
 }
@@ -166,20 +167,18 @@ Variant RecordsetState::Value(int index) const {
 void RecordsetState::EnsureWritable() const {
   EnsureOpen();
   if (!updatable_) {
-    jeterr::Raise(jeterr::kReadOnly,
-                  "No se puede actualizar. La base de datos o el objeto es de sólo lectura ('" +
-                      source_ + "').");
+    jeterr::Raise(jeterr::msg::kRecordsetReadOnly, {source_});
   }
 }
 
 void RecordsetState::SetValue(int index, const Variant& value) {
   EnsureWritable();
   if (editMode_ == 0) {
-    jeterr::Raise(jeterr::kUpdateWithoutEdit, "Update o CancelUpdate sin AddNew o Edit.");
+    jeterr::Raise(jeterr::msg::kUpdateWithoutEdit);
   }
   const Column& col = columns_[static_cast<size_t>(index)];
   if (col.tableColumn.empty()) {
-    jeterr::Raise(3164, "No se puede actualizar el campo '" + col.name + "'.");
+    jeterr::Raise(jeterr::msg::kFieldNotUpdatable, {col.name});
   }
   buffer_[static_cast<size_t>(index)] = ConvertForColumn(value, col.type, col.size, col.name);
   dirty_[static_cast<size_t>(index)] = true;
@@ -204,7 +203,7 @@ void RecordsetState::Edit() {
 void RecordsetState::CancelUpdate() {
   EnsureOpen();
   if (editMode_ == 0) {
-    jeterr::Raise(jeterr::kUpdateWithoutEdit, "Update o CancelUpdate sin AddNew o Edit.");
+    jeterr::Raise(jeterr::msg::kUpdateWithoutEdit);
   }
   editMode_ = 0;
 }
@@ -212,7 +211,7 @@ void RecordsetState::CancelUpdate() {
 void RecordsetState::Update() {
   EnsureWritable();
   if (editMode_ == 0) {
-    jeterr::Raise(jeterr::kUpdateWithoutEdit, "Update o CancelUpdate sin AddNew o Edit.");
+    jeterr::Raise(jeterr::msg::kUpdateWithoutEdit);
   }
   std::string sql;
   std::vector<int> written;
@@ -262,7 +261,7 @@ void RecordsetState::Update() {
   // The row being edited was deleted since Edit: nothing was written.
   if (editMode_ == 1 && sqlite3_changes(db_->Connection()) == 0) {
     editMode_ = 0;
-    jeterr::Raise(3167, "El registro se ha eliminado.");
+    jeterr::Raise(jeterr::msg::kRecordDeleted);
   }
   if (editMode_ == 1) {
     for (int i : written) saved_[static_cast<size_t>(i)] = buffer_[static_cast<size_t>(i)];

@@ -1,26 +1,33 @@
 /*
 ** Mapping of SQLite failures to the engine's errors.
 **
-**   SQLite says                            engine raises
+**   SQLite says (extended result code)     engine raises
 **   -------------------------------------  -----------------------------------
-**   no such table: X                       3078 table or query not found
-**   table X already exists                 3010 table exists
-**   no such column: X                      3061 unknown field name
-**   table X has no column named Y          3127 unknown field in INSERT INTO
-**   syntax error (near ...)                the syntax number of the statement
-**   CHECK failed: size:<col>               3163 field too small
-**   CHECK failed: type:<col>               3421 data type conversion
-**   CHECK failed: range:<col>              3349 numeric field overflow
-**   UNIQUE / PRIMARY KEY                   3022 duplicate values
-**   NOT NULL                               3314 field cannot be Null
+**   CONSTRAINT_CHECK size:<col>            3163 field too small
+**   CONSTRAINT_CHECK type:<col>            3421 data type conversion
+**   CONSTRAINT_CHECK range:<col>           3349 numeric field overflow
+**   CONSTRAINT_UNIQUE / _PRIMARYKEY        3022 duplicate values
+**   CONSTRAINT_NOTNULL                     3314 field cannot be Null
+**   other CONSTRAINT                       3000 constraint not met
 **   BUSY (another connection's lock)       3218 could not update; locked
-**   LOCKED (a record set of the same        3211 table in use
+**   LOCKED (a record set of the same       3211 table in use
 **   database is still reading)
 **   READONLY                               3027 read-only
 **   FULL                                   3026 disk full
 **   IOERR, CANTOPEN                        3043 disk or network error
 **   CORRUPT, NOTADB                        3343 unrecognised format
+**   NOMEM                                  7 out of memory
+**   ERROR, as its message tells:
+**     no such table: X                     3078 table or query not found
+**     table X already exists               3010 table exists
+**     index X already exists               3375 index exists
+**     no such column: X                    3061 unknown field name
+**     table X has no column named Y        3127 unknown field in INSERT INTO
+**     syntax error, incomplete input       the syntax number of the statement
 **   anything else                          3000 with SQLite's own message
+**
+** The CHECK constraints are the engine's own (see JetDdlParser): their name
+** says which rule failed, and SQLite gives the name only in its message.
 */
 #include "dao/SqliteErrors.h"
 
@@ -32,17 +39,17 @@ namespace dao {
 
 namespace {
 
-bool StartsWith(const std::string& s, const char* prefix) {
-  return s.rfind(prefix, 0) == 0;
+bool StartsWith(std::string_view s, std::string_view prefix) {
+  return s.substr(0, prefix.size()) == prefix;
 }
 
 // SQLite quotes names in some messages ("table \"X\" already exists").
-std::string Unquote(std::string s) {
+std::string Unquote(std::string_view s) {
   if (s.size() >= 2 && (s.front() == '"' || s.front() == '\'' || s.front() == '`') &&
       s.back() == s.front()) {
     s = s.substr(1, s.size() - 2);
   }
-  return s;
+  return std::string(s);
 }
 
 int SyntaxNumber(JetStatementKind kind) {
@@ -72,99 +79,108 @@ std::string FileName(const FailureContext& c) {
   return c.path ? *c.path : std::string();
 }
 
+[[noreturn]] void RaiseCheckFailed(const std::string& name, const std::string& msg,
+                                   const FailureContext& c) {
+  if (StartsWith(name, "size:")) jeterr::Raise(jeterr::msg::kFieldTooSmall, {name.substr(5)});
+  if (StartsWith(name, "type:")) jeterr::Raise(jeterr::msg::kConversion, {name.substr(5)});
+  if (StartsWith(name, "range:")) jeterr::Raise(jeterr::msg::kNumericOverflow, {name.substr(6)});
+  jeterr::Raise(jeterr::msg::kConstraintFailed, {msg, InStatement(c)});
+}
+
 }  // namespace
+
+SqliteMessage ClassifySqliteMessage(std::string_view msg) {
+  using Kind = SqliteMessage::Kind;
+  constexpr std::string_view kNoSuchTable = "no such table: ";
+  constexpr std::string_view kNoSuchColumn = "no such column: ";
+  constexpr std::string_view kAlreadyExists = " already exists";
+  constexpr std::string_view kNoColumnNamed = " has no column named ";
+  constexpr std::string_view kCheckFailed = "CHECK constraint failed: ";
+  if (StartsWith(msg, kNoSuchTable)) {
+    std::string_view name = msg.substr(kNoSuchTable.size());
+    // A table of a linked file comes as "alias.name".
+    if (size_t dot = name.find('.'); dot != std::string_view::npos) name = name.substr(dot + 1);
+    return {Kind::NoSuchTable, std::string(name)};
+  }
+  if (size_t p = msg.find(kAlreadyExists); p != std::string_view::npos) {
+    if (StartsWith(msg, "table ")) return {Kind::TableExists, Unquote(msg.substr(6, p - 6))};
+    if (StartsWith(msg, "index ")) return {Kind::IndexExists, Unquote(msg.substr(6, p - 6))};
+  }
+  if (StartsWith(msg, kNoSuchColumn)) {
+    return {Kind::NoSuchColumn, std::string(msg.substr(kNoSuchColumn.size()))};
+  }
+  if (size_t p = msg.find(kNoColumnNamed);
+      p != std::string_view::npos && StartsWith(msg, "table ")) {
+    return {Kind::NoColumnNamed, std::string(msg.substr(p + kNoColumnNamed.size()))};
+  }
+  if (msg.find("syntax error") != std::string_view::npos || StartsWith(msg, "incomplete input")) {
+    return {Kind::Syntax, ""};
+  }
+  if (StartsWith(msg, kCheckFailed)) {
+    return {Kind::CheckFailed, std::string(msg.substr(kCheckFailed.size()))};
+  }
+  return {};
+}
 
 void RaiseSqliteError(sqlite3* db, int rc, const FailureContext& c) {
   const std::string msg = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
-  const int primary = rc & 0xFF;
 
-  if (primary == SQLITE_CONSTRAINT) {
-    const std::string checkPrefix = "CHECK constraint failed: ";
-    if (StartsWith(msg, checkPrefix.c_str())) {
-      std::string name = msg.substr(checkPrefix.size());
-      if (StartsWith(name, "size:")) {
-        jeterr::Raise(jeterr::kFieldTooSmall,
-                      "El campo '" + name.substr(5) +
-                          "' es demasiado pequeño para aceptar la cantidad de datos que intentó "
-                          "agregar. Intente insertar o pegar menos datos.");
-      }
-      if (StartsWith(name, "type:")) {
-        jeterr::Raise(jeterr::kConversion,
-                      "Error de conversión de tipo de datos en el campo '" + name.substr(5) + "'.");
-      }
-      if (StartsWith(name, "range:")) {
-        jeterr::Raise(jeterr::kNumericOverflow,
-                      "Desbordamiento del campo numérico '" + name.substr(6) + "'.");
-      }
+  switch (rc) {
+    case SQLITE_CONSTRAINT_CHECK: {
+      const SqliteMessage m = ClassifySqliteMessage(msg);
+      RaiseCheckFailed(m.kind == SqliteMessage::Kind::CheckFailed ? m.name : "", msg, c);
     }
-    if (rc == SQLITE_CONSTRAINT_UNIQUE || rc == SQLITE_CONSTRAINT_PRIMARYKEY) {
-      jeterr::Raise(3022,
-                    "Los cambios solicitados no se realizaron porque crearían valores duplicados "
-                    "en el índice o la clave principal (" +
-                        msg + ").");
-    }
-    if (rc == SQLITE_CONSTRAINT_NOTNULL) {
-      jeterr::Raise(3314, "El campo no puede contener un valor Null (" + msg + ").");
-    }
-    jeterr::Raise(3000, "Restricción no cumplida: " + msg + InStatement(c) + ".");
-  }
-
-  switch (primary) {
-    case SQLITE_LOCKED:
-      jeterr::Raise(jeterr::kTableLocked,
-                    "No se puede bloquear la tabla porque hay un Recordset abierto sobre '" +
-                        FileName(c) + "'" + InStatement(c) + ".");
-    case SQLITE_BUSY:
-      jeterr::Raise(jeterr::kCouldNotUpdateLocked,
-                    "No se pudo actualizar; la base de datos '" + FileName(c) +
-                        "' está bloqueada por otro usuario o proceso.");
-    case SQLITE_READONLY:
-      jeterr::Raise(jeterr::kReadOnly, "No se puede actualizar. La base de datos '" + FileName(c) +
-                                           "' o el objeto es de sólo lectura.");
-    case SQLITE_FULL:
-      jeterr::Raise(jeterr::kDiskFull,
-                    "No hay espacio suficiente en el disco para '" + FileName(c) + "'.");
-    case SQLITE_IOERR:
-    case SQLITE_CANTOPEN:
-      jeterr::Raise(jeterr::kDiskIo,
-                    "Error de disco o de red en '" + FileName(c) + "' (" + msg + ").");
-    case SQLITE_CORRUPT:
-    case SQLITE_NOTADB:
-      jeterr::Raise(jeterr::kUnrecognizedFormat,
-                    "Formato de base de datos no reconocido '" + FileName(c) + "'.");
-    case SQLITE_NOMEM:
-      jeterr::Raise(7, "Memoria insuficiente.");
+    case SQLITE_CONSTRAINT_UNIQUE:
+    case SQLITE_CONSTRAINT_PRIMARYKEY:
+      jeterr::Raise(jeterr::msg::kDuplicateValues, {msg});
+    case SQLITE_CONSTRAINT_NOTNULL:
+      jeterr::Raise(jeterr::msg::kNullNotAllowed, {msg});
     default:
       break;
   }
 
-  if (StartsWith(msg, "no such table: ")) {
-    std::string name = msg.substr(15);
-    if (size_t dot = name.find('.'); dot != std::string::npos) name = name.substr(dot + 1);
-    jeterr::Raise(jeterr::kTableNotFound, "No se encuentra la tabla o consulta '" + name + "'.");
+  switch (rc & 0xFF) {
+    case SQLITE_CONSTRAINT:
+      jeterr::Raise(jeterr::msg::kConstraintFailed, {msg, InStatement(c)});
+    case SQLITE_LOCKED:
+      jeterr::Raise(jeterr::msg::kTableLocked, {FileName(c), InStatement(c)});
+    case SQLITE_BUSY:
+      jeterr::Raise(jeterr::msg::kCouldNotUpdateLocked, {FileName(c)});
+    case SQLITE_READONLY:
+      jeterr::Raise(jeterr::msg::kDatabaseReadOnly, {FileName(c)});
+    case SQLITE_FULL:
+      jeterr::Raise(jeterr::msg::kDiskFull, {FileName(c)});
+    case SQLITE_IOERR:
+    case SQLITE_CANTOPEN:
+      jeterr::Raise(jeterr::msg::kDiskIo, {FileName(c), msg});
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB:
+      jeterr::Raise(jeterr::msg::kUnrecognizedFormat, {FileName(c)});
+    case SQLITE_NOMEM:
+      jeterr::Raise(jeterr::msg::kOutOfMemory);
+    default:
+      break;
   }
-  if (StartsWith(msg, "table ") && msg.find(" already exists") != std::string::npos) {
-    std::string name = Unquote(msg.substr(6, msg.find(" already exists") - 6));
-    jeterr::Raise(jeterr::kTableExists, "La tabla '" + name + "' ya existe.");
+
+  const SqliteMessage m = ClassifySqliteMessage(msg);
+  switch (m.kind) {
+    case SqliteMessage::Kind::NoSuchTable:
+      jeterr::Raise(jeterr::msg::kTableOrQueryNotFound, {m.name});
+    case SqliteMessage::Kind::TableExists:
+      jeterr::Raise(jeterr::msg::kTableExists, {m.name});
+    case SqliteMessage::Kind::IndexExists:
+      jeterr::Raise(jeterr::msg::kIndexExists, {m.name});
+    case SqliteMessage::Kind::NoSuchColumn:
+      jeterr::Raise(jeterr::msg::kUnknownField, {m.name, InStatement(c)});
+    case SqliteMessage::Kind::NoColumnNamed:
+      jeterr::Raise(jeterr::msg::kUnknownInsertField, {m.name});
+    case SqliteMessage::Kind::Syntax:
+      jeterr::Raise(jeterr::msg::kSyntax.As(SyntaxNumber(c.kind)), {InStatement(c)});
+    case SqliteMessage::Kind::CheckFailed:
+    case SqliteMessage::Kind::Other:
+      break;
   }
-  if (StartsWith(msg, "index ") && msg.find(" already exists") != std::string::npos) {
-    std::string name = Unquote(msg.substr(6, msg.find(" already exists") - 6));
-    jeterr::Raise(3375, "La tabla ya tiene un índice llamado '" + name + "'.");
-  }
-  if (StartsWith(msg, "no such column: ")) {
-    jeterr::Raise(jeterr::kTooFewParameters,
-                  "Nombre de campo desconocido '" + msg.substr(16) + "'" + InStatement(c) + ".");
-  }
-  if (size_t p = msg.find(" has no column named ");
-      p != std::string::npos && StartsWith(msg, "table ")) {
-    jeterr::Raise(jeterr::kUnknownInsertField,
-                  "El destino de INSERT INTO contiene el nombre de campo desconocido '" +
-                      msg.substr(p + 21) + "'.");
-  }
-  if (msg.find("syntax error") != std::string::npos || StartsWith(msg, "incomplete input")) {
-    jeterr::Raise(SyntaxNumber(c.kind), "Error de sintaxis" + InStatement(c) + ".");
-  }
-  jeterr::Raise(3000, "Error del motor de base de datos: " + msg + InStatement(c) + ".");
+  jeterr::Raise(jeterr::msg::kEngineError, {msg, InStatement(c)});
 }
 
 }  // namespace dao

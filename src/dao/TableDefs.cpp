@@ -3,6 +3,7 @@
 */
 #include "dao/TableDefs.h"
 
+#include "common/TextCase.h"
 #include "dao/DatabaseState.h"
 #include "dao/JetErrors.h"
 #include "dao/SqlQuote.h"
@@ -30,8 +31,7 @@ int TableDefs::Count() const {
 const TableDef& TableDefs::operator[](int index) const {
   EnsureLoaded();
   if (index < 0 || index >= static_cast<int>(defs_.size())) {
-    jeterr::Raise(jeterr::kItemNotFound,
-                  "No se encontró el elemento " + std::to_string(index) + " en esta colección.");
+    jeterr::Raise(jeterr::msg::kItemNotFoundAt, {std::to_string(index)});
   }
   return defs_[static_cast<size_t>(index)];
 }
@@ -39,7 +39,7 @@ const TableDef& TableDefs::operator[](int index) const {
 bool TableDefs::Contains(std::string_view name) const {
   EnsureLoaded();
   for (const TableDef& d : defs_) {
-    if (SameName(d.Name(), name)) return true;
+    if (TextCase::Equal(d.Name(), name)) return true;
   }
   return false;
 }
@@ -47,10 +47,9 @@ bool TableDefs::Contains(std::string_view name) const {
 const TableDef& TableDefs::Item(std::string_view name) const {
   EnsureLoaded();
   for (const TableDef& d : defs_) {
-    if (SameName(d.Name(), name)) return d;
+    if (TextCase::Equal(d.Name(), name)) return d;
   }
-  jeterr::Raise(jeterr::kItemNotFound,
-                "No se encontró el elemento '" + std::string(name) + "' en esta colección.");
+  jeterr::Raise(jeterr::msg::kItemNotFound, {name});
 }
 
 void TableDefs::Append(const TableDef& def) {

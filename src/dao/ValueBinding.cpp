@@ -119,10 +119,7 @@ Variant ConvertForColumn(const Variant& v, int type, int size, const std::string
       case dbMemo: {
         std::string t = v.ToString();
         if (type == dbText && size > 0 && CharacterCount(t) > static_cast<size_t>(size)) {
-          jeterr::Raise(jeterr::kFieldTooSmall,
-                        "El campo '" + name +
-                            "' es demasiado pequeño para aceptar la cantidad de datos que intentó "
-                            "agregar. Intente insertar o pegar menos datos.");
+          jeterr::Raise(jeterr::msg::kFieldTooSmall, {name});
         }
         return Variant(std::move(t));
       }
@@ -130,7 +127,7 @@ Variant ConvertForColumn(const Variant& v, int type, int size, const std::string
         return Variant(v.ToBool());
       case dbByte: {
         int16_t b = v.ToInteger();
-        if (b < 0 || b > 255) throw AppError(rterr::kOverflow, "");
+        if (b < 0 || b > 255) Raise(rterr::msg::kOverflow);
         return Variant(b);
       }
       case dbInteger:
@@ -147,15 +144,14 @@ Variant ConvertForColumn(const Variant& v, int type, int size, const std::string
       case dbLongBinary:
         return Variant(v.ToString());
       default:
-        jeterr::Raise(3164, "No se puede actualizar el campo '" + name + "'.");
+        jeterr::Raise(jeterr::msg::kFieldNotUpdatable, {name});
     }
   } catch (const AppError& e) {
     if (e.Number() == rterr::kOverflow) {
-      jeterr::Raise(jeterr::kNumericOverflow, "Desbordamiento del campo numérico '" + name + "'.");
+      jeterr::Raise(jeterr::msg::kNumericOverflow, {name});
     }
     if (e.Number() == rterr::kTypeMismatch) {
-      jeterr::Raise(jeterr::kConversion,
-                    "Error de conversión de tipo de datos en el campo '" + name + "'.");
+      jeterr::Raise(jeterr::msg::kConversion, {name});
     }
     throw;
   }

@@ -29,7 +29,6 @@ namespace fs = std::filesystem;
 
 constexpr const char* kMarker = "_respaldo_";
 // Run-time error 75: path or file access error.
-constexpr int kFileAccessError = 75;
 constexpr size_t kChunk = 1 << 20;
 
 struct Descriptor {
@@ -110,7 +109,7 @@ std::string HostBackup::Make(const std::string& file, std::chrono::system_clock:
   const std::string ext = source.extension().string();
 
   auto fail = [&](const std::string& target, int err) -> AppError {
-    return AppError(kFileAccessError,
+    return AppError(rterr::kPathFileAccess,
                     "No se pudo hacer la copia de seguridad de '" + source.string() + "' en '" +
                         target + "': " + Reason(err) + ". La base de datos no se modificó.");
   };

@@ -213,7 +213,8 @@ std::string SampleInstallation::Create(const std::string& folder, ClsKolm& kolm,
   CreateHost(host, kolm, sizes);
   kolm.encriptoDesencripto(host);
   if (kolm.LastScrambleFailed()) {
-    throw AppError(75, std::string(ClsKolm::kScrambleFailedMessage) + ": '" + host + "'.");
+    throw AppError(rterr::kPathFileAccess,
+                   std::string(ClsKolm::kScrambleFailedMessage) + ": '" + host + "'.");
   }
   const std::string contributors = novu + kPathSeparatorText + "Novu.mdb";
   SampleContributors::Create(contributors, kolm);
@@ -224,7 +225,7 @@ std::string SampleInstallation::Create(const std::string& folder, ClsKolm& kolm,
   std::ofstream path((root / "windows" / "novuPath.sys").string(), std::ios::binary);
   path << novu << "\r\n";
   if (!path.flush()) {
-    throw AppError(75,
+    throw AppError(rterr::kPathFileAccess,
                    "No se pudo escribir '" + (root / "windows" / "novuPath.sys").string() + "'.");
   }
   return host;

@@ -10,6 +10,7 @@
 */
 #include "repair/SchemaRebuild.h"
 
+#include "common/TextCase.h"
 #include "dao/JetErrors.h"
 #include "dao/JetSqlTranslator.h"
 #include "host/PathSeparator.h"
@@ -17,13 +18,6 @@
 namespace {
 
 constexpr const char* kNoneDropped = " No se reconstruyó ninguna tabla.";
-
-std::string UpperAscii(std::string s) {
-  for (char& c : s) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return s;
-}
 
 // The text written after a column's bracketed name for its type keyword;
 // the size is read only for a text column.
@@ -83,7 +77,8 @@ std::vector<SchemaRebuild::TableStatement> SchemaRebuild::LeerTablasMarcadas(
     int clauses = 0;
     while (!columnas.Eof()) {
       sql += "[" + columnas.Fields("NombreCampo").Value().ToStringOrEmpty() + "] ";
-      sql += TypeClause(UpperAscii(columnas.Fields("Type").Value().ToStringOrEmpty()), columnas);
+      sql +=
+          TypeClause(TextCase::Upper(columnas.Fields("Type").Value().ToStringOrEmpty()), columnas);
       sql += ",";
       clauses++;
       columnas.MoveNext();

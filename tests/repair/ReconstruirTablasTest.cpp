@@ -1,6 +1,7 @@
 // The metadata-driven rebuild: statement text, what is dropped and created,
 // what is refused before any table is dropped, and the metadata's state.
 #include "RepairFixture.h"
+#include "common/TextCase.h"
 #include "repair/SchemaRebuild.h"
 
 namespace {
@@ -106,6 +107,30 @@ TEST_F(ReconstruirTablasTest, MarkedTablesAreRebuiltEmptyOthersUntouched) {
   });
   EXPECT_NE(ReadBytes(metadatos)[0], 0);
   EXPECT_TRUE(boxes->Boxes().empty());
+}
+
+// The metadata may spell a table with another case of an accented letter:
+// the host's table is the one dropped and re-created, never left with its
+// rows beside an empty twin.
+TEST_F(ReconstruirTablasTest, AMarkedTableIsFoundWhateverTheCaseOfItsAccents) {
+  WriteMetadata(Filas({
+      Tabla("SITUACIÓN", 1, 1, true),
+      Columna(1, "Código", "Lng", 1),
+      Columna(1, "AÑO", "T10", 2),
+  }));
+  WriteHost({"CREATE TABLE Situación (Código LONG, Año TEXT (4), Vieja TEXT (5))",
+             "INSERT INTO Situación (Código, Año, Vieja) VALUES (1, '2024', 'x')"});
+  Inspect(host, [&](dao::Database& db) {
+    SchemaRebuild(kolm, programa).ReconstruirTablas(db);
+    db.TableDefs().Refresh();
+    int tablas = 0;
+    for (const dao::TableDef& d : db.TableDefs()) tablas += TextCase::Equal(d.Name(), "situación");
+    EXPECT_EQ(tablas, 1);
+    std::vector<std::string> cols;
+    for (const auto& f : db.TableDefs().Item("Situación").Fields()) cols.push_back(f.Name());
+    EXPECT_EQ(cols, (std::vector<std::string>{"Código", "AÑO"}));
+    EXPECT_EQ(Count(db, "select count(*) from situación"), 0);
+  });
 }
 
 TEST_F(ReconstruirTablasTest, NoTableMarkedStillScramblesTheMetadata) {

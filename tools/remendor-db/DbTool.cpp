@@ -21,8 +21,6 @@
 
 namespace {
 
-constexpr int kFileAccessError = 75;
-
 bool FirstByteNonZero(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   char c = 0;
@@ -176,7 +174,7 @@ void DbTool::Status(const std::string& file) {
 void DbTool::Scramble(const std::string& file) {
   kolm_.encriptoDesencripto(file);
   if (kolm_.LastScrambleFailed()) {
-    throw AppError(kFileAccessError,
+    throw AppError(rterr::kPathFileAccess,
                    std::string(ClsKolm::kScrambleFailedMessage) + ": '" + file + "'.");
   }
 }
