@@ -119,9 +119,9 @@ TEST_F(ucnXCurrencyModelTest, KeystrokeTable) {
   std::ofstream tabla;
   if (const char* destino = std::getenv("REMENDOR_KEYSTROKE_TABLE")) {
     tabla.open(destino);
-    tabla
-        << "| Decimales | SoportaNegativos | NroMax | antes (caret) | tecla | después | mensaje |\n"
-           "|---|---|---|---|---|---|---|\n";
+    tabla << "| Decimales | SoportaNegativos | NroMax | antes | tecla | aceptada | después | "
+             "mensaje |\n"
+             "|---|---|---|---|---|---|---|---|\n";
   }
   for (const CasoTecla& c : kCasos) {
     SCOPED_TRACE(std::string(c.antes) + " + " + NombreTecla(c.tecla));
@@ -132,8 +132,9 @@ TEST_F(ucnXCurrencyModelTest, KeystrokeTable) {
     caja.maxLength = 0;
     caja.Seleccionar(c.selStart, c.selLength);
     Mensajes();
-    caja.Teclear(c.tecla);
+    const bool aceptada = caja.Teclear(c.tecla);
     EXPECT_EQ(caja.texto, c.despues);
+    EXPECT_EQ(aceptada, std::string(c.antes) != c.despues);
     EXPECT_EQ(Mensajes(), Esperado(c.mensaje));
     if (tabla.is_open()) {
       std::string antes = c.antes;
@@ -141,7 +142,8 @@ TEST_F(ucnXCurrencyModelTest, KeystrokeTable) {
       if (c.selLength) antes.insert(static_cast<size_t>(c.selStart + c.selLength + 1), "]");
       tabla << "| " << c.decimales << " | " << (c.negativos ? "True" : "False") << " | "
             << ValueFormat::ToText(modelo->NroMax()) << " | `" << antes << "` | "
-            << NombreTecla(c.tecla) << " | `" << c.despues << "` | "
+            << NombreTecla(c.tecla) << " | " << (aceptada ? "sí" : "no") << " | `"
+            << std::string(caja.texto).insert(static_cast<size_t>(caja.selStart), "|") << "` | "
             << (*c.mensaje ? Esperado(c.mensaje) : "") << " |\n";
     }
   }
@@ -378,4 +380,28 @@ TEST_F(ucnXCurrencyModelTest, StoredSettingsRoundTripInOrderWithTheirDefaults) {
   terceraCaja.modelo = &tercero;
   tercero.LeerPropiedades(malo);
   EXPECT_EQ(tercero.Decimales(), 2);
+}
+
+TEST(ucnXCurrencyFiltro, GivesTheCharacterTheBoxReceivesAndWhereTheCaretGoes) {
+  ucnXCurrencyFiltro filtro;
+  filtro.NroMax = 1000;
+  filtro.NroMaxTexto = "1000";
+  EXPECT_EQ(filtro.Filtrar({"12", 2, 0}, '.').tecla, ',');
+  EXPECT_EQ(filtro.Filtrar({"12", 2, 0}, ',').tecla, ',');
+  EXPECT_EQ(filtro.Filtrar({"12", 2, 0}, 8).tecla, 8);
+  EXPECT_FALSE(filtro.Filtrar({"12", 2, 0}, '-').Aceptada());
+  EXPECT_FALSE(filtro.Filtrar({"12", 2, 0}, 0x00F1).Aceptada());  // ñ
+  const ucnXCurrencyFiltro::Resultado demasiado = filtro.Filtrar({"999", 3, 0}, '9');
+  EXPECT_FALSE(demasiado.Aceptada());
+  EXPECT_EQ(demasiado.mensaje, "El número ingresado supera el máximo permitido 1000");
+  // A text that is no number is compared on what a paste would keep of it.
+  EXPECT_FALSE(filtro.Filtrar({"$999", 4, 0}, '9').Aceptada());
+  EXPECT_TRUE(filtro.Filtrar({"$9", 2, 0}, '9').Aceptada());
+  EXPECT_TRUE(filtro.Filtrar({"1,,", 1, 0}, '3').Aceptada());
+
+  const ucnXCurrencyFiltro::Caja escrita = ucnXCurrencyFiltro::Escribir({"12,34", 1, 3}, '9');
+  EXPECT_EQ(escrita.texto, "194");
+  EXPECT_EQ(escrita.selStart, 2);
+  EXPECT_EQ(escrita.selLength, 0);
+  EXPECT_EQ(ucnXCurrencyFiltro::Escribir({"12", 9, 4}, '3').texto, "123");
 }
