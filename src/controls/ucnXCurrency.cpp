@@ -115,6 +115,12 @@ class ucnXCurrency::Caja : public QLineEdit {
     // Shortcuts (paste, copy, undo) and keys that type nothing are the
     // box's own; the change handling sees what they do to the text.
     const QString texto = e->text();
+    // A locked box takes no keys, so they are not filtered either: no
+    // too-large message for a key that could not have changed the value.
+    if (isReadOnly()) {
+      QLineEdit::keyPressEvent(e);
+      return;
+    }
     const bool atajo =
         e->modifiers().testAnyFlags(Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
     const bool retroceso = e->key() == Qt::Key_Backspace;

@@ -20,8 +20,11 @@
 ** Events: Change when the value changes; KeyDown for every key pressed in
 ** the box, before the box sees it, with the platform's key code and the
 ** shift state (1 Shift, 2 Ctrl, 4 Alt) by reference: a handler that sets
-** KeyCode to 0 keeps the key from the box. Keys pressed while a message
-** box or another window is in front do not count as leaving the box.
+** KeyCode to 0 keeps the key from the box (other codes it sets are not
+** passed on). The focus going to a message box or another window is no
+** leaving of the box.
+** A disabled box is locked: it can be focused and read, takes no keys and
+** shows the button-face colour.
 **
 ** Errors inside the box's own handlers (a value beyond a currency) are
 ** shown as messages; the members raise them to the caller.

@@ -146,9 +146,11 @@ TEST_F(ucnXCurrencyTest, DisabledBoxIsLockedAndTheControlIsOneBoxHigh) {
   EXPECT_TRUE(importe->txt()->isEnabled());
   EXPECT_EQ(importe->txt()->palette().color(QPalette::Base),
             importe->palette().color(QPalette::Button));
+  importe->SetNroMax(Variant(5.0));
   Entrar();
-  QTest::keyClicks(importe->txt(), "7");
+  QTest::keyClicks(importe->txt(), "79");
   EXPECT_EQ(Texto(), "0,00");
+  EXPECT_TRUE(Mensajes().empty());
   importe->SetEnabled(true);
   EXPECT_FALSE(importe->txt()->isReadOnly());
 
