@@ -10,6 +10,9 @@
 */
 #include <QApplication>
 
+#include "host/ui/QtFileDialog.h"
+#include "host/ui/QtFileExplorer.h"
+#include "host/ui/QtInputBox.h"
 #include "host/ui/QtMessageBox.h"
 #include "repair/ui/FrmReparar.h"
 
@@ -17,6 +20,9 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QString::fromLatin1(kAppTitle));
   QtMessageBox::Install();
+  QtFileDialog::Install();
+  QtInputBox::Install();
+  QtFileExplorer::Install();
 
   FrmReparar ventana;
   ventana.show();

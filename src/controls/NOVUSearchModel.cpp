@@ -1,0 +1,80 @@
+/*
+** The file search box's rules. See NOVUSearchModel.h.
+*/
+#include "controls/NOVUSearchModel.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <optional>
+
+#include "common/AppError.h"
+#include "host/FileDialogService.h"
+#include "host/FileFilter.h"
+#include "host/MessageBoxService.h"
+
+void NOVUSearchModel::LeerPropiedades(const PropertyStore& propiedades) {
+  propiedades_ = propiedades;
+  caption_ = propiedades.Read("Caption", kCaptionDiseno).ToStringOrEmpty();
+  guardar_ = propiedades.ReadFlag("Guardar", false);
+  nombreArchivo_ = propiedades.Read("NombreArchivo", "").ToStringOrEmpty();
+  filtro_ = propiedades.Read("Filtro", "").ToStringOrEmpty();
+}
+
+void NOVUSearchModel::GuardarPropiedades(PropertyStore& propiedades) const {
+  propiedades.Write("Caption", caption_, kCaptionDiseno);
+  propiedades.Write("Guardar", guardar_, false);
+  propiedades.Write("NombreArchivo", nombreArchivo_, "");
+  propiedades.Write("Filtro", filtro_, "");
+}
+
+void NOVUSearchModel::SetCaption(const std::string& New_Caption) {
+  caption_ = New_Caption;
+  propiedades_.MarkChanged("Caption");
+}
+
+void NOVUSearchModel::SetGuardar(bool New_Guardar) {
+  guardar_ = New_Guardar;
+  propiedades_.MarkChanged("Guardar");
+}
+
+void NOVUSearchModel::SetNombreArchivo(const std::string& New_NombreArchivo) {
+  nombreArchivo_ = New_NombreArchivo;
+  propiedades_.MarkChanged("NombreArchivo");
+}
+
+void NOVUSearchModel::SetFiltro(const std::string& New_Filtro) {
+  filtro_ = New_Filtro;
+  propiedades_.MarkChanged("Filtro");
+}
+
+bool NOVUSearchModel::Buscar() {
+  std::optional<std::string> elegido;
+  try {
+    elegido = FileDialogService::Current().Ask(
+        guardar_ ? FileDialogMode::Save : FileDialogMode::Open, FileFilter::ToQt(filtro_));
+  } catch (const AppError&) {
+    elegido.reset();
+  }
+  if (!elegido || elegido->empty()) {
+    MsgBox(kCancelada);
+    return false;
+  }
+  std::error_code ec;
+  if (!guardar_ && !std::filesystem::is_regular_file(*elegido, ec)) {
+    MsgBox(kNoExiste);
+    return false;
+  }
+  nombreArchivo_ = *elegido;
+  return true;
+}
+
+NOVUSearchModel::Geometria NOVUSearchModel::Redimensionar(int ancho, QSize boton, QSize descripcion,
+                                                          int altoTitulo) {
+  Geometria g;
+  g.CmdBuscar = QRect(ancho - boton.width(), kAlto - boton.height(), boton.width(), boton.height());
+  g.LblDesc =
+      QRect(kMargen, (kAlto - descripcion.height()) / 2, descripcion.width(), descripcion.height());
+  const int izquierda = g.LblDesc.left() + g.LblDesc.width() + kMargen;
+  g.LblTitulo = QRect(izquierda, 0, std::max(ancho - boton.width() - izquierda, 0), altoTitulo);
+  return g;
+}

@@ -1,0 +1,407 @@
+// The numeric box's rules without widgets: keystroke by keystroke through
+// the filter and the change handling, pastes, the value, the focus rule,
+// NroMax and the stored settings.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <memory>
+
+#include "common/ValueFormat.h"
+#include "controls/ucnXCurrencyModel.h"
+#include "host/RecordingMessageBox.h"
+#include "ucnXCurrencyCajaFalsa.h"
+
+namespace {
+
+const std::string kDemasiado = "El número ingresado supera el máximo permitido ";
+constexpr int64_t kDefecto = 999'999'999'999'999'900;
+
+class ucnXCurrencyModelTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    cajas = std::make_shared<RecordingMessageBox>();
+    anteriores = MessageBoxService::Install(cajas);
+    modelo = std::make_unique<ucnXCurrencyModel>(caja);
+    caja.modelo = modelo.get();
+    modelo->NuevaInstancia();
+    caja.cambios = 0;
+  }
+  void TearDown() override { MessageBoxService::Install(anteriores); }
+
+  // The messages shown since the last call, one per line.
+  std::string Mensajes() {
+    std::string todos;
+    for (const auto& m : cajas->Boxes()) {
+      EXPECT_EQ(m.style, msgbox::vbExclamation);
+      EXPECT_EQ(m.title, "Error:");
+      todos += (todos.empty() ? "" : "\n") + m.text;
+    }
+    cajas->Clear();
+    return todos;
+  }
+
+  ucnXCurrencyCajaFalsa caja;
+  std::unique_ptr<ucnXCurrencyModel> modelo;
+  std::shared_ptr<RecordingMessageBox> cajas;
+  std::shared_ptr<MessageBoxService> anteriores;
+};
+
+struct CasoTecla {
+  int decimales;
+  bool negativos;
+  int64_t nroMax;  // ten-thousandths, as a currency holds it
+  const char* antes;
+  int selStart;
+  int selLength;
+  char tecla;
+  const char* despues;
+  const char* mensaje;  // "" for none; the too-large text is abbreviated "máximo N"
+};
+
+const char* NombreTecla(char c) {
+  static std::string nombre;
+  nombre = c == 8 ? std::string("Retroceso") : "\"" + std::string(1, c) + "\"";
+  return nombre.c_str();
+}
+
+// One case per rule of the filter and of what the change handling makes of
+// the accepted key. The focus is in the box, so nothing is grouped.
+const CasoTecla kCasos[] = {
+    {2, false, kDefecto, "", 0, 0, '7', "7", ""},
+    {2, false, kDefecto, "12", 2, 0, '.', "12,", ""},
+    {2, false, kDefecto, "12", 2, 0, ',', "12,", ""},
+    {2, false, kDefecto, "12,", 3, 0, ',', "12,", ""},
+    {2, false, kDefecto, "12,3", 4, 0, '.', "12,3", ""},
+    {0, false, kDefecto, "12", 2, 0, ',', "12", ""},
+    {0, false, kDefecto, "12", 2, 0, '.', "12", ""},
+    {2, false, kDefecto, "12,34", 5, 0, '5', "12,34", ""},
+    {2, false, kDefecto, "12,34", 1, 0, '5', "152,34", ""},
+    {2, false, kDefecto, "12,34", 2, 0, '5', "125,34", ""},
+    {2, false, kDefecto, "12,3", 4, 0, '4', "12,34", ""},
+    {4, false, kDefecto, "1,2345", 6, 0, '6', "1,2345", ""},
+    {2, false, kDefecto, "1234", 0, 4, '5', "5", ""},
+    {2, false, kDefecto, "12,34", 0, 2, '9', "9,34", ""},
+    {2, false, kDefecto, "12", 2, 0, 'a', "12", ""},
+    {2, false, kDefecto, "12", 2, 0, ' ', "12", ""},
+    {2, false, kDefecto, "12", 0, 0, '-', "12", ""},
+    {2, true, kDefecto, "12", 0, 0, '-', "-12", ""},
+    {2, true, kDefecto, "12", 2, 0, '-', "12-", ""},
+    {2, true, kDefecto, "", 0, 0, '-', "-", ""},
+    {2, true, kDefecto, "-12", 3, 0, '-', "-12", ""},
+    {2, true, kDefecto, "-12", 3, 0, '5', "-125", ""},
+    {2, true, kDefecto, "12-", 3, 0, '5', "12-", ""},
+    {2, true, kDefecto, "12-", 0, 0, '5', "512-", ""},
+    {2, true, kDefecto, "12", 1, 0, '-', "12,00", ""},
+    {2, false, kDefecto, "", 0, 0, ',', ",", ""},
+    {2, false, kDefecto, ",", 1, 0, '5', ",5", ""},
+    {2, false, kDefecto, "12,3", 4, 0, 8, "12,", ""},
+    {2, false, kDefecto, "7", 1, 0, 8, "", ""},
+    {2, false, 1000'0000, "100", 3, 0, '0', "1000", ""},
+    {2, false, 1000'0000, "1000", 4, 0, '1', "1000", "máximo 1000"},
+    {2, false, 1000'0000, "1000", 0, 0, '1', "1000", "máximo 1000"},
+    {2, false, 1000'0000, "1000", 4, 0, ',', "1000,", ""},
+    {2, false, 1000'0000, "1000,", 5, 0, '1', "1000,", "máximo 1000"},
+    {2, false, 1000'5000, "1000,5", 6, 0, '1', "1000,5", "máximo 1000,5"},
+    {2, false, kDefecto, "99999999999999,9", 16, 0, '9', "99999999999999,99", ""},
+    {2, false, kDefecto, "99999999999999", 14, 0, '9', "99999999999999",
+     "máximo 99999999999999,99"},
+};
+
+std::string Esperado(const char* mensaje) {
+  const std::string m = mensaje;
+  return m.rfind("máximo ", 0) == 0 ? kDemasiado + m.substr(std::string("máximo ").size()) : m;
+}
+
+}  // namespace
+
+TEST_F(ucnXCurrencyModelTest, KeystrokeTable) {
+  std::ofstream tabla;
+  if (const char* destino = std::getenv("REMENDOR_KEYSTROKE_TABLE")) {
+    tabla.open(destino);
+    tabla << "| Decimales | SoportaNegativos | NroMax | antes | tecla | aceptada | después | "
+             "mensaje |\n"
+             "|---|---|---|---|---|---|---|---|\n";
+  }
+  for (const CasoTecla& c : kCasos) {
+    SCOPED_TRACE(std::string(c.antes) + " + " + NombreTecla(c.tecla));
+    modelo->SetDecimales(static_cast<uint8_t>(c.decimales));
+    modelo->SetSoportaNegativos(c.negativos);
+    modelo->SetNroMax(Variant::FromCurrency(c.nroMax));
+    caja.Poner(c.antes);
+    caja.maxLength = 0;
+    caja.Seleccionar(c.selStart, c.selLength);
+    Mensajes();
+    const bool aceptada = caja.Teclear(c.tecla);
+    EXPECT_EQ(caja.texto, c.despues);
+    EXPECT_EQ(aceptada, std::string(c.antes) != c.despues);
+    EXPECT_EQ(Mensajes(), Esperado(c.mensaje));
+    if (tabla.is_open()) {
+      std::string antes = c.antes;
+      antes.insert(static_cast<size_t>(c.selStart), c.selLength ? "[" : "|");
+      if (c.selLength) antes.insert(static_cast<size_t>(c.selStart + c.selLength + 1), "]");
+      tabla << "| " << c.decimales << " | " << (c.negativos ? "True" : "False") << " | "
+            << ValueFormat::ToText(modelo->NroMax()) << " | `" << antes << "` | "
+            << NombreTecla(c.tecla) << " | " << (aceptada ? "sí" : "no") << " | `"
+            << std::string(caja.texto).insert(static_cast<size_t>(caja.selStart), "|") << "` | "
+            << (*c.mensaje ? Esperado(c.mensaje) : "") << " |\n";
+    }
+  }
+}
+
+TEST_F(ucnXCurrencyModelTest, DecimalesRebuildsTheMaskAndIgnoresMoreThanFour) {
+  EXPECT_EQ(modelo->Decimales(), 2);
+  EXPECT_EQ(modelo->Mascara(), "##,###,###,###,###,##0.00");
+  EXPECT_FALSE(modelo->Propiedades().IsChanged("Decimales"));
+  modelo->SetDecimales(5);
+  EXPECT_EQ(modelo->Decimales(), 2);
+  EXPECT_EQ(modelo->Mascara(), "##,###,###,###,###,##0.00");
+  EXPECT_FALSE(modelo->Propiedades().IsChanged("Decimales"));
+  modelo->SetDecimales(0);
+  EXPECT_EQ(modelo->Mascara(), "##,###,###,###,###,##0");
+  EXPECT_TRUE(modelo->Propiedades().IsChanged("Decimales"));
+  modelo->SetDecimales(4);
+  EXPECT_EQ(modelo->Mascara(), "##,###,###,###,###,##0.0000");
+  // The text is not reformatted until the box shows the value again.
+  EXPECT_EQ(caja.texto, "0,00");
+}
+
+TEST_F(ucnXCurrencyModelTest, APasteWithOtherCharactersKeepsItsNumber) {
+  caja.Poner("7");
+  caja.cambios = 0;
+  caja.Seleccionar(0, 1);
+  caja.Pegar("12a");
+  EXPECT_EQ(caja.texto, "12,00");
+  EXPECT_EQ(caja.cambios, 1);
+  caja.Seleccionar(0, 5);
+  caja.Pegar("$ 1.500,33");
+  EXPECT_EQ(caja.texto, "1.500,33");
+  EXPECT_EQ(modelo->Text(), Variant::FromCurrency(15003300));
+  // Nothing of a number left: the last value comes back.
+  caja.Seleccionar(0, 8);
+  caja.Pegar("abc");
+  EXPECT_EQ(caja.texto, "1.500,33");
+  caja.Seleccionar(0, 8);
+  caja.Pegar("1,2,3");
+  EXPECT_EQ(caja.texto, "1.500,33");
+  EXPECT_EQ(Mensajes(), "");
+}
+
+TEST_F(ucnXCurrencyModelTest, ANegativeInABoxWithoutNegativesPutsTheLastValueBack) {
+  caja.Poner("8");
+  caja.cambios = 0;
+  caja.Seleccionar(0, 1);
+  caja.Pegar("-5");
+  EXPECT_EQ(caja.texto, "8");
+  EXPECT_EQ(modelo->Tag(), "8");
+  EXPECT_EQ(caja.cambios, 0);
+  caja.Poner("");
+  caja.Pegar("5-");
+  EXPECT_EQ(caja.texto, "");
+  modelo->SetSoportaNegativos(true);
+  caja.Pegar("5-");
+  EXPECT_EQ(caja.texto, "5-");
+  EXPECT_EQ(modelo->Text(), Variant::FromCurrency(-50000));
+}
+
+TEST_F(ucnXCurrencyModelTest, TooLargeValuesAreRefusedTypedPastedOrSetAndCaughtOnLeaving) {
+  modelo->SetNroMax(Variant(1000.0));
+  caja.Poner("");
+  caja.Escribir("10000");
+  EXPECT_EQ(caja.texto, "1000");
+  EXPECT_EQ(Mensajes(), kDemasiado + "1000");
+
+  modelo->SetText(Variant(1000.01));
+  EXPECT_EQ(Mensajes(), kDemasiado + "1000");
+  EXPECT_EQ(caja.texto, "1000");
+
+  // A pasted value stays, and leaving the box is refused.
+  caja.Seleccionar(0, 4);
+  caja.Pegar("5000");
+  EXPECT_EQ(caja.texto, "5000");
+  EXPECT_EQ(Mensajes(), kDemasiado + "1000");
+  caja.foco = false;
+  modelo->PerderFoco();
+  EXPECT_EQ(Mensajes(), "Dato incorrecto.");
+  EXPECT_EQ(caja.focoPedido, 1);
+  EXPECT_EQ(caja.texto, "5000");
+
+  // With other characters: one message, the number shown, caught on leaving.
+  caja.foco = true;
+  caja.Seleccionar(0, 4);
+  caja.Pegar("$ 7.000");
+  EXPECT_EQ(Mensajes(), kDemasiado + "1000");
+  EXPECT_EQ(caja.texto, "7.000");
+  caja.foco = false;
+  modelo->PerderFoco();
+  EXPECT_EQ(Mensajes(), "Dato incorrecto.");
+  EXPECT_EQ(caja.focoPedido, 2);
+
+  // A value equal to the maximum is accepted.
+  caja.foco = true;
+  caja.Seleccionar(0, 5);
+  caja.Pegar("1000");
+  caja.foco = false;
+  modelo->PerderFoco();
+  EXPECT_EQ(caja.texto, "1.000,00");
+  EXPECT_EQ(Mensajes(), "");
+}
+
+TEST_F(ucnXCurrencyModelTest, AFreshBoxAcceptsUpToItsDefaultMaximum) {
+  EXPECT_EQ(modelo->NroMax(), Variant::FromCurrency(999'999'999'999'999'900));
+  modelo->SetText(Variant(99999999999999.99));
+  EXPECT_EQ(caja.texto, "99.999.999.999.999,99");
+  EXPECT_EQ(Mensajes(), "");
+  caja.foco = true;
+  modelo->PerderFoco();
+  EXPECT_EQ(caja.texto, "99.999.999.999.999,99");
+  EXPECT_EQ(modelo->Text(), Variant::FromCurrency(999'999'999'999'999'900));
+  caja.Seleccionar(0, 21);
+  caja.Pegar("abc");  // the last value comes back to the cent
+  EXPECT_EQ(caja.texto, "99.999.999.999.999,99");
+  modelo->SetText(Variant("100000000000000"));
+  EXPECT_EQ(Mensajes(), kDemasiado + "99999999999999,99");
+  EXPECT_EQ(caja.texto, "99.999.999.999.999,99");
+}
+
+TEST_F(ucnXCurrencyModelTest, EmptyBoxReadsNullOrZeroAndEmptyingIsOneChange) {
+  caja.Poner("12");
+  caja.cambios = 0;
+  caja.Seleccionar(0, 2);
+  caja.Teclear(8);
+  EXPECT_EQ(caja.texto, "");
+  EXPECT_EQ(caja.cambios, 1);
+  EXPECT_EQ(modelo->Tag(), "");
+  EXPECT_EQ(modelo->Text(), Variant::FromCurrency(0));
+  modelo->SetSoportaNulos(true);
+  EXPECT_TRUE(modelo->Text().IsNull());
+  caja.Escribir("5");
+  EXPECT_EQ(caja.cambios, 2);
+  EXPECT_EQ(modelo->Text(), Variant::FromCurrency(50000));
+  // A text that cannot be converted reads 0.
+  caja.Poner("-");
+  EXPECT_EQ(modelo->Text(), Variant::FromCurrency(0));
+}
+
+TEST_F(ucnXCurrencyModelTest, SettingTextToNoNumberClearsTheBoxUnlessEmptyOrMinus) {
+  caja.foco = false;
+  for (const Variant& nada : {Variant::Null(), Variant(), Variant("abc")}) {
+    modelo->SetText(Variant(5.0));
+    EXPECT_EQ(caja.texto, "5,00");
+    modelo->SetText(nada);
+    EXPECT_EQ(caja.texto, "");
+  }
+  modelo->SetSoportaNegativos(true);
+  caja.Poner("-");
+  modelo->SetText(Variant::Null());
+  EXPECT_EQ(caja.texto, "-");
+  // With the focus, a text of the same value is left as typed.
+  caja.Poner("1234,5");
+  modelo->SetText(Variant(1234.5));
+  EXPECT_EQ(caja.texto, "1234,5");
+  modelo->SetText(Variant(1234.25));
+  EXPECT_EQ(caja.texto, "1.234,25");
+}
+
+TEST_F(ucnXCurrencyModelTest, FocusShowsTheValueUngroupedAndLeavingFormatsIt) {
+  caja.foco = false;
+  modelo->SetText(Variant(1234.5));
+  EXPECT_EQ(caja.texto, "1.234,50");
+  caja.cambios = 0;
+  caja.foco = true;
+  modelo->ObtenerFoco();
+  EXPECT_EQ(caja.texto, "1234,50");
+  EXPECT_EQ(caja.selStart, 0);
+  EXPECT_EQ(caja.selLength, 7);
+  EXPECT_EQ(caja.maxLength, 18);  // 15 digits, "," and two decimals
+  caja.foco = false;
+  modelo->PerderFoco();
+  EXPECT_EQ(caja.texto, "1.234,50");
+  EXPECT_EQ(caja.maxLength, 30);
+  EXPECT_EQ(caja.cambios, 0);
+
+  // Room for the sign where negatives are allowed; none below the text.
+  modelo->SetSoportaNegativos(true);
+  modelo->SetDecimales(0);
+  modelo->SetNroMax(Variant(999.0));
+  caja.foco = true;
+  modelo->ObtenerFoco();
+  EXPECT_EQ(caja.maxLength, 7);  // the text "1234,50" is longer than "-999"
+  caja.Seleccionar(0, 7);
+  caja.Escribir("-999");
+  EXPECT_EQ(caja.texto, "-999");
+  caja.foco = false;
+  modelo->PerderFoco();
+  caja.foco = true;
+  modelo->ObtenerFoco();
+  EXPECT_EQ(caja.maxLength, 4);
+}
+
+TEST_F(ucnXCurrencyModelTest, EnabledLocksTheBox) {
+  modelo->SetEnabled(false);
+  EXPECT_TRUE(caja.bloqueado);
+  EXPECT_FALSE(modelo->Enabled());
+  modelo->SetEnabled(true);
+  EXPECT_FALSE(caja.bloqueado);
+  EXPECT_FALSE(modelo->Propiedades().IsChanged("Enabled"));
+}
+
+TEST_F(ucnXCurrencyModelTest, StoredSettingsRoundTripInOrderWithTheirDefaults) {
+  PropertyStore nuevo;
+  modelo->GuardarPropiedades(nuevo);
+  EXPECT_TRUE(nuevo.Keys().empty());
+
+  modelo->SetNroMax(Variant(500.25));
+  modelo->SetSoportaNegativos(true);
+  modelo->SetDecimales(3);
+  EXPECT_TRUE(modelo->Propiedades().IsChanged("SoportaNegativos"));
+  EXPECT_FALSE(modelo->Propiedades().IsChanged("NroMax"));  // a plain field
+  PropertyStore guardado;
+  modelo->GuardarPropiedades(guardado);
+  EXPECT_EQ(guardado.Keys(), (std::vector<std::string>{"Decimales", "SoportaNegativos", "NroMax"}));
+  EXPECT_EQ(guardado.Read("NroMax", Variant()), Variant::FromCurrency(5002500));
+
+  ucnXCurrencyCajaFalsa otraCaja;
+  ucnXCurrencyModel otro(otraCaja);
+  otraCaja.modelo = &otro;
+  otro.LeerPropiedades(guardado);
+  EXPECT_EQ(otro.Decimales(), 3);
+  EXPECT_EQ(otro.Mascara(), "##,###,###,###,###,##0.000");
+  EXPECT_TRUE(otro.SoportaNegativos());
+  EXPECT_FALSE(otro.SoportaNulos());
+  EXPECT_EQ(otro.NroMax(), Variant::FromCurrency(5002500));
+  EXPECT_FALSE(otro.Propiedades().IsChanged("Decimales"));
+
+  // A stored number of decimals out of range leaves the default.
+  PropertyStore malo;
+  malo.Write("decimales", Variant(int16_t{7}));
+  ucnXCurrencyCajaFalsa terceraCaja;
+  ucnXCurrencyModel tercero(terceraCaja);
+  terceraCaja.modelo = &tercero;
+  tercero.LeerPropiedades(malo);
+  EXPECT_EQ(tercero.Decimales(), 2);
+}
+
+TEST(ucnXCurrencyFiltro, GivesTheCharacterTheBoxReceivesAndWhereTheCaretGoes) {
+  ucnXCurrencyFiltro filtro;
+  filtro.NroMax = 1000;
+  filtro.NroMaxTexto = "1000";
+  EXPECT_EQ(filtro.Filtrar({"12", 2, 0}, '.').tecla, ',');
+  EXPECT_EQ(filtro.Filtrar({"12", 2, 0}, ',').tecla, ',');
+  EXPECT_EQ(filtro.Filtrar({"12", 2, 0}, 8).tecla, 8);
+  EXPECT_FALSE(filtro.Filtrar({"12", 2, 0}, '-').Aceptada());
+  EXPECT_FALSE(filtro.Filtrar({"12", 2, 0}, 0x00F1).Aceptada());  // ñ
+  const ucnXCurrencyFiltro::Resultado demasiado = filtro.Filtrar({"999", 3, 0}, '9');
+  EXPECT_FALSE(demasiado.Aceptada());
+  EXPECT_EQ(demasiado.mensaje, "El número ingresado supera el máximo permitido 1000");
+  // A text that is no number is compared on what a paste would keep of it.
+  EXPECT_FALSE(filtro.Filtrar({"$999", 4, 0}, '9').Aceptada());
+  EXPECT_TRUE(filtro.Filtrar({"$9", 2, 0}, '9').Aceptada());
+  EXPECT_TRUE(filtro.Filtrar({"1,,", 1, 0}, '3').Aceptada());
+
+  const ucnXCurrencyFiltro::Caja escrita = ucnXCurrencyFiltro::Escribir({"12,34", 1, 3}, '9');
+  EXPECT_EQ(escrita.texto, "194");
+  EXPECT_EQ(escrita.selStart, 2);
+  EXPECT_EQ(escrita.selLength, 0);
+  EXPECT_EQ(ucnXCurrencyFiltro::Escribir({"12", 9, 4}, '3').texto, "123");
+}
