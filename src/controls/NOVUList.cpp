@@ -16,6 +16,14 @@ namespace {
 
 constexpr int kLadoIcono = 16;
 
+Qt::Alignment AlineacionQt(int alineacion) {
+  const Qt::Alignment horizontal = alineacion == NOVUListModel::kAlineacionDerecha ? Qt::AlignRight
+                                   : alineacion == NOVUListModel::kAlineacionCentro
+                                       ? Qt::AlignHCenter
+                                       : Qt::AlignLeft;
+  return horizontal | Qt::AlignVCenter;
+}
+
 }  // namespace
 
 NOVUList::NOVUList(QWidget* parent)
@@ -37,6 +45,9 @@ void NOVUList::Construir() {
   encabezado_ = new NOVUListHeader(lstDatos_);
   lstDatos_->setHeader(encabezado_);
   encabezado_->setStretchLastSection(false);
+  // Captions stand where the columns' texts start, as they do once the
+  // triangle has been put in.
+  encabezado_->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   lstDatos_->setColumnCount(0);
   lstDatos_->setRootIsDecorated(false);
   lstDatos_->setItemsExpandable(false);
@@ -83,11 +94,11 @@ void NOVUList::AgregarColumna(const std::string& Texto, int32_t Ancho) {
 
 void NOVUList::SetAlineacionColumna(int Columna, int Alineacion) {
   modelo_.SetAlineacion(Columna, Alineacion);
-  const Qt::Alignment alineacion = Alineacion == NOVUListModel::kAlineacionDerecha ? Qt::AlignRight
-                                   : Alineacion == NOVUListModel::kAlineacionCentro
-                                       ? Qt::AlignHCenter
-                                       : Qt::AlignLeft;
-  lstDatos_->headerItem()->setTextAlignment(Columna - 1, alineacion | Qt::AlignVCenter);
+  // The column's texts line up as its caption does.
+  lstDatos_->headerItem()->setTextAlignment(Columna - 1, AlineacionQt(Alineacion));
+  for (int i = 0; i < lstDatos_->topLevelItemCount(); i++) {
+    lstDatos_->topLevelItem(i)->setTextAlignment(Columna - 1, AlineacionQt(Alineacion));
+  }
 }
 
 int NOVUList::ColumnAlignment(int indice) const {
@@ -111,6 +122,12 @@ void NOVUList::AgregarItem(const std::string& Clave, const std::string& Texto, i
   }
   auto fila = std::make_unique<NOVUListItem>(Clave, textos);
   fila->SetSmallIcon(imagen);
+  for (int c = 1; c <= modelo_.CantColumnas(); c++) {
+    const int alineacion = modelo_.ColumnaEn(c).alineacion;
+    if (alineacion != NOVUListModel::kAlineacionIzquierda) {
+      fila->setTextAlignment(c - 1, AlineacionQt(alineacion));
+    }
+  }
   if (modelo_.Ordenada()) {
     lstDatos_->insertTopLevelItem(PosicionOrdenada(*fila), fila.get());
   } else {

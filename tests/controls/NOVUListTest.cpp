@@ -329,6 +329,11 @@ TEST_F(NOVUListFixture, RealHeaderClicksSortAndMoveTheTriangle) {
   EXPECT_EQ(Encabezados(lista)[1], std::make_pair(kConTriangulo | HDITEM::HDF_RIGHT, int32_t{0}));
   EXPECT_EQ(Encabezados(lista)[2], std::make_pair(kIzq, int32_t{0}));
   EXPECT_EQ(Textos(lista, 1), (std::vector<std::string>{"1", "2", "3", "4", "5", "6"}));
+
+  // Column 1 is not the sort column now: its empty tag sorts it ascending.
+  ClickEncabezado(0);
+  EXPECT_EQ(Textos(lista).front(), "alvarez");
+  EXPECT_EQ(Encabezados(lista)[0], std::make_pair(kTrianguloDetras, int32_t{0}));
   if (const char* shot = std::getenv("REMENDOR_LIST_SHOT")) lista.grab().save(shot);
 }
 
