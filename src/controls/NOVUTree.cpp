@@ -56,7 +56,13 @@ NOVUTree::NOVUTree(QWidget* parent)
   });
 }
 
-NOVUTree::~NOVUTree() = default;
+NOVUTree::~NOVUTree() {
+  // The tree outlives the model (Qt deletes children last); it must not
+  // report to a model that is gone.
+  arbol_->removeEventFilter(this);
+  arbol_->viewport()->removeEventFilter(this);
+  disconnect(arbol_, nullptr, this, nullptr);
+}
 
 template <typename F>
 void NOVUTree::Atender(F&& f) {
