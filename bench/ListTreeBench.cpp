@@ -205,6 +205,8 @@ int main(int argc, char** argv) {
           nombre.c_str(),
           [retrasada, total](benchmark::State& state) { BM_Tree(state, retrasada, total); })
           ->Unit(benchmark::kMillisecond)
+          // A few milliseconds a run on a shared machine: many runs each.
+          ->MinTime(0.5)
           ->Repetitions(5)
           ->ReportAggregatesOnly(true);
     }
