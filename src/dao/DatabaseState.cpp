@@ -123,7 +123,10 @@ void DatabaseState::Forget(RecordsetState* rs) {
 std::shared_ptr<const TranslatedStatement> DatabaseState::Translate(std::string_view jetSql) {
   std::string key(jetSql);
   if (auto it = translations_.find(key); it != translations_.end()) return it->second;
-  auto t = std::make_shared<const TranslatedStatement>(JetSqlTranslator::Translate(jetSql));
+  auto t = std::make_shared<const TranslatedStatement>(
+      JetSqlTranslator::Translate(jetSql, [this](const std::string& name) {
+        return FindLinkedTable(name) ? TableSql(name) : std::string();
+      }));
   if (translations_.size() >= kCacheLimit) translations_.clear();
   translations_.emplace(std::move(key), t);
   return t;
@@ -246,7 +249,7 @@ void DatabaseState::Execute(std::string_view jetSql) {
       if (!names.empty()) names += ',';
       names += QuoteIdentifier(*it);
     }
-    Run("INSERT INTO " + QuoteIdentifier(t->table) + " (" + names + ") " + t->selectSql, ctx, true);
+    Run("INSERT INTO " + TableSql(t->table) + " (" + names + ") " + t->selectSql, ctx, true);
   } else {
     Run(t->sql, ctx, true);
   }
@@ -256,7 +259,11 @@ void DatabaseState::Execute(std::string_view jetSql) {
 std::vector<std::string> DatabaseState::TableColumns(const std::string& table) {
   FailureContext ctx{&path_, nullptr, JetStatementKind::Select};
   std::vector<std::string> cols;
-  sqlite3_stmt* s = Prepared("PRAGMA table_info(" + QuoteIdentifier(table) + ")", ctx);
+  const LinkedTable* linked = FindLinkedTable(table);
+  sqlite3_stmt* s = Prepared(
+      linked ? "PRAGMA " + linked->schema + ".table_info(" + QuoteIdentifier(linked->source) + ")"
+             : "PRAGMA table_info(" + QuoteIdentifier(table) + ")",
+      ctx);
   while (sqlite3_step(s) == SQLITE_ROW) cols.push_back(Text(s, 1));
   sqlite3_reset(s);
   return cols;
@@ -351,6 +358,29 @@ void DatabaseState::CreateLinkView(const Link& link, const std::string& alias) {
               ctx);
 }
 
+std::string DatabaseState::TableSql(std::string_view name) const {
+  const LinkedTable* linked = FindLinkedTable(name);
+  return linked ? linked->schema + "." + QuoteIdentifier(linked->source) : QuoteIdentifier(name);
+}
+
+const DatabaseState::LinkedTable* DatabaseState::FindLinkedTable(std::string_view name) const {
+  for (const LinkedTable& l : linkedTables_) {
+    if (SameName(l.name, name)) return &l;
+  }
+  return nullptr;
+}
+
+void DatabaseState::NoteLinks() {
+  linkedTables_.clear();
+  for (const Link& link : ReadLinks()) {
+    auto it = attachedFiles_.find(ConnectValue(link.connect, "DATABASE"));
+    if (it != attachedFiles_.end() && SameName(link.name, link.source)) {
+      linkedTables_.push_back({link.name, it->second, link.source});
+    }
+  }
+  translations_.clear();
+}
+
 void DatabaseState::AttachLinks() {
   for (const Link& link : ReadLinks()) {
     try {
@@ -363,6 +393,7 @@ void DatabaseState::AttachLinks() {
       continue;
     }
   }
+  NoteLinks();
 }
 
 std::vector<TableDef> DatabaseState::ReadTableDefs() {
@@ -451,6 +482,7 @@ void DatabaseState::AppendLink(const TableDef& def) {
     if (renamed) RunInternal("DROP VIEW IF EXISTS temp." + QuoteIdentifier(link.name), ctx);
     throw;
   }
+  NoteLinks();
 }
 
 void DatabaseState::DeleteTableDef(std::string_view name) {
@@ -466,6 +498,7 @@ void DatabaseState::DeleteTableDef(std::string_view name) {
     int rc = sqlite3_step(del);
     sqlite3_reset(del);
     if (rc != SQLITE_DONE) RaiseSqliteError(conn_.get(), rc, ctx);
+    NoteLinks();
     return;
   }
   if (!LocalTableExists(name)) {

@@ -9,7 +9,9 @@
 ** A link named as its source table then resolves straight to the attached
 ** table, readable and writable; a link under another name becomes a
 ** temporary view, readable only. A linked file that is missing or refused
-** leaves its link listed but unusable until it is there again.
+** leaves its link listed but unusable until it is there again. Statements
+** name a link of the first kind in its file's schema (TableSql), since
+** another attached file may hold a table of the same name.
 */
 #pragma once
 
@@ -78,11 +80,18 @@ class DatabaseState {
   void RunInternal(const std::string& sql, const FailureContext& context);
   std::shared_ptr<const TranslatedStatement> Translate(std::string_view jetSql);
   std::vector<std::string> TableColumns(const std::string& table);
+  // A table as the engine's SQL names it: "name", or schema."source" for a
+  // link named as its source table.
+  std::string TableSql(std::string_view name) const;
   void Forget(RecordsetState* rs);
 
  private:
   struct Link {
     std::string name, connect, source;
+  };
+  // A link named as its source, in the schema of its attached file.
+  struct LinkedTable {
+    std::string name, schema, source;
   };
   sqlite3_stmt* Prepared(const std::string& sql, const FailureContext& context);
   void Run(const std::string& sql, const FailureContext& context, bool cache);
@@ -95,6 +104,10 @@ class DatabaseState {
   std::string AttachFile(const std::string& file, const std::string& password);
   std::string LinkPassword(const std::string& connect) const;
   void CreateLinkView(const Link& link, const std::string& alias);
+  // Reads the links into linkedTables_ again; translations made before
+  // named the tables as the old links did, so they are dropped.
+  void NoteLinks();
+  const LinkedTable* FindLinkedTable(std::string_view name) const;
   bool LocalTableExists(std::string_view name);
 
   SqliteConnection conn_;
@@ -108,6 +121,7 @@ class DatabaseState {
   std::unordered_map<std::string, std::shared_ptr<const TranslatedStatement>> translations_;
   std::unordered_map<std::string, SqliteStatement> prepared_;
   std::unordered_map<std::string, std::string> attachedFiles_;  // file path -> schema alias
+  std::vector<LinkedTable> linkedTables_;
   std::vector<RecordsetState*> recordsets_;
 };
 
