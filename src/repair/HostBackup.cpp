@@ -7,9 +7,9 @@
 ** removed. It is written under a hidden working name and renamed to its
 ** backup name only once it is complete and flushed: a run killed half way
 ** leaves at most that working file, which the next backup removes, never a
-** truncated file under a backup's name that the pruning would count. The folder is flushed too, so
-*that after a power cut the backup
-** is there whenever the changes that followed it are.
+** truncated file under a backup's name that the pruning would count. The
+** folder is flushed too, so that after a power cut the backup is there
+** whenever the changes that followed it are.
 */
 #include "repair/HostBackup.h"
 
