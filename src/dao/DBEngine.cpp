@@ -85,6 +85,9 @@ Database DBEngine::OpenDatabase(const std::string& name, bool exclusive, bool re
 }
 
 Database DBEngine::CreateDatabase(const std::string& name, const std::string& password) {
+  if (password.find(';') != std::string::npos) {
+    jeterr::Raise(jeterr::kInvalidPassword, "La contraseña no es válida: no puede contener \";\".");
+  }
   WriteNewFile(name, FileHeader::ForNewFile(password));
   DatabaseState::OpenOptions o{name, password, false, false};
   return Database(Register(std::make_shared<DatabaseState>(o)));

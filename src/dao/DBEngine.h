@@ -24,7 +24,8 @@ class DBEngine {
                                bool readOnly = false, const std::string& connect = "");
 
   // A new, empty database file protected by `password` (may be empty).
-  // 3204 when the file already exists.
+  // 3204 when the file already exists; 3031 when the password holds a ";",
+  // which the connect string of every later open would cut off there.
   static Database CreateDatabase(const std::string& name, const std::string& password);
 
   // Transactions nest; CommitTrans or Rollback without BeginTrans is 3034.

@@ -122,7 +122,10 @@ std::shared_ptr<const TranslatedStatement> DatabaseState::Translate(std::string_
   std::string key(jetSql);
   auto it = translations_.find(key);
   if (it == translations_.end()) {
-    auto t = std::make_shared<const TranslatedStatement>(JetSqlTranslator::Translate(jetSql));
+    auto t = std::make_shared<const TranslatedStatement>(
+        JetSqlTranslator::Translate(jetSql, [this](const std::string& name) {
+          return FindLinkedTable(name) ? TableSql(name) : std::string();
+        }));
     if (translations_.size() >= kCacheLimit) translations_.clear();
     it = translations_.emplace(std::move(key), t).first;
   }
@@ -247,7 +250,7 @@ void DatabaseState::Execute(std::string_view jetSql) {
       if (!names.empty()) names += ',';
       names += QuoteIdentifier(*it);
     }
-    Run("INSERT INTO " + QuoteIdentifier(t->table) + " (" + names + ") " + t->selectSql, ctx, true);
+    Run("INSERT INTO " + TableSql(t->table) + " (" + names + ") " + t->selectSql, ctx, true);
   } else {
     Run(t->sql, ctx, true);
   }
@@ -257,7 +260,11 @@ void DatabaseState::Execute(std::string_view jetSql) {
 std::vector<std::string> DatabaseState::TableColumns(const std::string& table) {
   FailureContext ctx{&path_, nullptr, JetStatementKind::Select};
   std::vector<std::string> cols;
-  sqlite3_stmt* s = Prepared("PRAGMA table_info(" + QuoteIdentifier(table) + ")", ctx);
+  const LinkedTable* linked = FindLinkedTable(table);
+  sqlite3_stmt* s = Prepared(
+      linked ? "PRAGMA " + linked->schema + ".table_info(" + QuoteIdentifier(linked->source) + ")"
+             : "PRAGMA table_info(" + QuoteIdentifier(table) + ")",
+      ctx);
   while (sqlite3_step(s) == SQLITE_ROW) cols.push_back(Text(s, 1));
   sqlite3_reset(s);
   return cols;
@@ -358,6 +365,29 @@ void DatabaseState::CreateLinkView(const Link& link, const std::string& alias) {
               ctx);
 }
 
+std::string DatabaseState::TableSql(std::string_view name) const {
+  const LinkedTable* linked = FindLinkedTable(name);
+  return linked ? linked->schema + "." + QuoteIdentifier(linked->source) : QuoteIdentifier(name);
+}
+
+const DatabaseState::LinkedTable* DatabaseState::FindLinkedTable(std::string_view name) const {
+  for (const LinkedTable& l : linkedTables_) {
+    if (TextCase::Equal(l.name, name)) return &l;
+  }
+  return nullptr;
+}
+
+void DatabaseState::NoteLinks() {
+  linkedTables_.clear();
+  for (const Link& link : ReadLinks()) {
+    auto it = attachedFiles_.find(ConnectValue(link.connect, "DATABASE"));
+    if (it != attachedFiles_.end() && TextCase::Equal(link.name, link.source)) {
+      linkedTables_.push_back({link.name, it->second, link.source});
+    }
+  }
+  translations_.clear();
+}
+
 void DatabaseState::AttachLinks() {
   for (const Link& link : ReadLinks()) {
     try {
@@ -370,6 +400,7 @@ void DatabaseState::AttachLinks() {
       continue;
     }
   }
+  NoteLinks();
 }
 
 std::vector<TableDef> DatabaseState::ReadTableDefs() {
@@ -448,6 +479,7 @@ void DatabaseState::AppendLink(const TableDef& def) {
     if (renamed) RunInternal("DROP VIEW IF EXISTS temp." + QuoteIdentifier(link.name), ctx);
     throw;
   }
+  NoteLinks();
 }
 
 void DatabaseState::DeleteTableDef(std::string_view name) {
@@ -463,6 +495,7 @@ void DatabaseState::DeleteTableDef(std::string_view name) {
     int rc = sqlite3_step(del);
     sqlite3_reset(del);
     if (rc != SQLITE_DONE) RaiseSqliteError(conn_.get(), rc, ctx);
+    NoteLinks();
     return;
   }
   const auto stored = LocalTable(name);

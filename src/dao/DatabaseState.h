@@ -9,7 +9,9 @@
 ** A link named as its source table then resolves straight to the attached
 ** table, readable and writable; a link under another name becomes a
 ** temporary view, readable only. A linked file that is missing or refused
-** leaves its link listed but unusable until it is there again.
+** leaves its link listed but unusable until it is there again. Statements
+** name a link of the first kind in its file's schema (TableSql), since
+** another attached file may hold a table of the same name.
 */
 #pragma once
 
@@ -79,11 +81,18 @@ class DatabaseState {
   void RunInternal(const std::string& sql, const FailureContext& context);
   std::shared_ptr<const TranslatedStatement> Translate(std::string_view jetSql);
   std::vector<std::string> TableColumns(const std::string& table);
+  // A table as the engine's SQL names it: "name", or schema."source" for a
+  // link named as its source table.
+  std::string TableSql(std::string_view name) const;
   void Forget(RecordsetState* rs);
 
  private:
   struct Link {
     std::string name, connect, source;
+  };
+  // A link named as its source, in the schema of its attached file.
+  struct LinkedTable {
+    std::string name, schema, source;
   };
   sqlite3_stmt* Prepared(const std::string& sql, const FailureContext& context);
   void Run(const std::string& sql, const FailureContext& context, bool cache);
@@ -100,6 +109,10 @@ class DatabaseState {
   // matches names (SQLite's own lookup folds ASCII letters only).
   std::optional<std::string> TableIn(const std::string& schema, std::string_view name);
   std::optional<std::string> LocalTable(std::string_view name);
+  // Reads the links into linkedTables_ again; translations made before
+  // named the tables as the old links did, so they are dropped.
+  void NoteLinks();
+  const LinkedTable* FindLinkedTable(std::string_view name) const;
 
   SqliteConnection conn_;
   std::string path_;
@@ -112,6 +125,7 @@ class DatabaseState {
   std::unordered_map<std::string, std::shared_ptr<const TranslatedStatement>> translations_;
   std::unordered_map<std::string, SqliteStatement> prepared_;
   std::unordered_map<std::string, std::string> attachedFiles_;  // file path -> schema alias
+  std::vector<LinkedTable> linkedTables_;
   std::vector<RecordsetState*> recordsets_;
 };
 

@@ -12,7 +12,8 @@
 **        0     1  0x00: a plain file begins with a zero byte
 **        1    15  signature "REMENDOR-JETDB\0"
 **       16     4  format version, little-endian (1)
-**       20     4  PBKDF2 iterations, little-endian
+**       20     4  PBKDF2 iterations, little-endian (20000; no other count
+**                 is accepted)
 **       24     4  flags, little-endian; bit 0: the file has a password
 **       28    16  salt
 **       44    32  verifier: PBKDF2-HMAC-SHA256(password, salt, iterations)
@@ -41,7 +42,8 @@ class FileHeader {
 
   // Reads and checks the header of a file. Raises 3024 when the file is
   // missing, 3343 when it is no database of this engine (too short, no
-  // signature, an unknown version: a scrambled or foreign file).
+  // signature, an unknown version or iteration count: a scrambled or
+  // foreign file).
   static FileHeader ReadFrom(const std::string& path);
 
   // Checks a header block already read; `path` names the file in errors.

@@ -5,6 +5,15 @@
 ** result as a run of opening pieces, written in reverse at the end, and a
 ** body that grows to the right: "(((a = b) AND c) OR d)" costs one copy of
 ** each operand, so long chains of AND, OR or & stay linear.
+**
+** A run of one operator is written flat, not nested: "a & b & c" becomes
+** jet_concat(a, b, c) and "a + b - c" becomes (a + b - c). SQLite's parser
+** has a fixed stack, and each nesting level costs it room: an export line
+** that joins a few dozen fields would otherwise fail with "parser stack
+** overflow". Both forms mean the same, since each of these operators is
+** evaluated left to right. A function takes at most kRunArguments
+** arguments (SQLite's own limit is 127); a longer run goes on in a call
+** around the first.
 */
 #include "dao/JetExpressionParser.h"
 
@@ -15,6 +24,11 @@
 namespace dao {
 
 namespace {
+
+constexpr int kRunArguments = 100;
+
+// The operator of a run that can be written flat.
+enum class Run { None, Infix, Function };
 
 // One level's result under construction; see the file header.
 class Chain {
@@ -36,6 +50,26 @@ class Chain {
     expr_.kind = kind;
     expr_.column.clear();
     expr_.qualifier.clear();
+    run_ = Run::None;
+  }
+
+  // Wrap(prefix, infix + ")"), or, when the last step was the same operator
+  // (same `prefix`), `infix` goes inside its closing ")" instead.
+  void Join(Run run, std::string_view prefix, const std::string& infix, JetExprKind kind) {
+    const bool extend =
+        run_ == run && runPrefix_ == prefix && (run == Run::Infix || runOperands_ < kRunArguments);
+    if (extend) {
+      expr_.sql.pop_back();
+      expr_.sql += infix;
+      expr_.sql += ')';
+      expr_.kind = kind;
+      runOperands_++;
+      return;
+    }
+    Wrap(prefix, infix + ")", kind);
+    run_ = run;
+    runPrefix_ = prefix;
+    runOperands_ = 2;
   }
 
   JetExpr Take() {
@@ -54,6 +88,9 @@ class Chain {
  private:
   JetExpr expr_;
   std::vector<std::string_view> prefixes_;
+  Run run_ = Run::None;
+  std::string_view runPrefix_;
+  int runOperands_ = 0;
 };
 
 struct FunctionEntry {
@@ -198,7 +235,7 @@ JetExpr JetExpressionParser::ParseOr() {
   Chain chain(ParseAnd());
   while (cursor_.AcceptKeyword("OR")) {
     JetExpr right = ParseAnd();
-    chain.Wrap("(", " OR " + right.sql + ")", JetExprKind::Truth);
+    chain.Join(Run::Infix, "(", " OR " + right.sql, JetExprKind::Truth);
   }
   return chain.Take();
 }
@@ -207,7 +244,7 @@ JetExpr JetExpressionParser::ParseAnd() {
   Chain chain(ParseNot());
   while (cursor_.AcceptKeyword("AND")) {
     JetExpr right = ParseNot();
-    chain.Wrap("(", " AND " + right.sql + ")", JetExprKind::Truth);
+    chain.Join(Run::Infix, "(", " AND " + right.sql, JetExprKind::Truth);
   }
   return chain.Take();
 }
@@ -295,7 +332,7 @@ JetExpr JetExpressionParser::ParseConcat() {
   while (cursor_.AcceptSymbol("&")) {
     JetExpr right = ParseAdditive();
     chain.LeftAsValue();
-    chain.Wrap("jet_concat(", ", " + AsValue(right) + ")", JetExprKind::Text);
+    chain.Join(Run::Function, "jet_concat(", ", " + AsValue(right), JetExprKind::Text);
   }
   return chain.Take();
 }
@@ -310,10 +347,10 @@ JetExpr JetExpressionParser::ParseAdditive() {
     const bool text = chain.Kind() == JetExprKind::Text || right.kind == JetExprKind::Text;
     if (plus && text) {
       const bool both = chain.Kind() == JetExprKind::Text && right.kind == JetExprKind::Text;
-      chain.Wrap("jet_add(", ", " + AsValue(right) + ")",
+      chain.Join(Run::Function, "jet_add(", ", " + AsValue(right),
                  both ? JetExprKind::Text : JetExprKind::Value);
     } else {
-      chain.Wrap("(", (plus ? " + " : " - ") + AsValue(right) + ")", JetExprKind::Value);
+      chain.Join(Run::Infix, "(", (plus ? " + " : " - ") + AsValue(right), JetExprKind::Value);
     }
   }
   return chain.Take();
@@ -347,7 +384,7 @@ JetExpr JetExpressionParser::ParseMultiplicative() {
     chain.LeftAsValue();
     // SQLite divides integers as integers; Jet's / always gives a fraction.
     if (times)
-      chain.Wrap("(", " * " + AsValue(right) + ")", JetExprKind::Value);
+      chain.Join(Run::Infix, "(", " * " + AsValue(right), JetExprKind::Value);
     else
       chain.Wrap("jet_div(", ", " + AsValue(right) + ")", JetExprKind::Value);
   }

@@ -86,24 +86,60 @@ void Like(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
 
 // --- operators ----------------------------------------------------------
 
-// a & b: Null counts as empty text; Null & Null is Null.
-void Concat(sqlite3_context* ctx, int, sqlite3_value** argv) {
-  if (IsNull(argv[0]) && IsNull(argv[1])) {
+// a & b & ...: Null counts as empty text; only Nulls give Null. The
+// translator writes a run of & as one call.
+void Concat(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+  bool allNull = true;
+  std::string joined;
+  for (int i = 0; i < argc; i++) {
+    if (IsNull(argv[i])) continue;
+    allNull = false;
+    joined += TextOf(argv[i]);
+  }
+  if (allNull) {
+    sqlite3_result_null(ctx);
+  } else {
+    ResultText(ctx, joined);
+  }
+}
+
+// a + b + ... where a side is known text, taken left to right: two texts
+// are joined, otherwise the numbers are added; a Null makes the rest Null.
+// The translator writes a run of such + as one call.
+void Add(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+  if (argc == 0 || IsNull(argv[0])) {
     sqlite3_result_null(ctx);
     return;
   }
-  ResultText(ctx, TextOf(argv[0]) + TextOf(argv[1]));
-}
-
-// a + b where one side is known text: two texts are joined, otherwise the
-// numbers are added.
-void Add(sqlite3_context* ctx, int, sqlite3_value** argv) {
-  if (sqlite3_value_type(argv[0]) == SQLITE_TEXT && sqlite3_value_type(argv[1]) == SQLITE_TEXT) {
-    ResultText(ctx, TextOf(argv[0]) + TextOf(argv[1]));
+  bool isText = sqlite3_value_type(argv[0]) == SQLITE_TEXT;
+  std::string text = isText ? TextOf(argv[0]) : std::string();
+  double number = 0;
+  if (!isText && !NumberOf(argv[0], number)) {
+    ResultError(ctx, kTypeMismatch);
     return;
   }
-  double a = 0, b = 0;
-  if (Operands(ctx, argv, a, b)) sqlite3_result_double(ctx, a + b);
+  for (int i = 1; i < argc; i++) {
+    if (IsNull(argv[i])) {
+      sqlite3_result_null(ctx);
+      return;
+    }
+    if (isText && sqlite3_value_type(argv[i]) == SQLITE_TEXT) {
+      text += TextOf(argv[i]);
+      continue;
+    }
+    double right = 0;
+    if ((isText && !ParseNumber(text, number)) || !NumberOf(argv[i], right)) {
+      ResultError(ctx, kTypeMismatch);
+      return;
+    }
+    isText = false;
+    number += right;
+  }
+  if (isText) {
+    ResultText(ctx, text);
+  } else {
+    sqlite3_result_double(ctx, number);
+  }
 }
 
 void Divide(sqlite3_context* ctx, int, sqlite3_value** argv) {
@@ -203,8 +239,8 @@ void RegisterJetFunctions(sqlite3* db) {
   static const Entry kEntries[] = {
       {"like", 2, Guarded<Like>},
       {"like", 3, Guarded<Like>},
-      {"jet_concat", 2, Guarded<Concat>},
-      {"jet_add", 2, Guarded<Add>},
+      {"jet_concat", -1, Guarded<Concat>},
+      {"jet_add", -1, Guarded<Add>},
       {"jet_div", 2, Guarded<Divide>},
       {"jet_idiv", 2, Guarded<IntegerDivide>},
       {"jet_mod", 2, Guarded<Modulo>},

@@ -8,8 +8,9 @@
 **   like(p, v[, e])   replaces SQLite's LIKE: Jet's wildcards * ? # and
 **                     [charlist] / [!charlist]; % and _ are plain characters;
 **                     case ignored as by the JET collation
-**   jet_concat(a, b)  the & operator: Null counts as empty text, Null & Null
-**                     is Null, numbers written as the engine writes them
+**   jet_concat(a, b, ...)  the & operator over a run of operands: Null
+**                     counts as empty text, only Nulls give Null, numbers
+**                     written as the engine writes them
 **   jet_*             the Jet scalar functions that the translator maps
 **
 ** Only the engine calls this, on each connection it opens.

@@ -304,8 +304,9 @@ std::string JetSelectParser::ParseSourcePrimary(Core& core) {
     const std::string table = cursor_.ExpectName(jeterr::kSyntaxInFrom, kFromSyntax);
     ++core.tables;
     core.table = table;
+    // A table in another schema keeps its own name as qualifier.
     core.rowidQualifier = JetExpressionParser::QuoteName(table);
-    sql = core.rowidQualifier;
+    sql = cursor_.TableSql(table);
   }
   std::string alias;
   if (cursor_.AcceptKeyword("AS"))

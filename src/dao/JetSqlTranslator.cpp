@@ -66,7 +66,7 @@ TranslatedStatement ParseInsert(JetTokenCursor& cursor) {
     } while (cursor.AcceptSymbol(","));
     cursor.ExpectSymbol(")", jeterr::kSyntaxInInsert, kInsertSyntax);
   }
-  std::string head = "INSERT INTO " + Quote(result.table);
+  std::string head = "INSERT INTO " + cursor.TableSql(result.table);
   if (!columns.empty()) {
     head += " (";
     for (size_t i = 0; i < columns.size(); ++i) head += (i > 0 ? ", " : "") + Quote(columns[i]);
@@ -107,7 +107,7 @@ TranslatedStatement ParseUpdate(JetTokenCursor& cursor) {
   RefuseJoin(cursor, jeterr::kSyntaxInUpdate, "UPDATE");
   cursor.ExpectKeyword("SET", jeterr::kSyntaxInUpdate, kUpdateSyntax);
   JetExpressionParser expr(cursor, Subqueries());
-  std::string sql = "UPDATE " + Quote(result.table) + " SET ";
+  std::string sql = "UPDATE " + cursor.TableSql(result.table) + " SET ";
   bool first = true;
   do {
     const std::string column = TargetColumn(cursor, jeterr::kSyntaxInUpdate, kUpdateSyntax);
@@ -140,7 +140,7 @@ TranslatedStatement ParseDelete(JetTokenCursor& cursor) {
   cursor.ExpectKeyword("FROM", jeterr::kSyntaxInDelete, kDeleteSyntax);
   result.table = cursor.ExpectName(jeterr::kSyntaxInDelete, kDeleteSyntax);
   RefuseJoin(cursor, jeterr::kSyntaxInDelete, "DELETE");
-  result.sql = "DELETE FROM " + Quote(result.table);
+  result.sql = "DELETE FROM " + cursor.TableSql(result.table);
   if (cursor.AcceptKeyword("WHERE")) {
     JetExpressionParser expr(cursor, Subqueries());
     result.sql += " WHERE " + expr.ParseCondition(jeterr::kSyntaxInDelete, kDeleteSyntax);
@@ -209,8 +209,10 @@ TranslatedStatement ParseStatement(JetTokenCursor& cursor) {
 
 }  // namespace
 
-TranslatedStatement JetSqlTranslator::Translate(std::string_view jetSql) {
+TranslatedStatement JetSqlTranslator::Translate(std::string_view jetSql,
+                                                JetTokenCursor::TableNamer namer) {
   JetTokenCursor cursor(jetSql, JetSqlTokenizer::Tokenize(jetSql));
+  cursor.SetTableNamer(std::move(namer));
   if (cursor.AtEnd() || cursor.IsSymbol(";")) {
     jeterr::Raise(jeterr::msg::kSyntaxRule.As(jeterr::kInvalidStatement), {kInvalidStatement});
   }

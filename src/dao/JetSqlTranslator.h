@@ -6,7 +6,10 @@
 ** through intact whatever they hold. It is pure: it looks at no schema, so
 ** each distinct statement text is translated once and the result is cached by
 ** the engine. The few decisions that need the schema (an INSERT ... SELECT
-** without a column list) are handed back to the engine.
+** without a column list) are handed back to the engine, and so is the form
+** of each table name that a statement reads or writes (`namer`: a linked
+** table is named in its file's schema, so that another file's table of the
+** same name is never the one reached).
 **
 ** What it accepts, and what it does with it:
 **   - [bracketed] names and bare names, digits first included (22Cuiles),
@@ -32,6 +35,7 @@
 #include <string_view>
 #include <vector>
 
+#include "dao/JetTokenCursor.h"
 #include "dao/JetTypes.h"
 
 namespace dao {
@@ -89,7 +93,8 @@ struct TranslatedStatement {
 
 class JetSqlTranslator {
  public:
-  static TranslatedStatement Translate(std::string_view jetSql);
+  static TranslatedStatement Translate(std::string_view jetSql,
+                                       JetTokenCursor::TableNamer namer = {});
 
   // A record-set source that is a bare table name ("Configuracion",
   // "[Mi tabla]") rather than a query: the name, without brackets.

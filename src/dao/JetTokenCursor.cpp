@@ -8,6 +8,7 @@
 
 #include "common/TextCase.h"
 #include "dao/JetErrors.h"
+#include "dao/SqlQuote.h"
 
 namespace dao {
 
@@ -38,6 +39,11 @@ bool JetTokenCursor::IsReserved(std::string_view word) {
 
 JetTokenCursor::JetTokenCursor(std::string_view statement, std::vector<JetSqlToken> tokens)
     : statement_(statement), tokens_(std::move(tokens)) {}
+
+std::string JetTokenCursor::TableSql(const std::string& name) const {
+  std::string named = namer_ ? namer_(name) : std::string();
+  return named.empty() ? QuoteIdentifier(name) : named;
+}
 
 const JetSqlToken& JetTokenCursor::Peek(std::size_t ahead) const {
   // The list ends with End or Error; looking past it keeps answering it.

@@ -14,6 +14,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -54,6 +55,13 @@ class JetTokenCursor {
 
   static bool IsReserved(std::string_view word);
 
+  // How the translation writes a table that a statement reads or writes:
+  // "name" unless the namer gives another form (the engine names the schema
+  // of a linked file there). The namer answers "" for a plain name.
+  using TableNamer = std::function<std::string(const std::string&)>;
+  void SetTableNamer(TableNamer namer) { namer_ = std::move(namer); }
+  std::string TableSql(const std::string& name) const;
+
   // Nesting of parentheses, function calls and subqueries, bounded.
   void Enter();
   void Leave() { --depth_; }
@@ -64,6 +72,7 @@ class JetTokenCursor {
   std::string_view statement_;
   std::vector<JetSqlToken> tokens_;
   std::size_t index_ = 0;
+  TableNamer namer_;
 };
 
 // Case-insensitive comparison of ASCII keywords.

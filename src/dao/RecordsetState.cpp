@@ -218,7 +218,7 @@ void RecordsetState::Update() {
   for (size_t i = 0; i < columns_.size(); i++) {
     if (dirty_[i]) written.push_back(static_cast<int>(i));
   }
-  const std::string table = QuoteIdentifier(table_);
+  const std::string table = db_->TableSql(table_);
   if (editMode_ == 2) {
     if (written.empty()) {
       sql = "INSERT INTO " + table + " DEFAULT VALUES";

@@ -11,10 +11,23 @@
 namespace dao {
 
 void TableDefs::EnsureLoaded() const {
-  if (!loaded_) {
-    defs_ = owner_->ReadTableDefs();
-    loaded_ = true;
+  if (loaded_) return;
+  std::vector<const TableDef*> picture;
+  for (TableDef& fresh : owner_->ReadTableDefs()) {
+    TableDef* same = nullptr;
+    for (auto& h : held_) {
+      if (TextCase::Equal(h->Name(), fresh.Name())) same = h.get();
+    }
+    if (same) {
+      *same = std::move(fresh);
+    } else {
+      held_.push_back(std::make_unique<TableDef>(std::move(fresh)));
+      same = held_.back().get();
+    }
+    picture.push_back(same);
   }
+  defs_ = std::move(picture);
+  loaded_ = true;
 }
 
 void TableDefs::Refresh() {
@@ -33,21 +46,21 @@ const TableDef& TableDefs::operator[](int index) const {
   if (index < 0 || index >= static_cast<int>(defs_.size())) {
     jeterr::Raise(jeterr::msg::kItemNotFoundAt, {std::to_string(index)});
   }
-  return defs_[static_cast<size_t>(index)];
+  return *defs_[static_cast<size_t>(index)];
 }
 
 bool TableDefs::Contains(std::string_view name) const {
   EnsureLoaded();
-  for (const TableDef& d : defs_) {
-    if (TextCase::Equal(d.Name(), name)) return true;
+  for (const TableDef* d : defs_) {
+    if (TextCase::Equal(d->Name(), name)) return true;
   }
   return false;
 }
 
 const TableDef& TableDefs::Item(std::string_view name) const {
   EnsureLoaded();
-  for (const TableDef& d : defs_) {
-    if (TextCase::Equal(d.Name(), name)) return d;
+  for (const TableDef* d : defs_) {
+    if (TextCase::Equal(d->Name(), name)) return *d;
   }
   jeterr::Raise(jeterr::msg::kItemNotFound, {name});
 }
@@ -62,14 +75,14 @@ void TableDefs::Delete(std::string_view name) {
   loaded_ = false;
 }
 
-std::vector<TableDef>::const_iterator TableDefs::begin() const {
+TableDefs::Iterator TableDefs::begin() const {
   EnsureLoaded();
-  return defs_.begin();
+  return Iterator(defs_.begin());
 }
 
-std::vector<TableDef>::const_iterator TableDefs::end() const {
+TableDefs::Iterator TableDefs::end() const {
   EnsureLoaded();
-  return defs_.end();
+  return Iterator(defs_.end());
 }
 
 }  // namespace dao

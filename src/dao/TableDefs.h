@@ -5,9 +5,15 @@
 ** statements run since then show only after Refresh. Lookup by name
 ** ignores case; a missing name raises 3265. Tables the engine keeps for
 ** itself are never listed.
+**
+** A TableDef that a caller holds (from Item, [] or a walk) stays valid for
+** as long as the collection lives, across Refresh and Append: a refresh
+** brings the held definition up to date in place, and one whose table is
+** gone keeps its last picture. Iterators of a walk do not survive them.
 */
 #pragma once
 
+#include <iterator>
 #include <memory>
 #include <string_view>
 #include <vector>
@@ -33,8 +39,30 @@ class TableDefs {
   // Removes a table definition: drops a local table, forgets a link.
   void Delete(std::string_view name);
 
-  std::vector<TableDef>::const_iterator begin() const;
-  std::vector<TableDef>::const_iterator end() const;
+  // Walks the definitions in the order of the last picture.
+  class Iterator {
+   public:
+    using iterator_category = std::forward_iterator_tag;
+    using value_type = TableDef;
+    using difference_type = std::ptrdiff_t;
+    using pointer = const TableDef*;
+    using reference = const TableDef&;
+
+    explicit Iterator(std::vector<const TableDef*>::const_iterator at) : at_(at) {}
+    const TableDef& operator*() const { return **at_; }
+    const TableDef* operator->() const { return *at_; }
+    Iterator& operator++() {
+      ++at_;
+      return *this;
+    }
+    bool operator==(const Iterator& other) const { return at_ == other.at_; }
+    bool operator!=(const Iterator& other) const { return at_ != other.at_; }
+
+   private:
+    std::vector<const TableDef*>::const_iterator at_;
+  };
+  Iterator begin() const;
+  Iterator end() const;
 
  private:
   friend class DatabaseState;
@@ -43,7 +71,10 @@ class TableDefs {
 
   DatabaseState* owner_;
   mutable bool loaded_ = false;
-  mutable std::vector<TableDef> defs_;
+  // Every definition handed out, at a fixed address; defs_ lists those of
+  // the last picture.
+  mutable std::vector<std::unique_ptr<TableDef>> held_;
+  mutable std::vector<const TableDef*> defs_;
 };
 
 }  // namespace dao

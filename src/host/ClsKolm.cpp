@@ -9,7 +9,9 @@
 **     file as it was, and a file shorter than 391 bytes is refused whole;
 **   - when AbrirBaseMdb has unscrambled a file and the open then fails, it
 **     scrambles it back, so that a failed open never changes the file;
-**   - a missing or empty novuPath.sys raises an error that names the path.
+**   - a missing or empty novuPath.sys raises an error that names the path;
+**   - a novuPath.sys that is not UTF-8 is read as Windows-1252, the code
+**     page the maker's programs wrote it in.
 */
 #include "host/ClsKolm.h"
 
@@ -21,6 +23,7 @@
 #include <fstream>
 
 #include "dao/DBEngine.h"
+#include "host/AnsiText.h"
 #include "host/MessageBoxService.h"
 #include "host/a_c_w.h"
 
@@ -125,5 +128,7 @@ std::string ClsKolm::DarPathNOVU() {
   // returns would otherwise yield its whole content as the folder.
   const size_t cr = line.find('\r');
   if (cr != std::string::npos) line.erase(cr);
-  return line;
+  // Written by the maker's programs in the ANSI code page, by newer tools
+  // in UTF-8: either way the folder reaches the program as UTF-8.
+  return AnsiText::ToUtf8(line);
 }

@@ -58,7 +58,8 @@ class ClsKolm {
   void encriptoDesencripto(const std::string& Base);
 
   // The maker's installation folder: the first line of novuPath.sys in the
-  // Windows folder, unchanged. Raises AppError naming the file when it is
+  // Windows folder, unchanged but for its encoding (text that is not UTF-8
+  // is decoded as Windows-1252, see AnsiText). Raises AppError naming the file when it is
   // missing (53) or empty (62).
   std::string DarPathNOVU();
 

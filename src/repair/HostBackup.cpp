@@ -4,12 +4,18 @@
 **
 ** The copy goes through plain POSIX calls so that each failure (no space,
 ** no permission, a read error half way) is seen and the partial file is
-** removed. The folder is flushed too, so that after a power cut the backup
-** is there whenever the changes that followed it are.
+** removed. It is written under a hidden working name and renamed to its
+** backup name only once it is complete and flushed: a run killed half way
+** leaves at most that working file, which the next backup removes, never a
+** truncated file under a backup's name that the pruning would count. The
+** folder is flushed too, so that after a power cut the backup is there
+** whenever the changes that followed it are.
 */
 #include "repair/HostBackup.h"
 
 #include <fcntl.h>
+#include <signal.h>
+#include <stdio.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -30,6 +36,7 @@ namespace fs = std::filesystem;
 constexpr const char* kMarker = "_respaldo_";
 // Run-time error 75: path or file access error.
 constexpr size_t kChunk = 1 << 20;
+constexpr const char* kPartialSuffix = ".respaldo-parcial";
 
 struct Descriptor {
   int fd;
@@ -101,10 +108,57 @@ void FlushFolder(const fs::path& folder) {
   if (dir.fd >= 0) ::fsync(dir.fd);
 }
 
+// Where a copy is written until it is whole: hidden, named after the file
+// and the process that writes it, and outside the backups' name pattern,
+// so that a copy cut short (the program killed, the machine down) is never
+// listed, counted or kept as a backup.
+fs::path PartialName(const fs::path& source, pid_t pid) {
+  return source.parent_path() /
+         ("." + source.filename().string() + "." + std::to_string(pid) + kPartialSuffix);
+}
+
+// Removes the copies that an earlier run left half written: those of a
+// process that no longer runs. Failures are left for the next run.
+void RemoveAbandonedCopies(const fs::path& source) {
+  const std::string prefix = "." + source.filename().string() + ".";
+  const std::string suffix = kPartialSuffix;
+  std::error_code ec;
+  for (fs::directory_iterator it(source.parent_path(), ec), end; !ec && it != end;
+       it.increment(ec)) {
+    const std::string name = it->path().filename().string();
+    if (name.size() <= prefix.size() + suffix.size() ||
+        name.compare(0, prefix.size(), prefix) != 0 ||
+        name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0) {
+      continue;
+    }
+    const std::string digits =
+        name.substr(prefix.size(), name.size() - prefix.size() - suffix.size());
+    if (digits.size() > 9 ||
+        !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+      continue;
+    }
+    const pid_t pid = static_cast<pid_t>(std::stol(digits));
+    if (pid == ::getpid() || (::kill(pid, 0) != 0 && errno == ESRCH)) ::unlink(it->path().c_str());
+  }
+}
+
+// Gives the finished copy its backup name unless that name is taken
+// (false with errno EEXIST). File systems without an exclusive rename get
+// a hard link, which fails on a taken name just the same.
+bool ClaimName(const fs::path& partial, const fs::path& target) {
+  if (::renameat2(AT_FDCWD, partial.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0)
+    return true;
+  if (errno != EINVAL && errno != ENOSYS) return false;
+  if (::link(partial.c_str(), target.c_str()) != 0) return false;
+  ::unlink(partial.c_str());
+  return true;
+}
+
 }  // namespace
 
 std::string HostBackup::Make(const std::string& file, std::chrono::system_clock::time_point ahora) {
   const fs::path source = fs::absolute(file);
+  const fs::path folder = source.parent_path();
   const std::string base = source.stem().string() + kMarker + Timestamp(ahora);
   const std::string ext = source.extension().string();
 
@@ -114,19 +168,15 @@ std::string HostBackup::Make(const std::string& file, std::chrono::system_clock:
                         target + "': " + Reason(err) + ". La base de datos no se modificó.");
   };
 
+  RemoveAbandonedCopies(source);
   Descriptor in{::open(source.c_str(), O_RDONLY)};
-  if (in.fd < 0) throw fail(source.parent_path().string(), errno);
+  if (in.fd < 0) throw fail(folder.string(), errno);
   struct stat st {};
-  if (::fstat(in.fd, &st) != 0) throw fail(source.parent_path().string(), errno);
+  if (::fstat(in.fd, &st) != 0) throw fail(folder.string(), errno);
 
-  // O_EXCL: a name already taken is never overwritten, only skipped.
-  fs::path target;
-  Descriptor out{-1};
-  for (int n = 0; out.fd < 0; n++) {
-    target = source.parent_path() / (base + (n ? "_" + std::to_string(n) : "") + ext);
-    out.fd = ::open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL, st.st_mode & 0777);
-    if (out.fd < 0 && (errno != EEXIST || n >= 99)) throw fail(target.string(), errno);
-  }
+  const fs::path partial = PartialName(source, ::getpid());
+  Descriptor out{::open(partial.c_str(), O_WRONLY | O_CREAT | O_TRUNC, st.st_mode & 0777)};
+  if (out.fd < 0) throw fail(partial.string(), errno);
 
   int err = 0;
   struct stat written {};
@@ -137,11 +187,20 @@ std::string HostBackup::Make(const std::string& file, std::chrono::system_clock:
   }
   if (::close(out.fd) != 0 && err == 0) err = errno;
   out.fd = -1;
-  if (err != 0) {
-    ::unlink(target.c_str());
-    throw fail(target.string(), err);
+
+  // The whole, flushed copy takes its name in one step; a name already
+  // taken is never overwritten, only skipped.
+  fs::path target;
+  for (int n = 0; err == 0; n++) {
+    target = folder / (base + (n ? "_" + std::to_string(n) : "") + ext);
+    if (ClaimName(partial, target)) break;
+    if (errno != EEXIST || n >= 99) err = errno;
   }
-  FlushFolder(source.parent_path());
+  if (err != 0) {
+    ::unlink(partial.c_str());
+    throw fail(target.empty() ? partial.string() : target.string(), err);
+  }
+  FlushFolder(folder);
   return target.string();
 }
 

@@ -8,8 +8,10 @@
 ** name already taken gets a counter (_1, _2, ...), so a backup never
 ** replaces another. Names sort by age.
 **
-** A copy is whole or absent: it is written, flushed to disk and checked for
-** size before it counts; a failed copy is removed and raises AppError.
+** A copy is whole or absent: it is written under a hidden working name,
+** flushed to disk and checked for size, and only then renamed to its backup
+** name; a failed copy is removed and raises AppError, and a working file
+** left by a killed run is removed by the next Make.
 */
 #pragma once
 

@@ -33,6 +33,12 @@ constexpr std::array<const char*, 7> kColumnasDeclaraciones = {
     "TotalAportesRes33_41_SSS",
 };
 
+// Failures other than the engine's (a file system error) carry no number.
+AppError AsAppError(const std::exception& e) {
+  const auto* app = dynamic_cast<const AppError*>(&e);
+  return app ? *app : AppError(0, e.what());
+}
+
 }  // namespace
 
 RepairRun::RepairRun(ClsKolm& kolm, ResultSink& Resultado)
@@ -44,6 +50,7 @@ RepairRun::RepairRun(ClsKolm& kolm, ResultSink& Resultado, std::string programFo
 bool RepairRun::Ejecutar(const std::string& codigoVersion, const std::string& instalacion,
                          dao::Database& BaseDatos) {
   respaldo_.clear();
+  error_.reset();
   if (codigoVersion != "26" && codigoVersion != "27") return false;
   const std::string base = instalacion + kPathSeparatorText + "VORA12.mdb";
 
@@ -53,11 +60,13 @@ bool RepairRun::Ejecutar(const std::string& codigoVersion, const std::string& in
     try {
       respaldo_ = HostBackup::Make(base);
     } catch (const std::exception& e) {
+      error_ = AsAppError(e);
       resultado_.AgregarErr(e.what());
       return false;
     }
   }
   if (!kolm_.AbrirBaseMdb(base, BaseDatos)) {
+    error_ = kolm_.LastError();
     // The open leaves the file as it was, so the copy holds nothing new.
     if (!respaldo_.empty()) HostBackup::Discard(respaldo_);
     respaldo_.clear();
@@ -68,6 +77,7 @@ bool RepairRun::Ejecutar(const std::string& codigoVersion, const std::string& in
   try {
     Reparar(codigoVersion, BaseDatos);
   } catch (const std::exception& e) {
+    error_ = AsAppError(e);
     resultado_.AgregarErr(
         std::string(e.what()) +
         " La base de datos tal como estaba antes de la reparación quedó copiada en '" + respaldo_ +

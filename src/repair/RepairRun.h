@@ -31,6 +31,7 @@
 */
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "dao/Database.h"
@@ -54,6 +55,10 @@ class RepairRun {
   // The backup made by the last run that got that far; empty otherwise.
   const std::string& UltimoRespaldo() const { return respaldo_; }
 
+  // The error that stopped the last run, for callers that report it with
+  // its number; empty after a success or a silent no-op.
+  const std::optional<AppError>& UltimoError() const { return error_; }
+
  private:
   void Reparar(const std::string& codigoVersion, dao::Database& BaseDatos);
 
@@ -61,4 +66,5 @@ class RepairRun {
   ResultSink& resultado_;
   std::string programFolder_;
   std::string respaldo_;
+  std::optional<AppError> error_;
 };

@@ -53,3 +53,20 @@ TEST_F(NOVUCboCargarRs, EngineErrorsReachTheCallerWithEarlierRowsKept) {
   EXPECT_EQ(cbo.CboDatos()->count(), 3);
   EXPECT_THROW(cbo.CargarRs(db, "select * from provincias", "Codigo", "NoExiste"), AppError);
 }
+
+// Numbers become text as everywhere in the library: with the regional
+// decimal separator, so a caller selects 3.5 by "3,5".
+TEST_F(NOVUCboCargarRs, NumbersUseTheRegionalConversion) {
+  db.Execute("CREATE TABLE tasas (Valor DOUBLE, Monto CURRENCY, Nombre TEXT(10))");
+  db.Execute("INSERT INTO tasas VALUES (3.5, 1234.25, 'media')");
+  db.Execute("INSERT INTO tasas VALUES (2, 7, 'entera')");
+  NOVUCbo cbo;
+  cbo.CargarRs(db, "select * from tasas", "Valor", "Monto");
+  cbo.SeleccionarPorCodigo("3,5");
+  EXPECT_EQ(cbo.GetCodigoSeleccionado(), "3,5");
+  EXPECT_EQ(cbo.GetTextoSeleccionado(), "1234,25");
+  cbo.SeleccionarPorCodigo("3.5");
+  EXPECT_EQ(cbo.GetCodigoSeleccionado(), "");
+  cbo.SeleccionarPorCodigo("2");
+  EXPECT_EQ(cbo.GetTextoSeleccionado(), "7");
+}

@@ -63,6 +63,37 @@ TEST(EngineFile, PasswordIsChecked) {
   EXPECT_EQ(ErrorOf([&] { DBEngine::OpenDatabase(path, false, false, ";pwd=" + kPassword); }), 0);
 }
 
+// A connect string ends the password at ";": a password holding one could
+// never open its file, and a longer one would pass for it.
+TEST(EngineFile, PasswordTheConnectStringCannotCarryIsRefusedAtCreation) {
+  TempDir dir;
+  const std::string path = dir.File("base.mdb");
+  EXPECT_EQ(ErrorOf([&] { DBEngine::CreateDatabase(path, "abc;def"); }), 3031);
+  EXPECT_FALSE(std::filesystem::exists(path));
+  DBEngine::CreateDatabase(path, "abc").Close();
+  EXPECT_EQ(ErrorOf([&] { DBEngine::OpenDatabase(path, false, false, ";PWD=abc").Close(); }), 0);
+  EXPECT_EQ(ErrorOf([&] { DBEngine::OpenDatabase(path, false, false, ";PWD=abcd"); }), 3031);
+}
+
+// Each open derives the key as often as the header asks: a header asking
+// for millions of rounds is refused at once as foreign, whatever else it
+// holds, and the file is left as it was.
+TEST(EngineFile, HeaderAskingForAnotherIterationCountIsForeign) {
+  TempDir dir;
+  const std::string path = dir.File("base.mdb");
+  MakeSample(path);
+  const auto made = ReadBytes(path);
+  EXPECT_EQ(made[20] | made[21] << 8 | made[22] << 16 | made[23] << 24, 20000);
+  for (uint32_t count : {10000000u, 20001u, 1u, 0u}) {
+    auto crafted = made;
+    for (int i = 0; i < 4; i++) crafted[20 + i] = static_cast<unsigned char>(count >> (8 * i));
+    WriteBytes(path, crafted);
+    EXPECT_EQ(ErrorOf([&] { DBEngine::OpenDatabase(path, false, false, kConnect); }), 3343)
+        << count;
+    EXPECT_EQ(ReadBytes(path), crafted) << count;
+  }
+}
+
 TEST(EngineFile, RefusedFilesAreLeftUntouched) {
   TempDir dir;
   EXPECT_EQ(ErrorOf([&] { DBEngine::OpenDatabase(dir.File("none.mdb"), false, false, kConnect); }),

@@ -316,3 +316,75 @@ TEST_F(EngineRecordset, LinksThatCannotBeUsedAreRefusedOrLeftUnusable) {
   db = DBEngine::OpenDatabase(path, false, false, kConnect);
   EXPECT_EQ(Scalar(db, "select Codigo from Fuente"), 7);
 }
+
+// Two linked files that both hold a table "Fuente": the link named as its
+// source reaches its own file for reading and writing, whichever file was
+// attached first, and a record set on it writes there too.
+TEST_F(EngineRecordset, LinkNamedAsItsSourceReachesItsOwnFile) {
+  const std::string first = dir.File("primera.mdb"), second = dir.File("segunda.mdb");
+  MakeLinkSource(first, "Codigo LONG, Texto TEXT (20)", "1, 'de la primera'");
+  MakeLinkSource(second, "Codigo LONG, Texto TEXT (20)", "2, 'de la segunda'");
+  db.TableDefs().Append(db.CreateTableDef("Otra", "Fuente", ";DATABASE=" + first));
+  db.TableDefs().Append(db.CreateTableDef("Fuente", "Fuente", ";DATABASE=" + second));
+  auto check = [&] {
+    EXPECT_EQ(Scalar(db, "select Codigo from Fuente"), 2);
+    EXPECT_EQ(Scalar(db, "select Fuente.Codigo from Fuente where Fuente.Codigo = 2"), 2);
+    EXPECT_EQ(Scalar(db, "select Codigo from Otra"), 1);
+  };
+  check();
+  db.Execute("INSERT INTO Fuente (Codigo, Texto) VALUES (3, 'nueva')");
+  db.Execute("UPDATE Fuente SET Texto = 'cambiada' WHERE Codigo = 2");
+  db.Execute("INSERT INTO Fuente SELECT Codigo + 10 AS Codigo FROM Otra");
+  Recordset rs = db.OpenRecordset("Fuente");
+  rs.AddNew();
+  rs.Fields("Codigo").SetValue(Variant(int32_t{4}));
+  rs.Update();
+  rs.Close();
+  EXPECT_EQ(Scalar(db, "select count(*) from Fuente"), 4);
+  db.Execute("DELETE FROM Fuente WHERE Codigo = 3");
+
+  // Opened again, the files are attached in another order.
+  const std::string path = db.Name();
+  db.Close();
+  db = DBEngine::OpenDatabase(path, false, false, kConnect);
+  check();
+  Database a = DBEngine::OpenDatabase(first, false, false, kConnect);
+  Database b = DBEngine::OpenDatabase(second, false, false, kConnect);
+  EXPECT_EQ(Scalar(a, "select count(*) from Fuente"), 1);
+  EXPECT_EQ(Scalar(b, "select count(*) from Fuente where Codigo in (2, 4, 11)"), 3);
+  EXPECT_EQ(Scalar(b, "select count(*) from Fuente where Texto = 'cambiada'"), 1);
+}
+
+// What a caller holds from the collection stays usable across Refresh and
+// Append: a held definition is brought up to date, one whose table is gone
+// keeps its last picture.
+TEST_F(EngineRecordset, HeldTableDefsSurviveRefreshAndAppend) {
+  TableDefs& defs = db.TableDefs();
+  const TableDef& todo = defs.Item("Todo");
+  const TableDef& first = defs[0];
+  db.Execute("CREATE TABLE Vieja (a LONG)");
+  defs.Refresh();
+  const TableDef& vieja = defs.Item("Vieja");
+  std::string otherPath = dir.File("otra.mdb");
+  MakeLinkSource(otherPath, "Codigo LONG", "1");
+  defs.Append(db.CreateTableDef("Fuente", "Fuente", ";DATABASE=" + otherPath));
+  for (int i = 0; i < 3; i++) defs.Refresh();
+  EXPECT_EQ(todo.Name(), "Todo");
+  EXPECT_EQ(todo.Fields().size(), 7u);
+  EXPECT_EQ(&defs.Item("todo"), &todo);
+  EXPECT_FALSE(first.Name().empty());
+
+  db.Execute("DROP TABLE Vieja");
+  db.Execute("CREATE TABLE Vieja (a LONG, b TEXT (5))");
+  defs.Refresh();
+  EXPECT_EQ(vieja.Fields().size(), 2u);
+  db.Execute("DROP TABLE Vieja");
+  defs.Refresh();
+  EXPECT_FALSE(defs.Contains("Vieja"));
+  EXPECT_EQ(vieja.Name(), "Vieja");
+  EXPECT_EQ(vieja.Fields().size(), 2u);
+  EXPECT_EQ(defs.Item("Fuente").Connect(), ";DATABASE=" + otherPath);
+  int listed = 0;
+  for (const TableDef& d : defs) listed += d.Name() == "Fuente" || d.Name() == "Todo";
+  EXPECT_EQ(listed, 2);
+}

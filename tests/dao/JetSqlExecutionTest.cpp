@@ -302,5 +302,37 @@ TEST(JetSqlExecution, QueryShapesBeyondTheSystemsOwn) {
             jeterr::kTooFewParameters);
 }
 
+// SQLite's parser has a fixed stack: a chain written nested failed with
+// "parser stack overflow" at 31 & or 93 +. An export line joining its
+// fields is an ordinary query.
+TEST(JetSqlExecution, LongOperatorChainsRun) {
+  EngineTestDatabase db;
+  db.Execute("create table t (n LONG, s TEXT(10))");
+  db.Execute("insert into t values (2, 'x')");
+  db.Execute("insert into t (n) values (3)");
+  std::string concat = "'a'", plusNumbers = "n", plusTexts = "s", mixed = "1", both = "True";
+  std::string expectedText = "a", expectedTexts = "x";
+  for (int i = 1; i < 200; i++) {
+    concat += " & ';' & " + std::to_string(i);
+    expectedText += ";" + std::to_string(i);
+    plusNumbers += (i % 2 ? " + " : " - ") + std::to_string(i);
+    plusTexts += " + 'y'";
+    expectedTexts += "y";
+    mixed += " + 1 * n";
+    both += " and n > 0 or s = 'z'";
+  }
+  EXPECT_EQ(db.Query("select " + concat + " from t where n = 2"), (Rows{{expectedText}}));
+  // 2 + 1 - 2 + 3 - 4 ... + 199 = 2 + 100
+  EXPECT_EQ(db.Query("select " + plusNumbers + " from t order by n"), (Rows{{"102"}, {"103"}}));
+  // A Null in a chain of + makes it Null; in a chain of & it counts as empty.
+  EXPECT_EQ(db.Query("select " + plusTexts + ", s & '-' & s & '-' from t order by n"),
+            (Rows{{expectedTexts, "x-x-"}, {"NULL", "--"}}));
+  EXPECT_EQ(db.Query("select " + mixed + " from t order by n"), (Rows{{"399"}, {"598"}}));
+  EXPECT_EQ(db.Scalar("select count(*) from t where " + both), "2");
+  // + with a text that holds a number adds, left to right, as Jet does.
+  EXPECT_NE(enginetest::ErrorOf([&] { db.Query("select '1' + '2' + 3 + 'x' from t"); }), 0);
+  EXPECT_EQ(db.Scalar("select '1' + '2' + 3 from t where n = 2"), "15");
+}
+
 }  // namespace
 }  // namespace dao

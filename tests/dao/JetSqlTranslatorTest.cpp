@@ -39,7 +39,7 @@ TEST(JetSqlTranslator, NamesAreQuotedAsWrittenAndDigitFirstNamesAreNames) {
 TEST(JetSqlTranslator, TextLiteralsKeepTheirContent) {
   EXPECT_EQ(
       Sql(R"(select * from t where a = 'it''s "x"' or b = "say ""hi"", it's" or c = 'Peña -- /* ;')"),
-      R"(SELECT * FROM "t" WHERE ((("a" = 'it''s "x"') OR ("b" = 'say "hi", it''s')) OR ("c" = 'Peña -- /* ;')))");
+      R"(SELECT * FROM "t" WHERE (("a" = 'it''s "x"') OR ("b" = 'say "hi", it''s') OR ("c" = 'Peña -- /* ;')))");
 }
 
 TEST(JetSqlTranslator, OutputColumnsGetJetNames) {
@@ -77,6 +77,13 @@ TEST(JetSqlTranslator, OperatorsFollowJetPrecedence) {
        "(-jet_imp(jet_eqv(jet_xor((\"a\" OR \"b\"), \"c\"), \"d\"), \"e\"))"},
       {"(a > b) + 1", "((-(\"a\" > \"b\")) + 1)"},
       {"'x' + 'y'", "jet_add('x', 'y')"},
+      // A run of one operator is written flat; a change of operator nests.
+      {"a & b & c", "jet_concat(\"a\", \"b\", \"c\")"},
+      {"a & (b & c)", "jet_concat(\"a\", jet_concat(\"b\", \"c\"))"},
+      {"a + b - c * d * e + 1", "(\"a\" + \"b\" - (\"c\" * \"d\" * \"e\") + 1)"},
+      {"'x' + a + 'y' + 'z'", "jet_add('x', \"a\", 'y', 'z')"},
+      {"a & b + c & d", "jet_concat(\"a\", (\"b\" + \"c\"), \"d\")"},
+      {"a and b and c or d", "(-((\"a\" AND \"b\" AND \"c\") OR \"d\"))"},
       {"'a' = 'A'", "(-('a' = 'A' COLLATE JET))"},
       {"y not in (1, 'b')", "(-(\"y\" NOT IN (1, 'b')))"},
       {"ucase(y) in ('B')", "(-(jet_ucase(\"y\") COLLATE JET IN ('B')))"},
@@ -92,7 +99,7 @@ TEST(JetSqlTranslator, OperatorsFollowJetPrecedence) {
 
 TEST(JetSqlTranslator, DeleteForms) {
   const char* expected =
-      R"(DELETE FROM "Dom" WHERE ((("CUIT" = '20123456786') AND ("CODDJ" = 5)) AND ("CodDom" = 3)))";
+      R"(DELETE FROM "Dom" WHERE (("CUIT" = '20123456786') AND ("CODDJ" = 5) AND ("CodDom" = 3)))";
   EXPECT_EQ(Sql("Delete * From Dom Where CUIT = '20123456786' and CODDJ = 5 and CodDom=3"),
             expected);
   EXPECT_EQ(Sql("DELETE Dom.* FROM Dom Where CUIT = '20123456786' and CODDJ = 5 and CodDom=3;"),
@@ -109,7 +116,7 @@ TEST(JetSqlTranslator, InsertForms) {
   EXPECT_EQ(t.table, "Dom");
   EXPECT_EQ(t.selectSql,
             R"(SELECT -5 AS "CodDJ", "Cuit" AS "Cuit", "CodDom" AS "CodDom", "Calle" AS "Calle" )"
-            R"(FROM "Dom" WHERE ((("CUIT" = '1') AND ("CodDJ" = 5)) AND ("Dueno" = 1)))");
+            R"(FROM "Dom" WHERE (("CUIT" = '1') AND ("CodDJ" = 5) AND ("Dueno" = 1)))");
 
   t = JetSqlTranslator::Translate("INSERT INTO t (a, [b c]) SELECT x, y FROM u");
   EXPECT_FALSE(t.insertByName);

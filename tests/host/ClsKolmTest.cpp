@@ -56,6 +56,11 @@ TEST_F(ClsKolmTest, PathFileFirstLineIsReturnedUnchanged) {
   EXPECT_EQ(kolm.DarPathNOVU(), "D:\\Aplicativos");
   WriteWindowsFile("  /opt/novu  ");
   EXPECT_EQ(kolm.DarPathNOVU(), "  /opt/novu  ");
+  // Written by a Windows program in its ANSI code page, or in UTF-8.
+  WriteWindowsFile("C:\\Aplicaci\xF3n\r\n");
+  EXPECT_EQ(kolm.DarPathNOVU(), "C:\\Aplicación");
+  WriteWindowsFile("C:\\Aplicación\r\n");
+  EXPECT_EQ(kolm.DarPathNOVU(), "C:\\Aplicación");
 }
 
 TEST_F(ClsKolmTest, MissingOrEmptyPathFileNamesThePath) {
@@ -168,4 +173,36 @@ TEST_F(ClsKolmTest, ScramblingIsAllOrNothing) {
   kolm.encriptoDesencripto(dir.File("falta.mdb"));
   EXPECT_TRUE(kolm.LastScrambleFailed());
   EXPECT_EQ(boxes->Boxes().size(), 2u);
+}
+
+// A short foreign file whose first byte is neither 0 (plain) nor 0x3B
+// (scrambled) passes for scrambled; it is too short to toggle, so the open
+// shows the scrambling's failure and then the engine's refusal, and leaves
+// the file and the handle as they were. A longer one is toggled, refused
+// and toggled back: one box, the same bytes.
+TEST_F(ClsKolmTest, ShortForeignFileShowsBothFailuresAndIsLeftAsItWas) {
+  dao::Database held;
+  ASSERT_TRUE(kolm.AbrirBaseMdb(path, held));
+  const std::string foreign = dir.File("corto.mdb");
+  std::vector<unsigned char> text(200, 'x');
+  text[0] = 'N';
+  WriteBytes(foreign, text);
+
+  EXPECT_FALSE(kolm.AbrirBaseMdb(foreign, held));
+  EXPECT_EQ(ReadBytes(foreign), text);
+  EXPECT_EQ(held.Name(), path);
+  EXPECT_TRUE(kolm.LastScrambleFailed());
+  ASSERT_EQ(boxes->Boxes().size(), 2u);
+  EXPECT_EQ(boxes->Boxes()[0].text, "Ha ocurrido un error al desencriptar la base de datos");
+  EXPECT_EQ(boxes->Boxes()[1].text, "Formato de base de datos no reconocido '" + foreign + "'.");
+  EXPECT_EQ(kolm.LastError()->Number(), 3343);
+
+  text.resize(391, 'x');
+  WriteBytes(foreign, text);
+  boxes->Clear();
+  EXPECT_FALSE(kolm.AbrirBaseMdb(foreign, held));
+  EXPECT_EQ(ReadBytes(foreign), text);
+  EXPECT_FALSE(kolm.LastScrambleFailed());
+  ASSERT_EQ(boxes->Boxes().size(), 1u);
+  EXPECT_EQ(kolm.LastError()->Number(), 3343);
 }

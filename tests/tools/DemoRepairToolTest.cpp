@@ -94,3 +94,49 @@ TEST_F(DemoAndRepairTool, FailuresExitNonZero) {
   EXPECT_EQ(RunTool("remendor-db", {"repair"}).status, 2);
   EXPECT_EQ(RunTool("remendor-db", {"demo"}).status, 2);
 }
+
+// Every failing repair ends with one line carrying the engine's number and
+// description, after whatever message boxes came before it.
+TEST_F(DemoAndRepairTool, FailedRepairEndsWithTheErrorNumber) {
+  const std::string install = dir.File("inst");
+  std::filesystem::create_directories(install);
+  const std::string vora = install + "/VORA12.mdb";
+  auto lastLine = [](const std::string& err) {
+    const size_t start = err.rfind('\n', err.size() - 2);
+    return err.substr(start == std::string::npos ? 0 : start + 1);
+  };
+
+  // Shorter than the scrambled block: the unscrambling fails, then the open.
+  std::vector<unsigned char> text(300, 'x');
+  WriteBytes(vora, text);
+  ToolResult shortHost =
+      RunTool("remendor-db", {"repair", "--version", "26", "--install", install});
+  EXPECT_EQ(shortHost.status, 1);
+  EXPECT_EQ(shortHost.out, "");
+  EXPECT_EQ(shortHost.err,
+            "remendor-db: Ha ocurrido un error al desencriptar la base de datos\n"
+            "remendor-db: error 3343: Formato de base de datos no reconocido '" +
+                vora + "'.\n");
+  EXPECT_EQ(ReadBytes(vora), text);
+
+  // A base of another password: refused at the open.
+  std::filesystem::remove(vora);
+  ASSERT_EQ(RunTool("remendor-db", {"--password", "otra", "create", vora}).status, 0);
+  ToolResult refused = RunTool("remendor-db", {"repair", "--version", "26", "--install", install});
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_EQ(refused.err, "remendor-db: error 3031: La contraseña no es válida.\n");
+
+  // Opened, then stopped by a missing table: the result line, then the error.
+  std::filesystem::remove(vora);
+  ASSERT_EQ(RunTool("remendor-db", {"create", vora}).status, 0);
+  ToolResult stopped = RunTool("remendor-db", {"repair", "--version", "26", "--install", install});
+  EXPECT_EQ(stopped.status, 1);
+  EXPECT_EQ(stopped.out.rfind("Error: ", 0), 0u) << stopped.out;
+  EXPECT_EQ(lastLine(stopped.err).rfind("remendor-db: error 3078: ", 0), 0u) << stopped.err;
+
+  // No backups of the failed opens stay behind; the stopped run keeps its own.
+  size_t backups = 0;
+  for (const auto& e : std::filesystem::directory_iterator(install))
+    backups += e.path().filename().string().find("_respaldo_") != std::string::npos;
+  EXPECT_EQ(backups, 1u);
+}

@@ -160,3 +160,73 @@ TEST_F(RemendorDb, FailedScriptLeavesNoFileBehind) {
   EXPECT_NE(r.err.find(":3: "), std::string::npos) << r.err;
   EXPECT_FALSE(std::filesystem::exists(target));
 }
+
+namespace {
+
+std::string LastLine(const std::string& text) {
+  const size_t end = text.size() - (!text.empty() && text.back() == '\n' ? 1 : 0);
+  const size_t start = text.rfind('\n', end == 0 ? 0 : end - 1);
+  return text.substr(start == std::string::npos ? 0 : start + 1, end - (start + 1));
+}
+
+}  // namespace
+
+// A password holding ";" cannot be carried by the connect string: every
+// command refuses it alike, so no file is made that it could not open and
+// no longer password passes for the real one.
+TEST_F(RemendorDb, PasswordWithASemicolonIsRefusedByEveryCommand) {
+  const std::string made = dir.File("clave.mdb");
+  ToolResult c = RunTool("remendor-db", {"--password", "abc;def", "create", made});
+  EXPECT_EQ(c.status, 1);
+  EXPECT_EQ(c.err,
+            "remendor-db: error 3031: La contraseña no es válida: no puede contener \";\".\n");
+  EXPECT_FALSE(std::filesystem::exists(made));
+
+  ASSERT_EQ(RunTool("remendor-db", {"--password", "abc", "create", made}).status, 0);
+  const auto before = ReadBytes(made);
+  const std::vector<std::vector<std::string>> commands = {
+      {"tables", made}, {"query", made, "select 1"}, {"exec", made, "select 1"},
+      {"status", made}, {"scramble", made},          {"create", dir.File("otra.mdb")}};
+  for (const auto& command : commands) {
+    std::vector<std::string> args = {"--password", "abc;x"};
+    args.insert(args.end(), command.begin(), command.end());
+    ToolResult r = RunTool("remendor-db", args);
+    EXPECT_EQ(r.status, 1) << command[0];
+    EXPECT_EQ(LastLine(r.err).rfind("remendor-db: error 3031: ", 0), 0u) << command[0] << r.err;
+    EXPECT_EQ(r.out, "") << command[0];
+    EXPECT_EQ(ReadBytes(made), before) << command[0];
+  }
+  EXPECT_EQ(RunTool("remendor-db", {"--password", "abc", "tables", made}).status, 0);
+  EXPECT_EQ(RunTool("remendor-db", {"--password", "abcd", "tables", made}).status, 1);
+  ToolResult longer = RunTool("remendor-db", {"--password", "abcd", "status", made});
+  EXPECT_NE(longer.out.find("Contraseña: rechazada"), std::string::npos) << longer.out;
+}
+
+// The command's work went well, but the file could not be scrambled back
+// (here it was moved away while the tool read it): the tool must not
+// report success, since the file was not left as found.
+TEST_F(RemendorDb, FailedRescrambleAfterACommandExitsNonZero) {
+  ASSERT_EQ(RunTool("remendor-db", {"scramble", base}).status, 0);
+  const std::string moved = dir.File("movida.mdb");
+  const std::string err = dir.File("err");
+  const std::string query = ShellQuote(
+      "select count(*) from Personas a, Personas b, Personas c, Personas d, Personas e, "
+      "Personas f, Personas g, Personas h, Personas i, Personas j, Personas k, Personas l, "
+      "Personas m, Personas n, Personas o, Personas p, Personas q, Personas r, Personas s, "
+      "Personas t where a.Nombre & b.Nombre & c.Nombre <> 'x'");
+  // Waits until the tool has unscrambled the file, then moves it away.
+  const std::string script =
+      ShellQuote(BinDir() + "/remendor-db") + " query " + ShellQuote(base) + " " + query +
+      " >/dev/null 2>" + ShellQuote(err) + " & n=0; until [ \"$(od -An -tu1 -N1 " +
+      ShellQuote(base) +
+      " | tr -d ' ')\" = 0 ] || [ $n -ge 2000 ]; do n=$((n+1)); sleep 0.005; done; mv " +
+      ShellQuote(base) + " " + ShellQuote(moved) + "; wait $!";
+  const int raw = std::system(("sh -c " + ShellQuote(script)).c_str());
+  ASSERT_TRUE(WIFEXITED(raw));
+  EXPECT_EQ(WEXITSTATUS(raw), 1);
+  EXPECT_EQ(LastLine(Slurp(err)),
+            "remendor-db: error 75: Ha ocurrido un error al desencriptar la "
+            "base de datos: '" +
+                base + "'.");
+  EXPECT_EQ(ReadBytes(moved)[0], 0);  // left unscrambled: the failure was real
+}

@@ -14,6 +14,7 @@
 #include "address/DemoDomicilios.h"
 #include "dao/DBEngine.h"
 #include "dao/FileHeader.h"
+#include "dao/JetErrors.h"
 #include "dao/JetTypes.h"
 #include "host/PathSeparator.h"
 #include "repair/RepairRun.h"
@@ -53,13 +54,16 @@ class SignalHold {
 // destroyed last).
 class OpenedFile : private SignalHold {
  public:
-  OpenedFile(ClsKolm& kolm, const std::string& path) : kolm_(kolm), path_(path) {
+  OpenedFile(ClsKolm& kolm, const std::string& path, std::vector<std::string>& notRestored)
+      : kolm_(kolm), path_(path), notRestored_(notRestored) {
     scrambled_ = FirstByteNonZero(path);
     if (!kolm_.AbrirBaseMdb(path, db)) throw *kolm_.LastError();
   }
   ~OpenedFile() {
     db.Close();
-    if (scrambled_) kolm_.encriptoDesencripto(path_);
+    if (!scrambled_) return;
+    kolm_.encriptoDesencripto(path_);
+    if (kolm_.LastScrambleFailed()) notRestored_.push_back(path_);
   }
   OpenedFile(const OpenedFile&) = delete;
   OpenedFile& operator=(const OpenedFile&) = delete;
@@ -69,8 +73,14 @@ class OpenedFile : private SignalHold {
  private:
   ClsKolm& kolm_;
   std::string path_;
+  std::vector<std::string>& notRestored_;
   bool scrambled_ = false;
 };
+
+AppError ScrambleFailed(const std::string& file) {
+  return AppError(rterr::kPathFileAccess,
+                  std::string(ClsKolm::kScrambleFailedMessage) + ": '" + file + "'.");
+}
 
 // The result lines of a repair, one per output line, after their kind.
 class PrintedLines : public ResultSink {
@@ -115,13 +125,13 @@ void DbTool::Create(const std::string& file, const std::string& script) {
 }
 
 void DbTool::Exec(const std::string& file, const std::string& statement) {
-  OpenedFile f(kolm_, file);
+  OpenedFile f(kolm_, file, notRestored_);
   f.db.Execute(statement);
   out_ << f.db.RecordsAffected() << '\n';
 }
 
 void DbTool::Query(const std::string& file, const std::string& query, bool csv) {
-  OpenedFile f(kolm_, file);
+  OpenedFile f(kolm_, file, notRestored_);
   dao::Recordset rs = f.db.OpenRecordset(query, dao::dbOpenSnapshot);
   if (csv) {
     PrintCsv(rs, out_);
@@ -132,7 +142,7 @@ void DbTool::Query(const std::string& file, const std::string& query, bool csv) 
 }
 
 void DbTool::Tables(const std::string& file) {
-  OpenedFile f(kolm_, file);
+  OpenedFile f(kolm_, file, notRestored_);
   for (const dao::TableDef& td : f.db.TableDefs()) {
     out_ << td.Name();
     if (!td.Connect().empty())
@@ -171,12 +181,24 @@ void DbTool::Status(const std::string& file) {
   }
 }
 
+void DbTool::Check(const std::string& file) {
+  OpenedFile f(kolm_, file, notRestored_);
+  const std::string result = f.db.CheckIntegrity();
+  if (result != "ok") {
+    throw AppError(dao::jeterr::kUnrecognizedFormat,
+                   "La base de datos '" + file +
+                       "' está dañada: " + result.substr(0, result.find('\n')) + ".");
+  }
+  out_ << result << '\n';
+}
+
 void DbTool::Scramble(const std::string& file) {
   kolm_.encriptoDesencripto(file);
-  if (kolm_.LastScrambleFailed()) {
-    throw AppError(rterr::kPathFileAccess,
-                   std::string(ClsKolm::kScrambleFailedMessage) + ": '" + file + "'.");
-  }
+  if (kolm_.LastScrambleFailed()) throw ScrambleFailed(file);
+}
+
+void DbTool::CheckLeftAsFound() const {
+  if (!notRestored_.empty()) throw ScrambleFailed(notRestored_.front());
 }
 
 void DbTool::Demo(const std::string& folder) {
@@ -212,7 +234,13 @@ bool DbTool::Repair(const std::string& version, const std::string& install,
   }
   PrintedLines lines(out_);
   dao::Database db;
-  const bool ok = RepairRun(kolm_, lines, programFolder).Ejecutar(version, folder, db);
+  RepairRun run(kolm_, lines, programFolder);
+  const bool ok = run.Ejecutar(version, folder, db);
   db.Close();
+  if (!ok && run.UltimoError()) throw *run.UltimoError();
+  // The run's last step scrambles the host again; the window reports the
+  // success regardless, but the file is not left as a repair leaves it.
+  if (ok && kolm_.LastScrambleFailed())
+    notRestored_.push_back(folder + kPathSeparatorText + "VORA12.mdb");
   return ok;
 }

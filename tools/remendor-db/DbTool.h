@@ -9,6 +9,9 @@
 ** it leaves the files as the window's run leaves them (a run that stopped
 ** half way leaves the host database unscrambled). Each command raises
 ** AppError on failure; main() prints it as one line and exits non-zero.
+** A file whose scrambling could not be put back after a command that
+** otherwise went well fails the command too (CheckLeftAsFound), and so
+** does a repair whose final scrambling failed.
 */
 #pragma once
 
@@ -27,6 +30,9 @@ class DbTool {
   void Query(const std::string& file, const std::string& query, bool csv);
   void Tables(const std::string& file);
   void Status(const std::string& file);
+  // The engine's integrity check of the file's pages: prints "ok", or
+  // raises 3343 naming the first problem found.
+  void Check(const std::string& file);
   void Scramble(const std::string& file);
 
   // A sample installation under `folder`, its host database holding the
@@ -44,8 +50,13 @@ class DbTool {
 
   ClsKolm& Kolm() { return kolm_; }
 
+  // Raises AppError naming the first file that the last commands could not
+  // scramble back.
+  void CheckLeftAsFound() const;
+
  private:
   ClsKolm kolm_;
+  std::vector<std::string> notRestored_;
   std::ostream& out_;
 };
 

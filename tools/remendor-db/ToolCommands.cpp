@@ -39,6 +39,8 @@ int RunCommand(DbTool& tool, const std::string& cmd, const std::vector<std::stri
     tool.Tables(a[0]);
   } else if (cmd == "status" && a.size() == 1) {
     tool.Status(a[0]);
+  } else if (cmd == "check" && a.size() == 1) {
+    tool.Check(a[0]);
   } else if (cmd == "scramble" && a.size() == 1) {
     tool.Scramble(a[0]);
   } else if (cmd == "demo" && a.size() == 1) {

@@ -2,9 +2,9 @@
 ** remendor-db: looks inside, builds and changes the engine's database
 ** files, for support staff, for the tests and for the demonstration.
 **
-** Exit status: 0 on success, 1 when the command failed (one line on
-** standard error with the error's number and description), 2 on bad usage.
-** Message boxes of the library are written to standard error.
+** Exit status: 0 on success, 1 when the command failed, 2 on bad usage.
+** Message boxes of the library are written to standard error; a failure
+** ends with one line there carrying the error's number and description.
 **
 ** Output that cannot be written (a pipe into a program that stopped
 ** reading, a full disk) fails the command instead of ending the program on
@@ -15,15 +15,20 @@
 #include <cstring>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "DbTool.h"
 #include "ToolCommands.h"
+#include "dao/JetErrors.h"
 #include "host/MessageBoxService.h"
 #include "host/RecordingMessageBox.h"
 
 namespace {
+
+// Run-time error 57: device input/output error.
+constexpr int kDeviceIoError = 57;
 
 const char* const kUsage =
     "Uso: remendor-db [--password CLAVE] ORDEN ...\n"
@@ -34,6 +39,7 @@ const char* const kUsage =
     "  tables ARCHIVO                cada tabla: nombre, vínculo y columnas con sus tipos\n"
     "  status ARCHIVO                base del motor o no, encriptada o no, contraseña aceptada o "
     "no\n"
+    "  check ARCHIVO                 comprueba la integridad de la base\n"
     "  scramble ARCHIVO              invierte la encriptación del archivo\n"
     "  demo CARPETA                  crea una instalación de muestra en CARPETA\n"
     "  repair --version 26|27 [--install CARPETA]\n"
@@ -65,6 +71,14 @@ int main(int argc, char** argv) {
     std::cout << kUsage;
     return 0;
   }
+  // A connect string ends a password at its first ";", so such a password
+  // could neither open a file made with it nor be told from a shorter one:
+  // every command refuses it alike.
+  if (password.find(';') != std::string::npos) {
+    std::cerr << "remendor-db: error " << dao::jeterr::kInvalidPassword
+              << ": La contraseña no es válida: no puede contener \";\".\n";
+    return 1;
+  }
   std::signal(SIGPIPE, SIG_IGN);
   auto boxes = std::make_shared<RecordingMessageBox>();
   MessageBoxService::Install(boxes);
@@ -73,22 +87,31 @@ int main(int argc, char** argv) {
                                : DbTool(ClsKolm().DarPWD().substr(5), std::cout);
   const std::string cmd = args[0];
   const std::vector<std::string> rest(args.begin() + 1, args.end());
+  int status = 1;
+  std::optional<AppError> failure;
   try {
-    int status = RunCommand(tool, cmd, rest, argv[0]);
+    status = RunCommand(tool, cmd, rest, argv[0]);
     if (status == kUsageError) return Usage("orden o argumentos no válidos: " + cmd);
-    // A box may also come from a command that went on, such as a repair
-    // whose final scrambling failed.
-    for (const auto& b : boxes->Boxes()) std::cerr << "remendor-db: " << b.text << '\n';
-    if (!std::cout.flush()) {
-      std::cerr << "remendor-db: no se pudo escribir la salida.\n";
-      return 1;
-    }
-    return status;
+    tool.CheckLeftAsFound();
   } catch (const AppError& e) {
-    std::cerr << "remendor-db: error " << e.Number() << ": " << e.Description() << '\n';
-    return 1;
+    failure = e;
   } catch (const std::exception& e) {
-    std::cerr << "remendor-db: " << e.what() << '\n';
+    failure = AppError(0, e.what());
+  }
+  if (!std::cout.flush() && !failure) {
+    failure = AppError(kDeviceIoError, "No se pudo escribir la salida.");
+  }
+  // Boxes come first, also from a command that went on (a repair whose
+  // final scrambling failed); the box that only repeats the failure is not
+  // shown twice.
+  for (const auto& b : boxes->Boxes()) {
+    if (!failure || b.text != failure->Description())
+      std::cerr << "remendor-db: " << b.text << '\n';
+  }
+  if (failure) {
+    std::cerr << "remendor-db: error " << failure->Number() << ": " << failure->Description()
+              << '\n';
     return 1;
   }
+  return status;
 }
