@@ -86,7 +86,7 @@ Database DBEngine::OpenDatabase(const std::string& name, bool exclusive, bool re
 
 Database DBEngine::CreateDatabase(const std::string& name, const std::string& password) {
   if (password.find(';') != std::string::npos) {
-    jeterr::Raise(jeterr::kInvalidPassword, "La contraseña no es válida: no puede contener \";\".");
+    jeterr::Raise(jeterr::msg::kPasswordWithSemicolon);
   }
   WriteNewFile(name, FileHeader::ForNewFile(password));
   DatabaseState::OpenOptions o{name, password, false, false};

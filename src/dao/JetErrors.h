@@ -92,6 +92,8 @@ inline constexpr ErrorText kUnrecognizedFormat{jeterr::kUnrecognizedFormat,
                                                "Formato de base de datos no reconocido '{}'."};
 inline constexpr ErrorText kInvalidPassword{jeterr::kInvalidPassword,
                                             "La contraseña no es válida."};
+inline constexpr ErrorText kPasswordWithSemicolon{
+    jeterr::kInvalidPassword, "La contraseña no es válida: no puede contener \";\"."};
 inline constexpr ErrorText kInvalidFilePassword{jeterr::kInvalidPassword,
                                                 "La contraseña de '{}' no es válida."};
 inline constexpr ErrorText kOutOfMemory{rterr::kOutOfMemory, "Memoria insuficiente."};

@@ -75,8 +75,8 @@ int main(int argc, char** argv) {
   // could neither open a file made with it nor be told from a shorter one:
   // every command refuses it alike.
   if (password.find(';') != std::string::npos) {
-    std::cerr << "remendor-db: error " << dao::jeterr::kInvalidPassword
-              << ": La contraseña no es válida: no puede contener \";\".\n";
+    const auto& refusal = dao::jeterr::msg::kPasswordWithSemicolon;
+    std::cerr << "remendor-db: error " << refusal.number << ": " << refusal.Format() << '\n';
     return 1;
   }
   std::signal(SIGPIPE, SIG_IGN);
