@@ -11,6 +11,7 @@
 #include <array>
 
 #include "dao/JetErrors.h"
+#include "dao/JetFunctionCatalog.h"
 
 namespace dao {
 
@@ -56,14 +57,7 @@ class Chain {
   std::vector<std::string_view> prefixes_;
 };
 
-struct FunctionEntry {
-  std::string_view name;
-  std::string_view sqlName;
-  int minArgs;
-  int maxArgs;
-  JetExprKind kind;
-  bool aggregate;
-};
+using FunctionEntry = JetFunctionSignature;
 
 // The Jet functions the engine knows. IIf and IsNull are written inline.
 constexpr std::array<FunctionEntry, 32> kFunctions = {{
@@ -110,7 +104,7 @@ const FunctionEntry* FindFunction(std::string_view name) {
   for (const auto& f : kFunctions) {
     if (JetKeywordEquals(name, f.name)) return &f;
   }
-  return nullptr;
+  return JetFunctionCatalog::Find(name);
 }
 
 bool IsComparison(const JetSqlToken& t) {
