@@ -59,7 +59,8 @@ class Chain {
 
 using FunctionEntry = JetFunctionSignature;
 
-// The Jet functions the engine knows. IIf and IsNull are written inline.
+// The core Jet functions; IIf and IsNull are written inline. The date,
+// conversion, text and Format functions are found in JetFunctionCatalog.
 constexpr std::array<FunctionEntry, 32> kFunctions = {{
     {"Count", "count", 1, 1, JetExprKind::Value, true},
     {"Sum", "sum", 1, 1, JetExprKind::Value, true},

@@ -38,6 +38,12 @@ std::optional<double> ReadNumber(sqlite3_value* v) {
   return NumericText::Parse(text);
 }
 
+bool ReadNumber(sqlite3_value* v, double& out) {
+  const auto d = ReadNumber(v);
+  if (d) out = *d;
+  return d.has_value();
+}
+
 std::optional<double> ReadDate(sqlite3_value* v) {
   const int type = sqlite3_value_type(v);
   if (type == SQLITE_INTEGER || type == SQLITE_FLOAT) {

@@ -30,6 +30,8 @@ namespace dao::jetargs {
 // no date (Null included).
 std::optional<double> ReadNumber(sqlite3_value* v);
 std::optional<double> ReadDate(sqlite3_value* v);
+// ReadNumber for callers that keep a double: false when there is none.
+bool ReadNumber(sqlite3_value* v, double& out);
 
 // Null sets "Uso no válido de Null."; a value of another kind "No coinciden
 // los tipos ...".

@@ -90,11 +90,12 @@ bool Count(sqlite3_context* ctx, sqlite3_value* v, long& n) {
 }
 
 // A text longer than the connection allows is refused before it is built:
-// String(2E9, "x") must be an error, not an exhausted memory.
+// String(2E9, "x") must be an error ("Desbordamiento."), not an exhausted
+// memory.
 bool TooLong(sqlite3_context* ctx, std::size_t bytes) {
   const int limit = sqlite3_limit(sqlite3_context_db_handle(ctx), SQLITE_LIMIT_LENGTH, -1);
   if (bytes <= static_cast<std::size_t>(limit)) return false;
-  sqlite3_result_error_toobig(ctx);
+  ResultError(ctx, kOverflow);
   return true;
 }
 

@@ -23,7 +23,8 @@
 ** Null: a Null text gives Null; a Null count, position, code or conversion
 ** is "Uso no válido de Null."; a negative count, a position below 1, an
 ** empty text where a character is needed, a code outside 0 .. 255 or an
-** unknown conversion is error 5.
+** unknown conversion is error 5; a result longer than SQLite's text limit
+** is "Desbordamiento.".
 */
 #pragma once
 

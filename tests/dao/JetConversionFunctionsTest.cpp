@@ -30,6 +30,9 @@ TEST_F(JetConversionFunctions, CurrencyRoundsHalfToEvenAsWritten) {
 TEST_F(JetConversionFunctions, WholeSingleAndTruthConversions) {
   ExpectAll({
       {"CByte(254.5)", "254"},
+      {"CInt('2,5')", "2"},
+      {"CLng('1.234,6')", "1235"},
+      {"CDbl('1,5') + CDbl('2.5')", "4"},
       {"CByte(' 7 ')", "7"},
       {"CSng(1.1)", "1.1"},
       {"CSng(3.14159265)", "3.141593"},

@@ -32,7 +32,8 @@ TEST_F(JetTextFunctions, RepeatedCharactersAndCodes) {
   EXPECT_EQ(Failure("Asc('')"), kInvalidCall);
   EXPECT_EQ(Failure("Asc(z)"), kInvalidNull);
   // Refused before the text is built.
-  EXPECT_NE(Failure("String(2000000000, 'x')"), "");
+  EXPECT_EQ(Failure("String(2000000000, 'x')"), kOverflow);
+  EXPECT_EQ(Failure("Space(2000000000)"), kOverflow);
 }
 
 TEST_F(JetTextFunctions, ReplaceAndSearchFollowTheComparisonMode) {
