@@ -238,6 +238,8 @@ std::string FillDigits(double value, const std::string& p) {
       ++i;
     }
   }
+  std::size_t firstPlaceholder = 0;
+  while (firstPlaceholder < pieces.size() && pieces[firstPlaceholder][0] == 'L') ++firstPlaceholder;
   std::string out;
   std::size_t left = digits.size();
   for (std::size_t k = pieces.size(); k-- > 0;) {
@@ -246,9 +248,8 @@ std::string FillDigits(double value, const std::string& p) {
       out.insert(0, piece.substr(1));
       continue;
     }
-    bool leftmost = true;
-    for (std::size_t j = 0; j < k; ++j) leftmost = leftmost && pieces[j][0] == 'L';
-    if (leftmost && left > 0) {
+    // The leftmost placeholder takes every digit still left.
+    if (k == firstPlaceholder && left > 0) {
       out.insert(0, digits.substr(0, left));
       left = 0;
     } else if (left > 0) {

@@ -130,8 +130,4 @@ bool SerialOfSeconds(long long seconds, double& serial) {
   return true;
 }
 
-void ResultSerial(sqlite3_context* ctx, double serial) {
-  sqlite3_result_double(ctx, serial);
-}
-
 }  // namespace dao::jetargs

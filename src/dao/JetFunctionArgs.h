@@ -54,6 +54,4 @@ long long LinearSeconds(double serial);
 // False when the result lies outside the calendar (100 .. 9999).
 bool SerialOfSeconds(long long seconds, double& serial);
 
-void ResultSerial(sqlite3_context* ctx, double serial);
-
 }  // namespace dao::jetargs
