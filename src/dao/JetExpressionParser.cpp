@@ -20,6 +20,7 @@
 #include <array>
 
 #include "dao/JetErrors.h"
+#include "dao/JetFunctionCatalog.h"
 
 namespace dao {
 
@@ -93,16 +94,10 @@ class Chain {
   int runOperands_ = 0;
 };
 
-struct FunctionEntry {
-  std::string_view name;
-  std::string_view sqlName;
-  int minArgs;
-  int maxArgs;
-  JetExprKind kind;
-  bool aggregate;
-};
+using FunctionEntry = JetFunctionSignature;
 
-// The Jet functions the engine knows. IIf and IsNull are written inline.
+// The core Jet functions; IIf and IsNull are written inline. The date,
+// conversion, text and Format functions are found in JetFunctionCatalog.
 constexpr std::array<FunctionEntry, 32> kFunctions = {{
     {"Count", "count", 1, 1, JetExprKind::Value, true},
     {"Sum", "sum", 1, 1, JetExprKind::Value, true},
@@ -147,7 +142,7 @@ const FunctionEntry* FindFunction(std::string_view name) {
   for (const auto& f : kFunctions) {
     if (JetKeywordEquals(name, f.name)) return &f;
   }
-  return nullptr;
+  return JetFunctionCatalog::Find(name);
 }
 
 bool IsComparison(const JetSqlToken& t) {

@@ -23,6 +23,7 @@
 #include "dao/JetCallback.h"
 #include "dao/JetCollation.h"
 #include "dao/JetErrors.h"
+#include "dao/JetFunctionCatalog.h"
 #include "dao/JetLikePattern.h"
 #include "dao/JetScalarFunctions.h"
 #include "dao/JetSqlValue.h"
@@ -254,6 +255,7 @@ void RegisterJetFunctions(sqlite3* db) {
                                   e.fn, nullptr, nullptr));
   }
   check(RegisterJetScalarFunctions(db));
+  check(JetFunctionCatalog::Register(db));
 }
 
 }  // namespace dao

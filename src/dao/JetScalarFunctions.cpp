@@ -18,6 +18,7 @@
 #include "common/TextCase.h"
 #include "dao/JetCallback.h"
 #include "dao/JetDateSerial.h"
+#include "dao/JetFunctionArgs.h"
 #include "dao/JetSqlValue.h"
 
 namespace dao {
@@ -240,7 +241,7 @@ template <long kLow, long kHigh>
 void ToWhole(sqlite3_context* ctx, int, sqlite3_value** argv) {
   if (IsNull(argv[0])) return ResultError(ctx, kInvalidNull);
   double d = 0;
-  if (!NumberOf(argv[0], d)) return ResultError(ctx, kTypeMismatch);
+  if (!jetargs::ReadNumber(argv[0], d)) return ResultError(ctx, kTypeMismatch);
   const double r = std::nearbyint(d);
   if (r < kLow || r > kHigh) return ResultError(ctx, kOverflow);
   sqlite3_result_int64(ctx, static_cast<sqlite3_int64>(r));
@@ -249,7 +250,7 @@ void ToWhole(sqlite3_context* ctx, int, sqlite3_value** argv) {
 void CDbl(sqlite3_context* ctx, int, sqlite3_value** argv) {
   if (IsNull(argv[0])) return ResultError(ctx, kInvalidNull);
   double d = 0;
-  if (!NumberOf(argv[0], d)) return ResultError(ctx, kTypeMismatch);
+  if (!jetargs::ReadNumber(argv[0], d)) return ResultError(ctx, kTypeMismatch);
   sqlite3_result_double(ctx, d);
 }
 

@@ -220,7 +220,7 @@ TEST(JetSqlTranslator, ErrorsCarryTheStatementsNumber) {
       {"select * from t where a = 1)", jeterr::kSyntaxInSelect},
       {"select * from t order by", jeterr::kSyntaxInOrderBy},
       {"select top 10 percent * from t", jeterr::kSyntaxInSelect},
-      {"select Format(a) from t", jeterr::kUndefinedFunction},
+      {"select Nz(a) from t", jeterr::kUndefinedFunction},
       {"select Left(a) from t", jeterr::kSyntaxInExpression},
       {"insert into t (a) value (1)", jeterr::kSyntaxInInsert},
       {"update t set a = 1 b = 2", jeterr::kSyntaxInExpression},
