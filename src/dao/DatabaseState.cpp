@@ -9,6 +9,7 @@
 #include "dao/FileHeader.h"
 #include "dao/JetErrors.h"
 #include "dao/JetFunctions.h"
+#include "dao/JetSchemaChange.h"
 #include "dao/OffsetVfs.h"
 #include "dao/RecordsetState.h"
 #include "dao/SqlQuote.h"
@@ -175,20 +176,6 @@ void DatabaseState::RunInternal(const std::string& sql, const FailureContext& ct
   Run(sql, ctx, false);
 }
 
-void DatabaseState::RunInSavepoint(const std::vector<std::string>& sqls,
-                                   const FailureContext& ctx) {
-  RunInternal("SAVEPOINT jet_statement", ctx);
-  try {
-    for (const std::string& s : sqls) Run(s, ctx, false);
-  } catch (...) {
-    FailureContext quiet{&path_, nullptr, ctx.kind};
-    RunInternal("ROLLBACK TO jet_statement", quiet);
-    RunInternal("RELEASE jet_statement", quiet);
-    throw;
-  }
-  RunInternal("RELEASE jet_statement", ctx);
-}
-
 void DatabaseState::Execute(std::string_view jetSql) {
   EnsureOpen();
   const std::string text(jetSql);
@@ -201,12 +188,17 @@ void DatabaseState::Execute(std::string_view jetSql) {
       if (FindLink(ReadLinks(), t->table)) {
         jeterr::Raise(jeterr::kTableExists, "La tabla '" + t->table + "' ya existe.");
       }
-      std::vector<std::string> all{t->sql};
-      all.insert(all.end(), t->extraSql.begin(), t->extraSql.end());
-      RunInSavepoint(all, ctx);
+      JetSchemaChange(*this, ctx).CreateTable(*t);
       recordsAffected_ = 0;
       return;
     }
+    case JetStatementKind::SelectInto:
+      recordsAffected_ = JetSchemaChange(*this, ctx).SelectInto(*t);
+      return;
+    case JetStatementKind::AlterTable:
+      JetSchemaChange(*this, ctx).AlterTable(*t);
+      recordsAffected_ = 0;
+      return;
     case JetStatementKind::DropTable: {
       auto links = ReadLinks();
       if (FindLink(links, t->table)) {
@@ -216,7 +208,7 @@ void DatabaseState::Execute(std::string_view jetSql) {
         if (!LocalTableExists(t->table)) {
           jeterr::Raise(jeterr::kTableNotFound, "No se encuentra la tabla '" + t->table + "'.");
         }
-        Run("DROP TABLE main." + QuoteIdentifier(t->table), ctx, false);
+        JetSchemaChange(*this, ctx).DropTable(t->table);
       }
       recordsAffected_ = 0;
       return;

@@ -8,6 +8,7 @@
 */
 #include "dao/JetSqlTranslator.h"
 
+#include "dao/JetDdlErrors.h"
 #include "dao/JetDdlParser.h"
 #include "dao/JetErrors.h"
 #include "dao/JetExpressionParser.h"
@@ -173,6 +174,9 @@ int KindError(JetStatementKind kind, const char*& what) {
     case JetStatementKind::CreateIndex:
       what = "Error de sintaxis en la instrucción CREATE INDEX";
       return jeterr::kSyntaxInCreateIndex;
+    case JetStatementKind::AlterTable:
+      what = "Error de sintaxis en la instrucción ALTER TABLE";
+      return jeterr::kSyntaxInAlterTable;
     default:
       what = "Error de sintaxis en la instrucción DROP TABLE o DROP INDEX";
       return jeterr::kSyntaxInDropTable;
@@ -200,6 +204,11 @@ TranslatedStatement ParseStatement(JetTokenCursor& cursor) {
     if (cursor.AcceptKeyword("INDEX")) return ddl.CreateIndex(unique);
     cursor.Fail(jeterr::kSyntaxInCreateTable, "Error de sintaxis en la instrucción CREATE TABLE");
   }
+  if (cursor.AcceptKeyword("ALTER")) {
+    cursor.ExpectKeyword("TABLE", jeterr::kSyntaxInAlterTable,
+                         "Error de sintaxis en la instrucción ALTER TABLE");
+    return JetDdlParser(cursor).AlterTable();
+  }
   if (cursor.AcceptKeyword("DROP")) {
     JetDdlParser ddl(cursor);
     if (cursor.AcceptKeyword("TABLE")) return ddl.DropTable();
@@ -213,7 +222,9 @@ TranslatedStatement ParseStatement(JetTokenCursor& cursor) {
 }  // namespace
 
 TranslatedStatement JetSqlTranslator::Translate(std::string_view jetSql) {
-  JetTokenCursor cursor(jetSql, JetSqlTokenizer::Tokenize(jetSql));
+  std::vector<JetSqlToken> tokens = JetSqlTokenizer::Tokenize(jetSql);
+  std::optional<std::string> into = JetDdlParser::TakeSelectInto(tokens);
+  JetTokenCursor cursor(jetSql, std::move(tokens));
   if (cursor.AtEnd() || cursor.IsSymbol(";")) {
     jeterr::Raise(jeterr::kInvalidStatement, std::string(kInvalidStatement) + ".");
   }
@@ -227,6 +238,11 @@ TranslatedStatement JetSqlTranslator::Translate(std::string_view jetSql) {
     const char* what = nullptr;
     const int number = KindError(result.kind, what);
     cursor.Fail(number, what);
+  }
+  if (into) {
+    result.kind = JetStatementKind::SelectInto;
+    result.target = std::move(*into);
+    result.updatable = false;
   }
   return result;
 }

@@ -27,6 +27,7 @@
 #include <sqlite3.h>
 
 #include "dao/JetErrors.h"
+#include "dao/JetSchemaChange.h"
 
 namespace dao {
 
@@ -79,6 +80,7 @@ void RaiseSqliteError(sqlite3* db, int rc, const FailureContext& c) {
   const int primary = rc & 0xFF;
 
   if (primary == SQLITE_CONSTRAINT) {
+    JetSchemaChange::RaiseConstraint(msg);
     const std::string checkPrefix = "CHECK constraint failed: ";
     if (StartsWith(msg, checkPrefix.c_str())) {
       std::string name = msg.substr(checkPrefix.size());
