@@ -464,7 +464,7 @@ void DatabaseState::DeleteTableDef(std::string_view name) {
     jeterr::Raise(jeterr::kItemNotFound,
                   "No se encontró el elemento '" + std::string(name) + "' en esta colección.");
   }
-  RunInternal("DROP TABLE main." + QuoteIdentifier(name), ctx);
+  JetSchemaChange(*this, ctx).DropTable(std::string(name));
 }
 
 // ---- Transactions ----

@@ -134,6 +134,11 @@ bool JetSchemaChange::Exists(const std::string& sql, const std::vector<std::stri
   return !Rows(sql, args).empty();
 }
 
+bool JetSchemaChange::HasTable(const std::string& name) {
+  return Exists(
+      "SELECT 1 FROM main.sqlite_master WHERE type = 'table' AND name = ?1 COLLATE NOCASE", {name});
+}
+
 void JetSchemaChange::InSavepoint(const std::function<void()>& work) {
   Run("SAVEPOINT jet_schema");
   try {
@@ -240,8 +245,7 @@ void JetSchemaChange::AddConstraint(const std::string& table, const JetConstrain
     }
     return;
   }
-  if (!Exists("SELECT 1 FROM main.sqlite_master WHERE type = 'table' AND name = ?1 COLLATE NOCASE",
-              {c.parent})) {
+  if (!HasTable(c.parent)) {
     jeterr::Raise(jeterr::kTableNotFound, "No se encuentra la tabla '" + c.parent + "'.");
   }
   const std::vector<std::string> parentColumns =
@@ -289,8 +293,7 @@ void JetSchemaChange::DropConstraint(const std::string& table, const std::string
       Rows("SELECT name FROM main.sqlite_master WHERE type = 'index' AND name = ?1 COLLATE NOCASE",
            {JetDdlParser::IndexName(table, name)});
   const bool relation =
-      Exists("SELECT 1 FROM main.sqlite_master WHERE name = ?1 COLLATE NOCASE",
-             {std::string(kRelations).substr(1, std::string(kRelations).size() - 2)}) &&
+      HasTable("__jet_relations") &&
       Exists(std::string("SELECT 1 FROM main.") + kRelations + " WHERE Child = ?1 AND Name = ?2",
              {table, name});
   if (index.empty() && !relation) {
@@ -313,7 +316,7 @@ void JetSchemaChange::DropConstraint(const std::string& table, const std::string
 
 void JetSchemaChange::DropTable(const std::string& table) {
   InSavepoint([&] {
-    if (Exists("SELECT 1 FROM main.sqlite_master WHERE name = '__jet_relations'")) {
+    if (HasTable("__jet_relations")) {
       if (Exists(std::string("SELECT 1 FROM main.") + kRelations +
                      " WHERE Parent = ?1 AND Child <> ?1 COLLATE NOCASE",
                  {table})) {
@@ -328,7 +331,7 @@ void JetSchemaChange::DropTable(const std::string& table) {
       }
       Run(std::string("DELETE FROM main.") + kRelations + " WHERE Child = " + Literal(table));
     }
-    if (Exists("SELECT 1 FROM main.sqlite_master WHERE name = '__jet_counters'")) {
+    if (HasTable("__jet_counters")) {
       Run(std::string("DELETE FROM main.") + kCounters + " WHERE TableName = " + Literal(table));
     }
     Run("DROP TABLE main." + Q(table));
@@ -410,7 +413,7 @@ void JetSchemaChange::Rebuild(const TranslatedStatement& t) {
         "'index' AND m.tbl_name = ?1 COLLATE NOCASE AND i.name = ?2 COLLATE NOCASE",
         {table, name});
     const bool related =
-        Exists("SELECT 1 FROM main.sqlite_master WHERE name = '__jet_relations'") &&
+        HasTable("__jet_relations") &&
         Exists(
             std::string("SELECT 1 FROM main.") + kRelations +
                 " WHERE (Child = ?1 AND ChildColumn = ?2) OR (Parent = ?1 AND ParentColumn = ?2)",
@@ -479,8 +482,7 @@ void JetSchemaChange::Rebuild(const TranslatedStatement& t) {
       AddCounter(table, keep, false);
     }
   }
-  if (t.alter == JetAlterAction::DropColumn &&
-      Exists("SELECT 1 FROM main.sqlite_master WHERE name = '__jet_counters'")) {
+  if (t.alter == JetAlterAction::DropColumn && HasTable("__jet_counters")) {
     Run(std::string("DELETE FROM main.") + kCounters + " WHERE TableName = " + Literal(table) +
         " AND ColumnName = " + Literal(subject));
   }

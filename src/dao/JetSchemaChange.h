@@ -61,6 +61,7 @@ class JetSchemaChange {
   void AddCounter(const std::string& table, const JetColumn& column, bool numberRows);
   void Rebuild(const TranslatedStatement& t);
   std::vector<std::string> ParentKey(const std::string& parent);
+  bool HasTable(const std::string& name);
   bool Exists(const std::string& sql, const std::vector<std::string>& args = {});
   std::vector<std::vector<std::string>> Rows(const std::string& sql,
                                              const std::vector<std::string>& args = {});

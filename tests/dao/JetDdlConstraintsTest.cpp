@@ -110,6 +110,7 @@ TEST_F(JetDdl, RelationsKeepChildrenWithTheirParents) {
   EXPECT_EQ(Error("DELETE FROM Empresas"), jeterr::kParentHasChildren);
   EXPECT_EQ(Error("UPDATE Empresas SET Cuit = '32'"), jeterr::kParentHasChildren);
   EXPECT_EQ(Error("DROP TABLE Empresas"), jeterr::kTableInRelation);
+  EXPECT_EQ(ErrorOf([&] { db_.Db().TableDefs().Delete("Empresas"); }), jeterr::kTableInRelation);
   EXPECT_EQ(Error("ALTER TABLE Empleados DROP COLUMN Empresa"), jeterr::kFieldInIndex);
   EXPECT_EQ(Error("CREATE TABLE x (a LONG REFERENCES NoExiste)"), jeterr::kTableNotFound);
   EXPECT_EQ(Error("CREATE TABLE x (a LONG REFERENCES Empleados (Legajo, Jefe))"),
