@@ -10,6 +10,7 @@
 #include "dao/FileHeader.h"
 #include "dao/JetErrors.h"
 #include "dao/JetFunctions.h"
+#include "dao/JetSchemaChange.h"
 #include "dao/OffsetVfs.h"
 #include "dao/RecordsetState.h"
 #include "dao/SqlQuote.h"
@@ -181,20 +182,6 @@ void DatabaseState::RunInternal(const std::string& sql, const FailureContext& ct
   Run(sql, ctx, false);
 }
 
-void DatabaseState::RunInSavepoint(const std::vector<std::string>& sqls,
-                                   const FailureContext& ctx) {
-  RunInternal("SAVEPOINT jet_statement", ctx);
-  try {
-    for (const std::string& s : sqls) Run(s, ctx, false);
-  } catch (...) {
-    FailureContext quiet{&path_, nullptr, ctx.kind};
-    RunInternal("ROLLBACK TO jet_statement", quiet);
-    RunInternal("RELEASE jet_statement", quiet);
-    throw;
-  }
-  RunInternal("RELEASE jet_statement", ctx);
-}
-
 void DatabaseState::Execute(std::string_view jetSql) {
   EnsureOpen();
   const std::string text(jetSql);
@@ -208,12 +195,17 @@ void DatabaseState::Execute(std::string_view jetSql) {
       if (FindLink(ReadLinks(), t->table) || LocalTable(t->table)) {
         jeterr::Raise(jeterr::msg::kTableExists, {t->table});
       }
-      std::vector<std::string> all{t->sql};
-      all.insert(all.end(), t->extraSql.begin(), t->extraSql.end());
-      RunInSavepoint(all, ctx);
+      JetSchemaChange(*this, ctx).CreateTable(*t);
       recordsAffected_ = 0;
       return;
     }
+    case JetStatementKind::SelectInto:
+      recordsAffected_ = JetSchemaChange(*this, ctx).SelectInto(*t);
+      return;
+    case JetStatementKind::AlterTable:
+      JetSchemaChange(*this, ctx).AlterTable(*t);
+      recordsAffected_ = 0;
+      return;
     case JetStatementKind::DropTable: {
       auto links = ReadLinks();
       if (FindLink(links, t->table)) {
@@ -222,7 +214,7 @@ void DatabaseState::Execute(std::string_view jetSql) {
         // Qualified, so that a table of a linked file is never the one dropped.
         const auto stored = LocalTable(t->table);
         if (!stored) jeterr::Raise(jeterr::msg::kTableNotFound, {t->table});
-        Run("DROP TABLE main." + QuoteIdentifier(*stored), ctx, false);
+        JetSchemaChange(*this, ctx).DropTable(*stored);
       }
       recordsAffected_ = 0;
       return;
@@ -500,7 +492,7 @@ void DatabaseState::DeleteTableDef(std::string_view name) {
   }
   const auto stored = LocalTable(name);
   if (!stored) jeterr::Raise(jeterr::msg::kItemNotFound, {name});
-  RunInternal("DROP TABLE main." + QuoteIdentifier(*stored), ctx);
+  JetSchemaChange(*this, ctx).DropTable(*stored);
 }
 
 // ---- Transactions ----

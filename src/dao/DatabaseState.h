@@ -96,7 +96,6 @@ class DatabaseState {
   };
   sqlite3_stmt* Prepared(const std::string& sql, const FailureContext& context);
   void Run(const std::string& sql, const FailureContext& context, bool cache);
-  void RunInSavepoint(const std::vector<std::string>& sqls, const FailureContext& context);
   std::vector<Link> ReadLinks();
   const Link* FindLink(const std::vector<Link>& links, std::string_view name) const;
   void AttachLinks();

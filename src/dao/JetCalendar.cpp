@@ -4,7 +4,7 @@
 #include "dao/JetCalendar.h"
 
 #include "common/DateSerial.h"
-#include "dao/JetCollation.h"
+#include "common/TextCase.h"
 #include "dao/JetFunctionArgs.h"
 
 namespace dao {
@@ -25,7 +25,7 @@ std::string Named(const char* name, bool abbreviate) {
   const std::string s(name);
   if (!abbreviate) return s;
   std::size_t end = 0;
-  for (int k = 0; k < 3 && end < s.size(); ++k) JetCollation::Decode(s, end);
+  for (int k = 0; k < 3 && end < s.size(); ++k) TextCase::Decode(s, end);
   return s.substr(0, end);
 }
 

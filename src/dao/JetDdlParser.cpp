@@ -71,12 +71,6 @@ const TypeWord* FindType(std::string_view word) {
   return nullptr;
 }
 
-bool IsKeyClause(const JetTokenCursor& cursor) {
-  return cursor.IsKeyword("CONSTRAINT") || cursor.IsKeyword("PRIMARY") ||
-         cursor.IsKeyword("UNIQUE") || cursor.IsKeyword("FOREIGN") || cursor.IsKeyword("DEFAULT") ||
-         cursor.IsKeyword("REFERENCES");
-}
-
 std::string Quote(const std::string& name) {
   return JetExpressionParser::QuoteName(name);
 }
@@ -86,9 +80,13 @@ std::string Constraint(const std::string& rule, const std::string& column,
   return " CONSTRAINT " + Quote(rule + ":" + column) + " CHECK (" + check + ")";
 }
 
-std::string ColumnSql(const JetColumn& c) {
+}  // namespace
+
+std::string JetDdlParser::ColumnSql(const JetColumn& c) {
   const std::string q = Quote(c.name);
-  const std::string declared = q + " " + DeclaredType(c.type, c.size);
+  std::string declared = q + " " + (c.counter ? "COUNTER" : DeclaredType(c.type, c.size));
+  if (c.required) declared += " NOT NULL";
+  if (!c.defaultSql.empty()) declared += " DEFAULT " + c.defaultSql;
   const std::string numeric =
       Constraint("type", c.name, "typeof(" + q + ") IN ('integer', 'real', 'null')");
   auto range = [&](const char* low, const char* high) {
@@ -101,7 +99,7 @@ std::string ColumnSql(const JetColumn& c) {
     case dbMemo:
       return declared + " COLLATE JET";
     case dbBoolean:
-      return declared + " DEFAULT 0" + numeric;
+      return declared + (c.defaultSql.empty() ? " DEFAULT 0" : "") + numeric;
     case dbByte:
       return declared + numeric + range("0", "255");
     case dbInteger:
@@ -115,9 +113,8 @@ std::string ColumnSql(const JetColumn& c) {
   }
 }
 
-// The two triggers that keep a yes/no column at -1 / 0.
-void YesNoTriggers(const std::string& table, const std::string& column,
-                   std::vector<std::string>& out) {
+void JetDdlParser::YesNoTriggers(const std::string& table, const std::string& column,
+                                 std::vector<std::string>& out) {
   const std::string t = Quote(table), c = Quote(column);
   const std::string fix = " FOR EACH ROW WHEN NEW." + c + " IS NULL OR NEW." + c +
                           " NOT IN (0, -1) BEGIN UPDATE " + t + " SET " + c + " = CASE WHEN " + c +
@@ -128,8 +125,6 @@ void YesNoTriggers(const std::string& table, const std::string& column,
   out.push_back("CREATE TRIGGER " + Quote("yesno:" + table + ":" + column + ":update") +
                 " AFTER UPDATE OF " + c + " ON " + t + fix);
 }
-
-}  // namespace
 
 std::string JetDdlParser::IndexName(const std::string& table, const std::string& index) {
   return table + ":" + index;
@@ -142,31 +137,37 @@ TranslatedStatement JetDdlParser::CreateTable() {
   cursor_.ExpectSymbol("(", jeterr::kSyntaxInCreateTable, kCreateTableSyntax);
   std::string sql = "CREATE TABLE " + Quote(result.table) + " (";
   while (true) {
-    if (IsKeyClause(cursor_)) {
-      cursor_.Fail(jeterr::kSyntaxInCreateTable,
-                   "CREATE TABLE no admite restricciones (CONSTRAINT, PRIMARY KEY, UNIQUE); use "
-                   "CREATE UNIQUE INDEX");
+    if (AtTableConstraint()) {
+      result.constraints.push_back(
+          ParseTableConstraint(jeterr::kSyntaxInCreateTable, kCreateTableSyntax));
+      if (cursor_.AcceptSymbol(",")) continue;
+      cursor_.ExpectSymbol(")", jeterr::kSyntaxInCreateTable, kCreateTableSyntax);
+      break;
     }
-    JetColumn column = ParseColumn();
+    JetColumn column = ParseColumn(result.constraints);
     for (const JetColumn& other : result.columns) {
       if (TextCase::Equal(other.name, column.name)) {
         jeterr::Raise(jeterr::msg::kFieldDefinedTwice, {column.name});
       }
     }
-    if (!result.columns.empty()) sql += ", ";
-    sql += ColumnSql(column);
-    if (column.type == dbBoolean) YesNoTriggers(result.table, column.name, result.extraSql);
     result.columns.push_back(std::move(column));
     if (cursor_.AcceptSymbol(",")) continue;
     if (cursor_.AcceptSymbol(")")) break;
     cursor_.Fail(jeterr::kSyntaxInFieldDefinition,
                  std::string(kFieldSyntax) + " '" + result.columns.back().name + "'");
   }
+  NameConstraints(result.table, result.constraints);
+  CheckKeys(result.columns, result.constraints);
+  for (JetColumn& column : result.columns) {
+    if (column.type == dbBoolean) YesNoTriggers(result.table, column.name, result.extraSql);
+    if (&column != &result.columns.front()) sql += ", ";
+    sql += ColumnSql(column);
+  }
   result.sql = sql + ")";
   return result;
 }
 
-JetColumn JetDdlParser::ParseColumn() {
+JetColumn JetDdlParser::ParseColumn(std::vector<JetConstraint>& constraints) {
   JetColumn column;
   column.name = cursor_.ExpectName(jeterr::kSyntaxInFieldDefinition, kFieldSyntax);
   const std::string what = std::string(kFieldSyntax) + " '" + column.name + "'";
@@ -177,7 +178,11 @@ JetColumn JetDdlParser::ParseColumn() {
   if (type != nullptr) {
     cursor_.Next();
     column.type = type->type;
-    if (cursor_.AcceptSymbol("(")) {
+    column.counter =
+        JetKeywordEquals(type->word, "COUNTER") || JetKeywordEquals(type->word, "AUTOINCREMENT");
+    if (column.counter && cursor_.IsSymbol("(")) {
+      ParseSeed(column, what);
+    } else if (cursor_.AcceptSymbol("(")) {
       const JetSqlToken& n = cursor_.Peek();
       const std::string digits(n.text);
       if (column.type != dbText || n.kind != JetTokenKind::Number ||
@@ -189,22 +194,10 @@ JetColumn JetDdlParser::ParseColumn() {
       cursor_.Next();
       cursor_.ExpectSymbol(")", jeterr::kSyntaxInFieldDefinition, what);
     }
-  } else if (!cursor_.IsSymbol(",") && !cursor_.IsSymbol(")") && !cursor_.IsKeyword("NOT") &&
-             !cursor_.IsKeyword("NULL")) {
+  } else if (!cursor_.IsSymbol(",") && !cursor_.IsSymbol(")") && !AtColumnClause()) {
     cursor_.Fail(jeterr::kSyntaxInFieldDefinition, what);
   }
-  while (true) {
-    if (cursor_.AcceptKeyword("NULL")) continue;
-    if (cursor_.AcceptKeyword("NOT")) {
-      cursor_.ExpectKeyword("NULL", jeterr::kSyntaxInFieldDefinition, what);
-      continue;
-    }
-    if (IsKeyClause(cursor_)) {
-      cursor_.Fail(jeterr::kSyntaxInFieldDefinition,
-                   what + ": no se admiten claves ni restricciones; use CREATE UNIQUE INDEX");
-    }
-    break;
-  }
+  ParseColumnClauses(column, constraints, what);
   column.size = JetTypeFromDeclared(DeclaredType(column.type, column.size)).size;
   return column;
 }

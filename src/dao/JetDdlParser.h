@@ -2,23 +2,28 @@
 ** JetDdlParser: translates Jet's CREATE TABLE, CREATE INDEX, DROP TABLE and
 ** DROP INDEX into SQLite.
 **
-** CREATE TABLE name (column [type [(size)]] [NOT NULL | NULL], ...)
+** CREATE TABLE name (column [type [(size)]] [clauses], ..., [constraint, ...])
 **   Type words, case ignored:
 **     TEXT CHAR VARCHAR ALPHANUMERIC STRING [(n)]  Text, n 1-255, 255 if none
 **     MEMO LONGTEXT NOTE                           Memo
 **     LOGICAL YESNO BIT BOOLEAN                    Yes/No
 **     BYTE                                         Byte
 **     SHORT SMALLINT INTEGER2 INTEGER              Integer (16 bits)
-**     LONG INT INTEGER4 COUNTER AUTOINCREMENT      Long (not numbered)
+**     LONG INT INTEGER4                            Long
+**     COUNTER AUTOINCREMENT [(seed, step)]         Long, numbered on insert
 **     CURRENCY MONEY                               Currency
 **     SINGLE REAL FLOAT4                           Single
 **     DOUBLE FLOAT NUMBER FLOAT8                   Double
 **     DATE DATETIME TIME                           Date/Time
 **     LONGBINARY OLEOBJECT BINARY                  OLE object
-**   A column with no type is Text 255. NOT NULL and NULL are accepted and
-**   not enforced. Key and constraint clauses (PRIMARY KEY, UNIQUE,
-**   CONSTRAINT, DEFAULT, REFERENCES) are refused: CREATE UNIQUE INDEX does
-**   the same work.
+**   A column with no type is Text 255. Column clauses: NULL, NOT NULL
+**   (enforced: 3314), DEFAULT and a literal (number, text, date, True, False,
+**   Null), [CONSTRAINT name] PRIMARY KEY | UNIQUE | REFERENCES t [(c)].
+**   Table constraints: [CONSTRAINT name] PRIMARY KEY (c, ...) |
+**   UNIQUE (c, ...) | FOREIGN KEY (c, ...) REFERENCES t [(c, ...)]. Keys and
+**   relations are made as JetConstraint.h describes; a key named by no
+**   CONSTRAINT is "PrimaryKey", or "Index_" and its columns. A counter is
+**   numbered as JetSchemaChange.h describes.
 **
 ** Each column is declared with the SQLite type of JetTypes.h and named
 ** CHECK constraints, so that the engine can tell which rule a refused value
@@ -38,6 +43,9 @@
 */
 #pragma once
 
+#include <optional>
+
+#include "dao/JetConstraint.h"
 #include "dao/JetSqlTranslator.h"
 #include "dao/JetTokenCursor.h"
 
@@ -54,10 +62,41 @@ class JetDdlParser {
   TranslatedStatement DropTable();
   TranslatedStatement DropIndex();
 
+  // ALTER TABLE t ADD [COLUMN] ... | ALTER [COLUMN] ... | DROP [COLUMN] c |
+  // ADD CONSTRAINT ... | DROP CONSTRAINT name; starts after ALTER TABLE.
+  TranslatedStatement AlterTable();
+
+  // SELECT ... INTO t FROM ...: takes "INTO t" out of the tokens and gives
+  // t; the rest is an ordinary SELECT.
+  static std::optional<std::string> TakeSelectInto(std::vector<JetSqlToken>& tokens);
+
   static std::string IndexName(const std::string& table, const std::string& index);
 
+  // A column's SQLite definition, and the triggers that keep a yes/no
+  // column at -1 / 0.
+  static std::string ColumnSql(const JetColumn& column);
+  static void YesNoTriggers(const std::string& table, const std::string& column,
+                            std::vector<std::string>& out);
+
  private:
-  JetColumn ParseColumn();
+  JetColumn ParseColumn(std::vector<JetConstraint>& constraints);
+  // NULL, NOT NULL, DEFAULT literal, [CONSTRAINT name] PRIMARY KEY | UNIQUE |
+  // REFERENCES t [(c)], after a column's type.
+  void ParseColumnClauses(JetColumn& column, std::vector<JetConstraint>& constraints,
+                          const std::string& what);
+  void ParseSeed(JetColumn& column, const std::string& what);
+  std::string ParseDefault(const std::string& what);
+  bool AtColumnClause() const;
+  bool AtTableConstraint() const;
+  // [CONSTRAINT name] PRIMARY KEY (c, ...) | UNIQUE (c, ...) |
+  // FOREIGN KEY (c, ...) REFERENCES t [(c, ...)]
+  JetConstraint ParseTableConstraint(int number, const char* what);
+  std::vector<std::string> ParseNameList(int number, const std::string& what);
+  // Names the keys and relations that the statement left unnamed.
+  static void NameConstraints(const std::string& table, std::vector<JetConstraint>& constraints);
+  // One primary key at most (3283); every key column is a column.
+  static void CheckKeys(const std::vector<JetColumn>& columns,
+                        const std::vector<JetConstraint>& constraints);
 
   JetTokenCursor& cursor_;
 };

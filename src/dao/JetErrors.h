@@ -68,6 +68,19 @@ inline constexpr int kIndexExists = 3375;         // el índice ya existe
 inline constexpr int kObjectInvalid = 3420;       // objeto cerrado o no válido
 inline constexpr int kConversion = 3421;          // error de conversión de tipo de datos
 inline constexpr int kTypeMismatch = 3464;        // no coinciden los tipos de datos
+// Keys, relations, counters and ALTER TABLE.
+inline constexpr int kDuplicateKey =
+    kDuplicateValues;                              // valores duplicados en el índice o la clave
+inline constexpr int kNullInKey = 3058;            // Null en el índice o la clave principal
+inline constexpr int kParentHasChildren = 3200;    // la tabla tiene registros relacionados
+inline constexpr int kParentMissing = 3201;        // se necesita un registro relacionado
+inline constexpr int kFieldInIndex = 3280;         // el campo es parte de un índice o relación
+inline constexpr int kPrimaryKeyExists = 3283;     // ya existe la clave principal
+inline constexpr int kSyntaxInAlterTable = 3293;   // error de sintaxis en ALTER TABLE
+inline constexpr int kTableInRelation = 3303;      // la tabla participa en relaciones
+inline constexpr int kRequired = kNullNotAllowed;  // el campo no puede contener Null
+inline constexpr int kConstraintNotFound = 3371;   // no se encuentra la tabla o la restricción
+inline constexpr int kFieldExists = 3380;          // ya existe un campo con ese nombre
 
 namespace msg {
 
@@ -219,5 +232,11 @@ inline constexpr ErrorText kWrongArgumentCount{
 
 // Raises the table's entry: jeterr::Raise(jeterr::msg::kTableExists, {name}).
 using ::Raise;
+
+// Raises a named number with a text built where it is raised, for texts
+// that carry the context of one site (a function's arguments, a clause).
+[[noreturn]] inline void Raise(int number, const std::string& description) {
+  throw AppError(number, description);
+}
 
 }  // namespace dao::jeterr

@@ -16,11 +16,11 @@
 
 #include "common/DateSerial.h"
 #include "common/RegionalSettings.h"
+#include "common/TextCase.h"
 #include "common/ValueFormat.h"
 #include "common/Variant.h"
 #include "dao/JetCalendar.h"
 #include "dao/JetCallback.h"
-#include "dao/JetCollation.h"
 #include "dao/JetFunctionArgs.h"
 #include "dao/JetSqlValue.h"
 
@@ -347,16 +347,16 @@ std::string FormatTextPattern(const std::string& text, const std::string& p) {
   std::vector<char32_t> chars;
   bool upper = p.find('>') != std::string::npos, lower = p.find('<') != std::string::npos;
   for (std::size_t i = 0; i < s.size();) {
-    char32_t c = JetCollation::Decode(s, i);
-    if (upper) c = JetCollation::Upper(c);
-    if (lower) c = JetCollation::Lower(c);
+    char32_t c = TextCase::Decode(s, i);
+    if (upper) c = TextCase::UpperChar(c);
+    if (lower) c = TextCase::LowerChar(c);
     chars.push_back(c);
   }
   std::size_t slots = 0;
   for (char c : p) slots += c == '@' || c == '&';
   std::string out;
   if (slots == 0) {
-    for (char32_t c : chars) JetCollation::Encode(c, out);
+    for (char32_t c : chars) TextCase::Encode(c, out);
     return out;
   }
   // Filled from the right; characters beyond the slots go to the first one.
@@ -367,11 +367,11 @@ std::string FormatTextPattern(const std::string& text, const std::string& p) {
       --slots;
       std::string piece;
       if (slots == 0) {
-        for (std::size_t k = 0; k < left; ++k) JetCollation::Encode(chars[k], piece);
+        for (std::size_t k = 0; k < left; ++k) TextCase::Encode(chars[k], piece);
         if (left == 0 && c == '@') piece = " ";
         left = 0;
       } else if (left > 0) {
-        JetCollation::Encode(chars[--left], piece);
+        TextCase::Encode(chars[--left], piece);
       } else if (c == '@') {
         piece = " ";
       }

@@ -95,6 +95,17 @@ class Cutter {
              std::string(text_.substr(begin + 1, close - begin - 1)));
         return true;
       }
+      case '`': {
+        // Back-quoted names are the ANSI-mode spelling of [names].
+        const size_t close = text_.find('`', pos_ + 1);
+        if (close == std::string_view::npos)
+          return Fail(begin, "falta la comilla invertida de cierre");
+        if (close == pos_ + 1) return Fail(begin, "nombre vacío entre comillas invertidas");
+        pos_ = close + 1;
+        Push(JetTokenKind::BracketName, begin, pos_,
+             std::string(text_.substr(begin + 1, close - begin - 1)));
+        return true;
+      }
       case '\'':
       case '"':
         return CutText(c);

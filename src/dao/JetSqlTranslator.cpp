@@ -170,6 +170,9 @@ int KindError(JetStatementKind kind, const char*& what) {
     case JetStatementKind::CreateIndex:
       what = "Error de sintaxis en la instrucción CREATE INDEX";
       return jeterr::kSyntaxInCreateIndex;
+    case JetStatementKind::AlterTable:
+      what = "Error de sintaxis en la instrucción ALTER TABLE";
+      return jeterr::kSyntaxInAlterTable;
     default:
       what = "Error de sintaxis en la instrucción DROP TABLE o DROP INDEX";
       return jeterr::kSyntaxInDropTable;
@@ -197,6 +200,11 @@ TranslatedStatement ParseStatement(JetTokenCursor& cursor) {
     if (cursor.AcceptKeyword("INDEX")) return ddl.CreateIndex(unique);
     cursor.Fail(jeterr::kSyntaxInCreateTable, "Error de sintaxis en la instrucción CREATE TABLE");
   }
+  if (cursor.AcceptKeyword("ALTER")) {
+    cursor.ExpectKeyword("TABLE", jeterr::kSyntaxInAlterTable,
+                         "Error de sintaxis en la instrucción ALTER TABLE");
+    return JetDdlParser(cursor).AlterTable();
+  }
   if (cursor.AcceptKeyword("DROP")) {
     JetDdlParser ddl(cursor);
     if (cursor.AcceptKeyword("TABLE")) return ddl.DropTable();
@@ -211,7 +219,9 @@ TranslatedStatement ParseStatement(JetTokenCursor& cursor) {
 
 TranslatedStatement JetSqlTranslator::Translate(std::string_view jetSql,
                                                 JetTokenCursor::TableNamer namer) {
-  JetTokenCursor cursor(jetSql, JetSqlTokenizer::Tokenize(jetSql));
+  std::vector<JetSqlToken> tokens = JetSqlTokenizer::Tokenize(jetSql);
+  std::optional<std::string> into = JetDdlParser::TakeSelectInto(tokens);
+  JetTokenCursor cursor(jetSql, std::move(tokens));
   cursor.SetTableNamer(std::move(namer));
   if (cursor.AtEnd() || cursor.IsSymbol(";")) {
     jeterr::Raise(jeterr::msg::kSyntaxRule.As(jeterr::kInvalidStatement), {kInvalidStatement});
@@ -226,6 +236,11 @@ TranslatedStatement JetSqlTranslator::Translate(std::string_view jetSql,
     const char* what = nullptr;
     const int number = KindError(result.kind, what);
     cursor.Fail(number, what);
+  }
+  if (into) {
+    result.kind = JetStatementKind::SelectInto;
+    result.target = std::move(*into);
+    result.updatable = false;
   }
   return result;
 }

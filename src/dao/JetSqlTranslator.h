@@ -22,7 +22,9 @@
 **   - Delete * From t, TOP n, DISTINCTROW; Jet's scalar functions that the
 **     engine registers;
 **   - CREATE TABLE with Jet's types (see JetTypes.h for how each is
-**     declared), DROP TABLE, CREATE [UNIQUE] INDEX, DROP INDEX.
+**     declared), keys and relations, DROP TABLE, CREATE [UNIQUE] INDEX,
+**     DROP INDEX, ALTER TABLE, SELECT ... INTO (see JetDdlParser.h);
+**   - `back-quoted` names, as [bracketed] ones.
 ** One call takes one statement: a trailing ";" is allowed, a second statement
 ** is refused (3142) and nothing of it runs.
 **
@@ -35,6 +37,7 @@
 #include <string_view>
 #include <vector>
 
+#include "dao/JetConstraint.h"
 #include "dao/JetTokenCursor.h"
 #include "dao/JetTypes.h"
 
@@ -49,6 +52,8 @@ enum class JetStatementKind {
   DropTable,
   CreateIndex,
   DropIndex,
+  AlterTable,
+  SelectInto,
 };
 
 // A column of a CREATE TABLE statement, with its Jet type.
@@ -56,6 +61,10 @@ struct JetColumn {
   std::string name;
   int type = 0;
   int size = 0;
+  bool required = false;   // NOT NULL
+  std::string defaultSql;  // DEFAULT, as an SQLite literal; empty: none
+  bool counter = false;    // COUNTER / AUTOINCREMENT: numbered on insert
+  long long seed = 1, step = 1;
 };
 
 struct TranslatedStatement {
@@ -72,6 +81,14 @@ struct TranslatedStatement {
 
   // CreateTable: the columns in order.
   std::vector<JetColumn> columns;
+
+  // CreateTable: its keys and relations; AlterTable: ADD CONSTRAINT's one.
+  std::vector<JetConstraint> constraints;
+
+  // AlterTable: what changes. `target` is the column or constraint named by
+  // DROP COLUMN, DROP CONSTRAINT; ADD and ALTER COLUMN give `columns[0]`.
+  JetAlterAction alter = JetAlterAction::None;
+  std::string target;
 
   // Statements to run right after `sql`, in the same unit of work: the
   // triggers that keep yes/no columns at -1 / 0 after a CREATE TABLE.

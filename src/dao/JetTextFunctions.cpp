@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "common/TextCase.h"
 #include "dao/JetCallback.h"
 #include "dao/JetCollation.h"
 #include "dao/JetFunctionArgs.h"
@@ -45,14 +46,14 @@ int CodeOfChar(char32_t c) {
 Chars Decode(const std::string& s) {
   Chars out;
   out.reserve(s.size());
-  for (std::size_t i = 0; i < s.size();) out.push_back(JetCollation::Decode(s, i));
+  for (std::size_t i = 0; i < s.size();) out.push_back(TextCase::Decode(s, i));
   return out;
 }
 
 std::string Encode(const Chars& chars, std::size_t begin = 0, std::size_t end = std::string::npos) {
   std::string out;
   if (end > chars.size()) end = chars.size();
-  for (std::size_t i = begin; i < end; ++i) JetCollation::Encode(chars[i], out);
+  for (std::size_t i = begin; i < end; ++i) TextCase::Encode(chars[i], out);
   return out;
 }
 
@@ -69,7 +70,7 @@ bool BinaryCompare(sqlite3_context* ctx, int argc, sqlite3_value** argv, int ind
 }
 
 bool SameChar(char32_t a, char32_t b, bool binary) {
-  return binary ? a == b : JetCollation::Fold(a) == JetCollation::Fold(b);
+  return binary ? a == b : TextCase::FoldChar(a) == TextCase::FoldChar(b);
 }
 
 bool MatchesAt(const Chars& text, std::size_t at, const Chars& sought, bool binary) {
@@ -108,14 +109,14 @@ void StringOf(sqlite3_context* ctx, int, sqlite3_value** argv) {
     const std::string s = TextOf(argv[1]);
     if (s.empty()) return ResultError(ctx, kInvalidCall);
     std::size_t i = 0;
-    c = JetCollation::Decode(s, i);
+    c = TextCase::Decode(s, i);
   } else {
     long code = 0;
     if (!Whole(ctx, argv[1], code)) return;
     c = CharOfCode(((code % 256) + 256) % 256);
   }
   std::string one;
-  JetCollation::Encode(c, one);
+  TextCase::Encode(c, one);
   if (TooLong(ctx, one.size() * static_cast<std::size_t>(n))) return;
   std::string out;
   out.reserve(one.size() * static_cast<std::size_t>(n));
@@ -134,7 +135,7 @@ void Chr(sqlite3_context* ctx, int, sqlite3_value** argv) {
   if (!Whole(ctx, argv[0], code)) return;
   if (code < 0 || code > 255) return ResultError(ctx, kInvalidCall);
   std::string out;
-  JetCollation::Encode(CharOfCode(code), out);
+  TextCase::Encode(CharOfCode(code), out);
   ResultText(ctx, out);
 }
 
@@ -143,7 +144,7 @@ void Asc(sqlite3_context* ctx, int, sqlite3_value** argv) {
   const std::string s = TextOf(argv[0]);
   if (s.empty()) return ResultError(ctx, kInvalidCall);
   std::size_t i = 0;
-  sqlite3_result_int(ctx, CodeOfChar(JetCollation::Decode(s, i)));
+  sqlite3_result_int(ctx, CodeOfChar(TextCase::Decode(s, i)));
 }
 
 void Replace(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
@@ -169,7 +170,7 @@ void Replace(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
       i += sought.size();
       ++done;
     } else {
-      JetCollation::Encode(text[i++], out);
+      TextCase::Encode(text[i++], out);
     }
   }
   ResultText(ctx, out);
@@ -188,7 +189,7 @@ void StrConv(sqlite3_context* ctx, int, sqlite3_value** argv) {
   bool wordStart = true;
   for (char32_t& c : text) {
     const bool upper = conversion == 1 || (conversion == 3 && wordStart);
-    c = upper ? JetCollation::Upper(c) : JetCollation::Lower(c);
+    c = upper ? TextCase::UpperChar(c) : TextCase::LowerChar(c);
     wordStart = IsWordBreak(c);
   }
   ResultText(ctx, Encode(text));

@@ -27,6 +27,7 @@ constexpr TypeNames kTypes[] = {
     {dbLong, "LONG", "LONG", 4},       {dbCurrency, "CURRENCY", "CURRENCY", 8},
     {dbSingle, "SINGLE", "SINGLE", 4}, {dbDouble, "DOUBLE", "DOUBLE", 8},
     {dbDate, "DATETIME", "DATE", 8},   {dbLongBinary, "LONGBINARY", "LONGBINARY", 0},
+    {dbLong, "COUNTER", "COUNTER", 4},
 };
 
 const TypeNames* Find(int type) {

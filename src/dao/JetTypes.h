@@ -13,6 +13,7 @@
 **   Byte             dbByte      2   BYTE                 NUMERIC
 **   Integer (16)     dbInteger   3   INTEGER              INTEGER
 **   Long (32)        dbLong      4   LONG                 NUMERIC
+**   Long, numbered   dbLong      4   COUNTER              NUMERIC
 **   Currency         dbCurrency  5   CURRENCY             NUMERIC
 **   Single           dbSingle    6   SINGLE               NUMERIC
 **   Double           dbDouble    7   DOUBLE               REAL

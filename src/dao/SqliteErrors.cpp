@@ -34,6 +34,7 @@
 #include <sqlite3.h>
 
 #include "dao/JetErrors.h"
+#include "dao/JetSchemaChange.h"
 
 namespace dao {
 
@@ -125,6 +126,9 @@ SqliteMessage ClassifySqliteMessage(std::string_view msg) {
 void RaiseSqliteError(sqlite3* db, int rc, const FailureContext& c) {
   const std::string msg = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
 
+  // The engine's own triggers (keys, relations, counters) and required
+  // columns raise texts of their own, read before SQLite's kinds.
+  if ((rc & 0xFF) == SQLITE_CONSTRAINT) JetSchemaChange::RaiseConstraint(msg);
   switch (rc) {
     case SQLITE_CONSTRAINT_CHECK: {
       const SqliteMessage m = ClassifySqliteMessage(msg);
