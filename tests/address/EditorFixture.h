@@ -1,0 +1,60 @@
+// The address control on the sample data, configured as the host does for
+// one owner, with a recording editor window and message boxes answered
+// ahead of time: opening the editor runs the test's user while it shows.
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include "address/DomiciliosFixture.h"
+#include "address/RecordingFrmDomiciliosVista.h"
+#include "address/UcnDomModel.h"
+#include "host/RecordingMessageBox.h"
+
+class EditorFixture : public DomiciliosFixture {
+ protected:
+  void SetUp() override {
+    DomiciliosFixture::SetUp();
+    boxes = std::make_shared<RecordingMessageBox>();
+    previo = MessageBoxService::Install(boxes);
+    Configurar(DemoDomicilios::kEmpresa);
+  }
+  void TearDown() override {
+    MessageBoxService::Install(previo);
+    dom.SetDb(dao::Database());
+    DomiciliosFixture::TearDown();
+  }
+
+  void Configurar(const DemoDomicilios::Titular& t) {
+    dom.SetDb(db);
+    dom.SetTabla(DemoDomicilios::kTabla);
+    dom.SetCuit(t.Cuit);
+    dom.SetCodDJ(t.CodDJ);
+    dom.SetDueño(t.Dueño);
+    dom.SetCodReferencia(t.CodReferencia);
+    dom.SetObjSistema(sistema.get());
+    dom.SetDescFormulario("Domicilios del titular");
+    dom.SetProvinciaValorDefecto("3");
+    DemoDomicilios::ConfigurarCampos(dom.Ambito().Campos);
+  }
+  void Ocultar(int slot) {
+    CampoDomicilio c = dom.Campos().Campo(slot);
+    dom.Set_Campo(slot, c.TipoControlDato, c.NombreCampo, c.Longitud, false, c.Obligatorio, c.SQL,
+                  c.Descripcion, c.ValorFijo);
+  }
+  // Opens the editor as the button does; `usuario` acts while it shows.
+  void Abrir(std::function<void(FrmDomiciliosModel&)> usuario) {
+    vista.usuario = std::move(usuario);
+    dom.cmd_Click(vista);
+  }
+  std::vector<std::string> Textos() const {
+    std::vector<std::string> t;
+    for (const auto& b : boxes->Boxes()) t.push_back(b.text);
+    return t;
+  }
+
+  std::shared_ptr<RecordingMessageBox> boxes;
+  std::shared_ptr<MessageBoxService> previo;
+  UcnDomModel dom;
+  RecordingFrmDomiciliosVista vista;
+};
