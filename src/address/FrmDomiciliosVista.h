@@ -25,7 +25,8 @@ class FrmDomiciliosVista {
 
   virtual void Caption(const std::string& texto) = 0;
 
-  // The list (LstDomicilios): entries by position from 0.
+  // The list (LstDomicilios): entries by position from 0, each shown with
+  // the list's image 2 and the number and locality as its sub-items.
   virtual void AgregarColumna(const std::string& titulo, int ancho) = 0;
   virtual void AgregarEntrada(const EntradaDomicilio& entrada) = 0;
   virtual void ActualizarEntrada(int posicion, const EntradaDomicilio& entrada) = 0;

@@ -25,17 +25,18 @@ class EditorFixture : public DomiciliosFixture {
     DomiciliosFixture::TearDown();
   }
 
-  void Configurar(const DemoDomicilios::Titular& t) {
-    dom.SetDb(db);
-    dom.SetTabla(DemoDomicilios::kTabla);
-    dom.SetCuit(t.Cuit);
-    dom.SetCodDJ(t.CodDJ);
-    dom.SetDueño(t.Dueño);
-    dom.SetCodReferencia(t.CodReferencia);
-    dom.SetObjSistema(sistema.get());
-    dom.SetDescFormulario("Domicilios del titular");
-    dom.SetProvinciaValorDefecto("3");
-    DemoDomicilios::ConfigurarCampos(dom.Ambito().Campos);
+  void Configurar(const DemoDomicilios::Titular& t) { Configurar(dom, t); }
+  void Configurar(UcnDomModel& c, const DemoDomicilios::Titular& t) {
+    c.SetDb(db);
+    c.SetTabla(DemoDomicilios::kTabla);
+    c.SetCuit(t.Cuit);
+    c.SetCodDJ(t.CodDJ);
+    c.SetDueño(t.Dueño);
+    c.SetCodReferencia(t.CodReferencia);
+    c.SetObjSistema(sistema.get());
+    c.SetDescFormulario("Domicilios del titular");
+    c.SetProvinciaValorDefecto("3");
+    DemoDomicilios::ConfigurarCampos(c.Ambito().Campos);
   }
   void Ocultar(int slot) {
     CampoDomicilio c = dom.Campos().Campo(slot);
