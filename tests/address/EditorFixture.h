@@ -1,0 +1,61 @@
+// The address control on the sample data, configured as the host does for
+// one owner, with a recording editor window and message boxes answered
+// ahead of time: opening the editor runs the test's user while it shows.
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include "address/DomiciliosFixture.h"
+#include "address/RecordingFrmDomiciliosVista.h"
+#include "address/UcnDomModel.h"
+#include "host/RecordingMessageBox.h"
+
+class EditorFixture : public DomiciliosFixture {
+ protected:
+  void SetUp() override {
+    DomiciliosFixture::SetUp();
+    boxes = std::make_shared<RecordingMessageBox>();
+    previo = MessageBoxService::Install(boxes);
+    Configurar(DemoDomicilios::kEmpresa);
+  }
+  void TearDown() override {
+    MessageBoxService::Install(previo);
+    dom.SetDb(dao::Database());
+    DomiciliosFixture::TearDown();
+  }
+
+  void Configurar(const DemoDomicilios::Titular& t) { Configurar(dom, t); }
+  void Configurar(UcnDomModel& c, const DemoDomicilios::Titular& t) {
+    c.SetDb(db);
+    c.SetTabla(DemoDomicilios::kTabla);
+    c.SetCuit(t.Cuit);
+    c.SetCodDJ(t.CodDJ);
+    c.SetDueño(t.Dueño);
+    c.SetCodReferencia(t.CodReferencia);
+    c.SetObjSistema(sistema.get());
+    c.SetDescFormulario("Domicilios del titular");
+    c.SetProvinciaValorDefecto("3");
+    DemoDomicilios::ConfigurarCampos(c.Ambito().Campos);
+  }
+  void Ocultar(int slot) {
+    CampoDomicilio c = dom.Campos().Campo(slot);
+    dom.Set_Campo(slot, c.TipoControlDato, c.NombreCampo, c.Longitud, false, c.Obligatorio, c.SQL,
+                  c.Descripcion, c.ValorFijo);
+  }
+  // Opens the editor as the button does; `usuario` acts while it shows.
+  void Abrir(std::function<void(FrmDomiciliosModel&)> usuario) {
+    vista.usuario = std::move(usuario);
+    dom.cmd_Click(vista);
+  }
+  std::vector<std::string> Textos() const {
+    std::vector<std::string> t;
+    for (const auto& b : boxes->Boxes()) t.push_back(b.text);
+    return t;
+  }
+
+  std::shared_ptr<RecordingMessageBox> boxes;
+  std::shared_ptr<MessageBoxService> previo;
+  UcnDomModel dom;
+  RecordingFrmDomiciliosVista vista;
+};

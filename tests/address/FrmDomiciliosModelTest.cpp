@@ -1,0 +1,326 @@
+// The address editor's logic through a recording window on the sample
+// data: modes and the bar's states, validation and its focus, saving new
+// and edited addresses, the one-fiscal-address rule, deletions with their
+// confirmation, single-address mode and the compact layout, and engine
+// failures that must lose neither typing nor rows.
+#include <gtest/gtest.h>
+
+#include "address/EditorFixture.h"
+
+namespace {
+
+using D = DemoDomicilios;
+using Calls = std::vector<std::string>;
+
+class FrmDomiciliosModelTest : public EditorFixture {
+ protected:
+  // Fills the mandatory fields of a new address.
+  void Llenar(const std::string& calle, const std::string& numero, const std::string& localidad) {
+    vista.Escribir(campo::kCalle, calle);
+    vista.Escribir(campo::kNumero, numero);
+    vista.Escribir(campo::kLocalidad, localidad);
+  }
+};
+
+}  // namespace
+
+TEST_F(FrmDomiciliosModelTest, BrowsingShowsTheSelectedAddressAndEditingSwitchesTheBar) {
+  Abrir([&](FrmDomiciliosModel& m) {
+    EXPECT_FALSE(m.EnEdicion());
+    EXPECT_EQ(vista.estadoBarra, 0);
+    EXPECT_TRUE(vista.listaHabilitada);
+    EXPECT_FALSE(vista.datosHabilitados);
+    EXPECT_FALSE(vista.numeroHabilitado);
+    // Disabled, the fields still show the first address.
+    EXPECT_EQ(vista.Texto(campo::kCalle), "Av. Belgrano");
+    EXPECT_EQ(vista.Texto(campo::kNumero), "1234");
+    EXPECT_TRUE(vista.fiscal);
+    EXPECT_EQ(vista.provincia, "3");
+
+    m.LstDomicilios_ItemClick(2);
+    EXPECT_EQ(vista.Texto(campo::kCalle), "Ruta Nacional 9");
+    EXPECT_EQ(vista.Texto(campo::kNumero), "");
+    EXPECT_TRUE(vista.sinNumero);
+    EXPECT_FALSE(vista.fiscal);
+
+    m.Bot_BotonEditar();
+    EXPECT_TRUE(m.EnEdicion());
+    EXPECT_TRUE(m.Editando());
+    EXPECT_EQ(vista.estadoBarra, 2);
+    EXPECT_FALSE(vista.listaHabilitada);
+    EXPECT_TRUE(vista.datosHabilitados);
+    EXPECT_FALSE(vista.numeroHabilitado);  // "Sin Número" is ticked
+    EXPECT_EQ(vista.foco, campo::kCalle);
+    // A click on the disabled list changes nothing.
+    m.LstDomicilios_ItemClick(0);
+    EXPECT_EQ(vista.Texto(campo::kCalle), "Ruta Nacional 9");
+
+    // Unticking enables the number box, left empty; ticking empties it.
+    vista.sinNumero = false;
+    m.chkSinNro_Click();
+    EXPECT_TRUE(vista.numeroHabilitado);
+    EXPECT_EQ(vista.Texto(campo::kNumero), "");
+    vista.Escribir(campo::kNumero, "12");
+    vista.sinNumero = true;
+    m.chkSinNro_Click();
+    EXPECT_FALSE(vista.numeroHabilitado);
+    EXPECT_EQ(vista.Texto(campo::kNumero), "");
+
+    // Cancelar reloads the address: the typing is dropped.
+    vista.Escribir(campo::kCalle, "Otra calle");
+    m.Bot_BotonCancelar();
+    EXPECT_EQ(vista.Texto(campo::kCalle), "Ruta Nacional 9");
+    EXPECT_FALSE(m.EnEdicion());
+    EXPECT_EQ(vista.estadoBarra, 0);
+    m.Bot_BotonSalir();
+  });
+  EXPECT_TRUE(vista.cerrada);
+  EXPECT_TRUE(boxes->Boxes().empty());
+}
+
+TEST_F(FrmDomiciliosModelTest, ANewAddressIsSavedListedAndSelected) {
+  const auto antes = Tabla();
+  Abrir([&](FrmDomiciliosModel& m) {
+    m.Bot_BotonNuevo();
+    EXPECT_FALSE(m.Editando());
+    EXPECT_EQ(vista.estadoBarra, 2);
+    EXPECT_EQ(vista.Texto(campo::kCalle), "");
+    EXPECT_FALSE(vista.fiscal);
+    EXPECT_EQ(vista.provincia, "3");  // the default province
+    EXPECT_EQ(vista.foco, campo::kCalle);
+    Llenar("Pasaje O'Brien Ñandú", "15", "Río Cuarto");
+    m.Bot_BotonAceptar();
+    EXPECT_FALSE(m.EnEdicion());
+    EXPECT_EQ(vista.estadoBarra, 0);
+    ASSERT_EQ(vista.lista.size(), 4u);
+    EXPECT_EQ(vista.lista[3].Clave, "A8");
+    EXPECT_EQ(vista.lista[3].Texto, "Pasaje O'Brien Ñandú");
+    EXPECT_EQ(vista.seleccion, 3);
+    EXPECT_EQ(vista.Texto(campo::kLocalidad), "Río Cuarto");
+  });
+  EXPECT_TRUE(boxes->Boxes().empty());
+  dom.CommitearCopia();
+  EXPECT_EQ(Tabla().size(), antes.size() + 1);
+  EXPECT_EQ(Contar("CodDJ = 1 and CodDomicilio = 8 and Calle = 'Pasaje O''Brien Ñandú' and "
+                   "Numero = 15 and Fiscal = 0 and Provincia = 3 and CodReferencia = 1"),
+            1);
+}
+
+TEST_F(FrmDomiciliosModelTest, ValidationNamesTheFirstMissingFieldAndFocusesIt) {
+  const auto antes = Tabla();
+  Abrir([&](FrmDomiciliosModel& m) {
+    m.Bot_BotonNuevo();
+    vista.Escribir(campo::kCalle, "   ");  // blanks only
+    m.Bot_BotonAceptar();
+    EXPECT_EQ(vista.foco, campo::kCalle);
+
+    vista.Escribir(campo::kCalle, "Colón");
+    m.Bot_BotonAceptar();
+    EXPECT_EQ(vista.foco, campo::kLocalidad);
+
+    vista.Escribir(campo::kLocalidad, "Alta Gracia");
+    vista.SeleccionarProvincia("");
+    m.Bot_BotonAceptar();
+    EXPECT_EQ(vista.foco, campo::kProvincia);
+    EXPECT_TRUE(m.EnEdicion());
+    EXPECT_EQ(vista.Texto(campo::kCalle), "Colón");
+  });
+  EXPECT_EQ(Textos(), (Calls{"Debe ingresar el dato Calle", "Debe ingresar el dato Localidad",
+                             "Debe ingresar la provincia"}));
+  EXPECT_EQ(boxes->Boxes()[0].style, msgbox::vbOKOnly);
+  EXPECT_EQ(boxes->Boxes()[0].title, "Remendor");
+  dom.CommitearCopia();
+  EXPECT_EQ(Tabla(), antes);
+
+  // A hidden mandatory field is not asked for.
+  Ocultar(campo::kLocalidad);
+  boxes->Clear();
+  Abrir([&](FrmDomiciliosModel& m) {
+    m.Bot_BotonNuevo();
+    vista.Escribir(campo::kCalle, "Colón");
+    m.Bot_BotonAceptar();
+    EXPECT_FALSE(m.EnEdicion());
+  });
+  EXPECT_TRUE(boxes->Boxes().empty());
+}
+
+TEST_F(FrmDomiciliosModelTest, OnlyOneFiscalAddressButTheFiscalOneMayBeSavedAgain) {
+  Abrir([&](FrmDomiciliosModel& m) {
+    m.Bot_BotonNuevo();
+    Llenar("Chacabuco", "10", "Córdoba");
+    vista.fiscal = true;
+    m.Bot_BotonAceptar();
+    // Refused: still editing, the typing kept.
+    EXPECT_TRUE(m.EnEdicion());
+    EXPECT_EQ(vista.Texto(campo::kCalle), "Chacabuco");
+    EXPECT_EQ(vista.lista.size(), 3u);
+    m.Bot_BotonCancelar();
+
+    m.LstDomicilios_ItemClick(0);  // the fiscal one
+    m.Bot_BotonEditar();
+    vista.Escribir(campo::kCalle, "Av. Gral. Belgrano");
+    m.Bot_BotonAceptar();
+    EXPECT_FALSE(m.EnEdicion());
+    EXPECT_EQ(vista.lista[0].Texto, "Av. Gral. Belgrano");
+    EXPECT_EQ(vista.lista[0].Clave, "A1");
+  });
+  EXPECT_EQ(Textos(), (Calls{RegistrosDomicilio::kYaHayFiscal}));
+  EXPECT_EQ(Contar("CodDJ = 1 and CodDueno = 1 and Fiscal = 1"), 1);
+  EXPECT_EQ(Contar("CodDJ = 1 and CodDomicilio = 1 and Calle = 'Av. Gral. Belgrano'"), 1);
+}
+
+TEST_F(FrmDomiciliosModelTest, DeletionsAskFirstAndEndInBrowsing) {
+  boxes->SetNextAnswer(msgbox::vbNo);
+  boxes->SetNextAnswer(msgbox::vbYes);
+  boxes->SetNextAnswer(msgbox::vbYes);
+  Abrir([&](FrmDomiciliosModel& m) {
+    m.LstDomicilios_ItemClick(1);
+    m.Bot_BotonEliminarDato();  // No
+    EXPECT_EQ(vista.lista.size(), 3u);
+    m.Bot_BotonEliminarDato();  // Yes
+    ASSERT_EQ(vista.lista.size(), 2u);
+    EXPECT_EQ(vista.lista[1].Clave, "A3");
+    EXPECT_EQ(vista.seleccion, 0);
+    EXPECT_EQ(vista.Texto(campo::kCalle), "Av. Belgrano");
+    EXPECT_EQ(vista.estadoBarra, 0);
+
+    m.Bot_BotonEliminarTodos();  // Yes
+    EXPECT_TRUE(vista.lista.empty());
+    EXPECT_EQ(vista.Texto(campo::kCalle), "");
+    EXPECT_EQ(vista.estadoBarra, 1);
+    EXPECT_FALSE(m.EnEdicion());
+  });
+  ASSERT_EQ(boxes->Boxes().size(), 3u);
+  EXPECT_EQ(boxes->Boxes()[0].text, "¿Confirma la eliminación del domicilio seleccionado?");
+  EXPECT_EQ(boxes->Boxes()[0].style, msgbox::vbYesNo);
+  EXPECT_EQ(boxes->Boxes()[2].text, "¿Confirma la eliminación de todos los domicilios?");
+  EXPECT_EQ(Contar("CodDJ = 1 and CodDueno = 1"), 0);
+  EXPECT_EQ(Contar("CodDJ = 1 and CodDueno = 2"), 1);   // the other owner's rows stay
+  EXPECT_EQ(Contar("CodDJ = -1 and CodDueno = 1"), 3);  // the backup rests
+}
+
+TEST_F(FrmDomiciliosModelTest, EngineFailuresAreShownAndLoseNeitherTypingNorRows) {
+  const auto antes = Tabla();
+  const CampoDomicilio c = dom.Campos().Campo(campo::kObservaciones);
+  // A save that fails half way: the last slot written names a column the
+  // table lacks.
+  const auto columna = [&](const std::string& nombre) {
+    dom.Set_Campo(campo::kObservaciones, c.TipoControlDato, nombre, c.Longitud, true, false, "",
+                  c.Descripcion, "");
+  };
+  Abrir([&](FrmDomiciliosModel& m) {
+    m.Bot_BotonNuevo();
+    Llenar("Sarmiento", "99", "Jesús María");
+    columna("NoExiste");
+    m.Bot_BotonAceptar();
+    columna(c.NombreCampo);
+    EXPECT_TRUE(m.EnEdicion());
+    EXPECT_EQ(vista.Texto(campo::kCalle), "Sarmiento");
+    EXPECT_EQ(vista.lista.size(), 3u);
+    m.Bot_BotonCancelar();
+
+    m.Bot_BotonEditar();
+    vista.Escribir(campo::kCalle, "Cambiada");
+    columna("NoExiste");
+    m.Bot_BotonAceptar();
+    columna(c.NombreCampo);
+    EXPECT_TRUE(m.EnEdicion());
+    EXPECT_EQ(vista.Texto(campo::kCalle), "Cambiada");
+    EXPECT_EQ(vista.lista[0].Texto, "Av. Belgrano");
+    m.Bot_BotonCancelar();
+
+    // A deletion that fails leaves the list as it was.
+    dom.SetTabla("NoHayTabla");
+    boxes->SetNextAnswer(msgbox::vbYes);
+    m.Bot_BotonEliminarDato();
+    EXPECT_EQ(vista.lista.size(), 3u);
+    dom.SetTabla(D::kTabla);
+  });
+  ASSERT_EQ(boxes->Boxes().size(), 4u);
+  for (int i : {0, 1}) {
+    EXPECT_NE(boxes->Boxes()[i].text.find("NoExiste"), std::string::npos) << boxes->Boxes()[i].text;
+    EXPECT_EQ(boxes->Boxes()[i].style, msgbox::vbOKOnly);
+  }
+  EXPECT_EQ(boxes->Boxes()[2].text, FrmDomiciliosModel::kConfirmaUno);
+  EXPECT_NE(boxes->Boxes()[3].text.find("NoHayTabla"), std::string::npos) << boxes->Boxes()[3].text;
+  // Neither a half-written new row nor a changed one; only the backup was
+  // added by the opening.
+  dom.CommitearCopia();
+  EXPECT_EQ(Tabla(), antes);
+}
+
+TEST_F(FrmDomiciliosModelTest, ALoadingFailureStopsTheOpeningAndKeepsTheSummary) {
+  dom.Refrescar();
+  const std::string resumen = dom.txt();
+  db.Execute("DROP TABLE provincias");
+  Abrir([&](FrmDomiciliosModel&) { ADD_FAILURE() << "the editor must not show"; });
+  ASSERT_EQ(boxes->Boxes().size(), 1u);
+  EXPECT_NE(boxes->Boxes()[0].text.find("provincias"), std::string::npos);
+  EXPECT_EQ(dom.txt(), resumen);
+  EXPECT_TRUE(dom.Inicio());  // no copy was made
+}
+
+TEST_F(FrmDomiciliosModelTest, NumericSlotsTakeOnlyDigitsAndBackspace) {
+  Abrir([&](FrmDomiciliosModel& m) {
+    for (int tecla : {int{'0'}, int{'7'}, int{'9'}, 8})
+      EXPECT_EQ(m.TxtDato_KeyPress(campo::kNumero, tecla), tecla);
+    for (int tecla : {int{'a'}, int{'-'}, int{','}, int{'.'}, int{' '}})
+      EXPECT_EQ(m.TxtDato_KeyPress(campo::kNumero, tecla), 0);
+    EXPECT_EQ(m.TxtDato_KeyPress(campo::kCalle, '-'), '-');
+  });
+}
+
+TEST_F(FrmDomiciliosModelTest, CompactLayoutAndSingleAddressMode) {
+  for (int slot : {campo::kTelefono, campo::kFax, campo::kEMail, campo::kObservaciones}) {
+    Ocultar(slot);
+  }
+  Abrir([&](FrmDomiciliosModel& m) { EXPECT_FALSE(m.EnEdicion()); });
+  EXPECT_EQ(vista.llamadas, (Calls{"AltoDatos 3075", "AltoVentana 5710", "AltoBarra 5475",
+                                   "Centrar", "EstadoBarra 0", "MostrarModal"}));
+
+  // Single-address mode with addresses: straight into editing the first;
+  // the list is hidden, and Aceptar closes the window.
+  dom.SetSoloUno(true);
+  RecordingFrmDomiciliosVista v2;
+  vista.llamadas.clear();
+  v2.usuario = [&](FrmDomiciliosModel& m) {
+    EXPECT_TRUE(m.Editando());
+    v2.Escribir(campo::kCalle, "Av. Belgrano Sur");
+    m.Bot_BotonAceptar();
+  };
+  dom.cmd_Click(v2);
+  EXPECT_EQ(v2.llamadas, (Calls{"AltoDatos 3075", "MostrarLista 0", "TopDatos 100",
+                                "AltoVentana 3675", "AltoBarra 3475", "Centrar", "EstadoBarra 2",
+                                "Enfocar 2", "MostrarModal", "Cerrar"}));
+  EXPECT_EQ(Contar("CodDJ = 1 and CodDomicilio = 1 and Calle = 'Av. Belgrano Sur'"), 1);
+}
+
+TEST_F(FrmDomiciliosModelTest, SingleAddressModeSavesANewAddressOnceThenEditsIt) {
+  Configurar(D::kSinDomicilios);
+  dom.SetSoloUno(true);
+  Abrir([&](FrmDomiciliosModel& m) {
+    EXPECT_FALSE(m.Editando());
+    EXPECT_EQ(vista.estadoBarra, 2);
+    Llenar("Lavalle", "300", "Salta");
+    m.Bot_BotonAceptar();
+    EXPECT_TRUE(m.EnEdicion());  // never leaves editing
+    vista.Escribir(campo::kNumero, "301");
+    m.Bot_BotonAceptar();
+  });
+  EXPECT_EQ(Contar("Cuit = '30654321098' and CodDJ = 2 and CodDueno = 3"), 1);
+  EXPECT_EQ(Contar("Cuit = '30654321098' and CodDJ = 2 and CodDueno = 3 and Numero = 301"), 1);
+}
+
+TEST_F(FrmDomiciliosModelTest, AFixedTypeIsChosenAndItsFrameStaysDisabled) {
+  CampoDomicilio c = dom.Campos().Campo(campo::kTipo);
+  dom.Set_Campo(campo::kTipo, c.TipoControlDato, c.NombreCampo, c.Longitud, c.Visible, false, "",
+                c.Descripcion, "0");
+  Abrir([&](FrmDomiciliosModel& m) {
+    EXPECT_FALSE(vista.fiscal);  // the first address is fiscal, the slot says other
+    EXPECT_FALSE(vista.tipoHabilitado);
+    m.Bot_BotonEditar();
+    EXPECT_FALSE(vista.tipoHabilitado);
+    m.Bot_BotonAceptar();
+  });
+  EXPECT_EQ(Contar("CodDJ = 1 and CodDomicilio = 1 and Fiscal = 0"), 1);
+}

@@ -1,0 +1,144 @@
+// The address control's logic on the sample data: the field slots, the
+// summary, the opening sequence and its single working copy, undoing and
+// keeping the user's changes, the late reference and the resize rule.
+#include <gtest/gtest.h>
+
+#include "address/EditorFixture.h"
+#include "support/ErrorOf.h"
+
+namespace {
+
+using D = DemoDomicilios;
+using Calls = std::vector<std::string>;
+
+class UcnDomModelTest : public EditorFixture {};
+
+const char* const kResumenEmpresa =
+    "Av. Belgrano 1234, Córdoba\r\nBv. San Juan 850, Córdoba\r\nRuta Nacional 9 , Villa María";
+
+}  // namespace
+
+TEST_F(UcnDomModelTest, SlotsKeepWhatWasStoredAndRefuseNumbersOutside0To21) {
+  UcnDomModel c;
+  EXPECT_TRUE(c.Inicio());
+  c.Set_Campo(21, 3, "Obs", 255, true, true, "select 1", "Observaciones", "x");
+  int32_t tipo = 0, longitud = 0;
+  bool visible = false, obligatorio = false;
+  std::string nombre, sql, descripcion, fijo;
+  c.Get_Campo(21, tipo, nombre, longitud, visible, obligatorio, sql, descripcion, fijo);
+  EXPECT_EQ(std::tie(tipo, nombre, longitud, visible, obligatorio, sql, descripcion, fijo),
+            std::make_tuple(3, std::string("Obs"), 255, true, true, std::string("select 1"),
+                            std::string("Observaciones"), std::string("x")));
+  c.Get_Campo(0, tipo, nombre, longitud, visible, obligatorio, sql, descripcion, fijo);
+  EXPECT_EQ(nombre, "");  // empty at creation
+  for (int fuera : {-1, 22}) {
+    EXPECT_EQ(ErrorOf([&] { c.Set_Campo(fuera, 3, "X", 1, true, true, "", "X", ""); }), 9);
+    EXPECT_EQ(ErrorOf([&] {
+                c.Get_Campo(fuera, tipo, nombre, longitud, visible, obligatorio, sql, descripcion,
+                            fijo);
+              }),
+              9);
+  }
+  c.Get_Campo(21, tipo, nombre, longitud, visible, obligatorio, sql, descripcion, fijo);
+  EXPECT_EQ(nombre, "Obs");
+}
+
+TEST_F(UcnDomModelTest, TheOpeningFollowsItsOrderAndTheSummaryFollowsTheEditor) {
+  EXPECT_FALSE(dom.HayDomicilio());
+  dom.Refrescar();
+  EXPECT_EQ(dom.txt(), kResumenEmpresa);
+  EXPECT_TRUE(dom.HayDomicilio());
+  EXPECT_EQ(dom.ObtenerResumen(), "");
+
+  std::vector<std::string> eventos;
+  dom.AntesDeAbrir = [&] {
+    eventos.push_back("AntesDeAbrir");
+    EXPECT_TRUE(vista.caption.empty());  // before anything else happens
+  };
+  dom.alCambiarResumen = [&](const std::string& t) { eventos.push_back("Resumen " + t); };
+  Abrir([&](FrmDomiciliosModel& m) {
+    EXPECT_EQ(vista.caption, "Domicilios del titular");
+    EXPECT_EQ(vista.etiquetas[campo::kCalle], "Calle:");
+    EXPECT_EQ(vista.longitudes[campo::kCalle], 40);
+    EXPECT_EQ(vista.etiquetas[campo::kCodigoPostal], "Código Postal:");
+    EXPECT_TRUE(vista.visibles[campo::kObservaciones]);
+    EXPECT_EQ(vista.etiquetas.count(campo::kProvincia), 0u);
+    EXPECT_EQ(vista.columnas, (std::vector<std::pair<std::string, int>>{
+                                  {"Calle", 2000}, {"Nro", 500}, {"Localidad", 1000}}));
+    EXPECT_EQ(vista.provincias.size(), 24u);
+    EXPECT_EQ(vista.provincias[3], (std::pair<std::string, std::string>{"3", "Córdoba"}));
+    EXPECT_EQ(vista.seleccion, 0);
+    EXPECT_EQ(m.Entradas().size(), 3u);
+    EXPECT_FALSE(dom.Inicio());
+    EXPECT_EQ(Contar("CodDJ = -1"), 3);  // the working copy
+    EXPECT_EQ(dom.txt(), "");
+    m.Bot_BotonSalir();
+  });
+  EXPECT_EQ(eventos,
+            (Calls{"AntesDeAbrir", "Resumen ", "Resumen " + std::string(kResumenEmpresa)}));
+  EXPECT_EQ(vista.llamadas, (Calls{"Centrar", "EstadoBarra 0", "MostrarModal", "Cerrar"}));
+
+  // A second opening makes no second copy.
+  dom.AntesDeAbrir = nullptr;
+  RecordingFrmDomiciliosVista otra;
+  dom.cmd_Click(otra);
+  EXPECT_EQ(Contar("CodDJ = -1"), 3);
+}
+
+TEST_F(UcnDomModelTest, ResetearCopiaUndoesTheEditorAndCommitearCopiaKeepsIt) {
+  dom.Refrescar();
+  const auto antes = Tabla();
+  boxes->SetNextAnswer(msgbox::vbYes);
+  Abrir([&](FrmDomiciliosModel& m) {
+    m.Bot_BotonNuevo();
+    vista.Escribir(campo::kCalle, "Güemes");
+    vista.Escribir(campo::kNumero, "12");
+    vista.Escribir(campo::kLocalidad, "Río Tercero");
+    m.Bot_BotonAceptar();
+    m.LstDomicilios_ItemClick(0);
+    m.Bot_BotonEliminarDato();
+    m.Bot_BotonSalir();
+  });
+  EXPECT_EQ(dom.txt(),
+            "Bv. San Juan 850, Córdoba\r\nRuta Nacional 9 , Villa María\r\nGüemes 12, Río Tercero");
+  dom.ResetearCopia();
+  dom.Refrescar();
+  EXPECT_EQ(dom.txt(), kResumenEmpresa);
+  EXPECT_EQ(Tabla(), antes);
+
+  // Without addresses left, the control says so.
+  Configurar(D::kSinDomicilios);
+  dom.SetInicio(true);
+  Abrir([&](FrmDomiciliosModel& m) {
+    EXPECT_EQ(vista.estadoBarra, 1);
+    m.Bot_BotonSalir();
+  });
+  EXPECT_FALSE(dom.HayDomicilio());
+  dom.CommitearCopia();
+}
+
+TEST_F(UcnDomModelTest, NuevoUpdateGivesThePendingRowsTheirReference) {
+  Configurar(D::kReferenciaPendiente);
+  dom.Refrescar();
+  EXPECT_EQ(dom.txt(), "Pasaje D'Elía 77, Ushuaia");
+  dom.Nuevo_Update(40);
+  dom.Set_Referencia(40);
+  EXPECT_EQ(dom.CodReferencia(), 40);
+  dom.Refrescar();
+  EXPECT_EQ(dom.txt(), "Pasaje D'Elía 77, Ushuaia");
+  EXPECT_EQ(Contar("CodReferencia = -2"), 0);
+}
+
+TEST_F(UcnDomModelTest, ResizeCountsWholeLinesOf320Twips) {
+  const struct {
+    int alto, lineas, anchoTexto;
+  } casos[] = {{960, 3, 4000 - 300 - 20 - 20},
+               {500, 1, 4000 - 300 - 20 - 20 + 1000},
+               {300, 0, 4000 - 300 - 20 - 20},
+               {320, 1, 4000 - 300 - 20 - 20 + 1000}};
+  for (const auto& c : casos) {
+    dom.UserControl_Resize(4000, c.alto, 300, 285);
+    EXPECT_EQ(dom.cmd(), (UcnDomModel::Rect{3680, 0, 300, 285})) << c.alto;
+    EXPECT_EQ(dom.txtRect(), (UcnDomModel::Rect{0, 0, c.anchoTexto, c.lineas * 320})) << c.alto;
+  }
+}
