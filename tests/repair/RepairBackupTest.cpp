@@ -6,9 +6,8 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <filesystem>
-
 #include <ctime>
+#include <filesystem>
 
 #include "repair/HostBackup.h"
 #include "support/TempDir.h"

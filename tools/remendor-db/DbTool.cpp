@@ -204,7 +204,7 @@ void DbTool::CheckLeftAsFound() const {
 void DbTool::Demo(const std::string& folder) {
   const std::string host = SampleInstallation::Create(folder, kolm_, SampleInstallation::Sizes{});
   {
-    OpenedFile base(kolm_, host);
+    OpenedFile base(kolm_, host, notRestored_);
     DemoDomicilios::Crear(base.db);
   }
   const std::filesystem::path root = std::filesystem::absolute(folder);
