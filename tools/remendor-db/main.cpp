@@ -2,6 +2,9 @@
 ** remendor-db: looks inside, builds and changes the engine's database
 ** files, for support staff, for the tests and for the demonstration.
 **
+** --help and --version answer on standard output; the help ends with where
+** the repair looks for the installation and the metadata.
+**
 ** Exit status: 0 on success, 1 when the command failed (one line on
 ** standard error with the error's number and description), 2 on bad usage.
 ** Message boxes of the library are written to standard error.
@@ -21,12 +24,16 @@
 #include "DbTool.h"
 #include "ToolCommands.h"
 #include "host/MessageBoxService.h"
+#include "host/PlatformFolders.h"
 #include "host/RecordingMessageBox.h"
+#include "repair/ProgramFolder.h"
+#include "repair/ProgramHelp.h"
 
 namespace {
 
 const char* const kUsage =
     "Uso: remendor-db [--password CLAVE] ORDEN ...\n"
+    "     remendor-db --help | --version\n"
     "\n"
     "  create ARCHIVO [GUION]        base nueva y vacía con la contraseña; ejecuta GUION si se da\n"
     "  exec ARCHIVO INSTRUCCIÓN      ejecuta una instrucción; muestra las filas que cambió\n"
@@ -62,7 +69,12 @@ int main(int argc, char** argv) {
   }
   if (args.empty()) return Usage("");
   if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
-    std::cout << kUsage;
+    std::cout << kUsage << '\n'
+              << WhereItLooks(platform::WindowsDirectory(), ProgramFolder(argv[0]));
+    return 0;
+  }
+  if (args[0] == "--version" && args.size() == 1 && !customPassword) {
+    std::cout << VersionLine("remendor-db");
     return 0;
   }
   std::signal(SIGPIPE, SIG_IGN);
