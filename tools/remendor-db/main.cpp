@@ -2,6 +2,9 @@
 ** remendor-db: looks inside, builds and changes the engine's database
 ** files, for support staff, for the tests and for the demonstration.
 **
+** --help and --version answer on standard output; the help ends with where
+** the repair looks for the installation and the metadata.
+**
 ** Exit status: 0 on success, 1 when the command failed, 2 on bad usage.
 ** Message boxes of the library are written to standard error; a failure
 ** ends with one line there carrying the error's number and description.
@@ -23,7 +26,10 @@
 #include "ToolCommands.h"
 #include "dao/JetErrors.h"
 #include "host/MessageBoxService.h"
+#include "host/PlatformFolders.h"
 #include "host/RecordingMessageBox.h"
+#include "repair/ProgramFolder.h"
+#include "repair/ProgramHelp.h"
 
 namespace {
 
@@ -32,6 +38,7 @@ constexpr int kDeviceIoError = 57;
 
 const char* const kUsage =
     "Uso: remendor-db [--password CLAVE] ORDEN ...\n"
+    "     remendor-db --help | --version\n"
     "\n"
     "  create ARCHIVO [GUION]        base nueva y vacía con la contraseña; ejecuta GUION si se da\n"
     "  exec ARCHIVO INSTRUCCIÓN      ejecuta una instrucción; muestra las filas que cambió\n"
@@ -68,7 +75,12 @@ int main(int argc, char** argv) {
   }
   if (args.empty()) return Usage("");
   if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
-    std::cout << kUsage;
+    std::cout << kUsage << '\n'
+              << WhereItLooks(platform::WindowsDirectory(), ProgramFolder(argv[0]));
+    return 0;
+  }
+  if (args[0] == "--version" && args.size() == 1 && !customPassword) {
+    std::cout << VersionLine("remendor-db");
     return 0;
   }
   // A connect string ends a password at its first ";", so such a password

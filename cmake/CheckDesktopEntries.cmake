@@ -1,0 +1,20 @@
+# Checks the windowed programs' menu entries with desktop-file-validate
+# (Debian: desktop-file-utils). ENTRIES: the .desktop files, separated by "|".
+find_program(validate desktop-file-validate)
+if(NOT validate)
+  message("SKIP: desktop-file-validate is missing (desktop-file-utils)")
+  return()
+endif()
+string(REPLACE "|" ";" entries "${ENTRIES}")
+if(NOT entries)
+  message("SKIP: no windowed program is built")
+  return()
+endif()
+foreach(entry IN LISTS entries)
+  execute_process(COMMAND ${validate} ${entry} RESULT_VARIABLE failed OUTPUT_VARIABLE out
+                  ERROR_VARIABLE out)
+  if(failed OR out MATCHES "error")
+    message(FATAL_ERROR "${entry}:\n${out}")
+  endif()
+  message("valid: ${entry}")
+endforeach()

@@ -1,0 +1,28 @@
+/*
+** The common parts of the programs' helps. See ProgramHelp.h.
+*/
+#include "repair/ProgramHelp.h"
+
+#ifndef REMENDOR_VERSION
+#error "The build names the version: REMENDOR_VERSION"
+#endif
+
+std::string VersionLine(const std::string& program) {
+  return program + " " + REMENDOR_VERSION + "\n";
+}
+
+std::string WhereItLooks(const std::string& windowsFolder, const std::string& programFolder) {
+  const std::string windows =
+      windowsFolder.empty() ? "WINDIR no está definida" : "ahora " + windowsFolder;
+  return "Dónde busca:\n"
+         "  novuPath.sys   en la carpeta de Windows; fuera de Windows, en la carpeta que\n"
+         "                 nombra la variable de entorno WINDIR (" +
+         windows +
+         ").\n"
+         "                 Su primera línea es la carpeta de la instalación.\n"
+         "  Remendor.mdb   los metadatos de reparación, junto al programa (" +
+         programFolder +
+         ");\n"
+         "                 el operador debe poder escribirlos: cada reparación los\n"
+         "                 desencripta y los vuelve a encriptar en su lugar.\n";
+}
