@@ -141,12 +141,7 @@ void Choose(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
 }  // namespace
 
 int RegisterJetConversionFunctions(sqlite3* db) {
-  struct Entry {
-    const char* name;
-    int args;
-    void (*fn)(sqlite3_context*, int, sqlite3_value**);
-  };
-  static const Entry kEntries[] = {
+  static const JetFunctionEntry kEntries[] = {
       {"jet_ccur", 1, Guarded<CCur>},      {"jet_cdate", 1, Guarded<CDate>},
       {"jet_cbool", 1, Guarded<CBool>},    {"jet_cbyte", 1, Guarded<CByte>},
       {"jet_csng", 1, Guarded<CSng>},      {"jet_cvar", 1, Guarded<CVar>},
@@ -154,12 +149,7 @@ int RegisterJetConversionFunctions(sqlite3* db) {
       {"jet_isdate", 1, Guarded<IsDate>},  {"jet_switch", -1, Guarded<Switch>},
       {"jet_choose", -1, Guarded<Choose>},
   };
-  for (const Entry& e : kEntries) {
-    const int rc = sqlite3_create_function(db, e.name, e.args, SQLITE_UTF8 | SQLITE_DETERMINISTIC,
-                                           nullptr, e.fn, nullptr, nullptr);
-    if (rc != SQLITE_OK) return rc;
-  }
-  return SQLITE_OK;
+  return RegisterDeterministic(db, kEntries);
 }
 
 }  // namespace dao

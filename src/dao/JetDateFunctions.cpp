@@ -301,12 +301,7 @@ void TimePart(sqlite3_context* ctx, int, sqlite3_value** argv) {
 }  // namespace
 
 int RegisterJetDateFunctions(sqlite3* db) {
-  struct Entry {
-    const char* name;
-    int args;
-    void (*fn)(sqlite3_context*, int, sqlite3_value**);
-  };
-  static const Entry kEntries[] = {
+  static const JetFunctionEntry kEntries[] = {
       {"jet_dateadd", 3, Guarded<DateAdd>},
       {"jet_datediff", 3, Guarded<DateDiff>},
       {"jet_datediff", 4, Guarded<DateDiff>},
@@ -329,12 +324,7 @@ int RegisterJetDateFunctions(sqlite3* db) {
       {"jet_minute", 1, Guarded<TimePart<&DateSerial::Parts::minute>>},
       {"jet_second", 1, Guarded<TimePart<&DateSerial::Parts::second>>},
   };
-  for (const Entry& e : kEntries) {
-    const int rc = sqlite3_create_function(db, e.name, e.args, SQLITE_UTF8 | SQLITE_DETERMINISTIC,
-                                           nullptr, e.fn, nullptr, nullptr);
-    if (rc != SQLITE_OK) return rc;
-  }
-  return SQLITE_OK;
+  return RegisterDeterministic(db, kEntries);
 }
 
 }  // namespace dao

@@ -232,12 +232,7 @@ void RegisterJetFunctions(sqlite3* db) {
   check(sqlite3_db_config(db, SQLITE_DBCONFIG_DQS_DDL, 0, nullptr));
   check(sqlite3_create_collation(db, "JET", SQLITE_UTF8, nullptr, JetCompare));
 
-  struct Entry {
-    const char* name;
-    int args;
-    void (*fn)(sqlite3_context*, int, sqlite3_value**);
-  };
-  static const Entry kEntries[] = {
+  static const JetFunctionEntry kEntries[] = {
       {"like", 2, Guarded<Like>},
       {"like", 3, Guarded<Like>},
       {"jet_concat", -1, Guarded<Concat>},
@@ -250,10 +245,7 @@ void RegisterJetFunctions(sqlite3* db) {
       {"jet_eqv", 2, Guarded<Logical<EqvRule>>},
       {"jet_imp", 2, Guarded<Logical<ImpRule>>},
   };
-  for (const Entry& e : kEntries) {
-    check(sqlite3_create_function(db, e.name, e.args, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
-                                  e.fn, nullptr, nullptr));
-  }
+  check(RegisterDeterministic(db, kEntries));
   check(RegisterJetScalarFunctions(db));
   check(JetFunctionCatalog::Register(db));
 }

@@ -235,12 +235,7 @@ void StrReverse(sqlite3_context* ctx, int, sqlite3_value** argv) {
 }  // namespace
 
 int RegisterJetTextFunctions(sqlite3* db) {
-  struct Entry {
-    const char* name;
-    int args;
-    void (*fn)(sqlite3_context*, int, sqlite3_value**);
-  };
-  static const Entry kEntries[] = {
+  static const JetFunctionEntry kEntries[] = {
       {"jet_string", 2, Guarded<StringOf>},
       {"jet_space", 1, Guarded<Space>},
       {"jet_chr", 1, Guarded<Chr>},
@@ -257,12 +252,7 @@ int RegisterJetTextFunctions(sqlite3* db) {
       {"jet_instrrev", 4, Guarded<InStrRev>},
       {"jet_strreverse", 1, Guarded<StrReverse>},
   };
-  for (const Entry& e : kEntries) {
-    const int rc = sqlite3_create_function(db, e.name, e.args, SQLITE_UTF8 | SQLITE_DETERMINISTIC,
-                                           nullptr, e.fn, nullptr, nullptr);
-    if (rc != SQLITE_OK) return rc;
-  }
-  return SQLITE_OK;
+  return RegisterDeterministic(db, kEntries);
 }
 
 }  // namespace dao
