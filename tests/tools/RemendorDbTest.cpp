@@ -214,12 +214,14 @@ TEST_F(RemendorDb, FailedRescrambleAfterACommandExitsNonZero) {
       "Personas f, Personas g, Personas h, Personas i, Personas j, Personas k, Personas l, "
       "Personas m, Personas n, Personas o, Personas p, Personas q, Personas r, Personas s, "
       "Personas t where a.Nombre & b.Nombre & c.Nombre <> 'x'");
-  // Waits until the tool has unscrambled the file, then moves it away.
+  // Waits until the engine reads the file (its lock on the file's inode
+  // shows in /proc/locks, which the unscrambling step takes none of), then
+  // moves it away: moved any earlier, the open itself would fail instead.
   const std::string script =
-      ShellQuote(BinDir() + "/remendor-db") + " query " + ShellQuote(base) + " " + query +
-      " >/dev/null 2>" + ShellQuote(err) + " & n=0; until [ \"$(od -An -tu1 -N1 " +
-      ShellQuote(base) +
-      " | tr -d ' ')\" = 0 ] || [ $n -ge 2000 ]; do n=$((n+1)); sleep 0.005; done; mv " +
+      "ino=$(stat -c %i " + ShellQuote(base) + "); " + ShellQuote(BinDir() + "/remendor-db") +
+      " query " + ShellQuote(base) + " " + query + " >/dev/null 2>" + ShellQuote(err) +
+      " & n=0; until grep -q \":$ino \" /proc/locks || [ $n -ge 4000 ]; do n=$((n+1)); "
+      "sleep 0.002; done; mv " +
       ShellQuote(base) + " " + ShellQuote(moved) + "; wait $!";
   const int raw = std::system(("sh -c " + ShellQuote(script)).c_str());
   ASSERT_TRUE(WIFEXITED(raw));
