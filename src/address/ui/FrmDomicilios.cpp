@@ -58,19 +58,19 @@ struct LugarCampo {
 constexpr LugarCampo kCampos[] = {
     {campo::kCalle, "&Calle:", 0, 120, 600, 780, 3300},
     {campo::kNumero, "&Nro:", 1, 120, 480, 600, 735},
-    {campo::kRuta, "&Ruta:", 1, 2760, 480, 3240, 1035},
+    {campo::kRuta, "&Ruta:", 1, 2880, 480, 3360, 915},
     {campo::kKm, "&Km:", 1, 4395, 360, 4755, 1560},
     {campo::kTorre, "To&rre:", 2, 120, 540, 660, 600},
     {campo::kPiso, "P&iso:", 2, 1380, 420, 1800, 600},
     {campo::kDepto, "&Depto /Oficina:", 2, 2520, 1260, 3780, 900},
-    {campo::kManzana, "&Manzana:", 2, 4800, 735, 5535, 780},
-    {campo::kPartido, "P&artido:", 3, 120, 1140, 1260, 5055},
-    {campo::kLocalidad, "&Localidad:", 4, 120, 1140, 1260, 2880},
-    {campo::kCodigoPostal, "Código Posta&l:", 4, 4260, 1155, 5415, 900},
-    {campo::kTelefono, "&Teléfono:", 6, 120, 1140, 1260, 2040},
+    {campo::kManzana, "&Manzana:", 2, 4740, 795, 5535, 780},
+    {campo::kPartido, "P&artido:", 3, 120, 1400, 1560, 4755},
+    {campo::kLocalidad, "&Localidad:", 4, 120, 1400, 1560, 2460},
+    {campo::kCodigoPostal, "Código Posta&l:", 4, 4140, 1275, 5415, 900},
+    {campo::kTelefono, "&Teléfono:", 6, 120, 1400, 1560, 1740},
     {campo::kFax, "&Fax:", 6, 3420, 480, 3900, 2415},
-    {campo::kEMail, "&E-Mail:", 7, 120, 1140, 1260, 5055},
-    {campo::kObservaciones, "&Observaciones:", 8, 120, 1140, 1260, 5055},
+    {campo::kEMail, "&E-Mail:", 7, 120, 1400, 1560, 4755},
+    {campo::kObservaciones, "&Observaciones:", 8, 120, 1400, 1560, 4755},
 };
 constexpr const char* kEtiquetaProvincia = "&Provincia:";
 
@@ -164,7 +164,7 @@ void FrmDomicilios::ConstruirDatos() {
 
   chkSinNro_ = new QCheckBox(QString::fromUtf8("Sin Número"), fraDatos_);
   chkSinNro_->setObjectName(QStringLiteral("chkSinNro"));
-  chkSinNro_->setGeometry(Twips::ToPixels(QRect(1455, kLinea[1], 1215, kAltoCaja), *this));
+  chkSinNro_->setGeometry(Twips::ToPixels(QRect(1455, kLinea[1], 1335, kAltoCaja), *this));
   chkSinNro_->setAccessibleName(chkSinNro_->text());
 
   fraTipo_ = new QGroupBox(QStringLiteral("Tipo:"), fraDatos_);
@@ -181,12 +181,12 @@ void FrmDomicilios::ConstruirDatos() {
 
   const int top = kLinea[5];
   QLabel* etiqueta = PiezasVentana::Etiqueta(
-      *fraDatos_, "LblDato14", QRect(120, top + kBajadaEtiqueta, 1140, kAltoEtiqueta));
+      *fraDatos_, "LblDato14", QRect(120, top + kBajadaEtiqueta, 1400, kAltoEtiqueta));
   etiqueta->setText(QString::fromUtf8(kEtiquetaProvincia));
   lbl_[campo::kProvincia] = etiqueta;
   cboProvincia_ = new NOVUCbo(fraDatos_);
   cboProvincia_->setObjectName(QStringLiteral("CboProvincia"));
-  cboProvincia_->Move(1250, top - 10, 3020, 330);
+  cboProvincia_->Move(1550, top - 10, 3020, 330);
   const QString nombre = NombreAccesible(etiqueta->text());
   cboProvincia_->setAccessibleName(nombre);
   cboProvincia_->CboDatos()->setAccessibleName(nombre);

@@ -93,7 +93,6 @@ TEST_F(FrmDomiciliosTest, TheWindowShowsTheSlotsAsTheHostDescribesThem) {
     EXPECT_TRUE(frm.optFiscal()->isChecked());
     EXPECT_EQ(frm.CboProvincia()->GetTextoSeleccionado(), "Córdoba");
     EXPECT_FALSE(frm.Bot()->cmdBtn(B::kAceptar)->isVisibleTo(&frm));
-    Foto(frm, "editor-domicilios.png");
 
     // The tab order reads the frame line by line, then the bar.
     std::vector<QWidget*> orden;
@@ -125,6 +124,7 @@ TEST_F(FrmDomiciliosTest, TheKeyboardAloneAddsAnAddressAndEscapeCancels) {
   AbrirVentana([&] {
     Activar(frm);
     EXPECT_EQ(QApplication::focusWidget(), frm.LstDomicilios()->LstDatos());
+    Foto(frm, "editor-domicilios.png");
     // Moving down the list shows the next address.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
     EXPECT_EQ(frm.TxtDato(campo::kCalle)->text(), "Bv. San Juan");
