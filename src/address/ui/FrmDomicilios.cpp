@@ -4,6 +4,7 @@
 */
 #include "address/ui/FrmDomicilios.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -117,7 +118,11 @@ void FrmDomicilios::Construir() {
   connect(lst_->LstDatos(), &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
     if (seleccionando_ || !modelo_ || !item) return;
     const auto* fila = static_cast<NOVUListItem*>(item);
-    if (Posicion(fila) != modelo_->Seleccionada()) ItemClick(static_cast<NOVUListItem*>(item));
+    if (Posicion(fila) == modelo_->Seleccionada()) return;
+    // A mouse press makes the row current before its click arrives: one
+    // load (and one message, should it fail) per click.
+    recienCargada_ = item;
+    modelo_->LstDomicilios_ItemClick(Posicion(fila));
   });
 
   ConstruirDatos();
@@ -252,7 +257,9 @@ int FrmDomicilios::Posicion(const NOVUListItem* item) const {
 }
 
 void FrmDomicilios::ItemClick(NOVUListItem* item) {
-  if (modelo_) modelo_->LstDomicilios_ItemClick(Posicion(item));
+  const bool cargada = item == recienCargada_;
+  recienCargada_ = nullptr;
+  if (modelo_ && !cargada) modelo_->LstDomicilios_ItemClick(Posicion(item));
 }
 
 void FrmDomicilios::Caption(const std::string& texto) {
@@ -305,8 +312,15 @@ void FrmDomicilios::SeleccionarEntrada(int posicion) {
   seleccionando_ = false;
 }
 
+// Back to browsing, the fields are about to be disabled: a keyboard user
+// would be left with no focus at all, so it goes to the list.
 void FrmDomicilios::HabilitarLista(bool habilitada) {
   lst_->SetEnabled(habilitada);
+  if (!habilitada || !isVisible() || !lst_->isVisibleTo(this)) return;
+  QWidget* foco = QApplication::focusWidget();
+  if (!foco || !foco->isEnabled() || fraDatos_->isAncestorOf(foco)) {
+    lst_->LstDatos()->setFocus(Qt::OtherFocusReason);
+  }
 }
 
 void FrmDomicilios::MostrarLista(bool visible) {
@@ -319,7 +333,10 @@ void FrmDomicilios::ConfigurarCampo(int slot, const std::string& etiqueta, int l
   QLabel* rotulo = LblDato(slot);
   if (!caja || !rotulo) return;
   rotulo->setText(EtiquetaConTecla(slot, etiqueta));
-  caja->setAccessibleName(NombreAccesible(rotulo->text()));
+  // A slot the host left undescribed is still named for a screen reader.
+  QString nombre = NombreAccesible(rotulo->text());
+  if (nombre.isEmpty()) nombre = NombreAccesible(QString::fromUtf8(Lugar(slot)->etiqueta));
+  caja->setAccessibleName(nombre);
   // A length of 0 or less means none: the box takes what it can.
   caja->setMaxLength(longitud > 0 ? std::min(longitud, kLongitudMaxima) : kLongitudMaxima);
   rotulo->setVisible(visible);

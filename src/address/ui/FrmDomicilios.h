@@ -151,5 +151,7 @@ class FrmDomicilios : public QDialog, public FrmDomiciliosVista {
   // The list's keys in the logic's order: its positions are these.
   std::vector<std::string> claves_;
   bool seleccionando_ = false;
+  // The row a keyboard move or a mouse press has just loaded.
+  const void* recienCargada_ = nullptr;
   QRect datos_{120, 2160, 6435, 4275};
 };

@@ -47,6 +47,7 @@ class FrmDomiciliosTest : public EditorFixture {
 TEST_F(FrmDomiciliosTest, TheWindowShowsTheSlotsAsTheHostDescribesThem) {
   Ocultar(campo::kFax);
   Describir(campo::kRuta, "Camino");  // no "r": no access key
+  Describir(campo::kManzana, "");
   AbrirVentana([&] {
     EXPECT_EQ(frm.windowTitle(), "Domicilios del titular");
     EXPECT_EQ(frm.LstDomicilios()->geometry(), Lugar(QRect(120, 120, 6375, 1935)));
@@ -75,6 +76,7 @@ TEST_F(FrmDomiciliosTest, TheWindowShowsTheSlotsAsTheHostDescribesThem) {
       EXPECT_FALSE(frm.TxtDato(slot)->accessibleName().isEmpty()) << slot;
     }
     EXPECT_EQ(frm.TxtDato(campo::kDepto)->accessibleName(), "Depto /Oficina");
+    EXPECT_EQ(frm.TxtDato(campo::kManzana)->accessibleName(), "Manzana");
     EXPECT_EQ(frm.LblDato(campo::kProvincia)->buddy(), frm.CboProvincia()->CboDatos());
     for (QWidget* w :
          {static_cast<QWidget*>(frm.CboProvincia()->CboDatos()),
@@ -155,6 +157,7 @@ TEST_F(FrmDomiciliosTest, TheKeyboardAloneAddsAnAddressAndEscapeCancels) {
     EXPECT_EQ(frm.Bot()->Estado(), 0);
     EXPECT_EQ(Filas(), 4);
     EXPECT_EQ(frm.LstDomicilios()->GetISelectedItem()->Text(), "Pje. D'Alessandro");
+    EXPECT_EQ(QApplication::focusWidget(), frm.LstDomicilios()->LstDatos());
 
     // Escape cancels an edit, and never closes the window.
     Pulsar(frm, B::kEditar);
@@ -226,6 +229,30 @@ TEST_F(FrmDomiciliosTest, ASaveTheEngineRefusesKeepsTheTypingAndTheList) {
   EXPECT_EQ(Tabla().size(), antes.size() + 1);
 }
 
+TEST_F(FrmDomiciliosTest, FailingLoadsAndDeletionsAreShownAndLeaveTheListAsItWas) {
+  AbrirVentana([&] {
+    // Another program removed the third address meanwhile.
+    db.Execute("DELETE FROM 24Domicilios WHERE CodDomicilio = 3");
+    Clic(frm, "Ruta Nacional 9");
+    ASSERT_EQ(Textos().size(), 1u);
+    EXPECT_EQ(frm.TxtDato(campo::kCalle)->text(), "");  // not another address's data
+    EXPECT_EQ(Filas(), 3);
+
+    Clic(frm, "Bv. San Juan");
+    EXPECT_EQ(frm.TxtDato(campo::kCalle)->text(), "Bv. San Juan");
+    dom.SetTabla("NoHayTabla");
+    boxes->SetNextAnswer(msgbox::vbYes);
+    Pulsar(frm, B::kEliminarDato);
+    dom.SetTabla(DemoDomicilios::kTabla);
+    ASSERT_EQ(Textos().size(), 3u);
+    EXPECT_NE(Textos()[2].find("NoHayTabla"), std::string::npos) << Textos()[2];
+    EXPECT_EQ(Filas(), 3);
+    EXPECT_EQ(frm.TxtDato(campo::kCalle)->text(), "Bv. San Juan");
+    Pulsar(frm, B::kSalir);
+  });
+  EXPECT_EQ(Contar("CodDJ = 1 and CodDomicilio = 2"), 1);
+}
+
 TEST_F(FrmDomiciliosTest, SingleAddressModeWithTheCompactLayoutHidesTheList) {
   Configurar(DemoDomicilios::kSocia);
   for (int slot : {campo::kTelefono, campo::kFax, campo::kEMail, campo::kObservaciones}) {
@@ -233,6 +260,8 @@ TEST_F(FrmDomiciliosTest, SingleAddressModeWithTheCompactLayoutHidesTheList) {
   }
   dom.SetSoloUno(true);
   AbrirVentana([&] {
+    Activar(frm);
+    EXPECT_EQ(QApplication::focusWidget(), frm.TxtDato(campo::kCalle));
     EXPECT_FALSE(frm.LstDomicilios()->isVisibleTo(&frm));
     EXPECT_EQ(frm.fraDatos()->geometry(), Lugar(QRect(120, 100, 6435, 3075)));
     EXPECT_EQ(frm.height(), Twips::ToPixelsY(3675 - FrmDomicilios::kMarcoVentana, frm));
