@@ -289,6 +289,7 @@ void FrmDomicilios::EliminarEntrada(int posicion) {
   seleccionando_ = true;
   lst_->Eliminar(Variant(*clave));
   seleccionando_ = false;
+  recienCargada_ = nullptr;
   claves_.erase(clave);
 }
 
@@ -296,6 +297,7 @@ void FrmDomicilios::LimpiarLista() {
   seleccionando_ = true;
   lst_->Clear();
   seleccionando_ = false;
+  recienCargada_ = nullptr;
   claves_.clear();
 }
 
