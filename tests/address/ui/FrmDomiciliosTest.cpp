@@ -229,6 +229,25 @@ TEST_F(FrmDomiciliosTest, ASaveTheEngineRefusesKeepsTheTypingAndTheList) {
   EXPECT_EQ(Tabla().size(), antes.size() + 1);
 }
 
+TEST_F(FrmDomiciliosTest, TheLengthLimitsTypingButNeverCutsAStoredText) {
+  const CampoDomicilio c = dom.Campos().Campo(campo::kCalle);
+  dom.Set_Campo(campo::kCalle, c.TipoControlDato, c.NombreCampo, 5, true, true, "", c.Descripcion,
+                "");
+  AbrirVentana([&] {
+    EXPECT_EQ(frm.TxtDato(campo::kCalle)->text(), "Av. Belgrano");
+    Pulsar(frm, B::kEditar);
+    Escribir(frm.TxtDato(campo::kNumero), "1240");
+    Pulsar(frm, B::kAceptar);
+
+    Pulsar(frm, B::kNuevo);
+    Escribir(frm.TxtDato(campo::kCalle), "Sarmiento");
+    EXPECT_EQ(frm.TxtDato(campo::kCalle)->text(), "Sarmi");
+    Pulsar(frm, B::kCancelar);
+    Pulsar(frm, B::kSalir);
+  });
+  EXPECT_EQ(Contar("CodDJ = 1 and Calle = 'Av. Belgrano' and Numero = 1240"), 1);
+}
+
 TEST_F(FrmDomiciliosTest, FailingLoadsAndDeletionsAreShownAndLeaveTheListAsItWas) {
   AbrirVentana([&] {
     // Another program removed the third address meanwhile.
