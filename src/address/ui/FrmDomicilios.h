@@ -29,8 +29,9 @@
 ** Every label is its box's buddy, and every field carries the label's text
 ** as its accessible name.
 **
-** Keys: Enter presses the bar's default button (Aceptar while editing) and
-** Escape its cancel button (Cancelar); Escape never closes the window by
+** Keys: Enter presses the bar's default button while it shows (Nuevo at
+** first, Aceptar once an edit has begun) and Escape its cancel button
+** (Cancelar); Escape never closes the window by
 ** itself, so that it cannot drop what is being typed. Closing by the frame
 ** is Salir. The list answers clicks and keyboard moves alike; it is found
 ** by key, so sorting it by a header click changes nothing for the logic.

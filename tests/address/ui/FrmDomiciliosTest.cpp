@@ -117,6 +117,15 @@ TEST_F(FrmDomiciliosTest, TheWindowShowsTheSlotsAsTheHostDescribesThem) {
                          frm.TxtDato(campo::kNumero), frm.chkSinNro(), frm.TxtDato(campo::kRuta),
                          frm.CboProvincia()->CboDatos(), frm.TxtDato(campo::kObservaciones),
                          frm.Bot()->cmdBtn(B::kNuevo)}));
+    // Sorted by the user, the list still loads and updates the right rows.
+    frm.LstDomicilios()->Ordenar(1, 0);
+    Clic(frm, "Av. Belgrano");
+    EXPECT_EQ(frm.TxtDato(campo::kNumero)->text(), "1234");
+    Pulsar(frm, B::kEditar);
+    Escribir(frm.TxtDato(campo::kNumero), "1236");
+    Pulsar(frm, B::kAceptar);
+    EXPECT_EQ(frm.LstDomicilios()->GetItems(Variant(int32_t{3}))->SubItems(1), "1236");
+    EXPECT_EQ(frm.LstDomicilios()->GetItems(Variant(int32_t{1}))->Text(), "Ruta Nacional 9");
     Pulsar(frm, B::kSalir);
   });
   EXPECT_FALSE(frm.isVisible());
