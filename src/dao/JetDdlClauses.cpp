@@ -8,6 +8,7 @@
 #include "dao/JetCollation.h"
 #include "dao/JetDdlParser.h"
 #include "dao/JetErrors.h"
+#include "dao/JetExpressionParser.h"
 
 namespace dao {
 
@@ -18,15 +19,6 @@ constexpr const char* kFieldSyntax = "Error de sintaxis en la definición de cam
 
 bool SameColumn(const std::string& a, const std::string& b) {
   return JetCollation::Compare(a, b) == 0;
-}
-
-std::string TextLiteral(const std::string& value) {
-  std::string out = "'";
-  for (char c : value) {
-    if (c == '\'') out += '\'';
-    out += c;
-  }
-  return out + "'";
 }
 
 bool IsInteger(std::string_view digits) {
@@ -104,24 +96,32 @@ void JetDdlParser::ParseSeed(JetColumn& column, const std::string& what) {
 }
 
 std::string JetDdlParser::ParseDefault(const std::string& what) {
-  if (cursor_.AcceptKeyword("NULL")) return "NULL";
-  if (cursor_.AcceptKeyword("TRUE")) return "-1";
-  if (cursor_.AcceptKeyword("FALSE")) return "0";
-  const bool negative = cursor_.AcceptSymbol("-");
-  if (!negative) cursor_.AcceptSymbol("+");
-  const JetSqlToken& t = cursor_.Peek();
-  std::string sql;
-  if (t.kind == JetTokenKind::Number) {
-    sql = (negative ? "-" : "") + std::string(t.text);
-  } else if (!negative && t.kind == JetTokenKind::Text) {
-    sql = TextLiteral(t.value);
-  } else if (!negative && t.kind == JetTokenKind::Date) {
-    sql = t.value;
-  } else {
-    cursor_.Fail(jeterr::kSyntaxInFieldDefinition, what);
+  const int number = jeterr::kSyntaxInFieldDefinition;
+  // "DEFAULT NOT NULL" misses its value; NOT would otherwise be read as the
+  // start of one.
+  if (AtColumnClause() && !cursor_.IsKeyword("NULL")) cursor_.Fail(number, what);
+  const std::size_t start = cursor_.Position();
+  JetExpressionParser parser(cursor_,
+                             [&](JetTokenCursor&) -> std::string { cursor_.Fail(number, what); });
+  const JetExpr e = parser.Parse(number, what);
+  if (parser.SawAggregate()) cursor_.Fail(number, what);
+  // A default is worked out for a row that does not exist yet: it may call
+  // functions (Date(), Now()) but not name a column.
+  for (std::size_t i = start; i < cursor_.Position(); ++i) {
+    const JetSqlToken& t = cursor_.At(i);
+    const bool call =
+        cursor_.At(i + 1).kind == JetTokenKind::Symbol && cursor_.At(i + 1).text == "(";
+    const bool word = JetTokenCursor::IsReserved(t.text) || JetKeywordEquals(t.text, "TRUE") ||
+                      JetKeywordEquals(t.text, "FALSE");
+    if (t.kind == JetTokenKind::BracketName || (t.kind == JetTokenKind::Name && !call && !word)) {
+      jeterr::Raise(
+          number,
+          what + ": el valor predeterminado no puede hacer referencia al campo '" + t.value + "'.");
+    }
   }
-  cursor_.Next();
-  return sql;
+  // SQLite takes any constant expression in parentheses as a default, and
+  // works it out for each row it inserts.
+  return "(" + JetExpressionParser::AsValue(e) + ")";
 }
 
 std::vector<std::string> JetDdlParser::ParseNameList(int number, const std::string& what) {

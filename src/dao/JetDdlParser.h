@@ -17,8 +17,11 @@
 **     DATE DATETIME TIME                           Date/Time
 **     LONGBINARY OLEOBJECT BINARY                  OLE object
 **   A column with no type is Text 255. Column clauses: NULL, NOT NULL
-**   (enforced: 3314), DEFAULT and a literal (number, text, date, True, False,
-**   Null), [CONSTRAINT name] PRIMARY KEY | UNIQUE | REFERENCES t [(c)].
+**   (enforced: 3314), DEFAULT and an expression of literals, operators and
+**   scalar functions (0, -1, "texto", #1/2/2003#, True, Null, (1+2),
+**   Date(), Now()), worked out for each inserted row; one that names a
+**   column, or holds an aggregate or a subquery, is refused (3292),
+**   [CONSTRAINT name] PRIMARY KEY | UNIQUE | REFERENCES t [(c)].
 **   Table constraints: [CONSTRAINT name] PRIMARY KEY (c, ...) |
 **   UNIQUE (c, ...) | FOREIGN KEY (c, ...) REFERENCES t [(c, ...)]. Keys and
 **   relations are made as JetConstraint.h describes; a key named by no
@@ -80,7 +83,7 @@ class JetDdlParser {
 
  private:
   JetColumn ParseColumn(std::vector<JetConstraint>& constraints);
-  // NULL, NOT NULL, DEFAULT literal, [CONSTRAINT name] PRIMARY KEY | UNIQUE |
+  // NULL, NOT NULL, DEFAULT expression, [CONSTRAINT name] PRIMARY KEY | UNIQUE |
   // REFERENCES t [(c)], after a column's type.
   void ParseColumnClauses(JetColumn& column, std::vector<JetConstraint>& constraints,
                           const std::string& what);

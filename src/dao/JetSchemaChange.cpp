@@ -378,7 +378,9 @@ void JetSchemaChange::Rebuild(const TranslatedStatement& t) {
     c.size = type.size;
     c.counter = Upper(row[2]) == "COUNTER";
     c.required = row[3] == "1";
-    c.defaultSql = row[4];
+    // The schema gives an expression default without the parentheses that
+    // SQLite needs around it.
+    if (!row[4].empty()) c.defaultSql = "(" + row[4] + ")";
     columns.push_back(std::move(c));
     declared.push_back(row[2]);
   }
