@@ -7,6 +7,7 @@
 
 #include "dao/JetCollation.h"
 #include "dao/JetDdlParser.h"
+#include "dao/JetDecimal.h"
 #include "dao/JetErrors.h"
 #include "dao/JetExpressionParser.h"
 
@@ -93,6 +94,32 @@ void JetDdlParser::ParseSeed(JetColumn& column, const std::string& what) {
   }
   column.seed = values[0];
   column.step = values[1];
+}
+
+void JetDdlParser::ParseDecimalSize(JetColumn& column, const std::string& what) {
+  const int number = jeterr::kSyntaxInFieldDefinition;
+  cursor_.ExpectSymbol("(", number, what);
+  int values[2] = {0, 0};
+  for (int i = 0; i < 2; ++i) {
+    if (i == 1 && !cursor_.AcceptSymbol(",")) break;
+    const JetSqlToken& n = cursor_.Peek();
+    if (n.kind != JetTokenKind::Number || n.text.size() > 2 || !IsInteger(n.text)) {
+      cursor_.Fail(number, what);
+    }
+    values[i] = std::atoi(std::string(n.text).c_str());
+    cursor_.Next();
+  }
+  cursor_.ExpectSymbol(")", number, what);
+  // Jet's own limit is 28 digits; the storage keeps 18 exactly (JetDecimal.h).
+  if (values[0] < 1 || values[0] > kMaxDecimalPrecision) {
+    jeterr::Raise(number, what + ": la precisión de un campo decimal va de 1 a " +
+                              std::to_string(kMaxDecimalPrecision) + ".");
+  }
+  if (values[1] > values[0]) {
+    jeterr::Raise(number, what + ": la escala no puede ser mayor que la precisión.");
+  }
+  column.precision = values[0];
+  column.scale = values[1];
 }
 
 std::string JetDdlParser::ParseDefault(const std::string& what) {
