@@ -95,6 +95,7 @@ bool NumericText::IsNumeric(const Variant& value, const RegionalSettings& rs) {
     case VarType::Long:
     case VarType::Currency:
     case VarType::Double:
+    case VarType::Decimal:
       return true;
     case VarType::String:
       return IsNumeric(value.ToString(), rs);

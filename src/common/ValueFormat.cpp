@@ -166,6 +166,7 @@ std::string ValueFormat::ToText(const Variant& value, const RegionalSettings& rs
   switch (value.Type()) {
     case VarType::Double:
     case VarType::Currency:
+    case VarType::Decimal:
       return WithDecimalSeparator(value.ToString(), rs);
     case VarType::Date: {
       const double serial = value.DateValue();

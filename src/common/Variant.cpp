@@ -89,6 +89,22 @@ std::string FormatCurrency(int64_t v) {
   return neg ? '-' + s : s;
 }
 
+// units * 10^-scale in full, without trailing zeros after the point.
+std::string FormatDecimal(int64_t units, int scale) {
+  const bool neg = units < 0;
+  const uint64_t mag = neg ? 0 - static_cast<uint64_t>(units) : static_cast<uint64_t>(units);
+  std::string digits = std::to_string(mag);
+  if (scale > 0) {
+    if (digits.size() <= static_cast<size_t>(scale)) {
+      digits.insert(0, static_cast<size_t>(scale) + 1 - digits.size(), '0');
+    }
+    digits.insert(digits.size() - static_cast<size_t>(scale), ".");
+    while (digits.back() == '0') digits.pop_back();
+    if (digits.back() == '.') digits.pop_back();
+  }
+  return neg && mag != 0 ? '-' + digits : digits;
+}
+
 }  // namespace
 
 std::string FormatEngineNumber(double value) {
@@ -123,6 +139,11 @@ Variant Variant::CurrencyFromDouble(double value) {
   return FromCurrency(static_cast<int64_t>(std::round(scaled)));
 }
 
+Variant Variant::FromDecimal(int64_t units, int scale) {
+  if (scale < 0 || scale > 18) Overflow();
+  return Variant(DecimalBox{units, scale});
+}
+
 VarType Variant::Type() const {
   switch (value_.index()) {
     case 0:
@@ -141,8 +162,10 @@ VarType Variant::Type() const {
       return VarType::Double;
     case 7:
       return VarType::Date;
-    default:
+    case 8:
       return VarType::String;
+    default:
+      return VarType::Decimal;
   }
 }
 
@@ -154,6 +177,7 @@ bool Variant::IsNumeric() const {
     case VarType::Currency:
     case VarType::Double:
     case VarType::Date:
+    case VarType::Decimal:
       return true;
     default:
       return false;
@@ -167,6 +191,16 @@ int64_t Variant::CurrencyValue() const {
 
 double Variant::DateValue() const {
   if (auto* d = std::get_if<DateBox>(&value_)) return d->v;
+  TypeMismatch();
+}
+
+int64_t Variant::DecimalUnits() const {
+  if (auto* d = std::get_if<DecimalBox>(&value_)) return d->units;
+  TypeMismatch();
+}
+
+int Variant::DecimalScale() const {
+  if (auto* d = std::get_if<DecimalBox>(&value_)) return d->scale;
   TypeMismatch();
 }
 
@@ -192,6 +226,11 @@ double Variant::ToDouble() const {
       double d;
       if (!ParseNumber(std::get<std::string>(value_), d)) TypeMismatch();
       return d;
+    }
+    case VarType::Decimal: {
+      // Through its text, so that the double is the one nearest the decimal.
+      const DecimalBox& b = std::get<DecimalBox>(value_);
+      return std::strtod(FormatDecimal(b.units, b.scale).c_str(), nullptr);
     }
   }
   TypeMismatch();
@@ -250,6 +289,10 @@ std::string Variant::ToString() const {
       return FormatDate(std::get<DateBox>(value_).v);
     case VarType::String:
       return std::get<std::string>(value_);
+    case VarType::Decimal: {
+      const DecimalBox& b = std::get<DecimalBox>(value_);
+      return FormatDecimal(b.units, b.scale);
+    }
   }
   return std::string();
 }
@@ -260,7 +303,7 @@ bool Variant::operator==(const Variant& other) const {
 
 std::ostream& operator<<(std::ostream& out, const Variant& v) {
   static const char* const kNames[] = {"Empty",    "Null",   "Boolean", "Integer", "Long",
-                                       "Currency", "Double", "Date",    "String"};
+                                       "Currency", "Double", "Date",    "String",  "Decimal"};
   out << kNames[static_cast<int>(v.Type())];
   if (!v.IsEmpty() && !v.IsNull()) out << '(' << v.ToString() << ')';
   return out;

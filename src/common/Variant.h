@@ -13,6 +13,8 @@
 **   Date      day serial as a double: 0 = 30 December 1899 midnight, the
 **             fraction is the time of day
 **   String    UTF-8 text
+**   Decimal   an exact decimal: a signed 64-bit count of units of
+**             10^-scale, scale 0 to 18 (a decimal column's value)
 **
 ** The conversions here are the invariant ones the engine needs: numbers are
 ** written with "." as decimal point and without a trailing ".0", as the
@@ -29,7 +31,7 @@
 #include <string>
 #include <variant>
 
-enum class VarType { Empty, Null, Boolean, Integer, Long, Currency, Double, Date, String };
+enum class VarType { Empty, Null, Boolean, Integer, Long, Currency, Double, Date, String, Decimal };
 
 class Variant {
  public:
@@ -46,17 +48,21 @@ class Variant {
     return Variant(CurrencyBox{tenThousandths});
   }
   static Variant FromDate(double serial) { return Variant(DateBox{serial}); }
+  // units * 10^-scale; scale 0 to 18.
+  static Variant FromDecimal(int64_t units, int scale);
   // A Currency from a number, rounded half away from zero to four decimals.
   static Variant CurrencyFromDouble(double value);
 
   VarType Type() const;
   bool IsEmpty() const { return Type() == VarType::Empty; }
   bool IsNull() const { return Type() == VarType::Null; }
-  bool IsNumeric() const;  // Boolean, Integer, Long, Currency, Double, Date
+  bool IsNumeric() const;  // Boolean, Integer, Long, Currency, Double, Date, Decimal
 
   // Raw access for the subtype held; raise 13 on another subtype.
   int64_t CurrencyValue() const;  // ten-thousandths
   double DateValue() const;       // day serial
+  int64_t DecimalUnits() const;   // units of 10^-DecimalScale()
+  int DecimalScale() const;
 
   // Conversions. Empty converts as 0 / False / ""; Null raises 94 ("Uso no
   // válido de Null"); ToStringOrEmpty gives "" for Null instead. Numbers
@@ -87,12 +93,18 @@ class Variant {
     double v;
     bool operator==(const DateBox&) const = default;
   };
+  struct DecimalBox {
+    int64_t units;
+    int scale;
+    bool operator==(const DecimalBox&) const = default;
+  };
   explicit Variant(NullBox b) : value_(b) {}
+  explicit Variant(DecimalBox b) : value_(b) {}
   explicit Variant(CurrencyBox b) : value_(b) {}
   explicit Variant(DateBox b) : value_(b) {}
 
   std::variant<std::monostate, NullBox, BoolBox, int16_t, int32_t, CurrencyBox, double, DateBox,
-               std::string>
+               std::string, DecimalBox>
       value_;
 };
 

@@ -405,7 +405,7 @@ std::vector<TableDef> DatabaseState::ReadTableDefs() {
         Prepared("PRAGMA " + schema + ".table_info(" + QuoteIdentifier(table) + ")", ctx);
     while (sqlite3_step(s) == SQLITE_ROW) {
       JetType jt = JetTypeFromDeclared(Text(s, 2));
-      fields.emplace_back(Text(s, 1), jt.type, jt.size);
+      fields.emplace_back(Text(s, 1), jt.type, jt.size, jt.precision, jt.scale);
     }
     sqlite3_reset(s);
     return fields;

@@ -20,6 +20,14 @@ int Field::Size() const {
   return rs_ ? rs_->Columns()[static_cast<size_t>(index_)].size : size_;
 }
 
+int Field::Precision() const {
+  return rs_ ? rs_->Columns()[static_cast<size_t>(index_)].precision : precision_;
+}
+
+int Field::Scale() const {
+  return rs_ ? rs_->Columns()[static_cast<size_t>(index_)].scale : scale_;
+}
+
 Variant Field::Value() const {
   if (!rs_) jeterr::Raise(jeterr::msg::kFieldWithoutRecordset, {name_});
   return rs_->Value(index_);

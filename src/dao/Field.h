@@ -19,11 +19,15 @@ class RecordsetState;
 
 class Field {
  public:
-  Field(std::string name, int type, int size) : name_(std::move(name)), type_(type), size_(size) {}
+  Field(std::string name, int type, int size, int precision = 0, int scale = 0)
+      : name_(std::move(name)), type_(type), size_(size), precision_(precision), scale_(scale) {}
 
   const std::string& Name() const;
   int Type() const;  // dbText, dbLong, ... (JetTypes.h); 0 for an untyped expression
   int Size() const;
+  // A dbDecimal field's digits in all and after the point; 0 for others.
+  int Precision() const;
+  int Scale() const;
 
   // The current row's value, with the subtype of the column's type, Null
   // when empty. 3021 without a current row; 3420 on a closed record set.
@@ -45,6 +49,8 @@ class Field {
   std::string name_;
   int type_ = 0;
   int size_ = 0;
+  int precision_ = 0;
+  int scale_ = 0;
 };
 
 }  // namespace dao

@@ -116,11 +116,11 @@ std::optional<double> JetDateSerial::FromLiteral(std::string_view text) {
     parts.hour = n[next];
     parts.minute = n[next + 1];
     parts.second = count == 3 ? n[next + 2] : 0;
-    if (pieces.meridian != 0) {
-      if (parts.hour < 1 || parts.hour > 12) return std::nullopt;
-      parts.hour %= 12;
-      if (pieces.meridian == 2) parts.hour += 12;
-    }
+    // The marker only moves the hours of a twelve-hour clock: 12 AM is
+    // midnight, 0 PM to 11 PM are afternoon hours; an hour past 12 already
+    // says which half it is and keeps it, whatever the marker.
+    if (pieces.meridian == 1 && parts.hour == 12) parts.hour = 0;
+    if (pieces.meridian == 2 && parts.hour < 12) parts.hour += 12;
     if (parts.hour > 23 || parts.minute > 59 || parts.second > 59) return std::nullopt;
   } else if (pieces.meridian != 0 || next == 0) {
     return std::nullopt;

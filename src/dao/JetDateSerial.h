@@ -11,7 +11,10 @@
 **                        month and the second can, they are swapped)
 **   yyyy-m-d, yyyy/m/d
 **   yy                  two-digit years: 00-29 are 2000-2029, 30-99 1930-1999
-**   h:nn[:ss] [AM|PM]   after the date, or alone (a time of day of day 0)
+**   h:nn[:ss] [AM|PM]   after the date, or alone (a time of day of day 0);
+**                       12 AM is midnight, PM adds 12 to hours 0-11, and
+**                       an hour of 13-23 keeps its value under either
+**                       marker ("22:34 AM" is 22:34)
 ** Years run from 100 to 9999.
 */
 #pragma once

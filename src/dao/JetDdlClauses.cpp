@@ -7,7 +7,9 @@
 
 #include "dao/JetCollation.h"
 #include "dao/JetDdlParser.h"
+#include "dao/JetDecimal.h"
 #include "dao/JetErrors.h"
+#include "dao/JetExpressionParser.h"
 
 namespace dao {
 
@@ -18,15 +20,6 @@ constexpr const char* kFieldSyntax = "Error de sintaxis en la definición de cam
 
 bool SameColumn(const std::string& a, const std::string& b) {
   return JetCollation::Compare(a, b) == 0;
-}
-
-std::string TextLiteral(const std::string& value) {
-  std::string out = "'";
-  for (char c : value) {
-    if (c == '\'') out += '\'';
-    out += c;
-  }
-  return out + "'";
 }
 
 bool IsInteger(std::string_view digits) {
@@ -103,25 +96,59 @@ void JetDdlParser::ParseSeed(JetColumn& column, const std::string& what) {
   column.step = values[1];
 }
 
-std::string JetDdlParser::ParseDefault(const std::string& what) {
-  if (cursor_.AcceptKeyword("NULL")) return "NULL";
-  if (cursor_.AcceptKeyword("TRUE")) return "-1";
-  if (cursor_.AcceptKeyword("FALSE")) return "0";
-  const bool negative = cursor_.AcceptSymbol("-");
-  if (!negative) cursor_.AcceptSymbol("+");
-  const JetSqlToken& t = cursor_.Peek();
-  std::string sql;
-  if (t.kind == JetTokenKind::Number) {
-    sql = (negative ? "-" : "") + std::string(t.text);
-  } else if (!negative && t.kind == JetTokenKind::Text) {
-    sql = TextLiteral(t.value);
-  } else if (!negative && t.kind == JetTokenKind::Date) {
-    sql = t.value;
-  } else {
-    cursor_.Fail(jeterr::kSyntaxInFieldDefinition, what);
+void JetDdlParser::ParseDecimalSize(JetColumn& column, const std::string& what) {
+  const int number = jeterr::kSyntaxInFieldDefinition;
+  cursor_.ExpectSymbol("(", number, what);
+  int values[2] = {0, 0};
+  for (int i = 0; i < 2; ++i) {
+    if (i == 1 && !cursor_.AcceptSymbol(",")) break;
+    const JetSqlToken& n = cursor_.Peek();
+    if (n.kind != JetTokenKind::Number || n.text.size() > 2 || !IsInteger(n.text)) {
+      cursor_.Fail(number, what);
+    }
+    values[i] = std::atoi(std::string(n.text).c_str());
+    cursor_.Next();
   }
-  cursor_.Next();
-  return sql;
+  cursor_.ExpectSymbol(")", number, what);
+  // Jet's own limit is 28 digits; the storage keeps 18 exactly (JetDecimal.h).
+  if (values[0] < 1 || values[0] > kMaxDecimalPrecision) {
+    jeterr::Raise(number, what + ": la precisión de un campo decimal va de 1 a " +
+                              std::to_string(kMaxDecimalPrecision) + ".");
+  }
+  if (values[1] > values[0]) {
+    jeterr::Raise(number, what + ": la escala no puede ser mayor que la precisión.");
+  }
+  column.precision = values[0];
+  column.scale = values[1];
+}
+
+std::string JetDdlParser::ParseDefault(const std::string& what) {
+  const int number = jeterr::kSyntaxInFieldDefinition;
+  // "DEFAULT NOT NULL" misses its value; NOT would otherwise be read as the
+  // start of one.
+  if (AtColumnClause() && !cursor_.IsKeyword("NULL")) cursor_.Fail(number, what);
+  const std::size_t start = cursor_.Position();
+  JetExpressionParser parser(cursor_,
+                             [&](JetTokenCursor&) -> std::string { cursor_.Fail(number, what); });
+  const JetExpr e = parser.Parse(number, what);
+  if (parser.SawAggregate()) cursor_.Fail(number, what);
+  // A default is worked out for a row that does not exist yet: it may call
+  // functions (Date(), Now()) but not name a column.
+  for (std::size_t i = start; i < cursor_.Position(); ++i) {
+    const JetSqlToken& t = cursor_.At(i);
+    const bool call =
+        cursor_.At(i + 1).kind == JetTokenKind::Symbol && cursor_.At(i + 1).text == "(";
+    const bool word = JetTokenCursor::IsReserved(t.text) || JetKeywordEquals(t.text, "TRUE") ||
+                      JetKeywordEquals(t.text, "FALSE");
+    if (t.kind == JetTokenKind::BracketName || (t.kind == JetTokenKind::Name && !call && !word)) {
+      jeterr::Raise(
+          number,
+          what + ": el valor predeterminado no puede hacer referencia al campo '" + t.value + "'.");
+    }
+  }
+  // SQLite takes any constant expression in parentheses as a default, and
+  // works it out for each row it inserts.
+  return "(" + JetExpressionParser::AsValue(e) + ")";
 }
 
 std::vector<std::string> JetDdlParser::ParseNameList(int number, const std::string& what) {

@@ -7,6 +7,7 @@
 
 #include "common/TextCase.h"
 #include "dao/JetCollation.h"
+#include "dao/JetDecimal.h"
 #include "dao/JetErrors.h"
 #include "dao/JetExpressionParser.h"
 
@@ -24,7 +25,7 @@ struct TypeWord {
   int type;
 };
 
-constexpr std::array<TypeWord, 37> kTypeWords = {{
+constexpr std::array<TypeWord, 40> kTypeWords = {{
     {"TEXT", dbText},
     {"CHAR", dbText},
     {"VARCHAR", dbText},
@@ -62,6 +63,9 @@ constexpr std::array<TypeWord, 37> kTypeWords = {{
     {"LONGBINARY", dbLongBinary},
     {"OLEOBJECT", dbLongBinary},
     {"BINARY", dbLongBinary},
+    {"DECIMAL", dbDecimal},
+    {"NUMERIC", dbDecimal},
+    {"DEC", dbDecimal},
 }};
 
 const TypeWord* FindType(std::string_view word) {
@@ -84,7 +88,10 @@ std::string Constraint(const std::string& rule, const std::string& column,
 
 std::string JetDdlParser::ColumnSql(const JetColumn& c) {
   const std::string q = Quote(c.name);
-  std::string declared = q + " " + (c.counter ? "COUNTER" : DeclaredType(c.type, c.size));
+  const std::string type = c.counter             ? "COUNTER"
+                           : c.type == dbDecimal ? DeclaredDecimal(c.precision, c.scale)
+                                                 : DeclaredType(c.type, c.size);
+  std::string declared = q + " " + type;
   if (c.required) declared += " NOT NULL";
   if (!c.defaultSql.empty()) declared += " DEFAULT " + c.defaultSql;
   const std::string numeric =
@@ -108,6 +115,11 @@ std::string JetDdlParser::ColumnSql(const JetColumn& c) {
       return declared + numeric + range("-2147483648", "2147483647");
     case dbLongBinary:
       return declared;
+    case dbDecimal:
+      return declared + numeric +
+             Constraint("range", c.name,
+                        "jet_decfits(" + q + ", " + std::to_string(c.precision) + ", " +
+                            std::to_string(c.scale) + ")");
     default:
       return declared + numeric;
   }
@@ -124,6 +136,25 @@ void JetDdlParser::YesNoTriggers(const std::string& table, const std::string& co
                 " AFTER INSERT ON " + t + fix);
   out.push_back("CREATE TRIGGER " + Quote("yesno:" + table + ":" + column + ":update") +
                 " AFTER UPDATE OF " + c + " ON " + t + fix);
+}
+
+void JetDdlParser::DecimalTriggers(const std::string& table, const JetColumn& column,
+                                   std::vector<std::string>& out) {
+  const std::string t = Quote(table), c = Quote(column.name);
+  const std::string round = "jet_decround(" + c + ", " + std::to_string(column.scale) + ")";
+  const std::string fix = " FOR EACH ROW WHEN NEW." + c + " IS NOT jet_decround(NEW." + c + ", " +
+                          std::to_string(column.scale) + ") BEGIN UPDATE " + t + " SET " + c +
+                          " = " + round + " WHERE rowid = NEW.rowid; END";
+  out.push_back("CREATE TRIGGER " + Quote("decimal:" + table + ":" + column.name + ":insert") +
+                " AFTER INSERT ON " + t + fix);
+  out.push_back("CREATE TRIGGER " + Quote("decimal:" + table + ":" + column.name + ":update") +
+                " AFTER UPDATE OF " + c + " ON " + t + fix);
+}
+
+void JetDdlParser::ColumnTriggers(const std::string& table, const JetColumn& column,
+                                  std::vector<std::string>& out) {
+  if (column.type == dbBoolean) YesNoTriggers(table, column.name, out);
+  if (column.type == dbDecimal) DecimalTriggers(table, column, out);
 }
 
 std::string JetDdlParser::IndexName(const std::string& table, const std::string& index) {
@@ -159,7 +190,7 @@ TranslatedStatement JetDdlParser::CreateTable() {
   NameConstraints(result.table, result.constraints);
   CheckKeys(result.columns, result.constraints);
   for (JetColumn& column : result.columns) {
-    if (column.type == dbBoolean) YesNoTriggers(result.table, column.name, result.extraSql);
+    ColumnTriggers(result.table, column, result.extraSql);
     if (&column != &result.columns.front()) sql += ", ";
     sql += ColumnSql(column);
   }
@@ -180,7 +211,10 @@ JetColumn JetDdlParser::ParseColumn(std::vector<JetConstraint>& constraints) {
     column.type = type->type;
     column.counter =
         JetKeywordEquals(type->word, "COUNTER") || JetKeywordEquals(type->word, "AUTOINCREMENT");
-    if (column.counter && cursor_.IsSymbol("(")) {
+    if (column.type == dbDecimal) {
+      column.precision = kDefaultDecimalPrecision;
+      if (cursor_.IsSymbol("(")) ParseDecimalSize(column, what);
+    } else if (column.counter && cursor_.IsSymbol("(")) {
       ParseSeed(column, what);
     } else if (cursor_.AcceptSymbol("(")) {
       const JetSqlToken& n = cursor_.Peek();

@@ -16,9 +16,14 @@
 **     DOUBLE FLOAT NUMBER FLOAT8                   Double
 **     DATE DATETIME TIME                           Date/Time
 **     LONGBINARY OLEOBJECT BINARY                  OLE object
+**     DECIMAL NUMERIC DEC [(p [, s])]              Decimal, p 1-18 (18 if
+**                                                  none), s 0-p (0 if none)
 **   A column with no type is Text 255. Column clauses: NULL, NOT NULL
-**   (enforced: 3314), DEFAULT and a literal (number, text, date, True, False,
-**   Null), [CONSTRAINT name] PRIMARY KEY | UNIQUE | REFERENCES t [(c)].
+**   (enforced: 3314), DEFAULT and an expression of literals, operators and
+**   scalar functions (0, -1, "texto", #1/2/2003#, True, Null, (1+2),
+**   Date(), Now()), worked out for each inserted row; one that names a
+**   column, or holds an aggregate or a subquery, is refused (3292),
+**   [CONSTRAINT name] PRIMARY KEY | UNIQUE | REFERENCES t [(c)].
 **   Table constraints: [CONSTRAINT name] PRIMARY KEY (c, ...) |
 **   UNIQUE (c, ...) | FOREIGN KEY (c, ...) REFERENCES t [(c, ...)]. Keys and
 **   relations are made as JetConstraint.h describes; a key named by no
@@ -33,7 +38,10 @@
 **                     column
 **   "range:<column>"  out of range for Byte (0-255), Integer (16 bits) or
 **                     Long (32 bits)
-** Text columns compare with the JET collation. Yes/No columns default to 0
+** Text columns compare with the JET collation. A decimal column's "range:"
+** check refuses what DECIMAL(p, s) cannot hold, and two triggers,
+** "decimal:<table>:<column>:insert" and "...:update", round what it stores
+** to its scale (JetDecimal.h). Yes/No columns default to 0
 ** and carry two triggers, "yesno:<table>:<column>:insert" and
 ** "yesno:<table>:<column>:update", that store any other value as -1 (True)
 ** or 0 (Null, False): a stored True always equals True.
@@ -77,14 +85,20 @@ class JetDdlParser {
   static std::string ColumnSql(const JetColumn& column);
   static void YesNoTriggers(const std::string& table, const std::string& column,
                             std::vector<std::string>& out);
+  static void DecimalTriggers(const std::string& table, const JetColumn& column,
+                              std::vector<std::string>& out);
+  // The triggers that keep a column's stored values in its type's form.
+  static void ColumnTriggers(const std::string& table, const JetColumn& column,
+                             std::vector<std::string>& out);
 
  private:
   JetColumn ParseColumn(std::vector<JetConstraint>& constraints);
-  // NULL, NOT NULL, DEFAULT literal, [CONSTRAINT name] PRIMARY KEY | UNIQUE |
+  // NULL, NOT NULL, DEFAULT expression, [CONSTRAINT name] PRIMARY KEY | UNIQUE |
   // REFERENCES t [(c)], after a column's type.
   void ParseColumnClauses(JetColumn& column, std::vector<JetConstraint>& constraints,
                           const std::string& what);
   void ParseSeed(JetColumn& column, const std::string& what);
+  void ParseDecimalSize(JetColumn& column, const std::string& what);
   std::string ParseDefault(const std::string& what);
   bool AtColumnClause() const;
   bool AtTableConstraint() const;

@@ -100,7 +100,7 @@ using FunctionEntry = JetFunctionSignature;
 // conversion, text and Format functions are found in JetFunctionCatalog.
 constexpr std::array<FunctionEntry, 32> kFunctions = {{
     {"Count", "count", 1, 1, JetExprKind::Value, true},
-    {"Sum", "sum", 1, 1, JetExprKind::Value, true},
+    {"Sum", "jet_sum", 1, 1, JetExprKind::Value, true},
     {"Avg", "avg", 1, 1, JetExprKind::Value, true},
     {"Min", "min", 1, 1, JetExprKind::Value, true},
     {"Max", "max", 1, 1, JetExprKind::Value, true},

@@ -22,6 +22,7 @@
 
 #include "dao/JetCallback.h"
 #include "dao/JetCollation.h"
+#include "dao/JetDecimal.h"
 #include "dao/JetErrors.h"
 #include "dao/JetFunctionCatalog.h"
 #include "dao/JetLikePattern.h"
@@ -248,6 +249,7 @@ void RegisterJetFunctions(sqlite3* db) {
   check(RegisterDeterministic(db, kEntries));
   check(RegisterJetScalarFunctions(db));
   check(JetFunctionCatalog::Register(db));
+  check(RegisterJetDecimalFunctions(db));
 }
 
 }  // namespace dao

@@ -376,9 +376,13 @@ void JetSchemaChange::Rebuild(const TranslatedStatement& t) {
     const JetType type = JetTypeFromDeclared(row[2]);
     c.type = type.type;
     c.size = type.size;
+    c.precision = type.precision;
+    c.scale = type.scale;
     c.counter = Upper(row[2]) == "COUNTER";
     c.required = row[3] == "1";
-    c.defaultSql = row[4];
+    // The schema gives an expression default without the parentheses that
+    // SQLite needs around it.
+    if (!row[4].empty()) c.defaultSql = "(" + row[4] + ")";
     columns.push_back(std::move(c));
     declared.push_back(row[2]);
   }
@@ -439,12 +443,12 @@ void JetSchemaChange::Rebuild(const TranslatedStatement& t) {
       declared[at].clear();
     }
   }
-  // Indexes and triggers go with the table; those of yes/no and counter
-  // columns are made again from the columns.
+  // Indexes and triggers go with the table; those of yes/no, decimal and
+  // counter columns are made again from the columns.
   const auto others = Rows(
       "SELECT sql FROM main.sqlite_master WHERE tbl_name = ?1 COLLATE NOCASE AND type IN "
       "('index', 'trigger') AND sql IS NOT NULL AND substr(name, 1, 6) <> 'yesno:' AND "
-      "substr(name, 1, 8) <> 'counter:'",
+      "substr(name, 1, 8) <> 'counter:' AND substr(name, 1, 8) <> 'decimal:'",
       {table});
   std::string create = std::string("CREATE TABLE ") + kRebuild + " (";
   std::vector<std::string> extra;
@@ -452,7 +456,7 @@ void JetSchemaChange::Rebuild(const TranslatedStatement& t) {
     if (i > 0) create += ", ";
     create += columns[i].type == 0 && !declared[i].empty() ? Q(columns[i].name) + " " + declared[i]
                                                            : JetDdlParser::ColumnSql(columns[i]);
-    if (columns[i].type == dbBoolean) JetDdlParser::YesNoTriggers(table, columns[i].name, extra);
+    JetDdlParser::ColumnTriggers(table, columns[i], extra);
   }
   Run(create + ")");
   Run(std::string("INSERT INTO ") + kRebuild + " (" + Names(copied) + ") SELECT " + Names(copied) +
@@ -513,6 +517,8 @@ long JetSchemaChange::SelectInto(const TranslatedStatement& t) {
     const JetType type = declared ? JetTypeFromDeclared(declared) : JetType{};
     c.type = type.type;
     c.size = type.size;
+    c.precision = type.precision;
+    c.scale = type.scale;
     if (c.type == 0) ++untyped;
   }
   // Expressions take the type of their first value.
@@ -550,7 +556,7 @@ long JetSchemaChange::SelectInto(const TranslatedStatement& t) {
     if (c.type == dbText && c.size == 0) c.size = kDefaultTextSize;
     if (&c != &columns.front()) create += ", ";
     create += JetDdlParser::ColumnSql(c);
-    if (c.type == dbBoolean) JetDdlParser::YesNoTriggers(t.target, c.name, extra);
+    JetDdlParser::ColumnTriggers(t.target, c, extra);
   }
   long rows = 0;
   InSavepoint([&] {

@@ -65,6 +65,7 @@ struct JetColumn {
   std::string defaultSql;  // DEFAULT, as an SQLite literal; empty: none
   bool counter = false;    // COUNTER / AUTOINCREMENT: numbered on insert
   long long seed = 1, step = 1;
+  int precision = 0, scale = 0;  // DECIMAL (p, s)
 };
 
 struct TranslatedStatement {

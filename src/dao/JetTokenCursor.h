@@ -28,6 +28,11 @@ class JetTokenCursor {
   JetTokenCursor(std::string_view statement, std::vector<JetSqlToken> tokens);
 
   const JetSqlToken& Peek(std::size_t ahead = 0) const;
+  // The token at an absolute position, as Position() gives it; End past the
+  // list.
+  const JetSqlToken& At(std::size_t index) const {
+    return index < tokens_.size() ? tokens_[index] : tokens_.back();
+  }
   const JetSqlToken& Next();
   std::size_t Position() const { return index_; }
   std::string_view Statement() const { return statement_; }

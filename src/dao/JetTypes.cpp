@@ -39,6 +39,10 @@ const TypeNames* Find(int type) {
 
 }  // namespace
 
+std::string DeclaredDecimal(int precision, int scale) {
+  return "DECIMAL(" + std::to_string(precision) + "," + std::to_string(scale) + ")";
+}
+
 std::string DeclaredType(int type, int size) {
   if (type == dbText) return "TEXT(" + std::to_string(size > 0 ? size : kDefaultTextSize) + ")";
   const TypeNames* t = Find(type);
@@ -54,6 +58,11 @@ JetType JetTypeFromDeclared(const std::string& declared) {
   t = TextCase::Upper(t);
   if (t.rfind("TEXT(", 0) == 0 && t.back() == ')') return {dbText, std::atoi(t.c_str() + 5)};
   if (t == "TEXT") return {dbText, kDefaultTextSize};
+  if (t.rfind("DECIMAL(", 0) == 0 && t.back() == ')') {
+    const size_t comma = t.find(',');
+    if (comma == std::string::npos) return {};
+    return {dbDecimal, 16, std::atoi(t.c_str() + 8), std::atoi(t.c_str() + comma + 1)};
+  }
   for (const TypeNames& n : kTypes) {
     if (t == n.declared) return {n.type, n.size};
   }
@@ -62,6 +71,7 @@ JetType JetTypeFromDeclared(const std::string& declared) {
 
 std::string JetTypeName(int type, int size) {
   if (type == dbText) return "TEXT (" + std::to_string(size) + ")";
+  if (type == dbDecimal) return "DECIMAL";
   const TypeNames* t = Find(type);
   return t ? t->keyword : "";
 }

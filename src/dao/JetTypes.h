@@ -19,10 +19,11 @@
 **   Double           dbDouble    7   DOUBLE               REAL
 **   Date/Time        dbDate      8   DATETIME             NUMERIC
 **   OLE/binary       dbLongBinary 11 LONGBINARY           BLOB
+**   Decimal (p, s)   dbDecimal  20   DECIMAL(p,s)         NUMERIC
 **
 ** Storage: Yes/No holds -1 or 0; Date holds the day serial as a REAL;
 ** Currency holds its amount as a number and is rounded to four decimals
-** when read.
+** when read; Decimal as JetDecimal.h says.
 */
 #pragma once
 
@@ -42,6 +43,7 @@ inline constexpr int dbDate = 8;
 inline constexpr int dbText = 10;
 inline constexpr int dbLongBinary = 11;
 inline constexpr int dbMemo = 12;
+inline constexpr int dbDecimal = 20;
 
 // Recordset types.
 inline constexpr int dbOpenTable = 1;
@@ -56,9 +58,14 @@ inline constexpr int dbAttachedTable = 0x40000000;
 inline constexpr int kDefaultTextSize = 255;
 
 struct JetType {
-  int type = 0;  // 0: unknown (an expression or an untyped column)
-  int size = 0;  // characters for dbText, else the storage size in bytes
+  int type = 0;       // 0: unknown (an expression or an untyped column)
+  int size = 0;       // characters for dbText, else the storage size in bytes
+  int precision = 0;  // dbDecimal: digits in all
+  int scale = 0;      // dbDecimal: digits after the point
 };
+
+// The declared SQLite type of a decimal column: "DECIMAL(10,2)".
+std::string DeclaredDecimal(int precision, int scale);
 
 // The declared SQLite type for a Jet type ("TEXT(30)", "LONG", ...).
 std::string DeclaredType(int type, int size);

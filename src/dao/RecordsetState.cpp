@@ -62,6 +62,8 @@ RecordsetState::RecordsetState(std::shared_ptr<DatabaseState> db, std::string so
     JetType jt = JetTypeFromDeclared(decl ? decl : "");
     col.type = jt.type;
     col.size = jt.size;
+    col.precision = jt.precision;
+    col.scale = jt.scale;
     columns_.push_back(std::move(col));
   }
   Step();
@@ -154,7 +156,8 @@ int RecordsetState::FindColumn(std::string_view name) const {
 
 Variant RecordsetState::ReadColumn(int index) const {
   if (anySaved_ && saved_[static_cast<size_t>(index)]) return *saved_[static_cast<size_t>(index)];
-  return ReadValue(stmt_.get(), index + firstColumn_, columns_[static_cast<size_t>(index)].type);
+  const Column& col = columns_[static_cast<size_t>(index)];
+  return ReadValue(stmt_.get(), index + firstColumn_, col.type, col.scale);
 }
 
 Variant RecordsetState::Value(int index) const {
@@ -180,7 +183,8 @@ void RecordsetState::SetValue(int index, const Variant& value) {
   if (col.tableColumn.empty()) {
     jeterr::Raise(jeterr::msg::kFieldNotUpdatable, {col.name});
   }
-  buffer_[static_cast<size_t>(index)] = ConvertForColumn(value, col.type, col.size, col.name);
+  buffer_[static_cast<size_t>(index)] =
+      ConvertForColumn(value, col.type, col.size, col.name, col.precision, col.scale);
   dirty_[static_cast<size_t>(index)] = true;
 }
 

@@ -33,6 +33,8 @@ class RecordsetState {
     std::string tableColumn;  // the table column behind it; "" for an expression
     int type = 0;
     int size = 0;
+    int precision = 0;  // a decimal column's
+    int scale = 0;
   };
 
   RecordsetState(std::shared_ptr<DatabaseState> db, std::string source,

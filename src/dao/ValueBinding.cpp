@@ -6,6 +6,7 @@
 #include <climits>
 #include <cmath>
 
+#include "dao/JetDecimal.h"
 #include "dao/JetErrors.h"
 #include "dao/JetTypes.h"
 
@@ -31,7 +32,7 @@ size_t CharacterCount(const std::string& s) {
 
 // A walk reads every field of every row through here: the column is
 // fetched once, and its storage class and value read from that.
-Variant ReadValue(sqlite3_stmt* s, int c, int jetType) {
+Variant ReadValue(sqlite3_stmt* s, int c, int jetType, int scale) {
   sqlite3_value* v = sqlite3_column_value(s, c);
   const int storage = sqlite3_value_type(v);
   if (storage == SQLITE_NULL) return Variant::Null();
@@ -63,6 +64,9 @@ Variant ReadValue(sqlite3_stmt* s, int c, int jetType) {
       return Variant(d);
     case dbDate:
       return Variant::FromDate(d);
+    case dbDecimal:
+      if (auto decimal = JetDecimal::FromStored(v, scale)) return *decimal;
+      return Variant(d);
     default:
       break;
   }
@@ -108,10 +112,14 @@ void BindValue(sqlite3_stmt* s, int i, const Variant& v) {
       sqlite3_bind_text(s, i, t.data(), static_cast<int>(t.size()), SQLITE_TRANSIENT);
       return;
     }
+    case VarType::Decimal:
+      JetDecimal::Bind(s, i, v);
+      return;
   }
 }
 
-Variant ConvertForColumn(const Variant& v, int type, int size, const std::string& name) {
+Variant ConvertForColumn(const Variant& v, int type, int size, const std::string& name,
+                         int precision, int scale) {
   if (v.IsNull() || v.IsEmpty()) return Variant::Null();
   try {
     switch (type) {
@@ -143,6 +151,12 @@ Variant ConvertForColumn(const Variant& v, int type, int size, const std::string
         return v.Type() == VarType::Date ? v : Variant::FromDate(v.ToDouble());
       case dbLongBinary:
         return Variant(v.ToString());
+      case dbDecimal: {
+        if (v.Type() == VarType::String) v.ToDouble();  // 13 for a text that is no number
+        const auto units = JetDecimal::Units(v, scale);
+        if (!units || !JetDecimal::Fits(*units, precision, scale)) Raise(rterr::msg::kOverflow);
+        return Variant::FromDecimal(*units, scale);
+      }
       default:
         jeterr::Raise(jeterr::msg::kFieldNotUpdatable, {name});
     }

@@ -228,7 +228,7 @@ TEST(JetSqlTranslator, ErrorsCarryTheStatementsNumber) {
       {"update t inner join u on t.a = u.a set t.b = 1", jeterr::kSyntaxInUpdate},
       {"delete from", jeterr::kSyntaxInDelete},
       {"CREATE TABLE X )", jeterr::kSyntaxInCreateTable},
-      {"create table t (a decimal)", jeterr::kSyntaxInFieldDefinition},
+      {"create table t (a decimal(29, 2))", jeterr::kSyntaxInFieldDefinition},
       {"create table t (a text(300))", jeterr::kSyntaxInFieldDefinition},
       {"create table t (a long primary)", jeterr::kSyntaxInFieldDefinition},
       {"create table t (a long, constraint pk primary (a))", jeterr::kSyntaxInCreateTable},

@@ -1,0 +1,322 @@
+/*
+** Exact decimals. See JetDecimal.h.
+**
+** A double is read as the decimal it shows: its shortest text that reads
+** back as the same double (0.1 is 1 x 10^-1, not the binary fraction
+** 0.1000000000000000055...). That is the value a user typed or a column
+** holds, and the one that sums and rounding work on.
+*/
+#include "dao/JetDecimal.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <memory>
+
+#include "dao/JetSqlValue.h"
+
+namespace dao {
+
+namespace {
+
+using Wide = __int128;
+
+constexpr int64_t Pow10(int n) {
+  int64_t p = 1;
+  for (int i = 0; i < n; ++i) p *= 10;
+  return p;
+}
+
+Wide WidePow10(int n) {
+  Wide p = 1;
+  for (int i = 0; i < n; ++i) p *= 10;
+  return p;
+}
+
+// Beyond this the sum leaves exact arithmetic; 10^36 leaves room to add.
+const Wide kWideLimit = WidePow10(36);
+
+// A finite double as digits x 10^exponent, digits below 10^17.
+struct Shown {
+  bool negative = false;
+  uint64_t digits = 0;
+  int exponent = 0;
+};
+
+std::optional<Shown> Show(double d) {
+  if (!std::isfinite(d)) return std::nullopt;
+  char buf[64];
+  const auto r = std::to_chars(buf, buf + sizeof buf, d, std::chars_format::scientific);
+  Shown s;
+  const char* p = buf;
+  if (*p == '-') {
+    s.negative = true;
+    ++p;
+  }
+  int fraction = 0;
+  bool point = false;
+  for (; p < r.ptr && *p != 'e'; ++p) {
+    if (*p == '.') {
+      point = true;
+      continue;
+    }
+    s.digits = s.digits * 10 + static_cast<uint64_t>(*p - '0');
+    if (point) ++fraction;
+  }
+  const int e = p < r.ptr ? std::atoi(p + 1) : 0;
+  s.exponent = e - fraction;
+  return s;
+}
+
+// digits x 10^exponent in units of 10^-scale, half to even; nullopt past
+// the limit.
+std::optional<Wide> WideUnits(const Shown& s, int scale, Wide limit) {
+  Wide units = s.digits;
+  const int shift = s.exponent + scale;
+  if (shift >= 0) {
+    for (int i = 0; i < shift; ++i) {
+      units *= 10;
+      if (units >= limit) return std::nullopt;
+    }
+  } else if (-shift > 18) {
+    units = 0;  // below half a unit: digits < 10^17
+  } else {
+    const Wide div = WidePow10(-shift);
+    const Wide q = units / div, r = units % div;
+    units = q + ((r * 2 > div || (r * 2 == div && q % 2 != 0)) ? 1 : 0);
+  }
+  if (units >= limit) return std::nullopt;
+  return s.negative ? -units : units;
+}
+
+// A number as SQLite's value: integer units stay exact; a fraction goes
+// through its decimal text, so the double is the one nearest the decimal.
+std::string DecimalText(Wide units, int scale) {
+  const bool negative = units < 0;
+  if (negative) units = -units;
+  // Written from the last digit, then turned round.
+  std::string text;
+  for (int i = 0; units != 0 || i <= scale; ++i) {
+    if (i == scale && scale > 0) text += '.';
+    text += static_cast<char>('0' + static_cast<int>(units % 10));
+    units /= 10;
+  }
+  if (negative) text += '-';
+  return std::string(text.rbegin(), text.rend());
+}
+
+void ResultUnits(sqlite3_context* ctx, Wide units, int scale) {
+  const Wide one = WidePow10(scale);
+  if (units % one == 0 && units / one >= INT64_MIN && units / one <= INT64_MAX) {
+    return sqlite3_result_int64(ctx, static_cast<sqlite3_int64>(units / one));
+  }
+  sqlite3_result_double(ctx, std::strtod(DecimalText(units, scale).c_str(), nullptr));
+}
+
+std::optional<Wide> ValueUnits(sqlite3_value* v, int scale, Wide limit) {
+  if (sqlite3_value_numeric_type(v) == SQLITE_INTEGER) {
+    const Wide units = static_cast<Wide>(sqlite3_value_int64(v)) * WidePow10(scale);
+    if (units >= limit || -units >= limit) return std::nullopt;
+    return units;
+  }
+  const auto shown = Show(sqlite3_value_double(v));
+  if (!shown) return std::nullopt;
+  return WideUnits(*shown, scale, limit);
+}
+
+bool ScaleArgument(sqlite3_value* v, int& scale) {
+  scale = sqlite3_value_int(v);
+  return scale >= 0 && scale <= kMaxDecimalPrecision;
+}
+
+void DecFits(sqlite3_context* ctx, int, sqlite3_value** argv) {
+  if (jetsql::IsNull(argv[0])) return sqlite3_result_int(ctx, 1);
+  const int precision = sqlite3_value_int(argv[1]);
+  int scale = 0;
+  if (!ScaleArgument(argv[2], scale)) return jetsql::ResultError(ctx, jetsql::kInvalidCall);
+  const auto units = ValueUnits(argv[0], scale, kWideLimit);
+  const bool fits = units && *units > INT64_MIN && *units <= INT64_MAX &&
+                    JetDecimal::Fits(static_cast<int64_t>(*units), precision, scale);
+  sqlite3_result_int(ctx, fits ? 1 : 0);
+}
+
+void DecRound(sqlite3_context* ctx, int, sqlite3_value** argv) {
+  if (jetsql::IsNull(argv[0])) return sqlite3_result_null(ctx);
+  int scale = 0;
+  if (!ScaleArgument(argv[1], scale)) return jetsql::ResultError(ctx, jetsql::kInvalidCall);
+  const auto units = ValueUnits(argv[0], scale, kWideLimit);
+  // A value past the limit is no column's: its CHECK refuses it.
+  if (!units) return sqlite3_result_value(ctx, argv[0]);
+  ResultUnits(ctx, *units, scale);
+}
+
+struct Sum {
+  bool seen;
+  bool fraction;  // some value was not whole
+  bool inexact;   // left exact arithmetic
+  int scale;
+  Wide units;
+  double plain;  // the same sum in floating point, compensated (Neumaier)
+  double carry;
+};
+
+void AddPlain(Sum& s, double d) {
+  const double t = s.plain + d;
+  s.carry += std::fabs(s.plain) >= std::fabs(d) ? (s.plain - t) + d : (d - t) + s.plain;
+  s.plain = t;
+}
+
+void AddExact(Sum& s, sqlite3_value* v) {
+  if (sqlite3_value_numeric_type(v) == SQLITE_INTEGER) {
+    const auto units = ValueUnits(v, s.scale, kWideLimit);
+    if (!units) {
+      s.inexact = true;
+      return;
+    }
+    s.units += *units;
+  } else {
+    s.fraction = true;
+    const auto shown = Show(sqlite3_value_double(v));
+    if (!shown) {
+      s.inexact = true;
+      return;
+    }
+    // Finer than the sum so far: the sum moves to the finer scale.
+    if (-shown->exponent > s.scale) {
+      const int finer = -shown->exponent;
+      if (finer > 2 * kMaxDecimalPrecision) {
+        s.inexact = true;
+        return;
+      }
+      s.units *= WidePow10(finer - s.scale);
+      s.scale = finer;
+    }
+    const auto units = WideUnits(*shown, s.scale, kWideLimit);
+    if (!units) {
+      s.inexact = true;
+      return;
+    }
+    s.units += *units;
+  }
+  if (s.units >= kWideLimit || -s.units >= kWideLimit) s.inexact = true;
+}
+
+// SQLite's aggregate memory is aligned for 8 bytes, the 128-bit sum needs
+// 16: the state starts at the first address that gives it. The memory comes
+// zeroed, a zeroed Sum is an empty one.
+Sum* SumOf(sqlite3_context* ctx, int bytes) {
+  void* raw = sqlite3_aggregate_context(ctx, bytes);
+  if (raw == nullptr) return nullptr;
+  std::size_t space = sizeof(Sum) + alignof(Sum);
+  return static_cast<Sum*>(std::align(alignof(Sum), sizeof(Sum), raw, space));
+}
+
+void SumStep(sqlite3_context* ctx, int, sqlite3_value** argv) {
+  Sum* s = SumOf(ctx, static_cast<int>(sizeof(Sum) + alignof(Sum)));
+  if (s == nullptr) return sqlite3_result_error_nomem(ctx);
+  if (jetsql::IsNull(argv[0])) return;
+  s->seen = true;
+  AddPlain(*s, sqlite3_value_double(argv[0]));
+  if (!s->inexact) AddExact(*s, argv[0]);
+}
+
+void SumFinal(sqlite3_context* ctx) {
+  Sum* s = SumOf(ctx, 0);
+  if (s == nullptr || !s->seen) return sqlite3_result_null(ctx);
+  if (s->inexact) return sqlite3_result_double(ctx, s->plain + s->carry);
+  if (!s->fraction) {
+    if (s->units >= INT64_MIN && s->units <= INT64_MAX) {
+      return sqlite3_result_int64(ctx, static_cast<sqlite3_int64>(s->units));
+    }
+    return sqlite3_result_double(ctx, s->plain + s->carry);
+  }
+  ResultUnits(ctx, s->units, s->scale);
+}
+
+}  // namespace
+
+std::optional<int64_t> JetDecimal::Units(double value, int scale) {
+  const auto shown = Show(value);
+  if (!shown) return std::nullopt;
+  const auto units = WideUnits(*shown, scale, WidePow10(18) * 10);
+  if (!units || *units > INT64_MAX || *units < -INT64_MAX) return std::nullopt;
+  return static_cast<int64_t>(*units);
+}
+
+std::optional<int64_t> JetDecimal::Units(const Variant& value, int scale) {
+  switch (value.Type()) {
+    case VarType::Boolean:
+    case VarType::Integer:
+    case VarType::Long: {
+      const int64_t whole = value.ToLong();
+      const int64_t one = Pow10(scale);
+      if (whole > INT64_MAX / one || whole < -INT64_MAX / one) return std::nullopt;
+      return whole * one;
+    }
+    case VarType::Currency:
+    case VarType::Decimal: {
+      const bool currency = value.Type() == VarType::Currency;
+      const int64_t units = currency ? value.CurrencyValue() : value.DecimalUnits();
+      const int from = currency ? 4 : value.DecimalScale();
+      Shown s;
+      s.negative = units < 0;
+      s.digits = s.negative ? 0 - static_cast<uint64_t>(units) : static_cast<uint64_t>(units);
+      s.exponent = -from;
+      const auto wide = WideUnits(s, scale, WidePow10(18) * 10);
+      if (!wide || *wide > INT64_MAX || *wide < -INT64_MAX) return std::nullopt;
+      return static_cast<int64_t>(*wide);
+    }
+    case VarType::Empty:
+    case VarType::Null:
+      return std::nullopt;
+    default:
+      return Units(value.ToDouble(), scale);
+  }
+}
+
+bool JetDecimal::Fits(int64_t units, int precision, int scale) {
+  if (precision < 1 || precision > kMaxDecimalPrecision || scale < 0 || scale > precision) {
+    return false;
+  }
+  const uint64_t magnitude =
+      units < 0 ? 0 - static_cast<uint64_t>(units) : static_cast<uint64_t>(units);
+  if (magnitude >= static_cast<uint64_t>(Pow10(precision))) return false;
+  const bool whole = scale == 0 || units % Pow10(scale) == 0;
+  return whole || magnitude < static_cast<uint64_t>(Pow10(kExactDoubleDigits));
+}
+
+std::optional<Variant> JetDecimal::FromStored(sqlite3_value* v, int scale) {
+  if (sqlite3_value_type(v) == SQLITE_INTEGER) {
+    const int64_t whole = sqlite3_value_int64(v);
+    const int64_t one = Pow10(scale);
+    if (whole > INT64_MAX / one || whole < -INT64_MAX / one) return std::nullopt;
+    return Variant::FromDecimal(whole * one, scale);
+  }
+  const auto units = Units(sqlite3_value_double(v), scale);
+  if (!units) return std::nullopt;
+  return Variant::FromDecimal(*units, scale);
+}
+
+void JetDecimal::Bind(sqlite3_stmt* stmt, int index, const Variant& value) {
+  const int64_t units = value.DecimalUnits();
+  const int64_t one = Pow10(value.DecimalScale());
+  if (units % one == 0) {
+    sqlite3_bind_int64(stmt, index, units / one);
+  } else {
+    sqlite3_bind_double(stmt, index, value.ToDouble());
+  }
+}
+
+int RegisterJetDecimalFunctions(sqlite3* db) {
+  const int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
+  int rc = sqlite3_create_function(db, "jet_decfits", 3, flags, nullptr, DecFits, nullptr, nullptr);
+  if (rc == SQLITE_OK) {
+    rc = sqlite3_create_function(db, "jet_decround", 2, flags, nullptr, DecRound, nullptr, nullptr);
+  }
+  if (rc == SQLITE_OK) {
+    rc = sqlite3_create_function(db, "jet_sum", 1, flags, nullptr, nullptr, SumStep, SumFinal);
+  }
+  return rc;
+}
+
+}  // namespace dao

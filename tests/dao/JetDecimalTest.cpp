@@ -1,0 +1,168 @@
+/*
+** DECIMAL / NUMERIC (p, s) columns on an engine database: values kept and
+** read back exactly as Decimals, precision and scale enforced, sums exact,
+** and the declarations that Jet accepts or refuses.
+*/
+#include <gtest/gtest.h>
+
+#include "EngineTestDatabase.h"
+#include "dao/EngineTestSupport.h"
+#include "dao/JetErrors.h"
+
+namespace dao {
+namespace {
+
+using test::EngineTestDatabase;
+using test::Rows;
+
+Field FieldOf(Database& db, const std::string& table, const std::string& name) {
+  db.TableDefs().Refresh();
+  for (const Field& f : db.TableDefs().Item(table).Fields()) {
+    if (f.Name() == name) return f;
+  }
+  ADD_FAILURE() << "no field " << name;
+  return Field(name, 0, 0);
+}
+
+class JetDecimalColumn : public ::testing::Test {
+ protected:
+  JetDecimalColumn() {
+    db_.Execute(
+        "CREATE TABLE Sueldos (Id LONG, Basico DECIMAL(10, 2), Tasa NUMERIC(6,4), "
+        "Legajo DECIMAL, Horas DEC(5))");
+  }
+  int Error(const std::string& jet) {
+    return enginetest::ErrorOf([&] { db_.Execute(jet); });
+  }
+  Variant Value(const std::string& query) {
+    Recordset rs = db_.Db().OpenRecordset(query, dbOpenSnapshot);
+    return rs.Fields(0).Value();
+  }
+
+  EngineTestDatabase db_;
+};
+
+TEST_F(JetDecimalColumn, TypeWithPrecisionAndScaleOnTableDefAndRecordsetFields) {
+  const std::tuple<const char*, int, int> expected[] = {
+      {"Basico", 10, 2}, {"Tasa", 6, 4}, {"Legajo", 18, 0}, {"Horas", 5, 0}};
+  for (const auto& [name, precision, scale] : expected) {
+    const Field f = FieldOf(db_.Db(), "Sueldos", name);
+    EXPECT_EQ(f.Type(), dbDecimal) << name;
+    EXPECT_EQ(f.Precision(), precision) << name;
+    EXPECT_EQ(f.Scale(), scale) << name;
+  }
+  Recordset rs = db_.Db().OpenRecordset("SELECT Basico FROM Sueldos", dbOpenSnapshot);
+  EXPECT_EQ(rs.Fields(0).Type(), dbDecimal);
+  EXPECT_EQ(rs.Fields(0).Precision(), 10);
+  EXPECT_EQ(rs.Fields(0).Scale(), 2);
+}
+
+TEST_F(JetDecimalColumn, ValuesComeBackExactlyAsDecimalsAtTheColumnsScale) {
+  db_.Execute("INSERT INTO Sueldos VALUES (1, 12345678.91, 0.1, 999999999999999999, 12345)");
+  db_.Execute("INSERT INTO Sueldos VALUES (2, -0.07, -1.5, -999999999999999999, 0)");
+  const Variant basico = Value("SELECT Basico FROM Sueldos WHERE Id = 1");
+  ASSERT_EQ(basico.Type(), VarType::Decimal);
+  EXPECT_EQ(basico.DecimalUnits(), 1234567891);
+  EXPECT_EQ(basico.DecimalScale(), 2);
+  EXPECT_EQ(basico.ToString(), "12345678.91");
+  EXPECT_EQ(Value("SELECT Legajo FROM Sueldos WHERE Id = 1").ToString(), "999999999999999999");
+  EXPECT_EQ(Value("SELECT Legajo FROM Sueldos WHERE Id = 2").ToString(), "-999999999999999999");
+  EXPECT_EQ(Value("SELECT Basico FROM Sueldos WHERE Id = 2").ToString(), "-0.07");
+  EXPECT_EQ(Value("SELECT Tasa FROM Sueldos WHERE Id = 1").DecimalUnits(), 1000);
+  // Comparisons with literals, sorting and other columns see the value.
+  EXPECT_EQ(db_.Query("SELECT Id FROM Sueldos WHERE Basico > 1.5 OR Tasa = -1.5 ORDER BY Tasa"),
+            (Rows{{"2"}, {"1"}}));
+  EXPECT_EQ(db_.Scalar("SELECT Count(*) FROM Sueldos WHERE Legajo = 999999999999999999"), "1");
+}
+
+TEST_F(JetDecimalColumn, ExtraDecimalsRoundHalfToEvenAndTooManyDigitsAreRefused) {
+  db_.Execute("INSERT INTO Sueldos (Id, Basico, Tasa, Horas) VALUES (1, 2.345, 0.00005, 2.5)");
+  db_.Execute("INSERT INTO Sueldos (Id, Basico, Tasa, Horas) VALUES (2, 2.355, 0.00015, 3.5)");
+  EXPECT_EQ(db_.Query("SELECT Basico, Tasa, Horas FROM Sueldos ORDER BY Id"),
+            (Rows{{"2.34", "0", "2"}, {"2.36", "0.0002", "4"}}));
+  db_.Execute("UPDATE Sueldos SET Basico = Basico + 0.004 WHERE Id = 1");
+  EXPECT_EQ(db_.Scalar("SELECT Basico FROM Sueldos WHERE Id = 1"), "2.34");
+
+  for (const char* bad : {
+           "INSERT INTO Sueldos (Basico) VALUES (100000000)",     // 9 integer digits in (10, 2)
+           "INSERT INTO Sueldos (Basico) VALUES (99999999.995)",  // rounds up to 9 digits
+           "INSERT INTO Sueldos (Tasa) VALUES (100)",
+           "INSERT INTO Sueldos (Horas) VALUES (-100000)",
+           "UPDATE Sueldos SET Basico = Basico * 1E10",
+       }) {
+    EXPECT_EQ(Error(bad), jeterr::kNumericOverflow) << bad;
+  }
+  EXPECT_EQ(Error("INSERT INTO Sueldos (Basico) VALUES ('mucho')"), jeterr::kConversion);
+  db_.Execute("INSERT INTO Sueldos (Id, Basico) VALUES (3, 99999999.99)");
+  EXPECT_EQ(db_.Scalar("SELECT Count(*) FROM Sueldos"), "3");
+
+  // A value with decimals beyond 15 significant digits cannot be kept exactly.
+  db_.Execute("CREATE TABLE Ancho (v DECIMAL(18, 4))");
+  db_.Execute("INSERT INTO Ancho VALUES (12345678901.2345)");
+  EXPECT_EQ(Error("INSERT INTO Ancho VALUES (123456789012.3456)"), jeterr::kNumericOverflow);
+  db_.Execute("INSERT INTO Ancho VALUES (12345678901234)");
+  EXPECT_EQ(db_.Query("SELECT v FROM Ancho ORDER BY v"),
+            (Rows{{"12345678901.2345"}, {"12345678901234"}}));
+}
+
+TEST_F(JetDecimalColumn, SumsAreExact) {
+  for (int i = 0; i < 10; ++i) db_.Execute("INSERT INTO Sueldos (Id, Basico) VALUES (1, 0.1)");
+  db_.Execute("INSERT INTO Sueldos (Id, Basico) VALUES (2, Null)");
+  EXPECT_EQ(db_.Scalar("SELECT Count(*) FROM Sueldos HAVING Sum(Basico) = 1"), "11");
+  const Variant sum = Value("SELECT Sum(Basico) FROM Sueldos");
+  EXPECT_EQ(sum.ToDouble(), 1.0);
+  EXPECT_EQ(db_.Query("SELECT Id, Sum(Basico) FROM Sueldos GROUP BY Id ORDER BY Id"),
+            (Rows{{"1", "1"}, {"2", "NULL"}}));
+  db_.Execute("INSERT INTO Sueldos (Id, Basico, Tasa) VALUES (3, 0.2, 0.0001)");
+  EXPECT_EQ(db_.Scalar("SELECT Sum(Basico) + Sum(Tasa) FROM Sueldos WHERE Id = 3"), "0.2001");
+  EXPECT_EQ(db_.Scalar("SELECT Sum(Basico) - 1.2 FROM Sueldos"), "0");
+  // Whole values still sum as integers, past 32 bits too.
+  EXPECT_EQ(db_.Scalar("SELECT Sum(Legajo) FROM Sueldos"), "NULL");
+  db_.Execute("INSERT INTO Sueldos (Id, Legajo) VALUES (4, 4000000000)");
+  db_.Execute("INSERT INTO Sueldos (Id, Legajo) VALUES (4, 4000000001)");
+  EXPECT_EQ(db_.Scalar("SELECT Sum(Legajo) FROM Sueldos"), "8000000001");
+}
+
+TEST_F(JetDecimalColumn, RecordsetWritesRoundAndRefuseAsStatementsDo) {
+  Recordset rs = db_.Db().OpenRecordset("Sueldos");
+  rs.AddNew();
+  rs.Fields("Id").SetValue(Variant(int32_t{1}));
+  rs.Fields("Basico").SetValue(Variant::FromDecimal(123456, 3));  // 123.456
+  rs.Fields("Tasa").SetValue(Variant::FromCurrency(12345));       // 1.2345
+  rs.Fields("Legajo").SetValue(Variant("20123456786"));
+  EXPECT_EQ(enginetest::ErrorOf([&] { rs.Fields("Horas").SetValue(Variant(1e6)); }),
+            jeterr::kNumericOverflow);
+  EXPECT_EQ(enginetest::ErrorOf([&] { rs.Fields("Horas").SetValue(Variant("x")); }),
+            jeterr::kConversion);
+  rs.Update();
+  EXPECT_EQ(db_.Query("SELECT Basico, Tasa, Legajo FROM Sueldos"),
+            (Rows{{"123.46", "1.2345", "20123456786"}}));
+  const Variant tasa = Value("SELECT Tasa FROM Sueldos");
+  EXPECT_EQ(tasa, Variant::FromDecimal(12345, 4));
+}
+
+TEST(JetDecimalDeclaration, SizesOutsideTheLimitsAreRefused) {
+  EngineTestDatabase db;
+  for (const char* bad : {"CREATE TABLE u (v DECIMAL(0))", "CREATE TABLE u (v DECIMAL(19, 2))",
+                          "CREATE TABLE u (v DECIMAL(5, 6))", "CREATE TABLE u (v DECIMAL(5,))",
+                          "CREATE TABLE u (v NUMERIC(2.5))", "CREATE TABLE u (v DECIMAL(-1))"}) {
+    EXPECT_EQ(enginetest::ErrorOf([&] { db.Execute(bad); }), jeterr::kSyntaxInFieldDefinition)
+        << bad;
+  }
+  // ALTER TABLE keeps a decimal column's size and rules through the rebuild.
+  db.Execute("CREATE TABLE t (a DECIMAL(4, 1), b LONG)");
+  db.Execute("INSERT INTO t VALUES (1.25, 1)");
+  db.Execute("ALTER TABLE t DROP COLUMN b");
+  db.Execute("ALTER TABLE t ADD COLUMN c DECIMAL(3, 2)");
+  db.Execute("INSERT INTO t VALUES (2.35, 1.005)");
+  EXPECT_EQ(db.Query("SELECT a, c FROM t ORDER BY a"), (Rows{{"1.2", "NULL"}, {"2.4", "1"}}));
+  EXPECT_EQ(enginetest::ErrorOf([&] { db.Execute("INSERT INTO t (a) VALUES (1000)"); }),
+            jeterr::kNumericOverflow);
+  db.Execute("SELECT * INTO copia FROM t");
+  EXPECT_EQ(FieldOf(db.Db(), "copia", "c").Scale(), 2);
+  EXPECT_EQ(enginetest::ErrorOf([&] { db.Execute("INSERT INTO copia (c) VALUES (10)"); }),
+            jeterr::kNumericOverflow);
+}
+
+}  // namespace
+}  // namespace dao
