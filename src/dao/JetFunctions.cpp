@@ -27,6 +27,7 @@
 #include "dao/JetLikePattern.h"
 #include "dao/JetScalarFunctions.h"
 #include "dao/JetSqlValue.h"
+#include "dao/JetTypedValueFunctions.h"
 
 namespace dao {
 
@@ -247,6 +248,7 @@ void RegisterJetFunctions(sqlite3* db) {
   };
   check(RegisterDeterministic(db, kEntries));
   check(RegisterJetScalarFunctions(db));
+  check(RegisterJetTypedValueFunctions(db));
   check(JetFunctionCatalog::Register(db));
 }
 

@@ -60,12 +60,25 @@ RecordsetState::RecordsetState(std::shared_ptr<DatabaseState> db, std::string so
     col.tableColumn = origin ? origin : "";
     const char* decl = sqlite3_column_decltype(raw, i);
     JetType jt = JetTypeFromDeclared(decl ? decl : "");
+    // A computed column has no declared type: it takes the one the
+    // translation gave its expression.
+    if (decl == nullptr) jt = ComputedType(col.name);
     col.type = jt.type;
     col.size = jt.size;
     columns_.push_back(std::move(col));
   }
   Step();
   bof_ = eof_;
+}
+
+JetType RecordsetState::ComputedType(const std::string& name) const {
+  for (const JetOutputColumn& out : translated_->outputs) {
+    if (out.type != 0 && TextCase::Equal(out.name, name)) {
+      // The size a table column of that type would have (text: 255).
+      return JetTypeFromDeclared(DeclaredType(out.type, 0));
+    }
+  }
+  return {};
 }
 
 RecordsetState::~RecordsetState() {
