@@ -7,7 +7,6 @@
 #include "dao/JetExprTypes.h"
 
 #include <algorithm>
-#include <array>
 #include <utility>
 
 #include "dao/JetTypes.h"
@@ -29,30 +28,31 @@ bool IsNumber(int t) {
 }
 
 // Functions whose result type is fixed.
-constexpr std::array<std::pair<std::string_view, int>, 46> kResults = {{
-    {"Date", dbDate},       {"Now", dbDate},        {"Time", dbDate},        {"DateAdd", dbDate},
-    {"DateSerial", dbDate}, {"DateValue", dbDate},  {"TimeSerial", dbDate},  {"TimeValue", dbDate},
-    {"CDate", dbDate},      {"CVDate", dbDate},     {"CCur", dbCurrency},    {"CLng", dbLong},
-    {"CInt", dbInteger},    {"CByte", dbByte},      {"CBool", dbBoolean},    {"CSng", dbSingle},
-    {"CDbl", dbDouble},     {"Val", dbDouble},      {"Count", dbLong},       {"Year", dbInteger},
-    {"Month", dbInteger},   {"Day", dbInteger},     {"Hour", dbInteger},     {"Minute", dbInteger},
-    {"Second", dbInteger},  {"Weekday", dbInteger}, {"DatePart", dbInteger}, {"Asc", dbInteger},
-    {"Sgn", dbInteger},     {"StrComp", dbInteger}, {"Len", dbLong},         {"InStr", dbLong},
-    {"InStrRev", dbLong},   {"DateDiff", dbLong},   {"CStr", dbText},        {"Left", dbText},
-    {"Right", dbText},      {"Mid", dbText},        {"UCase", dbText},       {"LCase", dbText},
-    {"Trim", dbText},       {"LTrim", dbText},      {"RTrim", dbText},       {"Replace", dbText},
-    {"StrReverse", dbText}, {"Format", dbText},
-}};
+constexpr std::pair<std::string_view, int> kResults[] = {
+    {"Date", dbDate},       {"Now", dbDate},        {"Time", dbDate},         {"DateAdd", dbDate},
+    {"DateSerial", dbDate}, {"DateValue", dbDate},  {"TimeSerial", dbDate},   {"TimeValue", dbDate},
+    {"CDate", dbDate},      {"CVDate", dbDate},     {"CCur", dbCurrency},     {"CLng", dbLong},
+    {"CInt", dbInteger},    {"CByte", dbByte},      {"CBool", dbBoolean},     {"CSng", dbSingle},
+    {"CDbl", dbDouble},     {"Val", dbDouble},      {"Count", dbLong},        {"Year", dbInteger},
+    {"Month", dbInteger},   {"Day", dbInteger},     {"Hour", dbInteger},      {"Minute", dbInteger},
+    {"Second", dbInteger},  {"Weekday", dbInteger}, {"DatePart", dbInteger},  {"Asc", dbInteger},
+    {"Sgn", dbInteger},     {"StrComp", dbInteger}, {"Len", dbLong},          {"InStr", dbLong},
+    {"InStrRev", dbLong},   {"DateDiff", dbLong},   {"CStr", dbText},         {"Left", dbText},
+    {"Right", dbText},      {"Mid", dbText},        {"UCase", dbText},        {"LCase", dbText},
+    {"Trim", dbText},       {"LTrim", dbText},      {"RTrim", dbText},        {"Replace", dbText},
+    {"StrReverse", dbText}, {"Format", dbText},     {"IsNumeric", dbBoolean}, {"IsDate", dbBoolean},
+};
 
 // Text results beyond the table above.
-constexpr std::array<std::string_view, 7> kTextResults = {
+constexpr std::string_view kTextResults[] = {
     "Str", "String", "Space", "Chr", "StrConv", "WeekdayName", "MonthName",
 };
 
 // Functions whose first argument only is read as text.
-constexpr std::array<std::string_view, 14> kFirstText = {
-    "Left",  "Right", "Mid",  "UCase", "LCase",   "Trim", "LTrim",
-    "RTrim", "Len",   "CStr", "Val",   "StrConv", "Asc",  "StrReverse",
+// IsNumeric among them: a Date's text is no number, as Jet answers.
+constexpr std::string_view kFirstText[] = {
+    "Left", "Right", "Mid", "UCase",   "LCase", "Trim",       "LTrim",     "RTrim",
+    "Len",  "CStr",  "Val", "StrConv", "Asc",   "StrReverse", "IsNumeric",
 };
 
 }  // namespace
@@ -144,6 +144,9 @@ unsigned JetExprTypes::TextArguments(std::string_view f, int count) {
   if (f == "InStr") return count >= 3 ? 6u : 3u;
   if (f == "InStrRev" || f == "StrComp") return 3u;
   if (f == "Replace") return 7u;
+  // Format without a pattern writes a Date as General Date does; with one,
+  // the pattern reads the date itself.
+  if (f == "Format") return count == 1 ? 1u : 0u;
   return 0;
 }
 

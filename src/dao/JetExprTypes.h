@@ -20,14 +20,17 @@
 ** Functions: the date functions that return a moment (Date, Now, Time,
 ** DateAdd, DateSerial, DateValue, TimeSerial, TimeValue, CDate) give Date;
 ** each C... conversion its own type; the date parts and Asc, Sgn and
-** StrComp Integer; Len, InStr, InStrRev and DateDiff Long; Val Double.
+** StrComp Integer; Len, InStr, InStrRev and DateDiff Long; Val Double;
+** IsNumeric and IsDate Yes/No.
 ** Aggregates: Count gives Long; Min, Max, First and Last the type of their
 ** argument; Sum and Avg keep Currency and Date and give Double for other
 ** numbers, so a sum of Long never overflows. Int, Fix, Abs and CVar keep
 ** their argument's type; IIf gives its branches' type when both agree.
 **
 ** A Date reaches a text function or & as the regional text of the date:
-** TextArguments names, for each function, the arguments read as text.
+** TextArguments names, for each function, the arguments read as text
+** (IsNumeric's too, so that a Date is no number, and Format's value when no
+** pattern is given).
 */
 #pragma once
 

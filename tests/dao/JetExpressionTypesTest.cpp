@@ -185,6 +185,13 @@ TEST_F(JetExpressionTypes, ADateReadAsTextTakesTheRegionalShortForm) {
   EXPECT_EQ(Text("'Hora: ' & TimeSerial(8, 5, 0)"), "Hora: 08:05:00");
   EXPECT_EQ(Text("CStr(Alta + 1)"), "23/11/2003 22:42:58");
   EXPECT_EQ(Text("'x' & #2/1/2003#"), "x01/02/2003");
+  // Format without a pattern writes the date; with one, the pattern reads
+  // the date itself. A Date is no number.
+  EXPECT_EQ(Text("Format(Alta)"), "22/11/2003 22:42:58");
+  EXPECT_EQ(Text("Format(Alta, 'yyyy-mm-dd')"), "2003-11-22");
+  EXPECT_EQ(First("SELECT IsNumeric(Alta) FROM Personal").valueType, VarType::Boolean);
+  EXPECT_EQ(Text("IsNumeric(Alta)"), "Falso");
+  EXPECT_EQ(Text("IsNumeric(Sueldo)"), "Verdadero");
   // Null stays Null where it did: & skips it, CStr refuses it.
   EXPECT_EQ(Text("'x' & IIf(Id = 1, Null, Alta)"), "x");
   // LIKE reads the date as text too.
