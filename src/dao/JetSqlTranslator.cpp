@@ -8,6 +8,7 @@
 */
 #include "dao/JetSqlTranslator.h"
 
+#include "common/TextCase.h"
 #include "dao/JetDdlParser.h"
 #include "dao/JetErrors.h"
 #include "dao/JetExpressionParser.h"
@@ -252,6 +253,13 @@ TranslatedStatement JetSqlTranslator::Translate(std::string_view jetSql,
     result.updatable = false;
   }
   return result;
+}
+
+int TranslatedStatement::OutputType(std::string_view name) const {
+  for (const JetOutputColumn& out : outputs) {
+    if (out.type != 0 && TextCase::Equal(out.name, name)) return out.type;
+  }
+  return 0;
 }
 
 std::optional<std::string> JetSqlTranslator::BareTableName(std::string_view source) {

@@ -117,6 +117,8 @@ struct TranslatedStatement {
   // (computed columns), by output name; the record set types the others
   // by their table columns.
   std::vector<JetOutputColumn> outputs;
+  // The type the translation gave an output column; 0 when none.
+  int OutputType(std::string_view name) const;
 
   // The translation read column types from the schema.
   bool schemaTyped = false;

@@ -72,13 +72,9 @@ RecordsetState::RecordsetState(std::shared_ptr<DatabaseState> db, std::string so
 }
 
 JetType RecordsetState::ComputedType(const std::string& name) const {
-  for (const JetOutputColumn& out : translated_->outputs) {
-    if (out.type != 0 && TextCase::Equal(out.name, name)) {
-      // The size a table column of that type would have (text: 255).
-      return JetTypeFromDeclared(DeclaredType(out.type, 0));
-    }
-  }
-  return {};
+  const int type = translated_->OutputType(name);
+  // The size a table column of that type would have (text: 255).
+  return type != 0 ? JetTypeFromDeclared(DeclaredType(type, 0)) : JetType{};
 }
 
 RecordsetState::~RecordsetState() {

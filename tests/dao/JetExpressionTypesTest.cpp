@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "common/AppError.h"
 #include "dao/DBEngine.h"
@@ -58,13 +59,16 @@ class JetExpressionTypes : public ::testing::Test {
     return ids;
   }
 
-  std::string Failure(const std::string& query) {
+  // The number and description of the error a query raises.
+  std::pair<int, std::string> Failure(const std::string& query) {
     try {
-      db.OpenRecordset(query, dbOpenSnapshot);
+      Recordset rs = db.OpenRecordset(query, dbOpenSnapshot);
+      for (; !rs.Eof(); rs.MoveNext()) {
+      }
     } catch (const AppError& e) {
-      return e.Description();
+      return {e.Number(), e.Description()};
     }
-    return "";
+    return {0, ""};
   }
 
   TempDir dir;
@@ -231,12 +235,25 @@ TEST_F(JetExpressionTypes, ATextComparedWithADateIsReadAsADate) {
 }
 
 TEST_F(JetExpressionTypes, ATextThatIsNoDateIsATypeMismatch) {
-  const std::string failure = Failure("SELECT Id FROM Personal WHERE Alta > 'mañana'");
-  EXPECT_NE(failure.find(kTypeMismatch), std::string::npos) << failure;
-  EXPECT_NE(Failure("SELECT Id FROM Personal WHERE Alta = Nombre").find(kTypeMismatch),
-            std::string::npos);
+  const std::pair<int, std::string> mismatch{3464, kTypeMismatch};
+  EXPECT_EQ(Failure("SELECT Id FROM Personal WHERE Alta > 'mañana'"), mismatch);
+  EXPECT_EQ(Failure("SELECT Id FROM Personal WHERE Alta = Nombre"), mismatch);
+  // The engine's functions raise the same number for a value of the wrong
+  // type.
+  EXPECT_EQ(Failure("SELECT CDate(Nombre) FROM Personal"), mismatch);
   // Null is no mismatch: it compares as Null.
   EXPECT_EQ(Ids("Alta > IIf(Id = 1, Null, '1/1/2000')"), "23");
+}
+
+TEST_F(JetExpressionTypes, MakeTableGivesTypedExpressionsTheirType) {
+  db.Execute(
+      "SELECT Alta + 1 AS Siguiente, Sueldo * 2 AS Doble, Count(*) AS Cuantos INTO Copia "
+      "FROM Personal GROUP BY Alta, Sueldo");
+  Recordset rs = db.OpenRecordset("Copia", dbOpenSnapshot);
+  EXPECT_EQ(rs.Fields("Siguiente").Type(), dbDate);
+  EXPECT_EQ(rs.Fields("Doble").Type(), dbCurrency);
+  EXPECT_EQ(rs.Fields("Cuantos").Type(), dbLong);
+  EXPECT_EQ(rs.Fields("Siguiente").Value().ToString(), "16/01/2002");
 }
 
 TEST_F(JetExpressionTypes, UpdateAndDeleteCompareTextsWithDatesToo) {
