@@ -11,6 +11,7 @@
 #include "dao/JetErrors.h"
 #include "dao/JetFunctions.h"
 #include "dao/JetSchemaChange.h"
+#include "dao/JetTypes.h"
 #include "dao/OffsetVfs.h"
 #include "dao/RecordsetState.h"
 #include "dao/SqlQuote.h"
@@ -122,18 +123,38 @@ void DatabaseState::Forget(RecordsetState* rs) {
 std::shared_ptr<const TranslatedStatement> DatabaseState::Translate(std::string_view jetSql) {
   std::string key(jetSql);
   auto it = translations_.find(key);
-  if (it == translations_.end()) {
-    auto t = std::make_shared<const TranslatedStatement>(
-        JetSqlTranslator::Translate(jetSql, [this](const std::string& name) {
-          return FindLinkedTable(name) ? TableSql(name) : std::string();
-        }));
-    if (translations_.size() >= kCacheLimit) translations_.clear();
-    it = translations_.emplace(std::move(key), t).first;
+  // A translation typed by the schema's columns is made again once the
+  // schema has changed (here or through another connection).
+  if (it != translations_.end() && it->second.statement->schemaTyped &&
+      it->second.schemaVersion != SchemaVersion()) {
+    translations_.erase(it);
+    it = translations_.end();
   }
+  if (it == translations_.end()) {
+    // Each table's columns are read once for the translation.
+    auto tables = std::make_shared<std::unordered_map<std::string, std::vector<JetOutputColumn>>>();
+    auto typer = [this, tables](const std::string& table, const std::string& column) {
+      auto found = tables->find(table);
+      if (found == tables->end()) found = tables->emplace(table, ColumnTypes(table)).first;
+      for (const JetOutputColumn& c : found->second) {
+        if (TextCase::Equal(c.name, column)) return c.type;
+      }
+      return 0;
+    };
+    auto namer = [this](const std::string& name) {
+      return FindLinkedTable(name) ? TableSql(name) : std::string();
+    };
+    auto t = std::make_shared<const TranslatedStatement>(
+        JetSqlTranslator::Translate(jetSql, namer, typer));
+    const long long version = t->schemaTyped ? SchemaVersion() : 0;
+    if (translations_.size() >= kCacheLimit) translations_.clear();
+    it = translations_.emplace(std::move(key), CachedTranslation{t, version}).first;
+  }
+  const auto& statement = it->second.statement;
   // The translation is cached as written; the stored spellings are looked
   // up on each run, since the schema may have changed in between.
-  if (!StoredNames::MayNeedResolving(*it->second)) return it->second;
-  return std::make_shared<const TranslatedStatement>(StoredNames(conn_.get()).Resolve(*it->second));
+  if (!StoredNames::MayNeedResolving(*statement)) return statement;
+  return std::make_shared<const TranslatedStatement>(StoredNames(conn_.get()).Resolve(*statement));
 }
 
 sqlite3_stmt* DatabaseState::Prepared(const std::string& sql, const FailureContext& ctx) {
@@ -260,6 +281,28 @@ std::vector<std::string> DatabaseState::TableColumns(const std::string& table) {
   while (sqlite3_step(s) == SQLITE_ROW) cols.push_back(Text(s, 1));
   sqlite3_reset(s);
   return cols;
+}
+
+std::vector<JetOutputColumn> DatabaseState::ColumnTypes(const std::string& table) {
+  FailureContext ctx{&path_, nullptr, JetStatementKind::Select};
+  std::vector<JetOutputColumn> cols;
+  const LinkedTable* linked = FindLinkedTable(table);
+  sqlite3_stmt* s = Prepared(
+      linked ? "PRAGMA " + linked->schema + ".table_info(" + QuoteIdentifier(linked->source) + ")"
+             : "PRAGMA table_info(" + QuoteIdentifier(table) + ")",
+      ctx);
+  while (sqlite3_step(s) == SQLITE_ROW)
+    cols.push_back({Text(s, 1), JetTypeFromDeclared(Text(s, 2)).type});
+  sqlite3_reset(s);
+  return cols;
+}
+
+long long DatabaseState::SchemaVersion() {
+  FailureContext ctx{&path_, nullptr, JetStatementKind::Select};
+  sqlite3_stmt* s = Prepared("PRAGMA main.schema_version", ctx);
+  const long long version = sqlite3_step(s) == SQLITE_ROW ? sqlite3_column_int64(s, 0) : -1;
+  sqlite3_reset(s);
+  return version;
 }
 
 std::optional<std::string> DatabaseState::TableIn(const std::string& schema,

@@ -81,6 +81,8 @@ class DatabaseState {
   void RunInternal(const std::string& sql, const FailureContext& context);
   std::shared_ptr<const TranslatedStatement> Translate(std::string_view jetSql);
   std::vector<std::string> TableColumns(const std::string& table);
+  // Each column of a table with its Jet type (0 for a type of none of ours).
+  std::vector<JetOutputColumn> ColumnTypes(const std::string& table);
   // A table as the engine's SQL names it: "name", or schema."source" for a
   // link named as its source table.
   std::string TableSql(std::string_view name) const;
@@ -112,6 +114,12 @@ class DatabaseState {
   // named the tables as the old links did, so they are dropped.
   void NoteLinks();
   const LinkedTable* FindLinkedTable(std::string_view name) const;
+  long long SchemaVersion();
+
+  struct CachedTranslation {
+    std::shared_ptr<const TranslatedStatement> statement;
+    long long schemaVersion;  // the schema it was typed under, when schemaTyped
+  };
 
   SqliteConnection conn_;
   std::string path_;
@@ -121,7 +129,7 @@ class DatabaseState {
   int joinedLevels_ = 0;
   int baseLevel_ = 0;
   TableDefs defs_{this};
-  std::unordered_map<std::string, std::shared_ptr<const TranslatedStatement>> translations_;
+  std::unordered_map<std::string, CachedTranslation> translations_;
   std::unordered_map<std::string, SqliteStatement> prepared_;
   std::unordered_map<std::string, std::string> attachedFiles_;  // file path -> schema alias
   std::vector<LinkedTable> linkedTables_;

@@ -205,6 +205,8 @@ inline constexpr ErrorText kCannotExecuteSelect{
     jeterr::kCannotExecuteSelect, "No se puede ejecutar una consulta de selección: '{}'."};
 inline constexpr ErrorText kUndefinedFunction{jeterr::kUndefinedFunction,
                                               "Función '{}' no definida en la expresión."};
+inline constexpr ErrorText kTypeMismatch{
+    jeterr::kTypeMismatch, "No coinciden los tipos de datos en la expresión de criterios."};
 inline constexpr ErrorText kEngineError{jeterr::kEngineError,
                                         "Error del motor de base de datos: {}{}."};
 

@@ -20,7 +20,9 @@
 #include <array>
 
 #include "dao/JetErrors.h"
+#include "dao/JetExprTypes.h"
 #include "dao/JetFunctionCatalog.h"
+#include "dao/JetTypes.h"
 
 namespace dao {
 
@@ -37,6 +39,9 @@ class Chain {
   explicit Chain(JetExpr first) : expr_(std::move(first)) {}
 
   JetExprKind Kind() const { return expr_.kind; }
+  // The expression so far: its kind, type and, while it is one, column.
+  JetExpr& Head() { return expr_; }
+  void SetType(int type) { expr_.type = type; }
   bool IsColumn() const { return prefixes_.empty() && expr_.kind == JetExprKind::Column; }
   bool IsNumber() const { return prefixes_.empty() && expr_.kind == JetExprKind::Number; }
 
@@ -49,6 +54,7 @@ class Chain {
     prefixes_.push_back(prefix);
     expr_.sql += suffix;
     expr_.kind = kind;
+    expr_.type = 0;
     expr_.column.clear();
     expr_.qualifier.clear();
     run_ = Run::None;
@@ -64,6 +70,7 @@ class Chain {
       expr_.sql += infix;
       expr_.sql += ')';
       expr_.kind = kind;
+      expr_.type = 0;
       runOperands_++;
       return;
     }
@@ -98,7 +105,7 @@ using FunctionEntry = JetFunctionSignature;
 
 // The core Jet functions; IIf and IsNull are written inline. The date,
 // conversion, text and Format functions are found in JetFunctionCatalog.
-constexpr std::array<FunctionEntry, 32> kFunctions = {{
+constexpr std::array<FunctionEntry, 33> kFunctions = {{
     {"Count", "count", 1, 1, JetExprKind::Value, true},
     {"Sum", "jet_sum", 1, 1, JetExprKind::Value, true},
     {"Avg", "avg", 1, 1, JetExprKind::Value, true},
@@ -131,6 +138,7 @@ constexpr std::array<FunctionEntry, 32> kFunctions = {{
     {"Month", "jet_month", 1, 1, JetExprKind::Value, false},
     {"Day", "jet_day", 1, 1, JetExprKind::Value, false},
     {"Now", "jet_now", 0, 0, JetExprKind::Value, false},
+    {"Time", "jet_time", 0, 0, JetExprKind::Value, false},
 }};
 
 // Date() shares its name with a possible column; it is a function only when
@@ -153,8 +161,40 @@ bool IsComparison(const JetSqlToken& t) {
 
 }  // namespace
 
-JetExpressionParser::JetExpressionParser(JetTokenCursor& cursor, SubqueryParser subquery)
-    : cursor_(cursor), subquery_(std::move(subquery)) {}
+JetExpressionParser::JetExpressionParser(JetTokenCursor& cursor, SubqueryParser subquery,
+                                         const JetScope* scope)
+    : cursor_(cursor), subquery_(std::move(subquery)), scope_(scope) {}
+
+int JetExpressionParser::TypeOf(JetExpr& e) {
+  if (e.kind == JetExprKind::Column && e.type == 0 && scope_ != nullptr)
+    e.type = scope_->TypeOf(cursor_, e.qualifier, e.column);
+  return e.type;
+}
+
+int JetExpressionParser::TextAgainstDate(JetExpr& a, JetExpr& b) {
+  // A number or a truth value is never the text side; a number is no date
+  // unless it is a date literal.
+  auto settled = [](const JetExpr& e) {
+    return e.kind == JetExprKind::Truth || (e.kind == JetExprKind::Number && e.type != dbDate);
+  };
+  if (settled(a) || settled(b)) return 0;
+  if (a.kind == JetExprKind::Text) return TypeOf(b) == dbDate ? 1 : 0;
+  if (b.kind == JetExprKind::Text) return TypeOf(a) == dbDate ? 2 : 0;
+  // A value typed only when it runs (a subquery, Switch, ...) may be a
+  // text: jet_textdate leaves a number as it is.
+  auto textual = [this](JetExpr& e) {
+    const int type = TypeOf(e);
+    return JetExprTypes::IsText(type) || (type == 0 && e.kind == JetExprKind::Value);
+  };
+  if (TypeOf(a) == dbDate && textual(b)) return 2;
+  if (TypeOf(b) == dbDate && textual(a)) return 1;
+  return 0;
+}
+
+std::string JetExpressionParser::TextOperand(JetExpr& e) {
+  if (TypeOf(e) == dbDate) return "jet_datetext(" + AsValue(e) + ")";
+  return AsValue(e);
+}
 
 std::string JetExpressionParser::QuoteName(std::string_view name) {
   std::string q = "\"";
@@ -258,10 +298,14 @@ JetExpr JetExpressionParser::ParseComparison() {
     if (IsComparison(cursor_.Peek())) {
       const std::string op(cursor_.Next().text);
       JetExpr right = ParseConcat();
-      const bool collate = !chain.IsColumn() && right.kind != JetExprKind::Column &&
+      const int text = TextAgainstDate(chain.Head(), right);
+      const bool collate = text == 0 && !chain.IsColumn() && right.kind != JetExprKind::Column &&
                            !chain.IsNumber() && right.kind != JetExprKind::Number;
       chain.LeftAsValue();
-      chain.Wrap("(", " " + op + " " + AsValue(right) + (collate ? " COLLATE JET)" : ")"),
+      if (text == 1) chain.Wrap("jet_textdate(", ")", JetExprKind::Value);
+      std::string rightSql = AsValue(right);
+      if (text == 2) rightSql = "jet_textdate(" + rightSql + ")";
+      chain.Wrap("(", " " + op + " " + rightSql + (collate ? " COLLATE JET)" : ")"),
                  JetExprKind::Truth);
       continue;
     }
@@ -276,6 +320,7 @@ JetExpr JetExpressionParser::ParseComparison() {
         jeterr::Raise(jeterr::msg::kInvalidEscape, {cursor_.SourceFrom(start_)});
       }
       chain.LeftAsValue();
+      if (TypeOf(chain.Head()) == dbDate) chain.Wrap("jet_datetext(", ")", JetExprKind::Text);
       chain.Wrap("(", no + " LIKE " + AsValue(pattern) + ")", JetExprKind::Truth);
     } else if (cursor_.AcceptKeyword("IS")) {
       const bool isNot = cursor_.AcceptKeyword("NOT");
@@ -283,19 +328,25 @@ JetExpr JetExpressionParser::ParseComparison() {
       chain.LeftAsValue();
       chain.Wrap("(", isNot ? " IS NOT NULL)" : " IS NULL)", JetExprKind::Truth);
     } else if (cursor_.AcceptKeyword("BETWEEN")) {
-      const bool collate = !chain.IsColumn() && !chain.IsNumber();
       JetExpr low = ParseConcat();
       if (!cursor_.AcceptKeyword("AND")) Fail();
       JetExpr high = ParseConcat();
-      auto bound = [collate](const JetExpr& e) {
-        const bool text = collate && e.kind != JetExprKind::Number && e.kind != JetExprKind::Column;
-        return AsValue(e) + (text ? " COLLATE JET" : "");
+      const int lowText = TextAgainstDate(chain.Head(), low);
+      const int highText = TextAgainstDate(chain.Head(), high);
+      const bool collate = lowText == 0 && highText == 0 && !chain.IsColumn() && !chain.IsNumber();
+      auto bound = [collate](const JetExpr& e, int text) {
+        if (text == 2) return "jet_textdate(" + AsValue(e) + ")";
+        const bool collated =
+            collate && e.kind != JetExprKind::Number && e.kind != JetExprKind::Column;
+        return AsValue(e) + (collated ? " COLLATE JET" : "");
       };
       chain.LeftAsValue();
-      chain.Wrap("(", no + " BETWEEN " + bound(low) + " AND " + bound(high) + ")",
+      if (lowText == 1 || highText == 1) chain.Wrap("jet_textdate(", ")", JetExprKind::Value);
+      chain.Wrap("(",
+                 no + " BETWEEN " + bound(low, lowText) + " AND " + bound(high, highText) + ")",
                  JetExprKind::Truth);
     } else if (cursor_.AcceptKeyword("IN")) {
-      const bool collate = !chain.IsColumn();
+      bool collate = !chain.IsColumn();
       if (!cursor_.IsSymbol("(")) Fail();
       std::string list;
       if (cursor_.IsKeyword("SELECT", 1)) {
@@ -305,9 +356,15 @@ JetExpr JetExpressionParser::ParseComparison() {
         cursor_.Leave();
         if (!cursor_.AcceptSymbol(")")) Fail();
       } else {
-        for (const auto& item : ParseArguments()) {
+        for (auto& item : ParseArguments()) {
           if (!list.empty()) list += ", ";
-          list += AsValue(item);
+          // A Date among texts: each text that is a date is compared as one.
+          if (TextAgainstDate(chain.Head(), item) == 2) {
+            list += "jet_textdate(" + AsValue(item) + ")";
+            collate = false;
+          } else {
+            list += AsValue(item);
+          }
         }
         if (list.empty()) Fail();
       }
@@ -324,10 +381,13 @@ JetExpr JetExpressionParser::ParseComparison() {
 
 JetExpr JetExpressionParser::ParseConcat() {
   Chain chain(ParseAdditive());
+  if (!cursor_.IsSymbol("&")) return chain.Take();
+  if (TypeOf(chain.Head()) == dbDate) chain.Wrap("jet_datetext(", ")", JetExprKind::Text);
   while (cursor_.AcceptSymbol("&")) {
     JetExpr right = ParseAdditive();
     chain.LeftAsValue();
-    chain.Join(Run::Function, "jet_concat(", ", " + AsValue(right), JetExprKind::Text);
+    chain.Join(Run::Function, "jet_concat(", ", " + TextOperand(right), JetExprKind::Text);
+    chain.SetType(dbText);
   }
   return chain.Take();
 }
@@ -337,6 +397,8 @@ JetExpr JetExpressionParser::ParseAdditive() {
   while (cursor_.IsSymbol("+") || cursor_.IsSymbol("-")) {
     const bool plus = cursor_.Next().text == "+";
     JetExpr right = ParseMod();
+    const int type =
+        JetExprTypes::Arithmetic(plus ? '+' : '-', TypeOf(chain.Head()), TypeOf(right));
     chain.LeftAsValue();
     // + joins two texts in Jet; SQLite's + would make numbers of them.
     const bool text = chain.Kind() == JetExprKind::Text || right.kind == JetExprKind::Text;
@@ -344,8 +406,10 @@ JetExpr JetExpressionParser::ParseAdditive() {
       const bool both = chain.Kind() == JetExprKind::Text && right.kind == JetExprKind::Text;
       chain.Join(Run::Function, "jet_add(", ", " + AsValue(right),
                  both ? JetExprKind::Text : JetExprKind::Value);
+      if (both) chain.SetType(dbText);
     } else {
       chain.Join(Run::Infix, "(", (plus ? " + " : " - ") + AsValue(right), JetExprKind::Value);
+      chain.SetType(type);
     }
   }
   return chain.Take();
@@ -376,12 +440,15 @@ JetExpr JetExpressionParser::ParseMultiplicative() {
   while (cursor_.IsSymbol("*") || cursor_.IsSymbol("/")) {
     const bool times = cursor_.Next().text == "*";
     JetExpr right = ParseUnary();
+    const int type =
+        JetExprTypes::Arithmetic(times ? '*' : '/', TypeOf(chain.Head()), TypeOf(right));
     chain.LeftAsValue();
     // SQLite divides integers as integers; Jet's / always gives a fraction.
     if (times)
       chain.Join(Run::Infix, "(", " * " + AsValue(right), JetExprKind::Value);
     else
       chain.Wrap("jet_div(", ", " + AsValue(right) + ")", JetExprKind::Value);
+    chain.SetType(type);
   }
   return chain.Take();
 }
@@ -399,9 +466,10 @@ JetExpr JetExpressionParser::ParseUnary() {
   cursor_.Leave();
   // "--" would start an SQL comment: a second minus goes in parentheses.
   if (operand.kind == JetExprKind::Number && operand.sql[0] != '-') {
-    return {"-" + operand.sql, JetExprKind::Number, "", ""};
+    return {"-" + operand.sql, JetExprKind::Number, "", "", operand.type};
   }
-  return {"(- " + AsValue(operand) + ")", JetExprKind::Value, "", ""};
+  const int type = JetExprTypes::Negated(TypeOf(operand));
+  return {"(- " + AsValue(operand) + ")", JetExprKind::Value, "", "", type};
 }
 
 JetExpr JetExpressionParser::ParsePower() {
@@ -411,10 +479,12 @@ JetExpr JetExpressionParser::ParsePower() {
     int minus = 0;
     while (cursor_.AcceptSymbol("-")) ++minus;
     JetExpr right = ParseAtom();
+    const int type = JetExprTypes::Arithmetic('^', TypeOf(chain.Head()), TypeOf(right));
     std::string exponent = AsValue(right);
     if (minus % 2 == 1) exponent = "(- " + exponent + ")";
     chain.LeftAsValue();
     chain.Wrap("jet_pow(", ", " + exponent + ")", JetExprKind::Value);
+    chain.SetType(type);
   }
   return chain.Take();
 }
@@ -423,17 +493,18 @@ JetExpr JetExpressionParser::ParseAtom() {
   const JetSqlToken& t = cursor_.Peek();
   switch (t.kind) {
     case JetTokenKind::Number: {
-      JetExpr e{std::string(t.text), JetExprKind::Number, "", ""};
+      JetExpr e{std::string(t.text), JetExprKind::Number, "", "",
+                JetExprTypes::NumberLiteral(t.text)};
       cursor_.Next();
       return e;
     }
     case JetTokenKind::Date: {
-      JetExpr e{t.value, JetExprKind::Number, "", ""};
+      JetExpr e{t.value, JetExprKind::Number, "", "", dbDate};
       cursor_.Next();
       return e;
     }
     case JetTokenKind::Text: {
-      JetExpr e{QuoteText(t.value), JetExprKind::Text, "", ""};
+      JetExpr e{QuoteText(t.value), JetExprKind::Text, "", "", dbText};
       cursor_.Next();
       return e;
     }
@@ -513,29 +584,36 @@ JetExpr JetExpressionParser::ParseFunction(const std::string& name) {
     cursor_.Next();
     cursor_.Next();
     cursor_.Next();
-    return {"count(*)", JetExprKind::Value, "", ""};
+    return {"count(*)", JetExprKind::Value, "", "", dbLong};
   }
   std::vector<JetExpr> args = ParseArguments();
   const int count = static_cast<int>(args.size());
   if (count < entry->minArgs || count > entry->maxArgs) {
     jeterr::Raise(jeterr::msg::kWrongArgumentCount, {cursor_.SourceFrom(start_)});
   }
+  auto argumentType = [&](int i) {
+    JetExpr& arg = args[static_cast<std::size_t>(i)];
+    return arg.kind == JetExprKind::Value && arg.sql == "NULL" ? JetExprTypes::kNull : TypeOf(arg);
+  };
+  const int type = JetExprTypes::FunctionResult(entry->name, count, argumentType);
   if (entry->name == "IIf") {
     const bool text = args[1].kind == JetExprKind::Text && args[2].kind == JetExprKind::Text;
     return {"(CASE WHEN " + args[0].sql + " THEN " + AsValue(args[1]) + " ELSE " +
                 AsValue(args[2]) + " END)",
-            text ? JetExprKind::Text : JetExprKind::Value, "", ""};
+            text ? JetExprKind::Text : JetExprKind::Value, "", "", type};
   }
   if (entry->name == "IsNull")
     return {"(" + AsValue(args[0]) + " IS NULL)", JetExprKind::Truth, "", ""};
+  const unsigned textArguments = JetExprTypes::TextArguments(entry->name, count);
   std::string sql(entry->sqlName);
   sql += '(';
   for (int i = 0; i < count; ++i) {
     if (i > 0) sql += ", ";
-    sql += AsValue(args[i]);
+    JetExpr& arg = args[static_cast<std::size_t>(i)];
+    sql += (textArguments >> i & 1u) != 0 ? TextOperand(arg) : AsValue(arg);
   }
   sql += ')';
-  return {std::move(sql), entry->kind, "", ""};
+  return {std::move(sql), entry->kind, "", "", type};
 }
 
 }  // namespace dao

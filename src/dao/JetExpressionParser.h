@@ -21,6 +21,14 @@
 **
 ** Names become "double-quoted" identifiers spelled as written; text literals
 ** become 'single-quoted' with their content intact.
+**
+** Types: each expression carries its Jet type as JetExprTypes gives it; a
+** column reference takes its column's type from the scope, asked only where
+** the type matters. Where the type changes what SQLite must do, the
+** translation says so: a Date read as text (an operand of &, a text
+** argument of a function, the left side of LIKE) goes through
+** jet_datetext; a text compared with a Date (=, <>, <, >, <=, >=, BETWEEN,
+** IN) goes through jet_textdate and the two compare as dates.
 */
 #pragma once
 
@@ -30,6 +38,7 @@
 #include <string_view>
 #include <vector>
 
+#include "dao/JetScope.h"
 #include "dao/JetTokenCursor.h"
 
 namespace dao {
@@ -47,6 +56,7 @@ struct JetExpr {
   JetExprKind kind = JetExprKind::Value;
   std::string column;     // Column: the column name as written
   std::string qualifier;  // Column: the table or alias before the dot, if any
+  int type = 0;           // the Jet type (JetTypes.h); 0 unknown or, for a Column, not yet asked
 };
 
 class JetExpressionParser {
@@ -55,7 +65,10 @@ class JetExpressionParser {
   // its SQLite text.
   using SubqueryParser = std::function<std::string(JetTokenCursor&)>;
 
-  JetExpressionParser(JetTokenCursor& cursor, SubqueryParser subquery);
+  // `scope` types the column references; none: every column is of unknown
+  // type.
+  JetExpressionParser(JetTokenCursor& cursor, SubqueryParser subquery,
+                      const JetScope* scope = nullptr);
 
   // Parses one expression. When not even its first token can start one, the
   // caller's error is raised (`number`, `what`); a fault further in raises
@@ -72,6 +85,9 @@ class JetExpressionParser {
 
   // True once an aggregate function (Count, Sum, ...) has been parsed.
   bool SawAggregate() const { return sawAggregate_; }
+
+  // The Jet type of an expression, asking the scope for a column's.
+  int TypeOf(JetExpr& e);
 
   // The SQL of an expression used as a value: a truth value reads -1 / 0.
   static std::string AsValue(const JetExpr& e);
@@ -106,8 +122,15 @@ class JetExpressionParser {
 
   [[noreturn]] void Fail() const;
 
+  // In a comparison of `a` with `b`: 1 when `a` is a text to be read as a
+  // date, since `b` is a Date; 2 for `b`; 0 when neither.
+  int TextAgainstDate(JetExpr& a, JetExpr& b);
+  // The SQL of an operand read as text.
+  std::string TextOperand(JetExpr& e);
+
   JetTokenCursor& cursor_;
   SubqueryParser subquery_;
+  const JetScope* scope_;
   std::size_t start_ = 0;
   int contextNumber_ = 0;
   std::string contextWhat_;

@@ -28,6 +28,7 @@
 #include "dao/JetLikePattern.h"
 #include "dao/JetScalarFunctions.h"
 #include "dao/JetSqlValue.h"
+#include "dao/JetTypedValueFunctions.h"
 
 namespace dao {
 
@@ -248,6 +249,7 @@ void RegisterJetFunctions(sqlite3* db) {
   };
   check(RegisterDeterministic(db, kEntries));
   check(RegisterJetScalarFunctions(db));
+  check(RegisterJetTypedValueFunctions(db));
   check(JetFunctionCatalog::Register(db));
   check(RegisterJetDecimalFunctions(db));
 }

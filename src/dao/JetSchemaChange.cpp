@@ -514,7 +514,10 @@ long JetSchemaChange::SelectInto(const TranslatedStatement& t) {
       }
     }
     const char* declared = sqlite3_column_decltype(raw, i);
-    const JetType type = declared ? JetTypeFromDeclared(declared) : JetType{};
+    JetType type = declared ? JetTypeFromDeclared(declared) : JetType{};
+    // A typed expression gives its type; a text still sizes by its value.
+    if (const int typed = t.OutputType(c.name); !declared && typed != dbText)
+      type = JetTypeFromDeclared(DeclaredType(typed, 0));
     c.type = type.type;
     c.size = type.size;
     c.precision = type.precision;

@@ -3,8 +3,10 @@
 */
 #include "dao/JetSelectParser.h"
 
+#include <optional>
 #include <vector>
 
+#include "common/AppError.h"
 #include "common/TextCase.h"
 #include "dao/JetErrors.h"
 #include "dao/JetExpressionParser.h"
@@ -27,10 +29,13 @@ struct Item {
   std::string qualifier;
   bool aliased = false;
   bool unnamedExpression = false;
+  bool star = false;  // * or t.* (`qualifier`)
+  int type = 0;
 };
 
-JetExpressionParser::SubqueryParser Subqueries() {
-  return [](JetTokenCursor& cursor) { return JetSelectParser(cursor).Parse().sql; };
+JetExpressionParser::SubqueryParser Subqueries(const JetScope* outer) {
+  return
+      [outer](JetTokenCursor& cursor) { return JetSelectParser(cursor, outer, true).Parse().sql; };
 }
 
 }  // namespace
@@ -48,6 +53,8 @@ struct JetSelectParser::Core {
   bool joinedOrDerived = false;
   std::string table;
   std::string rowidQualifier;
+  JetScope scope;
+  std::vector<JetOutputColumn> outputs;
 };
 
 JetSelect JetSelectParser::Parse() {
@@ -63,7 +70,7 @@ JetSelect JetSelectParser::Parse() {
   std::string order;
   bool orderAggregate = false;
   if (cursor_.AcceptKeyword("ORDER")) {
-    JetExpressionParser expr(cursor_, Subqueries());
+    JetExpressionParser expr(cursor_, Subqueries(outer_));
     cursor_.ExpectKeyword("BY", jeterr::kSyntaxInOrderBy, kOrderBySyntax);
     order = " ORDER BY ";
     while (true) {
@@ -87,6 +94,7 @@ JetSelect JetSelectParser::Parse() {
   cursor_.Leave();
 
   JetSelect result;
+  result.outputs = cores.front().outputs;
   if (cores.size() == 1) {
     const Core& core = cores.front();
     const std::string limit = core.top > 0 ? " LIMIT " + std::to_string(core.top) : "";
@@ -146,7 +154,25 @@ JetSelectParser::Core JetSelectParser::ParseCore() {
       cursor_.Fail(jeterr::kSyntaxInSelect, "TOP ... PERCENT no se admite");
   }
 
-  JetExpressionParser expr(cursor_, Subqueries());
+  core.scope = JetScope(outer_);
+  // The sources first, for the types of the items' columns. A FROM that
+  // fails here is read again after the items, which report their own
+  // faults first, as they always have.
+  const JetTokenCursor::Mark itemsMark = cursor_.Save();
+  std::optional<JetTokenCursor::Mark> afterFrom;
+  if (FindFrom()) {
+    const Core before = core;
+    cursor_.Next();
+    try {
+      ParseFrom(core);
+      afterFrom = cursor_.Save();
+    } catch (const AppError&) {
+      core = before;
+    }
+  }
+  cursor_.Restore(itemsMark);
+
+  JetExpressionParser expr(cursor_, Subqueries(&core.scope), &core.scope);
   auto atBoundary = [&] {
     return cursor_.AtEnd() || cursor_.IsSymbol(";") || cursor_.IsSymbol(")") ||
            cursor_.IsKeyword("GROUP") || cursor_.IsKeyword("HAVING") ||
@@ -159,13 +185,20 @@ JetSelectParser::Core JetSelectParser::ParseCore() {
     Item item;
     if (cursor_.AcceptSymbol("*")) {
       item.sql = "*";
+      item.star = true;
     } else if (cursor_.IsName() && cursor_.IsSymbol(".", 1) && cursor_.IsSymbol("*", 2)) {
-      item.sql = JetExpressionParser::QuoteName(cursor_.Next().value) + ".*";
+      item.qualifier = cursor_.Next().value;
+      item.sql = JetExpressionParser::QuoteName(item.qualifier) + ".*";
+      item.star = true;
       cursor_.Next();
       cursor_.Next();
     } else {
       JetExpr e = expr.Parse(jeterr::kSyntaxInSelect, kSelectSyntax);
       item.sql = JetExpressionParser::AsValue(e);
+      if (e.kind != JetExprKind::Column || typeColumns_)
+        item.type = expr.TypeOf(e);
+      else
+        item.type = core.scope.TypeOf(cursor_, e.qualifier, e.column, false);
       if (cursor_.AcceptKeyword("AS")) {
         item.name = cursor_.ExpectName(jeterr::kSyntaxInSelect, kSelectSyntax);
         item.aliased = true;
@@ -204,9 +237,17 @@ JetSelectParser::Core JetSelectParser::ParseCore() {
     if (!core.items.empty()) core.items += ", ";
     core.items += item.sql;
     if (!item.name.empty()) core.items += " AS " + JetExpressionParser::QuoteName(item.name);
+    if (item.star)
+      core.scope.AppendDerivedColumns(item.qualifier, core.outputs);
+    else
+      core.outputs.push_back({item.name, item.type});
   }
 
-  if (cursor_.AcceptKeyword("FROM")) ParseFrom(core);
+  if (afterFrom && cursor_.IsKeyword("FROM")) {
+    cursor_.Restore(*afterFrom);
+  } else if (cursor_.AcceptKeyword("FROM")) {
+    ParseFrom(core);
+  }
   if (cursor_.AcceptKeyword("WHERE")) {
     core.rest += " WHERE " + expr.ParseCondition(jeterr::kSyntaxInSelect, kSelectSyntax);
     if (!atBoundary()) expr.FailAfter();
@@ -234,6 +275,25 @@ JetSelectParser::Core JetSelectParser::ParseCore() {
   if (!atBoundary()) cursor_.Fail(jeterr::kSyntaxInSelect, kSelectSyntax);
   core.aggregate = expr.SawAggregate();
   return core;
+}
+
+bool JetSelectParser::FindFrom() {
+  int depth = 0;
+  while (true) {
+    const JetSqlToken& t = cursor_.Peek();
+    if (t.kind == JetTokenKind::End || t.kind == JetTokenKind::Error) return false;
+    if (cursor_.IsSymbol("(")) {
+      ++depth;
+    } else if (cursor_.IsSymbol(")")) {
+      if (depth-- == 0) return false;
+    } else if (depth == 0) {
+      if (cursor_.IsKeyword("FROM")) return true;
+      if (cursor_.IsSymbol(";") || cursor_.IsKeyword("WHERE") || cursor_.IsKeyword("GROUP") ||
+          cursor_.IsKeyword("HAVING") || cursor_.IsKeyword("ORDER") || cursor_.IsKeyword("UNION"))
+        return false;
+    }
+    cursor_.Next();
+  }
 }
 
 void JetSelectParser::ParseFrom(Core& core) {
@@ -271,7 +331,7 @@ std::string JetSelectParser::ParseSourceTerm(Core& core) {
     core.joinedOrDerived = true;
     sql += join + ParseSourcePrimary(core);
     cursor_.ExpectKeyword("ON", jeterr::kSyntaxInFrom, "Error de sintaxis en la operación JOIN");
-    JetExpressionParser expr(cursor_, Subqueries());
+    JetExpressionParser expr(cursor_, Subqueries(&core.scope), &core.scope);
     sql += " ON " +
            expr.ParseCondition(jeterr::kSyntaxInFrom, "Error de sintaxis en la operación JOIN");
     const bool follows =
@@ -287,11 +347,15 @@ std::string JetSelectParser::ParseSourceTerm(Core& core) {
 
 std::string JetSelectParser::ParseSourcePrimary(Core& core) {
   std::string sql;
+  std::string table;
+  std::vector<JetOutputColumn> derivedColumns;
   if (cursor_.AcceptSymbol("(")) {
     cursor_.Enter();
     const bool derived = cursor_.IsKeyword("SELECT");
     if (derived) {
-      sql = "(" + JetSelectParser(cursor_).Parse().sql + ")";
+      JetSelect inner = JetSelectParser(cursor_, outer_, true).Parse();
+      sql = "(" + inner.sql + ")";
+      derivedColumns = std::move(inner.outputs);
       core.joinedOrDerived = true;
     } else {
       sql = "(" + ParseSourceTerm(core) + ")";
@@ -301,7 +365,7 @@ std::string JetSelectParser::ParseSourcePrimary(Core& core) {
     // A parenthesised join takes no alias; a derived table may.
     if (!derived) return sql;
   } else {
-    const std::string table = cursor_.ExpectName(jeterr::kSyntaxInFrom, kFromSyntax);
+    table = cursor_.ExpectName(jeterr::kSyntaxInFrom, kFromSyntax);
     ++core.tables;
     core.table = table;
     // A table in another schema keeps its own name as qualifier.
@@ -317,6 +381,10 @@ std::string JetSelectParser::ParseSourcePrimary(Core& core) {
     sql += " AS " + JetExpressionParser::QuoteName(alias);
     core.rowidQualifier = JetExpressionParser::QuoteName(alias);
   }
+  if (table.empty())
+    core.scope.AddDerived(alias, std::move(derivedColumns));
+  else
+    core.scope.AddTable(alias.empty() ? table : alias, table);
   return sql;
 }
 

@@ -21,11 +21,20 @@
 **
 ** The parser stops at the first token that cannot continue the query: ")"
 ** of an enclosing subquery, ";" or the end; the caller checks which.
+**
+** Types: the FROM clause is read before the items (and read again in its
+** turn only when that early reading failed, so that errors keep their
+** order), so that the items, WHERE, GROUP BY and HAVING see the sources'
+** column types through a JetScope. The output columns carry the Jet types
+** of their items; a plain column reference of the top query is left to
+** SQLite's declared type (0 here), unless it comes from a derived table.
 */
 #pragma once
 
 #include <string>
+#include <vector>
 
+#include "dao/JetScope.h"
 #include "dao/JetTokenCursor.h"
 
 namespace dao {
@@ -36,6 +45,8 @@ struct JetSelect {
   bool updatable = false;
   std::string table;     // updatable: the table as written
   std::string rowidSql;  // updatable: sql with the rowid as first column
+  // The first SELECT's output columns with the types known of them.
+  std::vector<JetOutputColumn> outputs;
 };
 
 class JetSelectParser {
@@ -43,7 +54,12 @@ class JetSelectParser {
   // Output name of the rowid column that rowidSql adds.
   static constexpr const char* kRowidColumn = "__rowid__";
 
-  explicit JetSelectParser(JetTokenCursor& cursor) : cursor_(cursor) {}
+  // `outer`: the scope of the query this one is a subquery of. `typeColumns`:
+  // plain column references get their types too (a derived table or a
+  // subquery, whose columns SQLite does not type for the enclosing query).
+  explicit JetSelectParser(JetTokenCursor& cursor, const JetScope* outer = nullptr,
+                           bool typeColumns = false)
+      : cursor_(cursor), outer_(outer), typeColumns_(typeColumns) {}
 
   // Parses from the SELECT keyword, which must be the current token.
   JetSelect Parse();
@@ -57,8 +73,12 @@ class JetSelectParser {
   std::string ParseSourceTerm(Core& core);
   std::string ParseSourcePrimary(Core& core);
   std::string CoreSql(const Core& core, bool withRowid) const;
+  // Moves to the FROM of the current SELECT, if it has one before its end.
+  bool FindFrom();
 
   JetTokenCursor& cursor_;
+  const JetScope* outer_;
+  bool typeColumns_;
 };
 
 }  // namespace dao

@@ -8,6 +8,7 @@
 */
 #include "dao/JetSqlTranslator.h"
 
+#include "common/TextCase.h"
 #include "dao/JetDdlParser.h"
 #include "dao/JetErrors.h"
 #include "dao/JetExpressionParser.h"
@@ -29,8 +30,9 @@ std::string Quote(const std::string& name) {
   return JetExpressionParser::QuoteName(name);
 }
 
-JetExpressionParser::SubqueryParser Subqueries() {
-  return [](JetTokenCursor& cursor) { return JetSelectParser(cursor).Parse().sql; };
+JetExpressionParser::SubqueryParser Subqueries(const JetScope* outer) {
+  return
+      [outer](JetTokenCursor& cursor) { return JetSelectParser(cursor, outer, true).Parse().sql; };
 }
 
 bool AtStatementEnd(const JetTokenCursor& cursor) {
@@ -84,7 +86,7 @@ TranslatedStatement ParseInsert(JetTokenCursor& cursor) {
   }
   cursor.ExpectKeyword("VALUES", jeterr::kSyntaxInInsert, kInsertSyntax);
   cursor.ExpectSymbol("(", jeterr::kSyntaxInInsert, kInsertSyntax);
-  JetExpressionParser expr(cursor, Subqueries());
+  JetExpressionParser expr(cursor, Subqueries(nullptr));
   std::string values;
   size_t count = 0;
   do {
@@ -106,7 +108,9 @@ TranslatedStatement ParseUpdate(JetTokenCursor& cursor) {
   result.table = cursor.ExpectName(jeterr::kSyntaxInUpdate, kUpdateSyntax);
   RefuseJoin(cursor, jeterr::kSyntaxInUpdate, "UPDATE");
   cursor.ExpectKeyword("SET", jeterr::kSyntaxInUpdate, kUpdateSyntax);
-  JetExpressionParser expr(cursor, Subqueries());
+  JetScope scope;
+  scope.AddTable(result.table, result.table);
+  JetExpressionParser expr(cursor, Subqueries(&scope), &scope);
   std::string sql = "UPDATE " + cursor.TableSql(result.table) + " SET ";
   bool first = true;
   do {
@@ -142,7 +146,9 @@ TranslatedStatement ParseDelete(JetTokenCursor& cursor) {
   RefuseJoin(cursor, jeterr::kSyntaxInDelete, "DELETE");
   result.sql = "DELETE FROM " + cursor.TableSql(result.table);
   if (cursor.AcceptKeyword("WHERE")) {
-    JetExpressionParser expr(cursor, Subqueries());
+    JetScope scope;
+    scope.AddTable(result.table, result.table);
+    JetExpressionParser expr(cursor, Subqueries(&scope), &scope);
     result.sql += " WHERE " + expr.ParseCondition(jeterr::kSyntaxInDelete, kDeleteSyntax);
     if (!AtStatementEnd(cursor)) expr.FailAfter();
   }
@@ -188,6 +194,7 @@ TranslatedStatement ParseStatement(JetTokenCursor& cursor) {
     result.updatable = select.updatable;
     result.table = std::move(select.table);
     result.rowidSql = std::move(select.rowidSql);
+    result.outputs = std::move(select.outputs);
     return result;
   }
   if (cursor.AcceptKeyword("INSERT")) return ParseInsert(cursor);
@@ -218,11 +225,13 @@ TranslatedStatement ParseStatement(JetTokenCursor& cursor) {
 }  // namespace
 
 TranslatedStatement JetSqlTranslator::Translate(std::string_view jetSql,
-                                                JetTokenCursor::TableNamer namer) {
+                                                JetTokenCursor::TableNamer namer,
+                                                JetTokenCursor::ColumnTyper typer) {
   std::vector<JetSqlToken> tokens = JetSqlTokenizer::Tokenize(jetSql);
   std::optional<std::string> into = JetDdlParser::TakeSelectInto(tokens);
   JetTokenCursor cursor(jetSql, std::move(tokens));
   cursor.SetTableNamer(std::move(namer));
+  cursor.SetColumnTyper(std::move(typer));
   if (cursor.AtEnd() || cursor.IsSymbol(";")) {
     jeterr::Raise(jeterr::msg::kSyntaxRule.As(jeterr::kInvalidStatement), {kInvalidStatement});
   }
@@ -237,12 +246,20 @@ TranslatedStatement JetSqlTranslator::Translate(std::string_view jetSql,
     const int number = KindError(result.kind, what);
     cursor.Fail(number, what);
   }
+  result.schemaTyped = cursor.SchemaConsulted();
   if (into) {
     result.kind = JetStatementKind::SelectInto;
     result.target = std::move(*into);
     result.updatable = false;
   }
   return result;
+}
+
+int TranslatedStatement::OutputType(std::string_view name) const {
+  for (const JetOutputColumn& out : outputs) {
+    if (out.type != 0 && TextCase::Equal(out.name, name)) return out.type;
+  }
+  return 0;
 }
 
 std::optional<std::string> JetSqlTranslator::BareTableName(std::string_view source) {

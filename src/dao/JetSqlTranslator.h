@@ -28,6 +28,11 @@
 ** One call takes one statement: a trailing ";" is allowed, a second statement
 ** is refused (3142) and nothing of it runs.
 **
+** Expressions are typed as Jet types them (JetExprTypes.h); the types of
+** table columns come from the engine (`typer`), and a translation that
+** asked for them says so (`schemaTyped`): it holds only while the schema
+** stays as it was.
+**
 ** Errors are AppError with the engine's numbers (JetErrors.h).
 */
 #pragma once
@@ -38,6 +43,7 @@
 #include <vector>
 
 #include "dao/JetConstraint.h"
+#include "dao/JetScope.h"
 #include "dao/JetTokenCursor.h"
 #include "dao/JetTypes.h"
 
@@ -107,12 +113,23 @@ struct TranslatedStatement {
   // with the table's rowid as an extra first output column.
   bool updatable = false;
   std::string rowidSql;
+
+  // Select only: the output columns whose Jet type the translation knows
+  // (computed columns), by output name; the record set types the others
+  // by their table columns.
+  std::vector<JetOutputColumn> outputs;
+  // The type the translation gave an output column; 0 when none.
+  int OutputType(std::string_view name) const;
+
+  // The translation read column types from the schema.
+  bool schemaTyped = false;
 };
 
 class JetSqlTranslator {
  public:
   static TranslatedStatement Translate(std::string_view jetSql,
-                                       JetTokenCursor::TableNamer namer = {});
+                                       JetTokenCursor::TableNamer namer = {},
+                                       JetTokenCursor::ColumnTyper typer = {});
 
   // A record-set source that is a bare table name ("Configuracion",
   // "[Mi tabla]") rather than a query: the name, without brackets.

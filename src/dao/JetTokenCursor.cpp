@@ -45,6 +45,12 @@ std::string JetTokenCursor::TableSql(const std::string& name) const {
   return named.empty() ? QuoteIdentifier(name) : named;
 }
 
+int JetTokenCursor::ColumnType(const std::string& table, const std::string& column) {
+  if (!typer_) return 0;
+  schemaConsulted_ = true;
+  return typer_(table, column);
+}
+
 const JetSqlToken& JetTokenCursor::Peek(std::size_t ahead) const {
   // The list ends with End or Error; looking past it keeps answering it.
   const std::size_t i = index_ + ahead;

@@ -35,6 +35,17 @@ class JetTokenCursor {
   }
   const JetSqlToken& Next();
   std::size_t Position() const { return index_; }
+  // A place in the walk, to come back to after reading a clause ahead of
+  // its turn (the nesting depth included, should that reading have failed).
+  struct Mark {
+    std::size_t index;
+    int depth;
+  };
+  Mark Save() const { return {index_, depth_}; }
+  void Restore(Mark mark) {
+    index_ = mark.index;
+    depth_ = mark.depth;
+  }
   std::string_view Statement() const { return statement_; }
 
   bool AtEnd() const { return Peek().kind == JetTokenKind::End; }
@@ -67,6 +78,14 @@ class JetTokenCursor {
   void SetTableNamer(TableNamer namer) { namer_ = std::move(namer); }
   std::string TableSql(const std::string& name) const;
 
+  // The Jet type of a table's column, for typing expressions: 0 when the
+  // table or column is unknown or no typer is set. A translation that asked
+  // (SchemaConsulted) depends on the schema it was made under.
+  using ColumnTyper = std::function<int(const std::string& table, const std::string& column)>;
+  void SetColumnTyper(ColumnTyper typer) { typer_ = std::move(typer); }
+  int ColumnType(const std::string& table, const std::string& column);
+  bool SchemaConsulted() const { return schemaConsulted_; }
+
   // Nesting of parentheses, function calls and subqueries, bounded.
   void Enter();
   void Leave() { --depth_; }
@@ -78,6 +97,8 @@ class JetTokenCursor {
   std::vector<JetSqlToken> tokens_;
   std::size_t index_ = 0;
   TableNamer namer_;
+  ColumnTyper typer_;
+  bool schemaConsulted_ = false;
 };
 
 // Case-insensitive comparison of ASCII keywords.

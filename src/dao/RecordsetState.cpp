@@ -60,6 +60,9 @@ RecordsetState::RecordsetState(std::shared_ptr<DatabaseState> db, std::string so
     col.tableColumn = origin ? origin : "";
     const char* decl = sqlite3_column_decltype(raw, i);
     JetType jt = JetTypeFromDeclared(decl ? decl : "");
+    // A computed column has no declared type: it takes the one the
+    // translation gave its expression.
+    if (decl == nullptr) jt = ComputedType(col.name);
     col.type = jt.type;
     col.size = jt.size;
     col.precision = jt.precision;
@@ -68,6 +71,12 @@ RecordsetState::RecordsetState(std::shared_ptr<DatabaseState> db, std::string so
   }
   Step();
   bof_ = eof_;
+}
+
+JetType RecordsetState::ComputedType(const std::string& name) const {
+  const int type = translated_->OutputType(name);
+  // The size a table column of that type would have (text: 255).
+  return type != 0 ? JetTypeFromDeclared(DeclaredType(type, 0)) : JetType{};
 }
 
 RecordsetState::~RecordsetState() {

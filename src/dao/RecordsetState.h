@@ -20,6 +20,7 @@
 
 #include "common/Variant.h"
 #include "dao/JetSqlTranslator.h"
+#include "dao/JetTypes.h"
 #include "dao/SqliteHandles.h"
 
 namespace dao {
@@ -77,6 +78,7 @@ class RecordsetState {
 
  private:
   void Step();
+  JetType ComputedType(const std::string& name) const;
   Variant ReadColumn(int index) const;
   void EnsureWritable() const;
 

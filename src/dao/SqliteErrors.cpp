@@ -24,6 +24,7 @@
 **     no such column: X                    3061 unknown field name
 **     table X has no column named Y        3127 unknown field in INSERT INTO
 **     syntax error, incomplete input       the syntax number of the statement
+**     an engine function's type mismatch   3464 data type mismatch
 **   anything else                          3000 with SQLite's own message
 **
 ** The CHECK constraints are the engine's own (see JetDdlParser): their name
@@ -35,6 +36,7 @@
 
 #include "dao/JetErrors.h"
 #include "dao/JetSchemaChange.h"
+#include "dao/JetSqlValue.h"
 
 namespace dao {
 
@@ -117,6 +119,7 @@ SqliteMessage ClassifySqliteMessage(std::string_view msg) {
   if (msg.find("syntax error") != std::string_view::npos || StartsWith(msg, "incomplete input")) {
     return {Kind::Syntax, ""};
   }
+  if (msg == jetsql::kTypeMismatch) return {Kind::TypeMismatch, ""};
   if (StartsWith(msg, kCheckFailed)) {
     return {Kind::CheckFailed, std::string(msg.substr(kCheckFailed.size()))};
   }
@@ -180,6 +183,8 @@ void RaiseSqliteError(sqlite3* db, int rc, const FailureContext& c) {
       jeterr::Raise(jeterr::msg::kUnknownInsertField, {m.name});
     case SqliteMessage::Kind::Syntax:
       jeterr::Raise(jeterr::msg::kSyntax.As(SyntaxNumber(c.kind)), {InStatement(c)});
+    case SqliteMessage::Kind::TypeMismatch:
+      jeterr::Raise(jeterr::msg::kTypeMismatch);
     case SqliteMessage::Kind::CheckFailed:
     case SqliteMessage::Kind::Other:
       break;

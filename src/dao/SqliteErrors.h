@@ -37,7 +37,8 @@ struct SqliteMessage {
     NoSuchColumn,
     NoColumnNamed,  // INSERT into a column the table lacks
     Syntax,
-    CheckFailed,  // the constraint's name: "size:col", "type:col", "range:col"
+    CheckFailed,   // the constraint's name: "size:col", "type:col", "range:col"
+    TypeMismatch,  // an engine function met a value of the wrong type
   };
   Kind kind = Kind::Other;
   std::string name;

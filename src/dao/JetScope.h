@@ -1,0 +1,64 @@
+/*
+** JetScope: the sources of one SELECT (or of the table an UPDATE or DELETE
+** writes) as its expressions see them, so that a column reference can be
+** given its Jet type.
+**
+** A source is a table, named by its alias or its own name, or a derived
+** table (SELECT ...) AS a, whose output columns carry the types its items
+** were given. An unqualified name is looked for in each source in order; a
+** qualified one in the source of that name. A name found in none is looked
+** for in the enclosing query's scope (a correlated subquery), and is of
+** unknown type (0) when no scope knows it; its expression then keeps the
+** type its value has when it runs, as before typing existed.
+**
+** A table's columns are asked of the cursor's typer, which reads the
+** schema; `tables = false` asks derived tables only, for a caller that
+** reads the table's declared type from SQLite itself.
+*/
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace dao {
+
+class JetTokenCursor;
+
+// An output column of a query: its name and Jet type (0 unknown).
+struct JetOutputColumn {
+  std::string name;
+  int type = 0;
+};
+
+class JetScope {
+ public:
+  explicit JetScope(const JetScope* outer = nullptr) : outer_(outer) {}
+
+  void AddTable(std::string name, std::string table);
+  void AddDerived(std::string name, std::vector<JetOutputColumn> columns);
+
+  int TypeOf(JetTokenCursor& cursor, const std::string& qualifier, const std::string& column,
+             bool tables = true) const;
+
+  // The typed columns of the derived tables that `*` (empty qualifier) or
+  // `q.*` brings into a query's output.
+  void AppendDerivedColumns(const std::string& qualifier, std::vector<JetOutputColumn>& out) const;
+
+ private:
+  struct Source {
+    std::string name;   // alias, or the table as written
+    std::string table;  // empty for a derived table
+    std::vector<JetOutputColumn> columns;
+  };
+
+  // The column's type in one source; `found` tells a known column of
+  // unknown type from an absent one.
+  static int TypeIn(JetTokenCursor& cursor, const Source& source, const std::string& column,
+                    bool tables, bool& found);
+
+  const JetScope* outer_;
+  std::vector<Source> sources_;
+};
+
+}  // namespace dao
