@@ -63,7 +63,13 @@ std::optional<Shown> Show(double d) {
     s.digits = s.digits * 10 + static_cast<uint64_t>(*p - '0');
     if (point) ++fraction;
   }
-  const int e = p < r.ptr ? std::atoi(p + 1) : 0;
+  // The text is not terminated: the exponent is read up to its end only.
+  int e = 0;
+  if (p < r.ptr) {
+    const char* from = p + 1;
+    if (from < r.ptr && *from == '+') ++from;
+    std::from_chars(from, r.ptr, e);
+  }
   s.exponent = e - fraction;
   return s;
 }

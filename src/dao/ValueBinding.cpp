@@ -152,7 +152,6 @@ Variant ConvertForColumn(const Variant& v, int type, int size, const std::string
       case dbLongBinary:
         return Variant(v.ToString());
       case dbDecimal: {
-        if (v.Type() == VarType::String) v.ToDouble();  // 13 for a text that is no number
         const auto units = JetDecimal::Units(v, scale);
         if (!units || !JetDecimal::Fits(*units, precision, scale)) Raise(rterr::msg::kOverflow);
         return Variant::FromDecimal(*units, scale);
