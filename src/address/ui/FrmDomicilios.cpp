@@ -1,0 +1,501 @@
+/*
+** The address editor's widgets and wiring. See FrmDomicilios.h; the logic
+** is in FrmDomiciliosModel.
+*/
+#include "address/ui/FrmDomicilios.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <algorithm>
+
+#include "address/FrmDomiciliosModel.h"
+#include "controls/NOVUBot.h"
+#include "controls/NOVUBotModel.h"
+#include "controls/NOVUCbo.h"
+#include "controls/NOVUList.h"
+#include "controls/NOVUListItem.h"
+#include "controls/PropertyStore.h"
+#include "controls/Twips.h"
+#include "forms/a_c_graph.h"
+#include "forms/ui/PiezasVentana.h"
+#include "forms/ui/QtFabricaVentanas.h"
+#include "forms/ui/QtImagen.h"
+
+namespace {
+
+constexpr int kImagenEntrada = 2;
+constexpr int kAltoCaja = 285;
+constexpr int kAltoEtiqueta = 255;
+constexpr int kBajadaEtiqueta = 30;
+constexpr int kLeftBarra = 6600;
+constexpr int kAnchoBarra = 795;
+// A line of the data frame.
+constexpr int kLinea[] = {300, 720, 1140, 1560, 1980, 2400, 2820, 3240, 3660};
+// The text boxes never hold more; a slot without a length takes this.
+constexpr int kLongitudMaxima = 32767;
+
+// One text slot: its usual label and, inside the data frame, the places of
+// label and box as left, line, width (the label first).
+struct LugarCampo {
+  int slot;
+  const char* etiqueta;
+  int linea;
+  int leftEtiqueta;
+  int anchoEtiqueta;
+  int leftCaja;
+  int anchoCaja;
+};
+
+// In tab order: the reading order of the frame.
+constexpr LugarCampo kCampos[] = {
+    {campo::kCalle, "&Calle:", 0, 120, 600, 780, 3300},
+    {campo::kNumero, "&Nro:", 1, 120, 480, 600, 735},
+    {campo::kRuta, "&Ruta:", 1, 2880, 480, 3360, 915},
+    {campo::kKm, "&Km:", 1, 4395, 360, 4755, 1560},
+    {campo::kTorre, "To&rre:", 2, 120, 540, 660, 600},
+    {campo::kPiso, "P&iso:", 2, 1380, 420, 1800, 600},
+    {campo::kDepto, "&Depto /Oficina:", 2, 2520, 1260, 3780, 900},
+    {campo::kManzana, "&Manzana:", 2, 4740, 795, 5535, 780},
+    {campo::kPartido, "P&artido:", 3, 120, 1400, 1560, 4755},
+    {campo::kLocalidad, "&Localidad:", 4, 120, 1400, 1560, 2460},
+    {campo::kCodigoPostal, "Código Posta&l:", 4, 4140, 1275, 5415, 900},
+    {campo::kTelefono, "&Teléfono:", 6, 120, 1400, 1560, 1740},
+    {campo::kFax, "&Fax:", 6, 3420, 480, 3900, 2415},
+    {campo::kEMail, "&E-Mail:", 7, 120, 1400, 1560, 4755},
+    {campo::kObservaciones, "&Observaciones:", 8, 120, 1400, 1560, 4755},
+};
+constexpr const char* kEtiquetaProvincia = "&Provincia:";
+
+const LugarCampo* Lugar(int slot) {
+  for (const LugarCampo& l : kCampos) {
+    if (l.slot == slot) return &l;
+  }
+  return nullptr;
+}
+
+// A label's text as a screen reader should say it: no access key, no ':'.
+QString NombreAccesible(QString texto) {
+  texto.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+  texto.replace(QStringLiteral("&&"), QStringLiteral("&"));
+  while (texto.endsWith(':')) texto.chop(1);
+  return texto.trimmed();
+}
+
+}  // namespace
+
+FrmDomicilios::FrmDomicilios(QWidget* parent) : QDialog(parent) {
+  Construir();
+}
+
+FrmDomicilios::~FrmDomicilios() = default;
+
+void FrmDomicilios::PonerLugar(QWidget& w, const QRect& twips) {
+  w.setGeometry(Twips::ToPixels(twips, *this));
+}
+
+void FrmDomicilios::Construir() {
+  setObjectName(QStringLiteral("frmDomicilios"));
+  PiezasVentana::Letra(*this);
+  setFixedSize(Twips::ToPixelsX(kAncho, *this), Twips::ToPixelsY(kAlto, *this));
+
+  lst_ = new NOVUList(this);
+  lst_->setObjectName(QStringLiteral("LstDomicilios"));
+  lst_->Move(120, 120, 6375, 1935);
+  lst_->setAccessibleName(QStringLiteral("Domicilios"));
+  lst_->LstDatos()->setAccessibleName(QStringLiteral("Domicilios"));
+  connect(lst_, &NOVUList::ItemClick, this, &FrmDomicilios::ItemClick);
+  // Moving through the list by keyboard shows each address as a click
+  // does; the selections the logic makes itself are not the user's.
+  connect(lst_->LstDatos(), &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
+    if (seleccionando_ || !modelo_ || !item) return;
+    const auto* fila = static_cast<NOVUListItem*>(item);
+    if (Posicion(fila) == modelo_->Seleccionada()) return;
+    // A mouse press makes the row current before its click arrives: one
+    // load (and one message, should it fail) per click.
+    recienCargada_ = item;
+    modelo_->LstDomicilios_ItemClick(Posicion(fila));
+  });
+
+  ConstruirDatos();
+
+  PropertyStore ajustes;
+  for (const char* clave :
+       {"Nuevo", "Editar", "EliminarDato", "EliminarTodos", "Cancelar", "Aceptar", "Salir"}) {
+    ajustes.Write(clave, true);
+  }
+  ajustes.Write("stretch", false);
+  bot_ = new NOVUBot(ajustes, this);
+  bot_->setObjectName(QStringLiteral("Bot"));
+  bot_->Move(kLeftBarra, 0, kAnchoBarra, kAlto);
+  const auto llamar = [this](void (FrmDomiciliosModel::*manejador)()) {
+    return [this, manejador] {
+      if (modelo_) (modelo_->*manejador)();
+    };
+  };
+  connect(bot_, &NOVUBot::BotonNuevo, this, llamar(&FrmDomiciliosModel::Bot_BotonNuevo));
+  connect(bot_, &NOVUBot::BotonEditar, this, llamar(&FrmDomiciliosModel::Bot_BotonEditar));
+  connect(bot_, &NOVUBot::BotonAceptar, this, llamar(&FrmDomiciliosModel::Bot_BotonAceptar));
+  connect(bot_, &NOVUBot::BotonCancelar, this, llamar(&FrmDomiciliosModel::Bot_BotonCancelar));
+  connect(bot_, &NOVUBot::BotonEliminarDato, this,
+          llamar(&FrmDomiciliosModel::Bot_BotonEliminarDato));
+  connect(bot_, &NOVUBot::BotonEliminarTodos, this,
+          llamar(&FrmDomiciliosModel::Bot_BotonEliminarTodos));
+  connect(bot_, &NOVUBot::BotonSalir, this, llamar(&FrmDomiciliosModel::Bot_BotonSalir));
+  connect(chkSinNro_, &QCheckBox::clicked, this, llamar(&FrmDomiciliosModel::chkSinNro_Click));
+
+  OrdenarTabulacion();
+}
+
+void FrmDomicilios::ConstruirDatos() {
+  fraDatos_ = new QGroupBox(QString::fromUtf8(kCaptionDatos), this);
+  fraDatos_->setObjectName(QStringLiteral("fraDatos"));
+  PonerLugar(*fraDatos_, datos_);
+
+  for (const LugarCampo& l : kCampos) {
+    const int top = kLinea[l.linea];
+    Caja(l.slot, l.etiqueta,
+         QRect(l.leftEtiqueta, top + kBajadaEtiqueta, l.anchoEtiqueta, kAltoEtiqueta),
+         QRect(l.leftCaja, top, l.anchoCaja, kAltoCaja));
+  }
+
+  chkSinNro_ = new QCheckBox(QString::fromUtf8("Sin Número"), fraDatos_);
+  chkSinNro_->setObjectName(QStringLiteral("chkSinNro"));
+  chkSinNro_->setGeometry(Twips::ToPixels(QRect(1455, kLinea[1], 1335, kAltoCaja), *this));
+  chkSinNro_->setAccessibleName(chkSinNro_->text());
+
+  fraTipo_ = new QGroupBox(QStringLiteral("Tipo:"), fraDatos_);
+  fraTipo_->setObjectName(QStringLiteral("fraTipo"));
+  fraTipo_->setGeometry(Twips::ToPixels(QRect(4200, 120, 2115, 555), *this));
+  optFiscal_ = new QRadioButton(QStringLiteral("&Fiscal"), fraTipo_);
+  optFiscal_->setObjectName(QStringLiteral("optFiscal"));
+  optFiscal_->setGeometry(Twips::ToPixels(QRect(120, 225, 900, kAltoEtiqueta), *this));
+  optFiscal_->setAccessibleName(QStringLiteral("Tipo: Fiscal"));
+  optOtros_ = new QRadioButton(QStringLiteral("&Otro"), fraTipo_);
+  optOtros_->setObjectName(QStringLiteral("optOtros"));
+  optOtros_->setGeometry(Twips::ToPixels(QRect(1080, 225, 900, kAltoEtiqueta), *this));
+  optOtros_->setAccessibleName(QStringLiteral("Tipo: Otro"));
+
+  const int top = kLinea[5];
+  QLabel* etiqueta = PiezasVentana::Etiqueta(
+      *fraDatos_, "LblDato14", QRect(120, top + kBajadaEtiqueta, 1400, kAltoEtiqueta));
+  etiqueta->setText(QString::fromUtf8(kEtiquetaProvincia));
+  lbl_[campo::kProvincia] = etiqueta;
+  cboProvincia_ = new NOVUCbo(fraDatos_);
+  cboProvincia_->setObjectName(QStringLiteral("CboProvincia"));
+  cboProvincia_->Move(1550, top - 10, 3020, 330);
+  const QString nombre = NombreAccesible(etiqueta->text());
+  cboProvincia_->setAccessibleName(nombre);
+  cboProvincia_->CboDatos()->setAccessibleName(nombre);
+  etiqueta->setBuddy(cboProvincia_->CboDatos());
+}
+
+QLineEdit* FrmDomicilios::Caja(int slot, const char* texto, const QRect& lugarEtiqueta,
+                               const QRect& lugar) {
+  const std::string n = std::to_string(slot);
+  QLabel* etiqueta = PiezasVentana::Etiqueta(*fraDatos_, ("LblDato" + n).c_str(), lugarEtiqueta);
+  etiqueta->setText(QString::fromUtf8(texto));
+  auto* caja = new QLineEdit(fraDatos_);
+  caja->setObjectName(QString::fromStdString("TxtDato" + n));
+  caja->setGeometry(Twips::ToPixels(lugar, *this));
+  caja->setAccessibleName(NombreAccesible(etiqueta->text()));
+  caja->installEventFilter(this);
+  etiqueta->setBuddy(caja);
+  lbl_[static_cast<size_t>(slot)] = etiqueta;
+  txt_[static_cast<size_t>(slot)] = caja;
+  return caja;
+}
+
+void FrmDomicilios::OrdenarTabulacion() {
+  std::vector<QWidget*> orden{lst_->LstDatos()};
+  for (const LugarCampo& l : kCampos) {
+    orden.push_back(txt_[static_cast<size_t>(l.slot)]);
+    if (l.slot == campo::kCalle) {
+      orden.push_back(optFiscal_);
+      orden.push_back(optOtros_);
+    } else if (l.slot == campo::kNumero) {
+      orden.push_back(chkSinNro_);
+    } else if (l.slot == campo::kCodigoPostal) {
+      orden.push_back(cboProvincia_->CboDatos());
+    }
+  }
+  for (int indice : bot_->Modelo().OrdenTab()) orden.push_back(bot_->cmdBtn(indice));
+  for (size_t k = 1; k < orden.size(); ++k) QWidget::setTabOrder(orden[k - 1], orden[k]);
+}
+
+QString FrmDomicilios::EtiquetaConTecla(int slot, const std::string& etiqueta) {
+  QString texto = QString::fromStdString(etiqueta);
+  const LugarCampo* l = Lugar(slot);
+  if (!l || texto.contains('&')) return texto;
+  const QString usual = QString::fromUtf8(l->etiqueta);
+  const QChar tecla = usual.at(usual.indexOf('&') + 1);
+  const int donde = texto.indexOf(tecla, 0, Qt::CaseInsensitive);
+  if (donde >= 0) texto.insert(donde, '&');
+  return texto;
+}
+
+QLineEdit* FrmDomicilios::TxtDato(int slot) const {
+  return slot >= 0 && slot < campo::kCantidad ? txt_[static_cast<size_t>(slot)] : nullptr;
+}
+
+QLabel* FrmDomicilios::LblDato(int slot) const {
+  return slot >= 0 && slot < campo::kCantidad ? lbl_[static_cast<size_t>(slot)] : nullptr;
+}
+
+int FrmDomicilios::Posicion(const NOVUListItem* item) const {
+  if (!item) return -1;
+  const auto it = std::find(claves_.begin(), claves_.end(), item->Key());
+  return it == claves_.end() ? -1 : static_cast<int>(it - claves_.begin());
+}
+
+void FrmDomicilios::ItemClick(NOVUListItem* item) {
+  const bool cargada = item == recienCargada_;
+  recienCargada_ = nullptr;
+  if (modelo_ && !cargada) modelo_->LstDomicilios_ItemClick(Posicion(item));
+}
+
+void FrmDomicilios::Caption(const std::string& texto) {
+  setWindowTitle(QString::fromStdString(texto));
+}
+
+void FrmDomicilios::AgregarColumna(const std::string& titulo, int ancho) {
+  lst_->AgregarColumna(titulo, ancho);
+}
+
+void FrmDomicilios::AgregarEntrada(const EntradaDomicilio& e) {
+  seleccionando_ = true;
+  lst_->AgregarItem(e.Clave, e.Texto, kImagenEntrada, {Variant(e.Numero), Variant(e.Localidad)});
+  seleccionando_ = false;
+  claves_.push_back(e.Clave);
+}
+
+void FrmDomicilios::ActualizarEntrada(int posicion, const EntradaDomicilio& e) {
+  NOVUListItem* fila = lst_->GetItems(Variant(claves_.at(static_cast<size_t>(posicion))));
+  fila->setText(0, QString::fromStdString(e.Texto));
+  fila->setText(1, QString::fromStdString(e.Numero));
+  fila->setText(2, QString::fromStdString(e.Localidad));
+}
+
+void FrmDomicilios::EliminarEntrada(int posicion) {
+  const auto clave = claves_.begin() + posicion;
+  seleccionando_ = true;
+  lst_->Eliminar(Variant(*clave));
+  seleccionando_ = false;
+  claves_.erase(clave);
+}
+
+void FrmDomicilios::LimpiarLista() {
+  seleccionando_ = true;
+  lst_->Clear();
+  seleccionando_ = false;
+  claves_.clear();
+}
+
+void FrmDomicilios::SeleccionarEntrada(int posicion) {
+  seleccionando_ = true;
+  if (posicion < 0) {
+    lst_->LstDatos()->setCurrentItem(nullptr);
+    lst_->LstDatos()->clearSelection();
+  } else {
+    const Variant clave(claves_.at(static_cast<size_t>(posicion)));
+    lst_->Seleccionar(clave);
+    lst_->LstDatos()->scrollToItem(lst_->GetItems(clave));
+  }
+  seleccionando_ = false;
+}
+
+// Back to browsing, the fields are about to be disabled: a keyboard user
+// would be left with no focus at all, so it goes to the list.
+void FrmDomicilios::HabilitarLista(bool habilitada) {
+  lst_->SetEnabled(habilitada);
+  if (!habilitada || !isVisible() || !lst_->isVisibleTo(this)) return;
+  QWidget* foco = QApplication::focusWidget();
+  if (!foco || !foco->isEnabled() || fraDatos_->isAncestorOf(foco)) {
+    lst_->LstDatos()->setFocus(Qt::OtherFocusReason);
+  }
+}
+
+void FrmDomicilios::MostrarLista(bool visible) {
+  lst_->setVisible(visible);
+}
+
+void FrmDomicilios::ConfigurarCampo(int slot, const std::string& etiqueta, int longitud,
+                                    bool visible) {
+  QLineEdit* caja = TxtDato(slot);
+  QLabel* rotulo = LblDato(slot);
+  if (!caja || !rotulo) return;
+  rotulo->setText(EtiquetaConTecla(slot, etiqueta));
+  // A slot the host left undescribed is still named for a screen reader.
+  QString nombre = NombreAccesible(rotulo->text());
+  if (nombre.isEmpty()) nombre = NombreAccesible(QString::fromUtf8(Lugar(slot)->etiqueta));
+  caja->setAccessibleName(nombre);
+  // A length of 0 or less means none: the box takes what it can.
+  caja->setMaxLength(longitud > 0 ? std::min(longitud, kLongitudMaxima) : kLongitudMaxima);
+  rotulo->setVisible(visible);
+  caja->setVisible(visible);
+}
+
+void FrmDomicilios::MostrarTipo(bool visible) {
+  fraTipo_->setVisible(visible);
+}
+
+void FrmDomicilios::MostrarSinNumero(bool visible) {
+  chkSinNro_->setVisible(visible);
+}
+
+std::string FrmDomicilios::Texto(int slot) const {
+  const QLineEdit* caja = TxtDato(slot);
+  return caja ? caja->text().toStdString() : std::string();
+}
+
+void FrmDomicilios::SetTexto(int slot, const std::string& texto) {
+  if (QLineEdit* caja = TxtDato(slot)) caja->setText(QString::fromStdString(texto));
+}
+
+bool FrmDomicilios::SinNumero() const {
+  return chkSinNro_->isChecked();
+}
+
+void FrmDomicilios::SetSinNumero(bool marcado) {
+  chkSinNro_->setChecked(marcado);
+}
+
+bool FrmDomicilios::Fiscal() const {
+  return optFiscal_->isChecked();
+}
+
+void FrmDomicilios::SetFiscal(bool fiscal) {
+  (fiscal ? optFiscal_ : optOtros_)->setChecked(true);
+}
+
+void FrmDomicilios::LimpiarProvincias() {
+  cboProvincia_->Limpiar();
+}
+
+void FrmDomicilios::AgregarProvincia(const std::string& codigo, const std::string& descripcion) {
+  cboProvincia_->AgregarItem(codigo, descripcion);
+}
+
+void FrmDomicilios::SeleccionarProvincia(const std::string& codigo) {
+  cboProvincia_->SeleccionarPorCodigo(codigo);
+}
+
+std::string FrmDomicilios::ProvinciaSeleccionada() const {
+  return cboProvincia_->GetCodigoSeleccionado();
+}
+
+// Unlike the form routine for containers, what the controls show stays:
+// browsing shows the selected address in the disabled fields.
+void FrmDomicilios::HabilitarDatos(bool habilitados) {
+  for (QWidget* control : fraDatos_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    control->setEnabled(habilitados);
+  }
+  fraDatos_->setEnabled(habilitados);
+}
+
+void FrmDomicilios::HabilitarNumero(bool habilitado) {
+  txt_[campo::kNumero]->setEnabled(habilitado);
+}
+
+void FrmDomicilios::HabilitarTipo(bool habilitado) {
+  fraTipo_->setEnabled(habilitado);
+}
+
+void FrmDomicilios::Enfocar(int slot) {
+  QWidget* destino = TxtDato(slot);
+  if (slot == campo::kProvincia) destino = cboProvincia_->CboDatos();
+  if (destino) destino->setFocus(Qt::OtherFocusReason);
+}
+
+void FrmDomicilios::EstadoBarra(int estado) {
+  bot_->SetEstado(estado);
+}
+
+void FrmDomicilios::ImagenBarra(std::shared_ptr<const Imagen> imagen) {
+  bot_->SetImage(QtImagen::PixmapDe(imagen.get()).toImage());
+}
+
+void FrmDomicilios::AltoDatos(int alto) {
+  datos_.setHeight(alto);
+  PonerLugar(*fraDatos_, datos_);
+}
+
+void FrmDomicilios::TopDatos(int top) {
+  datos_.moveTop(top);
+  PonerLugar(*fraDatos_, datos_);
+}
+
+void FrmDomicilios::AltoVentana(int alto) {
+  setFixedHeight(Twips::ToPixelsY(std::max(alto - kMarcoVentana, 0), *this));
+}
+
+void FrmDomicilios::AltoBarra(int alto) {
+  bot_->Move(kLeftBarra, 0, kAnchoBarra, alto);
+}
+
+void FrmDomicilios::Centrar() {
+  QtFabricaVentanas fabrica;
+  a_c_graph(fabrica).CentrarFormulario(formulario_);
+}
+
+void FrmDomicilios::MostrarModal(FrmDomiciliosModel& modelo) {
+  modelo_ = &modelo;
+  // Browsing starts on the list; editing (single-address mode) where the
+  // logic put the focus.
+  QWidget* foco = focusWidget();
+  if (!modelo.EnEdicion() && lst_->isVisibleTo(this)) foco = lst_->LstDatos();
+  setWindowModality(Qt::ApplicationModal);
+  show();
+  if (foco) foco->setFocus(Qt::OtherFocusReason);
+  exec();
+  modelo_ = nullptr;
+}
+
+void FrmDomicilios::Cerrar() {
+  done(QDialog::Accepted);
+}
+
+void FrmDomicilios::reject() {
+  if (modelo_) {
+    modelo_->Bot_BotonSalir();
+  } else {
+    QDialog::reject();
+  }
+}
+
+void FrmDomicilios::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) {
+    event->accept();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+bool FrmDomicilios::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress && modelo_) {
+    const auto* tecla = static_cast<QKeyEvent*>(event);
+    const auto caja = std::find(txt_.begin(), txt_.end(), watched);
+    if (caja != txt_.end()) {
+      const int slot = static_cast<int>(caja - txt_.begin());
+      int codigo = 0;
+      const int k = tecla->key();
+      const bool navega = k == Qt::Key_Tab || k == Qt::Key_Backtab || k == Qt::Key_Return ||
+                          k == Qt::Key_Enter || k == Qt::Key_Escape;
+      if (k == Qt::Key_Backspace) {
+        codigo = '\b';
+      } else if (!navega && !tecla->text().isEmpty()) {
+        codigo = static_cast<int>(tecla->text().at(0).unicode());
+      }
+      if (codigo != 0 && modelo_->TxtDato_KeyPress(slot, codigo) == 0) return true;
+    }
+  }
+  return QDialog::eventFilter(watched, event);
+}

@@ -1,0 +1,157 @@
+/*
+** FrmDomicilios: the address editor window on Qt, a modal dialog. All of
+** its logic is FrmDomiciliosModel; the window only places its widgets in
+** twips, shows what the logic tells it and hands the user's actions back.
+** The address control makes one per opening through its factory:
+**
+**   dom->SetFabricaEditor([](QWidget* p) { return std::make_unique<FrmDomicilios>(p); });
+**
+** Client area 7400 x 6675 twips (the compact layout shortens it). Parts, in
+** twips (left, top, width, height):
+**
+**   LstDomicilios  list        120,  120, 6375, 1935
+**   fraDatos       frame       120, 2160, 6435, 4275  "Datos del domicilio
+**                                                      seleccionado"
+**   Bot            button bar 6600,    0,  800, the client's height
+**
+** Inside the frame, line by line: street and the type frame ("Tipo:",
+** "&Fiscal", "&Otro"); number, "Sin Número", route and kilometre; tower,
+** floor, flat or office and block; district; locality and postal code;
+** province; telephone and fax; e-mail; remarks. A line is 420 high.
+**
+** The logic gives window heights as outer heights, caption and borders
+** included, as a design would; the client area is 235 shorter.
+**
+** Labels take the host's description of each slot. The access key of the
+** slot's usual label (&Calle, &Nro, To&rre, ...) is kept on the first
+** letter of the description that matches it, unless the description
+** brings an '&' of its own; a description without that letter has none.
+** Every label is its box's buddy, and every field carries the label's text
+** as its accessible name.
+**
+** Keys: Enter presses the bar's default button (Aceptar while editing) and
+** Escape its cancel button (Cancelar); Escape never closes the window by
+** itself, so that it cannot drop what is being typed. Closing by the frame
+** is Salir. The list answers clicks and keyboard moves alike; it is found
+** by key, so sorting it by a header click changes nothing for the logic.
+** In numeric slots each typed character is first offered to the logic,
+** which may refuse it.
+*/
+#pragma once
+
+#include <QDialog>
+#include <array>
+#include <string>
+#include <vector>
+
+#include "address/CampoDomicilio.h"
+#include "address/FrmDomiciliosVista.h"
+#include "forms/ui/QtFormulario.h"
+
+class NOVUBot;
+class NOVUCbo;
+class NOVUList;
+class NOVUListItem;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+
+class FrmDomicilios : public QDialog, public FrmDomiciliosVista {
+  Q_OBJECT
+
+ public:
+  static constexpr int kAncho = 7400;
+  static constexpr int kAlto = 6675;
+  static constexpr int kMarcoVentana = 235;
+  static constexpr const char* kCaptionDatos = "Datos del domicilio seleccionado";
+
+  explicit FrmDomicilios(QWidget* parent);
+  ~FrmDomicilios() override;
+
+  NOVUList* LstDomicilios() const { return lst_; }
+  QGroupBox* fraDatos() const { return fraDatos_; }
+  NOVUBot* Bot() const { return bot_; }
+  // The box of a text slot (campo::kDeTexto), or nullptr.
+  QLineEdit* TxtDato(int slot) const;
+  // The label of a text slot or of the province (14), or nullptr.
+  QLabel* LblDato(int slot) const;
+  QCheckBox* chkSinNro() const { return chkSinNro_; }
+  QGroupBox* fraTipo() const { return fraTipo_; }
+  QRadioButton* optFiscal() const { return optFiscal_; }
+  QRadioButton* optOtros() const { return optOtros_; }
+  NOVUCbo* CboProvincia() const { return cboProvincia_; }
+
+  void Caption(const std::string& texto) override;
+  void AgregarColumna(const std::string& titulo, int ancho) override;
+  void AgregarEntrada(const EntradaDomicilio& entrada) override;
+  void ActualizarEntrada(int posicion, const EntradaDomicilio& entrada) override;
+  void EliminarEntrada(int posicion) override;
+  void LimpiarLista() override;
+  void SeleccionarEntrada(int posicion) override;
+  void HabilitarLista(bool habilitada) override;
+  void MostrarLista(bool visible) override;
+  void ConfigurarCampo(int slot, const std::string& etiqueta, int longitud, bool visible) override;
+  void MostrarTipo(bool visible) override;
+  void MostrarSinNumero(bool visible) override;
+  std::string Texto(int slot) const override;
+  void SetTexto(int slot, const std::string& texto) override;
+  bool SinNumero() const override;
+  void SetSinNumero(bool marcado) override;
+  bool Fiscal() const override;
+  void SetFiscal(bool fiscal) override;
+  void LimpiarProvincias() override;
+  void AgregarProvincia(const std::string& codigo, const std::string& descripcion) override;
+  void SeleccionarProvincia(const std::string& codigo) override;
+  std::string ProvinciaSeleccionada() const override;
+  void HabilitarDatos(bool habilitados) override;
+  void HabilitarNumero(bool habilitado) override;
+  void HabilitarTipo(bool habilitado) override;
+  void Enfocar(int slot) override;
+  void EstadoBarra(int estado) override;
+  void ImagenBarra(std::shared_ptr<const Imagen> imagen) override;
+  void AltoDatos(int alto) override;
+  void TopDatos(int top) override;
+  void AltoVentana(int alto) override;
+  void AltoBarra(int alto) override;
+  void Centrar() override;
+  void MostrarModal(FrmDomiciliosModel& modelo) override;
+  void Cerrar() override;
+
+  // The label a slot shows for the host's text: see the access keys above.
+  static QString EtiquetaConTecla(int slot, const std::string& etiqueta);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void reject() override;
+
+ private:
+  void Construir();
+  void ConstruirDatos();
+  QLineEdit* Caja(int slot, const char* etiqueta, const QRect& lugarEtiqueta, const QRect& lugar);
+  void OrdenarTabulacion();
+  void ItemClick(NOVUListItem* item);
+  int Posicion(const NOVUListItem* item) const;
+  void PonerLugar(QWidget& w, const QRect& twips);
+
+  FrmDomiciliosModel* modelo_ = nullptr;
+  QtFormulario formulario_{*this};
+  NOVUList* lst_ = nullptr;
+  QGroupBox* fraDatos_ = nullptr;
+  NOVUBot* bot_ = nullptr;
+  std::array<QLineEdit*, campo::kCantidad> txt_{};
+  std::array<QLabel*, campo::kCantidad> lbl_{};
+  QCheckBox* chkSinNro_ = nullptr;
+  QGroupBox* fraTipo_ = nullptr;
+  QRadioButton* optFiscal_ = nullptr;
+  QRadioButton* optOtros_ = nullptr;
+  NOVUCbo* cboProvincia_ = nullptr;
+  // The list's keys in the logic's order: its positions are these.
+  std::vector<std::string> claves_;
+  bool seleccionando_ = false;
+  // The row a keyboard move or a mouse press has just loaded.
+  const void* recienCargada_ = nullptr;
+  QRect datos_{120, 2160, 6435, 4275};
+};
