@@ -17,6 +17,7 @@
 #include <memory>
 #include <string>
 
+#include "address/ui/FrmDomicilios.h"
 #include "common/AppError.h"
 #include "galeria/DemoGaleria.h"
 #include "galeria/ui/VentanaGaleria.h"
@@ -75,7 +76,8 @@ int main(int argc, char** argv) {
 
   try {
     DemoGaleria demo(argc == 2 ? argv[1] : "");
-    VentanaGaleria ventana(demo, nullptr);
+    VentanaGaleria ventana(demo,
+                           [](QWidget* padre) { return std::make_unique<FrmDomicilios>(padre); });
     PrimeraPintura::Vigilar(ventana);
     ventana.show();
     const int estado = QApplication::exec();

@@ -7,6 +7,7 @@
 // galeria-<page>.png.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,11 +15,13 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <cstdlib>
 #include <memory>
 
+#include "address/ui/FrmDomicilios.h"
 #include "controls/NOVUBot.h"
 #include "controls/NOVUCbo.h"
 #include "controls/NOVUInfoRep.h"
@@ -41,6 +44,8 @@
 
 namespace {
 
+std::unique_ptr<FrmDomiciliosVista> Editor(QWidget* padre);
+
 class GaleriaTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { demo = new DemoGaleria(); }
@@ -61,10 +66,15 @@ class GaleriaTest : public ::testing::Test {
   static DemoGaleria* demo;
   std::shared_ptr<RecordingMessageBox> cajas = std::make_shared<RecordingMessageBox>();
   std::shared_ptr<MessageBoxService> previo;
-  VentanaGaleria ventana{*demo, nullptr};
+  VentanaGaleria ventana{*demo, Editor};
 };
 
 DemoGaleria* GaleriaTest::demo = nullptr;
+
+// The program's editor, as its main wires it.
+std::unique_ptr<FrmDomiciliosVista> Editor(QWidget* padre) {
+  return std::make_unique<FrmDomicilios>(padre);
+}
 
 QTreeWidgetItem* Hijo(QTreeWidgetItem* nodo, const QString& comienzo) {
   for (int i = 0; i < nodo->childCount(); i++) {
@@ -212,7 +222,7 @@ TEST_F(GaleriaTest, TheAmountBoxShowsTheSamplesTotalAndTheOtherTakesNull) {
 }
 
 TEST_F(GaleriaTest, WithoutAnEditorTheAddressControlShowsTheOwnersSummaryOnly) {
-  auto& p = Pagina<PaginaDomicilios>("domicilios");
+  PaginaDomicilios p(demo->Host(), nullptr);
   EXPECT_FALSE(p.Control()->cmd().isEnabled());
   EXPECT_EQ(p.Control()->txt().toPlainText().toStdString(),
             "Av. Belgrano 1234, Córdoba\nBv. San Juan 850, Córdoba\nRuta Nacional 9 , Villa María");
@@ -239,4 +249,37 @@ TEST_F(GaleriaTest, TheRegionalPageTellsEachChecksOutcomeWithoutShowingIt) {
   mala.Ejecutar()->click();  // now as a program runs them: the message shows
   ASSERT_EQ(cajas->Boxes().size(), 1u);
   EXPECT_EQ(cajas->Boxes()[0].text, a_c_w::kMensajeNumeros);
+}
+
+TEST_F(GaleriaTest, TheAddressEditorOpensFromThePageAndTheHostKeepsOrUndoesItsWork) {
+  auto& p = Pagina<PaginaDomicilios>("domicilios");
+  ASSERT_TRUE(p.Control()->cmd().isEnabled());
+  EXPECT_TRUE(p.Estado()->text().startsWith(QString::fromUtf8("Pulse «...»")));
+  const QString antes = p.Control()->txt().toPlainText();
+  ASSERT_EQ(antes.count('\n'), 2);
+
+  // The operator deletes the address the editor opens on, confirms, and
+  // leaves; a guard ends the window if the test cannot.
+  cajas->SetNextAnswer(msgbox::vbYes);
+  bool visto = false;
+  QTimer::singleShot(0, [&] {
+    auto* editor = qobject_cast<FrmDomicilios*>(QApplication::activeModalWidget());
+    if (!editor) return;
+    visto = true;
+    editor->Bot()->cmdBtn(NOVUBotModel::kEliminarDato)->click();
+    editor->Bot()->cmdBtn(NOVUBotModel::kSalir)->click();
+  });
+  QTimer::singleShot(10000, [] {
+    if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+  });
+  p.Control()->cmd().click();
+  QCoreApplication::processEvents();
+  ASSERT_TRUE(visto);
+  EXPECT_EQ(p.Control()->txt().toPlainText().count('\n'), 1);
+  EXPECT_TRUE(p.Estado()->text().contains(QString::fromUtf8("Copia de trabajo pendiente: sí")));
+  ASSERT_TRUE(p.Deshacer()->isEnabled());
+
+  p.Deshacer()->click();
+  EXPECT_EQ(p.Control()->txt().toPlainText(), antes);
+  EXPECT_FALSE(p.Guardar()->isEnabled());
 }
