@@ -11,11 +11,15 @@ PaginaNumeros::PaginaNumeros(dao::Database& host, QWidget* parent)
            QRect(120, 0, 7000, 300));
   importe_ = new ucnXCurrency(Area());
   importe_->Move(120, 330, 2400, 0);
-  importe_->SetNroMax(Variant(999999999.99));
+  constexpr double kMaximo = 999999999.99;
+  importe_->SetNroMax(Variant(kMaximo));
   {
     dao::Recordset rs =
         host.OpenRecordset("select sum(Adicionales) from 22Cuiles", dao::dbOpenSnapshot);
-    importe_->SetText(rs.Fields(0).Value());
+    // A sample without amounts, or beyond the maximum, leaves the box at 0:
+    // the page shows a control, it does not warn about the data.
+    const Variant total = rs.Fields(0).Value();
+    if (!total.IsNull() && total.ToDouble() <= kMaximo) importe_->SetText(total);
   }
   valorImporte_ = Etiqueta(QString(), QRect(2700, 360, 7000, 300));
 

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -28,6 +29,7 @@
 #include "controls/NOVUList.h"
 #include "controls/NOVUTree.h"
 #include "controls/ucnXCurrency.h"
+#include "forms/ui/FrmXMensaje.h"
 #include "galeria/DemoGaleria.h"
 #include "galeria/ui/ArbolDemoHost.h"
 #include "galeria/ui/PaginaArbol.h"
@@ -38,6 +40,7 @@
 #include "galeria/ui/PaginaNumeros.h"
 #include "galeria/ui/PaginaRegional.h"
 #include "galeria/ui/PaginaResultados.h"
+#include "galeria/ui/PaginaVentanas.h"
 #include "galeria/ui/VentanaGaleria.h"
 #include "host/RecordingMessageBox.h"
 #include "host/a_c_w.h"
@@ -282,4 +285,40 @@ TEST_F(GaleriaTest, TheAddressEditorOpensFromThePageAndTheHostKeepsOrUndoesItsWo
   p.Deshacer()->click();
   EXPECT_EQ(p.Control()->txt().toPlainText(), antes);
   EXPECT_FALSE(p.Guardar()->isEnabled());
+}
+
+TEST_F(GaleriaTest, TheOneTimeMessageKeepsItsAnswerInTheGallerysOwnDatabase) {
+  demo->Propia().Execute("delete from Configuracion");
+  auto& p = Pagina<PaginaVentanas>("ventanas");
+  QPushButton* mensaje = nullptr;
+  for (QPushButton* b : p.findChildren<QPushButton*>()) {
+    if (b->text() == "Mensaje de una vez") mensaje = b;
+  }
+  ASSERT_NE(mensaje, nullptr);
+  QTimer::singleShot(10000, [] {
+    if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+  });
+
+  int vistos = 0;
+  auto operador = [&] {
+    auto* ventana = qobject_cast<FrmXMensaje*>(QApplication::activeModalWidget());
+    if (!ventana) return;
+    vistos++;
+    ventana->chkNoVolver()->setChecked(true);
+    ventana->btnAceptar()->click();
+  };
+  QTimer::singleShot(0, operador);
+  mensaje->click();
+  EXPECT_EQ(vistos, 1);
+  EXPECT_EQ(p.Respuesta()->text().toStdString(), "El mensaje de una vez se cerró.");
+  dao::Recordset rs =
+      demo->Propia().OpenRecordset("select CodItem from Configuracion", dao::dbOpenSnapshot);
+  ASSERT_FALSE(rs.Eof());
+  EXPECT_EQ(rs.Fields(0).Value().ToLong(), 1);
+
+  QTimer::singleShot(0, operador);
+  mensaje->click();  // told not to come back: nothing shows
+  QCoreApplication::processEvents();
+  EXPECT_EQ(vistos, 1);
+  EXPECT_TRUE(cajas->Boxes().empty());
 }
