@@ -98,6 +98,12 @@ FrmDomicilios::FrmDomicilios(QWidget* parent) : QDialog(parent) {
 
 FrmDomicilios::~FrmDomicilios() = default;
 
+std::array<int, campo::kCantidad> FrmDomicilios::MaximosIniciales() {
+  std::array<int, campo::kCantidad> maximos;
+  maximos.fill(kLongitudMaxima);
+  return maximos;
+}
+
 void FrmDomicilios::PonerLugar(QWidget& w, const QRect& twips) {
   w.setGeometry(Twips::ToPixels(twips, *this));
 }
@@ -289,6 +295,7 @@ void FrmDomicilios::EliminarEntrada(int posicion) {
   seleccionando_ = true;
   lst_->Eliminar(Variant(*clave));
   seleccionando_ = false;
+  recienCargada_ = nullptr;
   claves_.erase(clave);
 }
 
@@ -296,6 +303,7 @@ void FrmDomicilios::LimpiarLista() {
   seleccionando_ = true;
   lst_->Clear();
   seleccionando_ = false;
+  recienCargada_ = nullptr;
   claves_.clear();
 }
 
@@ -338,7 +346,9 @@ void FrmDomicilios::ConfigurarCampo(int slot, const std::string& etiqueta, int l
   if (nombre.isEmpty()) nombre = NombreAccesible(QString::fromUtf8(Lugar(slot)->etiqueta));
   caja->setAccessibleName(nombre);
   // A length of 0 or less means none: the box takes what it can.
-  caja->setMaxLength(longitud > 0 ? std::min(longitud, kLongitudMaxima) : kLongitudMaxima);
+  longitudes_[static_cast<size_t>(slot)] =
+      longitud > 0 ? std::min(longitud, kLongitudMaxima) : kLongitudMaxima;
+  caja->setMaxLength(longitudes_[static_cast<size_t>(slot)]);
   rotulo->setVisible(visible);
   caja->setVisible(visible);
 }
@@ -356,8 +366,16 @@ std::string FrmDomicilios::Texto(int slot) const {
   return caja ? caja->text().toStdString() : std::string();
 }
 
+// The length limits what the user types, not what the table already
+// holds: a box would cut a longer stored text, and saving would then write
+// the cut text back.
 void FrmDomicilios::SetTexto(int slot, const std::string& texto) {
-  if (QLineEdit* caja = TxtDato(slot)) caja->setText(QString::fromStdString(texto));
+  QLineEdit* caja = TxtDato(slot);
+  if (!caja) return;
+  const QString valor = QString::fromStdString(texto);
+  const auto largo = static_cast<int>(std::min<qsizetype>(valor.size(), kLongitudMaxima));
+  caja->setMaxLength(std::max(longitudes_[static_cast<size_t>(slot)], largo));
+  caja->setText(valor);
 }
 
 bool FrmDomicilios::SinNumero() const {

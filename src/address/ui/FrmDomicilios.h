@@ -29,13 +29,15 @@
 ** Every label is its box's buddy, and every field carries the label's text
 ** as its accessible name.
 **
-** Keys: Enter presses the bar's default button (Aceptar while editing) and
-** Escape its cancel button (Cancelar); Escape never closes the window by
+** Keys: Enter presses the bar's default button while it shows (Nuevo at
+** first, Aceptar once an edit has begun) and Escape its cancel button
+** (Cancelar); Escape never closes the window by
 ** itself, so that it cannot drop what is being typed. Closing by the frame
 ** is Salir. The list answers clicks and keyboard moves alike; it is found
 ** by key, so sorting it by a header click changes nothing for the logic.
 ** In numeric slots each typed character is first offered to the logic,
-** which may refuse it.
+** which may refuse it. A slot's length limits what the user types; an
+** address stored with a longer text shows it whole and saves it unchanged.
 */
 #pragma once
 
@@ -135,6 +137,7 @@ class FrmDomicilios : public QDialog, public FrmDomiciliosVista {
   void ItemClick(NOVUListItem* item);
   int Posicion(const NOVUListItem* item) const;
   void PonerLugar(QWidget& w, const QRect& twips);
+  static std::array<int, campo::kCantidad> MaximosIniciales();
 
   FrmDomiciliosModel* modelo_ = nullptr;
   QtFormulario formulario_{*this};
@@ -143,6 +146,8 @@ class FrmDomicilios : public QDialog, public FrmDomiciliosVista {
   NOVUBot* bot_ = nullptr;
   std::array<QLineEdit*, campo::kCantidad> txt_{};
   std::array<QLabel*, campo::kCantidad> lbl_{};
+  // What the host lets the user type in each text slot.
+  std::array<int, campo::kCantidad> longitudes_ = MaximosIniciales();
   QCheckBox* chkSinNro_ = nullptr;
   QGroupBox* fraTipo_ = nullptr;
   QRadioButton* optFiscal_ = nullptr;

@@ -117,6 +117,15 @@ TEST_F(FrmDomiciliosTest, TheWindowShowsTheSlotsAsTheHostDescribesThem) {
                          frm.TxtDato(campo::kNumero), frm.chkSinNro(), frm.TxtDato(campo::kRuta),
                          frm.CboProvincia()->CboDatos(), frm.TxtDato(campo::kObservaciones),
                          frm.Bot()->cmdBtn(B::kNuevo)}));
+    // Sorted by the user, the list still loads and updates the right rows.
+    frm.LstDomicilios()->Ordenar(1, 0);
+    Clic(frm, "Av. Belgrano");
+    EXPECT_EQ(frm.TxtDato(campo::kNumero)->text(), "1234");
+    Pulsar(frm, B::kEditar);
+    Escribir(frm.TxtDato(campo::kNumero), "1236");
+    Pulsar(frm, B::kAceptar);
+    EXPECT_EQ(frm.LstDomicilios()->GetItems(Variant(int32_t{3}))->SubItems(1), "1236");
+    EXPECT_EQ(frm.LstDomicilios()->GetItems(Variant(int32_t{1}))->Text(), "Ruta Nacional 9");
     Pulsar(frm, B::kSalir);
   });
   EXPECT_FALSE(frm.isVisible());
@@ -227,6 +236,25 @@ TEST_F(FrmDomiciliosTest, ASaveTheEngineRefusesKeepsTheTypingAndTheList) {
   // The first attempt left no row behind: only the retried one is new.
   dom.CommitearCopia();
   EXPECT_EQ(Tabla().size(), antes.size() + 1);
+}
+
+TEST_F(FrmDomiciliosTest, TheLengthLimitsTypingButNeverCutsAStoredText) {
+  const CampoDomicilio c = dom.Campos().Campo(campo::kCalle);
+  dom.Set_Campo(campo::kCalle, c.TipoControlDato, c.NombreCampo, 5, true, true, "", c.Descripcion,
+                "");
+  AbrirVentana([&] {
+    EXPECT_EQ(frm.TxtDato(campo::kCalle)->text(), "Av. Belgrano");
+    Pulsar(frm, B::kEditar);
+    Escribir(frm.TxtDato(campo::kNumero), "1240");
+    Pulsar(frm, B::kAceptar);
+
+    Pulsar(frm, B::kNuevo);
+    Escribir(frm.TxtDato(campo::kCalle), "Sarmiento");
+    EXPECT_EQ(frm.TxtDato(campo::kCalle)->text(), "Sarmi");
+    Pulsar(frm, B::kCancelar);
+    Pulsar(frm, B::kSalir);
+  });
+  EXPECT_EQ(Contar("CodDJ = 1 and Calle = 'Av. Belgrano' and Numero = 1240"), 1);
 }
 
 TEST_F(FrmDomiciliosTest, FailingLoadsAndDeletionsAreShownAndLeaveTheListAsItWas) {
