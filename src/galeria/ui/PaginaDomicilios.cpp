@@ -17,8 +17,8 @@ PaginaDomicilios::PaginaDomicilios(dao::Database& host, UcnDom::FabricaEditor ed
   titular_->Move(1140, 120, 5500, 315);
   for (size_t i = 0; i < titulares_.Titulares().size(); i++) {
     const TitularDemo& t = titulares_.Titulares()[i];
-    titular_->AgregarItem(std::to_string(i), t.Nombre + " (CUIT " + t.Cuit + ", declaración " +
-                                                 std::to_string(t.CodDJ) + ")");
+    titular_->AgregarItem(std::to_string(i),
+                          t.Nombre + " (" + t.Cuit + ", DJ " + std::to_string(t.CodDJ) + ")");
   }
 
   Etiqueta(QStringLiteral("Domicilios:"), QRect(120, 630, 1400, 300));
