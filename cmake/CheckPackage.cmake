@@ -67,9 +67,11 @@ run(${dpkg_path} -x ${debs} ${root})
 set(lib ${root}/usr/lib/remendor)
 set(programs remendor-db)
 if(WINDOWED)
-  list(APPEND programs remendor)
+  list(APPEND programs remendor remendor-galeria)
   foreach(file share/applications/remendor.desktop
-               share/icons/hicolor/scalable/apps/remendor.svg)
+               share/icons/hicolor/scalable/apps/remendor.svg
+               share/applications/remendor-galeria.desktop
+               share/icons/hicolor/scalable/apps/remendor-galeria.svg)
     if(NOT EXISTS ${root}/usr/${file})
       fail("not installed: ${file}")
     endif()

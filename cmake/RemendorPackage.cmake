@@ -15,7 +15,7 @@ target_compile_definitions(remendor_repair PRIVATE REMENDOR_VERSION="${PROJECT_V
 
 # Each windowed program has packaging/<program>.desktop and
 # packaging/<program>.svg; a new one adds its name here.
-set(REMENDOR_DESKTOP_PROGRAMS remendor)
+set(REMENDOR_DESKTOP_PROGRAMS remendor remendor-galeria)
 set(REMENDOR_DESKTOP_ENTRIES)
 foreach(program IN LISTS REMENDOR_DESKTOP_PROGRAMS)
   if(TARGET ${program})

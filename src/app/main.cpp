@@ -12,12 +12,16 @@
 ** The installation comes from novuPath.sys in the Windows folder, which off
 ** Windows is the folder named by the environment variable WINDIR; the
 ** repair metadata lies beside the executable.
+**
+** REMENDOR_EXIT_AT_FIRST_PAINT makes it end at its window's first paint,
+** for the start-up benchmark (PrimeraPintura).
 */
 #include <QApplication>
 #include <iostream>
 #include <string>
 
 #include "host/PlatformFolders.h"
+#include "host/ui/PrimeraPintura.h"
 #include "host/ui/QtFileDialog.h"
 #include "host/ui/QtFileExplorer.h"
 #include "host/ui/QtInputBox.h"
@@ -70,6 +74,7 @@ int main(int argc, char** argv) {
   QtFileExplorer::Install();
 
   FrmReparar ventana;
+  PrimeraPintura::Vigilar(ventana);
   ventana.show();
   return QApplication::exec();
 }
