@@ -132,10 +132,11 @@ std::shared_ptr<const TranslatedStatement> DatabaseState::Translate(std::string_
   }
   if (it == translations_.end()) {
     // Each table's columns are read once for the translation.
-    auto tables = std::make_shared<std::unordered_map<std::string, std::vector<JetOutputColumn>>>();
-    auto typer = [this, tables](const std::string& table, const std::string& column) {
-      auto found = tables->find(table);
-      if (found == tables->end()) found = tables->emplace(table, ColumnTypes(table)).first;
+    translationColumns_.clear();
+    auto typer = [this](const std::string& table, const std::string& column) {
+      auto found = translationColumns_.find(table);
+      if (found == translationColumns_.end())
+        found = translationColumns_.emplace(table, ColumnTypes(table)).first;
       for (const JetOutputColumn& c : found->second) {
         if (TextCase::Equal(c.name, column)) return c.type;
       }

@@ -3,13 +3,15 @@
 ** that does the same thing.
 **
 ** The translator works on tokens, never on raw text: string literals pass
-** through intact whatever they hold. It is pure: it looks at no schema, so
-** each distinct statement text is translated once and the result is cached by
+** through intact whatever they hold. It reads no schema itself, so each
+** distinct statement text is translated once and the result is cached by
 ** the engine. The few decisions that need the schema (an INSERT ... SELECT
 ** without a column list) are handed back to the engine, and so is the form
 ** of each table name that a statement reads or writes (`namer`: a linked
 ** table is named in its file's schema, so that another file's table of the
-** same name is never the one reached).
+** same name is never the one reached), and the type of a table's column
+** (`typer`, asked only where an expression's type changes the SQL or the
+** record set's fields).
 **
 ** What it accepts, and what it does with it:
 **   - [bracketed] names and bare names, digits first included (22Cuiles),
