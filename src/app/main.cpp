@@ -20,12 +20,10 @@
 #include <iostream>
 #include <string>
 
+#include "host/MessageBoxService.h"
 #include "host/PlatformFolders.h"
 #include "host/ui/PrimeraPintura.h"
-#include "host/ui/QtFileDialog.h"
-#include "host/ui/QtFileExplorer.h"
-#include "host/ui/QtInputBox.h"
-#include "host/ui/QtMessageBox.h"
+#include "host/ui/QtServices.h"
 #include "repair/ProgramFolder.h"
 #include "repair/ProgramHelp.h"
 #include "repair/ui/FrmReparar.h"
@@ -68,10 +66,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   QApplication::setApplicationName(QString::fromLatin1(kAppTitle));
-  QtMessageBox::Install();
-  QtFileDialog::Install();
-  QtInputBox::Install();
-  QtFileExplorer::Install();
+  QtServices::InstallAll();
 
   FrmReparar ventana;
   PrimeraPintura::Vigilar(ventana);

@@ -23,10 +23,7 @@
 #include "galeria/ui/VentanaGaleria.h"
 #include "host/MessageBoxService.h"
 #include "host/ui/PrimeraPintura.h"
-#include "host/ui/QtFileDialog.h"
-#include "host/ui/QtFileExplorer.h"
-#include "host/ui/QtInputBox.h"
-#include "host/ui/QtMessageBox.h"
+#include "host/ui/QtServices.h"
 #include "repair/ProgramHelp.h"
 
 namespace {
@@ -69,10 +66,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   QApplication::setApplicationName(QString::fromLatin1(kAppTitle));
-  QtMessageBox::Install();
-  QtFileDialog::Install();
-  QtInputBox::Install();
-  QtFileExplorer::Install();
+  QtServices::InstallAll();
 
   try {
     DemoGaleria demo(argc == 2 ? argv[1] : "");
