@@ -8,6 +8,7 @@
 */
 #include "dao/JetDecimal.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -239,6 +240,76 @@ void SumFinal(sqlite3_context* ctx) {
   ResultUnits(ctx, s->units, s->scale);
 }
 
+// An operand of exact arithmetic: units x 10^-scale, the scale at most
+// kExactScale; nullopt for a value that is no number, or too large or too
+// fine for that.
+struct Exact {
+  Wide units;
+  int scale;
+};
+
+constexpr int kExactScale = 2 * kMaxDecimalPrecision;
+
+std::optional<Exact> ExactOperand(sqlite3_value* v) {
+  const int type = sqlite3_value_numeric_type(v);
+  if (type == SQLITE_INTEGER) return Exact{sqlite3_value_int64(v), 0};
+  if (type != SQLITE_FLOAT) return std::nullopt;
+  const auto shown = Show(sqlite3_value_double(v));
+  if (!shown || -shown->exponent > kExactScale) return std::nullopt;
+  if (shown->exponent >= 0) {
+    const auto units = WideUnits(*shown, 0, kWideLimit);
+    if (!units) return std::nullopt;
+    return Exact{*units, 0};
+  }
+  const Wide digits = shown->digits;
+  return Exact{shown->negative ? -digits : digits, -shown->exponent};
+}
+
+// `e` moved to a finer scale; false when it would pass the limit.
+bool Rescale(Exact& e, int scale) {
+  for (; e.scale < scale; ++e.scale) {
+    if (e.units >= kWideLimit / 10 || -e.units >= kWideLimit / 10) return false;
+    e.units *= 10;
+  }
+  return true;
+}
+
+// + - * of two numbers, worked out in decimal on what each shows, so that
+// 0.1 + 0.2 is the 0.3 a user wrote; Null with a Null. Operands that are no
+// numbers, or past the exact range, are worked out as SQLite would.
+void DecArithmetic(sqlite3_context* ctx, sqlite3_value** argv, char op) {
+  if (jetsql::IsNull(argv[0]) || jetsql::IsNull(argv[1])) return sqlite3_result_null(ctx);
+  auto a = ExactOperand(argv[0]);
+  auto b = ExactOperand(argv[1]);
+  if (a && b) {
+    if (op == '*') {
+      // Two 64-bit magnitudes multiply within the 128 bits.
+      auto small = [](Wide u) { return u <= INT64_MAX && -u <= INT64_MAX; };
+      if (small(a->units) && small(b->units) && a->scale + b->scale <= kExactScale) {
+        return ResultUnits(ctx, a->units * b->units, a->scale + b->scale);
+      }
+    } else {
+      const int scale = std::max(a->scale, b->scale);
+      if (Rescale(*a, scale) && Rescale(*b, scale)) {
+        return ResultUnits(ctx, op == '+' ? a->units + b->units : a->units - b->units, scale);
+      }
+    }
+  }
+  const double x = sqlite3_value_double(argv[0]);
+  const double y = sqlite3_value_double(argv[1]);
+  sqlite3_result_double(ctx, op == '+' ? x + y : op == '-' ? x - y : x * y);
+}
+
+void DecAdd(sqlite3_context* ctx, int, sqlite3_value** argv) {
+  DecArithmetic(ctx, argv, '+');
+}
+void DecSubtract(sqlite3_context* ctx, int, sqlite3_value** argv) {
+  DecArithmetic(ctx, argv, '-');
+}
+void DecMultiply(sqlite3_context* ctx, int, sqlite3_value** argv) {
+  DecArithmetic(ctx, argv, '*');
+}
+
 }  // namespace
 
 std::optional<int64_t> JetDecimal::Units(double value, int scale) {
@@ -321,6 +392,15 @@ int RegisterJetDecimalFunctions(sqlite3* db) {
   }
   if (rc == SQLITE_OK) {
     rc = sqlite3_create_function(db, "jet_sum", 1, flags, nullptr, nullptr, SumStep, SumFinal);
+  }
+  struct Operator {
+    const char* name;
+    void (*function)(sqlite3_context*, int, sqlite3_value**);
+  };
+  for (const Operator& o : {Operator{"jet_decadd", DecAdd}, Operator{"jet_decsub", DecSubtract},
+                            Operator{"jet_decmul", DecMultiply}}) {
+    if (rc == SQLITE_OK)
+      rc = sqlite3_create_function(db, o.name, 2, flags, nullptr, o.function, nullptr, nullptr);
   }
   return rc;
 }

@@ -26,6 +26,13 @@
 **                         for no value; whole values give an integer. A
 **                         value too large or too fine for 36 digits makes
 **                         the rest of the sum plain floating point.
+**   jet_decadd(a, b), jet_decsub(a, b), jet_decmul(a, b)
+**                         + - * where an operand is a decimal column's:
+**                         exact on what each operand shows (0.1 + 0.2 is
+**                         0.3), Null with a Null; operands that are no
+**                         numbers or too large or too fine for 36 digits
+**                         are worked out in floating point, as SQLite
+**                         would.
 */
 #pragma once
 
@@ -63,7 +70,7 @@ class JetDecimal {
   static void Bind(sqlite3_stmt* stmt, int index, const Variant& value);
 };
 
-// Registers jet_decfits, jet_decround and jet_sum; returns SQLite's code.
+// Registers the functions above; returns SQLite's code.
 int RegisterJetDecimalFunctions(sqlite3* db);
 
 }  // namespace dao

@@ -96,6 +96,12 @@ int JetExprTypes::Arithmetic(char op, int left, int right) {
   }
 }
 
+bool JetExprTypes::IsDecimalArithmetic(int left, int right) {
+  if (left != dbDecimal && right != dbDecimal) return false;
+  const int other = left == dbDecimal ? right : left;
+  return other != dbDate && !IsText(other);
+}
+
 int JetExprTypes::Negated(int operand) {
   return operand == dbDate || operand == dbCurrency || IsFloat(operand) ? operand : 0;
 }

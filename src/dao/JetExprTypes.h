@@ -46,6 +46,11 @@ class JetExprTypes {
 
   // `op` is one of + - * / ^.
   static int Arithmetic(char op, int left, int right);
+  // Whether + - * of these operands work in exact decimal: one is a
+  // decimal column's and the other no date or text. A float on the other
+  // side is read as the decimal it shows, so the result is the double
+  // nearest the exact one, never worse than floating point.
+  static bool IsDecimalArithmetic(int left, int right);
   static int Negated(int operand);
 
   // Whether a function's result type depends on its arguments' types; the

@@ -407,6 +407,10 @@ JetExpr JetExpressionParser::ParseAdditive() {
       chain.Join(Run::Function, "jet_add(", ", " + AsValue(right),
                  both ? JetExprKind::Text : JetExprKind::Value);
       if (both) chain.SetType(dbText);
+    } else if (JetExprTypes::IsDecimalArithmetic(TypeOf(chain.Head()), TypeOf(right))) {
+      chain.Wrap(plus ? "jet_decadd(" : "jet_decsub(", ", " + AsValue(right) + ")",
+                 JetExprKind::Value);
+      chain.SetType(dbDecimal);
     } else {
       chain.Join(Run::Infix, "(", (plus ? " + " : " - ") + AsValue(right), JetExprKind::Value);
       chain.SetType(type);
@@ -444,11 +448,14 @@ JetExpr JetExpressionParser::ParseMultiplicative() {
         JetExprTypes::Arithmetic(times ? '*' : '/', TypeOf(chain.Head()), TypeOf(right));
     chain.LeftAsValue();
     // SQLite divides integers as integers; Jet's / always gives a fraction.
-    if (times)
+    const bool decimal = JetExprTypes::IsDecimalArithmetic(TypeOf(chain.Head()), TypeOf(right));
+    if (times && decimal)
+      chain.Wrap("jet_decmul(", ", " + AsValue(right) + ")", JetExprKind::Value);
+    else if (times)
       chain.Join(Run::Infix, "(", " * " + AsValue(right), JetExprKind::Value);
     else
       chain.Wrap("jet_div(", ", " + AsValue(right) + ")", JetExprKind::Value);
-    chain.SetType(type);
+    chain.SetType(times && decimal ? dbDecimal : type);
   }
   return chain.Take();
 }

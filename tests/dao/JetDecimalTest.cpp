@@ -123,6 +123,19 @@ TEST_F(JetDecimalColumn, SumsAreExact) {
   EXPECT_EQ(db_.Scalar("SELECT Sum(Legajo) FROM Sueldos"), "8000000001");
 }
 
+TEST_F(JetDecimalColumn, ArithmeticOnDecimalsIsExact) {
+  db_.Execute("INSERT INTO Sueldos (Id, Basico, Tasa) VALUES (1, 0.1, 0.2)");
+  db_.Execute("INSERT INTO Sueldos (Id, Basico, Tasa) VALUES (2, 1.15, Null)");
+  // In binary floating point 0.1 + 0.2 is not 0.3, nor 1.1 * 0.1 0.11.
+  EXPECT_EQ(db_.Query("SELECT Id FROM Sueldos WHERE Basico + Tasa = 0.3"), (Rows{{"1"}}));
+  EXPECT_EQ(db_.Query("SELECT Id FROM Sueldos WHERE Basico * 1.1 - 0.11 = 0"), (Rows{{"1"}}));
+  EXPECT_EQ(Value("SELECT Tasa - Basico - Basico FROM Sueldos WHERE Id = 1").ToDouble(), 0.0);
+  EXPECT_EQ(Value("SELECT Basico * 3 FROM Sueldos WHERE Id = 2").ToDouble(), 3.45);
+  // Null goes through; whole values stay whole.
+  EXPECT_EQ(db_.Scalar("SELECT Basico + Tasa FROM Sueldos WHERE Id = 2"), "NULL");
+  EXPECT_EQ(Value("SELECT Basico * 20 FROM Sueldos WHERE Id = 2").Type(), VarType::Long);
+}
+
 TEST_F(JetDecimalColumn, RecordsetWritesRoundAndRefuseAsStatementsDo) {
   Recordset rs = db_.Db().OpenRecordset("Sueldos");
   rs.AddNew();
