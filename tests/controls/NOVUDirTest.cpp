@@ -18,6 +18,7 @@
 #include "host/RecordingFileExplorer.h"
 #include "host/RecordingInputBox.h"
 #include "host/RecordingMessageBox.h"
+#include "support/NoticeTexts.h"
 #include "support/TempDir.h"
 
 namespace fs = std::filesystem;
@@ -47,16 +48,7 @@ class NOVUDirTest : public ::testing::Test {
     FileExplorerService::Install(anteriorExplorador);
     DriveService::Install(anterioresUnidades);
   }
-  std::vector<std::string> Mensajes() {
-    std::vector<std::string> textos;
-    for (const auto& m : cajas->Boxes()) {
-      EXPECT_EQ(m.style, msgbox::vbOKOnly);
-      EXPECT_EQ(m.title, "Remendor");
-      textos.push_back(m.text);
-    }
-    cajas->Clear();
-    return textos;
-  }
+  std::vector<std::string> Mensajes() { return TakeNoticeTexts(*cajas); }
   static std::vector<std::string> Nombres(const NOVUDir& d) {
     std::vector<std::string> nombres;
     for (int i = 0; i < d.dirDirectorio()->count(); ++i) {

@@ -13,6 +13,7 @@
 #include "controls/Twips.h"
 #include "host/RecordingFileDialog.h"
 #include "host/RecordingMessageBox.h"
+#include "support/NoticeTexts.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -30,16 +31,7 @@ class NOVUSearchTest : public ::testing::Test {
     MessageBoxService::Install(anterioresCajas);
     FileDialogService::Install(anteriorDialogo);
   }
-  std::vector<std::string> Mensajes() {
-    std::vector<std::string> textos;
-    for (const auto& m : cajas->Boxes()) {
-      EXPECT_EQ(m.style, msgbox::vbOKOnly);
-      EXPECT_EQ(m.title, "Remendor");
-      textos.push_back(m.text);
-    }
-    cajas->Clear();
-    return textos;
-  }
+  std::vector<std::string> Mensajes() { return TakeNoticeTexts(*cajas); }
 
   TempDir dir;
   std::shared_ptr<RecordingMessageBox> cajas;
