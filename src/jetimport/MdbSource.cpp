@@ -343,6 +343,13 @@ void MdbSource::State::Walk(const SourceTable& t, const std::vector<bool>& wante
     }
     row(cells);
   }
+  // Jet counts a table's rows in its definition. Fewer rows found than
+  // counted means pages that could not be read (a file cut at a page's
+  // edge reads as a shorter table); more is harmless.
+  if (read < table->num_rows) {
+    Damaged("la " + where + " tiene " + std::to_string(table->num_rows) +
+            " filas y solo se pudieron leer " + std::to_string(read));
+  }
 }
 
 std::string MdbSource::State::LongValue(const unsigned char* field, size_t size,
@@ -394,7 +401,11 @@ std::string_view MdbSource::State::LongValueRow(uint32_t pointer, const std::str
 
 void MdbSource::State::CountObjects() {
   LeftBehind& l = catalog.leftBehind;
-  if (MdbCatalogEntry* objects = Entry("MSysObjects")) {
+  // Every Jet file lists itself in MSysObjects: libmdb gives an empty
+  // catalog, not a failure, when it cannot read that table's pages.
+  MdbCatalogEntry* objects = Entry("MSysObjects");
+  if (!objects) Damaged("no se pudo leer su catálogo");
+  {
     SourceTable t;
     Define(objects, t);
     int type = -1, name = -1;

@@ -11,9 +11,12 @@
 ** The file is opened read-only and never written. libmdb trusts what it
 ** reads, so this class does not: every offset and length it takes from a
 ** page is checked against the page before use, a long value may not be
-** longer than the file nor follow more links than the file has pages, and
-** a table may not yield more rows than its pages could hold. What fails a
-** check raises AppError 3343 (ImportErrors.h) naming the table. libmdb
+** longer than the file nor follow more links than the file has pages, a
+** table may not yield more rows than its pages could hold, nor fewer than
+** the count its definition keeps (pages lost, as in a file cut at a page's
+** edge: libmdb skips pages it cannot read). MSysObjects is walked too, so
+** a catalog cut short is caught the same way. What fails a check raises
+** AppError 3343 (ImportErrors.h) naming the table. libmdb
 ** itself may still fail on a damaged file in ways no caller can check;
 ** that is why it runs in a process of its own (ReaderProcess.h).
 **

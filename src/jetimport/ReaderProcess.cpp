@@ -21,7 +21,7 @@ namespace jetimport {
 namespace {
 
 constexpr int kSliceMs = 200;
-constexpr uint64_t kBaseMemory = 1ull << 30;
+constexpr uint64_t kBaseMemory = 256ull << 20;
 
 // Writes all of `data`; false when the importer is gone.
 bool WriteAll(int fd, const char* data, size_t n) {

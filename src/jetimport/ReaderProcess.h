@@ -10,7 +10,7 @@
 ** that ended it, its exit status). The child:
 **   - runs the body given (JetFileReader's work, or a test's stand-in)
 **     and sends each message through a pipe, framed by its length;
-**   - has its address space capped (1 GiB and four times the file), so a
+**   - has its address space capped (256 MiB and four times the file), so a
 **     runaway allocation fails there;
 **   - ignores the operator's interrupt, which the importer handles, and is
 **     killed when the importer dies;
