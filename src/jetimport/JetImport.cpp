@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <optional>
 
 #include "dao/DBEngine.h"
 #include "dao/JetErrors.h"
@@ -62,6 +63,33 @@ class WorkFile {
 struct Closing {
   dao::Database& db;
   ~Closing() { db.Close(); }
+};
+
+// The whole import is one transaction: the file is flushed to disk once,
+// before it takes the target's name, instead of at every statement. One
+// that is left uncommitted is rolled back, so that the engine's
+// transactions, which span every open database, stay balanced.
+class Transaction {
+ public:
+  Transaction() { dao::DBEngine::BeginTrans(); }
+  ~Transaction() {
+    if (open_) {
+      try {
+        dao::DBEngine::Rollback();
+      } catch (const AppError&) {
+        // The file is thrown away right after: nothing of it is kept.
+      }
+    }
+  }
+  Transaction(const Transaction&) = delete;
+  Transaction& operator=(const Transaction&) = delete;
+  void Commit() {
+    dao::DBEngine::CommitTrans();
+    open_ = false;
+  }
+
+ private:
+  bool open_ = true;
 };
 
 void Sync(const std::string& path, bool directory) {
@@ -123,6 +151,7 @@ ImportSummary JetImport::Run(const ImportOptions& o, ImportProgress& progress) {
   ImportSummary summary;
   dao::Database db;
   Closing closing{db};
+  std::optional<Transaction> transaction;
   TargetWriter writer(db, [&](const std::string& text) {
     summary.notes++;
     progress.Note(text);
@@ -141,6 +170,7 @@ ImportSummary JetImport::Run(const ImportOptions& o, ImportProgress& progress) {
           summary.leftBehind = catalog.leftBehind;
           count = static_cast<int>(o.tables.empty() ? catalog.tableNames.size() : o.tables.size());
           db = dao::DBEngine::CreateDatabase(work.Path(), o.password);
+          transaction.emplace();
           break;
         }
         case ReaderMessage::Table: {
@@ -176,6 +206,7 @@ ImportSummary JetImport::Run(const ImportOptions& o, ImportProgress& progress) {
           throw AppError(number, r.Text());
         }
         case ReaderMessage::Done:
+          if (transaction) transaction->Commit();
           db.Close();
           Sync(work.Path(), false);
           if (std::rename(work.Path().c_str(), o.target.c_str()) != 0)
