@@ -325,8 +325,8 @@ void MdbSource::State::Walk(const SourceTable& t, const std::vector<bool>& wante
         cells.emplace_back();
         continue;
       }
-      if (f.siz < 0 || static_cast<unsigned>(f.start) < start ||
-          static_cast<unsigned>(f.start) + static_cast<unsigned>(f.siz) > end)
+      if (f.siz < 0 || f.start < static_cast<int>(start) ||
+          static_cast<int64_t>(f.start) + f.siz > static_cast<int64_t>(end))
         Damaged("valor fuera de su fila en la " + at);
       std::string_view raw(reinterpret_cast<const char*>(page) + f.start,
                            static_cast<size_t>(f.siz));

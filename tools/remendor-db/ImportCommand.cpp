@@ -3,6 +3,7 @@
 */
 #include "ImportCommand.h"
 
+#include <algorithm>
 #include <array>
 #include <csignal>
 
@@ -26,6 +27,7 @@ class StopOnSignals {
     stopRequested = 0;
     struct sigaction a {};
     a.sa_handler = RequestStop;
+    a.sa_flags = SA_RESTART;
     sigemptyset(&a.sa_mask);
     for (size_t i = 0; i < kSignals.size(); i++) sigaction(kSignals[i], &a, &previous_[i]);
   }
