@@ -174,6 +174,7 @@ ImportSummary JetImport::Run(const ImportOptions& o, ImportProgress& progress) {
           break;
         }
         case ReaderMessage::Table: {
+          if (!transaction) throw WireReader::Malformed();  // tables come after the catalog
           const SourceTable t = ReaderProtocol::ReadTable(r);
           table = t.name;
           declared = t.declaredRows;
@@ -186,7 +187,8 @@ ImportSummary JetImport::Run(const ImportOptions& o, ImportProgress& progress) {
           for (uint32_t n = r.U32(); n > 0; n--) {
             writer.Row(ReaderProtocol::ReadRow(r));
             const uint64_t done = writer.RowsWritten();
-            if (done % ImportProgress::kRowStep == 0) progress.RowsDone(table, done, declared);
+            if (done > 0 && done % ImportProgress::kRowStep == 0)
+              progress.RowsDone(table, done, declared);
           }
           if (o.stop && o.stop()) Raise(msg::kInterrupted, {o.target});
           break;
@@ -206,7 +208,8 @@ ImportSummary JetImport::Run(const ImportOptions& o, ImportProgress& progress) {
           throw AppError(number, r.Text());
         }
         case ReaderMessage::Done:
-          if (transaction) transaction->Commit();
+          if (!transaction) throw WireReader::Malformed();
+          transaction->Commit();
           db.Close();
           Sync(work.Path(), false);
           if (std::rename(work.Path().c_str(), o.target.c_str()) != 0)

@@ -100,10 +100,13 @@ void TargetWriter::Create() {
 
 void TargetWriter::Row(const JetRow& cells) {
   if (imported_.empty()) return;
-  if (cells.size() != imported_.size()) {
-    Raise(msg::kDamaged, {db_.Name(), "fila con un número de valores distinto del de columnas"});
-  }
   rows_++;
+  if (cells.size() != imported_.size()) {
+    throw msg::kRowRefused.As(dao::jeterr::kUnrecognizedFormat)
+        .Error({std::to_string(rows_), table_.name,
+                "trae " + std::to_string(cells.size()) + " valores para " +
+                    std::to_string(imported_.size()) + " columnas."});
+  }
   auto refused = [&](const AppError& e) {
     return msg::kRowRefused.As(e.Number())
         .Error({std::to_string(rows_), table_.name, e.Description()});

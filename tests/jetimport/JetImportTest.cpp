@@ -119,6 +119,10 @@ TEST_F(Import, Jet3AndJet4TablesArriveWithEveryTypeExact) {
     rs.Close();
     EXPECT_EQ(Texts(db, "SELECT C, D, E, F, G, H, I FROM Table1 WHERE A = 'a'"),
               std::vector<std::string>{"0|0|0|0|12/12/1981|0|Falso"});
+    // The file's defaults (0 for the numbers) fill a new row.
+    db.Execute("INSERT INTO Table1 (A) VALUES ('nueva')");
+    EXPECT_EQ(Texts(db, "SELECT C, D, E, F, G, H, I FROM Table1 WHERE A = 'nueva'"),
+              std::vector<std::string>{"0|0|0|0|Null|0|Falso"});
     // The primary key on A and the index on B came along.
     EXPECT_EQ(ErrorOf([&] { db.Execute("INSERT INTO Table1 (A) VALUES ('A')"); }),
               dao::jeterr::kDuplicateKey);
