@@ -3,6 +3,9 @@
 */
 #include "ToolCommands.h"
 
+#include <iostream>
+
+#include "ImportCommand.h"
 #include "repair/ProgramFolder.h"
 
 namespace {
@@ -45,6 +48,8 @@ int RunCommand(DbTool& tool, const std::string& cmd, const std::vector<std::stri
     tool.Scramble(a[0]);
   } else if (cmd == "demo" && a.size() == 1) {
     tool.Demo(a[0]);
+  } else if (cmd == "import") {
+    return RunImport(tool, a, std::cout, std::cerr);
   } else if (cmd == "repair") {
     return RunRepair(tool, a, argv0);
   } else {
