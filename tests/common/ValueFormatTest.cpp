@@ -1,7 +1,14 @@
 // Number and date patterns, regional text forms and the machine's settings.
 #include <gtest/gtest.h>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include <cstdlib>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "common/AppError.h"
 #include "common/DateSerial.h"
@@ -81,6 +88,54 @@ TEST(RegionalSettings, UseReplacesTheSettingsInForce) {
   EXPECT_EQ(ValueFormat::FormatNumber(1500.33, kAmount), "1.500,33");
 }
 
+#ifdef _WIN32
+
+// The operator's regional settings as the Control Panel writes them; the
+// previous ones are put back.
+class OperatorSettings {
+ public:
+  OperatorSettings(const wchar_t* decimal, const wchar_t* thousands, const wchar_t* shortDate) {
+    for (auto [item, value] :
+         {std::pair{LOCALE_SDECIMAL, decimal}, std::pair{LOCALE_STHOUSAND, thousands},
+          std::pair{LOCALE_SSHORTDATE, shortDate}}) {
+      wchar_t old[80] = {};
+      GetLocaleInfoW(LOCALE_USER_DEFAULT, item, old, 80);
+      saved_.emplace_back(item, old);
+      EXPECT_TRUE(SetLocaleInfoW(LOCALE_USER_DEFAULT, item, value));
+    }
+  }
+  ~OperatorSettings() {
+    for (const auto& [item, value] : saved_)
+      SetLocaleInfoW(LOCALE_USER_DEFAULT, item, value.c_str());
+  }
+
+ private:
+  std::vector<std::pair<LCTYPE, std::wstring>> saved_;
+};
+
+TEST(RegionalSettings, TheOperatorsSettingsAreReadOnlyWhenAsked) {
+  RegionalSettings argentina, us;
+  {
+    OperatorSettings set(L",", L".", L"dd/MM/yyyy");
+    argentina = RegionalSettings::FromMachine();
+  }
+  {
+    OperatorSettings set(L".", L",", L"M/d/yy");
+    us = RegionalSettings::FromMachine();
+  }
+  EXPECT_EQ(argentina.decimalSeparator, ",");
+  EXPECT_EQ(argentina.thousandsSeparator, ".");
+  EXPECT_EQ(argentina.dateOrder, RegionalSettings::DateOrder::DayMonthYear);
+  EXPECT_TRUE(argentina.fourDigitYear);
+  EXPECT_EQ(us.decimalSeparator, ".");
+  EXPECT_EQ(us.thousandsSeparator, ",");
+  EXPECT_EQ(us.dateOrder, RegionalSettings::DateOrder::MonthDayYear);
+  EXPECT_FALSE(us.fourDigitYear);
+  EXPECT_EQ(RegionalSettings::Current().decimalSeparator, ",");
+}
+
+#else
+
 TEST(RegionalSettings, TheMachineIsReadOnlyWhenAsked) {
   const char* saved = std::getenv("LC_ALL");
   const std::string previous = saved ? saved : "";
@@ -98,6 +153,8 @@ TEST(RegionalSettings, TheMachineIsReadOnlyWhenAsked) {
   EXPECT_FALSE(machine.fourDigitYear);
   EXPECT_EQ(RegionalSettings::Current().decimalSeparator, ",");
 }
+
+#endif
 
 TEST(RegionalSettings, DateFormatsOfLocales) {
   using Order = RegionalSettings::DateOrder;
@@ -122,6 +179,28 @@ TEST(RegionalSettings, DateFormatsOfLocales) {
   RegionalSettings unreadable;
   unreadable.ApplyDateFormat("%x");
   EXPECT_EQ(unreadable.dateOrder, Order::DayMonthYear);
+}
+
+TEST(RegionalSettings, WindowsDatePictures) {
+  using Order = RegionalSettings::DateOrder;
+  struct Case {
+    const char* picture;
+    Order order;
+    const char* separator;
+    bool fourDigits;
+  };
+  for (const Case& c : {Case{"dd/MM/yyyy", Order::DayMonthYear, "/", true},
+                        Case{"M/d/yy", Order::MonthDayYear, "/", false},
+                        Case{"yyyy-MM-dd", Order::YearMonthDay, "-", true},
+                        Case{"d.M.yyyy", Order::DayMonthYear, ".", true},
+                        Case{"dd' de 'MM' de 'yyyy", Order::DayMonthYear, " de ", true},
+                        Case{"gg yyyy/MM/dd", Order::YearMonthDay, "/", true}}) {
+    RegionalSettings rs;
+    rs.ApplyDatePicture(c.picture);
+    EXPECT_EQ(rs.dateOrder, c.order) << c.picture;
+    EXPECT_EQ(rs.dateSeparator, c.separator) << c.picture;
+    EXPECT_EQ(rs.fourDigitYear, c.fourDigits) << c.picture;
+  }
 }
 
 }  // namespace

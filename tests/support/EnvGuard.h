@@ -5,6 +5,10 @@
 #include <cstdlib>
 #include <string>
 
+#ifdef _WIN32
+#include "common/WideText.h"
+#endif
+
 class EnvGuard {
  public:
   EnvGuard(const char* name, const char* value) : name_(name) {
@@ -17,11 +21,17 @@ class EnvGuard {
 
  private:
   void Set(const char* value) {
+#ifdef _WIN32
+    // The wide form: an accented value reaches the wide calls unchanged
+    // (an empty value removes the variable, as Windows has no empty ones).
+    _wputenv_s(WideText::Wide(name_).c_str(), WideText::Wide(value ? value : "").c_str());
+#else
     if (value) {
       ::setenv(name_.c_str(), value, 1);
     } else {
       ::unsetenv(name_.c_str());
     }
+#endif
   }
   std::string name_;
   std::string saved_;
