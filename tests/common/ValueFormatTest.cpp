@@ -1,18 +1,13 @@
 // Number and date patterns, regional text forms and the machine's settings.
 #include <gtest/gtest.h>
 
-#ifdef _WIN32
-#include <windows.h>
-#endif
-
 #include <cstdlib>
 #include <string>
-#include <utility>
-#include <vector>
 
 #include "common/AppError.h"
 #include "common/DateSerial.h"
 #include "common/ValueFormat.h"
+#include "support/OperatorSettings.h"
 
 namespace {
 
@@ -89,29 +84,6 @@ TEST(RegionalSettings, UseReplacesTheSettingsInForce) {
 }
 
 #ifdef _WIN32
-
-// The operator's regional settings as the Control Panel writes them; the
-// previous ones are put back.
-class OperatorSettings {
- public:
-  OperatorSettings(const wchar_t* decimal, const wchar_t* thousands, const wchar_t* shortDate) {
-    for (auto [item, value] :
-         {std::pair{LOCALE_SDECIMAL, decimal}, std::pair{LOCALE_STHOUSAND, thousands},
-          std::pair{LOCALE_SSHORTDATE, shortDate}}) {
-      wchar_t old[80] = {};
-      GetLocaleInfoW(LOCALE_USER_DEFAULT, item, old, 80);
-      saved_.emplace_back(item, old);
-      EXPECT_TRUE(SetLocaleInfoW(LOCALE_USER_DEFAULT, item, value));
-    }
-  }
-  ~OperatorSettings() {
-    for (const auto& [item, value] : saved_)
-      SetLocaleInfoW(LOCALE_USER_DEFAULT, item, value.c_str());
-  }
-
- private:
-  std::vector<std::pair<LCTYPE, std::wstring>> saved_;
-};
 
 TEST(RegionalSettings, TheOperatorsSettingsAreReadOnlyWhenAsked) {
   RegionalSettings argentina, us;

@@ -1,7 +1,6 @@
 // ClsKolm: installation path, opening of plain and scrambled databases, and
 // the scrambling itself.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <cstdlib>
 #include <fstream>
@@ -12,6 +11,7 @@
 #include "host/PathSeparator.h"
 #include "host/RecordingMessageBox.h"
 #include "support/TempDir.h"
+#include "support/WindowsFolder.h"
 
 namespace {
 
@@ -29,12 +29,11 @@ class ClsKolmTest : public ::testing::Test {
   void TearDown() override { MessageBoxService::Install(previous); }
 
   void WriteWindowsFile(const std::string& content) {
-    std::filesystem::create_directories(dir.Path() / "windows");
-    std::ofstream(dir.Path() / "windows" / "novuPath.sys", std::ios::binary) << content;
-    ::setenv("WINDIR", (dir.Path() / "windows").c_str(), 1);
+    ASSERT_TRUE(windows.Write("novuPath.sys", content)) << "cannot write into " << windows.Path();
   }
 
   TempDir dir;
+  WindowsFolder windows;
   std::string path;
   std::shared_ptr<RecordingMessageBox> boxes;
   std::shared_ptr<MessageBoxService> previous;
@@ -65,8 +64,7 @@ TEST_F(ClsKolmTest, PathFileFirstLineIsReturnedUnchanged) {
 
 TEST_F(ClsKolmTest, MissingOrEmptyPathFileNamesThePath) {
   WriteWindowsFile("");
-  const std::string expected =
-      (dir.Path() / "windows").string() + kPathSeparatorText + "novuPath.sys";
+  const std::string expected = windows.Path() + kPathSeparatorText + "novuPath.sys";
   try {
     kolm.DarPathNOVU();
     FAIL() << "an empty file must raise";
@@ -74,7 +72,7 @@ TEST_F(ClsKolmTest, MissingOrEmptyPathFileNamesThePath) {
     EXPECT_EQ(e.Number(), 62);
     EXPECT_NE(e.Description().find(expected), std::string::npos) << e.Description();
   }
-  std::filesystem::remove(expected);
+  windows.Remove("novuPath.sys");
   try {
     kolm.DarPathNOVU();
     FAIL() << "a missing file must raise";

@@ -3,7 +3,10 @@
 #pragma once
 
 #include <cstdlib>
+#include <filesystem>
 #include <string>
+
+#include "common/NativePath.h"
 
 #ifdef _WIN32
 #include "common/WideText.h"
@@ -15,6 +18,8 @@ class EnvGuard {
     if (const char* old = std::getenv(name)) saved_ = old, had_ = true;
     Set(value);
   }
+  EnvGuard(const char* name, const std::filesystem::path& value)
+      : EnvGuard(name, NativePath::ToUtf8(value).c_str()) {}
   ~EnvGuard() { Set(had_ ? saved_.c_str() : nullptr); }
   EnvGuard(const EnvGuard&) = delete;
   EnvGuard& operator=(const EnvGuard&) = delete;
