@@ -9,6 +9,7 @@
 #include <array>
 #include <filesystem>
 
+#include "common/NativePath.h"
 #include "host/PathSeparator.h"
 #include "repair/HostBackup.h"
 #include "repair/ProgramFolder.h"
@@ -56,7 +57,7 @@ bool RepairRun::Ejecutar(const std::string& codigoVersion, const std::string& in
 
   // A missing file needs no backup: the open reports it.
   std::error_code ec;
-  if (std::filesystem::exists(base, ec)) {
+  if (std::filesystem::exists(NativePath::From(base), ec)) {
     try {
       respaldo_ = HostBackup::Make(base);
     } catch (const std::exception& e) {

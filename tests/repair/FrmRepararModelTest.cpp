@@ -8,9 +8,11 @@
 
 #include "RecordingFrmRepararVista.h"
 #include "RepairFixture.h"
+#include "host/PathSeparator.h"
 #include "repair/FrmRepararModel.h"
 #include "repair/HostBackup.h"
 #include "repair/RepairRun.h"
+#include "support/WindowsFolder.h"
 
 namespace {
 
@@ -37,13 +39,12 @@ class FrmRepararModelTest : public RepairFixture {
     watcher = std::make_shared<BoxWatcher>();
     MessageBoxService::Install(watcher);
     boxes = watcher;
-    windows = dir.File("windows");
-    std::filesystem::create_directories(windows);
-    ::setenv("WINDIR", windows.c_str(), 1);
+    windowsFolder = std::make_unique<WindowsFolder>();
+    windows = windowsFolder->Path();
     // The maker's folder; the host lives in its VORA12 subfolder.
     novu = dir.File("novu");
-    instalacion = novu + "/VORA12";
-    host = instalacion + "/VORA12.mdb";
+    instalacion = novu + kPathSeparatorText + "VORA12";
+    host = instalacion + kPathSeparatorText + "VORA12.mdb";
     std::filesystem::create_directories(instalacion);
     WriteMetadata({"INSERT INTO DBTipos (TypeName, Type, Size) VALUES ('T', 'TEXTO', 6)",
                    "INSERT INTO DBTablas (Nombre, CodTabla, Hereda, Reparar) VALUES "
@@ -53,12 +54,12 @@ class FrmRepararModelTest : public RepairFixture {
   }
   void TearDown() override {
     modelo.reset();
-    ::unsetenv("WINDIR");
+    windowsFolder.reset();
     RepairFixture::TearDown();
   }
 
   void NovuPath(const std::string& content) {
-    std::ofstream(windows + "/novuPath.sys", std::ios::binary) << content;
+    ASSERT_TRUE(windowsFolder->Write("novuPath.sys", content)) << windows;
   }
   // The window's start: the logic made, then its load.
   FrmRepararModel& Load() {
@@ -68,6 +69,7 @@ class FrmRepararModelTest : public RepairFixture {
   }
 
   std::shared_ptr<BoxWatcher> watcher;
+  std::unique_ptr<WindowsFolder> windowsFolder;
   std::string windows, novu;
   RecordingFrmRepararVista vista;
   std::unique_ptr<FrmRepararModel> modelo;
@@ -100,7 +102,7 @@ TEST_F(FrmRepararModelTest, WithoutAnInstallationTheLoadSaysSoAndMigrateStartsNo
                {" \t \r\n", "El archivo novuPath.sys de la carpeta '"}};
   WriteHost();  // present, so that only the missing path can stop a run
   for (const auto& c : cases) {
-    std::filesystem::remove(windows + "/novuPath.sys");
+    windowsFolder->Remove("novuPath.sys");
     if (c.content) NovuPath(c.content);
     boxes->Clear();
     RecordingFrmRepararVista v;

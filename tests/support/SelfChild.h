@@ -34,6 +34,7 @@ class SelfChild {
   SelfChild& operator=(const SelfChild&) = delete;
 
   bool Started() const { return started_; }
+  unsigned long Id() const { return process_.dwProcessId; }
   // Ends the child at once, as a crash or the task manager would; true
   // when it was still running.
   bool Kill() {

@@ -35,7 +35,8 @@ class TempDir {
 
   const std::filesystem::path& Path() const { return path_; }
   std::string File(const std::string& name) const {
-    return NativePath::ToUtf8(path_ / NativePath::From(name));
+    // Written with "/" in the tests, shown as the system writes paths.
+    return NativePath::ToUtf8((path_ / NativePath::From(name)).make_preferred());
   }
 
  private:

@@ -3,7 +3,12 @@
 */
 #include "DbTool.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include <array>
+#include <atomic>
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
@@ -12,6 +17,7 @@
 #include "RowPrinter.h"
 #include "ScriptReader.h"
 #include "address/DemoDomicilios.h"
+#include "common/NativePath.h"
 #include "dao/DBEngine.h"
 #include "dao/FileHeader.h"
 #include "dao/JetErrors.h"
@@ -23,7 +29,7 @@
 namespace {
 
 bool FirstByteNonZero(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(NativePath::From(path), std::ios::binary);
   char c = 0;
   return in.get(c) && c != 0;
 }
@@ -31,6 +37,32 @@ bool FirstByteNonZero(const std::string& path) {
 // Holds back the signals that end the program (the operator's interrupt,
 // a hang-up, a kill without -9) while it lives; one that came meanwhile is
 // delivered when it ends.
+#ifdef _WIN32
+// On Windows the console's events (Ctrl+C, Ctrl+Break, the window closed)
+// stand for the signals: while a hold lives the handler takes them, and
+// the last hold to end ends the program as the event would have.
+class SignalHold {
+ public:
+  SignalHold() {
+    if (holds_++ == 0) SetConsoleCtrlHandler(Handler, TRUE);
+  }
+  ~SignalHold() {
+    if (--holds_ > 0) return;
+    SetConsoleCtrlHandler(Handler, FALSE);
+    if (pending_) ExitProcess(static_cast<UINT>(STATUS_CONTROL_C_EXIT));
+  }
+  SignalHold(const SignalHold&) = delete;
+  SignalHold& operator=(const SignalHold&) = delete;
+
+ private:
+  static BOOL WINAPI Handler(DWORD) {
+    pending_ = true;
+    return TRUE;
+  }
+  static inline std::atomic<int> holds_{0};
+  static inline std::atomic<bool> pending_{false};
+};
+#else
 class SignalHold {
  public:
   SignalHold() {
@@ -46,6 +78,7 @@ class SignalHold {
  private:
   sigset_t previous_;
 };
+#endif
 
 // A database opened through ClsKolm; its scrambling is put back as found
 // when it goes out of scope. The file lies unscrambled in between, so the
@@ -99,7 +132,7 @@ class PrintedLines : public ResultSink {
 }  // namespace
 
 void RunScript(dao::Database& db, const std::string& script) {
-  std::ifstream in(script, std::ios::binary);
+  std::ifstream in(NativePath::From(script), std::ios::binary);
   if (!in) throw AppError(rterr::kFileNotFound, "No se encontró el guion '" + script + "'.");
   for (const ScriptStatement& s : ReadScript(in)) {
     try {
@@ -156,7 +189,7 @@ void DbTool::Tables(const std::string& file) {
 }
 
 void DbTool::Status(const std::string& file) {
-  std::ifstream in(file, std::ios::binary);
+  std::ifstream in(NativePath::From(file), std::ios::binary);
   if (!in) throw AppError(rterr::kFileNotFound, "No se encontró el archivo '" + file + "'.");
   std::array<unsigned char, dao::FileHeader::kSize> block{};
   in.read(reinterpret_cast<char*>(block.data()), block.size());
@@ -207,15 +240,25 @@ void DbTool::Demo(const std::string& folder) {
     OpenedFile base(kolm_, host, notRestored_);
     DemoDomicilios::Crear(base.db);
   }
-  const std::filesystem::path root = std::filesystem::absolute(folder);
-  out_ << "Instalación de muestra creada en " << root.string() << '\n'
+  const std::filesystem::path root = std::filesystem::absolute(NativePath::From(folder));
+  out_ << "Instalación de muestra creada en " << NativePath::ToUtf8(root) << '\n'
        << "  base del VORA (encriptada): " << host << '\n'
        << "  domicilios: tablas " << DemoDomicilios::kTabla << ", " << DemoDomicilios::kTitulares
        << " y " << DemoDomicilios::kProvincias << '\n'
-       << "  base de contribuyentes (encriptada): " << (root / "novu" / "Novu.mdb").string() << '\n'
-       << "  archivo de ruta: " << (root / "windows" / "novuPath.sys").string() << '\n'
-       << "Para que los programas la usen, la carpeta de Windows debe ser la de la muestra:\n"
-       << "  WINDIR=" << (root / "windows").string() << " remendor-db repair --version 27\n";
+       << "  base de contribuyentes (encriptada): "
+       << NativePath::ToUtf8(root / "novu" / "Novu.mdb") << '\n'
+       << "  archivo de ruta: " << NativePath::ToUtf8(root / "windows" / "novuPath.sys") << '\n';
+#ifdef _WIN32
+  // Windows' own folder cannot be moved for one program: the sample's path
+  // file stays in the sample, and the repair is pointed at the folder.
+  out_ << "Para repararla:\n"
+       << "  remendor-db repair --version 27 --install "
+       << NativePath::ToUtf8(root / "novu" / "VORA12") << '\n';
+#else
+  out_ << "Para que los programas la usen, la carpeta de Windows debe ser la de la muestra:\n"
+       << "  WINDIR=" << NativePath::ToUtf8(root / "windows")
+       << " remendor-db repair --version 27\n";
+#endif
 }
 
 bool DbTool::Repair(const std::string& version, const std::string& install,
@@ -232,6 +275,9 @@ bool DbTool::Repair(const std::string& version, const std::string& install,
     }
     folder = novu + kPathSeparatorText + "VORA12";
   }
+  // The installation as the window labels it, so that the operator sees
+  // which one was repaired.
+  out_ << "Instalación: " << folder << '\n';
   PrintedLines lines(out_);
   dao::Database db;
   RepairRun run(kolm_, lines, programFolder);

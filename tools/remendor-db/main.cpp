@@ -14,6 +14,12 @@
 ** the spot, which would leave a scrambled file that it was reading
 ** unscrambled.
 */
+#ifdef _WIN32
+#include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
+#endif
+
 #include <csignal>
 #include <cstring>
 #include <iostream>
@@ -24,6 +30,7 @@
 
 #include "DbTool.h"
 #include "ToolCommands.h"
+#include "common/WideText.h"
 #include "dao/JetErrors.h"
 #include "host/MessageBoxService.h"
 #include "host/PlatformFolders.h"
@@ -59,6 +66,25 @@ const char* const kUsage =
     "instrucciones SQL terminadas en \";\" al final de una línea; las líneas que\n"
     "empiezan con \"--\" son comentarios.\n";
 
+// The arguments as UTF-8. Windows hands main() its command line in the
+// ANSI code page, which loses every character outside it: the wide command
+// line is read instead.
+std::vector<std::string> Arguments(int argc, char** argv) {
+#ifdef _WIN32
+  (void)argc, (void)argv;
+  int count = 0;
+  wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
+  std::vector<std::string> args;
+  for (int i = 1; wide && i < count; ++i) args.push_back(WideText::Narrow(wide[i]));
+  LocalFree(wide);
+  // A console shows the output as the UTF-8 it is.
+  SetConsoleOutputCP(CP_UTF8);
+  return args;
+#else
+  return std::vector<std::string>(argv + 1, argv + argc);
+#endif
+}
+
 int Usage(const std::string& problem) {
   if (!problem.empty()) std::cerr << "remendor-db: " << problem << "\n\n";
   std::cerr << kUsage;
@@ -68,7 +94,7 @@ int Usage(const std::string& problem) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::vector<std::string> args(argv + 1, argv + argc);
+  std::vector<std::string> args = Arguments(argc, argv);
   std::string password;
   bool customPassword = false;
   if (args.size() >= 2 && args[0] == "--password") {
@@ -94,7 +120,9 @@ int main(int argc, char** argv) {
     std::cerr << "remendor-db: error " << refusal.number << ": " << refusal.Format() << '\n';
     return 1;
   }
+#ifndef _WIN32
   std::signal(SIGPIPE, SIG_IGN);
+#endif
   auto boxes = std::make_shared<RecordingMessageBox>();
   MessageBoxService::Install(boxes);
 
