@@ -1,6 +1,7 @@
 // The main window's logic through a recording view, without widgets: the
 // load order, the installation label, a missing or blank novuPath.sys,
 // the busy state around a run, failed runs and the exit.
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <functional>
@@ -90,6 +91,25 @@ TEST_F(FrmRepararModelTest, LoadFillsTheListSelects26ThenShowsTheInstallationAnd
   EXPECT_TRUE(vista.migrarHabilitado);
   EXPECT_TRUE(boxes->Boxes().empty());
   EXPECT_FALSE(m.BaseDatos().IsOpen());
+}
+
+// The folder of novuPath.sys and the fixed suffix, joined as the system
+// joins them: with "\" on Windows (so "D:\Aplicativos" shows
+// "D:\Aplicativos\VORA12"), with "/" elsewhere, where the folder is a
+// Linux one.
+TEST_F(FrmRepararModelTest, TheInstallationShownIsTheFolderAndVORA12) {
+#ifdef _WIN32
+  NovuPath("D:\\Aplicativos\r\n");
+  EXPECT_EQ(Load().Instalacion(), "D:\\Aplicativos\\VORA12");
+  NovuPath("D:\\Aplicaci\xF3n\r\n");  // the ANSI code page, as the maker's programs write it
+  EXPECT_EQ(Load().Instalacion(), "D:\\Aplicación\\VORA12");
+#else
+  NovuPath("/srv/Aplicativos\n");
+  EXPECT_EQ(Load().Instalacion(), "/srv/Aplicativos/VORA12");
+#endif
+  const auto& calls = vista.llamadas;
+  EXPECT_NE(std::find(calls.begin(), calls.end(), "MostrarInstalacion " + modelo->Instalacion()),
+            calls.end());
 }
 
 TEST_F(FrmRepararModelTest, WithoutAnInstallationTheLoadSaysSoAndMigrateStartsNothing) {
