@@ -39,7 +39,7 @@
 #include <vector>
 
 #include "RatioReporter.h"
-#include "host/ui/PrimeraPintura.h"
+#include "platform/ui/PrimeraPintura.h"
 #include "repair/ProgramFolder.h"
 
 extern char** environ;

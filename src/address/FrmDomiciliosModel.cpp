@@ -7,7 +7,7 @@
 
 #include "address/ClaveDomicilio.h"
 #include "address/UcnDomModel.h"
-#include "host/MessageBoxService.h"
+#include "platform/MessageBoxService.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "address/FrmDomiciliosModel.h"
 #include "address/RegistrosDomicilio.h"
 #include "address/SentenciasDomicilio.h"
-#include "host/MessageBoxService.h"
+#include "platform/MessageBoxService.h"
 
 void UcnDomModel::Set_Campo(int Opcion, int32_t TipoControlDato, const std::string& NombreCampo,
                             int32_t Longitud, bool Visible, bool Obligatorio,

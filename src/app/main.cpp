@@ -20,10 +20,10 @@
 #include <iostream>
 #include <string>
 
-#include "host/MessageBoxService.h"
-#include "host/PlatformFolders.h"
-#include "host/ui/PrimeraPintura.h"
-#include "host/ui/QtServices.h"
+#include "platform/MessageBoxService.h"
+#include "platform/PlatformFolders.h"
+#include "platform/ui/PrimeraPintura.h"
+#include "platform/ui/QtServices.h"
 #include "repair/ProgramFolder.h"
 #include "repair/ProgramHelp.h"
 #include "repair/ui/FrmReparar.h"

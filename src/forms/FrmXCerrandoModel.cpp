@@ -6,7 +6,7 @@
 #include "common/AppError.h"
 #include "forms/FabricaVentanas.h"
 #include "forms/a_c_graph.h"
-#include "host/MessageBoxService.h"
+#include "platform/MessageBoxService.h"
 
 FrmXCerrandoModel::FrmXCerrandoModel(a_c_graph& graph, FabricaVentanas& fabrica)
     : graph_(graph), vista_(fabrica.Cerrando(*this)) {}

@@ -6,7 +6,7 @@
 #include "forms/AyudaSistema.h"
 #include "forms/FabricaVentanas.h"
 #include "forms/a_c_graph.h"
-#include "host/MessageBoxService.h"
+#include "platform/MessageBoxService.h"
 
 FrmXInicioMensajeModel::FrmXInicioMensajeModel(a_c_graph& graph, FabricaVentanas& fabrica,
                                                std::string carpetaAyuda)

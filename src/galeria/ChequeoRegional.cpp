@@ -4,8 +4,8 @@
 
 #include "common/DateText.h"
 #include "common/ValueFormat.h"
-#include "host/RecordingMessageBox.h"
-#include "host/a_c_w.h"
+#include "platform/RecordingMessageBox.h"
+#include "platform/a_c_w.h"
 
 namespace {
 

@@ -17,8 +17,8 @@
 #include "common/Variant.h"
 #include "common/a_c_generic.h"
 #include "host/ClsKolm.h"
-#include "host/MessageBoxService.h"
-#include "host/PathSeparator.h"
+#include "platform/MessageBoxService.h"
+#include "platform/PathSeparator.h"
 
 const char* const ClsKolm::kMensajeSinKolm =
     "El ingreso al sistema se debe realizar por medio del módulo K.O.Lm.";

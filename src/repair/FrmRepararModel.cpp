@@ -6,9 +6,9 @@
 #include <filesystem>
 #include <system_error>
 
-#include "host/MessageBoxService.h"
-#include "host/PathSeparator.h"
-#include "host/a_c_w.h"
+#include "platform/MessageBoxService.h"
+#include "platform/PathSeparator.h"
+#include "platform/a_c_w.h"
 #include "repair/ProgramFolder.h"
 #include "repair/RepairRun.h"
 

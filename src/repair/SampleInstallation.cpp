@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "dao/DBEngine.h"
-#include "host/PathSeparator.h"
+#include "platform/PathSeparator.h"
 #include "repair/SampleContributors.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include "address/DomiciliosFixture.h"
 #include "address/RecordingFrmDomiciliosVista.h"
 #include "address/UcnDomModel.h"
-#include "host/RecordingMessageBox.h"
+#include "platform/RecordingMessageBox.h"
 
 class EditorFixture : public DomiciliosFixture {
  protected:

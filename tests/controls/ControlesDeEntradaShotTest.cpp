@@ -15,9 +15,9 @@
 #include "controls/NOVUDir.h"
 #include "controls/NOVUSearch.h"
 #include "controls/ucnXCurrency.h"
-#include "host/DriveService.h"
-#include "host/RecordingFileDialog.h"
-#include "host/RecordingMessageBox.h"
+#include "platform/DriveService.h"
+#include "platform/RecordingFileDialog.h"
+#include "platform/RecordingMessageBox.h"
 #include "support/TempDir.h"
 
 namespace fs = std::filesystem;

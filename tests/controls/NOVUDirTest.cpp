@@ -14,10 +14,10 @@
 #include <memory>
 
 #include "controls/NOVUDir.h"
-#include "host/DriveService.h"
-#include "host/RecordingFileExplorer.h"
-#include "host/RecordingInputBox.h"
-#include "host/RecordingMessageBox.h"
+#include "platform/DriveService.h"
+#include "platform/RecordingFileExplorer.h"
+#include "platform/RecordingInputBox.h"
+#include "platform/RecordingMessageBox.h"
 #include "support/NoticeTexts.h"
 #include "support/TempDir.h"
 

@@ -11,8 +11,8 @@
 
 #include "controls/NOVUSearch.h"
 #include "controls/Twips.h"
-#include "host/RecordingFileDialog.h"
-#include "host/RecordingMessageBox.h"
+#include "platform/RecordingFileDialog.h"
+#include "platform/RecordingMessageBox.h"
 #include "support/NoticeTexts.h"
 #include "support/TempDir.h"
 

@@ -9,7 +9,7 @@
 
 #include "common/ValueFormat.h"
 #include "controls/ucnXCurrencyModel.h"
-#include "host/RecordingMessageBox.h"
+#include "platform/RecordingMessageBox.h"
 #include "ucnXCurrencyCajaFalsa.h"
 
 namespace {

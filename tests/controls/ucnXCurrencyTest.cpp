@@ -12,7 +12,7 @@
 
 #include "controls/Twips.h"
 #include "controls/ucnXCurrency.h"
-#include "host/RecordingMessageBox.h"
+#include "platform/RecordingMessageBox.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "forms/AyudaSistema.h"
 #include "forms/VentanasFalsas.h"
 #include "forms/a_c_graph.h"
-#include "host/RecordingMessageBox.h"
+#include "platform/RecordingMessageBox.h"
 #include "support/ErrorOf.h"
 #include "support/TempDir.h"
 

@@ -7,8 +7,8 @@
 #include <memory>
 
 #include "galeria/ChequeoRegional.h"
-#include "host/RecordingMessageBox.h"
-#include "host/a_c_w.h"
+#include "platform/RecordingMessageBox.h"
+#include "platform/a_c_w.h"
 
 namespace {
 

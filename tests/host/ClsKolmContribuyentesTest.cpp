@@ -7,7 +7,7 @@
 
 #include "dao/DBEngine.h"
 #include "host/ClsKolm.h"
-#include "host/RecordingMessageBox.h"
+#include "platform/RecordingMessageBox.h"
 #include "support/ErrorOf.h"
 #include "support/TempDir.h"
 

@@ -9,8 +9,8 @@
 
 #include "dao/DBEngine.h"
 #include "host/ClsKolm.h"
-#include "host/PathSeparator.h"
-#include "host/RecordingMessageBox.h"
+#include "platform/PathSeparator.h"
+#include "platform/RecordingMessageBox.h"
 #include "support/TempDir.h"
 
 namespace {

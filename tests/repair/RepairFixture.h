@@ -13,7 +13,7 @@
 #include "RecordedLines.h"
 #include "dao/DBEngine.h"
 #include "host/ClsKolm.h"
-#include "host/RecordingMessageBox.h"
+#include "platform/RecordingMessageBox.h"
 #include "support/TempDir.h"
 
 // The first column of the first row of a query, as a number.

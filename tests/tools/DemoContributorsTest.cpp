@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "host/ClsKolm.h"
-#include "host/RecordingMessageBox.h"
+#include "platform/RecordingMessageBox.h"
 #include "support/RunTool.h"
 
 TEST(DemoContributors, EachSampleContributorLoadsWithItsAddress) {

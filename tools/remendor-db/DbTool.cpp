@@ -16,7 +16,7 @@
 #include "dao/FileHeader.h"
 #include "dao/JetErrors.h"
 #include "dao/JetTypes.h"
-#include "host/PathSeparator.h"
+#include "platform/PathSeparator.h"
 #include "repair/RepairRun.h"
 #include "repair/SampleInstallation.h"
 

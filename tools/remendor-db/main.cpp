@@ -25,9 +25,9 @@
 #include "DbTool.h"
 #include "ToolCommands.h"
 #include "dao/JetErrors.h"
-#include "host/MessageBoxService.h"
-#include "host/PlatformFolders.h"
-#include "host/RecordingMessageBox.h"
+#include "platform/MessageBoxService.h"
+#include "platform/PlatformFolders.h"
+#include "platform/RecordingMessageBox.h"
 #include "repair/ProgramFolder.h"
 #include "repair/ProgramHelp.h"
 

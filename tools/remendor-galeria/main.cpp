@@ -21,9 +21,9 @@
 #include "common/AppError.h"
 #include "galeria/DemoGaleria.h"
 #include "galeria/ui/VentanaGaleria.h"
-#include "host/MessageBoxService.h"
-#include "host/ui/PrimeraPintura.h"
-#include "host/ui/QtServices.h"
+#include "platform/MessageBoxService.h"
+#include "platform/ui/PrimeraPintura.h"
+#include "platform/ui/QtServices.h"
 #include "repair/ProgramHelp.h"
 
 namespace {

@@ -13,7 +13,7 @@
 #include "forms/FrmXCerrandoModel.h"
 #include "forms/ui/PiezasVentana.h"
 #include "forms/ui/QtImagen.h"
-#include "host/MessageBoxService.h"
+#include "platform/MessageBoxService.h"
 
 namespace {
 

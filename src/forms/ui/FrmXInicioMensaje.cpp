@@ -15,7 +15,7 @@
 #include "controls/Twips.h"
 #include "forms/FrmXInicioMensajeModel.h"
 #include "forms/ui/PiezasVentana.h"
-#include "host/MessageBoxService.h"
+#include "platform/MessageBoxService.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include "common/AppError.h"
 #include "controls/NOVUCbo.h"
-#include "host/MessageBoxService.h"
+#include "platform/MessageBoxService.h"
 
 PaginaDomicilios::PaginaDomicilios(dao::Database& host, UcnDom::FabricaEditor editor,
                                    QWidget* parent)

@@ -4,7 +4,7 @@
 #include <QPushButton>
 
 #include "galeria/ChequeoRegional.h"
-#include "host/a_c_w.h"
+#include "platform/a_c_w.h"
 
 namespace {
 

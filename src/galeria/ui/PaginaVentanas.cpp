@@ -10,7 +10,7 @@
 #include "forms/a_c_graph.h"
 #include "forms/ui/QtFabricaVentanas.h"
 #include "forms/ui/QtImagen.h"
-#include "host/MessageBoxService.h"
+#include "platform/MessageBoxService.h"
 
 namespace {
 

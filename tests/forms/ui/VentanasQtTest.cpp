@@ -39,7 +39,7 @@
 #include "forms/ui/QtFormulario.h"
 #include "forms/ui/QtImagen.h"
 #include "forms/ui/QtObjetoGrafico.h"
-#include "host/RecordingMessageBox.h"
+#include "platform/RecordingMessageBox.h"
 #include "support/ErrorOf.h"
 #include "support/TempDir.h"
 

@@ -42,8 +42,8 @@
 #include "galeria/ui/PaginaResultados.h"
 #include "galeria/ui/PaginaVentanas.h"
 #include "galeria/ui/VentanaGaleria.h"
-#include "host/RecordingMessageBox.h"
-#include "host/a_c_w.h"
+#include "platform/RecordingMessageBox.h"
+#include "platform/a_c_w.h"
 
 namespace {
 

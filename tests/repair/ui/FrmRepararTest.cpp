@@ -21,7 +21,7 @@
 #include "controls/NOVUCbo.h"
 #include "controls/NOVUInfoRep.h"
 #include "dao/DBEngine.h"
-#include "host/RecordingMessageBox.h"
+#include "platform/RecordingMessageBox.h"
 #include "repair/SampleInstallation.h"
 #include "repair/ui/FrmReparar.h"
 #include "support/RunTool.h"
