@@ -6,7 +6,7 @@
 # without a folder is the file's own neighbour); an angle include of Qt is
 # allowed in widget layers only, and <sqlite3.h> in the engine only.
 # tests/<folder> may include what src/<folder> may, the layer itself, and
-# tests/support; tools/<name> may include what its declaration allows.
+# tests/support.
 # Prints one line per offence and fails when there is any.
 cmake_minimum_required(VERSION 3.25)
 include(${GRAPH})
@@ -77,13 +77,6 @@ endfunction()
 
 foreach(layer IN LISTS layers)
   set(allowed ${layer} ${deps_${layer}})
-  if(layer MATCHES "^tools/")
-    file(GLOB_RECURSE files ${ROOT}/${layer}/*.cpp ${ROOT}/${layer}/*.h)
-    foreach(f IN LISTS files)
-      check_file(${f} ${layer} "${allowed}" "${qt_${layer}}")
-    endforeach()
-    continue()
-  endif()
   layer_files(src ${layer} files)
   foreach(f IN LISTS files)
     check_file(${f} ${layer} "${allowed}" "${qt_${layer}}")
