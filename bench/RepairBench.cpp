@@ -44,8 +44,8 @@
 #include "repair/HostBackup.h"
 #include "repair/ProgramFolder.h"
 #include "repair/RepairRun.h"
-#include "repair/SampleInstallation.h"
 #include "repair/SchemaRebuild.h"
+#include "samples/SampleInstallation.h"
 
 namespace {
 

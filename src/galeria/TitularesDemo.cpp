@@ -1,12 +1,12 @@
 #include "galeria/TitularesDemo.h"
 
-#include "address/DemoDomicilios.h"
+#include "samples/SampleAddresses.h"
 
 TitularesDemo::TitularesDemo(dao::Database db)
     : db_(std::move(db)), sistema_(std::make_unique<MaximoPorColumna>(db_, "CodDomicilio")) {
   dao::Recordset rs =
       db_.OpenRecordset(std::string("select Cuit, CodDJ, CodDueno, CodReferencia, Nombre from ") +
-                            DemoDomicilios::kTitulares + " order by CodDJ, CodDueno",
+                            SampleAddresses::kTitulares + " order by CodDJ, CodDueno",
                         dao::dbOpenSnapshot);
   for (; !rs.Eof(); rs.MoveNext()) {
     titulares_.push_back({rs.Fields("Cuit").Value().ToString(),
@@ -20,7 +20,7 @@ TitularesDemo::TitularesDemo(dao::Database db)
 void TitularesDemo::Elegir(UcnDomModel& control, const TitularDemo& titular) {
   if (control.Copia().Pendiente()) control.CommitearCopia();
   control.SetDb(db_);
-  control.SetTabla(DemoDomicilios::kTabla);
+  control.SetTabla(SampleAddresses::kTabla);
   control.SetCuit(titular.Cuit);
   control.SetCodDJ(titular.CodDJ);
   control.SetDueño(titular.CodDueno);
@@ -29,7 +29,7 @@ void TitularesDemo::Elegir(UcnDomModel& control, const TitularDemo& titular) {
   control.SetDescFormulario("Domicilios de " + titular.Nombre);
   control.SetProvinciaValorDefecto("3");
   control.SetInicio(true);
-  DemoDomicilios::ConfigurarCampos(control.Ambito().Campos);
+  SampleAddresses::ConfigurarCampos(control.Ambito().Campos);
   control.Refrescar();
 }
 

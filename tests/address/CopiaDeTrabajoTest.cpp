@@ -13,7 +13,7 @@
 
 namespace {
 
-using D = DemoDomicilios;
+using D = SampleAddresses;
 
 class CopiaDeTrabajoTest : public DomiciliosFixture {
  protected:
@@ -167,7 +167,7 @@ TEST_F(CopiaDeTrabajoTest, AnotherTaxpayersOwnerWithTheSameCodeKeepsItsBackup) {
   otro.Dueño = D::kOtraEmpresa.Dueño;
   otro.CodReferencia = D::kOtraEmpresa.CodReferencia;
   otro.Sistema = sistema.get();
-  DemoDomicilios::ConfigurarCampos(otro.Campos);
+  SampleAddresses::ConfigurarCampos(otro.Campos);
   CopiaDeTrabajo otraCopia(otro);
   RegistrosDomicilio otrosRegistros(otro);
   ASSERT_EQ(otro.Dueño, ambito.Dueño);

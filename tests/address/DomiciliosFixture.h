@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "address/AmbitoDomicilios.h"
-#include "address/DemoDomicilios.h"
 #include "address/MaximoPorColumna.h"
 #include "dao/DBEngine.h"
+#include "samples/SampleAddresses.h"
 #include "support/ErrorOf.h"
 #include "support/TempDir.h"
 
@@ -19,9 +19,9 @@ class DomiciliosFixture : public ::testing::Test {
  protected:
   void SetUp() override {
     db = dao::DBEngine::CreateDatabase(dir.File("VORA12.mdb"), "clave");
-    DemoDomicilios::Crear(db);
+    SampleAddresses::Crear(db);
     sistema = std::make_unique<MaximoPorColumna>(db, "CodDomicilio");
-    Para(DemoDomicilios::kEmpresa);
+    Para(SampleAddresses::kEmpresa);
   }
   void TearDown() override {
     ambito.Db = dao::Database();
@@ -30,15 +30,15 @@ class DomiciliosFixture : public ::testing::Test {
   }
 
   // Points the scope at another owner of the data.
-  void Para(const DemoDomicilios::Titular& t) {
+  void Para(const SampleAddresses::Titular& t) {
     ambito.Db = db;
-    ambito.Tabla = DemoDomicilios::kTabla;
+    ambito.Tabla = SampleAddresses::kTabla;
     ambito.Cuit = t.Cuit;
     ambito.CodDJ = t.CodDJ;
     ambito.Dueño = t.Dueño;
     ambito.CodReferencia = t.CodReferencia;
     ambito.Sistema = sistema.get();
-    DemoDomicilios::ConfigurarCampos(ambito.Campos);
+    SampleAddresses::ConfigurarCampos(ambito.Campos);
   }
 
   long Contar(const std::string& condicion) {

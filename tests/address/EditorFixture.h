@@ -17,7 +17,7 @@ class EditorFixture : public DomiciliosFixture {
     DomiciliosFixture::SetUp();
     boxes = std::make_shared<RecordingMessageBox>();
     previo = MessageBoxService::Install(boxes);
-    Configurar(DemoDomicilios::kEmpresa);
+    Configurar(SampleAddresses::kEmpresa);
   }
   void TearDown() override {
     MessageBoxService::Install(previo);
@@ -25,10 +25,10 @@ class EditorFixture : public DomiciliosFixture {
     DomiciliosFixture::TearDown();
   }
 
-  void Configurar(const DemoDomicilios::Titular& t) { Configurar(dom, t); }
-  void Configurar(UcnDomModel& c, const DemoDomicilios::Titular& t) {
+  void Configurar(const SampleAddresses::Titular& t) { Configurar(dom, t); }
+  void Configurar(UcnDomModel& c, const SampleAddresses::Titular& t) {
     c.SetDb(db);
-    c.SetTabla(DemoDomicilios::kTabla);
+    c.SetTabla(SampleAddresses::kTabla);
     c.SetCuit(t.Cuit);
     c.SetCodDJ(t.CodDJ);
     c.SetDueño(t.Dueño);
@@ -36,7 +36,7 @@ class EditorFixture : public DomiciliosFixture {
     c.SetObjSistema(sistema.get());
     c.SetDescFormulario("Domicilios del titular");
     c.SetProvinciaValorDefecto("3");
-    DemoDomicilios::ConfigurarCampos(c.Ambito().Campos);
+    SampleAddresses::ConfigurarCampos(c.Ambito().Campos);
   }
   void Ocultar(int slot) {
     CampoDomicilio c = dom.Campos().Campo(slot);

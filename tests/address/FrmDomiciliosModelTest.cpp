@@ -9,7 +9,7 @@
 
 namespace {
 
-using D = DemoDomicilios;
+using D = SampleAddresses;
 using Calls = std::vector<std::string>;
 
 class FrmDomiciliosModelTest : public EditorFixture {

@@ -9,7 +9,7 @@
 
 namespace {
 
-using D = DemoDomicilios;
+using D = SampleAddresses;
 
 class RegistrosDomicilioTest : public DomiciliosFixture {
  protected:

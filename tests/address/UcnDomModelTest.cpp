@@ -8,7 +8,7 @@
 
 namespace {
 
-using D = DemoDomicilios;
+using D = SampleAddresses;
 using Calls = std::vector<std::string>;
 
 class UcnDomModelTest : public EditorFixture {};

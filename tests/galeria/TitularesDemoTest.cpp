@@ -5,10 +5,10 @@
 // make its own copy.
 #include <gtest/gtest.h>
 
-#include "address/DemoDomicilios.h"
 #include "address/SentenciasDomicilio.h"
 #include "dao/DBEngine.h"
 #include "galeria/TitularesDemo.h"
+#include "samples/SampleAddresses.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -17,7 +17,7 @@ class TitularesDemoTest : public ::testing::Test {
  protected:
   void SetUp() override {
     db = dao::DBEngine::CreateDatabase(dir.File("VORA12.mdb"), "clave");
-    DemoDomicilios::Crear(db);
+    SampleAddresses::Crear(db);
     titulares = std::make_unique<TitularesDemo>(db);
   }
   void TearDown() override {

@@ -1,7 +1,7 @@
 #include "galeria/ui/ArbolDemoHost.h"
 
-#include "address/DemoDomicilios.h"
 #include "controls/NOVUTree.h"
+#include "samples/SampleAddresses.h"
 
 namespace {
 
@@ -18,8 +18,8 @@ std::string Texto(dao::Recordset& rs, const char* campo) {
 }  // namespace
 
 void ArbolDemoHost::Cargar(NOVUTree& arbol) {
-  const std::string titulares = DemoDomicilios::kTitulares;
-  const std::string domicilios = DemoDomicilios::kTabla;
+  const std::string titulares = SampleAddresses::kTitulares;
+  const std::string domicilios = SampleAddresses::kTabla;
   arbol.Clear();
   arbol.ObjArbol = this;
   arbol.ARB_AgregarNodo(0, kRaiz, kCarpeta, "Declaraciones de la muestra");
@@ -65,7 +65,7 @@ int32_t ArbolDemoHost::DarCondicion(Variant& Codigo, dao::Recordset&) {
 Variant ArbolDemoHost::EsCheck(Variant&, std::vector<Variant>& ValoresCampo) {
   if (ValoresCampo.size() < 2) return false;
   dao::Recordset rs = db_.OpenRecordset(
-      "select count(*) from " + std::string(DemoDomicilios::kTabla) +
+      "select count(*) from " + std::string(SampleAddresses::kTabla) +
           " where CodDJ = " + std::to_string(ValoresCampo[0].ToLong()) +
           " and CodDueno = " + std::to_string(ValoresCampo[1].ToLong()) + " and Fiscal = 1",
       dao::dbOpenSnapshot);

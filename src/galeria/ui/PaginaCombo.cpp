@@ -4,15 +4,15 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "address/DemoDomicilios.h"
 #include "controls/NOVUCbo.h"
+#include "samples/SampleAddresses.h"
 
 PaginaCombo::PaginaCombo(dao::Database& host, QWidget* parent) : PaginaGaleria("combo", parent) {
   Etiqueta(QStringLiteral("Provincia:"), QRect(120, 150, 1200, 300));
   combo_ = new NOVUCbo(Area());
   combo_->Move(1320, 120, 4200, 315);
   combo_->CargarRs(host,
-                   std::string("select Codigo, Descripcion from ") + DemoDomicilios::kProvincias +
+                   std::string("select Codigo, Descripcion from ") + SampleAddresses::kProvincias +
                        " order by Descripcion",
                    "Codigo", "Descripcion");
   combo_->SeleccionarPorCodigo("3");

@@ -4,9 +4,9 @@
 #include <set>
 #include <string>
 
-#include "address/DemoDomicilios.h"
 #include "controls/NOVUList.h"
 #include "dao/Database.h"
+#include "samples/SampleAddresses.h"
 
 namespace {
 
@@ -27,7 +27,7 @@ PaginaListas::PaginaListas(dao::Database& host, QWidget* parent) : PaginaGaleria
   titulares_->SetAlineacionColumna(3, 1);
   {
     dao::Recordset rs = host.OpenRecordset(
-        std::string("select * from ") + DemoDomicilios::kTitulares, dao::dbOpenSnapshot);
+        std::string("select * from ") + SampleAddresses::kTitulares, dao::dbOpenSnapshot);
     for (; !rs.Eof(); rs.MoveNext()) {
       const std::string clave = "T" + rs.Fields("CodDJ").Value().ToString() + "-" +
                                 rs.Fields("CodDueno").Value().ToString();
@@ -46,14 +46,14 @@ PaginaListas::PaginaListas(dao::Database& host, QWidget* parent) : PaginaGaleria
   std::set<std::string> usadas;
   {
     dao::Recordset rs =
-        host.OpenRecordset(std::string("select distinct Provincia from ") + DemoDomicilios::kTabla +
-                               " where Provincia is not null",
+        host.OpenRecordset(std::string("select distinct Provincia from ") +
+                               SampleAddresses::kTabla + " where Provincia is not null",
                            dao::dbOpenSnapshot);
     for (; !rs.Eof(); rs.MoveNext()) usadas.insert(rs.Fields(0).Value().ToString());
   }
   {
     dao::Recordset rs = host.OpenRecordset(
-        std::string("select * from ") + DemoDomicilios::kProvincias + " order by Codigo",
+        std::string("select * from ") + SampleAddresses::kProvincias + " order by Codigo",
         dao::dbOpenSnapshot);
     for (; !rs.Eof(); rs.MoveNext()) {
       const std::string codigo = rs.Fields("Codigo").Value().ToString();

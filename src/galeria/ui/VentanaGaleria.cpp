@@ -5,7 +5,6 @@
 #include <QVBoxLayout>
 #include <cstring>
 
-#include "galeria/DemoGaleria.h"
 #include "galeria/ui/PaginaArbol.h"
 #include "galeria/ui/PaginaBotones.h"
 #include "galeria/ui/PaginaCombo.h"
@@ -16,8 +15,10 @@
 #include "galeria/ui/PaginaResultados.h"
 #include "galeria/ui/PaginaSelectores.h"
 #include "galeria/ui/PaginaVentanas.h"
+#include "samples/SampleGalleryData.h"
 
-VentanaGaleria::VentanaGaleria(DemoGaleria& demo, UcnDom::FabricaEditor editor, QWidget* parent)
+VentanaGaleria::VentanaGaleria(SampleGalleryData& demo, UcnDom::FabricaEditor editor,
+                               QWidget* parent)
     : QWidget(parent), pestanas_(new QTabWidget(this)) {
   setObjectName(QStringLiteral("VentanaGaleria"));
   setWindowTitle(QString::fromUtf8("Remendor - Galería de controles"));

@@ -13,7 +13,7 @@
 
 #include "address/ui/UcnDom.h"
 
-class DemoGaleria;
+class SampleGalleryData;
 class PaginaGaleria;
 class QLabel;
 class QTabWidget;
@@ -22,7 +22,7 @@ class VentanaGaleria : public QWidget {
   Q_OBJECT
 
  public:
-  VentanaGaleria(DemoGaleria& demo, UcnDom::FabricaEditor editor, QWidget* parent = nullptr);
+  VentanaGaleria(SampleGalleryData& demo, UcnDom::FabricaEditor editor, QWidget* parent = nullptr);
 
   QTabWidget* Pestanas() const { return pestanas_; }
   const std::vector<PaginaGaleria*>& Paginas() const { return paginas_; }

@@ -11,14 +11,14 @@
 
 #include "RowPrinter.h"
 #include "ScriptReader.h"
-#include "address/DemoDomicilios.h"
 #include "dao/DBEngine.h"
 #include "dao/FileHeader.h"
 #include "dao/JetErrors.h"
 #include "dao/JetTypes.h"
 #include "platform/PathSeparator.h"
 #include "repair/RepairRun.h"
-#include "repair/SampleInstallation.h"
+#include "samples/SampleAddresses.h"
+#include "samples/SampleInstallation.h"
 
 namespace {
 
@@ -205,13 +205,13 @@ void DbTool::Demo(const std::string& folder) {
   const std::string host = SampleInstallation::Create(folder, kolm_, SampleInstallation::Sizes{});
   {
     OpenedFile base(kolm_, host, notRestored_);
-    DemoDomicilios::Crear(base.db);
+    SampleAddresses::Crear(base.db);
   }
   const std::filesystem::path root = std::filesystem::absolute(folder);
   out_ << "Instalación de muestra creada en " << root.string() << '\n'
        << "  base del VORA (encriptada): " << host << '\n'
-       << "  domicilios: tablas " << DemoDomicilios::kTabla << ", " << DemoDomicilios::kTitulares
-       << " y " << DemoDomicilios::kProvincias << '\n'
+       << "  domicilios: tablas " << SampleAddresses::kTabla << ", " << SampleAddresses::kTitulares
+       << " y " << SampleAddresses::kProvincias << '\n'
        << "  base de contribuyentes (encriptada): " << (root / "novu" / "Novu.mdb").string() << '\n'
        << "  archivo de ruta: " << (root / "windows" / "novuPath.sys").string() << '\n'
        << "Para que los programas la usen, la carpeta de Windows debe ser la de la muestra:\n"

@@ -19,12 +19,12 @@
 
 #include "address/ui/FrmDomicilios.h"
 #include "common/AppError.h"
-#include "galeria/DemoGaleria.h"
 #include "galeria/ui/VentanaGaleria.h"
 #include "platform/MessageBoxService.h"
 #include "platform/ui/PrimeraPintura.h"
 #include "platform/ui/QtServices.h"
 #include "repair/ProgramHelp.h"
+#include "samples/SampleGalleryData.h"
 
 namespace {
 
@@ -69,7 +69,7 @@ int main(int argc, char** argv) {
   QtServices::InstallAll();
 
   try {
-    DemoGaleria demo(argc == 2 ? argv[1] : "");
+    SampleGalleryData demo(argc == 2 ? argv[1] : "");
     VentanaGaleria ventana(demo,
                            [](QWidget* padre) { return std::make_unique<FrmDomicilios>(padre); });
     PrimeraPintura::Vigilar(ventana);

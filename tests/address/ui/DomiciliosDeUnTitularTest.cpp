@@ -32,7 +32,7 @@ class DomiciliosDeUnTitularTest : public EditorFixture {
     control = new UcnDom(&host);
     control->Move(120, 480, 5200, 960);
     host.resize(Twips::ToPixels(QRect(0, 0, 5440, 1560), host).size());
-    Configurar(control->Modelo(), DemoDomicilios::kSinDomicilios);
+    Configurar(control->Modelo(), SampleAddresses::kSinDomicilios);
     // Each opening gets a fresh window, and the test's user acts in it.
     control->SetFabricaEditor([this](QWidget* padre) {
       auto ventana = std::make_unique<FrmDomicilios>(padre);

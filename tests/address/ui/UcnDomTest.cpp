@@ -17,7 +17,7 @@
 
 namespace {
 
-using D = DemoDomicilios;
+using D = SampleAddresses;
 
 class UcnDomTest : public EditorFixture {
  protected:

@@ -30,7 +30,6 @@
 #include "controls/NOVUTree.h"
 #include "controls/ucnXCurrency.h"
 #include "forms/ui/FrmXMensaje.h"
-#include "galeria/DemoGaleria.h"
 #include "galeria/ui/ArbolDemoHost.h"
 #include "galeria/ui/PaginaArbol.h"
 #include "galeria/ui/PaginaBotones.h"
@@ -44,6 +43,7 @@
 #include "galeria/ui/VentanaGaleria.h"
 #include "platform/RecordingMessageBox.h"
 #include "platform/a_c_w.h"
+#include "samples/SampleGalleryData.h"
 
 namespace {
 
@@ -51,7 +51,7 @@ std::unique_ptr<FrmDomiciliosVista> Editor(QWidget* padre);
 
 class GaleriaTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() { demo = new DemoGaleria(); }
+  static void SetUpTestSuite() { demo = new SampleGalleryData(); }
   static void TearDownTestSuite() {
     delete demo;
     demo = nullptr;
@@ -66,13 +66,13 @@ class GaleriaTest : public ::testing::Test {
     return *p;
   }
 
-  static DemoGaleria* demo;
+  static SampleGalleryData* demo;
   std::shared_ptr<RecordingMessageBox> cajas = std::make_shared<RecordingMessageBox>();
   std::shared_ptr<MessageBoxService> previo;
   VentanaGaleria ventana{*demo, Editor};
 };
 
-DemoGaleria* GaleriaTest::demo = nullptr;
+SampleGalleryData* GaleriaTest::demo = nullptr;
 
 // The program's editor, as its main wires it.
 std::unique_ptr<FrmDomiciliosVista> Editor(QWidget* padre) {

@@ -22,8 +22,8 @@
 #include "controls/NOVUInfoRep.h"
 #include "dao/DBEngine.h"
 #include "platform/RecordingMessageBox.h"
-#include "repair/SampleInstallation.h"
 #include "repair/ui/FrmReparar.h"
+#include "samples/SampleInstallation.h"
 #include "support/RunTool.h"
 
 namespace {

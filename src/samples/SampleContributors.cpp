@@ -2,7 +2,7 @@
 ** SampleContributors: builds the sample contributor database. See
 ** SampleContributors.h.
 */
-#include "repair/SampleContributors.h"
+#include "samples/SampleContributors.h"
 
 #include <filesystem>
 

@@ -7,10 +7,10 @@
 
 #include <filesystem>
 
-#include "address/DemoDomicilios.h"
-#include "galeria/DemoGaleria.h"
 #include "host/ClsKolm.h"
-#include "repair/SampleInstallation.h"
+#include "samples/SampleAddresses.h"
+#include "samples/SampleGalleryData.h"
+#include "samples/SampleInstallation.h"
 #include "support/EnvGuard.h"
 #include "support/TempDir.h"
 
@@ -31,7 +31,7 @@ bool Vacia(const fs::path& carpeta) {
   return true;
 }
 
-class DemoGaleriaTest : public ::testing::Test {
+class SampleGalleryDataTest : public ::testing::Test {
  protected:
   TempDir tmp;
   EnvGuard guarda{"TMPDIR", tmp.Path().c_str()};
@@ -39,9 +39,9 @@ class DemoGaleriaTest : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(DemoGaleriaTest, ANewSampleHoldsEveryTableThePagesReadAndGoesWithTheObject) {
+TEST_F(SampleGalleryDataTest, ANewSampleHoldsEveryTableThePagesReadAndGoesWithTheObject) {
   {
-    DemoGaleria demo;
+    SampleGalleryData demo;
     EXPECT_EQ(fs::path(demo.Trabajo()).parent_path(), tmp.Path());
     EXPECT_EQ(fs::path(demo.Origen()).parent_path(), fs::path(demo.Trabajo()));
     EXPECT_EQ(Contar(demo.Host(), "select count(*) from 24Domicilios"), 7);
@@ -56,7 +56,7 @@ TEST_F(DemoGaleriaTest, ANewSampleHoldsEveryTableThePagesReadAndGoesWithTheObjec
   EXPECT_TRUE(Vacia(tmp.Path()));
 }
 
-TEST_F(DemoGaleriaTest, AGivenSampleIsCopiedAndLeftByteForByteAsItWas) {
+TEST_F(SampleGalleryDataTest, AGivenSampleIsCopiedAndLeftByteForByteAsItWas) {
   TempDir dada;
   ClsKolm kolm;
   // A sample made before the host carried addresses: the copy gets them.
@@ -66,7 +66,7 @@ TEST_F(DemoGaleriaTest, AGivenSampleIsCopiedAndLeftByteForByteAsItWas) {
   const auto hostAntes = ReadBytes(host);
   const auto novuAntes = ReadBytes(novu);
   {
-    DemoGaleria demo(dada.Path().string());
+    SampleGalleryData demo(dada.Path().string());
     EXPECT_EQ(demo.Origen(), dada.Path().string());
     EXPECT_EQ(Contar(demo.Host(), "select count(*) from 22Cuiles"), 40);
     EXPECT_EQ(Contar(demo.Host(), "select count(*) from 24Domicilios"), 7);
@@ -78,11 +78,11 @@ TEST_F(DemoGaleriaTest, AGivenSampleIsCopiedAndLeftByteForByteAsItWas) {
   EXPECT_TRUE(Vacia(tmp.Path()));
 }
 
-TEST_F(DemoGaleriaTest, AFolderThatIsNoSampleIsRefusedByTheFileItLacks) {
+TEST_F(SampleGalleryDataTest, AFolderThatIsNoSampleIsRefusedByTheFileItLacks) {
   TempDir dada;
   fs::create_directories(dada.Path() / "novu" / "VORA12");
   try {
-    DemoGaleria demo(dada.Path().string());
+    SampleGalleryData demo(dada.Path().string());
     FAIL() << "a folder without databases was taken";
   } catch (const AppError& e) {
     EXPECT_EQ(e.Number(), rterr::kFileNotFound);
@@ -92,7 +92,7 @@ TEST_F(DemoGaleriaTest, AFolderThatIsNoSampleIsRefusedByTheFileItLacks) {
   EXPECT_TRUE(Vacia(tmp.Path()));
 }
 
-TEST_F(DemoGaleriaTest, AHostTheEngineCannotOpenRaisesItsErrorAndLeavesNoScratch) {
+TEST_F(SampleGalleryDataTest, AHostTheEngineCannotOpenRaisesItsErrorAndLeavesNoScratch) {
   TempDir dada;
   ClsKolm kolm;
   const std::string host =
@@ -100,7 +100,7 @@ TEST_F(DemoGaleriaTest, AHostTheEngineCannotOpenRaisesItsErrorAndLeavesNoScratch
   auto bytes = ReadBytes(host);
   bytes.resize(100);  // cut short: no database any more
   WriteBytes(host, bytes);
-  EXPECT_THROW(DemoGaleria demo(dada.Path().string()), AppError);
+  EXPECT_THROW(SampleGalleryData demo(dada.Path().string()), AppError);
   EXPECT_TRUE(Vacia(tmp.Path()));
   EXPECT_EQ(ReadBytes(host), bytes);
 }

@@ -1,10 +1,10 @@
 /*
-** DemoDomicilios: the sample address data. See DemoDomicilios.h.
+** SampleAddresses: the sample address data. See SampleAddresses.h.
 **
 ** Rows go in through record sets, so that texts with quotes need no
 ** escaping; every column of a row is set, Nulls included.
 */
-#include "address/DemoDomicilios.h"
+#include "samples/SampleAddresses.h"
 
 #include <vector>
 
@@ -58,7 +58,7 @@ void Agregar(dao::Database& db, const std::string& tabla,
 }
 
 // Cuit, CodDJ, CodDueno, CodReferencia and CodDomicilio of an owner's row.
-std::vector<Variant> De(const DemoDomicilios::Titular& t, int32_t codigo) {
+std::vector<Variant> De(const SampleAddresses::Titular& t, int32_t codigo) {
   return {t.Cuit, t.CodDJ, t.Dueño, t.CodReferencia, codigo};
 }
 
@@ -71,12 +71,12 @@ void Cargar(dao::Database& db) {
   db.Execute("CREATE TABLE provincias (Codigo INTEGER, Descripcion TEXT (50))");
   std::vector<std::vector<Variant>> provincias;
   for (const Provincia& p : kProvincias) provincias.push_back({p.codigo, p.descripcion});
-  Agregar(db, DemoDomicilios::kProvincias, provincias);
+  Agregar(db, SampleAddresses::kProvincias, provincias);
 
   db.Execute(
       "CREATE TABLE 23Titulares (Cuit TEXT (11), CodDJ LONG, CodDueno LONG, CodReferencia LONG, "
       "Nombre TEXT (60))");
-  using D = DemoDomicilios;
+  using D = SampleAddresses;
   Agregar(db, D::kTitulares,
           {
               {D::kEmpresa.Cuit, D::kEmpresa.CodDJ, D::kEmpresa.Dueño, D::kEmpresa.CodReferencia,
@@ -134,7 +134,7 @@ void Cargar(dao::Database& db) {
 
 }  // namespace
 
-void DemoDomicilios::Crear(dao::Database& db) {
+void SampleAddresses::Crear(dao::Database& db) {
   dao::DBEngine::BeginTrans();
   try {
     Cargar(db);
@@ -145,7 +145,7 @@ void DemoDomicilios::Crear(dao::Database& db) {
   dao::DBEngine::CommitTrans();
 }
 
-void DemoDomicilios::ConfigurarCampos(CamposDomicilio& c) {
+void SampleAddresses::ConfigurarCampos(CamposDomicilio& c) {
   constexpr int32_t texto = 1, numero = campo::kNumerico;
   c.Set_Campo(campo::kTipo, texto, "Fiscal", 1, true, false, "", "Tipo", "");
   c.Set_Campo(campo::kCalle, texto, "Calle", 40, true, true, "", "Calle", "");

@@ -8,7 +8,7 @@
 ** row is set, NULLs included, so that every row is written by the same
 ** statement.
 */
-#include "repair/SampleInstallation.h"
+#include "samples/SampleInstallation.h"
 
 #include <cmath>
 #include <filesystem>
@@ -18,7 +18,7 @@
 
 #include "dao/DBEngine.h"
 #include "platform/PathSeparator.h"
-#include "repair/SampleContributors.h"
+#include "samples/SampleContributors.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "galeria/DemoGaleria.h"
+#include "samples/SampleGalleryData.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -6,10 +6,10 @@
 #include <system_error>
 #include <vector>
 
-#include "address/DemoDomicilios.h"
 #include "common/AppError.h"
 #include "dao/DBEngine.h"
-#include "repair/SampleInstallation.h"
+#include "samples/SampleAddresses.h"
+#include "samples/SampleInstallation.h"
 
 namespace fs = std::filesystem;
 
@@ -41,7 +41,7 @@ const fs::path kContribuyentes = fs::path("novu") / "Novu.mdb";
 
 }  // namespace
 
-DemoGaleria::DemoGaleria(const std::string& carpeta) : trabajo_(CarpetaTemporal()) {
+SampleGalleryData::SampleGalleryData(const std::string& carpeta) : trabajo_(CarpetaTemporal()) {
   try {
     const fs::path muestra = fs::path(trabajo_) / kMuestra;
     if (carpeta.empty()) {
@@ -63,7 +63,7 @@ DemoGaleria::DemoGaleria(const std::string& carpeta) : trabajo_(CarpetaTemporal(
     Abrir((muestra / kHost).string(), host_);
     Abrir((muestra / kContribuyentes).string(), contribuyentes_);
     host_.TableDefs().Refresh();
-    if (!host_.TableDefs().Contains(DemoDomicilios::kTabla)) DemoDomicilios::Crear(host_);
+    if (!host_.TableDefs().Contains(SampleAddresses::kTabla)) SampleAddresses::Crear(host_);
     propia_ = dao::DBEngine::CreateDatabase((fs::path(trabajo_) / kPropia).string(),
                                             kolm_.DarPWD().substr(5));
     propia_.Execute("create table Configuracion (CodItem long)");
@@ -84,11 +84,11 @@ DemoGaleria::DemoGaleria(const std::string& carpeta) : trabajo_(CarpetaTemporal(
   }
 }
 
-DemoGaleria::~DemoGaleria() {
+SampleGalleryData::~SampleGalleryData() {
   Cerrar();
 }
 
-void DemoGaleria::Cerrar() {
+void SampleGalleryData::Cerrar() {
   for (dao::Database* db : {&host_, &contribuyentes_, &propia_}) {
     if (db->IsOpen()) db->Close();
   }
@@ -99,15 +99,15 @@ void DemoGaleria::Cerrar() {
   trabajo_.clear();
 }
 
-std::string DemoGaleria::CarpetaAyuda() const {
+std::string SampleGalleryData::CarpetaAyuda() const {
   return (fs::path(trabajo_) / "ayuda").string();
 }
 
-std::string DemoGaleria::CarpetaVora() const {
+std::string SampleGalleryData::CarpetaVora() const {
   return (fs::path(trabajo_) / kMuestra / kHost.parent_path()).string();
 }
 
-void DemoGaleria::Abrir(const std::string& archivo, dao::Database& db) {
+void SampleGalleryData::Abrir(const std::string& archivo, dao::Database& db) {
   if (!kolm_.AbrirBaseMdb(archivo, db)) {
     throw kolm_.LastError() ? *kolm_.LastError()
                             : AppError(rterr::kFileNotFound, "No se pudo abrir " + archivo + ".");

@@ -1,5 +1,5 @@
 /*
-** DemoDomicilios: the host's address data of the sample installation, so
+** SampleAddresses: the host's address data of the sample installation, so
 ** that the address editor has real rows to show.
 **
 ** Adds to a host database, inside one transaction:
@@ -28,7 +28,7 @@
 #include "address/CamposDomicilio.h"
 #include "dao/Database.h"
 
-class DemoDomicilios {
+class SampleAddresses {
  public:
   static constexpr const char* kTabla = "24Domicilios";
   static constexpr const char* kTitulares = "23Titulares";

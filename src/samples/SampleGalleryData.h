@@ -1,5 +1,5 @@
 /*
-** DemoGaleria: the demonstration data the gallery's pages run on: the
+** SampleGalleryData: the demonstration data the gallery's pages run on: the
 ** sample installation that `remendor-db demo` makes (the host database
 ** with its addresses and provinces, the contributor database), opened.
 **
@@ -26,15 +26,15 @@
 #include "dao/Database.h"
 #include "host/ClsKolm.h"
 
-class DemoGaleria {
+class SampleGalleryData {
  public:
   static constexpr const char* kPropia = "Galeria.mdb";
 
   // `carpeta` is a folder made by `remendor-db demo`; empty: a new sample.
-  explicit DemoGaleria(const std::string& carpeta = "");
-  ~DemoGaleria();
-  DemoGaleria(const DemoGaleria&) = delete;
-  DemoGaleria& operator=(const DemoGaleria&) = delete;
+  explicit SampleGalleryData(const std::string& carpeta = "");
+  ~SampleGalleryData();
+  SampleGalleryData(const SampleGalleryData&) = delete;
+  SampleGalleryData& operator=(const SampleGalleryData&) = delete;
 
   // The folder the data came from, as the operator knows it: the one
   // given, or the scratch sample.
