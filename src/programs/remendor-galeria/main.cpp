@@ -19,7 +19,7 @@
 
 #include "address/ui/FrmDomicilios.h"
 #include "common/AppError.h"
-#include "galeria/ui/VentanaGaleria.h"
+#include "gallery/ui/GalleryWindow.h"
 #include "platform/MessageBoxService.h"
 #include "platform/ui/PrimeraPintura.h"
 #include "platform/ui/QtServices.h"
@@ -70,8 +70,8 @@ int main(int argc, char** argv) {
 
   try {
     SampleGalleryData demo(argc == 2 ? argv[1] : "");
-    VentanaGaleria ventana(demo,
-                           [](QWidget* padre) { return std::make_unique<FrmDomicilios>(padre); });
+    GalleryWindow ventana(demo,
+                          [](QWidget* padre) { return std::make_unique<FrmDomicilios>(padre); });
     PrimeraPintura::Vigilar(ventana);
     ventana.show();
     const int estado = QApplication::exec();
