@@ -14,7 +14,7 @@
 #include <memory>
 #include <string>
 
-#include "address/RegistrosDomicilio.h"
+#include "address/AddressRecords.h"
 #include "forms/Imagen.h"
 
 class FrmDomiciliosModel;
@@ -28,8 +28,8 @@ class FrmDomiciliosVista {
   // The list (LstDomicilios): entries by position from 0, each shown with
   // the list's image 2 and the number and locality as its sub-items.
   virtual void AgregarColumna(const std::string& titulo, int ancho) = 0;
-  virtual void AgregarEntrada(const EntradaDomicilio& entrada) = 0;
-  virtual void ActualizarEntrada(int posicion, const EntradaDomicilio& entrada) = 0;
+  virtual void AgregarEntrada(const AddressListEntry& entrada) = 0;
+  virtual void ActualizarEntrada(int posicion, const AddressListEntry& entrada) = 0;
   virtual void EliminarEntrada(int posicion) = 0;
   virtual void LimpiarLista() = 0;
   // -1: nothing selected.

@@ -47,8 +47,8 @@
 #include <memory>
 #include <string>
 
-#include "address/AmbitoDomicilios.h"
-#include "address/CopiaDeTrabajo.h"
+#include "address/AddressScope.h"
+#include "address/WorkingCopy.h"
 #include "forms/Imagen.h"
 
 class FrmDomiciliosVista;
@@ -134,17 +134,17 @@ class UcnDomModel {
   const std::string& txt() const { return txt_; }
 
   // What the editor reads and writes through the control.
-  AmbitoDomicilios& Ambito() { return a_; }
-  const CamposDomicilio& Campos() const { return a_.Campos; }
-  CopiaDeTrabajo& Copia() { return copia_; }
+  AddressScope& Ambito() { return a_; }
+  const AddressFieldSlots& Campos() const { return a_.Campos; }
+  WorkingCopy& Copia() { return copia_; }
 
  private:
   void MostrarResumen(const std::string& texto);
   // The copy code: -Dueño (overflow 6 for the lowest Long).
   std::string DarCodTemporal() const;
 
-  AmbitoDomicilios a_;
-  CopiaDeTrabajo copia_;
+  AddressScope a_;
+  WorkingCopy copia_;
   bool soloUno_ = false;
   int32_t codDomicilio_ = 0;
   std::string provinciaValorDefecto_;

@@ -3,7 +3,7 @@
 #include "samples/SampleAddresses.h"
 
 GalleryOwners::GalleryOwners(dao::Database db)
-    : db_(std::move(db)), sistema_(std::make_unique<MaximoPorColumna>(db_, "CodDomicilio")) {
+    : db_(std::move(db)), sistema_(std::make_unique<ColumnMaxNumbering>(db_, "CodDomicilio")) {
   dao::Recordset rs =
       db_.OpenRecordset(std::string("select Cuit, CodDJ, CodDueno, CodReferencia, Nombre from ") +
                             SampleAddresses::kTitulares + " order by CodDJ, CodDueno",

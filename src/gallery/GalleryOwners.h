@@ -26,7 +26,7 @@
 #include <string>
 #include <vector>
 
-#include "address/MaximoPorColumna.h"
+#include "address/ColumnMaxNumbering.h"
 #include "address/UcnDomModel.h"
 #include "dao/Database.h"
 
@@ -50,5 +50,5 @@ class GalleryOwners {
  private:
   dao::Database db_;
   std::vector<GalleryOwner> titulares_;
-  std::unique_ptr<MaximoPorColumna> sistema_;
+  std::unique_ptr<ColumnMaxNumbering> sistema_;
 };

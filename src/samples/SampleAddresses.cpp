@@ -145,7 +145,7 @@ void SampleAddresses::Crear(dao::Database& db) {
   dao::DBEngine::CommitTrans();
 }
 
-void SampleAddresses::ConfigurarCampos(CamposDomicilio& c) {
+void SampleAddresses::ConfigurarCampos(AddressFieldSlots& c) {
   constexpr int32_t texto = 1, numero = campo::kNumerico;
   c.Set_Campo(campo::kTipo, texto, "Fiscal", 1, true, false, "", "Tipo", "");
   c.Set_Campo(campo::kCalle, texto, "Calle", 40, true, true, "", "Calle", "");

@@ -25,7 +25,7 @@
 #include <cstdint>
 #include <string>
 
-#include "address/CamposDomicilio.h"
+#include "address/AddressFieldSlots.h"
 #include "dao/Database.h"
 
 class SampleAddresses {
@@ -52,5 +52,5 @@ class SampleAddresses {
   static constexpr Titular kReferenciaPendiente = {"33709876541", 3, 5, -2};
 
   static void Crear(dao::Database& db);
-  static void ConfigurarCampos(CamposDomicilio& campos);
+  static void ConfigurarCampos(AddressFieldSlots& campos);
 };

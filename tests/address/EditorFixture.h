@@ -6,15 +6,15 @@
 #include <functional>
 #include <memory>
 
-#include "address/DomiciliosFixture.h"
+#include "address/AddressFixture.h"
 #include "address/RecordingFrmDomiciliosVista.h"
 #include "address/UcnDomModel.h"
 #include "platform/RecordingMessageBox.h"
 
-class EditorFixture : public DomiciliosFixture {
+class EditorFixture : public AddressFixture {
  protected:
   void SetUp() override {
-    DomiciliosFixture::SetUp();
+    AddressFixture::SetUp();
     boxes = std::make_shared<RecordingMessageBox>();
     previo = MessageBoxService::Install(boxes);
     Configurar(SampleAddresses::kEmpresa);
@@ -22,7 +22,7 @@ class EditorFixture : public DomiciliosFixture {
   void TearDown() override {
     MessageBoxService::Install(previo);
     dom.SetDb(dao::Database());
-    DomiciliosFixture::TearDown();
+    AddressFixture::TearDown();
   }
 
   void Configurar(const SampleAddresses::Titular& t) { Configurar(dom, t); }

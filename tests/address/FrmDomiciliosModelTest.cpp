@@ -164,7 +164,7 @@ TEST_F(FrmDomiciliosModelTest, OnlyOneFiscalAddressButTheFiscalOneMayBeSavedAgai
     EXPECT_EQ(vista.lista[0].Texto, "Av. Gral. Belgrano");
     EXPECT_EQ(vista.lista[0].Clave, "A1");
   });
-  EXPECT_EQ(Textos(), (Calls{RegistrosDomicilio::kYaHayFiscal}));
+  EXPECT_EQ(Textos(), (Calls{AddressRecords::kYaHayFiscal}));
   EXPECT_EQ(Contar("CodDJ = 1 and CodDueno = 1 and Fiscal = 1"), 1);
   EXPECT_EQ(Contar("CodDJ = 1 and CodDomicilio = 1 and Calle = 'Av. Gral. Belgrano'"), 1);
 }

@@ -22,8 +22,8 @@ class RecordingFrmDomiciliosVista : public FrmDomiciliosVista {
   void AgregarColumna(const std::string& titulo, int ancho) override {
     columnas.emplace_back(titulo, ancho);
   }
-  void AgregarEntrada(const EntradaDomicilio& e) override { lista.push_back(e); }
-  void ActualizarEntrada(int posicion, const EntradaDomicilio& e) override {
+  void AgregarEntrada(const AddressListEntry& e) override { lista.push_back(e); }
+  void ActualizarEntrada(int posicion, const AddressListEntry& e) override {
     lista.at(static_cast<size_t>(posicion)) = e;
   }
   void EliminarEntrada(int posicion) override { lista.erase(lista.begin() + posicion); }
@@ -101,7 +101,7 @@ class RecordingFrmDomiciliosVista : public FrmDomiciliosVista {
   std::vector<std::string> llamadas;
   std::string caption;
   std::vector<std::pair<std::string, int>> columnas;
-  std::vector<EntradaDomicilio> lista;
+  std::vector<AddressListEntry> lista;
   int seleccion = -1;
   bool listaHabilitada = true;
   bool listaVisible = true;

@@ -5,7 +5,7 @@
 // make its own copy.
 #include <gtest/gtest.h>
 
-#include "address/SentenciasDomicilio.h"
+#include "address/AddressStatements.h"
 #include "dao/DBEngine.h"
 #include "gallery/GalleryOwners.h"
 #include "samples/SampleAddresses.h"
@@ -39,7 +39,7 @@ class GalleryOwnersTest : public ::testing::Test {
   }
   // What the editor's opening does first, and an edit made in it.
   void AbrirYBorrarUno(int32_t codDomicilio) {
-    control.Copia().HacerCopia(SentenciasDomicilio::CodigoCopia(control.Dueño()));
+    control.Copia().HacerCopia(AddressStatements::CodigoCopia(control.Dueño()));
     control.SetInicio(false);
     db.Execute("delete from 24Domicilios where CodDJ = " + std::to_string(control.CodDJ()) +
                " and CodDomicilio = " + std::to_string(codDomicilio));

@@ -276,14 +276,14 @@ void FrmDomicilios::AgregarColumna(const std::string& titulo, int ancho) {
   lst_->AgregarColumna(titulo, ancho);
 }
 
-void FrmDomicilios::AgregarEntrada(const EntradaDomicilio& e) {
+void FrmDomicilios::AgregarEntrada(const AddressListEntry& e) {
   seleccionando_ = true;
   lst_->AgregarItem(e.Clave, e.Texto, kImagenEntrada, {Variant(e.Numero), Variant(e.Localidad)});
   seleccionando_ = false;
   claves_.push_back(e.Clave);
 }
 
-void FrmDomicilios::ActualizarEntrada(int posicion, const EntradaDomicilio& e) {
+void FrmDomicilios::ActualizarEntrada(int posicion, const AddressListEntry& e) {
   NOVUListItem* fila = lst_->GetItems(Variant(claves_.at(static_cast<size_t>(posicion))));
   fila->setText(0, QString::fromStdString(e.Texto));
   fila->setText(1, QString::fromStdString(e.Numero));

@@ -87,8 +87,8 @@ class FrmDomicilios : public QDialog, public FrmDomiciliosVista {
 
   void Caption(const std::string& texto) override;
   void AgregarColumna(const std::string& titulo, int ancho) override;
-  void AgregarEntrada(const EntradaDomicilio& entrada) override;
-  void ActualizarEntrada(int posicion, const EntradaDomicilio& entrada) override;
+  void AgregarEntrada(const AddressListEntry& entrada) override;
+  void ActualizarEntrada(int posicion, const AddressListEntry& entrada) override;
   void EliminarEntrada(int posicion) override;
   void LimpiarLista() override;
   void SeleccionarEntrada(int posicion) override;

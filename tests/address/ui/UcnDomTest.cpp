@@ -94,7 +94,7 @@ TEST_F(UcnDomTest, ASessionThroughTheButtonAndItsUndo) {
   EXPECT_EQ(antesDeAbrir.count(), 1);
   EXPECT_EQ(visto, (std::vector<std::string>{"Pasaje O'Brien 125"}));
   std::vector<std::string> textos = Textos();
-  EXPECT_EQ(textos, (std::vector<std::string>{RegistrosDomicilio::kYaHayFiscal,
+  EXPECT_EQ(textos, (std::vector<std::string>{AddressRecords::kYaHayFiscal,
                                               FrmDomiciliosModel::kConfirmaUno}));
   EXPECT_EQ(control.txt().toPlainText(), "Pasaje O'Brien 125, San Martín de los Andes");
   EXPECT_TRUE(m.HayDomicilio());

@@ -1,12 +1,12 @@
 /*
-** RegistrosDomicilio: reading and writing an owner's address rows. See
-** RegistrosDomicilio.h.
+** AddressRecords: reading and writing an owner's address rows. See
+** AddressRecords.h.
 */
-#include "address/RegistrosDomicilio.h"
+#include "address/AddressRecords.h"
 
-#include "address/ClaveDomicilio.h"
-#include "address/SentenciasDomicilio.h"
-#include "address/ValorNumerico.h"
+#include "address/AddressKey.h"
+#include "address/AddressStatements.h"
+#include "address/LeadingNumber.h"
 #include "common/AppError.h"
 #include "common/ValueFormat.h"
 
@@ -33,22 +33,22 @@ class Abierto {
 
 }  // namespace
 
-std::vector<EntradaDomicilio> RegistrosDomicilio::Lista() {
-  const CamposDomicilio& c = a_.Campos;
-  Abierto s(a_.Db.OpenRecordset(SentenciasDomicilio::ListaDelDueño(a_)));
-  std::vector<EntradaDomicilio> lista;
+std::vector<AddressListEntry> AddressRecords::Lista() {
+  const AddressFieldSlots& c = a_.Campos;
+  Abierto s(a_.Db.OpenRecordset(AddressStatements::ListaDelDueño(a_)));
+  std::vector<AddressListEntry> lista;
   for (; !s.rs.Eof(); s.rs.MoveNext()) {
     const Variant codigo = s.rs.Fields(c.Columna(campo::kCodigo)).Value();
-    lista.push_back({ClaveDomicilio::DesdeCodigo(codigo.ToLong()),
+    lista.push_back({AddressKey::DesdeCodigo(codigo.ToLong()),
                      Texto(s.rs, c.Columna(campo::kCalle)), Texto(s.rs, c.Columna(campo::kNumero)),
                      Texto(s.rs, c.Columna(campo::kLocalidad))});
   }
   return lista;
 }
 
-std::string RegistrosDomicilio::DarDomicilios() {
-  const CamposDomicilio& c = a_.Campos;
-  Abierto s(a_.Db.OpenRecordset(SentenciasDomicilio::ListaDelDueño(a_)));
+std::string AddressRecords::DarDomicilios() {
+  const AddressFieldSlots& c = a_.Campos;
+  Abierto s(a_.Db.OpenRecordset(AddressStatements::ListaDelDueño(a_)));
   std::string resumen;
   for (; !s.rs.Eof(); s.rs.MoveNext()) {
     resumen += Texto(s.rs, c.Columna(campo::kCalle)) + " " +
@@ -59,10 +59,10 @@ std::string RegistrosDomicilio::DarDomicilios() {
   return resumen;
 }
 
-DomicilioLeido RegistrosDomicilio::Cargar(int32_t codigo) {
-  const CamposDomicilio& c = a_.Campos;
-  Abierto s(a_.Db.OpenRecordset(SentenciasDomicilio::UnDomicilio(a_, codigo)));
-  DomicilioLeido d;
+LoadedAddress AddressRecords::Cargar(int32_t codigo) {
+  const AddressFieldSlots& c = a_.Campos;
+  Abierto s(a_.Db.OpenRecordset(AddressStatements::UnDomicilio(a_, codigo)));
+  LoadedAddress d;
   if (c.Campo(campo::kTipo).Visible) {
     const Variant tipo = s.rs.Fields(c.Columna(campo::kTipo)).Value();
     d.Fiscal = !tipo.IsNull() && tipo.ToDouble() == 1;
@@ -78,9 +78,9 @@ DomicilioLeido RegistrosDomicilio::Cargar(int32_t codigo) {
   return d;
 }
 
-int32_t RegistrosDomicilio::Agregar(const DatosDomicilio& datos) {
-  const CamposDomicilio& c = a_.Campos;
-  Abierto s(a_.Db.OpenRecordset(SentenciasDomicilio::TablaEntera(a_)));
+int32_t AddressRecords::Agregar(const AddressInput& datos) {
+  const AddressFieldSlots& c = a_.Campos;
+  Abierto s(a_.Db.OpenRecordset(AddressStatements::TablaEntera(a_)));
   if (a_.Sistema == nullptr) {
     throw AppError(kObjetoNoEstablecido, "Variable de objeto o bloque With no establecido");
   }
@@ -95,40 +95,40 @@ int32_t RegistrosDomicilio::Agregar(const DatosDomicilio& datos) {
   return codigo;
 }
 
-void RegistrosDomicilio::Editar(int32_t codigo, const DatosDomicilio& datos) {
-  Abierto s(a_.Db.OpenRecordset(SentenciasDomicilio::UnDomicilio(a_, codigo)));
+void AddressRecords::Editar(int32_t codigo, const AddressInput& datos) {
+  Abierto s(a_.Db.OpenRecordset(AddressStatements::UnDomicilio(a_, codigo)));
   s.rs.Edit();
   Escribir(s.rs, datos);
 }
 
-void RegistrosDomicilio::Escribir(dao::Recordset& rs, const DatosDomicilio& datos) {
-  const CamposDomicilio& c = a_.Campos;
+void AddressRecords::Escribir(dao::Recordset& rs, const AddressInput& datos) {
+  const AddressFieldSlots& c = a_.Campos;
   rs.Fields(c.Columna(campo::kTipo)).SetValue(static_cast<int32_t>(datos.Fiscal ? 1 : 0));
   for (int slot : campo::kDeTexto) {
     const CampoDomicilio& f = c.Campo(slot);
     if (!f.Visible) continue;
     const std::string& texto = datos.Textos[static_cast<size_t>(slot)];
     rs.Fields(f.NombreCampo)
-        .SetValue(f.TipoControlDato == campo::kNumerico ? Variant(ValorNumerico(texto))
+        .SetValue(f.TipoControlDato == campo::kNumerico ? Variant(LeadingNumber(texto))
                                                         : Variant(texto));
   }
-  rs.Fields(c.Columna(campo::kProvincia)).SetValue(ValorNumerico(datos.Provincia));
+  rs.Fields(c.Columna(campo::kProvincia)).SetValue(LeadingNumber(datos.Provincia));
   if (c.Campo(campo::kSinNumero).Visible) {
     rs.Fields(c.Columna(campo::kSinNumero)).SetValue(datos.SinNumero);
   }
   rs.Update();
 }
 
-std::string RegistrosDomicilio::ControlarFiscal(bool fiscal, std::optional<int32_t> editado) {
+std::string AddressRecords::ControlarFiscal(bool fiscal, std::optional<int32_t> editado) {
   if (!fiscal) return "";
-  Abierto s(a_.Db.OpenRecordset(SentenciasDomicilio::ContarFiscales(a_, editado)));
+  Abierto s(a_.Db.OpenRecordset(AddressStatements::ContarFiscales(a_, editado)));
   return s.rs.Fields(0).Value().ToLong() > 0 ? kYaHayFiscal : "";
 }
 
-void RegistrosDomicilio::Eliminar(int32_t codigo) {
-  a_.Db.Execute(SentenciasDomicilio::EliminarUno(a_, codigo));
+void AddressRecords::Eliminar(int32_t codigo) {
+  a_.Db.Execute(AddressStatements::EliminarUno(a_, codigo));
 }
 
-void RegistrosDomicilio::EliminarTodos() {
-  a_.Db.Execute(SentenciasDomicilio::EliminarDelDueño(a_));
+void AddressRecords::EliminarTodos() {
+  a_.Db.Execute(AddressStatements::EliminarDelDueño(a_));
 }

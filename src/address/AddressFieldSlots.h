@@ -1,5 +1,5 @@
 /*
-** CamposDomicilio: the table of the 22 field slots that the host fills
+** AddressFieldSlots: the table of the 22 field slots that the host fills
 ** for its address table (slots 0 to 21, see CampoDomicilio.h).
 **
 ** Empty at creation; a slot keeps what Set_Campo stored until the next
@@ -14,7 +14,7 @@
 
 #include "address/CampoDomicilio.h"
 
-class CamposDomicilio {
+class AddressFieldSlots {
  public:
   static constexpr int kSubindiceFueraDeIntervalo = 9;
 

@@ -1,13 +1,13 @@
 /*
-** ClaveDomicilio: list keys. See ClaveDomicilio.h.
+** AddressKey: list keys. See AddressKey.h.
 */
-#include "address/ClaveDomicilio.h"
+#include "address/AddressKey.h"
 
 #include <charconv>
 
 #include "common/AppError.h"
 
-int32_t ClaveDomicilio::CodigoDesdeClave(const std::string& clave) {
+int32_t AddressKey::CodigoDesdeClave(const std::string& clave) {
   const char* begin = clave.data() + (clave.empty() ? 0 : 1);
   const char* end = clave.data() + clave.size();
   int32_t codigo = 0;

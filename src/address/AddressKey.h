@@ -1,5 +1,5 @@
 /*
-** ClaveDomicilio: the key of an address in the editor's list: "A"
+** AddressKey: the key of an address in the editor's list: "A"
 ** followed by the address code in decimal. A key always begins with a
 ** letter because the list refuses keys that are numbers.
 */
@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string>
 
-class ClaveDomicilio {
+class AddressKey {
  public:
   static std::string DesdeCodigo(int32_t codigo) { return "A" + std::to_string(codigo); }
   // The code after the first character; type mismatch (13) when the rest

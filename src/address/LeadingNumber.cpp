@@ -1,7 +1,7 @@
 /*
-** ValorNumerico: the leading number of a text. See ValorNumerico.h.
+** LeadingNumber: the leading number of a text. See LeadingNumber.h.
 */
-#include "address/ValorNumerico.h"
+#include "address/LeadingNumber.h"
 
 #include <charconv>
 #include <string>
@@ -20,7 +20,7 @@ bool Digito(char c) {
 
 }  // namespace
 
-double ValorNumerico(std::string_view texto) {
+double LeadingNumber(std::string_view texto) {
   // The characters that make the number, blanks and sign removed. Read by
   // from_chars, which ignores the locale a widget library may have set.
   std::string numero;

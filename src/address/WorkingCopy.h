@@ -1,5 +1,5 @@
 /*
-** CopiaDeTrabajo: the backup of an owner's addresses that lets the host
+** WorkingCopy: the backup of an owner's addresses that lets the host
 ** undo everything the user did in the address editor.
 **
 **   HacerCopia     at the editor's opening, while Inicio is true: copies
@@ -14,7 +14,7 @@
 **                  table on the placeholder reference -2 gets it.
 **
 ** Only this taxpayer's owner's backup is ever dropped or restored (see
-** SentenciasDomicilio.h). A backup found when the copy is made was left
+** AddressStatements.h). A backup found when the copy is made was left
 ** by a session that never ended (a crash): it is dropped in the same
 ** transaction that makes the new one, so that a restore brings back the
 ** rows of this opening once, not twice. ResetearCopia restores only a
@@ -32,13 +32,13 @@
 
 #include <cstdint>
 
-#include "address/AmbitoDomicilios.h"
+#include "address/AddressScope.h"
 
-class CopiaDeTrabajo {
+class WorkingCopy {
  public:
   static constexpr int kArgumentoNoValido = 5;
 
-  explicit CopiaDeTrabajo(AmbitoDomicilios& ambito) : a_(ambito) {}
+  explicit WorkingCopy(AddressScope& ambito) : a_(ambito) {}
 
   void HacerCopia(int32_t CodTemporal);
   void CommitearCopia();
@@ -49,6 +49,6 @@ class CopiaDeTrabajo {
   bool Pendiente() const { return pendiente_; }
 
  private:
-  AmbitoDomicilios& a_;
+  AddressScope& a_;
   bool pendiente_ = false;
 };

@@ -1,9 +1,9 @@
 /*
-** MaximoPorColumna: next code of a column. See MaximoPorColumna.h.
+** ColumnMaxNumbering: next code of a column. See ColumnMaxNumbering.h.
 */
-#include "address/MaximoPorColumna.h"
+#include "address/ColumnMaxNumbering.h"
 
-Variant MaximoPorColumna::DevolverMaximo(const std::string& tabla) {
+Variant ColumnMaxNumbering::DevolverMaximo(const std::string& tabla) {
   dao::Recordset rs = db_.OpenRecordset("select max(" + columna_ + ") from " + tabla);
   const Variant maximo = rs.Fields(0).Value();
   rs.Close();

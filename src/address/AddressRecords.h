@@ -1,16 +1,16 @@
 /*
-** RegistrosDomicilio: the address rows of one owner as the editor and the
+** AddressRecords: the address rows of one owner as the editor and the
 ** control see them: the list, the summary, loading one address into the
 ** editor's fields, saving it (new or edited), the one-fiscal-address rule
 ** and the deletions. Every change goes straight to the live rows; the
-** working copy (CopiaDeTrabajo) is what lets the host undo them.
+** working copy (WorkingCopy) is what lets the host undo them.
 **
 ** Which fields take part follows the editor's controls: the text slots and
 ** slot 4 ("Sin Número") only when their slot is Visible; the type (slot 1)
 ** and the province (slot 14) are written on every save, since their
 ** controls are never hidden (only the type's frame is), and loaded only
 ** when their slot is Visible. A numeric slot (TipoControlDato 3) is written
-** as the number its text begins with (ValorNumerico); any other as its text.
+** as the number its text begins with (LeadingNumber); any other as its text.
 **
 ** Values are shown as the regional text of the column's value; a Null
 ** column shows as the empty text (it never fails the loading), in the
@@ -28,10 +28,10 @@
 #include <string>
 #include <vector>
 
-#include "address/AmbitoDomicilios.h"
+#include "address/AddressScope.h"
 
 // One entry of the editor's list.
-struct EntradaDomicilio {
+struct AddressListEntry {
   std::string Clave;      // "A" + code
   std::string Texto;      // street (slot 2)
   std::string Numero;     // slot 3
@@ -41,7 +41,7 @@ struct EntradaDomicilio {
 // What the editor holds when it saves: the type chosen, the "Sin Número"
 // box, the text of every text slot (by slot number) and the province code
 // selected ("" for none).
-struct DatosDomicilio {
+struct AddressInput {
   bool Fiscal = false;
   bool SinNumero = false;
   std::array<std::string, campo::kCantidad> Textos;
@@ -50,35 +50,35 @@ struct DatosDomicilio {
 
 // What loading gives the editor: only what the slots let it load; a field
 // left empty here (nullopt) keeps what the editor shows.
-struct DomicilioLeido {
+struct LoadedAddress {
   std::optional<bool> Fiscal;
   std::optional<bool> SinNumero;
   std::array<std::optional<std::string>, campo::kCantidad> Textos;
   std::optional<std::string> Provincia;  // the code to select, as text
 };
 
-class RegistrosDomicilio {
+class AddressRecords {
  public:
   static constexpr const char* kYaHayFiscal =
       "Ya existe un domicilio fiscal. Solo puede haber uno.";
   static constexpr int kObjetoNoEstablecido = 91;
 
-  explicit RegistrosDomicilio(AmbitoDomicilios& ambito) : a_(ambito) {}
+  explicit AddressRecords(AddressScope& ambito) : a_(ambito) {}
 
   // The owner's addresses of the current reference, in the order read.
-  std::vector<EntradaDomicilio> Lista();
+  std::vector<AddressListEntry> Lista();
 
   // Street, " ", number, ", ", locality of each listed address, one per
   // line (CR LF between lines, none after the last); "" for none.
   std::string DarDomicilios();
 
   // 3021 when no row has the code.
-  DomicilioLeido Cargar(int32_t codigo);
+  LoadedAddress Cargar(int32_t codigo);
 
   // A new row with its code from the host's DevolverMaximo (91 without a
   // host object); returns the code.
-  int32_t Agregar(const DatosDomicilio& datos);
-  void Editar(int32_t codigo, const DatosDomicilio& datos);
+  int32_t Agregar(const AddressInput& datos);
+  void Editar(int32_t codigo, const AddressInput& datos);
 
   // The refusal text when the owner already has a fiscal address other
   // than `editado`; "" when the save may go on or `fiscal` is false.
@@ -89,7 +89,7 @@ class RegistrosDomicilio {
   void EliminarTodos();
 
  private:
-  void Escribir(dao::Recordset& rs, const DatosDomicilio& datos);
+  void Escribir(dao::Recordset& rs, const AddressInput& datos);
 
-  AmbitoDomicilios& a_;
+  AddressScope& a_;
 };

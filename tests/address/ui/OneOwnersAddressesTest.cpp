@@ -23,7 +23,7 @@ namespace {
 using namespace editor_qt;
 using B = NOVUBotModel;
 
-class DomiciliosDeUnTitularTest : public EditorFixture {
+class OneOwnersAddressesTest : public EditorFixture {
  protected:
   void SetUp() override {
     EditorFixture::SetUp();
@@ -65,7 +65,7 @@ class DomiciliosDeUnTitularTest : public EditorFixture {
 
 }  // namespace
 
-TEST_F(DomiciliosDeUnTitularTest, AddRefuseASecondFiscalEditDeleteThenUndo) {
+TEST_F(OneOwnersAddressesTest, AddRefuseASecondFiscalEditDeleteThenUndo) {
   UcnDomModel& m = control->Modelo();
   m.Refrescar();
   const QString resumenAntes = control->txt().toPlainText();
@@ -90,7 +90,7 @@ TEST_F(DomiciliosDeUnTitularTest, AddRefuseASecondFiscalEditDeleteThenUndo) {
     Llenar(v, "Güemes", "7", "Neuquén");
     v.optFiscal()->click();
     Pulsar(v, B::kAceptar);
-    EXPECT_EQ(Textos(), (std::vector<std::string>{RegistrosDomicilio::kYaHayFiscal}));
+    EXPECT_EQ(Textos(), (std::vector<std::string>{AddressRecords::kYaHayFiscal}));
     EXPECT_EQ(v.Bot()->Estado(), 2);  // still editing, typing kept
     EXPECT_EQ(v.TxtDato(campo::kCalle)->text(), "Güemes");
     v.optOtros()->click();
@@ -136,7 +136,7 @@ TEST_F(DomiciliosDeUnTitularTest, AddRefuseASecondFiscalEditDeleteThenUndo) {
   EXPECT_EQ(Tabla(), tablaAntes);
 }
 
-TEST_F(DomiciliosDeUnTitularTest, ASecondOpeningStartsFromWhatTheFirstLeft) {
+TEST_F(OneOwnersAddressesTest, ASecondOpeningStartsFromWhatTheFirstLeft) {
   usuario = [&](FrmDomicilios& v) {
     Pulsar(v, B::kNuevo);
     Llenar(v, "Avenida Perón", "1", "Ñorquinco");

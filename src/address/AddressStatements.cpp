@@ -1,11 +1,11 @@
 /*
-** SentenciasDomicilio: statement texts. See SentenciasDomicilio.h.
+** AddressStatements: statement texts. See AddressStatements.h.
 **
 ** The spacing and spelling of each text ("CODDJ", "=" without blanks in the
 ** single delete, "<>" without blanks) are kept as the host's other tools
 ** write them, so that the statements read alike in a trace.
 */
-#include "address/SentenciasDomicilio.h"
+#include "address/AddressStatements.h"
 
 #include <limits>
 
@@ -18,75 +18,75 @@ std::string N(int32_t v) {
 }
 
 // " where CUIT = '...' and CodDJ = n": the declaration of the taxpayer.
-std::string DeLaDeclaracion(const AmbitoDomicilios& a) {
-  return " where CUIT = " + SentenciasDomicilio::LiteralJet(a.Cuit) + " and CodDJ = " + N(a.CodDJ);
+std::string DeLaDeclaracion(const AddressScope& a) {
+  return " where CUIT = " + AddressStatements::LiteralJet(a.Cuit) + " and CodDJ = " + N(a.CodDJ);
 }
 
-std::string DelDueño(const AmbitoDomicilios& a) {
+std::string DelDueño(const AddressScope& a) {
   return " and " + a.Campos.Columna(campo::kDueño) + " = " + N(a.Dueño);
 }
 
 // The backup of this taxpayer's owner, whatever declaration it came from.
-std::string DeLaCopia(const AmbitoDomicilios& a, int32_t codigoCopia) {
+std::string DeLaCopia(const AddressScope& a, int32_t codigoCopia) {
   return " where CodDJ = " + N(codigoCopia) +
-         " and CUIT = " + SentenciasDomicilio::LiteralJet(a.Cuit) + DelDueño(a);
+         " and CUIT = " + AddressStatements::LiteralJet(a.Cuit) + DelDueño(a);
 }
 
 }  // namespace
 
-std::string SentenciasDomicilio::ListaDelDueño(const AmbitoDomicilios& a) {
+std::string AddressStatements::ListaDelDueño(const AddressScope& a) {
   return "select * from " + a.Tabla + DeLaDeclaracion(a) + DelDueño(a) + " and " +
          a.Campos.Columna(campo::kReferencia) + " = " + N(a.CodReferencia);
 }
 
-std::string SentenciasDomicilio::UnDomicilio(const AmbitoDomicilios& a, int32_t codigo) {
+std::string AddressStatements::UnDomicilio(const AddressScope& a, int32_t codigo) {
   return "select * from " + a.Tabla + DeLaDeclaracion(a) + " and " +
          a.Campos.Columna(campo::kCodigo) + " = " + N(codigo);
 }
 
-std::string SentenciasDomicilio::TablaEntera(const AmbitoDomicilios& a) {
+std::string AddressStatements::TablaEntera(const AddressScope& a) {
   return "select * from " + a.Tabla;
 }
 
-std::string SentenciasDomicilio::ContarFiscales(const AmbitoDomicilios& a,
-                                                std::optional<int32_t> excluido) {
+std::string AddressStatements::ContarFiscales(const AddressScope& a,
+                                              std::optional<int32_t> excluido) {
   std::string s = "select count(*) from " + a.Tabla + DeLaDeclaracion(a) + DelDueño(a) + " and " +
                   a.Campos.Columna(campo::kTipo) + " = 1";
   if (excluido) s += " and " + a.Campos.Columna(campo::kCodigo) + "<>" + N(*excluido);
   return s;
 }
 
-std::string SentenciasDomicilio::EliminarUno(const AmbitoDomicilios& a, int32_t codigo) {
+std::string AddressStatements::EliminarUno(const AddressScope& a, int32_t codigo) {
   return "Delete * From " + a.Tabla + " Where CUIT = " + LiteralJet(a.Cuit) +
          " and CODDJ = " + N(a.CodDJ) + " and " + a.Campos.Columna(campo::kCodigo) + "=" +
          N(codigo);
 }
 
-std::string SentenciasDomicilio::EliminarDelDueño(const AmbitoDomicilios& a) {
+std::string AddressStatements::EliminarDelDueño(const AddressScope& a) {
   return "delete from " + a.Tabla + DeLaDeclaracion(a) + DelDueño(a);
 }
 
-std::string SentenciasDomicilio::HacerCopia(const AmbitoDomicilios& a, int32_t codigoCopia,
-                                            const std::string& columnas) {
+std::string AddressStatements::HacerCopia(const AddressScope& a, int32_t codigoCopia,
+                                          const std::string& columnas) {
   return "insert into " + a.Tabla + " select " + N(codigoCopia) + " as CodDJ, " + columnas +
          " from " + a.Tabla + DeLaDeclaracion(a) + DelDueño(a);
 }
 
-std::string SentenciasDomicilio::BorrarCopia(const AmbitoDomicilios& a, int32_t codigoCopia) {
+std::string AddressStatements::BorrarCopia(const AddressScope& a, int32_t codigoCopia) {
   return "delete from " + a.Tabla + DeLaCopia(a, codigoCopia);
 }
 
-std::string SentenciasDomicilio::RestaurarCopia(const AmbitoDomicilios& a, int32_t codigoCopia) {
+std::string AddressStatements::RestaurarCopia(const AddressScope& a, int32_t codigoCopia) {
   return "update " + a.Tabla + " set CodDJ = " + N(a.CodDJ) + DeLaCopia(a, codigoCopia);
 }
 
-std::string SentenciasDomicilio::AsignarReferencia(const AmbitoDomicilios& a, int32_t referencia) {
+std::string AddressStatements::AsignarReferencia(const AddressScope& a, int32_t referencia) {
   const std::string& columna = a.Campos.Columna(campo::kReferencia);
   return "update " + a.Tabla + " set " + columna + " = " + N(referencia) + " where " + columna +
          " = -2";
 }
 
-std::string SentenciasDomicilio::LiteralJet(std::string_view texto) {
+std::string AddressStatements::LiteralJet(std::string_view texto) {
   std::string out = "'";
   for (char c : texto) {
     if (c == '\'') out += '\'';
@@ -95,7 +95,7 @@ std::string SentenciasDomicilio::LiteralJet(std::string_view texto) {
   return out + "'";
 }
 
-int32_t SentenciasDomicilio::CodigoCopia(int32_t dueño) {
+int32_t AddressStatements::CodigoCopia(int32_t dueño) {
   if (dueño == std::numeric_limits<int32_t>::min())
     throw AppError(rterr::kOverflow, "Desbordamiento");
   return -dueño;

@@ -1,11 +1,11 @@
 /*
-** CopiaDeTrabajo: the working-copy protocol. See CopiaDeTrabajo.h.
+** WorkingCopy: the working-copy protocol. See WorkingCopy.h.
 */
-#include "address/CopiaDeTrabajo.h"
+#include "address/WorkingCopy.h"
 
 #include <functional>
 
-#include "address/SentenciasDomicilio.h"
+#include "address/AddressStatements.h"
 #include "address/TraerTodosCampos.h"
 #include "common/AppError.h"
 #include "dao/DBEngine.h"
@@ -27,7 +27,7 @@ void EnTransaccion(const std::function<void()>& pasos) {
 
 }  // namespace
 
-void CopiaDeTrabajo::HacerCopia(int32_t CodTemporal) {
+void WorkingCopy::HacerCopia(int32_t CodTemporal) {
   if (a_.Inicio) {
     if (CodTemporal == a_.CodDJ) {
       throw AppError(kArgumentoNoValido,
@@ -36,29 +36,29 @@ void CopiaDeTrabajo::HacerCopia(int32_t CodTemporal) {
     }
     const std::string columnas = TraerTodosCampos(a_.Db, a_.Tabla, {"CodDJ"});
     EnTransaccion([&] {
-      a_.Db.Execute(SentenciasDomicilio::BorrarCopia(a_, CodTemporal));
-      a_.Db.Execute(SentenciasDomicilio::HacerCopia(a_, CodTemporal, columnas));
+      a_.Db.Execute(AddressStatements::BorrarCopia(a_, CodTemporal));
+      a_.Db.Execute(AddressStatements::HacerCopia(a_, CodTemporal, columnas));
     });
     pendiente_ = true;
   }
   a_.Inicio = false;
 }
 
-void CopiaDeTrabajo::CommitearCopia() {
-  a_.Db.Execute(SentenciasDomicilio::BorrarCopia(a_, SentenciasDomicilio::CodigoCopia(a_.Dueño)));
+void WorkingCopy::CommitearCopia() {
+  a_.Db.Execute(AddressStatements::BorrarCopia(a_, AddressStatements::CodigoCopia(a_.Dueño)));
   pendiente_ = false;
 }
 
-void CopiaDeTrabajo::ResetearCopia() {
+void WorkingCopy::ResetearCopia() {
   if (!pendiente_) return;
-  const int32_t copia = SentenciasDomicilio::CodigoCopia(a_.Dueño);
+  const int32_t copia = AddressStatements::CodigoCopia(a_.Dueño);
   EnTransaccion([&] {
-    a_.Db.Execute(SentenciasDomicilio::EliminarDelDueño(a_));
-    a_.Db.Execute(SentenciasDomicilio::RestaurarCopia(a_, copia));
+    a_.Db.Execute(AddressStatements::EliminarDelDueño(a_));
+    a_.Db.Execute(AddressStatements::RestaurarCopia(a_, copia));
   });
   pendiente_ = false;
 }
 
-void CopiaDeTrabajo::Nuevo_Update(int32_t CodReferencia) {
-  a_.Db.Execute(SentenciasDomicilio::AsignarReferencia(a_, CodReferencia));
+void WorkingCopy::Nuevo_Update(int32_t CodReferencia) {
+  a_.Db.Execute(AddressStatements::AsignarReferencia(a_, CodReferencia));
 }

@@ -2,20 +2,20 @@
 // table and the leading-number reading.
 #include <gtest/gtest.h>
 
-#include "address/ClaveDomicilio.h"
-#include "address/SentenciasDomicilio.h"
+#include "address/AddressKey.h"
+#include "address/AddressStatements.h"
+#include "address/LeadingNumber.h"
 #include "address/TraerTodosCampos.h"
-#include "address/ValorNumerico.h"
 #include "dao/DBEngine.h"
 #include "support/ErrorOf.h"
 #include "support/TempDir.h"
 
 namespace {
 
-using S = SentenciasDomicilio;
+using S = AddressStatements;
 
-AmbitoDomicilios Ambito() {
-  AmbitoDomicilios a;
+AddressScope Ambito() {
+  AddressScope a;
   a.Tabla = "Dom";
   a.Cuit = "20123456786";
   a.CodDJ = 40;
@@ -30,8 +30,8 @@ AmbitoDomicilios Ambito() {
 
 }  // namespace
 
-TEST(SentenciasDomicilio, TextsOfTheRecordsStatements) {
-  const AmbitoDomicilios a = Ambito();
+TEST(AddressStatements, TextsOfTheRecordsStatements) {
+  const AddressScope a = Ambito();
   EXPECT_EQ(S::ListaDelDueño(a),
             "select * from Dom where CUIT = '20123456786' and CodDJ = 40 and Duenio = 7 and Ref "
             "= -2");
@@ -51,8 +51,8 @@ TEST(SentenciasDomicilio, TextsOfTheRecordsStatements) {
   EXPECT_EQ(S::AsignarReferencia(a, 3051), "update Dom set Ref = 3051 where Ref = -2");
 }
 
-TEST(SentenciasDomicilio, TheBackupIsThisTaxpayersOwnerOnly) {
-  const AmbitoDomicilios a = Ambito();
+TEST(AddressStatements, TheBackupIsThisTaxpayersOwnerOnly) {
+  const AddressScope a = Ambito();
   EXPECT_EQ(S::HacerCopia(a, -7, "Cuit, Duenio"),
             "insert into Dom select -7 as CodDJ, Cuit, Duenio from Dom where CUIT = "
             "'20123456786' and CodDJ = 40 and Duenio = 7");
@@ -62,8 +62,8 @@ TEST(SentenciasDomicilio, TheBackupIsThisTaxpayersOwnerOnly) {
             "update Dom set CodDJ = 40 where CodDJ = -7 and CUIT = '20123456786' and Duenio = 7");
 }
 
-TEST(SentenciasDomicilio, QuotesInTheCuitAreDoubled) {
-  AmbitoDomicilios a = Ambito();
+TEST(AddressStatements, QuotesInTheCuitAreDoubled) {
+  AddressScope a = Ambito();
   a.Cuit = "x' or 'a'='a";
   EXPECT_EQ(S::EliminarDelDueño(a),
             "delete from Dom where CUIT = 'x'' or ''a''=''a' and CodDJ = 40 and Duenio = 7");
@@ -71,7 +71,7 @@ TEST(SentenciasDomicilio, QuotesInTheCuitAreDoubled) {
   EXPECT_EQ(S::LiteralJet("O'Higgins"), "'O''Higgins'");
 }
 
-TEST(SentenciasDomicilio, CopyCodeIsTheNegatedOwner) {
+TEST(AddressStatements, CopyCodeIsTheNegatedOwner) {
   EXPECT_EQ(S::CodigoCopia(7), -7);
   EXPECT_EQ(S::CodigoCopia(-3), 3);
   EXPECT_EQ(S::CodigoCopia(0), 0);
@@ -99,19 +99,19 @@ TEST(TraerTodosCampos, ListsEveryColumnButTheExceptedInOrder) {
   db.Close();
 }
 
-TEST(ClaveDomicilio, KeyIsALetterAndTheCode) {
-  EXPECT_EQ(ClaveDomicilio::DesdeCodigo(15), "A15");
-  EXPECT_EQ(ClaveDomicilio::DesdeCodigo(-3), "A-3");
-  EXPECT_EQ(ClaveDomicilio::CodigoDesdeClave("A15"), 15);
-  EXPECT_EQ(ClaveDomicilio::CodigoDesdeClave("A-3"), -3);
-  EXPECT_EQ(ErrorOf([] { ClaveDomicilio::CodigoDesdeClave("A"); }), 13);
-  EXPECT_EQ(ErrorOf([] { ClaveDomicilio::CodigoDesdeClave(""); }), 13);
-  EXPECT_EQ(ErrorOf([] { ClaveDomicilio::CodigoDesdeClave("A1x"); }), 13);
-  EXPECT_EQ(ErrorOf([] { ClaveDomicilio::CodigoDesdeClave("A99999999999"); }), 6);
+TEST(AddressKey, KeyIsALetterAndTheCode) {
+  EXPECT_EQ(AddressKey::DesdeCodigo(15), "A15");
+  EXPECT_EQ(AddressKey::DesdeCodigo(-3), "A-3");
+  EXPECT_EQ(AddressKey::CodigoDesdeClave("A15"), 15);
+  EXPECT_EQ(AddressKey::CodigoDesdeClave("A-3"), -3);
+  EXPECT_EQ(ErrorOf([] { AddressKey::CodigoDesdeClave("A"); }), 13);
+  EXPECT_EQ(ErrorOf([] { AddressKey::CodigoDesdeClave(""); }), 13);
+  EXPECT_EQ(ErrorOf([] { AddressKey::CodigoDesdeClave("A1x"); }), 13);
+  EXPECT_EQ(ErrorOf([] { AddressKey::CodigoDesdeClave("A99999999999"); }), 6);
 }
 
-TEST(CamposDomicilio, SlotsKeepWhatWasStoredAndRefuseOtherNumbers) {
-  CamposDomicilio c;
+TEST(AddressFieldSlots, SlotsKeepWhatWasStoredAndRefuseOtherNumbers) {
+  AddressFieldSlots c;
   EXPECT_EQ(c.Columna(21), "");
   c.Set_Campo(21, 1, "Obs", 255, true, true, "sql", "Observaciones", "x");
   int32_t tipo = 0, longitud = 0;
@@ -136,21 +136,21 @@ TEST(CamposDomicilio, SlotsKeepWhatWasStoredAndRefuseOtherNumbers) {
   EXPECT_EQ(nombre, "Obs");
 }
 
-TEST(ValorNumerico, ReadsTheLeadingNumber) {
-  EXPECT_EQ(ValorNumerico("1234"), 1234);
-  EXPECT_EQ(ValorNumerico("  12 34 abc"), 1234);
-  EXPECT_EQ(ValorNumerico("12a"), 12);
-  EXPECT_EQ(ValorNumerico("-3.5"), -3.5);
-  EXPECT_EQ(ValorNumerico("+7"), 7);
-  EXPECT_EQ(ValorNumerico(".5"), 0.5);
-  EXPECT_EQ(ValorNumerico("3,5"), 3);  // the decimal point is always "."
-  EXPECT_EQ(ValorNumerico("1E3"), 1000);
-  EXPECT_EQ(ValorNumerico("2D2x"), 200);
-  EXPECT_EQ(ValorNumerico("5E"), 5);
-  EXPECT_EQ(ValorNumerico(""), 0);
-  EXPECT_EQ(ValorNumerico("S/N"), 0);
-  EXPECT_EQ(ValorNumerico("-"), 0);
-  EXPECT_EQ(ValorNumerico("."), 0);
-  EXPECT_EQ(ValorNumerico("1E-999"), 0);
-  EXPECT_EQ(ErrorOf([] { ValorNumerico("1E999"); }), 6);
+TEST(LeadingNumber, ReadsTheLeadingNumber) {
+  EXPECT_EQ(LeadingNumber("1234"), 1234);
+  EXPECT_EQ(LeadingNumber("  12 34 abc"), 1234);
+  EXPECT_EQ(LeadingNumber("12a"), 12);
+  EXPECT_EQ(LeadingNumber("-3.5"), -3.5);
+  EXPECT_EQ(LeadingNumber("+7"), 7);
+  EXPECT_EQ(LeadingNumber(".5"), 0.5);
+  EXPECT_EQ(LeadingNumber("3,5"), 3);  // the decimal point is always "."
+  EXPECT_EQ(LeadingNumber("1E3"), 1000);
+  EXPECT_EQ(LeadingNumber("2D2x"), 200);
+  EXPECT_EQ(LeadingNumber("5E"), 5);
+  EXPECT_EQ(LeadingNumber(""), 0);
+  EXPECT_EQ(LeadingNumber("S/N"), 0);
+  EXPECT_EQ(LeadingNumber("-"), 0);
+  EXPECT_EQ(LeadingNumber("."), 0);
+  EXPECT_EQ(LeadingNumber("1E-999"), 0);
+  EXPECT_EQ(ErrorOf([] { LeadingNumber("1E999"); }), 6);
 }

@@ -3,18 +3,18 @@
 // quotes or are Null.
 #include <gtest/gtest.h>
 
-#include "address/ClaveDomicilio.h"
-#include "address/DomiciliosFixture.h"
-#include "address/RegistrosDomicilio.h"
+#include "address/AddressFixture.h"
+#include "address/AddressKey.h"
+#include "address/AddressRecords.h"
 
 namespace {
 
 using D = SampleAddresses;
 
-class RegistrosDomicilioTest : public DomiciliosFixture {
+class AddressRecordsTest : public AddressFixture {
  protected:
-  DatosDomicilio Nuevo(const std::string& calle, const std::string& numero) {
-    DatosDomicilio d;
+  AddressInput Nuevo(const std::string& calle, const std::string& numero) {
+    AddressInput d;
     d.Textos[campo::kCalle] = calle;
     d.Textos[campo::kNumero] = numero;
     d.Textos[campo::kLocalidad] = "Río Cuarto";
@@ -22,7 +22,7 @@ class RegistrosDomicilioTest : public DomiciliosFixture {
     return d;
   }
 
-  RegistrosDomicilio registros{ambito};
+  AddressRecords registros{ambito};
 };
 
 // Answers as a host whose numbering failed.
@@ -33,7 +33,7 @@ class SistemaQueFalla : public ObjSistema {
 
 }  // namespace
 
-TEST_F(RegistrosDomicilioTest, ListAndSummaryShowTheOwnersAddresses) {
+TEST_F(AddressRecordsTest, ListAndSummaryShowTheOwnersAddresses) {
   const auto lista = registros.Lista();
   ASSERT_EQ(lista.size(), 3u);
   EXPECT_EQ(lista[0].Clave, "A1");
@@ -62,8 +62,8 @@ TEST_F(RegistrosDomicilioTest, ListAndSummaryShowTheOwnersAddresses) {
   EXPECT_EQ(registros.DarDomicilios(), "");
 }
 
-TEST_F(RegistrosDomicilioTest, LoadingShowsNullColumnsAsEmptyText) {
-  const DomicilioLeido d = registros.Cargar(3);
+TEST_F(AddressRecordsTest, LoadingShowsNullColumnsAsEmptyText) {
+  const LoadedAddress d = registros.Cargar(3);
   EXPECT_EQ(d.Fiscal, false);
   EXPECT_EQ(d.SinNumero, true);
   EXPECT_EQ(d.Textos[campo::kCalle], "Ruta Nacional 9");
@@ -76,7 +76,7 @@ TEST_F(RegistrosDomicilioTest, LoadingShowsNullColumnsAsEmptyText) {
   // Hidden slots are not loaded: the editor keeps what it shows.
   ambito.Campos.Set_Campo(campo::kTipo, 1, "Fiscal", 1, false, false, "", "Tipo", "");
   ambito.Campos.Set_Campo(campo::kFax, 1, "Fax", 20, false, false, "", "Fax", "");
-  const DomicilioLeido oculto = registros.Cargar(1);
+  const LoadedAddress oculto = registros.Cargar(1);
   EXPECT_FALSE(oculto.Fiscal.has_value());
   EXPECT_FALSE(oculto.Textos[campo::kFax].has_value());
   EXPECT_EQ(oculto.Textos[campo::kObservaciones], "Sede central");
@@ -84,8 +84,8 @@ TEST_F(RegistrosDomicilioTest, LoadingShowsNullColumnsAsEmptyText) {
   EXPECT_EQ(ErrorOf([&] { registros.Cargar(99); }), 3021);
 }
 
-TEST_F(RegistrosDomicilioTest, AddingAndEditingWriteTheVisibleFields) {
-  DatosDomicilio d = Nuevo("Av. Sabattini", "2100 bis");
+TEST_F(AddressRecordsTest, AddingAndEditingWriteTheVisibleFields) {
+  AddressInput d = Nuevo("Av. Sabattini", "2100 bis");
   d.Textos[campo::kPiso] = "2";
   d.Textos[campo::kObservaciones] = "L'atelier \"Sur\"";
   d.Textos[campo::kFax] = "no se guarda";
@@ -93,7 +93,7 @@ TEST_F(RegistrosDomicilioTest, AddingAndEditingWriteTheVisibleFields) {
   const int32_t codigo = registros.Agregar(d);
   EXPECT_EQ(codigo, 8);
 
-  const DomicilioLeido leido = registros.Cargar(codigo);
+  const LoadedAddress leido = registros.Cargar(codigo);
   EXPECT_EQ(leido.Fiscal, false);
   EXPECT_EQ(leido.SinNumero, false);
   EXPECT_EQ(leido.Textos[campo::kNumero], "2100");  // numeric slot: its leading number
@@ -103,14 +103,14 @@ TEST_F(RegistrosDomicilioTest, AddingAndEditingWriteTheVisibleFields) {
   EXPECT_EQ(Contar("CodDomicilio = 8 and Fax is null and CodDueno = 1 and CodReferencia = 1 and "
                    "Cuit = '30712345676' and CodDJ = 1"),
             1);
-  EXPECT_EQ(registros.Lista().back().Clave, ClaveDomicilio::DesdeCodigo(codigo));
+  EXPECT_EQ(registros.Lista().back().Clave, AddressKey::DesdeCodigo(codigo));
 
   d.Textos[campo::kCalle] = "Av. Amadeo Sabattini";
   d.SinNumero = true;
   d.Textos[campo::kNumero] = "";
   d.Provincia = "";
   registros.Editar(codigo, d);
-  const DomicilioLeido editado = registros.Cargar(codigo);
+  const LoadedAddress editado = registros.Cargar(codigo);
   EXPECT_EQ(editado.Textos[campo::kCalle], "Av. Amadeo Sabattini");
   EXPECT_EQ(editado.Textos[campo::kNumero], "0");
   EXPECT_EQ(editado.SinNumero, true);
@@ -118,7 +118,7 @@ TEST_F(RegistrosDomicilioTest, AddingAndEditingWriteTheVisibleFields) {
   EXPECT_EQ(Contar("Cuit = '30712345676'"), 5);
 }
 
-TEST_F(RegistrosDomicilioTest, AFailedSaveLeavesNoRow) {
+TEST_F(AddressRecordsTest, AFailedSaveLeavesNoRow) {
   const auto antes = Tabla();
   SistemaQueFalla falla;
   ambito.Sistema = &falla;
@@ -126,29 +126,29 @@ TEST_F(RegistrosDomicilioTest, AFailedSaveLeavesNoRow) {
   ambito.Sistema = nullptr;
   EXPECT_EQ(ErrorOf([&] { registros.Agregar(Nuevo("Colón", "1")); }), 91);
   ambito.Sistema = sistema.get();
-  DatosDomicilio largo = Nuevo("Colón", "1");
+  AddressInput largo = Nuevo("Colón", "1");
   largo.Textos[campo::kPiso] = "demasiado largo";
   EXPECT_EQ(ErrorOf([&] { registros.Agregar(largo); }), 3163);
   EXPECT_EQ(ErrorOf([&] { registros.Editar(2, largo); }), 3163);
   EXPECT_EQ(Tabla(), antes);
 }
 
-TEST_F(RegistrosDomicilioTest, OneFiscalAddressPerOwner) {
-  EXPECT_EQ(registros.ControlarFiscal(true, std::nullopt), RegistrosDomicilio::kYaHayFiscal);
-  EXPECT_EQ(registros.ControlarFiscal(true, 2), RegistrosDomicilio::kYaHayFiscal);
+TEST_F(AddressRecordsTest, OneFiscalAddressPerOwner) {
+  EXPECT_EQ(registros.ControlarFiscal(true, std::nullopt), AddressRecords::kYaHayFiscal);
+  EXPECT_EQ(registros.ControlarFiscal(true, 2), AddressRecords::kYaHayFiscal);
   EXPECT_EQ(registros.ControlarFiscal(true, 1), "");  // re-saving the fiscal one
   EXPECT_EQ(registros.ControlarFiscal(false, std::nullopt), "");
 
   // Another owner's fiscal address does not count.
   Para(D::kSinDomicilios);
   EXPECT_EQ(registros.ControlarFiscal(true, std::nullopt), "");
-  DatosDomicilio d = Nuevo("Mitre", "10");
+  AddressInput d = Nuevo("Mitre", "10");
   d.Fiscal = true;
   registros.Agregar(d);
-  EXPECT_EQ(registros.ControlarFiscal(true, std::nullopt), RegistrosDomicilio::kYaHayFiscal);
+  EXPECT_EQ(registros.ControlarFiscal(true, std::nullopt), AddressRecords::kYaHayFiscal);
 }
 
-TEST_F(RegistrosDomicilioTest, DeletionsKeepToTheOwner) {
+TEST_F(AddressRecordsTest, DeletionsKeepToTheOwner) {
   const long otros = Contar("not (Cuit = '30712345676' and CodDJ = 1 and CodDueno = 1)");
   registros.Eliminar(2);
   EXPECT_EQ(registros.DarDomicilios(),
@@ -159,7 +159,7 @@ TEST_F(RegistrosDomicilioTest, DeletionsKeepToTheOwner) {
   EXPECT_EQ(Contar("Cuit = '30654321098' and CodDueno = 1"), 2);
 }
 
-TEST_F(RegistrosDomicilioTest, AQuoteInTheCuitTouchesNoOtherRow) {
+TEST_F(AddressRecordsTest, AQuoteInTheCuitTouchesNoOtherRow) {
   const auto antes = Tabla();
   for (const char* cuit : {"30712345676' or '1'='1", "' or CodDJ <> '", "O'Higgins"}) {
     ambito.Cuit = cuit;

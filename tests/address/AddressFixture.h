@@ -8,19 +8,19 @@
 #include <string>
 #include <vector>
 
-#include "address/AmbitoDomicilios.h"
-#include "address/MaximoPorColumna.h"
+#include "address/AddressScope.h"
+#include "address/ColumnMaxNumbering.h"
 #include "dao/DBEngine.h"
 #include "samples/SampleAddresses.h"
 #include "support/ErrorOf.h"
 #include "support/TempDir.h"
 
-class DomiciliosFixture : public ::testing::Test {
+class AddressFixture : public ::testing::Test {
  protected:
   void SetUp() override {
     db = dao::DBEngine::CreateDatabase(dir.File("VORA12.mdb"), "clave");
     SampleAddresses::Crear(db);
-    sistema = std::make_unique<MaximoPorColumna>(db, "CodDomicilio");
+    sistema = std::make_unique<ColumnMaxNumbering>(db, "CodDomicilio");
     Para(SampleAddresses::kEmpresa);
   }
   void TearDown() override {
@@ -66,6 +66,6 @@ class DomiciliosFixture : public ::testing::Test {
 
   TempDir dir;
   dao::Database db;
-  std::unique_ptr<MaximoPorColumna> sistema;
-  AmbitoDomicilios ambito;
+  std::unique_ptr<ColumnMaxNumbering> sistema;
+  AddressScope ambito;
 };

@@ -6,23 +6,23 @@
 
 #include <iostream>
 
-#include "address/CopiaDeTrabajo.h"
-#include "address/DomiciliosFixture.h"
-#include "address/RegistrosDomicilio.h"
-#include "address/SentenciasDomicilio.h"
+#include "address/AddressFixture.h"
+#include "address/AddressRecords.h"
+#include "address/AddressStatements.h"
+#include "address/WorkingCopy.h"
 
 namespace {
 
 using D = SampleAddresses;
 
-class CopiaDeTrabajoTest : public DomiciliosFixture {
+class WorkingCopyTest : public AddressFixture {
  protected:
   // The rows of the scope's taxpayer and owner, live and backup.
   std::string FilasDelDueño() {
     dao::Recordset rs = db.OpenRecordset(
         "select CodDJ, CodDomicilio, Fiscal, Calle, Numero from 24Domicilios "
         "where Cuit = " +
-            SentenciasDomicilio::LiteralJet(ambito.Cuit) + " and CodDueno = " +
+            AddressStatements::LiteralJet(ambito.Cuit) + " and CodDueno = " +
             std::to_string(ambito.Dueño) + " order by CodDJ desc, CodDomicilio",
         dao::dbOpenSnapshot);
     std::string out;
@@ -53,14 +53,14 @@ class CopiaDeTrabajoTest : public DomiciliosFixture {
   }
   // What a user does in the editor: add, edit, delete.
   void Editar() {
-    DatosDomicilio nuevo;
+    AddressInput nuevo;
     nuevo.Textos[campo::kCalle] = "Av. Colón";
     nuevo.Textos[campo::kNumero] = "5000";
     nuevo.Textos[campo::kLocalidad] = "Córdoba";
     nuevo.Provincia = "3";
     const int32_t codigo = registros.Agregar(nuevo);
     Log("Agregar #" + std::to_string(codigo) + " Av. Colón 5000");
-    DatosDomicilio editado;
+    AddressInput editado;
     editado.Fiscal = true;
     editado.Textos[campo::kCalle] = "Av. Gral. Manuel Belgrano";
     editado.Textos[campo::kNumero] = "1240";
@@ -72,14 +72,14 @@ class CopiaDeTrabajoTest : public DomiciliosFixture {
     Log("Eliminar #2");
   }
 
-  RegistrosDomicilio registros{ambito};
-  CopiaDeTrabajo copia{ambito};
+  AddressRecords registros{ambito};
+  WorkingCopy copia{ambito};
   bool registrar = false;  // the cycle tests print their steps
 };
 
 }  // namespace
 
-TEST_F(CopiaDeTrabajoTest, ResetearCopiaRestoresExactlyTheFirstOpening) {
+TEST_F(WorkingCopyTest, ResetearCopiaRestoresExactlyTheFirstOpening) {
   registrar = true;
   const auto inicial = Tabla();
   Log("Antes de abrir (Inicio verdadero)");
@@ -107,7 +107,7 @@ TEST_F(CopiaDeTrabajoTest, ResetearCopiaRestoresExactlyTheFirstOpening) {
             << (Tabla() == inicial ? "sí" : "no") << "\n";
 }
 
-TEST_F(CopiaDeTrabajoTest, CommitearCopiaKeepsTheChangesAndDropsTheBackup) {
+TEST_F(WorkingCopyTest, CommitearCopiaKeepsTheChangesAndDropsTheBackup) {
   registrar = true;
   Log("Antes de abrir (Inicio verdadero)");
   copia.HacerCopia(-ambito.Dueño);
@@ -131,7 +131,7 @@ TEST_F(CopiaDeTrabajoTest, CommitearCopiaKeepsTheChangesAndDropsTheBackup) {
   EXPECT_EQ(Tabla(), editada);
 }
 
-TEST_F(CopiaDeTrabajoTest, AFailingRestoreRollsBackAndKeepsTheBackup) {
+TEST_F(WorkingCopyTest, AFailingRestoreRollsBackAndKeepsTheBackup) {
   registrar = true;
   const auto inicial = Tabla();
   copia.HacerCopia(-ambito.Dueño);
@@ -158,8 +158,8 @@ TEST_F(CopiaDeTrabajoTest, AFailingRestoreRollsBackAndKeepsTheBackup) {
   EXPECT_EQ(Tabla(), inicial);
 }
 
-TEST_F(CopiaDeTrabajoTest, AnotherTaxpayersOwnerWithTheSameCodeKeepsItsBackup) {
-  AmbitoDomicilios otro;
+TEST_F(WorkingCopyTest, AnotherTaxpayersOwnerWithTheSameCodeKeepsItsBackup) {
+  AddressScope otro;
   otro.Db = db;
   otro.Tabla = D::kTabla;
   otro.Cuit = D::kOtraEmpresa.Cuit;
@@ -168,8 +168,8 @@ TEST_F(CopiaDeTrabajoTest, AnotherTaxpayersOwnerWithTheSameCodeKeepsItsBackup) {
   otro.CodReferencia = D::kOtraEmpresa.CodReferencia;
   otro.Sistema = sistema.get();
   SampleAddresses::ConfigurarCampos(otro.Campos);
-  CopiaDeTrabajo otraCopia(otro);
-  RegistrosDomicilio otrosRegistros(otro);
+  WorkingCopy otraCopia(otro);
+  AddressRecords otrosRegistros(otro);
   ASSERT_EQ(otro.Dueño, ambito.Dueño);
 
   const auto inicial = Tabla();
@@ -198,12 +198,12 @@ TEST_F(CopiaDeTrabajoTest, AnotherTaxpayersOwnerWithTheSameCodeKeepsItsBackup) {
   EXPECT_NE(Tabla(), tras);
 }
 
-TEST_F(CopiaDeTrabajoTest, ABackupLeftByACrashNeitherDuplicatesNorLosesRows) {
+TEST_F(WorkingCopyTest, ABackupLeftByACrashNeitherDuplicatesNorLosesRows) {
   {
     // A session that ended without CommitearCopia or ResetearCopia.
-    AmbitoDomicilios caido = ambito;
-    CopiaDeTrabajo(caido).HacerCopia(-ambito.Dueño);
-    RegistrosDomicilio(caido).Eliminar(3);
+    AddressScope caido = ambito;
+    WorkingCopy(caido).HacerCopia(-ambito.Dueño);
+    AddressRecords(caido).Eliminar(3);
   }
   EXPECT_EQ(Copias(), 3);
   const auto alAbrir = SinCopia();
@@ -220,7 +220,7 @@ TEST_F(CopiaDeTrabajoTest, ABackupLeftByACrashNeitherDuplicatesNorLosesRows) {
   EXPECT_EQ(registros.Lista().size(), 2u);
 }
 
-TEST_F(CopiaDeTrabajoTest, ResetearCopiaWithoutACopyLosesNothing) {
+TEST_F(WorkingCopyTest, ResetearCopiaWithoutACopyLosesNothing) {
   const auto inicial = Tabla();
   copia.ResetearCopia();
   EXPECT_EQ(Tabla(), inicial);
@@ -238,12 +238,12 @@ TEST_F(CopiaDeTrabajoTest, ResetearCopiaWithoutACopyLosesNothing) {
   EXPECT_EQ(Tabla(), inicial);
 }
 
-TEST_F(CopiaDeTrabajoTest, AnOwnerWithoutAddressesGetsAnEmptyBackup) {
+TEST_F(WorkingCopyTest, AnOwnerWithoutAddressesGetsAnEmptyBackup) {
   Para(D::kSinDomicilios);
   const auto inicial = Tabla();
   copia.HacerCopia(-ambito.Dueño);
   EXPECT_EQ(Copias(), 0);
-  DatosDomicilio nuevo;
+  AddressInput nuevo;
   nuevo.Textos[campo::kCalle] = "Alsina";
   registros.Agregar(nuevo);
   EXPECT_NE(registros.DarDomicilios(), "");
@@ -252,7 +252,7 @@ TEST_F(CopiaDeTrabajoTest, AnOwnerWithoutAddressesGetsAnEmptyBackup) {
   EXPECT_EQ(registros.DarDomicilios(), "");
 }
 
-TEST_F(CopiaDeTrabajoTest, ACopyCodeEqualToTheDeclarationIsRefused) {
+TEST_F(WorkingCopyTest, ACopyCodeEqualToTheDeclarationIsRefused) {
   ambito.CodDJ = -ambito.Dueño;
   const auto inicial = Tabla();
   EXPECT_EQ(ErrorOf([&] { copia.HacerCopia(-ambito.Dueño); }), 5);
@@ -266,7 +266,7 @@ TEST_F(CopiaDeTrabajoTest, ACopyCodeEqualToTheDeclarationIsRefused) {
   EXPECT_TRUE(ambito.Inicio);
 }
 
-TEST_F(CopiaDeTrabajoTest, NuevoUpdateGivesThePlaceholderRowsTheirReference) {
+TEST_F(WorkingCopyTest, NuevoUpdateGivesThePlaceholderRowsTheirReference) {
   Para(D::kReferenciaPendiente);
   copia.HacerCopia(-ambito.Dueño);
   EXPECT_EQ(Contar("CodReferencia = -2"), 2);  // the row and its backup

@@ -1,5 +1,5 @@
 /*
-** MaximoPorColumna: a host object whose new address code is one more than
+** ColumnMaxNumbering: a host object whose new address code is one more than
 ** the highest code in a column of the table (1 for an empty table). It
 ** stands in for the host application in the demonstration and the tests;
 ** the host application brings its own numbering.
@@ -14,9 +14,9 @@
 #include "address/ObjSistema.h"
 #include "dao/Database.h"
 
-class MaximoPorColumna : public ObjSistema {
+class ColumnMaxNumbering : public ObjSistema {
  public:
-  MaximoPorColumna(dao::Database db, std::string columna)
+  ColumnMaxNumbering(dao::Database db, std::string columna)
       : db_(std::move(db)), columna_(std::move(columna)) {}
 
   Variant DevolverMaximo(const std::string& tabla) override;

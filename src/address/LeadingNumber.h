@@ -1,5 +1,5 @@
 /*
-** ValorNumerico: the number a text begins with, as the run time's Val
+** LeadingNumber: the number a text begins with, as the run time's Val
 ** reads it, for the numeric fields of an address.
 **
 ** Blanks, tabs and line breaks are skipped wherever they stand ("1 234" is
@@ -14,4 +14,4 @@
 
 #include <string_view>
 
-double ValorNumerico(std::string_view texto);
+double LeadingNumber(std::string_view texto);

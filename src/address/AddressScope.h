@@ -1,5 +1,5 @@
 /*
-** AmbitoDomicilios: whose addresses the records and the working copy work
+** AddressScope: whose addresses the records and the working copy work
 ** on, and where they live: the values the host sets on the address
 ** control, and its field slots.
 **
@@ -12,18 +12,18 @@
 **
 ** ObjSistema is the host's object, not owned, and must outlive its use.
 ** Inicio is true until the first working copy is made (see
-** CopiaDeTrabajo).
+** WorkingCopy).
 */
 #pragma once
 
 #include <cstdint>
 #include <string>
 
-#include "address/CamposDomicilio.h"
+#include "address/AddressFieldSlots.h"
 #include "address/ObjSistema.h"
 #include "dao/Database.h"
 
-struct AmbitoDomicilios {
+struct AddressScope {
   dao::Database Db;
   std::string Tabla;
   std::string Cuit;
@@ -32,5 +32,5 @@ struct AmbitoDomicilios {
   int32_t CodReferencia = 0;
   ObjSistema* Sistema = nullptr;
   bool Inicio = true;
-  CamposDomicilio Campos;
+  AddressFieldSlots Campos;
 };

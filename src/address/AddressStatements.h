@@ -1,5 +1,5 @@
 /*
-** SentenciasDomicilio: the text of every statement that the address
+** AddressStatements: the text of every statement that the address
 ** records and the working copy send to the engine.
 **
 ** Names (the table, the slot columns) are written as the host stored them;
@@ -23,32 +23,32 @@
 #include <string>
 #include <string_view>
 
-#include "address/AmbitoDomicilios.h"
+#include "address/AddressScope.h"
 
-class SentenciasDomicilio {
+class AddressStatements {
  public:
   // The owner's addresses of the current reference (the list and the
   // summary).
-  static std::string ListaDelDueño(const AmbitoDomicilios& a);
+  static std::string ListaDelDueño(const AddressScope& a);
   // One address, by its code.
-  static std::string UnDomicilio(const AmbitoDomicilios& a, int32_t codigo);
+  static std::string UnDomicilio(const AddressScope& a, int32_t codigo);
   // The whole table, to add a row.
-  static std::string TablaEntera(const AmbitoDomicilios& a);
+  static std::string TablaEntera(const AddressScope& a);
   // How many fiscal addresses the owner has, leaving out `excluido`.
-  static std::string ContarFiscales(const AmbitoDomicilios& a, std::optional<int32_t> excluido);
-  static std::string EliminarUno(const AmbitoDomicilios& a, int32_t codigo);
+  static std::string ContarFiscales(const AddressScope& a, std::optional<int32_t> excluido);
+  static std::string EliminarUno(const AddressScope& a, int32_t codigo);
   // Every address of the owner, whatever its reference; also the first
   // step of restoring a backup.
-  static std::string EliminarDelDueño(const AmbitoDomicilios& a);
+  static std::string EliminarDelDueño(const AddressScope& a);
   // Copies the owner's rows under `codigoCopia`; `columnas` lists every
   // column but CodDJ.
-  static std::string HacerCopia(const AmbitoDomicilios& a, int32_t codigoCopia,
+  static std::string HacerCopia(const AddressScope& a, int32_t codigoCopia,
                                 const std::string& columnas);
-  static std::string BorrarCopia(const AmbitoDomicilios& a, int32_t codigoCopia);
-  static std::string RestaurarCopia(const AmbitoDomicilios& a, int32_t codigoCopia);
+  static std::string BorrarCopia(const AddressScope& a, int32_t codigoCopia);
+  static std::string RestaurarCopia(const AddressScope& a, int32_t codigoCopia);
   // Every row of the table still on the placeholder reference -2 gets
   // `referencia`.
-  static std::string AsignarReferencia(const AmbitoDomicilios& a, int32_t referencia);
+  static std::string AsignarReferencia(const AddressScope& a, int32_t referencia);
 
   // 'text' with inner quotes doubled.
   static std::string LiteralJet(std::string_view texto);
