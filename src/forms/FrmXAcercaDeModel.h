@@ -24,7 +24,7 @@
 #include "forms/Imagen.h"
 
 class a_c_graph;
-class FabricaVentanas;
+class WindowFactory;
 
 class FrmXAcercaDeModel {
  public:
@@ -40,7 +40,7 @@ class FrmXAcercaDeModel {
     std::shared_ptr<const Imagen> imagen;
   };
 
-  FrmXAcercaDeModel(a_c_graph& graph, FabricaVentanas& fabrica);
+  FrmXAcercaDeModel(a_c_graph& graph, WindowFactory& fabrica);
   ~FrmXAcercaDeModel();
   FrmXAcercaDeModel(const FrmXAcercaDeModel&) = delete;
   FrmXAcercaDeModel& operator=(const FrmXAcercaDeModel&) = delete;

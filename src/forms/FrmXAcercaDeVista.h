@@ -8,14 +8,14 @@
 #include <memory>
 #include <string>
 
-#include "forms/Formulario.h"
+#include "forms/FormWindow.h"
 #include "forms/Imagen.h"
 
 class FrmXAcercaDeVista {
  public:
   virtual ~FrmXAcercaDeVista() = default;
 
-  virtual Formulario& Ventana() = 0;
+  virtual FormWindow& Ventana() = 0;
 
   // lblRelease, lblVersion.
   virtual void Release(const std::string& texto) = 0;

@@ -18,7 +18,7 @@
 #include "forms/Imagen.h"
 
 class a_c_graph;
-class FabricaVentanas;
+class WindowFactory;
 
 class FrmXCerrandoModel {
  public:
@@ -26,7 +26,7 @@ class FrmXCerrandoModel {
   static constexpr const char* kLabel1 =
       "Recuerde realizar diariamente un respaldo de la información.";
 
-  FrmXCerrandoModel(a_c_graph& graph, FabricaVentanas& fabrica);
+  FrmXCerrandoModel(a_c_graph& graph, WindowFactory& fabrica);
   ~FrmXCerrandoModel();
   FrmXCerrandoModel(const FrmXCerrandoModel&) = delete;
   FrmXCerrandoModel& operator=(const FrmXCerrandoModel&) = delete;

@@ -6,14 +6,14 @@
 
 #include <memory>
 
-#include "forms/Formulario.h"
+#include "forms/FormWindow.h"
 #include "forms/Imagen.h"
 
 class FrmXCerrandoVista {
  public:
   virtual ~FrmXCerrandoVista() = default;
 
-  virtual Formulario& Ventana() = 0;
+  virtual FormWindow& Ventana() = 0;
 
   // picIcono, the application's picture.
   virtual void Icono(std::shared_ptr<const Imagen> imagen) = 0;

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "forms/Formulario.h"
+#include "forms/FormWindow.h"
 
 class FrmXInicioMensajeVista {
  public:
@@ -16,7 +16,7 @@ class FrmXInicioMensajeVista {
 
   virtual ~FrmXInicioMensajeVista() = default;
 
-  virtual Formulario& Ventana() = 0;
+  virtual FormWindow& Ventana() = 0;
 
   // lblNombreFrente and its shadow lblNombreFondo.
   virtual void Titulo(const std::string& texto) = 0;

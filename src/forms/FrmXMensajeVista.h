@@ -6,13 +6,13 @@
 
 #include <string>
 
-#include "forms/Formulario.h"
+#include "forms/FormWindow.h"
 
 class FrmXMensajeVista {
  public:
   virtual ~FrmXMensajeVista() = default;
 
-  virtual Formulario& Ventana() = 0;
+  virtual FormWindow& Ventana() = 0;
 
   // The window's caption.
   virtual void Titulo(const std::string& texto) = 0;

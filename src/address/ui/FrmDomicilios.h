@@ -48,7 +48,7 @@
 
 #include "address/CampoDomicilio.h"
 #include "address/FrmDomiciliosVista.h"
-#include "forms/ui/QtFormulario.h"
+#include "forms/ui/QtFormWindow.h"
 
 class NOVUBot;
 class NOVUCbo;
@@ -140,7 +140,7 @@ class FrmDomicilios : public QDialog, public FrmDomiciliosVista {
   static std::array<int, campo::kCantidad> MaximosIniciales();
 
   FrmDomiciliosModel* modelo_ = nullptr;
-  QtFormulario formulario_{*this};
+  QtFormWindow formulario_{*this};
   NOVUList* lst_ = nullptr;
   QGroupBox* fraDatos_ = nullptr;
   NOVUBot* bot_ = nullptr;

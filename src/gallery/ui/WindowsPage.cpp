@@ -8,8 +8,8 @@
 #include "common/AppError.h"
 #include "controls/ControlIcons.h"
 #include "forms/a_c_graph.h"
-#include "forms/ui/QtFabricaVentanas.h"
 #include "forms/ui/QtImagen.h"
+#include "forms/ui/QtWindowFactory.h"
 #include "platform/MessageBoxService.h"
 
 namespace {
@@ -26,7 +26,7 @@ std::shared_ptr<QtImagen> Dibujo() {
 WindowsPage::WindowsPage(const dao::Database& propia, const std::string& carpetaAyuda,
                          QWidget* parent)
     : GalleryPage("ventanas", parent),
-      fabrica_(std::make_unique<QtFabricaVentanas>()),
+      fabrica_(std::make_unique<QtWindowFactory>()),
       graph_(std::make_unique<a_c_graph>(*fabrica_, carpetaAyuda)),
       propia_(propia) {
   connect(Boton("Acerca de...", "La ventana de información del programa.", 0),

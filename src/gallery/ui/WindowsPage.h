@@ -15,7 +15,7 @@
 
 class QLabel;
 class QPushButton;
-class QtFabricaVentanas;
+class QtWindowFactory;
 class a_c_graph;
 
 class WindowsPage : public GalleryPage {
@@ -33,7 +33,7 @@ class WindowsPage : public GalleryPage {
   QPushButton* Boton(const char* texto, const char* explicacion, int fila);
   void Splash();
 
-  std::unique_ptr<QtFabricaVentanas> fabrica_;
+  std::unique_ptr<QtWindowFactory> fabrica_;
   std::unique_ptr<a_c_graph> graph_;
   dao::Database propia_;
   QLabel* respuesta_ = nullptr;

@@ -30,21 +30,21 @@
 #include "dao/DBEngine.h"
 #include "forms/FrmXInicioMensajeModel.h"
 #include "forms/a_c_graph.h"
-#include "forms/ui/FondoMosaico.h"
 #include "forms/ui/FrmXAcercaDe.h"
 #include "forms/ui/FrmXCerrando.h"
 #include "forms/ui/FrmXInicioMensaje.h"
 #include "forms/ui/FrmXMensaje.h"
-#include "forms/ui/QtFabricaVentanas.h"
-#include "forms/ui/QtFormulario.h"
+#include "forms/ui/QtFormWindow.h"
 #include "forms/ui/QtImagen.h"
 #include "forms/ui/QtObjetoGrafico.h"
+#include "forms/ui/QtWindowFactory.h"
+#include "forms/ui/TiledBackground.h"
 #include "platform/RecordingMessageBox.h"
 #include "support/ErrorOf.h"
 #include "support/TempDir.h"
 
 // Receives the pages that the desktop is asked to open.
-class Escritorio : public QObject {
+class FakeDesktop : public QObject {
   Q_OBJECT
 
  public:
@@ -91,7 +91,7 @@ QPixmap Dibujo() {
   return ControlIcons::Icon(QStringLiteral("bot_respaldo"), 64).pixmap(64, 64);
 }
 
-class VentanasQtTest : public ::testing::Test {
+class QtWindowsTest : public ::testing::Test {
  protected:
   void SetUp() override { previas = MessageBoxService::Install(cajas); }
   void TearDown() override { MessageBoxService::Install(previas); }
@@ -99,13 +99,13 @@ class VentanasQtTest : public ::testing::Test {
   TempDir dir;
   std::shared_ptr<RecordingMessageBox> cajas = std::make_shared<RecordingMessageBox>();
   std::shared_ptr<MessageBoxService> previas;
-  QtFabricaVentanas fabrica;
+  QtWindowFactory fabrica;
   a_c_graph graph{fabrica, dir.File("ayuda")};
 };
 
 }  // namespace
 
-TEST_F(VentanasQtTest, TheSplashShowsProgressAndOnlyUnloadingClosesIt) {
+TEST_F(QtWindowsTest, TheSplashShowsProgressAndOnlyUnloadingClosesIt) {
   graph.AcercaDe_Mostrar("Release 3", "Versión 27", "PRE -BETA 2", true, "V.O.R.A.",
                          "Declaraciones juradas de sueldos", QtImagen::Desde(Dibujo()));
   auto* acerca = Ventana<FrmXAcercaDe>("frmXAcercaDe");
@@ -134,7 +134,7 @@ TEST_F(VentanasQtTest, TheSplashShowsProgressAndOnlyUnloadingClosesIt) {
   EXPECT_EQ(graph.AcercaDe(), nullptr);
 }
 
-TEST_F(VentanasQtTest, TheAboutBoxClosesOnAClickOnAnyPart) {
+TEST_F(QtWindowsTest, TheAboutBoxClosesOnAClickOnAnyPart) {
   for (const char* parte : {"LblTitulo1", "lblEstado", "CmdFondo", "txtTitulo(1)"}) {
     graph.AcercaDe_Mostrar("R", "V", "B", false, "N", "D", nullptr);
     auto* acerca = Ventana<FrmXAcercaDe>("frmXAcercaDe");
@@ -146,8 +146,8 @@ TEST_F(VentanasQtTest, TheAboutBoxClosesOnAClickOnAnyPart) {
   }
 }
 
-TEST_F(VentanasQtTest, TheWelcomeOpensHelpWithF1AndReturnsTheStartChoice) {
-  Escritorio escritorio;
+TEST_F(QtWindowsTest, TheWelcomeOpensHelpWithF1AndReturnsTheStartChoice) {
+  FakeDesktop escritorio;
   QDesktopServices::setUrlHandler(QStringLiteral("file"), &escritorio, "Abrir");
   std::filesystem::create_directories(dir.Path() / "ayuda");
   std::ofstream(dir.File("ayuda/4100.html")) << "<p>Inicio</p>";
@@ -194,7 +194,7 @@ TEST_F(VentanasQtTest, TheWelcomeOpensHelpWithF1AndReturnsTheStartChoice) {
   EXPECT_TRUE(cajas->Boxes().empty());
 }
 
-TEST_F(VentanasQtTest, AMessageTickedOnceIsNotShownAgain) {
+TEST_F(QtWindowsTest, AMessageTickedOnceIsNotShownAgain) {
   dao::Database db = dao::DBEngine::CreateDatabase(dir.File("app.mdb"), "");
   db.Execute("CREATE TABLE Configuracion (CodItem LONG)");
   int mostrado = 0;
@@ -223,7 +223,7 @@ TEST_F(VentanasQtTest, AMessageTickedOnceIsNotShownAgain) {
   EXPECT_EQ(db.OpenRecordset("select CodItem from Configuracion").Fields(0).Value().ToLong(), 12);
 }
 
-TEST_F(VentanasQtTest, TheClosingNoticeIsOnScreenWhileTheWorkRuns) {
+TEST_F(QtWindowsTest, TheClosingNoticeIsOnScreenWhileTheWorkRuns) {
   bool enPantalla = false;
   graph.Cerrando_Mostrar(QtImagen::Desde(Dibujo()), [&] {
     auto* cerrando = Ventana<FrmXCerrando>("frmXCerrando");
@@ -240,7 +240,7 @@ TEST_F(VentanasQtTest, TheClosingNoticeIsOnScreenWhileTheWorkRuns) {
   EXPECT_EQ(Ventana<FrmXCerrando>("frmXCerrando"), nullptr);
 }
 
-TEST_F(VentanasQtTest, DisablingAGroupBoxClearsItsOwnControls) {
+TEST_F(QtWindowsTest, DisablingAGroupBoxClearsItsOwnControls) {
   QWidget ventana;
   auto* marco = new QGroupBox(&ventana);
   auto* texto = new QLineEdit(QStringLiteral("Calle Falsa 123"), marco);
@@ -282,7 +282,7 @@ TEST_F(VentanasQtTest, DisablingAGroupBoxClearsItsOwnControls) {
   EXPECT_EQ(ErrorOf([&] { QtObjetoGrafico(*marco).Controles(); }), 438);
 }
 
-TEST_F(VentanasQtTest, AnMdiChildIsCentredInItsAreaOrLeftWhereItIs) {
+TEST_F(QtWindowsTest, AnMdiChildIsCentredInItsAreaOrLeftWhereItIs) {
   QMdiArea area;
   area.resize(800, 600);
   area.show();
@@ -293,18 +293,18 @@ TEST_F(VentanasQtTest, AnMdiChildIsCentredInItsAreaOrLeftWhereItIs) {
   sub->move(5, 7);
   sub->show();
 
-  QtFormulario formulario(*hija);
+  QtFormWindow formulario(*hija);
   ASSERT_TRUE(formulario.MDIChild());
   graph.CentrarFormulario(formulario);
   EXPECT_EQ(sub->pos(), QPoint(5, 7));
-  QtFormulario marco(area);
+  QtFormWindow marco(area);
   graph.CentrarFormulario(formulario, &marco);
   const QPoint esperado((area.viewport()->width() - 300) / 2,
                         (area.viewport()->height() - 200) / 2);
   EXPECT_LE((sub->pos() - esperado).manhattanLength(), 2);
 }
 
-TEST_F(VentanasQtTest, DarMosaicoTilesAtFullAndHalfSize) {
+TEST_F(QtWindowsTest, DarMosaicoTilesAtFullAndHalfSize) {
   // Left half red, right half blue: the colours tell the tiles apart.
   QPixmap origen(8, 8);
   origen.fill(Qt::blue);
@@ -328,7 +328,7 @@ TEST_F(VentanasQtTest, DarMosaicoTilesAtFullAndHalfSize) {
   }
 }
 
-TEST_F(VentanasQtTest, TheTiledBackgroundCoversTheWidgetAtAnySize) {
+TEST_F(QtWindowsTest, TheTiledBackgroundCoversTheWidgetAtAnySize) {
   QPixmap origen(48, 48);
   origen.fill(QColor(230, 236, 245));
   {
@@ -339,7 +339,7 @@ TEST_F(VentanasQtTest, TheTiledBackgroundCoversTheWidgetAtAnySize) {
     pintor.setBrush(QColor(200, 60, 60));
     pintor.drawEllipse(QPoint(34, 14), 6, 6);
   }
-  FondoMosaico fondo;
+  TiledBackground fondo;
   EXPECT_EQ(ErrorOf([&] { fondo.SetImagen(origen, 0); }), 5);
   fondo.SetImagen(origen, 75);
   auto* etiqueta = new QLabel(QStringLiteral("Fondo en mosaico al 75 %"), &fondo);
@@ -356,4 +356,4 @@ TEST_F(VentanasQtTest, TheTiledBackgroundCoversTheWidgetAtAnySize) {
   }
 }
 
-#include "VentanasQtTest.moc"
+#include "QtWindowsTest.moc"

@@ -1,13 +1,13 @@
 /*
-** QtFabricaVentanas: the standard windows of the Qt program, for
+** QtWindowFactory: the standard windows of the Qt program, for
 ** a_c_graph. Each window is made for the logic that asks for it and
 ** belongs to that logic.
 */
 #pragma once
 
-#include "forms/FabricaVentanas.h"
+#include "forms/WindowFactory.h"
 
-class QtFabricaVentanas : public FabricaVentanas {
+class QtWindowFactory : public WindowFactory {
  public:
   std::unique_ptr<FrmXAcercaDeVista> AcercaDe(FrmXAcercaDeModel& modelo) override;
   std::unique_ptr<FrmXInicioMensajeVista> InicioMensaje(FrmXInicioMensajeModel& modelo) override;

@@ -1,12 +1,12 @@
 /*
-** Help pages by context. See AyudaSistema.h.
+** Help pages by context. See HelpPages.h.
 */
-#include "forms/AyudaSistema.h"
+#include "forms/HelpPages.h"
 
 #include <filesystem>
 #include <system_error>
 
-std::string AyudaSistema::Pagina(const std::string& carpeta, int32_t contexto) {
+std::string HelpPages::Pagina(const std::string& carpeta, int32_t contexto) {
   namespace fs = std::filesystem;
   std::error_code ec;
   if (contexto != 0) {

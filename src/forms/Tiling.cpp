@@ -1,7 +1,7 @@
 /*
-** Places of the tiles. See Mosaico.h.
+** Places of the tiles. See Tiling.h.
 */
-#include "forms/Mosaico.h"
+#include "forms/Tiling.h"
 
 #include <cmath>
 
@@ -14,13 +14,13 @@ int Redondear(double valor) {
 }
 
 [[noreturn]] void NoValido() {
-  throw AppError(Mosaico::kArgumentoNoValido, "Argumento o llamada a procedimiento no válida");
+  throw AppError(Tiling::kArgumentoNoValido, "Argumento o llamada a procedimiento no válida");
 }
 
 }  // namespace
 
-std::vector<Imagen::Zona> Mosaico::Teselas(int anchoOrigen, int altoOrigen, int anchoTotal,
-                                           int altoTotal, double porcentaje) {
+std::vector<Imagen::Zona> Tiling::Teselas(int anchoOrigen, int altoOrigen, int anchoTotal,
+                                          int altoTotal, double porcentaje) {
   if (!(porcentaje > 0) || anchoOrigen <= 0 || altoOrigen <= 0 || anchoTotal <= 0 ||
       altoTotal <= 0) {
     NoValido();

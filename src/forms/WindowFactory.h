@@ -1,5 +1,5 @@
 /*
-** FabricaVentanas: makes the widgets of the standard windows for their
+** WindowFactory: makes the widgets of the standard windows for their
 ** logic. The program's factory makes Qt windows; tests make fakes.
 **
 ** Each window's logic owns the widgets it is given and hands them its own
@@ -19,9 +19,9 @@ class FrmXInicioMensajeVista;
 class FrmXMensajeModel;
 class FrmXMensajeVista;
 
-class FabricaVentanas {
+class WindowFactory {
  public:
-  virtual ~FabricaVentanas() = default;
+  virtual ~WindowFactory() = default;
 
   virtual std::unique_ptr<FrmXAcercaDeVista> AcercaDe(FrmXAcercaDeModel& modelo) = 0;
   virtual std::unique_ptr<FrmXInicioMensajeVista> InicioMensaje(FrmXInicioMensajeModel& modelo) = 0;

@@ -1,28 +1,28 @@
 /*
-** A tiled background. See FondoMosaico.h.
+** A tiled background. See TiledBackground.h.
 */
-#include "forms/ui/FondoMosaico.h"
+#include "forms/ui/TiledBackground.h"
 
 #include <QPainter>
 
-#include "forms/Mosaico.h"
+#include "forms/Tiling.h"
 #include "forms/ui/QtImagen.h"
 
-FondoMosaico::FondoMosaico(QWidget* parent) : QWidget(parent) {
+TiledBackground::TiledBackground(QWidget* parent) : QWidget(parent) {
   setAutoFillBackground(false);
 }
 
 // Checked here, against a target of one pixel, so that no later resize
 // can raise from inside an event.
-void FondoMosaico::SetImagen(const QPixmap& origen, double porcentaje) {
-  Mosaico::Teselas(origen.width(), origen.height(), 1, 1, porcentaje);
+void TiledBackground::SetImagen(const QPixmap& origen, double porcentaje) {
+  Tiling::Teselas(origen.width(), origen.height(), 1, 1, porcentaje);
   origen_ = origen;
   porcentaje_ = porcentaje;
   Armar();
   update();
 }
 
-void FondoMosaico::resizeEvent(QResizeEvent* evento) {
+void TiledBackground::resizeEvent(QResizeEvent* evento) {
   QWidget::resizeEvent(evento);
   Armar();
 }
@@ -30,20 +30,20 @@ void FondoMosaico::resizeEvent(QResizeEvent* evento) {
 // The tiling is in the picture's pixels; on a screen with a device-pixel
 // ratio the target is sized in device pixels and drawn back at the
 // widget's size, so that the tiles stay sharp.
-void FondoMosaico::Armar() {
+void TiledBackground::Armar() {
   fondo_ = QPixmap();
   if (origen_.isNull() || width() <= 0 || height() <= 0) return;
   const double ratio = devicePixelRatioF();
   const QtImagen origen(origen_);
   const std::vector<Imagen::Zona> zonas =
-      Mosaico::Teselas(origen.Ancho(), origen.Alto(), qRound(width() * ratio),
-                       qRound(height() * ratio), porcentaje_);
+      Tiling::Teselas(origen.Ancho(), origen.Alto(), qRound(width() * ratio),
+                      qRound(height() * ratio), porcentaje_);
   auto hecho = origen.Teselar(qRound(width() * ratio), qRound(height() * ratio), zonas);
   fondo_ = QtImagen::PixmapDe(hecho.get());
   fondo_.setDevicePixelRatio(ratio);
 }
 
-void FondoMosaico::paintEvent(QPaintEvent*) {
+void TiledBackground::paintEvent(QPaintEvent*) {
   QPainter pintor(this);
   if (fondo_.isNull()) {
     pintor.fillRect(rect(), palette().window());

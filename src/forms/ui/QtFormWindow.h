@@ -1,6 +1,6 @@
 /*
-** QtFormulario: a Qt window seen as the Formulario that centring moves and
-** as the Contenedor that multiple-document children are centred in.
+** QtFormWindow: a Qt window seen as the FormWindow that centring moves and
+** as the FormContainer that multiple-document children are centred in.
 **
 ** A widget shown in a QMdiSubWindow is an MDIChild: its size and place are
 ** the sub-window's, inside the MDI area. Any other widget is placed as its
@@ -11,14 +11,14 @@
 */
 #pragma once
 
-#include "forms/Contenedor.h"
-#include "forms/Formulario.h"
+#include "forms/FormContainer.h"
+#include "forms/FormWindow.h"
 
 class QWidget;
 
-class QtFormulario : public Formulario, public Contenedor {
+class QtFormWindow : public FormWindow, public FormContainer {
  public:
-  explicit QtFormulario(QWidget& ventana) : ventana_(ventana) {}
+  explicit QtFormWindow(QWidget& ventana) : ventana_(ventana) {}
 
   bool MDIChild() const override;
   int Width() const override;

@@ -1,11 +1,11 @@
 /*
-** One-time messages in table Configuracion. See ConfiguracionMensajes.h.
+** One-time messages in table Configuracion. See MessageSettings.h.
 */
-#include "forms/ConfiguracionMensajes.h"
+#include "forms/MessageSettings.h"
 
 #include <string>
 
-bool ConfiguracionMensajes::Suprimido(int32_t tipo) {
+bool MessageSettings::Suprimido(int32_t tipo) {
   dao::Recordset rs =
       db_.OpenRecordset("select * from Configuracion where CodItem = " + std::to_string(tipo));
   const bool hay = rs.RecordCount() > 0;
@@ -13,7 +13,7 @@ bool ConfiguracionMensajes::Suprimido(int32_t tipo) {
   return hay;
 }
 
-void ConfiguracionMensajes::Suprimir(int32_t tipo) {
+void MessageSettings::Suprimir(int32_t tipo) {
   dao::Recordset rs = db_.OpenRecordset("Configuracion");
   rs.AddNew();
   rs.Fields("CodItem").SetValue(Variant(tipo));

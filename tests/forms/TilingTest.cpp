@@ -6,7 +6,7 @@
 #include <cmath>
 #include <set>
 
-#include "forms/Mosaico.h"
+#include "forms/Tiling.h"
 #include "support/ErrorOf.h"
 
 namespace {
@@ -32,10 +32,10 @@ bool Cubre(const Zonas& zonas, int ancho, int alto) {
 
 }  // namespace
 
-TEST(MosaicoTest, AtFullSizeTilesKeepTheirOwnSizeAndBothEndsCount) {
+TEST(TilingTest, AtFullSizeTilesKeepTheirOwnSizeAndBothEndsCount) {
   // 100 / 32 = 3.125 rounds to 3: columns 0..3; 40 / 16 = 2.5 rounds to
   // 2 (ties to even): rows 0..2.
-  const Zonas zonas = Mosaico::Teselas(32, 16, 100, 40, 100);
+  const Zonas zonas = Tiling::Teselas(32, 16, 100, 40, 100);
   ASSERT_EQ(zonas.size(), 12u);
   EXPECT_EQ(zonas.front(), (Imagen::Zona{0, 0, 32, 16}));
   EXPECT_EQ(zonas[1], (Imagen::Zona{0, 16, 32, 16}));
@@ -48,9 +48,9 @@ TEST(MosaicoTest, AtFullSizeTilesKeepTheirOwnSizeAndBothEndsCount) {
   EXPECT_TRUE(Cubre(zonas, 100, 40));
 }
 
-TEST(MosaicoTest, AtHalfSizeTwiceAsManyTilesEachWay) {
-  const Zonas entero = Mosaico::Teselas(20, 20, 200, 100, 100);
-  const Zonas mitad = Mosaico::Teselas(20, 20, 200, 100, 50);
+TEST(TilingTest, AtHalfSizeTwiceAsManyTilesEachWay) {
+  const Zonas entero = Tiling::Teselas(20, 20, 200, 100, 100);
+  const Zonas mitad = Tiling::Teselas(20, 20, 200, 100, 50);
   std::set<int> xs, ys;
   for (const auto& z : mitad) {
     EXPECT_EQ(z.ancho, 10);
@@ -65,11 +65,11 @@ TEST(MosaicoTest, AtHalfSizeTwiceAsManyTilesEachWay) {
   EXPECT_TRUE(Cubre(mitad, 200, 100));
 }
 
-TEST(MosaicoTest, ScaledTilesLeaveNoGapsAtAnySize) {
+TEST(TilingTest, ScaledTilesLeaveNoGapsAtAnySize) {
   // 10 px at 45 percent is 4.5 px: tiles of 4 and 5 pixels that meet.
   for (const double porcentaje : {45.0, 55.0, 33.3, 150.0, 99.9, 100.1}) {
     for (const int ancho : {1, 7, 64, 333}) {
-      const Zonas zonas = Mosaico::Teselas(10, 7, ancho, ancho / 2 + 1, porcentaje);
+      const Zonas zonas = Tiling::Teselas(10, 7, ancho, ancho / 2 + 1, porcentaje);
       EXPECT_TRUE(Cubre(zonas, ancho, ancho / 2 + 1)) << porcentaje << " " << ancho;
       for (size_t k = 1; k < zonas.size(); ++k) {
         const auto& a = zonas[k - 1];
@@ -82,14 +82,14 @@ TEST(MosaicoTest, ScaledTilesLeaveNoGapsAtAnySize) {
   }
 }
 
-TEST(MosaicoTest, RefusesWhatWouldDrawNothingOrNeverEnd) {
-  EXPECT_EQ(ErrorOf([] { Mosaico::Teselas(10, 10, 100, 100, 0); }), 5);
-  EXPECT_EQ(ErrorOf([] { Mosaico::Teselas(10, 10, 100, 100, -50); }), 5);
-  EXPECT_EQ(ErrorOf([] { Mosaico::Teselas(10, 10, 100, 100, std::nan("")); }), 5);
-  EXPECT_EQ(ErrorOf([] { Mosaico::Teselas(0, 10, 100, 100, 100); }), 5);
-  EXPECT_EQ(ErrorOf([] { Mosaico::Teselas(10, 10, 0, 100, 100); }), 5);
-  EXPECT_EQ(ErrorOf([] { Mosaico::Teselas(10, 10, 100, -1, 100); }), 5);
+TEST(TilingTest, RefusesWhatWouldDrawNothingOrNeverEnd) {
+  EXPECT_EQ(ErrorOf([] { Tiling::Teselas(10, 10, 100, 100, 0); }), 5);
+  EXPECT_EQ(ErrorOf([] { Tiling::Teselas(10, 10, 100, 100, -50); }), 5);
+  EXPECT_EQ(ErrorOf([] { Tiling::Teselas(10, 10, 100, 100, std::nan("")); }), 5);
+  EXPECT_EQ(ErrorOf([] { Tiling::Teselas(0, 10, 100, 100, 100); }), 5);
+  EXPECT_EQ(ErrorOf([] { Tiling::Teselas(10, 10, 0, 100, 100); }), 5);
+  EXPECT_EQ(ErrorOf([] { Tiling::Teselas(10, 10, 100, -1, 100); }), 5);
   // A tile of 0.9 pixels: millions of tiles on a screen-sized target.
-  EXPECT_EQ(ErrorOf([] { Mosaico::Teselas(9, 100, 100000, 100000, 10); }), 5);
-  EXPECT_EQ(Mosaico::Teselas(10, 100, 20, 20, 10).size(), 21u * 3u);
+  EXPECT_EQ(ErrorOf([] { Tiling::Teselas(9, 100, 100000, 100000, 10); }), 5);
+  EXPECT_EQ(Tiling::Teselas(10, 100, 20, 20, 10).size(), 21u * 3u);
 }

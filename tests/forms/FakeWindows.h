@@ -8,8 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "forms/FabricaVentanas.h"
-#include "forms/Formulario.h"
+#include "forms/FormWindow.h"
 #include "forms/FrmXAcercaDeModel.h"
 #include "forms/FrmXAcercaDeVista.h"
 #include "forms/FrmXCerrandoModel.h"
@@ -18,10 +17,11 @@
 #include "forms/FrmXInicioMensajeVista.h"
 #include "forms/FrmXMensajeModel.h"
 #include "forms/FrmXMensajeVista.h"
+#include "forms/WindowFactory.h"
 
-class FormularioFalso : public Formulario {
+class FakeFormWindow : public FormWindow {
  public:
-  FormularioFalso(int ancho, int alto, bool mdi = false) : ancho_(ancho), alto_(alto), mdi_(mdi) {}
+  FakeFormWindow(int ancho, int alto, bool mdi = false) : ancho_(ancho), alto_(alto), mdi_(mdi) {}
   bool MDIChild() const override { return mdi_; }
   int Width() const override { return ancho_; }
   int Height() const override { return alto_; }
@@ -41,10 +41,10 @@ class FormularioFalso : public Formulario {
 
 using Log = std::vector<std::string>;
 
-class AcercaDeFalsa : public FrmXAcercaDeVista {
+class FakeAcercaDe : public FrmXAcercaDeVista {
  public:
-  explicit AcercaDeFalsa(Log& log) : log_(log) {}
-  Formulario& Ventana() override { return ventana; }
+  explicit FakeAcercaDe(Log& log) : log_(log) {}
+  FormWindow& Ventana() override { return ventana; }
   void Release(const std::string& t) override { log_.push_back("lblRelease=" + t); }
   void Version(const std::string& t) override { log_.push_back("lblVersion=" + t); }
   void Beta(const std::string& t) override { log_.push_back("LblBeta=" + t); }
@@ -59,17 +59,17 @@ class AcercaDeFalsa : public FrmXAcercaDeVista {
   void ProcesarMensajes() override { log_.push_back("DoEvents"); }
   void MostrarSinEsperar() override { log_.push_back("Show"); }
   void Cerrar() override { log_.push_back("Unload"); }
-  FormularioFalso ventana{6000, 3600};
+  FakeFormWindow ventana{6000, 3600};
 
  private:
   Log& log_;
 };
 
-class InicioMensajeFalsa : public FrmXInicioMensajeVista {
+class FakeInicioMensaje : public FrmXInicioMensajeVista {
  public:
-  InicioMensajeFalsa(Log& log, std::function<void()> operador)
+  FakeInicioMensaje(Log& log, std::function<void()> operador)
       : log_(log), operador_(std::move(operador)) {}
-  Formulario& Ventana() override { return ventana; }
+  FormWindow& Ventana() override { return ventana; }
   void Titulo(const std::string& t) override { log_.push_back("lblNombre=" + t); }
   void Mensaje(const std::string& t) override { log_.push_back("lblMensaje=" + t); }
   bool NoMostrarMarcado() const override { return noMostrar; }
@@ -84,7 +84,7 @@ class InicioMensajeFalsa : public FrmXInicioMensajeVista {
     if (operador_) operador_();
   }
   void Cerrar() override { log_.push_back("Unload"); }
-  FormularioFalso ventana{7800, 3900};
+  FakeFormWindow ventana{7800, 3900};
   bool noMostrar = false;
   bool abrirPuede = true;
 
@@ -93,11 +93,11 @@ class InicioMensajeFalsa : public FrmXInicioMensajeVista {
   std::function<void()> operador_;
 };
 
-class MensajeFalsa : public FrmXMensajeVista {
+class FakeMensaje : public FrmXMensajeVista {
  public:
-  MensajeFalsa(Log& log, std::function<void()> operador)
+  FakeMensaje(Log& log, std::function<void()> operador)
       : log_(log), operador_(std::move(operador)) {}
-  Formulario& Ventana() override { return ventana; }
+  FormWindow& Ventana() override { return ventana; }
   void Titulo(const std::string& t) override { log_.push_back("Caption=" + t); }
   void Mensaje(const std::string& t) override { log_.push_back("lblMensaje=" + t); }
   bool NoVolverMarcado() const override { return noVolver; }
@@ -106,7 +106,7 @@ class MensajeFalsa : public FrmXMensajeVista {
     if (operador_) operador_();
   }
   void Cerrar() override { log_.push_back("Unload"); }
-  FormularioFalso ventana{6000, 2400};
+  FakeFormWindow ventana{6000, 2400};
   bool noVolver = false;
 
  private:
@@ -114,10 +114,10 @@ class MensajeFalsa : public FrmXMensajeVista {
   std::function<void()> operador_;
 };
 
-class CerrandoFalsa : public FrmXCerrandoVista {
+class FakeCerrando : public FrmXCerrandoVista {
  public:
-  CerrandoFalsa(Log& log, FrmXCerrandoModel& modelo) : log_(log), modelo_(modelo) {}
-  Formulario& Ventana() override { return ventana; }
+  FakeCerrando(Log& log, FrmXCerrandoModel& modelo) : log_(log), modelo_(modelo) {}
+  FormWindow& Ventana() override { return ventana; }
   void Icono(std::shared_ptr<const Imagen> i) override {
     log_.push_back(i ? "picIcono" : "picIcono=Nothing");
   }
@@ -131,7 +131,7 @@ class CerrandoFalsa : public FrmXCerrandoVista {
     modelo_.Form_Activate();
   }
   void Cerrar() override { log_.push_back("Unload"); }
-  FormularioFalso ventana{5400, 1500};
+  FakeFormWindow ventana{5400, 1500};
 
  private:
   Log& log_;
@@ -140,18 +140,18 @@ class CerrandoFalsa : public FrmXCerrandoVista {
 
 // Makes the fake views; `operador` receives the logic and the view of
 // each modal window when it shows.
-class FabricaFalsa : public FabricaVentanas {
+class FakeWindowFactory : public WindowFactory {
  public:
   std::unique_ptr<FrmXAcercaDeVista> AcercaDe(FrmXAcercaDeModel& modelo) override {
     ++hechas;
-    auto vista = std::make_unique<AcercaDeFalsa>(log);
+    auto vista = std::make_unique<FakeAcercaDe>(log);
     acercaDe = vista.get();
     acercaDeModelo = &modelo;
     return vista;
   }
   std::unique_ptr<FrmXInicioMensajeVista> InicioMensaje(FrmXInicioMensajeModel& modelo) override {
     ++hechas;
-    auto vista = std::make_unique<InicioMensajeFalsa>(log, [this, &modelo] {
+    auto vista = std::make_unique<FakeInicioMensaje>(log, [this, &modelo] {
       if (alInicio) alInicio(modelo, *inicio);
     });
     inicio = vista.get();
@@ -159,7 +159,7 @@ class FabricaFalsa : public FabricaVentanas {
   }
   std::unique_ptr<FrmXMensajeVista> Mensaje(FrmXMensajeModel& modelo) override {
     ++hechas;
-    auto vista = std::make_unique<MensajeFalsa>(log, [this, &modelo] {
+    auto vista = std::make_unique<FakeMensaje>(log, [this, &modelo] {
       if (alMensaje) alMensaje(modelo, *mensaje);
     });
     mensaje = vista.get();
@@ -167,18 +167,18 @@ class FabricaFalsa : public FabricaVentanas {
   }
   std::unique_ptr<FrmXCerrandoVista> Cerrando(FrmXCerrandoModel& modelo) override {
     ++hechas;
-    auto vista = std::make_unique<CerrandoFalsa>(log, modelo);
+    auto vista = std::make_unique<FakeCerrando>(log, modelo);
     cerrando = vista.get();
     return vista;
   }
 
   Log log;
   int hechas = 0;
-  AcercaDeFalsa* acercaDe = nullptr;
+  FakeAcercaDe* acercaDe = nullptr;
   FrmXAcercaDeModel* acercaDeModelo = nullptr;
-  InicioMensajeFalsa* inicio = nullptr;
-  MensajeFalsa* mensaje = nullptr;
-  CerrandoFalsa* cerrando = nullptr;
-  std::function<void(FrmXInicioMensajeModel&, InicioMensajeFalsa&)> alInicio;
-  std::function<void(FrmXMensajeModel&, MensajeFalsa&)> alMensaje;
+  FakeInicioMensaje* inicio = nullptr;
+  FakeMensaje* mensaje = nullptr;
+  FakeCerrando* cerrando = nullptr;
+  std::function<void(FrmXInicioMensajeModel&, FakeInicioMensaje&)> alInicio;
+  std::function<void(FrmXMensajeModel&, FakeMensaje&)> alMensaje;
 };

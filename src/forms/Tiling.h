@@ -1,5 +1,5 @@
 /*
-** Mosaico: where the tiles of a tiled background go.
+** Tiling: where the tiles of a tiled background go.
 **
 ** A source of w x h pixels drawn at `porcentaje` percent of its size
 ** (scale s = porcentaje / 100) fills a target of AnchoTotal x AltoTotal
@@ -24,7 +24,7 @@
 
 #include "forms/Imagen.h"
 
-class Mosaico {
+class Tiling {
  public:
   static constexpr int kArgumentoNoValido = 5;
 

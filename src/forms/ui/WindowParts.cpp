@@ -1,7 +1,7 @@
 /*
-** Parts of the standard windows. See PiezasVentana.h.
+** Parts of the standard windows. See WindowParts.h.
 */
-#include "forms/ui/PiezasVentana.h"
+#include "forms/ui/WindowParts.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -9,14 +9,14 @@
 
 #include "controls/Twips.h"
 
-void PiezasVentana::Letra(QWidget& ventana) {
+void WindowParts::Letra(QWidget& ventana) {
   QFont letra = ventana.font();
   letra.setPointSize(kPuntosLetra);
   ventana.setFont(letra);
 }
 
-QLabel* PiezasVentana::Etiqueta(QWidget& padre, const char* nombre, const QRect& twips,
-                                bool variasLineas) {
+QLabel* WindowParts::Etiqueta(QWidget& padre, const char* nombre, const QRect& twips,
+                              bool variasLineas) {
   auto* etiqueta = new QLabel(&padre);
   etiqueta->setObjectName(QString::fromLatin1(nombre));
   etiqueta->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -26,8 +26,8 @@ QLabel* PiezasVentana::Etiqueta(QWidget& padre, const char* nombre, const QRect&
   return etiqueta;
 }
 
-void PiezasVentana::ConSombra(QWidget& padre, const char* nombreFrente, const char* nombreFondo,
-                              const QRect& twips, QLabel*& frente, QLabel*& fondo) {
+void WindowParts::ConSombra(QWidget& padre, const char* nombreFrente, const char* nombreFondo,
+                            const QRect& twips, QLabel*& frente, QLabel*& fondo) {
   fondo = Etiqueta(padre, nombreFondo,
                    twips.translated(kDesplazamientoSombra, kDesplazamientoSombra), true);
   frente = Etiqueta(padre, nombreFrente, twips, true);
@@ -36,13 +36,13 @@ void PiezasVentana::ConSombra(QWidget& padre, const char* nombreFrente, const ch
   fondo->setPalette(gris);
 }
 
-QLabel* PiezasVentana::Dibujo(QWidget& padre, const char* nombre, const QRect& twips) {
+QLabel* WindowParts::Dibujo(QWidget& padre, const char* nombre, const QRect& twips) {
   QLabel* dibujo = Etiqueta(padre, nombre, twips);
   dibujo->setAlignment(Qt::AlignCenter);
   return dibujo;
 }
 
-void PiezasVentana::PonerDibujo(QLabel& dibujo, const QPixmap& pixmap) {
+void WindowParts::PonerDibujo(QLabel& dibujo, const QPixmap& pixmap) {
   if (pixmap.isNull()) {
     dibujo.clear();
     return;
@@ -50,7 +50,7 @@ void PiezasVentana::PonerDibujo(QLabel& dibujo, const QPixmap& pixmap) {
   dibujo.setPixmap(pixmap.scaled(dibujo.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }
 
-QFrame* PiezasVentana::Linea(QWidget& padre, const char* nombre, const QRect& twips) {
+QFrame* WindowParts::Linea(QWidget& padre, const char* nombre, const QRect& twips) {
   auto* linea = new QFrame(&padre);
   linea->setObjectName(QString::fromLatin1(nombre));
   linea->setFrameShape(twips.height() > twips.width() ? QFrame::VLine : QFrame::HLine);

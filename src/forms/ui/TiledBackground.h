@@ -1,7 +1,7 @@
 /*
-** FondoMosaico: a widget whose background is a picture tiled over it at a
+** TiledBackground: a widget whose background is a picture tiled over it at a
 ** percentage of the picture's size, as a_c_graph::DarMosaico tiles it (the
-** places come from Mosaico), made again
+** places come from Tiling), made again
 ** whenever the widget changes size, so that it covers the widget at any
 ** size. Children are drawn over it.
 **
@@ -14,14 +14,14 @@
 #include <QPixmap>
 #include <QWidget>
 
-class FondoMosaico : public QWidget {
+class TiledBackground : public QWidget {
   Q_OBJECT
 
  public:
-  explicit FondoMosaico(QWidget* parent = nullptr);
+  explicit TiledBackground(QWidget* parent = nullptr);
 
   // Raises AppError 5, keeping the picture it had, for a picture or a
-  // percentage that Mosaico refuses.
+  // percentage that Tiling refuses.
   void SetImagen(const QPixmap& origen, double porcentaje = 100);
   // The tiled picture for the widget's current size (null before any).
   const QPixmap& Fondo() const { return fondo_; }

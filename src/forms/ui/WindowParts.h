@@ -1,5 +1,5 @@
 /*
-** PiezasVentana: the parts the standard windows are built from, placed in
+** WindowParts: the parts the standard windows are built from, placed in
 ** twips on their parent: labels, a label with its shadow, pictures and
 ** separator lines.
 **
@@ -17,7 +17,7 @@ class QLabel;
 class QPixmap;
 class QWidget;
 
-class PiezasVentana {
+class WindowParts {
  public:
   static constexpr int kPuntosLetra = 8;
   static constexpr int kDesplazamientoSombra = 30;

@@ -1,5 +1,5 @@
 /*
-** AyudaSistema: where the help of a help context is, on a desktop that
+** HelpPages: where the help of a help context is, on a desktop that
 ** opens help as pages rather than through a help engine.
 **
 ** The help is a folder of pages: the page of context N is "N.html" in it,
@@ -13,7 +13,7 @@
 #include <cstdint>
 #include <string>
 
-class AyudaSistema {
+class HelpPages {
  public:
   static std::string Pagina(const std::string& carpeta, int32_t contexto);
 };

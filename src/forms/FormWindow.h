@@ -1,5 +1,5 @@
 /*
-** Formulario: a window as centring sees it. Sizes and positions are in
+** FormWindow: a window as centring sees it. Sizes and positions are in
 ** twips; Width and Height are the window's outer size, frame included, and
 ** Move places its outer top-left corner.
 **
@@ -9,9 +9,9 @@
 */
 #pragma once
 
-class Formulario {
+class FormWindow {
  public:
-  virtual ~Formulario() = default;
+  virtual ~FormWindow() = default;
 
   virtual bool MDIChild() const = 0;
   virtual int Width() const = 0;

@@ -1,12 +1,12 @@
 /*
-** Contenedor: the inner size (ScaleWidth, ScaleHeight, in twips) of what a
+** FormContainer: the inner size (ScaleWidth, ScaleHeight, in twips) of what a
 ** multiple-document child is centred in.
 */
 #pragma once
 
-class Contenedor {
+class FormContainer {
  public:
-  virtual ~Contenedor() = default;
+  virtual ~FormContainer() = default;
 
   virtual int ScaleWidth() const = 0;
   virtual int ScaleHeight() const = 0;

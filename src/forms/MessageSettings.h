@@ -1,5 +1,5 @@
 /*
-** ConfiguracionMensajes: which one-time messages the operator asked not to
+** MessageSettings: which one-time messages the operator asked not to
 ** see again, kept in table Configuracion (a Long column CodItem) of the
 ** application's own database. A row with code N means that message N is
 ** not shown again; codes are never removed.
@@ -15,9 +15,9 @@
 
 #include "dao/Database.h"
 
-class ConfiguracionMensajes {
+class MessageSettings {
  public:
-  explicit ConfiguracionMensajes(dao::Database db) : db_(std::move(db)) {}
+  explicit MessageSettings(dao::Database db) : db_(std::move(db)) {}
 
   // True when message `tipo` is not to be shown again.
   bool Suprimido(int32_t tipo);

@@ -6,8 +6,8 @@
 #include <algorithm>
 
 #include "dao/DBEngine.h"
-#include "forms/AyudaSistema.h"
-#include "forms/VentanasFalsas.h"
+#include "forms/FakeWindows.h"
+#include "forms/HelpPages.h"
 #include "forms/a_c_graph.h"
 #include "platform/RecordingMessageBox.h"
 #include "support/ErrorOf.h"
@@ -15,7 +15,7 @@
 
 namespace {
 
-class Dibujo : public Imagen {
+class FakePicture : public Imagen {
  public:
   int Ancho() const override { return 1; }
   int Alto() const override { return 1; }
@@ -28,7 +28,7 @@ bool Contiene(const Log& log, const std::string& linea) {
   return std::find(log.begin(), log.end(), linea) != log.end();
 }
 
-class VentanasEstandarTest : public ::testing::Test {
+class StandardWindowsTest : public ::testing::Test {
  protected:
   void SetUp() override { previas = MessageBoxService::Install(cajas); }
   void TearDown() override { MessageBoxService::Install(previas); }
@@ -45,14 +45,14 @@ class VentanasEstandarTest : public ::testing::Test {
   TempDir dir;
   std::shared_ptr<RecordingMessageBox> cajas = std::make_shared<RecordingMessageBox>();
   std::shared_ptr<MessageBoxService> previas;
-  FabricaFalsa fabrica;
+  FakeWindowFactory fabrica;
   a_c_graph graph{fabrica, dir.File("ayuda")};
-  std::shared_ptr<const Imagen> dibujo = std::make_shared<Dibujo>();
+  std::shared_ptr<const Imagen> dibujo = std::make_shared<FakePicture>();
 };
 
 }  // namespace
 
-TEST_F(VentanasEstandarTest, TheSplashLoadsOnceReportsProgressAndClosesOnlyWhenUnloaded) {
+TEST_F(StandardWindowsTest, TheSplashLoadsOnceReportsProgressAndClosesOnlyWhenUnloaded) {
   graph.AcercaDe_Mostrar("Release 3", "Versión 27", "BETA 2", true, "V.O.R.A.", "Declaraciones",
                          dibujo);
   EXPECT_EQ(fabrica.log, (Log{"lblRelease=Release 3", "lblVersion=Versión 27", "LblBeta=BETA 2",
@@ -80,7 +80,7 @@ TEST_F(VentanasEstandarTest, TheSplashLoadsOnceReportsProgressAndClosesOnlyWhenU
   EXPECT_EQ(fabrica.hechas, 1);
 }
 
-TEST_F(VentanasEstandarTest, TheAboutBoxShowsItsNoticeAndAClickClosesIt) {
+TEST_F(StandardWindowsTest, TheAboutBoxShowsItsNoticeAndAClickClosesIt) {
   graph.AcercaDe_Mostrar("R", "V", "B", false, "N", "D", nullptr);
   EXPECT_TRUE(Contiene(fabrica.log, "aviso"));
   EXPECT_TRUE(Contiene(fabrica.log, "Img=Nothing"));
@@ -101,7 +101,7 @@ TEST_F(VentanasEstandarTest, TheAboutBoxShowsItsNoticeAndAClickClosesIt) {
   EXPECT_EQ(graph.AcercaDe(), nullptr);
 }
 
-TEST_F(VentanasEstandarTest, TheWelcomeAnswersWithTheStartButtonsChoice) {
+TEST_F(StandardWindowsTest, TheWelcomeAnswersWithTheStartButtonsChoice) {
   const struct {
     bool pulsaInicio;
     bool noMostrar;
@@ -109,7 +109,7 @@ TEST_F(VentanasEstandarTest, TheWelcomeAnswersWithTheStartButtonsChoice) {
   } casos[] = {{true, false, true}, {true, true, false}, {false, false, false}};
   for (const auto& caso : casos) {
     fabrica.log.clear();
-    fabrica.alInicio = [&](FrmXInicioMensajeModel& modelo, InicioMensajeFalsa& vista) {
+    fabrica.alInicio = [&](FrmXInicioMensajeModel& modelo, FakeInicioMensaje& vista) {
       vista.noMostrar = caso.noMostrar;
       if (caso.pulsaInicio) modelo.btnInicio_Click();
     };
@@ -121,7 +121,7 @@ TEST_F(VentanasEstandarTest, TheWelcomeAnswersWithTheStartButtonsChoice) {
     EXPECT_EQ(fabrica.inicio->ventana.left_, (15360 - 7800) / 2);
   }
   // A close without the start button keeps the answer of the last start.
-  fabrica.alInicio = [](FrmXInicioMensajeModel& modelo, InicioMensajeFalsa&) {
+  fabrica.alInicio = [](FrmXInicioMensajeModel& modelo, FakeInicioMensaje&) {
     modelo.btnInicio_Click();
   };
   EXPECT_TRUE(graph.InicioMensaje_Mostrar("VORA", 0));
@@ -129,8 +129,8 @@ TEST_F(VentanasEstandarTest, TheWelcomeAnswersWithTheStartButtonsChoice) {
   EXPECT_TRUE(graph.InicioMensaje_Mostrar("VORA", 0));
 }
 
-TEST_F(VentanasEstandarTest, HelpOpensTheContextsPageOrSaysThereIsNone) {
-  fabrica.alInicio = [&](FrmXInicioMensajeModel& modelo, InicioMensajeFalsa& vista) {
+TEST_F(StandardWindowsTest, HelpOpensTheContextsPageOrSaysThereIsNone) {
+  fabrica.alInicio = [&](FrmXInicioMensajeModel& modelo, FakeInicioMensaje& vista) {
     EXPECT_EQ(modelo.HelpContextID(), 77);
     modelo.btnAyuda_Click();
     modelo.TeclaF1();  // the F1 the button sent
@@ -158,9 +158,9 @@ TEST_F(VentanasEstandarTest, HelpOpensTheContextsPageOrSaysThereIsNone) {
             "No se pudo abrir la ayuda del sistema (" + dir.File("ayuda/77.html") + ").");
 }
 
-TEST_F(VentanasEstandarTest, AMessageTickedOnceIsNeverShownAgain) {
+TEST_F(StandardWindowsTest, AMessageTickedOnceIsNeverShownAgain) {
   dao::Database db = BaseConConfiguracion();
-  fabrica.alMensaje = [](FrmXMensajeModel& modelo, MensajeFalsa& vista) {
+  fabrica.alMensaje = [](FrmXMensajeModel& modelo, FakeMensaje& vista) {
     vista.noVolver = true;
     modelo.btnAceptar_Click();
   };
@@ -178,9 +178,9 @@ TEST_F(VentanasEstandarTest, AMessageTickedOnceIsNeverShownAgain) {
   EXPECT_EQ(fila.Fields("CodItem").Value().ToLong(), 7);
 }
 
-TEST_F(VentanasEstandarTest, AMessageNotTickedOrClosedComesBack) {
+TEST_F(StandardWindowsTest, AMessageNotTickedOrClosedComesBack) {
   dao::Database db = BaseConConfiguracion();
-  fabrica.alMensaje = [](FrmXMensajeModel& modelo, MensajeFalsa&) { modelo.btnAceptar_Click(); };
+  fabrica.alMensaje = [](FrmXMensajeModel& modelo, FakeMensaje&) { modelo.btnAceptar_Click(); };
   graph.MensajePantalla_Mostrar(-3, "T", "M", db);
   fabrica.alMensaje = nullptr;  // closed by the window system
   graph.MensajePantalla_Mostrar(-3, "T", "M", db);
@@ -193,7 +193,7 @@ TEST_F(VentanasEstandarTest, AMessageNotTickedOrClosedComesBack) {
   EXPECT_TRUE(Contiene(fabrica.log, "Show vbModal"));
 }
 
-TEST_F(VentanasEstandarTest, EngineErrorsOfTheMessageReachTheCaller) {
+TEST_F(StandardWindowsTest, EngineErrorsOfTheMessageReachTheCaller) {
   dao::Database db = dao::DBEngine::CreateDatabase(dir.File("sin.mdb"), "");
   EXPECT_NE(ErrorOf([&] { graph.MensajePantalla_Mostrar(1, "T", "M", db); }), 0);
   EXPECT_TRUE(fabrica.log.empty());
@@ -201,7 +201,7 @@ TEST_F(VentanasEstandarTest, EngineErrorsOfTheMessageReachTheCaller) {
   // The table goes away while the window is open: the save's error closes
   // the window and reaches the caller afterwards.
   db.Execute("CREATE TABLE Configuracion (CodItem LONG)");
-  fabrica.alMensaje = [&](FrmXMensajeModel& modelo, MensajeFalsa& vista) {
+  fabrica.alMensaje = [&](FrmXMensajeModel& modelo, FakeMensaje& vista) {
     db.Execute("DROP TABLE Configuracion");
     vista.noVolver = true;
     modelo.btnAceptar_Click();
@@ -210,7 +210,7 @@ TEST_F(VentanasEstandarTest, EngineErrorsOfTheMessageReachTheCaller) {
   EXPECT_EQ(fabrica.log.back(), "Unload");
 }
 
-TEST_F(VentanasEstandarTest, TheClosingNoticeRunsTheWorkWhileShownThenCloses) {
+TEST_F(StandardWindowsTest, TheClosingNoticeRunsTheWorkWhileShownThenCloses) {
   bool enPantalla = false;
   graph.Cerrando_Mostrar(dibujo, [&] {
     enPantalla = Contiene(fabrica.log, "Refresh") && !Contiene(fabrica.log, "Unload");
@@ -231,12 +231,12 @@ TEST_F(VentanasEstandarTest, TheClosingNoticeRunsTheWorkWhileShownThenCloses) {
   EXPECT_EQ(cajas->Boxes()[0].text, "Ruta no válida");
 }
 
-TEST_F(VentanasEstandarTest, AHelpFolderGivenRelativeGivesAnAbsolutePage) {
+TEST_F(StandardWindowsTest, AHelpFolderGivenRelativeGivesAnAbsolutePage) {
   std::filesystem::create_directories(dir.Path() / "ayuda");
   std::ofstream(dir.File("ayuda/index.html")) << "<p>ayuda</p>";
   const auto antes = std::filesystem::current_path();
   std::filesystem::current_path(dir.Path());
-  const std::string pagina = AyudaSistema::Pagina("ayuda", 9);
+  const std::string pagina = HelpPages::Pagina("ayuda", 9);
   std::filesystem::current_path(antes);
   EXPECT_EQ(pagina, (std::filesystem::canonical(dir.Path()) / "ayuda/index.html").string());
 }
