@@ -19,7 +19,7 @@ bool EnBlanco(const std::string& texto) {
 
 }  // namespace
 
-FrmDomiciliosModel::FrmDomiciliosModel(FrmDomiciliosVista& vista, UcnDomModel& ObjDom)
+FrmDomiciliosModel::FrmDomiciliosModel(FrmDomiciliosView& vista, UcnDomModel& ObjDom)
     : vista_(vista), objDom_(ObjDom), registros_(ObjDom.Ambito()) {
   vista_.Caption(objDom_.DescFormulario());
   LimpiarCampos();

@@ -4,7 +4,7 @@
 ** edit and delete them; it is opened only by the address control
 ** (UcnDomModel, its ObjDom), which holds the scope, the field slots and the
 ** working copy. The window wires its widgets to it through
-** FrmDomiciliosVista.
+** FrmDomiciliosView.
 **
 ** Modes: browsing (the list enabled, the data controls disabled, the bar in
 ** state 0 with entries and 1 without) and editing (the list disabled, the
@@ -49,7 +49,7 @@
 #include <vector>
 
 #include "address/AddressRecords.h"
-#include "address/FrmDomiciliosVista.h"
+#include "address/FrmDomiciliosView.h"
 
 class UcnDomModel;
 
@@ -69,7 +69,7 @@ class FrmDomiciliosModel {
 
   // Stores the control in ObjDom and runs the window's load: the caption
   // (ObjDom.DescFormulario) and empty fields.
-  FrmDomiciliosModel(FrmDomiciliosVista& vista, UcnDomModel& ObjDom);
+  FrmDomiciliosModel(FrmDomiciliosView& vista, UcnDomModel& ObjDom);
   FrmDomiciliosModel(const FrmDomiciliosModel&) = delete;
   FrmDomiciliosModel& operator=(const FrmDomiciliosModel&) = delete;
 
@@ -122,7 +122,7 @@ class FrmDomiciliosModel {
   // Runs `paso`; a failure is shown with its description and gives false.
   static bool Atrapar(const std::function<void()>& paso);
 
-  FrmDomiciliosVista& vista_;
+  FrmDomiciliosView& vista_;
   UcnDomModel& objDom_;
   AddressRecords registros_;
   std::vector<AddressListEntry> entradas_;

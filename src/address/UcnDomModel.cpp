@@ -42,7 +42,7 @@ std::string UcnDomModel::DarCodTemporal() const {
   return std::to_string(AddressStatements::CodigoCopia(a_.Dueño));
 }
 
-void UcnDomModel::cmd_Click(FrmDomiciliosVista& ventana) {
+void UcnDomModel::cmd_Click(FrmDomiciliosView& ventana) {
   if (AntesDeAbrir) AntesDeAbrir();
   const std::string antes = txt_;
   try {

@@ -51,7 +51,7 @@
 #include "address/WorkingCopy.h"
 #include "forms/Imagen.h"
 
-class FrmDomiciliosVista;
+class FrmDomiciliosView;
 
 class UcnDomModel {
  public:
@@ -123,7 +123,7 @@ class UcnDomModel {
   void Nuevo_Update(int32_t CodReferencia) { copia_.Nuevo_Update(CodReferencia); }
 
   // The button's click: opens the editor in `ventana` (see above).
-  void cmd_Click(FrmDomiciliosVista& ventana);
+  void cmd_Click(FrmDomiciliosView& ventana);
 
   // The resize rule for a control of ancho x alto with a button
   // `anchoBoton` wide; the button keeps its own height.

@@ -20,7 +20,7 @@
 #include <memory>
 #include <string>
 
-#include "forms/FrmXAcercaDeVista.h"
+#include "forms/FrmXAcercaDeView.h"
 #include "forms/Imagen.h"
 
 class a_c_graph;
@@ -63,7 +63,7 @@ class FrmXAcercaDeModel {
   void Form_Load();
 
   a_c_graph& graph_;
-  std::unique_ptr<FrmXAcercaDeVista> vista_;
+  std::unique_ptr<FrmXAcercaDeView> vista_;
   bool comienzo_ = false;
   bool cargada_ = false;
 };

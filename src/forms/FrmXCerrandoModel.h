@@ -14,7 +14,7 @@
 #include <functional>
 #include <memory>
 
-#include "forms/FrmXCerrandoVista.h"
+#include "forms/FrmXCerrandoView.h"
 #include "forms/Imagen.h"
 
 class a_c_graph;
@@ -38,7 +38,7 @@ class FrmXCerrandoModel {
 
  private:
   a_c_graph& graph_;
-  std::unique_ptr<FrmXCerrandoVista> vista_;
+  std::unique_ptr<FrmXCerrandoView> vista_;
   std::function<void()> alCerrar_;
   bool activada_ = false;
 };

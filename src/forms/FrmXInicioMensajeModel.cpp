@@ -23,9 +23,9 @@ void FrmXInicioMensajeModel::Mostrar(const std::string& descApp, int32_t idHelp)
 }
 
 void FrmXInicioMensajeModel::btnAyuda_Click() {
-  vista_->Puntero(FrmXInicioMensajeVista::kPunteroReloj);
+  vista_->Puntero(FrmXInicioMensajeView::kPunteroReloj);
   vista_->EnviarF1();
-  vista_->Puntero(FrmXInicioMensajeVista::kPunteroNormal);
+  vista_->Puntero(FrmXInicioMensajeView::kPunteroNormal);
 }
 
 void FrmXInicioMensajeModel::TeclaF1() {

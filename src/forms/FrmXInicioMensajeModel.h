@@ -20,7 +20,7 @@
 #include <memory>
 #include <string>
 
-#include "forms/FrmXInicioMensajeVista.h"
+#include "forms/FrmXInicioMensajeView.h"
 
 class a_c_graph;
 class WindowFactory;
@@ -57,6 +57,6 @@ class FrmXInicioMensajeModel {
  private:
   a_c_graph& graph_;
   std::string carpetaAyuda_;
-  std::unique_ptr<FrmXInicioMensajeVista> vista_;
+  std::unique_ptr<FrmXInicioMensajeView> vista_;
   int32_t helpContextID_ = 0;
 };

@@ -22,7 +22,7 @@
 #include <utility>
 
 #include "dao/Database.h"
-#include "forms/FrmXMensajeVista.h"
+#include "forms/FrmXMensajeView.h"
 #include "forms/MessageSettings.h"
 
 class a_c_graph;
@@ -46,7 +46,7 @@ class FrmXMensajeModel {
 
  private:
   a_c_graph& graph_;
-  std::unique_ptr<FrmXMensajeVista> vista_;
+  std::unique_ptr<FrmXMensajeView> vista_;
   std::optional<MessageSettings> configuracion_;
   int32_t tipo_ = 0;
   std::exception_ptr error_;

@@ -11,20 +11,20 @@
 #include <memory>
 
 class FrmXAcercaDeModel;
-class FrmXAcercaDeVista;
+class FrmXAcercaDeView;
 class FrmXCerrandoModel;
-class FrmXCerrandoVista;
+class FrmXCerrandoView;
 class FrmXInicioMensajeModel;
-class FrmXInicioMensajeVista;
+class FrmXInicioMensajeView;
 class FrmXMensajeModel;
-class FrmXMensajeVista;
+class FrmXMensajeView;
 
 class WindowFactory {
  public:
   virtual ~WindowFactory() = default;
 
-  virtual std::unique_ptr<FrmXAcercaDeVista> AcercaDe(FrmXAcercaDeModel& modelo) = 0;
-  virtual std::unique_ptr<FrmXInicioMensajeVista> InicioMensaje(FrmXInicioMensajeModel& modelo) = 0;
-  virtual std::unique_ptr<FrmXMensajeVista> Mensaje(FrmXMensajeModel& modelo) = 0;
-  virtual std::unique_ptr<FrmXCerrandoVista> Cerrando(FrmXCerrandoModel& modelo) = 0;
+  virtual std::unique_ptr<FrmXAcercaDeView> AcercaDe(FrmXAcercaDeModel& modelo) = 0;
+  virtual std::unique_ptr<FrmXInicioMensajeView> InicioMensaje(FrmXInicioMensajeModel& modelo) = 0;
+  virtual std::unique_ptr<FrmXMensajeView> Mensaje(FrmXMensajeModel& modelo) = 0;
+  virtual std::unique_ptr<FrmXCerrandoView> Cerrando(FrmXCerrandoModel& modelo) = 0;
 };

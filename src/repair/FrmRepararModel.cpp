@@ -42,10 +42,9 @@ std::string MensajeSinInstalacion(bool vacio) {
 
 }  // namespace
 
-FrmRepararModel::FrmRepararModel(FrmRepararVista& vista)
-    : FrmRepararModel(vista, ProgramFolder()) {}
+FrmRepararModel::FrmRepararModel(FrmRepararView& vista) : FrmRepararModel(vista, ProgramFolder()) {}
 
-FrmRepararModel::FrmRepararModel(FrmRepararVista& vista, std::string programFolder)
+FrmRepararModel::FrmRepararModel(FrmRepararView& vista, std::string programFolder)
     : vista_(vista), programFolder_(std::move(programFolder)) {}
 
 FrmRepararModel::~FrmRepararModel() {

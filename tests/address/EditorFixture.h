@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "address/AddressFixture.h"
-#include "address/RecordingFrmDomiciliosVista.h"
+#include "address/RecordingFrmDomiciliosView.h"
 #include "address/UcnDomModel.h"
 #include "platform/RecordingMessageBox.h"
 
@@ -57,5 +57,5 @@ class EditorFixture : public AddressFixture {
   std::shared_ptr<RecordingMessageBox> boxes;
   std::shared_ptr<MessageBoxService> previo;
   UcnDomModel dom;
-  RecordingFrmDomiciliosVista vista;
+  RecordingFrmDomiciliosView vista;
 };

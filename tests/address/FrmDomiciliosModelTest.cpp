@@ -281,7 +281,7 @@ TEST_F(FrmDomiciliosModelTest, CompactLayoutAndSingleAddressMode) {
   // Single-address mode with addresses: straight into editing the first;
   // the list is hidden, and Aceptar closes the window.
   dom.SetSoloUno(true);
-  RecordingFrmDomiciliosVista v2;
+  RecordingFrmDomiciliosView v2;
   vista.llamadas.clear();
   v2.usuario = [&](FrmDomiciliosModel& m) {
     EXPECT_TRUE(m.Editando());

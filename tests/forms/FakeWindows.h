@@ -10,13 +10,13 @@
 
 #include "forms/FormWindow.h"
 #include "forms/FrmXAcercaDeModel.h"
-#include "forms/FrmXAcercaDeVista.h"
+#include "forms/FrmXAcercaDeView.h"
 #include "forms/FrmXCerrandoModel.h"
-#include "forms/FrmXCerrandoVista.h"
+#include "forms/FrmXCerrandoView.h"
 #include "forms/FrmXInicioMensajeModel.h"
-#include "forms/FrmXInicioMensajeVista.h"
+#include "forms/FrmXInicioMensajeView.h"
 #include "forms/FrmXMensajeModel.h"
-#include "forms/FrmXMensajeVista.h"
+#include "forms/FrmXMensajeView.h"
 #include "forms/WindowFactory.h"
 
 class FakeFormWindow : public FormWindow {
@@ -41,7 +41,7 @@ class FakeFormWindow : public FormWindow {
 
 using Log = std::vector<std::string>;
 
-class FakeAcercaDe : public FrmXAcercaDeVista {
+class FakeAcercaDe : public FrmXAcercaDeView {
  public:
   explicit FakeAcercaDe(Log& log) : log_(log) {}
   FormWindow& Ventana() override { return ventana; }
@@ -65,7 +65,7 @@ class FakeAcercaDe : public FrmXAcercaDeVista {
   Log& log_;
 };
 
-class FakeInicioMensaje : public FrmXInicioMensajeVista {
+class FakeInicioMensaje : public FrmXInicioMensajeView {
  public:
   FakeInicioMensaje(Log& log, std::function<void()> operador)
       : log_(log), operador_(std::move(operador)) {}
@@ -93,7 +93,7 @@ class FakeInicioMensaje : public FrmXInicioMensajeVista {
   std::function<void()> operador_;
 };
 
-class FakeMensaje : public FrmXMensajeVista {
+class FakeMensaje : public FrmXMensajeView {
  public:
   FakeMensaje(Log& log, std::function<void()> operador)
       : log_(log), operador_(std::move(operador)) {}
@@ -114,7 +114,7 @@ class FakeMensaje : public FrmXMensajeVista {
   std::function<void()> operador_;
 };
 
-class FakeCerrando : public FrmXCerrandoVista {
+class FakeCerrando : public FrmXCerrandoView {
  public:
   FakeCerrando(Log& log, FrmXCerrandoModel& modelo) : log_(log), modelo_(modelo) {}
   FormWindow& Ventana() override { return ventana; }
@@ -142,14 +142,14 @@ class FakeCerrando : public FrmXCerrandoVista {
 // each modal window when it shows.
 class FakeWindowFactory : public WindowFactory {
  public:
-  std::unique_ptr<FrmXAcercaDeVista> AcercaDe(FrmXAcercaDeModel& modelo) override {
+  std::unique_ptr<FrmXAcercaDeView> AcercaDe(FrmXAcercaDeModel& modelo) override {
     ++hechas;
     auto vista = std::make_unique<FakeAcercaDe>(log);
     acercaDe = vista.get();
     acercaDeModelo = &modelo;
     return vista;
   }
-  std::unique_ptr<FrmXInicioMensajeVista> InicioMensaje(FrmXInicioMensajeModel& modelo) override {
+  std::unique_ptr<FrmXInicioMensajeView> InicioMensaje(FrmXInicioMensajeModel& modelo) override {
     ++hechas;
     auto vista = std::make_unique<FakeInicioMensaje>(log, [this, &modelo] {
       if (alInicio) alInicio(modelo, *inicio);
@@ -157,7 +157,7 @@ class FakeWindowFactory : public WindowFactory {
     inicio = vista.get();
     return vista;
   }
-  std::unique_ptr<FrmXMensajeVista> Mensaje(FrmXMensajeModel& modelo) override {
+  std::unique_ptr<FrmXMensajeView> Mensaje(FrmXMensajeModel& modelo) override {
     ++hechas;
     auto vista = std::make_unique<FakeMensaje>(log, [this, &modelo] {
       if (alMensaje) alMensaje(modelo, *mensaje);
@@ -165,7 +165,7 @@ class FakeWindowFactory : public WindowFactory {
     mensaje = vista.get();
     return vista;
   }
-  std::unique_ptr<FrmXCerrandoVista> Cerrando(FrmXCerrandoModel& modelo) override {
+  std::unique_ptr<FrmXCerrandoView> Cerrando(FrmXCerrandoModel& modelo) override {
     ++hechas;
     auto vista = std::make_unique<FakeCerrando>(log, modelo);
     cerrando = vista.get();

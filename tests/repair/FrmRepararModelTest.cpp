@@ -6,7 +6,7 @@
 #include <functional>
 #include <stdexcept>
 
-#include "RecordingFrmRepararVista.h"
+#include "RecordingFrmRepararView.h"
 #include "RepairFixture.h"
 #include "repair/FrmRepararModel.h"
 #include "repair/HostBackup.h"
@@ -69,7 +69,7 @@ class FrmRepararModelTest : public RepairFixture {
 
   std::shared_ptr<BoxWatcher> watcher;
   std::string windows, novu;
-  RecordingFrmRepararVista vista;
+  RecordingFrmRepararView vista;
   std::unique_ptr<FrmRepararModel> modelo;
 };
 
@@ -103,7 +103,7 @@ TEST_F(FrmRepararModelTest, WithoutAnInstallationTheLoadSaysSoAndMigrateStartsNo
     std::filesystem::remove(windows + "/novuPath.sys");
     if (c.content) NovuPath(c.content);
     boxes->Clear();
-    RecordingFrmRepararVista v;
+    RecordingFrmRepararView v;
     FrmRepararModel m(v, programa);
     m.Form_Load();
     ASSERT_EQ(boxes->Boxes().size(), 1u) << c.cause;
@@ -216,7 +216,7 @@ TEST_F(FrmRepararModelTest, AFailureThatEscapesTheRunBecomesAnErrorLine) {
    public:
     void AgregarInfo(const std::string&) override { throw std::runtime_error("lista llena"); }
   };
-  class View : public RecordingFrmRepararVista {
+  class View : public RecordingFrmRepararView {
    public:
     ResultSink& LineasResultado() override { return failing; }
     FailingLines failing;

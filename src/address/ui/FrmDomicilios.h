@@ -47,7 +47,7 @@
 #include <vector>
 
 #include "address/CampoDomicilio.h"
-#include "address/FrmDomiciliosVista.h"
+#include "address/FrmDomiciliosView.h"
 #include "forms/ui/QtFormWindow.h"
 
 class NOVUBot;
@@ -60,7 +60,7 @@ class QLabel;
 class QLineEdit;
 class QRadioButton;
 
-class FrmDomicilios : public QDialog, public FrmDomiciliosVista {
+class FrmDomicilios : public QDialog, public FrmDomiciliosView {
   Q_OBJECT
 
  public:

@@ -26,7 +26,7 @@
 
 #include <QDialog>
 
-#include "forms/FrmXAcercaDeVista.h"
+#include "forms/FrmXAcercaDeView.h"
 #include "forms/ui/QtFormWindow.h"
 
 class FrmXAcercaDeModel;
@@ -34,7 +34,7 @@ class QFrame;
 class QLabel;
 class QPushButton;
 
-class FrmXAcercaDe : public QDialog, public FrmXAcercaDeVista {
+class FrmXAcercaDe : public QDialog, public FrmXAcercaDeView {
   Q_OBJECT
 
  public:

@@ -17,13 +17,13 @@
 
 #include <QDialog>
 
-#include "forms/FrmXCerrandoVista.h"
+#include "forms/FrmXCerrandoView.h"
 #include "forms/ui/QtFormWindow.h"
 
 class FrmXCerrandoModel;
 class QLabel;
 
-class FrmXCerrando : public QDialog, public FrmXCerrandoVista {
+class FrmXCerrando : public QDialog, public FrmXCerrandoView {
   Q_OBJECT
 
  public:

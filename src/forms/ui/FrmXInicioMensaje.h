@@ -23,7 +23,7 @@
 
 #include <QDialog>
 
-#include "forms/FrmXInicioMensajeVista.h"
+#include "forms/FrmXInicioMensajeView.h"
 #include "forms/ui/QtFormWindow.h"
 
 class FrmXInicioMensajeModel;
@@ -31,7 +31,7 @@ class QCheckBox;
 class QLabel;
 class QPushButton;
 
-class FrmXInicioMensaje : public QDialog, public FrmXInicioMensajeVista {
+class FrmXInicioMensaje : public QDialog, public FrmXInicioMensajeView {
   Q_OBJECT
 
  public:

@@ -16,7 +16,7 @@
 
 #include <QDialog>
 
-#include "forms/FrmXMensajeVista.h"
+#include "forms/FrmXMensajeView.h"
 #include "forms/ui/QtFormWindow.h"
 
 class FrmXMensajeModel;
@@ -24,7 +24,7 @@ class QCheckBox;
 class QLabel;
 class QPushButton;
 
-class FrmXMensaje : public QDialog, public FrmXMensajeVista {
+class FrmXMensaje : public QDialog, public FrmXMensajeView {
   Q_OBJECT
 
  public:

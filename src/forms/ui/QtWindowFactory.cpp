@@ -8,19 +8,19 @@
 #include "forms/ui/FrmXInicioMensaje.h"
 #include "forms/ui/FrmXMensaje.h"
 
-std::unique_ptr<FrmXAcercaDeVista> QtWindowFactory::AcercaDe(FrmXAcercaDeModel& modelo) {
+std::unique_ptr<FrmXAcercaDeView> QtWindowFactory::AcercaDe(FrmXAcercaDeModel& modelo) {
   return std::make_unique<FrmXAcercaDe>(modelo);
 }
 
-std::unique_ptr<FrmXInicioMensajeVista> QtWindowFactory::InicioMensaje(
+std::unique_ptr<FrmXInicioMensajeView> QtWindowFactory::InicioMensaje(
     FrmXInicioMensajeModel& modelo) {
   return std::make_unique<FrmXInicioMensaje>(modelo);
 }
 
-std::unique_ptr<FrmXMensajeVista> QtWindowFactory::Mensaje(FrmXMensajeModel& modelo) {
+std::unique_ptr<FrmXMensajeView> QtWindowFactory::Mensaje(FrmXMensajeModel& modelo) {
   return std::make_unique<FrmXMensaje>(modelo);
 }
 
-std::unique_ptr<FrmXCerrandoVista> QtWindowFactory::Cerrando(FrmXCerrandoModel& modelo) {
+std::unique_ptr<FrmXCerrandoView> QtWindowFactory::Cerrando(FrmXCerrandoModel& modelo) {
   return std::make_unique<FrmXCerrando>(modelo);
 }

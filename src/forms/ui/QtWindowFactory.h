@@ -9,8 +9,8 @@
 
 class QtWindowFactory : public WindowFactory {
  public:
-  std::unique_ptr<FrmXAcercaDeVista> AcercaDe(FrmXAcercaDeModel& modelo) override;
-  std::unique_ptr<FrmXInicioMensajeVista> InicioMensaje(FrmXInicioMensajeModel& modelo) override;
-  std::unique_ptr<FrmXMensajeVista> Mensaje(FrmXMensajeModel& modelo) override;
-  std::unique_ptr<FrmXCerrandoVista> Cerrando(FrmXCerrandoModel& modelo) override;
+  std::unique_ptr<FrmXAcercaDeView> AcercaDe(FrmXAcercaDeModel& modelo) override;
+  std::unique_ptr<FrmXInicioMensajeView> InicioMensaje(FrmXInicioMensajeModel& modelo) override;
+  std::unique_ptr<FrmXMensajeView> Mensaje(FrmXMensajeModel& modelo) override;
+  std::unique_ptr<FrmXCerrandoView> Cerrando(FrmXCerrandoModel& modelo) override;
 };

@@ -47,7 +47,7 @@
 
 namespace {
 
-std::unique_ptr<FrmDomiciliosVista> Editor(QWidget* padre);
+std::unique_ptr<FrmDomiciliosView> Editor(QWidget* padre);
 
 class GalleryTest : public ::testing::Test {
  protected:
@@ -75,7 +75,7 @@ class GalleryTest : public ::testing::Test {
 SampleGalleryData* GalleryTest::demo = nullptr;
 
 // The program's editor, as its main wires it.
-std::unique_ptr<FrmDomiciliosVista> Editor(QWidget* padre) {
+std::unique_ptr<FrmDomiciliosView> Editor(QWidget* padre) {
   return std::make_unique<FrmDomicilios>(padre);
 }
 

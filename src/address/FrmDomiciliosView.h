@@ -1,5 +1,5 @@
 /*
-** FrmDomiciliosVista: what the address editor's logic (FrmDomiciliosModel)
+** FrmDomiciliosView: what the address editor's logic (FrmDomiciliosModel)
 ** asks of the window that shows it. The Qt window implements it; the logic
 ** never touches a widget itself.
 **
@@ -19,9 +19,9 @@
 
 class FrmDomiciliosModel;
 
-class FrmDomiciliosVista {
+class FrmDomiciliosView {
  public:
-  virtual ~FrmDomiciliosVista() = default;
+  virtual ~FrmDomiciliosView() = default;
 
   virtual void Caption(const std::string& texto) = 0;
 

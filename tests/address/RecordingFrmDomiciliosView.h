@@ -13,9 +13,9 @@
 #include <vector>
 
 #include "address/FrmDomiciliosModel.h"
-#include "address/FrmDomiciliosVista.h"
+#include "address/FrmDomiciliosView.h"
 
-class RecordingFrmDomiciliosVista : public FrmDomiciliosVista {
+class RecordingFrmDomiciliosView : public FrmDomiciliosView {
  public:
   void Caption(const std::string& texto) override { caption = texto; }
 

@@ -1,5 +1,5 @@
 /*
-** FrmRepararVista: what the main window's logic (FrmRepararModel) asks of
+** FrmRepararView: what the main window's logic (FrmRepararModel) asks of
 ** the widgets that show it. The Qt window implements it; the logic never
 ** touches a widget itself.
 **
@@ -12,9 +12,9 @@
 
 #include "repair/ResultSink.h"
 
-class FrmRepararVista {
+class FrmRepararView {
  public:
-  virtual ~FrmRepararVista() = default;
+  virtual ~FrmRepararView() = default;
 
   // The version list (CboVersiones).
   virtual void AgregarVersion(const std::string& Codigo, const std::string& Texto) = 0;

@@ -1,5 +1,5 @@
 /*
-** FrmXMensajeVista: what the one-time message window's logic
+** FrmXMensajeView: what the one-time message window's logic
 ** (FrmXMensajeModel) asks of the widgets that show it.
 */
 #pragma once
@@ -8,9 +8,9 @@
 
 #include "forms/FormWindow.h"
 
-class FrmXMensajeVista {
+class FrmXMensajeView {
  public:
-  virtual ~FrmXMensajeVista() = default;
+  virtual ~FrmXMensajeView() = default;
 
   virtual FormWindow& Ventana() = 0;
 

@@ -13,9 +13,9 @@
 #include <vector>
 
 #include "RecordedLines.h"
-#include "repair/FrmRepararVista.h"
+#include "repair/FrmRepararView.h"
 
-class RecordingFrmRepararVista : public FrmRepararVista {
+class RecordingFrmRepararView : public FrmRepararView {
  public:
   void AgregarVersion(const std::string& Codigo, const std::string& Texto) override {
     Log("AgregarVersion " + Codigo + " " + Texto);

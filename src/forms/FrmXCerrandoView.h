@@ -1,5 +1,5 @@
 /*
-** FrmXCerrandoVista: what the closing notice's logic (FrmXCerrandoModel)
+** FrmXCerrandoView: what the closing notice's logic (FrmXCerrandoModel)
 ** asks of the widgets that show it.
 */
 #pragma once
@@ -9,9 +9,9 @@
 #include "forms/FormWindow.h"
 #include "forms/Imagen.h"
 
-class FrmXCerrandoVista {
+class FrmXCerrandoView {
  public:
-  virtual ~FrmXCerrandoVista() = default;
+  virtual ~FrmXCerrandoView() = default;
 
   virtual FormWindow& Ventana() = 0;
 

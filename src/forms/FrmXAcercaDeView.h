@@ -1,5 +1,5 @@
 /*
-** FrmXAcercaDeVista: what the about window's logic (FrmXAcercaDeModel)
+** FrmXAcercaDeView: what the about window's logic (FrmXAcercaDeModel)
 ** asks of the widgets that show it. Every call returns when the widgets
 ** show the change.
 */
@@ -11,9 +11,9 @@
 #include "forms/FormWindow.h"
 #include "forms/Imagen.h"
 
-class FrmXAcercaDeVista {
+class FrmXAcercaDeView {
  public:
-  virtual ~FrmXAcercaDeVista() = default;
+  virtual ~FrmXAcercaDeView() = default;
 
   virtual FormWindow& Ventana() = 0;
 

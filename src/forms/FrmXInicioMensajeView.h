@@ -1,5 +1,5 @@
 /*
-** FrmXInicioMensajeVista: what the welcome window's logic
+** FrmXInicioMensajeView: what the welcome window's logic
 ** (FrmXInicioMensajeModel) asks of the widgets that show it.
 */
 #pragma once
@@ -8,13 +8,13 @@
 
 #include "forms/FormWindow.h"
 
-class FrmXInicioMensajeVista {
+class FrmXInicioMensajeView {
  public:
   // Mouse pointers, by the platform's numbers.
   static constexpr int kPunteroNormal = 0;
   static constexpr int kPunteroReloj = 11;
 
-  virtual ~FrmXInicioMensajeVista() = default;
+  virtual ~FrmXInicioMensajeView() = default;
 
   virtual FormWindow& Ventana() = 0;
 
