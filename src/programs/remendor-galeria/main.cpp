@@ -21,7 +21,7 @@
 #include "common/AppError.h"
 #include "gallery/ui/GalleryWindow.h"
 #include "platform/MessageBoxService.h"
-#include "platform/ui/PrimeraPintura.h"
+#include "platform/ui/FirstPaint.h"
 #include "platform/ui/QtServices.h"
 #include "repair/ProgramHelp.h"
 #include "samples/SampleGalleryData.h"
@@ -72,7 +72,7 @@ int main(int argc, char** argv) {
     SampleGalleryData demo(argc == 2 ? argv[1] : "");
     GalleryWindow ventana(demo,
                           [](QWidget* padre) { return std::make_unique<FrmDomicilios>(padre); });
-    PrimeraPintura::Vigilar(ventana);
+    FirstPaint::Watch(ventana);
     ventana.show();
     const int estado = QApplication::exec();
     return estado;

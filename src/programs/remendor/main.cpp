@@ -14,7 +14,7 @@
 ** repair metadata lies beside the executable.
 **
 ** REMENDOR_EXIT_AT_FIRST_PAINT makes it end at its window's first paint,
-** for the start-up benchmark (PrimeraPintura).
+** for the start-up benchmark (FirstPaint).
 */
 #include <QApplication>
 #include <iostream>
@@ -22,7 +22,7 @@
 
 #include "platform/MessageBoxService.h"
 #include "platform/PlatformFolders.h"
-#include "platform/ui/PrimeraPintura.h"
+#include "platform/ui/FirstPaint.h"
 #include "platform/ui/QtServices.h"
 #include "repair/ProgramFolder.h"
 #include "repair/ProgramHelp.h"
@@ -69,7 +69,7 @@ int main(int argc, char** argv) {
   QtServices::InstallAll();
 
   FrmReparar ventana;
-  PrimeraPintura::Vigilar(ventana);
+  FirstPaint::Watch(ventana);
   ventana.show();
   return QApplication::exec();
 }

@@ -1,4 +1,4 @@
-#include "platform/ui/PrimeraPintura.h"
+#include "platform/ui/FirstPaint.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -41,7 +41,7 @@ class Vigia : public QObject {
 
 }  // namespace
 
-bool PrimeraPintura::Vigilar(QWidget& ventana) {
+bool FirstPaint::Watch(QWidget& ventana) {
   const char* valor = std::getenv("REMENDOR_EXIT_AT_FIRST_PAINT");
   if (!valor || !*valor || std::strcmp(valor, "0") == 0) return false;
   ventana.installEventFilter(new Vigia(&ventana));

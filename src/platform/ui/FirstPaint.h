@@ -1,5 +1,5 @@
 /*
-** PrimeraPintura: the start-up time hook of the windowed programs. When
+** FirstPaint: the start-up time hook of the windowed programs. When
 ** REMENDOR_EXIT_AT_FIRST_PAINT is set (to anything but empty or "0") the
 ** program's window, once painted for the first time, prints
 **   primera pintura: N ms
@@ -12,8 +12,8 @@
 
 class QWidget;
 
-class PrimeraPintura {
+class FirstPaint {
  public:
   // Watches `ventana` when the variable asks for it; true when it does.
-  static bool Vigilar(QWidget& ventana);
+  static bool Watch(QWidget& ventana);
 };

@@ -26,7 +26,7 @@ int OpenHandlesTo(const std::string& path) {
   return count;
 }
 
-class ClsKolmContribuyentesTest : public ::testing::Test {
+class ClsKolmContributorsTest : public ::testing::Test {
  protected:
   void SetUp() override {
     previous = MessageBoxService::Install(boxes);
@@ -70,7 +70,7 @@ class ClsKolmContribuyentesTest : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(ClsKolmContribuyentesTest, ContributorIsLoadedAndTheFileLeftAsItWas) {
+TEST_F(ClsKolmContributorsTest, ContributorIsLoadedAndTheFileLeftAsItWas) {
   ASSERT_TRUE(kolm.Cargar("30712345671", App()));
   EXPECT_EQ(kolm.Cuit, "30712345671");
   EXPECT_EQ(kolm.Descripcion, "CONSTRUCCIONES DEL PLATA S.A.");
@@ -93,7 +93,7 @@ TEST_F(ClsKolmContribuyentesTest, ContributorIsLoadedAndTheFileLeftAsItWas) {
   EXPECT_EQ(ReadBytes(novu), scrambled);
 }
 
-TEST_F(ClsKolmContribuyentesTest, PlainDatabaseStaysPlain) {
+TEST_F(ClsKolmContributorsTest, PlainDatabaseStaysPlain) {
   kolm.encriptoDesencripto(novu);
   const auto plain = ReadBytes(novu);
   ASSERT_TRUE(kolm.Cargar("33709876541", App()));
@@ -101,7 +101,7 @@ TEST_F(ClsKolmContribuyentesTest, PlainDatabaseStaysPlain) {
   EXPECT_EQ(ReadBytes(novu), plain);
 }
 
-TEST_F(ClsKolmContribuyentesTest, EachFailureShowsItsMessage) {
+TEST_F(ClsKolmContributorsTest, EachFailureShowsItsMessage) {
   ASSERT_TRUE(kolm.Cargar("30712345671", App()));
 
   EXPECT_FALSE(kolm.Cargar("", App()));
@@ -128,7 +128,7 @@ TEST_F(ClsKolmContribuyentesTest, EachFailureShowsItsMessage) {
   EXPECT_EQ(kolm.Cuit, "20999999990");
 }
 
-TEST_F(ClsKolmContribuyentesTest, CuitWithAQuoteSelectsNothingAndBreaksNothing) {
+TEST_F(ClsKolmContributorsTest, CuitWithAQuoteSelectsNothingAndBreaksNothing) {
   for (const std::string cuit : {"20'", "x' OR 'a'='a", "' OR Cuit <> '", "30712345671' --"}) {
     boxes->Clear();
     EXPECT_FALSE(kolm.Cargar(cuit, App())) << cuit;
@@ -139,7 +139,7 @@ TEST_F(ClsKolmContribuyentesTest, CuitWithAQuoteSelectsNothingAndBreaksNothing) 
   EXPECT_EQ(ReadBytes(novu), scrambled);
 }
 
-TEST_F(ClsKolmContribuyentesTest, AddressWithoutADatabaseIsOneBlank) {
+TEST_F(ClsKolmContributorsTest, AddressWithoutADatabaseIsOneBlank) {
   ASSERT_TRUE(kolm.Cargar("30712345671", App()));
   fs::rename(novu, novu + ".aparte");
   EXPECT_EQ(kolm.ObtenerDirección(), " ");
@@ -147,7 +147,7 @@ TEST_F(ClsKolmContribuyentesTest, AddressWithoutADatabaseIsOneBlank) {
   EXPECT_EQ(ClsKolm().ObtenerDirección(), " ");  // never loaded: no path either
 }
 
-TEST_F(ClsKolmContribuyentesTest, NullNameIsRaisedAndTheFileStillReleased) {
+TEST_F(ClsKolmContributorsTest, NullNameIsRaisedAndTheFileStillReleased) {
   ASSERT_TRUE(kolm.Cargar("30712345671", App()));
   EXPECT_EQ(ErrorOf([&] { kolm.Cargar("20111111112", App()); }), 94);
   EXPECT_EQ(kolm.Cuit, "20111111112");

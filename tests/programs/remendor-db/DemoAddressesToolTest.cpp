@@ -4,7 +4,7 @@
 
 #include "support/RunTool.h"
 
-TEST(DemoDomiciliosTool, SampleHostHoldsAddressesProvincesAndOwners) {
+TEST(DemoAddressesTool, SampleHostHoldsAddressesProvincesAndOwners) {
   TempDir dir;
   const std::string sample = dir.File("muestra");
   const std::string host = sample + "/novu/VORA12/VORA12.mdb";
