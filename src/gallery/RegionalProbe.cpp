@@ -5,28 +5,17 @@
 #include "common/DateText.h"
 #include "common/ValueFormat.h"
 #include "platform/RecordingMessageBox.h"
+#include "platform/ScopedService.h"
 #include "platform/a_c_w.h"
 
 namespace {
 
-// The recording service stands in for the seam while it lives.
-class Grabando {
- public:
-  Grabando() : previo_(MessageBoxService::Install(cajas_)) {}
-  ~Grabando() { MessageBoxService::Install(previo_); }
-  Grabando(const Grabando&) = delete;
-  Grabando& operator=(const Grabando&) = delete;
-
-  std::string Tomar() {
-    std::string texto = cajas_->Boxes().empty() ? "" : cajas_->Boxes().back().text;
-    cajas_->Clear();
-    return texto;
-  }
-
- private:
-  std::shared_ptr<RecordingMessageBox> cajas_ = std::make_shared<RecordingMessageBox>();
-  std::shared_ptr<MessageBoxService> previo_;
-};
+// The box the last check showed, if any; the recorder is emptied for the next.
+std::string TakeLastBox(RecordingMessageBox& cajas) {
+  std::string texto = cajas.Boxes().empty() ? "" : cajas.Boxes().back().text;
+  cajas.Clear();
+  return texto;
+}
 
 std::string Visible(const std::string& separador) {
   if (separador.empty()) return "(ninguno)";
@@ -42,12 +31,12 @@ RegionalOutcome RegionalProbe::Probar(const RegionalSettings& rs) {
   const auto fecha = DateText::Parse("10/12/90", rs);
   r.fechaProbada = fecha ? ValueFormat::ShortDate(*fecha, rs) : "(no es una fecha)";
 
-  Grabando cajas;
+  ScopedService<RecordingMessageBox> cajas;
   a_c_w w;
   r.numerosValidos = w.ChkNumerosValidos(rs);
-  r.mensajeNumeros = cajas.Tomar();
+  r.mensajeNumeros = TakeLastBox(*cajas);
   r.fechaValida = w.ChkFechaValida(rs);
-  r.mensajeFecha = cajas.Tomar();
+  r.mensajeFecha = TakeLastBox(*cajas);
   return r;
 }
 

@@ -10,17 +10,15 @@
 #include "address/RecordingFrmDomiciliosView.h"
 #include "address/UcnDomModel.h"
 #include "platform/RecordingMessageBox.h"
+#include "platform/ScopedService.h"
 
 class EditorFixture : public AddressFixture {
  protected:
   void SetUp() override {
     AddressFixture::SetUp();
-    boxes = std::make_shared<RecordingMessageBox>();
-    previo = MessageBoxService::Install(boxes);
     Configurar(SampleAddresses::kEmpresa);
   }
   void TearDown() override {
-    MessageBoxService::Install(previo);
     dom.SetDb(dao::Database());
     AddressFixture::TearDown();
   }
@@ -54,8 +52,7 @@ class EditorFixture : public AddressFixture {
     return t;
   }
 
-  std::shared_ptr<RecordingMessageBox> boxes;
-  std::shared_ptr<MessageBoxService> previo;
+  ScopedService<RecordingMessageBox> boxes;
   UcnDomModel dom;
   RecordingFrmDomiciliosView vista;
 };

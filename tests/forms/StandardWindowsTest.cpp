@@ -10,6 +10,7 @@
 #include "forms/HelpPages.h"
 #include "forms/a_c_graph.h"
 #include "platform/RecordingMessageBox.h"
+#include "platform/ScopedService.h"
 #include "support/ErrorOf.h"
 #include "support/TempDir.h"
 
@@ -30,9 +31,6 @@ bool Contiene(const Log& log, const std::string& linea) {
 
 class StandardWindowsTest : public ::testing::Test {
  protected:
-  void SetUp() override { previas = MessageBoxService::Install(cajas); }
-  void TearDown() override { MessageBoxService::Install(previas); }
-
   dao::Database BaseConConfiguracion() {
     dao::Database db = dao::DBEngine::CreateDatabase(dir.File("app.mdb"), "");
     db.Execute("CREATE TABLE Configuracion (CodItem LONG)");
@@ -43,8 +41,7 @@ class StandardWindowsTest : public ::testing::Test {
   }
 
   TempDir dir;
-  std::shared_ptr<RecordingMessageBox> cajas = std::make_shared<RecordingMessageBox>();
-  std::shared_ptr<MessageBoxService> previas;
+  ScopedService<RecordingMessageBox> cajas;
   FakeWindowFactory fabrica;
   a_c_graph graph{fabrica, dir.File("ayuda")};
   std::shared_ptr<const Imagen> dibujo = std::make_shared<FakePicture>();

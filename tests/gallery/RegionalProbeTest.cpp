@@ -8,6 +8,7 @@
 
 #include "gallery/RegionalProbe.h"
 #include "platform/RecordingMessageBox.h"
+#include "platform/ScopedService.h"
 #include "platform/a_c_w.h"
 
 namespace {
@@ -22,11 +23,7 @@ RegionalSettings Estadounidense() {
 
 class RegionalProbeTest : public ::testing::Test {
  protected:
-  void SetUp() override { previo = MessageBoxService::Install(propio); }
-  void TearDown() override { MessageBoxService::Install(previo); }
-
-  std::shared_ptr<RecordingMessageBox> propio = std::make_shared<RecordingMessageBox>();
-  std::shared_ptr<MessageBoxService> previo;
+  ScopedService<RecordingMessageBox> propio;
 };
 
 }  // namespace
@@ -50,7 +47,7 @@ TEST_F(RegionalProbeTest, AnotherMachineFailsBothWithTheirMessagesTakenNotShown)
   EXPECT_EQ(r.mensajeNumeros, a_c_w::kMensajeNumeros);
   EXPECT_EQ(r.mensajeFecha, a_c_w::kMensajeFecha);
   EXPECT_TRUE(propio->Boxes().empty());
-  EXPECT_EQ(MessageBoxService::Install(propio), propio);  // still the one in place
+  EXPECT_EQ(&MessageBoxService::Current(), propio.Get().get());  // still the one in place
 
   RegionalSettings dosCifras;
   dosCifras.fourDigitYear = false;

@@ -8,6 +8,7 @@
 #include "dao/DBEngine.h"
 #include "host/ClsKolm.h"
 #include "platform/RecordingMessageBox.h"
+#include "platform/ScopedService.h"
 #include "support/ErrorOf.h"
 #include "support/TempDir.h"
 
@@ -29,7 +30,6 @@ int OpenHandlesTo(const std::string& path) {
 class ClsKolmContributorsTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    previous = MessageBoxService::Install(boxes);
     fs::create_directories(dir.Path() / "novu" / "app");
     novu = dir.File("novu/Novu.mdb");
     dao::Database db = dao::DBEngine::CreateDatabase(novu, "wePlorKadviM");
@@ -53,8 +53,6 @@ class ClsKolmContributorsTest : public ::testing::Test {
     kolm.encriptoDesencripto(novu);
     scrambled = ReadBytes(novu);
   }
-  void TearDown() override { MessageBoxService::Install(previous); }
-
   std::string App() const { return dir.File("novu/app"); }
   std::string BoxText(size_t i) const {
     return i < boxes->Boxes().size() ? boxes->Boxes()[i].text : "(no box)";
@@ -63,8 +61,7 @@ class ClsKolmContributorsTest : public ::testing::Test {
   TempDir dir;
   std::string novu;
   std::vector<unsigned char> scrambled;
-  std::shared_ptr<RecordingMessageBox> boxes = std::make_shared<RecordingMessageBox>();
-  std::shared_ptr<MessageBoxService> previous;
+  ScopedService<RecordingMessageBox> boxes;
   ClsKolm kolm;
 };
 

@@ -11,6 +11,7 @@
 #include "platform/RecordingFileDialog.h"
 #include "platform/RecordingFileExplorer.h"
 #include "platform/RecordingInputBox.h"
+#include "platform/ScopedService.h"
 
 TEST(FileFilter, FormsFiltersBecomeQtFilters) {
   EXPECT_EQ(FileFilter::ToQt(""), "");
@@ -51,10 +52,9 @@ TEST(DriveService, TheMachinesDrivesBeginWithTheRootAndFixedOnesReplaceThem) {
   const std::vector<std::string> maquina = SystemDrives().Drives();
   ASSERT_FALSE(maquina.empty());
   EXPECT_EQ(maquina.front(), "/");
-  auto anterior = DriveService::Install(
+  ScopedService<DriveService> fixed(
       std::make_shared<FixedDrives>(std::vector<std::string>{"/", "/no/such/medium"}));
   EXPECT_EQ(DriveService::Current().Drives().back(), "/no/such/medium");
-  DriveService::Install(anterior);
 }
 
 TEST(DialogSeams, RecordingServicesAnswerAheadOfTimeAndDefaultToCancel) {
@@ -63,8 +63,7 @@ TEST(DialogSeams, RecordingServicesAnswerAheadOfTimeAndDefaultToCancel) {
   EXPECT_EQ(InputBox("¿Nombre?", "Título"), "");
   EXPECT_FALSE(FileExplorerService::Current().Open("/"));
 
-  auto dialogo = std::make_shared<RecordingFileDialog>();
-  auto anteriorDialogo = FileDialogService::Install(dialogo);
+  ScopedService<RecordingFileDialog> dialogo;
   dialogo->SetNextFileName("/tmp/a.mdb");
   dialogo->SetNextCancel();
   dialogo->SetNextError(32755, "Cancelado");
@@ -74,21 +73,16 @@ TEST(DialogSeams, RecordingServicesAnswerAheadOfTimeAndDefaultToCancel) {
   ASSERT_EQ(dialogo->Requests().size(), 3u);
   EXPECT_EQ(dialogo->Requests()[0].mode, FileDialogMode::Save);
   EXPECT_EQ(dialogo->Requests()[0].filter, "T (*.txt)");
-  FileDialogService::Install(anteriorDialogo);
 
-  auto caja = std::make_shared<RecordingInputBox>();
-  auto anteriorCaja = InputBoxService::Install(caja);
+  ScopedService<RecordingInputBox> caja;
   caja->SetNextAnswer("Nueva");
   EXPECT_EQ(InputBox("Ingrese", "Nueva carpeta"), "Nueva");
   EXPECT_EQ(InputBox("Ingrese", "Nueva carpeta", "x"), "");
   EXPECT_EQ(caja->Requests().at(1).defaultText, "x");
-  InputBoxService::Install(anteriorCaja);
 
-  auto explorador = std::make_shared<RecordingFileExplorer>(true);
-  auto anteriorExplorador = FileExplorerService::Install(explorador);
+  ScopedService<RecordingFileExplorer> explorador(std::make_shared<RecordingFileExplorer>(true));
   explorador->SetNextResult(false);
   EXPECT_FALSE(FileExplorerService::Current().Open("/a"));
   EXPECT_TRUE(FileExplorerService::Current().Open("/b"));
   EXPECT_EQ(explorador->Folders(), (std::vector<std::string>{"/a", "/b"}));
-  FileExplorerService::Install(anteriorExplorador);
 }

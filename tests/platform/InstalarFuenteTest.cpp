@@ -10,6 +10,7 @@
 
 #include "platform/FontInstallCalls.h"
 #include "platform/FontPlatform.h"
+#include "platform/ScopedService.h"
 #include "platform/XdgFontPlatform.h"
 #include "platform/a_c_w.h"
 #include "support/EnvGuard.h"
@@ -58,18 +59,15 @@ class InstalarFuenteTest : public ::testing::Test {
     fs::create_directories(dir.Path() / "WINDOWS" / "system32");
     WriteFile(dir.Path() / "app" / "3of9.ttf", "code 39");
     WriteFile(dir.Path() / "app" / "bar25IT.ttf", "2 of 5");
-    previous = FontPlatform::Install(platform);
   }
-  void TearDown() override { FontPlatform::Install(previous); }
 
   std::string App() const { return (dir.Path() / "app").string(); }
   std::string System() const { return (dir.Path() / "WINDOWS" / "system32").string() + "/"; }
 
   TempDir dir;
   EnvGuard windir{"WINDIR", (dir.Path() / "WINDOWS").c_str()};
-  std::shared_ptr<RecordingFontPlatform> platform =
-      std::make_shared<RecordingFontPlatform>((dir.Path() / "fonts").string() + "/");
-  std::shared_ptr<FontPlatform> previous;
+  ScopedService<RecordingFontPlatform> platform{
+      std::make_shared<RecordingFontPlatform>((dir.Path() / "fonts").string() + "/")};
 };
 
 }  // namespace
@@ -174,10 +172,11 @@ TEST(XdgFontPlatformTest, InstalledFontsAreSeenByFontconfig) {
   const char* bin = std::getenv("REMENDOR_BIN_DIR");
   if (!bin || !fs::exists(fs::path(bin) / "3of9.ttf")) GTEST_SKIP() << "fonts not built";
   ScratchFontUser user;
-  auto previous = FontPlatform::Install(std::make_shared<XdgFontPlatform>());
-  a_c_w().InstalarFuente(bin, 1);
-  a_c_w().InstalarFuente(bin, 2);
-  FontPlatform::Install(previous);
+  {
+    ScopedService<FontPlatform> xdg(std::make_shared<XdgFontPlatform>());
+    a_c_w().InstalarFuente(bin, 1);
+    a_c_w().InstalarFuente(bin, 2);
+  }
   const fs::path fonts = user.FontsFolder();
   EXPECT_TRUE(fs::exists(fonts / "3of9.ttf"));
   EXPECT_TRUE(fs::exists(fonts / "bar25IT.ttf"));

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "platform/RecordingMessageBox.h"
+#include "platform/ScopedService.h"
 #include "platform/a_c_w.h"
 #include "support/EnvGuard.h"
 
@@ -31,9 +32,6 @@ const std::string kFecha =
 
 class RegionalChecksTest : public ::testing::Test {
  protected:
-  void SetUp() override { previous = MessageBoxService::Install(boxes); }
-  void TearDown() override { MessageBoxService::Install(previous); }
-
   static RegionalSettings Settings(const char* decimal, const char* thousands,
                                    const char* dateFormat) {
     RegionalSettings rs;
@@ -43,8 +41,7 @@ class RegionalChecksTest : public ::testing::Test {
     return rs;
   }
 
-  std::shared_ptr<RecordingMessageBox> boxes = std::make_shared<RecordingMessageBox>();
-  std::shared_ptr<MessageBoxService> previous;
+  ScopedService<RecordingMessageBox> boxes;
   a_c_w w;
 };
 

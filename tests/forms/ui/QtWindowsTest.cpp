@@ -40,6 +40,7 @@
 #include "forms/ui/QtWindowFactory.h"
 #include "forms/ui/TiledBackground.h"
 #include "platform/RecordingMessageBox.h"
+#include "platform/ScopedService.h"
 #include "support/ErrorOf.h"
 #include "support/TempDir.h"
 
@@ -93,12 +94,8 @@ QPixmap Dibujo() {
 
 class QtWindowsTest : public ::testing::Test {
  protected:
-  void SetUp() override { previas = MessageBoxService::Install(cajas); }
-  void TearDown() override { MessageBoxService::Install(previas); }
-
   TempDir dir;
-  std::shared_ptr<RecordingMessageBox> cajas = std::make_shared<RecordingMessageBox>();
-  std::shared_ptr<MessageBoxService> previas;
+  ScopedService<RecordingMessageBox> cajas;
   QtWindowFactory fabrica;
   a_c_graph graph{fabrica, dir.File("ayuda")};
 };

@@ -42,6 +42,7 @@
 #include "gallery/ui/TreePage.h"
 #include "gallery/ui/WindowsPage.h"
 #include "platform/RecordingMessageBox.h"
+#include "platform/ScopedService.h"
 #include "platform/a_c_w.h"
 #include "samples/SampleGalleryData.h"
 
@@ -56,8 +57,6 @@ class GalleryTest : public ::testing::Test {
     delete demo;
     demo = nullptr;
   }
-  void SetUp() override { previo = MessageBoxService::Install(cajas); }
-  void TearDown() override { MessageBoxService::Install(previo); }
 
   template <typename P>
   P& Pagina(const char* clave) {
@@ -67,8 +66,7 @@ class GalleryTest : public ::testing::Test {
   }
 
   static SampleGalleryData* demo;
-  std::shared_ptr<RecordingMessageBox> cajas = std::make_shared<RecordingMessageBox>();
-  std::shared_ptr<MessageBoxService> previo;
+  ScopedService<RecordingMessageBox> cajas;
   GalleryWindow ventana{*demo, Editor};
 };
 

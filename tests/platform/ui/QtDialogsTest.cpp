@@ -7,19 +7,19 @@
 #include "platform/FileDialogService.h"
 #include "platform/FileExplorerService.h"
 #include "platform/InputBoxService.h"
+#include "platform/ScopedService.h"
 #include "platform/ui/QtFileDialog.h"
 #include "platform/ui/QtFileExplorer.h"
 #include "platform/ui/QtInputBox.h"
 
 TEST(QtFileDialog, NextFileNamesAnswerTheDialogsInTurn) {
-  auto anterior = QtFileDialog::Install();
+  ScopedService<FileDialogService> qt(std::make_shared<QtFileDialog>());
   QtFileDialog::SetNextFileName("/tmp/datos.mdb");
   QtFileDialog::SetNextCancel();
   EXPECT_EQ(FileDialogService::Current().Ask(FileDialogMode::Open, "Bases (*.mdb)"),
             "/tmp/datos.mdb");
   EXPECT_FALSE(FileDialogService::Current().Ask(FileDialogMode::Save, "").has_value());
   QtFileDialog::ClearNextAnswers();
-  FileDialogService::Install(anterior);
 }
 
 TEST(QtInputBox, BuildsAPromptWithItsTitleAndAnswersAhead) {
@@ -30,20 +30,18 @@ TEST(QtInputBox, BuildsAPromptWithItsTitleAndAnswersAhead) {
   EXPECT_EQ(caja->inputMode(), QInputDialog::TextInput);
   EXPECT_EQ(QtInputBox::Build("p", "", "")->windowTitle(), "Remendor");
 
-  auto anterior = QtInputBox::Install();
+  ScopedService<InputBoxService> qt(std::make_shared<QtInputBox>());
   QtInputBox::SetNextAnswer("Respaldo");
   QtInputBox::SetNextAnswer("");
   EXPECT_EQ(InputBox("p", "t"), "Respaldo");
   EXPECT_EQ(InputBox("p", "t"), "");
   QtInputBox::ClearNextAnswers();
-  InputBoxService::Install(anterior);
 }
 
 TEST(QtFileExplorer, AMissingFolderStartsNothingAndResultsCanBeGivenAhead) {
-  auto anterior = QtFileExplorer::Install();
+  ScopedService<FileExplorerService> qt(std::make_shared<QtFileExplorer>());
   EXPECT_FALSE(FileExplorerService::Current().Open("/no/such/folder/anywhere"));
   QtFileExplorer::SetNextResult(true);
   EXPECT_TRUE(FileExplorerService::Current().Open("/no/such/folder/anywhere"));
   QtFileExplorer::ClearNextResults();
-  FileExplorerService::Install(anterior);
 }

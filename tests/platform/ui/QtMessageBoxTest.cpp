@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "platform/MessageBoxService.h"
+#include "platform/ScopedService.h"
 #include "platform/ui/QtMessageBox.h"
 
 using namespace msgbox;
@@ -49,11 +50,10 @@ TEST(QtMessageBox, StylesGiveTheirButtonsIconDefaultAndAnswers) {
 }
 
 TEST(QtMessageBox, NextAnswersAnswerBoxesWithoutShowingThem) {
-  auto previous = QtMessageBox::Install();
+  ScopedService<MessageBoxService> qt(std::make_shared<QtMessageBox>());
   QtMessageBox::SetNextAnswer(vbNo);
   QtMessageBox::SetNextAnswer(vbCancel);
   EXPECT_EQ(MsgBox("¿Seguro?", vbYesNo), vbNo);
   EXPECT_EQ(MsgBox("¿Seguro?", vbYesNoCancel), vbCancel);
   QtMessageBox::ClearNextAnswers();
-  MessageBoxService::Install(previous);
 }

@@ -6,6 +6,7 @@
 
 #include "host/ClsKolm.h"
 #include "platform/RecordingMessageBox.h"
+#include "platform/ScopedService.h"
 #include "support/RunTool.h"
 
 TEST(DemoContributors, EachSampleContributorLoadsWithItsAddress) {
@@ -19,8 +20,7 @@ TEST(DemoContributors, EachSampleContributorLoadsWithItsAddress) {
   ASSERT_FALSE(stored.empty());
   EXPECT_NE(stored[0], 0);  // scrambled
 
-  auto boxes = std::make_shared<RecordingMessageBox>();
-  auto previous = MessageBoxService::Install(boxes);
+  ScopedService<RecordingMessageBox> boxes;
   struct Expected {
     const char* cuit;
     const char* descripcion;
@@ -42,7 +42,6 @@ TEST(DemoContributors, EachSampleContributorLoadsWithItsAddress) {
     EXPECT_EQ(kolm.TipoPersona, e.tipo);
     EXPECT_EQ(kolm.ObtenerDirección(), e.direccion) << e.cuit;
   }
-  MessageBoxService::Install(previous);
   EXPECT_TRUE(boxes->Boxes().empty());
   EXPECT_EQ(ReadBytes(novu), stored);
 }
