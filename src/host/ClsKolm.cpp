@@ -29,9 +29,9 @@
 #include "common/NativePath.h"
 #include "common/WideText.h"
 #include "dao/DBEngine.h"
-#include "host/AnsiText.h"
-#include "host/MessageBoxService.h"
-#include "host/a_c_w.h"
+#include "platform/AnsiText.h"
+#include "platform/MessageBoxService.h"
+#include "platform/a_c_w.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include <system_error>
 
 #include "common/NativePath.h"
-#include "host/MessageBoxService.h"
-#include "host/PathSeparator.h"
-#include "host/a_c_w.h"
+#include "platform/MessageBoxService.h"
+#include "platform/PathSeparator.h"
+#include "platform/a_c_w.h"
 #include "repair/ProgramFolder.h"
 #include "repair/RepairRun.h"
 
@@ -43,10 +43,9 @@ std::string MensajeSinInstalacion(bool vacio) {
 
 }  // namespace
 
-FrmRepararModel::FrmRepararModel(FrmRepararVista& vista)
-    : FrmRepararModel(vista, ProgramFolder()) {}
+FrmRepararModel::FrmRepararModel(FrmRepararView& vista) : FrmRepararModel(vista, ProgramFolder()) {}
 
-FrmRepararModel::FrmRepararModel(FrmRepararVista& vista, std::string programFolder)
+FrmRepararModel::FrmRepararModel(FrmRepararView& vista, std::string programFolder)
     : vista_(vista), programFolder_(std::move(programFolder)) {}
 
 FrmRepararModel::~FrmRepararModel() {

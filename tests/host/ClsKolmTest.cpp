@@ -8,8 +8,9 @@
 
 #include "dao/DBEngine.h"
 #include "host/ClsKolm.h"
-#include "host/PathSeparator.h"
-#include "host/RecordingMessageBox.h"
+#include "platform/PathSeparator.h"
+#include "platform/RecordingMessageBox.h"
+#include "platform/ScopedService.h"
 #include "support/TempDir.h"
 #include "support/WindowsFolder.h"
 
@@ -18,16 +19,12 @@ namespace {
 class ClsKolmTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    boxes = std::make_shared<RecordingMessageBox>();
-    previous = MessageBoxService::Install(boxes);
     path = dir.File("VORA12.mdb");
     dao::Database db = dao::DBEngine::CreateDatabase(path, "wePlorKadviM");
     db.Execute("CREATE TABLE t (a LONG)");
     db.Execute("INSERT INTO t (a) VALUES (7)");
     db.Close();
   }
-  void TearDown() override { MessageBoxService::Install(previous); }
-
   void WriteWindowsFile(const std::string& content) {
     ASSERT_TRUE(windows.Write("novuPath.sys", content)) << "cannot write into " << windows.Path();
   }
@@ -35,8 +32,7 @@ class ClsKolmTest : public ::testing::Test {
   TempDir dir;
   WindowsFolder windows;
   std::string path;
-  std::shared_ptr<RecordingMessageBox> boxes;
-  std::shared_ptr<MessageBoxService> previous;
+  ScopedService<RecordingMessageBox> boxes;
   ClsKolm kolm;
 };
 

@@ -7,9 +7,10 @@
 #include <functional>
 #include <stdexcept>
 
-#include "RecordingFrmRepararVista.h"
+#include "RecordingFrmRepararView.h"
 #include "RepairFixture.h"
-#include "host/PathSeparator.h"
+#include "platform/PathSeparator.h"
+#include "platform/ScopedService.h"
 #include "repair/FrmRepararModel.h"
 #include "repair/HostBackup.h"
 #include "repair/RepairRun.h"
@@ -37,9 +38,6 @@ class FrmRepararModelTest : public RepairFixture {
  protected:
   void SetUp() override {
     RepairFixture::SetUp();
-    watcher = std::make_shared<BoxWatcher>();
-    MessageBoxService::Install(watcher);
-    boxes = watcher;
     windowsFolder = std::make_unique<WindowsFolder>();
     windows = windowsFolder->Path();
     // The maker's folder; the host lives in its VORA12 subfolder.
@@ -69,10 +67,11 @@ class FrmRepararModelTest : public RepairFixture {
     return *modelo;
   }
 
-  std::shared_ptr<BoxWatcher> watcher;
+  // Put in over the fixture's recorder, and taken out before it.
+  ScopedService<BoxWatcher> watcher;
   std::unique_ptr<WindowsFolder> windowsFolder;
   std::string windows, novu;
-  RecordingFrmRepararVista vista;
+  RecordingFrmRepararView vista;
   std::unique_ptr<FrmRepararModel> modelo;
 };
 
@@ -89,7 +88,7 @@ TEST_F(FrmRepararModelTest, LoadFillsTheListSelects26ThenShowsTheInstallationAnd
   EXPECT_EQ(vista.VersionSeleccionada(), "26");
   EXPECT_EQ(m.Instalacion(), instalacion);
   EXPECT_TRUE(vista.migrarHabilitado);
-  EXPECT_TRUE(boxes->Boxes().empty());
+  EXPECT_TRUE(watcher->Boxes().empty());
   EXPECT_FALSE(m.BaseDatos().IsOpen());
 }
 
@@ -124,12 +123,12 @@ TEST_F(FrmRepararModelTest, WithoutAnInstallationTheLoadSaysSoAndMigrateStartsNo
   for (const auto& c : cases) {
     windowsFolder->Remove("novuPath.sys");
     if (c.content) NovuPath(c.content);
-    boxes->Clear();
-    RecordingFrmRepararVista v;
+    watcher->Clear();
+    RecordingFrmRepararView v;
     FrmRepararModel m(v, programa);
     m.Form_Load();
-    ASSERT_EQ(boxes->Boxes().size(), 1u) << c.cause;
-    const RecordingMessageBox::Box& box = boxes->Boxes()[0];
+    ASSERT_EQ(watcher->Boxes().size(), 1u) << c.cause;
+    const RecordingMessageBox::Box& box = watcher->Boxes()[0];
     EXPECT_EQ(box.text.rfind(c.cause + windows + "'", 0), 0u) << box.text;
     EXPECT_NE(box.text.find("sin ella no se puede reparar"), std::string::npos) << box.text;
     EXPECT_EQ(box.style, msgbox::vbOKOnly);
@@ -148,7 +147,7 @@ TEST_F(FrmRepararModelTest, WithoutAnInstallationTheLoadSaysSoAndMigrateStartsNo
     m.Bot_BotonMigrar();
     EXPECT_TRUE(v.llamadas.empty());
     EXPECT_TRUE(v.lineas.lines.empty());
-    EXPECT_EQ(boxes->Boxes().size(), 1u);
+    EXPECT_EQ(watcher->Boxes().size(), 1u);
     EXPECT_FALSE(m.BaseDatos().IsOpen());
   }
   EXPECT_TRUE(HostBackup::List(host).empty());
@@ -163,7 +162,7 @@ TEST_F(FrmRepararModelTest, ARunWithTheSelectedVersionIsBusyUntilItsLineAndTheEx
 
   m.Bot_BotonMigrar();
   EXPECT_FALSE(m.Trabajando());
-  EXPECT_TRUE(boxes->Boxes().empty());
+  EXPECT_TRUE(watcher->Boxes().empty());
   EXPECT_EQ(vista.llamadas, kRun);
   EXPECT_EQ(vista.lineas.lines, (Lines{{"info", RepairRun::kSuccessLine}}));
   EXPECT_TRUE(vista.migrarHabilitado);
@@ -195,8 +194,8 @@ TEST_F(FrmRepararModelTest, BusyWhileTheRunWorksAndAMigrateMeanwhileIsIgnored) {
     m.Bot_BotonMigrar();  // a second click, from the box's event loop
   };
   m.Bot_BotonMigrar();
-  ASSERT_EQ(boxes->Boxes().size(), 1u);
-  EXPECT_NE(boxes->Boxes()[0].text.find("VORA12.mdb"), std::string::npos);
+  ASSERT_EQ(watcher->Boxes().size(), 1u);
+  EXPECT_NE(watcher->Boxes()[0].text.find("VORA12.mdb"), std::string::npos);
   EXPECT_TRUE(busy);
   EXPECT_FALSE(migrarEnabled);
   EXPECT_TRUE(working);
@@ -223,7 +222,7 @@ TEST_F(FrmRepararModelTest, AFailedRunWritesItsErrorLineAndTheNextRunStartsAgain
     EXPECT_EQ(kind, "error");
     EXPECT_NE(text.find("22Cuiles"), std::string::npos) << text;
   }
-  EXPECT_TRUE(boxes->Boxes().empty());
+  EXPECT_TRUE(watcher->Boxes().empty());
   EXPECT_FALSE(m.Trabajando());
   EXPECT_TRUE(vista.migrarHabilitado);
   // Stopped where it failed: the file stays plain and held.
@@ -238,7 +237,7 @@ TEST_F(FrmRepararModelTest, AFailureThatEscapesTheRunBecomesAnErrorLine) {
    public:
     void AgregarInfo(const std::string&) override { throw std::runtime_error("lista llena"); }
   };
-  class View : public RecordingFrmRepararVista {
+  class View : public RecordingFrmRepararView {
    public:
     ResultSink& LineasResultado() override { return failing; }
     FailingLines failing;

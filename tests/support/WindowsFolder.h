@@ -20,7 +20,7 @@
 #include "support/TempDir.h"
 
 #ifdef _WIN32
-#include "host/PlatformFolders.h"
+#include "platform/PlatformFolders.h"
 #endif
 
 class WindowsFolder {
