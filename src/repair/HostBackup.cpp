@@ -42,8 +42,8 @@ constexpr const char* kMarker = "_respaldo_";
 constexpr size_t kChunk = 1 << 20;
 constexpr const char* kPartialSuffix = ".respaldo-parcial";
 
-std::string Reason(const NativeFile& file) {
-  switch (file.LastFailure()) {
+std::string Reason(NativeFile::Failure failure, const std::string& systemText) {
+  switch (failure) {
     case NativeFile::Failure::kNoSpace:
       return "no hay espacio en el disco";
     case NativeFile::Failure::kDenied:
@@ -53,8 +53,12 @@ std::string Reason(const NativeFile& file) {
     case NativeFile::Failure::kIo:
       return "error de lectura o escritura en el disco";
     default:
-      return file.LastFailureText();
+      return systemText;
   }
+}
+
+std::string Reason(const NativeFile& file) {
+  return Reason(file.LastFailure(), file.LastFailureText());
 }
 
 std::string Timestamp(std::chrono::system_clock::time_point now) {
@@ -211,8 +215,7 @@ std::string HostBackup::Make(const std::string& file, std::chrono::system_clock:
                                     &failure))
       break;
     if (failure != NativeFile::Failure::kExists || n >= 99) {
-      reason = failure == NativeFile::Failure::kDenied ? "permiso denegado"
-                                                       : "no se pudo dar nombre a la copia";
+      reason = Reason(failure, "no se pudo dar nombre a la copia");
     }
   }
   if (!reason.empty()) {
