@@ -275,15 +275,15 @@ bool DbTool::Repair(const std::string& version, const std::string& install,
     }
     folder = novu + kPathSeparatorText + "VORA12";
   }
-  // The installation as the window labels it, so that the operator sees
-  // which one was repaired.
-  out_ << "Instalación: " << folder << '\n';
   PrintedLines lines(out_);
   dao::Database db;
   RepairRun run(kolm_, lines, programFolder);
   const bool ok = run.Ejecutar(version, folder, db);
   db.Close();
   if (!ok && run.UltimoError()) throw *run.UltimoError();
+  // The installation as the window labels it, so that the operator sees
+  // which one was repaired.
+  if (ok) out_ << "Instalación reparada: " << folder << '\n';
   // The run's last step scrambles the host again; the window reports the
   // success regardless, but the file is not left as a repair leaves it.
   if (ok && kolm_.LastScrambleFailed())
