@@ -15,11 +15,11 @@
 
 namespace {
 
-class Dibujo : public Imagen {
+class Dibujo : public Picture {
  public:
-  int Ancho() const override { return 1; }
-  int Alto() const override { return 1; }
-  std::shared_ptr<Imagen> Teselar(int, int, const std::vector<Zona>&) const override {
+  int Width() const override { return 1; }
+  int Height() const override { return 1; }
+  std::shared_ptr<Picture> Tile(int, int, const std::vector<Rect>&) const override {
     return nullptr;
   }
 };
@@ -47,7 +47,7 @@ class VentanasEstandarTest : public ::testing::Test {
   std::shared_ptr<MessageBoxService> previas;
   FabricaFalsa fabrica;
   a_c_graph graph{fabrica, dir.File("ayuda")};
-  std::shared_ptr<const Imagen> dibujo = std::make_shared<Dibujo>();
+  std::shared_ptr<const Picture> dibujo = std::make_shared<Dibujo>();
 };
 
 }  // namespace

@@ -28,7 +28,7 @@
 #include "forms/a_c_graph.h"
 #include "forms/ui/PiezasVentana.h"
 #include "forms/ui/QtFabricaVentanas.h"
-#include "forms/ui/QtImagen.h"
+#include "graphics/ui/QtPicture.h"
 
 namespace {
 
@@ -437,8 +437,8 @@ void FrmDomicilios::EstadoBarra(int estado) {
   bot_->SetEstado(estado);
 }
 
-void FrmDomicilios::ImagenBarra(std::shared_ptr<const Imagen> imagen) {
-  bot_->SetImage(QtImagen::PixmapDe(imagen.get()).toImage());
+void FrmDomicilios::ImagenBarra(std::shared_ptr<const Picture> imagen) {
+  bot_->SetImage(QtPicture::PixmapOf(imagen.get()).toImage());
 }
 
 void FrmDomicilios::AltoDatos(int alto) {

@@ -35,8 +35,8 @@ void UcnDom::cmd_Click() {
 
 void UcnDom::OnResize() {
   modelo_.UserControl_Resize(WidthTwips(), HeightTwips(), kAnchoBoton, kAltoBoton);
-  const UcnDomModel::Rect b = modelo_.cmd();
-  const UcnDomModel::Rect t = modelo_.txtRect();
+  const Rect b = modelo_.cmd();
+  const Rect t = modelo_.txtRect();
   PlaceChild(*cmd_, QRect(b.left, b.top, b.width, b.height));
   PlaceChild(*txt_, QRect(t.left, t.top, t.width, t.height));
   txt_->setVisible(t.height > 0);

@@ -12,7 +12,7 @@
 #include "controls/Twips.h"
 #include "forms/FrmXCerrandoModel.h"
 #include "forms/ui/PiezasVentana.h"
-#include "forms/ui/QtImagen.h"
+#include "graphics/ui/QtPicture.h"
 #include "host/MessageBoxService.h"
 
 namespace {
@@ -50,8 +50,8 @@ void FrmXCerrando::showEvent(QShowEvent* evento) {
   QTimer::singleShot(0, this, [this] { modelo_.Form_Activate(); });
 }
 
-void FrmXCerrando::Icono(std::shared_ptr<const Imagen> imagen) {
-  PiezasVentana::PonerDibujo(*picIcono_, QtImagen::PixmapDe(imagen.get()));
+void FrmXCerrando::Icono(std::shared_ptr<const Picture> imagen) {
+  PiezasVentana::PonerDibujo(*picIcono_, QtPicture::PixmapOf(imagen.get()));
 }
 
 void FrmXCerrando::RepintarLabel1() {

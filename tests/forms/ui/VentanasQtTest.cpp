@@ -37,8 +37,8 @@
 #include "forms/ui/FrmXMensaje.h"
 #include "forms/ui/QtFabricaVentanas.h"
 #include "forms/ui/QtFormulario.h"
-#include "forms/ui/QtImagen.h"
-#include "forms/ui/QtObjetoGrafico.h"
+#include "graphics/ui/QtGraphicObject.h"
+#include "graphics/ui/QtPicture.h"
 #include "host/RecordingMessageBox.h"
 #include "support/ErrorOf.h"
 #include "support/TempDir.h"
@@ -107,7 +107,7 @@ class VentanasQtTest : public ::testing::Test {
 
 TEST_F(VentanasQtTest, TheSplashShowsProgressAndOnlyUnloadingClosesIt) {
   graph.AcercaDe_Mostrar("Release 3", "Versión 27", "PRE -BETA 2", true, "V.O.R.A.",
-                         "Declaraciones juradas de sueldos", QtImagen::Desde(Dibujo()));
+                         "Declaraciones juradas de sueldos", QtPicture::From(Dibujo()));
   auto* acerca = Ventana<FrmXAcercaDe>("frmXAcercaDe");
   ASSERT_NE(acerca, nullptr);
   ASSERT_TRUE(QTest::qWaitForWindowExposed(acerca));
@@ -225,7 +225,7 @@ TEST_F(VentanasQtTest, AMessageTickedOnceIsNotShownAgain) {
 
 TEST_F(VentanasQtTest, TheClosingNoticeIsOnScreenWhileTheWorkRuns) {
   bool enPantalla = false;
-  graph.Cerrando_Mostrar(QtImagen::Desde(Dibujo()), [&] {
+  graph.Cerrando_Mostrar(QtPicture::From(Dibujo()), [&] {
     auto* cerrando = Ventana<FrmXCerrando>("frmXCerrando");
     ASSERT_NE(cerrando, nullptr);
     enPantalla = true;
@@ -255,7 +255,7 @@ TEST_F(VentanasQtTest, DisablingAGroupBoxClearsItsOwnControls) {
   auto* profundo = new QLineEdit(QStringLiteral("adentro"), anidado);
   auto* fuera = new QLineEdit(QStringLiteral("fuera"), &ventana);
 
-  QtObjetoGrafico oCont(*marco);
+  QtGraphicObject oCont(*marco);
   graph.HabilitarControlesContenedor(oCont, false);
   EXPECT_FALSE(marco->isEnabled());
   EXPECT_TRUE(texto->text().isEmpty());
@@ -274,12 +274,12 @@ TEST_F(VentanasQtTest, DisablingAGroupBoxClearsItsOwnControls) {
   EXPECT_TRUE(texto->text().isEmpty());
 
   // What a label lacks, and a window's own properties.
-  QtObjetoGrafico objeto(*etiqueta);
+  QtGraphicObject objeto(*etiqueta);
   EXPECT_FALSE(a_c_graph::DarPropiedad(objeto, "Text").encontrada);
   EXPECT_FALSE(a_c_graph::DarPropiedad(objeto, "Value").encontrada);
-  QtObjetoGrafico raiz(ventana);
+  QtGraphicObject raiz(ventana);
   EXPECT_FALSE(a_c_graph::DarPropiedad(raiz, "Parent").encontrada);
-  EXPECT_EQ(ErrorOf([&] { QtObjetoGrafico(*marco).Controles(); }), 438);
+  EXPECT_EQ(ErrorOf([&] { QtGraphicObject(*marco).Controls(); }), 438);
 }
 
 TEST_F(VentanasQtTest, AnMdiChildIsCentredInItsAreaOrLeftWhereItIs) {
@@ -309,17 +309,17 @@ TEST_F(VentanasQtTest, DarMosaicoTilesAtFullAndHalfSize) {
   QPixmap origen(8, 8);
   origen.fill(Qt::blue);
   QPainter(&origen).fillRect(0, 0, 4, 8, Qt::red);
-  const QtImagen imagen(origen);
+  const QtPicture imagen(origen);
 
   auto entero = graph.DarMosaico(imagen, 20, 10, 100);
-  const QImage a = QtImagen::PixmapDe(entero.get()).toImage();
+  const QImage a = QtPicture::PixmapOf(entero.get()).toImage();
   ASSERT_EQ(a.size(), QSize(20, 10));
   for (const auto& [x, color] : std::vector<std::pair<int, QColor>>{
            {0, Qt::red}, {5, Qt::blue}, {9, Qt::red}, {13, Qt::blue}, {19, Qt::red}}) {
     EXPECT_EQ(a.pixelColor(x, 9), color) << x;
   }
   auto mitad = graph.DarMosaico(imagen, 20, 10, 50);
-  const QImage b = QtImagen::PixmapDe(mitad.get()).toImage();
+  const QImage b = QtPicture::PixmapOf(mitad.get()).toImage();
   for (const auto& [x, rojo] : std::vector<std::pair<int, bool>>{
            {0, true}, {3, false}, {4, true}, {7, false}, {17, true}, {18, false}}) {
     const QColor c = b.pixelColor(x, 5);

@@ -1,5 +1,5 @@
 /*
-** QtObjetoGrafico: a Qt widget reached by property name, for the form
+** QtGraphicObject: a Qt widget reached by property name, for the form
 ** routines that walk a window's controls.
 **
 ** Properties, by the widget's kind:
@@ -13,7 +13,7 @@
 **              (their number).
 **   Container  the widget that holds it; a window has none.
 **   Parent     the window it is on; a window has none.
-** Anything else raises 438. A window's Controles are all the widgets on
+** Anything else raises 438. A window's Controls are all the widgets on
 ** it, at any depth, that are not windows of their own (popups, dialogs).
 */
 #pragma once
@@ -22,19 +22,19 @@
 #include <QWidget>
 #include <memory>
 
-#include "forms/ObjetoGrafico.h"
+#include "graphics/GraphicObject.h"
 
-class QtObjetoGrafico : public ObjetoGrafico {
+class QtGraphicObject : public GraphicObject {
  public:
-  explicit QtObjetoGrafico(QWidget& widget) : widget_(&widget) {}
+  explicit QtGraphicObject(QWidget& widget) : widget_(&widget) {}
 
-  static std::shared_ptr<QtObjetoGrafico> De(QWidget* widget);
+  static std::shared_ptr<QtGraphicObject> Of(QWidget* widget);
 
-  Variant Propiedad(const std::string& nombre) const override;
-  void AsignarPropiedad(const std::string& nombre, const Variant& valor) override;
-  std::shared_ptr<ObjetoGrafico> PropiedadObjeto(const std::string& nombre) const override;
-  std::vector<std::shared_ptr<ObjetoGrafico>> Controles() const override;
-  const void* Identidad() const override { return widget_.data(); }
+  Variant Property(const std::string& name) const override;
+  void SetProperty(const std::string& name, const Variant& value) override;
+  std::shared_ptr<GraphicObject> ObjectProperty(const std::string& name) const override;
+  std::vector<std::shared_ptr<GraphicObject>> Controls() const override;
+  const void* Identity() const override { return widget_.data(); }
 
  private:
   QWidget& Widget() const;
