@@ -18,17 +18,16 @@
 #include <algorithm>
 
 #include "address/FrmDomiciliosModel.h"
-#include "controls/NOVUBot.h"
 #include "controls/NOVUBotModel.h"
-#include "controls/NOVUCbo.h"
-#include "controls/NOVUList.h"
-#include "controls/NOVUListItem.h"
 #include "controls/PropertyStore.h"
-#include "controls/Twips.h"
+#include "controls/ui/NOVUBot.h"
+#include "controls/ui/NOVUCbo.h"
+#include "controls/ui/NOVUList.h"
+#include "controls/ui/NOVUListItem.h"
+#include "controls/ui/Twips.h"
 #include "forms/a_c_graph.h"
 #include "forms/ui/PiezasVentana.h"
 #include "forms/ui/QtFabricaVentanas.h"
-#include "graphics/ui/QtPicture.h"
 
 namespace {
 
@@ -438,7 +437,7 @@ void FrmDomicilios::EstadoBarra(int estado) {
 }
 
 void FrmDomicilios::ImagenBarra(std::shared_ptr<const Picture> imagen) {
-  bot_->SetImage(QtPicture::PixmapOf(imagen.get()).toImage());
+  bot_->SetImage(std::move(imagen));
 }
 
 void FrmDomicilios::AltoDatos(int alto) {

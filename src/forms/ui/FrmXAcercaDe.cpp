@@ -10,7 +10,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "controls/Twips.h"
+#include "controls/ui/Twips.h"
 #include "forms/FrmXAcercaDeModel.h"
 #include "forms/ui/PiezasVentana.h"
 #include "graphics/ui/QtPicture.h"

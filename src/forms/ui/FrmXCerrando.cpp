@@ -9,7 +9,7 @@
 #include <QLabel>
 #include <QTimer>
 
-#include "controls/Twips.h"
+#include "controls/ui/Twips.h"
 #include "forms/FrmXCerrandoModel.h"
 #include "forms/ui/PiezasVentana.h"
 #include "graphics/ui/QtPicture.h"

@@ -1,7 +1,7 @@
 #include "galeria/ui/ArbolDemoHost.h"
 
 #include "address/DemoDomicilios.h"
-#include "controls/NOVUTree.h"
+#include "controls/ui/NOVUTree.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <QTimer>
 #include <QTreeWidget>
 
-#include "controls/NOVUTree.h"
+#include "controls/ui/NOVUTree.h"
 #include "galeria/ui/ArbolDemoHost.h"
 
 PaginaArbol::PaginaArbol(dao::Database& host, QWidget* parent)

@@ -5,7 +5,7 @@
 #include <QPushButton>
 
 #include "address/DemoDomicilios.h"
-#include "controls/NOVUCbo.h"
+#include "controls/ui/NOVUCbo.h"
 
 PaginaCombo::PaginaCombo(dao::Database& host, QWidget* parent) : PaginaGaleria("combo", parent) {
   Etiqueta(QStringLiteral("Provincia:"), QRect(120, 150, 1200, 300));

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "common/AppError.h"
-#include "controls/NOVUCbo.h"
+#include "controls/ui/NOVUCbo.h"
 #include "host/MessageBoxService.h"
 
 PaginaDomicilios::PaginaDomicilios(dao::Database& host, UcnDom::FabricaEditor editor,

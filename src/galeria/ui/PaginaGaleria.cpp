@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "controls/Twips.h"
+#include "controls/ui/Twips.h"
 
 PaginaGaleria::PaginaGaleria(const char* clave, QWidget* parent)
     : QWidget(parent), info_(PaginasGaleria::De(clave)) {

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "address/DemoDomicilios.h"
-#include "controls/NOVUList.h"
+#include "controls/ui/NOVUList.h"
 #include "dao/Database.h"
 
 namespace {

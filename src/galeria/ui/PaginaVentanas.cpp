@@ -6,7 +6,7 @@
 #include <QTimer>
 
 #include "common/AppError.h"
-#include "controls/ControlIcons.h"
+#include "controls/ui/ControlIcons.h"
 #include "forms/a_c_graph.h"
 #include "forms/ui/QtFabricaVentanas.h"
 #include "graphics/ui/QtPicture.h"

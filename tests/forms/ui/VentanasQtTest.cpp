@@ -26,7 +26,7 @@
 #include <fstream>
 #include <functional>
 
-#include "controls/ControlIcons.h"
+#include "controls/ui/ControlIcons.h"
 #include "dao/DBEngine.h"
 #include "forms/FrmXInicioMensajeModel.h"
 #include "forms/a_c_graph.h"
