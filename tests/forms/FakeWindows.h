@@ -50,7 +50,7 @@ class FakeAcercaDe : public FrmXAcercaDeView {
   void Beta(const std::string& t) override { log_.push_back("LblBeta=" + t); }
   void Nombre(const std::string& t) override { log_.push_back("LblTitulo1=" + t); }
   void Descripcion(const std::string& t) override { log_.push_back("txtTitulo(1)=" + t); }
-  void Dibujo(std::shared_ptr<const Imagen> i) override {
+  void Dibujo(std::shared_ptr<const Picture> i) override {
     log_.push_back(i ? "Img" : "Img=Nothing");
   }
   void Estado(const std::string& t) override { log_.push_back("lblEstado=" + t); }
@@ -118,7 +118,7 @@ class FakeCerrando : public FrmXCerrandoView {
  public:
   FakeCerrando(Log& log, FrmXCerrandoModel& modelo) : log_(log), modelo_(modelo) {}
   FormWindow& Ventana() override { return ventana; }
-  void Icono(std::shared_ptr<const Imagen> i) override {
+  void Icono(std::shared_ptr<const Picture> i) override {
     log_.push_back(i ? "picIcono" : "picIcono=Nothing");
   }
   void RepintarLabel1() override { log_.push_back("Label1.Refresh"); }

@@ -12,18 +12,10 @@
 #include "platform/RecordingMessageBox.h"
 #include "platform/ScopedService.h"
 #include "support/ErrorOf.h"
+#include "support/FakePicture.h"
 #include "support/TempDir.h"
 
 namespace {
-
-class FakePicture : public Imagen {
- public:
-  int Ancho() const override { return 1; }
-  int Alto() const override { return 1; }
-  std::shared_ptr<Imagen> Teselar(int, int, const std::vector<Zona>&) const override {
-    return nullptr;
-  }
-};
 
 bool Contiene(const Log& log, const std::string& linea) {
   return std::find(log.begin(), log.end(), linea) != log.end();
@@ -44,7 +36,7 @@ class StandardWindowsTest : public ::testing::Test {
   ScopedService<RecordingMessageBox> cajas;
   FakeWindowFactory fabrica;
   a_c_graph graph{fabrica, dir.File("ayuda")};
-  std::shared_ptr<const Imagen> dibujo = std::make_shared<FakePicture>();
+  std::shared_ptr<const Picture> dibujo = FakePicture::Of(1, 1);
 };
 
 }  // namespace

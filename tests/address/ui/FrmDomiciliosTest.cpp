@@ -15,9 +15,9 @@
 
 #include "address/EditorFixture.h"
 #include "address/ui/EditorQt.h"
-#include "controls/NOVUCbo.h"
-#include "controls/NOVUList.h"
-#include "controls/Twips.h"
+#include "controls/ui/NOVUCbo.h"
+#include "controls/ui/NOVUList.h"
+#include "controls/ui/Twips.h"
 
 namespace {
 

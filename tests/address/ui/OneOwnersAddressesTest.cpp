@@ -14,9 +14,9 @@
 #include "address/EditorFixture.h"
 #include "address/ui/EditorQt.h"
 #include "address/ui/UcnDom.h"
-#include "controls/NOVUCbo.h"
-#include "controls/NOVUListItem.h"
-#include "controls/Twips.h"
+#include "controls/ui/NOVUCbo.h"
+#include "controls/ui/NOVUListItem.h"
+#include "controls/ui/Twips.h"
 
 namespace {
 
