@@ -26,10 +26,17 @@ std::string DelDueño(const AmbitoDomicilios& a) {
   return " and " + a.Campos.Columna(campo::kDueño) + " = " + N(a.Dueño);
 }
 
-// The backup of this taxpayer's owner, whatever declaration it came from.
-std::string DeLaCopia(const AmbitoDomicilios& a, int32_t codigoCopia) {
+// The backup rows of this taxpayer's owner that one copy made.
+std::string DeLaCopia(const AmbitoDomicilios& a, int32_t codigoCopia, const FilasDeCopia& filas) {
+  const std::string& columna = a.Campos.Columna(campo::kCodigo);
+  std::string lista;
+  for (int32_t c : filas.codigos) lista += (lista.empty() ? "" : ", ") + N(c);
+  std::string codigos;
+  if (!filas.codigos.empty()) codigos = columna + " in (" + lista + ")";
+  if (filas.nulos > 0) codigos += (codigos.empty() ? "" : " or ") + columna + " is null";
   return " where CodDJ = " + N(codigoCopia) +
-         " and CUIT = " + SentenciasDomicilio::LiteralJet(a.Cuit) + DelDueño(a);
+         " and CUIT = " + SentenciasDomicilio::LiteralJet(a.Cuit) + DelDueño(a) + " and (" +
+         codigos + ")";
 }
 
 }  // namespace
@@ -66,18 +73,30 @@ std::string SentenciasDomicilio::EliminarDelDueño(const AmbitoDomicilios& a) {
   return "delete from " + a.Tabla + DeLaDeclaracion(a) + DelDueño(a);
 }
 
+std::string SentenciasDomicilio::CodigosDelDueño(const AmbitoDomicilios& a) {
+  return "select " + a.Campos.Columna(campo::kCodigo) + " from " + a.Tabla + DeLaDeclaracion(a) +
+         DelDueño(a);
+}
+
 std::string SentenciasDomicilio::HacerCopia(const AmbitoDomicilios& a, int32_t codigoCopia,
                                             const std::string& columnas) {
   return "insert into " + a.Tabla + " select " + N(codigoCopia) + " as CodDJ, " + columnas +
          " from " + a.Tabla + DeLaDeclaracion(a) + DelDueño(a);
 }
 
-std::string SentenciasDomicilio::BorrarCopia(const AmbitoDomicilios& a, int32_t codigoCopia) {
-  return "delete from " + a.Tabla + DeLaCopia(a, codigoCopia);
+std::string SentenciasDomicilio::ContarCopia(const AmbitoDomicilios& a, int32_t codigoCopia,
+                                             const FilasDeCopia& filas) {
+  return "select count(*) from " + a.Tabla + DeLaCopia(a, codigoCopia, filas);
 }
 
-std::string SentenciasDomicilio::RestaurarCopia(const AmbitoDomicilios& a, int32_t codigoCopia) {
-  return "update " + a.Tabla + " set CodDJ = " + N(a.CodDJ) + DeLaCopia(a, codigoCopia);
+std::string SentenciasDomicilio::BorrarCopia(const AmbitoDomicilios& a, int32_t codigoCopia,
+                                             const FilasDeCopia& filas) {
+  return "delete from " + a.Tabla + DeLaCopia(a, codigoCopia, filas);
+}
+
+std::string SentenciasDomicilio::RestaurarCopia(const AmbitoDomicilios& a, int32_t codigoCopia,
+                                                const FilasDeCopia& filas) {
+  return "update " + a.Tabla + " set CodDJ = " + N(a.CodDJ) + DeLaCopia(a, codigoCopia, filas);
 }
 
 std::string SentenciasDomicilio::AsignarReferencia(const AmbitoDomicilios& a, int32_t referencia) {

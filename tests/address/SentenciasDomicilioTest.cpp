@@ -56,10 +56,23 @@ TEST(SentenciasDomicilio, TheBackupIsThisTaxpayersOwnerOnly) {
   EXPECT_EQ(S::HacerCopia(a, -7, "Cuit, Duenio"),
             "insert into Dom select -7 as CodDJ, Cuit, Duenio from Dom where CUIT = "
             "'20123456786' and CodDJ = 40 and Duenio = 7");
-  EXPECT_EQ(S::BorrarCopia(a, -7),
-            "delete from Dom where CodDJ = -7 and CUIT = '20123456786' and Duenio = 7");
-  EXPECT_EQ(S::RestaurarCopia(a, -7),
-            "update Dom set CodDJ = 40 where CodDJ = -7 and CUIT = '20123456786' and Duenio = 7");
+  EXPECT_EQ(S::CodigosDelDueño(a),
+            "select CodDom from Dom where CUIT = '20123456786' and CodDJ = 40 and Duenio = 7");
+  // Only the rows the copy took: another declaration's owner 7 of the same
+  // taxpayer has its backup under -7 too.
+  const FilasDeCopia filas{{12, 30}, 0};
+  EXPECT_EQ(S::BorrarCopia(a, -7, filas),
+            "delete from Dom where CodDJ = -7 and CUIT = '20123456786' and Duenio = 7 and (CodDom "
+            "in (12, 30))");
+  EXPECT_EQ(S::RestaurarCopia(a, -7, filas),
+            "update Dom set CodDJ = 40 where CodDJ = -7 and CUIT = '20123456786' and Duenio = 7 "
+            "and (CodDom in (12, 30))");
+  EXPECT_EQ(S::ContarCopia(a, -7, FilasDeCopia{{12}, 2}),
+            "select count(*) from Dom where CodDJ = -7 and CUIT = '20123456786' and Duenio = 7 "
+            "and (CodDom in (12) or CodDom is null)");
+  EXPECT_EQ(S::BorrarCopia(a, -7, FilasDeCopia{{}, 1}),
+            "delete from Dom where CodDJ = -7 and CUIT = '20123456786' and Duenio = 7 and (CodDom "
+            "is null)");
 }
 
 TEST(SentenciasDomicilio, QuotesInTheCuitAreDoubled) {
