@@ -153,17 +153,23 @@ TEST(ValorNumerico, ReadsTheLeadingNumber) {
   EXPECT_EQ(ValorNumerico("1234"), 1234);
   EXPECT_EQ(ValorNumerico("  12 34 abc"), 1234);
   EXPECT_EQ(ValorNumerico("12a"), 12);
-  EXPECT_EQ(ValorNumerico("-3.5"), -3.5);
+  // The decimal point is the regional separator, as the fields show it.
+  EXPECT_EQ(ValorNumerico("-3,5"), -3.5);
   EXPECT_EQ(ValorNumerico("+7"), 7);
-  EXPECT_EQ(ValorNumerico(".5"), 0.5);
-  EXPECT_EQ(ValorNumerico("3,5"), 3);  // the decimal point is always "."
+  EXPECT_EQ(ValorNumerico(",5"), 0.5);
+  EXPECT_EQ(ValorNumerico("3.5"), 3);
+  RegionalSettings punto;
+  punto.decimalSeparator = ".";
+  punto.thousandsSeparator = ",";
+  EXPECT_EQ(ValorNumerico("3.5", punto), 3.5);
+  EXPECT_EQ(ValorNumerico("3,5", punto), 3);
   EXPECT_EQ(ValorNumerico("1E3"), 1000);
   EXPECT_EQ(ValorNumerico("2D2x"), 200);
   EXPECT_EQ(ValorNumerico("5E"), 5);
   EXPECT_EQ(ValorNumerico(""), 0);
   EXPECT_EQ(ValorNumerico("S/N"), 0);
   EXPECT_EQ(ValorNumerico("-"), 0);
-  EXPECT_EQ(ValorNumerico("."), 0);
+  EXPECT_EQ(ValorNumerico(","), 0);
   EXPECT_EQ(ValorNumerico("1E-999"), 0);
   EXPECT_EQ(ErrorOf([] { ValorNumerico("1E999"); }), 6);
 }
