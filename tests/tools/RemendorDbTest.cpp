@@ -1,6 +1,7 @@
 // The built remendor-db, run as support staff run it.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 
 #include "support/RunTool.h"
@@ -66,6 +67,36 @@ TEST_F(RemendorDb, ExecTablesAndStatus) {
   ToolResult f = RunTool("remendor-db", {"status", foreign});
   EXPECT_EQ(f.status, 0);
   EXPECT_NE(f.out.find("Base de datos del motor: no"), std::string::npos);
+}
+
+// Every failure carries a number other than 0 and a Spanish description.
+TEST_F(RemendorDb, AFolderOrAFileWhereTheOtherIsNeededFailsWithANumber) {
+  std::filesystem::create_directories(dir.Path() / "carpeta");
+  const auto before = ReadBytes(base);
+  struct Case {
+    std::vector<std::string> args;
+    std::string line;
+  };
+  const std::vector<Case> cases = {
+      {{"status", dir.File("carpeta")},
+       "remendor-db: error 75: Error de acceso a '" + dir.File("carpeta") +
+           "': es una carpeta, no un archivo.\n"},
+      {{"status", dir.File("falta.mdb")},
+       "remendor-db: error 53: No se encontró el archivo '" + dir.File("falta.mdb") + "'.\n"},
+      {{"demo", base},
+       "remendor-db: error 75: Error de acceso a '" + base +
+           "': no es una carpeta. La instalación de muestra se crea en una carpeta.\n"},
+      {{"demo", base + "/debajo"},
+       "remendor-db: error 76: Error de acceso a '" + base +
+           "/debajo/windows': una parte de la ruta no es una carpeta.\n"},
+  };
+  for (const Case& c : cases) {
+    const ToolResult r = RunTool("remendor-db", c.args);
+    EXPECT_EQ(r.status, 1) << c.args.back();
+    EXPECT_EQ(r.out, "") << c.args.back();
+    EXPECT_EQ(r.err, c.line);
+  }
+  EXPECT_EQ(ReadBytes(base), before);
 }
 
 TEST_F(RemendorDb, ScrambledFilesAreLeftScrambled) {

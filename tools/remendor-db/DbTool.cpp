@@ -4,14 +4,17 @@
 #include "DbTool.h"
 
 #include <array>
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 
 #include "RowPrinter.h"
 #include "ScriptReader.h"
 #include "address/DemoDomicilios.h"
+#include "common/SystemError.h"
 #include "dao/DBEngine.h"
 #include "dao/FileHeader.h"
 #include "dao/JetErrors.h"
@@ -156,8 +159,22 @@ void DbTool::Tables(const std::string& file) {
 }
 
 void DbTool::Status(const std::string& file) {
+  // Only a file can be a database; a folder would read as an empty stream.
+  std::error_code ec;
+  const auto kind = std::filesystem::status(file, ec).type();
+  if (kind == std::filesystem::file_type::not_found) {
+    throw AppError(rterr::kFileNotFound, "No se encontró el archivo '" + file + "'.");
+  }
+  if (kind == std::filesystem::file_type::directory) {
+    throw AppError(rterr::kPathFileAccess,
+                   "Error de acceso a '" + file + "': es una carpeta, no un archivo.");
+  }
   std::ifstream in(file, std::ios::binary);
-  if (!in) throw AppError(rterr::kFileNotFound, "No se encontró el archivo '" + file + "'.");
+  if (!in) {
+    const int err = errno;
+    throw AppError(SystemError::Number(err),
+                   "No se puede leer el archivo '" + file + "': " + SystemError::Reason(err) + ".");
+  }
   std::array<unsigned char, dao::FileHeader::kSize> block{};
   in.read(reinterpret_cast<char*>(block.data()), block.size());
   const bool complete = in.gcount() == static_cast<std::streamsize>(block.size());
@@ -166,19 +183,25 @@ void DbTool::Status(const std::string& file) {
     for (size_t i = 0; i <= 390; i += 10) block[i] ^= 0x3B;
   }
   out_ << "Archivo: " << file << '\n';
-  try {
-    if (!complete) throw AppError(0, "");
-    dao::FileHeader header = dao::FileHeader::Decode(block, file);
-    out_ << "Base de datos del motor: sí\n";
-    out_ << "Estado: " << (scrambled ? "encriptada" : "sin encriptar") << '\n';
-    out_ << "Contraseña: "
-         << (!header.HasPassword()                      ? "no tiene"
-             : header.Accepts(kolm_.DarPWD().substr(5)) ? "aceptada"
-                                                        : "rechazada")
-         << '\n';
-  } catch (const AppError&) {
-    out_ << "Base de datos del motor: no\n";
+  std::optional<dao::FileHeader> header;
+  if (complete) {
+    try {
+      header = dao::FileHeader::Decode(block, file);
+    } catch (const AppError&) {
+      // Not the engine's header: that is the answer, not a failure.
+    }
   }
+  if (!header) {
+    out_ << "Base de datos del motor: no\n";
+    return;
+  }
+  out_ << "Base de datos del motor: sí\n";
+  out_ << "Estado: " << (scrambled ? "encriptada" : "sin encriptar") << '\n';
+  out_ << "Contraseña: "
+       << (!header->HasPassword()                      ? "no tiene"
+           : header->Accepts(kolm_.DarPWD().substr(5)) ? "aceptada"
+                                                       : "rechazada")
+       << '\n';
 }
 
 void DbTool::Check(const std::string& file) {
@@ -202,6 +225,12 @@ void DbTool::CheckLeftAsFound() const {
 }
 
 void DbTool::Demo(const std::string& folder) {
+  std::error_code ec;
+  if (std::filesystem::exists(folder, ec) && !std::filesystem::is_directory(folder, ec)) {
+    throw AppError(rterr::kPathFileAccess,
+                   "Error de acceso a '" + folder +
+                       "': no es una carpeta. La instalación de muestra se crea en una carpeta.");
+  }
   const std::string host = SampleInstallation::Create(folder, kolm_, SampleInstallation::Sizes{});
   {
     OpenedFile base(kolm_, host, notRestored_);

@@ -7,7 +7,9 @@
 **
 ** Exit status: 0 on success, 1 when the command failed, 2 on bad usage.
 ** Message boxes of the library are written to standard error; a failure
-** ends with one line there carrying the error's number and description.
+** ends with one line there carrying the error's number (never 0) and its
+** Spanish description, also for a failure of the system or the C++
+** library (SystemError).
 **
 ** Output that cannot be written (a pipe into a program that stopped
 ** reading, a full disk) fails the command instead of ending the program on
@@ -24,6 +26,7 @@
 
 #include "DbTool.h"
 #include "ToolCommands.h"
+#include "common/SystemError.h"
 #include "dao/JetErrors.h"
 #include "host/MessageBoxService.h"
 #include "host/PlatformFolders.h"
@@ -32,9 +35,6 @@
 #include "repair/ProgramHelp.h"
 
 namespace {
-
-// Run-time error 57: device input/output error.
-constexpr int kDeviceIoError = 57;
 
 const char* const kUsage =
     "Uso: remendor-db [--password CLAVE] ORDEN ...\n"
@@ -108,10 +108,10 @@ int main(int argc, char** argv) {
   } catch (const AppError& e) {
     failure = e;
   } catch (const std::exception& e) {
-    failure = AppError(0, e.what());
+    failure = SystemError::From(e);
   }
   if (!std::cout.flush() && !failure) {
-    failure = AppError(kDeviceIoError, "No se pudo escribir la salida.");
+    failure = AppError(rterr::kDeviceIoError, "No se pudo escribir la salida.");
   }
   // Boxes come first, also from a command that went on (a repair whose
   // final scrambling failed); the box that only repeats the failure is not
