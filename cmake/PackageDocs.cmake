@@ -1,5 +1,5 @@
-# The documents Debian asks of a package, made by `cmake -P` at build and
-# install time:
+# The files Debian asks of a package besides its programs, made by
+# `cmake -P` at build and install time:
 #
 #   MODE=gzip IN OUT            OUT is IN compressed as Debian wants it:
 #                               gzip -9, with no name or time stamp inside.
