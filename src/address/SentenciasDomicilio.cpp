@@ -108,6 +108,12 @@ std::string SentenciasDomicilio::AsignarReferencia(const AmbitoDomicilios& a, in
 std::string SentenciasDomicilio::LiteralJet(std::string_view texto) {
   std::string out = "'";
   for (char c : texto) {
+    // The engine refuses a NUL inside a literal; joined in, it selects what
+    // such a text selects: nothing, as any text no row holds.
+    if (c == '\0') {
+      out += "' & Chr(0) & '";
+      continue;
+    }
     if (c == '\'') out += '\'';
     out += c;
   }

@@ -69,7 +69,7 @@ class SentenciasDomicilio {
   // `referencia`.
   static std::string AsignarReferencia(const AmbitoDomicilios& a, int32_t referencia);
 
-  // 'text' with inner quotes doubled.
+  // 'text' with inner quotes doubled and a NUL byte joined in as Chr(0).
   static std::string LiteralJet(std::string_view texto);
   // The copy code of an owner: -Dueño (overflow 6 for the lowest Long).
   static int32_t CodigoCopia(int32_t dueño);

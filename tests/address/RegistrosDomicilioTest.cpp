@@ -163,7 +163,9 @@ TEST_F(RegistrosDomicilioTest, DeletionsKeepToTheOwner) {
 
 TEST_F(RegistrosDomicilioTest, AQuoteInTheCuitTouchesNoOtherRow) {
   const auto antes = Tabla();
-  for (const char* cuit : {"30712345676' or '1'='1", "' or CodDJ <> '", "O'Higgins"}) {
+  for (const std::string& cuit :
+       {std::string("30712345676' or '1'='1"), std::string("' or CodDJ <> '"),
+        std::string("O'Higgins"), std::string("30712345676\0", 12)}) {
     ambito.Cuit = cuit;
     EXPECT_TRUE(registros.Lista().empty()) << cuit;
     EXPECT_EQ(registros.DarDomicilios(), "") << cuit;

@@ -82,6 +82,8 @@ TEST(SentenciasDomicilio, QuotesInTheCuitAreDoubled) {
             "delete from Dom where CUIT = 'x'' or ''a''=''a' and CodDJ = 40 and Duenio = 7");
   EXPECT_EQ(S::LiteralJet(""), "''");
   EXPECT_EQ(S::LiteralJet("O'Higgins"), "'O''Higgins'");
+  // The engine refuses a NUL inside a literal: it is joined in.
+  EXPECT_EQ(S::LiteralJet(std::string("20\0'x", 5)), "'20' & Chr(0) & '''x'");
 }
 
 TEST(SentenciasDomicilio, CopyCodeIsTheNegatedOwner) {

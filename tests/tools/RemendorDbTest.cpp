@@ -171,15 +171,27 @@ TEST_F(RemendorDb, ScrambledFileIsPutBackWhenOutputBreaksOrTheToolIsStopped) {
   EXPECT_EQ(Slurp(status), "1\n");
   EXPECT_EQ(ReadBytes(file), before);
 
-  // A query long enough to be stopped half way.
+  // A query that would run for minutes, stopped half way by each of the
+  // signals that end a program: it ends at once, undone, with its line and
+  // the status of the signal, and the file is back as found.
   const std::string longQuery = ShellQuote(
-      "select count(*) from Diez a, Diez b, Diez c, Diez d, Diez e, Diez f where a.n & b.n & "
-      "c.n & d.n & e.n & f.n <> 'x'");
-  ASSERT_NE(
-      std::system(
-          (tool + longQuery + " >/dev/null 2>&1 & sleep 0.1; kill -TERM $!; wait $!").c_str()),
-      -1);
-  EXPECT_EQ(ReadBytes(file), before);
+      "select count(*) from Diez a, Diez b, Diez c, Diez d, Diez e, Diez f, Diez g, Diez h, "
+      "Diez i where a.n & b.n & c.n <> 'x'");
+  const std::string err = dir.File("err");
+  for (const auto& [signal, number] :
+       {std::pair{"INT", 2}, std::pair{"TERM", 15}, std::pair{"HUP", 1}, std::pair{"QUIT", 3}}) {
+    ASSERT_NE(std::system((tool + longQuery + " >/dev/null 2>" + ShellQuote(err) +
+                           " & sleep 0.2; kill -" + signal + " $!; wait $!; echo $? >" +
+                           ShellQuote(status))
+                              .c_str()),
+              -1);
+    EXPECT_EQ(Slurp(status), std::to_string(128 + number) + "\n") << signal;
+    EXPECT_EQ(Slurp(err),
+              std::string("remendor-db: error 3059: Operación cancelada por el usuario (se recibió "
+                          "SIG") +
+                  signal + ").\n");
+    EXPECT_EQ(ReadBytes(file), before) << signal;
+  }
 }
 
 TEST_F(RemendorDb, FailedScriptLeavesNoFileBehind) {

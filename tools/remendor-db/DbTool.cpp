@@ -5,7 +5,6 @@
 
 #include <array>
 #include <cerrno>
-#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -31,31 +30,11 @@ bool FirstByteNonZero(const std::string& path) {
   return in.get(c) && c != 0;
 }
 
-// Holds back the signals that end the program (the operator's interrupt,
-// a hang-up, a kill without -9) while it lives; one that came meanwhile is
-// delivered when it ends.
-class SignalHold {
- public:
-  SignalHold() {
-    sigset_t ending;
-    sigemptyset(&ending);
-    for (int s : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) sigaddset(&ending, s);
-    sigprocmask(SIG_BLOCK, &ending, &previous_);
-  }
-  ~SignalHold() { sigprocmask(SIG_SETMASK, &previous_, nullptr); }
-  SignalHold(const SignalHold&) = delete;
-  SignalHold& operator=(const SignalHold&) = delete;
-
- private:
-  sigset_t previous_;
-};
-
 // A database opened through ClsKolm; its scrambling is put back as found
-// when it goes out of scope. The file lies unscrambled in between, so the
-// program is not let end there: the hold is taken before the open and
-// released only after the file is back as found (a base is built first and
-// destroyed last).
-class OpenedFile : private SignalHold {
+// when it goes out of scope, also when a stop request ends the work with
+// 3059 (main turns the signals that end the program into such a request,
+// so the program never ends while the file lies unscrambled).
+class OpenedFile {
  public:
   OpenedFile(ClsKolm& kolm, const std::string& path, std::vector<std::string>& notRestored)
       : kolm_(kolm), path_(path), notRestored_(notRestored) {

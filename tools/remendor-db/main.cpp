@@ -15,7 +15,18 @@
 ** reading, a full disk) fails the command instead of ending the program on
 ** the spot, which would leave a scrambled file that it was reading
 ** unscrambled.
+**
+** The signals that end a program (SIGINT from Ctrl-C, SIGTERM from kill or
+** timeout, SIGHUP, SIGQUIT) do not end this one on the spot either: they
+** become a stop request (StopRequest), which the engine honours at its
+** next safe point, before the next statement or within a thousand steps
+** of the one running, which is undone. Every file is then put back as it
+** was found (a repair leaves the host as a run that failed there), and the
+** program ends with one line, error 3059 and the signal's name, and the
+** exit status 128 + the signal's number.
 */
+#include <signal.h>
+
 #include <csignal>
 #include <cstring>
 #include <iostream>
@@ -26,6 +37,7 @@
 
 #include "DbTool.h"
 #include "ToolCommands.h"
+#include "common/StopRequest.h"
 #include "common/SystemError.h"
 #include "dao/JetErrors.h"
 #include "host/MessageBoxService.h"
@@ -55,6 +67,23 @@ const char* const kUsage =
     "La contraseña por omisión es la del sistema. Un GUION es texto UTF-8 con\n"
     "instrucciones SQL terminadas en \";\" al final de una línea; las líneas que\n"
     "empiezan con \"--\" son comentarios.\n";
+
+void AskToStop(int signal) {
+  StopRequest::Request(signal);
+}
+
+const char* SignalName(int signal) {
+  switch (signal) {
+    case SIGINT:
+      return "SIGINT";
+    case SIGTERM:
+      return "SIGTERM";
+    case SIGHUP:
+      return "SIGHUP";
+    default:
+      return "SIGQUIT";
+  }
+}
 
 int Usage(const std::string& problem) {
   if (!problem.empty()) std::cerr << "remendor-db: " << problem << "\n\n";
@@ -92,6 +121,11 @@ int main(int argc, char** argv) {
     return 1;
   }
   std::signal(SIGPIPE, SIG_IGN);
+  struct sigaction stop {};
+  stop.sa_handler = AskToStop;
+  sigemptyset(&stop.sa_mask);
+  stop.sa_flags = SA_RESTART;
+  for (int s : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) sigaction(s, &stop, nullptr);
   auto boxes = std::make_shared<RecordingMessageBox>();
   MessageBoxService::Install(boxes);
 
@@ -119,6 +153,14 @@ int main(int argc, char** argv) {
   for (const auto& b : boxes->Boxes()) {
     if (!failure || b.text != failure->Description())
       std::cerr << "remendor-db: " << b.text << '\n';
+  }
+  // A stop request ends the program whatever the command came to.
+  if (const int signal = StopRequest::Signal(); signal != 0) {
+    const auto& canceled = dao::jeterr::msg::kCanceledByUser;
+    std::string text = canceled.Format();
+    text.insert(text.size() - 1, std::string(" (se recibió ") + SignalName(signal) + ")");
+    std::cerr << "remendor-db: error " << canceled.number << ": " << text << '\n';
+    return 128 + signal;
   }
   if (failure) {
     std::cerr << "remendor-db: error " << failure->Number() << ": " << failure->Description()
