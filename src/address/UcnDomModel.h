@@ -47,11 +47,11 @@
 #include <memory>
 #include <string>
 
-#include "address/AmbitoDomicilios.h"
-#include "address/CopiaDeTrabajo.h"
+#include "address/AddressScope.h"
+#include "address/WorkingCopy.h"
 #include "forms/Imagen.h"
 
-class FrmDomiciliosVista;
+class FrmDomiciliosView;
 
 class UcnDomModel {
  public:
@@ -123,7 +123,7 @@ class UcnDomModel {
   void Nuevo_Update(int32_t CodReferencia) { copia_.Nuevo_Update(CodReferencia); }
 
   // The button's click: opens the editor in `ventana` (see above).
-  void cmd_Click(FrmDomiciliosVista& ventana);
+  void cmd_Click(FrmDomiciliosView& ventana);
 
   // The resize rule for a control of ancho x alto with a button
   // `anchoBoton` wide; the button keeps its own height.
@@ -134,17 +134,17 @@ class UcnDomModel {
   const std::string& txt() const { return txt_; }
 
   // What the editor reads and writes through the control.
-  AmbitoDomicilios& Ambito() { return a_; }
-  const CamposDomicilio& Campos() const { return a_.Campos; }
-  CopiaDeTrabajo& Copia() { return copia_; }
+  AddressScope& Ambito() { return a_; }
+  const AddressFieldSlots& Campos() const { return a_.Campos; }
+  WorkingCopy& Copia() { return copia_; }
 
  private:
   void MostrarResumen(const std::string& texto);
   // The copy code: -Dueño (overflow 6 for the lowest Long).
   std::string DarCodTemporal() const;
 
-  AmbitoDomicilios a_;
-  CopiaDeTrabajo copia_;
+  AddressScope a_;
+  WorkingCopy copia_;
   bool soloUno_ = false;
   int32_t codDomicilio_ = 0;
   std::string provinciaValorDefecto_;

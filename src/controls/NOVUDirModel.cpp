@@ -7,10 +7,10 @@
 #include <filesystem>
 
 #include "common/AppError.h"
-#include "host/DriveService.h"
-#include "host/FileExplorerService.h"
-#include "host/InputBoxService.h"
-#include "host/MessageBoxService.h"
+#include "platform/DriveService.h"
+#include "platform/FileExplorerService.h"
+#include "platform/InputBoxService.h"
+#include "platform/MessageBoxService.h"
 
 namespace fs = std::filesystem;
 

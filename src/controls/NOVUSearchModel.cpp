@@ -8,9 +8,9 @@
 #include <optional>
 
 #include "common/AppError.h"
-#include "host/FileDialogService.h"
-#include "host/FileFilter.h"
-#include "host/MessageBoxService.h"
+#include "platform/FileDialogService.h"
+#include "platform/FileFilter.h"
+#include "platform/MessageBoxService.h"
 
 void NOVUSearchModel::LeerPropiedades(const PropertyStore& propiedades) {
   propiedades_ = propiedades;

@@ -11,7 +11,7 @@
 
 #include "common/AppError.h"
 #include "controls/Twips.h"
-#include "host/MessageBoxService.h"
+#include "platform/MessageBoxService.h"
 
 namespace {
 

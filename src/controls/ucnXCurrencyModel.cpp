@@ -11,7 +11,7 @@
 #include "common/NumericText.h"
 #include "common/ValueFormat.h"
 #include "common/a_c_generic.h"
-#include "host/MessageBoxService.h"
+#include "platform/MessageBoxService.h"
 
 namespace {
 

@@ -10,14 +10,14 @@
 #include "forms/FrmXCerrandoModel.h"
 #include "forms/FrmXInicioMensajeModel.h"
 #include "forms/FrmXMensajeModel.h"
-#include "forms/Mosaico.h"
+#include "forms/Tiling.h"
 
-a_c_graph::a_c_graph(FabricaVentanas& fabrica, std::string carpetaAyuda)
+a_c_graph::a_c_graph(WindowFactory& fabrica, std::string carpetaAyuda)
     : fabrica_(fabrica), carpetaAyuda_(std::move(carpetaAyuda)) {}
 
 a_c_graph::~a_c_graph() = default;
 
-void a_c_graph::CentrarFormulario(Formulario& Formulario, const Contenedor* Contenedor) {
+void a_c_graph::CentrarFormulario(FormWindow& Formulario, const FormContainer* Contenedor) {
   if (!Formulario.MDIChild()) {
     Formulario.Move((Formulario.ScreenWidth() - Formulario.Width()) / 2,
                     (Formulario.ScreenHeight() - Formulario.Height()) / 2);
@@ -112,7 +112,7 @@ std::shared_ptr<Imagen> a_c_graph::DarMosaico(const Imagen& Origen, int32_t Anch
                                               int32_t AltoTotal, double Porcentaje) {
   return Origen.Teselar(
       AnchoTotal, AltoTotal,
-      Mosaico::Teselas(Origen.Ancho(), Origen.Alto(), AnchoTotal, AltoTotal, Porcentaje));
+      Tiling::Teselas(Origen.Ancho(), Origen.Alto(), AnchoTotal, AltoTotal, Porcentaje));
 }
 
 std::shared_ptr<Imagen> a_c_graph::DarRectColor(int32_t, int32_t, int32_t, int32_t, int32_t) {

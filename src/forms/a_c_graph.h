@@ -8,7 +8,7 @@
 ** message whose "do not show again" is kept in the caller's database
 ** (MensajePantalla_Mostrar); the notice shown while the program closes
 ** (Cerrando_Mostrar). Each window's rules are in its logic class
-** (FrmX*Model); the widgets come from the FabricaVentanas the instance is
+** (FrmX*Model); the widgets come from the WindowFactory the instance is
 ** given. The about window is one shared instance, loaded when first shown
 ** and unloaded when it closes; the other three are modal, and their
 ** operation returns once they have closed.
@@ -26,7 +26,7 @@
 **   (any case) of an object; any error while reading means "not found". A
 **   name outside the five is found, with an empty value.
 ** - DarMosaico tiles a picture over AnchoTotal x AltoTotal pixels at
-**   Porcentaje percent of its size (Mosaico gives the places).
+**   Porcentaje percent of its size (Tiling gives the places).
 ** - DarRectColor makes no picture: it always returns an empty one.
 **
 ** MostrarInicio is the welcome window's answer: false on a new instance,
@@ -41,11 +41,11 @@
 
 #include "common/Variant.h"
 #include "dao/Database.h"
-#include "forms/Contenedor.h"
-#include "forms/FabricaVentanas.h"
-#include "forms/Formulario.h"
+#include "forms/FormContainer.h"
+#include "forms/FormWindow.h"
 #include "forms/Imagen.h"
 #include "forms/ObjetoGrafico.h"
+#include "forms/WindowFactory.h"
 
 class FrmXAcercaDeModel;
 
@@ -57,13 +57,13 @@ class a_c_graph {
     std::shared_ptr<ObjetoGrafico> objeto;  // for "container" and "parent"
   };
 
-  // The help of the welcome window is in `carpetaAyuda` (see AyudaSistema).
-  explicit a_c_graph(FabricaVentanas& fabrica, std::string carpetaAyuda = "ayuda");
+  // The help of the welcome window is in `carpetaAyuda` (see HelpPages).
+  explicit a_c_graph(WindowFactory& fabrica, std::string carpetaAyuda = "ayuda");
   ~a_c_graph();
   a_c_graph(const a_c_graph&) = delete;
   a_c_graph& operator=(const a_c_graph&) = delete;
 
-  void CentrarFormulario(Formulario& Formulario, const Contenedor* Contenedor = nullptr);
+  void CentrarFormulario(FormWindow& Formulario, const FormContainer* Contenedor = nullptr);
   void HabilitarControlesContenedor(ObjetoGrafico& oCont, bool bEnabled);
 
   void AcercaDe_Mostrar(const std::string& CadRelease, const std::string& CadVersion,
@@ -95,7 +95,7 @@ class a_c_graph {
  private:
   friend class FrmXInicioMensajeModel;
 
-  FabricaVentanas& fabrica_;
+  WindowFactory& fabrica_;
   std::string carpetaAyuda_;
   std::unique_ptr<FrmXAcercaDeModel> acercaDe_;
   bool MostrarInicio = false;

@@ -19,7 +19,7 @@
 
 #include "common/AppError.h"
 #include "common/SystemError.h"
-#include "host/PathSeparator.h"
+#include "platform/PathSeparator.h"
 
 namespace {
 

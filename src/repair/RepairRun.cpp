@@ -10,7 +10,7 @@
 #include <filesystem>
 
 #include "common/SystemError.h"
-#include "host/PathSeparator.h"
+#include "platform/PathSeparator.h"
 #include "repair/HostBackup.h"
 #include "repair/ProgramFolder.h"
 #include "repair/SchemaRebuild.h"

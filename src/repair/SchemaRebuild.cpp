@@ -13,7 +13,7 @@
 #include "common/TextCase.h"
 #include "dao/JetErrors.h"
 #include "dao/JetSqlTranslator.h"
-#include "host/PathSeparator.h"
+#include "platform/PathSeparator.h"
 #include "repair/MetadataCopy.h"
 
 namespace {

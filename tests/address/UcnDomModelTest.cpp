@@ -8,7 +8,7 @@
 
 namespace {
 
-using D = DemoDomicilios;
+using D = SampleAddresses;
 using Calls = std::vector<std::string>;
 
 class UcnDomModelTest : public EditorFixture {};
@@ -80,7 +80,7 @@ TEST_F(UcnDomModelTest, TheOpeningFollowsItsOrderAndTheSummaryFollowsTheEditor) 
 
   // A second opening makes no second copy.
   dom.AntesDeAbrir = nullptr;
-  RecordingFrmDomiciliosVista otra;
+  RecordingFrmDomiciliosView otra;
   dom.cmd_Click(otra);
   EXPECT_EQ(Contar("CodDJ = -1"), 3);
 }

@@ -15,9 +15,10 @@
 #include "controls/NOVUDir.h"
 #include "controls/NOVUSearch.h"
 #include "controls/ucnXCurrency.h"
-#include "host/DriveService.h"
-#include "host/RecordingFileDialog.h"
-#include "host/RecordingMessageBox.h"
+#include "platform/DriveService.h"
+#include "platform/RecordingFileDialog.h"
+#include "platform/RecordingMessageBox.h"
+#include "platform/ScopedService.h"
 #include "support/TempDir.h"
 
 namespace fs = std::filesystem;
@@ -28,11 +29,9 @@ TEST(ControlesDeEntrada, ATestFormWithTheThreeControls) {
     fs::create_directories(dir.Path() / carpeta);
   }
   std::ofstream(dir.File("VORA12.mdb")) << "x";
-  auto cajas = std::make_shared<RecordingMessageBox>();
-  auto anterioresCajas = MessageBoxService::Install(cajas);
-  auto dialogo = std::make_shared<RecordingFileDialog>();
-  auto anteriorDialogo = FileDialogService::Install(dialogo);
-  auto anterioresUnidades = DriveService::Install(
+  ScopedService<RecordingMessageBox> cajas;
+  ScopedService<RecordingFileDialog> dialogo;
+  ScopedService<DriveService> unidades(
       std::make_shared<FixedDrives>(std::vector<std::string>{"/", dir.Path().string()}));
 
   QWidget form;
@@ -72,7 +71,4 @@ TEST(ControlesDeEntrada, ATestFormWithTheThreeControls) {
   if (const char* destinoFoto = std::getenv("REMENDOR_PICKERS_SHOT")) {
     EXPECT_TRUE(form.grab().save(QString::fromLocal8Bit(destinoFoto)));
   }
-  MessageBoxService::Install(anterioresCajas);
-  FileDialogService::Install(anteriorDialogo);
-  DriveService::Install(anterioresUnidades);
 }

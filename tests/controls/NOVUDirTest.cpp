@@ -14,10 +14,11 @@
 #include <memory>
 
 #include "controls/NOVUDir.h"
-#include "host/DriveService.h"
-#include "host/RecordingFileExplorer.h"
-#include "host/RecordingInputBox.h"
-#include "host/RecordingMessageBox.h"
+#include "platform/DriveService.h"
+#include "platform/RecordingFileExplorer.h"
+#include "platform/RecordingInputBox.h"
+#include "platform/RecordingMessageBox.h"
+#include "platform/ScopedService.h"
 #include "support/NoticeTexts.h"
 #include "support/TempDir.h"
 
@@ -32,21 +33,6 @@ class NOVUDirTest : public ::testing::Test {
     fs::create_directories(dir.Path() / "Datos" / ".oculta");
     fs::create_directories(dir.Path() / "Datos" / "Anual");
     std::ofstream(dir.File("Datos/archivo.txt")) << "x";
-    raiz = dir.Path().string();
-    cajas = std::make_shared<RecordingMessageBox>();
-    anterioresCajas = MessageBoxService::Install(cajas);
-    pregunta = std::make_shared<RecordingInputBox>();
-    anteriorPregunta = InputBoxService::Install(pregunta);
-    explorador = std::make_shared<RecordingFileExplorer>(true);
-    anteriorExplorador = FileExplorerService::Install(explorador);
-    anterioresUnidades = DriveService::Install(
-        std::make_shared<FixedDrives>(std::vector<std::string>{"/", raiz, raiz + "/sin-medio"}));
-  }
-  void TearDown() override {
-    MessageBoxService::Install(anterioresCajas);
-    InputBoxService::Install(anteriorPregunta);
-    FileExplorerService::Install(anteriorExplorador);
-    DriveService::Install(anterioresUnidades);
   }
   std::vector<std::string> Mensajes() { return TakeNoticeTexts(*cajas); }
   static std::vector<std::string> Nombres(const NOVUDir& d) {
@@ -58,14 +44,12 @@ class NOVUDirTest : public ::testing::Test {
   }
 
   TempDir dir;
-  std::string raiz;
-  std::shared_ptr<RecordingMessageBox> cajas;
-  std::shared_ptr<MessageBoxService> anterioresCajas;
-  std::shared_ptr<RecordingInputBox> pregunta;
-  std::shared_ptr<InputBoxService> anteriorPregunta;
-  std::shared_ptr<RecordingFileExplorer> explorador;
-  std::shared_ptr<FileExplorerService> anteriorExplorador;
-  std::shared_ptr<DriveService> anterioresUnidades;
+  std::string raiz = dir.Path().string();
+  ScopedService<RecordingMessageBox> cajas;
+  ScopedService<RecordingInputBox> pregunta;
+  ScopedService<RecordingFileExplorer> explorador{std::make_shared<RecordingFileExplorer>(true)};
+  ScopedService<DriveService> unidades{
+      std::make_shared<FixedDrives>(std::vector<std::string>{"/", raiz, raiz + "/sin-medio"})};
 };
 
 }  // namespace

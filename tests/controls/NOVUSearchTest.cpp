@@ -11,8 +11,9 @@
 
 #include "controls/NOVUSearch.h"
 #include "controls/Twips.h"
-#include "host/RecordingFileDialog.h"
-#include "host/RecordingMessageBox.h"
+#include "platform/RecordingFileDialog.h"
+#include "platform/RecordingMessageBox.h"
+#include "platform/ScopedService.h"
 #include "support/NoticeTexts.h"
 #include "support/TempDir.h"
 
@@ -20,24 +21,12 @@ namespace {
 
 class NOVUSearchTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    cajas = std::make_shared<RecordingMessageBox>();
-    anterioresCajas = MessageBoxService::Install(cajas);
-    dialogo = std::make_shared<RecordingFileDialog>();
-    anteriorDialogo = FileDialogService::Install(dialogo);
-    std::ofstream(dir.File("datos.mdb")) << "x";
-  }
-  void TearDown() override {
-    MessageBoxService::Install(anterioresCajas);
-    FileDialogService::Install(anteriorDialogo);
-  }
+  void SetUp() override { std::ofstream(dir.File("datos.mdb")) << "x"; }
   std::vector<std::string> Mensajes() { return TakeNoticeTexts(*cajas); }
 
   TempDir dir;
-  std::shared_ptr<RecordingMessageBox> cajas;
-  std::shared_ptr<MessageBoxService> anterioresCajas;
-  std::shared_ptr<RecordingFileDialog> dialogo;
-  std::shared_ptr<FileDialogService> anteriorDialogo;
+  ScopedService<RecordingMessageBox> cajas;
+  ScopedService<RecordingFileDialog> dialogo;
 };
 
 }  // namespace

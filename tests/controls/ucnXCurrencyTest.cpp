@@ -12,7 +12,8 @@
 
 #include "controls/Twips.h"
 #include "controls/ucnXCurrency.h"
-#include "host/RecordingMessageBox.h"
+#include "platform/RecordingMessageBox.h"
+#include "platform/ScopedService.h"
 
 namespace {
 
@@ -21,8 +22,6 @@ const std::string kDemasiado = "El número ingresado supera el máximo permitido
 class ucnXCurrencyTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    cajas = std::make_shared<RecordingMessageBox>();
-    anteriores = MessageBoxService::Install(cajas);
     auto* capa = new QVBoxLayout(&ventana);
     importe = new ucnXCurrency(&ventana);
     otro = new QLineEdit(&ventana);
@@ -34,8 +33,6 @@ class ucnXCurrencyTest : public ::testing::Test {
     // The box had the focus as the window opened; the tests enter it.
     Salir();
   }
-  void TearDown() override { MessageBoxService::Install(anteriores); }
-
   void Entrar() {
     importe->txt()->setFocus(Qt::TabFocusReason);
     ASSERT_TRUE(importe->txt()->hasFocus());
@@ -52,11 +49,11 @@ class ucnXCurrencyTest : public ::testing::Test {
     return textos;
   }
 
+  // First in, last out: the window's last messages still go to it.
+  ScopedService<RecordingMessageBox> cajas;
   QWidget ventana;
   ucnXCurrency* importe = nullptr;
   QLineEdit* otro = nullptr;
-  std::shared_ptr<RecordingMessageBox> cajas;
-  std::shared_ptr<MessageBoxService> anteriores;
 };
 
 }  // namespace

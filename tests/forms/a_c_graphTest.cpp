@@ -7,8 +7,8 @@
 #include <cctype>
 #include <map>
 
-#include "forms/Mosaico.h"
-#include "forms/VentanasFalsas.h"
+#include "forms/FakeWindows.h"
+#include "forms/Tiling.h"
 #include "forms/a_c_graph.h"
 #include "support/ErrorOf.h"
 
@@ -67,7 +67,7 @@ class ControlFalso : public ObjetoGrafico, public std::enable_shared_from_this<C
   bool esVentana_ = false;
 };
 
-class ContenedorFalso : public Contenedor {
+class FakeContainer : public FormContainer {
  public:
   int ScaleWidth() const override { return 9000; }
   int ScaleHeight() const override { return 6001; }
@@ -93,30 +93,30 @@ class ImagenFalsa : public Imagen {
 
 class AcGraphTest : public ::testing::Test {
  protected:
-  FabricaFalsa fabrica;
+  FakeWindowFactory fabrica;
   a_c_graph graph{fabrica};
 };
 
 }  // namespace
 
 TEST_F(AcGraphTest, CentresOnTheScreenOrAChildInItsContainer) {
-  FormularioFalso ventana(6001, 3000);
+  FakeFormWindow ventana(6001, 3000);
   graph.CentrarFormulario(ventana);
   EXPECT_EQ(ventana.left_, (15360 - 6001) / 2);
   EXPECT_EQ(ventana.top_, (11520 - 3000) / 2);
 
-  ContenedorFalso marco;
-  FormularioFalso hija(3000, 2001, true);
+  FakeContainer marco;
+  FakeFormWindow hija(3000, 2001, true);
   graph.CentrarFormulario(hija, &marco);
   EXPECT_EQ(hija.left_, 3000);
   EXPECT_EQ(hija.top_, 2000);
 
-  FormularioFalso suelta(3000, 2000, true);
+  FakeFormWindow suelta(3000, 2000, true);
   graph.CentrarFormulario(suelta);
   EXPECT_EQ(suelta.movido_, 0);
 
   // A window larger than the screen goes up and left by half the excess.
-  FormularioFalso grande(20000, 12000);
+  FakeFormWindow grande(20000, 12000);
   graph.CentrarFormulario(grande);
   EXPECT_EQ(grande.left_, -2320);
   EXPECT_EQ(grande.top_, -240);
@@ -197,7 +197,7 @@ TEST_F(AcGraphTest, DarMosaicoDrawsThePlacesOfTheTiles) {
   ASSERT_NE(mosaico, nullptr);
   EXPECT_EQ(mosaico->Ancho(), 100);
   EXPECT_EQ(mosaico->Alto(), 40);
-  EXPECT_EQ(static_cast<ImagenFalsa&>(*mosaico).zonas, Mosaico::Teselas(32, 16, 100, 40, 100));
+  EXPECT_EQ(static_cast<ImagenFalsa&>(*mosaico).zonas, Tiling::Teselas(32, 16, 100, 40, 100));
   EXPECT_EQ(ErrorOf([&] { graph.DarMosaico(origen, 100, 40, 0); }), 5);
 }
 

@@ -26,9 +26,9 @@
 #include "controls/PropertyStore.h"
 #include "controls/Twips.h"
 #include "forms/a_c_graph.h"
-#include "forms/ui/PiezasVentana.h"
-#include "forms/ui/QtFabricaVentanas.h"
 #include "forms/ui/QtImagen.h"
+#include "forms/ui/QtWindowFactory.h"
+#include "forms/ui/WindowParts.h"
 
 namespace {
 
@@ -110,7 +110,7 @@ void FrmDomicilios::PonerLugar(QWidget& w, const QRect& twips) {
 
 void FrmDomicilios::Construir() {
   setObjectName(QStringLiteral("frmDomicilios"));
-  PiezasVentana::Letra(*this);
+  WindowParts::Letra(*this);
   setFixedSize(Twips::ToPixelsX(kAncho, *this), Twips::ToPixelsY(kAlto, *this));
 
   lst_ = new NOVUList(this);
@@ -191,8 +191,8 @@ void FrmDomicilios::ConstruirDatos() {
   optOtros_->setAccessibleName(QStringLiteral("Tipo: Otro"));
 
   const int top = kLinea[5];
-  QLabel* etiqueta = PiezasVentana::Etiqueta(
-      *fraDatos_, "LblDato14", QRect(120, top + kBajadaEtiqueta, 1400, kAltoEtiqueta));
+  QLabel* etiqueta = WindowParts::Etiqueta(*fraDatos_, "LblDato14",
+                                           QRect(120, top + kBajadaEtiqueta, 1400, kAltoEtiqueta));
   etiqueta->setText(QString::fromUtf8(kEtiquetaProvincia));
   lbl_[campo::kProvincia] = etiqueta;
   cboProvincia_ = new NOVUCbo(fraDatos_);
@@ -207,7 +207,7 @@ void FrmDomicilios::ConstruirDatos() {
 QLineEdit* FrmDomicilios::Caja(int slot, const char* texto, const QRect& lugarEtiqueta,
                                const QRect& lugar) {
   const std::string n = std::to_string(slot);
-  QLabel* etiqueta = PiezasVentana::Etiqueta(*fraDatos_, ("LblDato" + n).c_str(), lugarEtiqueta);
+  QLabel* etiqueta = WindowParts::Etiqueta(*fraDatos_, ("LblDato" + n).c_str(), lugarEtiqueta);
   etiqueta->setText(QString::fromUtf8(texto));
   auto* caja = new QLineEdit(fraDatos_);
   caja->setObjectName(QString::fromStdString("TxtDato" + n));
@@ -276,14 +276,14 @@ void FrmDomicilios::AgregarColumna(const std::string& titulo, int ancho) {
   lst_->AgregarColumna(titulo, ancho);
 }
 
-void FrmDomicilios::AgregarEntrada(const EntradaDomicilio& e) {
+void FrmDomicilios::AgregarEntrada(const AddressListEntry& e) {
   seleccionando_ = true;
   lst_->AgregarItem(e.Clave, e.Texto, kImagenEntrada, {Variant(e.Numero), Variant(e.Localidad)});
   seleccionando_ = false;
   claves_.push_back(e.Clave);
 }
 
-void FrmDomicilios::ActualizarEntrada(int posicion, const EntradaDomicilio& e) {
+void FrmDomicilios::ActualizarEntrada(int posicion, const AddressListEntry& e) {
   NOVUListItem* fila = lst_->GetItems(Variant(claves_.at(static_cast<size_t>(posicion))));
   fila->setText(0, QString::fromStdString(e.Texto));
   fila->setText(1, QString::fromStdString(e.Numero));
@@ -460,7 +460,7 @@ void FrmDomicilios::AltoBarra(int alto) {
 }
 
 void FrmDomicilios::Centrar() {
-  QtFabricaVentanas fabrica;
+  QtWindowFactory fabrica;
   a_c_graph(fabrica).CentrarFormulario(formulario_);
 }
 

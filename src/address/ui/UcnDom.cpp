@@ -29,7 +29,7 @@ void UcnDom::SetFabricaEditor(FabricaEditor fabrica) {
 
 void UcnDom::cmd_Click() {
   if (!fabrica_) return;
-  std::unique_ptr<FrmDomiciliosVista> ventana = fabrica_(window());
+  std::unique_ptr<FrmDomiciliosView> ventana = fabrica_(window());
   modelo_.cmd_Click(*ventana);
 }
 

@@ -47,13 +47,13 @@ QLabel* Etiqueta(QWidget& padre, const char* nombre, const QString& texto, const
 
 FrmReparar::FrmReparar(QWidget* parent) : QWidget(parent) {
   Construir();
-  modelo_ = std::make_unique<FrmRepararModel>(static_cast<FrmRepararVista&>(*this));
+  modelo_ = std::make_unique<FrmRepararModel>(static_cast<FrmRepararView&>(*this));
   modelo_->Form_Load();
 }
 
 FrmReparar::FrmReparar(const std::string& programFolder, QWidget* parent) : QWidget(parent) {
   Construir();
-  modelo_ = std::make_unique<FrmRepararModel>(static_cast<FrmRepararVista&>(*this), programFolder);
+  modelo_ = std::make_unique<FrmRepararModel>(static_cast<FrmRepararView&>(*this), programFolder);
   modelo_->Form_Load();
 }
 

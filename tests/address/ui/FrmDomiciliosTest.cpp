@@ -272,7 +272,7 @@ TEST_F(FrmDomiciliosTest, FailingLoadsAndDeletionsAreShownAndLeaveTheListAsItWas
     dom.SetTabla("NoHayTabla");
     boxes->SetNextAnswer(msgbox::vbYes);
     Pulsar(frm, B::kEliminarDato);
-    dom.SetTabla(DemoDomicilios::kTabla);
+    dom.SetTabla(SampleAddresses::kTabla);
     ASSERT_EQ(Textos().size(), 3u);
     EXPECT_NE(Textos()[2].find("NoHayTabla"), std::string::npos) << Textos()[2];
     EXPECT_EQ(Filas(), 3);
@@ -283,7 +283,7 @@ TEST_F(FrmDomiciliosTest, FailingLoadsAndDeletionsAreShownAndLeaveTheListAsItWas
 }
 
 TEST_F(FrmDomiciliosTest, SingleAddressModeWithTheCompactLayoutHidesTheList) {
-  Configurar(DemoDomicilios::kSocia);
+  Configurar(SampleAddresses::kSocia);
   for (int slot : {campo::kTelefono, campo::kFax, campo::kEMail, campo::kObservaciones}) {
     Ocultar(slot);
   }
