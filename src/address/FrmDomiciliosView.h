@@ -15,7 +15,7 @@
 #include <string>
 
 #include "address/AddressRecords.h"
-#include "forms/Imagen.h"
+#include "graphics/Picture.h"
 
 class FrmDomiciliosModel;
 
@@ -70,7 +70,7 @@ class FrmDomiciliosView {
   // The button bar's state (2 editing, 0 browsing entries, 1 browsing an
   // empty list) and picture.
   virtual void EstadoBarra(int estado) = 0;
-  virtual void ImagenBarra(std::shared_ptr<const Imagen> imagen) = 0;
+  virtual void ImagenBarra(std::shared_ptr<const Picture> imagen) = 0;
 
   // Layout of the compact form.
   virtual void AltoDatos(int alto) = 0;

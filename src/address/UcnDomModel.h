@@ -49,7 +49,8 @@
 
 #include "address/AddressScope.h"
 #include "address/WorkingCopy.h"
-#include "forms/Imagen.h"
+#include "graphics/Picture.h"
+#include "graphics/Rect.h"
 
 class FrmDomiciliosView;
 
@@ -60,14 +61,6 @@ class UcnDomModel {
   static constexpr int kAltoLinea = 320;
   static constexpr int kMargen = 20;
   static constexpr int kExtraUnaLinea = 1000;
-
-  struct Rect {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-    bool operator==(const Rect&) const = default;
-  };
 
   // A new control: Inicio is true, the slots are empty.
   UcnDomModel() : copia_(a_) {}
@@ -99,8 +92,8 @@ class UcnDomModel {
   void SetCodDomicilio(int32_t valor) { codDomicilio_ = valor; }
   const std::string& ProvinciaValorDefecto() const { return provinciaValorDefecto_; }
   void SetProvinciaValorDefecto(const std::string& valor) { provinciaValorDefecto_ = valor; }
-  std::shared_ptr<const Imagen> BotImagen() const { return botImagen_; }
-  void SetBotImagen(std::shared_ptr<const Imagen> valor) { botImagen_ = std::move(valor); }
+  std::shared_ptr<const Picture> BotImagen() const { return botImagen_; }
+  void SetBotImagen(std::shared_ptr<const Picture> valor) { botImagen_ = std::move(valor); }
   const std::string& DescFormulario() const { return descFormulario_; }
   void SetDescFormulario(const std::string& valor) { descFormulario_ = valor; }
   bool Inicio() const { return a_.Inicio; }
@@ -148,7 +141,7 @@ class UcnDomModel {
   bool soloUno_ = false;
   int32_t codDomicilio_ = 0;
   std::string provinciaValorDefecto_;
-  std::shared_ptr<const Imagen> botImagen_;
+  std::shared_ptr<const Picture> botImagen_;
   std::string descFormulario_;
   std::string txt_;
   Rect cmd_;

@@ -68,13 +68,13 @@ bool NOVUSearchModel::Buscar() {
   return true;
 }
 
-NOVUSearchModel::Geometria NOVUSearchModel::Redimensionar(int ancho, QSize boton, QSize descripcion,
+NOVUSearchModel::Geometria NOVUSearchModel::Redimensionar(int ancho, Size boton, Size descripcion,
                                                           int altoTitulo) {
   Geometria g;
-  g.CmdBuscar = QRect(ancho - boton.width(), kAlto - boton.height(), boton.width(), boton.height());
+  g.CmdBuscar = Rect{ancho - boton.width, kAlto - boton.height, boton.width, boton.height};
   g.LblDesc =
-      QRect(kMargen, (kAlto - descripcion.height()) / 2, descripcion.width(), descripcion.height());
-  const int izquierda = g.LblDesc.left() + g.LblDesc.width() + kMargen;
-  g.LblTitulo = QRect(izquierda, 0, std::max(ancho - boton.width() - izquierda, 0), altoTitulo);
+      Rect{kMargen, (kAlto - descripcion.height) / 2, descripcion.width, descripcion.height};
+  const int izquierda = g.LblDesc.left + g.LblDesc.width + kMargen;
+  g.LblTitulo = Rect{izquierda, 0, std::max(ancho - boton.width - izquierda, 0), altoTitulo};
   return g;
 }

@@ -133,7 +133,7 @@ int64_t MonedaDe(const Variant& v) {
 
 }  // namespace
 
-ucnXCurrencyModel::ucnXCurrencyModel(ucnXCurrencyVista& vista)
+ucnXCurrencyModel::ucnXCurrencyModel(ucnXCurrencyView& vista)
     : vista_(vista), nroMax_(kNroMaxDefecto) {
   AplicarDecimales(kDecimalesDefecto);
   vista_.SetMaxLength(kLargoSinFoco);

@@ -36,20 +36,6 @@ namespace {
 
 using namespace jetsql;
 
-// Two numeric operands; false when the result is already set (Null or an
-// error).
-bool Operands(sqlite3_context* ctx, sqlite3_value** argv, double& a, double& b) {
-  if (IsNull(argv[0]) || IsNull(argv[1])) {
-    sqlite3_result_null(ctx);
-    return false;
-  }
-  if (!NumberOf(argv[0], a) || !NumberOf(argv[1], b)) {
-    ResultError(ctx, kTypeMismatch);
-    return false;
-  }
-  return true;
-}
-
 // --- collation and LIKE -------------------------------------------------
 
 int JetCompare(void*, int na, const void* a, int nb, const void* b) {
@@ -145,46 +131,69 @@ void Add(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
   }
 }
 
-void Divide(sqlite3_context* ctx, int, sqlite3_value** argv) {
-  double a = 0, b = 0;
-  if (!Operands(ctx, argv, a, b)) return;
-  if (b == 0)
-    ResultError(ctx, kDivisionByZero);
-  else
-    sqlite3_result_double(ctx, a / b);
+// One step of /, \, Mod or ^ on the value so far: nullptr, or the error
+// that stops the run.
+using Step = const char* (*)(double& value, double right);
+
+const char* DivideStep(double& a, double b) {
+  if (b == 0) return kDivisionByZero;
+  a /= b;
+  return nullptr;
 }
 
 // \ and Mod round both operands to whole numbers first.
-void IntegerDivide(sqlite3_context* ctx, int, sqlite3_value** argv) {
-  double a = 0, b = 0;
-  if (!Operands(ctx, argv, a, b)) return;
+const char* IntegerDivideStep(double& a, double b) {
   a = std::nearbyint(a), b = std::nearbyint(b);
-  if (b == 0)
-    ResultError(ctx, kDivisionByZero);
-  else
-    ResultWhole(ctx, std::trunc(a / b));
+  if (b == 0) return kDivisionByZero;
+  a = std::trunc(a / b);
+  return nullptr;
 }
 
-void Modulo(sqlite3_context* ctx, int, sqlite3_value** argv) {
-  double a = 0, b = 0;
-  if (!Operands(ctx, argv, a, b)) return;
+const char* ModuloStep(double& a, double b) {
   a = std::nearbyint(a), b = std::nearbyint(b);
-  if (b == 0)
-    ResultError(ctx, kDivisionByZero);
-  else
-    ResultWhole(ctx, std::fmod(a, b));
+  if (b == 0) return kDivisionByZero;
+  a = std::fmod(a, b);
+  return nullptr;
 }
 
-void Power(sqlite3_context* ctx, int, sqlite3_value** argv) {
-  double a = 0, b = 0;
-  if (!Operands(ctx, argv, a, b)) return;
+const char* PowerStep(double& a, double b) {
   const double r = std::pow(a, b);
-  if (std::isnan(r))
+  if (std::isnan(r)) return kInvalidCall;
+  if (std::isinf(r)) return kOverflow;
+  a = r;
+  return nullptr;
+}
+
+// a op b op c ...: taken left to right, each step on the value so far, as
+// the nested calls of one operator would be: a Null operand makes the rest
+// Null before any check of the other operand, an error stops the run. The
+// translator writes a run of one operator as one call.
+template <Step step, bool whole>
+void Fold(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+  if (argc < 2) {
     ResultError(ctx, kInvalidCall);
-  else if (std::isinf(r))
-    ResultError(ctx, kOverflow);
+    return;
+  }
+  double value = 0;
+  for (int i = 1; i < argc; i++) {
+    double right = 0;
+    if (IsNull(argv[0]) || IsNull(argv[i])) {
+      sqlite3_result_null(ctx);
+      return;
+    }
+    if ((i == 1 && !NumberOf(argv[0], value)) || !NumberOf(argv[i], right)) {
+      ResultError(ctx, kTypeMismatch);
+      return;
+    }
+    if (const char* error = step(value, right)) {
+      ResultError(ctx, error);
+      return;
+    }
+  }
+  if (whole)
+    ResultWhole(ctx, value);
   else
-    sqlite3_result_double(ctx, r);
+    sqlite3_result_double(ctx, value);
 }
 
 // The truth of a value: 1 true, 0 false, -1 Null; -2 not convertible.
@@ -195,19 +204,25 @@ int TruthOf(sqlite3_value* v) {
   return d != 0 ? 1 : 0;
 }
 
-// XOR, EQV and IMP with Jet's Null rules; the results are truth values.
+// XOR, EQV and IMP with Jet's Null rules, a run taken left to right; the
+// results are truth values.
 template <int (*Rule)(int, int)>
-void Logical(sqlite3_context* ctx, int, sqlite3_value** argv) {
-  const int a = TruthOf(argv[0]), b = TruthOf(argv[1]);
-  if (a == -2 || b == -2) {
-    ResultError(ctx, kTypeMismatch);
+void Logical(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+  if (argc < 2) {
+    ResultError(ctx, kInvalidCall);
     return;
   }
-  const int r = Rule(a, b);
-  if (r < 0)
+  int a = TruthOf(argv[0]);
+  for (int i = 1; i < argc && a != -2; i++) {
+    const int b = TruthOf(argv[i]);
+    a = b == -2 ? -2 : Rule(a, b);
+  }
+  if (a == -2)
+    ResultError(ctx, kTypeMismatch);
+  else if (a < 0)
     sqlite3_result_null(ctx);
   else
-    sqlite3_result_int(ctx, r);
+    sqlite3_result_int(ctx, a);
 }
 
 int XorRule(int a, int b) {
@@ -239,13 +254,13 @@ void RegisterJetFunctions(sqlite3* db) {
       {"like", 3, Guarded<Like>},
       {"jet_concat", -1, Guarded<Concat>},
       {"jet_add", -1, Guarded<Add>},
-      {"jet_div", 2, Guarded<Divide>},
-      {"jet_idiv", 2, Guarded<IntegerDivide>},
-      {"jet_mod", 2, Guarded<Modulo>},
-      {"jet_pow", 2, Guarded<Power>},
-      {"jet_xor", 2, Guarded<Logical<XorRule>>},
-      {"jet_eqv", 2, Guarded<Logical<EqvRule>>},
-      {"jet_imp", 2, Guarded<Logical<ImpRule>>},
+      {"jet_div", -1, Guarded<Fold<DivideStep, false>>},
+      {"jet_idiv", -1, Guarded<Fold<IntegerDivideStep, true>>},
+      {"jet_mod", -1, Guarded<Fold<ModuloStep, true>>},
+      {"jet_pow", -1, Guarded<Fold<PowerStep, false>>},
+      {"jet_xor", -1, Guarded<Logical<XorRule>>},
+      {"jet_eqv", -1, Guarded<Logical<EqvRule>>},
+      {"jet_imp", -1, Guarded<Logical<ImpRule>>},
   };
   check(RegisterDeterministic(db, kEntries));
   check(RegisterJetScalarFunctions(db));

@@ -39,6 +39,8 @@ struct SqliteMessage {
     Syntax,
     CheckFailed,   // the constraint's name: "size:col", "type:col", "range:col"
     TypeMismatch,  // an engine function met a value of the wrong type
+    TooDeep,       // SQLite's parser ran out of stack: nesting
+    TooComplex,    // past one of SQLite's limits: depth, terms, columns, ...
   };
   Kind kind = Kind::Other;
   std::string name;

@@ -21,7 +21,7 @@
 #include <string>
 
 #include "forms/FrmXAcercaDeView.h"
-#include "forms/Imagen.h"
+#include "graphics/Picture.h"
 
 class a_c_graph;
 class WindowFactory;
@@ -37,7 +37,7 @@ class FrmXAcercaDeModel {
     std::string beta;
     std::string nombre;
     std::string descripcion;
-    std::shared_ptr<const Imagen> imagen;
+    std::shared_ptr<const Picture> imagen;
   };
 
   FrmXAcercaDeModel(a_c_graph& graph, WindowFactory& fabrica);

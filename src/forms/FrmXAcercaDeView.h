@@ -9,7 +9,7 @@
 #include <string>
 
 #include "forms/FormWindow.h"
-#include "forms/Imagen.h"
+#include "graphics/Picture.h"
 
 class FrmXAcercaDeView {
  public:
@@ -27,7 +27,7 @@ class FrmXAcercaDeView {
   // Element 1 of txtTitulo, the application's description.
   virtual void Descripcion(const std::string& texto) = 0;
   // Img; an empty picture clears it.
-  virtual void Dibujo(std::shared_ptr<const Imagen> imagen) = 0;
+  virtual void Dibujo(std::shared_ptr<const Picture> imagen) = 0;
   // lblEstado, the progress line.
   virtual void Estado(const std::string& texto) = 0;
   // The rights-notice label.

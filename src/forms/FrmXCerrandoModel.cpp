@@ -13,7 +13,7 @@ FrmXCerrandoModel::FrmXCerrandoModel(a_c_graph& graph, WindowFactory& fabrica)
 
 FrmXCerrandoModel::~FrmXCerrandoModel() = default;
 
-void FrmXCerrandoModel::Mostrar(std::shared_ptr<const Imagen> imagen,
+void FrmXCerrandoModel::Mostrar(std::shared_ptr<const Picture> imagen,
                                 std::function<void()> alCerrar) {
   alCerrar_ = std::move(alCerrar);
   vista_->Icono(std::move(imagen));

@@ -15,7 +15,7 @@
 #include <memory>
 
 #include "forms/FrmXCerrandoView.h"
-#include "forms/Imagen.h"
+#include "graphics/Picture.h"
 
 class a_c_graph;
 class WindowFactory;
@@ -31,7 +31,7 @@ class FrmXCerrandoModel {
   FrmXCerrandoModel(const FrmXCerrandoModel&) = delete;
   FrmXCerrandoModel& operator=(const FrmXCerrandoModel&) = delete;
 
-  void Mostrar(std::shared_ptr<const Imagen> imagen, std::function<void()> alCerrar);
+  void Mostrar(std::shared_ptr<const Picture> imagen, std::function<void()> alCerrar);
 
   // From the widgets, when the window is on screen.
   void Form_Activate();

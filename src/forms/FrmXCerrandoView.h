@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "forms/FormWindow.h"
-#include "forms/Imagen.h"
+#include "graphics/Picture.h"
 
 class FrmXCerrandoView {
  public:
@@ -16,7 +16,7 @@ class FrmXCerrandoView {
   virtual FormWindow& Ventana() = 0;
 
   // picIcono, the application's picture.
-  virtual void Icono(std::shared_ptr<const Imagen> imagen) = 0;
+  virtual void Icono(std::shared_ptr<const Picture> imagen) = 0;
   // Paints Label1 at once, or the whole window, while the caller works.
   virtual void RepintarLabel1() = 0;
   virtual void Repintar() = 0;

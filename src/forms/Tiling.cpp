@@ -19,8 +19,8 @@ int Redondear(double valor) {
 
 }  // namespace
 
-std::vector<Imagen::Zona> Tiling::Teselas(int anchoOrigen, int altoOrigen, int anchoTotal,
-                                          int altoTotal, double porcentaje) {
+std::vector<Rect> Tiling::Teselas(int anchoOrigen, int altoOrigen, int anchoTotal, int altoTotal,
+                                  double porcentaje) {
   if (!(porcentaje > 0) || anchoOrigen <= 0 || altoOrigen <= 0 || anchoTotal <= 0 ||
       altoTotal <= 0) {
     NoValido();
@@ -32,7 +32,7 @@ std::vector<Imagen::Zona> Tiling::Teselas(int anchoOrigen, int altoOrigen, int a
   const int columnas = Redondear(anchoTotal / ancho);
   const int filas = Redondear(altoTotal / alto);
 
-  std::vector<Imagen::Zona> zonas;
+  std::vector<Rect> zonas;
   zonas.reserve(static_cast<size_t>(columnas + 1) * static_cast<size_t>(filas + 1));
   for (int c = 0; c <= columnas; ++c) {
     for (int r = 0; r <= filas; ++r) {

@@ -22,12 +22,12 @@
 
 #include <vector>
 
-#include "forms/Imagen.h"
+#include "graphics/Picture.h"
 
 class Tiling {
  public:
   static constexpr int kArgumentoNoValido = 5;
 
-  static std::vector<Imagen::Zona> Teselas(int anchoOrigen, int altoOrigen, int anchoTotal,
-                                           int altoTotal, double porcentaje);
+  static std::vector<Rect> Teselas(int anchoOrigen, int altoOrigen, int anchoTotal, int altoTotal,
+                                   double porcentaje);
 };

@@ -43,9 +43,9 @@
 #include "dao/Database.h"
 #include "forms/FormContainer.h"
 #include "forms/FormWindow.h"
-#include "forms/Imagen.h"
-#include "forms/ObjetoGrafico.h"
 #include "forms/WindowFactory.h"
+#include "graphics/GraphicObject.h"
+#include "graphics/Picture.h"
 
 class FrmXAcercaDeModel;
 
@@ -54,7 +54,7 @@ class a_c_graph {
   struct ValorPropiedad {
     bool encontrada = false;
     Variant valor;
-    std::shared_ptr<ObjetoGrafico> objeto;  // for "container" and "parent"
+    std::shared_ptr<GraphicObject> objeto;  // for "container" and "parent"
   };
 
   // The help of the welcome window is in `carpetaAyuda` (see HelpPages).
@@ -64,30 +64,30 @@ class a_c_graph {
   a_c_graph& operator=(const a_c_graph&) = delete;
 
   void CentrarFormulario(FormWindow& Formulario, const FormContainer* Contenedor = nullptr);
-  void HabilitarControlesContenedor(ObjetoGrafico& oCont, bool bEnabled);
+  void HabilitarControlesContenedor(GraphicObject& oCont, bool bEnabled);
 
   void AcercaDe_Mostrar(const std::string& CadRelease, const std::string& CadVersion,
                         const std::string& CadBeta, bool Comienzo,
                         const std::string& NombreAplicativo, const std::string& DescAplicativo,
-                        std::shared_ptr<const Imagen> imagen);
+                        std::shared_ptr<const Picture> imagen);
   void AcercaDe_Actualizar(const std::string& Mensaje);
   void AcercaDe_Descargar();
 
   // `alCerrar` listens to the notice's event: it runs while the notice is
   // on screen, before it closes.
-  void Cerrando_Mostrar(std::shared_ptr<const Imagen> imagen,
+  void Cerrando_Mostrar(std::shared_ptr<const Picture> imagen,
                         std::function<void()> alCerrar = nullptr);
 
-  std::shared_ptr<Imagen> DarMosaico(const Imagen& Origen, int32_t AnchoTotal, int32_t AltoTotal,
-                                     double Porcentaje);
-  std::shared_ptr<Imagen> DarRectColor(int32_t R, int32_t G, int32_t B, int32_t AnchoTotal,
-                                       int32_t AltoTotal);
+  std::shared_ptr<Picture> DarMosaico(const Picture& Origen, int32_t AnchoTotal, int32_t AltoTotal,
+                                      double Porcentaje);
+  std::shared_ptr<Picture> DarRectColor(int32_t R, int32_t G, int32_t B, int32_t AnchoTotal,
+                                        int32_t AltoTotal);
 
   bool InicioMensaje_Mostrar(const std::string& DescApp, int32_t IdHelp);
   Variant MensajePantalla_Mostrar(int32_t Tipo, const std::string& Titulo,
                                   const std::string& Mensaje, const dao::Database& Db);
 
-  static ValorPropiedad DarPropiedad(const ObjetoGrafico& objeto, const std::string& nombre);
+  static ValorPropiedad DarPropiedad(const GraphicObject& objeto, const std::string& nombre);
 
   // The about window's logic while it is loaded, else null.
   FrmXAcercaDeModel* AcercaDe();

@@ -76,7 +76,7 @@ class RecordingFrmDomiciliosView : public FrmDomiciliosView {
     Log("EstadoBarra " + std::to_string(estado));
     estadoBarra = estado;
   }
-  void ImagenBarra(std::shared_ptr<const Imagen> imagen) override { imagenBarra = imagen; }
+  void ImagenBarra(std::shared_ptr<const Picture> imagen) override { imagenBarra = imagen; }
 
   void AltoDatos(int alto) override { Log("AltoDatos " + std::to_string(alto)); }
   void TopDatos(int top) override { Log("TopDatos " + std::to_string(top)); }
@@ -120,7 +120,7 @@ class RecordingFrmDomiciliosView : public FrmDomiciliosView {
   bool tipoHabilitado = true;
   int foco = -1;
   int estadoBarra = 0;
-  std::shared_ptr<const Imagen> imagenBarra;
+  std::shared_ptr<const Picture> imagenBarra;
   bool abierta = false;
   bool cerrada = false;
   std::function<void(FrmDomiciliosModel&)> usuario;

@@ -91,6 +91,7 @@ TEST_F(UcnDomModelTest, ResetearCopiaUndoesTheEditorAndCommitearCopiaKeepsIt) {
   boxes->SetNextAnswer(msgbox::vbYes);
   Abrir([&](FrmDomiciliosModel& m) {
     m.Bot_BotonNuevo();
+    vista.fiscal = false;
     vista.Escribir(campo::kCalle, "Güemes");
     vista.Escribir(campo::kNumero, "12");
     vista.Escribir(campo::kLocalidad, "Río Tercero");
@@ -138,7 +139,7 @@ TEST_F(UcnDomModelTest, ResizeCountsWholeLinesOf320Twips) {
                {320, 1, 4000 - 300 - 20 - 20 + 1000}};
   for (const auto& c : casos) {
     dom.UserControl_Resize(4000, c.alto, 300, 285);
-    EXPECT_EQ(dom.cmd(), (UcnDomModel::Rect{3680, 0, 300, 285})) << c.alto;
-    EXPECT_EQ(dom.txtRect(), (UcnDomModel::Rect{0, 0, c.anchoTexto, c.lineas * 320})) << c.alto;
+    EXPECT_EQ(dom.cmd(), (Rect{3680, 0, 300, 285})) << c.alto;
+    EXPECT_EQ(dom.txtRect(), (Rect{0, 0, c.anchoTexto, c.lineas * 320})) << c.alto;
   }
 }

@@ -84,6 +84,10 @@ TEST(JetSqlTranslator, OperatorsFollowJetPrecedence) {
       {"'x' + a + 'y' + 'z'", "jet_add('x', \"a\", 'y', 'z')"},
       {"a & b + c & d", "jet_concat(\"a\", (\"b\" + \"c\"), \"d\")"},
       {"a and b and c or d", "(-((\"a\" AND \"b\" AND \"c\") OR \"d\"))"},
+      {"a / b / c \\ d \\ e Mod f Mod g ^ h ^ i",
+       "jet_mod(jet_idiv(jet_div(\"a\", \"b\", \"c\"), \"d\", \"e\"), \"f\", jet_pow(\"g\", \"h\", "
+       "\"i\"))"},
+      {"a xor b xor c imp d imp e", "(-jet_imp(jet_xor(\"a\", \"b\", \"c\"), \"d\", \"e\"))"},
       {"'a' = 'A'", "(-('a' = 'A' COLLATE JET))"},
       {"y not in (1, 'b')", "(-(\"y\" NOT IN (1, 'b')))"},
       {"ucase(y) in ('B')", "(-(jet_ucase(\"y\") COLLATE JET IN ('B')))"},
@@ -268,6 +272,13 @@ TEST(JetSqlTranslator, LongAndDeepStatementsAreSafe) {
   const std::string sql = Sql(jet);
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
   EXPECT_NE(sql.find("jet_concat(19999, 'x')"), std::string::npos);
+
+  // A run of OR past the flat length is two halves, each the same way.
+  std::string run = "select * from t where a = 0";
+  for (int i = 1; i < 65; ++i) run += " or a = " + std::to_string(i);
+  const std::string halves = Sql(run);
+  EXPECT_NE(halves.find("WHERE (((\"a\" = 0) OR (\"a\" = 1) OR "), std::string::npos) << halves;
+  EXPECT_NE(halves.find("(\"a\" = 32)) OR ((\"a\" = 33) OR "), std::string::npos) << halves;
 
   const std::string deep =
       "select " + std::string(5000, '(') + "1" + std::string(5000, ')') + " from t";

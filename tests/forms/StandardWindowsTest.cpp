@@ -13,18 +13,10 @@
 #include "platform/RecordingMessageBox.h"
 #include "platform/ScopedService.h"
 #include "support/ErrorOf.h"
+#include "support/FakePicture.h"
 #include "support/TempDir.h"
 
 namespace {
-
-class FakePicture : public Imagen {
- public:
-  int Ancho() const override { return 1; }
-  int Alto() const override { return 1; }
-  std::shared_ptr<Imagen> Teselar(int, int, const std::vector<Zona>&) const override {
-    return nullptr;
-  }
-};
 
 bool Contiene(const Log& log, const std::string& linea) {
   return std::find(log.begin(), log.end(), linea) != log.end();
@@ -45,7 +37,7 @@ class StandardWindowsTest : public ::testing::Test {
   ScopedService<RecordingMessageBox> cajas;
   FakeWindowFactory fabrica;
   a_c_graph graph{fabrica, dir.File("ayuda")};
-  std::shared_ptr<const Imagen> dibujo = std::make_shared<FakePicture>();
+  std::shared_ptr<const Picture> dibujo = FakePicture::Of(1, 1);
 };
 
 }  // namespace
@@ -116,7 +108,7 @@ TEST_F(StandardWindowsTest, TheWelcomeAnswersWithTheStartButtonsChoice) {
     EXPECT_EQ(fabrica.log[0], "lblNombre=¡ Bienvenido a VORA!");
     EXPECT_EQ(fabrica.log[1], std::string("lblMensaje=") + FrmXInicioMensajeModel::kMensaje);
     EXPECT_EQ(fabrica.log[2], "Show vbModal");
-    EXPECT_EQ(fabrica.inicio->ventana.left_, (15360 - 7800) / 2);
+    EXPECT_EQ(fabrica.mostrada.left_, (15360 - 7800) / 2);
   }
   // A close without the start button keeps the answer of the last start.
   fabrica.alInicio = [](FrmXInicioMensajeModel& modelo, FakeInicioMensaje&) {
@@ -158,18 +150,14 @@ TEST_F(StandardWindowsTest, HelpOpensTheContextsPageOrSaysThereIsNone) {
 
 TEST_F(StandardWindowsTest, AMessageTickedOnceIsNeverShownAgain) {
   dao::Database db = BaseConConfiguracion();
-  // The window is gone once the call returns: where it stood is read while
-  // it is shown.
-  int left = -1;
-  fabrica.alMensaje = [&left](FrmXMensajeModel& modelo, FakeMensaje& vista) {
-    left = vista.ventana.left_;
+  fabrica.alMensaje = [](FrmXMensajeModel& modelo, FakeMensaje& vista) {
     vista.noVolver = true;
     modelo.btnAceptar_Click();
   };
   Variant r = graph.MensajePantalla_Mostrar(7, "Aviso", "Lea esto.", db);
   EXPECT_EQ(r.Type(), Variant().Type());
   EXPECT_EQ(fabrica.log, (Log{"Caption=Aviso", "lblMensaje=Lea esto.", "Show vbModal", "Unload"}));
-  EXPECT_EQ(left, (15360 - 6000) / 2);
+  EXPECT_EQ(fabrica.mostrada.left_, (15360 - 6000) / 2);
   EXPECT_EQ(Filas(db), 1);
 
   fabrica.log.clear();
@@ -221,7 +209,7 @@ TEST_F(StandardWindowsTest, TheClosingNoticeRunsTheWorkWhileShownThenCloses) {
   EXPECT_TRUE(enPantalla);
   EXPECT_EQ(fabrica.log, (Log{"picIcono", "Label1.Refresh", "Show vbModal", "Refresh",
                               "Label1.Refresh", "trabajo", "Unload"}));
-  EXPECT_EQ(fabrica.cerrando->ventana.top_, (11520 - 1500) / 2);
+  EXPECT_EQ(fabrica.mostrada.top_, (11520 - 1500) / 2);
 
   // Without a listener, and with one that fails: it closes all the same.
   fabrica.log.clear();

@@ -11,7 +11,7 @@
 
 namespace {
 
-using Zonas = std::vector<Imagen::Zona>;
+using Zonas = std::vector<Rect>;
 
 // Every pixel of the target lies in some tile.
 bool Cubre(const Zonas& zonas, int ancho, int alto) {
@@ -19,7 +19,7 @@ bool Cubre(const Zonas& zonas, int ancho, int alto) {
     for (int y = 0; y < alto; ++y) {
       bool dentro = false;
       for (const auto& z : zonas) {
-        if (x >= z.x && x < z.x + z.ancho && y >= z.y && y < z.y + z.alto) {
+        if (x >= z.left && x < z.left + z.width && y >= z.top && y < z.top + z.height) {
           dentro = true;
           break;
         }
@@ -37,13 +37,13 @@ TEST(TilingTest, AtFullSizeTilesKeepTheirOwnSizeAndBothEndsCount) {
   // 2 (ties to even): rows 0..2.
   const Zonas zonas = Tiling::Teselas(32, 16, 100, 40, 100);
   ASSERT_EQ(zonas.size(), 12u);
-  EXPECT_EQ(zonas.front(), (Imagen::Zona{0, 0, 32, 16}));
-  EXPECT_EQ(zonas[1], (Imagen::Zona{0, 16, 32, 16}));
-  EXPECT_EQ(zonas[3], (Imagen::Zona{32, 0, 32, 16}));
-  EXPECT_EQ(zonas.back(), (Imagen::Zona{96, 32, 32, 16}));
+  EXPECT_EQ(zonas.front(), (Rect{0, 0, 32, 16}));
+  EXPECT_EQ(zonas[1], (Rect{0, 16, 32, 16}));
+  EXPECT_EQ(zonas[3], (Rect{32, 0, 32, 16}));
+  EXPECT_EQ(zonas.back(), (Rect{96, 32, 32, 16}));
   for (const auto& z : zonas) {
-    EXPECT_EQ(z.ancho, 32);
-    EXPECT_EQ(z.alto, 16);
+    EXPECT_EQ(z.width, 32);
+    EXPECT_EQ(z.height, 16);
   }
   EXPECT_TRUE(Cubre(zonas, 100, 40));
 }
@@ -53,10 +53,10 @@ TEST(TilingTest, AtHalfSizeTwiceAsManyTilesEachWay) {
   const Zonas mitad = Tiling::Teselas(20, 20, 200, 100, 50);
   std::set<int> xs, ys;
   for (const auto& z : mitad) {
-    EXPECT_EQ(z.ancho, 10);
-    EXPECT_EQ(z.alto, 10);
-    xs.insert(z.x);
-    ys.insert(z.y);
+    EXPECT_EQ(z.width, 10);
+    EXPECT_EQ(z.height, 10);
+    xs.insert(z.left);
+    ys.insert(z.top);
   }
   EXPECT_EQ(xs.size(), 21u);  // 0..20, against 0..10 at full size
   EXPECT_EQ(ys.size(), 11u);
@@ -74,8 +74,8 @@ TEST(TilingTest, ScaledTilesLeaveNoGapsAtAnySize) {
       for (size_t k = 1; k < zonas.size(); ++k) {
         const auto& a = zonas[k - 1];
         const auto& b = zonas[k];
-        if (a.x == b.x) {
-          EXPECT_EQ(a.y + a.alto, b.y) << porcentaje;
+        if (a.left == b.left) {
+          EXPECT_EQ(a.top + a.height, b.top) << porcentaje;
         }
       }
     }

@@ -18,15 +18,14 @@
 #include <algorithm>
 
 #include "address/FrmDomiciliosModel.h"
-#include "controls/NOVUBot.h"
 #include "controls/NOVUBotModel.h"
-#include "controls/NOVUCbo.h"
-#include "controls/NOVUList.h"
-#include "controls/NOVUListItem.h"
 #include "controls/PropertyStore.h"
-#include "controls/Twips.h"
+#include "controls/ui/NOVUBot.h"
+#include "controls/ui/NOVUCbo.h"
+#include "controls/ui/NOVUList.h"
+#include "controls/ui/NOVUListItem.h"
+#include "controls/ui/Twips.h"
 #include "forms/a_c_graph.h"
-#include "forms/ui/QtImagen.h"
 #include "forms/ui/QtWindowFactory.h"
 #include "forms/ui/WindowParts.h"
 
@@ -437,8 +436,8 @@ void FrmDomicilios::EstadoBarra(int estado) {
   bot_->SetEstado(estado);
 }
 
-void FrmDomicilios::ImagenBarra(std::shared_ptr<const Imagen> imagen) {
-  bot_->SetImage(QtImagen::PixmapDe(imagen.get()).toImage());
+void FrmDomicilios::ImagenBarra(std::shared_ptr<const Picture> imagen) {
+  bot_->SetImage(std::move(imagen));
 }
 
 void FrmDomicilios::AltoDatos(int alto) {

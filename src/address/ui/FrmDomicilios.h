@@ -112,7 +112,7 @@ class FrmDomicilios : public QDialog, public FrmDomiciliosView {
   void HabilitarTipo(bool habilitado) override;
   void Enfocar(int slot) override;
   void EstadoBarra(int estado) override;
-  void ImagenBarra(std::shared_ptr<const Imagen> imagen) override;
+  void ImagenBarra(std::shared_ptr<const Picture> imagen) override;
   void AltoDatos(int alto) override;
   void TopDatos(int top) override;
   void AltoVentana(int alto) override;

@@ -19,7 +19,7 @@
 
 #include "address/FrmDomiciliosView.h"
 #include "address/UcnDomModel.h"
-#include "controls/TwipsControl.h"
+#include "controls/ui/TwipsControl.h"
 
 class UcnDom : public TwipsControl {
   Q_OBJECT

@@ -10,10 +10,10 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "controls/Twips.h"
+#include "controls/ui/Twips.h"
 #include "forms/FrmXAcercaDeModel.h"
-#include "forms/ui/QtImagen.h"
 #include "forms/ui/WindowParts.h"
+#include "graphics/ui/QtPicture.h"
 
 namespace {
 
@@ -133,8 +133,8 @@ void FrmXAcercaDe::Descripcion(const std::string& texto) {
   txtTitulo1_->setText(Texto(texto));
 }
 
-void FrmXAcercaDe::Dibujo(std::shared_ptr<const Imagen> imagen) {
-  WindowParts::PonerDibujo(*img_, QtImagen::PixmapDe(imagen.get()));
+void FrmXAcercaDe::Dibujo(std::shared_ptr<const Picture> imagen) {
+  WindowParts::PonerDibujo(*img_, QtPicture::PixmapOf(imagen.get()));
 }
 
 void FrmXAcercaDe::Estado(const std::string& texto) {

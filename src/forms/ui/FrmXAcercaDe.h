@@ -58,7 +58,7 @@ class FrmXAcercaDe : public QDialog, public FrmXAcercaDeView {
   void Beta(const std::string& texto) override;
   void Nombre(const std::string& texto) override;
   void Descripcion(const std::string& texto) override;
-  void Dibujo(std::shared_ptr<const Imagen> imagen) override;
+  void Dibujo(std::shared_ptr<const Picture> imagen) override;
   void Estado(const std::string& texto) override;
   void MostrarAviso(bool visible) override;
   void AlFrente() override;

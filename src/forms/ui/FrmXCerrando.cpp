@@ -9,10 +9,10 @@
 #include <QLabel>
 #include <QTimer>
 
-#include "controls/Twips.h"
+#include "controls/ui/Twips.h"
 #include "forms/FrmXCerrandoModel.h"
-#include "forms/ui/QtImagen.h"
 #include "forms/ui/WindowParts.h"
+#include "graphics/ui/QtPicture.h"
 #include "platform/MessageBoxService.h"
 
 namespace {
@@ -50,8 +50,8 @@ void FrmXCerrando::showEvent(QShowEvent* evento) {
   QTimer::singleShot(0, this, [this] { modelo_.Form_Activate(); });
 }
 
-void FrmXCerrando::Icono(std::shared_ptr<const Imagen> imagen) {
-  WindowParts::PonerDibujo(*picIcono_, QtImagen::PixmapDe(imagen.get()));
+void FrmXCerrando::Icono(std::shared_ptr<const Picture> imagen) {
+  WindowParts::PonerDibujo(*picIcono_, QtPicture::PixmapOf(imagen.get()));
 }
 
 void FrmXCerrando::RepintarLabel1() {

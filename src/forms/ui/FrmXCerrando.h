@@ -35,7 +35,7 @@ class FrmXCerrando : public QDialog, public FrmXCerrandoView {
   QLabel* Label2() const { return label2_; }
 
   FormWindow& Ventana() override { return formulario_; }
-  void Icono(std::shared_ptr<const Imagen> imagen) override;
+  void Icono(std::shared_ptr<const Picture> imagen) override;
   void RepintarLabel1() override;
   void Repintar() override;
   void MostrarModal() override;

@@ -12,7 +12,7 @@
 #include <QPushButton>
 #include <QUrl>
 
-#include "controls/Twips.h"
+#include "controls/ui/Twips.h"
 #include "forms/FrmXInicioMensajeModel.h"
 #include "forms/ui/WindowParts.h"
 #include "platform/MessageBoxService.h"

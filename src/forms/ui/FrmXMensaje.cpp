@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QStyle>
 
-#include "controls/Twips.h"
+#include "controls/ui/Twips.h"
 #include "forms/FrmXMensajeModel.h"
 #include "forms/ui/WindowParts.h"
 

@@ -9,7 +9,7 @@
 #include <QScreen>
 #include <QWidget>
 
-#include "controls/Twips.h"
+#include "controls/ui/Twips.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <QPainter>
 
 #include "forms/Tiling.h"
-#include "forms/ui/QtImagen.h"
+#include "graphics/ui/QtPicture.h"
 
 TiledBackground::TiledBackground(QWidget* parent) : QWidget(parent) {
   setAutoFillBackground(false);
@@ -34,12 +34,12 @@ void TiledBackground::Armar() {
   fondo_ = QPixmap();
   if (origen_.isNull() || width() <= 0 || height() <= 0) return;
   const double ratio = devicePixelRatioF();
-  const QtImagen origen(origen_);
-  const std::vector<Imagen::Zona> zonas =
-      Tiling::Teselas(origen.Ancho(), origen.Alto(), qRound(width() * ratio),
+  const QtPicture origen(origen_);
+  const std::vector<Rect> zonas =
+      Tiling::Teselas(origen.Width(), origen.Height(), qRound(width() * ratio),
                       qRound(height() * ratio), porcentaje_);
-  auto hecho = origen.Teselar(qRound(width() * ratio), qRound(height() * ratio), zonas);
-  fondo_ = QtImagen::PixmapDe(hecho.get());
+  auto hecho = origen.Tile(qRound(width() * ratio), qRound(height() * ratio), zonas);
+  fondo_ = QtPicture::PixmapOf(hecho.get());
   fondo_.setDevicePixelRatio(ratio);
 }
 

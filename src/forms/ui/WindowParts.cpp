@@ -7,7 +7,7 @@
 #include <QLabel>
 #include <QPixmap>
 
-#include "controls/Twips.h"
+#include "controls/ui/Twips.h"
 
 void WindowParts::Letra(QWidget& ventana) {
   QFont letra = ventana.font();

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "common/AppError.h"
-#include "controls/NOVUCbo.h"
+#include "controls/ui/NOVUCbo.h"
 #include "platform/MessageBoxService.h"
 
 AddressPage::AddressPage(dao::Database& host, UcnDom::FabricaEditor editor, QWidget* parent)

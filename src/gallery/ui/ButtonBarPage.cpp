@@ -2,8 +2,8 @@
 
 #include <QLabel>
 
-#include "controls/NOVUBot.h"
 #include "controls/PropertyStore.h"
+#include "controls/ui/NOVUBot.h"
 
 namespace {
 
@@ -34,7 +34,7 @@ ButtonBarPage::ButtonBarPage(QWidget* parent) : GalleryPage("botones", parent) {
     evento_->setText(                                                                           \
         QString::fromUtf8("Último evento: Boton" #nombre " (barra en estado %1)").arg(estado)); \
   });
-    NOVUBOT_BOTONES(GALERIA_CONECTAR)
+    NOVUBOT_BUTTONS(GALERIA_CONECTAR)
 #undef GALERIA_CONECTAR
     barras_[static_cast<size_t>(estado)] = bot;
   }

@@ -4,7 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "controls/NOVUCbo.h"
+#include "controls/ui/NOVUCbo.h"
 #include "samples/SampleAddresses.h"
 
 ComboPage::ComboPage(dao::Database& host, QWidget* parent) : GalleryPage("combo", parent) {

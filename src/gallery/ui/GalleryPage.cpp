@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "controls/Twips.h"
+#include "controls/ui/Twips.h"
 
 GalleryPage::GalleryPage(const char* clave, QWidget* parent)
     : QWidget(parent), info_(GalleryPages::De(clave)) {

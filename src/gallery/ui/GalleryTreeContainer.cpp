@@ -1,6 +1,6 @@
 #include "gallery/ui/GalleryTreeContainer.h"
 
-#include "controls/NOVUTree.h"
+#include "controls/ui/NOVUTree.h"
 #include "samples/SampleAddresses.h"
 
 namespace {

@@ -21,12 +21,12 @@
 #include <cstdint>
 #include <string>
 
-#include "controls/NOVUTreeHost.h"
+#include "controls/NOVUTreeContainer.h"
 #include "dao/Database.h"
 
 class NOVUTree;
 
-class GalleryTreeContainer : public NOVUTreeHost {
+class GalleryTreeContainer : public NOVUTreeContainer {
  public:
   static constexpr int32_t kRaiz = 1;
   static constexpr int32_t kDeclaracion = 10;

@@ -4,7 +4,7 @@
 #include <set>
 #include <string>
 
-#include "controls/NOVUList.h"
+#include "controls/ui/NOVUList.h"
 #include "dao/Database.h"
 #include "samples/SampleAddresses.h"
 

@@ -2,7 +2,7 @@
 
 #include <QLabel>
 
-#include "controls/ucnXCurrency.h"
+#include "controls/ui/ucnXCurrency.h"
 #include "dao/Database.h"
 
 NumbersPage::NumbersPage(dao::Database& host, QWidget* parent) : GalleryPage("numeros", parent) {

@@ -3,9 +3,9 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "controls/NOVUDir.h"
-#include "controls/NOVUSearch.h"
 #include "controls/PropertyStore.h"
+#include "controls/ui/NOVUDir.h"
+#include "controls/ui/NOVUSearch.h"
 
 PickersPage::PickersPage(const std::string& baseInicial, const std::string& carpetaInicial,
                          QWidget* parent)

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "common/AppError.h"
-#include "controls/NOVUInfoRep.h"
+#include "controls/ui/NOVUInfoRep.h"
 #include "dao/Database.h"
 
 namespace {

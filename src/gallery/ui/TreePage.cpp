@@ -4,7 +4,7 @@
 #include <QTimer>
 #include <QTreeWidget>
 
-#include "controls/NOVUTree.h"
+#include "controls/ui/NOVUTree.h"
 #include "gallery/ui/GalleryTreeContainer.h"
 
 TreePage::TreePage(dao::Database& host, QWidget* parent)

@@ -6,10 +6,10 @@
 #include <QTimer>
 
 #include "common/AppError.h"
-#include "controls/ControlIcons.h"
+#include "controls/ui/ControlIcons.h"
 #include "forms/a_c_graph.h"
-#include "forms/ui/QtImagen.h"
 #include "forms/ui/QtWindowFactory.h"
+#include "graphics/ui/QtPicture.h"
 #include "platform/MessageBoxService.h"
 
 namespace {
@@ -17,8 +17,8 @@ namespace {
 constexpr int32_t kMensajeGaleria = 1;
 constexpr int32_t kAyudaGaleria = 0;
 
-std::shared_ptr<QtImagen> Dibujo() {
-  return QtImagen::Desde(ControlIcons::Icon(QStringLiteral("bot_respaldo"), 64).pixmap(64, 64));
+std::shared_ptr<QtPicture> Dibujo() {
+  return QtPicture::From(ControlIcons::Icon(QStringLiteral("bot_respaldo"), 64).pixmap(64, 64));
 }
 
 }  // namespace

@@ -9,13 +9,13 @@
 #include <QLabel>
 #include <algorithm>
 
-#include "controls/ControlIcons.h"
-#include "controls/NOVUBot.h"
 #include "controls/NOVUBotModel.h"
-#include "controls/NOVUCbo.h"
-#include "controls/NOVUInfoRep.h"
 #include "controls/PropertyStore.h"
-#include "controls/Twips.h"
+#include "controls/ui/ControlIcons.h"
+#include "controls/ui/NOVUBot.h"
+#include "controls/ui/NOVUCbo.h"
+#include "controls/ui/NOVUInfoRep.h"
+#include "controls/ui/Twips.h"
 #include "repair/ui/InfoRepResultSink.h"
 
 namespace {

@@ -15,9 +15,9 @@
 
 #include "address/EditorFixture.h"
 #include "address/ui/EditorQt.h"
-#include "controls/NOVUCbo.h"
-#include "controls/NOVUList.h"
-#include "controls/Twips.h"
+#include "controls/ui/NOVUCbo.h"
+#include "controls/ui/NOVUList.h"
+#include "controls/ui/Twips.h"
 
 namespace {
 
@@ -212,6 +212,7 @@ TEST_F(FrmDomiciliosTest, ASaveTheEngineRefusesKeepsTheTypingAndTheList) {
   };
   AbrirVentana([&] {
     Pulsar(frm, B::kNuevo);
+    frm.optOtros()->click();
     Escribir(frm.TxtDato(campo::kCalle), "Sarmiento");
     Escribir(frm.TxtDato(campo::kLocalidad), "Jesús María");
     Escribir(frm.TxtDato(campo::kObservaciones), "Portón verde");

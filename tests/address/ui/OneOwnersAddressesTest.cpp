@@ -14,9 +14,9 @@
 #include "address/EditorFixture.h"
 #include "address/ui/EditorQt.h"
 #include "address/ui/UcnDom.h"
-#include "controls/NOVUCbo.h"
-#include "controls/NOVUListItem.h"
-#include "controls/Twips.h"
+#include "controls/ui/NOVUCbo.h"
+#include "controls/ui/NOVUListItem.h"
+#include "controls/ui/Twips.h"
 
 namespace {
 
@@ -85,7 +85,7 @@ TEST_F(OneOwnersAddressesTest, AddRefuseASecondFiscalEditDeleteThenUndo) {
     EXPECT_TRUE(Textos().empty());
 
     Pulsar(v, B::kNuevo);
-    EXPECT_TRUE(v.optOtros()->isChecked());
+    EXPECT_TRUE(v.optFiscal()->isChecked());  // Nuevo leaves the type of the address shown
     EXPECT_EQ(v.CboProvincia()->GetTextoSeleccionado(), "Córdoba");  // the host's default
     Llenar(v, "Güemes", "7", "Neuquén");
     v.optFiscal()->click();

@@ -13,7 +13,7 @@
 
 #include "address/EditorFixture.h"
 #include "address/ui/UcnDom.h"
-#include "controls/Twips.h"
+#include "controls/ui/Twips.h"
 
 namespace {
 

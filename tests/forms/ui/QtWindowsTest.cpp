@@ -26,7 +26,7 @@
 #include <fstream>
 #include <functional>
 
-#include "controls/ControlIcons.h"
+#include "controls/ui/ControlIcons.h"
 #include "dao/DBEngine.h"
 #include "forms/FrmXInicioMensajeModel.h"
 #include "forms/a_c_graph.h"
@@ -35,10 +35,10 @@
 #include "forms/ui/FrmXInicioMensaje.h"
 #include "forms/ui/FrmXMensaje.h"
 #include "forms/ui/QtFormWindow.h"
-#include "forms/ui/QtImagen.h"
-#include "forms/ui/QtObjetoGrafico.h"
 #include "forms/ui/QtWindowFactory.h"
 #include "forms/ui/TiledBackground.h"
+#include "graphics/ui/QtGraphicObject.h"
+#include "graphics/ui/QtPicture.h"
 #include "platform/RecordingMessageBox.h"
 #include "platform/ScopedService.h"
 #include "support/ErrorOf.h"
@@ -104,7 +104,7 @@ class QtWindowsTest : public ::testing::Test {
 
 TEST_F(QtWindowsTest, TheSplashShowsProgressAndOnlyUnloadingClosesIt) {
   graph.AcercaDe_Mostrar("Release 3", "Versión 27", "PRE -BETA 2", true, "V.O.R.A.",
-                         "Declaraciones juradas de sueldos", QtImagen::Desde(Dibujo()));
+                         "Declaraciones juradas de sueldos", QtPicture::From(Dibujo()));
   auto* acerca = Ventana<FrmXAcercaDe>("frmXAcercaDe");
   ASSERT_NE(acerca, nullptr);
   ASSERT_TRUE(QTest::qWaitForWindowExposed(acerca));
@@ -222,7 +222,7 @@ TEST_F(QtWindowsTest, AMessageTickedOnceIsNotShownAgain) {
 
 TEST_F(QtWindowsTest, TheClosingNoticeIsOnScreenWhileTheWorkRuns) {
   bool enPantalla = false;
-  graph.Cerrando_Mostrar(QtImagen::Desde(Dibujo()), [&] {
+  graph.Cerrando_Mostrar(QtPicture::From(Dibujo()), [&] {
     auto* cerrando = Ventana<FrmXCerrando>("frmXCerrando");
     ASSERT_NE(cerrando, nullptr);
     enPantalla = true;
@@ -252,7 +252,7 @@ TEST_F(QtWindowsTest, DisablingAGroupBoxClearsItsOwnControls) {
   auto* profundo = new QLineEdit(QStringLiteral("adentro"), anidado);
   auto* fuera = new QLineEdit(QStringLiteral("fuera"), &ventana);
 
-  QtObjetoGrafico oCont(*marco);
+  QtGraphicObject oCont(*marco);
   graph.HabilitarControlesContenedor(oCont, false);
   EXPECT_FALSE(marco->isEnabled());
   EXPECT_TRUE(texto->text().isEmpty());
@@ -271,12 +271,12 @@ TEST_F(QtWindowsTest, DisablingAGroupBoxClearsItsOwnControls) {
   EXPECT_TRUE(texto->text().isEmpty());
 
   // What a label lacks, and a window's own properties.
-  QtObjetoGrafico objeto(*etiqueta);
+  QtGraphicObject objeto(*etiqueta);
   EXPECT_FALSE(a_c_graph::DarPropiedad(objeto, "Text").encontrada);
   EXPECT_FALSE(a_c_graph::DarPropiedad(objeto, "Value").encontrada);
-  QtObjetoGrafico raiz(ventana);
+  QtGraphicObject raiz(ventana);
   EXPECT_FALSE(a_c_graph::DarPropiedad(raiz, "Parent").encontrada);
-  EXPECT_EQ(ErrorOf([&] { QtObjetoGrafico(*marco).Controles(); }), 438);
+  EXPECT_EQ(ErrorOf([&] { QtGraphicObject(*marco).Controls(); }), 438);
 }
 
 TEST_F(QtWindowsTest, AnMdiChildIsCentredInItsAreaOrLeftWhereItIs) {
@@ -306,17 +306,17 @@ TEST_F(QtWindowsTest, DarMosaicoTilesAtFullAndHalfSize) {
   QPixmap origen(8, 8);
   origen.fill(Qt::blue);
   QPainter(&origen).fillRect(0, 0, 4, 8, Qt::red);
-  const QtImagen imagen(origen);
+  const QtPicture imagen(origen);
 
   auto entero = graph.DarMosaico(imagen, 20, 10, 100);
-  const QImage a = QtImagen::PixmapDe(entero.get()).toImage();
+  const QImage a = QtPicture::PixmapOf(entero.get()).toImage();
   ASSERT_EQ(a.size(), QSize(20, 10));
   for (const auto& [x, color] : std::vector<std::pair<int, QColor>>{
            {0, Qt::red}, {5, Qt::blue}, {9, Qt::red}, {13, Qt::blue}, {19, Qt::red}}) {
     EXPECT_EQ(a.pixelColor(x, 9), color) << x;
   }
   auto mitad = graph.DarMosaico(imagen, 20, 10, 50);
-  const QImage b = QtImagen::PixmapDe(mitad.get()).toImage();
+  const QImage b = QtPicture::PixmapOf(mitad.get()).toImage();
   for (const auto& [x, rojo] : std::vector<std::pair<int, bool>>{
            {0, true}, {3, false}, {4, true}, {7, false}, {17, true}, {18, false}}) {
     const QColor c = b.pixelColor(x, 5);

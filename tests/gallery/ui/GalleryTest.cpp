@@ -23,12 +23,12 @@
 #include <memory>
 
 #include "address/ui/FrmDomicilios.h"
-#include "controls/NOVUBot.h"
-#include "controls/NOVUCbo.h"
-#include "controls/NOVUInfoRep.h"
-#include "controls/NOVUList.h"
-#include "controls/NOVUTree.h"
-#include "controls/ucnXCurrency.h"
+#include "controls/ui/NOVUBot.h"
+#include "controls/ui/NOVUCbo.h"
+#include "controls/ui/NOVUInfoRep.h"
+#include "controls/ui/NOVUList.h"
+#include "controls/ui/NOVUTree.h"
+#include "controls/ui/ucnXCurrency.h"
 #include "forms/ui/FrmXMensaje.h"
 #include "gallery/ui/AddressPage.h"
 #include "gallery/ui/ButtonBarPage.h"

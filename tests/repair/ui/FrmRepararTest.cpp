@@ -17,9 +17,9 @@
 #include <functional>
 #include <memory>
 
-#include "controls/NOVUBot.h"
-#include "controls/NOVUCbo.h"
-#include "controls/NOVUInfoRep.h"
+#include "controls/ui/NOVUBot.h"
+#include "controls/ui/NOVUCbo.h"
+#include "controls/ui/NOVUInfoRep.h"
 #include "dao/DBEngine.h"
 #include "platform/RecordingMessageBox.h"
 #include "platform/ScopedService.h"
