@@ -11,6 +11,7 @@
 #include "dao/JetErrors.h"
 #include "dao/JetFunctions.h"
 #include "dao/JetSchemaChange.h"
+#include "dao/JetSqlTranslator.h"
 #include "dao/JetTypes.h"
 #include "dao/OffsetVfs.h"
 #include "dao/RecordsetState.h"
@@ -131,22 +132,28 @@ std::shared_ptr<const TranslatedStatement> DatabaseState::Translate(std::string_
     it = translations_.end();
   }
   if (it == translations_.end()) {
-    // Each table's columns are read once for the translation.
-    translationColumns_.clear();
-    auto typer = [this](const std::string& table, const std::string& column) {
-      auto found = translationColumns_.find(table);
-      if (found == translationColumns_.end())
-        found = translationColumns_.emplace(table, ColumnTypes(table)).first;
-      for (const JetOutputColumn& c : found->second) {
-        if (TextCase::Equal(c.name, column)) return c.type;
+    // What the translation asks of this database; each table's columns are
+    // read once for it.
+    class Schema : public JetSchema {
+     public:
+      explicit Schema(DatabaseState& db) : db_(db) {}
+      std::string TableSql(const std::string& table) const override { return db_.TableSql(table); }
+      int ColumnType(const std::string& table, const std::string& column) override {
+        auto found = columns_.find(table);
+        if (found == columns_.end()) found = columns_.emplace(table, db_.ColumnTypes(table)).first;
+        for (const JetOutputColumn& c : found->second) {
+          if (TextCase::Equal(c.name, column)) return c.type;
+        }
+        return 0;
       }
-      return 0;
+
+     private:
+      DatabaseState& db_;
+      std::unordered_map<std::string, std::vector<JetOutputColumn>> columns_;
     };
-    auto namer = [this](const std::string& name) {
-      return FindLinkedTable(name) ? TableSql(name) : std::string();
-    };
-    auto t = std::make_shared<const TranslatedStatement>(
-        JetSqlTranslator::Translate(jetSql, namer, typer));
+    Schema schema(*this);
+    auto t =
+        std::make_shared<const TranslatedStatement>(JetSqlTranslator::Translate(jetSql, schema));
     const long long version = t->schemaTyped ? SchemaVersion() : 0;
     if (translations_.size() >= kCacheLimit) translations_.clear();
     it = translations_.emplace(std::move(key), CachedTranslation{t, version}).first;

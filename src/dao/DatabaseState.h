@@ -24,10 +24,10 @@
 #include <unordered_map>
 #include <vector>
 
-#include "dao/JetSqlTranslator.h"
 #include "dao/SqliteErrors.h"
 #include "dao/SqliteHandles.h"
 #include "dao/TableDefs.h"
+#include "dao/TranslatedStatement.h"
 
 namespace dao {
 
@@ -130,8 +130,6 @@ class DatabaseState {
   int baseLevel_ = 0;
   TableDefs defs_{this};
   std::unordered_map<std::string, CachedTranslation> translations_;
-  // The column types read while translating one statement.
-  std::unordered_map<std::string, std::vector<JetOutputColumn>> translationColumns_;
   std::unordered_map<std::string, SqliteStatement> prepared_;
   std::unordered_map<std::string, std::string> attachedFiles_;  // file path -> schema alias
   std::vector<LinkedTable> linkedTables_;

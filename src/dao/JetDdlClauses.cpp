@@ -7,9 +7,9 @@
 
 #include "dao/JetCollation.h"
 #include "dao/JetDdlParser.h"
-#include "dao/JetDecimal.h"
 #include "dao/JetErrors.h"
 #include "dao/JetExpressionParser.h"
+#include "dao/JetTypes.h"
 
 namespace dao {
 

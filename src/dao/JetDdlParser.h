@@ -52,10 +52,11 @@
 #pragma once
 
 #include <optional>
+#include <string>
+#include <vector>
 
-#include "dao/JetConstraint.h"
-#include "dao/JetSqlTranslator.h"
 #include "dao/JetTokenCursor.h"
+#include "dao/TranslatedStatement.h"
 
 namespace dao {
 

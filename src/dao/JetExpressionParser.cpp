@@ -17,8 +17,6 @@
 */
 #include "dao/JetExpressionParser.h"
 
-#include <array>
-
 #include "dao/JetErrors.h"
 #include "dao/JetExprTypes.h"
 #include "dao/JetFunctionCatalog.h"
@@ -101,58 +99,6 @@ class Chain {
   int runOperands_ = 0;
 };
 
-using FunctionEntry = JetFunctionSignature;
-
-// The core Jet functions; IIf and IsNull are written inline. The date,
-// conversion, text and Format functions are found in JetFunctionCatalog.
-constexpr std::array<FunctionEntry, 33> kFunctions = {{
-    {"Count", "count", 1, 1, JetExprKind::Value, true},
-    {"Sum", "jet_sum", 1, 1, JetExprKind::Value, true},
-    {"Avg", "avg", 1, 1, JetExprKind::Value, true},
-    {"Min", "min", 1, 1, JetExprKind::Value, true},
-    {"Max", "max", 1, 1, JetExprKind::Value, true},
-    {"First", "jet_first", 1, 1, JetExprKind::Value, true},
-    {"Last", "jet_last", 1, 1, JetExprKind::Value, true},
-    {"Len", "jet_len", 1, 1, JetExprKind::Value, false},
-    {"Left", "jet_left", 2, 2, JetExprKind::Text, false},
-    {"Right", "jet_right", 2, 2, JetExprKind::Text, false},
-    {"Mid", "jet_mid", 2, 3, JetExprKind::Text, false},
-    {"UCase", "jet_ucase", 1, 1, JetExprKind::Text, false},
-    {"LCase", "jet_lcase", 1, 1, JetExprKind::Text, false},
-    {"Trim", "jet_trim", 1, 1, JetExprKind::Text, false},
-    {"LTrim", "jet_ltrim", 1, 1, JetExprKind::Text, false},
-    {"RTrim", "jet_rtrim", 1, 1, JetExprKind::Text, false},
-    {"InStr", "jet_instr", 2, 4, JetExprKind::Value, false},
-    {"IIf", "", 3, 3, JetExprKind::Value, false},
-    {"IsNull", "", 1, 1, JetExprKind::Truth, false},
-    {"Abs", "jet_abs", 1, 1, JetExprKind::Value, false},
-    {"Int", "jet_int", 1, 1, JetExprKind::Value, false},
-    {"Fix", "jet_fix", 1, 1, JetExprKind::Value, false},
-    {"Sgn", "jet_sgn", 1, 1, JetExprKind::Value, false},
-    {"Val", "jet_val", 1, 1, JetExprKind::Value, false},
-    {"CStr", "jet_cstr", 1, 1, JetExprKind::Text, false},
-    {"CLng", "jet_clng", 1, 1, JetExprKind::Value, false},
-    {"CInt", "jet_cint", 1, 1, JetExprKind::Value, false},
-    {"CDbl", "jet_cdbl", 1, 1, JetExprKind::Value, false},
-    {"Year", "jet_year", 1, 1, JetExprKind::Value, false},
-    {"Month", "jet_month", 1, 1, JetExprKind::Value, false},
-    {"Day", "jet_day", 1, 1, JetExprKind::Value, false},
-    {"Now", "jet_now", 0, 0, JetExprKind::Value, false},
-    {"Time", "jet_time", 0, 0, JetExprKind::Value, false},
-}};
-
-// Date() shares its name with a possible column; it is a function only when
-// followed by "(", as every function here.
-constexpr FunctionEntry kDateFunction = {"Date", "jet_date", 0, 0, JetExprKind::Value, false};
-
-const FunctionEntry* FindFunction(std::string_view name) {
-  if (JetKeywordEquals(name, kDateFunction.name)) return &kDateFunction;
-  for (const auto& f : kFunctions) {
-    if (JetKeywordEquals(name, f.name)) return &f;
-  }
-  return JetFunctionCatalog::Find(name);
-}
-
 bool IsComparison(const JetSqlToken& t) {
   if (t.kind != JetTokenKind::Symbol) return false;
   return t.text == "=" || t.text == "<>" || t.text == "<" || t.text == ">" || t.text == "<=" ||
@@ -167,7 +113,7 @@ JetExpressionParser::JetExpressionParser(JetTokenCursor& cursor, SubqueryParser 
 
 int JetExpressionParser::TypeOf(JetExpr& e) {
   if (e.kind == JetExprKind::Column && e.type == 0 && scope_ != nullptr)
-    e.type = scope_->TypeOf(cursor_, e.qualifier, e.column);
+    e.type = scope_->TypeOf(e.qualifier, e.column);
   return e.type;
 }
 
@@ -583,7 +529,7 @@ std::vector<JetExpr> JetExpressionParser::ParseArguments() {
 }
 
 JetExpr JetExpressionParser::ParseFunction(const std::string& name) {
-  const FunctionEntry* entry = FindFunction(name);
+  const JetFunctionSignature* entry = JetFunctionCatalog::Find(name);
   if (entry == nullptr) jeterr::Raise(jeterr::msg::kUndefinedFunction, {name});
   cursor_.Next();
   if (entry->aggregate) sawAggregate_ = true;
@@ -620,7 +566,7 @@ JetExpr JetExpressionParser::ParseFunction(const std::string& name) {
     sql += (textArguments >> i & 1u) != 0 ? TextOperand(arg) : AsValue(arg);
   }
   sql += ')';
-  return {std::move(sql), entry->kind, "", "", type};
+  return {std::move(sql), entry->text ? JetExprKind::Text : JetExprKind::Value, "", "", type};
 }
 
 }  // namespace dao

@@ -8,20 +8,56 @@
 
 #include <array>
 
+#include "common/TextCase.h"
 #include "dao/JetConversionFunctions.h"
 #include "dao/JetDateFunctions.h"
 #include "dao/JetFormatFunction.h"
 #include "dao/JetTextFunctions.h"
-#include "dao/JetTokenCursor.h"
 
 namespace dao {
 
 namespace {
 
-constexpr JetExprKind kValue = JetExprKind::Value;
-constexpr JetExprKind kText = JetExprKind::Text;
+constexpr bool kValue = false;
+constexpr bool kText = true;
 
-constexpr std::array<JetFunctionSignature, 35> kFunctions = {{
+// Date() shares its name with a possible column; it is a function only when
+// followed by "(", as every function here.
+constexpr std::array<JetFunctionSignature, 69> kFunctions = {{
+    {"Count", "count", 1, 1, kValue, true},
+    {"Sum", "jet_sum", 1, 1, kValue, true},
+    {"Avg", "avg", 1, 1, kValue, true},
+    {"Min", "min", 1, 1, kValue, true},
+    {"Max", "max", 1, 1, kValue, true},
+    {"First", "jet_first", 1, 1, kValue, true},
+    {"Last", "jet_last", 1, 1, kValue, true},
+    {"Len", "jet_len", 1, 1, kValue, false},
+    {"Left", "jet_left", 2, 2, kText, false},
+    {"Right", "jet_right", 2, 2, kText, false},
+    {"Mid", "jet_mid", 2, 3, kText, false},
+    {"UCase", "jet_ucase", 1, 1, kText, false},
+    {"LCase", "jet_lcase", 1, 1, kText, false},
+    {"Trim", "jet_trim", 1, 1, kText, false},
+    {"LTrim", "jet_ltrim", 1, 1, kText, false},
+    {"RTrim", "jet_rtrim", 1, 1, kText, false},
+    {"InStr", "jet_instr", 2, 4, kValue, false},
+    {"IIf", "", 3, 3, kValue, false},
+    {"IsNull", "", 1, 1, kValue, false},
+    {"Abs", "jet_abs", 1, 1, kValue, false},
+    {"Int", "jet_int", 1, 1, kValue, false},
+    {"Fix", "jet_fix", 1, 1, kValue, false},
+    {"Sgn", "jet_sgn", 1, 1, kValue, false},
+    {"Val", "jet_val", 1, 1, kValue, false},
+    {"CStr", "jet_cstr", 1, 1, kText, false},
+    {"CLng", "jet_clng", 1, 1, kValue, false},
+    {"CInt", "jet_cint", 1, 1, kValue, false},
+    {"CDbl", "jet_cdbl", 1, 1, kValue, false},
+    {"Year", "jet_year", 1, 1, kValue, false},
+    {"Month", "jet_month", 1, 1, kValue, false},
+    {"Day", "jet_day", 1, 1, kValue, false},
+    {"Now", "jet_now", 0, 0, kValue, false},
+    {"Time", "jet_time", 0, 0, kValue, false},
+    {"Date", "jet_date", 0, 0, kValue, false},
     {"DateAdd", "jet_dateadd", 3, 3, kValue, false},
     {"DateDiff", "jet_datediff", 3, 5, kValue, false},
     {"DatePart", "jet_datepart", 2, 4, kValue, false},
@@ -63,7 +99,7 @@ constexpr std::array<JetFunctionSignature, 35> kFunctions = {{
 
 const JetFunctionSignature* JetFunctionCatalog::Find(std::string_view name) {
   for (const auto& f : kFunctions) {
-    if (JetKeywordEquals(name, f.name)) return &f;
+    if (TextCase::Equal(name, f.name)) return &f;
   }
   return nullptr;
 }

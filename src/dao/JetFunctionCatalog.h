@@ -1,17 +1,16 @@
 /*
-** JetFunctionCatalog: the Jet library functions of dates, conversions,
-** texts and Format that the expression translator knows beyond its own
-** core table, with the SQL function each becomes, and their registration.
+** JetFunctionCatalog: the Jet library functions that the expression
+** translator knows, with the SQL function each becomes, and their
+** registration.
 **
 ** A name is found whatever its case. The argument counts are checked by the
 ** translator (error 3075 for a wrong count); Switch and Choose take up to
-** 127 arguments, SQLite's limit for a function.
+** 127 arguments, SQLite's limit for a function. IIf and IsNull have no SQL
+** function: the translator writes them itself.
 */
 #pragma once
 
 #include <string_view>
-
-#include "dao/JetExpressionParser.h"
 
 struct sqlite3;
 
@@ -22,7 +21,7 @@ struct JetFunctionSignature {
   std::string_view sqlName;
   int minArgs;
   int maxArgs;
-  JetExprKind kind;
+  bool text;  // the result is known to be text
   bool aggregate;
 };
 

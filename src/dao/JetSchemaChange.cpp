@@ -16,6 +16,7 @@
 #include "dao/DatabaseState.h"
 #include "dao/JetDdlParser.h"
 #include "dao/JetErrors.h"
+#include "dao/JetTypes.h"
 #include "dao/SqlQuote.h"
 #include "dao/SqliteHandles.h"
 
@@ -39,10 +40,6 @@ std::string Literal(const std::string& text) {
     out += c;
   }
   return out + "'";
-}
-
-bool StartsWith(const std::string& s, const std::string& prefix) {
-  return s.rfind(prefix, 0) == 0;
 }
 
 std::string Upper(std::string s) {
@@ -73,35 +70,6 @@ std::string Trigger(const std::string& name, const std::string& event, const std
 }
 
 }  // namespace
-
-void JetSchemaChange::RaiseConstraint(const std::string& message) {
-  const auto rest = [&](size_t n) { return message.substr(n); };
-  if (StartsWith(message, "fkchild:")) {
-    jeterr::Raise(jeterr::kParentMissing,
-                  "No se puede agregar o cambiar el registro porque se necesita un registro "
-                  "relacionado en la tabla '" +
-                      rest(8) + "'.");
-  }
-  if (StartsWith(message, "fkparent:")) {
-    jeterr::Raise(jeterr::kParentHasChildren,
-                  "No se puede eliminar o cambiar el registro porque la tabla '" + rest(9) +
-                      "' incluye registros relacionados.");
-  }
-  if (StartsWith(message, "nullkey:")) {
-    jeterr::Raise(jeterr::kNullInKey,
-                  "El índice o la clave principal no pueden contener un valor Null.");
-  }
-  if (StartsWith(message, "counter:")) {
-    jeterr::Raise(jeterr::kFieldNotUpdatable, "No se puede actualizar el campo '" + rest(8) + "'.");
-  }
-  const std::string notNull = "NOT NULL constraint failed: ";
-  if (StartsWith(message, notNull)) {
-    jeterr::Raise(jeterr::kRequired,
-                  "El campo '" + rest(notNull.size()) +
-                      "' no puede contener un valor Null porque la propiedad Required para este "
-                      "campo está establecida en True. Escriba un valor en este campo.");
-  }
-}
 
 void JetSchemaChange::Run(const std::string& sql) {
   db_.RunInternal(sql, context_);
@@ -269,7 +237,7 @@ void JetSchemaChange::AddConstraint(const std::string& table, const JetConstrain
   const std::string children = "EXISTS (SELECT 1 FROM " + t + " WHERE " + parentMatch + ")";
   // Rows already there must keep the rule too.
   if (Exists("SELECT 1 FROM " + t + " AS NEW WHERE " + orphan)) {
-    RaiseConstraint("fkchild:" + c.parent);
+    RaiseEngineConstraint("fkchild:" + c.parent);
   }
   const std::string base = "fk:" + table + ":" + c.name + ":";
   Run(Trigger(base + "insert", "INSERT", table, orphan, "fkchild:" + c.parent));

@@ -27,8 +27,8 @@
 #include <string>
 #include <vector>
 
-#include "dao/JetSqlTranslator.h"
 #include "dao/SqliteErrors.h"
+#include "dao/TranslatedStatement.h"
 
 namespace dao {
 
@@ -49,10 +49,6 @@ class JetSchemaChange {
   // it with the triggers its own relations left on their parents, and its
   // counters' state.
   void DropTable(const std::string& table);
-
-  // A RAISE of one of the triggers above, or a missing required value, as
-  // the engine's error; returns for any other failure.
-  static void RaiseConstraint(const std::string& message);
 
  private:
   void InSavepoint(const std::function<void()>& work);

@@ -4,7 +4,7 @@
 #include "dao/JetScope.h"
 
 #include "common/TextCase.h"
-#include "dao/JetTokenCursor.h"
+#include "dao/JetSchema.h"
 
 namespace dao {
 
@@ -16,8 +16,8 @@ void JetScope::AddDerived(std::string name, std::vector<JetOutputColumn> columns
   sources_.push_back({std::move(name), std::string(), std::move(columns)});
 }
 
-int JetScope::TypeIn(JetTokenCursor& cursor, const Source& source, const std::string& column,
-                     bool tables, bool& found) {
+int JetScope::TypeIn(const Source& source, const std::string& column, bool tables,
+                     bool& found) const {
   if (source.table.empty()) {
     for (const JetOutputColumn& c : source.columns) {
       if (TextCase::Equal(c.name, column)) {
@@ -27,23 +27,22 @@ int JetScope::TypeIn(JetTokenCursor& cursor, const Source& source, const std::st
     }
     return 0;
   }
-  if (!tables) return 0;
-  const int type = cursor.ColumnType(source.table, column);
+  if (!tables || schema_ == nullptr) return 0;
+  const int type = schema_->ColumnType(source.table, column);
   found = type != 0;
   return type;
 }
 
-int JetScope::TypeOf(JetTokenCursor& cursor, const std::string& qualifier,
-                     const std::string& column, bool tables) const {
+int JetScope::TypeOf(const std::string& qualifier, const std::string& column, bool tables) const {
   for (const JetScope* scope = this; scope != nullptr; scope = scope->outer_) {
     for (const Source& source : scope->sources_) {
       bool found = false;
       if (qualifier.empty()) {
-        const int type = TypeIn(cursor, source, column, tables, found);
+        const int type = scope->TypeIn(source, column, tables, found);
         if (found) return type;
       } else if (TextCase::Equal(source.name, qualifier)) {
         // A qualifier names one source: the column is there or nowhere.
-        return TypeIn(cursor, source, column, tables, found);
+        return scope->TypeIn(source, column, tables, found);
       }
     }
   }

@@ -11,9 +11,9 @@
 ** unknown type (0) when no scope knows it; its expression then keeps the
 ** type its value has when it runs, as before typing existed.
 **
-** A table's columns are asked of the cursor's typer, which reads the
-** schema; `tables = false` asks derived tables only, for a caller that
-** reads the table's declared type from SQLite itself.
+** A table's columns are asked of the schema the scope was given (none: of
+** unknown type); `tables = false` asks derived tables only, for a caller
+** that reads the table's declared type from SQLite itself.
 */
 #pragma once
 
@@ -21,25 +21,21 @@
 #include <utility>
 #include <vector>
 
+#include "dao/TranslatedStatement.h"
+
 namespace dao {
 
-class JetTokenCursor;
-
-// An output column of a query: its name and Jet type (0 unknown).
-struct JetOutputColumn {
-  std::string name;
-  int type = 0;
-};
+class JetSchema;
 
 class JetScope {
  public:
-  explicit JetScope(const JetScope* outer = nullptr) : outer_(outer) {}
+  explicit JetScope(JetSchema* schema = nullptr, const JetScope* outer = nullptr)
+      : schema_(schema), outer_(outer) {}
 
   void AddTable(std::string name, std::string table);
   void AddDerived(std::string name, std::vector<JetOutputColumn> columns);
 
-  int TypeOf(JetTokenCursor& cursor, const std::string& qualifier, const std::string& column,
-             bool tables = true) const;
+  int TypeOf(const std::string& qualifier, const std::string& column, bool tables = true) const;
 
   // The typed columns of the derived tables that `*` (empty qualifier) or
   // `q.*` brings into a query's output.
@@ -54,9 +50,9 @@ class JetScope {
 
   // The column's type in one source; `found` tells a known column of
   // unknown type from an absent one.
-  static int TypeIn(JetTokenCursor& cursor, const Source& source, const std::string& column,
-                    bool tables, bool& found);
+  int TypeIn(const Source& source, const std::string& column, bool tables, bool& found) const;
 
+  JetSchema* schema_;
   const JetScope* outer_;
   std::vector<Source> sources_;
 };

@@ -33,9 +33,10 @@ struct Item {
   int type = 0;
 };
 
-JetExpressionParser::SubqueryParser Subqueries(const JetScope* outer) {
-  return
-      [outer](JetTokenCursor& cursor) { return JetSelectParser(cursor, outer, true).Parse().sql; };
+JetExpressionParser::SubqueryParser Subqueries(JetSchema& schema, const JetScope* outer) {
+  return [&schema, outer](JetTokenCursor& cursor) {
+    return JetSelectParser(cursor, schema, outer, true).Parse().sql;
+  };
 }
 
 }  // namespace
@@ -70,7 +71,7 @@ JetSelect JetSelectParser::Parse() {
   std::string order;
   bool orderAggregate = false;
   if (cursor_.AcceptKeyword("ORDER")) {
-    JetExpressionParser expr(cursor_, Subqueries(outer_));
+    JetExpressionParser expr(cursor_, Subqueries(schema_, outer_));
     cursor_.ExpectKeyword("BY", jeterr::kSyntaxInOrderBy, kOrderBySyntax);
     order = " ORDER BY ";
     while (true) {
@@ -154,7 +155,7 @@ JetSelectParser::Core JetSelectParser::ParseCore() {
       cursor_.Fail(jeterr::kSyntaxInSelect, "TOP ... PERCENT no se admite");
   }
 
-  core.scope = JetScope(outer_);
+  core.scope = JetScope(&schema_, outer_);
   // The sources first, for the types of the items' columns. A FROM that
   // fails here is read again after the items, which report their own
   // faults first, as they always have.
@@ -172,7 +173,7 @@ JetSelectParser::Core JetSelectParser::ParseCore() {
   }
   cursor_.Restore(itemsMark);
 
-  JetExpressionParser expr(cursor_, Subqueries(&core.scope), &core.scope);
+  JetExpressionParser expr(cursor_, Subqueries(schema_, &core.scope), &core.scope);
   auto atBoundary = [&] {
     return cursor_.AtEnd() || cursor_.IsSymbol(";") || cursor_.IsSymbol(")") ||
            cursor_.IsKeyword("GROUP") || cursor_.IsKeyword("HAVING") ||
@@ -198,7 +199,7 @@ JetSelectParser::Core JetSelectParser::ParseCore() {
       if (e.kind != JetExprKind::Column || typeColumns_)
         item.type = expr.TypeOf(e);
       else
-        item.type = core.scope.TypeOf(cursor_, e.qualifier, e.column, false);
+        item.type = core.scope.TypeOf(e.qualifier, e.column, false);
       if (cursor_.AcceptKeyword("AS")) {
         item.name = cursor_.ExpectName(jeterr::kSyntaxInSelect, kSelectSyntax);
         item.aliased = true;
@@ -331,7 +332,7 @@ std::string JetSelectParser::ParseSourceTerm(Core& core) {
     core.joinedOrDerived = true;
     sql += join + ParseSourcePrimary(core);
     cursor_.ExpectKeyword("ON", jeterr::kSyntaxInFrom, "Error de sintaxis en la operación JOIN");
-    JetExpressionParser expr(cursor_, Subqueries(&core.scope), &core.scope);
+    JetExpressionParser expr(cursor_, Subqueries(schema_, &core.scope), &core.scope);
     sql += " ON " +
            expr.ParseCondition(jeterr::kSyntaxInFrom, "Error de sintaxis en la operación JOIN");
     const bool follows =
@@ -353,7 +354,7 @@ std::string JetSelectParser::ParseSourcePrimary(Core& core) {
     cursor_.Enter();
     const bool derived = cursor_.IsKeyword("SELECT");
     if (derived) {
-      JetSelect inner = JetSelectParser(cursor_, outer_, true).Parse();
+      JetSelect inner = JetSelectParser(cursor_, schema_, outer_, true).Parse();
       sql = "(" + inner.sql + ")";
       derivedColumns = std::move(inner.outputs);
       core.joinedOrDerived = true;
@@ -370,7 +371,7 @@ std::string JetSelectParser::ParseSourcePrimary(Core& core) {
     core.table = table;
     // A table in another schema keeps its own name as qualifier.
     core.rowidQualifier = JetExpressionParser::QuoteName(table);
-    sql = cursor_.TableSql(table);
+    sql = schema_.TableSql(table);
   }
   std::string alias;
   if (cursor_.AcceptKeyword("AS"))

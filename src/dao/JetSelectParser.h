@@ -25,7 +25,8 @@
 ** Types: the FROM clause is read before the items (and read again in its
 ** turn only when that early reading failed, so that errors keep their
 ** order), so that the items, WHERE, GROUP BY and HAVING see the sources'
-** column types through a JetScope. The output columns carry the Jet types
+** column types through a JetScope, which asks the schema for a table's. The output columns carry
+*the Jet types
 ** of their items; a plain column reference of the top query is left to
 ** SQLite's declared type (0 here), unless it comes from a derived table.
 */
@@ -34,6 +35,7 @@
 #include <string>
 #include <vector>
 
+#include "dao/JetSchema.h"
 #include "dao/JetScope.h"
 #include "dao/JetTokenCursor.h"
 
@@ -57,9 +59,9 @@ class JetSelectParser {
   // `outer`: the scope of the query this one is a subquery of. `typeColumns`:
   // plain column references get their types too (a derived table or a
   // subquery, whose columns SQLite does not type for the enclosing query).
-  explicit JetSelectParser(JetTokenCursor& cursor, const JetScope* outer = nullptr,
-                           bool typeColumns = false)
-      : cursor_(cursor), outer_(outer), typeColumns_(typeColumns) {}
+  JetSelectParser(JetTokenCursor& cursor, JetSchema& schema, const JetScope* outer = nullptr,
+                  bool typeColumns = false)
+      : cursor_(cursor), schema_(schema), outer_(outer), typeColumns_(typeColumns) {}
 
   // Parses from the SELECT keyword, which must be the current token.
   JetSelect Parse();
@@ -77,6 +79,7 @@ class JetSelectParser {
   bool FindFrom();
 
   JetTokenCursor& cursor_;
+  JetSchema& schema_;
   const JetScope* outer_;
   bool typeColumns_;
 };

@@ -8,7 +8,6 @@
 */
 #include "dao/JetSqlTranslator.h"
 
-#include "common/TextCase.h"
 #include "dao/JetDdlParser.h"
 #include "dao/JetErrors.h"
 #include "dao/JetExpressionParser.h"
@@ -30,10 +29,28 @@ std::string Quote(const std::string& name) {
   return JetExpressionParser::QuoteName(name);
 }
 
-JetExpressionParser::SubqueryParser Subqueries(const JetScope* outer) {
-  return
-      [outer](JetTokenCursor& cursor) { return JetSelectParser(cursor, outer, true).Parse().sql; };
+JetExpressionParser::SubqueryParser Subqueries(JetSchema& schema, const JetScope* outer) {
+  return [&schema, outer](JetTokenCursor& cursor) {
+    return JetSelectParser(cursor, schema, outer, true).Parse().sql;
+  };
 }
+
+// The schema the parsers see: the engine's, noting whether a column's type
+// was asked, since such a translation holds only for the schema it saw.
+class ConsultedSchema : public JetSchema {
+ public:
+  explicit ConsultedSchema(JetSchema& schema) : schema_(schema) {}
+  std::string TableSql(const std::string& table) const override { return schema_.TableSql(table); }
+  int ColumnType(const std::string& table, const std::string& column) override {
+    consulted_ = true;
+    return schema_.ColumnType(table, column);
+  }
+  bool Consulted() const { return consulted_; }
+
+ private:
+  JetSchema& schema_;
+  bool consulted_ = false;
+};
 
 bool AtStatementEnd(const JetTokenCursor& cursor) {
   return cursor.AtEnd() || cursor.IsSymbol(";");
@@ -56,7 +73,7 @@ void RefuseJoin(const JetTokenCursor& cursor, int number, const char* statement)
   }
 }
 
-TranslatedStatement ParseInsert(JetTokenCursor& cursor) {
+TranslatedStatement ParseInsert(JetTokenCursor& cursor, JetSchema& schema) {
   TranslatedStatement result;
   result.kind = JetStatementKind::Insert;
   cursor.ExpectKeyword("INTO", jeterr::kSyntaxInInsert, kInsertSyntax);
@@ -68,14 +85,14 @@ TranslatedStatement ParseInsert(JetTokenCursor& cursor) {
     } while (cursor.AcceptSymbol(","));
     cursor.ExpectSymbol(")", jeterr::kSyntaxInInsert, kInsertSyntax);
   }
-  std::string head = "INSERT INTO " + cursor.TableSql(result.table);
+  std::string head = "INSERT INTO " + schema.TableSql(result.table);
   if (!columns.empty()) {
     head += " (";
     for (size_t i = 0; i < columns.size(); ++i) head += (i > 0 ? ", " : "") + Quote(columns[i]);
     head += ")";
   }
   if (cursor.IsKeyword("SELECT")) {
-    const JetSelect select = JetSelectParser(cursor).Parse();
+    const JetSelect select = JetSelectParser(cursor, schema).Parse();
     if (columns.empty()) {
       result.insertByName = true;
       result.selectSql = select.sql;
@@ -86,7 +103,7 @@ TranslatedStatement ParseInsert(JetTokenCursor& cursor) {
   }
   cursor.ExpectKeyword("VALUES", jeterr::kSyntaxInInsert, kInsertSyntax);
   cursor.ExpectSymbol("(", jeterr::kSyntaxInInsert, kInsertSyntax);
-  JetExpressionParser expr(cursor, Subqueries(nullptr));
+  JetExpressionParser expr(cursor, Subqueries(schema, nullptr));
   std::string values;
   size_t count = 0;
   do {
@@ -102,16 +119,16 @@ TranslatedStatement ParseInsert(JetTokenCursor& cursor) {
   return result;
 }
 
-TranslatedStatement ParseUpdate(JetTokenCursor& cursor) {
+TranslatedStatement ParseUpdate(JetTokenCursor& cursor, JetSchema& schema) {
   TranslatedStatement result;
   result.kind = JetStatementKind::Update;
   result.table = cursor.ExpectName(jeterr::kSyntaxInUpdate, kUpdateSyntax);
   RefuseJoin(cursor, jeterr::kSyntaxInUpdate, "UPDATE");
   cursor.ExpectKeyword("SET", jeterr::kSyntaxInUpdate, kUpdateSyntax);
-  JetScope scope;
+  JetScope scope(&schema);
   scope.AddTable(result.table, result.table);
-  JetExpressionParser expr(cursor, Subqueries(&scope), &scope);
-  std::string sql = "UPDATE " + cursor.TableSql(result.table) + " SET ";
+  JetExpressionParser expr(cursor, Subqueries(schema, &scope), &scope);
+  std::string sql = "UPDATE " + schema.TableSql(result.table) + " SET ";
   bool first = true;
   do {
     const std::string column = TargetColumn(cursor, jeterr::kSyntaxInUpdate, kUpdateSyntax);
@@ -130,7 +147,7 @@ TranslatedStatement ParseUpdate(JetTokenCursor& cursor) {
   return result;
 }
 
-TranslatedStatement ParseDelete(JetTokenCursor& cursor) {
+TranslatedStatement ParseDelete(JetTokenCursor& cursor, JetSchema& schema) {
   TranslatedStatement result;
   result.kind = JetStatementKind::Delete;
   // Delete * From t, DELETE t.* FROM t: the rows to delete are the rows
@@ -144,11 +161,11 @@ TranslatedStatement ParseDelete(JetTokenCursor& cursor) {
   cursor.ExpectKeyword("FROM", jeterr::kSyntaxInDelete, kDeleteSyntax);
   result.table = cursor.ExpectName(jeterr::kSyntaxInDelete, kDeleteSyntax);
   RefuseJoin(cursor, jeterr::kSyntaxInDelete, "DELETE");
-  result.sql = "DELETE FROM " + cursor.TableSql(result.table);
+  result.sql = "DELETE FROM " + schema.TableSql(result.table);
   if (cursor.AcceptKeyword("WHERE")) {
-    JetScope scope;
+    JetScope scope(&schema);
     scope.AddTable(result.table, result.table);
-    JetExpressionParser expr(cursor, Subqueries(&scope), &scope);
+    JetExpressionParser expr(cursor, Subqueries(schema, &scope), &scope);
     result.sql += " WHERE " + expr.ParseCondition(jeterr::kSyntaxInDelete, kDeleteSyntax);
     if (!AtStatementEnd(cursor)) expr.FailAfter();
   }
@@ -185,9 +202,9 @@ int KindError(JetStatementKind kind, const char*& what) {
   }
 }
 
-TranslatedStatement ParseStatement(JetTokenCursor& cursor) {
+TranslatedStatement ParseStatement(JetTokenCursor& cursor, JetSchema& schema) {
   if (cursor.IsKeyword("SELECT")) {
-    JetSelect select = JetSelectParser(cursor).Parse();
+    JetSelect select = JetSelectParser(cursor, schema).Parse();
     TranslatedStatement result;
     result.kind = JetStatementKind::Select;
     result.sql = std::move(select.sql);
@@ -197,9 +214,9 @@ TranslatedStatement ParseStatement(JetTokenCursor& cursor) {
     result.outputs = std::move(select.outputs);
     return result;
   }
-  if (cursor.AcceptKeyword("INSERT")) return ParseInsert(cursor);
-  if (cursor.AcceptKeyword("UPDATE")) return ParseUpdate(cursor);
-  if (cursor.AcceptKeyword("DELETE")) return ParseDelete(cursor);
+  if (cursor.AcceptKeyword("INSERT")) return ParseInsert(cursor, schema);
+  if (cursor.AcceptKeyword("UPDATE")) return ParseUpdate(cursor, schema);
+  if (cursor.AcceptKeyword("DELETE")) return ParseDelete(cursor, schema);
   if (cursor.AcceptKeyword("CREATE")) {
     JetDdlParser ddl(cursor);
     if (cursor.AcceptKeyword("TABLE")) return ddl.CreateTable();
@@ -224,18 +241,20 @@ TranslatedStatement ParseStatement(JetTokenCursor& cursor) {
 
 }  // namespace
 
-TranslatedStatement JetSqlTranslator::Translate(std::string_view jetSql,
-                                                JetTokenCursor::TableNamer namer,
-                                                JetTokenCursor::ColumnTyper typer) {
+TranslatedStatement JetSqlTranslator::Translate(std::string_view jetSql) {
+  JetSchema none;
+  return Translate(jetSql, none);
+}
+
+TranslatedStatement JetSqlTranslator::Translate(std::string_view jetSql, JetSchema& schema) {
   std::vector<JetSqlToken> tokens = JetSqlTokenizer::Tokenize(jetSql);
   std::optional<std::string> into = JetDdlParser::TakeSelectInto(tokens);
   JetTokenCursor cursor(jetSql, std::move(tokens));
-  cursor.SetTableNamer(std::move(namer));
-  cursor.SetColumnTyper(std::move(typer));
+  ConsultedSchema consulted(schema);
   if (cursor.AtEnd() || cursor.IsSymbol(";")) {
     jeterr::Raise(jeterr::msg::kSyntaxRule.As(jeterr::kInvalidStatement), {kInvalidStatement});
   }
-  TranslatedStatement result = ParseStatement(cursor);
+  TranslatedStatement result = ParseStatement(cursor, consulted);
   if (cursor.AcceptSymbol(";")) {
     if (!cursor.AtEnd()) {
       cursor.Fail(jeterr::kCharactersAfterEnd,
@@ -246,20 +265,13 @@ TranslatedStatement JetSqlTranslator::Translate(std::string_view jetSql,
     const int number = KindError(result.kind, what);
     cursor.Fail(number, what);
   }
-  result.schemaTyped = cursor.SchemaConsulted();
+  result.schemaTyped = consulted.Consulted();
   if (into) {
     result.kind = JetStatementKind::SelectInto;
     result.target = std::move(*into);
     result.updatable = false;
   }
   return result;
-}
-
-int TranslatedStatement::OutputType(std::string_view name) const {
-  for (const JetOutputColumn& out : outputs) {
-    if (out.type != 0 && TextCase::Equal(out.name, name)) return out.type;
-  }
-  return 0;
 }
 
 std::optional<std::string> JetSqlTranslator::BareTableName(std::string_view source) {

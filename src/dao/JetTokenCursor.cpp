@@ -8,7 +8,6 @@
 
 #include "common/TextCase.h"
 #include "dao/JetErrors.h"
-#include "dao/SqlQuote.h"
 
 namespace dao {
 
@@ -39,17 +38,6 @@ bool JetTokenCursor::IsReserved(std::string_view word) {
 
 JetTokenCursor::JetTokenCursor(std::string_view statement, std::vector<JetSqlToken> tokens)
     : statement_(statement), tokens_(std::move(tokens)) {}
-
-std::string JetTokenCursor::TableSql(const std::string& name) const {
-  std::string named = namer_ ? namer_(name) : std::string();
-  return named.empty() ? QuoteIdentifier(name) : named;
-}
-
-int JetTokenCursor::ColumnType(const std::string& table, const std::string& column) {
-  if (!typer_) return 0;
-  schemaConsulted_ = true;
-  return typer_(table, column);
-}
 
 const JetSqlToken& JetTokenCursor::Peek(std::size_t ahead) const {
   // The list ends with End or Error; looking past it keeps answering it.

@@ -14,7 +14,6 @@
 #pragma once
 
 #include <cstddef>
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -71,21 +70,6 @@ class JetTokenCursor {
 
   static bool IsReserved(std::string_view word);
 
-  // How the translation writes a table that a statement reads or writes:
-  // "name" unless the namer gives another form (the engine names the schema
-  // of a linked file there). The namer answers "" for a plain name.
-  using TableNamer = std::function<std::string(const std::string&)>;
-  void SetTableNamer(TableNamer namer) { namer_ = std::move(namer); }
-  std::string TableSql(const std::string& name) const;
-
-  // The Jet type of a table's column, for typing expressions: 0 when the
-  // table or column is unknown or no typer is set. A translation that asked
-  // (SchemaConsulted) depends on the schema it was made under.
-  using ColumnTyper = std::function<int(const std::string& table, const std::string& column)>;
-  void SetColumnTyper(ColumnTyper typer) { typer_ = std::move(typer); }
-  int ColumnType(const std::string& table, const std::string& column);
-  bool SchemaConsulted() const { return schemaConsulted_; }
-
   // Nesting of parentheses, function calls and subqueries, bounded.
   void Enter();
   void Leave() { --depth_; }
@@ -96,9 +80,6 @@ class JetTokenCursor {
   std::string_view statement_;
   std::vector<JetSqlToken> tokens_;
   std::size_t index_ = 0;
-  TableNamer namer_;
-  ColumnTyper typer_;
-  bool schemaConsulted_ = false;
 };
 
 // Case-insensitive comparison of ASCII keywords.

@@ -45,17 +45,15 @@ inline constexpr int dbLongBinary = 11;
 inline constexpr int dbMemo = 12;
 inline constexpr int dbDecimal = 20;
 
-// Recordset types.
-inline constexpr int dbOpenTable = 1;
-inline constexpr int dbOpenDynaset = 2;
-inline constexpr int dbOpenSnapshot = 4;
-inline constexpr int dbOpenForwardOnly = 8;
-
-// TableDef attributes.
-inline constexpr int dbAttachedTable = 0x40000000;
-
 // Default length of a text column declared without one.
 inline constexpr int kDefaultTextSize = 255;
+
+// Decimal columns: precision 1 to 18 (18 when none is given), as the
+// storage keeps them exactly (JetDecimal.h).
+inline constexpr int kMaxDecimalPrecision = 18;
+inline constexpr int kDefaultDecimalPrecision = 18;
+// Significant digits that a stored double gives back exactly.
+inline constexpr int kExactDoubleDigits = 15;
 
 struct JetType {
   int type = 0;       // 0: unknown (an expression or an untyped column)

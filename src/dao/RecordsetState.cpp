@@ -8,6 +8,7 @@
 #include "dao/DatabaseState.h"
 #include "dao/JetErrors.h"
 #include "dao/JetTypes.h"
+#include "dao/Recordset.h"
 #include "dao/SqlQuote.h"
 #include "dao/ValueBinding.h"
 

@@ -19,9 +19,9 @@
 #include <vector>
 
 #include "common/Variant.h"
-#include "dao/JetSqlTranslator.h"
 #include "dao/JetTypes.h"
 #include "dao/SqliteHandles.h"
+#include "dao/TranslatedStatement.h"
 
 namespace dao {
 

@@ -3,6 +3,12 @@
 **
 **   SQLite says (extended result code)     engine raises
 **   -------------------------------------  -----------------------------------
+**   CONSTRAINT, the engine's triggers:
+**     fkchild:<parent>                     3201 a related record is needed
+**     fkparent:<child>                     3200 the table has related records
+**     nullkey:                             3058 Null in a key
+**     counter:<col>                        3164 the field cannot be updated
+**     NOT NULL constraint failed: <col>    3314 the field is required
 **   CONSTRAINT_CHECK size:<col>            3163 field too small
 **   CONSTRAINT_CHECK type:<col>            3421 data type conversion
 **   CONSTRAINT_CHECK range:<col>           3349 numeric field overflow
@@ -35,7 +41,6 @@
 #include <sqlite3.h>
 
 #include "dao/JetErrors.h"
-#include "dao/JetSchemaChange.h"
 #include "dao/JetSqlValue.h"
 
 namespace dao {
@@ -92,6 +97,35 @@ std::string FileName(const FailureContext& c) {
 
 }  // namespace
 
+void RaiseEngineConstraint(const std::string& message) {
+  const auto rest = [&](size_t n) { return message.substr(n); };
+  if (StartsWith(message, "fkchild:")) {
+    jeterr::Raise(jeterr::kParentMissing,
+                  "No se puede agregar o cambiar el registro porque se necesita un registro "
+                  "relacionado en la tabla '" +
+                      rest(8) + "'.");
+  }
+  if (StartsWith(message, "fkparent:")) {
+    jeterr::Raise(jeterr::kParentHasChildren,
+                  "No se puede eliminar o cambiar el registro porque la tabla '" + rest(9) +
+                      "' incluye registros relacionados.");
+  }
+  if (StartsWith(message, "nullkey:")) {
+    jeterr::Raise(jeterr::kNullInKey,
+                  "El índice o la clave principal no pueden contener un valor Null.");
+  }
+  if (StartsWith(message, "counter:")) {
+    jeterr::Raise(jeterr::kFieldNotUpdatable, "No se puede actualizar el campo '" + rest(8) + "'.");
+  }
+  const std::string notNull = "NOT NULL constraint failed: ";
+  if (StartsWith(message, notNull)) {
+    jeterr::Raise(jeterr::kRequired,
+                  "El campo '" + rest(notNull.size()) +
+                      "' no puede contener un valor Null porque la propiedad Required para este "
+                      "campo está establecida en True. Escriba un valor en este campo.");
+  }
+}
+
 SqliteMessage ClassifySqliteMessage(std::string_view msg) {
   using Kind = SqliteMessage::Kind;
   constexpr std::string_view kNoSuchTable = "no such table: ";
@@ -131,7 +165,7 @@ void RaiseSqliteError(sqlite3* db, int rc, const FailureContext& c) {
 
   // The engine's own triggers (keys, relations, counters) and required
   // columns raise texts of their own, read before SQLite's kinds.
-  if ((rc & 0xFF) == SQLITE_CONSTRAINT) JetSchemaChange::RaiseConstraint(msg);
+  if ((rc & 0xFF) == SQLITE_CONSTRAINT) RaiseEngineConstraint(msg);
   switch (rc) {
     case SQLITE_CONSTRAINT_CHECK: {
       const SqliteMessage m = ClassifySqliteMessage(msg);

@@ -14,7 +14,7 @@
 #include <string>
 #include <string_view>
 
-#include "dao/JetSqlTranslator.h"
+#include "dao/TranslatedStatement.h"
 
 struct sqlite3;
 
@@ -45,6 +45,11 @@ struct SqliteMessage {
 };
 
 SqliteMessage ClassifySqliteMessage(std::string_view message);
+
+// A RAISE of one of the engine's own triggers (keys, relations, counters:
+// see JetSchemaChange.h), or a missing required value, as the engine's
+// error; returns for any other message.
+void RaiseEngineConstraint(const std::string& message);
 
 [[noreturn]] void RaiseSqliteError(sqlite3* db, int rc, const FailureContext& context);
 

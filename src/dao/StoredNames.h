@@ -24,7 +24,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "dao/JetSqlTranslator.h"
+#include "dao/TranslatedStatement.h"
 
 namespace dao {
 
