@@ -35,9 +35,9 @@
 #include <vector>
 
 #include "dao/JetFunctions.h"
-#include "dao/JetSqlTranslator.h"
 #include "dao/OffsetVfs.h"
-#include "dao/SqlQuote.h"
+#include "dao/sql/JetSqlTranslator.h"
+#include "dao/sql/SqlQuote.h"
 #include "host/ClsKolm.h"
 #include "host/MessageBoxService.h"
 #include "host/RecordingMessageBox.h"

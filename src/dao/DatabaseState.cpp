@@ -8,15 +8,15 @@
 #include "common/TextCase.h"
 #include "dao/ConnectString.h"
 #include "dao/FileHeader.h"
-#include "dao/JetErrors.h"
 #include "dao/JetFunctions.h"
 #include "dao/JetSchemaChange.h"
-#include "dao/JetSqlTranslator.h"
-#include "dao/JetTypes.h"
 #include "dao/OffsetVfs.h"
 #include "dao/RecordsetState.h"
-#include "dao/SqlQuote.h"
 #include "dao/StoredNames.h"
+#include "dao/functions/JetTypes.h"
+#include "dao/sql/JetErrors.h"
+#include "dao/sql/JetSqlTranslator.h"
+#include "dao/sql/SqlQuote.h"
 
 namespace dao {
 

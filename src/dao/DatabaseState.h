@@ -27,7 +27,7 @@
 #include "dao/SqliteErrors.h"
 #include "dao/SqliteHandles.h"
 #include "dao/TableDefs.h"
-#include "dao/TranslatedStatement.h"
+#include "dao/sql/TranslatedStatement.h"
 
 namespace dao {
 

@@ -14,7 +14,7 @@
 #include <cstdlib>
 #include <memory>
 
-#include "dao/JetSqlValue.h"
+#include "dao/functions/JetSqlValue.h"
 
 namespace dao {
 

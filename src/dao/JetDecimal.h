@@ -43,7 +43,7 @@
 #include <string>
 
 #include "common/Variant.h"
-#include "dao/JetTypes.h"
+#include "dao/functions/JetTypes.h"
 
 namespace dao {
 

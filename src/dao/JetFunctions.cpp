@@ -20,15 +20,15 @@
 #include <memory>
 #include <string>
 
-#include "dao/JetCallback.h"
-#include "dao/JetCollation.h"
 #include "dao/JetDecimal.h"
-#include "dao/JetErrors.h"
-#include "dao/JetFunctionCatalog.h"
-#include "dao/JetLikePattern.h"
-#include "dao/JetScalarFunctions.h"
-#include "dao/JetSqlValue.h"
-#include "dao/JetTypedValueFunctions.h"
+#include "dao/functions/JetCallback.h"
+#include "dao/functions/JetCollation.h"
+#include "dao/functions/JetFunctionCatalog.h"
+#include "dao/functions/JetLikePattern.h"
+#include "dao/functions/JetScalarFunctions.h"
+#include "dao/functions/JetSqlValue.h"
+#include "dao/functions/JetTypedValueFunctions.h"
+#include "dao/sql/JetErrors.h"
 
 namespace dao {
 

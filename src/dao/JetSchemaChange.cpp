@@ -14,11 +14,11 @@
 
 #include "common/TextCase.h"
 #include "dao/DatabaseState.h"
-#include "dao/JetDdlParser.h"
-#include "dao/JetErrors.h"
-#include "dao/JetTypes.h"
-#include "dao/SqlQuote.h"
 #include "dao/SqliteHandles.h"
+#include "dao/functions/JetTypes.h"
+#include "dao/sql/JetDdlParser.h"
+#include "dao/sql/JetErrors.h"
+#include "dao/sql/SqlQuote.h"
 
 namespace dao {
 

@@ -28,7 +28,7 @@
 #include <vector>
 
 #include "dao/SqliteErrors.h"
-#include "dao/TranslatedStatement.h"
+#include "dao/sql/TranslatedStatement.h"
 
 namespace dao {
 

@@ -6,11 +6,11 @@
 
 #include "common/TextCase.h"
 #include "dao/DatabaseState.h"
-#include "dao/JetErrors.h"
-#include "dao/JetTypes.h"
 #include "dao/Recordset.h"
-#include "dao/SqlQuote.h"
 #include "dao/ValueBinding.h"
+#include "dao/functions/JetTypes.h"
+#include "dao/sql/JetErrors.h"
+#include "dao/sql/SqlQuote.h"
 
 namespace dao {
 

@@ -19,9 +19,9 @@
 #include <vector>
 
 #include "common/Variant.h"
-#include "dao/JetTypes.h"
 #include "dao/SqliteHandles.h"
-#include "dao/TranslatedStatement.h"
+#include "dao/functions/JetTypes.h"
+#include "dao/sql/TranslatedStatement.h"
 
 namespace dao {
 

@@ -40,8 +40,8 @@
 
 #include <sqlite3.h>
 
-#include "dao/JetErrors.h"
-#include "dao/JetSqlValue.h"
+#include "dao/functions/JetSqlValue.h"
+#include "dao/sql/JetErrors.h"
 
 namespace dao {
 

@@ -14,7 +14,7 @@
 #include <string>
 #include <string_view>
 
-#include "dao/TranslatedStatement.h"
+#include "dao/sql/TranslatedStatement.h"
 
 struct sqlite3;
 

@@ -10,7 +10,7 @@
 #include <algorithm>
 
 #include "common/TextCase.h"
-#include "dao/SqlQuote.h"
+#include "dao/sql/SqlQuote.h"
 
 namespace dao {
 

@@ -24,7 +24,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "dao/TranslatedStatement.h"
+#include "dao/sql/TranslatedStatement.h"
 
 namespace dao {
 

@@ -5,8 +5,8 @@
 
 #include "common/TextCase.h"
 #include "dao/DatabaseState.h"
-#include "dao/JetErrors.h"
-#include "dao/SqlQuote.h"
+#include "dao/sql/JetErrors.h"
+#include "dao/sql/SqlQuote.h"
 
 namespace dao {
 

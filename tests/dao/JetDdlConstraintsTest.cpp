@@ -8,8 +8,8 @@
 #include "EngineTestDatabase.h"
 #include "dao/DBEngine.h"
 #include "dao/EngineTestSupport.h"
-#include "dao/JetErrors.h"
-#include "dao/JetSqlTranslator.h"
+#include "dao/sql/JetErrors.h"
+#include "dao/sql/JetSqlTranslator.h"
 #include "support/TempDir.h"
 
 namespace dao {

@@ -8,9 +8,9 @@
 #include <random>
 
 #include "JetTestDatabase.h"
-#include "dao/JetCallback.h"
-#include "dao/JetCollation.h"
-#include "dao/JetDateSerial.h"
+#include "dao/functions/JetCallback.h"
+#include "dao/functions/JetCollation.h"
+#include "dao/functions/JetDateSerial.h"
 
 namespace dao {
 namespace {

@@ -9,8 +9,8 @@
 
 #include "JetTestDatabase.h"
 #include "dao/EngineTestSupport.h"
-#include "dao/JetErrors.h"
-#include "dao/JetSqlTranslator.h"
+#include "dao/sql/JetErrors.h"
+#include "dao/sql/JetSqlTranslator.h"
 
 namespace dao {
 namespace {

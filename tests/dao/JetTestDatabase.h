@@ -20,7 +20,7 @@
 #include "common/AppError.h"
 #include "common/Variant.h"
 #include "dao/JetFunctions.h"
-#include "dao/JetSqlTranslator.h"
+#include "dao/sql/JetSqlTranslator.h"
 
 namespace dao::test {
 

@@ -9,8 +9,8 @@
 
 #include <string>
 
-#include "dao/JetErrors.h"
 #include "dao/SqliteErrors.h"
+#include "dao/sql/JetErrors.h"
 
 namespace dao {
 namespace {

@@ -24,7 +24,7 @@
 
 #include "DbTool.h"
 #include "ToolCommands.h"
-#include "dao/JetErrors.h"
+#include "dao/sql/JetErrors.h"
 #include "host/MessageBoxService.h"
 #include "host/PlatformFolders.h"
 #include "host/RecordingMessageBox.h"
