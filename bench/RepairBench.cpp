@@ -34,8 +34,8 @@
 #include <string>
 #include <vector>
 
-#include "dao/JetFunctions.h"
 #include "dao/OffsetVfs.h"
+#include "dao/SqliteFunctions.h"
 #include "dao/sql/JetSqlTranslator.h"
 #include "dao/sql/SqlQuote.h"
 #include "host/ClsKolm.h"

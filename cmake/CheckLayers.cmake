@@ -15,7 +15,7 @@ cmake_minimum_required(VERSION 3.25)
 include(${GRAPH})
 
 # The layers that talk to SQLite.
-set(sqlite_layers dao dao/functions)
+set(sqlite_layers dao)
 
 # The layer a header folder belongs to: the longest declared folder that
 # is the folder itself or one of its parents.

@@ -40,7 +40,7 @@
 
 #include <sqlite3.h>
 
-#include "dao/functions/JetSqlValue.h"
+#include "dao/functions/JetFunctionError.h"
 #include "dao/sql/JetErrors.h"
 
 namespace dao {
@@ -153,7 +153,7 @@ SqliteMessage ClassifySqliteMessage(std::string_view msg) {
   if (msg.find("syntax error") != std::string_view::npos || StartsWith(msg, "incomplete input")) {
     return {Kind::Syntax, ""};
   }
-  if (msg == jetsql::kTypeMismatch) return {Kind::TypeMismatch, ""};
+  if (msg == jetfn::kTypeMismatch) return {Kind::TypeMismatch, ""};
   if (StartsWith(msg, kCheckFailed)) {
     return {Kind::CheckFailed, std::string(msg.substr(kCheckFailed.size()))};
   }

@@ -8,9 +8,10 @@
 #include <random>
 
 #include "JetTestDatabase.h"
-#include "dao/functions/JetCallback.h"
+#include "dao/SqliteFunctions.h"
 #include "dao/functions/JetCollation.h"
 #include "dao/functions/JetDateSerial.h"
+#include "dao/functions/JetFunctionCatalog.h"
 
 namespace dao {
 namespace {
@@ -279,15 +280,14 @@ TEST(JetCollation, OrdersAsJetAndIsAStrictWeakOrder) {
 namespace dao {
 namespace {
 
-void Throws(sqlite3_context*, int, sqlite3_value**) {
+JetValue Throws(const JetArgs&) {
   throw AppError(5, "Argumento no válido.");
 }
 
-TEST(JetCallback, AnExceptionBecomesTheStatementsErrorInsteadOfCrossingSqlite) {
+TEST(SqliteFunctions, AnExceptionBecomesTheStatementsErrorInsteadOfCrossingSqlite) {
   test::JetTestDatabase db;
-  ASSERT_EQ(sqlite3_create_function(db.Handle(), "lanza", 0, SQLITE_UTF8, nullptr, Guarded<Throws>,
-                                    nullptr, nullptr),
-            SQLITE_OK);
+  static constexpr JetFunction kThrows = Scalar("Lanza", "lanza", 0, 0, Throws);
+  ASSERT_EQ(RegisterJetFunction(db.Handle(), kThrows), SQLITE_OK);
   try {
     db.QuerySql("select lanza()");
     FAIL() << "the statement must fail";

@@ -19,7 +19,7 @@
 
 #include "common/AppError.h"
 #include "common/Variant.h"
-#include "dao/JetFunctions.h"
+#include "dao/SqliteFunctions.h"
 #include "dao/sql/JetSqlTranslator.h"
 
 namespace dao::test {

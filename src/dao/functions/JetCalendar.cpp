@@ -5,7 +5,7 @@
 
 #include "common/DateSerial.h"
 #include "common/TextCase.h"
-#include "dao/functions/JetFunctionArgs.h"
+#include "dao/functions/JetDateSerial.h"
 
 namespace dao {
 
@@ -40,7 +40,7 @@ long long FirstWeekStart(int year, int firstDay, int rule) {
 }  // namespace
 
 long long JetCalendar::DayOf(double serial) {
-  return FloorDiv(jetargs::LinearSeconds(serial), 86400);
+  return FloorDiv(JetDateSerial::LinearSeconds(serial), 86400);
 }
 
 int JetCalendar::WeekdayOf(long long day, int firstDay) {

@@ -3,24 +3,24 @@
 */
 #include "dao/functions/JetConversionFunctions.h"
 
+#include <cctype>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
 #include "common/Variant.h"
-#include "dao/functions/JetCallback.h"
 #include "dao/functions/JetCollation.h"
-#include "dao/functions/JetFunctionArgs.h"
-#include "dao/functions/JetSqlValue.h"
+#include "dao/functions/JetFunctionError.h"
+#include "dao/functions/JetTypes.h"
 
 namespace dao {
 
 namespace {
 
-using namespace jetsql;
-using namespace jetargs;
+using namespace jetfn;
 
 constexpr double kCurrencyLimit = 922337203685477.5807;
 
@@ -44,16 +44,36 @@ double RoundCurrency(double value) {
   return value < 0 ? -rounded : rounded;
 }
 
-void CCur(sqlite3_context* ctx, int, sqlite3_value** argv) {
-  double d = 0;
-  if (!Number(ctx, argv[0], d)) return;
-  if (std::fabs(d) > kCurrencyLimit) return ResultError(ctx, kOverflow);
-  sqlite3_result_double(ctx, RoundCurrency(d));
+JetValue CStr(const JetArgs& args) {
+  if (args.IsNull(0)) Fail(kInvalidNull);
+  return JetValue::Text(args.Text(0));
 }
 
-void CDate(sqlite3_context* ctx, int, sqlite3_value** argv) {
-  double serial = 0;
-  if (Date(ctx, argv[0], serial)) sqlite3_result_double(ctx, serial);
+template <long kLow, long kHigh>
+JetValue ToWhole(const JetArgs& args) {
+  if (args.IsNull(0)) Fail(kInvalidNull);
+  const auto d = args.AsNumber(0);
+  if (!d) Fail(kTypeMismatch);
+  const double r = std::nearbyint(*d);
+  if (r < kLow || r > kHigh) Fail(kOverflow);
+  return JetValue::Integer(static_cast<int64_t>(r));
+}
+
+JetValue CDbl(const JetArgs& args) {
+  if (args.IsNull(0)) Fail(kInvalidNull);
+  const auto d = args.AsNumber(0);
+  if (!d) Fail(kTypeMismatch);
+  return JetValue::Real(*d);
+}
+
+JetValue CCur(const JetArgs& args) {
+  const double d = args.Number(0);
+  if (std::fabs(d) > kCurrencyLimit) Fail(kOverflow);
+  return JetValue::Real(RoundCurrency(d));
+}
+
+JetValue CDate(const JetArgs& args) {
+  return JetValue::Real(args.Date(0));
 }
 
 bool NamedTruth(const std::string& text, int& out) {
@@ -73,83 +93,129 @@ bool NamedTruth(const std::string& text, int& out) {
   return false;
 }
 
-void CBool(sqlite3_context* ctx, int, sqlite3_value** argv) {
-  if (IsNull(argv[0])) return ResultError(ctx, kInvalidNull);
+JetValue CBool(const JetArgs& args) {
+  if (args.IsNull(0)) Fail(kInvalidNull);
   int named = 0;
-  if (sqlite3_value_type(argv[0]) == SQLITE_TEXT && NamedTruth(TextOf(argv[0]), named))
-    return sqlite3_result_int(ctx, named);
-  double d = 0;
-  if (Number(ctx, argv[0], d)) sqlite3_result_int(ctx, d != 0 ? -1 : 0);
+  if (args.Storage(0) == JetStorage::Text && NamedTruth(args.Text(0), named))
+    return JetValue::Integer(named);
+  return JetValue::Truth(args.Number(0) != 0);
 }
 
-void CByte(sqlite3_context* ctx, int, sqlite3_value** argv) {
-  double d = 0;
-  if (!Number(ctx, argv[0], d)) return;
-  d = std::nearbyint(d);
-  if (d < 0 || d > 255) return ResultError(ctx, kOverflow);
-  sqlite3_result_int(ctx, static_cast<int>(d));
+JetValue CByte(const JetArgs& args) {
+  const double d = std::nearbyint(args.Number(0));
+  if (d < 0 || d > 255) Fail(kOverflow);
+  return JetValue::Integer(static_cast<int>(d));
 }
 
-void CSng(sqlite3_context* ctx, int, sqlite3_value** argv) {
-  double d = 0;
-  if (!Number(ctx, argv[0], d)) return;
-  if (std::fabs(d) > 3.402823466e38) return ResultError(ctx, kOverflow);
+JetValue CSng(const JetArgs& args) {
+  const double d = args.Number(0);
+  if (std::fabs(d) > 3.402823466e38) Fail(kOverflow);
   char buf[64];
   std::snprintf(buf, sizeof buf, "%.7g", d);
-  sqlite3_result_double(ctx, std::strtod(buf, nullptr));
+  return JetValue::Real(std::strtod(buf, nullptr));
 }
 
-void CVar(sqlite3_context* ctx, int, sqlite3_value** argv) {
-  sqlite3_result_value(ctx, argv[0]);
+JetValue CVar(const JetArgs& args) {
+  return args.Copy(0);
 }
 
-void Str(sqlite3_context* ctx, int, sqlite3_value** argv) {
-  if (IsNull(argv[0])) return sqlite3_result_null(ctx);
-  double d = 0;
-  if (!Number(ctx, argv[0], d)) return;
-  ResultText(ctx, (d >= 0 ? " " : "") + FormatEngineNumber(d));
+JetValue Str(const JetArgs& args) {
+  if (args.IsNull(0)) return JetValue();
+  const double d = args.Number(0);
+  return JetValue::Text((d >= 0 ? " " : "") + FormatEngineNumber(d));
 }
 
-void IsNumeric(sqlite3_context* ctx, int, sqlite3_value** argv) {
-  sqlite3_result_int(ctx, ReadNumber(argv[0]) ? -1 : 0);
-}
-
-void IsDate(sqlite3_context* ctx, int, sqlite3_value** argv) {
-  sqlite3_result_int(ctx, ReadDate(argv[0]) ? -1 : 0);
-}
-
-void Switch(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
-  if (argc % 2 != 0) return ResultError(ctx, kInvalidCall);
-  for (int i = 0; i < argc; i += 2) {
-    if (IsNull(argv[i])) continue;
-    const auto truth = ReadNumber(argv[i]);
-    if (!truth) return ResultError(ctx, kTypeMismatch);
-    if (*truth != 0) return sqlite3_result_value(ctx, argv[i + 1]);
+JetValue Val(const JetArgs& args) {
+  if (args.IsNull(0)) Fail(kInvalidNull);
+  std::string s;
+  for (char c : args.Text(0)) {
+    if (c != ' ' && c != '\t' && c != '\n' && c != '\r') s += c;
   }
-  sqlite3_result_null(ctx);
+  if (s.size() > 2 && s[0] == '&' && (s[1] == 'H' || s[1] == 'h' || s[1] == 'O' || s[1] == 'o')) {
+    // As the run time reads &H and &O: a value that fits 16 bits is a
+    // signed Integer (&HFFFF is -1), one that fits 32 bits a signed Long.
+    const int base = (s[1] == 'H' || s[1] == 'h') ? 16 : 8;
+    const unsigned long long value = std::strtoull(s.c_str() + 2, nullptr, base);
+    if (value > 0xFFFFFFFFull) Fail(kOverflow);
+    const double d = value <= 0xFFFF ? static_cast<int16_t>(value) : static_cast<int32_t>(value);
+    return JetValue::Real(d);
+  }
+  std::size_t i = 0;
+  std::string number;
+  if (i < s.size() && (s[i] == '+' || s[i] == '-')) number += s[i++];
+  while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) number += s[i++];
+  if (i < s.size() && s[i] == '.') {
+    number += s[i++];
+    while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) number += s[i++];
+  }
+  if (i + 1 < s.size() && (s[i] == 'E' || s[i] == 'e' || s[i] == 'D' || s[i] == 'd')) {
+    std::size_t j = i + 1;
+    std::string exponent = "e";
+    if (s[j] == '+' || s[j] == '-') exponent += s[j++];
+    if (j < s.size() && std::isdigit(static_cast<unsigned char>(s[j]))) {
+      while (j < s.size() && std::isdigit(static_cast<unsigned char>(s[j]))) exponent += s[j++];
+      number += exponent;
+    }
+  }
+  const double d = std::strtod(number.c_str(), nullptr);
+  return JetValue::Real(std::isfinite(d) ? d : 0.0);
 }
 
-void Choose(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
-  if (argc < 2) return ResultError(ctx, kInvalidCall);
-  double index = 0;
-  if (!Number(ctx, argv[0], index)) return;
-  index = std::trunc(index);
-  if (index < 1 || index > argc - 1) return sqlite3_result_null(ctx);
-  sqlite3_result_value(ctx, argv[static_cast<int>(index)]);
+JetValue IsNumeric(const JetArgs& args) {
+  return JetValue::Truth(args.AsNumber(0).has_value());
 }
+
+JetValue IsDate(const JetArgs& args) {
+  return JetValue::Truth(args.AsDate(0).has_value());
+}
+
+JetValue Switch(const JetArgs& args) {
+  if (args.Count() % 2 != 0) Fail(kInvalidCall);
+  for (int i = 0; i < args.Count(); i += 2) {
+    if (args.IsNull(i)) continue;
+    const auto truth = args.AsNumber(i);
+    if (!truth) Fail(kTypeMismatch);
+    if (*truth != 0) return args.Copy(i + 1);
+  }
+  return JetValue();
+}
+
+JetValue Choose(const JetArgs& args) {
+  if (args.Count() < 2) Fail(kInvalidCall);
+  const double index = std::trunc(args.Number(0));
+  if (index < 1 || index > args.Count() - 1) return JetValue();
+  return args.Copy(static_cast<int>(index));
+}
+
+constexpr unsigned kFirst = 0b1;
+
+constexpr JetFunction kRows[] = {
+    Scalar("CStr", "jet_cstr", 1, 1, CStr).Returns(dbText).Text(kFirst),
+    Scalar("CLng", "jet_clng", 1, 1, ToWhole<-2147483648L, 2147483647L>).Returns(dbLong),
+    Scalar("CInt", "jet_cint", 1, 1, ToWhole<-32768L, 32767L>).Returns(dbInteger),
+    Scalar("CDbl", "jet_cdbl", 1, 1, CDbl).Returns(dbDouble),
+    Scalar("CCur", "jet_ccur", 1, 1, CCur).Returns(dbCurrency),
+    Scalar("CDate", "jet_cdate", 1, 1, CDate).Returns(dbDate),
+    Scalar("CVDate", "jet_cdate", 1, 1, CDate).Returns(dbDate),
+    Scalar("CBool", "jet_cbool", 1, 1, CBool).Returns(dbBoolean),
+    Scalar("CByte", "jet_cbyte", 1, 1, CByte).Returns(dbByte),
+    Scalar("CSng", "jet_csng", 1, 1, CSng).Returns(dbSingle),
+    Scalar("CVar", "jet_cvar", 1, 1, CVar).Follows(JetResultRule::Argument),
+    Scalar("Str", "jet_str", 1, 1, Str).Returns(dbText),
+    Scalar("Val", "jet_val", 1, 1, Val).Returns(dbDouble).Text(kFirst),
+    // A Date's text is no number, as Jet answers: IsNumeric reads text.
+    Scalar("IsNumeric", "jet_isnumeric", 1, 1, IsNumeric).Returns(dbBoolean).Text(kFirst),
+    Scalar("IsDate", "jet_isdate", 1, 1, IsDate).Returns(dbBoolean),
+    Scalar("Switch", "jet_switch", 2, 127, Switch).Variadic(),
+    Scalar("Choose", "jet_choose", 2, 127, Choose).Variadic(),
+    Provided("IIf", "", 3, 3).Follows(JetResultRule::Branches),
+    Provided("IsNull", "", 1, 1),
+};
 
 }  // namespace
 
-int RegisterJetConversionFunctions(sqlite3* db) {
-  static const JetFunctionEntry kEntries[] = {
-      {"jet_ccur", 1, Guarded<CCur>},      {"jet_cdate", 1, Guarded<CDate>},
-      {"jet_cbool", 1, Guarded<CBool>},    {"jet_cbyte", 1, Guarded<CByte>},
-      {"jet_csng", 1, Guarded<CSng>},      {"jet_cvar", 1, Guarded<CVar>},
-      {"jet_str", 1, Guarded<Str>},        {"jet_isnumeric", 1, Guarded<IsNumeric>},
-      {"jet_isdate", 1, Guarded<IsDate>},  {"jet_switch", -1, Guarded<Switch>},
-      {"jet_choose", -1, Guarded<Choose>},
-  };
-  return RegisterDeterministic(db, kEntries);
+std::span<const JetFunction> JetConversionFunctions() {
+  return kRows;
 }
 
 }  // namespace dao

@@ -2,9 +2,9 @@
 ** Jet's date and time functions. See JetDateFunctions.h.
 **
 ** Arithmetic runs on whole seconds along a straight time line (see
-** jetargs::LinearSeconds), so that adding an hour to 29 December 1899 23:30
-** crosses into the next day as it does on a calendar, whatever the serial's
-** encoding before day 0.
+** JetDateSerial::LinearSeconds), so that adding an hour to 29 December 1899
+** 23:30 crosses into the next day as it does on a calendar, whatever the
+** serial's encoding before day 0.
 ** Weeks and names come from JetCalendar.
 */
 #include "dao/functions/JetDateFunctions.h"
@@ -16,16 +16,15 @@
 #include "common/DateSerial.h"
 #include "common/RegionalSettings.h"
 #include "dao/functions/JetCalendar.h"
-#include "dao/functions/JetCallback.h"
-#include "dao/functions/JetFunctionArgs.h"
-#include "dao/functions/JetSqlValue.h"
+#include "dao/functions/JetDateSerial.h"
+#include "dao/functions/JetFunctionError.h"
+#include "dao/functions/JetTypes.h"
 
 namespace dao {
 
 namespace {
 
-using namespace jetsql;
-using namespace jetargs;
+using namespace jetfn;
 
 constexpr long long kDaySeconds = 86400;
 
@@ -35,13 +34,10 @@ long long FloorDiv(long long a, long long b) {
   return a / b - ((a % b != 0) && ((a < 0) != (b < 0)));
 }
 
-bool ReadInterval(sqlite3_context* ctx, sqlite3_value* v, Interval& out) {
-  if (IsNull(v)) {
-    ResultError(ctx, kInvalidNull);
-    return false;
-  }
+Interval ReadInterval(const JetArgs& args, int index) {
+  if (args.IsNull(index)) Fail(kInvalidNull);
   std::string code;
-  for (char c : TextOf(v)) code += static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
+  for (char c : args.Text(index)) code += static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
   static const struct {
     const char* code;
     Interval interval;
@@ -50,38 +46,65 @@ bool ReadInterval(sqlite3_context* ctx, sqlite3_value* v, Interval& out) {
                 {"ww", Interval::Week},     {"h", Interval::Hour},    {"n", Interval::Minute},
                 {"s", Interval::Second}};
   for (const auto& c : kCodes) {
-    if (code == c.code) {
-      out = c.interval;
-      return true;
-    }
+    if (code == c.code) return c.interval;
   }
-  ResultError(ctx, kInvalidCall);
-  return false;
+  Fail(kInvalidCall);
 }
 
 // The optional firstdayofweek / firstweekofyear arguments at `index`.
-bool WeekRules(sqlite3_context* ctx, int argc, sqlite3_value** argv, int index, int& firstDay,
-               int& rule) {
-  long day = 1, week = 1;
-  if (!OptionalWhole(ctx, argc, argv, index, 1, day)) return false;
-  if (!FirstDayOfWeek(ctx, day, firstDay)) return false;
-  if (!OptionalWhole(ctx, argc, argv, index + 1, 1, week)) return false;
-  if (week < 0 || week > 3) {
-    ResultError(ctx, kInvalidCall);
-    return false;
-  }
-  rule = week == 0 ? 1 : static_cast<int>(week);
-  return true;
+struct WeekRules {
+  int firstDay = 1;
+  int rule = 1;
+};
+
+WeekRules ReadWeekRules(const JetArgs& args, int index) {
+  WeekRules r;
+  r.firstDay = args.FirstDayOfWeek(index, 1);
+  const long week = args.OptionalWhole(index + 1, 1);
+  if (week < 0 || week > 3) Fail(kInvalidCall);
+  r.rule = week == 0 ? 1 : static_cast<int>(week);
+  return r;
 }
 
-void DateAdd(sqlite3_context* ctx, int, sqlite3_value** argv) {
-  Interval interval;
-  if (!ReadInterval(ctx, argv[0], interval)) return;
-  if (IsNull(argv[2])) return sqlite3_result_null(ctx);
-  double number = 0, serial = 0;
-  if (!Number(ctx, argv[1], number) || !Date(ctx, argv[2], serial)) return;
+JetValue Now(const JetArgs&) {
+  return JetValue::Real(JetDateSerial::Now());
+}
+
+JetValue Today(const JetArgs&) {
+  return JetValue::Real(std::floor(JetDateSerial::Now()));
+}
+
+JetValue Time(const JetArgs&) {
+  const double now = JetDateSerial::Now();
+  return JetValue::Real(now - std::floor(now));
+}
+
+// Year, Month, Day of a serial, or of a text holding a date literal.
+template <int JetDateParts::*Part>
+JetValue DayPart(const JetArgs& args) {
+  if (args.IsNull(0)) return JetValue();
+  auto serial = args.PlainNumber(0);
+  if (!serial) {
+    serial = JetDateSerial::FromLiteral(args.Text(0));
+    if (!serial) Fail(kTypeMismatch);
+  }
+  if (*serial < -657434.0 || *serial >= 2958466.0) Fail(kInvalidCall);
+  return JetValue::Integer(JetDateSerial::ToParts(*serial).*Part);
+}
+
+template <int DateSerial::Parts::*Part>
+JetValue TimePart(const JetArgs& args) {
+  if (args.IsNull(0)) return JetValue();
+  return JetValue::Integer(DateSerial::Split(args.Date(0)).*Part);
+}
+
+JetValue DateAdd(const JetArgs& args) {
+  const Interval interval = ReadInterval(args, 0);
+  if (args.IsNull(2)) return JetValue();
+  double number = args.Number(1);
+  const double serial = args.Date(2);
   number = std::trunc(number);
-  if (std::fabs(number) > 4e9) return ResultError(ctx, kInvalidCall);
+  if (std::fabs(number) > 4e9) Fail(kInvalidCall);
   const auto n = static_cast<long long>(number);
   long long months = 0, seconds = 0;
   switch (interval) {
@@ -112,29 +135,27 @@ void DateAdd(sqlite3_context* ctx, int, sqlite3_value** argv) {
       seconds = n;
       break;
   }
-  double result = 0;
   if (months != 0) {
-    if (std::llabs(months) > 12 * 10000) return ResultError(ctx, kInvalidCall);
+    if (std::llabs(months) > 12 * 10000) Fail(kInvalidCall);
     const DateSerial::Parts p = DateSerial::Split(serial);
     const long long index = p.year * 12LL + p.month - 1 + months;
-    if (index < 100 * 12 || index > 9999 * 12 + 11) return ResultError(ctx, kInvalidCall);
-    result = DateSerial::AddMonths(serial, static_cast<int>(months));
-  } else if (!SerialOfSeconds(LinearSeconds(serial) + seconds, result)) {
-    return ResultError(ctx, kInvalidCall);
+    if (index < 100 * 12 || index > 9999 * 12 + 11) Fail(kInvalidCall);
+    return JetValue::Real(DateSerial::AddMonths(serial, static_cast<int>(months)));
   }
-  sqlite3_result_double(ctx, result);
+  const auto result =
+      JetDateSerial::FromLinearSeconds(JetDateSerial::LinearSeconds(serial) + seconds);
+  if (!result) Fail(kInvalidCall);
+  return JetValue::Real(*result);
 }
 
-void DateDiff(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
-  Interval interval;
-  if (!ReadInterval(ctx, argv[0], interval)) return;
-  int firstDay = 1, rule = 1;
-  if (!WeekRules(ctx, argc, argv, 3, firstDay, rule)) return;
-  if (IsNull(argv[1]) || IsNull(argv[2])) return sqlite3_result_null(ctx);
-  double a = 0, b = 0;
-  if (!Date(ctx, argv[1], a) || !Date(ctx, argv[2], b)) return;
+JetValue DateDiff(const JetArgs& args) {
+  const Interval interval = ReadInterval(args, 0);
+  const WeekRules week = ReadWeekRules(args, 3);
+  if (args.IsNull(1) || args.IsNull(2)) return JetValue();
+  const double a = args.Date(1);
+  const double b = args.Date(2);
   const DateSerial::Parts pa = DateSerial::Split(a), pb = DateSerial::Split(b);
-  const long long sa = LinearSeconds(a), sb = LinearSeconds(b);
+  const long long sa = JetDateSerial::LinearSeconds(a), sb = JetDateSerial::LinearSeconds(b);
   long long r = 0;
   switch (interval) {
     case Interval::Year:
@@ -154,8 +175,8 @@ void DateDiff(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
       r = (JetCalendar::DayOf(b) - JetCalendar::DayOf(a)) / 7;
       break;
     case Interval::Week:
-      r = (JetCalendar::WeekStart(JetCalendar::DayOf(b), firstDay) -
-           JetCalendar::WeekStart(JetCalendar::DayOf(a), firstDay)) /
+      r = (JetCalendar::WeekStart(JetCalendar::DayOf(b), week.firstDay) -
+           JetCalendar::WeekStart(JetCalendar::DayOf(a), week.firstDay)) /
           7;
       break;
     case Interval::Hour:
@@ -168,17 +189,14 @@ void DateDiff(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
       r = sb - sa;
       break;
   }
-  sqlite3_result_int64(ctx, r);
+  return JetValue::Integer(r);
 }
 
-void DatePart(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
-  Interval interval;
-  if (!ReadInterval(ctx, argv[0], interval)) return;
-  int firstDay = 1, rule = 1;
-  if (!WeekRules(ctx, argc, argv, 2, firstDay, rule)) return;
-  if (IsNull(argv[1])) return sqlite3_result_null(ctx);
-  double serial = 0;
-  if (!Date(ctx, argv[1], serial)) return;
+JetValue DatePart(const JetArgs& args) {
+  const Interval interval = ReadInterval(args, 0);
+  const WeekRules week = ReadWeekRules(args, 2);
+  if (args.IsNull(1)) return JetValue();
+  const double serial = args.Date(1);
   const DateSerial::Parts p = DateSerial::Split(serial);
   const long long day = JetCalendar::DayOf(serial);
   int r = 0;
@@ -199,10 +217,10 @@ void DatePart(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
       r = p.day;
       break;
     case Interval::Weekday:
-      r = JetCalendar::WeekdayOf(day, firstDay);
+      r = JetCalendar::WeekdayOf(day, week.firstDay);
       break;
     case Interval::Week:
-      r = JetCalendar::WeekOfYear(day, p.year, firstDay, rule);
+      r = JetCalendar::WeekOfYear(day, p.year, week.firstDay, week.rule);
       break;
     case Interval::Hour:
       r = p.hour;
@@ -214,117 +232,92 @@ void DatePart(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
       r = p.second;
       break;
   }
-  sqlite3_result_int(ctx, r);
+  return JetValue::Integer(r);
 }
 
-void DateSerialOf(sqlite3_context* ctx, int, sqlite3_value** argv) {
-  long y = 0, m = 0, d = 0;
-  if (!Whole(ctx, argv[0], y) || !Whole(ctx, argv[1], m) || !Whole(ctx, argv[2], d)) return;
+JetValue DateSerialOf(const JetArgs& args) {
+  long y = args.Whole(0);
+  const long m = args.Whole(1);
+  const long d = args.Whole(2);
   if (y >= 0 && y <= 99) y = RegionalSettings::Current().ExpandTwoDigitYear(static_cast<int>(y));
   // Months and days roll over (month 13 is January of the next year); the
   // bounds keep the arithmetic in range, FromYmd checks the calendar.
-  if (y < 0 || y > 20000 || std::labs(m) > 200000 || std::labs(d) > 4000000)
-    return ResultError(ctx, kInvalidCall);
-  double serial = 0;
+  if (y < 0 || y > 20000 || std::labs(m) > 200000 || std::labs(d) > 4000000) Fail(kInvalidCall);
   try {
-    serial = DateSerial::FromYmd(static_cast<int>(y), static_cast<int>(m), static_cast<int>(d));
+    return JetValue::Real(
+        DateSerial::FromYmd(static_cast<int>(y), static_cast<int>(m), static_cast<int>(d)));
   } catch (const AppError&) {
-    return ResultError(ctx, kInvalidCall);
+    Fail(kInvalidCall);
   }
-  sqlite3_result_double(ctx, serial);
 }
 
-void TimeSerialOf(sqlite3_context* ctx, int, sqlite3_value** argv) {
-  long h = 0, n = 0, s = 0;
-  if (!Whole(ctx, argv[0], h) || !Whole(ctx, argv[1], n) || !Whole(ctx, argv[2], s)) return;
-  double serial = 0;
-  if (!SerialOfSeconds(h * 3600LL + n * 60LL + s, serial)) return ResultError(ctx, kInvalidCall);
-  sqlite3_result_double(ctx, serial);
+JetValue TimeSerialOf(const JetArgs& args) {
+  const long h = args.Whole(0);
+  const long n = args.Whole(1);
+  const long s = args.Whole(2);
+  const auto serial = JetDateSerial::FromLinearSeconds(h * 3600LL + n * 60LL + s);
+  if (!serial) Fail(kInvalidCall);
+  return JetValue::Real(*serial);
 }
 
-void DateValue(sqlite3_context* ctx, int, sqlite3_value** argv) {
-  double serial = 0;
-  if (!Date(ctx, argv[0], serial)) return;
-  sqlite3_result_double(ctx, DateSerial::DayPart(serial));
+JetValue DateValue(const JetArgs& args) {
+  return JetValue::Real(DateSerial::DayPart(args.Date(0)));
 }
 
-void TimeValue(sqlite3_context* ctx, int, sqlite3_value** argv) {
-  double serial = 0;
-  if (!Date(ctx, argv[0], serial)) return;
-  sqlite3_result_double(ctx, DateSerial::TimeOfDay(serial));
+JetValue TimeValue(const JetArgs& args) {
+  return JetValue::Real(DateSerial::TimeOfDay(args.Date(0)));
 }
 
-void Weekday(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
-  long code = 1;
-  int firstDay = 1;
-  if (!OptionalWhole(ctx, argc, argv, 1, 1, code) || !FirstDayOfWeek(ctx, code, firstDay)) return;
-  if (IsNull(argv[0])) return sqlite3_result_null(ctx);
-  double serial = 0;
-  if (!Date(ctx, argv[0], serial)) return;
-  sqlite3_result_int(ctx, JetCalendar::WeekdayOf(JetCalendar::DayOf(serial), firstDay));
+JetValue Weekday(const JetArgs& args) {
+  const int firstDay = args.FirstDayOfWeek(1, 1);
+  if (args.IsNull(0)) return JetValue();
+  return JetValue::Integer(JetCalendar::WeekdayOf(JetCalendar::DayOf(args.Date(0)), firstDay));
 }
 
-bool Abbreviate(sqlite3_context* ctx, int argc, sqlite3_value** argv, int index, bool& out) {
-  long flag = 0;
-  if (!OptionalWhole(ctx, argc, argv, index, 0, flag)) return false;
-  out = flag != 0;
-  return true;
+JetValue WeekdayName(const JetArgs& args) {
+  const long n = args.Whole(0);
+  const bool abbreviate = args.OptionalWhole(1, 0) != 0;
+  const int firstDay = args.FirstDayOfWeek(2, 0);
+  if (n < 1 || n > 7) Fail(kInvalidCall);
+  return JetValue::Text(
+      JetCalendar::DayName(static_cast<int>((n - 1 + firstDay - 1) % 7) + 1, abbreviate));
 }
 
-void WeekdayName(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
-  long n = 0, code = 0;
-  bool abbreviate = false;
-  int firstDay = 2;
-  if (!Whole(ctx, argv[0], n) || !Abbreviate(ctx, argc, argv, 1, abbreviate)) return;
-  if (!OptionalWhole(ctx, argc, argv, 2, 0, code) || !FirstDayOfWeek(ctx, code, firstDay)) return;
-  if (n < 1 || n > 7) return ResultError(ctx, kInvalidCall);
-  ResultText(ctx,
-             JetCalendar::DayName(static_cast<int>((n - 1 + firstDay - 1) % 7) + 1, abbreviate));
+JetValue MonthName(const JetArgs& args) {
+  const long n = args.Whole(0);
+  const bool abbreviate = args.OptionalWhole(1, 0) != 0;
+  if (n < 1 || n > 12) Fail(kInvalidCall);
+  return JetValue::Text(JetCalendar::MonthName(static_cast<int>(n), abbreviate));
 }
 
-void MonthName(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
-  long n = 0;
-  bool abbreviate = false;
-  if (!Whole(ctx, argv[0], n) || !Abbreviate(ctx, argc, argv, 1, abbreviate)) return;
-  if (n < 1 || n > 12) return ResultError(ctx, kInvalidCall);
-  ResultText(ctx, JetCalendar::MonthName(static_cast<int>(n), abbreviate));
-}
-
-template <int DateSerial::Parts::*Part>
-void TimePart(sqlite3_context* ctx, int, sqlite3_value** argv) {
-  if (IsNull(argv[0])) return sqlite3_result_null(ctx);
-  double serial = 0;
-  if (!Date(ctx, argv[0], serial)) return;
-  sqlite3_result_int(ctx, DateSerial::Split(serial).*Part);
-}
+constexpr JetFunction kRows[] = {
+    Scalar("Now", "jet_now", 0, 0, Now).Returns(dbDate).Volatile(),
+    // Date() shares its name with a possible column: as every function, it
+    // is one only when "(" follows.
+    Scalar("Date", "jet_date", 0, 0, Today).Returns(dbDate).Volatile(),
+    Scalar("Time", "jet_time", 0, 0, Time).Returns(dbDate).Volatile(),
+    Scalar("Year", "jet_year", 1, 1, DayPart<&JetDateParts::year>).Returns(dbInteger),
+    Scalar("Month", "jet_month", 1, 1, DayPart<&JetDateParts::month>).Returns(dbInteger),
+    Scalar("Day", "jet_day", 1, 1, DayPart<&JetDateParts::day>).Returns(dbInteger),
+    Scalar("Hour", "jet_hour", 1, 1, TimePart<&DateSerial::Parts::hour>).Returns(dbInteger),
+    Scalar("Minute", "jet_minute", 1, 1, TimePart<&DateSerial::Parts::minute>).Returns(dbInteger),
+    Scalar("Second", "jet_second", 1, 1, TimePart<&DateSerial::Parts::second>).Returns(dbInteger),
+    Scalar("DateAdd", "jet_dateadd", 3, 3, DateAdd).Returns(dbDate),
+    Scalar("DateDiff", "jet_datediff", 3, 5, DateDiff).Returns(dbLong),
+    Scalar("DatePart", "jet_datepart", 2, 4, DatePart).Returns(dbInteger),
+    Scalar("DateSerial", "jet_dateserial", 3, 3, DateSerialOf).Returns(dbDate),
+    Scalar("TimeSerial", "jet_timeserial", 3, 3, TimeSerialOf).Returns(dbDate),
+    Scalar("DateValue", "jet_datevalue", 1, 1, DateValue).Returns(dbDate),
+    Scalar("TimeValue", "jet_timevalue", 1, 1, TimeValue).Returns(dbDate),
+    Scalar("Weekday", "jet_weekday", 1, 2, Weekday).Returns(dbInteger),
+    Scalar("WeekdayName", "jet_weekdayname", 1, 3, WeekdayName).Returns(dbText),
+    Scalar("MonthName", "jet_monthname", 1, 2, MonthName).Returns(dbText),
+};
 
 }  // namespace
 
-int RegisterJetDateFunctions(sqlite3* db) {
-  static const JetFunctionEntry kEntries[] = {
-      {"jet_dateadd", 3, Guarded<DateAdd>},
-      {"jet_datediff", 3, Guarded<DateDiff>},
-      {"jet_datediff", 4, Guarded<DateDiff>},
-      {"jet_datediff", 5, Guarded<DateDiff>},
-      {"jet_datepart", 2, Guarded<DatePart>},
-      {"jet_datepart", 3, Guarded<DatePart>},
-      {"jet_datepart", 4, Guarded<DatePart>},
-      {"jet_dateserial", 3, Guarded<DateSerialOf>},
-      {"jet_timeserial", 3, Guarded<TimeSerialOf>},
-      {"jet_datevalue", 1, Guarded<DateValue>},
-      {"jet_timevalue", 1, Guarded<TimeValue>},
-      {"jet_weekday", 1, Guarded<Weekday>},
-      {"jet_weekday", 2, Guarded<Weekday>},
-      {"jet_weekdayname", 1, Guarded<WeekdayName>},
-      {"jet_weekdayname", 2, Guarded<WeekdayName>},
-      {"jet_weekdayname", 3, Guarded<WeekdayName>},
-      {"jet_monthname", 1, Guarded<MonthName>},
-      {"jet_monthname", 2, Guarded<MonthName>},
-      {"jet_hour", 1, Guarded<TimePart<&DateSerial::Parts::hour>>},
-      {"jet_minute", 1, Guarded<TimePart<&DateSerial::Parts::minute>>},
-      {"jet_second", 1, Guarded<TimePart<&DateSerial::Parts::second>>},
-  };
-  return RegisterDeterministic(db, kEntries);
+std::span<const JetFunction> JetDateFunctions() {
+  return kRows;
 }
 
 }  // namespace dao

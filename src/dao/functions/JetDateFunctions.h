@@ -1,15 +1,18 @@
 /*
-** JetDateFunctions: Jet's date and time functions as SQL functions.
+** JetDateFunctions: Jet's date and time functions.
 **
-**   jet_dateadd(interval, number, date)
-**   jet_datediff(interval, date1, date2[, firstdayofweek[, firstweekofyear]])
-**   jet_datepart(interval, date[, firstdayofweek[, firstweekofyear]])
-**   jet_dateserial(y, m, d)   jet_timeserial(h, n, s)
-**   jet_datevalue(x)          jet_timevalue(x)
-**   jet_weekday(date[, firstdayofweek])
-**   jet_weekdayname(n[, abbreviate[, firstdayofweek]])
-**   jet_monthname(n[, abbreviate])
-**   jet_hour(x) jet_minute(x) jet_second(x)
+**   Now()  Date()  Time()   the moment, the day, the time of day (on day 0)
+**   Year(x)  Month(x)  Day(x)   of a serial, or of a text in the form of a
+**                          date literal (JetDateSerial.h)
+**   Hour(x)  Minute(x)  Second(x)
+**   DateAdd(interval, number, date)
+**   DateDiff(interval, date1, date2[, firstdayofweek[, firstweekofyear]])
+**   DatePart(interval, date[, firstdayofweek[, firstweekofyear]])
+**   DateSerial(y, m, d)   TimeSerial(h, n, s)
+**   DateValue(x)          TimeValue(x)
+**   Weekday(date[, firstdayofweek])
+**   WeekdayName(n[, abbreviate[, firstdayofweek]])
+**   MonthName(n[, abbreviate])
 **
 ** Intervals: "yyyy" year, "q" quarter, "m" month, "y" day of year, "d" day,
 ** "w" weekday, "ww" week, "h" hour, "n" minute, "s" second, in any case;
@@ -19,18 +22,21 @@
 ** days, 3 the first full week, 0 the regional settings' rule (the week of
 ** 1 January); omitted, 1.
 **
-** Null: a Null date gives Null (DateAdd, DateDiff, DatePart, Weekday, Hour,
-** Minute, Second); a Null that must build a value (DateSerial, TimeSerial,
-** DateValue, TimeValue, the number of DateAdd, the names) is "Uso no válido
-** de Null.". Dates come back as day serials; names in Spanish, lower case.
+** Null: a Null date gives Null (Year, Month, Day, DateAdd, DateDiff,
+** DatePart, Weekday, Hour, Minute, Second); a Null that must build a value
+** (DateSerial, TimeSerial, DateValue, TimeValue, the number of DateAdd, the
+** names) is "Uso no válido de Null.". Dates come back as day serials; names
+** in Spanish, lower case.
 */
 #pragma once
 
-struct sqlite3;
+#include <span>
+
+#include "dao/functions/JetFunctionCatalog.h"
 
 namespace dao {
 
-// Returns the first SQLite result code that is not SQLITE_OK.
-int RegisterJetDateFunctions(sqlite3* db);
+// The catalogue rows of the date and time functions.
+std::span<const JetFunction> JetDateFunctions();
 
 }  // namespace dao

@@ -14,6 +14,8 @@ namespace dao {
 
 namespace {
 
+constexpr double kFirstSerial = -657434.0;  // 1 January 100
+constexpr double kEndSerial = 2958466.0;    // the day after 31 December 9999
 constexpr int kSecondsPerDay = 86400;
 
 // Reads the literal as a list of numbers, the separators between them, and
@@ -126,6 +128,24 @@ std::optional<double> JetDateSerial::FromLiteral(std::string_view text) {
     return std::nullopt;
   }
   return FromParts(parts);
+}
+
+bool JetDateSerial::InCalendar(double serial) {
+  return std::isfinite(serial) && serial > kFirstSerial - 1 && serial < kEndSerial;
+}
+
+long long JetDateSerial::LinearSeconds(double serial) {
+  const auto days = static_cast<long long>(DateSerial::DayPart(serial));
+  return days * kSecondsPerDay + std::llround(DateSerial::TimeOfDay(serial) * kSecondsPerDay);
+}
+
+std::optional<double> JetDateSerial::FromLinearSeconds(long long seconds) {
+  long long days = seconds / kSecondsPerDay;
+  long long rest = seconds % kSecondsPerDay;
+  if (rest < 0) rest += kSecondsPerDay, days -= 1;
+  const double day = static_cast<double>(days);
+  if (day < kFirstSerial || day >= kEndSerial) return std::nullopt;
+  return DateSerial::Compose(day, static_cast<double>(rest) / kSecondsPerDay);
 }
 
 double JetDateSerial::Now() {

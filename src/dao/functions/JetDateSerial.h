@@ -43,6 +43,16 @@ class JetDateSerial {
 
   // The local date and time now, as a serial.
   static double Now();
+
+  // Whether a number is a serial of the calendar: 1 January 100 to
+  // 31 December 9999.
+  static bool InCalendar(double serial);
+
+  // Whole seconds since serial 0 on a straight time line (the negative-day
+  // encoding undone), and back; nullopt when the moment lies outside the
+  // calendar.
+  static long long LinearSeconds(double serial);
+  static std::optional<double> FromLinearSeconds(long long seconds);
 };
 
 }  // namespace dao

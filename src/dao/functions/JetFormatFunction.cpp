@@ -20,16 +20,14 @@
 #include "common/ValueFormat.h"
 #include "common/Variant.h"
 #include "dao/functions/JetCalendar.h"
-#include "dao/functions/JetCallback.h"
-#include "dao/functions/JetFunctionArgs.h"
-#include "dao/functions/JetSqlValue.h"
+#include "dao/functions/JetFunctionError.h"
+#include "dao/functions/JetTypes.h"
 
 namespace dao {
 
 namespace {
 
-using namespace jetsql;
-using namespace jetargs;
+using namespace jetfn;
 
 char Lower(char c) {
   return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
@@ -385,7 +383,7 @@ std::string FormatTextPattern(const std::string& text, const std::string& p) {
 
 // --- named formats --------------------------------------------------------
 
-std::optional<std::string> Named(const std::string& name, sqlite3_value* v) {
+std::optional<std::string> Named(const std::string& name, const JetArgs& args) {
   static const struct {
     const char* name;
     const char* pattern;
@@ -394,8 +392,8 @@ std::optional<std::string> Named(const std::string& name, sqlite3_value* v) {
                   {"Percent", "0.00%"},   {"Scientific", "0.00E+00"}};
   for (const auto& n : kNumbers) {
     if (!SameWord(name, n.name)) continue;
-    const auto d = ReadNumber(v);
-    if (!d) return TextOf(v);
+    const auto d = args.AsNumber(0);
+    if (!d) return args.Text(0);
     if (*n.pattern == '\0') return ValueFormat::ToText(Variant(*d));
     return FormatNumberPattern(*d, n.pattern);
   }
@@ -408,16 +406,16 @@ std::optional<std::string> Named(const std::string& name, sqlite3_value* v) {
                  {"On/Off", "Activado", "Desactivado"}};
   for (const auto& t : kTruths) {
     if (!SameWord(name, t.name)) continue;
-    const auto d = ReadNumber(v);
-    if (!d) return TextOf(v);
+    const auto d = args.AsNumber(0);
+    if (!d) return args.Text(0);
     return std::string(*d != 0 ? t.yes : t.no);
   }
   static const char* const kDates[] = {"General Date", "Long Date",   "Medium Date", "Short Date",
                                        "Long Time",    "Medium Time", "Short Time"};
   for (const char* d : kDates) {
     if (!SameWord(name, d)) continue;
-    const auto serial = ReadDate(v);
-    if (!serial) return TextOf(v);
+    const auto serial = args.AsDate(0);
+    if (!serial) return args.Text(0);
     const std::string_view n(d);
     if (n == "General Date") return GeneralDate(*serial);
     if (n == "Long Date") return LongDate(*serial);
@@ -430,49 +428,48 @@ std::optional<std::string> Named(const std::string& name, sqlite3_value* v) {
   return std::nullopt;
 }
 
-void Format(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
-  long dayCode = 1, rule = 1;
-  int firstDay = 1;
-  if (!OptionalWhole(ctx, argc, argv, 2, 1, dayCode) || !FirstDayOfWeek(ctx, dayCode, firstDay))
-    return;
-  if (!OptionalWhole(ctx, argc, argv, 3, 1, rule)) return;
-  if (rule < 0 || rule > 3) return ResultError(ctx, kInvalidCall);
+JetValue Format(const JetArgs& args) {
+  const int firstDay = args.FirstDayOfWeek(2, 1);
+  long rule = args.OptionalWhole(3, 1);
+  if (rule < 0 || rule > 3) Fail(kInvalidCall);
   if (rule == 0) rule = 1;
-  const std::string pattern = argc > 1 ? TextOf(argv[1]) : std::string();
-  if (IsNull(argv[0])) {
+  const std::string pattern = args.Count() > 1 ? args.Text(1) : std::string();
+  if (args.IsNull(0)) {
     const std::vector<std::string> sections = Sections(pattern);
-    if (sections.size() < 4) return sqlite3_result_null(ctx);
-    return ResultText(ctx, FormatNumberSection(0, sections[3]));
+    if (sections.size() < 4) return JetValue();
+    return JetValue::Text(FormatNumberSection(0, sections[3]));
   }
-  const int type = sqlite3_value_type(argv[0]);
+  const bool numeric = args.IsNumber(0);
   if (pattern.empty()) {
-    if (type == SQLITE_INTEGER || type == SQLITE_FLOAT)
-      return ResultText(ctx, ValueFormat::ToText(Variant(sqlite3_value_double(argv[0]))));
-    return ResultText(ctx, TextOf(argv[0]));
+    if (numeric) return JetValue::Text(ValueFormat::ToText(Variant(*args.PlainNumber(0))));
+    return JetValue::Text(args.Text(0));
   }
-  if (const auto named = Named(pattern, argv[0])) return ResultText(ctx, *named);
-  const bool numeric = type == SQLITE_INTEGER || type == SQLITE_FLOAT;
+  if (const auto named = Named(pattern, args)) return JetValue::Text(*named);
   if (IsDatePattern(pattern)) {
-    if (const auto serial = ReadDate(argv[0]))
-      return ResultText(
-          ctx, FormatDatePattern(*serial, Sections(pattern)[0], firstDay, static_cast<int>(rule)));
-    if (numeric) return ResultError(ctx, kOverflow);
-    return ResultText(ctx, FormatTextPattern(TextOf(argv[0]), pattern));
+    if (const auto serial = args.AsDate(0))
+      return JetValue::Text(
+          FormatDatePattern(*serial, Sections(pattern)[0], firstDay, static_cast<int>(rule)));
+    if (numeric) Fail(kOverflow);
+    return JetValue::Text(FormatTextPattern(args.Text(0), pattern));
   }
-  if (const auto d = ReadNumber(argv[0])) return ResultText(ctx, FormatNumberPattern(*d, pattern));
-  ResultText(ctx, FormatTextPattern(TextOf(argv[0]), pattern));
+  if (const auto d = args.AsNumber(0)) return JetValue::Text(FormatNumberPattern(*d, pattern));
+  return JetValue::Text(FormatTextPattern(args.Text(0), pattern));
 }
+
+// Without a pattern a Date is written as General Date writes it: it comes
+// as its text; with one, the pattern reads the date itself.
+unsigned FormatText(int count) {
+  return count == 1 ? 1u : 0u;
+}
+
+constexpr JetFunction kRows[] = {
+    Scalar("Format", "jet_format", 1, 4, Format).Returns(dbText).TextBy(FormatText),
+};
 
 }  // namespace
 
-int RegisterJetFormatFunction(sqlite3* db) {
-  for (int args = 1; args <= 4; ++args) {
-    const int rc =
-        sqlite3_create_function(db, "jet_format", args, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
-                                Guarded<Format>, nullptr, nullptr);
-    if (rc != SQLITE_OK) return rc;
-  }
-  return SQLITE_OK;
+std::span<const JetFunction> JetFormatFunction() {
+  return kRows;
 }
 
 }  // namespace dao

@@ -1,6 +1,6 @@
 /*
-** JetFormatFunction: Jet's Format as the SQL function
-** jet_format(value[, format[, firstdayofweek[, firstweekofyear]]]).
+** JetFormatFunction: Jet's Format(value[, format[, firstdayofweek[,
+** firstweekofyear]]]).
 **
 ** Named formats, under the regional settings (examples for 1234.5 and for
 ** 22/11/2003 22:42:58):
@@ -29,11 +29,13 @@
 */
 #pragma once
 
-struct sqlite3;
+#include <span>
+
+#include "dao/functions/JetFunctionCatalog.h"
 
 namespace dao {
 
-// Returns the first SQLite result code that is not SQLITE_OK.
-int RegisterJetFormatFunction(sqlite3* db);
+// The catalogue row of Format.
+std::span<const JetFunction> JetFormatFunction();
 
 }  // namespace dao

@@ -1,5 +1,5 @@
 /*
-** Jet's further text functions. See JetTextFunctions.h.
+** Jet's text functions. See JetTextFunctions.h.
 **
 ** Texts are decoded into code points once, worked on as such and encoded
 ** back, so that positions count characters and folding sees whole letters.
@@ -10,18 +10,15 @@
 #include <vector>
 
 #include "common/TextCase.h"
-#include "dao/functions/JetCallback.h"
 #include "dao/functions/JetCollation.h"
-#include "dao/functions/JetFunctionArgs.h"
-#include "dao/functions/JetSqlValue.h"
+#include "dao/functions/JetFunctionError.h"
+#include "dao/functions/JetTypes.h"
 
 namespace dao {
 
 namespace {
 
-using namespace jetsql;
-using namespace jetargs;
-
+using namespace jetfn;
 using Chars = std::vector<char32_t>;
 
 // Code points 0x80 .. 0x9F of the Windows Latin-1 code page; the rest of
@@ -57,16 +54,24 @@ std::string Encode(const Chars& chars, std::size_t begin = 0, std::size_t end = 
   return out;
 }
 
-// The compare argument at `index`: true for binary comparison.
-bool BinaryCompare(sqlite3_context* ctx, int argc, sqlite3_value** argv, int index, bool& binary) {
-  long compare = 1;
-  if (argc > index && !Whole(ctx, argv[index], compare)) return false;
-  if (compare < -1 || compare > 2) {
-    ResultError(ctx, kInvalidCall);
-    return false;
-  }
-  binary = compare == 0;
-  return true;
+// Byte offset of character number `n` (from 0) of s, or its size.
+std::size_t OffsetOfChar(std::string_view s, long n) {
+  std::size_t i = 0;
+  for (long k = 0; k < n && i < s.size(); ++k) TextCase::Decode(s, i);
+  return i;
+}
+
+long CharCount(std::string_view s) {
+  long count = 0;
+  for (std::size_t i = 0; i < s.size(); ++count) TextCase::Decode(s, i);
+  return count;
+}
+
+// The compare argument at `index`, when given: true for binary comparison.
+bool BinaryCompare(const JetArgs& args, int index) {
+  const long compare = args.Count() > index ? args.Whole(index) : 1;
+  if (compare < -1 || compare > 2) Fail(kInvalidCall);
+  return compare == 0;
 }
 
 bool SameChar(char32_t a, char32_t b, bool binary) {
@@ -81,87 +86,172 @@ bool MatchesAt(const Chars& text, std::size_t at, const Chars& sought, bool bina
   return true;
 }
 
-bool Count(sqlite3_context* ctx, sqlite3_value* v, long& n) {
-  if (!Whole(ctx, v, n)) return false;
-  if (n < 0) {
-    ResultError(ctx, kInvalidCall);
-    return false;
-  }
-  return true;
+long Count(const JetArgs& args, int index) {
+  const long n = args.Whole(index);
+  if (n < 0) Fail(kInvalidCall);
+  return n;
 }
 
 // A text longer than the connection allows is refused before it is built:
 // String(2E9, "x") must be an error ("Desbordamiento."), not an exhausted
 // memory.
-bool TooLong(sqlite3_context* ctx, std::size_t bytes) {
-  const int limit = sqlite3_limit(sqlite3_context_db_handle(ctx), SQLITE_LIMIT_LENGTH, -1);
-  if (bytes <= static_cast<std::size_t>(limit)) return false;
-  ResultError(ctx, kOverflow);
-  return true;
+void CheckLength(const JetArgs& args, std::size_t bytes) {
+  if (bytes > args.TextLimit()) Fail(kOverflow);
 }
 
-void StringOf(sqlite3_context* ctx, int, sqlite3_value** argv) {
-  long n = 0;
-  if (!Count(ctx, argv[0], n)) return;
-  if (IsNull(argv[1])) return sqlite3_result_null(ctx);
+JetValue Len(const JetArgs& args) {
+  if (args.IsNull(0)) return JetValue();
+  return JetValue::Integer(CharCount(args.Text(0)));
+}
+
+JetValue Left(const JetArgs& args) {
+  const long n = args.PlainWhole(1);
+  if (n < 0) Fail(kInvalidCall);
+  if (args.IsNull(0)) return JetValue();
+  const std::string s = args.Text(0);
+  return JetValue::Text(s.substr(0, OffsetOfChar(s, n)));
+}
+
+JetValue Right(const JetArgs& args) {
+  const long n = args.PlainWhole(1);
+  if (n < 0) Fail(kInvalidCall);
+  if (args.IsNull(0)) return JetValue();
+  const std::string s = args.Text(0);
+  const long total = CharCount(s);
+  return JetValue::Text(s.substr(OffsetOfChar(s, n >= total ? 0 : total - n)));
+}
+
+JetValue Mid(const JetArgs& args) {
+  const long start = args.PlainWhole(1);
+  const bool counted = args.Count() == 3;
+  const long length = counted ? args.PlainWhole(2) : -1;
+  if (start < 1 || (counted && length < 0)) Fail(kInvalidCall);
+  if (args.IsNull(0)) return JetValue();
+  const std::string s = args.Text(0);
+  const std::size_t begin = OffsetOfChar(s, start - 1);
+  const std::size_t end =
+      counted ? begin + OffsetOfChar(std::string_view(s).substr(begin), length) : s.size();
+  return JetValue::Text(s.substr(begin, end - begin));
+}
+
+template <char32_t (*Map)(char32_t)>
+JetValue ChangeCase(const JetArgs& args) {
+  if (args.IsNull(0)) return JetValue();
+  const std::string s = args.Text(0);
+  std::string out;
+  out.reserve(s.size());
+  for (std::size_t i = 0; i < s.size();) TextCase::Encode(Map(TextCase::Decode(s, i)), out);
+  return JetValue::Text(std::move(out));
+}
+
+template <bool kLeft, bool kRight>
+JetValue TrimBlanks(const JetArgs& args) {
+  if (args.IsNull(0)) return JetValue();
+  const std::string s = args.Text(0);
+  std::size_t begin = 0, end = s.size();
+  if (kLeft) {
+    while (begin < end && s[begin] == ' ') ++begin;
+  }
+  if (kRight) {
+    while (end > begin && s[end - 1] == ' ') --end;
+  }
+  return JetValue::Text(s.substr(begin, end - begin));
+}
+
+// InStr([start,] text, sought [, compare]).
+JetValue InStr(const JetArgs& args) {
+  long start = 1;
+  int first = 0;
+  if (args.Count() >= 3) {
+    start = args.PlainWhole(0);
+    if (start < 1) Fail(kInvalidCall);
+    first = 1;
+  }
+  const bool binary = args.Count() == 4 && args.PlainWhole(3) == 0;
+  if (args.IsNull(first) || args.IsNull(first + 1)) return JetValue();
+  auto decode = [binary](const std::string& s) {
+    Chars out;
+    for (std::size_t i = 0; i < s.size();) {
+      const char32_t c = TextCase::Decode(s, i);
+      out.push_back(binary ? c : TextCase::FoldChar(c));
+    }
+    return out;
+  };
+  const Chars text = decode(args.Text(first));
+  const Chars sought = decode(args.Text(first + 1));
+  const auto size = static_cast<long>(text.size());
+  if (start > size) return JetValue::Integer(0);
+  if (sought.empty()) return JetValue::Integer(start);
+  for (long p = start - 1; p + static_cast<long>(sought.size()) <= size; ++p) {
+    bool found = true;
+    for (std::size_t k = 0; k < sought.size() && found; ++k) found = text[p + k] == sought[k];
+    if (found) return JetValue::Integer(p + 1);
+  }
+  return JetValue::Integer(0);
+}
+
+// With three or four arguments the first is the start.
+unsigned InStrText(int count) {
+  return count >= 3 ? 0b110u : 0b011u;
+}
+
+JetValue StringOf(const JetArgs& args) {
+  const long n = Count(args, 0);
+  if (args.IsNull(1)) return JetValue();
   char32_t c = 0;
-  if (sqlite3_value_type(argv[1]) == SQLITE_TEXT) {
-    const std::string s = TextOf(argv[1]);
-    if (s.empty()) return ResultError(ctx, kInvalidCall);
+  if (args.Storage(1) == JetStorage::Text) {
+    const std::string s = args.Text(1);
+    if (s.empty()) Fail(kInvalidCall);
     std::size_t i = 0;
     c = TextCase::Decode(s, i);
   } else {
-    long code = 0;
-    if (!Whole(ctx, argv[1], code)) return;
+    const long code = args.Whole(1);
     c = CharOfCode(((code % 256) + 256) % 256);
   }
   std::string one;
   TextCase::Encode(c, one);
-  if (TooLong(ctx, one.size() * static_cast<std::size_t>(n))) return;
+  CheckLength(args, one.size() * static_cast<std::size_t>(n));
   std::string out;
   out.reserve(one.size() * static_cast<std::size_t>(n));
   for (long k = 0; k < n; ++k) out += one;
-  ResultText(ctx, out);
+  return JetValue::Text(std::move(out));
 }
 
-void Space(sqlite3_context* ctx, int, sqlite3_value** argv) {
-  long n = 0;
-  if (Count(ctx, argv[0], n) && !TooLong(ctx, static_cast<std::size_t>(n)))
-    ResultText(ctx, std::string(static_cast<std::size_t>(n), ' '));
+JetValue Space(const JetArgs& args) {
+  const long n = Count(args, 0);
+  CheckLength(args, static_cast<std::size_t>(n));
+  return JetValue::Text(std::string(static_cast<std::size_t>(n), ' '));
 }
 
-void Chr(sqlite3_context* ctx, int, sqlite3_value** argv) {
-  long code = 0;
-  if (!Whole(ctx, argv[0], code)) return;
-  if (code < 0 || code > 255) return ResultError(ctx, kInvalidCall);
+JetValue Chr(const JetArgs& args) {
+  const long code = args.Whole(0);
+  if (code < 0 || code > 255) Fail(kInvalidCall);
   std::string out;
   TextCase::Encode(CharOfCode(code), out);
-  ResultText(ctx, out);
+  return JetValue::Text(std::move(out));
 }
 
-void Asc(sqlite3_context* ctx, int, sqlite3_value** argv) {
-  if (IsNull(argv[0])) return ResultError(ctx, kInvalidNull);
-  const std::string s = TextOf(argv[0]);
-  if (s.empty()) return ResultError(ctx, kInvalidCall);
+JetValue Asc(const JetArgs& args) {
+  if (args.IsNull(0)) Fail(kInvalidNull);
+  const std::string s = args.Text(0);
+  if (s.empty()) Fail(kInvalidCall);
   std::size_t i = 0;
-  sqlite3_result_int(ctx, CodeOfChar(TextCase::Decode(s, i)));
+  return JetValue::Integer(CodeOfChar(TextCase::Decode(s, i)));
 }
 
-void Replace(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
-  long start = 1, count = -1;
-  bool binary = false;
-  if (argc > 3 && !Whole(ctx, argv[3], start)) return;
-  if (argc > 4 && !Whole(ctx, argv[4], count)) return;
-  if (!BinaryCompare(ctx, argc, argv, 5, binary)) return;
-  if (start < 1 || count < -1) return ResultError(ctx, kInvalidCall);
-  if (IsNull(argv[0])) return sqlite3_result_null(ctx);
-  if (IsNull(argv[1]) || IsNull(argv[2])) return ResultError(ctx, kInvalidNull);
-  const Chars text = Decode(TextOf(argv[0]));
-  const Chars sought = Decode(TextOf(argv[1]));
-  const std::string with = TextOf(argv[2]);
+JetValue Replace(const JetArgs& args) {
+  const long start = args.Count() > 3 ? args.Whole(3) : 1;
+  const long count = args.Count() > 4 ? args.Whole(4) : -1;
+  const bool binary = BinaryCompare(args, 5);
+  if (start < 1 || count < -1) Fail(kInvalidCall);
+  if (args.IsNull(0)) return JetValue();
+  if (args.IsNull(1) || args.IsNull(2)) Fail(kInvalidNull);
+  const Chars text = Decode(args.Text(0));
+  const Chars sought = Decode(args.Text(1));
+  const std::string with = args.Text(2);
   const auto first = static_cast<std::size_t>(start - 1);
-  if (first >= text.size()) return ResultText(ctx, std::string());
-  if (sought.empty() || count == 0) return ResultText(ctx, Encode(text, first));
+  if (first >= text.size()) return JetValue::Text(std::string());
+  if (sought.empty() || count == 0) return JetValue::Text(Encode(text, first));
   std::string out;
   std::size_t i = first;
   for (long done = 0; i < text.size();) {
@@ -173,86 +263,93 @@ void Replace(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
       TextCase::Encode(text[i++], out);
     }
   }
-  ResultText(ctx, out);
+  return JetValue::Text(std::move(out));
 }
 
 bool IsWordBreak(char32_t c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == 0;
 }
 
-void StrConv(sqlite3_context* ctx, int, sqlite3_value** argv) {
-  long conversion = 0;
-  if (!Whole(ctx, argv[1], conversion)) return;
-  if (conversion < 1 || conversion > 3) return ResultError(ctx, kInvalidCall);
-  if (IsNull(argv[0])) return sqlite3_result_null(ctx);
-  Chars text = Decode(TextOf(argv[0]));
+JetValue StrConv(const JetArgs& args) {
+  const long conversion = args.Whole(1);
+  if (conversion < 1 || conversion > 3) Fail(kInvalidCall);
+  if (args.IsNull(0)) return JetValue();
+  Chars text = Decode(args.Text(0));
   bool wordStart = true;
   for (char32_t& c : text) {
     const bool upper = conversion == 1 || (conversion == 3 && wordStart);
     c = upper ? TextCase::UpperChar(c) : TextCase::LowerChar(c);
     wordStart = IsWordBreak(c);
   }
-  ResultText(ctx, Encode(text));
+  return JetValue::Text(Encode(text));
 }
 
-void StrComp(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
-  bool binary = false;
-  if (!BinaryCompare(ctx, argc, argv, 2, binary)) return;
-  if (IsNull(argv[0]) || IsNull(argv[1])) return sqlite3_result_null(ctx);
-  const std::string a = TextOf(argv[0]), b = TextOf(argv[1]);
+JetValue StrComp(const JetArgs& args) {
+  const bool binary = BinaryCompare(args, 2);
+  if (args.IsNull(0) || args.IsNull(1)) return JetValue();
+  const std::string a = args.Text(0), b = args.Text(1);
   // UTF-8 bytes order as their code points do.
   const int r = binary ? a.compare(b) : JetCollation::Compare(a, b);
-  sqlite3_result_int(ctx, r < 0 ? -1 : r > 0 ? 1 : 0);
+  return JetValue::Integer(r < 0 ? -1 : r > 0 ? 1 : 0);
 }
 
-void InStrRev(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
-  long start = -1;
-  bool binary = false;
-  if (argc > 2 && !Whole(ctx, argv[2], start)) return;
-  if (!BinaryCompare(ctx, argc, argv, 3, binary)) return;
-  if (start == 0 || start < -1) return ResultError(ctx, kInvalidCall);
-  if (IsNull(argv[0]) || IsNull(argv[1])) return sqlite3_result_null(ctx);
-  const Chars text = Decode(TextOf(argv[0]));
-  const Chars sought = Decode(TextOf(argv[1]));
+JetValue InStrRev(const JetArgs& args) {
+  long start = args.Count() > 2 ? args.Whole(2) : -1;
+  const bool binary = BinaryCompare(args, 3);
+  if (start == 0 || start < -1) Fail(kInvalidCall);
+  if (args.IsNull(0) || args.IsNull(1)) return JetValue();
+  const Chars text = Decode(args.Text(0));
+  const Chars sought = Decode(args.Text(1));
   const auto size = static_cast<long>(text.size());
   if (start == -1) start = size;
-  if (start > size) return sqlite3_result_int(ctx, 0);
-  if (sought.empty()) return sqlite3_result_int64(ctx, start);
+  if (start > size) return JetValue::Integer(0);
+  if (sought.empty()) return JetValue::Integer(start);
   // The match must end at or before `start`.
   for (long p = start - static_cast<long>(sought.size()); p >= 0; --p) {
     if (MatchesAt(text, static_cast<std::size_t>(p), sought, binary))
-      return sqlite3_result_int64(ctx, p + 1);
+      return JetValue::Integer(p + 1);
   }
-  sqlite3_result_int(ctx, 0);
+  return JetValue::Integer(0);
 }
 
-void StrReverse(sqlite3_context* ctx, int, sqlite3_value** argv) {
-  if (IsNull(argv[0])) return sqlite3_result_null(ctx);
-  const Chars text = Decode(TextOf(argv[0]));
-  ResultText(ctx, Encode(Chars(text.rbegin(), text.rend())));
+JetValue StrReverse(const JetArgs& args) {
+  if (args.IsNull(0)) return JetValue();
+  const Chars text = Decode(args.Text(0));
+  return JetValue::Text(Encode(Chars(text.rbegin(), text.rend())));
 }
+
+constexpr unsigned kFirst = 0b1;
+
+constexpr JetFunction kRows[] = {
+    Scalar("Len", "jet_len", 1, 1, Len).Returns(dbLong).Text(kFirst),
+    Scalar("Left", "jet_left", 2, 2, Left).Returns(dbText).Text(kFirst),
+    Scalar("Right", "jet_right", 2, 2, Right).Returns(dbText).Text(kFirst),
+    Scalar("Mid", "jet_mid", 2, 3, Mid).Returns(dbText).Text(kFirst),
+    Scalar("UCase", "jet_ucase", 1, 1, ChangeCase<TextCase::UpperChar>)
+        .Returns(dbText)
+        .Text(kFirst),
+    Scalar("LCase", "jet_lcase", 1, 1, ChangeCase<TextCase::LowerChar>)
+        .Returns(dbText)
+        .Text(kFirst),
+    Scalar("Trim", "jet_trim", 1, 1, TrimBlanks<true, true>).Returns(dbText).Text(kFirst),
+    Scalar("LTrim", "jet_ltrim", 1, 1, TrimBlanks<true, false>).Returns(dbText).Text(kFirst),
+    Scalar("RTrim", "jet_rtrim", 1, 1, TrimBlanks<false, true>).Returns(dbText).Text(kFirst),
+    Scalar("InStr", "jet_instr", 2, 4, InStr).Returns(dbLong).TextBy(InStrText),
+    Scalar("InStrRev", "jet_instrrev", 2, 4, InStrRev).Returns(dbLong).Text(0b11),
+    Scalar("Replace", "jet_replace", 3, 6, Replace).Returns(dbText).Text(0b111),
+    Scalar("StrConv", "jet_strconv", 2, 2, StrConv).Returns(dbText).Text(kFirst),
+    Scalar("StrComp", "jet_strcomp", 2, 3, StrComp).Returns(dbInteger).Text(0b11),
+    Scalar("StrReverse", "jet_strreverse", 1, 1, StrReverse).Returns(dbText).Text(kFirst),
+    Scalar("String", "jet_string", 2, 2, StringOf).Returns(dbText),
+    Scalar("Space", "jet_space", 1, 1, Space).Returns(dbText),
+    Scalar("Chr", "jet_chr", 1, 1, Chr).Returns(dbText),
+    Scalar("Asc", "jet_asc", 1, 1, Asc).Returns(dbInteger).Text(kFirst),
+};
 
 }  // namespace
 
-int RegisterJetTextFunctions(sqlite3* db) {
-  static const JetFunctionEntry kEntries[] = {
-      {"jet_string", 2, Guarded<StringOf>},
-      {"jet_space", 1, Guarded<Space>},
-      {"jet_chr", 1, Guarded<Chr>},
-      {"jet_asc", 1, Guarded<Asc>},
-      {"jet_replace", 3, Guarded<Replace>},
-      {"jet_replace", 4, Guarded<Replace>},
-      {"jet_replace", 5, Guarded<Replace>},
-      {"jet_replace", 6, Guarded<Replace>},
-      {"jet_strconv", 2, Guarded<StrConv>},
-      {"jet_strcomp", 2, Guarded<StrComp>},
-      {"jet_strcomp", 3, Guarded<StrComp>},
-      {"jet_instrrev", 2, Guarded<InStrRev>},
-      {"jet_instrrev", 3, Guarded<InStrRev>},
-      {"jet_instrrev", 4, Guarded<InStrRev>},
-      {"jet_strreverse", 1, Guarded<StrReverse>},
-  };
-  return RegisterDeterministic(db, kEntries);
+std::span<const JetFunction> JetTextFunctions() {
+  return kRows;
 }
 
 }  // namespace dao

@@ -17,25 +17,25 @@
 **   / ^     Double for any two numbers.
 **   unary - keeps a Date, Currency or float type.
 **   & and text functions give Text.
-** Functions: the date functions that return a moment (Date, Now, Time,
-** DateAdd, DateSerial, DateValue, TimeSerial, TimeValue, CDate) give Date;
-** each C... conversion its own type; the date parts and Asc, Sgn and
-** StrComp Integer; Len, InStr, InStrRev and DateDiff Long; Val Double;
-** IsNumeric and IsDate Yes/No.
-** Aggregates: Count gives Long; Min, Max, First and Last the type of their
-** argument; Sum and Avg keep Currency and Date and give Double for other
-** numbers, so a sum of Long never overflows. Int, Fix, Abs and CVar keep
-** their argument's type; IIf gives its branches' type when both agree.
+** Functions: each function's row in the catalogue (JetFunctionCatalog.h)
+** gives its rule: a fixed type (the date functions that return a moment
+** give Date, each C... conversion its own type, the date parts Integer, Len
+** and DateDiff Long, ...), or one that follows the arguments: Min, Max,
+** First, Last and CVar the type of their argument; Sum and Avg keep
+** Currency and Date and give Double for other numbers, so a sum of Long
+** never overflows; Int, Fix and Abs keep a number's type; IIf gives its
+** branches' type when both agree.
 **
-** A Date reaches a text function or & as the regional text of the date:
-** TextArguments names, for each function, the arguments read as text
-** (IsNumeric's too, so that a Date is no number, and Format's value when no
-** pattern is given).
+** A Date reaches a text function or & as the regional text of the date: the
+** row names the arguments read as text (IsNumeric's too, so that a Date is
+** no number, and Format's value when no pattern is given).
 */
 #pragma once
 
 #include <functional>
 #include <string_view>
+
+#include "dao/functions/JetFunctionCatalog.h"
 
 namespace dao {
 
@@ -53,17 +53,11 @@ class JetExprTypes {
   static bool IsDecimalArithmetic(int left, int right);
   static int Negated(int operand);
 
-  // Whether a function's result type depends on its arguments' types; the
-  // caller then gives them to FunctionResult.
-  static bool FollowsArguments(std::string_view function);
   // `argument(i)` gives the type of argument i, or kNull for the Null
-  // literal; called only when FollowsArguments.
+  // literal; asked only when the function's rule follows its arguments.
   static constexpr int kNull = -1;
-  static int FunctionResult(std::string_view function, int count,
+  static int FunctionResult(const JetFunction& function, int count,
                             const std::function<int(int)>& argument);
-
-  // Bit i set: argument i of the function is read as text.
-  static unsigned TextArguments(std::string_view function, int count);
 
   static bool IsText(int type);
 };

@@ -529,7 +529,7 @@ std::vector<JetExpr> JetExpressionParser::ParseArguments() {
 }
 
 JetExpr JetExpressionParser::ParseFunction(const std::string& name) {
-  const JetFunctionSignature* entry = JetFunctionCatalog::Find(name);
+  const JetFunction* entry = JetFunctionCatalog::Find(name);
   if (entry == nullptr) jeterr::Raise(jeterr::msg::kUndefinedFunction, {name});
   cursor_.Next();
   if (entry->aggregate) sawAggregate_ = true;
@@ -548,7 +548,7 @@ JetExpr JetExpressionParser::ParseFunction(const std::string& name) {
     JetExpr& arg = args[static_cast<std::size_t>(i)];
     return arg.kind == JetExprKind::Value && arg.sql == "NULL" ? JetExprTypes::kNull : TypeOf(arg);
   };
-  const int type = JetExprTypes::FunctionResult(entry->name, count, argumentType);
+  const int type = JetExprTypes::FunctionResult(*entry, count, argumentType);
   if (entry->name == "IIf") {
     const bool text = args[1].kind == JetExprKind::Text && args[2].kind == JetExprKind::Text;
     return {"(CASE WHEN " + args[0].sql + " THEN " + AsValue(args[1]) + " ELSE " +
@@ -557,7 +557,7 @@ JetExpr JetExpressionParser::ParseFunction(const std::string& name) {
   }
   if (entry->name == "IsNull")
     return {"(" + AsValue(args[0]) + " IS NULL)", JetExprKind::Truth, "", ""};
-  const unsigned textArguments = JetExprTypes::TextArguments(entry->name, count);
+  const unsigned textArguments = entry->TextArguments(count);
   std::string sql(entry->sqlName);
   sql += '(';
   for (int i = 0; i < count; ++i) {
@@ -566,7 +566,8 @@ JetExpr JetExpressionParser::ParseFunction(const std::string& name) {
     sql += (textArguments >> i & 1u) != 0 ? TextOperand(arg) : AsValue(arg);
   }
   sql += ')';
-  return {std::move(sql), entry->text ? JetExprKind::Text : JetExprKind::Value, "", "", type};
+  const bool text = entry->rule == JetResultRule::Fixed && entry->type == dbText;
+  return {std::move(sql), text ? JetExprKind::Text : JetExprKind::Value, "", "", type};
 }
 
 }  // namespace dao
