@@ -32,11 +32,12 @@
 
 namespace dao {
 
-class DatabaseState;
+class Connection;
 
 class JetSchemaChange {
  public:
-  JetSchemaChange(DatabaseState& db, const FailureContext& context) : db_(db), context_(context) {}
+  JetSchemaChange(Connection& connection, const FailureContext& context)
+      : connection_(connection), context_(context) {}
 
   void CreateTable(const TranslatedStatement& t);
   void AlterTable(const TranslatedStatement& t);
@@ -63,8 +64,8 @@ class JetSchemaChange {
                                              const std::vector<std::string>& args = {});
   void Run(const std::string& sql);
 
-  DatabaseState& db_;
-  const FailureContext& context_;
+  Connection& connection_;
+  FailureContext context_;
 };
 
 }  // namespace dao

@@ -16,8 +16,6 @@
 */
 #pragma once
 
-#include <sqlite3.h>
-
 #include <optional>
 #include <string>
 #include <string_view>
@@ -28,6 +26,8 @@
 
 namespace dao {
 
+class Connection;
+
 class StoredNames {
  public:
   // Whether a translated statement names anything beyond ASCII. A CREATE
@@ -35,7 +35,7 @@ class StoredNames {
   static bool MayNeedResolving(const TranslatedStatement& statement);
 
   // Reads the stored names of every schema of the connection.
-  explicit StoredNames(sqlite3* db);
+  explicit StoredNames(Connection& connection);
 
   // The stored spelling of a name, if one equals it under TextCase.
   std::optional<std::string> Find(std::string_view name) const;
