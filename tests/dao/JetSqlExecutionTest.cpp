@@ -256,6 +256,26 @@ TEST(JetSqlExecution, YesNoColumnsHoldMinusOneOrZero) {
   EXPECT_EQ(db.Query("select k from s where Activo and k > 4 order by k"), (Rows{{"5"}, {"6"}}));
 }
 
+// Jet names an index within its table: two tables may each have an index
+// of the same name, and dropping one leaves the other.
+TEST(JetSqlExecution, IndexesAreNamedWithinTheirTable) {
+  EngineTestDatabase db;
+  db.Execute("create table t (a LONG)");
+  db.Execute("create table u (a LONG)");
+  db.Execute("create unique index Clave on t (a)");
+  db.Execute("create index Clave on u (a desc) with primary");
+  db.Execute("insert into t values (1)");
+  db.Execute("insert into u values (1)");
+  auto refusal = [&](const std::string& jet) {
+    return enginetest::ErrorOf([&] { db.Execute(jet); });
+  };
+  EXPECT_EQ(refusal("insert into t values (1)"), jeterr::kDuplicateKey);
+  EXPECT_EQ(refusal("create index Clave on t (a)"), jeterr::kIndexExists);
+  db.Execute("drop index Clave on t");
+  EXPECT_EQ(refusal("insert into t values (1)"), 0);
+  EXPECT_EQ(refusal("insert into u values (1)"), jeterr::kDuplicateKey);
+}
+
 TEST(JetSqlExecution, SecondStatementIsRefusedAndNothingRuns) {
   EngineTestDatabase db;
   db.Execute("create table t (a LONG)");
