@@ -15,7 +15,10 @@ SqlStatement::SqlStatement(SqlStatement&& other) noexcept
     : db_(other.db_),
       context_(other.context_),
       entry_(std::move(other.entry_)),
-      cache_(other.cache_) {}
+      cache_(other.cache_),
+      stmt_(other.stmt_) {
+  other.stmt_ = nullptr;
+}
 
 SqlStatement& SqlStatement::operator=(SqlStatement&& other) noexcept {
   if (this != &other) {
@@ -24,6 +27,8 @@ SqlStatement& SqlStatement::operator=(SqlStatement&& other) noexcept {
     context_ = other.context_;
     entry_ = std::move(other.entry_);
     cache_ = other.cache_;
+    stmt_ = other.stmt_;
+    other.stmt_ = nullptr;
   }
   return *this;
 }
@@ -31,6 +36,7 @@ SqlStatement& SqlStatement::operator=(SqlStatement&& other) noexcept {
 void SqlStatement::Release() {
   if (cache_ != nullptr && !entry_.empty()) cache_->Give(std::move(entry_));
   entry_ = StatementCache::Entry();
+  stmt_ = nullptr;
 }
 
 SqlStatement& SqlStatement::BindText(int index, std::string_view text) {

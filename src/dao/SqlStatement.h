@@ -27,14 +27,18 @@ class SqlStatement {
   // `cache`: where the statement goes back; none for one prepared once.
   SqlStatement(sqlite3* db, const FailureContext& context, StatementCache::Entry entry,
                StatementCache* cache)
-      : db_(db), context_(context), entry_(std::move(entry)), cache_(cache) {}
+      : db_(db),
+        context_(context),
+        entry_(std::move(entry)),
+        cache_(cache),
+        stmt_(entry_.mapped().get()) {}
   ~SqlStatement();
   SqlStatement(SqlStatement&& other) noexcept;
   SqlStatement& operator=(SqlStatement&& other) noexcept;
   SqlStatement(const SqlStatement&) = delete;
   SqlStatement& operator=(const SqlStatement&) = delete;
 
-  sqlite3_stmt* Raw() const { return entry_.mapped().get(); }
+  sqlite3_stmt* Raw() const { return stmt_; }
 
   // Binds from 1, as SQLite counts.
   SqlStatement& BindText(int index, std::string_view text);
@@ -70,6 +74,7 @@ class SqlStatement {
   FailureContext context_;
   StatementCache::Entry entry_;
   StatementCache* cache_;
+  sqlite3_stmt* stmt_;  // entry_'s, at hand for a walk's every step and read
 };
 
 }  // namespace dao
