@@ -8,12 +8,11 @@
 **     fkparent:<child>                     3200 the table has related records
 **     nullkey:                             3058 Null in a key
 **     counter:<col>                        3164 the field cannot be updated
-**     NOT NULL constraint failed: <col>    3314 the field is required
 **   CONSTRAINT_CHECK size:<col>            3163 field too small
 **   CONSTRAINT_CHECK type:<col>            3421 data type conversion
 **   CONSTRAINT_CHECK range:<col>           3349 numeric field overflow
 **   CONSTRAINT_UNIQUE / _PRIMARYKEY        3022 duplicate values
-**   CONSTRAINT_NOTNULL                     3314 field cannot be Null
+**   CONSTRAINT_NOTNULL                     3314 the field is required (named)
 **   other CONSTRAINT                       3000 constraint not met
 **   BUSY (another connection's lock)       3218 could not update; locked
 **   LOCKED (a record set of the same       3211 table in use
@@ -117,13 +116,6 @@ void RaiseEngineConstraint(const std::string& message) {
   if (StartsWith(message, "counter:")) {
     jeterr::Raise(jeterr::kFieldNotUpdatable, "No se puede actualizar el campo '" + rest(8) + "'.");
   }
-  const std::string notNull = "NOT NULL constraint failed: ";
-  if (StartsWith(message, notNull)) {
-    jeterr::Raise(jeterr::kRequired,
-                  "El campo '" + rest(notNull.size()) +
-                      "' no puede contener un valor Null porque la propiedad Required para este "
-                      "campo está establecida en True. Escriba un valor en este campo.");
-  }
 }
 
 SqliteMessage ClassifySqliteMessage(std::string_view msg) {
@@ -133,6 +125,7 @@ SqliteMessage ClassifySqliteMessage(std::string_view msg) {
   constexpr std::string_view kAlreadyExists = " already exists";
   constexpr std::string_view kNoColumnNamed = " has no column named ";
   constexpr std::string_view kCheckFailed = "CHECK constraint failed: ";
+  constexpr std::string_view kNotNull = "NOT NULL constraint failed: ";
   if (StartsWith(msg, kNoSuchTable)) {
     std::string_view name = msg.substr(kNoSuchTable.size());
     // A table of a linked file comes as "alias.name".
@@ -157,6 +150,7 @@ SqliteMessage ClassifySqliteMessage(std::string_view msg) {
   if (StartsWith(msg, kCheckFailed)) {
     return {Kind::CheckFailed, std::string(msg.substr(kCheckFailed.size()))};
   }
+  if (StartsWith(msg, kNotNull)) return {Kind::NotNull, std::string(msg.substr(kNotNull.size()))};
   return {};
 }
 
@@ -174,8 +168,16 @@ void RaiseSqliteError(sqlite3* db, int rc, const FailureContext& c) {
     case SQLITE_CONSTRAINT_UNIQUE:
     case SQLITE_CONSTRAINT_PRIMARYKEY:
       jeterr::Raise(jeterr::msg::kDuplicateValues, {msg});
-    case SQLITE_CONSTRAINT_NOTNULL:
+    case SQLITE_CONSTRAINT_NOTNULL: {
+      const SqliteMessage m = ClassifySqliteMessage(msg);
+      if (m.kind == SqliteMessage::Kind::NotNull) {
+        jeterr::Raise(jeterr::kRequired,
+                      "El campo '" + m.name +
+                          "' no puede contener un valor Null porque la propiedad Required para "
+                          "este campo está establecida en True. Escriba un valor en este campo.");
+      }
       jeterr::Raise(jeterr::msg::kNullNotAllowed, {msg});
+    }
     default:
       break;
   }
@@ -220,6 +222,7 @@ void RaiseSqliteError(sqlite3* db, int rc, const FailureContext& c) {
     case SqliteMessage::Kind::TypeMismatch:
       jeterr::Raise(jeterr::msg::kTypeMismatch);
     case SqliteMessage::Kind::CheckFailed:
+    case SqliteMessage::Kind::NotNull:
     case SqliteMessage::Kind::Other:
       break;
   }

@@ -85,6 +85,10 @@ TEST_F(SqliteMessages, EveryMessageTheMappingReadsIsRecognised) {
   Fail("SELECT (1", &m);
   EXPECT_EQ(m.kind, Kind::Syntax);
 
+  EXPECT_EQ(Fail("INSERT INTO t (code) VALUES ('b')", &m), SQLITE_CONSTRAINT_NOTNULL);
+  EXPECT_EQ(m.kind, Kind::NotNull);
+  EXPECT_EQ(m.name, "t.n");
+
   EXPECT_EQ(Fail("INSERT INTO t (n, v) VALUES ('a', 'abc')", &m), SQLITE_CONSTRAINT_CHECK);
   EXPECT_EQ(m.kind, Kind::CheckFailed);
   EXPECT_EQ(m.name, "size:v");
