@@ -1,5 +1,5 @@
 /*
-** ListTreeBench: the list view and the lazy tree at the sizes a host form
+** ListTreeBench: the list view and the lazy tree at the sizes a form
 ** meets, each against a baseline in the same process.
 **
 ** List: 20,000 rows of four columns put into NOVUList (key, image, texts)
@@ -35,10 +35,10 @@
 
 #include "RatioReporter.h"
 #include "common/Variant.h"
-#include "controls/ControlIcons.h"
-#include "controls/NOVUList.h"
-#include "controls/NOVUTree.h"
-#include "controls/NOVUTreeHost.h"
+#include "controls/NOVUTreeContainer.h"
+#include "controls/ui/ControlIcons.h"
+#include "controls/ui/NOVUList.h"
+#include "controls/ui/NOVUTree.h"
 #include "dao/DBEngine.h"
 
 namespace {
@@ -116,7 +116,7 @@ void BM_QTreeWidget(benchmark::State& state) {
   }
 }
 
-class Respuestas : public NOVUTreeHost {
+class Respuestas : public NOVUTreeContainer {
  public:
   std::string DarCaption(Variant&, dao::Recordset& rs) override {
     return rs.Fields("Nombre").Value().ToString();
@@ -162,12 +162,12 @@ void BM_Tree(benchmark::State& state, bool retrasada, int total) {
   auto base = bases.find(total);
   if (base == bases.end()) base = bases.emplace(total, Base(carpeta, total)).first;
   dao::Database db = base->second;
-  Respuestas host;
+  Respuestas respuestas;
   int64_t nodos = 0;
   for (auto _ : state) {
     NOVUTree arbol;
     arbol.Move(0, 0, 4800, 6000);
-    arbol.ObjArbol = &host;
+    arbol.ObjArbol = &respuestas;
     arbol.Clear();
     arbol.ARB_AgregarNodoIterador(0, 1, db, "SELECT * FROM Nivel1 ORDER BY Id1", "Id1", false,
                                   retrasada, 4);

@@ -39,13 +39,13 @@
 #include "dao/sql/JetSqlTranslator.h"
 #include "dao/sql/SqlQuote.h"
 #include "host/ClsKolm.h"
-#include "host/MessageBoxService.h"
-#include "host/RecordingMessageBox.h"
+#include "platform/MessageBoxService.h"
+#include "platform/RecordingMessageBox.h"
 #include "repair/HostBackup.h"
 #include "repair/ProgramFolder.h"
 #include "repair/RepairRun.h"
-#include "repair/SampleInstallation.h"
 #include "repair/SchemaRebuild.h"
+#include "samples/SampleInstallation.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 **
 ** Each run starts the program as a new process with
 ** REMENDOR_EXIT_AT_FIRST_PAINT=1 and QT_QPA_PLATFORM=offscreen, which makes
-** it end right after its first paint (PrimeraPintura), and times it from
+** it end right after its first paint (FirstPaint), and times it from
 ** the launch to its end: loading, Qt's start, the window's construction and
 ** its first paint. Ten runs each; the ratios use the medians.
 **
@@ -39,7 +39,7 @@
 #include <vector>
 
 #include "RatioReporter.h"
-#include "host/ui/PrimeraPintura.h"
+#include "platform/ui/FirstPaint.h"
 #include "repair/ProgramFolder.h"
 
 extern char** environ;
@@ -116,7 +116,7 @@ int VentanaVacia(int argc, char** argv) {
   QApplication app(argc, argv);
   QWidget ventana;
   ventana.resize(400, 300);
-  PrimeraPintura::Vigilar(ventana);
+  FirstPaint::Watch(ventana);
   ventana.show();
   return QApplication::exec();
 }

@@ -8,8 +8,9 @@
 # in it that it declares: using dao gives dao/sql and dao/functions). An
 # angle include of Qt is allowed in widget layers only, and <sqlite3.h> in
 # the engine's object model only (sqlite_layers), its tests included.
-# tests/<folder> may include what src/<folder> may, the layer itself, and
-# tests/support; tools/<name> may include what its declaration allows.
+# tests/<folder> may include what src/<folder> may, the layer itself,
+# tests/support and the sample builders (src/samples), which exist for the
+# tests and the demonstration.
 # Prints one line per offence and fails when there is any.
 cmake_minimum_required(VERSION 3.25)
 include(${GRAPH})
@@ -97,20 +98,13 @@ endfunction()
 
 foreach(layer IN LISTS layers)
   allowed_layers(${layer} allowed)
-  if(layer MATCHES "^tools/")
-    file(GLOB_RECURSE files ${ROOT}/${layer}/*.cpp ${ROOT}/${layer}/*.h)
-    foreach(f IN LISTS files)
-      check_file(${f} ${layer} "${allowed}" "${qt_${layer}}")
-    endforeach()
-    continue()
-  endif()
   layer_files(src ${layer} files)
   foreach(f IN LISTS files)
     check_file(${f} ${layer} "${allowed}" "${qt_${layer}}")
   endforeach()
   layer_files(tests ${layer} files)
   foreach(f IN LISTS files)
-    check_file(${f} ${layer} "${allowed};support" "${qt_${layer}}")
+    check_file(${f} ${layer} "${allowed};support;samples" "${qt_${layer}}")
   endforeach()
 endforeach()
 

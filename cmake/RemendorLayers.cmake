@@ -5,14 +5,23 @@
 # (FOLDER with "/" as "_") of the folder's own sources, not those of a
 # subfolder that is a layer of its own, linking the layers it DEPENDS on and
 # the external LIBS. QT marks a widget layer. EXECUTABLE builds the folder as
-# that program instead of a library.
+# that program instead of a library (the programs live in src/programs).
 #
 # Every declaration is also written to ${REMENDOR_LAYER_GRAPH}, which the
 # layering test reads: a file may include headers of its own layer and of
 # the layers it declares, nothing else, and no Qt header unless it is QT.
+# The same graph stays in global properties for the rest of the build:
+#   REMENDOR_LAYERS                 every folder, in declaration order
+#   REMENDOR_PROGRAMS               every EXECUTABLE, which the packaging installs
+#   REMENDOR_LAYER_TARGET_<name>    the layer's library or program
+#   REMENDOR_LAYER_LINKS_<name>     the libraries of the layers it DEPENDS on
+#   REMENDOR_LAYER_QT_<name>        TRUE for a widget layer
+# from which tests/ makes one test executable per layer.
 set(REMENDOR_LAYER_GRAPH ${CMAKE_BINARY_DIR}/layers.cmake)
 file(WRITE ${REMENDOR_LAYER_GRAPH} "# Written by cmake/RemendorLayers.cmake at configure time.\n")
 set_property(GLOBAL PROPERTY REMENDOR_LAYER_SOURCES "")
+set_property(GLOBAL PROPERTY REMENDOR_LAYERS "")
+set_property(GLOBAL PROPERTY REMENDOR_PROGRAMS "")
 
 function(remendor_layer folder)
   cmake_parse_arguments(L "QT" "EXECUTABLE" "DEPENDS;LIBS" ${ARGN})
@@ -40,6 +49,7 @@ function(remendor_layer folder)
     set(target ${L_EXECUTABLE})
     add_executable(${target} ${sources})
     target_link_libraries(${target} PRIVATE ${deps} ${L_LIBS})
+    set_property(GLOBAL APPEND PROPERTY REMENDOR_PROGRAMS ${target})
   else()
     set(target remendor_${name})
     add_library(${target} STATIC ${sources})
@@ -53,16 +63,15 @@ function(remendor_layer folder)
   endif()
 
   set_property(GLOBAL APPEND PROPERTY REMENDOR_LAYER_SOURCES ${sources})
-  remendor_declare_layer(${folder} "${L_DEPENDS}" "${L_QT}")
-endfunction()
-
-# Writes a layer's entry in the graph. Also used for the programs in tools/,
-# whose folder is named from the project's root.
-function(remendor_declare_layer folder depends qt)
+  set_property(GLOBAL APPEND PROPERTY REMENDOR_LAYERS ${folder})
+  set_property(GLOBAL PROPERTY REMENDOR_LAYER_TARGET_${name} ${target})
+  set_property(GLOBAL PROPERTY REMENDOR_LAYER_LINKS_${name} ${deps})
+  set_property(GLOBAL PROPERTY REMENDOR_LAYER_QT_${name} ${L_QT})
   file(APPEND ${REMENDOR_LAYER_GRAPH}
        "list(APPEND layers \"${folder}\")\n"
-       "set(\"deps_${folder}\" \"${depends}\")\n"
-       "set(\"qt_${folder}\" \"${qt}\")\n")
+       "set(\"deps_${folder}\" \"${L_DEPENDS}\")\n"
+       "set(\"qt_${folder}\" \"${L_QT}\")\n"
+       "set(\"target_${folder}\" \"${target}\")\n")
 endfunction()
 
 # Fails the configuration when a source file under src/ belongs to no

@@ -4,7 +4,8 @@
 # The installed layout (prefix /usr in the package, /usr/local by default):
 #   lib/remendor/     the programs, the repair metadata Remendor.mdb and the
 #                     barcode fonts, side by side: the programs find the
-#                     metadata beside their real executable (tools/)
+#                     metadata beside their real executable (installed by
+#                     src/programs/CMakeLists.txt)
 #   bin/              links to the programs
 #   share/applications, share/icons/hicolor/scalable/apps
 #                     a menu entry and an icon per windowed program

@@ -5,9 +5,9 @@
 
 #include <exception>
 
-#include "address/ClaveDomicilio.h"
+#include "address/AddressKey.h"
 #include "address/UcnDomModel.h"
-#include "host/MessageBoxService.h"
+#include "platform/MessageBoxService.h"
 
 namespace {
 
@@ -19,7 +19,7 @@ bool EnBlanco(const std::string& texto) {
 
 }  // namespace
 
-FrmDomiciliosModel::FrmDomiciliosModel(FrmDomiciliosVista& vista, UcnDomModel& ObjDom)
+FrmDomiciliosModel::FrmDomiciliosModel(FrmDomiciliosView& vista, UcnDomModel& ObjDom)
     : vista_(vista), objDom_(ObjDom), registros_(ObjDom.Ambito()) {
   vista_.Caption(objDom_.DescFormulario());
   LimpiarCampos();
@@ -55,13 +55,13 @@ bool FrmDomiciliosModel::CargarProvincias() {
 }
 
 bool FrmDomiciliosModel::CargarLista() {
-  const CamposDomicilio& c = objDom_.Campos();
+  const AddressFieldSlots& c = objDom_.Campos();
   vista_.AgregarColumna(c.Campo(campo::kCalle).Descripcion, 2000);
   vista_.AgregarColumna(c.Campo(campo::kNumero).Descripcion, 500);
   vista_.AgregarColumna(c.Campo(campo::kLocalidad).Descripcion, 1000);
-  std::vector<EntradaDomicilio> lista;
+  std::vector<AddressListEntry> lista;
   if (!Atrapar([&] { lista = registros_.Lista(); })) return false;
-  for (const EntradaDomicilio& e : lista) {
+  for (const AddressListEntry& e : lista) {
     entradas_.push_back(e);
     vista_.AgregarEntrada(e);
   }
@@ -74,7 +74,7 @@ void FrmDomiciliosModel::Seleccionar(int posicion) {
 }
 
 int32_t FrmDomiciliosModel::CodigoSeleccionado() const {
-  return ClaveDomicilio::CodigoDesdeClave(entradas_[static_cast<size_t>(seleccion_)].Clave);
+  return AddressKey::CodigoDesdeClave(entradas_[static_cast<size_t>(seleccion_)].Clave);
 }
 
 bool FrmDomiciliosModel::RefrescarDatos() {
@@ -82,7 +82,7 @@ bool FrmDomiciliosModel::RefrescarDatos() {
   if (seleccion_ < 0) {
     LimpiarCampos();
   } else {
-    DomicilioLeido d;
+    LoadedAddress d;
     cargado = Atrapar([&] { d = registros_.Cargar(CodigoSeleccionado()); });
     if (cargado) {
       if (d.Fiscal) vista_.SetFiscal(*d.Fiscal);
@@ -124,7 +124,7 @@ void FrmDomiciliosModel::HabilitarControles(bool Habilitar) {
 }
 
 void FrmDomiciliosModel::ProcesarOrden() {
-  const CamposDomicilio& c = objDom_.Campos();
+  const AddressFieldSlots& c = objDom_.Campos();
   const bool compacto = !c.Campo(campo::kTelefono).Visible && !c.Campo(campo::kFax).Visible &&
                         !c.Campo(campo::kEMail).Visible && !c.Campo(campo::kObservaciones).Visible;
   if (compacto) {
@@ -175,7 +175,7 @@ void FrmDomiciliosModel::Bot_BotonEditar() {
 }
 
 std::string FrmDomiciliosModel::ValidarDatos() {
-  const CamposDomicilio& c = objDom_.Campos();
+  const AddressFieldSlots& c = objDom_.Campos();
   for (int slot : campo::kDeTexto) {
     const CampoDomicilio& f = c.Campo(slot);
     if (f.Obligatorio && f.Visible && EnBlanco(vista_.Texto(slot))) {
@@ -191,8 +191,8 @@ std::string FrmDomiciliosModel::ValidarDatos() {
       vista_.Fiscal(), editando_ ? std::optional<int32_t>(CodigoSeleccionado()) : std::nullopt);
 }
 
-DatosDomicilio FrmDomiciliosModel::Datos() const {
-  DatosDomicilio d;
+AddressInput FrmDomiciliosModel::Datos() const {
+  AddressInput d;
   d.Fiscal = vista_.Fiscal();
   d.SinNumero = vista_.SinNumero();
   for (int slot : campo::kDeTexto) d.Textos[static_cast<size_t>(slot)] = vista_.Texto(slot);
@@ -201,8 +201,8 @@ DatosDomicilio FrmDomiciliosModel::Datos() const {
 }
 
 void FrmDomiciliosModel::GuardarDomicilio() {
-  const DatosDomicilio d = Datos();
-  EntradaDomicilio e{"", d.Textos[campo::kCalle], d.Textos[campo::kNumero],
+  const AddressInput d = Datos();
+  AddressListEntry e{"", d.Textos[campo::kCalle], d.Textos[campo::kNumero],
                      d.Textos[campo::kLocalidad]};
   if (editando_) {
     registros_.Editar(CodigoSeleccionado(), d);
@@ -211,7 +211,7 @@ void FrmDomiciliosModel::GuardarDomicilio() {
     vista_.ActualizarEntrada(seleccion_, e);
     return;
   }
-  e.Clave = ClaveDomicilio::DesdeCodigo(registros_.Agregar(d));
+  e.Clave = AddressKey::DesdeCodigo(registros_.Agregar(d));
   entradas_.push_back(e);
   vista_.AgregarEntrada(e);
   Seleccionar(static_cast<int>(entradas_.size()) - 1);

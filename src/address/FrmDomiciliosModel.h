@@ -4,7 +4,7 @@
 ** edit and delete them; it is opened only by the address control
 ** (UcnDomModel, its ObjDom), which holds the scope, the field slots and the
 ** working copy. The window wires its widgets to it through
-** FrmDomiciliosVista.
+** FrmDomiciliosView.
 **
 ** Modes: browsing (the list enabled, the data controls disabled, the bar in
 ** state 0 with entries and 1 without) and editing (the list disabled, the
@@ -48,8 +48,8 @@
 #include <string>
 #include <vector>
 
-#include "address/FrmDomiciliosVista.h"
-#include "address/RegistrosDomicilio.h"
+#include "address/AddressRecords.h"
+#include "address/FrmDomiciliosView.h"
 
 class UcnDomModel;
 
@@ -69,7 +69,7 @@ class FrmDomiciliosModel {
 
   // Stores the control in ObjDom and runs the window's load: the caption
   // (ObjDom.DescFormulario) and empty fields.
-  FrmDomiciliosModel(FrmDomiciliosVista& vista, UcnDomModel& ObjDom);
+  FrmDomiciliosModel(FrmDomiciliosView& vista, UcnDomModel& ObjDom);
   FrmDomiciliosModel(const FrmDomiciliosModel&) = delete;
   FrmDomiciliosModel& operator=(const FrmDomiciliosModel&) = delete;
 
@@ -104,7 +104,7 @@ class FrmDomiciliosModel {
 
   bool Editando() const { return editando_; }
   bool EnEdicion() const { return enEdicion_; }
-  const std::vector<EntradaDomicilio>& Entradas() const { return entradas_; }
+  const std::vector<AddressListEntry>& Entradas() const { return entradas_; }
   int Seleccionada() const { return seleccion_; }
   bool ListaVisible() const { return listaVisible_; }
 
@@ -117,15 +117,15 @@ class FrmDomiciliosModel {
   // Chooses the type slot 1 fixes, and disables the frame; false when it
   // fixes none.
   bool AplicarTipoFijo();
-  DatosDomicilio Datos() const;
+  AddressInput Datos() const;
   int32_t CodigoSeleccionado() const;
   // Runs `paso`; a failure is shown with its description and gives false.
   static bool Atrapar(const std::function<void()>& paso);
 
-  FrmDomiciliosVista& vista_;
+  FrmDomiciliosView& vista_;
   UcnDomModel& objDom_;
-  RegistrosDomicilio registros_;
-  std::vector<EntradaDomicilio> entradas_;
+  AddressRecords registros_;
+  std::vector<AddressListEntry> entradas_;
   int seleccion_ = -1;
   bool editando_ = false;
   bool enEdicion_ = false;

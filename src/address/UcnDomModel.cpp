@@ -5,10 +5,10 @@
 
 #include <exception>
 
+#include "address/AddressRecords.h"
+#include "address/AddressStatements.h"
 #include "address/FrmDomiciliosModel.h"
-#include "address/RegistrosDomicilio.h"
-#include "address/SentenciasDomicilio.h"
-#include "host/MessageBoxService.h"
+#include "platform/MessageBoxService.h"
 
 void UcnDomModel::Set_Campo(int Opcion, int32_t TipoControlDato, const std::string& NombreCampo,
                             int32_t Longitud, bool Visible, bool Obligatorio,
@@ -26,7 +26,7 @@ void UcnDomModel::Get_Campo(int Opcion, int32_t& TipoControlDato, std::string& N
 }
 
 std::string UcnDomModel::DarDomicilios() {
-  return RegistrosDomicilio(a_).DarDomicilios();
+  return AddressRecords(a_).DarDomicilios();
 }
 
 void UcnDomModel::Refrescar() {
@@ -39,10 +39,10 @@ void UcnDomModel::MostrarResumen(const std::string& texto) {
 }
 
 std::string UcnDomModel::DarCodTemporal() const {
-  return std::to_string(SentenciasDomicilio::CodigoCopia(a_.Dueño));
+  return std::to_string(AddressStatements::CodigoCopia(a_.Dueño));
 }
 
-void UcnDomModel::cmd_Click(FrmDomiciliosVista& ventana) {
+void UcnDomModel::cmd_Click(FrmDomiciliosView& ventana) {
   if (AntesDeAbrir) AntesDeAbrir();
   const std::string antes = txt_;
   try {

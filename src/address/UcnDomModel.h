@@ -47,11 +47,12 @@
 #include <memory>
 #include <string>
 
-#include "address/AmbitoDomicilios.h"
-#include "address/CopiaDeTrabajo.h"
-#include "forms/Imagen.h"
+#include "address/AddressScope.h"
+#include "address/WorkingCopy.h"
+#include "graphics/Picture.h"
+#include "graphics/Rect.h"
 
-class FrmDomiciliosVista;
+class FrmDomiciliosView;
 
 class UcnDomModel {
  public:
@@ -60,14 +61,6 @@ class UcnDomModel {
   static constexpr int kAltoLinea = 320;
   static constexpr int kMargen = 20;
   static constexpr int kExtraUnaLinea = 1000;
-
-  struct Rect {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-    bool operator==(const Rect&) const = default;
-  };
 
   // A new control: Inicio is true, the slots are empty.
   UcnDomModel() : copia_(a_) {}
@@ -99,8 +92,8 @@ class UcnDomModel {
   void SetCodDomicilio(int32_t valor) { codDomicilio_ = valor; }
   const std::string& ProvinciaValorDefecto() const { return provinciaValorDefecto_; }
   void SetProvinciaValorDefecto(const std::string& valor) { provinciaValorDefecto_ = valor; }
-  std::shared_ptr<const Imagen> BotImagen() const { return botImagen_; }
-  void SetBotImagen(std::shared_ptr<const Imagen> valor) { botImagen_ = std::move(valor); }
+  std::shared_ptr<const Picture> BotImagen() const { return botImagen_; }
+  void SetBotImagen(std::shared_ptr<const Picture> valor) { botImagen_ = std::move(valor); }
   const std::string& DescFormulario() const { return descFormulario_; }
   void SetDescFormulario(const std::string& valor) { descFormulario_ = valor; }
   bool Inicio() const { return a_.Inicio; }
@@ -123,7 +116,7 @@ class UcnDomModel {
   void Nuevo_Update(int32_t CodReferencia) { copia_.Nuevo_Update(CodReferencia); }
 
   // The button's click: opens the editor in `ventana` (see above).
-  void cmd_Click(FrmDomiciliosVista& ventana);
+  void cmd_Click(FrmDomiciliosView& ventana);
 
   // The resize rule for a control of ancho x alto with a button
   // `anchoBoton` wide; the button keeps its own height.
@@ -134,21 +127,21 @@ class UcnDomModel {
   const std::string& txt() const { return txt_; }
 
   // What the editor reads and writes through the control.
-  AmbitoDomicilios& Ambito() { return a_; }
-  const CamposDomicilio& Campos() const { return a_.Campos; }
-  CopiaDeTrabajo& Copia() { return copia_; }
+  AddressScope& Ambito() { return a_; }
+  const AddressFieldSlots& Campos() const { return a_.Campos; }
+  WorkingCopy& Copia() { return copia_; }
 
  private:
   void MostrarResumen(const std::string& texto);
   // The copy code: -Dueño (overflow 6 for the lowest Long).
   std::string DarCodTemporal() const;
 
-  AmbitoDomicilios a_;
-  CopiaDeTrabajo copia_;
+  AddressScope a_;
+  WorkingCopy copia_;
   bool soloUno_ = false;
   int32_t codDomicilio_ = 0;
   std::string provinciaValorDefecto_;
-  std::shared_ptr<const Imagen> botImagen_;
+  std::shared_ptr<const Picture> botImagen_;
   std::string descFormulario_;
   std::string txt_;
   Rect cmd_;

@@ -2,10 +2,12 @@
 ** IC: puts the sort triangle into the header of a list's sort column and
 ** takes it out of every other column.
 **
-** IC owns a list of two images (Cargar: first the ascending triangle, then
-** the descending one) and gives it to the list's header the first time it
-** gets that far; the header is looked up once and kept for the life of
-** the instance, never refreshed.
+** IC owns a list of two pictures (Cargar: first the ascending triangle,
+** then the descending one) and gives it to the list's header the first time
+** it gets that far; the header is looked up once and kept for the life of
+** the instance, never refreshed. It draws nothing itself, so it holds the
+** pictures as the logic passes them on and works without a graphics
+** system.
 **
 ** SetHeaderIcons(column, order) sends one HDITEM per column (see
 ** ICHeader.h), with the mask HDI_FORMAT | HDI_IMAGE:
@@ -23,9 +25,11 @@
 */
 #pragma once
 
-#include <QIcon>
 #include <cstdint>
+#include <memory>
 #include <vector>
+
+#include "graphics/Picture.h"
 
 class ICHeader;
 class ICListView;
@@ -37,13 +41,13 @@ class IC {
   ICListView* ListView() const { return listView_; }
   void SetListView(ICListView* listView) { listView_ = listView; }
 
-  void Cargar(const QIcon& Imagen1, const QIcon& Imagen2);
+  void Cargar(std::shared_ptr<const Picture> Imagen1, std::shared_ptr<const Picture> Imagen2);
   bool SetHeaderIcons(int32_t iActiveColumn, int32_t iSortOrder);
 
-  const std::vector<QIcon>& Imagenes() const { return imagenes_; }
+  const std::vector<std::shared_ptr<const Picture>>& Images() const { return images_; }
 
  private:
   ICListView* listView_ = nullptr;
-  std::vector<QIcon> imagenes_;
+  std::vector<std::shared_ptr<const Picture>> images_;
   ICHeader* header_ = nullptr;
 };

@@ -14,9 +14,11 @@
 */
 #pragma once
 
-#include <QIcon>
 #include <cstdint>
+#include <memory>
 #include <vector>
+
+#include "graphics/Picture.h"
 
 struct HDITEM {
   static constexpr uint32_t HDI_FORMAT = 0x4;
@@ -42,10 +44,10 @@ struct HDITEM {
 class ICHeader {
  public:
   // The images that HDF_IMAGE refers to by number.
-  virtual void SetImageList(const std::vector<QIcon>& imagenes) = 0;
-  // Applies the fields of `item` that its mask names to column `columna`
+  virtual void SetImageList(const std::vector<std::shared_ptr<const Picture>>& images) = 0;
+  // Applies the fields of `item` that its mask names to column `column`
   // (from 0).
-  virtual void SetItem(int columna, const HDITEM& item) = 0;
+  virtual void SetItem(int column, const HDITEM& item) = 0;
 
  protected:
   ~ICHeader() = default;

@@ -27,7 +27,7 @@ const std::vector<NOVUBotModel::BotonInfo>& NOVUBotModel::Botones() {
     std::vector<BotonInfo> filas = {
 #define NOVUBOT_FILA(indice, nombre, clave, tooltip, descripcion, icono) \
   {indice, "Bot_" #nombre, clave, tooltip, "Boton" #nombre, descripcion, icono},
-        NOVUBOT_BOTONES(NOVUBOT_FILA)
+        NOVUBOT_BUTTONS(NOVUBOT_FILA)
 #undef NOVUBOT_FILA
     };
     std::sort(filas.begin(), filas.end(),
@@ -177,6 +177,19 @@ void NOVUBotModel::Click(int indice) {
   if (Info(indice) && alDispararEvento) alDispararEvento(indice);
 }
 
+bool NOVUBotModel::Pressable(int index) const {
+  return Info(index) && botones_[index].visible && botones_[index].enabled;
+}
+
+int NOVUBotModel::ButtonForEnter(int focused) const {
+  const int button = Info(focused) ? focused : porDefecto_;
+  return Pressable(button) ? button : 0;
+}
+
+int NOVUBotModel::ButtonForEscape() const {
+  return Pressable(cancelar_) ? cancelar_ : 0;
+}
+
 void NOVUBotModel::Redimensionar(int /*ancho*/, int alto) {
   ancho_ = kAnchoBarra;
   alto_ = alto;
@@ -194,8 +207,8 @@ void NOVUBotModel::SetEnabled(bool New_Enabled) {
   propiedades_.MarkChanged("Enabled");
 }
 
-void NOVUBotModel::SetImage(const QImage& imagen) {
-  image_ = imagen;
+void NOVUBotModel::SetImage(std::shared_ptr<const Picture> imagen) {
+  image_ = std::move(imagen);
   propiedades_.MarkChanged("Image");
 }
 

@@ -1,7 +1,7 @@
 /*
 ** NOVUBotModel: the button bar's state and rules, without widgets.
 **
-** The bar knows 22 buttons (the table in NOVUBotBotones.h), each with an
+** The bar knows 22 buttons (the table in NOVUBotButtons.h), each with an
 ** index, a property name, a key under which forms store it, a tooltip and
 ** an event. A form offers some of them; the offered flag is the button's
 ** caption: empty when offered, "NOREQ" when not (a button that is not
@@ -24,24 +24,32 @@
 ** place moves the others along, and a place past the end means the last
 ** one.
 **
+** Keys of the bar's window: Enter presses the default button and Escape
+** the cancel button, as long as that button is shown and enabled (a hidden
+** Aceptar must not accept what the operator cannot see); a bar button that
+** has the keyboard focus takes Enter itself, as a command button does,
+** whether or not a default button exists. Until a button has the role, the
+** bar leaves the key to the form.
+**
 ** The model raises events and asks for focus through two callbacks, which
 ** the widget connects to its signals and buttons. A button index outside
 ** the table, where an operation needs a button, is AppError 340.
 */
 #pragma once
 
-#include <QImage>
-#include <QRect>
 #include <algorithm>
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "common/Variant.h"
-#include "controls/NOVUBotBotones.h"
+#include "controls/NOVUBotButtons.h"
 #include "controls/PropertyStore.h"
+#include "graphics/Picture.h"
+#include "graphics/Rect.h"
 
 class NOVUBotModel {
  public:
@@ -54,11 +62,11 @@ class NOVUBotModel {
   // one table of buttons.
   enum Indice : int32_t {
 #define NOVUBOT_INDICE(indice, nombre, ...) k##nombre = indice,
-    NOVUBOT_BOTONES(NOVUBOT_INDICE)
+    NOVUBOT_BUTTONS(NOVUBOT_INDICE)
 #undef NOVUBOT_INDICE
   };
 #define NOVUBOT_INDICE(indice, ...) indice,
-  static constexpr int kMayorIndice = std::max({NOVUBOT_BOTONES(NOVUBOT_INDICE)});
+  static constexpr int kMayorIndice = std::max({NOVUBOT_BUTTONS(NOVUBOT_INDICE)});
 #undef NOVUBOT_INDICE
 
   // HacerOperacion's TipoOper; forms may pass the bare numbers as well.
@@ -122,10 +130,10 @@ class NOVUBotModel {
     return enabled_;
   }
   void SetEnabled(bool New_Enabled);
-  const QImage& Image() const {
+  const std::shared_ptr<const Picture>& Image() const {
     return image_;
   }
-  void SetImage(const QImage& imagen);
+  void SetImage(std::shared_ptr<const Picture> imagen);
   bool Stretch() const {
     return stretch_;
   }
@@ -137,8 +145,8 @@ class NOVUBotModel {
   int Alto() const {
     return alto_;
   }
-  QRect Img() const {
-    return QRect(0, 0, ancho_, alto_);
+  Rect Img() const {
+    return Rect{0, 0, ancho_, alto_};
   }
   const Boton& cmdBtn(int indice) const;
   int TabIndex(int indice) const;
@@ -156,6 +164,11 @@ class NOVUBotModel {
   int BotonCancelar() const {
     return cancelar_;
   }
+  // The button that Enter presses, with the bar button `focused` holding
+  // the focus (0 when none does), and the one that Escape presses; 0 when
+  // the key presses nothing.
+  int ButtonForEnter(int focused) const;
+  int ButtonForEscape() const;
 
   void LeerPropiedades(const PropertyStore& propiedades);
   void GuardarPropiedades(PropertyStore& propiedades) const;
@@ -166,6 +179,7 @@ class NOVUBotModel {
 
  private:
   Boton& Mutable(int indice);
+  bool Pressable(int index) const;
   void SetTabIndex(int indice, int posicion);
   void TraerAlFrente(int indice);
 
@@ -175,7 +189,7 @@ class NOVUBotModel {
   int32_t estado_ = 0;
   bool enabled_ = true;
   bool stretch_ = false;
-  QImage image_;
+  std::shared_ptr<const Picture> image_;
   int ancho_ = kAnchoBarra;
   int alto_ = 3600;
   int porDefecto_ = 0;

@@ -6,6 +6,9 @@
 #include <algorithm>
 
 #include "common/AppError.h"
+#include "common/ValueFormat.h"
+#include "dao/Database.h"
+#include "dao/Recordset.h"
 
 namespace {
 
@@ -18,7 +21,7 @@ constexpr int kAltoComboDiseno = 315;
 }  // namespace
 
 NOVUCboModel::NOVUCboModel()
-    : Codigos_(1), combo_(kMargen, kMargen, kAnchoDiseno - 2 * kMargen, kAltoComboDiseno) {}
+    : Codigos_(1), combo_{kMargen, kMargen, kAnchoDiseno - 2 * kMargen, kAltoComboDiseno} {}
 
 void NOVUCboModel::AgregarCodigo(const std::string& Codigo) {
   if (CantItems_ >= kMaximoEntradas) Raise(rterr::msg::kOverflow);
@@ -48,13 +51,27 @@ void NOVUCboModel::RecrearTabla(long cantidad) {
   CantItems_ = 0;
 }
 
+void NOVUCboModel::CargarRs(
+    dao::Database& Db, const std::string& SQL, const std::string& CampoCodigo,
+    const std::string& CampoTexto,
+    const std::function<void(const std::string& Codigo, const std::string& Texto)>& agregarItem) {
+  dao::Recordset rs = Db.OpenRecordset(SQL);
+  RecrearTabla(rs.RecordCount());
+  while (!rs.Eof()) {
+    agregarItem(ValueFormat::ToText(rs.Fields(CampoCodigo).Value()),
+                ValueFormat::ToText(rs.Fields(CampoTexto).Value()));
+    rs.MoveNext();
+  }
+  rs.Close();
+}
+
 void NOVUCboModel::SetSize(int16_t NuevoTam) {
   if (NuevoTam < 0) FueraDeIntervalo();
   Codigos_.resize(static_cast<size_t>(NuevoTam) + 1);
 }
 
 void NOVUCboModel::Redimensionar(int anchoControl, int altoCombo) {
-  combo_ = QRect(kMargen, kMargen, std::max(anchoControl - 2 * kMargen, 0), altoCombo);
+  combo_ = Rect{kMargen, kMargen, std::max(anchoControl - 2 * kMargen, 0), altoCombo};
 }
 
 void NOVUCboModel::SetEnabled(bool New_Enabled) {

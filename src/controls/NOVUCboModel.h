@@ -14,18 +14,30 @@
 ** Positions are 16-bit numbers, so the list holds at most 32767 entries;
 ** adding one more is AppError 6 (overflow) and changes nothing.
 **
+** CargarRs fills the list from a query: the code table is made as long as
+** the record count that the engine reports right after opening; that count
+** may be lower than the rows that follow, which does no harm, since adding
+** an entry grows the table. Values become text by the regional conversion,
+** as everywhere else in the library: a DOUBLE or CURRENCY 3.5 is the code
+** "3,5", the form in which callers hold it and select it.
+**
 ** Geometry, in twips: the combo box sits at (10, 10), 20 narrower than the
 ** control, and keeps its own height; the control is always exactly the
 ** combo's height + 20 tall.
 */
 #pragma once
 
-#include <QRect>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "controls/PropertyStore.h"
+#include "graphics/Rect.h"
+
+namespace dao {
+class Database;
+}
 
 class NOVUCboModel {
  public:
@@ -44,6 +56,15 @@ class NOVUCboModel {
   void Limpiar() { CantItems_ = 0; }
   // CargarRs's fresh table: indexes 0 to `cantidad`, nothing counted.
   void RecrearTabla(long cantidad);
+  // CargarRs's part, on a list already emptied: reads the rows of `SQL`
+  // and hands each code and text, in order, to `agregarItem`, which adds
+  // the entry (the widget's AgregarItem, which counts its code here).
+  // Engine errors, and a NULL in either field, reach the caller after the
+  // rows read before.
+  void CargarRs(
+      dao::Database& Db, const std::string& SQL, const std::string& CampoCodigo,
+      const std::string& CampoTexto,
+      const std::function<void(const std::string& Codigo, const std::string& Texto)>& agregarItem);
   void SetSize(int16_t NuevoTam);
 
   int32_t CantItems() const { return CantItems_; }
@@ -52,8 +73,8 @@ class NOVUCboModel {
   // The resize rule, from the control's outer width and the combo box's
   // own height.
   void Redimensionar(int anchoControl, int altoCombo);
-  QRect CboDatos() const { return combo_; }
-  int AltoControl() const { return combo_.height() + 2 * kMargen; }
+  Rect CboDatos() const { return combo_; }
+  int AltoControl() const { return combo_.height + 2 * kMargen; }
 
   bool Enabled() const { return enabled_; }
   void SetEnabled(bool New_Enabled);
@@ -64,7 +85,7 @@ class NOVUCboModel {
  private:
   std::vector<std::string> Codigos_;
   int32_t CantItems_ = 0;
-  QRect combo_;
+  Rect combo_;
   bool enabled_ = true;
   PropertyStore propiedades_;
 };

@@ -7,10 +7,10 @@
 #include <filesystem>
 
 #include "common/AppError.h"
-#include "host/DriveService.h"
-#include "host/FileExplorerService.h"
-#include "host/InputBoxService.h"
-#include "host/MessageBoxService.h"
+#include "platform/DriveService.h"
+#include "platform/FileExplorerService.h"
+#include "platform/InputBoxService.h"
+#include "platform/MessageBoxService.h"
 
 namespace fs = std::filesystem;
 
@@ -174,29 +174,27 @@ void NOVUDirModel::CrearCarpeta() {
 
 NOVUDirModel::Diseno NOVUDirModel::DisenoInicial() {
   Diseno d;
-  d.lblDest = QRect(120, 300, 2655, 285);
-  d.cmdExaminar = QRect(2775, 270, 1095, 345);
-  d.drvLista = QRect(120, 720, 3750, 315);
-  d.dirDirectorio = QRect(120, 1110, 3750, 1620);
-  d.cmdCrearCarpeta = QRect(2535, 2730, 1335, 345);
+  d.lblDest = Rect{120, 300, 2655, 285};
+  d.cmdExaminar = Rect{2775, 270, 1095, 345};
+  d.drvLista = Rect{120, 720, 3750, 315};
+  d.dirDirectorio = Rect{120, 1110, 3750, 1620};
+  d.cmdCrearCarpeta = Rect{2535, 2730, 1335, 345};
   return d;
 }
 
 NOVUDirModel::Geometria NOVUDirModel::Redimensionar(int ancho, int alto, const Diseno& diseno) {
   Geometria g;
-  g.FrDatos = QRect(10, 10, ancho - 20, alto - 20);
-  const int w = g.FrDatos.width();
-  const int h = g.FrDatos.height();
+  g.FrDatos = Rect{10, 10, ancho - 20, alto - 20};
+  const int w = g.FrDatos.width;
+  const int h = g.FrDatos.height;
   Diseno& d = g.hijos;
   d = diseno;
-  d.lblDest.setWidth(std::max(w - 2 * diseno.lblDest.left() - diseno.cmdExaminar.width(), 0));
-  d.cmdExaminar.moveLeft(d.lblDest.left() + d.lblDest.width());
-  d.drvLista.setWidth(std::max(w - 2 * diseno.drvLista.left(), 0));
-  d.dirDirectorio.setWidth(d.drvLista.width());
-  d.cmdCrearCarpeta.moveLeft(d.dirDirectorio.left() + d.dirDirectorio.width() -
-                             d.cmdCrearCarpeta.width());
-  d.dirDirectorio.setHeight(
-      std::max(h - d.cmdCrearCarpeta.height() - d.dirDirectorio.top() - 100, 0));
-  d.cmdCrearCarpeta.moveTop(d.dirDirectorio.top() + d.dirDirectorio.height());
+  d.lblDest.width = std::max(w - 2 * diseno.lblDest.left - diseno.cmdExaminar.width, 0);
+  d.cmdExaminar.left = d.lblDest.left + d.lblDest.width;
+  d.drvLista.width = std::max(w - 2 * diseno.drvLista.left, 0);
+  d.dirDirectorio.width = d.drvLista.width;
+  d.cmdCrearCarpeta.left = d.dirDirectorio.left + d.dirDirectorio.width - d.cmdCrearCarpeta.width;
+  d.dirDirectorio.height = std::max(h - d.cmdCrearCarpeta.height - d.dirDirectorio.top - 100, 0);
+  d.cmdCrearCarpeta.top = d.dirDirectorio.top + d.dirDirectorio.height;
   return g;
 }

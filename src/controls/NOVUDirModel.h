@@ -45,11 +45,11 @@
 */
 #pragma once
 
-#include <QRect>
 #include <string>
 #include <vector>
 
 #include "controls/PropertyStore.h"
+#include "graphics/Rect.h"
 
 class NOVUDirModel {
  public:
@@ -96,14 +96,14 @@ class NOVUDirModel {
   void CrearCarpeta();
 
   struct Diseno {
-    QRect lblDest;
-    QRect cmdExaminar;
-    QRect drvLista;
-    QRect dirDirectorio;
-    QRect cmdCrearCarpeta;
+    Rect lblDest;
+    Rect cmdExaminar;
+    Rect drvLista;
+    Rect dirDirectorio;
+    Rect cmdCrearCarpeta;
   };
   struct Geometria {
-    QRect FrDatos;
+    Rect FrDatos;
     Diseno hijos;  // relative to the frame
   };
   // The widgets' design places, which the layout keeps in part.

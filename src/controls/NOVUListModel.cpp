@@ -16,7 +16,7 @@ const std::array<std::string, 5>& NOVUListModel::ClavesImagen() {
 
 const std::string& NOVUListModel::ClaveImagen(int32_t Imagen) {
   if (Imagen < 0 || Imagen >= static_cast<int32_t>(ClavesImagen().size())) {
-    ccerr::Subindice(Imagen, 4);
+    ccerr::Subscript(Imagen, 4);
   }
   return ClavesImagen()[static_cast<size_t>(Imagen)];
 }
@@ -31,14 +31,14 @@ void NOVUListModel::AgregarColumna(const std::string& Texto, int32_t Ancho) {
 }
 
 const NOVUListModel::Columna& NOVUListModel::ColumnaEn(int indice) const {
-  if (indice < 1 || indice > CantColumnas()) ccerr::FueraDeLimites();
+  if (indice < 1 || indice > CantColumnas()) ccerr::OutOfBounds();
   return columnas_[static_cast<size_t>(indice - 1)];
 }
 
 void NOVUListModel::SetAlineacion(int indice, int alineacion) {
   ColumnaEn(indice);
   if (alineacion < kAlineacionIzquierda || alineacion > kAlineacionCentro) {
-    ccerr::ValorNoValido();
+    ccerr::InvalidValue();
   }
   columnas_[static_cast<size_t>(indice - 1)].alineacion = alineacion;
 }
@@ -56,7 +56,7 @@ NOVUListModel::Orden NOVUListModel::ClickEncabezado(int k) {
 
 NOVUListModel::Orden NOVUListModel::Ordenar(int32_t TipoOrden, int32_t Columna) {
   if (TipoOrden < 0 || TipoOrden > 1 || Columna < 0 || Columna >= CantColumnas()) {
-    ccerr::ValorNoValido();
+    ccerr::InvalidValue();
   }
   orden_ = Orden{Columna, TipoOrden};
   ordenada_ = true;
@@ -71,7 +71,7 @@ std::optional<std::string> NOVUListModel::DobleClick(bool haySeleccion,
 
 void NOVUListModel::Redimensionar(int ancho, int alto) {
   lista_ =
-      QRect(kMargen, kMargen, std::max(ancho - 2 * kMargen, 0), std::max(alto - 2 * kMargen, 0));
+      Rect{kMargen, kMargen, std::max(ancho - 2 * kMargen, 0), std::max(alto - 2 * kMargen, 0)};
 }
 
 void NOVUListModel::SetEnabled(bool New_Enabled) {

@@ -26,7 +26,6 @@
 */
 #pragma once
 
-#include <QRect>
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -34,6 +33,7 @@
 #include <vector>
 
 #include "controls/PropertyStore.h"
+#include "graphics/Rect.h"
 
 class NOVUListModel {
  public:
@@ -88,7 +88,7 @@ class NOVUListModel {
   uint32_t EstiloExtendido() const { return estiloExtendido_; }
 
   void Redimensionar(int ancho, int alto);
-  QRect LstDatos() const { return lista_; }
+  Rect LstDatos() const { return lista_; }
 
   bool Enabled() const { return enabled_; }
   void SetEnabled(bool New_Enabled);
@@ -102,7 +102,7 @@ class NOVUListModel {
   bool ordenada_ = false;
   bool checkList_ = false;
   uint32_t estiloExtendido_ = 0;
-  QRect lista_;
+  Rect lista_;
   bool enabled_ = true;
   PropertyStore propiedades_;
 };

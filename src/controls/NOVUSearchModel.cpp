@@ -8,9 +8,9 @@
 #include <optional>
 
 #include "common/AppError.h"
-#include "host/FileDialogService.h"
-#include "host/FileFilter.h"
-#include "host/MessageBoxService.h"
+#include "platform/FileDialogService.h"
+#include "platform/FileFilter.h"
+#include "platform/MessageBoxService.h"
 
 void NOVUSearchModel::LeerPropiedades(const PropertyStore& propiedades) {
   propiedades_ = propiedades;
@@ -68,13 +68,13 @@ bool NOVUSearchModel::Buscar() {
   return true;
 }
 
-NOVUSearchModel::Geometria NOVUSearchModel::Redimensionar(int ancho, QSize boton, QSize descripcion,
+NOVUSearchModel::Geometria NOVUSearchModel::Redimensionar(int ancho, Size boton, Size descripcion,
                                                           int altoTitulo) {
   Geometria g;
-  g.CmdBuscar = QRect(ancho - boton.width(), kAlto - boton.height(), boton.width(), boton.height());
+  g.CmdBuscar = Rect{ancho - boton.width, kAlto - boton.height, boton.width, boton.height};
   g.LblDesc =
-      QRect(kMargen, (kAlto - descripcion.height()) / 2, descripcion.width(), descripcion.height());
-  const int izquierda = g.LblDesc.left() + g.LblDesc.width() + kMargen;
-  g.LblTitulo = QRect(izquierda, 0, std::max(ancho - boton.width() - izquierda, 0), altoTitulo);
+      Rect{kMargen, (kAlto - descripcion.height) / 2, descripcion.width, descripcion.height};
+  const int izquierda = g.LblDesc.left + g.LblDesc.width + kMargen;
+  g.LblTitulo = Rect{izquierda, 0, std::max(ancho - boton.width - izquierda, 0), altoTitulo};
   return g;
 }

@@ -28,11 +28,11 @@
 */
 #pragma once
 
-#include <QRect>
-#include <QSize>
 #include <string>
 
 #include "controls/PropertyStore.h"
+#include "graphics/Rect.h"
+#include "graphics/Size.h"
 
 class NOVUSearchModel {
  public:
@@ -59,13 +59,13 @@ class NOVUSearchModel {
   bool Buscar();
 
   struct Geometria {
-    QRect CmdBuscar;
-    QRect LblDesc;
-    QRect LblTitulo;
+    Rect CmdBuscar;
+    Rect LblDesc;
+    Rect LblTitulo;
   };
   // The layout for the width `ancho`, with the button's size, the size of
   // the description's text and the height of the path label.
-  static Geometria Redimensionar(int ancho, QSize boton, QSize descripcion, int altoTitulo);
+  static Geometria Redimensionar(int ancho, Size boton, Size descripcion, int altoTitulo);
 
  private:
   std::string caption_ = kCaptionDiseno;

@@ -7,7 +7,7 @@
 
 #include "common/AppError.h"
 #include "controls/CommonControlErrors.h"
-#include "controls/NOVUTreeHost.h"
+#include "controls/NOVUTreeContainer.h"
 #include "controls/NOVUTreeKeys.h"
 #include "controls/NOVUTreeSql.h"
 #include "controls/NOVUTreeView.h"
@@ -56,13 +56,17 @@ const std::array<std::string, 8>& NOVUTreeModel::Imagenes() {
 }
 
 const std::string& NOVUTreeModel::Imagen(int32_t indice) {
-  if (indice < 0 || indice >= static_cast<int32_t>(Imagenes().size())) ccerr::Subindice(indice, 7);
+  if (indice < 0 || indice >= static_cast<int32_t>(Imagenes().size())) ccerr::Subscript(indice, 7);
   return Imagenes()[static_cast<size_t>(indice)];
 }
 
-NOVUTreeHost& NOVUTreeModel::Host() const {
+Rect NOVUTreeModel::Arbol(int ancho, int alto) {
+  return Rect{kMargen, kMargen, std::max(ancho - 2 * kMargen, 0), std::max(alto - 2 * kMargen, 0)};
+}
+
+NOVUTreeContainer& NOVUTreeModel::Container() const {
   if (ObjArbol == nullptr) {
-    throw AppError(ccerr::kObjetoNoEstablecido,
+    throw AppError(ccerr::kObjectNotSet,
                    "Variable de objeto no establecida: el árbol no tiene ObjArbol");
   }
   return *ObjArbol;
@@ -72,7 +76,7 @@ const TreeItem& NOVUTreeModel::Descripcion(double codigo) const {
   for (const TreeItem& t : Items_) {
     if (t.Codigo.ToDouble() == codigo) return t;
   }
-  throw AppError(ccerr::kObjetoNoEstablecido,
+  throw AppError(ccerr::kObjectNotSet,
                  "Variable de objeto no establecida: no hay descripción de nodo con el código " +
                      FormatEngineNumber(codigo));
 }
@@ -124,11 +128,11 @@ void NOVUTreeModel::ARB_CargarArbol() {
 
 void NOVUTreeModel::AgregarNodoArbol(const TreeItem& t, dao::Recordset& rs) {
   Variant codigo = t.Codigo;
-  const std::string texto = t.Iterador ? Host().DarCaption(codigo, rs) : t.Caption;
+  const std::string texto = t.Iterador ? Container().DarCaption(codigo, rs) : t.Caption;
   std::string imagen;
   if (t.Check) {
     codigo = t.Codigo;
-    const Variant marcado = Host().EsCheck(codigo, ValoresCampo_);
+    const Variant marcado = Container().EsCheck(codigo, ValoresCampo_);
     imagen = Imagen(!marcado.IsNull() && marcado.ToBool() ? 2 : 3);
   } else {
     imagen = Imagen(t.Imagen);
@@ -140,7 +144,7 @@ void NOVUTreeModel::AgregarNodoArbol(const TreeItem& t, dao::Recordset& rs) {
 }
 
 void NOVUTreeModel::CargarHijos(int32_t P) {
-  // Copies: a host answering a callback may add descriptions, which would
+  // Copies: a form answering a callback may add descriptions, which would
   // move the list under a reference.
   for (size_t i = 0; i < Items_.size(); i++) {
     if (Items_[i].padre != P) continue;
@@ -171,7 +175,7 @@ void NOVUTreeModel::CargarIterador(const TreeItem& t) {
     int32_t nivel = t.Codigo.ToLong();
     if (t.HojasDistintas) {
       Variant codigo = t.Codigo;
-      nivel = Host().DarCondicion(codigo, rs);
+      nivel = Container().DarCondicion(codigo, rs);
     }
     PrepararHijos(nivel, t);
     ClavePadre_ = anterior;
@@ -240,7 +244,7 @@ void NOVUTreeModel::Expand(const std::string& clave) {
     if (t.HojasDistintas) {
       Variant codigo = ARB_ClavesArbol[0];
       dao::Recordset ninguno;
-      nivel = Host().DarCondicion(codigo, ninguno);
+      nivel = Container().DarCondicion(codigo, ninguno);
     }
     CargarHijos(nivel);
     NombresCampo_.resize(base);
@@ -274,7 +278,7 @@ void NOVUTreeModel::ARB_RefrescarNodo(const std::vector<double>& Datos) {
   ARB_ClavesArbol = Datos;
   ReconstruirValores();
   Variant codigo = Datos.empty() ? 0.0 : Datos[0];
-  const Variant marcado = Host().EsCheck(codigo, ValoresCampo_);
+  const Variant marcado = Container().EsCheck(codigo, ValoresCampo_);
   SetARB_NodoImage(Datos, !marcado.IsNull() && marcado.ToBool() ? 2 : 3);
 }
 

@@ -1,21 +1,22 @@
 /*
 ** NOVUTreeModel: the rules of the lazy tree, over any NOVUTreeView.
 **
-** The host declares node descriptions (TreeItem) in a flat list, each
-** naming the level it is listed under (padre: 0 is the top level, any
-** other number the Codigo of the description whose nodes are its
-** parents), and ARB_CargarArbol builds the tree from them: a fixed
-** description gives one node, an iterator one node per row of its query,
-** and every node's children are the descriptions listed under its level,
-** down to any depth. A row's captions, check states and (HojasDistintas)
-** children level come from the host (ObjArbol, see NOVUTreeHost.h).
+** The form that contains the tree declares node descriptions (TreeItem)
+** in a flat list, each naming the level it is listed under (padre: 0 is
+** the top level, any other number the Codigo of the description whose
+** nodes are its parents), and ARB_CargarArbol builds the tree from them: a
+** fixed description gives one node, an iterator one node per row of its
+** query, and every node's children are the descriptions listed under its
+** level, down to any depth. A row's captions, check states and
+** (HojasDistintas) children level come from the form (ObjArbol, see
+** NOVUTreeContainer.h).
 **
 ** Keys (NOVUTreeKeys.h): "A", the key values of the enclosing iterator
 ** rows (ValoresCampo, outermost first), then the description's Codigo.
 ** Fixed nodes add no code of their own to their children's keys.
 **
 ** Queries run on the description's database through the engine, as the
-** host wrote them, once NOVUTreeSql has put the enclosing rows' key values
+** form wrote them, once NOVUTreeSql has put the enclosing rows' key values
 ** into their "%ClaveCampo%" placeholders.
 **
 ** Delayed loading (CargaRetrasada): each row node gets one placeholder
@@ -36,10 +37,13 @@
 **   - a load that fails leaves the value and name stacks, and the parent
 **     key, as they were before it.
 **
-** Nothing is trapped: errors of the engine, of the host and of the view
+** Nothing is trapped: errors of the engine, of the form and of the view
 ** (a duplicate key, a missing key) reach the caller. Using a description
 ** that needs ObjArbol while it is unset is AppError 91; an image number
 ** outside 0-7 is 9; a code for which no description exists is 91.
+**
+** Geometry, in twips: the tree view keeps a 10-twip margin on every side
+** of the control, and is never less than empty.
 */
 #pragma once
 
@@ -51,8 +55,9 @@
 #include "common/Variant.h"
 #include "controls/TreeItem.h"
 #include "dao/Recordset.h"
+#include "graphics/Rect.h"
 
-class NOVUTreeHost;
+class NOVUTreeContainer;
 class NOVUTreeView;
 
 class NOVUTreeModel {
@@ -60,14 +65,19 @@ class NOVUTreeModel {
   static constexpr const char* kTemporal = "nodotemporal";
   static constexpr int kBotonDerecho = 2;
   static constexpr int kEnter = 13;
+  static constexpr int kMargen = 10;
+  static constexpr int kAnchoDiseno = 4800;
+  static constexpr int kAltoDiseno = 3600;
 
   static const std::array<std::string, 8>& Imagenes();
   static const std::string& Imagen(int32_t indice);
+  // Where the tree view goes in a control `ancho` x `alto` twips large.
+  static Rect Arbol(int ancho, int alto);
 
   explicit NOVUTreeModel(NOVUTreeView& vista) : vista_(vista) {}
 
   int32_t IdInstancia = 0;
-  NOVUTreeHost* ObjArbol = nullptr;
+  NOVUTreeContainer* ObjArbol = nullptr;
   std::vector<double> ARB_ClavesArbol;
 
   void Clear();
@@ -105,7 +115,7 @@ class NOVUTreeModel {
   bool PorTeclado() const { return PorTeclado_; }
 
  private:
-  NOVUTreeHost& Host() const;
+  NOVUTreeContainer& Container() const;
   const TreeItem& Descripcion(double codigo) const;
   void AgregarNodoArbol(const TreeItem& t, dao::Recordset& rs);
   void CargarHijos(int32_t P);

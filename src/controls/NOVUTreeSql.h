@@ -2,7 +2,7 @@
 ** NOVUTreeSql: puts the key values of the enclosing rows into an
 ** iterator's query, in place of its "%name%" placeholders.
 **
-** The host writes a placeholder where the value belongs, bare or inside a
+** The form writes a placeholder where the value belongs, bare or inside a
 ** literal of the engine's SQL: WHERE Id = %IdEmpresa%, WHERE Nombre =
 ** '%Nombre%', LIKE "%Nombre%*". Every occurrence of "%" name "%" (letter
 ** case counts) is replaced, the names tried in the order given, the first

@@ -35,7 +35,8 @@ const PropertyStore::Entry* PropertyStore::Find(std::string_view key) const {
   return nullptr;
 }
 
-void PropertyStore::Store(std::string_view key, std::variant<Variant, QImage> value) {
+void PropertyStore::Store(std::string_view key,
+                          std::variant<Variant, std::shared_ptr<const Picture>> value) {
   for (Entry& e : entries_) {
     if (TextCase::Equal(e.key, key)) {
       e.value = std::move(value);
@@ -63,10 +64,10 @@ bool PropertyStore::ReadFlag(std::string_view key, bool defaultValue) const {
   return v.ToBool();
 }
 
-QImage PropertyStore::ReadPicture(std::string_view key) const {
+std::shared_ptr<const Picture> PropertyStore::ReadPicture(std::string_view key) const {
   const Entry* e = Find(key);
-  if (!e) return QImage();
-  if (const QImage* p = std::get_if<QImage>(&e->value)) return *p;
+  if (!e) return nullptr;
+  if (const auto* p = std::get_if<std::shared_ptr<const Picture>>(&e->value)) return *p;
   TypeMismatch();
 }
 
@@ -82,11 +83,11 @@ void PropertyStore::Write(std::string_view key, const Variant& value) {
   Store(key, value);
 }
 
-void PropertyStore::WritePicture(std::string_view key, const QImage& picture) {
-  if (picture.isNull()) {
+void PropertyStore::WritePicture(std::string_view key, std::shared_ptr<const Picture> picture) {
+  if (Picture::IsNone(picture.get())) {
     Remove(key);
   } else {
-    Store(key, picture);
+    Store(key, std::move(picture));
   }
 }
 

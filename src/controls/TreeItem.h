@@ -7,9 +7,9 @@
 **                   by the rows' nodes (iterator); also the level number
 **                   under which the children of these nodes are listed
 **   Caption         a fixed node's text
-**   Check           the node shows "lleno" or "vacio" as the host says
+**   Check           the node shows "lleno" or "vacio" as the form says
 **   carpeta         the node is a folder ("cerrado", "abierto" expanded)
-**   Seleccionado    free for the host; the tree never reads it
+**   Seleccionado    free for the form; the tree never reads it
 **   Iterador        the description is a query
 **   SQL             the query, in the engine's SQL; "%name%" stands for
 **                   the key value of the enclosing row of the iterator
@@ -20,7 +20,7 @@
 **   Imagen          image number (0-7) of a node that is neither a check
 **                   node nor a folder
 **   ClaveCampo      the field whose value identifies a row
-**   HojasDistintas  the host's DarCondicion picks each row's children level
+**   HojasDistintas  the form's DarCondicion picks each row's children level
 **   CargaRetrasada  a row's children are loaded when it is first expanded
 */
 #pragma once

@@ -11,7 +11,7 @@
 #include "common/NumericText.h"
 #include "common/ValueFormat.h"
 #include "common/a_c_generic.h"
-#include "host/MessageBoxService.h"
+#include "platform/MessageBoxService.h"
 
 namespace {
 
@@ -133,7 +133,7 @@ int64_t MonedaDe(const Variant& v) {
 
 }  // namespace
 
-ucnXCurrencyModel::ucnXCurrencyModel(ucnXCurrencyVista& vista)
+ucnXCurrencyModel::ucnXCurrencyModel(ucnXCurrencyView& vista)
     : vista_(vista), nroMax_(kNroMaxDefecto) {
   AplicarDecimales(kDecimalesDefecto);
   vista_.SetMaxLength(kLargoSinFoco);

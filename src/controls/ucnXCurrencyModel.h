@@ -57,7 +57,7 @@
 #include "common/Variant.h"
 #include "controls/PropertyStore.h"
 #include "controls/ucnXCurrencyFiltro.h"
-#include "controls/ucnXCurrencyVista.h"
+#include "controls/ucnXCurrencyView.h"
 
 class ucnXCurrencyModel {
  public:
@@ -65,7 +65,7 @@ class ucnXCurrencyModel {
   static constexpr const char* kTituloError = "Error:";
   static constexpr const char* kDatoIncorrecto = "Dato incorrecto.";
 
-  explicit ucnXCurrencyModel(ucnXCurrencyVista& vista);
+  explicit ucnXCurrencyModel(ucnXCurrencyView& vista);
 
   // A box new on its form: the defaults, showing 0.
   void NuevaInstancia();
@@ -105,7 +105,7 @@ class ucnXCurrencyModel {
   void ValorDelTag();
   void SetMaxLength(int largo);
 
-  ucnXCurrencyVista& vista_;
+  ucnXCurrencyView& vista_;
   int64_t nroMax_;
   uint8_t decimales_ = 2;
   bool soportaNulos_ = false;

@@ -3,10 +3,10 @@
 */
 #include "forms/FrmXAcercaDeModel.h"
 
-#include "forms/FabricaVentanas.h"
+#include "forms/WindowFactory.h"
 #include "forms/a_c_graph.h"
 
-FrmXAcercaDeModel::FrmXAcercaDeModel(a_c_graph& graph, FabricaVentanas& fabrica)
+FrmXAcercaDeModel::FrmXAcercaDeModel(a_c_graph& graph, WindowFactory& fabrica)
     : graph_(graph), vista_(fabrica.AcercaDe(*this)) {}
 
 FrmXAcercaDeModel::~FrmXAcercaDeModel() = default;

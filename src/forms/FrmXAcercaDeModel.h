@@ -20,11 +20,11 @@
 #include <memory>
 #include <string>
 
-#include "forms/FrmXAcercaDeVista.h"
-#include "forms/Imagen.h"
+#include "forms/FrmXAcercaDeView.h"
+#include "graphics/Picture.h"
 
 class a_c_graph;
-class FabricaVentanas;
+class WindowFactory;
 
 class FrmXAcercaDeModel {
  public:
@@ -37,10 +37,10 @@ class FrmXAcercaDeModel {
     std::string beta;
     std::string nombre;
     std::string descripcion;
-    std::shared_ptr<const Imagen> imagen;
+    std::shared_ptr<const Picture> imagen;
   };
 
-  FrmXAcercaDeModel(a_c_graph& graph, FabricaVentanas& fabrica);
+  FrmXAcercaDeModel(a_c_graph& graph, WindowFactory& fabrica);
   ~FrmXAcercaDeModel();
   FrmXAcercaDeModel(const FrmXAcercaDeModel&) = delete;
   FrmXAcercaDeModel& operator=(const FrmXAcercaDeModel&) = delete;
@@ -63,7 +63,7 @@ class FrmXAcercaDeModel {
   void Form_Load();
 
   a_c_graph& graph_;
-  std::unique_ptr<FrmXAcercaDeVista> vista_;
+  std::unique_ptr<FrmXAcercaDeView> vista_;
   bool comienzo_ = false;
   bool cargada_ = false;
 };

@@ -4,16 +4,16 @@
 #include "forms/FrmXCerrandoModel.h"
 
 #include "common/AppError.h"
-#include "forms/FabricaVentanas.h"
+#include "forms/WindowFactory.h"
 #include "forms/a_c_graph.h"
-#include "host/MessageBoxService.h"
+#include "platform/MessageBoxService.h"
 
-FrmXCerrandoModel::FrmXCerrandoModel(a_c_graph& graph, FabricaVentanas& fabrica)
+FrmXCerrandoModel::FrmXCerrandoModel(a_c_graph& graph, WindowFactory& fabrica)
     : graph_(graph), vista_(fabrica.Cerrando(*this)) {}
 
 FrmXCerrandoModel::~FrmXCerrandoModel() = default;
 
-void FrmXCerrandoModel::Mostrar(std::shared_ptr<const Imagen> imagen,
+void FrmXCerrandoModel::Mostrar(std::shared_ptr<const Picture> imagen,
                                 std::function<void()> alCerrar) {
   alCerrar_ = std::move(alCerrar);
   vista_->Icono(std::move(imagen));

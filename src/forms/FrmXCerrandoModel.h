@@ -14,11 +14,11 @@
 #include <functional>
 #include <memory>
 
-#include "forms/FrmXCerrandoVista.h"
-#include "forms/Imagen.h"
+#include "forms/FrmXCerrandoView.h"
+#include "graphics/Picture.h"
 
 class a_c_graph;
-class FabricaVentanas;
+class WindowFactory;
 
 class FrmXCerrandoModel {
  public:
@@ -26,19 +26,19 @@ class FrmXCerrandoModel {
   static constexpr const char* kLabel1 =
       "Recuerde realizar diariamente un respaldo de la información.";
 
-  FrmXCerrandoModel(a_c_graph& graph, FabricaVentanas& fabrica);
+  FrmXCerrandoModel(a_c_graph& graph, WindowFactory& fabrica);
   ~FrmXCerrandoModel();
   FrmXCerrandoModel(const FrmXCerrandoModel&) = delete;
   FrmXCerrandoModel& operator=(const FrmXCerrandoModel&) = delete;
 
-  void Mostrar(std::shared_ptr<const Imagen> imagen, std::function<void()> alCerrar);
+  void Mostrar(std::shared_ptr<const Picture> imagen, std::function<void()> alCerrar);
 
   // From the widgets, when the window is on screen.
   void Form_Activate();
 
  private:
   a_c_graph& graph_;
-  std::unique_ptr<FrmXCerrandoVista> vista_;
+  std::unique_ptr<FrmXCerrandoView> vista_;
   std::function<void()> alCerrar_;
   bool activada_ = false;
 };

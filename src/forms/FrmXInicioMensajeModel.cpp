@@ -3,12 +3,12 @@
 */
 #include "forms/FrmXInicioMensajeModel.h"
 
-#include "forms/AyudaSistema.h"
-#include "forms/FabricaVentanas.h"
+#include "forms/HelpPages.h"
+#include "forms/WindowFactory.h"
 #include "forms/a_c_graph.h"
-#include "host/MessageBoxService.h"
+#include "platform/MessageBoxService.h"
 
-FrmXInicioMensajeModel::FrmXInicioMensajeModel(a_c_graph& graph, FabricaVentanas& fabrica,
+FrmXInicioMensajeModel::FrmXInicioMensajeModel(a_c_graph& graph, WindowFactory& fabrica,
                                                std::string carpetaAyuda)
     : graph_(graph), carpetaAyuda_(std::move(carpetaAyuda)), vista_(fabrica.InicioMensaje(*this)) {}
 
@@ -23,13 +23,13 @@ void FrmXInicioMensajeModel::Mostrar(const std::string& descApp, int32_t idHelp)
 }
 
 void FrmXInicioMensajeModel::btnAyuda_Click() {
-  vista_->Puntero(FrmXInicioMensajeVista::kPunteroReloj);
+  vista_->Puntero(FrmXInicioMensajeView::kPunteroReloj);
   vista_->EnviarF1();
-  vista_->Puntero(FrmXInicioMensajeVista::kPunteroNormal);
+  vista_->Puntero(FrmXInicioMensajeView::kPunteroNormal);
 }
 
 void FrmXInicioMensajeModel::TeclaF1() {
-  const std::string pagina = AyudaSistema::Pagina(carpetaAyuda_, helpContextID_);
+  const std::string pagina = HelpPages::Pagina(carpetaAyuda_, helpContextID_);
   if (pagina.empty()) {
     MsgBox("No se encontró la ayuda del sistema en la carpeta '" + carpetaAyuda_ + "'.");
   } else if (!vista_->AbrirAyuda(pagina)) {

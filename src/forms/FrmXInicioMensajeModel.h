@@ -7,7 +7,7 @@
 **
 ** btnAyuda shows the hourglass, sends F1 to the application and puts the
 ** pointer back; F1, from the button or typed anywhere in the window, opens
-** the help page of the window's context (AyudaSistema), or tells the
+** the help page of the window's context (HelpPages), or tells the
 ** operator that there is no help to open.
 **
 ** btnInicio records the choice in the a_c_graph instance (MostrarInicio:
@@ -20,10 +20,10 @@
 #include <memory>
 #include <string>
 
-#include "forms/FrmXInicioMensajeVista.h"
+#include "forms/FrmXInicioMensajeView.h"
 
 class a_c_graph;
-class FabricaVentanas;
+class WindowFactory;
 
 class FrmXInicioMensajeModel {
  public:
@@ -40,7 +40,7 @@ class FrmXInicioMensajeModel {
       "la derecha de este cuadro o en cualquier momento presionando"
       " la tecla F1.";
 
-  FrmXInicioMensajeModel(a_c_graph& graph, FabricaVentanas& fabrica, std::string carpetaAyuda);
+  FrmXInicioMensajeModel(a_c_graph& graph, WindowFactory& fabrica, std::string carpetaAyuda);
   ~FrmXInicioMensajeModel();
   FrmXInicioMensajeModel(const FrmXInicioMensajeModel&) = delete;
   FrmXInicioMensajeModel& operator=(const FrmXInicioMensajeModel&) = delete;
@@ -57,6 +57,6 @@ class FrmXInicioMensajeModel {
  private:
   a_c_graph& graph_;
   std::string carpetaAyuda_;
-  std::unique_ptr<FrmXInicioMensajeVista> vista_;
+  std::unique_ptr<FrmXInicioMensajeView> vista_;
   int32_t helpContextID_ = 0;
 };

@@ -3,10 +3,10 @@
 */
 #include "forms/FrmXMensajeModel.h"
 
-#include "forms/FabricaVentanas.h"
+#include "forms/WindowFactory.h"
 #include "forms/a_c_graph.h"
 
-FrmXMensajeModel::FrmXMensajeModel(a_c_graph& graph, FabricaVentanas& fabrica)
+FrmXMensajeModel::FrmXMensajeModel(a_c_graph& graph, WindowFactory& fabrica)
     : graph_(graph), vista_(fabrica.Mensaje(*this)) {}
 
 FrmXMensajeModel::~FrmXMensajeModel() = default;

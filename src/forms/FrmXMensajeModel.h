@@ -2,7 +2,7 @@
 ** FrmXMensajeModel: the one-time message window's logic.
 **
 ** Mostrar looks the message's code up in table Configuracion of the
-** database given (ConfiguracionMensajes); when the operator asked not to
+** database given (MessageSettings); when the operator asked not to
 ** see it again nothing is shown. Otherwise the window shows the title as
 ** its caption and the text, modally, centred on the screen.
 **
@@ -22,18 +22,18 @@
 #include <utility>
 
 #include "dao/Database.h"
-#include "forms/ConfiguracionMensajes.h"
-#include "forms/FrmXMensajeVista.h"
+#include "forms/FrmXMensajeView.h"
+#include "forms/MessageSettings.h"
 
 class a_c_graph;
-class FabricaVentanas;
+class WindowFactory;
 
 class FrmXMensajeModel {
  public:
   static constexpr const char* kBtnAceptar = "&Aceptar";
   static constexpr const char* kChkNoVolver = "No volver a mostrar este mensaje en el futuro.";
 
-  FrmXMensajeModel(a_c_graph& graph, FabricaVentanas& fabrica);
+  FrmXMensajeModel(a_c_graph& graph, WindowFactory& fabrica);
   ~FrmXMensajeModel();
   FrmXMensajeModel(const FrmXMensajeModel&) = delete;
   FrmXMensajeModel& operator=(const FrmXMensajeModel&) = delete;
@@ -46,8 +46,8 @@ class FrmXMensajeModel {
 
  private:
   a_c_graph& graph_;
-  std::unique_ptr<FrmXMensajeVista> vista_;
-  std::optional<ConfiguracionMensajes> configuracion_;
+  std::unique_ptr<FrmXMensajeView> vista_;
+  std::optional<MessageSettings> configuracion_;
   int32_t tipo_ = 0;
   std::exception_ptr error_;
 };

@@ -10,14 +10,14 @@
 #include "forms/FrmXCerrandoModel.h"
 #include "forms/FrmXInicioMensajeModel.h"
 #include "forms/FrmXMensajeModel.h"
-#include "forms/Mosaico.h"
+#include "forms/Tiling.h"
 
-a_c_graph::a_c_graph(FabricaVentanas& fabrica, std::string carpetaAyuda)
+a_c_graph::a_c_graph(WindowFactory& fabrica, std::string carpetaAyuda)
     : fabrica_(fabrica), carpetaAyuda_(std::move(carpetaAyuda)) {}
 
 a_c_graph::~a_c_graph() = default;
 
-void a_c_graph::CentrarFormulario(Formulario& Formulario, const Contenedor* Contenedor) {
+void a_c_graph::CentrarFormulario(FormWindow& Formulario, const FormContainer* Contenedor) {
   if (!Formulario.MDIChild()) {
     Formulario.Move((Formulario.ScreenWidth() - Formulario.Width()) / 2,
                     (Formulario.ScreenHeight() - Formulario.Height()) / 2);
@@ -27,7 +27,7 @@ void a_c_graph::CentrarFormulario(Formulario& Formulario, const Contenedor* Cont
   }
 }
 
-a_c_graph::ValorPropiedad a_c_graph::DarPropiedad(const ObjetoGrafico& objeto,
+a_c_graph::ValorPropiedad a_c_graph::DarPropiedad(const GraphicObject& objeto,
                                                   const std::string& nombre) {
   std::string clave = nombre;
   std::transform(clave.begin(), clave.end(), clave.begin(),
@@ -35,15 +35,15 @@ a_c_graph::ValorPropiedad a_c_graph::DarPropiedad(const ObjetoGrafico& objeto,
   ValorPropiedad resultado;
   try {
     if (clave == "container") {
-      resultado.objeto = objeto.PropiedadObjeto("Container");
+      resultado.objeto = objeto.ObjectProperty("Container");
     } else if (clave == "enabled") {
-      resultado.valor = objeto.Propiedad("Enabled");
+      resultado.valor = objeto.Property("Enabled");
     } else if (clave == "text") {
-      resultado.valor = objeto.Propiedad("Text");
+      resultado.valor = objeto.Property("Text");
     } else if (clave == "value") {
-      resultado.valor = objeto.Propiedad("Value");
+      resultado.valor = objeto.Property("Value");
     } else if (clave == "parent") {
-      resultado.objeto = objeto.PropiedadObjeto("Parent");
+      resultado.objeto = objeto.ObjectProperty("Parent");
     }
     resultado.encontrada = true;
   } catch (const std::exception&) {
@@ -52,29 +52,29 @@ a_c_graph::ValorPropiedad a_c_graph::DarPropiedad(const ObjetoGrafico& objeto,
   return resultado;
 }
 
-void a_c_graph::HabilitarControlesContenedor(ObjetoGrafico& oCont, bool bEnabled) {
+void a_c_graph::HabilitarControlesContenedor(GraphicObject& oCont, bool bEnabled) {
   const ValorPropiedad padre = DarPropiedad(oCont, "Parent");
   if (padre.encontrada && padre.objeto) {
-    for (const std::shared_ptr<ObjetoGrafico>& control : padre.objeto->Controles()) {
+    for (const std::shared_ptr<GraphicObject>& control : padre.objeto->Controls()) {
       const ValorPropiedad contenedor = DarPropiedad(*control, "Container");
       if (!contenedor.encontrada || !contenedor.objeto ||
-          contenedor.objeto->Identidad() != oCont.Identidad()) {
+          contenedor.objeto->Identity() != oCont.Identity()) {
         continue;
       }
       if (DarPropiedad(*control, "Enabled").encontrada) {
-        control->AsignarPropiedad("Enabled", Variant(bEnabled));
+        control->SetProperty("Enabled", Variant(bEnabled));
       }
       if (!bEnabled) {
         if (DarPropiedad(*control, "Text").encontrada) {
-          control->AsignarPropiedad("Text", Variant(std::string()));
+          control->SetProperty("Text", Variant(std::string()));
         }
         if (DarPropiedad(*control, "Value").encontrada) {
-          control->AsignarPropiedad("Value", Variant(int16_t{0}));
+          control->SetProperty("Value", Variant(int16_t{0}));
         }
       }
     }
   }
-  oCont.AsignarPropiedad("Enabled", Variant(bEnabled));
+  oCont.SetProperty("Enabled", Variant(bEnabled));
 }
 
 FrmXAcercaDeModel* a_c_graph::AcercaDe() {
@@ -85,7 +85,7 @@ void a_c_graph::AcercaDe_Mostrar(const std::string& CadRelease, const std::strin
                                  const std::string& CadBeta, bool Comienzo,
                                  const std::string& NombreAplicativo,
                                  const std::string& DescAplicativo,
-                                 std::shared_ptr<const Imagen> imagen) {
+                                 std::shared_ptr<const Picture> imagen) {
   // A window closed since it was last shown is unloaded: a new one is made.
   if (!AcercaDe()) {
     acercaDe_.reset();
@@ -103,19 +103,19 @@ void a_c_graph::AcercaDe_Descargar() {
   if (FrmXAcercaDeModel* ventana = AcercaDe()) ventana->Descargar();
 }
 
-void a_c_graph::Cerrando_Mostrar(std::shared_ptr<const Imagen> imagen,
+void a_c_graph::Cerrando_Mostrar(std::shared_ptr<const Picture> imagen,
                                  std::function<void()> alCerrar) {
   FrmXCerrandoModel(*this, fabrica_).Mostrar(std::move(imagen), std::move(alCerrar));
 }
 
-std::shared_ptr<Imagen> a_c_graph::DarMosaico(const Imagen& Origen, int32_t AnchoTotal,
-                                              int32_t AltoTotal, double Porcentaje) {
-  return Origen.Teselar(
+std::shared_ptr<Picture> a_c_graph::DarMosaico(const Picture& Origen, int32_t AnchoTotal,
+                                               int32_t AltoTotal, double Porcentaje) {
+  return Origen.Tile(
       AnchoTotal, AltoTotal,
-      Mosaico::Teselas(Origen.Ancho(), Origen.Alto(), AnchoTotal, AltoTotal, Porcentaje));
+      Tiling::Teselas(Origen.Width(), Origen.Height(), AnchoTotal, AltoTotal, Porcentaje));
 }
 
-std::shared_ptr<Imagen> a_c_graph::DarRectColor(int32_t, int32_t, int32_t, int32_t, int32_t) {
+std::shared_ptr<Picture> a_c_graph::DarRectColor(int32_t, int32_t, int32_t, int32_t, int32_t) {
   return nullptr;
 }
 

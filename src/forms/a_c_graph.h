@@ -8,7 +8,7 @@
 ** message whose "do not show again" is kept in the caller's database
 ** (MensajePantalla_Mostrar); the notice shown while the program closes
 ** (Cerrando_Mostrar). Each window's rules are in its logic class
-** (FrmX*Model); the widgets come from the FabricaVentanas the instance is
+** (FrmX*Model); the widgets come from the WindowFactory the instance is
 ** given. The about window is one shared instance, loaded when first shown
 ** and unloaded when it closes; the other three are modal, and their
 ** operation returns once they have closed.
@@ -26,7 +26,7 @@
 **   (any case) of an object; any error while reading means "not found". A
 **   name outside the five is found, with an empty value.
 ** - DarMosaico tiles a picture over AnchoTotal x AltoTotal pixels at
-**   Porcentaje percent of its size (Mosaico gives the places).
+**   Porcentaje percent of its size (Tiling gives the places).
 ** - DarRectColor makes no picture: it always returns an empty one.
 **
 ** MostrarInicio is the welcome window's answer: false on a new instance,
@@ -41,11 +41,11 @@
 
 #include "common/Variant.h"
 #include "dao/Database.h"
-#include "forms/Contenedor.h"
-#include "forms/FabricaVentanas.h"
-#include "forms/Formulario.h"
-#include "forms/Imagen.h"
-#include "forms/ObjetoGrafico.h"
+#include "forms/FormContainer.h"
+#include "forms/FormWindow.h"
+#include "forms/WindowFactory.h"
+#include "graphics/GraphicObject.h"
+#include "graphics/Picture.h"
 
 class FrmXAcercaDeModel;
 
@@ -54,40 +54,40 @@ class a_c_graph {
   struct ValorPropiedad {
     bool encontrada = false;
     Variant valor;
-    std::shared_ptr<ObjetoGrafico> objeto;  // for "container" and "parent"
+    std::shared_ptr<GraphicObject> objeto;  // for "container" and "parent"
   };
 
-  // The help of the welcome window is in `carpetaAyuda` (see AyudaSistema).
-  explicit a_c_graph(FabricaVentanas& fabrica, std::string carpetaAyuda = "ayuda");
+  // The help of the welcome window is in `carpetaAyuda` (see HelpPages).
+  explicit a_c_graph(WindowFactory& fabrica, std::string carpetaAyuda = "ayuda");
   ~a_c_graph();
   a_c_graph(const a_c_graph&) = delete;
   a_c_graph& operator=(const a_c_graph&) = delete;
 
-  void CentrarFormulario(Formulario& Formulario, const Contenedor* Contenedor = nullptr);
-  void HabilitarControlesContenedor(ObjetoGrafico& oCont, bool bEnabled);
+  void CentrarFormulario(FormWindow& Formulario, const FormContainer* Contenedor = nullptr);
+  void HabilitarControlesContenedor(GraphicObject& oCont, bool bEnabled);
 
   void AcercaDe_Mostrar(const std::string& CadRelease, const std::string& CadVersion,
                         const std::string& CadBeta, bool Comienzo,
                         const std::string& NombreAplicativo, const std::string& DescAplicativo,
-                        std::shared_ptr<const Imagen> imagen);
+                        std::shared_ptr<const Picture> imagen);
   void AcercaDe_Actualizar(const std::string& Mensaje);
   void AcercaDe_Descargar();
 
   // `alCerrar` listens to the notice's event: it runs while the notice is
   // on screen, before it closes.
-  void Cerrando_Mostrar(std::shared_ptr<const Imagen> imagen,
+  void Cerrando_Mostrar(std::shared_ptr<const Picture> imagen,
                         std::function<void()> alCerrar = nullptr);
 
-  std::shared_ptr<Imagen> DarMosaico(const Imagen& Origen, int32_t AnchoTotal, int32_t AltoTotal,
-                                     double Porcentaje);
-  std::shared_ptr<Imagen> DarRectColor(int32_t R, int32_t G, int32_t B, int32_t AnchoTotal,
-                                       int32_t AltoTotal);
+  std::shared_ptr<Picture> DarMosaico(const Picture& Origen, int32_t AnchoTotal, int32_t AltoTotal,
+                                      double Porcentaje);
+  std::shared_ptr<Picture> DarRectColor(int32_t R, int32_t G, int32_t B, int32_t AnchoTotal,
+                                        int32_t AltoTotal);
 
   bool InicioMensaje_Mostrar(const std::string& DescApp, int32_t IdHelp);
   Variant MensajePantalla_Mostrar(int32_t Tipo, const std::string& Titulo,
                                   const std::string& Mensaje, const dao::Database& Db);
 
-  static ValorPropiedad DarPropiedad(const ObjetoGrafico& objeto, const std::string& nombre);
+  static ValorPropiedad DarPropiedad(const GraphicObject& objeto, const std::string& nombre);
 
   // The about window's logic while it is loaded, else null.
   FrmXAcercaDeModel* AcercaDe();
@@ -95,7 +95,7 @@ class a_c_graph {
  private:
   friend class FrmXInicioMensajeModel;
 
-  FabricaVentanas& fabrica_;
+  WindowFactory& fabrica_;
   std::string carpetaAyuda_;
   std::unique_ptr<FrmXAcercaDeModel> acercaDe_;
   bool MostrarInicio = false;

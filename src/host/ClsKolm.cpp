@@ -23,9 +23,9 @@
 #include <fstream>
 
 #include "dao/DBEngine.h"
-#include "host/AnsiText.h"
-#include "host/MessageBoxService.h"
-#include "host/a_c_w.h"
+#include "platform/AnsiText.h"
+#include "platform/MessageBoxService.h"
+#include "platform/a_c_w.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 ** icon, the program's title. The last error that AbrirBaseMdb trapped is
 ** kept (LastError) for callers that report it in their own way.
 **
-** Contributor data (ClsKolmContribuyentes.cpp): Cargar turns the CUIT a
+** Contributor data (ClsKolmContributors.cpp): Cargar turns the CUIT a
 ** program is started with into the contributor's public values, looked up
 ** in the maker's contributor database Novu.mdb one folder above the given
 ** path; ObtenerDirección gives that contributor's address as one line.

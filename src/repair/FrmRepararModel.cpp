@@ -6,9 +6,9 @@
 #include <filesystem>
 #include <system_error>
 
-#include "host/MessageBoxService.h"
-#include "host/PathSeparator.h"
-#include "host/a_c_w.h"
+#include "platform/MessageBoxService.h"
+#include "platform/PathSeparator.h"
+#include "platform/a_c_w.h"
 #include "repair/ProgramFolder.h"
 #include "repair/RepairRun.h"
 
@@ -42,10 +42,9 @@ std::string MensajeSinInstalacion(bool vacio) {
 
 }  // namespace
 
-FrmRepararModel::FrmRepararModel(FrmRepararVista& vista)
-    : FrmRepararModel(vista, ProgramFolder()) {}
+FrmRepararModel::FrmRepararModel(FrmRepararView& vista) : FrmRepararModel(vista, ProgramFolder()) {}
 
-FrmRepararModel::FrmRepararModel(FrmRepararVista& vista, std::string programFolder)
+FrmRepararModel::FrmRepararModel(FrmRepararView& vista, std::string programFolder)
     : vista_(vista), programFolder_(std::move(programFolder)) {}
 
 FrmRepararModel::~FrmRepararModel() {

@@ -1,6 +1,6 @@
 /*
 ** FrmRepararModel: the main window's logic, without its widgets. The window
-** (FrmReparar) wires its controls to it through FrmRepararVista.
+** (FrmReparar) wires its controls to it through FrmRepararView.
 **
 ** Form_Load, in this order:
 **   1. "26" / "VORA Versión 26" and 2. "27" / "VORA Versión 27" go into the
@@ -39,7 +39,7 @@
 
 #include "dao/Database.h"
 #include "host/ClsKolm.h"
-#include "repair/FrmRepararVista.h"
+#include "repair/FrmRepararView.h"
 
 class FrmRepararModel {
  public:
@@ -49,8 +49,8 @@ class FrmRepararModel {
 
   // `programFolder` holds Remendor.mdb (by default the folder of the
   // running executable).
-  explicit FrmRepararModel(FrmRepararVista& vista);
-  FrmRepararModel(FrmRepararVista& vista, std::string programFolder);
+  explicit FrmRepararModel(FrmRepararView& vista);
+  FrmRepararModel(FrmRepararView& vista, std::string programFolder);
   ~FrmRepararModel();
   FrmRepararModel(const FrmRepararModel&) = delete;
   FrmRepararModel& operator=(const FrmRepararModel&) = delete;
@@ -71,7 +71,7 @@ class FrmRepararModel {
  private:
   void CargarInstalacion();
 
-  FrmRepararVista& vista_;
+  FrmRepararView& vista_;
   std::string programFolder_;
   std::optional<ClsKolm> kolm_;
   dao::Database baseDatos_;

@@ -9,7 +9,7 @@
 #include <array>
 #include <filesystem>
 
-#include "host/PathSeparator.h"
+#include "platform/PathSeparator.h"
 #include "repair/HostBackup.h"
 #include "repair/ProgramFolder.h"
 #include "repair/SchemaRebuild.h"

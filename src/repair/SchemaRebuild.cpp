@@ -13,7 +13,7 @@
 #include "common/TextCase.h"
 #include "dao/sql/JetErrors.h"
 #include "dao/sql/JetSqlTranslator.h"
-#include "host/PathSeparator.h"
+#include "platform/PathSeparator.h"
 
 namespace {
 

@@ -6,29 +6,27 @@
 #include <functional>
 #include <memory>
 
-#include "address/DomiciliosFixture.h"
-#include "address/RecordingFrmDomiciliosVista.h"
+#include "address/AddressFixture.h"
+#include "address/RecordingFrmDomiciliosView.h"
 #include "address/UcnDomModel.h"
-#include "host/RecordingMessageBox.h"
+#include "platform/RecordingMessageBox.h"
+#include "platform/ScopedService.h"
 
-class EditorFixture : public DomiciliosFixture {
+class EditorFixture : public AddressFixture {
  protected:
   void SetUp() override {
-    DomiciliosFixture::SetUp();
-    boxes = std::make_shared<RecordingMessageBox>();
-    previo = MessageBoxService::Install(boxes);
-    Configurar(DemoDomicilios::kEmpresa);
+    AddressFixture::SetUp();
+    Configurar(SampleAddresses::kEmpresa);
   }
   void TearDown() override {
-    MessageBoxService::Install(previo);
     dom.SetDb(dao::Database());
-    DomiciliosFixture::TearDown();
+    AddressFixture::TearDown();
   }
 
-  void Configurar(const DemoDomicilios::Titular& t) { Configurar(dom, t); }
-  void Configurar(UcnDomModel& c, const DemoDomicilios::Titular& t) {
+  void Configurar(const SampleAddresses::Titular& t) { Configurar(dom, t); }
+  void Configurar(UcnDomModel& c, const SampleAddresses::Titular& t) {
     c.SetDb(db);
-    c.SetTabla(DemoDomicilios::kTabla);
+    c.SetTabla(SampleAddresses::kTabla);
     c.SetCuit(t.Cuit);
     c.SetCodDJ(t.CodDJ);
     c.SetDueño(t.Dueño);
@@ -36,7 +34,7 @@ class EditorFixture : public DomiciliosFixture {
     c.SetObjSistema(sistema.get());
     c.SetDescFormulario("Domicilios del titular");
     c.SetProvinciaValorDefecto("3");
-    DemoDomicilios::ConfigurarCampos(c.Ambito().Campos);
+    SampleAddresses::ConfigurarCampos(c.Ambito().Campos);
   }
   void Ocultar(int slot) {
     CampoDomicilio c = dom.Campos().Campo(slot);
@@ -54,8 +52,7 @@ class EditorFixture : public DomiciliosFixture {
     return t;
   }
 
-  std::shared_ptr<RecordingMessageBox> boxes;
-  std::shared_ptr<MessageBoxService> previo;
+  ScopedService<RecordingMessageBox> boxes;
   UcnDomModel dom;
-  RecordingFrmDomiciliosVista vista;
+  RecordingFrmDomiciliosView vista;
 };

@@ -9,7 +9,7 @@
 
 namespace {
 
-using D = DemoDomicilios;
+using D = SampleAddresses;
 using Calls = std::vector<std::string>;
 
 class FrmDomiciliosModelTest : public EditorFixture {
@@ -164,7 +164,7 @@ TEST_F(FrmDomiciliosModelTest, OnlyOneFiscalAddressButTheFiscalOneMayBeSavedAgai
     EXPECT_EQ(vista.lista[0].Texto, "Av. Gral. Belgrano");
     EXPECT_EQ(vista.lista[0].Clave, "A1");
   });
-  EXPECT_EQ(Textos(), (Calls{RegistrosDomicilio::kYaHayFiscal}));
+  EXPECT_EQ(Textos(), (Calls{AddressRecords::kYaHayFiscal}));
   EXPECT_EQ(Contar("CodDJ = 1 and CodDueno = 1 and Fiscal = 1"), 1);
   EXPECT_EQ(Contar("CodDJ = 1 and CodDomicilio = 1 and Calle = 'Av. Gral. Belgrano'"), 1);
 }
@@ -281,7 +281,7 @@ TEST_F(FrmDomiciliosModelTest, CompactLayoutAndSingleAddressMode) {
   // Single-address mode with addresses: straight into editing the first;
   // the list is hidden, and Aceptar closes the window.
   dom.SetSoloUno(true);
-  RecordingFrmDomiciliosVista v2;
+  RecordingFrmDomiciliosView v2;
   vista.llamadas.clear();
   v2.usuario = [&](FrmDomiciliosModel& m) {
     EXPECT_TRUE(m.Editando());

@@ -8,7 +8,7 @@
 
 namespace {
 
-using D = DemoDomicilios;
+using D = SampleAddresses;
 using Calls = std::vector<std::string>;
 
 class UcnDomModelTest : public EditorFixture {};
@@ -80,7 +80,7 @@ TEST_F(UcnDomModelTest, TheOpeningFollowsItsOrderAndTheSummaryFollowsTheEditor) 
 
   // A second opening makes no second copy.
   dom.AntesDeAbrir = nullptr;
-  RecordingFrmDomiciliosVista otra;
+  RecordingFrmDomiciliosView otra;
   dom.cmd_Click(otra);
   EXPECT_EQ(Contar("CodDJ = -1"), 3);
 }
@@ -138,7 +138,7 @@ TEST_F(UcnDomModelTest, ResizeCountsWholeLinesOf320Twips) {
                {320, 1, 4000 - 300 - 20 - 20 + 1000}};
   for (const auto& c : casos) {
     dom.UserControl_Resize(4000, c.alto, 300, 285);
-    EXPECT_EQ(dom.cmd(), (UcnDomModel::Rect{3680, 0, 300, 285})) << c.alto;
-    EXPECT_EQ(dom.txtRect(), (UcnDomModel::Rect{0, 0, c.anchoTexto, c.lineas * 320})) << c.alto;
+    EXPECT_EQ(dom.cmd(), (Rect{3680, 0, 300, 285})) << c.alto;
+    EXPECT_EQ(dom.txtRect(), (Rect{0, 0, c.anchoTexto, c.lineas * 320})) << c.alto;
   }
 }

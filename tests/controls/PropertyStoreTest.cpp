@@ -1,13 +1,9 @@
-// The design settings a form keeps per control, and the twips that
-// controls are placed in.
+// The design settings a form keeps per control.
 #include <gtest/gtest.h>
 
-#include <QImage>
-
 #include "common/AppError.h"
-#include "controls/NOVUInfoRep.h"
 #include "controls/PropertyStore.h"
-#include "controls/Twips.h"
+#include "support/FakePicture.h"
 
 TEST(PropertyStore, KeysIgnoreCaseAndMissingKeysReadAsTheirDefault) {
   PropertyStore store;
@@ -45,43 +41,21 @@ TEST(PropertyStore, KeepsWriteOrderPicturesAndChangeMarks) {
   store.Write("B", 3);
   EXPECT_EQ(store.Keys(), (std::vector<std::string>{"b", "a"}));
 
-  QImage picture(4, 4, QImage::Format_ARGB32);
-  picture.fill(Qt::red);
+  const auto picture = FakePicture::Of(4, 4);
   store.WritePicture("Image", picture);
   EXPECT_EQ(store.ReadPicture("image"), picture);
   EXPECT_THROW(store.Read("Image", Variant()), AppError);
   EXPECT_THROW(store.ReadPicture("a"), AppError);
-  store.WritePicture("Image", QImage());
+  // No picture, by an empty reference or by one without pixels, is never
+  // written and drops the one stored before.
+  store.WritePicture("Image", nullptr);
   EXPECT_FALSE(store.Contains("Image"));
-  EXPECT_TRUE(store.ReadPicture("Image").isNull());
+  EXPECT_EQ(store.ReadPicture("Image"), nullptr);
+  store.WritePicture("Image", picture);
+  store.WritePicture("Image", FakePicture::Of(0, 4));
+  EXPECT_FALSE(store.Contains("Image"));
 
   EXPECT_FALSE(store.IsChanged("Estado"));
   store.MarkChanged("Estado");
   EXPECT_TRUE(store.IsChanged("estado"));
-}
-
-TEST(Twips, ConvertAtTheScreensResolution) {
-  EXPECT_EQ(Twips::ToPixels(555, 96), 37);
-  EXPECT_EQ(Twips::ToPixels(800, 96), 53);
-  EXPECT_EQ(Twips::ToPixels(1440, 144), 144);
-  EXPECT_EQ(Twips::FromPixels(37, 96), 555);
-  EXPECT_EQ(Twips::FromPixels(1, 120), 12);
-}
-
-// A control keeps the twips its form gave it, however they round to
-// pixels, and takes a size in pixels back into twips only when a layout
-// sized it.
-TEST(TwipsControl, KeepsTwipsExactAndFollowsPixelResizes) {
-  NOVUInfoRep control;
-  control.Move(120, 1920, 4217, 1337);
-  control.show();
-  EXPECT_EQ(control.LeftTwips(), 120);
-  EXPECT_EQ(control.TopTwips(), 1920);
-  EXPECT_EQ(control.WidthTwips(), 4217);
-  EXPECT_EQ(control.HeightTwips(), 1337);
-  EXPECT_EQ(control.geometry(), Twips::ToPixels(QRect(120, 1920, 4217, 1337), control));
-
-  control.resize(Twips::ToPixelsX(6000, control), Twips::ToPixelsY(2000, control));
-  EXPECT_EQ(control.WidthTwips(), Twips::FromPixelsX(control.width(), control));
-  EXPECT_EQ(control.Geometria().LstInfo().width(), control.WidthTwips() - 20);
 }

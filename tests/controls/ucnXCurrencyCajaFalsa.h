@@ -7,9 +7,9 @@
 
 #include "controls/ucnXCurrencyFiltro.h"
 #include "controls/ucnXCurrencyModel.h"
-#include "controls/ucnXCurrencyVista.h"
+#include "controls/ucnXCurrencyView.h"
 
-class ucnXCurrencyCajaFalsa : public ucnXCurrencyVista {
+class ucnXCurrencyCajaFalsa : public ucnXCurrencyView {
  public:
   std::string Texto() const override { return texto; }
   void SetTexto(const std::string& t) override {

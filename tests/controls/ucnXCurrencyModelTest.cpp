@@ -9,7 +9,8 @@
 
 #include "common/ValueFormat.h"
 #include "controls/ucnXCurrencyModel.h"
-#include "host/RecordingMessageBox.h"
+#include "platform/RecordingMessageBox.h"
+#include "platform/ScopedService.h"
 #include "ucnXCurrencyCajaFalsa.h"
 
 namespace {
@@ -20,15 +21,11 @@ constexpr int64_t kDefecto = 999'999'999'999'999'900;
 class ucnXCurrencyModelTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    cajas = std::make_shared<RecordingMessageBox>();
-    anteriores = MessageBoxService::Install(cajas);
     modelo = std::make_unique<ucnXCurrencyModel>(caja);
     caja.modelo = modelo.get();
     modelo->NuevaInstancia();
     caja.cambios = 0;
   }
-  void TearDown() override { MessageBoxService::Install(anteriores); }
-
   // The messages shown since the last call, one per line.
   std::string Mensajes() {
     std::string todos;
@@ -41,10 +38,9 @@ class ucnXCurrencyModelTest : public ::testing::Test {
     return todos;
   }
 
+  ScopedService<RecordingMessageBox> cajas;
   ucnXCurrencyCajaFalsa caja;
   std::unique_ptr<ucnXCurrencyModel> modelo;
-  std::shared_ptr<RecordingMessageBox> cajas;
-  std::shared_ptr<MessageBoxService> anteriores;
 };
 
 struct CasoTecla {

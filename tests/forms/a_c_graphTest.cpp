@@ -7,8 +7,8 @@
 #include <cctype>
 #include <map>
 
-#include "forms/Mosaico.h"
-#include "forms/VentanasFalsas.h"
+#include "forms/FakeWindows.h"
+#include "forms/Tiling.h"
 #include "forms/a_c_graph.h"
 #include "support/ErrorOf.h"
 
@@ -20,32 +20,32 @@ std::string Minusculas(std::string s) {
 }
 
 // A control of a fake window: only the properties it was given exist.
-class ControlFalso : public ObjetoGrafico, public std::enable_shared_from_this<ControlFalso> {
+class ControlFalso : public GraphicObject, public std::enable_shared_from_this<ControlFalso> {
  public:
   ControlFalso(std::map<std::string, Variant> propiedades,
                std::shared_ptr<ControlFalso> contenedor = nullptr)
       : propiedades_(std::move(propiedades)), contenedor_(std::move(contenedor)) {}
 
-  Variant Propiedad(const std::string& nombre) const override {
+  Variant Property(const std::string& nombre) const override {
     auto it = propiedades_.find(Minusculas(nombre));
-    if (it == propiedades_.end()) throw SinPropiedad();
+    if (it == propiedades_.end()) throw NoSuchProperty();
     return it->second;
   }
-  void AsignarPropiedad(const std::string& nombre, const Variant& valor) override {
+  void SetProperty(const std::string& nombre, const Variant& valor) override {
     auto it = propiedades_.find(Minusculas(nombre));
-    if (it == propiedades_.end()) throw SinPropiedad();
+    if (it == propiedades_.end()) throw NoSuchProperty();
     it->second = valor;
   }
-  std::shared_ptr<ObjetoGrafico> PropiedadObjeto(const std::string& nombre) const override {
+  std::shared_ptr<GraphicObject> ObjectProperty(const std::string& nombre) const override {
     if (Minusculas(nombre) == "container" && contenedor_) return contenedor_;
     if (Minusculas(nombre) == "parent" && ventana_) return ventana_;
-    throw SinPropiedad();
+    throw NoSuchProperty();
   }
-  std::vector<std::shared_ptr<ObjetoGrafico>> Controles() const override {
-    if (!esVentana_) throw SinPropiedad();
+  std::vector<std::shared_ptr<GraphicObject>> Controls() const override {
+    if (!esVentana_) throw NoSuchProperty();
     return {controles_.begin(), controles_.end()};
   }
-  const void* Identidad() const override { return this; }
+  const void* Identity() const override { return this; }
 
   // Puts a control on this window.
   std::shared_ptr<ControlFalso> Agregar(std::map<std::string, Variant> propiedades,
@@ -57,7 +57,7 @@ class ControlFalso : public ObjetoGrafico, public std::enable_shared_from_this<C
     controles_.push_back(control);
     return control;
   }
-  Variant operator[](const std::string& nombre) const { return Propiedad(nombre); }
+  Variant operator[](const std::string& nombre) const { return Property(nombre); }
 
  private:
   std::map<std::string, Variant> propiedades_;
@@ -67,25 +67,25 @@ class ControlFalso : public ObjetoGrafico, public std::enable_shared_from_this<C
   bool esVentana_ = false;
 };
 
-class ContenedorFalso : public Contenedor {
+class FakeContainer : public FormContainer {
  public:
   int ScaleWidth() const override { return 9000; }
   int ScaleHeight() const override { return 6001; }
 };
 
 // A picture that records where it is asked to draw itself.
-class ImagenFalsa : public Imagen {
+class ImagenFalsa : public Picture {
  public:
   ImagenFalsa(int ancho, int alto) : ancho_(ancho), alto_(alto) {}
-  int Ancho() const override { return ancho_; }
-  int Alto() const override { return alto_; }
-  std::shared_ptr<Imagen> Teselar(int ancho, int alto,
-                                  const std::vector<Zona>& zonas) const override {
+  int Width() const override { return ancho_; }
+  int Height() const override { return alto_; }
+  std::shared_ptr<Picture> Tile(int ancho, int alto,
+                                const std::vector<Rect>& zonas) const override {
     auto hecha = std::make_shared<ImagenFalsa>(ancho, alto);
     hecha->zonas = zonas;
     return hecha;
   }
-  std::vector<Zona> zonas;
+  std::vector<Rect> zonas;
 
  private:
   int ancho_, alto_;
@@ -93,30 +93,30 @@ class ImagenFalsa : public Imagen {
 
 class AcGraphTest : public ::testing::Test {
  protected:
-  FabricaFalsa fabrica;
+  FakeWindowFactory fabrica;
   a_c_graph graph{fabrica};
 };
 
 }  // namespace
 
 TEST_F(AcGraphTest, CentresOnTheScreenOrAChildInItsContainer) {
-  FormularioFalso ventana(6001, 3000);
+  FakeFormWindow ventana(6001, 3000);
   graph.CentrarFormulario(ventana);
   EXPECT_EQ(ventana.left_, (15360 - 6001) / 2);
   EXPECT_EQ(ventana.top_, (11520 - 3000) / 2);
 
-  ContenedorFalso marco;
-  FormularioFalso hija(3000, 2001, true);
+  FakeContainer marco;
+  FakeFormWindow hija(3000, 2001, true);
   graph.CentrarFormulario(hija, &marco);
   EXPECT_EQ(hija.left_, 3000);
   EXPECT_EQ(hija.top_, 2000);
 
-  FormularioFalso suelta(3000, 2000, true);
+  FakeFormWindow suelta(3000, 2000, true);
   graph.CentrarFormulario(suelta);
   EXPECT_EQ(suelta.movido_, 0);
 
   // A window larger than the screen goes up and left by half the excess.
-  FormularioFalso grande(20000, 12000);
+  FakeFormWindow grande(20000, 12000);
   graph.CentrarFormulario(grande);
   EXPECT_EQ(grande.left_, -2320);
   EXPECT_EQ(grande.top_, -240);
@@ -132,10 +132,10 @@ TEST_F(AcGraphTest, DarPropiedadFindsTheFiveNamesAndFlagsWhatIsMissing) {
   EXPECT_TRUE(a_c_graph::DarPropiedad(*texto, "Enabled").valor.ToBool());
   v = a_c_graph::DarPropiedad(*texto, "Container");
   ASSERT_TRUE(v.encontrada && v.objeto);
-  EXPECT_EQ(v.objeto->Identidad(), ventana.get());
+  EXPECT_EQ(v.objeto->Identity(), ventana.get());
   v = a_c_graph::DarPropiedad(*texto, "parent");
   ASSERT_TRUE(v.encontrada && v.objeto);
-  EXPECT_EQ(v.objeto->Identidad(), ventana.get());
+  EXPECT_EQ(v.objeto->Identity(), ventana.get());
 
   v = a_c_graph::DarPropiedad(*texto, "Value");
   EXPECT_FALSE(v.encontrada);
@@ -173,7 +173,7 @@ TEST_F(AcGraphTest, DisablingAFrameClearsItsOwnControlsOnly) {
   EXPECT_TRUE((*fuera)["Enabled"].ToBool());
   EXPECT_EQ((*fuera)["Text"].ToString(), "fuera");
 
-  (*texto).AsignarPropiedad("Text", "otra");
+  (*texto).SetProperty("Text", "otra");
   graph.HabilitarControlesContenedor(*marco, true);
   EXPECT_TRUE((*marco)["Enabled"].ToBool());
   EXPECT_TRUE((*texto)["Enabled"].ToBool());
@@ -195,9 +195,9 @@ TEST_F(AcGraphTest, DarMosaicoDrawsThePlacesOfTheTiles) {
   ImagenFalsa origen(32, 16);
   auto mosaico = graph.DarMosaico(origen, 100, 40, 100);
   ASSERT_NE(mosaico, nullptr);
-  EXPECT_EQ(mosaico->Ancho(), 100);
-  EXPECT_EQ(mosaico->Alto(), 40);
-  EXPECT_EQ(static_cast<ImagenFalsa&>(*mosaico).zonas, Mosaico::Teselas(32, 16, 100, 40, 100));
+  EXPECT_EQ(mosaico->Width(), 100);
+  EXPECT_EQ(mosaico->Height(), 40);
+  EXPECT_EQ(static_cast<ImagenFalsa&>(*mosaico).zonas, Tiling::Teselas(32, 16, 100, 40, 100));
   EXPECT_EQ(ErrorOf([&] { graph.DarMosaico(origen, 100, 40, 0); }), 5);
 }
 

@@ -9,8 +9,9 @@
 
 #include "dao/DBEngine.h"
 #include "host/ClsKolm.h"
-#include "host/PathSeparator.h"
-#include "host/RecordingMessageBox.h"
+#include "platform/PathSeparator.h"
+#include "platform/RecordingMessageBox.h"
+#include "platform/ScopedService.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -18,16 +19,12 @@ namespace {
 class ClsKolmTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    boxes = std::make_shared<RecordingMessageBox>();
-    previous = MessageBoxService::Install(boxes);
     path = dir.File("VORA12.mdb");
     dao::Database db = dao::DBEngine::CreateDatabase(path, "wePlorKadviM");
     db.Execute("CREATE TABLE t (a LONG)");
     db.Execute("INSERT INTO t (a) VALUES (7)");
     db.Close();
   }
-  void TearDown() override { MessageBoxService::Install(previous); }
-
   void WriteWindowsFile(const std::string& content) {
     std::filesystem::create_directories(dir.Path() / "windows");
     std::ofstream(dir.Path() / "windows" / "novuPath.sys", std::ios::binary) << content;
@@ -36,8 +33,7 @@ class ClsKolmTest : public ::testing::Test {
 
   TempDir dir;
   std::string path;
-  std::shared_ptr<RecordingMessageBox> boxes;
-  std::shared_ptr<MessageBoxService> previous;
+  ScopedService<RecordingMessageBox> boxes;
   ClsKolm kolm;
 };
 

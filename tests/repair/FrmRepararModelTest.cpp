@@ -6,8 +6,9 @@
 #include <functional>
 #include <stdexcept>
 
-#include "RecordingFrmRepararVista.h"
+#include "RecordingFrmRepararView.h"
 #include "RepairFixture.h"
+#include "platform/ScopedService.h"
 #include "repair/FrmRepararModel.h"
 #include "repair/HostBackup.h"
 #include "repair/RepairRun.h"
@@ -34,9 +35,6 @@ class FrmRepararModelTest : public RepairFixture {
  protected:
   void SetUp() override {
     RepairFixture::SetUp();
-    watcher = std::make_shared<BoxWatcher>();
-    MessageBoxService::Install(watcher);
-    boxes = watcher;
     windows = dir.File("windows");
     std::filesystem::create_directories(windows);
     ::setenv("WINDIR", windows.c_str(), 1);
@@ -67,9 +65,10 @@ class FrmRepararModelTest : public RepairFixture {
     return *modelo;
   }
 
-  std::shared_ptr<BoxWatcher> watcher;
+  // Put in over the fixture's recorder, and taken out before it.
+  ScopedService<BoxWatcher> watcher;
   std::string windows, novu;
-  RecordingFrmRepararVista vista;
+  RecordingFrmRepararView vista;
   std::unique_ptr<FrmRepararModel> modelo;
 };
 
@@ -86,7 +85,7 @@ TEST_F(FrmRepararModelTest, LoadFillsTheListSelects26ThenShowsTheInstallationAnd
   EXPECT_EQ(vista.VersionSeleccionada(), "26");
   EXPECT_EQ(m.Instalacion(), instalacion);
   EXPECT_TRUE(vista.migrarHabilitado);
-  EXPECT_TRUE(boxes->Boxes().empty());
+  EXPECT_TRUE(watcher->Boxes().empty());
   EXPECT_FALSE(m.BaseDatos().IsOpen());
 }
 
@@ -102,12 +101,12 @@ TEST_F(FrmRepararModelTest, WithoutAnInstallationTheLoadSaysSoAndMigrateStartsNo
   for (const auto& c : cases) {
     std::filesystem::remove(windows + "/novuPath.sys");
     if (c.content) NovuPath(c.content);
-    boxes->Clear();
-    RecordingFrmRepararVista v;
+    watcher->Clear();
+    RecordingFrmRepararView v;
     FrmRepararModel m(v, programa);
     m.Form_Load();
-    ASSERT_EQ(boxes->Boxes().size(), 1u) << c.cause;
-    const RecordingMessageBox::Box& box = boxes->Boxes()[0];
+    ASSERT_EQ(watcher->Boxes().size(), 1u) << c.cause;
+    const RecordingMessageBox::Box& box = watcher->Boxes()[0];
     EXPECT_EQ(box.text.rfind(c.cause + windows + "'", 0), 0u) << box.text;
     EXPECT_NE(box.text.find("sin ella no se puede reparar"), std::string::npos) << box.text;
     EXPECT_EQ(box.style, msgbox::vbOKOnly);
@@ -126,7 +125,7 @@ TEST_F(FrmRepararModelTest, WithoutAnInstallationTheLoadSaysSoAndMigrateStartsNo
     m.Bot_BotonMigrar();
     EXPECT_TRUE(v.llamadas.empty());
     EXPECT_TRUE(v.lineas.lines.empty());
-    EXPECT_EQ(boxes->Boxes().size(), 1u);
+    EXPECT_EQ(watcher->Boxes().size(), 1u);
     EXPECT_FALSE(m.BaseDatos().IsOpen());
   }
   EXPECT_TRUE(HostBackup::List(host).empty());
@@ -141,7 +140,7 @@ TEST_F(FrmRepararModelTest, ARunWithTheSelectedVersionIsBusyUntilItsLineAndTheEx
 
   m.Bot_BotonMigrar();
   EXPECT_FALSE(m.Trabajando());
-  EXPECT_TRUE(boxes->Boxes().empty());
+  EXPECT_TRUE(watcher->Boxes().empty());
   EXPECT_EQ(vista.llamadas, kRun);
   EXPECT_EQ(vista.lineas.lines, (Lines{{"info", RepairRun::kSuccessLine}}));
   EXPECT_TRUE(vista.migrarHabilitado);
@@ -173,8 +172,8 @@ TEST_F(FrmRepararModelTest, BusyWhileTheRunWorksAndAMigrateMeanwhileIsIgnored) {
     m.Bot_BotonMigrar();  // a second click, from the box's event loop
   };
   m.Bot_BotonMigrar();
-  ASSERT_EQ(boxes->Boxes().size(), 1u);
-  EXPECT_NE(boxes->Boxes()[0].text.find("VORA12.mdb"), std::string::npos);
+  ASSERT_EQ(watcher->Boxes().size(), 1u);
+  EXPECT_NE(watcher->Boxes()[0].text.find("VORA12.mdb"), std::string::npos);
   EXPECT_TRUE(busy);
   EXPECT_FALSE(migrarEnabled);
   EXPECT_TRUE(working);
@@ -201,7 +200,7 @@ TEST_F(FrmRepararModelTest, AFailedRunWritesItsErrorLineAndTheNextRunStartsAgain
     EXPECT_EQ(kind, "error");
     EXPECT_NE(text.find("22Cuiles"), std::string::npos) << text;
   }
-  EXPECT_TRUE(boxes->Boxes().empty());
+  EXPECT_TRUE(watcher->Boxes().empty());
   EXPECT_FALSE(m.Trabajando());
   EXPECT_TRUE(vista.migrarHabilitado);
   // Stopped where it failed: the file stays plain and held.
@@ -216,7 +215,7 @@ TEST_F(FrmRepararModelTest, AFailureThatEscapesTheRunBecomesAnErrorLine) {
    public:
     void AgregarInfo(const std::string&) override { throw std::runtime_error("lista llena"); }
   };
-  class View : public RecordingFrmRepararVista {
+  class View : public RecordingFrmRepararView {
    public:
     ResultSink& LineasResultado() override { return failing; }
     FailingLines failing;

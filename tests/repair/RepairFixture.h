@@ -13,7 +13,8 @@
 #include "RecordedLines.h"
 #include "dao/DBEngine.h"
 #include "host/ClsKolm.h"
-#include "host/RecordingMessageBox.h"
+#include "platform/RecordingMessageBox.h"
+#include "platform/ScopedService.h"
 #include "support/TempDir.h"
 
 // The first column of the first row of a query, as a number.
@@ -24,8 +25,6 @@ inline long Count(dao::Database& db, const std::string& query) {
 class RepairFixture : public ::testing::Test {
  protected:
   void SetUp() override {
-    boxes = std::make_shared<RecordingMessageBox>();
-    previous = MessageBoxService::Install(boxes);
     std::filesystem::create_directories(dir.Path() / "prog");
     std::filesystem::create_directories(dir.Path() / "inst");
     programa = dir.File("prog");
@@ -33,7 +32,6 @@ class RepairFixture : public ::testing::Test {
     metadatos = dir.File("prog/Remendor.mdb");
     host = dir.File("inst/VORA12.mdb");
   }
-  void TearDown() override { MessageBoxService::Install(previous); }
 
   static dao::Database Create(const std::string& path, const std::vector<std::string>& sql) {
     dao::Database db = dao::DBEngine::CreateDatabase(path, "wePlorKadviM");
@@ -91,6 +89,5 @@ class RepairFixture : public ::testing::Test {
   TempDir dir;
   std::string programa, instalacion, metadatos, host;
   ClsKolm kolm;
-  std::shared_ptr<RecordingMessageBox> boxes;
-  std::shared_ptr<MessageBoxService> previous;
+  ScopedService<RecordingMessageBox> boxes;
 };

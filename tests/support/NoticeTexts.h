@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "host/RecordingMessageBox.h"
+#include "platform/RecordingMessageBox.h"
 
 inline std::vector<std::string> TakeNoticeTexts(RecordingMessageBox& cajas) {
   std::vector<std::string> textos;

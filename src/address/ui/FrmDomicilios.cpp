@@ -18,17 +18,16 @@
 #include <algorithm>
 
 #include "address/FrmDomiciliosModel.h"
-#include "controls/NOVUBot.h"
 #include "controls/NOVUBotModel.h"
-#include "controls/NOVUCbo.h"
-#include "controls/NOVUList.h"
-#include "controls/NOVUListItem.h"
 #include "controls/PropertyStore.h"
-#include "controls/Twips.h"
+#include "controls/ui/NOVUBot.h"
+#include "controls/ui/NOVUCbo.h"
+#include "controls/ui/NOVUList.h"
+#include "controls/ui/NOVUListItem.h"
+#include "controls/ui/Twips.h"
 #include "forms/a_c_graph.h"
-#include "forms/ui/PiezasVentana.h"
-#include "forms/ui/QtFabricaVentanas.h"
-#include "forms/ui/QtImagen.h"
+#include "forms/ui/QtWindowFactory.h"
+#include "forms/ui/WindowParts.h"
 
 namespace {
 
@@ -110,7 +109,7 @@ void FrmDomicilios::PonerLugar(QWidget& w, const QRect& twips) {
 
 void FrmDomicilios::Construir() {
   setObjectName(QStringLiteral("frmDomicilios"));
-  PiezasVentana::Letra(*this);
+  WindowParts::Letra(*this);
   setFixedSize(Twips::ToPixelsX(kAncho, *this), Twips::ToPixelsY(kAlto, *this));
 
   lst_ = new NOVUList(this);
@@ -191,8 +190,8 @@ void FrmDomicilios::ConstruirDatos() {
   optOtros_->setAccessibleName(QStringLiteral("Tipo: Otro"));
 
   const int top = kLinea[5];
-  QLabel* etiqueta = PiezasVentana::Etiqueta(
-      *fraDatos_, "LblDato14", QRect(120, top + kBajadaEtiqueta, 1400, kAltoEtiqueta));
+  QLabel* etiqueta = WindowParts::Etiqueta(*fraDatos_, "LblDato14",
+                                           QRect(120, top + kBajadaEtiqueta, 1400, kAltoEtiqueta));
   etiqueta->setText(QString::fromUtf8(kEtiquetaProvincia));
   lbl_[campo::kProvincia] = etiqueta;
   cboProvincia_ = new NOVUCbo(fraDatos_);
@@ -207,7 +206,7 @@ void FrmDomicilios::ConstruirDatos() {
 QLineEdit* FrmDomicilios::Caja(int slot, const char* texto, const QRect& lugarEtiqueta,
                                const QRect& lugar) {
   const std::string n = std::to_string(slot);
-  QLabel* etiqueta = PiezasVentana::Etiqueta(*fraDatos_, ("LblDato" + n).c_str(), lugarEtiqueta);
+  QLabel* etiqueta = WindowParts::Etiqueta(*fraDatos_, ("LblDato" + n).c_str(), lugarEtiqueta);
   etiqueta->setText(QString::fromUtf8(texto));
   auto* caja = new QLineEdit(fraDatos_);
   caja->setObjectName(QString::fromStdString("TxtDato" + n));
@@ -276,14 +275,14 @@ void FrmDomicilios::AgregarColumna(const std::string& titulo, int ancho) {
   lst_->AgregarColumna(titulo, ancho);
 }
 
-void FrmDomicilios::AgregarEntrada(const EntradaDomicilio& e) {
+void FrmDomicilios::AgregarEntrada(const AddressListEntry& e) {
   seleccionando_ = true;
   lst_->AgregarItem(e.Clave, e.Texto, kImagenEntrada, {Variant(e.Numero), Variant(e.Localidad)});
   seleccionando_ = false;
   claves_.push_back(e.Clave);
 }
 
-void FrmDomicilios::ActualizarEntrada(int posicion, const EntradaDomicilio& e) {
+void FrmDomicilios::ActualizarEntrada(int posicion, const AddressListEntry& e) {
   NOVUListItem* fila = lst_->GetItems(Variant(claves_.at(static_cast<size_t>(posicion))));
   fila->setText(0, QString::fromStdString(e.Texto));
   fila->setText(1, QString::fromStdString(e.Numero));
@@ -437,8 +436,8 @@ void FrmDomicilios::EstadoBarra(int estado) {
   bot_->SetEstado(estado);
 }
 
-void FrmDomicilios::ImagenBarra(std::shared_ptr<const Imagen> imagen) {
-  bot_->SetImage(QtImagen::PixmapDe(imagen.get()).toImage());
+void FrmDomicilios::ImagenBarra(std::shared_ptr<const Picture> imagen) {
+  bot_->SetImage(std::move(imagen));
 }
 
 void FrmDomicilios::AltoDatos(int alto) {
@@ -460,7 +459,7 @@ void FrmDomicilios::AltoBarra(int alto) {
 }
 
 void FrmDomicilios::Centrar() {
-  QtFabricaVentanas fabrica;
+  QtWindowFactory fabrica;
   a_c_graph(fabrica).CentrarFormulario(formulario_);
 }
 

@@ -47,8 +47,8 @@
 #include <vector>
 
 #include "address/CampoDomicilio.h"
-#include "address/FrmDomiciliosVista.h"
-#include "forms/ui/QtFormulario.h"
+#include "address/FrmDomiciliosView.h"
+#include "forms/ui/QtFormWindow.h"
 
 class NOVUBot;
 class NOVUCbo;
@@ -60,7 +60,7 @@ class QLabel;
 class QLineEdit;
 class QRadioButton;
 
-class FrmDomicilios : public QDialog, public FrmDomiciliosVista {
+class FrmDomicilios : public QDialog, public FrmDomiciliosView {
   Q_OBJECT
 
  public:
@@ -87,8 +87,8 @@ class FrmDomicilios : public QDialog, public FrmDomiciliosVista {
 
   void Caption(const std::string& texto) override;
   void AgregarColumna(const std::string& titulo, int ancho) override;
-  void AgregarEntrada(const EntradaDomicilio& entrada) override;
-  void ActualizarEntrada(int posicion, const EntradaDomicilio& entrada) override;
+  void AgregarEntrada(const AddressListEntry& entrada) override;
+  void ActualizarEntrada(int posicion, const AddressListEntry& entrada) override;
   void EliminarEntrada(int posicion) override;
   void LimpiarLista() override;
   void SeleccionarEntrada(int posicion) override;
@@ -112,7 +112,7 @@ class FrmDomicilios : public QDialog, public FrmDomiciliosVista {
   void HabilitarTipo(bool habilitado) override;
   void Enfocar(int slot) override;
   void EstadoBarra(int estado) override;
-  void ImagenBarra(std::shared_ptr<const Imagen> imagen) override;
+  void ImagenBarra(std::shared_ptr<const Picture> imagen) override;
   void AltoDatos(int alto) override;
   void TopDatos(int top) override;
   void AltoVentana(int alto) override;
@@ -140,7 +140,7 @@ class FrmDomicilios : public QDialog, public FrmDomiciliosVista {
   static std::array<int, campo::kCantidad> MaximosIniciales();
 
   FrmDomiciliosModel* modelo_ = nullptr;
-  QtFormulario formulario_{*this};
+  QtFormWindow formulario_{*this};
   NOVUList* lst_ = nullptr;
   QGroupBox* fraDatos_ = nullptr;
   NOVUBot* bot_ = nullptr;

@@ -29,15 +29,13 @@ void UcnDom::SetFabricaEditor(FabricaEditor fabrica) {
 
 void UcnDom::cmd_Click() {
   if (!fabrica_) return;
-  std::unique_ptr<FrmDomiciliosVista> ventana = fabrica_(window());
+  std::unique_ptr<FrmDomiciliosView> ventana = fabrica_(window());
   modelo_.cmd_Click(*ventana);
 }
 
 void UcnDom::OnResize() {
   modelo_.UserControl_Resize(WidthTwips(), HeightTwips(), kAnchoBoton, kAltoBoton);
-  const UcnDomModel::Rect b = modelo_.cmd();
-  const UcnDomModel::Rect t = modelo_.txtRect();
-  PlaceChild(*cmd_, QRect(b.left, b.top, b.width, b.height));
-  PlaceChild(*txt_, QRect(t.left, t.top, t.width, t.height));
-  txt_->setVisible(t.height > 0);
+  PlaceChild(*cmd_, modelo_.cmd());
+  PlaceChild(*txt_, modelo_.txtRect());
+  txt_->setVisible(modelo_.txtRect().height > 0);
 }

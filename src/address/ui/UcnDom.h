@@ -17,9 +17,9 @@
 #include <functional>
 #include <memory>
 
-#include "address/FrmDomiciliosVista.h"
+#include "address/FrmDomiciliosView.h"
 #include "address/UcnDomModel.h"
-#include "controls/TwipsControl.h"
+#include "controls/ui/TwipsControl.h"
 
 class UcnDom : public TwipsControl {
   Q_OBJECT
@@ -30,7 +30,7 @@ class UcnDom : public TwipsControl {
   static constexpr int kAnchoBoton = 315;
   static constexpr int kAltoBoton = 285;
 
-  using FabricaEditor = std::function<std::unique_ptr<FrmDomiciliosVista>(QWidget* padre)>;
+  using FabricaEditor = std::function<std::unique_ptr<FrmDomiciliosView>(QWidget* padre)>;
 
   explicit UcnDom(QWidget* parent = nullptr);
 

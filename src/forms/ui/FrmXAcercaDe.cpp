@@ -10,10 +10,10 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "controls/Twips.h"
+#include "controls/ui/Twips.h"
 #include "forms/FrmXAcercaDeModel.h"
-#include "forms/ui/PiezasVentana.h"
-#include "forms/ui/QtImagen.h"
+#include "forms/ui/WindowParts.h"
+#include "graphics/ui/QtPicture.h"
 
 namespace {
 
@@ -29,7 +29,7 @@ QString Texto(const std::string& texto) {
 FrmXAcercaDe::FrmXAcercaDe(FrmXAcercaDeModel& modelo) : modelo_(modelo) {
   setObjectName(QStringLiteral("frmXAcercaDe"));
   setWindowTitle(QString::fromUtf8(FrmXAcercaDeModel::kCaption));
-  PiezasVentana::Letra(*this);
+  WindowParts::Letra(*this);
   setFixedSize(Twips::ToPixelsX(kAncho, *this), Twips::ToPixelsY(kAlto, *this));
 
   picture1_ = new QFrame(this);
@@ -41,14 +41,14 @@ FrmXAcercaDe::FrmXAcercaDe(FrmXAcercaDeModel& modelo) : modelo_(modelo) {
   cmdFondo_->setFlat(true);
   cmdFondo_->setFocusPolicy(Qt::NoFocus);
   cmdFondo_->setGeometry(Twips::ToPixels(QRect(0, 0, kAncho, kAlto), *this));
-  lblFondo_ = PiezasVentana::Etiqueta(*this, "lblFondo", QRect(0, 0, kAncho, 1200));
+  lblFondo_ = WindowParts::Etiqueta(*this, "lblFondo", QRect(0, 0, kAncho, 1200));
   lblFondo_->setAutoFillBackground(true);
   QPalette banda = lblFondo_->palette();
   banda.setColor(QPalette::Window, QColor(0, 51, 102));
   lblFondo_->setPalette(banda);
 
-  img_ = PiezasVentana::Dibujo(*this, "Img", QRect(240, 120, 720, 720));
-  lblTitulo1_ = PiezasVentana::Etiqueta(*this, "LblTitulo1", QRect(1200, 120, 4560, 480));
+  img_ = WindowParts::Dibujo(*this, "Img", QRect(240, 120, 720, 720));
+  lblTitulo1_ = WindowParts::Etiqueta(*this, "LblTitulo1", QRect(1200, 120, 4560, 480));
   QFont grande = lblTitulo1_->font();
   grande.setPointSize(16);
   grande.setBold(true);
@@ -57,14 +57,14 @@ FrmXAcercaDe::FrmXAcercaDe(FrmXAcercaDeModel& modelo) : modelo_(modelo) {
   claro.setColor(QPalette::WindowText, Qt::white);
   lblTitulo1_->setPalette(claro);
   lblTitulo1_->setText(QStringLiteral("V.O.R.A."));
-  txtTitulo1_ = PiezasVentana::Etiqueta(*this, "txtTitulo(1)", QRect(1200, 600, 4560, 480), true);
+  txtTitulo1_ = WindowParts::Etiqueta(*this, "txtTitulo(1)", QRect(1200, 600, 4560, 480), true);
   txtTitulo1_->setPalette(claro);
-  lblVersion_ = PiezasVentana::Etiqueta(*this, "lblVersion", QRect(1200, 1320, 2160, 255));
+  lblVersion_ = WindowParts::Etiqueta(*this, "lblVersion", QRect(1200, 1320, 2160, 255));
   lblVersion_->setText(QStringLiteral("Versión 20"));
-  lblRelease_ = PiezasVentana::Etiqueta(*this, "lblRelease", QRect(3480, 1320, 2280, 255));
+  lblRelease_ = WindowParts::Etiqueta(*this, "lblRelease", QRect(3480, 1320, 2280, 255));
   lblRelease_->setText(QStringLiteral("Release"));
-  PiezasVentana::ConSombra(*this, "LblBeta", "LblBeta2", QRect(1200, 1680, 4560, 420), lblBeta_,
-                           lblBeta2_);
+  WindowParts::ConSombra(*this, "LblBeta", "LblBeta2", QRect(1200, 1680, 4560, 420), lblBeta_,
+                         lblBeta2_);
   for (QLabel* beta : {lblBeta_, lblBeta2_}) {
     QFont negrita = beta->font();
     negrita.setPointSize(12);
@@ -75,10 +75,10 @@ FrmXAcercaDe::FrmXAcercaDe(FrmXAcercaDeModel& modelo) : modelo_(modelo) {
   QPalette rojo = lblBeta_->palette();
   rojo.setColor(QPalette::WindowText, QColor(192, 0, 0));
   lblBeta_->setPalette(rojo);
-  PiezasVentana::Linea(*this, "Line1", QRect(240, 2280, 5520, 15));
-  lblDerechos_ = PiezasVentana::Etiqueta(*this, "lblDerechos", QRect(240, 2400, 5520, 480), true);
+  WindowParts::Linea(*this, "Line1", QRect(240, 2280, 5520, 15));
+  lblDerechos_ = WindowParts::Etiqueta(*this, "lblDerechos", QRect(240, 2400, 5520, 480), true);
   lblDerechos_->setText(QString::fromUtf8(FrmXAcercaDeModel::kAviso));
-  lblEstado_ = PiezasVentana::Etiqueta(*this, "lblEstado", QRect(240, 3000, 5520, 480), true);
+  lblEstado_ = WindowParts::Etiqueta(*this, "lblEstado", QRect(240, 3000, 5520, 480), true);
 
   connect(cmdFondo_, &QPushButton::clicked, this, [this] { modelo_.Click(); });
   for (QWidget* parte : std::initializer_list<QWidget*>{
@@ -133,8 +133,8 @@ void FrmXAcercaDe::Descripcion(const std::string& texto) {
   txtTitulo1_->setText(Texto(texto));
 }
 
-void FrmXAcercaDe::Dibujo(std::shared_ptr<const Imagen> imagen) {
-  PiezasVentana::PonerDibujo(*img_, QtImagen::PixmapDe(imagen.get()));
+void FrmXAcercaDe::Dibujo(std::shared_ptr<const Picture> imagen) {
+  WindowParts::PonerDibujo(*img_, QtPicture::PixmapOf(imagen.get()));
 }
 
 void FrmXAcercaDe::Estado(const std::string& texto) {

@@ -26,15 +26,15 @@
 
 #include <QDialog>
 
-#include "forms/FrmXAcercaDeVista.h"
-#include "forms/ui/QtFormulario.h"
+#include "forms/FrmXAcercaDeView.h"
+#include "forms/ui/QtFormWindow.h"
 
 class FrmXAcercaDeModel;
 class QFrame;
 class QLabel;
 class QPushButton;
 
-class FrmXAcercaDe : public QDialog, public FrmXAcercaDeVista {
+class FrmXAcercaDe : public QDialog, public FrmXAcercaDeView {
   Q_OBJECT
 
  public:
@@ -52,13 +52,13 @@ class FrmXAcercaDe : public QDialog, public FrmXAcercaDeVista {
   QLabel* Img() const { return img_; }
   QPushButton* CmdFondo() const { return cmdFondo_; }
 
-  Formulario& Ventana() override { return formulario_; }
+  FormWindow& Ventana() override { return formulario_; }
   void Release(const std::string& texto) override;
   void Version(const std::string& texto) override;
   void Beta(const std::string& texto) override;
   void Nombre(const std::string& texto) override;
   void Descripcion(const std::string& texto) override;
-  void Dibujo(std::shared_ptr<const Imagen> imagen) override;
+  void Dibujo(std::shared_ptr<const Picture> imagen) override;
   void Estado(const std::string& texto) override;
   void MostrarAviso(bool visible) override;
   void AlFrente() override;
@@ -73,7 +73,7 @@ class FrmXAcercaDe : public QDialog, public FrmXAcercaDeVista {
 
  private:
   FrmXAcercaDeModel& modelo_;
-  QtFormulario formulario_{*this};
+  QtFormWindow formulario_{*this};
   QFrame* picture1_ = nullptr;
   QLabel* lblFondo_ = nullptr;
   QPushButton* cmdFondo_ = nullptr;

@@ -9,11 +9,11 @@
 #include <QLabel>
 #include <QTimer>
 
-#include "controls/Twips.h"
+#include "controls/ui/Twips.h"
 #include "forms/FrmXCerrandoModel.h"
-#include "forms/ui/PiezasVentana.h"
-#include "forms/ui/QtImagen.h"
-#include "host/MessageBoxService.h"
+#include "forms/ui/WindowParts.h"
+#include "graphics/ui/QtPicture.h"
+#include "platform/MessageBoxService.h"
 
 namespace {
 
@@ -26,20 +26,20 @@ FrmXCerrando::FrmXCerrando(FrmXCerrandoModel& modelo)
     : QDialog(nullptr, Qt::Dialog | Qt::FramelessWindowHint), modelo_(modelo) {
   setObjectName(QStringLiteral("frmXCerrando"));
   setWindowTitle(QString::fromUtf8(kAppTitle));
-  PiezasVentana::Letra(*this);
+  WindowParts::Letra(*this);
   setFixedSize(Twips::ToPixelsX(kAncho, *this), Twips::ToPixelsY(kAlto, *this));
 
   auto* borde = new QFrame(this);
   borde->setObjectName(QStringLiteral("Borde"));
   borde->setFrameShape(QFrame::Box);
   borde->setGeometry(rect());
-  picIcono_ = PiezasVentana::Dibujo(*this, "picIcono", QRect(240, 240, 960, 960));
-  label2_ = PiezasVentana::Etiqueta(*this, "Label2", QRect(1440, 300, 3720, 300));
+  picIcono_ = WindowParts::Dibujo(*this, "picIcono", QRect(240, 240, 960, 960));
+  label2_ = WindowParts::Etiqueta(*this, "Label2", QRect(1440, 300, 3720, 300));
   QFont negrita = label2_->font();
   negrita.setBold(true);
   label2_->setFont(negrita);
   label2_->setText(QString::fromUtf8(FrmXCerrandoModel::kLabel2));
-  label1_ = PiezasVentana::Etiqueta(*this, "Label1", QRect(1440, 720, 3720, 480), true);
+  label1_ = WindowParts::Etiqueta(*this, "Label1", QRect(1440, 720, 3720, 480), true);
   label1_->setText(QString::fromUtf8(FrmXCerrandoModel::kLabel1));
 }
 
@@ -50,8 +50,8 @@ void FrmXCerrando::showEvent(QShowEvent* evento) {
   QTimer::singleShot(0, this, [this] { modelo_.Form_Activate(); });
 }
 
-void FrmXCerrando::Icono(std::shared_ptr<const Imagen> imagen) {
-  PiezasVentana::PonerDibujo(*picIcono_, QtImagen::PixmapDe(imagen.get()));
+void FrmXCerrando::Icono(std::shared_ptr<const Picture> imagen) {
+  WindowParts::PonerDibujo(*picIcono_, QtPicture::PixmapOf(imagen.get()));
 }
 
 void FrmXCerrando::RepintarLabel1() {

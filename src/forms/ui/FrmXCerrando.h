@@ -17,13 +17,13 @@
 
 #include <QDialog>
 
-#include "forms/FrmXCerrandoVista.h"
-#include "forms/ui/QtFormulario.h"
+#include "forms/FrmXCerrandoView.h"
+#include "forms/ui/QtFormWindow.h"
 
 class FrmXCerrandoModel;
 class QLabel;
 
-class FrmXCerrando : public QDialog, public FrmXCerrandoVista {
+class FrmXCerrando : public QDialog, public FrmXCerrandoView {
   Q_OBJECT
 
  public:
@@ -34,8 +34,8 @@ class FrmXCerrando : public QDialog, public FrmXCerrandoVista {
   QLabel* Label1() const { return label1_; }
   QLabel* Label2() const { return label2_; }
 
-  Formulario& Ventana() override { return formulario_; }
-  void Icono(std::shared_ptr<const Imagen> imagen) override;
+  FormWindow& Ventana() override { return formulario_; }
+  void Icono(std::shared_ptr<const Picture> imagen) override;
   void RepintarLabel1() override;
   void Repintar() override;
   void MostrarModal() override;
@@ -47,7 +47,7 @@ class FrmXCerrando : public QDialog, public FrmXCerrandoVista {
 
  private:
   FrmXCerrandoModel& modelo_;
-  QtFormulario formulario_{*this};
+  QtFormWindow formulario_{*this};
   QLabel* picIcono_ = nullptr;
   QLabel* label1_ = nullptr;
   QLabel* label2_ = nullptr;

@@ -12,10 +12,10 @@
 #include <QPushButton>
 #include <QUrl>
 
-#include "controls/Twips.h"
+#include "controls/ui/Twips.h"
 #include "forms/FrmXInicioMensajeModel.h"
-#include "forms/ui/PiezasVentana.h"
-#include "host/MessageBoxService.h"
+#include "forms/ui/WindowParts.h"
+#include "platform/MessageBoxService.h"
 
 namespace {
 
@@ -27,11 +27,11 @@ constexpr int kAlto = 3900;
 FrmXInicioMensaje::FrmXInicioMensaje(FrmXInicioMensajeModel& modelo) : modelo_(modelo) {
   setObjectName(QStringLiteral("frmXInicioMensaje"));
   setWindowTitle(QString::fromUtf8(kAppTitle));
-  PiezasVentana::Letra(*this);
+  WindowParts::Letra(*this);
   setFixedSize(Twips::ToPixelsX(kAncho, *this), Twips::ToPixelsY(kAlto, *this));
 
-  PiezasVentana::ConSombra(*this, "lblNombreFrente", "lblNombreFondo", QRect(240, 240, 7320, 495),
-                           lblNombreFrente_, lblNombreFondo_);
+  WindowParts::ConSombra(*this, "lblNombreFrente", "lblNombreFondo", QRect(240, 240, 7320, 495),
+                         lblNombreFrente_, lblNombreFondo_);
   for (QLabel* nombre : {lblNombreFrente_, lblNombreFondo_}) {
     QFont letra = nombre->font();
     letra.setPointSize(14);
@@ -41,14 +41,14 @@ FrmXInicioMensaje::FrmXInicioMensaje(FrmXInicioMensajeModel& modelo) : modelo_(m
   QPalette azul = lblNombreFrente_->palette();
   azul.setColor(QPalette::WindowText, QColor(0, 51, 153));
   lblNombreFrente_->setPalette(azul);
-  PiezasVentana::Linea(*this, "Line1", QRect(240, 840, 7320, 15));
-  lblMensaje_ = PiezasVentana::Etiqueta(*this, "lblMensaje", QRect(240, 960, 5280, 2040), true);
+  WindowParts::Linea(*this, "Line1", QRect(240, 840, 7320, 15));
+  lblMensaje_ = WindowParts::Etiqueta(*this, "lblMensaje", QRect(240, 960, 5280, 2040), true);
 
   btnAyuda_ = new QPushButton(QString::fromUtf8(FrmXInicioMensajeModel::kBtnAyuda), this);
   btnAyuda_->setObjectName(QStringLiteral("btnAyuda"));
   btnAyuda_->setAutoDefault(false);
   btnAyuda_->setGeometry(Twips::ToPixels(QRect(5880, 1080, 1680, 600), *this));
-  PiezasVentana::Linea(*this, "Line6", QRect(240, 3120, 7320, 15));
+  WindowParts::Linea(*this, "Line6", QRect(240, 3120, 7320, 15));
   chkNoMostrar_ = new QCheckBox(QString::fromUtf8(FrmXInicioMensajeModel::kChkNoMostrar), this);
   chkNoMostrar_->setObjectName(QStringLiteral("chkNoMostrar"));
   chkNoMostrar_->setGeometry(Twips::ToPixels(QRect(240, 3300, 4920, 330), *this));

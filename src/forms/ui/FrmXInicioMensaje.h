@@ -23,15 +23,15 @@
 
 #include <QDialog>
 
-#include "forms/FrmXInicioMensajeVista.h"
-#include "forms/ui/QtFormulario.h"
+#include "forms/FrmXInicioMensajeView.h"
+#include "forms/ui/QtFormWindow.h"
 
 class FrmXInicioMensajeModel;
 class QCheckBox;
 class QLabel;
 class QPushButton;
 
-class FrmXInicioMensaje : public QDialog, public FrmXInicioMensajeVista {
+class FrmXInicioMensaje : public QDialog, public FrmXInicioMensajeView {
   Q_OBJECT
 
  public:
@@ -45,7 +45,7 @@ class FrmXInicioMensaje : public QDialog, public FrmXInicioMensajeVista {
   QPushButton* btnInicio() const { return btnInicio_; }
   QCheckBox* chkNoMostrar() const { return chkNoMostrar_; }
 
-  Formulario& Ventana() override { return formulario_; }
+  FormWindow& Ventana() override { return formulario_; }
   void Titulo(const std::string& texto) override;
   void Mensaje(const std::string& texto) override;
   bool NoMostrarMarcado() const override;
@@ -60,7 +60,7 @@ class FrmXInicioMensaje : public QDialog, public FrmXInicioMensajeVista {
 
  private:
   FrmXInicioMensajeModel& modelo_;
-  QtFormulario formulario_{*this};
+  QtFormWindow formulario_{*this};
   QLabel* lblNombreFrente_ = nullptr;
   QLabel* lblNombreFondo_ = nullptr;
   QLabel* lblMensaje_ = nullptr;

@@ -9,9 +9,9 @@
 #include <QPushButton>
 #include <QStyle>
 
-#include "controls/Twips.h"
+#include "controls/ui/Twips.h"
 #include "forms/FrmXMensajeModel.h"
-#include "forms/ui/PiezasVentana.h"
+#include "forms/ui/WindowParts.h"
 
 namespace {
 
@@ -22,13 +22,13 @@ constexpr int kAlto = 2400;
 
 FrmXMensaje::FrmXMensaje(FrmXMensajeModel& modelo) : modelo_(modelo) {
   setObjectName(QStringLiteral("frmXMensaje"));
-  PiezasVentana::Letra(*this);
+  WindowParts::Letra(*this);
   setFixedSize(Twips::ToPixelsX(kAncho, *this), Twips::ToPixelsY(kAlto, *this));
 
-  image1_ = PiezasVentana::Dibujo(*this, "Image1", QRect(240, 240, 480, 480));
+  image1_ = WindowParts::Dibujo(*this, "Image1", QRect(240, 240, 480, 480));
   const QIcon icono = style()->standardIcon(QStyle::SP_MessageBoxInformation);
-  PiezasVentana::PonerDibujo(*image1_, icono.pixmap(image1_->size()));
-  lblMensaje_ = PiezasVentana::Etiqueta(*this, "lblMensaje", QRect(960, 240, 4800, 1320), true);
+  WindowParts::PonerDibujo(*image1_, icono.pixmap(image1_->size()));
+  lblMensaje_ = WindowParts::Etiqueta(*this, "lblMensaje", QRect(960, 240, 4800, 1320), true);
   chkNoVolver_ = new QCheckBox(QString::fromUtf8(FrmXMensajeModel::kChkNoVolver), this);
   chkNoVolver_->setObjectName(QStringLiteral("chkNoVolver"));
   chkNoVolver_->setGeometry(Twips::ToPixels(QRect(240, 1800, 4200, 330), *this));

@@ -16,15 +16,15 @@
 
 #include <QDialog>
 
-#include "forms/FrmXMensajeVista.h"
-#include "forms/ui/QtFormulario.h"
+#include "forms/FrmXMensajeView.h"
+#include "forms/ui/QtFormWindow.h"
 
 class FrmXMensajeModel;
 class QCheckBox;
 class QLabel;
 class QPushButton;
 
-class FrmXMensaje : public QDialog, public FrmXMensajeVista {
+class FrmXMensaje : public QDialog, public FrmXMensajeView {
   Q_OBJECT
 
  public:
@@ -36,7 +36,7 @@ class FrmXMensaje : public QDialog, public FrmXMensajeVista {
   QCheckBox* chkNoVolver() const { return chkNoVolver_; }
   QPushButton* btnAceptar() const { return btnAceptar_; }
 
-  Formulario& Ventana() override { return formulario_; }
+  FormWindow& Ventana() override { return formulario_; }
   void Titulo(const std::string& texto) override;
   void Mensaje(const std::string& texto) override;
   bool NoVolverMarcado() const override;
@@ -45,7 +45,7 @@ class FrmXMensaje : public QDialog, public FrmXMensajeVista {
 
  private:
   FrmXMensajeModel& modelo_;
-  QtFormulario formulario_{*this};
+  QtFormWindow formulario_{*this};
   QLabel* image1_ = nullptr;
   QLabel* lblMensaje_ = nullptr;
   QCheckBox* chkNoVolver_ = nullptr;

@@ -9,13 +9,13 @@
 #include <QLabel>
 #include <algorithm>
 
-#include "controls/ControlIcons.h"
-#include "controls/NOVUBot.h"
 #include "controls/NOVUBotModel.h"
-#include "controls/NOVUCbo.h"
-#include "controls/NOVUInfoRep.h"
 #include "controls/PropertyStore.h"
-#include "controls/Twips.h"
+#include "controls/ui/ControlIcons.h"
+#include "controls/ui/NOVUBot.h"
+#include "controls/ui/NOVUCbo.h"
+#include "controls/ui/NOVUInfoRep.h"
+#include "controls/ui/Twips.h"
 #include "repair/ui/InfoRepResultSink.h"
 
 namespace {
@@ -47,13 +47,13 @@ QLabel* Etiqueta(QWidget& padre, const char* nombre, const QString& texto, const
 
 FrmReparar::FrmReparar(QWidget* parent) : QWidget(parent) {
   Construir();
-  modelo_ = std::make_unique<FrmRepararModel>(static_cast<FrmRepararVista&>(*this));
+  modelo_ = std::make_unique<FrmRepararModel>(static_cast<FrmRepararView&>(*this));
   modelo_->Form_Load();
 }
 
 FrmReparar::FrmReparar(const std::string& programFolder, QWidget* parent) : QWidget(parent) {
   Construir();
-  modelo_ = std::make_unique<FrmRepararModel>(static_cast<FrmRepararVista&>(*this), programFolder);
+  modelo_ = std::make_unique<FrmRepararModel>(static_cast<FrmRepararView&>(*this), programFolder);
   modelo_->Form_Load();
 }
 

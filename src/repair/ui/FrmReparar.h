@@ -31,7 +31,7 @@
 #include <string>
 
 #include "repair/FrmRepararModel.h"
-#include "repair/FrmRepararVista.h"
+#include "repair/FrmRepararView.h"
 
 class NOVUBot;
 class NOVUCbo;
@@ -40,7 +40,7 @@ class InfoRepResultSink;
 class QGroupBox;
 class QLabel;
 
-class FrmReparar : public QWidget, private FrmRepararVista {
+class FrmReparar : public QWidget, private FrmRepararView {
   Q_OBJECT
 
  public:

@@ -4,7 +4,7 @@
 */
 #pragma once
 
-#include "controls/NOVUInfoRep.h"
+#include "controls/ui/NOVUInfoRep.h"
 #include "repair/ResultSink.h"
 
 class InfoRepResultSink : public ResultSink {

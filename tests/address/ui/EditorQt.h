@@ -17,9 +17,9 @@
 #include <functional>
 
 #include "address/ui/FrmDomicilios.h"
-#include "controls/NOVUBot.h"
 #include "controls/NOVUBotModel.h"
-#include "controls/NOVUList.h"
+#include "controls/ui/NOVUBot.h"
+#include "controls/ui/NOVUList.h"
 
 namespace editor_qt {
 

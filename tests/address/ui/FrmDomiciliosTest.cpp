@@ -15,9 +15,9 @@
 
 #include "address/EditorFixture.h"
 #include "address/ui/EditorQt.h"
-#include "controls/NOVUCbo.h"
-#include "controls/NOVUList.h"
-#include "controls/Twips.h"
+#include "controls/ui/NOVUCbo.h"
+#include "controls/ui/NOVUList.h"
+#include "controls/ui/Twips.h"
 
 namespace {
 
@@ -271,7 +271,7 @@ TEST_F(FrmDomiciliosTest, FailingLoadsAndDeletionsAreShownAndLeaveTheListAsItWas
     dom.SetTabla("NoHayTabla");
     boxes->SetNextAnswer(msgbox::vbYes);
     Pulsar(frm, B::kEliminarDato);
-    dom.SetTabla(DemoDomicilios::kTabla);
+    dom.SetTabla(SampleAddresses::kTabla);
     ASSERT_EQ(Textos().size(), 3u);
     EXPECT_NE(Textos()[2].find("NoHayTabla"), std::string::npos) << Textos()[2];
     EXPECT_EQ(Filas(), 3);
@@ -282,7 +282,7 @@ TEST_F(FrmDomiciliosTest, FailingLoadsAndDeletionsAreShownAndLeaveTheListAsItWas
 }
 
 TEST_F(FrmDomiciliosTest, SingleAddressModeWithTheCompactLayoutHidesTheList) {
-  Configurar(DemoDomicilios::kSocia);
+  Configurar(SampleAddresses::kSocia);
   for (int slot : {campo::kTelefono, campo::kFax, campo::kEMail, campo::kObservaciones}) {
     Ocultar(slot);
   }

@@ -13,11 +13,11 @@
 
 #include "address/EditorFixture.h"
 #include "address/ui/UcnDom.h"
-#include "controls/Twips.h"
+#include "controls/ui/Twips.h"
 
 namespace {
 
-using D = DemoDomicilios;
+using D = SampleAddresses;
 
 class UcnDomTest : public EditorFixture {
  protected:
@@ -56,8 +56,8 @@ TEST_F(UcnDomTest, ASessionThroughTheButtonAndItsUndo) {
   boxes->SetNextAnswer(msgbox::vbYes);
   std::vector<std::string> visto;
   control.SetFabricaEditor([&](QWidget*) {
-    auto v = std::make_unique<RecordingFrmDomiciliosVista>();
-    RecordingFrmDomiciliosVista* w = v.get();
+    auto v = std::make_unique<RecordingFrmDomiciliosView>();
+    RecordingFrmDomiciliosView* w = v.get();
     w->usuario = [&, w](FrmDomiciliosModel& frm) {
       frm.Bot_BotonNuevo();
       w->Escribir(campo::kCalle, "Pasaje O'Brien");
@@ -94,7 +94,7 @@ TEST_F(UcnDomTest, ASessionThroughTheButtonAndItsUndo) {
   EXPECT_EQ(antesDeAbrir.count(), 1);
   EXPECT_EQ(visto, (std::vector<std::string>{"Pasaje O'Brien 125"}));
   std::vector<std::string> textos = Textos();
-  EXPECT_EQ(textos, (std::vector<std::string>{RegistrosDomicilio::kYaHayFiscal,
+  EXPECT_EQ(textos, (std::vector<std::string>{AddressRecords::kYaHayFiscal,
                                               FrmDomiciliosModel::kConfirmaUno}));
   EXPECT_EQ(control.txt().toPlainText(), "Pasaje O'Brien 125, San Martín de los Andes");
   EXPECT_TRUE(m.HayDomicilio());
@@ -115,7 +115,7 @@ TEST_F(UcnDomTest, AHostFormShowsTheOwnersAddresses) {
   nombre.setGeometry(Twips::ToPixels(QRect(120, 120, 4000, 300), host));
   UcnDom* dom = new UcnDom(&host);
   dom->Move(120, 480, 5200, 960);
-  dom->SetFabricaEditor([](QWidget*) { return std::make_unique<RecordingFrmDomiciliosVista>(); });
+  dom->SetFabricaEditor([](QWidget*) { return std::make_unique<RecordingFrmDomiciliosView>(); });
   Configurar(dom->Modelo(), D::kEmpresa);
   dom->Modelo().Refrescar();
   host.resize(Twips::ToPixels(QRect(0, 0, 5440, 1560), host).size());

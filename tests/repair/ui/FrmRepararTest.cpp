@@ -17,13 +17,14 @@
 #include <functional>
 #include <memory>
 
-#include "controls/NOVUBot.h"
-#include "controls/NOVUCbo.h"
-#include "controls/NOVUInfoRep.h"
+#include "controls/ui/NOVUBot.h"
+#include "controls/ui/NOVUCbo.h"
+#include "controls/ui/NOVUInfoRep.h"
 #include "dao/DBEngine.h"
-#include "host/RecordingMessageBox.h"
-#include "repair/SampleInstallation.h"
+#include "platform/RecordingMessageBox.h"
+#include "platform/ScopedService.h"
 #include "repair/ui/FrmReparar.h"
+#include "samples/SampleInstallation.h"
 #include "support/RunTool.h"
 
 namespace {
@@ -63,8 +64,6 @@ long RowsWithNulls(dao::Database& db) {
 class FrmRepararTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    boxes = std::make_shared<BoxWatcher>();
-    previousBoxes = MessageBoxService::Install(boxes);
     // Each test repairs with its own copy of the metadata.
     fs::create_directories(dir.Path() / "prog");
     fs::copy_file(BinDir() + "/Remendor.mdb", dir.File("prog/Remendor.mdb"));
@@ -74,7 +73,6 @@ class FrmRepararTest : public ::testing::Test {
   }
   void TearDown() override {
     ventana.reset();
-    MessageBoxService::Install(previousBoxes);
     ::unsetenv("WINDIR");
   }
 
@@ -104,8 +102,7 @@ class FrmRepararTest : public ::testing::Test {
   TempDir dir;
   std::string windows;
   ClsKolm kolm;
-  std::shared_ptr<BoxWatcher> boxes;
-  std::shared_ptr<MessageBoxService> previousBoxes;
+  ScopedService<BoxWatcher> boxes;
   std::unique_ptr<FrmReparar> ventana;
 };
 

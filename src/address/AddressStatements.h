@@ -1,0 +1,57 @@
+/*
+** AddressStatements: the text of every statement that the address
+** records and the working copy send to the engine.
+**
+** Names (the table, the slot columns) are written as the host stored them;
+** numbers in decimal without leading zeros; the one text value, Cuit, as
+** a Jet literal with its quotes doubled, so that a quote in it neither
+** breaks a statement nor widens it to other rows.
+**
+** The backup of a working copy holds the owner's rows under the copy code
+** (the negated owner code) in place of their declaration code. Dropping
+** and restoring a backup match the taxpayer and the owner column as well
+** as the copy code: the copy code alone would also catch the backup of
+** another taxpayer's owner with the same code. Backup rows keep no
+** declaration code, so one taxpayer's owners of equal code in two
+** declarations share one backup; the stored table has no room to tell
+** them apart.
+*/
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "address/AddressScope.h"
+
+class AddressStatements {
+ public:
+  // The owner's addresses of the current reference (the list and the
+  // summary).
+  static std::string ListaDelDueño(const AddressScope& a);
+  // One address, by its code.
+  static std::string UnDomicilio(const AddressScope& a, int32_t codigo);
+  // The whole table, to add a row.
+  static std::string TablaEntera(const AddressScope& a);
+  // How many fiscal addresses the owner has, leaving out `excluido`.
+  static std::string ContarFiscales(const AddressScope& a, std::optional<int32_t> excluido);
+  static std::string EliminarUno(const AddressScope& a, int32_t codigo);
+  // Every address of the owner, whatever its reference; also the first
+  // step of restoring a backup.
+  static std::string EliminarDelDueño(const AddressScope& a);
+  // Copies the owner's rows under `codigoCopia`; `columnas` lists every
+  // column but CodDJ.
+  static std::string HacerCopia(const AddressScope& a, int32_t codigoCopia,
+                                const std::string& columnas);
+  static std::string BorrarCopia(const AddressScope& a, int32_t codigoCopia);
+  static std::string RestaurarCopia(const AddressScope& a, int32_t codigoCopia);
+  // Every row of the table still on the placeholder reference -2 gets
+  // `referencia`.
+  static std::string AsignarReferencia(const AddressScope& a, int32_t referencia);
+
+  // 'text' with inner quotes doubled.
+  static std::string LiteralJet(std::string_view texto);
+  // The copy code of an owner: -Dueño (overflow 6 for the lowest Long).
+  static int32_t CodigoCopia(int32_t dueño);
+};

@@ -1,0 +1,231 @@
+/*
+** The list view's widget. See NOVUList.h; the rules are in NOVUListModel
+** and the header's triangle in IC.
+*/
+#include "controls/ui/NOVUList.h"
+
+#include <QTreeWidget>
+
+#include "common/ValueFormat.h"
+#include "controls/CommonControlErrors.h"
+#include "controls/ui/ControlIcons.h"
+#include "controls/ui/NOVUListHeader.h"
+#include "controls/ui/Twips.h"
+#include "graphics/ui/QtPicture.h"
+
+namespace {
+
+constexpr int kLadoIcono = 16;
+
+Qt::Alignment AlineacionQt(int alineacion) {
+  const Qt::Alignment horizontal = alineacion == NOVUListModel::kAlineacionDerecha ? Qt::AlignRight
+                                   : alineacion == NOVUListModel::kAlineacionCentro
+                                       ? Qt::AlignHCenter
+                                       : Qt::AlignLeft;
+  return horizontal | Qt::AlignVCenter;
+}
+
+}  // namespace
+
+NOVUList::NOVUList(QWidget* parent)
+    : TwipsControl(NOVUListModel::kAnchoDiseno, NOVUListModel::kAltoDiseno, parent) {
+  Construir();
+}
+
+NOVUList::NOVUList(const PropertyStore& propiedades, QWidget* parent)
+    : TwipsControl(NOVUListModel::kAnchoDiseno, NOVUListModel::kAltoDiseno, parent) {
+  modelo_.LeerPropiedades(propiedades);
+  Construir();
+}
+
+NOVUList::~NOVUList() = default;
+
+void NOVUList::Construir() {
+  lstDatos_ = new QTreeWidget(this);
+  lstDatos_->setObjectName(QStringLiteral("LstDatos"));
+  encabezado_ = new NOVUListHeader(lstDatos_);
+  lstDatos_->setHeader(encabezado_);
+  encabezado_->setStretchLastSection(false);
+  // Captions stand where the columns' texts start, as they do once the
+  // triangle has been put in.
+  encabezado_->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  lstDatos_->setColumnCount(0);
+  lstDatos_->setRootIsDecorated(false);
+  lstDatos_->setItemsExpandable(false);
+  lstDatos_->setUniformRowHeights(true);
+  // The list sorts itself on header clicks (ColumnClick), not as Qt would;
+  // turning Qt's sorting off also makes the header unclickable, so that
+  // comes after.
+  lstDatos_->setSortingEnabled(false);
+  encabezado_->setSectionsClickable(true);
+  lstDatos_->setSelectionMode(QAbstractItemView::SingleSelection);
+  lstDatos_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  lstDatos_->setIconSize(QSize(kLadoIcono, kLadoIcono));
+  lstDatos_->setSelectionBehavior((modelo_.EstiloExtendido() & NOVUListModel::kFilaCompleta)
+                                      ? QAbstractItemView::SelectRows
+                                      : QAbstractItemView::SelectItems);
+  lstDatos_->setEnabled(modelo_.Enabled());
+  setFocusProxy(lstDatos_);
+
+  ic_ = std::make_unique<IC>();
+  ic_->SetListView(this);
+  ic_->Cargar(QtPicture::FromIcon(ControlIcons::Icon(QStringLiteral("lst_ascendente"), kLadoIcono),
+                                  kLadoIcono),
+              QtPicture::FromIcon(ControlIcons::Icon(QStringLiteral("lst_descendente"), kLadoIcono),
+                                  kLadoIcono));
+
+  connect(encabezado_, &QHeaderView::sectionClicked, this,
+          [this](int seccion) { ColumnClick(seccion + 1); });
+  connect(lstDatos_, &QTreeWidget::itemClicked, this,
+          [this](QTreeWidgetItem* item) { emit ItemClick(static_cast<NOVUListItem*>(item)); });
+  connect(lstDatos_, &QTreeWidget::itemDoubleClicked, this, [this] { DblClick(); });
+  OnResize();
+}
+
+void NOVUList::OnResize() {
+  modelo_.Redimensionar(WidthTwips(), HeightTwips());
+  PlaceChild(*lstDatos_, modelo_.LstDatos());
+}
+
+void NOVUList::AgregarColumna(const std::string& Texto, int32_t Ancho) {
+  modelo_.AgregarColumna(Texto, Ancho);
+  const int columna = modelo_.CantColumnas() - 1;
+  lstDatos_->setColumnCount(modelo_.CantColumnas());
+  lstDatos_->headerItem()->setText(columna, QString::fromStdString(Texto));
+  lstDatos_->setColumnWidth(columna, Twips::ToPixelsX(Ancho, *this));
+}
+
+void NOVUList::SetAlineacionColumna(int Columna, int Alineacion) {
+  modelo_.SetAlineacion(Columna, Alineacion);
+  // The column's texts line up as its caption does.
+  lstDatos_->headerItem()->setTextAlignment(Columna - 1, AlineacionQt(Alineacion));
+  for (int i = 0; i < lstDatos_->topLevelItemCount(); i++) {
+    lstDatos_->topLevelItem(i)->setTextAlignment(Columna - 1, AlineacionQt(Alineacion));
+  }
+}
+
+int NOVUList::ColumnAlignment(int indice) const {
+  return modelo_.ColumnaEn(indice).alineacion;
+}
+
+ICHeader* NOVUList::Header() {
+  return encabezado_;
+}
+
+void NOVUList::AgregarItem(const std::string& Clave, const std::string& Texto, int32_t Imagen,
+                           const std::vector<Variant>& Datos) {
+  const std::string& imagen = NOVUListModel::ClaveImagen(Imagen);
+  const QString clave = QString::fromStdString(Clave);
+  if (!clave.isEmpty() && claves_.contains(clave)) ccerr::DuplicateKey(Clave);
+  QStringList textos;
+  textos.reserve(static_cast<qsizetype>(Datos.size()) + 1);
+  textos.append(QString::fromStdString(Texto));
+  for (const Variant& dato : Datos) {
+    textos.append(QString::fromStdString(ValueFormat::ToText(dato)));
+  }
+  auto fila = std::make_unique<NOVUListItem>(Clave, textos);
+  fila->SetSmallIcon(imagen);
+  for (int c = 1; c <= modelo_.CantColumnas(); c++) {
+    const int alineacion = modelo_.ColumnaEn(c).alineacion;
+    if (alineacion != NOVUListModel::kAlineacionIzquierda) {
+      fila->setTextAlignment(c - 1, AlineacionQt(alineacion));
+    }
+  }
+  if (modelo_.Ordenada()) {
+    lstDatos_->insertTopLevelItem(PosicionOrdenada(*fila), fila.get());
+  } else {
+    lstDatos_->addTopLevelItem(fila.get());
+  }
+  if (!clave.isEmpty()) claves_.insert(clave, fila.get());
+  fila.release();
+}
+
+int NOVUList::PosicionOrdenada(const NOVUListItem& fila) const {
+  // After every row that sorts before it or ties with it, as a stable
+  // sort would have put it.
+  // The new row is in no widget yet, so the column is given, not read from
+  // the widget's sort column.
+  const NOVUListModel::Orden orden = modelo_.OrdenActual();
+  const bool descendente = orden.direccion != 0;
+  int desde = 0, hasta = lstDatos_->topLevelItemCount();
+  while (desde < hasta) {
+    const int medio = (desde + hasta) / 2;
+    const auto& otra = static_cast<const NOVUListItem&>(*lstDatos_->topLevelItem(medio));
+    const bool antes =
+        descendente ? otra.Antes(fila, orden.columna) : fila.Antes(otra, orden.columna);
+    if (antes) {
+      hasta = medio;
+    } else {
+      desde = medio + 1;
+    }
+  }
+  return desde;
+}
+
+NOVUListItem* NOVUList::GetItems(const Variant& Index) const {
+  if (Index.Type() == VarType::String) {
+    const std::string clave = Index.ToString();
+    auto it = claves_.find(QString::fromStdString(clave));
+    if (clave.empty() || it == claves_.end()) ccerr::NotFound(clave);
+    return it.value();
+  }
+  const int32_t numero = Index.ToLong();
+  if (numero < 1 || numero > lstDatos_->topLevelItemCount()) ccerr::OutOfBounds();
+  return static_cast<NOVUListItem*>(lstDatos_->topLevelItem(numero - 1));
+}
+
+int32_t NOVUList::GetCantFilas() const {
+  return lstDatos_->topLevelItemCount();
+}
+
+void NOVUList::Seleccionar(const Variant& Indice) {
+  NOVUListItem* fila = GetItems(Indice);
+  lstDatos_->setCurrentItem(fila);
+  fila->setSelected(true);
+}
+
+NOVUListItem* NOVUList::GetISelectedItem() const {
+  const QList<QTreeWidgetItem*> seleccion = lstDatos_->selectedItems();
+  return seleccion.isEmpty() ? nullptr : static_cast<NOVUListItem*>(seleccion.first());
+}
+
+void NOVUList::Eliminar(const Variant& Indice) {
+  NOVUListItem* fila = GetItems(Indice);
+  claves_.remove(QString::fromStdString(fila->Key()));
+  delete fila;
+}
+
+void NOVUList::Clear() {
+  claves_.clear();
+  lstDatos_->clear();
+}
+
+void NOVUList::Ordenar(int32_t TipoOrden, int32_t Columna) {
+  AplicarOrden(modelo_.Ordenar(TipoOrden, Columna));
+}
+
+void NOVUList::ColumnClick(int indice) {
+  AplicarOrden(modelo_.ClickEncabezado(indice));
+  const NOVUListModel::Orden orden = modelo_.OrdenActual();
+  ic_->SetHeaderIcons(orden.columna, orden.direccion);
+}
+
+void NOVUList::AplicarOrden(const NOVUListModel::Orden& orden) {
+  lstDatos_->sortItems(orden.columna,
+                       orden.direccion == 0 ? Qt::AscendingOrder : Qt::DescendingOrder);
+}
+
+void NOVUList::SetCheckList() {
+  modelo_.SetCheckList();
+}
+
+void NOVUList::DblClick() {
+  NOVUListItem* fila = GetISelectedItem();
+  const auto nueva = modelo_.DobleClick(fila != nullptr, fila ? fila->SmallIcon() : std::string());
+  if (nueva) fila->SetSmallIcon(*nueva);
+}
+
+void NOVUList::SetEnabled(bool New_Enabled) {
+  modelo_.SetEnabled(New_Enabled);
+  lstDatos_->setEnabled(New_Enabled);
+}

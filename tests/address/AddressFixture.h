@@ -1,0 +1,71 @@
+// A fresh database holding the sample address data, and the scope of one
+// owner of it, for the address tests.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "address/AddressScope.h"
+#include "address/ColumnMaxNumbering.h"
+#include "dao/DBEngine.h"
+#include "samples/SampleAddresses.h"
+#include "support/ErrorOf.h"
+#include "support/TempDir.h"
+
+class AddressFixture : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    db = dao::DBEngine::CreateDatabase(dir.File("VORA12.mdb"), "clave");
+    SampleAddresses::Crear(db);
+    sistema = std::make_unique<ColumnMaxNumbering>(db, "CodDomicilio");
+    Para(SampleAddresses::kEmpresa);
+  }
+  void TearDown() override {
+    ambito.Db = dao::Database();
+    sistema.reset();
+    db.Close();
+  }
+
+  // Points the scope at another owner of the data.
+  void Para(const SampleAddresses::Titular& t) {
+    ambito.Db = db;
+    ambito.Tabla = SampleAddresses::kTabla;
+    ambito.Cuit = t.Cuit;
+    ambito.CodDJ = t.CodDJ;
+    ambito.Dueño = t.Dueño;
+    ambito.CodReferencia = t.CodReferencia;
+    ambito.Sistema = sistema.get();
+    SampleAddresses::ConfigurarCampos(ambito.Campos);
+  }
+
+  long Contar(const std::string& condicion) {
+    dao::Recordset rs = db.OpenRecordset("select count(*) from 24Domicilios where " + condicion,
+                                         dao::dbOpenSnapshot);
+    return rs.Fields(0).Value().ToLong();
+  }
+
+  // Every row of the address table, one line each, in a fixed order: the
+  // whole table, so that a change to any owner's rows shows.
+  std::vector<std::string> Tabla() {
+    dao::Recordset rs = db.OpenRecordset(
+        "select * from 24Domicilios order by Cuit, CodDJ, CodDomicilio", dao::dbOpenSnapshot);
+    std::vector<std::string> filas;
+    for (; !rs.Eof(); rs.MoveNext()) {
+      std::string fila;
+      for (int i = 0; i < rs.FieldCount(); i++) {
+        const Variant v = rs.Fields(i).Value();
+        fila += (i ? "|" : "") + (v.IsNull() ? std::string("Null") : v.ToString());
+      }
+      filas.push_back(fila);
+    }
+    return filas;
+  }
+
+  TempDir dir;
+  dao::Database db;
+  std::unique_ptr<ColumnMaxNumbering> sistema;
+  AddressScope ambito;
+};

@@ -1,0 +1,156 @@
+// The statement texts, the column list of the copy, list keys, the slot
+// table and the leading-number reading.
+#include <gtest/gtest.h>
+
+#include "address/AddressKey.h"
+#include "address/AddressStatements.h"
+#include "address/LeadingNumber.h"
+#include "address/TraerTodosCampos.h"
+#include "dao/DBEngine.h"
+#include "support/ErrorOf.h"
+#include "support/TempDir.h"
+
+namespace {
+
+using S = AddressStatements;
+
+AddressScope Ambito() {
+  AddressScope a;
+  a.Tabla = "Dom";
+  a.Cuit = "20123456786";
+  a.CodDJ = 40;
+  a.Dueño = 7;
+  a.CodReferencia = -2;
+  a.Campos.Set_Campo(1, 0, "Tipo", 0, true, false, "", "", "");
+  a.Campos.Set_Campo(17, 3, "Duenio", 0, false, false, "", "", "");
+  a.Campos.Set_Campo(18, 3, "Ref", 0, false, false, "", "", "");
+  a.Campos.Set_Campo(19, 3, "CodDom", 0, false, false, "", "", "");
+  return a;
+}
+
+}  // namespace
+
+TEST(AddressStatements, TextsOfTheRecordsStatements) {
+  const AddressScope a = Ambito();
+  EXPECT_EQ(S::ListaDelDueño(a),
+            "select * from Dom where CUIT = '20123456786' and CodDJ = 40 and Duenio = 7 and Ref "
+            "= -2");
+  EXPECT_EQ(S::UnDomicilio(a, 12),
+            "select * from Dom where CUIT = '20123456786' and CodDJ = 40 and CodDom = 12");
+  EXPECT_EQ(S::TablaEntera(a), "select * from Dom");
+  EXPECT_EQ(S::ContarFiscales(a, std::nullopt),
+            "select count(*) from Dom where CUIT = '20123456786' and CodDJ = 40 and Duenio = 7 "
+            "and Tipo = 1");
+  EXPECT_EQ(S::ContarFiscales(a, 12),
+            "select count(*) from Dom where CUIT = '20123456786' and CodDJ = 40 and Duenio = 7 "
+            "and Tipo = 1 and CodDom<>12");
+  EXPECT_EQ(S::EliminarUno(a, 12),
+            "Delete * From Dom Where CUIT = '20123456786' and CODDJ = 40 and CodDom=12");
+  EXPECT_EQ(S::EliminarDelDueño(a),
+            "delete from Dom where CUIT = '20123456786' and CodDJ = 40 and Duenio = 7");
+  EXPECT_EQ(S::AsignarReferencia(a, 3051), "update Dom set Ref = 3051 where Ref = -2");
+}
+
+TEST(AddressStatements, TheBackupIsThisTaxpayersOwnerOnly) {
+  const AddressScope a = Ambito();
+  EXPECT_EQ(S::HacerCopia(a, -7, "Cuit, Duenio"),
+            "insert into Dom select -7 as CodDJ, Cuit, Duenio from Dom where CUIT = "
+            "'20123456786' and CodDJ = 40 and Duenio = 7");
+  EXPECT_EQ(S::BorrarCopia(a, -7),
+            "delete from Dom where CodDJ = -7 and CUIT = '20123456786' and Duenio = 7");
+  EXPECT_EQ(S::RestaurarCopia(a, -7),
+            "update Dom set CodDJ = 40 where CodDJ = -7 and CUIT = '20123456786' and Duenio = 7");
+}
+
+TEST(AddressStatements, QuotesInTheCuitAreDoubled) {
+  AddressScope a = Ambito();
+  a.Cuit = "x' or 'a'='a";
+  EXPECT_EQ(S::EliminarDelDueño(a),
+            "delete from Dom where CUIT = 'x'' or ''a''=''a' and CodDJ = 40 and Duenio = 7");
+  EXPECT_EQ(S::LiteralJet(""), "''");
+  EXPECT_EQ(S::LiteralJet("O'Higgins"), "'O''Higgins'");
+}
+
+TEST(AddressStatements, CopyCodeIsTheNegatedOwner) {
+  EXPECT_EQ(S::CodigoCopia(7), -7);
+  EXPECT_EQ(S::CodigoCopia(-3), 3);
+  EXPECT_EQ(S::CodigoCopia(0), 0);
+  EXPECT_EQ(ErrorOf([] { S::CodigoCopia(INT32_MIN); }), 6);
+}
+
+TEST(TraerTodosCampos, ListsEveryColumnButTheExceptedInOrder) {
+  TempDir dir;
+  dao::Database db = dao::DBEngine::CreateDatabase(dir.File("b.mdb"), "");
+  db.Execute("CREATE TABLE Dom (Cuit TEXT (11), CodDJ LONG, Dueño LONG, Calle TEXT (40))");
+  EXPECT_EQ(TraerTodosCampos(db, "Dom", {"CodDJ"}), "Cuit, Dueño, Calle");
+  EXPECT_EQ(TraerTodosCampos(db, "dom", {"CODDJ"}), "Cuit, Dueño, Calle");
+  EXPECT_EQ(TraerTodosCampos(db, "Dom", {"coddj", "DUEÑO", "nada"}), "Cuit, Calle");
+  EXPECT_EQ(TraerTodosCampos(db, "Dom", {}), "Cuit, CodDJ, Dueño, Calle");
+  EXPECT_EQ(TraerTodosCampos(db, "Dom", {"Cuit", "CodDJ", "Dueño", "Calle"}), "");
+
+  // A table made again with one more column after the definitions were
+  // read: the new column is listed too.
+  db.Execute("DROP TABLE Dom");
+  db.Execute(
+      "CREATE TABLE Dom (Cuit TEXT (11), CodDJ LONG, Dueño LONG, Calle TEXT (40), Piso TEXT (5))");
+  EXPECT_EQ(TraerTodosCampos(db, "Dom", {"CodDJ"}), "Cuit, Dueño, Calle, Piso");
+  EXPECT_EQ(TraerTodosCampos(db.TableDefs().Item("Dom"), {"CodDJ", "Calle"}), "Cuit, Dueño, Piso");
+  EXPECT_EQ(ErrorOf([&] { TraerTodosCampos(db, "Falta", {"CodDJ"}); }), 3265);
+  db.Close();
+}
+
+TEST(AddressKey, KeyIsALetterAndTheCode) {
+  EXPECT_EQ(AddressKey::DesdeCodigo(15), "A15");
+  EXPECT_EQ(AddressKey::DesdeCodigo(-3), "A-3");
+  EXPECT_EQ(AddressKey::CodigoDesdeClave("A15"), 15);
+  EXPECT_EQ(AddressKey::CodigoDesdeClave("A-3"), -3);
+  EXPECT_EQ(ErrorOf([] { AddressKey::CodigoDesdeClave("A"); }), 13);
+  EXPECT_EQ(ErrorOf([] { AddressKey::CodigoDesdeClave(""); }), 13);
+  EXPECT_EQ(ErrorOf([] { AddressKey::CodigoDesdeClave("A1x"); }), 13);
+  EXPECT_EQ(ErrorOf([] { AddressKey::CodigoDesdeClave("A99999999999"); }), 6);
+}
+
+TEST(AddressFieldSlots, SlotsKeepWhatWasStoredAndRefuseOtherNumbers) {
+  AddressFieldSlots c;
+  EXPECT_EQ(c.Columna(21), "");
+  c.Set_Campo(21, 1, "Obs", 255, true, true, "sql", "Observaciones", "x");
+  int32_t tipo = 0, longitud = 0;
+  bool visible = false, obligatorio = false;
+  std::string nombre, sql, descripcion, fijo;
+  c.Get_Campo(21, tipo, nombre, longitud, visible, obligatorio, sql, descripcion, fijo);
+  EXPECT_EQ(tipo, 1);
+  EXPECT_EQ(nombre, "Obs");
+  EXPECT_EQ(longitud, 255);
+  EXPECT_TRUE(visible);
+  EXPECT_TRUE(obligatorio);
+  EXPECT_EQ(sql, "sql");
+  EXPECT_EQ(descripcion, "Observaciones");
+  EXPECT_EQ(fijo, "x");
+
+  EXPECT_EQ(ErrorOf([&] { c.Set_Campo(22, 1, "X", 1, true, true, "", "", ""); }), 9);
+  EXPECT_EQ(ErrorOf([&] { c.Set_Campo(-1, 1, "X", 1, true, true, "", "", ""); }), 9);
+  EXPECT_EQ(ErrorOf([&] {
+              c.Get_Campo(22, tipo, nombre, longitud, visible, obligatorio, sql, descripcion, fijo);
+            }),
+            9);
+  EXPECT_EQ(nombre, "Obs");
+}
+
+TEST(LeadingNumber, ReadsTheLeadingNumber) {
+  EXPECT_EQ(LeadingNumber("1234"), 1234);
+  EXPECT_EQ(LeadingNumber("  12 34 abc"), 1234);
+  EXPECT_EQ(LeadingNumber("12a"), 12);
+  EXPECT_EQ(LeadingNumber("-3.5"), -3.5);
+  EXPECT_EQ(LeadingNumber("+7"), 7);
+  EXPECT_EQ(LeadingNumber(".5"), 0.5);
+  EXPECT_EQ(LeadingNumber("3,5"), 3);  // the decimal point is always "."
+  EXPECT_EQ(LeadingNumber("1E3"), 1000);
+  EXPECT_EQ(LeadingNumber("2D2x"), 200);
+  EXPECT_EQ(LeadingNumber("5E"), 5);
+  EXPECT_EQ(LeadingNumber(""), 0);
+  EXPECT_EQ(LeadingNumber("S/N"), 0);
+  EXPECT_EQ(LeadingNumber("-"), 0);
+  EXPECT_EQ(LeadingNumber("."), 0);
+  EXPECT_EQ(LeadingNumber("1E-999"), 0);
+  EXPECT_EQ(ErrorOf([] { LeadingNumber("1E999"); }), 6);
+}

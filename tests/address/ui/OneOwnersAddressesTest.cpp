@@ -1,0 +1,164 @@
+// One owner's addresses from a host form, end to end on real widgets and
+// the sample database: the control opens the editor window, the user adds
+// an address with accents and an apostrophe and makes it fiscal, a second
+// fiscal one is refused, an address is edited and another deleted after
+// confirming; the summary follows, and the host's ResetearCopia brings
+// the table and the summary back to what they were.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QSignalSpy>
+
+#include "address/EditorFixture.h"
+#include "address/ui/EditorQt.h"
+#include "address/ui/UcnDom.h"
+#include "controls/ui/NOVUCbo.h"
+#include "controls/ui/NOVUListItem.h"
+#include "controls/ui/Twips.h"
+
+namespace {
+
+using namespace editor_qt;
+using B = NOVUBotModel;
+
+class OneOwnersAddressesTest : public EditorFixture {
+ protected:
+  void SetUp() override {
+    EditorFixture::SetUp();
+    nombre = new QLabel(QString::fromUtf8("SUÁREZ, TOMÁS"), &host);
+    nombre->setGeometry(Twips::ToPixels(QRect(120, 120, 4000, 300), host));
+    control = new UcnDom(&host);
+    control->Move(120, 480, 5200, 960);
+    host.resize(Twips::ToPixels(QRect(0, 0, 5440, 1560), host).size());
+    Configurar(control->Modelo(), SampleAddresses::kSinDomicilios);
+    // Each opening gets a fresh window, and the test's user acts in it.
+    control->SetFabricaEditor([this](QWidget* padre) {
+      auto ventana = std::make_unique<FrmDomicilios>(padre);
+      FrmDomicilios* v = ventana.get();
+      AlAbrirse(*v, [this, v] { usuario(*v); });
+      return ventana;
+    });
+    host.show();
+  }
+  void TearDown() override {
+    control->Modelo().SetDb(dao::Database());
+    EditorFixture::TearDown();
+  }
+
+  void Provincia(FrmDomicilios& v, const char* texto) {
+    QComboBox* combo = v.CboProvincia()->CboDatos();
+    combo->setCurrentIndex(combo->findText(QString::fromUtf8(texto)));
+  }
+  void Llenar(FrmDomicilios& v, const char* calle, const char* numero, const char* localidad) {
+    Escribir(v.TxtDato(campo::kCalle), QString::fromUtf8(calle));
+    Escribir(v.TxtDato(campo::kNumero), QString::fromUtf8(numero));
+    Escribir(v.TxtDato(campo::kLocalidad), QString::fromUtf8(localidad));
+  }
+
+  QWidget host;
+  QLabel* nombre = nullptr;
+  UcnDom* control = nullptr;
+  std::function<void(FrmDomicilios&)> usuario;
+};
+
+}  // namespace
+
+TEST_F(OneOwnersAddressesTest, AddRefuseASecondFiscalEditDeleteThenUndo) {
+  UcnDomModel& m = control->Modelo();
+  m.Refrescar();
+  const QString resumenAntes = control->txt().toPlainText();
+  const auto tablaAntes = Tabla();
+  EXPECT_EQ(resumenAntes, "");
+  EXPECT_FALSE(m.HayDomicilio());
+
+  std::vector<std::string> filas;
+  usuario = [&](FrmDomicilios& v) {
+    EXPECT_EQ(v.Bot()->Estado(), 1);  // nothing to browse
+
+    Pulsar(v, B::kNuevo);
+    Llenar(v, "Pasaje O'Brien", "120", "San Martín de los Andes");
+    Provincia(v, "Neuquén");
+    v.optFiscal()->click();
+    Pulsar(v, B::kAceptar);
+    EXPECT_TRUE(Textos().empty());
+
+    Pulsar(v, B::kNuevo);
+    EXPECT_TRUE(v.optOtros()->isChecked());
+    EXPECT_EQ(v.CboProvincia()->GetTextoSeleccionado(), "Córdoba");  // the host's default
+    Llenar(v, "Güemes", "7", "Neuquén");
+    v.optFiscal()->click();
+    Pulsar(v, B::kAceptar);
+    EXPECT_EQ(Textos(), (std::vector<std::string>{AddressRecords::kYaHayFiscal}));
+    EXPECT_EQ(v.Bot()->Estado(), 2);  // still editing, typing kept
+    EXPECT_EQ(v.TxtDato(campo::kCalle)->text(), "Güemes");
+    v.optOtros()->click();
+    Pulsar(v, B::kAceptar);
+    EXPECT_EQ(v.LstDomicilios()->GetCantFilas(), 2);
+
+    Clic(v, "Pasaje O'Brien");
+    EXPECT_TRUE(v.optFiscal()->isChecked());
+    Pulsar(v, B::kEditar);
+    Escribir(v.TxtDato(campo::kNumero), "125");
+    Pulsar(v, B::kAceptar);  // the fiscal address itself may be saved again
+
+    Clic(v, "Güemes");
+    EXPECT_EQ(v.TxtDato(campo::kLocalidad)->text(), "Neuquén");
+    boxes->SetNextAnswer(msgbox::vbYes);
+    Pulsar(v, B::kEliminarDato);
+    for (int i = 1; i <= v.LstDomicilios()->GetCantFilas(); i++) {
+      const NOVUListItem* fila = v.LstDomicilios()->GetItems(Variant(int32_t{i}));
+      filas.push_back(fila->Text() + " " + fila->SubItems(1) + ", " + fila->SubItems(2));
+    }
+    EXPECT_EQ(v.TxtDato(campo::kCalle)->text(), "Pasaje O'Brien");
+    Pulsar(v, B::kSalir);
+  };
+  QSignalSpy antesDeAbrir(control, &UcnDom::AntesDeAbrir);
+  QTest::mouseClick(&control->cmd(), Qt::LeftButton);
+
+  EXPECT_EQ(antesDeAbrir.count(), 1);
+  EXPECT_EQ(filas, (std::vector<std::string>{"Pasaje O'Brien 125, San Martín de los Andes"}));
+  ASSERT_EQ(boxes->Boxes().size(), 2u);
+  EXPECT_EQ(boxes->Boxes()[1].text, FrmDomiciliosModel::kConfirmaUno);
+  EXPECT_EQ(boxes->Boxes()[1].style, msgbox::vbYesNo);
+  EXPECT_EQ(control->txt().toPlainText(), "Pasaje O'Brien 125, San Martín de los Andes");
+  EXPECT_TRUE(m.HayDomicilio());
+  EXPECT_EQ(Contar("Cuit = '30654321098' and CodDJ = 2 and CodDueno = 3 and Fiscal = 1 and "
+                   "Provincia = 20 and Calle = 'Pasaje O''Brien' and Numero = 125"),
+            1);
+  EXPECT_EQ(Contar("Calle = 'Güemes' and CodDueno = 3"), 0);
+
+  m.ResetearCopia();
+  m.Refrescar();
+  EXPECT_EQ(control->txt().toPlainText(), resumenAntes);
+  EXPECT_FALSE(m.HayDomicilio());
+  EXPECT_EQ(Tabla(), tablaAntes);
+}
+
+TEST_F(OneOwnersAddressesTest, ASecondOpeningStartsFromWhatTheFirstLeft) {
+  usuario = [&](FrmDomicilios& v) {
+    Pulsar(v, B::kNuevo);
+    Llenar(v, "Avenida Perón", "1", "Ñorquinco");
+    Provincia(v, "Río Negro");
+    Pulsar(v, B::kAceptar);
+    Pulsar(v, B::kSalir);
+  };
+  control->cmd().click();
+  EXPECT_EQ(control->txt().toPlainText(), "Avenida Perón 1, Ñorquinco");
+  usuario = [&](FrmDomicilios& v) {
+    EXPECT_EQ(v.LstDomicilios()->GetCantFilas(), 1);
+    EXPECT_EQ(v.TxtDato(campo::kCalle)->text(), "Avenida Perón");
+    EXPECT_EQ(v.CboProvincia()->GetTextoSeleccionado(), "Río Negro");
+    boxes->SetNextAnswer(msgbox::vbNo);
+    Pulsar(v, B::kEliminarTodos);  // the user thinks better of it
+    EXPECT_EQ(v.LstDomicilios()->GetCantFilas(), 1);
+    Pulsar(v, B::kSalir);
+  };
+  control->cmd().click();
+  EXPECT_EQ(control->txt().toPlainText(), "Avenida Perón 1, Ñorquinco");
+  // The copy made by the first opening is the one undone.
+  control->Modelo().ResetearCopia();
+  control->Modelo().Refrescar();
+  EXPECT_EQ(control->txt().toPlainText(), "");
+}

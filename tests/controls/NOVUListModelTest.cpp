@@ -1,0 +1,80 @@
+// The list view's rules: the header-click sort rule with each column's
+// tag, sorting on request, the row images, check-list mode, geometry and
+// the stored setting.
+#include <gtest/gtest.h>
+
+#include "controls/NOVUListModel.h"
+#include "support/ErrorOf.h"
+
+TEST(NOVUListModel, HeaderClicksFollowEachColumnsTag) {
+  NOVUListModel m;
+  for (int i = 0; i < 3; i++) m.AgregarColumna("c", 1000);
+  // Column 2, never sorted: ascending; again: descending.
+  EXPECT_EQ(m.ClickEncabezado(2).direccion, 0);
+  EXPECT_EQ(m.ClickEncabezado(2).direccion, 1);
+  EXPECT_EQ(m.ColumnaEn(2).tag, -1);
+  // Column 1 sorts in the direction its empty tag remembers, then column 2
+  // again in the one it kept.
+  auto o = m.ClickEncabezado(1);
+  EXPECT_EQ(o.columna, 0);
+  EXPECT_EQ(o.direccion, 0);
+  o = m.ClickEncabezado(2);
+  EXPECT_EQ(o.columna, 1);
+  EXPECT_EQ(o.direccion, 1);
+  EXPECT_TRUE(m.Ordenada());
+
+  NOVUListModel nuevo;
+  nuevo.AgregarColumna("c", 1000);
+  EXPECT_FALSE(nuevo.Ordenada());
+  // The sort column starts at 0: the first click on column 1 reverses it.
+  EXPECT_EQ(nuevo.ClickEncabezado(1).direccion, 1);
+  EXPECT_EQ(nuevo.ClickEncabezado(1).direccion, 0);
+  EXPECT_EQ(ErrorOf([&] { nuevo.ClickEncabezado(2); }), 35600);
+}
+
+TEST(NOVUListModel, OrdenarTouchesNoTagAndRefusesWhatItCannotSort) {
+  NOVUListModel m;
+  m.AgregarColumna("a", 1000);
+  m.AgregarColumna("b", 1000);
+  auto o = m.Ordenar(1, 1);
+  EXPECT_EQ(o.columna, 1);
+  EXPECT_EQ(o.direccion, 1);
+  EXPECT_FALSE(m.ColumnaEn(2).tag.has_value());
+  EXPECT_EQ(ErrorOf([&] { m.Ordenar(2, 0); }), 380);
+  EXPECT_EQ(ErrorOf([&] { m.Ordenar(0, 2); }), 380);
+  EXPECT_EQ(ErrorOf([&] { m.Ordenar(0, -1); }), 380);
+  EXPECT_EQ(m.OrdenActual().columna, 1);
+  // After Ordenar the next click on that column toggles its empty tag.
+  EXPECT_EQ(m.ClickEncabezado(2).direccion, 1);
+}
+
+TEST(NOVUListModel, ImagesCheckListGeometryAndSetting) {
+  EXPECT_EQ(NOVUListModel::ClaveImagen(0), "agregar");
+  EXPECT_EQ(NOVUListModel::ClaveImagen(4), "desmarcado");
+  EXPECT_EQ(ErrorOf([] { NOVUListModel::ClaveImagen(5); }), 9);
+  EXPECT_EQ(ErrorOf([] { NOVUListModel::ClaveImagen(-1); }), 9);
+
+  NOVUListModel m;
+  EXPECT_EQ(m.EstiloExtendido() & 0x20u, 0x20u);
+  EXPECT_FALSE(m.DobleClick(true, "nota1"));
+  m.SetCheckList();
+  EXPECT_EQ(m.DobleClick(true, "nota1"), "marcado");
+  EXPECT_EQ(m.DobleClick(true, "desmarcado"), "marcado");
+  EXPECT_EQ(m.DobleClick(true, "marcado"), "desmarcado");
+  EXPECT_FALSE(m.DobleClick(false, "marcado"));
+
+  m.Redimensionar(4000, 3000);
+  EXPECT_EQ(m.LstDatos(), (Rect{10, 10, 3980, 2980}));
+  m.Redimensionar(15, 5);
+  EXPECT_EQ(m.LstDatos(), (Rect{10, 10, 0, 0}));
+
+  PropertyStore guardadas;
+  m.GuardarPropiedades(guardadas);
+  EXPECT_FALSE(guardadas.Contains("Enabled"));
+  m.SetEnabled(false);
+  EXPECT_TRUE(m.Propiedades().IsChanged("Enabled"));
+  m.GuardarPropiedades(guardadas);
+  NOVUListModel leida;
+  leida.LeerPropiedades(guardadas);
+  EXPECT_FALSE(leida.Enabled());
+}

@@ -1,0 +1,95 @@
+// The places of the tiles: own size at 100 percent, scaled tiles sharing
+// their edges at other scales, the target always covered, and the
+// arguments that would draw nothing or never end.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <set>
+
+#include "forms/Tiling.h"
+#include "support/ErrorOf.h"
+
+namespace {
+
+using Zonas = std::vector<Rect>;
+
+// Every pixel of the target lies in some tile.
+bool Cubre(const Zonas& zonas, int ancho, int alto) {
+  for (int x = 0; x < ancho; ++x) {
+    for (int y = 0; y < alto; ++y) {
+      bool dentro = false;
+      for (const auto& z : zonas) {
+        if (x >= z.left && x < z.left + z.width && y >= z.top && y < z.top + z.height) {
+          dentro = true;
+          break;
+        }
+      }
+      if (!dentro) return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+TEST(TilingTest, AtFullSizeTilesKeepTheirOwnSizeAndBothEndsCount) {
+  // 100 / 32 = 3.125 rounds to 3: columns 0..3; 40 / 16 = 2.5 rounds to
+  // 2 (ties to even): rows 0..2.
+  const Zonas zonas = Tiling::Teselas(32, 16, 100, 40, 100);
+  ASSERT_EQ(zonas.size(), 12u);
+  EXPECT_EQ(zonas.front(), (Rect{0, 0, 32, 16}));
+  EXPECT_EQ(zonas[1], (Rect{0, 16, 32, 16}));
+  EXPECT_EQ(zonas[3], (Rect{32, 0, 32, 16}));
+  EXPECT_EQ(zonas.back(), (Rect{96, 32, 32, 16}));
+  for (const auto& z : zonas) {
+    EXPECT_EQ(z.width, 32);
+    EXPECT_EQ(z.height, 16);
+  }
+  EXPECT_TRUE(Cubre(zonas, 100, 40));
+}
+
+TEST(TilingTest, AtHalfSizeTwiceAsManyTilesEachWay) {
+  const Zonas entero = Tiling::Teselas(20, 20, 200, 100, 100);
+  const Zonas mitad = Tiling::Teselas(20, 20, 200, 100, 50);
+  std::set<int> xs, ys;
+  for (const auto& z : mitad) {
+    EXPECT_EQ(z.width, 10);
+    EXPECT_EQ(z.height, 10);
+    xs.insert(z.left);
+    ys.insert(z.top);
+  }
+  EXPECT_EQ(xs.size(), 21u);  // 0..20, against 0..10 at full size
+  EXPECT_EQ(ys.size(), 11u);
+  EXPECT_EQ(entero.size(), 11u * 6u);
+  EXPECT_EQ(*xs.rbegin(), 200);
+  EXPECT_TRUE(Cubre(mitad, 200, 100));
+}
+
+TEST(TilingTest, ScaledTilesLeaveNoGapsAtAnySize) {
+  // 10 px at 45 percent is 4.5 px: tiles of 4 and 5 pixels that meet.
+  for (const double porcentaje : {45.0, 55.0, 33.3, 150.0, 99.9, 100.1}) {
+    for (const int ancho : {1, 7, 64, 333}) {
+      const Zonas zonas = Tiling::Teselas(10, 7, ancho, ancho / 2 + 1, porcentaje);
+      EXPECT_TRUE(Cubre(zonas, ancho, ancho / 2 + 1)) << porcentaje << " " << ancho;
+      for (size_t k = 1; k < zonas.size(); ++k) {
+        const auto& a = zonas[k - 1];
+        const auto& b = zonas[k];
+        if (a.left == b.left) {
+          EXPECT_EQ(a.top + a.height, b.top) << porcentaje;
+        }
+      }
+    }
+  }
+}
+
+TEST(TilingTest, RefusesWhatWouldDrawNothingOrNeverEnd) {
+  EXPECT_EQ(ErrorOf([] { Tiling::Teselas(10, 10, 100, 100, 0); }), 5);
+  EXPECT_EQ(ErrorOf([] { Tiling::Teselas(10, 10, 100, 100, -50); }), 5);
+  EXPECT_EQ(ErrorOf([] { Tiling::Teselas(10, 10, 100, 100, std::nan("")); }), 5);
+  EXPECT_EQ(ErrorOf([] { Tiling::Teselas(0, 10, 100, 100, 100); }), 5);
+  EXPECT_EQ(ErrorOf([] { Tiling::Teselas(10, 10, 0, 100, 100); }), 5);
+  EXPECT_EQ(ErrorOf([] { Tiling::Teselas(10, 10, 100, -1, 100); }), 5);
+  // A tile of 0.9 pixels: millions of tiles on a screen-sized target.
+  EXPECT_EQ(ErrorOf([] { Tiling::Teselas(9, 100, 100000, 100000, 10); }), 5);
+  EXPECT_EQ(Tiling::Teselas(10, 100, 20, 20, 10).size(), 21u * 3u);
+}

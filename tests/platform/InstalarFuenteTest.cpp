@@ -1,0 +1,195 @@
+// Font installation: the Windows calls' arguments, the order of the steps
+// behind the platform seam, and the user's fonts folder with fontconfig.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <vector>
+
+#include "platform/FontInstallCalls.h"
+#include "platform/FontPlatform.h"
+#include "platform/ScopedService.h"
+#include "platform/XdgFontPlatform.h"
+#include "platform/a_c_w.h"
+#include "support/EnvGuard.h"
+#include "support/ErrorOf.h"
+#include "support/ScratchFontUser.h"
+#include "support/TempDir.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Records each step; the fonts folder is a scratch folder.
+class RecordingFontPlatform : public FontPlatform {
+ public:
+  explicit RecordingFontPlatform(std::string folder) : folder_(std::move(folder)) {}
+  std::string FontsFolder() override { return folder_; }
+  void CreateScalableResource(const fontcalls::ScalableResource& c) override {
+    steps.push_back("resource " + c.resourceFile + " | " + c.fontFile + " | " + c.path);
+  }
+  void RegisterFont(const std::string& fontFile) override { steps.push_back("add " + fontFile); }
+  void RecordInProfile(const fontcalls::ProfileEntry& c) override {
+    steps.push_back("profile [" + c.section + "] " + c.key + "=" + c.value);
+  }
+  void BroadcastFontChange(const fontcalls::Broadcast& c) override {
+    steps.push_back("post " + std::to_string(c.window) + " " + std::to_string(c.message));
+  }
+  std::vector<std::string> steps;
+
+ private:
+  std::string folder_;
+};
+
+void WriteFile(const fs::path& path, const std::string& content) {
+  std::ofstream(path, std::ios::binary) << content;
+}
+
+std::string ReadFile(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+class InstalarFuenteTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    fs::create_directories(dir.Path() / "app");
+    fs::create_directories(dir.Path() / "WINDOWS" / "system32");
+    WriteFile(dir.Path() / "app" / "3of9.ttf", "code 39");
+    WriteFile(dir.Path() / "app" / "bar25IT.ttf", "2 of 5");
+  }
+
+  std::string App() const { return (dir.Path() / "app").string(); }
+  std::string System() const { return (dir.Path() / "WINDOWS" / "system32").string() + "/"; }
+
+  TempDir dir;
+  EnvGuard windir{"WINDIR", (dir.Path() / "WINDOWS").c_str()};
+  ScopedService<RecordingFontPlatform> platform{
+      std::make_shared<RecordingFontPlatform>((dir.Path() / "fonts").string() + "/")};
+};
+
+}  // namespace
+
+TEST(FontInstallCallsTest, ArgumentsOfTheWindowsCalls) {
+  const auto code39 = fontcalls::FontSetFor(1);
+  EXPECT_EQ(code39.trueTypeFile, "3of9.ttf");
+  EXPECT_EQ(code39.resourceFile, "3of9.Fot");
+  EXPECT_EQ(code39.profileKey, "3 of 9");
+  for (int32_t other : {0, 2, -1, 25}) {
+    const auto i25 = fontcalls::FontSetFor(other);
+    EXPECT_EQ(i25.trueTypeFile, "bar25IT.ttf") << other;
+    EXPECT_EQ(i25.resourceFile, "bar25IT.Fot");
+    EXPECT_EQ(i25.profileKey, "Bar Code25 InterleaveTall");
+  }
+
+  const auto r = fontcalls::ScalableResourceFor(code39, "C:\\WINDOWS\\SYSTEM32\\");
+  EXPECT_EQ(r.hidden, 0u);
+  EXPECT_EQ(r.resourceFile, "C:\\WINDOWS\\SYSTEM32\\3of9.Fot");
+  EXPECT_EQ(r.fontFile, "3of9.ttf");
+  EXPECT_EQ(r.path, ":\\WINDOWS\\SYSTEM32\\");  // the system folder without its first character
+  EXPECT_EQ(fontcalls::ScalableResourceFor(code39, "").path, "");
+
+  const auto p = fontcalls::ProfileEntryFor(fontcalls::FontSetFor(2), "C:\\WINDOWS\\SYSTEM32\\");
+  EXPECT_EQ(p.section, "Fonts");
+  EXPECT_EQ(p.key, "Bar Code25 InterleaveTall");
+  EXPECT_EQ(p.value, "C:\\WINDOWS\\SYSTEM32\\bar25IT.Fot");
+
+  const auto b = fontcalls::FontChangeBroadcast();
+  EXPECT_EQ(b.window, 0xFFFFu);
+  EXPECT_EQ(b.message, 0x1Du);
+  EXPECT_EQ(b.wParam, 0u);
+  EXPECT_EQ(b.lParam, 0);
+}
+
+TEST_F(InstalarFuenteTest, CopiesOnceThenRepeatsTheRegistration) {
+  a_c_w().InstalarFuente(App(), 1);
+  EXPECT_EQ(ReadFile(dir.Path() / "fonts" / "3of9.ttf"), "code 39");
+  const std::vector<std::string> expected = {
+      "resource " + System() + "3of9.Fot | 3of9.ttf | " + System().substr(1),
+      "add 3of9.ttf",
+      "profile [Fonts] 3 of 9=" + System() + "3of9.Fot",
+      "post 65535 29",
+  };
+  EXPECT_EQ(platform->steps, expected);
+
+  // A second call finds the font installed: it copies nothing, even a newer
+  // file, and registers again.
+  WriteFile(dir.Path() / "app" / "3of9.ttf", "newer");
+  platform->steps.clear();
+  a_c_w().InstalarFuente(App(), 1);
+  EXPECT_EQ(ReadFile(dir.Path() / "fonts" / "3of9.ttf"), "code 39");
+  EXPECT_EQ(platform->steps, expected);
+  EXPECT_FALSE(fs::exists(dir.Path() / "fonts" / "bar25IT.ttf"));
+}
+
+TEST_F(InstalarFuenteTest, FontMissingFromTheSourceFolderIsRegisteredAnyway) {
+  fs::remove(dir.Path() / "app" / "bar25IT.ttf");
+  a_c_w().InstalarFuente(App(), 7);
+  EXPECT_FALSE(fs::exists(dir.Path() / "fonts" / "bar25IT.ttf"));
+  ASSERT_EQ(platform->steps.size(), 4u);
+  EXPECT_EQ(platform->steps[1], "add bar25IT.ttf");
+}
+
+TEST_F(InstalarFuenteTest, FailedCopyIsRaisedAndLeavesNothingBehind) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
+  fs::create_directories(dir.Path() / "fonts");
+  fs::permissions(dir.Path() / "fonts", fs::perms::owner_read | fs::perms::owner_exec);
+  EXPECT_EQ(ErrorOf([&] { a_c_w().InstalarFuente(App(), 1); }), 70);
+  EXPECT_TRUE(platform->steps.empty());  // nothing after the failed step
+  fs::permissions(dir.Path() / "fonts", fs::perms::owner_all);
+  EXPECT_TRUE(fs::is_empty(dir.Path() / "fonts"));
+}
+
+TEST_F(InstalarFuenteTest, FontsFolderThatIsAFileIsRaised) {
+  // Works for root too: nothing can be created below a regular file.
+  WriteFile(dir.Path() / "fonts", "not a folder");
+  EXPECT_NE(ErrorOf([&] { a_c_w().InstalarFuente(App(), 2); }), 0);
+  EXPECT_TRUE(platform->steps.empty());
+}
+
+TEST(XdgFontPlatformTest, FontsFolderFollowsTheBaseDirectoryRules) {
+  EnvGuard home("HOME", "/home/operador");
+  XdgFontPlatform xdg;
+  {
+    EnvGuard data("XDG_DATA_HOME", "/tmp/datos");
+    EXPECT_EQ(xdg.FontsFolder(), "/tmp/datos/fonts/");
+  }
+  {
+    EnvGuard data("XDG_DATA_HOME", nullptr);
+    EXPECT_EQ(xdg.FontsFolder(), "/home/operador/.local/share/fonts/");
+  }
+  {
+    EnvGuard data("XDG_DATA_HOME", "relativo/datos");  // ignored, as the rules say
+    EXPECT_EQ(xdg.FontsFolder(), "/home/operador/.local/share/fonts/");
+  }
+}
+
+// The real fonts, built beside the executables, installed for a scratch user
+// and then listed by fontconfig.
+TEST(XdgFontPlatformTest, InstalledFontsAreSeenByFontconfig) {
+  const char* bin = std::getenv("REMENDOR_BIN_DIR");
+  if (!bin || !fs::exists(fs::path(bin) / "3of9.ttf")) GTEST_SKIP() << "fonts not built";
+  ScratchFontUser user;
+  {
+    ScopedService<FontPlatform> xdg(std::make_shared<XdgFontPlatform>());
+    a_c_w().InstalarFuente(bin, 1);
+    a_c_w().InstalarFuente(bin, 2);
+  }
+  const fs::path fonts = user.FontsFolder();
+  EXPECT_TRUE(fs::exists(fonts / "3of9.ttf"));
+  EXPECT_TRUE(fs::exists(fonts / "bar25IT.ttf"));
+
+  const std::string command = "fc-list : family file 2>/dev/null";
+  std::string listed;
+  if (FILE* p = ::popen(command.c_str(), "r")) {
+    char buf[512];
+    while (std::fgets(buf, sizeof buf, p)) listed += buf;
+    ::pclose(p);
+  }
+  EXPECT_NE(listed.find((fonts / "3of9.ttf").string() + ": 3 of 9"), std::string::npos) << listed;
+  EXPECT_NE(listed.find((fonts / "bar25IT.ttf").string() + ": Bar Code25 InterleaveTall"),
+            std::string::npos)
+      << listed;
+}

@@ -1,0 +1,159 @@
+// remendor-db import, run as support staff run it: real Access files in,
+// progress and a summary out, one line for each failure, and a host
+// database imported from a real file repaired like any other.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include "support/JetSamples.h"
+#include "support/RunTool.h"
+
+namespace {
+
+class ImportTool : public ::testing::Test {
+ protected:
+  ToolResult Query(const std::string& file, const std::string& query) {
+    ToolResult r = RunTool("remendor-db", {"query", "--csv", file, query});
+    EXPECT_EQ(r.status, 0) << query << ": " << r.err;
+    return r;
+  }
+
+  TempDir dir;
+  std::string target = dir.File("importada.mdb");
+};
+
+}  // namespace
+
+TEST_F(ImportTool, ProgressGoesToStandardErrorAndTheSummaryToStandardOutput) {
+  const std::string source = CopyJetSample(dir, "testV1997.mdb");
+  ToolResult r = RunTool("remendor-db", {"import", source, target});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, "Importadas 4 tablas y 2 filas de '" + source + "' (Jet 3) en '" + target +
+                       "'; sin importar, por no ser datos: 6 tablas del sistema; 1 aviso.\n");
+  EXPECT_EQ(r.err,
+            "remendor-db: tabla 1 de 4, 'Table1': 2 filas\n"
+            "remendor-db: tabla 2 de 4, 'Table2': 0 filas\n"
+            "remendor-db: tabla 3 de 4, 'Table3': 0 filas\n"
+            "remendor-db: aviso: tabla 'Table4', columna 'data': sus nuevas filas no reciben un "
+            "identificador propio (GenGUID())\n"
+            "remendor-db: tabla 4 de 4, 'Table4': 0 filas\n");
+  // Opened as every other file is, with the system's password.
+  EXPECT_EQ(Query(target,
+                  "SELECT A, C, D, E, F, Format(G, 'yyyy-mm-dd hh:nn:ss'), H, I FROM "
+                  "Table1 ORDER BY A")
+                .out,
+            "A,C,D,E,F,Expr1000,H,I\r\n"
+            "a,0,0,0,0,1981-12-12 00:00:00,0,Falso\r\n"
+            "abcdefg,2,222,333333333,444.555,1974-09-21 00:00:00,3.5,Verdadero\r\n");
+
+  ToolResult named = RunTool("remendor-db", {"--password", "otra", "import", source,
+                                             dir.File("dos.mdb"), "--tables", "Table3,Table1"});
+  ASSERT_EQ(named.status, 0) << named.err;
+  EXPECT_EQ(RunTool("remendor-db", {"--password", "otra", "tables", dir.File("dos.mdb")}).out,
+            "Table1\n    A TEXT (50)\n    B TEXT (100)\n    C BYTE\n    D INTEGER\n    E LONG\n"
+            "    F DOUBLE\n    G DATE\n    H CURRENCY\n    I LOGICAL\n"
+            "Table3\n    a LONG\n    b TEXT (50)\n");
+  ToolResult own = RunTool("remendor-db", {"import", source, dir.File("tres.mdb"), "--password",
+                                           "propia", "--tables", "Table3"});
+  ASSERT_EQ(own.status, 0) << own.err;
+  EXPECT_NE(RunTool("remendor-db", {"--password", "propia", "status", dir.File("tres.mdb")})
+                .out.find("Contraseña: aceptada"),
+            std::string::npos);
+}
+
+TEST_F(ImportTool, EachFailureIsOneLineAndLeavesNoTarget) {
+  const std::string source = CopyJetSample(dir, "testUnicodeCompV2003.mdb");
+  for (const std::vector<std::string>& wrong :
+       {std::vector<std::string>{"import", source},
+        {"import", source, target, "--tables"},
+        {"import", source, target, "--tables", "a,,b"},
+        {"import", source, target, "--otra"},
+        {"import", source, target, "--replace", "--replace"}}) {
+    EXPECT_EQ(RunTool("remendor-db", wrong).status, 2) << wrong.back();
+  }
+  auto failure = [&](const std::vector<std::string>& args) {
+    ToolResult r = RunTool("remendor-db", args);
+    EXPECT_EQ(r.status, 1) << r.err;
+    EXPECT_EQ(r.out, "");
+    return r.err;
+  };
+  std::vector<unsigned char> cut = ReadBytes(source);
+  cut.resize(cut.size() / 2 + 100);
+  WriteBytes(dir.File("cortado.mdb"), cut);
+  EXPECT_EQ(failure({"import", dir.File("cortado.mdb"), target}),
+            "remendor-db: error 3343: Formato de base de datos no reconocido '" +
+                dir.File("cortado.mdb") +
+                "': el archivo está truncado (147556 bytes no son "
+                "páginas enteras de 4096 bytes).\n");
+  EXPECT_EQ(failure({"import", source, target, "--tables", "Nada"}),
+            "remendor-db: error 3078: No se encuentra la tabla 'Nada' en '" + source + "'.\n");
+  EXPECT_EQ(failure({"import", source, target, "--password", "a;b"}),
+            "remendor-db: error 3031: La contraseña no es válida: no puede contener \";\".\n");
+  EXPECT_FALSE(std::filesystem::exists(target));
+
+  std::ofstream(target) << "mi base";
+  EXPECT_EQ(failure({"import", source, target}),
+            "remendor-db: error 3204: La base de datos '" + target + "' ya existe.\n");
+  EXPECT_EQ(Slurp(target), "mi base");
+  ToolResult replaced = RunTool("remendor-db", {"import", source, target, "--replace"});
+  ASSERT_EQ(replaced.status, 0) << replaced.err;
+  EXPECT_EQ(Query(target, "SELECT Max(ID) FROM [Table]").out, "Expr1000\r\n8\r\n");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 3);
+}
+
+TEST_F(ImportTool, AHostDatabaseImportedFromARealFileIsRepaired) {
+  namespace fs = std::filesystem;
+  // Each run of the repair rewrites the metadata: this test has its own.
+  struct OwnProgramFolder {
+    std::string built = BinDir();
+    ~OwnProgramFolder() { ::setenv("REMENDOR_BIN_DIR", built.c_str(), 1); }
+  } program;
+  fs::create_directories(dir.Path() / "prog");
+  fs::copy_file(program.built + "/remendor-db", dir.File("prog/remendor-db"));
+  fs::copy_file(program.built + "/Remendor.mdb", dir.File("prog/Remendor.mdb"));
+  ::setenv("REMENDOR_BIN_DIR", dir.File("prog").c_str(), 1);
+  const std::string sample = dir.File("muestra");
+  const std::string install = sample + "/novu/VORA12";
+  const std::string host = install + "/VORA12.mdb";
+  ASSERT_EQ(RunTool("remendor-db", {"demo", sample}).status, 0);
+
+  // The office's host database, brought in from its Access file. The real
+  // files at hand hold no declarations, so the two tables the repair sets
+  // to zero are added as the host keeps them, with amounts left Null.
+  const std::string source = CopyJetSample(dir, "testV2000.mdb");
+  ToolResult imported = RunTool("remendor-db", {"import", source, host, "--replace"});
+  ASSERT_EQ(imported.status, 0) << imported.err;
+  for (const char* statement :
+       {"CREATE TABLE 21Declaraciones_Juradas (IdDeclaracion LONG, Cuit TEXT (11), "
+        "OpcionLey25922 INTEGER, PorcentajeAfectadoLey25922 DOUBLE, "
+        "ResultadoEquivalenteCredFiscalIVA DOUBLE, SumaRRII7 DOUBLE, "
+        "TotalSuedosAfectadosDto788_05 DOUBLE, TotalAportesSSSto788_05 DOUBLE, "
+        "TotalAportesRes33_41_SSS DOUBLE)",
+        "INSERT INTO 21Declaraciones_Juradas (IdDeclaracion, Cuit) VALUES (1, '30712345676')",
+        "CREATE TABLE 22Cuiles (IdDeclaracion LONG, Cuil TEXT (11), Adicionales DOUBLE, Premios "
+        "DOUBLE, CantidadHorasExtra LONG, SueldoDto788_05 DOUBLE, AportesSSDto788_05 DOUBLE, "
+        "RemuneracionImponible7 DOUBLE, AportesRes33_41_SSS DOUBLE)",
+        "INSERT INTO 22Cuiles (IdDeclaracion, Cuil) VALUES (1, '20123456786')"}) {
+    ToolResult r = RunTool("remendor-db", {"exec", host, statement});
+    ASSERT_EQ(r.status, 0) << statement << ": " << r.err;
+  }
+  const std::string before = Query(host, "SELECT * FROM Table1 ORDER BY A").out;
+
+  ToolResult repair = RunTool("remendor-db", {"repair", "--version", "27", "--install", install});
+  ASSERT_EQ(repair.status, 0) << repair.err;
+  EXPECT_EQ(repair.out, "Información: Reparación de base de datos exitosa\n");
+  EXPECT_NE(ReadBytes(host)[0], 0);  // scrambled again, as after every repair
+  EXPECT_EQ(Query(host, "SELECT Adicionales + Premios + AportesRes33_41_SSS FROM 22Cuiles").out,
+            "Expr1000\r\n0\r\n");
+  EXPECT_EQ(Query(host, "SELECT SumaRRII7 FROM 21Declaraciones_Juradas").out, "SumaRRII7\r\n0\r\n");
+  EXPECT_EQ(Query(host, "SELECT Version FROM VersionBase").out, "Version\r\n027\r\n");
+  // The imported tables came through the repair as they were.
+  EXPECT_EQ(Query(host, "SELECT * FROM Table1 ORDER BY A").out, before);
+  EXPECT_EQ(RunTool("remendor-db", {"check", host}).out, "ok\n");
+  size_t backups = 0;
+  for (const auto& e : fs::directory_iterator(install))
+    backups += e.path().filename().string().rfind("VORA12_respaldo_", 0) == 0;
+  EXPECT_EQ(backups, 1u);
+}

@@ -1,0 +1,106 @@
+// The gallery's demonstration data: a new sample made in a scratch folder
+// under TMPDIR, or a given sample copied there; the folder given is never
+// touched, whatever is written to the copies; a folder that is no sample
+// is refused by name; the scratch folder goes with the object, also when
+// the construction fails.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "host/ClsKolm.h"
+#include "samples/SampleAddresses.h"
+#include "samples/SampleGalleryData.h"
+#include "samples/SampleInstallation.h"
+#include "support/EnvGuard.h"
+#include "support/TempDir.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+long Contar(dao::Database& db, const std::string& sql) {
+  dao::Recordset rs = db.OpenRecordset(sql, dao::dbOpenSnapshot);
+  return rs.Fields(0).Value().ToLong();
+}
+
+// No scratch folder of the gallery is left in `carpeta`.
+bool Vacia(const fs::path& carpeta) {
+  for (const auto& e : fs::directory_iterator(carpeta)) {
+    if (e.path().filename().string().rfind("remendor-galeria-", 0) == 0) return false;
+  }
+  return true;
+}
+
+class SampleGalleryDataTest : public ::testing::Test {
+ protected:
+  TempDir tmp;
+  EnvGuard guarda{"TMPDIR", tmp.Path().c_str()};
+};
+
+}  // namespace
+
+TEST_F(SampleGalleryDataTest, ANewSampleHoldsEveryTableThePagesReadAndGoesWithTheObject) {
+  {
+    SampleGalleryData demo;
+    EXPECT_EQ(fs::path(demo.Trabajo()).parent_path(), tmp.Path());
+    EXPECT_EQ(fs::path(demo.Origen()).parent_path(), fs::path(demo.Trabajo()));
+    EXPECT_EQ(Contar(demo.Host(), "select count(*) from 24Domicilios"), 7);
+    EXPECT_EQ(Contar(demo.Host(), "select count(*) from provincias"), 24);
+    EXPECT_EQ(Contar(demo.Host(), "select count(*) from 23Titulares"), 5);
+    EXPECT_GT(Contar(demo.Host(), "select count(*) from 22Cuiles"), 0);
+    EXPECT_EQ(Contar(demo.Contribuyentes(), "select count(*) from Contribs"), 4);
+    EXPECT_EQ(Contar(demo.Propia(), "select count(*) from Configuracion"), 0);
+    EXPECT_TRUE(fs::is_regular_file(fs::path(demo.CarpetaAyuda()) / "index.html"));
+    EXPECT_TRUE(fs::is_regular_file(fs::path(demo.CarpetaVora()) / "VORA12.mdb"));
+  }
+  EXPECT_TRUE(Vacia(tmp.Path()));
+}
+
+TEST_F(SampleGalleryDataTest, AGivenSampleIsCopiedAndLeftByteForByteAsItWas) {
+  TempDir dada;
+  ClsKolm kolm;
+  // A sample made before the host carried addresses: the copy gets them.
+  const std::string host =
+      SampleInstallation::Create(dada.Path().string(), kolm, SampleInstallation::Sizes{40, 10});
+  const std::string novu = dada.File("novu/Novu.mdb");
+  const auto hostAntes = ReadBytes(host);
+  const auto novuAntes = ReadBytes(novu);
+  {
+    SampleGalleryData demo(dada.Path().string());
+    EXPECT_EQ(demo.Origen(), dada.Path().string());
+    EXPECT_EQ(Contar(demo.Host(), "select count(*) from 22Cuiles"), 40);
+    EXPECT_EQ(Contar(demo.Host(), "select count(*) from 24Domicilios"), 7);
+    demo.Host().Execute("delete from 22Cuiles");
+    demo.Contribuyentes().Execute("delete from Contribs");
+  }
+  EXPECT_EQ(ReadBytes(host), hostAntes);
+  EXPECT_EQ(ReadBytes(novu), novuAntes);
+  EXPECT_TRUE(Vacia(tmp.Path()));
+}
+
+TEST_F(SampleGalleryDataTest, AFolderThatIsNoSampleIsRefusedByTheFileItLacks) {
+  TempDir dada;
+  fs::create_directories(dada.Path() / "novu" / "VORA12");
+  try {
+    SampleGalleryData demo(dada.Path().string());
+    FAIL() << "a folder without databases was taken";
+  } catch (const AppError& e) {
+    EXPECT_EQ(e.Number(), rterr::kFileNotFound);
+    EXPECT_NE(e.Description().find(dada.File("novu/VORA12/VORA12.mdb")), std::string::npos)
+        << e.Description();
+  }
+  EXPECT_TRUE(Vacia(tmp.Path()));
+}
+
+TEST_F(SampleGalleryDataTest, AHostTheEngineCannotOpenRaisesItsErrorAndLeavesNoScratch) {
+  TempDir dada;
+  ClsKolm kolm;
+  const std::string host =
+      SampleInstallation::Create(dada.Path().string(), kolm, SampleInstallation::Sizes{10, 2});
+  auto bytes = ReadBytes(host);
+  bytes.resize(100);  // cut short: no database any more
+  WriteBytes(host, bytes);
+  EXPECT_THROW(SampleGalleryData demo(dada.Path().string()), AppError);
+  EXPECT_TRUE(Vacia(tmp.Path()));
+  EXPECT_EQ(ReadBytes(host), bytes);
+}

@@ -1,0 +1,41 @@
+// The folder chooser's tests: a scratch tree (Datos with Viejos, Anual, a
+// hidden folder and a file) and the seams the chooser uses, answered
+// ahead of time: drives ("/", the scratch folder and a volume that cannot
+// be read), the input box, the file manager and the message box.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/DriveService.h"
+#include "platform/RecordingFileExplorer.h"
+#include "platform/RecordingInputBox.h"
+#include "platform/RecordingMessageBox.h"
+#include "platform/ScopedService.h"
+#include "support/NoticeTexts.h"
+#include "support/TempDir.h"
+
+class FolderChooserFixture : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    namespace fs = std::filesystem;
+    fs::create_directories(dir.Path() / "Datos" / "Viejos");
+    fs::create_directories(dir.Path() / "Datos" / ".oculta");
+    fs::create_directories(dir.Path() / "Datos" / "Anual");
+    std::ofstream(dir.File("Datos/archivo.txt")) << "x";
+  }
+  std::vector<std::string> Mensajes() { return TakeNoticeTexts(*cajas); }
+
+  TempDir dir;
+  std::string raiz = dir.Path().string();
+  ScopedService<RecordingMessageBox> cajas;
+  ScopedService<RecordingInputBox> pregunta;
+  ScopedService<RecordingFileExplorer> explorador{std::make_shared<RecordingFileExplorer>(true)};
+  ScopedService<DriveService> unidades{
+      std::make_shared<FixedDrives>(std::vector<std::string>{"/", raiz, raiz + "/sin-medio"})};
+};
