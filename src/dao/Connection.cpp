@@ -85,23 +85,19 @@ SqlStatement Connection::Prepare(const std::string& sql, const FailureContext& c
   return SqlStatement(db_.get(), context, std::move(entry), &cache_);
 }
 
-std::optional<SqlStatement> Connection::TryPrepare(const std::string& sql,
-                                                   const FailureContext& context) {
-  EnsureOpen();
-  StatementCache::Entry entry = cache_.Take(sql);
-  if (entry.empty()) {
-    SqliteStatement statement;
-    if (PrepareRaw(db_.get(), sql, true, statement) != SQLITE_OK) return std::nullopt;
-    entry = StatementCache::Wrap(sql, std::move(statement));
-  }
-  return SqlStatement(db_.get(), context, std::move(entry), &cache_);
-}
-
 SqlStatement Connection::PrepareOnce(const std::string& sql, const FailureContext& context) {
   EnsureOpen();
   SqliteStatement statement;
   const int rc = PrepareRaw(db_.get(), sql, false, statement);
   if (rc != SQLITE_OK) RaiseSqliteError(db_.get(), rc, context);
+  return SqlStatement(db_.get(), context, StatementCache::Wrap(sql, std::move(statement)), nullptr);
+}
+
+std::optional<SqlStatement> Connection::TryPrepareOnce(const std::string& sql,
+                                                       const FailureContext& context) {
+  EnsureOpen();
+  SqliteStatement statement;
+  if (PrepareRaw(db_.get(), sql, false, statement) != SQLITE_OK) return std::nullopt;
   return SqlStatement(db_.get(), context, StatementCache::Wrap(sql, std::move(statement)), nullptr);
 }
 

@@ -12,8 +12,11 @@
 ** databases. An exclusive open takes the file's lock at once and keeps it.
 **
 ** Statements: Prepare gives a statement from the cache (StatementCache.h),
-** PrepareOnce one that is finalized after its use (definitions and
-** pragmas that run once). Run and RunOnce run one to its end.
+** PrepareOnce one that is finalized after its use: definitions and pragmas
+** that run once, and every statement whose columns are read before it runs
+** (a record set's query). A cached statement whose tables have changed is
+** prepared again by SQLite only when it runs, so its columns, read before,
+** would still be the old ones. Run and RunOnce run one to its end.
 **
 ** Users: a record set holds a running statement for as long as it is open;
 ** it registers as a User, and the connection closes its users before it
@@ -70,9 +73,9 @@ class Connection {
 
   SqlStatement Prepare(const std::string& sql, const FailureContext& context);
   SqlStatement Prepare(const std::string& sql) { return Prepare(sql, Context()); }
-  // Prepare, or nothing when SQLite refuses the statement.
-  std::optional<SqlStatement> TryPrepare(const std::string& sql, const FailureContext& context);
   SqlStatement PrepareOnce(const std::string& sql, const FailureContext& context);
+  // PrepareOnce, or nothing when SQLite refuses the statement.
+  std::optional<SqlStatement> TryPrepareOnce(const std::string& sql, const FailureContext& context);
 
   void Run(const std::string& sql, const FailureContext& context) { Prepare(sql, context).Run(); }
   void RunOnce(const std::string& sql, const FailureContext& context) {

@@ -128,7 +128,9 @@ void DatabaseState::InsertByName(const TranslatedStatement& t, const FailureCont
   }
   std::string names;
   {
-    const SqlStatement select = connection_.Prepare(t.selectSql, context);
+    // Prepared afresh: a cached one would still name the columns its tables
+    // had when it was made.
+    const SqlStatement select = connection_.PrepareOnce(t.selectSql, context);
     for (int i = 0; i < select.ColumnCount(); i++) {
       const std::string out = select.ColumnName(i);
       auto it = std::find_if(target.begin(), target.end(),

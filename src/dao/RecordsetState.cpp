@@ -35,14 +35,14 @@ RecordsetState::RecordsetState(std::shared_ptr<Connection> connection, const Lin
   if (wantsWrites && translated_->updatable && !connection_->ReadOnly()) {
     // A table reached through a view (a renamed link) has no rowid: the
     // record set is then read-only.
-    statement_ = connection_->TryPrepare(translated_->rowidSql, context);
+    statement_ = connection_->TryPrepareOnce(translated_->rowidSql, context);
     if (statement_) {
       updatable_ = true;
       firstColumn_ = 1;
       table_ = translated_->table;
     }
   }
-  if (!statement_) statement_.emplace(connection_->Prepare(translated_->sql, context));
+  if (!statement_) statement_.emplace(connection_->PrepareOnce(translated_->sql, context));
   sqlite3_stmt* raw = statement_->Raw();
   saved_.assign(static_cast<size_t>(sqlite3_column_count(raw) - firstColumn_), std::nullopt);
   const int n = sqlite3_column_count(raw);
