@@ -1,15 +1,22 @@
-# Makes the Debian package with CPack, unpacks it with `dpkg -x` into a
-# scratch root and runs the programs from there, through their links in
-# usr/bin, as an operator would: remendor-db makes a sample installation and
-# repairs it with the installed metadata. Prints the package's file list.
+# Makes the Debian package with CPack, checks it with lintian (no error, no
+# warning), unpacks it with `dpkg -x` into a scratch root and runs the
+# programs from there, through their links in usr/bin, as an operator
+# would: remendor-db makes a sample installation and repairs it with the
+# installed metadata. Prints the package's file list, lintian's report and
+# `ls -l` of the installed files.
 #
-# The repair runs as an unprivileged user when the test runs as root (as
-# `nobody`, through setpriv), so that the metadata's write permission is
-# really put to the test; otherwise the user running the test is one.
+# The installed metadata is read-only to the operator (root's, 0644), and
+# the repair runs as an unprivileged user: as `nobody`, through setpriv,
+# when the test runs as root; otherwise as the user running the test, with
+# the write permission taken from the unpacked file. The repair must leave
+# the metadata byte for byte as installed and no private copy behind.
+#
+# The manual pages must say what the programs' --help says: each page
+# holds its program's usage line and names the installed folder.
 #
 # BUILD: the build folder (built, with its CPackConfig.cmake); WINDOWED: 1
 # when the window program is built.
-foreach(tool cpack dpkg dpkg-deb)
+foreach(tool cpack dpkg dpkg-deb lintian man)
   find_program(${tool}_path ${tool})
   if(NOT ${tool}_path)
     message("SKIP: ${tool} is missing")
@@ -62,6 +69,14 @@ run(${dpkg_path} -c ${debs})
 message("${out}")
 set(listing "${out}")
 
+# Debian's own check: any error or warning fails the test.
+execute_process(COMMAND ${lintian_path} --fail-on error,warning --tag-display-limit 0 ${debs}
+                RESULT_VARIABLE failed OUTPUT_VARIABLE out ERROR_VARIABLE err)
+message("lintian: ${out}${err}")
+if(failed OR out MATCHES "(^|\n)[EW]: ")
+  fail("lintian found errors or warnings:\n${out}${err}")
+endif()
+
 set(root ${scratch}/raiz)
 run(${dpkg_path} -x ${debs} ${root})
 set(lib ${root}/usr/lib/remendor)
@@ -86,12 +101,39 @@ foreach(program IN LISTS programs)
   expect_match("${out}" "^${program} [0-9]+\\.[0-9]+\\.[0-9]+\n$" "${program} --version")
   message("${out}")
 endforeach()
-foreach(file Remendor.mdb 3of9.ttf bar25IT.ttf)
-  if(NOT EXISTS ${lib}/${file})
-    fail("not installed: lib/remendor/${file}")
+foreach(file lib/remendor/Remendor.mdb lib/remendor/3of9.ttf lib/remendor/bar25IT.ttf
+             share/doc/remendor/copyright share/doc/remendor/changelog.gz)
+  if(NOT EXISTS ${root}/usr/${file})
+    fail("not installed: ${file}")
   endif()
 endforeach()
-expect_match("${listing}" "-rw-rw-rw- [^\n]* ./usr/lib/remendor/Remendor.mdb" "metadata's mode")
+expect_match("${listing}" "-rw-r--r-- root/root [^\n]* ./usr/lib/remendor/Remendor.mdb"
+             "metadata's mode and owner")
+
+# Each manual page holds the usage line of its program's help and, where the
+# help names the program's folder, the folder it is installed in.
+foreach(program IN LISTS programs)
+  set(page ${root}/usr/share/man/man1/${program}.1.gz)
+  if(NOT EXISTS ${page})
+    fail("not installed: share/man/man1/${program}.1.gz")
+  endif()
+  # Compared with runs of blanks as one: the page is filled and justified.
+  run(env LC_ALL=C.UTF-8 MANWIDTH=200 ${man_path} -l ${page})
+  string(REGEX REPLACE "[ \t\n]+" " " shown "${out}")
+  run(env -u WINDIR ${root}/usr/bin/${program} --help)
+  set(help "${out}")
+  string(REGEX MATCH "^Uso: [^\n]*" usage "${out}")
+  string(REGEX REPLACE "^Uso: |[ \t]+$" "" usage "${usage}")
+  string(REGEX REPLACE "[ \t]+" " " usage "${usage}")
+  string(FIND "${shown}" "${usage}" at)
+  if(at EQUAL -1)
+    fail("the manual page of ${program} lacks its usage '${usage}':\n${shown}")
+  endif()
+  if(help MATCHES "junto al programa")
+    expect_match("${shown}" "junto al programa \\(/usr/lib/remendor\\)"
+                 "manual page of ${program}")
+  endif()
+endforeach()
 
 # The help names the installed metadata: the link was resolved.
 run(env WINDIR=${scratch}/muestra/windows ${root}/usr/bin/remendor-db --help)
@@ -116,11 +158,20 @@ if(uid STREQUAL "0")
   message("as operator: uid 65534")
 else()
   file(MAKE_DIRECTORY ${scratch}/operador)
+  # The unpacked file is this user's: only its mode can keep it from them.
+  file(CHMOD ${lib}/Remendor.mdb PERMISSIONS OWNER_READ GROUP_READ WORLD_READ)
+  message("as operator: the user running the test")
 endif()
+execute_process(COMMAND ls -lR ${root}/usr OUTPUT_VARIABLE out)
+string(REPLACE "${root}" "" out "${out}")
+message("installed files:\n${out}")
 set(sample ${scratch}/operador/muestra)
+set(private ${scratch}/operador/tmp)
+run(${as_operator} ${CMAKE_COMMAND} -E make_directory ${private})
 run(${as_operator} ${root}/usr/bin/remendor-db demo ${sample})
 file(SHA256 ${lib}/Remendor.mdb before)
-run(${as_operator} env WINDIR=${sample}/windows ${root}/usr/bin/remendor-db repair --version 27)
+run(${as_operator} env -u XDG_RUNTIME_DIR TMPDIR=${private} WINDIR=${sample}/windows
+    ${root}/usr/bin/remendor-db repair --version 27)
 message("${out}")
 expect_match("${out}" "^Información: Reparación de base de datos exitosa\n$" "repair")
 run(${root}/usr/bin/remendor-db status ${lib}/Remendor.mdb)
@@ -128,6 +179,10 @@ expect_match("${out}" "Estado: encriptada" "metadata after the repair")
 file(SHA256 ${lib}/Remendor.mdb after)
 if(NOT before STREQUAL after)
   fail("the repair left the installed metadata changed")
+endif()
+file(GLOB left ${private}/*)
+if(left)
+  fail("the repair left its private copy behind: ${left}")
 endif()
 run(${root}/usr/bin/remendor-db query ${sample}/novu/VORA12/VORA12.mdb "select Version from VersionBase")
 expect_match("${out}" "27" "version stamped")

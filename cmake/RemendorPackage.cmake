@@ -9,8 +9,12 @@
 #   bin/              links to the programs
 #   share/applications, share/icons/hicolor/scalable/apps
 #                     a menu entry and an icon per windowed program
-# The metadata is installed writable by everyone: every repair unscrambles
-# and scrambles it again in place, and the operator is an ordinary user.
+#   share/doc/remendor  the copyright and the changelog
+#   share/man/man1      a manual page per program, made by help2man from its
+#                       --help at build time
+# The metadata is installed read-only (0644, root's in the package): only
+# the administrator decides which host tables a repair drops. An operator
+# who may not write it repairs from a private copy (src/repair).
 
 target_compile_definitions(remendor_repair PRIVATE REMENDOR_VERSION="${PROJECT_VERSION}")
 
@@ -28,14 +32,75 @@ foreach(program IN LISTS REMENDOR_DESKTOP_PROGRAMS)
   endif()
 endforeach()
 
+# The copyright, the changelog (whose first entry carries the package's
+# version) and a manual page per program, as Debian's checks want them.
+set(REMENDOR_DOCS ${CMAKE_BINARY_DIR}/packaging)
+set(REMENDOR_DOCS_SCRIPT ${PROJECT_SOURCE_DIR}/cmake/PackageDocs.cmake)
+file(STRINGS ${PROJECT_SOURCE_DIR}/packaging/changelog changelog_head LIMIT_COUNT 1)
+if(NOT changelog_head MATCHES "^remendor \\(${PROJECT_VERSION}\\) ")
+  message(FATAL_ERROR "packaging/changelog must begin with an entry for ${PROJECT_VERSION}: "
+                      "${changelog_head}")
+endif()
+add_custom_command(
+  OUTPUT ${REMENDOR_DOCS}/changelog.gz
+  COMMAND ${CMAKE_COMMAND} -DMODE=gzip -DIN=${PROJECT_SOURCE_DIR}/packaging/changelog
+          -DOUT=${REMENDOR_DOCS}/changelog.gz -P ${REMENDOR_DOCS_SCRIPT}
+  DEPENDS ${PROJECT_SOURCE_DIR}/packaging/changelog ${REMENDOR_DOCS_SCRIPT}
+  VERBATIM)
+set(REMENDOR_DOC_OUTPUTS ${REMENDOR_DOCS}/changelog.gz)
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright ${REMENDOR_DOCS}/changelog.gz
+        DESTINATION share/doc/remendor)
+
+set(REMENDOR_MANUAL_remendor "repara la base de datos de una instalación de VORA")
+set(REMENDOR_MANUAL_remendor-db "mira, crea y cambia las bases de datos del motor de Remendor")
+set(REMENDOR_MANUAL_remendor-galeria "galería de los controles de la biblioteca de Remendor")
+find_program(REMENDOR_HELP2MAN help2man)
+if(NOT REMENDOR_HELP2MAN)
+  message(STATUS "help2man is missing: the programs get no manual pages")
+endif()
+foreach(program remendor remendor-db remendor-galeria)
+  if(TARGET ${program} AND REMENDOR_HELP2MAN)
+    set(page ${REMENDOR_DOCS}/${program}.1)
+    add_custom_command(
+      OUTPUT ${page}
+      COMMAND ${CMAKE_COMMAND} -DMODE=manpage -DPROGRAM=$<TARGET_FILE:${program}>
+              "-DDESCRIPTION=${REMENDOR_MANUAL_${program}}" -DVERSION=${PROJECT_VERSION}
+              -DOUT=${page} -P ${REMENDOR_DOCS_SCRIPT}
+      DEPENDS ${program} ${REMENDOR_DOCS_SCRIPT}
+      COMMENT "Manual page of ${program}"
+      VERBATIM)
+    list(APPEND REMENDOR_DOC_OUTPUTS ${page})
+    # The page names the folder the program ran from; installed, it names
+    # the folder it is installed in.
+    install(CODE "
+      execute_process(COMMAND \"${CMAKE_COMMAND}\" -DMODE=install-manpage \"-DIN=${page}\"
+                              \"-DBUILT_FOLDER=${CMAKE_RUNTIME_OUTPUT_DIRECTORY}\"
+                              \"-DINSTALLED_FOLDER=\${CMAKE_INSTALL_PREFIX}/lib/remendor\"
+                              \"-DOUT=\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/share/man/man1/${program}.1.gz\"
+                              -P \"${REMENDOR_DOCS_SCRIPT}\"
+                      RESULT_VARIABLE failed)
+      if(failed)
+        message(FATAL_ERROR \"the manual page of ${program} could not be installed\")
+      endif()")
+  endif()
+endforeach()
+add_custom_target(remendor_docs ALL DEPENDS ${REMENDOR_DOC_OUTPUTS})
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME remendor)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Remendor")
-set(CPACK_PACKAGE_CONTACT "Remendor <remendor@localhost>")
+# The project's own identity, the one its history is written under.
+set(CPACK_PACKAGE_CONTACT
+    "Remendor maintainers <maintainers@users.noreply.c-seed-9fe8a012.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "repairs the database of an installed VORA")
+# Debian's control file takes description lines of at most 80 columns.
 set(CPACK_PACKAGE_DESCRIPTION
-    "Finds the VORA installation through novuPath.sys, sets NULL amounts to 0, re-creates the tables that its repair metadata marks and stamps the version. remendor is the window, remendor-db the command-line tool for the engine's database files.")
+    "Finds the VORA installation through novuPath.sys, sets NULL amounts to 0,
+re-creates the tables that its repair metadata marks and stamps the
+version. remendor is the window, remendor-db the command-line tool for the
+engine's database files, remendor-galeria the gallery of the library's
+controls.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)

@@ -10,7 +10,8 @@
 ** and the province (slot 14) are written on every save, since their
 ** controls are never hidden (only the type's frame is), and loaded only
 ** when their slot is Visible. A numeric slot (TipoControlDato 3) is written
-** as the number its text begins with (LeadingNumber); any other as its text.
+** as the number its text begins with, read in the regional form in which
+** it is shown (LeadingNumber); any other as its text.
 **
 ** Values are shown as the regional text of the column's value; a Null
 ** column shows as the empty text (it never fails the loading), in the

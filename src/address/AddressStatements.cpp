@@ -26,10 +26,17 @@ std::string DelDueño(const AddressScope& a) {
   return " and " + a.Campos.Columna(campo::kDueño) + " = " + N(a.Dueño);
 }
 
-// The backup of this taxpayer's owner, whatever declaration it came from.
-std::string DeLaCopia(const AddressScope& a, int32_t codigoCopia) {
+// The backup rows of this taxpayer's owner that one copy made.
+std::string DeLaCopia(const AddressScope& a, int32_t codigoCopia, const CopiedRows& filas) {
+  const std::string& columna = a.Campos.Columna(campo::kCodigo);
+  std::string lista;
+  for (int32_t c : filas.codigos) lista += (lista.empty() ? "" : ", ") + N(c);
+  std::string codigos;
+  if (!filas.codigos.empty()) codigos = columna + " in (" + lista + ")";
+  if (filas.nulos > 0) codigos += (codigos.empty() ? "" : " or ") + columna + " is null";
   return " where CodDJ = " + N(codigoCopia) +
-         " and CUIT = " + AddressStatements::LiteralJet(a.Cuit) + DelDueño(a);
+         " and CUIT = " + AddressStatements::LiteralJet(a.Cuit) + DelDueño(a) + " and (" + codigos +
+         ")";
 }
 
 }  // namespace
@@ -66,18 +73,30 @@ std::string AddressStatements::EliminarDelDueño(const AddressScope& a) {
   return "delete from " + a.Tabla + DeLaDeclaracion(a) + DelDueño(a);
 }
 
+std::string AddressStatements::CodigosDelDueño(const AddressScope& a) {
+  return "select " + a.Campos.Columna(campo::kCodigo) + " from " + a.Tabla + DeLaDeclaracion(a) +
+         DelDueño(a);
+}
+
 std::string AddressStatements::HacerCopia(const AddressScope& a, int32_t codigoCopia,
                                           const std::string& columnas) {
   return "insert into " + a.Tabla + " select " + N(codigoCopia) + " as CodDJ, " + columnas +
          " from " + a.Tabla + DeLaDeclaracion(a) + DelDueño(a);
 }
 
-std::string AddressStatements::BorrarCopia(const AddressScope& a, int32_t codigoCopia) {
-  return "delete from " + a.Tabla + DeLaCopia(a, codigoCopia);
+std::string AddressStatements::ContarCopia(const AddressScope& a, int32_t codigoCopia,
+                                           const CopiedRows& filas) {
+  return "select count(*) from " + a.Tabla + DeLaCopia(a, codigoCopia, filas);
 }
 
-std::string AddressStatements::RestaurarCopia(const AddressScope& a, int32_t codigoCopia) {
-  return "update " + a.Tabla + " set CodDJ = " + N(a.CodDJ) + DeLaCopia(a, codigoCopia);
+std::string AddressStatements::BorrarCopia(const AddressScope& a, int32_t codigoCopia,
+                                           const CopiedRows& filas) {
+  return "delete from " + a.Tabla + DeLaCopia(a, codigoCopia, filas);
+}
+
+std::string AddressStatements::RestaurarCopia(const AddressScope& a, int32_t codigoCopia,
+                                              const CopiedRows& filas) {
+  return "update " + a.Tabla + " set CodDJ = " + N(a.CodDJ) + DeLaCopia(a, codigoCopia, filas);
 }
 
 std::string AddressStatements::AsignarReferencia(const AddressScope& a, int32_t referencia) {
@@ -89,6 +108,12 @@ std::string AddressStatements::AsignarReferencia(const AddressScope& a, int32_t 
 std::string AddressStatements::LiteralJet(std::string_view texto) {
   std::string out = "'";
   for (char c : texto) {
+    // The engine refuses a NUL inside a literal; joined in, it selects what
+    // such a text selects: nothing, as any text no row holds.
+    if (c == '\0') {
+      out += "' & Chr(0) & '";
+      continue;
+    }
     if (c == '\'') out += '\'';
     out += c;
   }

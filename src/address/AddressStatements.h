@@ -8,13 +8,14 @@
 ** breaks a statement nor widens it to other rows.
 **
 ** The backup of a working copy holds the owner's rows under the copy code
-** (the negated owner code) in place of their declaration code. Dropping
-** and restoring a backup match the taxpayer and the owner column as well
-** as the copy code: the copy code alone would also catch the backup of
-** another taxpayer's owner with the same code. Backup rows keep no
-** declaration code, so one taxpayer's owners of equal code in two
-** declarations share one backup; the stored table has no room to tell
-** them apart.
+** (the negated owner code) in place of their declaration code. Backup rows
+** keep no declaration code, so the owners of equal code in one taxpayer's
+** declarations share one copy code; what tells their backups apart is the
+** address code (slot 19), unique in the table, which each backup row keeps.
+** Dropping and restoring a backup therefore match the taxpayer, the owner
+** column, the copy code and the address codes that the copy took, never
+** the copy code alone, which would also catch the backup of another
+** declaration or of another taxpayer's owner with the same code.
 */
 #pragma once
 
@@ -22,8 +23,18 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "address/AddressScope.h"
+
+// The rows one working copy took: their address codes, and how many had
+// none (a Null code, matched as such).
+struct CopiedRows {
+  std::vector<int32_t> codigos;
+  long nulos = 0;
+  long Cantidad() const { return static_cast<long>(codigos.size()) + nulos; }
+  bool Vacia() const { return Cantidad() == 0; }
+};
 
 class AddressStatements {
  public:
@@ -40,17 +51,25 @@ class AddressStatements {
   // Every address of the owner, whatever its reference; also the first
   // step of restoring a backup.
   static std::string EliminarDelDueño(const AddressScope& a);
+  // The address codes of the owner's rows, those that HacerCopia copies.
+  static std::string CodigosDelDueño(const AddressScope& a);
   // Copies the owner's rows under `codigoCopia`; `columnas` lists every
   // column but CodDJ.
   static std::string HacerCopia(const AddressScope& a, int32_t codigoCopia,
                                 const std::string& columnas);
-  static std::string BorrarCopia(const AddressScope& a, int32_t codigoCopia);
-  static std::string RestaurarCopia(const AddressScope& a, int32_t codigoCopia);
+  // The backup rows of `filas`, which must not be empty: how many there
+  // are, dropping them, making them live again.
+  static std::string ContarCopia(const AddressScope& a, int32_t codigoCopia,
+                                 const CopiedRows& filas);
+  static std::string BorrarCopia(const AddressScope& a, int32_t codigoCopia,
+                                 const CopiedRows& filas);
+  static std::string RestaurarCopia(const AddressScope& a, int32_t codigoCopia,
+                                    const CopiedRows& filas);
   // Every row of the table still on the placeholder reference -2 gets
   // `referencia`.
   static std::string AsignarReferencia(const AddressScope& a, int32_t referencia);
 
-  // 'text' with inner quotes doubled.
+  // 'text' with inner quotes doubled and a NUL byte joined in as Chr(0).
   static std::string LiteralJet(std::string_view texto);
   // The copy code of an owner: -Dueño (overflow 6 for the lowest Long).
   static int32_t CodigoCopia(int32_t dueño);

@@ -159,7 +159,6 @@ void FrmDomiciliosModel::HacerCopia(int32_t CodTemporal) {
 void FrmDomiciliosModel::Bot_BotonNuevo() {
   editando_ = false;
   LimpiarCampos();
-  if (!AplicarTipoFijo()) vista_.SetFiscal(false);
   ModoEdicion(true);
   vista_.SeleccionarProvincia(objDom_.ProvinciaValorDefecto());
   vista_.Enfocar(campo::kCalle);

@@ -36,10 +36,12 @@
 **
 ** Disabling the data frame leaves the fields as they are, so that the
 ** selected address shows while browsing and Editar starts from it.
-** A new address starts as "&Otro" (or the type slot 1 fixes), not as the
-** type of the address shown before; once saved it is the one edited, so
-** a second Aceptar in single-address mode edits it rather than adding a
-** copy.
+** Nuevo leaves the type option as it stands (the type of the address
+** shown before, or the one slot 1 fixes): a new address started as
+** "&Fiscal" after browsing the owner's fiscal one is refused on saving by
+** the one-fiscal-address rule, never stored. Once saved, a new address is
+** the one edited, so a second Aceptar in single-address mode edits it
+** rather than adding a copy.
 */
 #pragma once
 

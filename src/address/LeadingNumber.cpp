@@ -20,7 +20,7 @@ bool Digito(char c) {
 
 }  // namespace
 
-double LeadingNumber(std::string_view texto) {
+double LeadingNumber(std::string_view texto, const RegionalSettings& rs) {
   // The characters that make the number, blanks and sign removed. Read by
   // from_chars, which ignores the locale a widget library may have set.
   std::string numero;
@@ -40,8 +40,10 @@ double LeadingNumber(std::string_view texto) {
   saltar();
   if (i < texto.size() && (texto[i] == '-' || texto[i] == '+')) negativo = texto[i++] == '-';
   bool hay = digitos();
-  if (i < texto.size() && texto[i] == '.') {
-    numero += texto[i++];
+  const std::string& punto = rs.decimalSeparator;
+  if (!punto.empty() && texto.substr(i, punto.size()) == punto) {
+    numero += '.';
+    i += punto.size();
     hay = digitos() || hay;
   }
   if (!hay) return 0;

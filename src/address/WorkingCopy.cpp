@@ -5,7 +5,6 @@
 
 #include <functional>
 
-#include "address/AddressStatements.h"
 #include "address/TraerTodosCampos.h"
 #include "common/AppError.h"
 #include "dao/DBEngine.h"
@@ -27,6 +26,22 @@ void EnTransaccion(const std::function<void()>& pasos) {
 
 }  // namespace
 
+CopiedRows WorkingCopy::FilasDelDueño() {
+  CopiedRows filas;
+  dao::Recordset rs =
+      a_.Db.OpenRecordset(AddressStatements::CodigosDelDueño(a_), dao::dbOpenSnapshot);
+  for (; !rs.Eof(); rs.MoveNext()) {
+    const Variant codigo = rs.Fields(0).Value();
+    if (codigo.IsNull()) {
+      filas.nulos++;
+    } else {
+      filas.codigos.push_back(codigo.ToLong());
+    }
+  }
+  rs.Close();
+  return filas;
+}
+
 void WorkingCopy::HacerCopia(int32_t CodTemporal) {
   if (a_.Inicio) {
     if (CodTemporal == a_.CodDJ) {
@@ -35,28 +50,50 @@ void WorkingCopy::HacerCopia(int32_t CodTemporal) {
                          std::to_string(CodTemporal) + ") es el de la declaración.");
     }
     const std::string columnas = TraerTodosCampos(a_.Db, a_.Tabla, {"CodDJ"});
+    CopiedRows filas;
     EnTransaccion([&] {
-      a_.Db.Execute(AddressStatements::BorrarCopia(a_, CodTemporal));
+      // A copy of this object's still pending is given up, as a commit
+      // would; then a stale backup of the rows about to be copied.
+      if (pendiente_ && !filas_.Vacia())
+        a_.Db.Execute(AddressStatements::BorrarCopia(a_, copia_, filas_));
+      filas = FilasDelDueño();
+      if (!filas.Vacia()) a_.Db.Execute(AddressStatements::BorrarCopia(a_, CodTemporal, filas));
       a_.Db.Execute(AddressStatements::HacerCopia(a_, CodTemporal, columnas));
     });
+    filas_ = std::move(filas);
+    copia_ = CodTemporal;
     pendiente_ = true;
   }
   a_.Inicio = false;
 }
 
 void WorkingCopy::CommitearCopia() {
-  a_.Db.Execute(AddressStatements::BorrarCopia(a_, AddressStatements::CodigoCopia(a_.Dueño)));
+  if (pendiente_ && !filas_.Vacia())
+    a_.Db.Execute(AddressStatements::BorrarCopia(a_, copia_, filas_));
   pendiente_ = false;
+  filas_ = {};
 }
 
 void WorkingCopy::ResetearCopia() {
   if (!pendiente_) return;
-  const int32_t copia = AddressStatements::CodigoCopia(a_.Dueño);
   EnTransaccion([&] {
+    if (!filas_.Vacia()) {
+      dao::Recordset rs = a_.Db.OpenRecordset(AddressStatements::ContarCopia(a_, copia_, filas_),
+                                              dao::dbOpenSnapshot);
+      const long quedan = rs.Fields(0).Value().ToLong();
+      rs.Close();
+      if (quedan != filas_.Cantidad()) {
+        throw AppError(kCopiaCambiada,
+                       "No se pueden restaurar los domicilios: su copia de respaldo ya no está "
+                       "completa (otra copia de los mismos domicilios la restauró o la "
+                       "descartó). No se cambió nada.");
+      }
+    }
     a_.Db.Execute(AddressStatements::EliminarDelDueño(a_));
-    a_.Db.Execute(AddressStatements::RestaurarCopia(a_, copia));
+    if (!filas_.Vacia()) a_.Db.Execute(AddressStatements::RestaurarCopia(a_, copia_, filas_));
   });
   pendiente_ = false;
+  filas_ = {};
 }
 
 void WorkingCopy::Nuevo_Update(int32_t CodReferencia) {

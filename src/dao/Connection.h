@@ -10,6 +10,9 @@
 ** full sync (a closed database is one file, and a crash in the middle of a
 ** statement leaves it whole), and a page cache that holds the host's
 ** databases. An exclusive open takes the file's lock at once and keeps it.
+** A pending stop request (common/StopRequest.h) ends the running statement
+** within a thousand of SQLite's steps, undone, with 3059; the check before
+** each of the user's statements is DatabaseState's.
 **
 ** Statements: Prepare gives a statement from the cache (StatementCache.h),
 ** PrepareOnce one that is finalized after its use: definitions and pragmas

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "common/StopRequest.h"
 #include "common/TextCase.h"
 #include "dao/JetSchemaChange.h"
 #include "dao/RecordsetState.h"
@@ -73,6 +74,7 @@ std::shared_ptr<const TranslatedStatement> DatabaseState::Translate(std::string_
 
 void DatabaseState::Execute(std::string_view jetSql) {
   EnsureOpen();
+  if (StopRequest::Pending()) jeterr::Raise(jeterr::msg::kCanceledByUser);
   const std::string text(jetSql);
   auto t = Translate(jetSql);
   const FailureContext context = connection_.Context(t->kind, &text);
@@ -154,6 +156,7 @@ long long DatabaseState::SchemaVersion() {
 std::shared_ptr<RecordsetState> DatabaseState::OpenRecordset(
     const std::shared_ptr<DatabaseState>& self, std::string_view source, int type) {
   self->EnsureOpen();
+  if (StopRequest::Pending()) jeterr::Raise(jeterr::msg::kCanceledByUser);
   std::string jet;
   if (auto bare = JetSqlTranslator::BareTableName(source)) {
     jet = "SELECT * FROM [" + *bare + "]";

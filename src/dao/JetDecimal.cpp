@@ -363,7 +363,12 @@ bool JetDecimal::Fits(int64_t units, int precision, int scale) {
       units < 0 ? 0 - static_cast<uint64_t>(units) : static_cast<uint64_t>(units);
   if (magnitude >= static_cast<uint64_t>(Pow10(precision))) return false;
   const bool whole = scale == 0 || units % Pow10(scale) == 0;
-  return whole || magnitude < static_cast<uint64_t>(Pow10(kExactDoubleDigits));
+  if (whole) return true;
+  // The digits that count are the significant ones: 0.5 at a scale of 18 is
+  // one digit, not the eighteen of its units.
+  uint64_t significant = magnitude;
+  while (significant % 10 == 0) significant /= 10;
+  return significant < static_cast<uint64_t>(Pow10(kExactDoubleDigits));
 }
 
 std::optional<Variant> JetDecimal::FromStored(sqlite3_value* v, int scale) {

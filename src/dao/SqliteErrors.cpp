@@ -22,6 +22,7 @@
 **   IOERR, CANTOPEN                        3043 disk or network error
 **   CORRUPT, NOTADB                        3343 unrecognised format
 **   NOMEM                                  7 out of memory
+**   INTERRUPT (a stop request)             3059 canceled by the user
 **   ERROR, as its message tells:
 **     no such table: X                     3078 table or query not found
 **     table X already exists               3010 table exists
@@ -30,7 +31,14 @@
 **     table X has no column named Y        3127 unknown field in INSERT INTO
 **     syntax error, incomplete input       the syntax number of the statement
 **     an engine function's type mismatch   3464 data type mismatch
+**     parser stack overflow                3075 nested too deep
+**     a limit: expression tree too large,  3360 query too complex
+**     too many terms, columns, arguments,
+**     tables in a join, ...
+**   TOOBIG (statement or value too long)   3360 query too complex
 **   anything else                          3000 with SQLite's own message
+**
+** A statement named in a message is cut to a readable length (Excerpt).
 **
 ** The CHECK constraints are the engine's own (see JetDdlParser): their name
 ** says which rule failed, and SQLite gives the name only in its message.
@@ -79,7 +87,7 @@ int SyntaxNumber(JetStatementKind kind) {
 }
 
 std::string InStatement(const FailureContext& c) {
-  return c.statement ? " en la instrucción '" + *c.statement + "'" : std::string();
+  return c.statement ? " en la instrucción '" + jeterr::Excerpt(*c.statement) + "'" : std::string();
 }
 
 std::string FileName(const FailureContext& c) {
@@ -147,6 +155,18 @@ SqliteMessage ClassifySqliteMessage(std::string_view msg) {
     return {Kind::Syntax, ""};
   }
   if (msg == jetfn::kTypeMismatch) return {Kind::TypeMismatch, ""};
+  // SQLite's own limits: its parser's stack (nesting), the depth of an
+  // expression, and the counts of terms, columns, tables and arguments.
+  if (msg == "parser stack overflow") return {Kind::TooDeep, ""};
+  for (std::string_view limit :
+       {"Expression tree is too large", "too many terms in compound SELECT", "too many arguments",
+        "too many columns", "too many FROM clause terms", "too many SQL variables",
+        "too many references to", "LIKE or GLOB pattern too complex"}) {
+    if (StartsWith(msg, limit)) return {Kind::TooComplex, ""};
+  }
+  if (StartsWith(msg, "at most ") && msg.find(" tables in a join") != std::string_view::npos) {
+    return {Kind::TooComplex, ""};
+  }
   if (StartsWith(msg, kCheckFailed)) {
     return {Kind::CheckFailed, std::string(msg.substr(kCheckFailed.size()))};
   }
@@ -201,6 +221,10 @@ void RaiseSqliteError(sqlite3* db, int rc, const FailureContext& c) {
       jeterr::Raise(jeterr::msg::kUnrecognizedFormat, {FileName(c)});
     case SQLITE_NOMEM:
       jeterr::Raise(jeterr::msg::kOutOfMemory);
+    case SQLITE_INTERRUPT:
+      jeterr::Raise(jeterr::msg::kCanceledByUser);
+    case SQLITE_TOOBIG:
+      jeterr::Raise(jeterr::msg::kQueryTooComplex, {InStatement(c)});
     default:
       break;
   }
@@ -221,6 +245,12 @@ void RaiseSqliteError(sqlite3* db, int rc, const FailureContext& c) {
       jeterr::Raise(jeterr::msg::kSyntax.As(SyntaxNumber(c.kind)), {InStatement(c)});
     case SqliteMessage::Kind::TypeMismatch:
       jeterr::Raise(jeterr::msg::kTypeMismatch);
+    case SqliteMessage::Kind::TooDeep:
+      if (c.statement)
+        jeterr::Raise(jeterr::msg::kNestedTooDeepIn, {jeterr::Excerpt(*c.statement)});
+      jeterr::Raise(jeterr::msg::kNestedTooDeep);
+    case SqliteMessage::Kind::TooComplex:
+      jeterr::Raise(jeterr::msg::kQueryTooComplex, {InStatement(c)});
     case SqliteMessage::Kind::CheckFailed:
     case SqliteMessage::Kind::NotNull:
     case SqliteMessage::Kind::Other:

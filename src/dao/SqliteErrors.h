@@ -40,6 +40,8 @@ struct SqliteMessage {
     CheckFailed,   // the constraint's name: "size:col", "type:col", "range:col"
     NotNull,       // a required column left Null: "table.column"
     TypeMismatch,  // an engine function met a value of the wrong type
+    TooDeep,       // SQLite's parser ran out of stack: nesting
+    TooComplex,    // past one of SQLite's limits: depth, terms, columns, ...
   };
   Kind kind = Kind::Other;
   std::string name;

@@ -32,10 +32,16 @@ std::string NovuMdb(const std::string& folder) {
   return folder + kPathSeparatorText + ".." + kPathSeparatorText + "Novu.mdb";
 }
 
-// A text as a Jet literal: between apostrophes, each inner one doubled.
+// A text as a Jet literal: between apostrophes, each inner one doubled; a
+// NUL byte, which the engine refuses inside a literal, joined in as Chr(0),
+// so that such a CUIT is looked up (and not found) like any other.
 std::string JetLiteral(const std::string& text) {
   std::string quoted = "'";
   for (char c : text) {
+    if (c == '\0') {
+      quoted += "' & Chr(0) & '";
+      continue;
+    }
     quoted += c;
     if (c == '\'') quoted += '\'';
   }

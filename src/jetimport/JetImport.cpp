@@ -212,6 +212,11 @@ ImportSummary JetImport::Run(const ImportOptions& o, ImportProgress& progress) {
           transaction->Commit();
           db.Close();
           Sync(work.Path(), false);
+          // The last moment a stop can still leave no target: the file is
+          // whole but has not taken its name. One that came during the
+          // commit and the flush is honoured here, not let through to a
+          // target that the caller would then report as stopped.
+          if (o.stop && o.stop()) Raise(msg::kInterrupted, {o.target});
           if (std::rename(work.Path().c_str(), o.target.c_str()) != 0)
             Raise(dao::jeterr::msg::kCannotWriteFile, {o.target});
           work.Release();

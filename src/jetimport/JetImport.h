@@ -39,8 +39,10 @@ struct ImportOptions {
   std::string password;
   std::vector<std::string> tables;  // empty: every data table
   bool replace = false;
-  int silenceSeconds = 60;     // see ReaderProcess.h
-  std::function<bool()> stop;  // asked often; true interrupts (may be empty)
+  int silenceSeconds = 60;  // see ReaderProcess.h
+  // Asked often, last just before the target takes its name; true
+  // interrupts (may be empty).
+  std::function<bool()> stop;
 };
 
 struct ImportSummary {

@@ -22,12 +22,12 @@
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
-#include <cstring>
 #include <ctime>
 #include <filesystem>
 #include <vector>
 
 #include "common/AppError.h"
+#include "common/SystemError.h"
 
 namespace {
 
@@ -44,23 +44,6 @@ struct Descriptor {
     if (fd >= 0) ::close(fd);
   }
 };
-
-std::string Reason(int err) {
-  switch (err) {
-    case ENOSPC:
-    case EDQUOT:
-      return "no hay espacio en el disco";
-    case EACCES:
-    case EPERM:
-      return "permiso denegado";
-    case EROFS:
-      return "el disco es de sólo lectura";
-    case EIO:
-      return "error de lectura o escritura en el disco";
-    default:
-      return std::strerror(err);
-  }
-}
 
 std::string Timestamp(std::chrono::system_clock::time_point now) {
   std::time_t secs = std::chrono::system_clock::to_time_t(now);
@@ -163,9 +146,10 @@ std::string HostBackup::Make(const std::string& file, std::chrono::system_clock:
   const std::string ext = source.extension().string();
 
   auto fail = [&](const std::string& target, int err) -> AppError {
-    return AppError(rterr::kPathFileAccess,
-                    "No se pudo hacer la copia de seguridad de '" + source.string() + "' en '" +
-                        target + "': " + Reason(err) + ". La base de datos no se modificó.");
+    return AppError(rterr::kPathFileAccess, "No se pudo hacer la copia de seguridad de '" +
+                                                source.string() + "' en '" + target +
+                                                "': " + SystemError::Reason(err) +
+                                                ". La base de datos no se modificó.");
   };
 
   RemoveAbandonedCopies(source);

@@ -23,6 +23,7 @@ std::string WhereItLooks(const std::string& windowsFolder, const std::string& pr
          "  Remendor.mdb   los metadatos de reparación, junto al programa (" +
          programFolder +
          ");\n"
-         "                 el operador debe poder escribirlos: cada reparación los\n"
-         "                 desencripta y los vuelve a encriptar en su lugar.\n";
+         "                 si el operador puede escribirlos, cada reparación los\n"
+         "                 desencripta y los vuelve a encriptar en su lugar; si no,\n"
+         "                 los lee de una copia privada, sin cambiarlos.\n";
 }

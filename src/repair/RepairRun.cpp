@@ -9,6 +9,7 @@
 #include <array>
 #include <filesystem>
 
+#include "common/SystemError.h"
 #include "platform/PathSeparator.h"
 #include "repair/HostBackup.h"
 #include "repair/ProgramFolder.h"
@@ -33,12 +34,6 @@ constexpr std::array<const char*, 7> kColumnasDeclaraciones = {
     "TotalAportesRes33_41_SSS",
 };
 
-// Failures other than the engine's (a file system error) carry no number.
-AppError AsAppError(const std::exception& e) {
-  const auto* app = dynamic_cast<const AppError*>(&e);
-  return app ? *app : AppError(0, e.what());
-}
-
 }  // namespace
 
 RepairRun::RepairRun(ClsKolm& kolm, ResultSink& Resultado)
@@ -60,8 +55,8 @@ bool RepairRun::Ejecutar(const std::string& codigoVersion, const std::string& in
     try {
       respaldo_ = HostBackup::Make(base);
     } catch (const std::exception& e) {
-      error_ = AsAppError(e);
-      resultado_.AgregarErr(e.what());
+      error_ = SystemError::From(e);
+      resultado_.AgregarErr(error_->Description());
       return false;
     }
   }
@@ -77,9 +72,9 @@ bool RepairRun::Ejecutar(const std::string& codigoVersion, const std::string& in
   try {
     Reparar(codigoVersion, BaseDatos);
   } catch (const std::exception& e) {
-    error_ = AsAppError(e);
+    error_ = SystemError::From(e);
     resultado_.AgregarErr(
-        std::string(e.what()) +
+        error_->Description() +
         " La base de datos tal como estaba antes de la reparación quedó copiada en '" + respaldo_ +
         "'.");
     return false;

@@ -14,6 +14,7 @@
 #include "dao/sql/JetErrors.h"
 #include "dao/sql/JetSqlTranslator.h"
 #include "platform/PathSeparator.h"
+#include "repair/MetadataCopy.h"
 
 namespace {
 
@@ -118,10 +119,13 @@ std::vector<SchemaRebuild::TableStatement> SchemaRebuild::LeerTablasMarcadas(
 
 void SchemaRebuild::ReconstruirTablas(dao::Database& BaseDatos) {
   const std::string ruta = MetadataPath();
+  const MetadataCopy metadata(ruta, MetadataCopy::MayWrite(ruta));
   dao::Database metadatos;
-  if (!kolm_.AbrirBaseMdb(ruta, metadatos)) {
-    throw kolm_.LastError().value_or(
-        AppError(dao::jeterr::kCannotOpenFile, "No se puede abrir el archivo '" + ruta + "'."));
+  if (!kolm_.AbrirBaseMdb(metadata.Path(), metadatos)) {
+    const AppError e = kolm_.LastError().value_or(AppError(
+        dao::jeterr::kCannotOpenFile, "No se puede abrir el archivo '" + metadata.Path() + "'."));
+    if (!metadata.IsPrivate()) throw e;
+    throw AppError(e.Number(), e.Description() + " (copia privada de '" + ruta + "')");
   }
   try {
     for (const TableStatement& t : LeerTablasMarcadas(metadatos, BaseDatos)) {
@@ -135,5 +139,5 @@ void SchemaRebuild::ReconstruirTablas(dao::Database& BaseDatos) {
     throw;
   }
   metadatos.Close();
-  kolm_.encriptoDesencripto(ruta);
+  if (!metadata.IsPrivate()) kolm_.encriptoDesencripto(ruta);
 }

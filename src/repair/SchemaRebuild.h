@@ -21,7 +21,9 @@
 ** in the second phase stops the rebuild where it happens.
 **
 ** After a completed rebuild the metadata file is scrambled on disk. After
-** a failure it is closed and stays as the open left it.
+** a failure it is closed and stays as the open left it. A metadata file
+** that this process may not write is never changed: the rebuild reads a
+** private copy of it instead (MetadataCopy), removed when it ends.
 */
 #pragma once
 

@@ -3,6 +3,8 @@
 // quotes or are Null.
 #include <gtest/gtest.h>
 
+#include <iostream>
+
 #include "address/AddressFixture.h"
 #include "address/AddressKey.h"
 #include "address/AddressRecords.h"
@@ -161,7 +163,9 @@ TEST_F(AddressRecordsTest, DeletionsKeepToTheOwner) {
 
 TEST_F(AddressRecordsTest, AQuoteInTheCuitTouchesNoOtherRow) {
   const auto antes = Tabla();
-  for (const char* cuit : {"30712345676' or '1'='1", "' or CodDJ <> '", "O'Higgins"}) {
+  for (const std::string& cuit :
+       {std::string("30712345676' or '1'='1"), std::string("' or CodDJ <> '"),
+        std::string("O'Higgins"), std::string("30712345676\0", 12)}) {
     ambito.Cuit = cuit;
     EXPECT_TRUE(registros.Lista().empty()) << cuit;
     EXPECT_EQ(registros.DarDomicilios(), "") << cuit;
@@ -178,4 +182,32 @@ TEST_F(AddressRecordsTest, AQuoteInTheCuitTouchesNoOtherRow) {
   EXPECT_EQ(registros.DarDomicilios(), "Chacabuco 5, Río Cuarto");
   registros.Eliminar(codigo);
   EXPECT_EQ(Tabla(), antes);
+}
+
+TEST_F(AddressRecordsTest, ANumericFieldSavesTheValueItShows) {
+  // The kilometre as a number with decimals: slot 6 numeric, on a DOUBLE.
+  db.Execute("ALTER TABLE 24Domicilios ADD COLUMN Kilometro DOUBLE");
+  ambito.Campos.Set_Campo(campo::kKm, campo::kNumerico, "Kilometro", 10, true, false, "", "Km", "");
+  const std::pair<const char*, double> valores[] = {{"2.5", 2.5},       {"-0.75", -0.75},
+                                                    {"1234.5", 1234.5}, {"0.125", 0.125},
+                                                    {"1E+20", 1e20},    {"7", 7}};
+  for (const auto& [valor, guardado] : valores) {
+    db.Execute(std::string("update 24Domicilios set Kilometro = ") + valor +
+               " where CodDomicilio = 3");
+    const LoadedAddress leido = registros.Cargar(3);
+    // Saving what was loaded, untouched, stores the same value.
+    AddressInput d;
+    for (int slot : campo::kDeTexto) d.Textos[static_cast<size_t>(slot)] = *leido.Textos[slot];
+    d.SinNumero = *leido.SinNumero;
+    d.Provincia = *leido.Provincia;
+    registros.Editar(3, d);
+    dao::Recordset rs = db.OpenRecordset(
+        "select Kilometro from 24Domicilios where CodDomicilio = 3", dao::dbOpenSnapshot);
+    std::cout << "[decimales] " << valor << " se muestra \"" << *leido.Textos[campo::kKm]
+              << "\" y se guarda " << rs.Fields(0).Value().ToDouble() << "\n";
+    EXPECT_EQ(rs.Fields(0).Value().ToDouble(), guardado) << valor;
+  }
+  EXPECT_EQ(*registros.Cargar(3).Textos[campo::kKm], "7");
+  db.Execute("update 24Domicilios set Kilometro = 2.5 where CodDomicilio = 3");
+  EXPECT_EQ(*registros.Cargar(3).Textos[campo::kKm], "2,5");
 }

@@ -56,10 +56,23 @@ TEST(AddressStatements, TheBackupIsThisTaxpayersOwnerOnly) {
   EXPECT_EQ(S::HacerCopia(a, -7, "Cuit, Duenio"),
             "insert into Dom select -7 as CodDJ, Cuit, Duenio from Dom where CUIT = "
             "'20123456786' and CodDJ = 40 and Duenio = 7");
-  EXPECT_EQ(S::BorrarCopia(a, -7),
-            "delete from Dom where CodDJ = -7 and CUIT = '20123456786' and Duenio = 7");
-  EXPECT_EQ(S::RestaurarCopia(a, -7),
-            "update Dom set CodDJ = 40 where CodDJ = -7 and CUIT = '20123456786' and Duenio = 7");
+  EXPECT_EQ(S::CodigosDelDueño(a),
+            "select CodDom from Dom where CUIT = '20123456786' and CodDJ = 40 and Duenio = 7");
+  // Only the rows the copy took: another declaration's owner 7 of the same
+  // taxpayer has its backup under -7 too.
+  const CopiedRows filas{{12, 30}, 0};
+  EXPECT_EQ(S::BorrarCopia(a, -7, filas),
+            "delete from Dom where CodDJ = -7 and CUIT = '20123456786' and Duenio = 7 and (CodDom "
+            "in (12, 30))");
+  EXPECT_EQ(S::RestaurarCopia(a, -7, filas),
+            "update Dom set CodDJ = 40 where CodDJ = -7 and CUIT = '20123456786' and Duenio = 7 "
+            "and (CodDom in (12, 30))");
+  EXPECT_EQ(S::ContarCopia(a, -7, CopiedRows{{12}, 2}),
+            "select count(*) from Dom where CodDJ = -7 and CUIT = '20123456786' and Duenio = 7 "
+            "and (CodDom in (12) or CodDom is null)");
+  EXPECT_EQ(S::BorrarCopia(a, -7, CopiedRows{{}, 1}),
+            "delete from Dom where CodDJ = -7 and CUIT = '20123456786' and Duenio = 7 and (CodDom "
+            "is null)");
 }
 
 TEST(AddressStatements, QuotesInTheCuitAreDoubled) {
@@ -69,6 +82,8 @@ TEST(AddressStatements, QuotesInTheCuitAreDoubled) {
             "delete from Dom where CUIT = 'x'' or ''a''=''a' and CodDJ = 40 and Duenio = 7");
   EXPECT_EQ(S::LiteralJet(""), "''");
   EXPECT_EQ(S::LiteralJet("O'Higgins"), "'O''Higgins'");
+  // The engine refuses a NUL inside a literal: it is joined in.
+  EXPECT_EQ(S::LiteralJet(std::string("20\0'x", 5)), "'20' & Chr(0) & '''x'");
 }
 
 TEST(AddressStatements, CopyCodeIsTheNegatedOwner) {
@@ -140,17 +155,23 @@ TEST(LeadingNumber, ReadsTheLeadingNumber) {
   EXPECT_EQ(LeadingNumber("1234"), 1234);
   EXPECT_EQ(LeadingNumber("  12 34 abc"), 1234);
   EXPECT_EQ(LeadingNumber("12a"), 12);
-  EXPECT_EQ(LeadingNumber("-3.5"), -3.5);
+  // The decimal point is the regional separator, as the fields show it.
+  EXPECT_EQ(LeadingNumber("-3,5"), -3.5);
   EXPECT_EQ(LeadingNumber("+7"), 7);
-  EXPECT_EQ(LeadingNumber(".5"), 0.5);
-  EXPECT_EQ(LeadingNumber("3,5"), 3);  // the decimal point is always "."
+  EXPECT_EQ(LeadingNumber(",5"), 0.5);
+  EXPECT_EQ(LeadingNumber("3.5"), 3);
+  RegionalSettings punto;
+  punto.decimalSeparator = ".";
+  punto.thousandsSeparator = ",";
+  EXPECT_EQ(LeadingNumber("3.5", punto), 3.5);
+  EXPECT_EQ(LeadingNumber("3,5", punto), 3);
   EXPECT_EQ(LeadingNumber("1E3"), 1000);
   EXPECT_EQ(LeadingNumber("2D2x"), 200);
   EXPECT_EQ(LeadingNumber("5E"), 5);
   EXPECT_EQ(LeadingNumber(""), 0);
   EXPECT_EQ(LeadingNumber("S/N"), 0);
   EXPECT_EQ(LeadingNumber("-"), 0);
-  EXPECT_EQ(LeadingNumber("."), 0);
+  EXPECT_EQ(LeadingNumber(","), 0);
   EXPECT_EQ(LeadingNumber("1E-999"), 0);
   EXPECT_EQ(ErrorOf([] { LeadingNumber("1E999"); }), 6);
 }

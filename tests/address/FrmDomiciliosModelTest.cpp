@@ -85,9 +85,10 @@ TEST_F(FrmDomiciliosModelTest, ANewAddressIsSavedListedAndSelected) {
     EXPECT_FALSE(m.Editando());
     EXPECT_EQ(vista.estadoBarra, 2);
     EXPECT_EQ(vista.Texto(campo::kCalle), "");
-    EXPECT_FALSE(vista.fiscal);
+    EXPECT_TRUE(vista.fiscal);        // Nuevo leaves the type of the address shown
     EXPECT_EQ(vista.provincia, "3");  // the default province
     EXPECT_EQ(vista.foco, campo::kCalle);
+    vista.fiscal = false;
     Llenar("Pasaje O'Brien Ñandú", "15", "Río Cuarto");
     m.Bot_BotonAceptar();
     EXPECT_FALSE(m.EnEdicion());
@@ -137,6 +138,7 @@ TEST_F(FrmDomiciliosModelTest, ValidationNamesTheFirstMissingFieldAndFocusesIt) 
   boxes->Clear();
   Abrir([&](FrmDomiciliosModel& m) {
     m.Bot_BotonNuevo();
+    vista.fiscal = false;
     vista.Escribir(campo::kCalle, "Colón");
     m.Bot_BotonAceptar();
     EXPECT_FALSE(m.EnEdicion());
@@ -210,6 +212,7 @@ TEST_F(FrmDomiciliosModelTest, EngineFailuresAreShownAndLoseNeitherTypingNorRows
   };
   Abrir([&](FrmDomiciliosModel& m) {
     m.Bot_BotonNuevo();
+    vista.fiscal = false;
     Llenar("Sarmiento", "99", "Jesús María");
     columna("NoExiste");
     m.Bot_BotonAceptar();
@@ -323,4 +326,24 @@ TEST_F(FrmDomiciliosModelTest, AFixedTypeIsChosenAndItsFrameStaysDisabled) {
     m.Bot_BotonAceptar();
   });
   EXPECT_EQ(Contar("CodDJ = 1 and CodDomicilio = 1 and Fiscal = 0"), 1);
+}
+
+TEST_F(FrmDomiciliosModelTest, NuevoLeavesTheTypeOptionAsItStands) {
+  Abrir([&](FrmDomiciliosModel& m) {
+    m.LstDomicilios_ItemClick(0);  // the fiscal one
+    m.Bot_BotonNuevo();
+    EXPECT_TRUE(vista.fiscal);
+    EXPECT_EQ(vista.Texto(campo::kCalle), "");
+    // Saving it as it stands is refused, not stored as a second fiscal.
+    Llenar("Chacabuco", "10", "Córdoba");
+    m.Bot_BotonAceptar();
+    EXPECT_TRUE(m.EnEdicion());
+    m.Bot_BotonCancelar();
+
+    m.LstDomicilios_ItemClick(1);  // another one
+    m.Bot_BotonNuevo();
+    EXPECT_FALSE(vista.fiscal);
+    m.Bot_BotonCancelar();
+  });
+  EXPECT_EQ(Textos(), (Calls{AddressRecords::kYaHayFiscal}));
 }

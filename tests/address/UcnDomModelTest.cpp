@@ -91,6 +91,7 @@ TEST_F(UcnDomModelTest, ResetearCopiaUndoesTheEditorAndCommitearCopiaKeepsIt) {
   boxes->SetNextAnswer(msgbox::vbYes);
   Abrir([&](FrmDomiciliosModel& m) {
     m.Bot_BotonNuevo();
+    vista.fiscal = false;
     vista.Escribir(campo::kCalle, "Güemes");
     vista.Escribir(campo::kNumero, "12");
     vista.Escribir(campo::kLocalidad, "Río Tercero");

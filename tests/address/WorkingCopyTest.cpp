@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <iostream>
+#include <memory>
 
 #include "address/AddressFixture.h"
 #include "address/AddressRecords.h"
@@ -75,6 +76,62 @@ class WorkingCopyTest : public AddressFixture {
   AddressRecords registros{ambito};
   WorkingCopy copia{ambito};
   bool registrar = false;  // the cycle tests print their steps
+};
+
+// Declarations 5 and 6 of the first taxpayer, each with an owner 1, as a
+// host opens them side by side with the copy code -1: declaration 5 holds
+// four addresses (codes 11 to 14), declaration 6 one (code 15).
+class TwoDeclarationsTest : public WorkingCopyTest {
+ protected:
+  // One address control of the host: its scope, records and copy.
+  struct Control {
+    AddressScope a;
+    AddressRecords registros{a};
+    WorkingCopy copia{a};
+  };
+
+  void SetUp() override {
+    WorkingCopyTest::SetUp();
+    Cargar();
+  }
+
+  // The two declarations as described, without backup rows.
+  void Cargar() {
+    db.Execute("delete from 24Domicilios where CodDomicilio between 11 and 15");
+    for (int codigo = 11; codigo <= 15; codigo++) {
+      db.Execute(
+          "insert into 24Domicilios (Cuit, CodDJ, CodDueno, CodReferencia, CodDomicilio, Fiscal, "
+          "Calle, Localidad) values ('30712345676', " +
+          std::string(codigo < 15 ? "5" : "6") + ", 1, 1, " + std::to_string(codigo) + ", " +
+          (codigo == 11 || codigo == 15 ? "1" : "0") + ", 'Calle " + std::to_string(codigo) +
+          "', 'Córdoba')");
+    }
+  }
+
+  std::unique_ptr<Control> Abrir(int32_t codDJ) {
+    auto c = std::make_unique<Control>();
+    c->a = ambito;
+    c->a.CodDJ = codDJ;
+    c->a.Inicio = true;
+    c->copia.HacerCopia(-1);
+    return c;
+  }
+
+  // "DJ 5: 11 12 13 14 | DJ 6: 15 | copia: 11 12 13 14 15": the codes of
+  // the live rows of both declarations and of the backup under -1.
+  std::string Codigos() {
+    std::string out;
+    for (int32_t dj : {5, 6, -1}) {
+      dao::Recordset rs = db.OpenRecordset(
+          "select CodDomicilio from 24Domicilios where Cuit = '30712345676' and CodDueno = 1 "
+          "and CodDJ = " +
+              std::to_string(dj) + " order by CodDomicilio",
+          dao::dbOpenSnapshot);
+      out += dj == 5 ? "DJ 5:" : dj == 6 ? " | DJ 6:" : " | copia:";
+      for (; !rs.Eof(); rs.MoveNext()) out += " " + rs.Fields(0).Value().ToString();
+    }
+    return out;
+  }
 };
 
 }  // namespace
@@ -212,11 +269,15 @@ TEST_F(WorkingCopyTest, ABackupLeftByACrashNeitherDuplicatesNorLosesRows) {
   copia.ResetearCopia();
   EXPECT_EQ(Tabla().size(), alAbrir.size() + 3);
 
+  // The stale backup of the two live rows is replaced, not added to; that
+  // of the deleted row stays, as it may be another open copy's.
   copia.HacerCopia(-ambito.Dueño);
-  EXPECT_EQ(Copias(), 2);  // the stale backup replaced, not added to
+  EXPECT_EQ(Copias(), 3);
   Editar();
   copia.ResetearCopia();
-  EXPECT_EQ(Tabla(), alAbrir);
+  EXPECT_EQ(SinCopia(), alAbrir);
+  EXPECT_EQ(Copias(), 1);
+  EXPECT_EQ(Contar("CodDJ = -1 and CodDomicilio = 3"), 1);
   EXPECT_EQ(registros.Lista().size(), 2u);
 }
 
@@ -277,4 +338,126 @@ TEST_F(WorkingCopyTest, NuevoUpdateGivesThePlaceholderRowsTheirReference) {
   copia.CommitearCopia();
   ambito.CodReferencia = 4410;
   EXPECT_EQ(registros.DarDomicilios(), "Pasaje D'Elía 77, Ushuaia");
+}
+
+TEST_F(TwoDeclarationsTest, EachCopyRestoresOnlyItsOwnDeclarationInEitherOrder) {
+  const auto inicial = Tabla();
+  const std::string alAbrir = Codigos();
+  EXPECT_EQ(alAbrir, "DJ 5: 11 12 13 14 | DJ 6: 15 | copia:");
+  for (bool cincoPrimero : {true, false}) {
+    for (bool resetCincoPrimero : {true, false}) {
+      auto primera = Abrir(cincoPrimero ? 5 : 6);
+      auto segunda = Abrir(cincoPrimero ? 6 : 5);
+      Control& cinco = cincoPrimero ? *primera : *segunda;
+      Control& seis = cincoPrimero ? *segunda : *primera;
+      EXPECT_EQ(Codigos(), "DJ 5: 11 12 13 14 | DJ 6: 15 | copia: 11 12 13 14 15");
+      cinco.registros.EliminarTodos();
+      seis.registros.EliminarTodos();
+      (resetCincoPrimero ? cinco : seis).copia.ResetearCopia();
+      (resetCincoPrimero ? seis : cinco).copia.ResetearCopia();
+      std::cout << "[dos declaraciones] abre " << (cincoPrimero ? "5, 6" : "6, 5")
+                << "; elimina todos en ambas; ResetearCopia "
+                << (resetCincoPrimero ? "5, 6" : "6, 5") << ": " << Codigos() << "\n";
+      EXPECT_EQ(Tabla(), inicial);
+    }
+  }
+}
+
+TEST_F(TwoDeclarationsTest, EachCopyCommitsOnlyItsOwnBackupInEitherOrder) {
+  for (bool cincoPrimero : {true, false}) {
+    for (bool resetearOtra : {false, true}) {
+      auto cinco = Abrir(5);
+      auto seis = Abrir(6);
+      cinco->registros.EliminarTodos();
+      seis->registros.Eliminar(15);
+      Control& primera = cincoPrimero ? *cinco : *seis;
+      Control& segunda = cincoPrimero ? *seis : *cinco;
+      primera.copia.CommitearCopia();
+      if (resetearOtra) {
+        segunda.copia.ResetearCopia();
+      } else {
+        segunda.copia.CommitearCopia();
+      }
+      std::cout << "[dos declaraciones] CommitearCopia " << (cincoPrimero ? "5" : "6") << ", "
+                << (resetearOtra ? "ResetearCopia " : "CommitearCopia ")
+                << (cincoPrimero ? "6" : "5") << ": " << Codigos() << "\n";
+      const std::string cincoQueda = resetearOtra && !cincoPrimero ? " 11 12 13 14" : "";
+      const std::string seisQueda = resetearOtra && cincoPrimero ? " 15" : "";
+      EXPECT_EQ(Codigos(), "DJ 5:" + cincoQueda + " | DJ 6:" + seisQueda + " | copia:");
+      Cargar();  // both declarations as they were, for the next round
+    }
+  }
+  EXPECT_EQ(Contar("CodDJ = 1"), 4);  // the sample's own declaration untouched
+}
+
+TEST_F(TwoDeclarationsTest, ABackupLeftByACrashIsNeitherTakenByTheOtherDeclarationNorDuplicated) {
+  {
+    // Declaration 5's session ends without CommitearCopia or ResetearCopia,
+    // after an address was changed.
+    auto caida = Abrir(5);
+    AddressInput d;
+    d.Textos[campo::kCalle] = "Calle 12 bis";
+    d.Textos[campo::kLocalidad] = "Córdoba";
+    caida->registros.Editar(12, d);
+  }
+  EXPECT_EQ(Codigos(), "DJ 5: 11 12 13 14 | DJ 6: 15 | copia: 11 12 13 14");
+  const auto trasLaCaida = Tabla();
+
+  // Declaration 6 is opened, emptied and undone, then emptied and kept:
+  // the stale backup of 5 is not its to drop or to restore.
+  auto seis = Abrir(6);
+  seis->registros.EliminarTodos();
+  seis->copia.ResetearCopia();
+  EXPECT_EQ(Tabla(), trasLaCaida);
+  seis = Abrir(6);
+  seis->registros.EliminarTodos();
+  seis->copia.CommitearCopia();
+  EXPECT_EQ(Codigos(), "DJ 5: 11 12 13 14 | DJ 6: | copia: 11 12 13 14");
+
+  // Declaration 5 opened again: the stale backup is replaced, not added to,
+  // and undoing brings back the rows of this opening, each once.
+  auto cinco = Abrir(5);
+  EXPECT_EQ(Contar("CodDJ = -1 and Cuit = '30712345676'"), 4);
+  cinco->registros.EliminarTodos();
+  cinco->copia.ResetearCopia();
+  std::cout << "[dos declaraciones] tras la caída de 5, ResetearCopia de una nueva sesión: "
+            << Codigos() << "\n";
+  EXPECT_EQ(Codigos(), "DJ 5: 11 12 13 14 | DJ 6: | copia:");
+  EXPECT_EQ(Contar("CodDJ = 5 and Calle = 'Calle 12 bis'"), 1);
+}
+
+TEST_F(TwoDeclarationsTest, ACrashBetweenTheTwoResetsLeavesTheSecondStillToUndo) {
+  auto cinco = Abrir(5);
+  {
+    auto caida = Abrir(6);
+    cinco->registros.EliminarTodos();
+    caida->registros.EliminarTodos();
+    cinco->copia.ResetearCopia();
+  }  // 6's session dies before its ResetearCopia
+  EXPECT_EQ(Codigos(), "DJ 5: 11 12 13 14 | DJ 6: | copia: 15");
+
+  // A new session of 6 finds no live row for the stale backup: it leaves
+  // it, and its own undo and keep change only what it did itself.
+  auto seis = Abrir(6);
+  AddressInput d;
+  d.Textos[campo::kCalle] = "Calle nueva";
+  seis->registros.Agregar(d);
+  seis->copia.ResetearCopia();
+  EXPECT_EQ(Codigos(), "DJ 5: 11 12 13 14 | DJ 6: | copia: 15");
+}
+
+TEST_F(TwoDeclarationsTest, TwoCopiesOfOneDeclarationNeverLoseItsAddresses) {
+  auto una = Abrir(5);
+  auto otra = Abrir(5);  // the same owner opened twice
+  una->registros.Eliminar(11);
+  una->copia.ResetearCopia();
+  EXPECT_EQ(Codigos(), "DJ 5: 11 12 13 14 | DJ 6: 15 | copia:");
+  // The backup the second copy made is gone: undoing it now would delete
+  // the live rows with nothing to bring back. Refused, nothing changed.
+  const auto antes = Tabla();
+  EXPECT_EQ(ErrorOf([&] { otra->copia.ResetearCopia(); }), WorkingCopy::kCopiaCambiada);
+  EXPECT_EQ(Tabla(), antes);
+  EXPECT_TRUE(otra->copia.Pendiente());
+  otra->copia.CommitearCopia();
+  EXPECT_EQ(Tabla(), antes);
 }

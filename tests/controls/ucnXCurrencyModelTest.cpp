@@ -333,6 +333,56 @@ TEST_F(ucnXCurrencyModelTest, FocusShowsTheValueUngroupedAndLeavingFormatsIt) {
   EXPECT_EQ(caja.maxLength, 4);
 }
 
+TEST_F(ucnXCurrencyModelTest, HalfwayValuesRoundAwayFromZeroToTheDecimalsShown) {
+  struct Caso {
+    int decimales;
+    Variant valor;
+    const char* muestra;
+  };
+  const Caso casos[] = {
+      {2, Variant("1,005"), "1,01"},
+      {2, Variant("-1,005"), "-1,01"},
+      {2, Variant(1.005), "1,01"},
+      {2, Variant(2.675), "2,68"},
+      {2, Variant("0,125"), "0,13"},
+      {2, Variant("-0,005"), "-0,01"},
+      {2, Variant("0,0049"), "0,00"},
+      {0, Variant("2,5"), "3"},
+      {0, Variant("-2,5"), "-3"},
+      {0, Variant("0,5"), "1"},
+      {0, Variant(3.5), "4"},
+      {0, Variant("1,4999"), "1"},
+      {3, Variant("1,0005"), "1,001"},
+      {1, Variant("999,95"), "1.000,0"},
+      {4, Variant("1,00005"), "1,0001"},
+      {4, Variant("-1,00005"), "-1,0001"},
+  };
+  modelo->SetSoportaNegativos(true);
+  caja.foco = false;
+  for (const Caso& c : casos) {
+    modelo->SetDecimales(static_cast<uint8_t>(c.decimales));
+    modelo->SetText(c.valor);
+    EXPECT_EQ(caja.texto, c.muestra) << c.valor.ToString() << " con " << c.decimales;
+  }
+  // Leaving the box formats a pasted halfway value the same way, and the
+  // value read is what the box shows.
+  modelo->SetDecimales(2);
+  caja.foco = true;
+  caja.Poner("1,005");
+  caja.foco = false;
+  modelo->PerderFoco();
+  EXPECT_EQ(caja.texto, "1,01");
+  EXPECT_EQ(modelo->Text(), Variant::FromCurrency(10100));
+  modelo->SetDecimales(0);
+  caja.foco = true;
+  caja.Poner("2,5");
+  caja.foco = false;
+  modelo->PerderFoco();
+  EXPECT_EQ(caja.texto, "3");
+  EXPECT_EQ(modelo->Text(), Variant::FromCurrency(30000));
+  EXPECT_EQ(Mensajes(), "");
+}
+
 TEST_F(ucnXCurrencyModelTest, EnabledLocksTheBox) {
   modelo->SetEnabled(false);
   EXPECT_TRUE(caja.bloqueado);

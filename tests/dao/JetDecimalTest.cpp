@@ -154,6 +154,67 @@ TEST_F(JetDecimalColumn, RecordsetWritesRoundAndRefuseAsStatementsDo) {
   EXPECT_EQ(tasa, Variant::FromDecimal(12345, 4));
 }
 
+// The largest scale, where every digit is a decimal: a value is kept when
+// its significant digits are few enough for the storage (15), however many
+// units of 10^-18 it takes; statements and record sets alike.
+TEST(JetDecimalScale, TheLargestScaleKeepsEveryValueOfFifteenSignificantDigits) {
+  EngineTestDatabase db;
+  db.Execute("CREATE TABLE Fina (Id LONG, v DECIMAL(18, 18), w DECIMAL(18, 17), x DEC(1, 1))");
+  const std::pair<const char*, const char*> kept[] = {
+      {"0", "0"},
+      {"0.000123", "0.000123"},
+      {"0.5", "0.5"},
+      {"-0.5", "-0.5"},
+      {"0.1", "0.1"},
+      {"-0.000000000000000001", "-0.000000000000000001"},
+      {"0.123456789012345", "0.123456789012345"},
+      {"0.999999999999999", "0.999999999999999"},
+  };
+  int id = 0;
+  for (const auto& [literal, shown] : kept) {
+    db.Execute("INSERT INTO Fina (Id, v) VALUES (" + std::to_string(++id) + ", " + literal + ")");
+    const Variant v = [&] {
+      Recordset rs = db.Db().OpenRecordset("SELECT v FROM Fina WHERE Id = " + std::to_string(id),
+                                           dbOpenSnapshot);
+      return rs.Fields(0).Value();
+    }();
+    EXPECT_EQ(v.Type(), VarType::Decimal) << literal;
+    EXPECT_EQ(v.DecimalScale(), 18) << literal;
+    EXPECT_EQ(v.ToString(), shown) << literal;
+    EXPECT_EQ(db.Scalar("SELECT Count(*) FROM Fina WHERE v = " + std::string(literal)), "1")
+        << literal;
+  }
+  // Exact arithmetic at that scale.
+  EXPECT_EQ(db.Query("SELECT v + v, v - 0.000123 FROM Fina WHERE Id = 2"),
+            (Rows{{"0.000246", "0"}}));
+  EXPECT_EQ(db.Scalar("SELECT Count(*) FROM Fina WHERE v + v = 0.2 AND Id = 5"), "1");
+  db.Execute("INSERT INTO Fina (Id, w, x) VALUES (100, 9.5, -0.9)");
+  EXPECT_EQ(db.Query("SELECT w, x FROM Fina WHERE Id = 100"), (Rows{{"9.5", "-0.9"}}));
+
+  for (const char* bad : {
+           "INSERT INTO Fina (v) VALUES (1)",  // an integer digit
+           "INSERT INTO Fina (v) VALUES (-1)",
+           "INSERT INTO Fina (v) VALUES (0.1234567890123456)",  // 16 significant digits
+           "INSERT INTO Fina (w) VALUES (10)",
+           "INSERT INTO Fina (x) VALUES (1)",
+       }) {
+    EXPECT_EQ(enginetest::ErrorOf([&] { db.Execute(bad); }), jeterr::kNumericOverflow) << bad;
+  }
+  // Below half a unit of the scale a value is 0, as any extra decimal rounds.
+  db.Execute("INSERT INTO Fina (Id, v) VALUES (200, 0.0000000000000000004)");
+  EXPECT_EQ(db.Scalar("SELECT v FROM Fina WHERE Id = 200"), "0");
+
+  Recordset rs = db.Db().OpenRecordset("Fina");
+  rs.AddNew();
+  rs.Fields("Id").SetValue(Variant(int32_t{300}));
+  rs.Fields("v").SetValue(Variant::FromDecimal(500000000000000000, 18));
+  EXPECT_EQ(enginetest::ErrorOf([&] { rs.Fields("x").SetValue(Variant(1.0)); }),
+            jeterr::kNumericOverflow);
+  rs.Update();
+  rs.Close();
+  EXPECT_EQ(db.Scalar("SELECT v FROM Fina WHERE Id = 300"), "0.5");
+}
+
 TEST(JetDecimalDeclaration, SizesOutsideTheLimitsAreRefused) {
   EngineTestDatabase db;
   for (const char* bad : {"CREATE TABLE u (v DECIMAL(0))", "CREATE TABLE u (v DECIMAL(19, 2))",

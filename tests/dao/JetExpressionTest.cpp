@@ -147,6 +147,10 @@ TEST_F(JetExpression, OperatorsFollowJetPrecedence) {
       {"false and false or true", "-1"},   // false and (false or true) = 0
       {"true or true xor true", "0"},      // true or (true xor true) = -1
       {"false eqv false imp true", "-1"},  // false eqv (false imp true) = 0
+      // Runs of one operator, each one call taken left to right:
+      // 800 / (10 / 4) = 320 and 3 Mod (7 Mod 4) = 0 would end elsewhere.
+      {"800 / 10 / 4 \\ 3 \\ 2 Mod 7 Mod 2 ^ 2 ^ 1", "3"},
+      {"true xor false xor true imp true imp false", "0"},  // ... imp (true imp false) = -1
       {"n not in (1, 2)", "-1"},
       {"#1/31/2020 6:00 PM#", "43861.75"},
   };

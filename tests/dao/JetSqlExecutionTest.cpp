@@ -4,7 +4,12 @@
 */
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <csignal>
+#include <thread>
+
 #include "EngineTestDatabase.h"
+#include "common/StopRequest.h"
 #include "dao/EngineTestSupport.h"
 #include "dao/sql/JetErrors.h"
 
@@ -352,6 +357,185 @@ TEST(JetSqlExecution, LongOperatorChainsRun) {
   // + with a text that holds a number adds, left to right, as Jet does.
   EXPECT_NE(enginetest::ErrorOf([&] { db.Query("select '1' + '2' + 3 + 'x' from t"); }), 0);
   EXPECT_EQ(db.Scalar("select '1' + '2' + 3 from t where n = 2"), "15");
+}
+
+// Every operator runs a chain as long as & and + do (a thousand
+// operands), with the meaning of the chain taken left to right; past
+// SQLite's own limits a statement fails with Jet's number, a Spanish text
+// and the statement cut to a readable length.
+TEST(JetSqlExecution, EveryOperatorRunsAThousandLongChain) {
+  EngineTestDatabase db;
+  db.Execute("create table t (n LONG)");
+  db.Execute("insert into t values (7)");
+  auto chain = [](const std::string& first, const std::string& op, const std::string& rest,
+                  int operands) {
+    std::string out = first;
+    for (int i = 1; i < operands; i++) out += op + rest;
+    return out;
+  };
+  const std::pair<std::string, std::string> cases[] = {
+      {chain("n", " / ", "1", 1000), "7"},
+      {chain("n", " \\ ", "1", 1000), "7"},
+      {chain("n", " Mod ", "5", 1000), "2"},
+      {chain("n", " ^ ", "1", 1000), "7"},
+      {chain("n", " * ", "1", 1000), "7"},
+      {chain("n", " - ", "0", 1000), "7"},
+      // An even number of Trues XOR to False; EQV of Trues stays True.
+      {chain("n > 0", " xor ", "n > 0", 1000), "0"},
+      {chain("n > 0", " eqv ", "n > 0", 1000), "-1"},
+      {chain("n > 0", " imp ", "n > 0", 1000), "-1"},
+      {chain("n = 0", " or ", "n = 0", 10000) + " or n = 7", "-1"},
+      {chain("n = 7", " and ", "n > 0", 10000) + " and n = 0", "0"},
+  };
+  for (const auto& [expression, value] : cases) {
+    EXPECT_EQ(db.Scalar("select " + expression + " from t"), value) << expression.substr(0, 30);
+  }
+  // Past 64 operands a run of OR or AND is read as two halves, each the same
+  // way: whichever operand decides, the run gives what the chain does.
+  for (int decisive : {0, 31, 32, 33, 64}) {
+    std::string any, all;
+    for (int i = 0; i < 65; i++) {
+      any += std::string(i ? " or " : "") + (i == decisive ? "n = 7" : "n = 0");
+      all += std::string(i ? " and " : "") + (i == decisive ? "n = 0" : "n = 7");
+    }
+    EXPECT_EQ(db.Query("select " + any + ", " + all + " from t"), (Rows{{"-1", "0"}})) << decisive;
+  }
+  // Left to right, as the nested calls would be: (2 ^ 3) ^ 2, (F IMP F) IMP
+  // F, (12 \ 3) \ 2, (100 / 10) / 5.
+  EXPECT_EQ(db.Scalar("select 2 ^ 3 ^ 2 from t"), "64");
+  EXPECT_EQ(db.Scalar("select False imp False imp False from t"), "0");
+  EXPECT_EQ(db.Scalar("select 12 \\ 3 \\ 2, 100 / 10 / 5 from t"), "2");
+  EXPECT_EQ(db.Query("select 100 / 10 / 5, 17 Mod 10 Mod 4 from t"), (Rows{{"2", "3"}}));
+  // A Null makes the rest Null before the other side is looked at; an error
+  // before it stands.
+  EXPECT_EQ(db.Query("select Null / 0 / 2, 'x' / Null, 1 / 2 / Null, Null xor 1 xor 0, "
+                     "Null or n = 7, Null and n = 0 from t"),
+            (Rows{{"NULL", "NULL", "NULL", "NULL", "-1", "0"}}));
+  EXPECT_EQ(enginetest::ErrorOf([&] { db.Query("select Null xor 1 xor 'x' from t"); }),
+            jeterr::kTypeMismatch);
+  EXPECT_EQ(enginetest::ErrorOf([&] { db.Query("select 1 / 0 / Null from t"); }),
+            jeterr::kEngineError);
+  EXPECT_NE(enginetest::ErrorOf([&] { db.Query("select 1 / 'x' / 2 from t"); }), 0);
+
+  struct Limit {
+    std::string expression;
+    int number;
+  };
+  const Limit limits[] = {
+      {chain("n", " + ", "1", 10000), jeterr::kQueryTooComplex},
+      {chain("'a'", " & ", "'b'", 10000), jeterr::kSyntaxInExpression},
+      {chain("n", " / ", "1", 10000), jeterr::kSyntaxInExpression},
+  };
+  for (const Limit& l : limits) {
+    try {
+      db.Query("select " + l.expression + " from t");
+      ADD_FAILURE() << l.expression.substr(0, 30);
+    } catch (const AppError& e) {
+      EXPECT_EQ(e.Number(), l.number) << e.Description().substr(0, 200);
+      EXPECT_LT(e.Description().size(), 400u);
+      EXPECT_NE(e.Description().find("…'"), std::string::npos) << e.Description();
+    }
+  }
+}
+
+// A derived table nested in another, level after level: read once each, so
+// that a fault far inside is found at once, and a nesting past the
+// engine's limit is refused at once with 3075.
+TEST(JetSqlExecution, NestedDerivedTablesAreReadOnceAndRefusedPastTheLimit) {
+  EngineTestDatabase db;
+  db.Execute("create table t (n LONG)");
+  db.Execute("insert into t values (7)");
+  auto nested = [](const std::string& inner, int levels) {
+    std::string q = inner;
+    for (int i = 0; i < levels; i++) q = "select * from (" + q + ") as t" + std::to_string(i);
+    return q;
+  };
+  EXPECT_EQ(db.Scalar(nested("select n from t", 15)), "7");
+  // Read twice per level, forty levels would take 2^40 readings.
+  EXPECT_EQ(enginetest::ErrorOf([&] { db.Query(nested("select n from t a b", 40)); }),
+            jeterr::kSyntaxInFrom);
+  for (int levels : {16, 22, 50, 200}) {
+    EXPECT_EQ(enginetest::ErrorOf([&] { db.Query(nested("select n from t", levels)); }),
+              jeterr::kSyntaxInExpression)
+        << levels;
+  }
+}
+
+// A NUL byte is refused inside a text or a name as any invalid character
+// is, with the statement's number; SQLite would read the statement only up
+// to it.
+TEST(JetSqlExecution, ANulByteIsAnInvalidCharacterEverywhere) {
+  EngineTestDatabase db;
+  db.Execute("create table t (s TEXT(10))");
+  const std::string nul(1, '\0');
+  struct Case {
+    std::string statement;
+    int number;
+  };
+  const Case cases[] = {
+      {"select * from t where s = 'a" + nul + "b'", jeterr::kSyntaxInExpression},
+      {"select [s" + nul + "x] from t", jeterr::kSyntaxInSelect},
+      {"select `s" + nul + "x` from t", jeterr::kSyntaxInSelect},
+      {"select s from [t" + nul + "]", jeterr::kSyntaxInFrom},
+      {"insert into t (s) values ('" + nul + "')", jeterr::kSyntaxInInsert},
+      {"update t set s = 'x" + nul + "'", jeterr::kSyntaxInUpdate},
+      {"select * from t where s = 'a'" + nul, jeterr::kSyntaxInExpression},
+  };
+  for (const Case& c : cases) {
+    try {
+      if (c.statement.rfind("select", 0) == 0) {
+        db.Query(c.statement);
+      } else {
+        db.Execute(c.statement);
+      }
+      ADD_FAILURE() << "accepted";
+    } catch (const AppError& e) {
+      EXPECT_EQ(e.Number(), c.number) << e.Description();
+      EXPECT_NE(e.Description().find("carácter no válido"), std::string::npos) << e.Description();
+      EXPECT_EQ(e.Description().find('\0'), std::string::npos) << e.Description();
+    }
+  }
+  // Written with Chr(0), the same text is a value like any other.
+  db.Execute("insert into t (s) values ('a' & Chr(0) & 'b')");
+  EXPECT_EQ(db.Scalar("select count(*) from t where s = 'a' & Chr(0) & 'b'"), "1");
+  EXPECT_EQ(db.Scalar("select count(*) from t where s = 'a'"), "0");
+}
+
+// A stop request (a signal's, made by a program's handler) ends the
+// statement that runs, undone, with 3059, and every later one before it
+// starts; cleared, the database works as before.
+TEST(JetSqlExecution, AStopRequestEndsTheStatementUndone) {
+  EngineTestDatabase db;
+  db.Execute("create table d (n LONG)");
+  for (int i = 0; i < 10; i++) db.Execute("insert into d values (" + std::to_string(i) + ")");
+  db.Execute("create table t (n LONG)");
+  db.Execute("insert into t select a.n * 100 + b.n * 10 + c.n as n from d a, d b, d c");
+  const std::string sum = db.Scalar("select sum(n) from t");
+
+  StopRequest::Request(SIGTERM);
+  EXPECT_EQ(enginetest::ErrorOf([&] { db.Execute("delete from t"); }), jeterr::kCanceledByUser);
+  EXPECT_EQ(enginetest::ErrorOf([&] { db.Query("select n from t"); }), jeterr::kCanceledByUser);
+  StopRequest::Clear();
+  EXPECT_EQ(db.Scalar("select sum(n) from t"), sum);
+
+  // Each row's condition takes a hundred thousand steps: the whole update
+  // would run for many seconds; the request made meanwhile ends it within
+  // a thousand steps, and no row is changed.
+  std::thread stopper([] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    StopRequest::Request(SIGINT);
+  });
+  const int error = enginetest::ErrorOf([&] {
+    db.Execute(
+        "update t set n = n + 1000 where (select count(*) from d a, d b, d c, d e, d f "
+        "where a.n + t.n >= 0) > 0");
+  });
+  stopper.join();
+  StopRequest::Clear();
+  EXPECT_EQ(error, jeterr::kCanceledByUser);
+  EXPECT_EQ(db.Scalar("select sum(n) from t"), sum);
+  db.Execute("update t set n = n + 1 where n = 0");
+  EXPECT_EQ(db.Scalar("select count(*) from t where n = 1"), "2");
 }
 
 }  // namespace

@@ -119,6 +119,64 @@ TEST_F(SqliteMessages, EachMessageGivesItsNumber) {
   EXPECT_EQ(Number("SELECT jet_missing(1)"), jeterr::kEngineError);
 }
 
+// SQLite's own limits, as its messages name them: nesting past its
+// parser's stack is 3075, any other limit 3360; the statement echoed is cut.
+TEST_F(SqliteMessages, SQLitesLimitsGetJetsNumbersAndAShortEcho) {
+  auto repeat = [](const std::string& first, const std::string& piece, int times) {
+    std::string out = first;
+    for (int i = 0; i < times; i++) out += piece;
+    return out;
+  };
+  std::string columns = "SELECT 1";
+  for (int i = 0; i < 2100; i++) columns += ", 1";
+  std::string join = "SELECT * FROM t AS t0";
+  for (int i = 1; i < 70; i++) join += ", t AS t" + std::to_string(i);
+  struct Case {
+    std::string sql;
+    Kind kind;
+    int number;
+  };
+  const Case cases[] = {
+      {"SELECT " + std::string(300, '(') + "1" + std::string(300, ')'), Kind::TooDeep,
+       jeterr::kSyntaxInExpression},
+      {repeat("SELECT 1", " + 1", 1500), Kind::TooComplex, jeterr::kQueryTooComplex},
+      {repeat("SELECT 1", " UNION SELECT 1", 600), Kind::TooComplex, jeterr::kQueryTooComplex},
+      {repeat("SELECT max(1", ", 1", 200) + ")", Kind::TooComplex, jeterr::kQueryTooComplex},
+      {columns, Kind::TooComplex, jeterr::kQueryTooComplex},
+      {join, Kind::TooComplex, jeterr::kQueryTooComplex},
+  };
+  for (const Case& c : cases) {
+    SqliteMessage m;
+    Fail(c.sql.c_str(), &m);
+    EXPECT_EQ(m.kind, c.kind) << sqlite3_errmsg(db_);
+    sqlite3_exec(db_, c.sql.c_str(), nullptr, nullptr, nullptr);
+    try {
+      RaiseSqliteError(db_, sqlite3_extended_errcode(db_), {nullptr, &c.sql});
+      ADD_FAILURE();
+    } catch (const AppError& e) {
+      EXPECT_EQ(e.Number(), c.number) << e.Description();
+      EXPECT_LT(e.Description().size(), 320u) << e.Description();
+      EXPECT_NE(e.Description().find("…'"), std::string::npos) << e.Description();
+    }
+  }
+  // A value past SQLite's size, and a stopped statement.
+  EXPECT_EQ(Fail("SELECT zeroblob(2000000000)"), SQLITE_TOOBIG);
+  EXPECT_EQ(Number("SELECT zeroblob(2000000000)"), jeterr::kQueryTooComplex);
+  sqlite3_progress_handler(
+      db_, 1, [](void*) { return 1; }, nullptr);
+  EXPECT_EQ(Number("SELECT count(*) FROM t"), jeterr::kCanceledByUser);
+  sqlite3_progress_handler(db_, 0, nullptr, nullptr);
+}
+
+TEST(ErrorTexts, AnEchoedStatementIsCutAtACharacterAndShowsItsNulBytes) {
+  EXPECT_EQ(jeterr::Excerpt("select 1"), "select 1");
+  const std::string largo = std::string(199, 'a') + "ñé";
+  EXPECT_EQ(jeterr::Excerpt(largo), std::string(199, 'a') + "ñ…");
+  EXPECT_EQ(jeterr::Excerpt(std::string(200, 'a')), std::string(200, 'a'));
+  EXPECT_EQ(jeterr::Excerpt(std::string("a\0b", 3)), "a\\0b");
+  EXPECT_EQ(jeterr::Excerpt("abcdef", 3), "abc…");
+}
+
 TEST(ErrorTexts, NamesAreSetInOrderAndTheNumberCanBeTheStatements) {
   AppError e = jeterr::msg::kTableNotFoundInFile.Error({"Clientes", "C:\\datos.mdb"});
   EXPECT_EQ(e.Number(), 3078);

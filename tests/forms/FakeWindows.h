@@ -67,8 +67,7 @@ class FakeAcercaDe : public FrmXAcercaDeView {
 
 class FakeInicioMensaje : public FrmXInicioMensajeView {
  public:
-  FakeInicioMensaje(Log& log, std::function<void()> operador)
-      : log_(log), operador_(std::move(operador)) {}
+  FakeInicioMensaje(Log& log, FakeFormWindow& mostrada) : log_(log), mostrada_(mostrada) {}
   FormWindow& Ventana() override { return ventana; }
   void Titulo(const std::string& t) override { log_.push_back("lblNombre=" + t); }
   void Mensaje(const std::string& t) override { log_.push_back("lblMensaje=" + t); }
@@ -81,42 +80,46 @@ class FakeInicioMensaje : public FrmXInicioMensajeView {
   }
   void MostrarModal() override {
     log_.push_back("Show vbModal");
-    if (operador_) operador_();
+    mostrada_ = ventana;
+    if (operador) operador();
   }
   void Cerrar() override { log_.push_back("Unload"); }
   FakeFormWindow ventana{7800, 3900};
+  std::function<void()> operador;  // the operator's actions while shown
   bool noMostrar = false;
   bool abrirPuede = true;
 
  private:
   Log& log_;
-  std::function<void()> operador_;
+  FakeFormWindow& mostrada_;
 };
 
 class FakeMensaje : public FrmXMensajeView {
  public:
-  FakeMensaje(Log& log, std::function<void()> operador)
-      : log_(log), operador_(std::move(operador)) {}
+  FakeMensaje(Log& log, FakeFormWindow& mostrada) : log_(log), mostrada_(mostrada) {}
   FormWindow& Ventana() override { return ventana; }
   void Titulo(const std::string& t) override { log_.push_back("Caption=" + t); }
   void Mensaje(const std::string& t) override { log_.push_back("lblMensaje=" + t); }
   bool NoVolverMarcado() const override { return noVolver; }
   void MostrarModal() override {
     log_.push_back("Show vbModal");
-    if (operador_) operador_();
+    mostrada_ = ventana;
+    if (operador) operador();
   }
   void Cerrar() override { log_.push_back("Unload"); }
   FakeFormWindow ventana{6000, 2400};
+  std::function<void()> operador;  // the operator's actions while shown
   bool noVolver = false;
 
  private:
   Log& log_;
-  std::function<void()> operador_;
+  FakeFormWindow& mostrada_;
 };
 
 class FakeCerrando : public FrmXCerrandoView {
  public:
-  FakeCerrando(Log& log, FrmXCerrandoModel& modelo) : log_(log), modelo_(modelo) {}
+  FakeCerrando(Log& log, FakeFormWindow& mostrada, FrmXCerrandoModel& modelo)
+      : log_(log), mostrada_(mostrada), modelo_(modelo) {}
   FormWindow& Ventana() override { return ventana; }
   void Icono(std::shared_ptr<const Picture> i) override {
     log_.push_back(i ? "picIcono" : "picIcono=Nothing");
@@ -127,6 +130,7 @@ class FakeCerrando : public FrmXCerrandoView {
   // and is closed by its logic.
   void MostrarModal() override {
     log_.push_back("Show vbModal");
+    mostrada_ = ventana;
     modelo_.Form_Activate();
     modelo_.Form_Activate();
   }
@@ -135,6 +139,7 @@ class FakeCerrando : public FrmXCerrandoView {
 
  private:
   Log& log_;
+  FakeFormWindow& mostrada_;
   FrmXCerrandoModel& modelo_;
 };
 
@@ -151,34 +156,32 @@ class FakeWindowFactory : public WindowFactory {
   }
   std::unique_ptr<FrmXInicioMensajeView> InicioMensaje(FrmXInicioMensajeModel& modelo) override {
     ++hechas;
-    auto vista = std::make_unique<FakeInicioMensaje>(log, [this, &modelo] {
-      if (alInicio) alInicio(modelo, *inicio);
-    });
-    inicio = vista.get();
+    auto vista = std::make_unique<FakeInicioMensaje>(log, mostrada);
+    vista->operador = [this, &modelo, v = vista.get()] {
+      if (alInicio) alInicio(modelo, *v);
+    };
     return vista;
   }
   std::unique_ptr<FrmXMensajeView> Mensaje(FrmXMensajeModel& modelo) override {
     ++hechas;
-    auto vista = std::make_unique<FakeMensaje>(log, [this, &modelo] {
-      if (alMensaje) alMensaje(modelo, *mensaje);
-    });
-    mensaje = vista.get();
+    auto vista = std::make_unique<FakeMensaje>(log, mostrada);
+    vista->operador = [this, &modelo, v = vista.get()] {
+      if (alMensaje) alMensaje(modelo, *v);
+    };
     return vista;
   }
   std::unique_ptr<FrmXCerrandoView> Cerrando(FrmXCerrandoModel& modelo) override {
     ++hechas;
-    auto vista = std::make_unique<FakeCerrando>(log, modelo);
-    cerrando = vista.get();
-    return vista;
+    return std::make_unique<FakeCerrando>(log, mostrada, modelo);
   }
 
   Log log;
   int hechas = 0;
   FakeAcercaDe* acercaDe = nullptr;
   FrmXAcercaDeModel* acercaDeModelo = nullptr;
-  FakeInicioMensaje* inicio = nullptr;
-  FakeMensaje* mensaje = nullptr;
-  FakeCerrando* cerrando = nullptr;
+  // The views of modal windows die with their window's logic, when the
+  // call that showed them returns; where the last of them stood is kept.
+  FakeFormWindow mostrada{0, 0};
   std::function<void(FrmXInicioMensajeModel&, FakeInicioMensaje&)> alInicio;
   std::function<void(FrmXMensajeModel&, FakeMensaje&)> alMensaje;
 };

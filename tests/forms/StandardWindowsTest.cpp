@@ -107,7 +107,7 @@ TEST_F(StandardWindowsTest, TheWelcomeAnswersWithTheStartButtonsChoice) {
     EXPECT_EQ(fabrica.log[0], "lblNombre=¡ Bienvenido a VORA!");
     EXPECT_EQ(fabrica.log[1], std::string("lblMensaje=") + FrmXInicioMensajeModel::kMensaje);
     EXPECT_EQ(fabrica.log[2], "Show vbModal");
-    EXPECT_EQ(fabrica.inicio->ventana.left_, (15360 - 7800) / 2);
+    EXPECT_EQ(fabrica.mostrada.left_, (15360 - 7800) / 2);
   }
   // A close without the start button keeps the answer of the last start.
   fabrica.alInicio = [](FrmXInicioMensajeModel& modelo, FakeInicioMensaje&) {
@@ -156,7 +156,7 @@ TEST_F(StandardWindowsTest, AMessageTickedOnceIsNeverShownAgain) {
   Variant r = graph.MensajePantalla_Mostrar(7, "Aviso", "Lea esto.", db);
   EXPECT_EQ(r.Type(), Variant().Type());
   EXPECT_EQ(fabrica.log, (Log{"Caption=Aviso", "lblMensaje=Lea esto.", "Show vbModal", "Unload"}));
-  EXPECT_EQ(fabrica.mensaje->ventana.left_, (15360 - 6000) / 2);
+  EXPECT_EQ(fabrica.mostrada.left_, (15360 - 6000) / 2);
   EXPECT_EQ(Filas(db), 1);
 
   fabrica.log.clear();
@@ -208,7 +208,7 @@ TEST_F(StandardWindowsTest, TheClosingNoticeRunsTheWorkWhileShownThenCloses) {
   EXPECT_TRUE(enPantalla);
   EXPECT_EQ(fabrica.log, (Log{"picIcono", "Label1.Refresh", "Show vbModal", "Refresh",
                               "Label1.Refresh", "trabajo", "Unload"}));
-  EXPECT_EQ(fabrica.cerrando->ventana.top_, (11520 - 1500) / 2);
+  EXPECT_EQ(fabrica.mostrada.top_, (11520 - 1500) / 2);
 
   // Without a listener, and with one that fails: it closes all the same.
   fabrica.log.clear();

@@ -37,8 +37,12 @@ class ControlFalso : public GraphicObject, public std::enable_shared_from_this<C
     it->second = valor;
   }
   std::shared_ptr<GraphicObject> ObjectProperty(const std::string& nombre) const override {
-    if (Minusculas(nombre) == "container" && contenedor_) return contenedor_;
-    if (Minusculas(nombre) == "parent" && ventana_) return ventana_;
+    if (Minusculas(nombre) == "container") {
+      if (auto contenedor = contenedor_.lock()) return contenedor;
+    }
+    if (Minusculas(nombre) == "parent") {
+      if (auto ventana = ventana_.lock()) return ventana;
+    }
     throw NoSuchProperty();
   }
   std::vector<std::shared_ptr<GraphicObject>> Controls() const override {
@@ -61,8 +65,10 @@ class ControlFalso : public GraphicObject, public std::enable_shared_from_this<C
 
  private:
   std::map<std::string, Variant> propiedades_;
-  std::shared_ptr<ControlFalso> contenedor_;
-  std::shared_ptr<ControlFalso> ventana_;
+  // The window owns its controls; a control only points back at its
+  // window and container, so that a test's window and controls are freed.
+  std::weak_ptr<ControlFalso> contenedor_;
+  std::weak_ptr<ControlFalso> ventana_;
   std::vector<std::shared_ptr<ControlFalso>> controles_;
   bool esVentana_ = false;
 };

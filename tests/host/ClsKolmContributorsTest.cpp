@@ -126,7 +126,10 @@ TEST_F(ClsKolmContributorsTest, EachFailureShowsItsMessage) {
 }
 
 TEST_F(ClsKolmContributorsTest, CuitWithAQuoteSelectsNothingAndBreaksNothing) {
-  for (const std::string cuit : {"20'", "x' OR 'a'='a", "' OR Cuit <> '", "30712345671' --"}) {
+  // A NUL byte too: the engine refuses one inside a literal.
+  for (const std::string& cuit :
+       std::vector<std::string>{"20'", "x' OR 'a'='a", "' OR Cuit <> '", "30712345671' --",
+                                std::string("30712345671\0", 12), std::string("\0' OR '", 7)}) {
     boxes->Clear();
     EXPECT_FALSE(kolm.Cargar(cuit, App())) << cuit;
     EXPECT_EQ(BoxText(0), "Imposible localizar los datos del contribuyente " + cuit);

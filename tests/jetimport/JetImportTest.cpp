@@ -282,4 +282,17 @@ TEST_F(Import, TheSourceStaysAsItWasAndTheTargetAppearsOnlyWhole) {
   }
   EXPECT_EQ(ReadBytes(target), replaced);
   EXPECT_EQ(Made(), std::vector<std::string>{"destino.mdb"});
+
+  // So does one seen only once the whole file is read: after the two waits
+  // for the reader's last message, before the target takes its name.
+  progress.lines.clear();
+  int askedAfterTheLastTable = 0;
+  o.stop = [&] {
+    const bool lastTableDone = !progress.lines.empty() && progress.lines.back().ends_with(" 1/1") &&
+                               progress.lines.back().starts_with("termina ");
+    return lastTableDone && ++askedAfterTheLastTable > 2;
+  };
+  EXPECT_EQ(ErrorOf([&] { JetImport::Run(o, progress); }), msg::kInterrupted.number);
+  EXPECT_EQ(ReadBytes(target), replaced);
+  EXPECT_EQ(Made(), std::vector<std::string>{"destino.mdb"});
 }

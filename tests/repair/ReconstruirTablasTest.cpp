@@ -1,5 +1,8 @@
 // The metadata-driven rebuild: statement text, what is dropped and created,
 // what is refused before any table is dropped, and the metadata's state.
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include "RepairFixture.h"
 #include "common/TextCase.h"
 #include "repair/SchemaRebuild.h"
@@ -193,4 +196,53 @@ TEST_F(ReconstruirTablasTest, RefusalsComeBeforeAnyDropAndNameTheTable) {
     EXPECT_EQ(ReadBytes(metadatos)[0], 0) << c.named;
     EXPECT_NO_THROW(dao::DBEngine::OpenDatabase(metadatos, true, false, kolm.DarPWD()).Close());
   }
+}
+
+TEST_F(ReconstruirTablasTest, AnOperatorWhoMayNotWriteTheMetadataRebuildsFromAPrivateCopy) {
+  namespace fs = std::filesystem;
+  WriteMetadata(Filas({Tabla("Nueva", 1, 1, true), Columna(1, "Dato", "Lng", 1)}));
+  WriteHost({"CREATE TABLE Nueva (Viejo TEXT (5))", "INSERT INTO Nueva (Viejo) VALUES ('x')"});
+  const auto before = ReadBytes(metadatos);
+  // As installed: the metadata and its folder only readable; the host and
+  // a folder for private files the operator's own.
+  fs::create_directories(dir.Path() / "privadas");
+  const fs::perms lectura = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+  const fs::perms entrada = fs::perms::group_exec | fs::perms::others_exec;
+  fs::permissions(dir.Path(), fs::perms::owner_all | lectura | entrada);
+  fs::permissions(metadatos, lectura);
+  fs::permissions(programa, lectura | entrada | fs::perms::owner_exec);
+  for (const std::string& p : {instalacion, host, dir.File("privadas")}) {
+    ASSERT_EQ(::chown(p.c_str(), ::geteuid() == 0 ? 65534 : ::geteuid(), -1), 0) << p;
+  }
+  // Root writes to read-only files, so the operator is a child that has
+  // given up root; each failed check is one bit of its exit status.
+  pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    int failed = 0;
+    if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(64);
+    ::setenv("XDG_RUNTIME_DIR", dir.File("privadas").c_str(), 1);
+    try {
+      dao::Database db;
+      if (!kolm.AbrirBaseMdb(host, db)) ::_exit(32);
+      SchemaRebuild(kolm, programa).ReconstruirTablas(db);
+      db.TableDefs().Refresh();
+      if (db.TableDefs().Item("Nueva").Fields().size() != 1) failed |= 1;
+      if (Count(db, "select count(*) from Nueva") != 0) failed |= 2;
+      db.Close();
+      kolm.encriptoDesencripto(host);
+      if (!boxes->Boxes().empty()) failed |= 4;
+    } catch (...) {
+      failed |= 8;
+    }
+    ::_exit(failed);
+  }
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 0)
+      << "bits: 1 columns, 2 rows, 4 a message shown, 8 raised, 32 host not opened";
+  EXPECT_EQ(ReadBytes(metadatos), before);
+  EXPECT_TRUE(fs::is_empty(dir.Path() / "privadas"));
+  fs::permissions(programa, fs::perms::owner_all);
 }

@@ -16,20 +16,6 @@ namespace {
 
 using namespace jetfn;
 
-struct Operands {
-  double a;
-  double b;
-};
-
-// Two numeric operands; nullopt when either is Null.
-std::optional<Operands> NumericOperands(const JetArgs& args) {
-  if (args.IsNull(0) || args.IsNull(1)) return std::nullopt;
-  const auto a = args.PlainNumber(0);
-  const auto b = args.PlainNumber(1);
-  if (!a || !b) Fail(kTypeMismatch);
-  return Operands{*a, *b};
-}
-
 // The translator writes a run of & as one call.
 JetValue Concat(const JetArgs& args) {
   bool allNull = true;
@@ -74,36 +60,54 @@ JetValue Add(const JetArgs& args) {
   return JetValue::Real(number);
 }
 
-JetValue Divide(const JetArgs& args) {
-  const auto o = NumericOperands(args);
-  if (!o) return JetValue();
-  if (o->b == 0) Fail(kDivisionByZero);
-  return JetValue::Real(o->a / o->b);
-}
+// One step of /, \, Mod or ^ on the value so far.
+using Step = void (*)(double& value, double right);
 
-JetValue IntegerDivide(const JetArgs& args) {
-  const auto o = NumericOperands(args);
-  if (!o) return JetValue();
-  const double a = std::nearbyint(o->a), b = std::nearbyint(o->b);
+void DivideStep(double& a, double b) {
   if (b == 0) Fail(kDivisionByZero);
-  return JetValue::Whole(std::trunc(a / b));
+  a /= b;
 }
 
-JetValue Modulo(const JetArgs& args) {
-  const auto o = NumericOperands(args);
-  if (!o) return JetValue();
-  const double a = std::nearbyint(o->a), b = std::nearbyint(o->b);
+// \ and Mod round both operands to whole numbers first.
+void IntegerDivideStep(double& a, double b) {
+  a = std::nearbyint(a), b = std::nearbyint(b);
   if (b == 0) Fail(kDivisionByZero);
-  return JetValue::Whole(std::fmod(a, b));
+  a = std::trunc(a / b);
 }
 
-JetValue Power(const JetArgs& args) {
-  const auto o = NumericOperands(args);
-  if (!o) return JetValue();
-  const double r = std::pow(o->a, o->b);
+void ModuloStep(double& a, double b) {
+  a = std::nearbyint(a), b = std::nearbyint(b);
+  if (b == 0) Fail(kDivisionByZero);
+  a = std::fmod(a, b);
+}
+
+void PowerStep(double& a, double b) {
+  const double r = std::pow(a, b);
   if (std::isnan(r)) Fail(kInvalidCall);
   if (std::isinf(r)) Fail(kOverflow);
-  return JetValue::Real(r);
+  a = r;
+}
+
+// a op b op c ...: taken left to right, each step on the value so far, as
+// the nested calls of one operator would be: a Null operand makes the rest
+// Null before the other operand is looked at, an error stops the run. The
+// translator writes a run of one operator as one call.
+template <Step step, bool whole>
+JetValue Fold(const JetArgs& args) {
+  if (args.Count() < 2) Fail(kInvalidCall);
+  double value = 0;
+  for (int i = 1; i < args.Count(); i++) {
+    if (args.IsNull(0) || args.IsNull(i)) return JetValue();
+    if (i == 1) {
+      const auto first = args.PlainNumber(0);
+      if (!first) Fail(kTypeMismatch);
+      value = *first;
+    }
+    const auto right = args.PlainNumber(i);
+    if (!right) Fail(kTypeMismatch);
+    step(value, *right);
+  }
+  return whole ? JetValue::Whole(value) : JetValue::Real(value);
 }
 
 // The truth of an argument: 1 true, 0 false, -1 Null.
@@ -114,12 +118,14 @@ int TruthOf(const JetArgs& args, int i) {
   return *d != 0 ? 1 : 0;
 }
 
+// XOR, EQV and IMP with Jet's Null rules, a run taken left to right.
 template <int (*Rule)(int, int)>
 JetValue Logical(const JetArgs& args) {
-  const int a = TruthOf(args, 0), b = TruthOf(args, 1);
-  const int r = Rule(a, b);
-  if (r < 0) return JetValue();
-  return JetValue::Integer(r);
+  if (args.Count() < 2) Fail(kInvalidCall);
+  int a = TruthOf(args, 0);
+  for (int i = 1; i < args.Count(); i++) a = Rule(a, TruthOf(args, i));
+  if (a < 0) return JetValue();
+  return JetValue::Integer(a);
 }
 
 int XorRule(int a, int b) {
@@ -147,13 +153,13 @@ JetValue TextDate(const JetArgs& args) {
 constexpr JetFunction kRows[] = {
     Operator("jet_concat", 1, Concat).Variadic(),
     Operator("jet_add", 1, Add).Variadic(),
-    Operator("jet_div", 2, Divide),
-    Operator("jet_idiv", 2, IntegerDivide),
-    Operator("jet_mod", 2, Modulo),
-    Operator("jet_pow", 2, Power),
-    Operator("jet_xor", 2, Logical<XorRule>),
-    Operator("jet_eqv", 2, Logical<EqvRule>),
-    Operator("jet_imp", 2, Logical<ImpRule>),
+    Operator("jet_div", 2, Fold<DivideStep, false>).Variadic(),
+    Operator("jet_idiv", 2, Fold<IntegerDivideStep, true>).Variadic(),
+    Operator("jet_mod", 2, Fold<ModuloStep, true>).Variadic(),
+    Operator("jet_pow", 2, Fold<PowerStep, false>).Variadic(),
+    Operator("jet_xor", 2, Logical<XorRule>).Variadic(),
+    Operator("jet_eqv", 2, Logical<EqvRule>).Variadic(),
+    Operator("jet_imp", 2, Logical<ImpRule>).Variadic(),
     Operator("jet_datetext", 1, DateText),
     Operator("jet_textdate", 1, TextDate),
 };

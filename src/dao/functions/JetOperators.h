@@ -9,11 +9,18 @@
 **   jet_add(a, b, ...)      + where a side is known text, left to right: two
 **                           texts are joined, otherwise the numbers added; a
 **                           Null makes the rest Null
-**   jet_div(a, b)           /, always a fraction
-**   jet_idiv(a, b)          \ and Mod round both operands to whole numbers
-**   jet_mod(a, b)           first
-**   jet_pow(a, b)           ^
-**   jet_xor, jet_eqv, jet_imp (a, b)   Jet's Null rules; truth values 1 / 0
+**   jet_div(a, b, ...)      /, always a fraction
+**   jet_idiv(a, b, ...)     \ and Mod round both operands to whole numbers
+**   jet_mod(a, b, ...)      first
+**   jet_pow(a, b, ...)      ^
+**   jet_xor, jet_eqv, jet_imp (a, b, ...)   Jet's Null rules; truth values
+**                           1 / 0
+**
+** The operators from / down take a run of one operator, left to right, as
+** the nested calls would: "a / b / c" is jet_div(a, b, c), that is
+** (a / b) / c. A Null operand makes the rest Null before the other operand
+** of its step is looked at; an error (a division by zero, a text that is
+** no number) stops the run where it stands.
 **   jet_datetext(x)         a Date read as text: the regional text of the
 **                           date (short date, with the long time when there
 **                           is a time part; the time alone when the date

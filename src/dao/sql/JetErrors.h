@@ -11,7 +11,9 @@
 */
 #pragma once
 
+#include <cstddef>
 #include <string>
+#include <string_view>
 
 #include "common/AppError.h"
 
@@ -64,6 +66,7 @@ inline constexpr int kNullNotAllowed = 3314;      // el campo no admite Null
 inline constexpr int kUnrecognizedFormat = 3343;  // formato de base de datos no reconocido
 inline constexpr int kValueCountMismatch = 3346;  // valores y campos de destino en distinto número
 inline constexpr int kNumericOverflow = 3349;     // desbordamiento del campo numérico
+inline constexpr int kQueryTooComplex = 3360;     // la consulta es demasiado compleja
 inline constexpr int kIndexExists = 3375;         // el índice ya existe
 inline constexpr int kObjectInvalid = 3420;       // objeto cerrado o no válido
 inline constexpr int kConversion = 3421;          // error de conversión de tipo de datos
@@ -72,6 +75,7 @@ inline constexpr int kTypeMismatch = 3464;        // no coinciden los tipos de d
 inline constexpr int kDuplicateKey =
     kDuplicateValues;                              // valores duplicados en el índice o la clave
 inline constexpr int kNullInKey = 3058;            // Null en el índice o la clave principal
+inline constexpr int kCanceledByUser = 3059;       // operación cancelada por el usuario
 inline constexpr int kParentHasChildren = 3200;    // la tabla tiene registros relacionados
 inline constexpr int kParentMissing = 3201;        // se necesita un registro relacionado
 inline constexpr int kFieldInIndex = 3280;         // el campo es parte de un índice o relación
@@ -209,6 +213,8 @@ inline constexpr ErrorText kTypeMismatch{
     jeterr::kTypeMismatch, "No coinciden los tipos de datos en la expresión de criterios."};
 inline constexpr ErrorText kEngineError{jeterr::kEngineError,
                                         "Error del motor de base de datos: {}{}."};
+inline constexpr ErrorText kCanceledByUser{jeterr::kCanceledByUser,
+                                           "Operación cancelada por el usuario."};
 
 // Syntax. The number is the statement's (As); "{}" after "sintaxis" is
 // " en la instrucción '...'" when the statement is known.
@@ -222,6 +228,11 @@ inline constexpr ErrorText kSyntaxInQueryExpression{
     jeterr::kSyntaxInExpression, "Error de sintaxis ({}) en la expresión de consulta '{}'."};
 inline constexpr ErrorText kNestedTooDeep{jeterr::kSyntaxInExpression,
                                           "La expresión está anidada demasiado profundamente."};
+inline constexpr ErrorText kNestedTooDeepIn{
+    jeterr::kSyntaxInExpression,
+    "La expresión está anidada demasiado profundamente en la instrucción '{}'."};
+inline constexpr ErrorText kQueryTooComplex{jeterr::kQueryTooComplex,
+                                            "La consulta es demasiado compleja{}."};
 inline constexpr ErrorText kInvalidEscape{
     jeterr::kSyntaxInExpression,
     "La cláusula ESCAPE no es válida en la expresión de consulta '{}'; use [*], [?] o [#] para "
@@ -239,6 +250,25 @@ using ::Raise;
 // that carry the context of one site (a function's arguments, a clause).
 [[noreturn]] inline void Raise(int number, const std::string& description) {
   throw AppError(number, description);
+}
+
+// A statement or part of one as a message shows it: whole up to 200
+// characters, else its first 200 and "…"; a NUL byte, which would cut the
+// message where it stands, as "\0". A statement of a megabyte would
+// otherwise come back in full with every message about it.
+inline std::string Excerpt(std::string_view text, std::size_t characters = 200) {
+  std::string out;
+  std::size_t count = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    if ((c & 0xC0) != 0x80 && count++ == characters) return out + "…";
+    if (c == 0) {
+      out += "\\0";
+    } else {
+      out += text[i];
+    }
+  }
+  return out;
 }
 
 }  // namespace dao::jeterr

@@ -7,13 +7,19 @@
 ** each operand, so long chains of AND, OR or & stay linear.
 **
 ** A run of one operator is written flat, not nested: "a & b & c" becomes
-** jet_concat(a, b, c) and "a + b - c" becomes (a + b - c). SQLite's parser
-** has a fixed stack, and each nesting level costs it room: an export line
-** that joins a few dozen fields would otherwise fail with "parser stack
-** overflow". Both forms mean the same, since each of these operators is
-** evaluated left to right. A function takes at most kRunArguments
-** arguments (SQLite's own limit is 127); a longer run goes on in a call
-** around the first.
+** jet_concat(a, b, c), "a / b / c" jet_div(a, b, c), "a XOR b XOR c"
+** jet_xor(a, b, c) (and so for \, Mod, ^, EQV and IMP), and "a + b - c"
+** becomes (a + b - c). SQLite's parser has a fixed stack, and each nesting
+** level costs it room: an export line that joins a few dozen fields would
+** otherwise fail with "parser stack overflow". Both forms mean the same,
+** since each of these operators is evaluated left to right and the
+** functions fold their arguments so. A function takes at most
+** kRunArguments arguments (SQLite's own limit is 127); a longer run goes on
+** in a call around the first. A run of OR or of AND longer than kFlatRun
+** is written as its two halves joined, "((a OR b ...) OR (... y OR z))",
+** each half the same way: SQLite caps the depth of an expression at 1000,
+** and both operators are associative, so the tree means what the chain
+** does at the depth of its logarithm.
 */
 #include "dao/sql/JetExpressionParser.h"
 
@@ -27,6 +33,8 @@ namespace dao {
 namespace {
 
 constexpr int kRunArguments = 100;
+// The longest run of OR or AND written flat.
+constexpr std::size_t kFlatRun = 64;
 
 // The operator of a run that can be written flat.
 enum class Run { None, Infix, Function };
@@ -197,9 +205,39 @@ JetExpr JetExpressionParser::ParseLogicalFunction(std::string_view keyword, cons
   Chain chain((this->*next)());
   while (cursor_.AcceptKeyword(keyword)) {
     JetExpr right = (this->*next)();
-    chain.Wrap(function, ", " + right.sql + ")", JetExprKind::Truth);
+    chain.Join(Run::Function, function, ", " + right.sql, JetExprKind::Truth);
   }
   return chain.Take();
+}
+
+JetExpr JetExpressionParser::ParseBalanced(std::string_view keyword,
+                                           JetExpr (JetExpressionParser::*next)()) {
+  JetExpr first = (this->*next)();
+  if (!cursor_.IsKeyword(keyword)) return first;
+  std::vector<std::string> operands;
+  operands.push_back(std::move(first.sql));
+  while (cursor_.AcceptKeyword(keyword)) operands.push_back((this->*next)().sql);
+  const std::string infix = " " + std::string(keyword) + " ";
+  // A run short enough is written flat, (a OR b OR c); a longer one as its
+  // two halves joined, each half the same way.
+  std::string sql;
+  auto join = [&](auto& self, std::size_t begin, std::size_t end) -> void {
+    const bool flat = end - begin <= kFlatRun;
+    const std::size_t middle = begin + (end - begin + 1) / 2;
+    sql += '(';
+    for (std::size_t i = begin; flat && i < end; ++i) {
+      if (i > begin) sql += infix;
+      sql += operands[i];
+    }
+    if (!flat) {
+      self(self, begin, middle);
+      sql += infix;
+      self(self, middle, end);
+    }
+    sql += ')';
+  };
+  join(join, 0, operands.size());
+  return {std::move(sql), JetExprKind::Truth, "", ""};
 }
 
 JetExpr JetExpressionParser::ParseImp() {
@@ -213,21 +251,11 @@ JetExpr JetExpressionParser::ParseXor() {
 }
 
 JetExpr JetExpressionParser::ParseOr() {
-  Chain chain(ParseAnd());
-  while (cursor_.AcceptKeyword("OR")) {
-    JetExpr right = ParseAnd();
-    chain.Join(Run::Infix, "(", " OR " + right.sql, JetExprKind::Truth);
-  }
-  return chain.Take();
+  return ParseBalanced("OR", &JetExpressionParser::ParseAnd);
 }
 
 JetExpr JetExpressionParser::ParseAnd() {
-  Chain chain(ParseNot());
-  while (cursor_.AcceptKeyword("AND")) {
-    JetExpr right = ParseNot();
-    chain.Join(Run::Infix, "(", " AND " + right.sql, JetExprKind::Truth);
-  }
-  return chain.Take();
+  return ParseBalanced("AND", &JetExpressionParser::ParseNot);
 }
 
 JetExpr JetExpressionParser::ParseNot() {
@@ -370,7 +398,7 @@ JetExpr JetExpressionParser::ParseMod() {
   while (cursor_.AcceptKeyword("MOD")) {
     JetExpr right = ParseIntegerDivision();
     chain.LeftAsValue();
-    chain.Wrap("jet_mod(", ", " + AsValue(right) + ")", JetExprKind::Value);
+    chain.Join(Run::Function, "jet_mod(", ", " + AsValue(right), JetExprKind::Value);
   }
   return chain.Take();
 }
@@ -380,7 +408,7 @@ JetExpr JetExpressionParser::ParseIntegerDivision() {
   while (cursor_.AcceptSymbol("\\")) {
     JetExpr right = ParseMultiplicative();
     chain.LeftAsValue();
-    chain.Wrap("jet_idiv(", ", " + AsValue(right) + ")", JetExprKind::Value);
+    chain.Join(Run::Function, "jet_idiv(", ", " + AsValue(right), JetExprKind::Value);
   }
   return chain.Take();
 }
@@ -400,7 +428,7 @@ JetExpr JetExpressionParser::ParseMultiplicative() {
     else if (times)
       chain.Join(Run::Infix, "(", " * " + AsValue(right), JetExprKind::Value);
     else
-      chain.Wrap("jet_div(", ", " + AsValue(right) + ")", JetExprKind::Value);
+      chain.Join(Run::Function, "jet_div(", ", " + AsValue(right), JetExprKind::Value);
     chain.SetType(times && decimal ? dbDecimal : type);
   }
   return chain.Take();
@@ -436,7 +464,7 @@ JetExpr JetExpressionParser::ParsePower() {
     std::string exponent = AsValue(right);
     if (minus % 2 == 1) exponent = "(- " + exponent + ")";
     chain.LeftAsValue();
-    chain.Wrap("jet_pow(", ", " + exponent + ")", JetExprKind::Value);
+    chain.Join(Run::Function, "jet_pow(", ", " + exponent, JetExprKind::Value);
     chain.SetType(type);
   }
   return chain.Take();

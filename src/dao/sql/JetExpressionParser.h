@@ -119,6 +119,8 @@ class JetExpressionParser {
   // IMP); `next` parses the level above.
   JetExpr ParseLogicalFunction(std::string_view keyword, const char* function,
                                JetExpr (JetExpressionParser::*next)());
+  // A level of OR or AND: flat when short, else as a balanced tree.
+  JetExpr ParseBalanced(std::string_view keyword, JetExpr (JetExpressionParser::*next)());
 
   [[noreturn]] void Fail() const;
 

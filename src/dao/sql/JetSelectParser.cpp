@@ -157,18 +157,22 @@ JetSelectParser::Core JetSelectParser::ParseCore() {
 
   core.scope = JetScope(&schema_, outer_);
   // The sources first, for the types of the items' columns. A FROM that
-  // fails here is read again after the items, which report their own
-  // faults first, as they always have.
+  // fails here keeps its error for its turn after the items, which report
+  // their own faults first, as they always have. It is not read again: a
+  // derived table would then be read twice at each level of nesting, and
+  // a statement nested twenty deep a million times.
   const JetTokenCursor::Mark itemsMark = cursor_.Save();
   std::optional<JetTokenCursor::Mark> afterFrom;
+  std::optional<AppError> fromError;
   if (FindFrom()) {
     const Core before = core;
     cursor_.Next();
     try {
       ParseFrom(core);
       afterFrom = cursor_.Save();
-    } catch (const AppError&) {
+    } catch (const AppError& e) {
       core = before;
+      fromError = e;
     }
   }
   cursor_.Restore(itemsMark);
@@ -246,6 +250,8 @@ JetSelectParser::Core JetSelectParser::ParseCore() {
 
   if (afterFrom && cursor_.IsKeyword("FROM")) {
     cursor_.Restore(*afterFrom);
+  } else if (fromError && cursor_.IsKeyword("FROM")) {
+    throw *fromError;
   } else if (cursor_.AcceptKeyword("FROM")) {
     ParseFrom(core);
   }

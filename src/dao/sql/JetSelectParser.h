@@ -22,11 +22,12 @@
 ** The parser stops at the first token that cannot continue the query: ")"
 ** of an enclosing subquery, ";" or the end; the caller checks which.
 **
-** Types: the FROM clause is read before the items (and read again in its
-** turn only when that early reading failed, so that errors keep their
-** order), so that the items, WHERE, GROUP BY and HAVING see the sources'
-** column types through a JetScope, which asks the schema for a table's. The output columns carry
-*the Jet types
+** Types: the FROM clause is read before the items (an error of that early
+** reading is raised in its turn, after the items, so that errors keep their
+** order; the clause is read once, so that the time stays linear in the
+** statement however deep derived tables nest), so that the items, WHERE,
+** GROUP BY and HAVING see the sources' column types through a JetScope,
+** which asks the schema for a table's. The output columns carry the Jet types
 ** of their items; a plain column reference of the top query is left to
 ** SQLite's declared type (0 here), unless it comes from a derived table.
 */

@@ -11,6 +11,8 @@ namespace dao {
 
 namespace {
 
+constexpr const char* kInvalidCharacter = "carácter no válido";
+
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
@@ -68,6 +70,12 @@ class Cutter {
     tokens_.push_back(std::move(t));
   }
 
+  // A NUL byte is refused inside a text or a name as anywhere else: SQLite
+  // would take the statement only up to it.
+  bool HasNul(size_t begin, size_t end) const {
+    return text_.substr(begin, end - begin).find('\0') != std::string_view::npos;
+  }
+
   bool Fail(size_t begin, std::string why) {
     Push(JetTokenKind::Error, begin, text_.size(), std::move(why));
     return false;
@@ -90,6 +98,7 @@ class Cutter {
         const size_t close = text_.find(']', pos_ + 1);
         if (close == std::string_view::npos) return Fail(begin, "falta el corchete de cierre");
         if (close == pos_ + 1) return Fail(begin, "nombre vacío entre corchetes");
+        if (HasNul(begin, close)) return Fail(begin, kInvalidCharacter);
         pos_ = close + 1;
         Push(JetTokenKind::BracketName, begin, pos_,
              std::string(text_.substr(begin + 1, close - begin - 1)));
@@ -101,6 +110,7 @@ class Cutter {
         if (close == std::string_view::npos)
           return Fail(begin, "falta la comilla invertida de cierre");
         if (close == pos_ + 1) return Fail(begin, "nombre vacío entre comillas invertidas");
+        if (HasNul(begin, close)) return Fail(begin, kInvalidCharacter);
         pos_ = close + 1;
         Push(JetTokenKind::BracketName, begin, pos_,
              std::string(text_.substr(begin + 1, close - begin - 1)));
@@ -136,7 +146,7 @@ class Cutter {
         break;
     }
     static constexpr std::string_view kSingles = "=<>+-*/\\^&,.();";
-    if (kSingles.find(c) == std::string_view::npos) return Fail(begin, "carácter no válido");
+    if (kSingles.find(c) == std::string_view::npos) return Fail(begin, kInvalidCharacter);
     ++pos_;
     Push(JetTokenKind::Symbol, begin, pos_, std::string(1, c));
     return true;
@@ -204,6 +214,7 @@ class Cutter {
     while (true) {
       const size_t close = text_.find(quote, pos_);
       if (close == std::string_view::npos) return Fail(begin, "falta la comilla de cierre");
+      if (HasNul(pos_, close)) return Fail(begin, kInvalidCharacter);
       value.append(text_.substr(pos_, close - pos_));
       pos_ = close + 1;
       if (pos_ < text_.size() && text_[pos_] == quote) {

@@ -99,9 +99,9 @@ void JetTokenCursor::Fail(int errorNumber, std::string_view what) const {
     jeterr::Raise(jeterr::msg::kSyntaxAtEnd.As(errorNumber), {what});
   } else if (t.kind == JetTokenKind::Error) {
     jeterr::Raise(jeterr::msg::kSyntaxUnreadable.As(errorNumber),
-                  {what, t.value, t.text.substr(0, 40)});
+                  {what, t.value, jeterr::Excerpt(t.text, 40)});
   }
-  jeterr::Raise(jeterr::msg::kSyntaxNear.As(errorNumber), {what, t.text});
+  jeterr::Raise(jeterr::msg::kSyntaxNear.As(errorNumber), {what, jeterr::Excerpt(t.text)});
 }
 
 void JetTokenCursor::Enter() {
@@ -120,7 +120,7 @@ std::string JetTokenCursor::SourceFrom(std::size_t fromIndex) const {
   // A fault at the token right after the expression still shows the
   // expression; trailing blanks are not part of it.
   while (end > begin && (statement_[end - 1] == ' ' || statement_[end - 1] == '\t')) --end;
-  return std::string(statement_.substr(begin, end > begin ? end - begin : 0));
+  return jeterr::Excerpt(statement_.substr(begin, end > begin ? end - begin : 0));
 }
 
 }  // namespace dao

@@ -65,7 +65,8 @@ class JetTokenCursor {
   [[noreturn]] void Fail(int errorNumber, std::string_view what) const;
 
   // The statement text from the token at `fromIndex` up to the end of the
-  // current token, as written: the expression at fault in a 3075.
+  // current token, as written and cut to a readable length (Excerpt): the
+  // expression at fault in a 3075.
   std::string SourceFrom(std::size_t fromIndex) const;
 
   static bool IsReserved(std::string_view word);

@@ -4,13 +4,15 @@
 #include "DbTool.h"
 
 #include <array>
-#include <csignal>
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 
 #include "RowPrinter.h"
 #include "ScriptReader.h"
+#include "common/SystemError.h"
 #include "dao/DBEngine.h"
 #include "dao/FileHeader.h"
 #include "dao/functions/JetTypes.h"
@@ -28,31 +30,11 @@ bool FirstByteNonZero(const std::string& path) {
   return in.get(c) && c != 0;
 }
 
-// Holds back the signals that end the program (the operator's interrupt,
-// a hang-up, a kill without -9) while it lives; one that came meanwhile is
-// delivered when it ends.
-class SignalHold {
- public:
-  SignalHold() {
-    sigset_t ending;
-    sigemptyset(&ending);
-    for (int s : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) sigaddset(&ending, s);
-    sigprocmask(SIG_BLOCK, &ending, &previous_);
-  }
-  ~SignalHold() { sigprocmask(SIG_SETMASK, &previous_, nullptr); }
-  SignalHold(const SignalHold&) = delete;
-  SignalHold& operator=(const SignalHold&) = delete;
-
- private:
-  sigset_t previous_;
-};
-
 // A database opened through ClsKolm; its scrambling is put back as found
-// when it goes out of scope. The file lies unscrambled in between, so the
-// program is not let end there: the hold is taken before the open and
-// released only after the file is back as found (a base is built first and
-// destroyed last).
-class OpenedFile : private SignalHold {
+// when it goes out of scope, also when a stop request ends the work with
+// 3059 (main turns the signals that end the program into such a request,
+// so the program never ends while the file lies unscrambled).
+class OpenedFile {
  public:
   OpenedFile(ClsKolm& kolm, const std::string& path, std::vector<std::string>& notRestored)
       : kolm_(kolm), path_(path), notRestored_(notRestored) {
@@ -156,8 +138,22 @@ void DbTool::Tables(const std::string& file) {
 }
 
 void DbTool::Status(const std::string& file) {
+  // Only a file can be a database; a folder would read as an empty stream.
+  std::error_code ec;
+  const auto kind = std::filesystem::status(file, ec).type();
+  if (kind == std::filesystem::file_type::not_found) {
+    throw AppError(rterr::kFileNotFound, "No se encontró el archivo '" + file + "'.");
+  }
+  if (kind == std::filesystem::file_type::directory) {
+    throw AppError(rterr::kPathFileAccess,
+                   "Error de acceso a '" + file + "': es una carpeta, no un archivo.");
+  }
   std::ifstream in(file, std::ios::binary);
-  if (!in) throw AppError(rterr::kFileNotFound, "No se encontró el archivo '" + file + "'.");
+  if (!in) {
+    const int err = errno;
+    throw AppError(SystemError::Number(err),
+                   "No se puede leer el archivo '" + file + "': " + SystemError::Reason(err) + ".");
+  }
   std::array<unsigned char, dao::FileHeader::kSize> block{};
   in.read(reinterpret_cast<char*>(block.data()), block.size());
   const bool complete = in.gcount() == static_cast<std::streamsize>(block.size());
@@ -166,19 +162,25 @@ void DbTool::Status(const std::string& file) {
     for (size_t i = 0; i <= 390; i += 10) block[i] ^= 0x3B;
   }
   out_ << "Archivo: " << file << '\n';
-  try {
-    if (!complete) throw AppError(0, "");
-    dao::FileHeader header = dao::FileHeader::Decode(block, file);
-    out_ << "Base de datos del motor: sí\n";
-    out_ << "Estado: " << (scrambled ? "encriptada" : "sin encriptar") << '\n';
-    out_ << "Contraseña: "
-         << (!header.HasPassword()                      ? "no tiene"
-             : header.Accepts(kolm_.DarPWD().substr(5)) ? "aceptada"
-                                                        : "rechazada")
-         << '\n';
-  } catch (const AppError&) {
-    out_ << "Base de datos del motor: no\n";
+  std::optional<dao::FileHeader> header;
+  if (complete) {
+    try {
+      header = dao::FileHeader::Decode(block, file);
+    } catch (const AppError&) {
+      // Not the engine's header: that is the answer, not a failure.
+    }
   }
+  if (!header) {
+    out_ << "Base de datos del motor: no\n";
+    return;
+  }
+  out_ << "Base de datos del motor: sí\n";
+  out_ << "Estado: " << (scrambled ? "encriptada" : "sin encriptar") << '\n';
+  out_ << "Contraseña: "
+       << (!header->HasPassword()                      ? "no tiene"
+           : header->Accepts(kolm_.DarPWD().substr(5)) ? "aceptada"
+                                                       : "rechazada")
+       << '\n';
 }
 
 void DbTool::Check(const std::string& file) {
@@ -202,6 +204,12 @@ void DbTool::CheckLeftAsFound() const {
 }
 
 void DbTool::Demo(const std::string& folder) {
+  std::error_code ec;
+  if (std::filesystem::exists(folder, ec) && !std::filesystem::is_directory(folder, ec)) {
+    throw AppError(rterr::kPathFileAccess,
+                   "Error de acceso a '" + folder +
+                       "': no es una carpeta. La instalación de muestra se crea en una carpeta.");
+  }
   const std::string host = SampleInstallation::Create(folder, kolm_, SampleInstallation::Sizes{});
   {
     OpenedFile base(kolm_, host, notRestored_);

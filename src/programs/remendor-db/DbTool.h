@@ -5,7 +5,8 @@
 ** Files are opened through ClsKolm, as the program opens them, so scrambled
 ** files are handled exactly as the program does; every file that a command
 ** opens is left in the scrambling state in which it was found, whether the
-** command succeeds, fails or is interrupted. The repair is the exception:
+** command succeeds, fails or is stopped (a stop request ends the engine's
+** work with 3059, see StopRequest). The repair is the exception:
 ** it leaves the files as the window's run leaves them (a run that stopped
 ** half way leaves the host database unscrambled). Each command raises
 ** AppError on failure; main() prints it as one line and exits non-zero.

@@ -4,43 +4,13 @@
 #include "ImportCommand.h"
 
 #include <algorithm>
-#include <array>
-#include <csignal>
 
 #include "ToolCommands.h"
+#include "common/StopRequest.h"
 #include "dao/sql/JetErrors.h"
 #include "jetimport/JetImport.h"
 
 namespace {
-
-volatile std::sig_atomic_t stopRequested = 0;
-
-void RequestStop(int) {
-  stopRequested = 1;
-}
-
-// Turns the signals that end the program into a stop request while it
-// lives: the import then removes its unfinished file itself.
-class StopOnSignals {
- public:
-  StopOnSignals() {
-    stopRequested = 0;
-    struct sigaction a {};
-    a.sa_handler = RequestStop;
-    a.sa_flags = SA_RESTART;
-    sigemptyset(&a.sa_mask);
-    for (size_t i = 0; i < kSignals.size(); i++) sigaction(kSignals[i], &a, &previous_[i]);
-  }
-  ~StopOnSignals() {
-    for (size_t i = 0; i < kSignals.size(); i++) sigaction(kSignals[i], &previous_[i], nullptr);
-  }
-  StopOnSignals(const StopOnSignals&) = delete;
-  StopOnSignals& operator=(const StopOnSignals&) = delete;
-
- private:
-  static constexpr std::array<int, 3> kSignals = {SIGINT, SIGTERM, SIGHUP};
-  std::array<struct sigaction, kSignals.size()> previous_{};
-};
 
 class PrintedProgress : public jetimport::ImportProgress {
  public:
@@ -120,8 +90,9 @@ int RunImport(DbTool& tool, const std::vector<std::string>& a, std::ostream& out
     }
   }
   if (o.password.find(';') != std::string::npos) Raise(dao::jeterr::msg::kPasswordWithSemicolon);
-  StopOnSignals signals;
-  o.stop = [] { return stopRequested != 0; };
+  // main turns the signals that end the program into a stop request; the
+  // import then removes its unfinished file itself.
+  o.stop = [] { return StopRequest::Pending(); };
   PrintedProgress progress(err);
   const jetimport::ImportSummary summary = jetimport::JetImport::Run(o, progress);
   out << Summary(o, summary) << '\n';

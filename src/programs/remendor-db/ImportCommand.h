@@ -9,8 +9,8 @@
 ** goes to standard error (each table done; every 50 000 rows of a large
 ** one; notes on what is kept differently or left out); the summary line to
 ** standard output: tables, rows, and what was left behind for not being
-** data. An interrupt (Ctrl+C, a hang-up, a kill without -9) stops the
-** import and leaves no target.
+** data. A stop request (main's, from Ctrl+C, a hang-up, a kill without -9)
+** stops the import and leaves no target.
 */
 #pragma once
 

@@ -7,13 +7,26 @@
 **
 ** Exit status: 0 on success, 1 when the command failed, 2 on bad usage.
 ** Message boxes of the library are written to standard error; a failure
-** ends with one line there carrying the error's number and description.
+** ends with one line there carrying the error's number (never 0) and its
+** Spanish description, also for a failure of the system or the C++
+** library (SystemError).
 **
 ** Output that cannot be written (a pipe into a program that stopped
 ** reading, a full disk) fails the command instead of ending the program on
 ** the spot, which would leave a scrambled file that it was reading
 ** unscrambled.
+**
+** The signals that end a program (SIGINT from Ctrl-C, SIGTERM from kill or
+** timeout, SIGHUP, SIGQUIT) do not end this one on the spot either: they
+** become a stop request (StopRequest), which the engine honours at its
+** next safe point, before the next statement or within a thousand steps
+** of the one running, which is undone. Every file is then put back as it
+** was found (a repair leaves the host as a run that failed there), and the
+** program ends with one line, error 3059 and the signal's name, and the
+** exit status 128 + the signal's number.
 */
+#include <signal.h>
+
 #include <csignal>
 #include <cstring>
 #include <iostream>
@@ -24,6 +37,8 @@
 
 #include "DbTool.h"
 #include "ToolCommands.h"
+#include "common/StopRequest.h"
+#include "common/SystemError.h"
 #include "dao/sql/JetErrors.h"
 #include "platform/MessageBoxService.h"
 #include "platform/PlatformFolders.h"
@@ -32,9 +47,6 @@
 #include "repair/ProgramHelp.h"
 
 namespace {
-
-// Run-time error 57: device input/output error.
-constexpr int kDeviceIoError = 57;
 
 const char* const kUsage =
     "Uso: remendor-db [--password CLAVE] ORDEN ...\n"
@@ -58,6 +70,23 @@ const char* const kUsage =
     "La contraseña por omisión es la del sistema. Un GUION es texto UTF-8 con\n"
     "instrucciones SQL terminadas en \";\" al final de una línea; las líneas que\n"
     "empiezan con \"--\" son comentarios.\n";
+
+void AskToStop(int signal) {
+  StopRequest::Request(signal);
+}
+
+const char* SignalName(int signal) {
+  switch (signal) {
+    case SIGINT:
+      return "SIGINT";
+    case SIGTERM:
+      return "SIGTERM";
+    case SIGHUP:
+      return "SIGHUP";
+    default:
+      return "SIGQUIT";
+  }
+}
 
 int Usage(const std::string& problem) {
   if (!problem.empty()) std::cerr << "remendor-db: " << problem << "\n\n";
@@ -95,6 +124,11 @@ int main(int argc, char** argv) {
     return 1;
   }
   std::signal(SIGPIPE, SIG_IGN);
+  struct sigaction stop {};
+  stop.sa_handler = AskToStop;
+  sigemptyset(&stop.sa_mask);
+  stop.sa_flags = SA_RESTART;
+  for (int s : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) sigaction(s, &stop, nullptr);
   auto boxes = std::make_shared<RecordingMessageBox>();
   MessageBoxService::Install(boxes);
 
@@ -111,10 +145,10 @@ int main(int argc, char** argv) {
   } catch (const AppError& e) {
     failure = e;
   } catch (const std::exception& e) {
-    failure = AppError(0, e.what());
+    failure = SystemError::From(e);
   }
   if (!std::cout.flush() && !failure) {
-    failure = AppError(kDeviceIoError, "No se pudo escribir la salida.");
+    failure = AppError(rterr::kDeviceIoError, "No se pudo escribir la salida.");
   }
   // Boxes come first, also from a command that went on (a repair whose
   // final scrambling failed); the box that only repeats the failure is not
@@ -122,6 +156,14 @@ int main(int argc, char** argv) {
   for (const auto& b : boxes->Boxes()) {
     if (!failure || b.text != failure->Description())
       std::cerr << "remendor-db: " << b.text << '\n';
+  }
+  // A stop request ends the program whatever the command came to.
+  if (const int signal = StopRequest::Signal(); signal != 0) {
+    const auto& canceled = dao::jeterr::msg::kCanceledByUser;
+    std::string text = canceled.Format();
+    text.insert(text.size() - 1, std::string(" (se recibió ") + SignalName(signal) + ")");
+    std::cerr << "remendor-db: error " << canceled.number << ": " << text << '\n';
+    return 128 + signal;
   }
   if (failure) {
     std::cerr << "remendor-db: error " << failure->Number() << ": " << failure->Description()

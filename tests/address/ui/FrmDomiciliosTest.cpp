@@ -212,6 +212,7 @@ TEST_F(FrmDomiciliosTest, ASaveTheEngineRefusesKeepsTheTypingAndTheList) {
   };
   AbrirVentana([&] {
     Pulsar(frm, B::kNuevo);
+    frm.optOtros()->click();
     Escribir(frm.TxtDato(campo::kCalle), "Sarmiento");
     Escribir(frm.TxtDato(campo::kLocalidad), "Jesús María");
     Escribir(frm.TxtDato(campo::kObservaciones), "Portón verde");

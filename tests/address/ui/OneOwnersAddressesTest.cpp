@@ -85,7 +85,7 @@ TEST_F(OneOwnersAddressesTest, AddRefuseASecondFiscalEditDeleteThenUndo) {
     EXPECT_TRUE(Textos().empty());
 
     Pulsar(v, B::kNuevo);
-    EXPECT_TRUE(v.optOtros()->isChecked());
+    EXPECT_TRUE(v.optFiscal()->isChecked());  // Nuevo leaves the type of the address shown
     EXPECT_EQ(v.CboProvincia()->GetTextoSeleccionado(), "Córdoba");  // the host's default
     Llenar(v, "Güemes", "7", "Neuquén");
     v.optFiscal()->click();

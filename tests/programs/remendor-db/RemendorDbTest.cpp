@@ -1,6 +1,7 @@
 // The built remendor-db, run as support staff run it.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 
 #include "support/RunTool.h"
@@ -66,6 +67,36 @@ TEST_F(RemendorDb, ExecTablesAndStatus) {
   ToolResult f = RunTool("remendor-db", {"status", foreign});
   EXPECT_EQ(f.status, 0);
   EXPECT_NE(f.out.find("Base de datos del motor: no"), std::string::npos);
+}
+
+// Every failure carries a number other than 0 and a Spanish description.
+TEST_F(RemendorDb, AFolderOrAFileWhereTheOtherIsNeededFailsWithANumber) {
+  std::filesystem::create_directories(dir.Path() / "carpeta");
+  const auto before = ReadBytes(base);
+  struct Case {
+    std::vector<std::string> args;
+    std::string line;
+  };
+  const std::vector<Case> cases = {
+      {{"status", dir.File("carpeta")},
+       "remendor-db: error 75: Error de acceso a '" + dir.File("carpeta") +
+           "': es una carpeta, no un archivo.\n"},
+      {{"status", dir.File("falta.mdb")},
+       "remendor-db: error 53: No se encontró el archivo '" + dir.File("falta.mdb") + "'.\n"},
+      {{"demo", base},
+       "remendor-db: error 75: Error de acceso a '" + base +
+           "': no es una carpeta. La instalación de muestra se crea en una carpeta.\n"},
+      {{"demo", base + "/debajo"},
+       "remendor-db: error 76: Error de acceso a '" + base +
+           "/debajo/windows': una parte de la ruta no es una carpeta.\n"},
+  };
+  for (const Case& c : cases) {
+    const ToolResult r = RunTool("remendor-db", c.args);
+    EXPECT_EQ(r.status, 1) << c.args.back();
+    EXPECT_EQ(r.out, "") << c.args.back();
+    EXPECT_EQ(r.err, c.line);
+  }
+  EXPECT_EQ(ReadBytes(base), before);
 }
 
 TEST_F(RemendorDb, ScrambledFilesAreLeftScrambled) {
@@ -140,15 +171,27 @@ TEST_F(RemendorDb, ScrambledFileIsPutBackWhenOutputBreaksOrTheToolIsStopped) {
   EXPECT_EQ(Slurp(status), "1\n");
   EXPECT_EQ(ReadBytes(file), before);
 
-  // A query long enough to be stopped half way.
+  // A query that would run for minutes, stopped half way by each of the
+  // signals that end a program: it ends at once, undone, with its line and
+  // the status of the signal, and the file is back as found.
   const std::string longQuery = ShellQuote(
-      "select count(*) from Diez a, Diez b, Diez c, Diez d, Diez e, Diez f where a.n & b.n & "
-      "c.n & d.n & e.n & f.n <> 'x'");
-  ASSERT_NE(
-      std::system(
-          (tool + longQuery + " >/dev/null 2>&1 & sleep 0.1; kill -TERM $!; wait $!").c_str()),
-      -1);
-  EXPECT_EQ(ReadBytes(file), before);
+      "select count(*) from Diez a, Diez b, Diez c, Diez d, Diez e, Diez f, Diez g, Diez h, "
+      "Diez i where a.n & b.n & c.n <> 'x'");
+  const std::string err = dir.File("err");
+  for (const auto& [signal, number] :
+       {std::pair{"INT", 2}, std::pair{"TERM", 15}, std::pair{"HUP", 1}, std::pair{"QUIT", 3}}) {
+    ASSERT_NE(std::system((tool + longQuery + " >/dev/null 2>" + ShellQuote(err) +
+                           " & sleep 0.2; kill -" + signal + " $!; wait $!; echo $? >" +
+                           ShellQuote(status))
+                              .c_str()),
+              -1);
+    EXPECT_EQ(Slurp(status), std::to_string(128 + number) + "\n") << signal;
+    EXPECT_EQ(Slurp(err),
+              std::string("remendor-db: error 3059: Operación cancelada por el usuario (se recibió "
+                          "SIG") +
+                  signal + ").\n");
+    EXPECT_EQ(ReadBytes(file), before) << signal;
+  }
 }
 
 TEST_F(RemendorDb, FailedScriptLeavesNoFileBehind) {

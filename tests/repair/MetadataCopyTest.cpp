@@ -1,0 +1,83 @@
+// The metadata the rebuild opens: the file itself where it may be written,
+// a private copy where not, and nothing left of the copy afterwards.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "common/AppError.h"
+#include "repair/MetadataCopy.h"
+#include "support/EnvGuard.h"
+#include "support/TempDir.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+unsigned Mode(const std::string& path) {
+  struct stat st {};
+  ::stat(path.c_str(), &st);
+  return st.st_mode & 0777;
+}
+
+}  // namespace
+
+TEST(MetadataCopy, AWritableFileIsUsedInPlaceAnOtherIsCopiedPrivately) {
+  TempDir dir;
+  const std::string instalada = dir.File("Remendor.mdb");
+  WriteBytes(instalada, {0x3B, 1, 2, 3});
+  fs::create_directories(dir.Path() / "privadas");
+  EnvGuard runtime("XDG_RUNTIME_DIR", dir.File("privadas").c_str());
+  {
+    const MetadataCopy enSitio(instalada, true);
+    EXPECT_EQ(enSitio.Path(), instalada);
+    EXPECT_FALSE(enSitio.IsPrivate());
+  }
+  std::string carpeta;
+  {
+    const MetadataCopy copia(instalada, false);
+    ASSERT_TRUE(copia.IsPrivate());
+    carpeta = fs::path(copia.Path()).parent_path().string();
+    EXPECT_EQ(fs::path(carpeta).parent_path(), dir.Path() / "privadas");
+    EXPECT_EQ(fs::path(copia.Path()).filename(), "Remendor.mdb");
+    EXPECT_EQ(ReadBytes(copia.Path()), ReadBytes(instalada));
+    EXPECT_EQ(Mode(carpeta), 0700u);
+    EXPECT_EQ(Mode(copia.Path()), 0600u);
+  }
+  EXPECT_FALSE(fs::exists(carpeta));
+  EXPECT_TRUE(fs::is_empty(dir.Path() / "privadas"));
+  EXPECT_EQ(ReadBytes(instalada), (std::vector<unsigned char>{0x3B, 1, 2, 3}));
+}
+
+TEST(MetadataCopy, AMissingFileIsLeftToTheOpenAndAFailedCopyLeavesNothing) {
+  TempDir dir;
+  fs::create_directories(dir.Path() / "privadas");
+  EnvGuard runtime("XDG_RUNTIME_DIR", dir.File("privadas").c_str());
+  const MetadataCopy falta(dir.File("Remendor.mdb"), false);
+  EXPECT_EQ(falta.Path(), dir.File("Remendor.mdb"));
+  EXPECT_FALSE(falta.IsPrivate());
+
+  // A folder where the file should be cannot be read as one.
+  fs::create_directories(dir.Path() / "carpeta.mdb");
+  try {
+    const MetadataCopy copia(dir.File("carpeta.mdb"), false);
+    ADD_FAILURE() << "copied a folder";
+  } catch (const AppError& e) {
+    EXPECT_EQ(e.Number(), 75);
+    EXPECT_NE(e.Description().find("carpeta.mdb' para leerlos: es una carpeta."), std::string::npos)
+        << e.Description();
+  }
+  EXPECT_TRUE(fs::is_empty(dir.Path() / "privadas"));
+}
+
+TEST(MetadataCopy, OnlyWhatThisProcessMayWriteIsWritable) {
+  TempDir dir;
+  const std::string archivo = dir.File("Remendor.mdb");
+  WriteBytes(archivo, {0});
+  EXPECT_TRUE(MetadataCopy::MayWrite(archivo));
+  EXPECT_FALSE(MetadataCopy::MayWrite(dir.File("no-existe.mdb")));
+  fs::permissions(archivo, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  // Root may write whatever the mode says.
+  EXPECT_EQ(MetadataCopy::MayWrite(archivo), ::geteuid() == 0);
+}
