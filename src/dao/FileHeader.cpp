@@ -9,8 +9,8 @@
 #include <fstream>
 
 #include "common/NativePath.h"
-#include "dao/JetErrors.h"
 #include "dao/PasswordCrypto.h"
+#include "dao/sql/JetErrors.h"
 
 namespace dao {
 

@@ -10,7 +10,7 @@
 #include <openssl/evp.h>
 #include <openssl/rand.h>
 
-#include "dao/JetErrors.h"
+#include "dao/sql/JetErrors.h"
 
 namespace dao {
 

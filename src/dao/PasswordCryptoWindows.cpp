@@ -8,7 +8,7 @@
 #include <bcrypt.h>
 // clang-format on
 
-#include "dao/JetErrors.h"
+#include "dao/sql/JetErrors.h"
 #include "dao/PasswordCrypto.h"
 
 namespace dao {

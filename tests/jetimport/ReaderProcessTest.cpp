@@ -8,7 +8,7 @@
 #include <csignal>
 #include <vector>
 
-#include "dao/JetErrors.h"
+#include "dao/sql/JetErrors.h"
 #include "jetimport/ImportErrors.h"
 #include "jetimport/ReaderProcess.h"
 

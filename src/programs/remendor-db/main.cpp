@@ -48,7 +48,7 @@
 #include "common/StopRequest.h"
 #include "common/SystemError.h"
 #include "common/WideText.h"
-#include "dao/JetErrors.h"
+#include "dao/sql/JetErrors.h"
 #include "platform/MessageBoxService.h"
 #include "platform/PlatformFolders.h"
 #include "platform/RecordingMessageBox.h"
