@@ -8,8 +8,8 @@
 #include <bcrypt.h>
 // clang-format on
 
-#include "dao/sql/JetErrors.h"
 #include "dao/PasswordCrypto.h"
+#include "dao/sql/JetErrors.h"
 
 namespace dao {
 
