@@ -51,6 +51,14 @@ class ucnXCurrencyCajaFalsa : public ucnXCurrencyView {
     for (char c : teclas) Teclear(c);
   }
   void Pegar(const std::string& t) { Reemplazar(t); }
+  void Entrar() {
+    foco = true;
+    modelo->ObtenerFoco();
+  }
+  void Salir() {
+    foco = false;
+    modelo->PerderFoco();
+  }
   // A value in the box as the operator left it, selection at the end.
   void Poner(const std::string& t) {
     foco = true;
