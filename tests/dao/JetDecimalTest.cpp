@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include "EngineTestDatabase.h"
-#include "dao/EngineTestSupport.h"
 #include "dao/sql/JetErrors.h"
 
 namespace dao {
@@ -141,10 +140,8 @@ TEST_F(JetDecimalColumn, RecordsetWritesRoundAndRefuseAsStatementsDo) {
   rs.Fields("Basico").SetValue(Variant::FromDecimal(123456, 3));  // 123.456
   rs.Fields("Tasa").SetValue(Variant::FromCurrency(12345));       // 1.2345
   rs.Fields("Legajo").SetValue(Variant("20123456786"));
-  EXPECT_EQ(enginetest::ErrorOf([&] { rs.Fields("Horas").SetValue(Variant(1e6)); }),
-            jeterr::kNumericOverflow);
-  EXPECT_EQ(enginetest::ErrorOf([&] { rs.Fields("Horas").SetValue(Variant("x")); }),
-            jeterr::kConversion);
+  EXPECT_EQ(ErrorOf([&] { rs.Fields("Horas").SetValue(Variant(1e6)); }), jeterr::kNumericOverflow);
+  EXPECT_EQ(ErrorOf([&] { rs.Fields("Horas").SetValue(Variant("x")); }), jeterr::kConversion);
   rs.Update();
   EXPECT_EQ(db_.Query("SELECT Basico, Tasa, Legajo FROM Sueldos"),
             (Rows{{"123.46", "1.2345", "20123456786"}}));
@@ -206,8 +203,7 @@ TEST(JetDecimalScale, TheLargestScaleKeepsEveryValueOfFifteenSignificantDigits) 
   rs.AddNew();
   rs.Fields("Id").SetValue(Variant(int32_t{300}));
   rs.Fields("v").SetValue(Variant::FromDecimal(500000000000000000, 18));
-  EXPECT_EQ(enginetest::ErrorOf([&] { rs.Fields("x").SetValue(Variant(1.0)); }),
-            jeterr::kNumericOverflow);
+  EXPECT_EQ(ErrorOf([&] { rs.Fields("x").SetValue(Variant(1.0)); }), jeterr::kNumericOverflow);
   rs.Update();
   rs.Close();
   EXPECT_EQ(db.Scalar("SELECT v FROM Fina WHERE Id = 300"), "0.5");

@@ -10,7 +10,6 @@
 
 #include "EngineTestDatabase.h"
 #include "common/StopRequest.h"
-#include "dao/EngineTestSupport.h"
 #include "dao/sql/JetErrors.h"
 
 namespace dao {
@@ -492,7 +491,7 @@ TEST(JetSqlExecution, AStopRequestEndsTheStatementUndone) {
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
     StopRequest::Request(SIGINT);
   });
-  const int error = enginetest::ErrorOf([&] {
+  const int error = ErrorOf([&] {
     db.Execute(
         "update t set n = n + 1000 where (select count(*) from d a, d b, d c, d e, d f "
         "where a.n + t.n >= 0) > 0");
