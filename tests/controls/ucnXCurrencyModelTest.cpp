@@ -5,10 +5,10 @@
 
 #include <memory>
 
+#include "FakeucnXCurrencyView.h"
 #include "controls/ucnXCurrencyModel.h"
 #include "platform/RecordingMessageBox.h"
 #include "platform/ScopedService.h"
-#include "ucnXCurrencyCajaFalsa.h"
 
 namespace {
 
@@ -36,7 +36,7 @@ class ucnXCurrencyModelTest : public ::testing::Test {
   }
 
   ScopedService<RecordingMessageBox> cajas;
-  ucnXCurrencyCajaFalsa caja;
+  FakeucnXCurrencyView caja;
   std::unique_ptr<ucnXCurrencyModel> modelo;
 };
 
@@ -105,7 +105,7 @@ struct Leida {
     caja.modelo = &modelo;
     modelo.LeerPropiedades(guardado);
   }
-  ucnXCurrencyCajaFalsa caja;
+  FakeucnXCurrencyView caja;
   ucnXCurrencyModel modelo{caja};
 };
 

@@ -9,7 +9,7 @@
 #include "controls/ucnXCurrencyModel.h"
 #include "controls/ucnXCurrencyView.h"
 
-class ucnXCurrencyCajaFalsa : public ucnXCurrencyView {
+class FakeucnXCurrencyView : public ucnXCurrencyView {
  public:
   std::string Texto() const override { return texto; }
   void SetTexto(const std::string& t) override {
