@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "address/AddressRecords.h"
 #include "address/AddressScope.h"
 #include "address/ColumnMaxNumbering.h"
 #include "dao/DBEngine.h"
@@ -29,16 +30,31 @@ class AddressFixture : public ::testing::Test {
     db.Close();
   }
 
+  // The scope of an owner of the data, as the host configures it.
+  AddressScope ScopeOf(const SampleAddresses::Titular& t) {
+    AddressScope a;
+    a.Db = db;
+    a.Tabla = SampleAddresses::kTabla;
+    a.Cuit = t.Cuit;
+    a.CodDJ = t.CodDJ;
+    a.Dueño = t.Dueño;
+    a.CodReferencia = t.CodReferencia;
+    a.Sistema = sistema.get();
+    SampleAddresses::ConfigurarCampos(a.Campos);
+    return a;
+  }
   // Points the scope at another owner of the data.
-  void Para(const SampleAddresses::Titular& t) {
-    ambito.Db = db;
-    ambito.Tabla = SampleAddresses::kTabla;
-    ambito.Cuit = t.Cuit;
-    ambito.CodDJ = t.CodDJ;
-    ambito.Dueño = t.Dueño;
-    ambito.CodReferencia = t.CodReferencia;
-    ambito.Sistema = sistema.get();
-    SampleAddresses::ConfigurarCampos(ambito.Campos);
+  void Para(const SampleAddresses::Titular& t) { ambito = ScopeOf(t); }
+
+  // An address as the editor hands it on, in the sample's province.
+  static AddressInput Address(const std::string& calle, const std::string& numero,
+                              const std::string& localidad) {
+    AddressInput d;
+    d.Textos[campo::kCalle] = calle;
+    d.Textos[campo::kNumero] = numero;
+    d.Textos[campo::kLocalidad] = localidad;
+    d.Provincia = "3";
+    return d;
   }
 
   long Contar(const std::string& condicion) {

@@ -3,8 +3,6 @@
 // quotes or are Null.
 #include <gtest/gtest.h>
 
-#include <iostream>
-
 #include "address/AddressFixture.h"
 #include "address/AddressKey.h"
 #include "address/AddressRecords.h"
@@ -16,12 +14,7 @@ using D = SampleAddresses;
 class AddressRecordsTest : public AddressFixture {
  protected:
   AddressInput Nuevo(const std::string& calle, const std::string& numero) {
-    AddressInput d;
-    d.Textos[campo::kCalle] = calle;
-    d.Textos[campo::kNumero] = numero;
-    d.Textos[campo::kLocalidad] = "Río Cuarto";
-    d.Provincia = "3";
-    return d;
+    return Address(calle, numero, "Río Cuarto");
   }
 
   AddressRecords registros{ambito};
@@ -203,8 +196,6 @@ TEST_F(AddressRecordsTest, ANumericFieldSavesTheValueItShows) {
     registros.Editar(3, d);
     dao::Recordset rs = db.OpenRecordset(
         "select Kilometro from 24Domicilios where CodDomicilio = 3", dao::dbOpenSnapshot);
-    std::cout << "[decimales] " << valor << " se muestra \"" << *leido.Textos[campo::kKm]
-              << "\" y se guarda " << rs.Fields(0).Value().ToDouble() << "\n";
     EXPECT_EQ(rs.Fields(0).Value().ToDouble(), guardado) << valor;
   }
   EXPECT_EQ(*registros.Cargar(3).Textos[campo::kKm], "7");

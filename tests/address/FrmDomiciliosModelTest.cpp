@@ -85,7 +85,6 @@ TEST_F(FrmDomiciliosModelTest, ANewAddressIsSavedListedAndSelected) {
     EXPECT_FALSE(m.Editando());
     EXPECT_EQ(vista.estadoBarra, 2);
     EXPECT_EQ(vista.Texto(campo::kCalle), "");
-    EXPECT_TRUE(vista.fiscal);        // Nuevo leaves the type of the address shown
     EXPECT_EQ(vista.provincia, "3");  // the default province
     EXPECT_EQ(vista.foco, campo::kCalle);
     vista.fiscal = false;
@@ -146,11 +145,19 @@ TEST_F(FrmDomiciliosModelTest, ValidationNamesTheFirstMissingFieldAndFocusesIt) 
   EXPECT_TRUE(boxes->Boxes().empty());
 }
 
+// Nuevo leaves the type shown as it stands: after the fiscal address, a
+// new one saved as it stands is refused, not stored as a second fiscal.
 TEST_F(FrmDomiciliosModelTest, OnlyOneFiscalAddressButTheFiscalOneMayBeSavedAgain) {
   Abrir([&](FrmDomiciliosModel& m) {
+    m.LstDomicilios_ItemClick(1);  // not the fiscal one
     m.Bot_BotonNuevo();
+    EXPECT_FALSE(vista.fiscal);
+    m.Bot_BotonCancelar();
+
+    m.LstDomicilios_ItemClick(0);  // the fiscal one
+    m.Bot_BotonNuevo();
+    EXPECT_TRUE(vista.fiscal);
     Llenar("Chacabuco", "10", "Córdoba");
-    vista.fiscal = true;
     m.Bot_BotonAceptar();
     // Refused: still editing, the typing kept.
     EXPECT_TRUE(m.EnEdicion());
@@ -158,7 +165,6 @@ TEST_F(FrmDomiciliosModelTest, OnlyOneFiscalAddressButTheFiscalOneMayBeSavedAgai
     EXPECT_EQ(vista.lista.size(), 3u);
     m.Bot_BotonCancelar();
 
-    m.LstDomicilios_ItemClick(0);  // the fiscal one
     m.Bot_BotonEditar();
     vista.Escribir(campo::kCalle, "Av. Gral. Belgrano");
     m.Bot_BotonAceptar();
@@ -326,24 +332,4 @@ TEST_F(FrmDomiciliosModelTest, AFixedTypeIsChosenAndItsFrameStaysDisabled) {
     m.Bot_BotonAceptar();
   });
   EXPECT_EQ(Contar("CodDJ = 1 and CodDomicilio = 1 and Fiscal = 0"), 1);
-}
-
-TEST_F(FrmDomiciliosModelTest, NuevoLeavesTheTypeOptionAsItStands) {
-  Abrir([&](FrmDomiciliosModel& m) {
-    m.LstDomicilios_ItemClick(0);  // the fiscal one
-    m.Bot_BotonNuevo();
-    EXPECT_TRUE(vista.fiscal);
-    EXPECT_EQ(vista.Texto(campo::kCalle), "");
-    // Saving it as it stands is refused, not stored as a second fiscal.
-    Llenar("Chacabuco", "10", "Córdoba");
-    m.Bot_BotonAceptar();
-    EXPECT_TRUE(m.EnEdicion());
-    m.Bot_BotonCancelar();
-
-    m.LstDomicilios_ItemClick(1);  // another one
-    m.Bot_BotonNuevo();
-    EXPECT_FALSE(vista.fiscal);
-    m.Bot_BotonCancelar();
-  });
-  EXPECT_EQ(Textos(), (Calls{AddressRecords::kYaHayFiscal}));
 }

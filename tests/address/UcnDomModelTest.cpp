@@ -1,6 +1,6 @@
-// The address control's logic on the sample data: the field slots, the
-// summary, the opening sequence and its single working copy, undoing and
-// keeping the user's changes, the late reference and the resize rule.
+// The address control's logic on the sample data: the summary, the
+// opening sequence and its single working copy, undoing and keeping the
+// user's changes, the late reference and the resize rule.
 #include <gtest/gtest.h>
 
 #include "address/EditorFixture.h"
@@ -17,31 +17,6 @@ const char* const kResumenEmpresa =
     "Av. Belgrano 1234, Córdoba\r\nBv. San Juan 850, Córdoba\r\nRuta Nacional 9 , Villa María";
 
 }  // namespace
-
-TEST_F(UcnDomModelTest, SlotsKeepWhatWasStoredAndRefuseNumbersOutside0To21) {
-  UcnDomModel c;
-  EXPECT_TRUE(c.Inicio());
-  c.Set_Campo(21, 3, "Obs", 255, true, true, "select 1", "Observaciones", "x");
-  int32_t tipo = 0, longitud = 0;
-  bool visible = false, obligatorio = false;
-  std::string nombre, sql, descripcion, fijo;
-  c.Get_Campo(21, tipo, nombre, longitud, visible, obligatorio, sql, descripcion, fijo);
-  EXPECT_EQ(std::tie(tipo, nombre, longitud, visible, obligatorio, sql, descripcion, fijo),
-            std::make_tuple(3, std::string("Obs"), 255, true, true, std::string("select 1"),
-                            std::string("Observaciones"), std::string("x")));
-  c.Get_Campo(0, tipo, nombre, longitud, visible, obligatorio, sql, descripcion, fijo);
-  EXPECT_EQ(nombre, "");  // empty at creation
-  for (int fuera : {-1, 22}) {
-    EXPECT_EQ(ErrorOf([&] { c.Set_Campo(fuera, 3, "X", 1, true, true, "", "X", ""); }), 9);
-    EXPECT_EQ(ErrorOf([&] {
-                c.Get_Campo(fuera, tipo, nombre, longitud, visible, obligatorio, sql, descripcion,
-                            fijo);
-              }),
-              9);
-  }
-  c.Get_Campo(21, tipo, nombre, longitud, visible, obligatorio, sql, descripcion, fijo);
-  EXPECT_EQ(nombre, "Obs");
-}
 
 TEST_F(UcnDomModelTest, TheOpeningFollowsItsOrderAndTheSummaryFollowsTheEditor) {
   EXPECT_FALSE(dom.HayDomicilio());
