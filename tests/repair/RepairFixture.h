@@ -27,9 +27,9 @@ class RepairFixture : public ::testing::Test {
   void SetUp() override {
     std::filesystem::create_directories(dir.Path() / "prog");
     std::filesystem::create_directories(dir.Path() / "inst");
-    programa = dir.File("prog");
-    instalacion = dir.File("inst");
-    metadatos = dir.File("prog/Remendor.mdb");
+    program = dir.File("prog");
+    install = dir.File("inst");
+    metadata = dir.File("prog/Remendor.mdb");
     host = dir.File("inst/VORA12.mdb");
   }
 
@@ -48,8 +48,17 @@ class RepairFixture : public ::testing::Test {
         "CREATE TABLE DBTipos (TypeName TEXT (30), Type TEXT (20), Size LONG, Nulos LOGICAL, "
         "Requerido LOGICAL)"};
     sql.insert(sql.end(), rows.begin(), rows.end());
-    Create(metadatos, sql).Close();
-    kolm.encriptoDesencripto(metadatos);
+    Create(metadata, sql).Close();
+    kolm.encriptoDesencripto(metadata);
+  }
+
+  // Metadata that marks one table for repair: 13Situaciones (Codigo).
+  void WriteOneTableMetadata() {
+    WriteMetadata({"INSERT INTO DBTipos (TypeName, Type, Size) VALUES ('T', 'TEXTO', 6)",
+                   "INSERT INTO DBTablas (Nombre, CodTabla, Hereda, Reparar) VALUES "
+                   "('13Situaciones', 1, 1, True)",
+                   "INSERT INTO DBColumnas (CodTabla, NombreCampo, TipoDatos, Orden) VALUES "
+                   "(1, 'Codigo', 'T', 1)"});
   }
 
   // 22Cuiles and 21Declaraciones_Juradas with their fourteen columns, rows
@@ -87,7 +96,7 @@ class RepairFixture : public ::testing::Test {
   }
 
   TempDir dir;
-  std::string programa, instalacion, metadatos, host;
+  std::string program, install, metadata, host;
   ClsKolm kolm;
   ScopedService<RecordingMessageBox> boxes;
 };

@@ -37,14 +37,10 @@ class RepairRunTest : public RepairFixture {
  protected:
   void SetUp() override {
     RepairFixture::SetUp();
-    WriteMetadata({"INSERT INTO DBTipos (TypeName, Type, Size) VALUES ('T', 'TEXTO', 6)",
-                   "INSERT INTO DBTablas (Nombre, CodTabla, Hereda, Reparar) VALUES "
-                   "('13Situaciones', 1, 1, True)",
-                   "INSERT INTO DBColumnas (CodTabla, NombreCampo, TipoDatos, Orden) VALUES "
-                   "(1, 'Codigo', 'T', 1)"});
+    WriteOneTableMetadata();
   }
   bool Run(const std::string& code, const std::string& folder) {
-    return RepairRun(kolm, lines, programa).Ejecutar(code, folder, handle);
+    return RepairRun(kolm, lines, program).Ejecutar(code, folder, handle);
   }
   RecordedLines lines;
   dao::Database handle;  // kept between runs, as the window keeps it
@@ -57,15 +53,15 @@ TEST_F(RepairRunTest, Version27RepairsStampsAndScramblesTwiceOver) {
   Inspect(host, [](dao::Database& db) { EXPECT_EQ(Nulls(db), 6 + 7); });
   const auto before = ReadBytes(host);
 
-  ASSERT_TRUE(Run("27", instalacion));
+  ASSERT_TRUE(Run("27", install));
   EXPECT_TRUE(handle.IsOpen());
   EXPECT_NE(ReadBytes(host)[0], 0);
-  EXPECT_NE(ReadBytes(metadatos)[0], 0);
+  EXPECT_NE(ReadBytes(metadata)[0], 0);
   const auto backups = HostBackup::List(host);
   ASSERT_EQ(backups.size(), 1u);
   EXPECT_EQ(ReadBytes(backups[0]), before);
 
-  ASSERT_TRUE(Run("27", instalacion));
+  ASSERT_TRUE(Run("27", install));
   EXPECT_NE(ReadBytes(host)[0], 0);
   using Lines = std::vector<std::pair<std::string, std::string>>;
   EXPECT_EQ(lines.lines, (Lines{{"info", "Reparación de base de datos exitosa"},
@@ -87,7 +83,7 @@ TEST_F(RepairRunTest, Version27RepairsStampsAndScramblesTwiceOver) {
 TEST_F(RepairRunTest, ExistingVersionStampIsLeftAlone) {
   WriteHost({"CREATE TABLE VersionBase (Version TEXT (6))",
              "INSERT INTO VersionBase (Version) VALUES ('026')"});
-  ASSERT_TRUE(Run("27", instalacion));
+  ASSERT_TRUE(Run("27", install));
   handle.Close();
   Inspect(host, [](dao::Database& db) {
     EXPECT_EQ(Count(db, "select count(*) from VersionBase"), 1);
@@ -99,8 +95,8 @@ TEST_F(RepairRunTest, ExistingVersionStampIsLeftAlone) {
 TEST_F(RepairRunTest, OtherCodesAndAMissingDatabaseDoNothingMore) {
   WriteHost();
   const auto before = ReadBytes(host);
-  EXPECT_FALSE(Run("", instalacion));
-  EXPECT_FALSE(Run("28", instalacion));
+  EXPECT_FALSE(Run("", install));
+  EXPECT_FALSE(Run("28", install));
   EXPECT_TRUE(boxes->Boxes().empty());
   EXPECT_EQ(ReadBytes(host), before);
 
@@ -118,9 +114,9 @@ TEST_F(RepairRunTest, RefusedStatementStopsWithErrorLineAndAWholeBackup) {
   // SumaRRII7 is missing: the sixth statement on 21Declaraciones_Juradas fails.
   WriteHost({}, false);
   const auto before = ReadBytes(host);
-  const auto metadataBefore = ReadBytes(metadatos);
-  RepairRun run(kolm, lines, programa);
-  EXPECT_FALSE(run.Ejecutar("27", instalacion, handle));
+  const auto metadataBefore = ReadBytes(metadata);
+  RepairRun run(kolm, lines, program);
+  EXPECT_FALSE(run.Ejecutar("27", install, handle));
   ASSERT_EQ(lines.lines.size(), 1u);
   EXPECT_EQ(lines.lines[0].first, "error");
   EXPECT_NE(lines.lines[0].second.find("SumaRRII7"), std::string::npos) << lines.lines[0].second;
@@ -132,14 +128,14 @@ TEST_F(RepairRunTest, RefusedStatementStopsWithErrorLineAndAWholeBackup) {
   EXPECT_EQ(Count(handle, "select count(*) - count(Adicionales) from 22Cuiles"), 0);
   EXPECT_FALSE(SchemaRebuild::ExisteTabla(handle, "13Situaciones"));
   EXPECT_FALSE(SchemaRebuild::ExisteTabla(handle, "VersionBase"));
-  EXPECT_EQ(ReadBytes(metadatos), metadataBefore);  // the rebuild was never reached
+  EXPECT_EQ(ReadBytes(metadata), metadataBefore);  // the rebuild was never reached
 
   // A metadata file that cannot be opened stops the run the same way.
   handle.Close();
-  std::filesystem::remove(metadatos);
+  std::filesystem::remove(metadata);
   std::filesystem::remove(host);
   WriteHost();
-  EXPECT_FALSE(Run("26", instalacion));
+  EXPECT_FALSE(Run("26", install));
   ASSERT_EQ(lines.lines.size(), 2u);
   EXPECT_EQ(lines.lines[1].first, "error");
   EXPECT_EQ(boxes->Boxes().size(), 1u);
@@ -155,7 +151,7 @@ TEST_F(RepairRunTest, RefusedStatementStopsWithErrorLineAndAWholeBackup) {
 TEST_F(RepairRunTest, BackupThatCannotBeMadeStopsBeforeAnyChange) {
   // A folder where the file should be: it cannot be read as one.
   std::filesystem::create_directories(dir.Path() / "inst" / "VORA12.mdb");
-  EXPECT_FALSE(Run("27", instalacion));
+  EXPECT_FALSE(Run("27", install));
   ASSERT_EQ(lines.lines.size(), 1u);
   EXPECT_EQ(lines.lines[0].first, "error");
   EXPECT_NE(lines.lines[0].second.find("copia de seguridad"), std::string::npos);
@@ -163,7 +159,7 @@ TEST_F(RepairRunTest, BackupThatCannotBeMadeStopsBeforeAnyChange) {
   EXPECT_FALSE(handle.IsOpen());
   // No partial copy is left beside it.
   EXPECT_TRUE(HostBackup::List(host).empty());
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(instalacion),
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(install),
                           std::filesystem::directory_iterator()),
             1);
 }

@@ -10,7 +10,7 @@
 namespace {
 
 // Types named after their keyword; 'texto' and 'Texto' in other cases.
-const std::vector<std::string> kTipos = {
+const std::vector<std::string> kTypes = {
     "INSERT INTO DBTipos (TypeName, Type, Size) VALUES ('T10', 'TEXTO', 10)",
     "INSERT INTO DBTipos (TypeName, Type, Size) VALUES ('t30', 'texto', 30)",
     "INSERT INTO DBTipos (TypeName, Type, Size) VALUES ('T2', 'Texto', 2)",
@@ -23,28 +23,28 @@ const std::vector<std::string> kTipos = {
     "INSERT INTO DBTipos (TypeName, Type) VALUES ('Memo', 'MEMO')",
 };
 
-std::string Tabla(const std::string& nombre, int cod, int hereda, bool reparar) {
+std::string TableRow(const std::string& nombre, int cod, int hereda, bool reparar) {
   return "INSERT INTO DBTablas (Nombre, CodTabla, Hereda, Reparar) VALUES ('" + nombre + "', " +
          std::to_string(cod) + ", " + std::to_string(hereda) + ", " + (reparar ? "True" : "False") +
          ")";
 }
 
-std::string Columna(int cod, const std::string& nombre, const std::string& tipo, int orden) {
+std::string ColumnRow(int cod, const std::string& nombre, const std::string& tipo, int orden) {
   return "INSERT INTO DBColumnas (CodTabla, NombreCampo, TipoDatos, Orden) VALUES (" +
          std::to_string(cod) + ", '" + nombre + "', '" + tipo + "', " + std::to_string(orden) + ")";
 }
 
-std::vector<std::string> Filas(std::vector<std::string> rows) {
-  rows.insert(rows.begin(), kTipos.begin(), kTipos.end());
+std::vector<std::string> WithTypes(std::vector<std::string> rows) {
+  rows.insert(rows.begin(), kTypes.begin(), kTypes.end());
   return rows;
 }
 
-class ReconstruirTablasTest : public RepairFixture {
+class SchemaRebuildTest : public RepairFixture {
  protected:
   std::vector<SchemaRebuild::TableStatement> Plan() {
     std::vector<SchemaRebuild::TableStatement> plan;
     Inspect(host, [&](dao::Database& h) {
-      Inspect(metadatos, [&](dao::Database& m) { plan = SchemaRebuild::LeerTablasMarcadas(m, h); });
+      Inspect(metadata, [&](dao::Database& m) { plan = SchemaRebuild::LeerTablasMarcadas(m, h); });
     });
     return plan;
   }
@@ -52,18 +52,18 @@ class ReconstruirTablasTest : public RepairFixture {
 
 }  // namespace
 
-TEST_F(ReconstruirTablasTest, StatementsFollowTypesOrderAndInheritance) {
-  WriteMetadata(Filas({
-      Tabla("X", 1, 1, true),           Columna(1, "b", "Lng", 2),
-      Columna(1, "a", "T10", 1),        Tabla("Todos", 3, 3, true),
-      Columna(3, "t", "t30", 1),        Columna(3, "d", "Dbl", 2),
-      Columna(3, "l", "Lng", 3),        Columna(3, "i", "Int", 4),
-      Columna(3, "f", "Fch", 5),        Columna(3, "c", "Cur", 6),
-      Columna(3, "s", "SiNo", 7),       Columna(3, "m", "Memo", 8),
-      Columna(3, "sin", "NoHay", 9),    Tabla("Hija", 5, 2, true),
-      Columna(5, "propia", "T2", 1),    Columna(2, "heredada2", "Lng", 2),
-      Columna(2, "heredada1", "T2", 1), Tabla("Quieta", 6, 6, false),
-      Columna(6, "x", "Lng", 1),
+TEST_F(SchemaRebuildTest, StatementsFollowTypesOrderAndInheritance) {
+  WriteMetadata(WithTypes({
+      TableRow("X", 1, 1, true),          ColumnRow(1, "b", "Lng", 2),
+      ColumnRow(1, "a", "T10", 1),        TableRow("Todos", 3, 3, true),
+      ColumnRow(3, "t", "t30", 1),        ColumnRow(3, "d", "Dbl", 2),
+      ColumnRow(3, "l", "Lng", 3),        ColumnRow(3, "i", "Int", 4),
+      ColumnRow(3, "f", "Fch", 5),        ColumnRow(3, "c", "Cur", 6),
+      ColumnRow(3, "s", "SiNo", 7),       ColumnRow(3, "m", "Memo", 8),
+      ColumnRow(3, "sin", "NoHay", 9),    TableRow("Hija", 5, 2, true),
+      ColumnRow(5, "propia", "T2", 1),    ColumnRow(2, "heredada2", "Lng", 2),
+      ColumnRow(2, "heredada1", "T2", 1), TableRow("Quieta", 6, 6, false),
+      ColumnRow(6, "x", "Lng", 1),
   }));
   WriteHost();
   auto plan = Plan();
@@ -79,24 +79,24 @@ TEST_F(ReconstruirTablasTest, StatementsFollowTypesOrderAndInheritance) {
             "CREATE TABLE Hija ([heredada1] TEXT (2),[heredada2] LONG,[propia] TEXT (2))");
 }
 
-TEST_F(ReconstruirTablasTest, MarkedTablesAreRebuiltEmptyOthersUntouched) {
-  WriteMetadata(Filas({
-      Tabla("Vieja", 1, 1, true),
-      Columna(1, "Codigo", "Lng", 1),
-      Columna(1, "Nueva", "SiNo", 2),
-      Tabla("Falta", 2, 2, true),
-      Columna(2, "Codigo", "T10", 1),
-      Columna(2, "Nota", "Memo", 2),
-      Tabla("Quieta", 3, 3, false),
-      Columna(3, "Otra", "Lng", 1),
+TEST_F(SchemaRebuildTest, MarkedTablesAreRebuiltEmptyOthersUntouched) {
+  WriteMetadata(WithTypes({
+      TableRow("Vieja", 1, 1, true),
+      ColumnRow(1, "Codigo", "Lng", 1),
+      ColumnRow(1, "Nueva", "SiNo", 2),
+      TableRow("Falta", 2, 2, true),
+      ColumnRow(2, "Codigo", "T10", 1),
+      ColumnRow(2, "Nota", "Memo", 2),
+      TableRow("Quieta", 3, 3, false),
+      ColumnRow(3, "Otra", "Lng", 1),
   }));
   WriteHost({"CREATE TABLE Vieja (Codigo LONG, Borrar TEXT (5))",
              "INSERT INTO Vieja (Codigo, Borrar) VALUES (1, 'x')",
              "CREATE TABLE Quieta (Dato LONG)", "INSERT INTO Quieta (Dato) VALUES (9)"});
   // A plain metadata file ends scrambled too.
-  kolm.encriptoDesencripto(metadatos);
+  kolm.encriptoDesencripto(metadata);
   Inspect(host, [&](dao::Database& db) {
-    SchemaRebuild(kolm, programa).ReconstruirTablas(db);
+    SchemaRebuild(kolm, program).ReconstruirTablas(db);
     EXPECT_TRUE(db.IsOpen());
     db.TableDefs().Refresh();
     std::vector<std::string> cols;
@@ -108,23 +108,23 @@ TEST_F(ReconstruirTablasTest, MarkedTablesAreRebuiltEmptyOthersUntouched) {
     EXPECT_EQ(db.TableDefs().Item("Falta").Fields().size(), 2u);
     EXPECT_EQ(Count(db, "select Dato from Quieta"), 9);
   });
-  EXPECT_NE(ReadBytes(metadatos)[0], 0);
+  EXPECT_NE(ReadBytes(metadata)[0], 0);
   EXPECT_TRUE(boxes->Boxes().empty());
 }
 
 // The metadata may spell a table with another case of an accented letter:
 // the host's table is the one dropped and re-created, never left with its
 // rows beside an empty twin.
-TEST_F(ReconstruirTablasTest, AMarkedTableIsFoundWhateverTheCaseOfItsAccents) {
-  WriteMetadata(Filas({
-      Tabla("SITUACIÓN", 1, 1, true),
-      Columna(1, "Código", "Lng", 1),
-      Columna(1, "AÑO", "T10", 2),
+TEST_F(SchemaRebuildTest, AMarkedTableIsFoundWhateverTheCaseOfItsAccents) {
+  WriteMetadata(WithTypes({
+      TableRow("SITUACIÓN", 1, 1, true),
+      ColumnRow(1, "Código", "Lng", 1),
+      ColumnRow(1, "AÑO", "T10", 2),
   }));
   WriteHost({"CREATE TABLE Situación (Código LONG, Año TEXT (4), Vieja TEXT (5))",
              "INSERT INTO Situación (Código, Año, Vieja) VALUES (1, '2024', 'x')"});
   Inspect(host, [&](dao::Database& db) {
-    SchemaRebuild(kolm, programa).ReconstruirTablas(db);
+    SchemaRebuild(kolm, program).ReconstruirTablas(db);
     db.TableDefs().Refresh();
     int tablas = 0;
     for (const dao::TableDef& d : db.TableDefs()) tablas += TextCase::Equal(d.Name(), "situación");
@@ -136,21 +136,21 @@ TEST_F(ReconstruirTablasTest, AMarkedTableIsFoundWhateverTheCaseOfItsAccents) {
   });
 }
 
-TEST_F(ReconstruirTablasTest, NoTableMarkedStillScramblesTheMetadata) {
-  WriteMetadata(Filas({Tabla("Quieta", 1, 1, false), Columna(1, "x", "Lng", 1)}));
+TEST_F(SchemaRebuildTest, NoTableMarkedStillScramblesTheMetadata) {
+  WriteMetadata(WithTypes({TableRow("Quieta", 1, 1, false), ColumnRow(1, "x", "Lng", 1)}));
   WriteHost({"CREATE TABLE Quieta (Dato LONG)", "INSERT INTO Quieta (Dato) VALUES (9)"});
-  auto before = ReadBytes(metadatos);
+  auto before = ReadBytes(metadata);
   Inspect(host, [&](dao::Database& db) {
-    SchemaRebuild(kolm, programa).ReconstruirTablas(db);
+    SchemaRebuild(kolm, program).ReconstruirTablas(db);
     EXPECT_EQ(Count(db, "select Dato from Quieta"), 9);
   });
-  EXPECT_EQ(ReadBytes(metadatos), before);
+  EXPECT_EQ(ReadBytes(metadata), before);
   // Closed: another handle may take it exclusively.
-  kolm.encriptoDesencripto(metadatos);
-  EXPECT_NO_THROW(dao::DBEngine::OpenDatabase(metadatos, true, false, kolm.DarPWD()).Close());
+  kolm.encriptoDesencripto(metadata);
+  EXPECT_NO_THROW(dao::DBEngine::OpenDatabase(metadata, true, false, kolm.DarPWD()).Close());
 }
 
-TEST_F(ReconstruirTablasTest, RefusalsComeBeforeAnyDropAndNameTheTable) {
+TEST_F(SchemaRebuildTest, RefusalsComeBeforeAnyDropAndNameTheTable) {
   std::string linked = dir.File("otra.mdb");
   Create(linked, {"CREATE TABLE Vinculada (x LONG)"}).Close();
   struct Case {
@@ -158,24 +158,25 @@ TEST_F(ReconstruirTablasTest, RefusalsComeBeforeAnyDropAndNameTheTable) {
     std::string named;
   };
   const std::vector<Case> cases = {
-      {{Tabla("Primera", 1, 1, true), Columna(1, "a", "Lng", 1), Tabla("SinColumnas", 2, 2, true)},
+      {{TableRow("Primera", 1, 1, true), ColumnRow(1, "a", "Lng", 1),
+        TableRow("SinColumnas", 2, 2, true)},
        "'SinColumnas'"},
-      {{Tabla("Primera", 1, 1, true), Columna(1, "a", "Lng", 1), Tabla("Vinculada", 2, 2, true),
-        Columna(2, "x", "Lng", 1)},
+      {{TableRow("Primera", 1, 1, true), ColumnRow(1, "a", "Lng", 1),
+        TableRow("Vinculada", 2, 2, true), ColumnRow(2, "x", "Lng", 1)},
        "'Vinculada'"},
       // Statements the engine would refuse once the first table was gone.
-      {{Tabla("Primera", 1, 1, true), Columna(1, "a", "Lng", 1), Tabla("Mi Tabla", 2, 2, true),
-        Columna(2, "x", "Lng", 1)},
+      {{TableRow("Primera", 1, 1, true), ColumnRow(1, "a", "Lng", 1),
+        TableRow("Mi Tabla", 2, 2, true), ColumnRow(2, "x", "Lng", 1)},
        "'Mi Tabla'"},
-      {{Tabla("Primera", 1, 1, true), Columna(1, "a", "Lng", 1), Tabla("SinLargo", 2, 2, true),
-        Columna(2, "x", "SinTam", 1),
+      {{TableRow("Primera", 1, 1, true), ColumnRow(1, "a", "Lng", 1),
+        TableRow("SinLargo", 2, 2, true), ColumnRow(2, "x", "SinTam", 1),
         "INSERT INTO DBTipos (TypeName, Type, Size) VALUES ('SinTam', 'TEXTO', NULL)"},
        "'SinLargo'"},
   };
   for (const Case& c : cases) {
-    std::filesystem::remove(metadatos);
+    std::filesystem::remove(metadata);
     std::filesystem::remove(host);
-    WriteMetadata(Filas(c.rows));
+    WriteMetadata(WithTypes(c.rows));
     WriteHost({"CREATE TABLE Primera (a LONG)", "INSERT INTO Primera (a) VALUES (5)"});
     Inspect(host, [&](dao::Database& db) {
       db.TableDefs().Append(db.CreateTableDef("Vinculada", "Vinculada", ";DATABASE=" + linked));
@@ -183,7 +184,7 @@ TEST_F(ReconstruirTablasTest, RefusalsComeBeforeAnyDropAndNameTheTable) {
       EXPECT_TRUE(SchemaRebuild::ExisteTabla(db, "primera"));
       EXPECT_FALSE(SchemaRebuild::ExisteTabla(db, "Ninguna"));
       try {
-        SchemaRebuild(kolm, programa).ReconstruirTablas(db);
+        SchemaRebuild(kolm, program).ReconstruirTablas(db);
         ADD_FAILURE() << "must refuse " << c.named;
       } catch (const AppError& e) {
         EXPECT_NE(e.Description().find(c.named), std::string::npos) << e.Description();
@@ -193,25 +194,25 @@ TEST_F(ReconstruirTablasTest, RefusalsComeBeforeAnyDropAndNameTheTable) {
       EXPECT_FALSE(db.TableDefs().Item("Vinculada").Connect().empty());
     });
     // The metadata is closed and left as the open left it: plain.
-    EXPECT_EQ(ReadBytes(metadatos)[0], 0) << c.named;
-    EXPECT_NO_THROW(dao::DBEngine::OpenDatabase(metadatos, true, false, kolm.DarPWD()).Close());
+    EXPECT_EQ(ReadBytes(metadata)[0], 0) << c.named;
+    EXPECT_NO_THROW(dao::DBEngine::OpenDatabase(metadata, true, false, kolm.DarPWD()).Close());
   }
 }
 
-TEST_F(ReconstruirTablasTest, AnOperatorWhoMayNotWriteTheMetadataRebuildsFromAPrivateCopy) {
+TEST_F(SchemaRebuildTest, AnOperatorWhoMayNotWriteTheMetadataRebuildsFromAPrivateCopy) {
   namespace fs = std::filesystem;
-  WriteMetadata(Filas({Tabla("Nueva", 1, 1, true), Columna(1, "Dato", "Lng", 1)}));
+  WriteMetadata(WithTypes({TableRow("Nueva", 1, 1, true), ColumnRow(1, "Dato", "Lng", 1)}));
   WriteHost({"CREATE TABLE Nueva (Viejo TEXT (5))", "INSERT INTO Nueva (Viejo) VALUES ('x')"});
-  const auto before = ReadBytes(metadatos);
+  const auto before = ReadBytes(metadata);
   // As installed: the metadata and its folder only readable; the host and
   // a folder for private files the operator's own.
   fs::create_directories(dir.Path() / "privadas");
   const fs::perms lectura = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
   const fs::perms entrada = fs::perms::group_exec | fs::perms::others_exec;
   fs::permissions(dir.Path(), fs::perms::owner_all | lectura | entrada);
-  fs::permissions(metadatos, lectura);
-  fs::permissions(programa, lectura | entrada | fs::perms::owner_exec);
-  for (const std::string& p : {instalacion, host, dir.File("privadas")}) {
+  fs::permissions(metadata, lectura);
+  fs::permissions(program, lectura | entrada | fs::perms::owner_exec);
+  for (const std::string& p : {install, host, dir.File("privadas")}) {
     ASSERT_EQ(::chown(p.c_str(), ::geteuid() == 0 ? 65534 : ::geteuid(), -1), 0) << p;
   }
   // Root writes to read-only files, so the operator is a child that has
@@ -225,7 +226,7 @@ TEST_F(ReconstruirTablasTest, AnOperatorWhoMayNotWriteTheMetadataRebuildsFromAPr
     try {
       dao::Database db;
       if (!kolm.AbrirBaseMdb(host, db)) ::_exit(32);
-      SchemaRebuild(kolm, programa).ReconstruirTablas(db);
+      SchemaRebuild(kolm, program).ReconstruirTablas(db);
       db.TableDefs().Refresh();
       if (db.TableDefs().Item("Nueva").Fields().size() != 1) failed |= 1;
       if (Count(db, "select count(*) from Nueva") != 0) failed |= 2;
@@ -242,7 +243,7 @@ TEST_F(ReconstruirTablasTest, AnOperatorWhoMayNotWriteTheMetadataRebuildsFromAPr
   ASSERT_TRUE(WIFEXITED(status));
   EXPECT_EQ(WEXITSTATUS(status), 0)
       << "bits: 1 columns, 2 rows, 4 a message shown, 8 raised, 32 host not opened";
-  EXPECT_EQ(ReadBytes(metadatos), before);
+  EXPECT_EQ(ReadBytes(metadata), before);
   EXPECT_TRUE(fs::is_empty(dir.Path() / "privadas"));
-  fs::permissions(programa, fs::perms::owner_all);
+  fs::permissions(program, fs::perms::owner_all);
 }
