@@ -14,6 +14,7 @@
 #include "dao/DBEngine.h"
 #include "samples/SampleAddresses.h"
 #include "support/ErrorOf.h"
+#include "support/QueryResults.h"
 #include "support/TempDir.h"
 
 class AddressFixture : public ::testing::Test {
@@ -58,26 +59,13 @@ class AddressFixture : public ::testing::Test {
   }
 
   long Contar(const std::string& condicion) {
-    dao::Recordset rs = db.OpenRecordset("select count(*) from 24Domicilios where " + condicion,
-                                         dao::dbOpenSnapshot);
-    return rs.Fields(0).Value().ToLong();
+    return FirstNumber(db, "select count(*) from 24Domicilios where " + condicion);
   }
 
   // Every row of the address table, one line each, in a fixed order: the
   // whole table, so that a change to any owner's rows shows.
   std::vector<std::string> Tabla() {
-    dao::Recordset rs = db.OpenRecordset(
-        "select * from 24Domicilios order by Cuit, CodDJ, CodDomicilio", dao::dbOpenSnapshot);
-    std::vector<std::string> filas;
-    for (; !rs.Eof(); rs.MoveNext()) {
-      std::string fila;
-      for (int i = 0; i < rs.FieldCount(); i++) {
-        const Variant v = rs.Fields(i).Value();
-        fila += (i ? "|" : "") + (v.IsNull() ? std::string("Null") : v.ToString());
-      }
-      filas.push_back(fila);
-    }
-    return filas;
+    return Rows(db, "select * from 24Domicilios order by Cuit, CodDJ, CodDomicilio");
   }
 
   TempDir dir;

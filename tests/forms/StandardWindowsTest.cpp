@@ -13,6 +13,7 @@
 #include "platform/ScopedService.h"
 #include "support/ErrorOf.h"
 #include "support/FakePicture.h"
+#include "support/QueryResults.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -29,7 +30,7 @@ class StandardWindowsTest : public ::testing::Test {
     return db;
   }
   long ConfiguracionRows(dao::Database& db) {
-    return db.OpenRecordset("select count(*) from Configuracion").Fields(0).Value().ToLong();
+    return FirstNumber(db, "select count(*) from Configuracion");
   }
 
   TempDir dir;

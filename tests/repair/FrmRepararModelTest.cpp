@@ -149,8 +149,8 @@ TEST_F(FrmRepararModelTest, ARunWithTheSelectedVersionIsBusyUntilItsLineAndTheEx
   EXPECT_EQ(view.calls, Calls{"Terminar"});
   EXPECT_FALSE(m.BaseDatos().IsOpen());
   Inspect(host, [](dao::Database& db) {
-    EXPECT_EQ(Count(db, "select count(*) from VersionBase where Version = '027'"), 1);
-    EXPECT_EQ(Count(db, "select count(*) from VersionBase"), 1);
+    EXPECT_EQ(FirstNumber(db, "select count(*) from VersionBase where Version = '027'"), 1);
+    EXPECT_EQ(FirstNumber(db, "select count(*) from VersionBase"), 1);
   });
 }
 

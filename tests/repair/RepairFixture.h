@@ -15,12 +15,8 @@
 #include "host/ClsKolm.h"
 #include "platform/RecordingMessageBox.h"
 #include "platform/ScopedService.h"
+#include "support/QueryResults.h"
 #include "support/TempDir.h"
-
-// The first column of the first row of a query, as a number.
-inline long Count(dao::Database& db, const std::string& query) {
-  return db.OpenRecordset(query, dao::dbOpenSnapshot).Fields(0).Value().ToLong();
-}
 
 class RepairFixture : public ::testing::Test {
  protected:

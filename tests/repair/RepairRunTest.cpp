@@ -28,7 +28,7 @@ long Nulls(dao::Database& db) {
   long total = 0;
   for (std::string c : kColumnas) {
     std::string table = c.substr(0, c.find('.')), column = c.substr(c.find('.') + 1);
-    total += Count(db, "select count(*) - count([" + column + "]) from " + table);
+    total += FirstNumber(db, "select count(*) - count([" + column + "]) from " + table);
   }
   return total;
 }
@@ -71,8 +71,8 @@ TEST_F(RepairRunTest, Version27RepairsStampsAndScramblesTwiceOver) {
   handle.Close();
   Inspect(host, [](dao::Database& db) {
     EXPECT_EQ(Nulls(db), 0);
-    EXPECT_EQ(Count(db, "select count(*) from 22Cuiles where Premios = 10.5"), 1);
-    EXPECT_EQ(Count(db, "select count(*) from 13Situaciones"), 0);
+    EXPECT_EQ(FirstNumber(db, "select count(*) from 22Cuiles where Premios = 10.5"), 1);
+    EXPECT_EQ(FirstNumber(db, "select count(*) from 13Situaciones"), 0);
     dao::Recordset rs = db.OpenRecordset("select Version from VersionBase", dao::dbOpenSnapshot);
     EXPECT_EQ(rs.Fields(0).Value().ToString(), "027");
     rs.MoveNext();
@@ -86,8 +86,8 @@ TEST_F(RepairRunTest, ExistingVersionStampIsLeftAlone) {
   ASSERT_TRUE(Run("27", install));
   handle.Close();
   Inspect(host, [](dao::Database& db) {
-    EXPECT_EQ(Count(db, "select count(*) from VersionBase"), 1);
-    EXPECT_EQ(Count(db, "select count(*) from VersionBase where Version = '026'"), 1);
+    EXPECT_EQ(FirstNumber(db, "select count(*) from VersionBase"), 1);
+    EXPECT_EQ(FirstNumber(db, "select count(*) from VersionBase where Version = '026'"), 1);
     EXPECT_TRUE(SchemaRebuild::ExisteTabla(db, "13Situaciones"));
   });
 }
@@ -125,7 +125,7 @@ TEST_F(RepairRunTest, RefusedStatementStopsWithErrorLineAndAWholeBackup) {
   // What was done stays done; the file stays plain and open.
   EXPECT_EQ(ReadBytes(host)[0], 0);
   EXPECT_TRUE(handle.IsOpen());
-  EXPECT_EQ(Count(handle, "select count(*) - count(Adicionales) from 22Cuiles"), 0);
+  EXPECT_EQ(FirstNumber(handle, "select count(*) - count(Adicionales) from 22Cuiles"), 0);
   EXPECT_FALSE(SchemaRebuild::ExisteTabla(handle, "13Situaciones"));
   EXPECT_FALSE(SchemaRebuild::ExisteTabla(handle, "VersionBase"));
   EXPECT_EQ(ReadBytes(metadata), metadataBefore);  // the rebuild was never reached

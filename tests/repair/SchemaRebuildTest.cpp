@@ -102,11 +102,11 @@ TEST_F(SchemaRebuildTest, MarkedTablesAreRebuiltEmptyOthersUntouched) {
     std::vector<std::string> cols;
     for (const auto& f : db.TableDefs().Item("Vieja").Fields()) cols.push_back(f.Name());
     EXPECT_EQ(cols, (std::vector<std::string>{"Codigo", "Nueva"}));
-    EXPECT_EQ(Count(db, "select count(*) from Vieja"), 0);
+    EXPECT_EQ(FirstNumber(db, "select count(*) from Vieja"), 0);
     // Created; the engine takes the column without a type.
     ASSERT_TRUE(SchemaRebuild::ExisteTabla(db, "Falta"));
     EXPECT_EQ(db.TableDefs().Item("Falta").Fields().size(), 2u);
-    EXPECT_EQ(Count(db, "select Dato from Quieta"), 9);
+    EXPECT_EQ(FirstNumber(db, "select Dato from Quieta"), 9);
   });
   EXPECT_NE(ReadBytes(metadata)[0], 0);
   EXPECT_TRUE(boxes->Boxes().empty());
@@ -132,7 +132,7 @@ TEST_F(SchemaRebuildTest, AMarkedTableIsFoundWhateverTheCaseOfItsAccents) {
     std::vector<std::string> cols;
     for (const auto& f : db.TableDefs().Item("Situación").Fields()) cols.push_back(f.Name());
     EXPECT_EQ(cols, (std::vector<std::string>{"Código", "AÑO"}));
-    EXPECT_EQ(Count(db, "select count(*) from situación"), 0);
+    EXPECT_EQ(FirstNumber(db, "select count(*) from situación"), 0);
   });
 }
 
@@ -142,7 +142,7 @@ TEST_F(SchemaRebuildTest, NoTableMarkedStillScramblesTheMetadata) {
   auto before = ReadBytes(metadata);
   Inspect(host, [&](dao::Database& db) {
     SchemaRebuild(kolm, program).ReconstruirTablas(db);
-    EXPECT_EQ(Count(db, "select Dato from Quieta"), 9);
+    EXPECT_EQ(FirstNumber(db, "select Dato from Quieta"), 9);
   });
   EXPECT_EQ(ReadBytes(metadata), before);
   // Closed: another handle may take it exclusively.
@@ -189,7 +189,7 @@ TEST_F(SchemaRebuildTest, RefusalsComeBeforeAnyDropAndNameTheTable) {
       } catch (const AppError& e) {
         EXPECT_NE(e.Description().find(c.named), std::string::npos) << e.Description();
       }
-      EXPECT_EQ(Count(db, "select a from Primera"), 5);
+      EXPECT_EQ(FirstNumber(db, "select a from Primera"), 5);
       db.TableDefs().Refresh();
       EXPECT_FALSE(db.TableDefs().Item("Vinculada").Connect().empty());
     });
@@ -229,7 +229,7 @@ TEST_F(SchemaRebuildTest, AnOperatorWhoMayNotWriteTheMetadataRebuildsFromAPrivat
       SchemaRebuild(kolm, program).ReconstruirTablas(db);
       db.TableDefs().Refresh();
       if (db.TableDefs().Item("Nueva").Fields().size() != 1) failed |= 1;
-      if (Count(db, "select count(*) from Nueva") != 0) failed |= 2;
+      if (FirstNumber(db, "select count(*) from Nueva") != 0) failed |= 2;
       db.Close();
       kolm.encriptoDesencripto(host);
       if (!boxes->Boxes().empty()) failed |= 4;
