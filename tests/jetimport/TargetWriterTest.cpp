@@ -61,13 +61,13 @@ TEST_F(Writer, ExactAmountsGoInAndOnesTheEngineWouldRoundAreRefused) {
   writer.Row(
       {Cell(JetCell::Kind::Currency, 123456789012), Text(JetCell::Kind::Decimal, "1.23450")});
   writer.Row({Cell(JetCell::Kind::Currency, 10000000000000000), noRate});  // 10^12, whole
-  EXPECT_EQ(ErrorText([&] {
+  EXPECT_EQ(ErrorMessageOf([&] {
               writer.Row({Cell(JetCell::Kind::Currency, 12345678901233456), noRate});
             }),
             "3349 El valor 1234567890123.3456 de la columna 'Monto' de la tabla 'Importes' no se "
             "puede guardar exacto en la base del motor.");
   for (const char* inexact : {"1.23456", "12345678901234.5678", "-1234567890123456789"}) {
-    EXPECT_NE(ErrorText([&] {
+    EXPECT_NE(ErrorMessageOf([&] {
                 writer.Row({JetCell(), Text(JetCell::Kind::Decimal, inexact)});
               }).find("3349 El valor " + std::string(inexact) + " de la columna 'Tasa'"),
               std::string::npos)
@@ -135,11 +135,11 @@ TEST_F(Writer, ARowTheEngineRefusesNamesItsPlaceAndRollsTheTableBack) {
     failing.Begin(t);
     failing.Row({Text(JetCell::Kind::Text, "abc")});
     EXPECT_EQ(
-        ErrorText([&] {
+        ErrorMessageOf([&] {
           failing.Row({Text(JetCell::Kind::Text, "abcd")});
         }).rfind("3163 La fila 2 de la tabla 'Cortos' no se pudo importar: El campo 'Clave'", 0),
         0u);
-    EXPECT_EQ(ErrorText([&] { failing.Row({JetCell(), JetCell()}); }).substr(0, 4), "3343");
+    EXPECT_EQ(ErrorMessageOf([&] { failing.Row({JetCell(), JetCell()}); }).substr(0, 4), "3343");
   }
   // The writer that never reached End took its transaction and rows along.
   EXPECT_EQ(ErrorOf([] { dao::DBEngine::CommitTrans(); }), dao::jeterr::kCommitWithoutBegin);

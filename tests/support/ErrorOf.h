@@ -16,7 +16,7 @@ inline int ErrorOf(const std::function<void()>& f) {
   return 0;
 }
 
-inline std::string ErrorText(const std::function<void()>& f) {
+inline std::string ErrorMessageOf(const std::function<void()>& f) {
   try {
     f();
   } catch (const AppError& e) {
