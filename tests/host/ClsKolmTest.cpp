@@ -12,6 +12,7 @@
 #include "platform/PathSeparator.h"
 #include "platform/RecordingMessageBox.h"
 #include "platform/ScopedService.h"
+#include "support/ErrorOf.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -39,41 +40,33 @@ class ClsKolmTest : public ::testing::Test {
 
 }  // namespace
 
+// Only the first line, as written: a trailing separator stays (callers then
+// double it), and a Windows program's ANSI code page reads like UTF-8.
 TEST_F(ClsKolmTest, PathFileFirstLineIsReturnedUnchanged) {
-  WriteWindowsFile("D:\\Aplicativos\r\nsegunda linea\r\n");
-  EXPECT_EQ(kolm.DarPathNOVU(), "D:\\Aplicativos");
-  WriteWindowsFile("D:\\Aplicativos\\\n");
-  EXPECT_EQ(kolm.DarPathNOVU(), "D:\\Aplicativos\\");    // callers then double the separator
-  WriteWindowsFile("D:\\Aplicativos\rsegunda linea\r");  // bare carriage returns
-  EXPECT_EQ(kolm.DarPathNOVU(), "D:\\Aplicativos");
-  WriteWindowsFile("  /opt/novu  ");
-  EXPECT_EQ(kolm.DarPathNOVU(), "  /opt/novu  ");
-  // Written by a Windows program in its ANSI code page, or in UTF-8.
-  WriteWindowsFile("C:\\Aplicaci\xF3n\r\n");
-  EXPECT_EQ(kolm.DarPathNOVU(), "C:\\Aplicación");
-  WriteWindowsFile("C:\\Aplicación\r\n");
-  EXPECT_EQ(kolm.DarPathNOVU(), "C:\\Aplicación");
+  const std::pair<const char*, const char*> cases[] = {
+      {"D:\\Aplicativos\r\nsegunda linea\r\n", "D:\\Aplicativos"},
+      {"D:\\Aplicativos\\\n", "D:\\Aplicativos\\"},
+      {"D:\\Aplicativos\rsegunda linea\r", "D:\\Aplicativos"},
+      {"  /opt/novu  ", "  /opt/novu  "},
+      {"C:\\Aplicaci\xF3n\r\n", "C:\\Aplicación"},
+      {"C:\\Aplicación\r\n", "C:\\Aplicación"}};
+  for (const auto& [content, first] : cases) {
+    WriteWindowsFile(content);
+    EXPECT_EQ(kolm.DarPathNOVU(), first) << content;
+  }
 }
 
 TEST_F(ClsKolmTest, MissingOrEmptyPathFileNamesThePath) {
   WriteWindowsFile("");
   const std::string expected =
       (dir.Path() / "windows").string() + kPathSeparatorText + "novuPath.sys";
-  try {
-    kolm.DarPathNOVU();
-    FAIL() << "an empty file must raise";
-  } catch (const AppError& e) {
-    EXPECT_EQ(e.Number(), 62);
-    EXPECT_NE(e.Description().find(expected), std::string::npos) << e.Description();
-  }
+  const std::string empty = ErrorMessageOf([&] { kolm.DarPathNOVU(); });
+  EXPECT_EQ(empty.rfind("62 ", 0), 0u) << empty;
+  EXPECT_NE(empty.find(expected), std::string::npos) << empty;
   std::filesystem::remove(expected);
-  try {
-    kolm.DarPathNOVU();
-    FAIL() << "a missing file must raise";
-  } catch (const AppError& e) {
-    EXPECT_EQ(e.Number(), 53);
-    EXPECT_NE(e.Description().find(expected), std::string::npos) << e.Description();
-  }
+  const std::string missing = ErrorMessageOf([&] { kolm.DarPathNOVU(); });
+  EXPECT_EQ(missing.rfind("53 ", 0), 0u) << missing;
+  EXPECT_NE(missing.find(expected), std::string::npos) << missing;
 }
 
 // The scrambling changes 40 bytes and undoes itself; the host's password
@@ -134,15 +127,8 @@ TEST_F(ClsKolmTest, FailedOpenShowsTheDescriptionKeepsTheHandleAndTheFile) {
   EXPECT_EQ(held.Name(), path);
 }
 
+// A file one byte short of the scrambled range is the foreign file below.
 TEST_F(ClsKolmTest, ScramblingIsAllOrNothing) {
-  std::string small = dir.File("corto.mdb");
-  WriteBytes(small, std::vector<unsigned char>(390, 1));
-  kolm.encriptoDesencripto(small);
-  EXPECT_TRUE(kolm.LastScrambleFailed());
-  EXPECT_EQ(ReadBytes(small), std::vector<unsigned char>(390, 1));
-  ASSERT_EQ(boxes->Boxes().size(), 1u);
-  EXPECT_EQ(boxes->Boxes()[0].text, "Ha ocurrido un error al desencriptar la base de datos");
-
   std::string exact = dir.File("justo.mdb");
   WriteBytes(exact, std::vector<unsigned char>(391, 0));
   kolm.encriptoDesencripto(exact);
@@ -153,12 +139,12 @@ TEST_F(ClsKolmTest, ScramblingIsAllOrNothing) {
 
   kolm.encriptoDesencripto(dir.File("falta.mdb"));
   EXPECT_TRUE(kolm.LastScrambleFailed());
-  EXPECT_EQ(boxes->Boxes().size(), 2u);
+  EXPECT_EQ(boxes->Boxes().size(), 1u);
 }
 
 // A foreign file pointed at by mistake is never damaged. Its first byte,
-// neither 0 (plain) nor 0x3B (scrambled), passes for scrambled: a short one
-// is too short to toggle, so the open shows the scrambling's failure and
+// neither 0 (plain) nor 0x3B (scrambled), passes for scrambled: one of 390
+// bytes is too short to toggle, so the open shows the scrambling's failure and
 // then the engine's refusal, and leaves the file and the handle as they
 // were. A longer one is toggled, refused and toggled back: one box, the
 // same bytes.
@@ -166,7 +152,7 @@ TEST_F(ClsKolmTest, AForeignFileShowsItsFailuresAndIsLeftAsItWas) {
   dao::Database held;
   ASSERT_TRUE(kolm.AbrirBaseMdb(path, held));
   const std::string foreign = dir.File("corto.mdb");
-  std::vector<unsigned char> text(200, 'x');
+  std::vector<unsigned char> text(390, 'x');
   text[0] = 'N';
   WriteBytes(foreign, text);
 
