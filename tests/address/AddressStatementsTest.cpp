@@ -139,27 +139,21 @@ TEST(AddressFieldSlots, SlotsKeepWhatWasStoredAndRefuseNumbersOutside0To21) {
   check(control);
 }
 
+// The decimal point is the regional separator, as the fields show it.
 TEST(LeadingNumber, ReadsTheLeadingNumber) {
-  EXPECT_EQ(LeadingNumber("1234"), 1234);
-  EXPECT_EQ(LeadingNumber("  12 34 abc"), 1234);
-  EXPECT_EQ(LeadingNumber("12a"), 12);
-  // The decimal point is the regional separator, as the fields show it.
-  EXPECT_EQ(LeadingNumber("-3,5"), -3.5);
-  EXPECT_EQ(LeadingNumber("+7"), 7);
-  EXPECT_EQ(LeadingNumber(",5"), 0.5);
-  EXPECT_EQ(LeadingNumber("3.5"), 3);
+  const std::pair<const char*, double> cases[] = {{"1234", 1234}, {"  12 34 abc", 1234},
+                                                  {"12a", 12},    {"-3,5", -3.5},
+                                                  {"+7", 7},      {",5", 0.5},
+                                                  {"3.5", 3},     {"1E3", 1000},
+                                                  {"2D2x", 200},  {"5E", 5},
+                                                  {"", 0},        {"S/N", 0},
+                                                  {"-", 0},       {",", 0},
+                                                  {"1E-999", 0}};
+  for (const auto& [text, number] : cases) EXPECT_EQ(LeadingNumber(text), number) << text;
   RegionalSettings punto;
   punto.decimalSeparator = ".";
   punto.thousandsSeparator = ",";
   EXPECT_EQ(LeadingNumber("3.5", punto), 3.5);
   EXPECT_EQ(LeadingNumber("3,5", punto), 3);
-  EXPECT_EQ(LeadingNumber("1E3"), 1000);
-  EXPECT_EQ(LeadingNumber("2D2x"), 200);
-  EXPECT_EQ(LeadingNumber("5E"), 5);
-  EXPECT_EQ(LeadingNumber(""), 0);
-  EXPECT_EQ(LeadingNumber("S/N"), 0);
-  EXPECT_EQ(LeadingNumber("-"), 0);
-  EXPECT_EQ(LeadingNumber(","), 0);
-  EXPECT_EQ(LeadingNumber("1E-999"), 0);
   EXPECT_EQ(ErrorOf([] { LeadingNumber("1E999"); }), 6);
 }
