@@ -66,10 +66,35 @@ class FakeFrmXAcercaDeView : public FrmXAcercaDeView {
   Log& log_;
 };
 
-class FakeFrmXInicioMensajeView : public FrmXInicioMensajeView {
+// A modal window: its show logs, keeps where the window stood in `shown`
+// (the view dies with its window's logic) and runs what the operator, or
+// the window itself, does while it is open.
+template <typename View>
+class FakeModalView : public View {
  public:
-  FakeFrmXInicioMensajeView(Log& log, FakeFormWindow& shown) : log_(log), shown_(shown) {}
+  FakeModalView(Log& log, FakeFormWindow& shown, FakeFormWindow size)
+      : window(size), log_(log), shown_(shown) {}
   FormWindow& Ventana() override { return window; }
+  void MostrarModal() override {
+    log_.push_back("Show vbModal");
+    shown_ = window;
+    if (whileShown) whileShown();
+  }
+  void Cerrar() override { log_.push_back("Unload"); }
+  FakeFormWindow window;
+  std::function<void()> whileShown;
+
+ protected:
+  Log& log_;
+
+ private:
+  FakeFormWindow& shown_;
+};
+
+class FakeFrmXInicioMensajeView : public FakeModalView<FrmXInicioMensajeView> {
+ public:
+  FakeFrmXInicioMensajeView(Log& log, FakeFormWindow& shown)
+      : FakeModalView(log, shown, {7800, 3900}) {}
   void Titulo(const std::string& t) override { log_.push_back("lblNombre=" + t); }
   void Mensaje(const std::string& t) override { log_.push_back("lblMensaje=" + t); }
   bool NoMostrarMarcado() const override { return doNotShowTicked; }
@@ -79,69 +104,27 @@ class FakeFrmXInicioMensajeView : public FrmXInicioMensajeView {
     log_.push_back("ayuda " + page);
     return canOpenHelp;
   }
-  void MostrarModal() override {
-    log_.push_back("Show vbModal");
-    shown_ = window;
-    if (operatorActions) operatorActions();
-  }
-  void Cerrar() override { log_.push_back("Unload"); }
-  FakeFormWindow window{7800, 3900};
-  std::function<void()> operatorActions;  // the operator's actions while shown
   bool doNotShowTicked = false;
   bool canOpenHelp = true;
-
- private:
-  Log& log_;
-  FakeFormWindow& shown_;
 };
 
-class FakeFrmXMensajeView : public FrmXMensajeView {
+class FakeFrmXMensajeView : public FakeModalView<FrmXMensajeView> {
  public:
-  FakeFrmXMensajeView(Log& log, FakeFormWindow& shown) : log_(log), shown_(shown) {}
-  FormWindow& Ventana() override { return window; }
+  FakeFrmXMensajeView(Log& log, FakeFormWindow& shown) : FakeModalView(log, shown, {6000, 2400}) {}
   void Titulo(const std::string& t) override { log_.push_back("Caption=" + t); }
   void Mensaje(const std::string& t) override { log_.push_back("lblMensaje=" + t); }
   bool NoVolverMarcado() const override { return doNotRepeatTicked; }
-  void MostrarModal() override {
-    log_.push_back("Show vbModal");
-    shown_ = window;
-    if (operatorActions) operatorActions();
-  }
-  void Cerrar() override { log_.push_back("Unload"); }
-  FakeFormWindow window{6000, 2400};
-  std::function<void()> operatorActions;  // the operator's actions while shown
   bool doNotRepeatTicked = false;
-
- private:
-  Log& log_;
-  FakeFormWindow& shown_;
 };
 
-class FakeFrmXCerrandoView : public FrmXCerrandoView {
+class FakeFrmXCerrandoView : public FakeModalView<FrmXCerrandoView> {
  public:
-  FakeFrmXCerrandoView(Log& log, FakeFormWindow& shown, FrmXCerrandoModel& model)
-      : log_(log), shown_(shown), model_(model) {}
-  FormWindow& Ventana() override { return window; }
+  FakeFrmXCerrandoView(Log& log, FakeFormWindow& shown) : FakeModalView(log, shown, {5400, 1500}) {}
   void Icono(std::shared_ptr<const Picture> i) override {
     log_.push_back(i ? "picIcono" : "picIcono=Nothing");
   }
   void RepintarLabel1() override { log_.push_back("Label1.Refresh"); }
   void Repintar() override { log_.push_back("Refresh"); }
-  // The window comes on screen, is activated (twice, as a window may be)
-  // and is closed by its logic.
-  void MostrarModal() override {
-    log_.push_back("Show vbModal");
-    shown_ = window;
-    model_.Form_Activate();
-    model_.Form_Activate();
-  }
-  void Cerrar() override { log_.push_back("Unload"); }
-  FakeFormWindow window{5400, 1500};
-
- private:
-  Log& log_;
-  FakeFormWindow& shown_;
-  FrmXCerrandoModel& model_;
 };
 
 // Makes the fake views; `onWelcome` and `onMessage` receive the logic and
@@ -158,7 +141,7 @@ class FakeWindowFactory : public WindowFactory {
   std::unique_ptr<FrmXInicioMensajeView> InicioMensaje(FrmXInicioMensajeModel& model) override {
     ++made;
     auto view = std::make_unique<FakeFrmXInicioMensajeView>(log, shown);
-    view->operatorActions = [this, &model, v = view.get()] {
+    view->whileShown = [this, &model, v = view.get()] {
       if (onWelcome) onWelcome(model, *v);
     };
     return view;
@@ -166,23 +149,28 @@ class FakeWindowFactory : public WindowFactory {
   std::unique_ptr<FrmXMensajeView> Mensaje(FrmXMensajeModel& model) override {
     ++made;
     auto view = std::make_unique<FakeFrmXMensajeView>(log, shown);
-    view->operatorActions = [this, &model, v = view.get()] {
+    view->whileShown = [this, &model, v = view.get()] {
       if (onMessage) onMessage(model, *v);
     };
     return view;
   }
+  // The notice is activated (twice, as a window may be) and is closed by
+  // its logic.
   std::unique_ptr<FrmXCerrandoView> Cerrando(FrmXCerrandoModel& model) override {
     ++made;
-    return std::make_unique<FakeFrmXCerrandoView>(log, shown, model);
+    auto view = std::make_unique<FakeFrmXCerrandoView>(log, shown);
+    view->whileShown = [&model] {
+      model.Form_Activate();
+      model.Form_Activate();
+    };
+    return view;
   }
 
   Log log;
   int made = 0;
   FakeFrmXAcercaDeView* about = nullptr;
   FrmXAcercaDeModel* aboutModel = nullptr;
-  // The views of modal windows die with their window's logic, when the
-  // call that showed them returns; where the last of them stood is kept.
-  FakeFormWindow shown{0, 0};
+  FakeFormWindow shown{0, 0};  // where the last modal window stood
   std::function<void(FrmXInicioMensajeModel&, FakeFrmXInicioMensajeView&)> onWelcome;
   std::function<void(FrmXMensajeModel&, FakeFrmXMensajeView&)> onMessage;
 };

@@ -105,9 +105,9 @@ TEST_F(StandardWindowsTest, TheWelcomeAnswersWithTheStartButtonsChoice) {
     };
     a_c_graph nuevo(factory);
     EXPECT_EQ(nuevo.InicioMensaje_Mostrar("VORA", 1234), caso.resultado);
-    EXPECT_EQ(factory.log[0], "lblNombre=¡ Bienvenido a VORA!");
-    EXPECT_EQ(factory.log[1], std::string("lblMensaje=") + FrmXInicioMensajeModel::kMensaje);
-    EXPECT_EQ(factory.log[2], "Show vbModal");
+    EXPECT_EQ(Log(factory.log.begin(), factory.log.begin() + 3),
+              (Log{"lblNombre=¡ Bienvenido a VORA!",
+                   std::string("lblMensaje=") + FrmXInicioMensajeModel::kMensaje, "Show vbModal"}));
     EXPECT_EQ(factory.shown.left, (15360 - 7800) / 2);
   }
   // A close without the start button keeps the answer of the last start.
