@@ -28,14 +28,8 @@ class RecordingFrmRepararView : public FrmRepararView {
     }
   }
   std::string VersionSeleccionada() const override { return selected; }
-  void MostrarInstalacion(const std::string& text) override {
-    Log("MostrarInstalacion " + text);
-    installation = text;
-  }
-  void TooltipMigrar(const std::string& text) override {
-    Log("TooltipMigrar " + text);
-    migrateTooltip = text;
-  }
+  void MostrarInstalacion(const std::string& text) override { Log("MostrarInstalacion " + text); }
+  void TooltipMigrar(const std::string& text) override { Log("TooltipMigrar " + text); }
   void HabilitarMigrar(bool enabled) override {
     Log(std::string("HabilitarMigrar ") + (enabled ? "1" : "0"));
     migrateEnabled = enabled;
@@ -45,19 +39,13 @@ class RecordingFrmRepararView : public FrmRepararView {
     busy = value;
   }
   ResultSink& LineasResultado() override { return lines; }
-  void Terminar() override {
-    Log("Terminar");
-    ended = true;
-  }
+  void Terminar() override { Log("Terminar"); }
 
   std::vector<std::string> calls;
   std::vector<std::pair<std::string, std::string>> versions;
   std::string selected;
-  std::string installation;
-  std::string migrateTooltip;
   bool migrateEnabled = true;
   bool busy = false;
-  bool ended = false;
   RecordedLines lines;
 
  private:
