@@ -253,27 +253,27 @@ TEST_F(WorkingCopyTest, NuevoUpdateGivesThePlaceholderRowsTheirReference) {
 // Both opened in either order and emptied, then each undone or kept, in
 // either order: each copy restores or drops only its own declaration's.
 TEST_F(TwoDeclarationsTest, EachCopyRestoresOrKeepsOnlyItsOwnDeclarationInAnyOrder) {
-  const auto inicial = Tabla();
+  const auto initial = Tabla();
   EXPECT_EQ(Codigos(), "DJ 5: 11 12 13 14 | DJ 6: 15 | copia:");
-  for (int caso = 0; caso < 16; caso++) {
-    const bool abreCinco = caso & 1, cierraCinco = caso & 2, deshaceCinco = caso & 4,
-               deshaceSeis = caso & 8;
-    auto primera = Abrir(abreCinco ? 5 : 6);
-    auto segunda = Abrir(abreCinco ? 6 : 5);
-    Control& cinco = abreCinco ? *primera : *segunda;
-    Control& seis = abreCinco ? *segunda : *primera;
+  for (int round = 0; round < 16; round++) {
+    const bool fiveOpensFirst = round & 1, fiveClosesFirst = round & 2, undoFive = round & 4,
+               undoSix = round & 8;
+    auto first = Abrir(fiveOpensFirst ? 5 : 6);
+    auto second = Abrir(fiveOpensFirst ? 6 : 5);
+    Control& five = fiveOpensFirst ? *first : *second;
+    Control& six = fiveOpensFirst ? *second : *first;
     EXPECT_EQ(Codigos(), "DJ 5: 11 12 13 14 | DJ 6: 15 | copia: 11 12 13 14 15");
-    cinco.registros.EliminarTodos();
-    seis.registros.EliminarTodos();
-    const auto cerrar = [](Control& c, bool deshacer) {
-      deshacer ? c.copia.ResetearCopia() : c.copia.CommitearCopia();
+    five.registros.EliminarTodos();
+    six.registros.EliminarTodos();
+    const auto finish = [](Control& c, bool undo) {
+      undo ? c.copia.ResetearCopia() : c.copia.CommitearCopia();
     };
-    cerrar(cierraCinco ? cinco : seis, cierraCinco ? deshaceCinco : deshaceSeis);
-    cerrar(cierraCinco ? seis : cinco, cierraCinco ? deshaceSeis : deshaceCinco);
-    EXPECT_EQ(Codigos(), std::string("DJ 5:") + (deshaceCinco ? " 11 12 13 14" : "") +
-                             " | DJ 6:" + (deshaceSeis ? " 15" : "") + " | copia:")
-        << caso;
-    if (deshaceCinco && deshaceSeis) EXPECT_EQ(Tabla(), inicial) << caso;
+    finish(fiveClosesFirst ? five : six, fiveClosesFirst ? undoFive : undoSix);
+    finish(fiveClosesFirst ? six : five, fiveClosesFirst ? undoSix : undoFive);
+    EXPECT_EQ(Codigos(), std::string("DJ 5:") + (undoFive ? " 11 12 13 14" : "") +
+                             " | DJ 6:" + (undoSix ? " 15" : "") + " | copia:")
+        << round;
+    if (undoFive && undoSix) EXPECT_EQ(Tabla(), initial) << round;
     Cargar();  // both declarations as they were, for the next case
   }
   EXPECT_EQ(Contar("CodDJ = 1"), 4);  // the sample's own declaration untouched

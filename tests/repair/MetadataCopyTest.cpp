@@ -22,14 +22,19 @@ unsigned Mode(const std::string& path) {
   return st.st_mode & 0777;
 }
 
+// A folder for this user's private files, as the session gives one.
+class MetadataCopyTest : public ::testing::Test {
+ protected:
+  void SetUp() override { fs::create_directories(dir.Path() / "privadas"); }
+  TempDir dir;
+  EnvGuard runtime{"XDG_RUNTIME_DIR", dir.File("privadas").c_str()};
+};
+
 }  // namespace
 
-TEST(MetadataCopy, AWritableFileIsUsedInPlaceAnOtherIsCopiedPrivately) {
-  TempDir dir;
+TEST_F(MetadataCopyTest, AWritableFileIsUsedInPlaceAnOtherIsCopiedPrivately) {
   const std::string instalada = dir.File("Remendor.mdb");
   WriteBytes(instalada, {0x3B, 1, 2, 3});
-  fs::create_directories(dir.Path() / "privadas");
-  EnvGuard runtime("XDG_RUNTIME_DIR", dir.File("privadas").c_str());
   {
     const MetadataCopy enSitio(instalada, true);
     EXPECT_EQ(enSitio.Path(), instalada);
@@ -51,10 +56,7 @@ TEST(MetadataCopy, AWritableFileIsUsedInPlaceAnOtherIsCopiedPrivately) {
   EXPECT_EQ(ReadBytes(instalada), (std::vector<unsigned char>{0x3B, 1, 2, 3}));
 }
 
-TEST(MetadataCopy, AMissingFileIsLeftToTheOpenAndAFailedCopyLeavesNothing) {
-  TempDir dir;
-  fs::create_directories(dir.Path() / "privadas");
-  EnvGuard runtime("XDG_RUNTIME_DIR", dir.File("privadas").c_str());
+TEST_F(MetadataCopyTest, AMissingFileIsLeftToTheOpenAndAFailedCopyLeavesNothing) {
   const MetadataCopy falta(dir.File("Remendor.mdb"), false);
   EXPECT_EQ(falta.Path(), dir.File("Remendor.mdb"));
   EXPECT_FALSE(falta.IsPrivate());
@@ -67,8 +69,7 @@ TEST(MetadataCopy, AMissingFileIsLeftToTheOpenAndAFailedCopyLeavesNothing) {
   EXPECT_TRUE(fs::is_empty(dir.Path() / "privadas"));
 }
 
-TEST(MetadataCopy, OnlyWhatThisProcessMayWriteIsWritable) {
-  TempDir dir;
+TEST_F(MetadataCopyTest, OnlyWhatThisProcessMayWriteIsWritable) {
   const std::string archivo = dir.File("Remendor.mdb");
   WriteBytes(archivo, {0});
   EXPECT_TRUE(MetadataCopy::MayWrite(archivo));
