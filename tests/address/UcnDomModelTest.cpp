@@ -93,16 +93,21 @@ TEST_F(UcnDomModelTest, ResetearCopiaUndoesTheEditorAndCommitearCopiaKeepsIt) {
   dom.CommitearCopia();
 }
 
-TEST_F(UcnDomModelTest, NuevoUpdateGivesThePendingRowsTheirReference) {
+// The rows saved before the host knew its record's reference, and their
+// backup, take it; no other row does.
+TEST_F(UcnDomModelTest, NuevoUpdateGivesThePendingRowsAndTheirBackupTheirReference) {
   Configurar(D::kReferenciaPendiente);
-  dom.Refrescar();
-  EXPECT_EQ(dom.txt(), "Pasaje D'Elía 77, Ushuaia");
-  dom.Nuevo_Update(40);
-  dom.Set_Referencia(40);
-  EXPECT_EQ(dom.CodReferencia(), 40);
-  dom.Refrescar();
-  EXPECT_EQ(dom.txt(), "Pasaje D'Elía 77, Ushuaia");
+  Abrir([](FrmDomiciliosModel& m) { m.Bot_BotonSalir(); });
+  EXPECT_EQ(Contar("CodReferencia = -2"), 2);  // the row and its backup
+  dom.Nuevo_Update(4410);
   EXPECT_EQ(Contar("CodReferencia = -2"), 0);
+  EXPECT_EQ(Contar("CodReferencia = 4410"), 2);
+  EXPECT_EQ(Contar("CodReferencia = 1"), 6);
+  dom.CommitearCopia();
+  dom.Set_Referencia(4410);
+  EXPECT_EQ(dom.CodReferencia(), 4410);
+  dom.Refrescar();
+  EXPECT_EQ(dom.txt(), "Pasaje D'Elía 77, Ushuaia");
 }
 
 TEST_F(UcnDomModelTest, ResizeCountsWholeLinesOf320Twips) {

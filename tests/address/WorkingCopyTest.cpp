@@ -237,19 +237,6 @@ TEST_F(WorkingCopyTest, ACopyCodeEqualToTheDeclarationIsRefused) {
   EXPECT_TRUE(ambito.Inicio);
 }
 
-TEST_F(WorkingCopyTest, NuevoUpdateGivesThePlaceholderRowsTheirReference) {
-  Para(D::kReferenciaPendiente);
-  copia.HacerCopia(-ambito.Dueño);
-  EXPECT_EQ(Contar("CodReferencia = -2"), 2);  // the row and its backup
-  copia.Nuevo_Update(4410);
-  EXPECT_EQ(Contar("CodReferencia = -2"), 0);
-  EXPECT_EQ(Contar("CodReferencia = 4410"), 2);
-  EXPECT_EQ(Contar("CodReferencia = 1"), 6);
-  copia.CommitearCopia();
-  ambito.CodReferencia = 4410;
-  EXPECT_EQ(registros.DarDomicilios(), "Pasaje D'Elía 77, Ushuaia");
-}
-
 // Both opened in either order and emptied, then each undone or kept, in
 // either order: each copy restores or drops only its own declaration's.
 TEST_F(TwoDeclarationsTest, EachCopyRestoresOrKeepsOnlyItsOwnDeclarationInAnyOrder) {
