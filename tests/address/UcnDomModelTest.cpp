@@ -13,7 +13,7 @@ using Calls = std::vector<std::string>;
 
 class UcnDomModelTest : public EditorFixture {};
 
-const char* const kResumenEmpresa =
+const char* const kCompanySummary =
     "Av. Belgrano 1234, Córdoba\r\nBv. San Juan 850, Córdoba\r\nRuta Nacional 9 , Villa María";
 
 }  // namespace
@@ -21,7 +21,7 @@ const char* const kResumenEmpresa =
 TEST_F(UcnDomModelTest, TheOpeningFollowsItsOrderAndTheSummaryFollowsTheEditor) {
   EXPECT_FALSE(dom.HayDomicilio());
   dom.Refrescar();
-  EXPECT_EQ(dom.txt(), kResumenEmpresa);
+  EXPECT_EQ(dom.txt(), kCompanySummary);
   EXPECT_TRUE(dom.HayDomicilio());
   EXPECT_EQ(dom.ObtenerResumen(), "");
 
@@ -50,7 +50,7 @@ TEST_F(UcnDomModelTest, TheOpeningFollowsItsOrderAndTheSummaryFollowsTheEditor) 
     m.Bot_BotonSalir();
   });
   EXPECT_EQ(eventos,
-            (Calls{"AntesDeAbrir", "Resumen ", "Resumen " + std::string(kResumenEmpresa)}));
+            (Calls{"AntesDeAbrir", "Resumen ", "Resumen " + std::string(kCompanySummary)}));
   EXPECT_EQ(vista.llamadas, (Calls{"Centrar", "EstadoBarra 0", "MostrarModal", "Cerrar"}));
 
   // A second opening makes no second copy.
@@ -79,7 +79,7 @@ TEST_F(UcnDomModelTest, ResetearCopiaUndoesTheEditorAndCommitearCopiaKeepsIt) {
             "Bv. San Juan 850, Córdoba\r\nRuta Nacional 9 , Villa María\r\nGüemes 12, Río Tercero");
   dom.ResetearCopia();
   dom.Refrescar();
-  EXPECT_EQ(dom.txt(), kResumenEmpresa);
+  EXPECT_EQ(dom.txt(), kCompanySummary);
   EXPECT_EQ(Tabla(), antes);
 
   // Without addresses left, the control says so.
