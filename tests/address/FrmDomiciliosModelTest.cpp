@@ -80,9 +80,8 @@ TEST_F(FrmDomiciliosModelTest, ANewAddressIsSavedListedAndSelected) {
   Abrir([&](FrmDomiciliosModel& m) {
     m.Bot_BotonNuevo();
     EXPECT_FALSE(m.Editando());
-    EXPECT_EQ(vista.estadoBarra, 2);
-    EXPECT_EQ(vista.Texto(campo::kCalle), "");
-    EXPECT_EQ(vista.provincia, "3");  // the default province
+    EXPECT_EQ(Mode(), "bar 2, data, number");
+    EXPECT_EQ(Shown(), " |  fiscal | 3");  // the default province
     EXPECT_EQ(vista.foco, campo::kCalle);
     vista.fiscal = false;
     Fill("Pasaje O'Brien Ñandú", "15", "Río Cuarto");
@@ -186,13 +185,13 @@ TEST_F(FrmDomiciliosModelTest, DeletionsAskFirstAndEndInBrowsing) {
     ASSERT_EQ(vista.lista.size(), 2u);
     EXPECT_EQ(vista.lista[1].Clave, "A3");
     EXPECT_EQ(vista.seleccion, 0);
-    EXPECT_EQ(vista.Texto(campo::kCalle), "Av. Belgrano");
-    EXPECT_EQ(vista.estadoBarra, 0);
+    EXPECT_EQ(Shown(), "Av. Belgrano | 1234 fiscal | 3");
+    EXPECT_EQ(Mode(), "bar 0, list");
 
     m.Bot_BotonEliminarTodos();  // Yes
     EXPECT_TRUE(vista.lista.empty());
     EXPECT_EQ(vista.Texto(campo::kCalle), "");
-    EXPECT_EQ(vista.estadoBarra, 1);
+    EXPECT_EQ(Mode(), "bar 1, list");
     EXPECT_FALSE(m.EnEdicion());
   });
   ASSERT_EQ(boxes->Boxes().size(), 3u);
