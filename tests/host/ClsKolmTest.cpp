@@ -71,7 +71,7 @@ TEST_F(ClsKolmTest, MissingOrEmptyPathFileNamesThePath) {
 
 // The scrambling changes 40 bytes and undoes itself; the host's password
 // opens the file either way, a scrambled one after unscrambling it.
-TEST_F(ClsKolmTest, APlainFileOpensUntouchedAndAScrambledOneIsUnscrambledFirst) {
+TEST_F(ClsKolmTest, APlainFileOpensUntouchedAScrambledOneUnscrambledAReadOnlyOneWritable) {
   const auto plain = ReadBytes(path);
   dao::Database db;
   ASSERT_TRUE(kolm.AbrirBaseMdb(path, db));
@@ -91,15 +91,14 @@ TEST_F(ClsKolmTest, APlainFileOpensUntouchedAndAScrambledOneIsUnscrambledFirst) 
   EXPECT_EQ(ReadBytes(path), plain);
   EXPECT_EQ(db.OpenRecordset("select a from t").Fields(0).Value().ToLong(), 7);
   EXPECT_TRUE(boxes->Boxes().empty());
-}
 
-TEST_F(ClsKolmTest, ReadOnlyFileIsOpenedReadWrite) {
+  // A read-only file is opened for writing.
+  db.Close();
   std::filesystem::permissions(path, std::filesystem::perms::owner_read);
-  dao::Database db;
   ASSERT_TRUE(kolm.AbrirBaseMdb(path, db));
   db.Execute("INSERT INTO t (a) VALUES (8)");
-  EXPECT_TRUE((std::filesystem::status(path).permissions() & std::filesystem::perms::owner_write) !=
-              std::filesystem::perms::none);
+  EXPECT_NE(std::filesystem::status(path).permissions() & std::filesystem::perms::owner_write,
+            std::filesystem::perms::none);
 }
 
 TEST_F(ClsKolmTest, FailedOpenShowsTheDescriptionKeepsTheHandleAndTheFile) {
