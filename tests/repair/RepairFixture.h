@@ -18,6 +18,23 @@
 #include "support/QueryResults.h"
 #include "support/TempDir.h"
 
+// Rows of the metadata's three tables.
+inline std::string TableRow(const std::string& name, int code, int inherits, bool repair) {
+  return "INSERT INTO DBTablas (Nombre, CodTabla, Hereda, Reparar) VALUES ('" + name + "', " +
+         std::to_string(code) + ", " + std::to_string(inherits) + ", " +
+         (repair ? "True" : "False") + ")";
+}
+inline std::string ColumnRow(int table, const std::string& name, const std::string& type,
+                             int order) {
+  return "INSERT INTO DBColumnas (CodTabla, NombreCampo, TipoDatos, Orden) VALUES (" +
+         std::to_string(table) + ", '" + name + "', '" + type + "', " + std::to_string(order) + ")";
+}
+inline std::string TypeRow(const std::string& name, const std::string& type,
+                           const std::string& size = "NULL") {
+  return "INSERT INTO DBTipos (TypeName, Type, Size) VALUES ('" + name + "', '" + type + "', " +
+         size + ")";
+}
+
 class RepairFixture : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -50,11 +67,8 @@ class RepairFixture : public ::testing::Test {
 
   // Metadata that marks one table for repair: 13Situaciones (Codigo).
   void WriteOneTableMetadata() {
-    WriteMetadata({"INSERT INTO DBTipos (TypeName, Type, Size) VALUES ('T', 'TEXTO', 6)",
-                   "INSERT INTO DBTablas (Nombre, CodTabla, Hereda, Reparar) VALUES "
-                   "('13Situaciones', 1, 1, True)",
-                   "INSERT INTO DBColumnas (CodTabla, NombreCampo, TipoDatos, Orden) VALUES "
-                   "(1, 'Codigo', 'T', 1)"});
+    WriteMetadata({TypeRow("T", "TEXTO", "6"), TableRow("13Situaciones", 1, 1, true),
+                   ColumnRow(1, "Codigo", "T", 1)});
   }
 
   // 22Cuiles and 21Declaraciones_Juradas with their fourteen columns, rows

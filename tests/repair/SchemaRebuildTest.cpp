@@ -12,28 +12,10 @@ namespace {
 
 // Types named after their keyword; 'texto' and 'Texto' in other cases.
 const std::vector<std::string> kTypes = {
-    "INSERT INTO DBTipos (TypeName, Type, Size) VALUES ('T10', 'TEXTO', 10)",
-    "INSERT INTO DBTipos (TypeName, Type, Size) VALUES ('t30', 'texto', 30)",
-    "INSERT INTO DBTipos (TypeName, Type, Size) VALUES ('T2', 'Texto', 2)",
-    "INSERT INTO DBTipos (TypeName, Type) VALUES ('Dbl', 'DOUBLE')",
-    "INSERT INTO DBTipos (TypeName, Type) VALUES ('Lng', 'LONG')",
-    "INSERT INTO DBTipos (TypeName, Type) VALUES ('Int', 'INTEGER')",
-    "INSERT INTO DBTipos (TypeName, Type) VALUES ('Fch', 'DATETIME')",
-    "INSERT INTO DBTipos (TypeName, Type) VALUES ('Cur', 'currency')",
-    "INSERT INTO DBTipos (TypeName, Type) VALUES ('SiNo', 'BOOLEAN')",
-    "INSERT INTO DBTipos (TypeName, Type) VALUES ('Memo', 'MEMO')",
-};
-
-std::string TableRow(const std::string& nombre, int cod, int hereda, bool reparar) {
-  return "INSERT INTO DBTablas (Nombre, CodTabla, Hereda, Reparar) VALUES ('" + nombre + "', " +
-         std::to_string(cod) + ", " + std::to_string(hereda) + ", " + (reparar ? "True" : "False") +
-         ")";
-}
-
-std::string ColumnRow(int cod, const std::string& nombre, const std::string& tipo, int orden) {
-  return "INSERT INTO DBColumnas (CodTabla, NombreCampo, TipoDatos, Orden) VALUES (" +
-         std::to_string(cod) + ", '" + nombre + "', '" + tipo + "', " + std::to_string(orden) + ")";
-}
+    TypeRow("T10", "TEXTO", "10"), TypeRow("t30", "texto", "30"), TypeRow("T2", "Texto", "2"),
+    TypeRow("Dbl", "DOUBLE"),      TypeRow("Lng", "LONG"),        TypeRow("Int", "INTEGER"),
+    TypeRow("Fch", "DATETIME"),    TypeRow("Cur", "currency"),    TypeRow("SiNo", "BOOLEAN"),
+    TypeRow("Memo", "MEMO")};
 
 std::vector<std::string> WithTypes(std::vector<std::string> rows) {
   rows.insert(rows.begin(), kTypes.begin(), kTypes.end());
@@ -149,7 +131,7 @@ TEST_F(SchemaRebuildTest, RefusalsComeBeforeAnyDropAndNameTheTable) {
       // Statements the engine would refuse once the first table was gone.
       {{TableRow("Mi Tabla", 2, 2, true), ColumnRow(2, "x", "Lng", 1)}, "'Mi Tabla'"},
       {{TableRow("SinLargo", 2, 2, true), ColumnRow(2, "x", "SinTam", 1),
-        "INSERT INTO DBTipos (TypeName, Type, Size) VALUES ('SinTam', 'TEXTO', NULL)"},
+        TypeRow("SinTam", "TEXTO")},
        "'SinLargo'"},
   };
   for (const Case& c : cases) {
