@@ -29,13 +29,13 @@
 */
 #pragma once
 
-#include <QHash>
 #include <QIcon>
 #include <QString>
 #include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "common/Variant.h"
@@ -114,5 +114,8 @@ class NOVUList : public TwipsControl, private ICListView {
   NOVUListHeader* encabezado_ = nullptr;
   NOVUListModel modelo_;
   std::unique_ptr<IC> ic_;
-  QHash<QString, NOVUListItem*> claves_;
+  // Rows by key. The standard map keeps each key's hash, so growing it
+  // hashes no key again; Qt's seeded string hash, run over every key at each
+  // growth, cost more than adding the rows themselves.
+  std::unordered_map<std::string, NOVUListItem*> claves_;
 };
