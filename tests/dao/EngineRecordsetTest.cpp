@@ -277,6 +277,24 @@ TEST_F(EngineRecordset, InsertSelectByNameSurvivesAFullStatementCache) {
   EXPECT_EQ(Scalar(db, "select count(*) from Destinos"), 600);
 }
 
+// A statement run again is not prepared again; one whose table has changed
+// since must still show the table as it is now.
+TEST_F(EngineRecordset, AQueryRunAgainAfterItsTableChangedSeesTheNewColumns) {
+  db.Execute("CREATE TABLE u (a LONG)");
+  db.Execute("INSERT INTO u VALUES (1)");
+  db.Execute("CREATE TABLE v (a LONG, b LONG)");
+  EXPECT_EQ(db.OpenRecordset("select * from u").FieldCount(), 1);
+  db.Execute("INSERT INTO v SELECT * FROM u");
+  db.Execute("ALTER TABLE u ADD COLUMN b LONG");
+  db.Execute("UPDATE u SET b = 2");
+  Recordset rs = db.OpenRecordset("select * from u");
+  ASSERT_EQ(rs.FieldCount(), 2);
+  EXPECT_EQ(rs.Fields(1).Name(), "b");
+  EXPECT_EQ(rs.Fields("b").Value().ToLong(), 2);
+  db.Execute("INSERT INTO v SELECT * FROM u");
+  EXPECT_EQ(Scalar(db, "select sum(b) from v"), 2);
+}
+
 TEST_F(EngineRecordset, LinksThatCannotBeUsedAreRefusedOrLeftUnusable) {
   // A path with a quote in it.
   std::string quoted = dir.File("o'brien.mdb");

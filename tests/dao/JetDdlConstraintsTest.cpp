@@ -8,8 +8,7 @@
 #include "EngineTestDatabase.h"
 #include "dao/DBEngine.h"
 #include "dao/EngineTestSupport.h"
-#include "dao/JetErrors.h"
-#include "dao/JetSqlTranslator.h"
+#include "dao/sql/JetErrors.h"
 #include "support/TempDir.h"
 
 namespace dao {
@@ -212,19 +211,6 @@ TEST_F(JetDdl, SelectIntoMakesATableOfTheQuery) {
   db_.Execute("SELECT * INTO Vacia FROM t WHERE 1 = 0");
   EXPECT_EQ(db_.Db().RecordsAffected(), 0);
   EXPECT_EQ(Fields("Vacia").size(), 4u);
-}
-
-TEST(JetDdlTranslation, IntoAndBackQuotesAreTakenOutOfTheSelect) {
-  const auto t = JetSqlTranslator::Translate(
-      "SELECT `a b`, (SELECT max(c) FROM u) AS m INTO [Nueva] FROM t WHERE a IN (SELECT c FROM "
-      "u)");
-  EXPECT_EQ(t.kind, JetStatementKind::SelectInto);
-  EXPECT_EQ(t.target, "Nueva");
-  EXPECT_EQ(t.sql.find("INTO"), std::string::npos);
-  EXPECT_NE(t.sql.find(R"("a b")"), std::string::npos);
-  EXPECT_EQ(JetSqlTranslator::Translate("SELECT a FROM t").kind, JetStatementKind::Select);
-  EXPECT_EQ(ErrorOf([] { JetSqlTranslator::Translate("SELECT `a FROM t"); }),
-            jeterr::kSyntaxInSelect);
 }
 
 TEST(JetDdlFile, CountersAndRelationsOutliveTheConnection) {

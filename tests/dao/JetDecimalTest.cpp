@@ -7,7 +7,7 @@
 
 #include "EngineTestDatabase.h"
 #include "dao/EngineTestSupport.h"
-#include "dao/JetErrors.h"
+#include "dao/sql/JetErrors.h"
 
 namespace dao {
 namespace {

@@ -10,8 +10,8 @@
 
 #include "EngineTestDatabase.h"
 #include "dao/EngineTestSupport.h"
-#include "dao/JetDateSerial.h"
-#include "dao/JetErrors.h"
+#include "dao/functions/JetDateSerial.h"
+#include "dao/sql/JetErrors.h"
 
 namespace dao {
 namespace {

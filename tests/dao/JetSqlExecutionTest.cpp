@@ -11,7 +11,7 @@
 #include "EngineTestDatabase.h"
 #include "common/StopRequest.h"
 #include "dao/EngineTestSupport.h"
-#include "dao/JetErrors.h"
+#include "dao/sql/JetErrors.h"
 
 namespace dao {
 namespace {
@@ -261,6 +261,26 @@ TEST(JetSqlExecution, YesNoColumnsHoldMinusOneOrZero) {
   EXPECT_EQ(db.Query("select k from s where Activo and k > 4 order by k"), (Rows{{"5"}, {"6"}}));
 }
 
+// Jet names an index within its table: two tables may each have an index
+// of the same name, and dropping one leaves the other.
+TEST(JetSqlExecution, IndexesAreNamedWithinTheirTable) {
+  EngineTestDatabase db;
+  db.Execute("create table t (a LONG)");
+  db.Execute("create table u (a LONG)");
+  db.Execute("create unique index Clave on t (a)");
+  db.Execute("create index Clave on u (a desc) with primary");
+  db.Execute("insert into t values (1)");
+  db.Execute("insert into u values (1)");
+  auto refusal = [&](const std::string& jet) {
+    return enginetest::ErrorOf([&] { db.Execute(jet); });
+  };
+  EXPECT_EQ(refusal("insert into t values (1)"), jeterr::kDuplicateKey);
+  EXPECT_EQ(refusal("create index Clave on t (a)"), jeterr::kIndexExists);
+  db.Execute("drop index Clave on t");
+  EXPECT_EQ(refusal("insert into t values (1)"), 0);
+  EXPECT_EQ(refusal("insert into u values (1)"), jeterr::kDuplicateKey);
+}
+
 TEST(JetSqlExecution, SecondStatementIsRefusedAndNothingRuns) {
   EngineTestDatabase db;
   db.Execute("create table t (a LONG)");
@@ -369,6 +389,16 @@ TEST(JetSqlExecution, EveryOperatorRunsAThousandLongChain) {
   };
   for (const auto& [expression, value] : cases) {
     EXPECT_EQ(db.Scalar("select " + expression + " from t"), value) << expression.substr(0, 30);
+  }
+  // Past 64 operands a run of OR or AND is read as two halves, each the same
+  // way: whichever operand decides, the run gives what the chain does.
+  for (int decisive : {0, 31, 32, 33, 64}) {
+    std::string any, all;
+    for (int i = 0; i < 65; i++) {
+      any += std::string(i ? " or " : "") + (i == decisive ? "n = 7" : "n = 0");
+      all += std::string(i ? " and " : "") + (i == decisive ? "n = 0" : "n = 7");
+    }
+    EXPECT_EQ(db.Query("select " + any + ", " + all + " from t"), (Rows{{"-1", "0"}})) << decisive;
   }
   // Left to right, as the nested calls would be: (2 ^ 3) ^ 2, (F IMP F) IMP
   // F, (12 \ 3) \ 2, (100 / 10) / 5.

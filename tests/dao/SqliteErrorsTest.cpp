@@ -9,8 +9,8 @@
 
 #include <string>
 
-#include "dao/JetErrors.h"
 #include "dao/SqliteErrors.h"
+#include "dao/sql/JetErrors.h"
 
 namespace dao {
 namespace {
@@ -84,6 +84,10 @@ TEST_F(SqliteMessages, EveryMessageTheMappingReadsIsRecognised) {
   EXPECT_EQ(m.kind, Kind::Syntax);
   Fail("SELECT (1", &m);
   EXPECT_EQ(m.kind, Kind::Syntax);
+
+  EXPECT_EQ(Fail("INSERT INTO t (code) VALUES ('b')", &m), SQLITE_CONSTRAINT_NOTNULL);
+  EXPECT_EQ(m.kind, Kind::NotNull);
+  EXPECT_EQ(m.name, "t.n");
 
   EXPECT_EQ(Fail("INSERT INTO t (n, v) VALUES ('a', 'abc')", &m), SQLITE_CONSTRAINT_CHECK);
   EXPECT_EQ(m.kind, Kind::CheckFailed);

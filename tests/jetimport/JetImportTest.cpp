@@ -7,8 +7,8 @@
 
 #include "common/TextCase.h"
 #include "dao/DBEngine.h"
-#include "dao/JetErrors.h"
-#include "dao/JetTypes.h"
+#include "dao/functions/JetTypes.h"
+#include "dao/sql/JetErrors.h"
 #include "jetimport/ImportErrors.h"
 #include "jetimport/JetImport.h"
 #include "support/ErrorOf.h"

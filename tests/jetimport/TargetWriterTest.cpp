@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "dao/DBEngine.h"
-#include "dao/JetErrors.h"
-#include "dao/JetTypes.h"
+#include "dao/functions/JetTypes.h"
+#include "dao/sql/JetErrors.h"
 #include "jetimport/JetValueDecoder.h"
 #include "jetimport/TargetWriter.h"
 #include "support/ErrorOf.h"
