@@ -7,6 +7,7 @@
 
 #include "EngineTestDatabase.h"
 #include "dao/EngineTestSupport.h"
+#include "dao/JetDecimal.h"
 #include "dao/sql/JetErrors.h"
 
 namespace dao {
@@ -157,6 +158,34 @@ TEST_F(JetDecimalColumn, RecordsetWritesRoundAndRefuseAsStatementsDo) {
 // The largest scale, where every digit is a decimal: a value is kept when
 // its significant digits are few enough for the storage (15), however many
 // units of 10^-18 it takes; statements and record sets alike.
+// Amounts of up to four decimals are read without writing their text; the
+// answer must be the amount itself, at any scale, and numbers that are no
+// such amount must still be read from their shortest text.
+TEST(JetDecimalUnits, AmountsAndOtherNumbersReadAsTheirShortestDecimal) {
+  const int64_t amounts[] = {0,         1,          -1,       5,           25,
+                             12345,     -987654321, 99999999, 100000000,   999999999999999,
+                             -1000000,  1234567,    10000,    -10000,      3,
+                             900719925, 42,         -7,       10203040506, 999999999999990};
+  for (int64_t n : amounts) {
+    const double d = static_cast<double>(n) / 10000.0;
+    EXPECT_EQ(JetDecimal::Units(d, 4), n) << n;
+    EXPECT_EQ(JetDecimal::Units(d, 6), n * 100) << n;
+    // Half to even when the scale is coarser than the amount.
+    const int64_t q = n / 100, r = n % 100;
+    const int64_t even = r > 50 || (r == 50 && q % 2 != 0)     ? q + 1
+                         : r < -50 || (r == -50 && q % 2 != 0) ? q - 1
+                                                               : q;
+    EXPECT_EQ(JetDecimal::Units(d, 2), even) << n;
+  }
+  // Not amounts of four decimals: the digits of their shortest text count.
+  EXPECT_EQ(JetDecimal::Units(0.1 + 0.2, 17), int64_t{30000000000000004});
+  EXPECT_EQ(JetDecimal::Units(0.00001, 5), 1);
+  EXPECT_EQ(JetDecimal::Units(0.123456789, 9), 123456789);
+  EXPECT_EQ(JetDecimal::Units(123456789012.5, 1), int64_t{1234567890125});
+  EXPECT_EQ(JetDecimal::Units(-0.0, 4), 0);
+  EXPECT_EQ(JetDecimal::Units(1e300, 0), std::nullopt);
+}
+
 TEST(JetDecimalScale, TheLargestScaleKeepsEveryValueOfFifteenSignificantDigits) {
   EngineTestDatabase db;
   db.Execute("CREATE TABLE Fina (Id LONG, v DECIMAL(18, 18), w DECIMAL(18, 17), x DEC(1, 1))");
