@@ -66,10 +66,10 @@ struct Shown {
 // `d`, hence its shortest text. nullopt for any other number.
 std::optional<Shown> ShowAmount(double d) {
   if (!(std::fabs(d) < 1e11)) return std::nullopt;
-  // Rounded by hand, not by the library's call: a wrong neighbour in a tie
-  // only fails the check below, which is exact.
+  // Rounded by hand, without the library's call nor a branch on the sign:
+  // a wrong neighbour in a tie only fails the check below, which is exact.
   const double scaled = d * 10000.0;
-  const auto n = static_cast<int64_t>(scaled < 0 ? scaled - 0.5 : scaled + 0.5);
+  const auto n = static_cast<int64_t>(scaled + std::copysign(0.5, scaled));
   if (static_cast<double>(n) / 10000.0 != d) return std::nullopt;
   Shown s;
   s.negative = std::signbit(d);
