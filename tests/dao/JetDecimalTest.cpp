@@ -181,6 +181,24 @@ TEST(JetDecimalUnits, AmountsAndOtherNumbersReadAsTheirShortestDecimal) {
   EXPECT_EQ(JetDecimal::Units(1e300, 0), std::nullopt);
 }
 
+// A sum that meets a number exact arithmetic cannot hold goes on in floating
+// point from the exact sum reached, still compensated; one that stays exact
+// gives the decimal answer, not the floating one.
+TEST(JetDecimalSum, LeavesExactArithmeticWithoutLosingWhatItHadAdded) {
+  EngineTestDatabase db;
+  db.Execute("CREATE TABLE Montos (Id LONG, v DOUBLE, c CURRENCY)");
+  for (const char* v : {"0.1", "0.1", "0.1", "0.5", "1E+40", "-1E+40", "0.25"}) {
+    db.Execute(std::string("INSERT INTO Montos (Id, v, c) VALUES (1, ") + v + ", Null)");
+  }
+  EXPECT_EQ(db.Scalar("SELECT Sum(v) FROM Montos"), "1.05");
+  EXPECT_EQ(db.Scalar("SELECT Sum(v) FROM Montos WHERE v > -1 AND v < 1"), "1.05");
+  EXPECT_EQ(db.Scalar("SELECT Sum(v) FROM Montos WHERE v > 0 AND v < 0.2"), "0.3");
+  for (const char* c : {"-0.0001", "12.34", "7"}) {
+    db.Execute(std::string("INSERT INTO Montos (Id, c) VALUES (2, ") + c + ")");
+  }
+  EXPECT_EQ(db.Scalar("SELECT Sum(c) FROM Montos"), "19.3399");
+}
+
 TEST(JetDecimalScale, TheLargestScaleKeepsEveryValueOfFifteenSignificantDigits) {
   EngineTestDatabase db;
   db.Execute("CREATE TABLE Fina (Id LONG, v DECIMAL(18, 18), w DECIMAL(18, 17), x DEC(1, 1))");
