@@ -40,6 +40,7 @@ class RecordingFrmRepararView : public FrmRepararView {
     Log(std::string("HabilitarMigrar ") + (habilitado ? "1" : "0"));
     migrarHabilitado = habilitado;
   }
+  void EnfocarMigrar() override { Log("EnfocarMigrar"); }
   void MostrarOcupado(bool valor) override {
     Log(std::string("MostrarOcupado ") + (valor ? "1" : "0"));
     ocupado = valor;
