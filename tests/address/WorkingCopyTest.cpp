@@ -140,6 +140,7 @@ TEST_F(WorkingCopyTest, ResetearCopiaRestoresExactlyTheFirstOpening) {
   registrar = true;
   const auto inicial = Tabla();
   Log("Antes de abrir (Inicio verdadero)");
+  EXPECT_FALSE(copia.Changed());
   copia.HacerCopia(-ambito.Dueño);
   EXPECT_FALSE(ambito.Inicio);
   EXPECT_EQ(Copias(), 3);
@@ -147,8 +148,12 @@ TEST_F(WorkingCopyTest, ResetearCopiaRestoresExactlyTheFirstOpening) {
   copia.HacerCopia(-ambito.Dueño);
   EXPECT_EQ(Copias(), 3);
   Log("Segunda apertura: Inicio falso, ninguna copia nueva");
+  // A visit that saved nothing leaves a copy with nothing to undo.
+  EXPECT_TRUE(copia.Pendiente());
+  EXPECT_FALSE(copia.Changed());
 
   Editar();
+  EXPECT_TRUE(copia.Changed());
   EXPECT_EQ(registros.DarDomicilios(),
             "Av. Gral. Manuel Belgrano 1240, Córdoba\r\nRuta Nacional 9 , Villa María\r\nAv. "
             "Colón 5000, Córdoba");
@@ -160,6 +165,7 @@ TEST_F(WorkingCopyTest, ResetearCopiaRestoresExactlyTheFirstOpening) {
   EXPECT_EQ(Tabla(), inicial);
   EXPECT_FALSE(ambito.Inicio);
   EXPECT_FALSE(copia.Pendiente());
+  EXPECT_FALSE(copia.Changed());
   std::cout << "[copia] tabla entera igual a la de antes de abrir: "
             << (Tabla() == inicial ? "sí" : "no") << "\n";
 }

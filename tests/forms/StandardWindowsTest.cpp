@@ -46,7 +46,7 @@ TEST_F(StandardWindowsTest, TheSplashLoadsOnceReportsProgressAndClosesOnlyWhenUn
                          dibujo);
   EXPECT_EQ(fabrica.log, (Log{"lblRelease=Release 3", "lblVersion=Versión 27", "LblBeta=BETA 2",
                               "LblTitulo1=V.O.R.A.", "txtTitulo(1)=Declaraciones", "Img",
-                              "al frente", "sin aviso", "Show"}));
+                              "al frente", "sin aviso", "sin cerrar", "Show"}));
   EXPECT_EQ(fabrica.acercaDe->ventana.left_, (15360 - 6000) / 2);
   EXPECT_EQ(fabrica.acercaDe->ventana.top_, (11520 - 3600) / 2);
 
@@ -72,6 +72,8 @@ TEST_F(StandardWindowsTest, TheSplashLoadsOnceReportsProgressAndClosesOnlyWhenUn
 TEST_F(StandardWindowsTest, TheAboutBoxShowsItsNoticeAndAClickClosesIt) {
   graph.AcercaDe_Mostrar("R", "V", "B", false, "N", "D", nullptr);
   EXPECT_TRUE(Contiene(fabrica.log, "aviso"));
+  // Without a frame to close it by, it shows a button that closes it.
+  EXPECT_TRUE(Contiene(fabrica.log, "cerrar"));
   EXPECT_TRUE(Contiene(fabrica.log, "Img=Nothing"));
   // Shown again while open: new texts, no second load.
   fabrica.log.clear();
@@ -104,6 +106,7 @@ TEST_F(StandardWindowsTest, TheWelcomeAnswersWithTheStartButtonsChoice) {
     };
     a_c_graph nuevo(fabrica);
     EXPECT_EQ(nuevo.InicioMensaje_Mostrar("VORA", 1234), caso.resultado);
+    EXPECT_EQ(nuevo.WelcomeStarted(), caso.pulsaInicio);
     EXPECT_EQ(fabrica.log[0], "lblNombre=¡ Bienvenido a VORA!");
     EXPECT_EQ(fabrica.log[1], std::string("lblMensaje=") + FrmXInicioMensajeModel::kMensaje);
     EXPECT_EQ(fabrica.log[2], "Show vbModal");
@@ -116,6 +119,8 @@ TEST_F(StandardWindowsTest, TheWelcomeAnswersWithTheStartButtonsChoice) {
   EXPECT_TRUE(graph.InicioMensaje_Mostrar("VORA", 0));
   fabrica.alInicio = nullptr;
   EXPECT_TRUE(graph.InicioMensaje_Mostrar("VORA", 0));
+  // ... and what closed it tells the two apart.
+  EXPECT_FALSE(graph.WelcomeStarted());
 }
 
 TEST_F(StandardWindowsTest, HelpOpensTheContextsPageOrSaysThereIsNone) {
