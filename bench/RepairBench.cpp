@@ -34,10 +34,10 @@
 #include <string>
 #include <vector>
 
-#include "dao/JetFunctions.h"
-#include "dao/JetSqlTranslator.h"
 #include "dao/OffsetVfs.h"
-#include "dao/SqlQuote.h"
+#include "dao/SqliteFunctions.h"
+#include "dao/sql/JetSqlTranslator.h"
+#include "dao/sql/SqlQuote.h"
 #include "host/ClsKolm.h"
 #include "platform/MessageBoxService.h"
 #include "platform/RecordingMessageBox.h"

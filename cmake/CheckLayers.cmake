@@ -3,14 +3,20 @@
 # Reads the graph that remendor_layer() wrote and checks every #include of
 # every file of a layer: a quoted include with a folder must name a header
 # of the file's own layer or of a layer it declares (a quoted include
-# without a folder is the file's own neighbour); an angle include of Qt is
-# allowed in widget layers only, and <sqlite3.h> in the engine only.
+# without a folder is the file's own neighbour); a layer that declares a
+# folder may also include the folder's own parts below it (the layers nested
+# in it that it declares: using dao gives dao/sql and dao/functions). An
+# angle include of Qt is allowed in widget layers only, and <sqlite3.h> in
+# the engine's object model only (sqlite_layers), its tests included.
 # tests/<folder> may include what src/<folder> may, the layer itself,
 # tests/support and the sample builders (src/samples), which exist for the
 # tests and the demonstration.
 # Prints one line per offence and fails when there is any.
 cmake_minimum_required(VERSION 3.25)
 include(${GRAPH})
+
+# The layers that talk to SQLite.
+set(sqlite_layers dao)
 
 # The layer a header folder belongs to: the longest declared folder that
 # is the folder itself or one of its parents.
@@ -45,18 +51,17 @@ function(check_file file layer allowed qt)
       endif()
       if(NOT target IN_LIST allowed)
         message("${shown}: includes \"${header}\": layer ${layer} may use only ${allowed}")
-        math(EXPR n "${offences} + 1")
-        set(offences ${n} PARENT_SCOPE)
+        math(EXPR offences "${offences} + 1")
+        set(offences ${offences} PARENT_SCOPE)
       endif()
     elseif(line MATCHES "#[ \t]*include[ \t]*<(Q[A-Za-z]*)[/>]" AND NOT qt)
       message("${shown}: includes <${CMAKE_MATCH_1}>: layer ${layer} is not a widget layer")
-      math(EXPR n "${offences} + 1")
-      set(offences ${n} PARENT_SCOPE)
-    elseif(line MATCHES "#[ \t]*include[ \t]*<sqlite3.h>" AND NOT layer STREQUAL "dao"
-           AND NOT shown MATCHES "^tests/")
+      math(EXPR offences "${offences} + 1")
+      set(offences ${offences} PARENT_SCOPE)
+    elseif(line MATCHES "#[ \t]*include[ \t]*<sqlite3.h>" AND NOT layer IN_LIST sqlite_layers)
       message("${shown}: includes <sqlite3.h>: only the engine talks to SQLite")
-      math(EXPR n "${offences} + 1")
-      set(offences ${n} PARENT_SCOPE)
+      math(EXPR offences "${offences} + 1")
+      set(offences ${offences} PARENT_SCOPE)
     endif()
   endforeach()
 endfunction()
@@ -76,8 +81,23 @@ function(layer_files base layer out)
   set(${out} ${own} PARENT_SCOPE)
 endfunction()
 
-foreach(layer IN LISTS layers)
+# The layers a layer may include: itself, those it declares, and the parts
+# nested in a declared folder that the folder itself declares.
+function(allowed_layers layer out)
   set(allowed ${layer} ${deps_${layer}})
+  foreach(dep IN LISTS deps_${layer})
+    foreach(part IN LISTS deps_${dep})
+      if(part MATCHES "^${dep}/")
+        list(APPEND allowed ${part})
+      endif()
+    endforeach()
+  endforeach()
+  list(REMOVE_DUPLICATES allowed)
+  set(${out} "${allowed}" PARENT_SCOPE)
+endfunction()
+
+foreach(layer IN LISTS layers)
+  allowed_layers(${layer} allowed)
   layer_files(src ${layer} files)
   foreach(f IN LISTS files)
     check_file(${f} ${layer} "${allowed}" "${qt_${layer}}")

@@ -45,6 +45,11 @@ elseif(MODE STREQUAL "manpage")
   file(WRITE ${OUT} "${page}")
 elseif(MODE STREQUAL "install-manpage")
   file(READ ${IN} page)
+  # help2man writes a "-" of the text as roff's "\-": a folder such as
+  # build-release appears so in the page.
+  string(REPLACE "-" "\\-" built_in_roff "${BUILT_FOLDER}")
+  string(REPLACE "-" "\\-" installed_in_roff "${INSTALLED_FOLDER}")
+  string(REPLACE "${built_in_roff}" "${installed_in_roff}" page "${page}")
   string(REPLACE "${BUILT_FOLDER}" "${INSTALLED_FOLDER}" page "${page}")
   file(WRITE ${OUT}.tmp "${page}")
   gzip_to(${OUT}.tmp ${OUT})

@@ -5,7 +5,7 @@
 ** Every failure travels as an AppError carrying a number and a description,
 ** as the platform's run-time errors did: the database engine uses its own
 ** numbers (3024 file not found, 3031 wrong password, ...; their table is
-** dao/JetErrors.h), the language run time its own (6 overflow, 13 type
+** dao/sql/JetErrors.h), the language run time its own (6 overflow, 13 type
 ** mismatch, 53 file not found, 62 input past end of file), listed here.
 ** Routines that trap errors show Description() to the operator; nothing is
 ** swallowed silently.

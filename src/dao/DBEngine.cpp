@@ -21,7 +21,7 @@
 #include "dao/ConnectString.h"
 #include "dao/DatabaseState.h"
 #include "dao/FileHeader.h"
-#include "dao/JetErrors.h"
+#include "dao/sql/JetErrors.h"
 
 namespace dao {
 

@@ -4,8 +4,8 @@
 #include "dao/Database.h"
 
 #include "dao/DatabaseState.h"
-#include "dao/JetErrors.h"
 #include "dao/RecordsetState.h"
+#include "dao/sql/JetErrors.h"
 
 namespace dao {
 

@@ -13,10 +13,10 @@
 #include <string>
 #include <string_view>
 
-#include "dao/JetTypes.h"
 #include "dao/Recordset.h"
 #include "dao/TableDef.h"
 #include "dao/TableDefs.h"
+#include "dao/functions/JetTypes.h"
 
 namespace dao {
 

@@ -3,8 +3,8 @@
 */
 #include "dao/Field.h"
 
-#include "dao/JetErrors.h"
 #include "dao/RecordsetState.h"
+#include "dao/sql/JetErrors.h"
 
 namespace dao {
 

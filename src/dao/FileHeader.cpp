@@ -12,7 +12,7 @@
 #include <cstring>
 #include <fstream>
 
-#include "dao/JetErrors.h"
+#include "dao/sql/JetErrors.h"
 
 namespace dao {
 

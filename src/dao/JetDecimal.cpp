@@ -14,7 +14,7 @@
 #include <cstdlib>
 #include <memory>
 
-#include "dao/JetSqlValue.h"
+#include "dao/functions/JetFunctionError.h"
 
 namespace dao {
 
@@ -32,6 +32,10 @@ Wide WidePow10(int n) {
   Wide p = 1;
   for (int i = 0; i < n; ++i) p *= 10;
   return p;
+}
+
+bool IsNull(sqlite3_value* v) {
+  return sqlite3_value_type(v) == SQLITE_NULL;
 }
 
 // Beyond this the sum leaves exact arithmetic; 10^36 leaves room to add.
@@ -137,10 +141,10 @@ bool ScaleArgument(sqlite3_value* v, int& scale) {
 }
 
 void DecFits(sqlite3_context* ctx, int, sqlite3_value** argv) {
-  if (jetsql::IsNull(argv[0])) return sqlite3_result_int(ctx, 1);
+  if (IsNull(argv[0])) return sqlite3_result_int(ctx, 1);
   const int precision = sqlite3_value_int(argv[1]);
   int scale = 0;
-  if (!ScaleArgument(argv[2], scale)) return jetsql::ResultError(ctx, jetsql::kInvalidCall);
+  if (!ScaleArgument(argv[2], scale)) return sqlite3_result_error(ctx, jetfn::kInvalidCall, -1);
   const auto units = ValueUnits(argv[0], scale, kWideLimit);
   const bool fits = units && *units > INT64_MIN && *units <= INT64_MAX &&
                     JetDecimal::Fits(static_cast<int64_t>(*units), precision, scale);
@@ -148,9 +152,9 @@ void DecFits(sqlite3_context* ctx, int, sqlite3_value** argv) {
 }
 
 void DecRound(sqlite3_context* ctx, int, sqlite3_value** argv) {
-  if (jetsql::IsNull(argv[0])) return sqlite3_result_null(ctx);
+  if (IsNull(argv[0])) return sqlite3_result_null(ctx);
   int scale = 0;
-  if (!ScaleArgument(argv[1], scale)) return jetsql::ResultError(ctx, jetsql::kInvalidCall);
+  if (!ScaleArgument(argv[1], scale)) return sqlite3_result_error(ctx, jetfn::kInvalidCall, -1);
   const auto units = ValueUnits(argv[0], scale, kWideLimit);
   // A value past the limit is no column's: its CHECK refuses it.
   if (!units) return sqlite3_result_value(ctx, argv[0]);
@@ -221,7 +225,7 @@ Sum* SumOf(sqlite3_context* ctx, int bytes) {
 void SumStep(sqlite3_context* ctx, int, sqlite3_value** argv) {
   Sum* s = SumOf(ctx, static_cast<int>(sizeof(Sum) + alignof(Sum)));
   if (s == nullptr) return sqlite3_result_error_nomem(ctx);
-  if (jetsql::IsNull(argv[0])) return;
+  if (IsNull(argv[0])) return;
   s->seen = true;
   AddPlain(*s, sqlite3_value_double(argv[0]));
   if (!s->inexact) AddExact(*s, argv[0]);
@@ -278,7 +282,7 @@ bool Rescale(Exact& e, int scale) {
 // 0.1 + 0.2 is the 0.3 a user wrote; Null with a Null. Operands that are no
 // numbers, or past the exact range, are worked out as SQLite would.
 void DecArithmetic(sqlite3_context* ctx, sqlite3_value** argv, char op) {
-  if (jetsql::IsNull(argv[0]) || jetsql::IsNull(argv[1])) return sqlite3_result_null(ctx);
+  if (IsNull(argv[0]) || IsNull(argv[1])) return sqlite3_result_null(ctx);
   auto a = ExactOperand(argv[0]);
   auto b = ExactOperand(argv[1]);
   if (a && b) {

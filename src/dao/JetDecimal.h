@@ -43,13 +43,9 @@
 #include <string>
 
 #include "common/Variant.h"
+#include "dao/functions/JetTypes.h"
 
 namespace dao {
-
-inline constexpr int kMaxDecimalPrecision = 18;
-inline constexpr int kDefaultDecimalPrecision = 18;
-// Significant digits that a stored double gives back exactly.
-inline constexpr int kExactDoubleDigits = 15;
 
 class JetDecimal {
  public:

@@ -13,11 +13,11 @@
 #include <cctype>
 
 #include "common/TextCase.h"
-#include "dao/DatabaseState.h"
-#include "dao/JetDdlParser.h"
-#include "dao/JetErrors.h"
-#include "dao/SqlQuote.h"
-#include "dao/SqliteHandles.h"
+#include "dao/Connection.h"
+#include "dao/functions/JetTypes.h"
+#include "dao/sql/JetDdlParser.h"
+#include "dao/sql/JetErrors.h"
+#include "dao/sql/SqlQuote.h"
 
 namespace dao {
 
@@ -39,10 +39,6 @@ std::string Literal(const std::string& text) {
     out += c;
   }
   return out + "'";
-}
-
-bool StartsWith(const std::string& s, const std::string& prefix) {
-  return s.rfind(prefix, 0) == 0;
 }
 
 std::string Upper(std::string s) {
@@ -74,60 +70,13 @@ std::string Trigger(const std::string& name, const std::string& event, const std
 
 }  // namespace
 
-void JetSchemaChange::RaiseConstraint(const std::string& message) {
-  const auto rest = [&](size_t n) { return message.substr(n); };
-  if (StartsWith(message, "fkchild:")) {
-    jeterr::Raise(jeterr::kParentMissing,
-                  "No se puede agregar o cambiar el registro porque se necesita un registro "
-                  "relacionado en la tabla '" +
-                      rest(8) + "'.");
-  }
-  if (StartsWith(message, "fkparent:")) {
-    jeterr::Raise(jeterr::kParentHasChildren,
-                  "No se puede eliminar o cambiar el registro porque la tabla '" + rest(9) +
-                      "' incluye registros relacionados.");
-  }
-  if (StartsWith(message, "nullkey:")) {
-    jeterr::Raise(jeterr::kNullInKey,
-                  "El índice o la clave principal no pueden contener un valor Null.");
-  }
-  if (StartsWith(message, "counter:")) {
-    jeterr::Raise(jeterr::kFieldNotUpdatable, "No se puede actualizar el campo '" + rest(8) + "'.");
-  }
-  const std::string notNull = "NOT NULL constraint failed: ";
-  if (StartsWith(message, notNull)) {
-    jeterr::Raise(jeterr::kRequired,
-                  "El campo '" + rest(notNull.size()) +
-                      "' no puede contener un valor Null porque la propiedad Required para este "
-                      "campo está establecida en True. Escriba un valor en este campo.");
-  }
-}
-
 void JetSchemaChange::Run(const std::string& sql) {
-  db_.RunInternal(sql, context_);
+  connection_.RunOnce(sql, context_);
 }
 
 std::vector<std::vector<std::string>> JetSchemaChange::Rows(const std::string& sql,
                                                             const std::vector<std::string>& args) {
-  sqlite3* conn = db_.Connection();
-  sqlite3_stmt* raw = nullptr;
-  int rc = sqlite3_prepare_v2(conn, sql.c_str(), static_cast<int>(sql.size()), &raw, nullptr);
-  SqliteStatement stmt(raw);
-  if (rc != SQLITE_OK) RaiseSqliteError(conn, rc, context_);
-  for (size_t i = 0; i < args.size(); ++i) {
-    sqlite3_bind_text(raw, static_cast<int>(i + 1), args[i].c_str(), -1, SQLITE_TRANSIENT);
-  }
-  std::vector<std::vector<std::string>> rows;
-  while ((rc = sqlite3_step(raw)) == SQLITE_ROW) {
-    std::vector<std::string> row;
-    for (int i = 0; i < sqlite3_column_count(raw); ++i) {
-      const unsigned char* t = sqlite3_column_text(raw, i);
-      row.emplace_back(t ? reinterpret_cast<const char*>(t) : "");
-    }
-    rows.push_back(std::move(row));
-  }
-  if (rc != SQLITE_DONE) RaiseSqliteError(conn, rc, context_);
-  return rows;
+  return connection_.RowsOnce(sql, args, context_);
 }
 
 bool JetSchemaChange::Exists(const std::string& sql, const std::vector<std::string>& args) {
@@ -269,7 +218,7 @@ void JetSchemaChange::AddConstraint(const std::string& table, const JetConstrain
   const std::string children = "EXISTS (SELECT 1 FROM " + t + " WHERE " + parentMatch + ")";
   // Rows already there must keep the rule too.
   if (Exists("SELECT 1 FROM " + t + " AS NEW WHERE " + orphan)) {
-    RaiseConstraint("fkchild:" + c.parent);
+    RaiseEngineConstraint("fkchild:" + c.parent);
   }
   const std::string base = "fk:" + table + ":" + c.name + ":";
   Run(Trigger(base + "insert", "INSERT", table, orphan, "fkchild:" + c.parent));
@@ -496,62 +445,61 @@ long JetSchemaChange::SelectInto(const TranslatedStatement& t) {
   if (Exists("SELECT 1 FROM main.sqlite_master WHERE name = ?1 COLLATE NOCASE", {t.target})) {
     jeterr::Raise(jeterr::kTableExists, "La tabla '" + t.target + "' ya existe.");
   }
-  sqlite3* conn = db_.Connection();
-  sqlite3_stmt* raw = nullptr;
-  int rc = sqlite3_prepare_v2(conn, t.sql.c_str(), static_cast<int>(t.sql.size()), &raw, nullptr);
-  SqliteStatement select(raw);
-  if (rc != SQLITE_OK) RaiseSqliteError(conn, rc, context_);
-  const int count = sqlite3_column_count(raw);
-  std::vector<JetColumn> columns(static_cast<size_t>(count));
-  int untyped = 0;
-  for (int i = 0; i < count; ++i) {
-    JetColumn& c = columns[static_cast<size_t>(i)];
-    c.name = sqlite3_column_name(raw, i);
-    for (int j = 0; j < i; ++j) {
-      if (TextCase::Equal(columns[static_cast<size_t>(j)].name, c.name)) {
-        jeterr::Raise(jeterr::kFieldDefinedTwice,
-                      "No se puede definir el campo '" + c.name + "' más de una vez.");
-      }
-    }
-    const char* declared = sqlite3_column_decltype(raw, i);
-    JetType type = declared ? JetTypeFromDeclared(declared) : JetType{};
-    // A typed expression gives its type; a text still sizes by its value.
-    if (const int typed = t.OutputType(c.name); !declared && typed != dbText)
-      type = JetTypeFromDeclared(DeclaredType(typed, 0));
-    c.type = type.type;
-    c.size = type.size;
-    c.precision = type.precision;
-    c.scale = type.scale;
-    if (c.type == 0) ++untyped;
-  }
-  // Expressions take the type of their first value.
-  while (untyped > 0 && (rc = sqlite3_step(raw)) == SQLITE_ROW) {
+  std::vector<JetColumn> columns;
+  {
+    // Finalized before the new table is made.
+    SqlStatement select = connection_.PrepareOnce(t.sql, context_);
+    sqlite3_stmt* raw = select.Raw();
+    const int count = select.ColumnCount();
+    columns.resize(static_cast<size_t>(count));
+    int untyped = 0;
     for (int i = 0; i < count; ++i) {
       JetColumn& c = columns[static_cast<size_t>(i)];
-      if (c.type != 0) continue;
-      switch (sqlite3_column_type(raw, i)) {
-        case SQLITE_INTEGER: {
-          const sqlite3_int64 v = sqlite3_column_int64(raw, i);
-          c.type = v >= -2147483648LL && v <= 2147483647LL ? dbLong : dbDouble;
-          break;
+      c.name = select.ColumnName(i);
+      for (int j = 0; j < i; ++j) {
+        if (TextCase::Equal(columns[static_cast<size_t>(j)].name, c.name)) {
+          jeterr::Raise(jeterr::kFieldDefinedTwice,
+                        "No se puede definir el campo '" + c.name + "' más de una vez.");
         }
-        case SQLITE_FLOAT:
-          c.type = dbDouble;
-          break;
-        case SQLITE_TEXT:
-          c.type = sqlite3_column_bytes(raw, i) > kDefaultTextSize ? dbMemo : dbText;
-          break;
-        case SQLITE_BLOB:
-          c.type = dbLongBinary;
-          break;
-        default:
-          continue;
       }
-      --untyped;
+      const char* declared = sqlite3_column_decltype(raw, i);
+      JetType type = declared ? JetTypeFromDeclared(declared) : JetType{};
+      // A typed expression gives its type; a text still sizes by its value.
+      if (const int typed = t.OutputType(c.name); !declared && typed != dbText)
+        type = JetTypeFromDeclared(DeclaredType(typed, 0));
+      c.type = type.type;
+      c.size = type.size;
+      c.precision = type.precision;
+      c.scale = type.scale;
+      if (c.type == 0) ++untyped;
+    }
+    // Expressions take the type of their first value.
+    while (untyped > 0 && select.Step()) {
+      for (int i = 0; i < count; ++i) {
+        JetColumn& c = columns[static_cast<size_t>(i)];
+        if (c.type != 0) continue;
+        switch (sqlite3_column_type(raw, i)) {
+          case SQLITE_INTEGER: {
+            const sqlite3_int64 v = sqlite3_column_int64(raw, i);
+            c.type = v >= -2147483648LL && v <= 2147483647LL ? dbLong : dbDouble;
+            break;
+          }
+          case SQLITE_FLOAT:
+            c.type = dbDouble;
+            break;
+          case SQLITE_TEXT:
+            c.type = sqlite3_column_bytes(raw, i) > kDefaultTextSize ? dbMemo : dbText;
+            break;
+          case SQLITE_BLOB:
+            c.type = dbLongBinary;
+            break;
+          default:
+            continue;
+        }
+        --untyped;
+      }
     }
   }
-  if (rc != SQLITE_ROW && rc != SQLITE_DONE && untyped > 0) RaiseSqliteError(conn, rc, context_);
-  select.reset();
   std::string create = "CREATE TABLE main." + Q(t.target) + " (";
   std::vector<std::string> extra;
   for (JetColumn& c : columns) {
@@ -568,7 +516,7 @@ long JetSchemaChange::SelectInto(const TranslatedStatement& t) {
     std::vector<std::string> names;
     for (const JetColumn& c : columns) names.push_back(c.name);
     Run("INSERT INTO main." + Q(t.target) + " (" + Names(names) + ") " + t.sql);
-    rows = static_cast<long>(sqlite3_changes(conn));
+    rows = static_cast<long>(connection_.Changes());
   });
   return rows;
 }

@@ -27,16 +27,17 @@
 #include <string>
 #include <vector>
 
-#include "dao/JetSqlTranslator.h"
 #include "dao/SqliteErrors.h"
+#include "dao/sql/TranslatedStatement.h"
 
 namespace dao {
 
-class DatabaseState;
+class Connection;
 
 class JetSchemaChange {
  public:
-  JetSchemaChange(DatabaseState& db, const FailureContext& context) : db_(db), context_(context) {}
+  JetSchemaChange(Connection& connection, const FailureContext& context)
+      : connection_(connection), context_(context) {}
 
   void CreateTable(const TranslatedStatement& t);
   void AlterTable(const TranslatedStatement& t);
@@ -49,10 +50,6 @@ class JetSchemaChange {
   // it with the triggers its own relations left on their parents, and its
   // counters' state.
   void DropTable(const std::string& table);
-
-  // A RAISE of one of the triggers above, or a missing required value, as
-  // the engine's error; returns for any other failure.
-  static void RaiseConstraint(const std::string& message);
 
  private:
   void InSavepoint(const std::function<void()>& work);
@@ -67,8 +64,8 @@ class JetSchemaChange {
                                              const std::vector<std::string>& args = {});
   void Run(const std::string& sql);
 
-  DatabaseState& db_;
-  const FailureContext& context_;
+  Connection& connection_;
+  FailureContext context_;
 };
 
 }  // namespace dao

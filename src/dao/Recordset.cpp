@@ -3,8 +3,8 @@
 */
 #include "dao/Recordset.h"
 
-#include "dao/JetErrors.h"
 #include "dao/RecordsetState.h"
+#include "dao/sql/JetErrors.h"
 
 namespace dao {
 

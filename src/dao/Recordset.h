@@ -26,6 +26,12 @@ namespace dao {
 
 class RecordsetState;
 
+// Recordset types.
+inline constexpr int dbOpenTable = 1;
+inline constexpr int dbOpenDynaset = 2;
+inline constexpr int dbOpenSnapshot = 4;
+inline constexpr int dbOpenForwardOnly = 8;
+
 // EditMode values.
 inline constexpr int dbEditNone = 0;
 inline constexpr int dbEditInProgress = 1;

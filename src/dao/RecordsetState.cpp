@@ -5,11 +5,12 @@
 #include "dao/RecordsetState.h"
 
 #include "common/TextCase.h"
-#include "dao/DatabaseState.h"
-#include "dao/JetErrors.h"
-#include "dao/JetTypes.h"
-#include "dao/SqlQuote.h"
+#include "dao/LinkedTables.h"
+#include "dao/Recordset.h"
 #include "dao/ValueBinding.h"
+#include "dao/functions/JetTypes.h"
+#include "dao/sql/JetErrors.h"
+#include "dao/sql/SqlQuote.h"
 
 namespace dao {
 
@@ -21,36 +22,28 @@ namespace {
 
 }  // namespace
 
-RecordsetState::RecordsetState(std::shared_ptr<DatabaseState> db, std::string source,
+RecordsetState::RecordsetState(std::shared_ptr<Connection> connection, const LinkedTables& links,
+                               std::string source,
                                std::shared_ptr<const TranslatedStatement> translated, int type)
-    : db_(std::move(db)),
+    : connection_(std::move(connection)),
+      links_(links),
       source_(std::move(source)),
       translated_(std::move(translated)),
       type_(type) {
-  sqlite3* conn = db_->Connection();
-  FailureContext ctx{&db_->Path(), &source_, JetStatementKind::Select};
+  const FailureContext context = connection_->Context(JetStatementKind::Select, &source_);
   const bool wantsWrites = type_ == dbOpenDynaset || type_ == dbOpenTable;
-  sqlite3_stmt* raw = nullptr;
-  if (wantsWrites && translated_->updatable && !db_->ReadOnly()) {
+  if (wantsWrites && translated_->updatable && !connection_->ReadOnly()) {
     // A table reached through a view (a renamed link) has no rowid: the
     // record set is then read-only.
-    if (sqlite3_prepare_v2(conn, translated_->rowidSql.c_str(), -1, &raw, nullptr) == SQLITE_OK) {
+    statement_ = connection_->TryPrepareOnce(translated_->rowidSql, context);
+    if (statement_) {
       updatable_ = true;
       firstColumn_ = 1;
       table_ = translated_->table;
-    } else {
-      sqlite3_finalize(raw);
-      raw = nullptr;
     }
   }
-  if (!raw) {
-    int rc = sqlite3_prepare_v2(conn, translated_->sql.c_str(), -1, &raw, nullptr);
-    if (rc != SQLITE_OK) {
-      sqlite3_finalize(raw);
-      RaiseSqliteError(conn, rc, ctx);
-    }
-  }
-  stmt_.reset(raw);
+  if (!statement_) statement_.emplace(connection_->PrepareOnce(translated_->sql, context));
+  sqlite3_stmt* raw = statement_->Raw();
   saved_.assign(static_cast<size_t>(sqlite3_column_count(raw) - firstColumn_), std::nullopt);
   const int n = sqlite3_column_count(raw);
   for (int i = firstColumn_; i < n; i++) {
@@ -71,6 +64,7 @@ RecordsetState::RecordsetState(std::shared_ptr<DatabaseState> db, std::string so
   }
   Step();
   bof_ = eof_;
+  connection_->Attach(this);
 }
 
 JetType RecordsetState::ComputedType(const std::string& name) const {
@@ -80,22 +74,22 @@ JetType RecordsetState::ComputedType(const std::string& name) const {
 }
 
 RecordsetState::~RecordsetState() {
-  if (stmt_ && db_) db_->Forget(this);
+  if (statement_ && connection_) connection_->Detach(this);
 }
 
 void RecordsetState::EnsureOpen() const {
-  if (!stmt_) jeterr::Raise(jeterr::msg::kRecordsetClosed);
+  if (!statement_) jeterr::Raise(jeterr::msg::kRecordsetClosed);
 }
 
 void RecordsetState::Close() {
-  if (!stmt_) return;
-  stmt_.reset();
+  if (!statement_) return;
+  statement_.reset();
   eof_ = bof_ = true;
   editMode_ = 0;
   // A closed record set no longer keeps its database open (a handle kept
   // only for its fields' names must not hold an exclusive file).
-  std::shared_ptr<DatabaseState> db = std::move(db_);
-  db->Forget(this);
+  std::shared_ptr<Connection> connection = std::move(connection_);
+  connection->Detach(this);
 }
 
 void RecordsetState::Step() {
@@ -103,17 +97,12 @@ void RecordsetState::Step() {
     saved_.assign(columns_.size(), std::nullopt);
     anySaved_ = false;
   }
-  int rc = sqlite3_step(stmt_.get());
-  if (rc == SQLITE_ROW) {
+  // At the end until a row comes, also when the step fails.
+  eof_ = true;
+  if (statement_->Step()) {
     eof_ = false;
     visited_++;
     if (visited_ > counted_) counted_ = visited_;
-    return;
-  }
-  eof_ = true;
-  if (rc != SQLITE_DONE) {
-    FailureContext ctx{&db_->Path(), &source_, JetStatementKind::Select};
-    RaiseSqliteError(db_->Connection(), rc, ctx);
   }
 }
 
@@ -131,7 +120,7 @@ void RecordsetState::MoveFirst() {
     jeterr::Raise(jeterr::msg::kNotSupported);
   }
   editMode_ = 0;
-  sqlite3_reset(stmt_.get());
+  statement_->Reset();
   visited_ = 0;
   Step();
   bof_ = eof_;
@@ -149,7 +138,7 @@ void RecordsetState::MoveLast() {
     last = visited_;
     Step();
   }
-  sqlite3_reset(stmt_.get());
+  statement_->Reset();
   visited_ = 0;
   Step();
   while (visited_ < last && !eof_) Step();
@@ -166,7 +155,7 @@ int RecordsetState::FindColumn(std::string_view name) const {
 Variant RecordsetState::ReadColumn(int index) const {
   if (anySaved_ && saved_[static_cast<size_t>(index)]) return *saved_[static_cast<size_t>(index)];
   const Column& col = columns_[static_cast<size_t>(index)];
-  return ReadValue(stmt_.get(), index + firstColumn_, col.type, col.scale);
+  return ReadValue(statement_->Raw(), index + firstColumn_, col.type, col.scale);
 }
 
 Variant RecordsetState::Value(int index) const {
@@ -231,7 +220,7 @@ void RecordsetState::Update() {
   for (size_t i = 0; i < columns_.size(); i++) {
     if (dirty_[i]) written.push_back(static_cast<int>(i));
   }
-  const std::string table = db_->TableSql(table_);
+  const std::string table = links_.TableSql(table_);
   if (editMode_ == 2) {
     if (written.empty()) {
       sql = "INSERT INTO " + table + " DEFAULT VALUES";
@@ -259,20 +248,16 @@ void RecordsetState::Update() {
     }
     sql = "UPDATE " + table + " SET " + sets + " WHERE rowid = ?";
   }
-  FailureContext ctx{&db_->Path(), &source_,
-                     editMode_ == 2 ? JetStatementKind::Insert : JetStatementKind::Update};
-  sqlite3_stmt* raw = nullptr;
-  int rc = sqlite3_prepare_v2(db_->Connection(), sql.c_str(), -1, &raw, nullptr);
-  SqliteStatement write(raw);
-  if (rc != SQLITE_OK) RaiseSqliteError(db_->Connection(), rc, ctx);
+  const FailureContext context = connection_->Context(
+      editMode_ == 2 ? JetStatementKind::Insert : JetStatementKind::Update, &source_);
+  SqlStatement write = connection_->Prepare(sql, context);
   int p = 1;
-  for (int i : written) BindValue(raw, p++, buffer_[static_cast<size_t>(i)]);
+  for (int i : written) write.Bind(p++, buffer_[static_cast<size_t>(i)]);
   // The row being edited is still the statement's current row.
-  if (editMode_ == 1) sqlite3_bind_int64(raw, p, sqlite3_column_int64(stmt_.get(), 0));
-  rc = sqlite3_step(raw);
-  if (rc != SQLITE_DONE) RaiseSqliteError(db_->Connection(), rc, ctx);
+  if (editMode_ == 1) write.BindInteger(p, sqlite3_column_int64(statement_->Raw(), 0));
+  write.Run();
   // The row being edited was deleted since Edit: nothing was written.
-  if (editMode_ == 1 && sqlite3_changes(db_->Connection()) == 0) {
+  if (editMode_ == 1 && connection_->Changes() == 0) {
     editMode_ = 0;
     jeterr::Raise(jeterr::msg::kRecordDeleted);
   }

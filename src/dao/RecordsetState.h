@@ -8,10 +8,12 @@
 ** current row shows the saved values. A row added with AddNew is written
 ** to the table but does not join the walk in progress, and the current row
 ** stays the one before AddNew, as in DAO.
+**
+** It holds the connection, and with it the whole database, open for as
+** long as it is open itself (the connection shares the database's
+** lifetime); the connection closes it when it closes first.
 */
 #pragma once
-
-#include <sqlite3.h>
 
 #include <memory>
 #include <optional>
@@ -19,15 +21,16 @@
 #include <vector>
 
 #include "common/Variant.h"
-#include "dao/JetSqlTranslator.h"
-#include "dao/JetTypes.h"
-#include "dao/SqliteHandles.h"
+#include "dao/Connection.h"
+#include "dao/SqlStatement.h"
+#include "dao/functions/JetTypes.h"
+#include "dao/sql/TranslatedStatement.h"
 
 namespace dao {
 
-class DatabaseState;
+class LinkedTables;
 
-class RecordsetState {
+class RecordsetState : private Connection::User {
  public:
   struct Column {
     std::string name;         // the output name
@@ -38,12 +41,14 @@ class RecordsetState {
     int scale = 0;
   };
 
-  RecordsetState(std::shared_ptr<DatabaseState> db, std::string source,
-                 std::shared_ptr<const TranslatedStatement> translated, int type);
+  // `links` live as long as `connection` does.
+  RecordsetState(std::shared_ptr<Connection> connection, const LinkedTables& links,
+                 std::string source, std::shared_ptr<const TranslatedStatement> translated,
+                 int type);
   ~RecordsetState();
 
   void EnsureOpen() const;
-  bool IsOpen() const { return stmt_ != nullptr; }
+  bool IsOpen() const { return statement_.has_value(); }
   void Close();
 
   bool Eof() const {
@@ -77,15 +82,17 @@ class RecordsetState {
   void CancelUpdate();
 
  private:
+  void ConnectionClosing() override { Close(); }
   void Step();
   JetType ComputedType(const std::string& name) const;
   Variant ReadColumn(int index) const;
   void EnsureWritable() const;
 
-  std::shared_ptr<DatabaseState> db_;
+  std::shared_ptr<Connection> connection_;
+  const LinkedTables& links_;
   std::string source_;
   std::shared_ptr<const TranslatedStatement> translated_;
-  SqliteStatement stmt_;
+  std::optional<SqlStatement> statement_;
   int type_;
   bool updatable_ = false;
   int firstColumn_ = 0;  // 1 when the rowid leads the output

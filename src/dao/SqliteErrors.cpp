@@ -3,11 +3,16 @@
 **
 **   SQLite says (extended result code)     engine raises
 **   -------------------------------------  -----------------------------------
+**   CONSTRAINT, the engine's triggers:
+**     fkchild:<parent>                     3201 a related record is needed
+**     fkparent:<child>                     3200 the table has related records
+**     nullkey:                             3058 Null in a key
+**     counter:<col>                        3164 the field cannot be updated
 **   CONSTRAINT_CHECK size:<col>            3163 field too small
 **   CONSTRAINT_CHECK type:<col>            3421 data type conversion
 **   CONSTRAINT_CHECK range:<col>           3349 numeric field overflow
 **   CONSTRAINT_UNIQUE / _PRIMARYKEY        3022 duplicate values
-**   CONSTRAINT_NOTNULL                     3314 field cannot be Null
+**   CONSTRAINT_NOTNULL                     3314 the field is required (named)
 **   other CONSTRAINT                       3000 constraint not met
 **   BUSY (another connection's lock)       3218 could not update; locked
 **   LOCKED (a record set of the same       3211 table in use
@@ -42,9 +47,8 @@
 
 #include <sqlite3.h>
 
-#include "dao/JetErrors.h"
-#include "dao/JetSchemaChange.h"
-#include "dao/JetSqlValue.h"
+#include "dao/functions/JetFunctionError.h"
+#include "dao/sql/JetErrors.h"
 
 namespace dao {
 
@@ -100,6 +104,28 @@ std::string FileName(const FailureContext& c) {
 
 }  // namespace
 
+void RaiseEngineConstraint(const std::string& message) {
+  const auto rest = [&](size_t n) { return message.substr(n); };
+  if (StartsWith(message, "fkchild:")) {
+    jeterr::Raise(jeterr::kParentMissing,
+                  "No se puede agregar o cambiar el registro porque se necesita un registro "
+                  "relacionado en la tabla '" +
+                      rest(8) + "'.");
+  }
+  if (StartsWith(message, "fkparent:")) {
+    jeterr::Raise(jeterr::kParentHasChildren,
+                  "No se puede eliminar o cambiar el registro porque la tabla '" + rest(9) +
+                      "' incluye registros relacionados.");
+  }
+  if (StartsWith(message, "nullkey:")) {
+    jeterr::Raise(jeterr::kNullInKey,
+                  "El índice o la clave principal no pueden contener un valor Null.");
+  }
+  if (StartsWith(message, "counter:")) {
+    jeterr::Raise(jeterr::kFieldNotUpdatable, "No se puede actualizar el campo '" + rest(8) + "'.");
+  }
+}
+
 SqliteMessage ClassifySqliteMessage(std::string_view msg) {
   using Kind = SqliteMessage::Kind;
   constexpr std::string_view kNoSuchTable = "no such table: ";
@@ -107,6 +133,7 @@ SqliteMessage ClassifySqliteMessage(std::string_view msg) {
   constexpr std::string_view kAlreadyExists = " already exists";
   constexpr std::string_view kNoColumnNamed = " has no column named ";
   constexpr std::string_view kCheckFailed = "CHECK constraint failed: ";
+  constexpr std::string_view kNotNull = "NOT NULL constraint failed: ";
   if (StartsWith(msg, kNoSuchTable)) {
     std::string_view name = msg.substr(kNoSuchTable.size());
     // A table of a linked file comes as "alias.name".
@@ -127,7 +154,7 @@ SqliteMessage ClassifySqliteMessage(std::string_view msg) {
   if (msg.find("syntax error") != std::string_view::npos || StartsWith(msg, "incomplete input")) {
     return {Kind::Syntax, ""};
   }
-  if (msg == jetsql::kTypeMismatch) return {Kind::TypeMismatch, ""};
+  if (msg == jetfn::kTypeMismatch) return {Kind::TypeMismatch, ""};
   // SQLite's own limits: its parser's stack (nesting), the depth of an
   // expression, and the counts of terms, columns, tables and arguments.
   if (msg == "parser stack overflow") return {Kind::TooDeep, ""};
@@ -143,6 +170,7 @@ SqliteMessage ClassifySqliteMessage(std::string_view msg) {
   if (StartsWith(msg, kCheckFailed)) {
     return {Kind::CheckFailed, std::string(msg.substr(kCheckFailed.size()))};
   }
+  if (StartsWith(msg, kNotNull)) return {Kind::NotNull, std::string(msg.substr(kNotNull.size()))};
   return {};
 }
 
@@ -151,7 +179,7 @@ void RaiseSqliteError(sqlite3* db, int rc, const FailureContext& c) {
 
   // The engine's own triggers (keys, relations, counters) and required
   // columns raise texts of their own, read before SQLite's kinds.
-  if ((rc & 0xFF) == SQLITE_CONSTRAINT) JetSchemaChange::RaiseConstraint(msg);
+  if ((rc & 0xFF) == SQLITE_CONSTRAINT) RaiseEngineConstraint(msg);
   switch (rc) {
     case SQLITE_CONSTRAINT_CHECK: {
       const SqliteMessage m = ClassifySqliteMessage(msg);
@@ -160,8 +188,16 @@ void RaiseSqliteError(sqlite3* db, int rc, const FailureContext& c) {
     case SQLITE_CONSTRAINT_UNIQUE:
     case SQLITE_CONSTRAINT_PRIMARYKEY:
       jeterr::Raise(jeterr::msg::kDuplicateValues, {msg});
-    case SQLITE_CONSTRAINT_NOTNULL:
+    case SQLITE_CONSTRAINT_NOTNULL: {
+      const SqliteMessage m = ClassifySqliteMessage(msg);
+      if (m.kind == SqliteMessage::Kind::NotNull) {
+        jeterr::Raise(jeterr::kRequired,
+                      "El campo '" + m.name +
+                          "' no puede contener un valor Null porque la propiedad Required para "
+                          "este campo está establecida en True. Escriba un valor en este campo.");
+      }
       jeterr::Raise(jeterr::msg::kNullNotAllowed, {msg});
+    }
     default:
       break;
   }
@@ -216,6 +252,7 @@ void RaiseSqliteError(sqlite3* db, int rc, const FailureContext& c) {
     case SqliteMessage::Kind::TooComplex:
       jeterr::Raise(jeterr::msg::kQueryTooComplex, {InStatement(c)});
     case SqliteMessage::Kind::CheckFailed:
+    case SqliteMessage::Kind::NotNull:
     case SqliteMessage::Kind::Other:
       break;
   }

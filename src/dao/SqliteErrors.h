@@ -14,7 +14,7 @@
 #include <string>
 #include <string_view>
 
-#include "dao/JetSqlTranslator.h"
+#include "dao/sql/TranslatedStatement.h"
 
 struct sqlite3;
 
@@ -38,6 +38,7 @@ struct SqliteMessage {
     NoColumnNamed,  // INSERT into a column the table lacks
     Syntax,
     CheckFailed,   // the constraint's name: "size:col", "type:col", "range:col"
+    NotNull,       // a required column left Null: "table.column"
     TypeMismatch,  // an engine function met a value of the wrong type
     TooDeep,       // SQLite's parser ran out of stack: nesting
     TooComplex,    // past one of SQLite's limits: depth, terms, columns, ...
@@ -47,6 +48,11 @@ struct SqliteMessage {
 };
 
 SqliteMessage ClassifySqliteMessage(std::string_view message);
+
+// A RAISE of one of the engine's own triggers (keys, relations, counters:
+// see JetSchemaChange.h) as the engine's error; returns for any other
+// message.
+void RaiseEngineConstraint(const std::string& message);
 
 [[noreturn]] void RaiseSqliteError(sqlite3* db, int rc, const FailureContext& context);
 

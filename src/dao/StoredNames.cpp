@@ -7,10 +7,13 @@
 */
 #include "dao/StoredNames.h"
 
+#include <sqlite3.h>
+
 #include <algorithm>
 
 #include "common/TextCase.h"
-#include "dao/SqlQuote.h"
+#include "dao/Connection.h"
+#include "dao/sql/SqlQuote.h"
 
 namespace dao {
 
@@ -49,20 +52,12 @@ std::string Unquoted(std::string_view quoted) {
   return name;
 }
 
-std::string Column(sqlite3_stmt* s, int i) {
-  const unsigned char* t = sqlite3_column_text(s, i);
-  return t ? reinterpret_cast<const char*>(t) : std::string();
-}
-
-std::vector<std::string> Rows(sqlite3* db, const std::string& sql) {
+// The values of every row and column of a query, as far as it can be read.
+std::vector<std::string> Values(Connection& connection, const std::string& sql) {
   std::vector<std::string> out;
-  sqlite3_stmt* s = nullptr;
-  if (sqlite3_prepare_v2(db, sql.c_str(), -1, &s, nullptr) == SQLITE_OK) {
-    while (sqlite3_step(s) == SQLITE_ROW) {
-      for (int i = 0; i < sqlite3_column_count(s); ++i) out.push_back(Column(s, i));
-    }
+  for (auto& row : connection.RowsIfReadable(sql)) {
+    for (std::string& value : row) out.push_back(std::move(value));
   }
-  sqlite3_finalize(s);
   return out;
 }
 
@@ -84,10 +79,10 @@ bool StoredNames::MayNeedResolving(const TranslatedStatement& t) {
          NamesBeyondAscii(t.selectSql);
 }
 
-StoredNames::StoredNames(sqlite3* db) {
+StoredNames::StoredNames(Connection& connection) {
   // A schema that cannot be read (a linked file gone missing) has no names
   // to offer; the statement then fails on its own, as it would have.
-  for (const std::string& schema : Rows(db, "SELECT name FROM pragma_database_list")) {
+  for (const std::string& schema : Values(connection, "SELECT name FROM pragma_database_list")) {
     const std::string q = QuoteIdentifier(schema);
     const std::string names =
         "SELECT name FROM " + q + ".sqlite_master WHERE type IN ('table', 'view', 'index')";
@@ -95,7 +90,7 @@ StoredNames::StoredNames(sqlite3* db) {
                                 ".sqlite_master AS m, pragma_table_info(m.name, '" + schema +
                                 "') AS p WHERE m.type IN ('table', 'view')";
     for (const std::string& sql : {names, columns}) {
-      for (std::string& name : Rows(db, sql)) {
+      for (std::string& name : Values(connection, sql)) {
         if (!HasNonAscii(name)) continue;
         auto& spellings = byFolded_[TextCase::Fold(name)];
         if (std::find(spellings.begin(), spellings.end(), name) == spellings.end()) {

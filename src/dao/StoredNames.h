@@ -16,17 +16,17 @@
 */
 #pragma once
 
-#include <sqlite3.h>
-
 #include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
 
-#include "dao/JetSqlTranslator.h"
+#include "dao/sql/TranslatedStatement.h"
 
 namespace dao {
+
+class Connection;
 
 class StoredNames {
  public:
@@ -35,7 +35,7 @@ class StoredNames {
   static bool MayNeedResolving(const TranslatedStatement& statement);
 
   // Reads the stored names of every schema of the connection.
-  explicit StoredNames(sqlite3* db);
+  explicit StoredNames(Connection& connection);
 
   // The stored spelling of a name, if one equals it under TextCase.
   std::optional<std::string> Find(std::string_view name) const;

@@ -3,8 +3,6 @@
 */
 #include "dao/TableDef.h"
 
-#include "dao/JetTypes.h"
-
 namespace dao {
 
 int TableDef::Attributes() const {

@@ -17,6 +17,9 @@
 
 namespace dao {
 
+// TableDef attributes.
+inline constexpr int dbAttachedTable = 0x40000000;
+
 class TableDef {
  public:
   TableDef() = default;

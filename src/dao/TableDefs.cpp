@@ -3,17 +3,63 @@
 */
 #include "dao/TableDefs.h"
 
+#include <algorithm>
+
 #include "common/TextCase.h"
-#include "dao/DatabaseState.h"
-#include "dao/JetErrors.h"
-#include "dao/SqlQuote.h"
+#include "dao/Connection.h"
+#include "dao/JetSchemaChange.h"
+#include "dao/LinkedTables.h"
+#include "dao/functions/JetTypes.h"
+#include "dao/sql/JetErrors.h"
+#include "dao/sql/SqlQuote.h"
 
 namespace dao {
+
+namespace {
+
+bool IsInternalTable(const std::string& name) {
+  return name.rfind("sqlite_", 0) == 0 || name.rfind("__jet", 0) == 0;
+}
+
+}  // namespace
+
+std::vector<TableDef> TableDefs::Read() const {
+  connection_.EnsureOpen();
+  auto fieldsOf = [&](const std::string& schema, const std::string& table) {
+    std::vector<Field> fields;
+    SqlStatement info =
+        connection_.Prepare("PRAGMA " + schema + ".table_info(" + QuoteIdentifier(table) + ")");
+    while (info.Step()) {
+      const JetType jt = JetTypeFromDeclared(info.Text(2));
+      fields.emplace_back(info.Text(1), jt.type, jt.size, jt.precision, jt.scale);
+    }
+    return fields;
+  };
+  std::vector<std::string> names;
+  {
+    SqlStatement tables = connection_.Prepare(
+        "SELECT name FROM main.sqlite_master WHERE type = 'table' ORDER BY name");
+    while (tables.Step()) names.push_back(tables.Text(0));
+  }
+  std::vector<TableDef> defs;
+  for (const std::string& n : names) {
+    if (!IsInternalTable(n)) defs.emplace_back(n, "", "", fieldsOf("main", n));
+  }
+  for (const LinkedTables::Link& link : links_.Read()) {
+    std::vector<Field> fields;
+    if (!link.schema.empty()) fields = fieldsOf(link.schema, link.source);
+    defs.emplace_back(link.name, link.connect, link.source, std::move(fields));
+  }
+  std::sort(defs.begin(), defs.end(), [](const TableDef& a, const TableDef& b) {
+    return TextCase::Fold(a.Name()) < TextCase::Fold(b.Name());
+  });
+  return defs;
+}
 
 void TableDefs::EnsureLoaded() const {
   if (loaded_) return;
   std::vector<const TableDef*> picture;
-  for (TableDef& fresh : owner_->ReadTableDefs()) {
+  for (TableDef& fresh : Read()) {
     TableDef* same = nullptr;
     for (auto& h : held_) {
       if (TextCase::Equal(h->Name(), fresh.Name())) same = h.get();
@@ -31,7 +77,7 @@ void TableDefs::EnsureLoaded() const {
 }
 
 void TableDefs::Refresh() {
-  owner_->EnsureOpen();
+  connection_.EnsureOpen();
   loaded_ = false;
   EnsureLoaded();
 }
@@ -66,12 +112,19 @@ const TableDef& TableDefs::Item(std::string_view name) const {
 }
 
 void TableDefs::Append(const TableDef& def) {
-  owner_->AppendLink(def);
+  connection_.EnsureOpen();
+  links_.Append(def);
   loaded_ = false;
 }
 
 void TableDefs::Delete(std::string_view name) {
-  owner_->DeleteTableDef(name);
+  connection_.EnsureOpen();
+  if (!links_.Remove(name)) {
+    const auto stored = connection_.FindTable("main", name);
+    if (!stored) jeterr::Raise(jeterr::msg::kItemNotFound, {name});
+    JetSchemaChange(connection_, connection_.Context(JetStatementKind::DropTable))
+        .DropTable(*stored);
+  }
   loaded_ = false;
 }
 

@@ -22,10 +22,15 @@
 
 namespace dao {
 
-class DatabaseState;
+class Connection;
+class LinkedTables;
 
 class TableDefs {
  public:
+  // The collection of the database on `connection`, whose links are
+  // `links`; made by the database, for its life.
+  TableDefs(Connection& connection, LinkedTables& links) : connection_(connection), links_(links) {}
+
   void Refresh();
   int Count() const;
   const TableDef& operator[](int index) const;  // 3265 when out of range
@@ -65,11 +70,11 @@ class TableDefs {
   Iterator end() const;
 
  private:
-  friend class DatabaseState;
-  explicit TableDefs(DatabaseState* owner) : owner_(owner) {}
   void EnsureLoaded() const;
+  std::vector<TableDef> Read() const;
 
-  DatabaseState* owner_;
+  Connection& connection_;
+  LinkedTables& links_;
   mutable bool loaded_ = false;
   // Every definition handed out, at a fixed address; defs_ lists those of
   // the last picture.

@@ -7,8 +7,8 @@
 #include <cmath>
 
 #include "dao/JetDecimal.h"
-#include "dao/JetErrors.h"
-#include "dao/JetTypes.h"
+#include "dao/functions/JetTypes.h"
+#include "dao/sql/JetErrors.h"
 
 namespace dao {
 

@@ -4,7 +4,7 @@
 #include "jetimport/ImportDdl.h"
 
 #include "common/TextCase.h"
-#include "dao/JetTypes.h"
+#include "dao/functions/JetTypes.h"
 #include "jetimport/ImportErrors.h"
 
 namespace jetimport {

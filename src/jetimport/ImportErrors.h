@@ -1,6 +1,6 @@
 /*
 ** ImportErrors: the texts of the failures that only the import of Jet
-** files raises, under the engine's numbers (dao/JetErrors.h) that support
+** files raises, under the engine's numbers (dao/sql/JetErrors.h) that support
 ** staff already know for the same trouble.
 **
 ** A Jet file that cannot be read, for whatever reason, is 3343 (the
@@ -12,7 +12,7 @@
 #pragma once
 
 #include "common/AppError.h"
-#include "dao/JetErrors.h"
+#include "dao/sql/JetErrors.h"
 
 namespace jetimport::msg {
 

@@ -6,7 +6,7 @@
 #include <new>
 
 #include "common/TextCase.h"
-#include "dao/JetErrors.h"
+#include "dao/sql/JetErrors.h"
 #include "jetimport/ImportErrors.h"
 #include "jetimport/MdbSource.h"
 #include "jetimport/ReaderProtocol.h"

@@ -14,7 +14,7 @@
 #include <optional>
 
 #include "dao/DBEngine.h"
-#include "dao/JetErrors.h"
+#include "dao/sql/JetErrors.h"
 #include "jetimport/ImportErrors.h"
 #include "jetimport/JetFileReader.h"
 #include "jetimport/ReaderProcess.h"

@@ -16,7 +16,7 @@
 #include <stdexcept>
 
 #include "common/TextCase.h"
-#include "dao/JetTypes.h"
+#include "dao/functions/JetTypes.h"
 #include "jetimport/ImportErrors.h"
 #include "jetimport/JetTextDecoder.h"
 #include "jetimport/JetValueDecoder.h"

@@ -6,8 +6,8 @@
 #include <cstdlib>
 
 #include "dao/DBEngine.h"
-#include "dao/JetErrors.h"
-#include "dao/JetTypes.h"
+#include "dao/functions/JetTypes.h"
+#include "dao/sql/JetErrors.h"
 #include "jetimport/ImportDdl.h"
 #include "jetimport/ImportErrors.h"
 

@@ -11,8 +11,8 @@
 #include "repair/SchemaRebuild.h"
 
 #include "common/TextCase.h"
-#include "dao/JetErrors.h"
-#include "dao/JetSqlTranslator.h"
+#include "dao/sql/JetErrors.h"
+#include "dao/sql/JetSqlTranslator.h"
 #include "platform/PathSeparator.h"
 #include "repair/MetadataCopy.h"
 

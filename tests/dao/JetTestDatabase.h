@@ -19,8 +19,8 @@
 
 #include "common/AppError.h"
 #include "common/Variant.h"
-#include "dao/JetFunctions.h"
-#include "dao/JetSqlTranslator.h"
+#include "dao/SqliteFunctions.h"
+#include "dao/sql/JetSqlTranslator.h"
 
 namespace dao::test {
 

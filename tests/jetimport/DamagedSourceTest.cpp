@@ -9,7 +9,7 @@
 #include <random>
 
 #include "dao/DBEngine.h"
-#include "dao/JetErrors.h"
+#include "dao/sql/JetErrors.h"
 #include "jetimport/ImportErrors.h"
 #include "jetimport/JetImport.h"
 #include "support/JetSamples.h"

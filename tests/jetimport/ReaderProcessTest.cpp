@@ -8,9 +8,10 @@
 #include <csignal>
 #include <vector>
 
-#include "dao/JetErrors.h"
+#include "dao/sql/JetErrors.h"
 #include "jetimport/ImportErrors.h"
 #include "jetimport/ReaderProcess.h"
+#include "support/ErrorOf.h"
 
 using jetimport::ReaderProcess;
 
@@ -19,11 +20,9 @@ namespace {
 std::string Failure(const ReaderProcess::Body& body, int silenceSeconds = 5,
                     std::function<bool()> stop = {}) {
   ReaderProcess reader("origen.mdb", 1000, body, {silenceSeconds, std::move(stop)});
-  try {
+  return ErrorMessageOf([&] {
     for (;;) reader.Next("al leer la tabla 'T'", "destino.mdb");
-  } catch (const AppError& e) {
-    return std::to_string(e.Number()) + " " + e.Description();
-  }
+  });
 }
 
 }  // namespace
@@ -44,7 +43,11 @@ TEST(ReaderProcess, MessagesArriveWholeAndInOrder) {
 }
 
 TEST(ReaderProcess, ACrashALoopOrARunawayAllocationIsOneErrorAboutTheFile) {
-  EXPECT_EQ(Failure([](const ReaderProcess::Send&) { std::raise(SIGSEGV); }),
+  // The crash is the signal's own, not a sanitizer's report of it.
+  EXPECT_EQ(Failure([](const ReaderProcess::Send&) {
+              std::signal(SIGSEGV, SIG_DFL);
+              std::raise(SIGSEGV);
+            }),
             "3343 Formato de base de datos no reconocido 'origen.mdb': el archivo está dañado; la "
             "lectura se detuvo al leer la tabla 'T' (el lector cayó con la señal 11, acceso a "
             "memoria no válido).");
@@ -53,12 +56,15 @@ TEST(ReaderProcess, ACrashALoopOrARunawayAllocationIsOneErrorAboutTheFile) {
             "3343 Formato de base de datos no reconocido 'origen.mdb': el archivo está dañado; la "
             "lectura no avanzó en 1 segundos al leer la tabla 'T' y se abandonó.");
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(4));
+#if !defined(__SANITIZE_ADDRESS__)
   // The child's address space is capped: allocating without end fails there.
+  // (Under AddressSanitizer there is no cap, see ReaderProcess.cpp.)
   const std::string hog = Failure([](const ReaderProcess::Send&) {
     std::vector<std::vector<char>> all;
     for (;;) all.emplace_back(64 << 20, 'x');
   });
   EXPECT_EQ(hog.rfind("3343 Formato de base de datos no reconocido 'origen.mdb'", 0), 0u) << hog;
+#endif
   // Every message has at least its kind: an empty one is garbage.
   EXPECT_NE(Failure([](const ReaderProcess::Send& send) {
               send("");

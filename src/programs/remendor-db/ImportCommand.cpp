@@ -7,7 +7,7 @@
 
 #include "ToolCommands.h"
 #include "common/StopRequest.h"
-#include "dao/JetErrors.h"
+#include "dao/sql/JetErrors.h"
 #include "jetimport/JetImport.h"
 
 namespace {

@@ -39,7 +39,7 @@
 #include "ToolCommands.h"
 #include "common/StopRequest.h"
 #include "common/SystemError.h"
-#include "dao/JetErrors.h"
+#include "dao/sql/JetErrors.h"
 #include "platform/MessageBoxService.h"
 #include "platform/PlatformFolders.h"
 #include "platform/RecordingMessageBox.h"

@@ -1,0 +1,54 @@
+/*
+** Jet's LIKE patterns: its wildcards, with % and _ as plain characters, and
+** letters matched as the JET collation compares them.
+*/
+#include <gtest/gtest.h>
+
+#include "dao/functions/JetLikePattern.h"
+
+namespace dao {
+namespace {
+
+TEST(JetLikePattern, JetWildcardsWithPercentAndUnderscorePlain) {
+  struct Case {
+    const char* text;
+    const char* pattern;
+    bool matches;
+  };
+  const Case cases[] = {
+      {"Peñalba", "Pe*", true},
+      {"Peñalba", "*alba", true},
+      {"Peñalba", "P*a*a", true},
+      {"Peñalba", "P*x*", false},
+      {"abc", "a?c", true},
+      {"ac", "a?c", false},
+      {"a1c", "a#c", true},
+      {"abc", "a#c", false},
+      {"a%c", "a%c", true},
+      {"abc", "a%c", false},
+      {"a_c", "a_c", true},
+      {"abc", "a_c", false},
+      {"b", "[a-c]", true},
+      {"B", "[a-c]", true},
+      {"d", "[a-c]", false},
+      {"d", "[!a-c]", true},
+      {"a*", "a[*]", true},
+      {"ab", "a[*]", false},
+      {"-", "[a-]", true},
+      {"ñ", "[a-z]", true},
+      {"ÁRBOL", "árbol", true},
+      {"arbol", "árbol", false},
+      {"", "*", true},
+      {"abc", "abc[]", true},
+      {"aaaaaaaaaaaaaaaaaaaaaaaab", "*a*a*a*a*a*a*c", false},
+  };
+  for (const Case& c : cases) {
+    const auto pattern = JetLikePattern::Compile(c.pattern);
+    ASSERT_TRUE(pattern.has_value()) << c.pattern;
+    EXPECT_EQ(pattern->Matches(c.text), c.matches) << c.text << " LIKE " << c.pattern;
+  }
+  EXPECT_FALSE(JetLikePattern::Compile("[a").has_value());
+}
+
+}  // namespace
+}  // namespace dao
