@@ -11,8 +11,10 @@
 **     file and the package, and goes on: Qt's dialogs then speak English,
 **     except the buttons of message and input boxes, which the program
 **     names itself (QtMessageBox, QtInputBox).
-**   - Qt's widgets write numbers and dates as the operator's Windows in
-**     Argentina would (es_AR): the file dialog's dates and sizes, say.
+**   - Qt's default locale is the operator's (es_AR): the numbers and dates
+**     that the program's widgets write through QLocale. The file dialog's
+**     dates and sizes follow the machine's own locale, which Qt reads from
+**     the environment and which the program leaves alone.
 **   - One face for every window, UiFont: the places in twips were made for
 **     an 8-point sans-serif, so the face is Liberation Sans (Arial's
 **     widths, on Debian's fonts-liberation), or Arial where that is what
