@@ -128,7 +128,10 @@ class Walker {
     if (label.text().isEmpty() || label.textFormat() == Qt::RichText) return;
     if (label.inherits("ElidedLabel")) {
       if (label.property("elided").toBool()) {
-        Add(label, "label", label.text(), QSize(), label.contentsRect().size(), true);
+        const QString text = label.buddy() ? Shown(label.text()) : label.text();
+        const QFontMetrics fm(label.font());
+        Add(label, "label", label.text(), QSize(fm.horizontalAdvance(text), fm.height()),
+            label.contentsRect().size(), true);
       }
       return;
     }
