@@ -106,11 +106,16 @@ TEST_F(WorkingCopyTest, ResetearCopiaRestoresTheFirstOpeningAndCommitearCopiaKee
   const auto inicial = Tabla();
   for (const bool deshacer : {true, false}) {
     ambito.Inicio = true;
+    EXPECT_FALSE(copy.Changed());
     copy.HacerCopia(-ambito.Dueño);
     EXPECT_FALSE(ambito.Inicio);
     copy.HacerCopia(-ambito.Dueño);
     EXPECT_EQ(BackupRows(), 3);
+    // A visit that saved nothing leaves a copy with nothing to undo.
+    EXPECT_TRUE(copy.Pendiente());
+    EXPECT_FALSE(copy.Changed());
     EditAsAUser();
+    EXPECT_TRUE(copy.Changed());
     EXPECT_EQ(records.DarDomicilios(),
               "Av. Gral. Manuel Belgrano 1240, Córdoba\r\nRuta Nacional 9 , Villa María\r\nAv. "
               "Colón 5000, Córdoba");
@@ -126,6 +131,7 @@ TEST_F(WorkingCopyTest, ResetearCopiaRestoresTheFirstOpeningAndCommitearCopiaKee
     }
     EXPECT_FALSE(ambito.Inicio);
     EXPECT_FALSE(copy.Pendiente());
+    EXPECT_FALSE(copy.Changed());
     // Nothing is left to undo: a later ResetearCopia changes nothing.
     const auto tras = Tabla();
     copy.ResetearCopia();
@@ -260,7 +266,9 @@ TEST_F(TwoDeclarationsTest, EachCopyRestoresOrKeepsOnlyItsOwnDeclarationInAnyOrd
     EXPECT_EQ(Codes(), std::string("DJ 5:") + (undoFive ? " 11 12 13 14" : "") +
                            " | DJ 6:" + (undoSix ? " 15" : "") + " | backup:")
         << round;
-    if (undoFive && undoSix) EXPECT_EQ(Tabla(), initial) << round;
+    if (undoFive && undoSix) {
+      EXPECT_EQ(Tabla(), initial) << round;
+    }
     LoadDeclarations();  // both declarations as they were, for the next case
   }
   EXPECT_EQ(Contar("CodDJ = 1"), 4);  // the sample's own declaration untouched
