@@ -36,8 +36,9 @@ QString PathOf(const QString& name) {
 //
 // It answers as an icon of two pixmaps, the drawing at its own size and at
 // twice it, would: no size above twice its own, smaller sizes drawn at
-// that size, and the style's greyed or highlighted forms for the disabled
-// and selected modes.
+// that size, and the style's greyed form for the disabled mode. A selected
+// row shows the drawing as it is, not tinted with the selection's colour: a
+// check box must read the same on the row the operator is marking.
 class SvgIconEngine : public QIconEngine {
  public:
   SvgIconEngine(QString path, int side) : path_(std::move(path)), side_(side) {}
@@ -60,7 +61,8 @@ class SvgIconEngine : public QIconEngine {
     QPixmap found;
     if (QPixmapCache::find(key, &found)) return found;
     QPixmap drawn = Drawn(side);
-    if (mode == QIcon::Disabled || mode == QIcon::Selected) {
+    if (mode == QIcon::Selected) return pixmap(size, QIcon::Normal, state);
+    if (mode == QIcon::Disabled) {
       QStyleOption option(0);
       option.palette = QGuiApplication::palette();
       const QPixmap styled = QApplication::style()->generatedIconPixmap(mode, drawn, &option);
