@@ -8,6 +8,7 @@
 #else
 #include <fcntl.h>
 #include <stdio.h>
+#include <sys/sendfile.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -16,6 +17,7 @@
 #endif
 
 #include <algorithm>
+#include <vector>
 
 #ifdef _WIN32
 #include "common/NativePath.h"
@@ -287,3 +289,50 @@ bool NativeFile::Write(const void* buffer, size_t count) {
   writeAt_ += count;
   return true;
 }
+
+#ifdef _WIN32
+
+bool NativeFile::CopyRestFrom(NativeFile& in) {
+  std::vector<char> buffer(size_t{1} << 20);
+  for (;;) {
+    const int64_t got = in.Read(buffer.data(), buffer.size());
+    if (got < 0) return false;
+    if (got == 0) return true;
+    if (!Write(buffer.data(), static_cast<size_t>(got))) return false;
+  }
+}
+
+#else
+
+bool NativeFile::CopyRestFrom(NativeFile& in) {
+  // The most one call is asked to copy: both stop short of 2 GiB.
+  constexpr size_t kStep = size_t{1} << 30;
+  bool copyRange = true;
+  for (;;) {
+    ssize_t done;
+    if (copyRange) {
+      loff_t from = static_cast<loff_t>(in.readAt_), to = static_cast<loff_t>(writeAt_);
+      done = ::copy_file_range(in.fd_, &from, fd_, &to, kStep, 0);
+    } else {
+      off_t from = static_cast<off_t>(in.readAt_);
+      done = ::lseek(fd_, static_cast<off_t>(writeAt_), SEEK_SET) < 0
+                 ? -1
+                 : ::sendfile(fd_, in.fd_, &from, kStep);
+    }
+    if (done < 0) {
+      if (errno == EINTR) continue;
+      if (copyRange &&
+          (errno == ENOSYS || errno == EXDEV || errno == EINVAL || errno == EOPNOTSUPP)) {
+        copyRange = false;
+        continue;
+      }
+      Fail();
+      return false;
+    }
+    if (done == 0) return true;
+    in.readAt_ += static_cast<uint64_t>(done);
+    writeAt_ += static_cast<uint64_t>(done);
+  }
+}
+
+#endif

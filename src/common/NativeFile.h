@@ -44,6 +44,12 @@ class NativeFile {
   bool WriteAt(uint64_t offset, const void* buffer, size_t count);
   // Writes all `count` bytes after what the last Write wrote.
   bool Write(const void* buffer, size_t count);
+  // Copies what `in` holds after its last Read to after this file's last
+  // Write; false on failure, which the file that failed keeps (this one
+  // when the system cannot tell). On Linux the bytes move inside the
+  // kernel (copy_file_range, or sendfile where the file system offers no
+  // such copy), so no buffer of the program holds them.
+  bool CopyRestFrom(NativeFile& in);
   bool Sync();
   // The file's size, or -1.
   int64_t Size();

@@ -4,7 +4,9 @@
 **
 ** The copy goes through the system's own file calls (NativeFile) so that
 ** each failure (no space, no permission, a read error half way) is seen and
-** the partial file is removed. It is written under a hidden working name and renamed to its
+** the partial file is removed; on Linux the bytes move inside the kernel,
+** so the copy of a host of any size holds no buffer in the program. It is
+** written under a hidden working name and renamed to its
 ** backup name only once it is complete and flushed: a run killed half way
 ** leaves at most that working file, which the next backup removes, never a
 ** truncated file under a backup's name that the pruning would count. The
@@ -38,8 +40,6 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr const char* kMarker = "_respaldo_";
-// Run-time error 75: path or file access error.
-constexpr size_t kChunk = 1 << 20;
 constexpr const char* kPartialSuffix = ".respaldo-parcial";
 
 std::string Reason(NativeFile::Failure failure, const std::string& systemText) {
@@ -83,18 +83,6 @@ std::string Timestamp(std::chrono::system_clock::time_point now) {
 bool IsStampText(const std::string& s) {
   return s.size() >= 19 &&
          std::all_of(s.begin(), s.end(), [](char c) { return (c >= '0' && c <= '9') || c == '_'; });
-}
-
-// Copies everything from `in` to `out`; false on failure, which the file
-// that failed keeps.
-bool CopyAll(NativeFile& in, NativeFile& out) {
-  std::vector<char> buf(kChunk);
-  for (;;) {
-    const int64_t got = in.Read(buf.data(), buf.size());
-    if (got < 0) return false;
-    if (got == 0) return true;
-    if (!out.Write(buf.data(), static_cast<size_t>(got))) return false;
-  }
 }
 
 // On Windows the file system's own journal keeps a renamed file's name
@@ -191,7 +179,7 @@ std::string HostBackup::Make(const std::string& file, std::chrono::system_clock:
   if (!out.IsOpen()) throw fail(NativePath::ToUtf8(partial), Reason(out));
 
   std::string reason;
-  if (!CopyAll(in, out)) {
+  if (!out.CopyRestFrom(in)) {
     reason = Reason(in.LastFailure() != NativeFile::Failure::kNone ? in : out);
   } else if (!out.Sync() || out.Size() < 0) {
     reason = Reason(out);

@@ -4,6 +4,10 @@
 */
 #include "controls/ui/NOVUList.h"
 
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QStyle>
+#include <QStyleOptionViewItem>
 #include <QTreeWidget>
 
 #include "common/ValueFormat.h"
@@ -79,7 +83,53 @@ void NOVUList::Construir() {
   connect(lstDatos_, &QTreeWidget::itemClicked, this,
           [this](QTreeWidgetItem* item) { emit ItemClick(static_cast<NOVUListItem*>(item)); });
   connect(lstDatos_, &QTreeWidget::itemDoubleClicked, this, [this] { DblClick(); });
+  // A check list also marks by a click on a row's box and by the space bar.
+  connect(lstDatos_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
+    if (item == casilla_) Marcar(NOVUListModel::CheckInput::BoxClick, casilla_);
+  });
+  lstDatos_->installEventFilter(this);
+  lstDatos_->viewport()->installEventFilter(this);
   OnResize();
+}
+
+bool NOVUList::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == lstDatos_->viewport() &&
+      (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)) {
+    const QPoint en = static_cast<QMouseEvent*>(event)->position().toPoint();
+    const QModelIndex indice = lstDatos_->indexAt(en);
+    const bool casilla = indice.isValid() && indice.column() == 0 &&
+                         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
+                         Casilla(indice).contains(en);
+    casilla_ = casilla && event->type() == QEvent::MouseButtonPress
+                   ? static_cast<NOVUListItem*>(lstDatos_->itemFromIndex(indice))
+                   : nullptr;
+    dobleEnCasilla_ = casilla && event->type() == QEvent::MouseButtonDblClick;
+  } else if (watched == lstDatos_ && event->type() == QEvent::KeyPress &&
+             static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space && modelo_.CheckList()) {
+    Marcar(NOVUListModel::CheckInput::Space, static_cast<NOVUListItem*>(lstDatos_->currentItem()));
+    return true;
+  }
+  return TwipsControl::eventFilter(watched, event);
+}
+
+// Where the row's image is drawn: its box, in check-list mode.
+QRect NOVUList::Casilla(const QModelIndex& indice) const {
+  QStyleOptionViewItem opcion;
+  opcion.initFrom(lstDatos_);
+  opcion.rect = lstDatos_->visualRect(indice);
+  opcion.index = indice;
+  opcion.widget = lstDatos_;
+  opcion.text = indice.data().toString();
+  opcion.icon = qvariant_cast<QIcon>(indice.data(Qt::DecorationRole));
+  opcion.decorationSize = lstDatos_->iconSize();
+  opcion.features = QStyleOptionViewItem::HasDisplay | QStyleOptionViewItem::HasDecoration;
+  return lstDatos_->style()->subElementRect(QStyle::SE_ItemViewItemDecoration, &opcion, lstDatos_);
+}
+
+void NOVUList::Marcar(NOVUListModel::CheckInput entrada, NOVUListItem* fila) {
+  const auto nueva =
+      modelo_.Toggle(entrada, fila != nullptr, fila ? fila->SmallIcon() : std::string());
+  if (nueva) fila->SetSmallIcon(*nueva);
 }
 
 void NOVUList::OnResize() {
@@ -114,9 +164,8 @@ ICHeader* NOVUList::Header() {
 
 void NOVUList::AgregarItem(const std::string& Clave, const std::string& Texto, int32_t Imagen,
                            const std::vector<Variant>& Datos) {
-  const std::string& imagen = NOVUListModel::ClaveImagen(Imagen);
-  const QString clave = QString::fromStdString(Clave);
-  if (!clave.isEmpty() && claves_.contains(clave)) ccerr::DuplicateKey(Clave);
+  NOVUListModel::ClaveImagen(Imagen);  // a number outside the table fails here
+  if (!Clave.empty() && claves_.count(Clave)) ccerr::DuplicateKey(Clave);
   QStringList textos;
   textos.reserve(static_cast<qsizetype>(Datos.size()) + 1);
   textos.append(QString::fromStdString(Texto));
@@ -124,7 +173,7 @@ void NOVUList::AgregarItem(const std::string& Clave, const std::string& Texto, i
     textos.append(QString::fromStdString(ValueFormat::ToText(dato)));
   }
   auto fila = std::make_unique<NOVUListItem>(Clave, textos);
-  fila->SetSmallIcon(imagen);
+  fila->SetImageNumber(Imagen);
   for (int c = 1; c <= modelo_.CantColumnas(); c++) {
     const int alineacion = modelo_.ColumnaEn(c).alineacion;
     if (alineacion != NOVUListModel::kAlineacionIzquierda) {
@@ -136,7 +185,7 @@ void NOVUList::AgregarItem(const std::string& Clave, const std::string& Texto, i
   } else {
     lstDatos_->addTopLevelItem(fila.get());
   }
-  if (!clave.isEmpty()) claves_.insert(clave, fila.get());
+  if (!Clave.empty()) claves_.emplace(Clave, fila.get());
   fila.release();
 }
 
@@ -165,9 +214,9 @@ int NOVUList::PosicionOrdenada(const NOVUListItem& fila) const {
 NOVUListItem* NOVUList::GetItems(const Variant& Index) const {
   if (Index.Type() == VarType::String) {
     const std::string clave = Index.ToString();
-    auto it = claves_.find(QString::fromStdString(clave));
+    auto it = claves_.find(clave);
     if (clave.empty() || it == claves_.end()) ccerr::NotFound(clave);
-    return it.value();
+    return it->second;
   }
   const int32_t numero = Index.ToLong();
   if (numero < 1 || numero > lstDatos_->topLevelItemCount()) ccerr::OutOfBounds();
@@ -191,7 +240,7 @@ NOVUListItem* NOVUList::GetISelectedItem() const {
 
 void NOVUList::Eliminar(const Variant& Indice) {
   NOVUListItem* fila = GetItems(Indice);
-  claves_.remove(QString::fromStdString(fila->Key()));
+  claves_.erase(fila->Key());
   delete fila;
 }
 
@@ -220,9 +269,9 @@ void NOVUList::SetCheckList() {
 }
 
 void NOVUList::DblClick() {
-  NOVUListItem* fila = GetISelectedItem();
-  const auto nueva = modelo_.DobleClick(fila != nullptr, fila ? fila->SmallIcon() : std::string());
-  if (nueva) fila->SetSmallIcon(*nueva);
+  Marcar(dobleEnCasilla_ ? NOVUListModel::CheckInput::DoubleClickOnBox
+                         : NOVUListModel::CheckInput::DoubleClick,
+         GetISelectedItem());
 }
 
 void NOVUList::SetEnabled(bool New_Enabled) {

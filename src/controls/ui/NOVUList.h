@@ -21,21 +21,22 @@
 ** 35602, an image number outside 0-4 is 9 and a sort the list cannot do
 ** 380. A failed call changes nothing.
 **
-** Event: ItemClick(Item), whenever the operator clicks a row. A double
-** click in check-list mode flips the selected row's image between
-** "marcado" and "desmarcado" and raises nothing.
+** Event: ItemClick(Item), whenever the operator clicks a row. In
+** check-list mode a double click flips the selected row's image between
+** "marcado" and "desmarcado", and so do a click on a row's image (its box)
+** and the space bar on the selected row; none of them raises anything.
 **
 ** The one stored setting is "Enabled" (default True).
 */
 #pragma once
 
-#include <QHash>
 #include <QIcon>
 #include <QString>
 #include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "common/Variant.h"
@@ -46,6 +47,7 @@
 #include "controls/ui/NOVUListItem.h"
 #include "controls/ui/TwipsControl.h"
 
+class QModelIndex;
 class QTreeWidget;
 class NOVUListHeader;
 
@@ -102,6 +104,9 @@ class NOVUList : public TwipsControl, private ICListView {
   void Construir();
   void ColumnClick(int indice);
   void DblClick();
+  void Marcar(NOVUListModel::CheckInput entrada, NOVUListItem* fila);
+  QRect Casilla(const QModelIndex& indice) const;
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void AplicarOrden(const NOVUListModel::Orden& orden);
   int PosicionOrdenada(const NOVUListItem& fila) const;
 
@@ -114,5 +119,12 @@ class NOVUList : public TwipsControl, private ICListView {
   NOVUListHeader* encabezado_ = nullptr;
   NOVUListModel modelo_;
   std::unique_ptr<IC> ic_;
-  QHash<QString, NOVUListItem*> claves_;
+  // Rows by key. The standard map keeps each key's hash, so growing it
+  // hashes no key again; Qt's seeded string hash, run over every key at each
+  // growth, cost more than adding the rows themselves.
+  std::unordered_map<std::string, NOVUListItem*> claves_;
+  // The row whose box took the last press, and whether a double click
+  // fell on a box: its first click has marked it already.
+  NOVUListItem* casilla_ = nullptr;
+  bool dobleEnCasilla_ = false;
 };
