@@ -23,6 +23,10 @@
 */
 #include "dao/sql/JetExpressionParser.h"
 
+#include <algorithm>
+#include <cstdlib>
+
+#include "dao/functions/JetCollation.h"
 #include "dao/functions/JetFunctionCatalog.h"
 #include "dao/functions/JetTypes.h"
 #include "dao/sql/JetErrors.h"
@@ -48,6 +52,7 @@ class Chain {
   // The expression so far: its kind, type and, while it is one, column.
   JetExpr& Head() { return expr_; }
   void SetType(int type) { expr_.type = type; }
+  void SetNumeric() { expr_.numeric = true; }
   bool IsColumn() const { return prefixes_.empty() && expr_.kind == JetExprKind::Column; }
   bool IsNumber() const { return prefixes_.empty() && expr_.kind == JetExprKind::Number; }
 
@@ -61,6 +66,7 @@ class Chain {
     expr_.sql += suffix;
     expr_.kind = kind;
     expr_.type = 0;
+    expr_.numeric = false;
     expr_.column.clear();
     expr_.qualifier.clear();
     run_ = Run::None;
@@ -77,6 +83,7 @@ class Chain {
       expr_.sql += ')';
       expr_.kind = kind;
       expr_.type = 0;
+      expr_.numeric = false;
       runOperands_++;
       return;
     }
@@ -145,10 +152,67 @@ int JetExpressionParser::TextAgainstDate(JetExpr& a, JetExpr& b) {
   return 0;
 }
 
+int JetExpressionParser::TextAgainstNumber(JetExpr& a, JetExpr& b) {
+  auto number = [this](JetExpr& e) {
+    if (e.kind == JetExprKind::Number) return e.type != dbDate;
+    const int type = TypeOf(e);
+    return e.kind == JetExprKind::Truth || e.numeric ||
+           (type != 0 && type != dbDate && !JetExprTypes::IsText(type) && type != dbLongBinary);
+  };
+  if (number(a) && !number(b) && MayBeText(b)) return 2;
+  if (number(b) && !number(a) && MayBeText(a)) return 1;
+  return 0;
+}
+
 std::string JetExpressionParser::TextOperand(JetExpr& e) {
   if (TypeOf(e) == dbDate) return "jet_datetext(" + AsValue(e) + ")";
+  if (TypeOf(e) == dbSingle) return "jet_singletext(" + AsValue(e) + ")";
   return AsValue(e);
 }
+
+bool JetExpressionParser::MayBeText(JetExpr& e) {
+  if (e.kind == JetExprKind::Text) return true;
+  if (e.kind == JetExprKind::Number || e.kind == JetExprKind::Truth || e.numeric) return false;
+  if (e.kind == JetExprKind::Value && e.sql == "NULL") return false;
+  const int type = TypeOf(e);
+  return type == 0 || JetExprTypes::IsText(type);
+}
+
+bool JetExpressionParser::Reversed(const JetExpr& low, const JetExpr& high) const {
+  if (low.kind == JetExprKind::Number && high.kind == JetExprKind::Number)
+    return std::strtod(low.sql.c_str(), nullptr) > std::strtod(high.sql.c_str(), nullptr);
+  auto literal = [](const JetExpr& e) {
+    return e.kind == JetExprKind::Text && e.sql.size() >= 2 && e.sql.front() == '\'' &&
+           e.sql.back() == '\'';
+  };
+  if (!literal(low) || !literal(high)) return false;
+  // Text literals, as the comparison will order them.
+  auto unquoted = [](const std::string& sql) {
+    std::string out;
+    for (std::size_t i = 1; i + 1 < sql.size(); ++i) {
+      out += sql[i];
+      if (sql[i] == '\'' && sql[i + 1] == '\'') ++i;
+    }
+    return out;
+  };
+  return JetCollation::Compare(unquoted(low.sql), unquoted(high.sql)) > 0;
+}
+
+namespace {
+
+// Bounds whose order the translation can tell: two number (or date)
+// literals, or two text literals.
+bool KnownBounds(const JetExpr& low, const JetExpr& high) {
+  auto literal = [](const JetExpr& e) {
+    if (e.kind == JetExprKind::Number) return true;
+    return e.kind == JetExprKind::Text && e.sql.size() >= 2 && e.sql.front() == '\'' &&
+           e.sql.back() == '\'';
+  };
+  return literal(low) && literal(high) &&
+         (low.kind == JetExprKind::Number) == (high.kind == JetExprKind::Number);
+}
+
+}  // namespace
 
 std::string JetExpressionParser::QuoteName(std::string_view name) {
   std::string q = "\"";
@@ -273,12 +337,16 @@ JetExpr JetExpressionParser::ParseComparison() {
       const std::string op(cursor_.Next().text);
       JetExpr right = ParseConcat();
       const int text = TextAgainstDate(chain.Head(), right);
-      const bool collate = text == 0 && !chain.IsColumn() && right.kind != JetExprKind::Column &&
-                           !chain.IsNumber() && right.kind != JetExprKind::Number;
+      const int number = text == 0 ? TextAgainstNumber(chain.Head(), right) : 0;
+      const bool collate = text == 0 && number == 0 && !chain.IsColumn() &&
+                           right.kind != JetExprKind::Column && !chain.IsNumber() &&
+                           right.kind != JetExprKind::Number;
       chain.LeftAsValue();
       if (text == 1) chain.Wrap("jet_textdate(", ")", JetExprKind::Value);
+      if (number == 1) chain.Wrap("jet_textnumber(", ")", JetExprKind::Value);
       std::string rightSql = AsValue(right);
       if (text == 2) rightSql = "jet_textdate(" + rightSql + ")";
+      if (number == 2) rightSql = "jet_textnumber(" + rightSql + ")";
       chain.Wrap("(", " " + op + " " + rightSql + (collate ? " COLLATE JET)" : ")"),
                  JetExprKind::Truth);
       continue;
@@ -305,6 +373,9 @@ JetExpr JetExpressionParser::ParseComparison() {
       JetExpr low = ParseConcat();
       if (!cursor_.AcceptKeyword("AND")) Fail();
       JetExpr high = ParseConcat();
+      // Jet takes the bounds in either order.
+      const bool known = KnownBounds(low, high);
+      if (known && Reversed(low, high)) std::swap(low, high);
       const int lowText = TextAgainstDate(chain.Head(), low);
       const int highText = TextAgainstDate(chain.Head(), high);
       const bool collate = lowText == 0 && highText == 0 && !chain.IsColumn() && !chain.IsNumber();
@@ -314,11 +385,15 @@ JetExpr JetExpressionParser::ParseComparison() {
             collate && e.kind != JetExprKind::Number && e.kind != JetExprKind::Column;
         return AsValue(e) + (collated ? " COLLATE JET" : "");
       };
+      std::string lowSql = bound(low, lowText), highSql = bound(high, highText);
+      if (!known) {
+        const std::string both = lowSql + ", " + highSql + ")";
+        lowSql = "min(" + both;
+        highSql = "max(" + both;
+      }
       chain.LeftAsValue();
       if (lowText == 1 || highText == 1) chain.Wrap("jet_textdate(", ")", JetExprKind::Value);
-      chain.Wrap("(",
-                 no + " BETWEEN " + bound(low, lowText) + " AND " + bound(high, highText) + ")",
-                 JetExprKind::Truth);
+      chain.Wrap("(", no + " BETWEEN " + lowSql + " AND " + highSql + ")", JetExprKind::Truth);
     } else if (cursor_.AcceptKeyword("IN")) {
       bool collate = !chain.IsColumn();
       if (!cursor_.IsSymbol("(")) Fail();
@@ -373,21 +448,28 @@ JetExpr JetExpressionParser::ParseAdditive() {
     JetExpr right = ParseMod();
     const int type =
         JetExprTypes::Arithmetic(plus ? '+' : '-', TypeOf(chain.Head()), TypeOf(right));
+    const bool text = MayBeText(chain.Head()) || MayBeText(right);
+    auto known = [this](JetExpr& e) {
+      return e.kind == JetExprKind::Text || JetExprTypes::IsText(TypeOf(e));
+    };
+    const bool both = known(chain.Head()) && known(right);
     chain.LeftAsValue();
-    // + joins two texts in Jet; SQLite's + would make numbers of them.
-    const bool text = chain.Kind() == JetExprKind::Text || right.kind == JetExprKind::Text;
-    if (plus && text) {
-      const bool both = chain.Kind() == JetExprKind::Text && right.kind == JetExprKind::Text;
-      chain.Join(Run::Function, "jet_add(", ", " + AsValue(right),
-                 both ? JetExprKind::Text : JetExprKind::Value);
-      if (both) chain.SetType(dbText);
+    if (text) {
+      // + joins two texts in Jet; SQLite's + and - would read any text as
+      // a number of their own.
+      chain.Join(Run::Function, plus ? "jet_add(" : "jet_sub(", ", " + AsValue(right),
+                 plus && both ? JetExprKind::Text : JetExprKind::Value);
+      chain.SetType(plus && both ? dbText : type);
+      if (!plus) chain.SetNumeric();
     } else if (JetExprTypes::IsDecimalArithmetic(TypeOf(chain.Head()), TypeOf(right))) {
       chain.Wrap(plus ? "jet_decadd(" : "jet_decsub(", ", " + AsValue(right) + ")",
                  JetExprKind::Value);
       chain.SetType(dbDecimal);
+      chain.SetNumeric();
     } else {
       chain.Join(Run::Infix, "(", (plus ? " + " : " - ") + AsValue(right), JetExprKind::Value);
       chain.SetType(type);
+      chain.SetNumeric();
     }
   }
   return chain.Take();
@@ -399,6 +481,7 @@ JetExpr JetExpressionParser::ParseMod() {
     JetExpr right = ParseIntegerDivision();
     chain.LeftAsValue();
     chain.Join(Run::Function, "jet_mod(", ", " + AsValue(right), JetExprKind::Value);
+    chain.SetNumeric();
   }
   return chain.Take();
 }
@@ -409,31 +492,50 @@ JetExpr JetExpressionParser::ParseIntegerDivision() {
     JetExpr right = ParseMultiplicative();
     chain.LeftAsValue();
     chain.Join(Run::Function, "jet_idiv(", ", " + AsValue(right), JetExprKind::Value);
+    chain.SetNumeric();
   }
   return chain.Take();
 }
 
 JetExpr JetExpressionParser::ParseMultiplicative() {
-  Chain chain(ParseUnary());
+  Chain chain(ParsePower());
   while (cursor_.IsSymbol("*") || cursor_.IsSymbol("/")) {
     const bool times = cursor_.Next().text == "*";
-    JetExpr right = ParseUnary();
+    JetExpr right = ParsePower();
     const int type =
         JetExprTypes::Arithmetic(times ? '*' : '/', TypeOf(chain.Head()), TypeOf(right));
+    const bool text = MayBeText(chain.Head()) || MayBeText(right);
     chain.LeftAsValue();
     // SQLite divides integers as integers; Jet's / always gives a fraction.
     const bool decimal = JetExprTypes::IsDecimalArithmetic(TypeOf(chain.Head()), TypeOf(right));
-    if (times && decimal)
+    if (times && text)
+      chain.Join(Run::Function, "jet_mul(", ", " + AsValue(right), JetExprKind::Value);
+    else if (times && decimal)
       chain.Wrap("jet_decmul(", ", " + AsValue(right) + ")", JetExprKind::Value);
     else if (times)
       chain.Join(Run::Infix, "(", " * " + AsValue(right), JetExprKind::Value);
     else
       chain.Join(Run::Function, "jet_div(", ", " + AsValue(right), JetExprKind::Value);
-    chain.SetType(times && decimal ? dbDecimal : type);
+    chain.SetType(times && decimal && !text ? dbDecimal : type);
+    chain.SetNumeric();
   }
   return chain.Take();
 }
 
+JetExpr JetExpressionParser::ParsePower() {
+  Chain chain(ParseUnary());
+  while (cursor_.AcceptSymbol("^")) {
+    JetExpr right = ParseUnary();
+    const int type = JetExprTypes::Arithmetic('^', TypeOf(chain.Head()), TypeOf(right));
+    chain.LeftAsValue();
+    chain.Join(Run::Function, "jet_pow(", ", " + AsValue(right), JetExprKind::Value);
+    chain.SetType(type);
+    chain.SetNumeric();
+  }
+  return chain.Take();
+}
+
+// A sign binds tighter than ^ in Jet: -10 ^ 2 is (-10) ^ 2.
 JetExpr JetExpressionParser::ParseUnary() {
   if (cursor_.AcceptSymbol("+")) {
     cursor_.Enter();
@@ -441,7 +543,7 @@ JetExpr JetExpressionParser::ParseUnary() {
     cursor_.Leave();
     return operand;
   }
-  if (!cursor_.AcceptSymbol("-")) return ParsePower();
+  if (!cursor_.AcceptSymbol("-")) return ParseAtom();
   cursor_.Enter();
   JetExpr operand = ParseUnary();
   cursor_.Leave();
@@ -450,24 +552,9 @@ JetExpr JetExpressionParser::ParseUnary() {
     return {"-" + operand.sql, JetExprKind::Number, "", "", operand.type};
   }
   const int type = JetExprTypes::Negated(TypeOf(operand));
-  return {"(- " + AsValue(operand) + ")", JetExprKind::Value, "", "", type};
-}
-
-JetExpr JetExpressionParser::ParsePower() {
-  Chain chain(ParseAtom());
-  while (cursor_.AcceptSymbol("^")) {
-    // The exponent may carry its own sign: 2 ^ -1.
-    int minus = 0;
-    while (cursor_.AcceptSymbol("-")) ++minus;
-    JetExpr right = ParseAtom();
-    const int type = JetExprTypes::Arithmetic('^', TypeOf(chain.Head()), TypeOf(right));
-    std::string exponent = AsValue(right);
-    if (minus % 2 == 1) exponent = "(- " + exponent + ")";
-    chain.LeftAsValue();
-    chain.Join(Run::Function, "jet_pow(", ", " + exponent, JetExprKind::Value);
-    chain.SetType(type);
-  }
-  return chain.Take();
+  if (MayBeText(operand))
+    return {"jet_neg(" + AsValue(operand) + ")", JetExprKind::Value, "", "", type, true};
+  return {"(- " + AsValue(operand) + ")", JetExprKind::Value, "", "", type, true};
 }
 
 JetExpr JetExpressionParser::ParseAtom() {
@@ -593,9 +680,13 @@ JetExpr JetExpressionParser::ParseFunction(const std::string& name) {
     JetExpr& arg = args[static_cast<std::size_t>(i)];
     sql += (textArguments >> i & 1u) != 0 ? TextOperand(arg) : AsValue(arg);
   }
+  if (entry->typed)
+    sql += (count > 0 ? ", " : "") + std::to_string(count > 0 ? std::max(argumentType(0), 0) : 0);
   sql += ')';
   const bool text = entry->rule == JetResultRule::Fixed && entry->type == dbText;
-  return {std::move(sql), text ? JetExprKind::Text : JetExprKind::Value, "", "", type};
+  // Functions of numbers give numbers, whatever their arguments' types.
+  const bool numeric = entry->rule == JetResultRule::Numeric || entry->rule == JetResultRule::Total;
+  return {std::move(sql), text ? JetExprKind::Text : JetExprKind::Value, "", "", type, numeric};
 }
 
 }  // namespace dao
