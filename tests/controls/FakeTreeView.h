@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "controls/CommonControlErrors.h"
@@ -95,9 +96,7 @@ class FakeTreeView : public NOVUTreeView {
 
  private:
   Node& Find(const std::string& clave) {
-    auto it = nodes.find(clave);
-    if (it == nodes.end()) ccerr::NotFound(clave);
-    return it->second;
+    return const_cast<Node&>(std::as_const(*this).Find(clave));
   }
   const Node& Find(const std::string& clave) const {
     auto it = nodes.find(clave);

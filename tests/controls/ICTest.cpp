@@ -18,7 +18,7 @@ constexpr int32_t kConTriangulo = HDITEM::HDF_STRING | HDITEM::HDF_IMAGE;
 constexpr int32_t kTrianguloDetras = kConTriangulo | HDITEM::HDF_BITMAP_ON_RIGHT;
 
 // A list as IC sees it, with a header that records what it is sent.
-class ListaFalsa : public ICListView, public ICHeader {
+class FakeICListView : public ICListView, public ICHeader {
  public:
   int vista = kReportView;
   std::vector<int> alineaciones;
@@ -51,7 +51,7 @@ HDITEM Registro(int32_t fmt, int32_t imagen) {
 }  // namespace
 
 TEST(IC, SendsOneRecordPerColumnWithTheTriangleOnTheSortColumn) {
-  ListaFalsa lista;
+  FakeICListView lista;
   lista.alineaciones = {0, 1, 2};
   IC ic;
   EXPECT_FALSE(ic.SetHeaderIcons(0, 0));  // no list yet
@@ -75,7 +75,7 @@ TEST(IC, SendsOneRecordPerColumnWithTheTriangleOnTheSortColumn) {
 }
 
 TEST(IC, DoesNothingOutsideReportViewOrWithoutAHeader) {
-  ListaFalsa lista;
+  FakeICListView lista;
   lista.alineaciones = {0};
   lista.vista = 1;
   IC ic;

@@ -24,13 +24,20 @@ class NOVUTreeModelTest : public ::testing::Test {
   std::vector<std::string> Hijos(const std::string& clave) { return vista.Children(clave); }
   std::vector<std::string> Raices() { return vista.roots; }
   std::string Imagen(const std::string& clave) { return vista.nodes.at(clave).image; }
-  // Empresas (7) at the top, each with its Empleados (8).
-  void DosNiveles(bool retrasada) {
-    arbol.ARB_AgregarNodoIterador(0, 7, db, "SELECT * FROM Empresas ORDER BY IdEmpresa",
-                                  "IdEmpresa", false, retrasada, 4);
+  // The companies (code 7) under `padre`, one node per row.
+  void Empresas(int32_t padre, bool hojasDistintas, bool retrasada) {
+    arbol.ARB_AgregarNodoIterador(padre, 7, db, "SELECT * FROM Empresas ORDER BY IdEmpresa",
+                                  "IdEmpresa", hojasDistintas, retrasada, 4);
+  }
+  // Each company's employees (code 8) under it.
+  void Empleados() {
     arbol.ARB_AgregarNodoIterador(
         7, 8, db, "SELECT * FROM Empleados WHERE IdEmpresa = %IdEmpresa% ORDER BY IdEmpleado",
         "IdEmpleado", false, false, 6);
+  }
+  void DosNiveles(bool retrasada) {
+    Empresas(0, false, retrasada);
+    Empleados();
   }
 
   TempDir carpeta;
@@ -145,11 +152,8 @@ TEST_F(NOVUTreeModelTest, DelayedRowsGetOnePlaceholderAndLoadOnceOnExpansion) {
 // whole value path, as in a load done at once.
 TEST_F(NOVUTreeModelTest, ADelayedLoadFillsNestedQueriesAndCheckPathsFromTheKey) {
   arbol.ARB_AgregarNodo(0, 1, 0, "Empresas");
-  arbol.ARB_AgregarNodoIterador(1, 7, db, "SELECT * FROM Empresas ORDER BY IdEmpresa", "IdEmpresa",
-                                false, true, 4);
-  arbol.ARB_AgregarNodoIterador(
-      7, 8, db, "SELECT * FROM Empleados WHERE IdEmpresa = %IdEmpresa% ORDER BY IdEmpleado",
-      "IdEmpleado", false, false, 6);
+  Empresas(1, false, true);
+  Empleados();
   arbol.ARB_AgregarNodo(8, 20, 1, "Presentó");
   respuestas.marcados = {"20/12/1"};
   arbol.ARB_CargarArbol();
@@ -176,8 +180,7 @@ TEST_F(NOVUTreeModelTest, PlaceholderCodesStartAtOneThenAtAThousandAndOneAfterCl
 
 TEST_F(NOVUTreeModelTest, HojasDistintasTakesTheLevelFromTheForm) {
   respuestas.condiciones = {{7.0, 50}};
-  arbol.ARB_AgregarNodoIterador(0, 7, db, "SELECT * FROM Empresas ORDER BY IdEmpresa", "IdEmpresa",
-                                true, false, 4);
+  Empresas(0, true, false);
   arbol.ARB_AgregarNodo(50, 51, 1, "Marcable");
   respuestas.marcados = {"51/13"};
   arbol.ARB_CargarArbol();
@@ -188,8 +191,7 @@ TEST_F(NOVUTreeModelTest, HojasDistintasTakesTheLevelFromTheForm) {
 
   // Delayed: the form is asked with no row when the row is expanded.
   arbol.Clear();
-  arbol.ARB_AgregarNodoIterador(0, 7, db, "SELECT * FROM Empresas ORDER BY IdEmpresa", "IdEmpresa",
-                                true, true, 4);
+  Empresas(0, true, true);
   arbol.ARB_AgregarNodo(50, 51, 2, "Hoja", 6);
   arbol.ARB_CargarArbol();
   arbol.ARB_Expandir(true, {7, 13});
@@ -198,8 +200,7 @@ TEST_F(NOVUTreeModelTest, HojasDistintasTakesTheLevelFromTheForm) {
 }
 
 TEST_F(NOVUTreeModelTest, RefreshReadsTheCheckAgainAndNullCountsAsFalse) {
-  arbol.ARB_AgregarNodoIterador(0, 7, db, "SELECT * FROM Empresas ORDER BY IdEmpresa", "IdEmpresa",
-                                false, false, 4);
+  Empresas(0, false, false);
   arbol.ARB_AgregarNodo(7, 20, 1, "Presentada");
   respuestas.nulos = {"20/13"};
   arbol.ARB_CargarArbol();
@@ -219,8 +220,7 @@ TEST_F(NOVUTreeModelTest, RefreshReadsTheCheckAgainAndNullCountsAsFalse) {
 TEST_F(NOVUTreeModelTest, BranchReloadRebuildsAFixedBranchAfterAnExpansion) {
   arbol.ARB_AgregarNodo(0, 1, 0, "Raíz");
   arbol.ARB_AgregarNodo(0, 2, 0, "Empresas");
-  arbol.ARB_AgregarNodoIterador(2, 7, db, "SELECT * FROM Empresas ORDER BY IdEmpresa", "IdEmpresa",
-                                false, true, 4);
+  Empresas(2, false, true);
   arbol.ARB_AgregarNodo(1, 3, 2, "Hoja", 6);
   arbol.ARB_AgregarNodo(7, 8, 2, "Bajo empresa", 6);
   arbol.ARB_CargarArbol();
@@ -239,7 +239,7 @@ TEST_F(NOVUTreeModelTest, FailuresReachTheCallerAndLeaveTheStacksBalanced) {
   EXPECT_EQ(ErrorOf([&] { arbol.ARB_CargarArbol(); }), 91);
   arbol.ObjArbol = &respuestas;
   arbol.Clear();
-  arbol.ARB_AgregarNodoIterador(0, 7, db, "SELECT * FROM Empresas", "IdEmpresa", false, false, 4);
+  Empresas(0, false, false);
   arbol.ARB_AgregarNodoIterador(7, 8, db, "SELECT * FROM NoExiste WHERE X = %IdEmpresa%", "X",
                                 false, false, 4);
   EXPECT_NE(ErrorOf([&] { arbol.ARB_CargarArbol(); }), 0);
@@ -255,7 +255,7 @@ TEST_F(NOVUTreeModelTest, FailuresReachTheCallerAndLeaveTheStacksBalanced) {
 
   // A delayed nested load that fails reaches the caller of ARB_Expandir.
   arbol.Clear();
-  arbol.ARB_AgregarNodoIterador(0, 7, db, "SELECT * FROM Empresas", "IdEmpresa", false, true, 4);
+  Empresas(0, false, true);
   arbol.ARB_AgregarNodoIterador(7, 8, db, "SELECT * FROM NoExiste", "X", false, false, 4);
   arbol.ARB_CargarArbol();
   EXPECT_NE(ErrorOf([&] { arbol.ARB_Expandir(true, {7, 12}); }), 0);

@@ -27,6 +27,19 @@ class EngineRecordset : public ::testing::Test {
         "CREATE TABLE Todo (Nombre TEXT (10), Cantidad LONG, Corto INTEGER, Importe CURRENCY, "
         "Precio DOUBLE, Fecha DATE, Activo LOGICAL)");
   }
+  static Database Open(const std::string& path) {
+    return DBEngine::OpenDatabase(path, false, false, kConnect);
+  }
+  // Closes the database and opens it again, as a later session would.
+  void Reopen() {
+    const std::string path = db.Name();
+    db.Close();
+    db = Open(path);
+  }
+  // Links `name` to the table `source` of `file`.
+  void Link(const std::string& name, const std::string& source, const std::string& file) {
+    db.TableDefs().Append(db.CreateTableDef(name, source, ";DATABASE=" + file));
+  }
   TempDir dir;
   Database db;
 };
@@ -180,8 +193,8 @@ TEST_F(EngineRecordset, TransactionsTakeEffectTogetherOrNotAtAll) {
 TEST_F(EngineRecordset, LinkedTablesAreListedQueriedAndProtected) {
   std::string otherPath = dir.File("otra.mdb");
   MakeLinkSource(otherPath, "Codigo LONG, Texto TEXT (20)", "1, 'uno'");
-  db.TableDefs().Append(db.CreateTableDef("Fuente", "Fuente", ";DATABASE=" + otherPath));
-  db.TableDefs().Append(db.CreateTableDef("Alias", "Fuente", ";DATABASE=" + otherPath));
+  Link("Fuente", "Fuente", otherPath);
+  Link("Alias", "Fuente", otherPath);
   db.TableDefs().Refresh();
   const TableDef& link = db.TableDefs().Item("fuente");
   EXPECT_EQ(link.Connect(), ";DATABASE=" + otherPath);
@@ -191,24 +204,16 @@ TEST_F(EngineRecordset, LinkedTablesAreListedQueriedAndProtected) {
   EXPECT_EQ(Scalar(db, "select count(*) from Alias"), 1);
   EXPECT_EQ(ErrorOf([&] { db.Execute("CREATE TABLE Fuente (x LONG)"); }), 3010);
   EXPECT_EQ(ErrorOf([&] { db.Execute("CREATE TABLE Alias (x LONG)"); }), 3010);
-  EXPECT_EQ(ErrorOf([&] {
-              db.TableDefs().Append(db.CreateTableDef("Todo", "Fuente", ";DATABASE=" + otherPath));
-            }),
-            3010);
-  EXPECT_EQ(ErrorOf([&] {
-              db.TableDefs().Append(db.CreateTableDef("Falta", "Falta", ";DATABASE=" + otherPath));
-            }),
-            3078);
+  EXPECT_EQ(ErrorOf([&] { Link("Todo", "Fuente", otherPath); }), 3010);
+  EXPECT_EQ(ErrorOf([&] { Link("Falta", "Falta", otherPath); }), 3078);
 
   // The links survive closing; dropping one forgets it and keeps the source.
-  std::string path = db.Name();
-  db.Close();
-  db = DBEngine::OpenDatabase(path, false, false, kConnect);
+  Reopen();
   EXPECT_EQ(Scalar(db, "select count(*) from Fuente"), 1);
   db.Execute("DROP TABLE Fuente");
   db.TableDefs().Refresh();
   EXPECT_FALSE(db.TableDefs().Contains("Fuente"));
-  Database other = DBEngine::OpenDatabase(otherPath, false, false, kConnect);
+  Database other = Open(otherPath);
   EXPECT_EQ(Scalar(other, "select count(*) from Fuente"), 1);
 }
 
@@ -231,7 +236,7 @@ TEST_F(EngineRecordset, TransactionsSpanTheDatabasesOpenAtEachBegin) {
   db.Execute("INSERT INTO Todo (Cantidad) VALUES (1)");
   // Opened inside the transaction: outside the running level, inside the
   // next ones.
-  Database other = DBEngine::OpenDatabase(otherPath, false, false, kConnect);
+  Database other = Open(otherPath);
   other.Execute("INSERT INTO t (x) VALUES (1)");
   DBEngine::BeginTrans();
   other.Execute("INSERT INTO t (x) VALUES (2)");
@@ -253,7 +258,7 @@ TEST_F(EngineRecordset, TransactionsSpanTheDatabasesOpenAtEachBegin) {
   other.Close();
   DBEngine::CommitTrans();
   EXPECT_EQ(Scalar(db, "select sum(Cantidad) from Todo"), 11);
-  other = DBEngine::OpenDatabase(otherPath, false, false, kConnect);
+  other = Open(otherPath);
   EXPECT_EQ(Scalar(other, "select sum(x) from t"), 5);
 }
 
@@ -299,7 +304,7 @@ TEST_F(EngineRecordset, LinksThatCannotBeUsedAreRefusedOrLeftUnusable) {
   // A path with a quote in it.
   std::string quoted = dir.File("o'brien.mdb");
   MakeLinkSource(quoted, "Codigo LONG", "7");
-  db.TableDefs().Append(db.CreateTableDef("Fuente", "Fuente", ";DATABASE=" + quoted));
+  Link("Fuente", "Fuente", quoted);
   EXPECT_EQ(Scalar(db, "select Codigo from Fuente"), 7);
 
   // Missing, scrambled and foreign files are refused, and no link is kept.
@@ -308,8 +313,7 @@ TEST_F(EngineRecordset, LinksThatCannotBeUsedAreRefusedOrLeftUnusable) {
   ToggleScrambling(scrambled);
   const auto scrambledBytes = ReadBytes(scrambled);
   auto append = [&](const std::string& name, const std::string& source, const std::string& file) {
-    return ErrorOf(
-        [&] { db.TableDefs().Append(db.CreateTableDef(name, source, ";DATABASE=" + file)); });
+    return ErrorOf([&] { Link(name, source, file); });
   };
   EXPECT_EQ(append("Falta", "R", dir.File("falta.mdb")), 3024);
   EXPECT_EQ(append("R", "R", scrambled), 3343);
@@ -325,13 +329,13 @@ TEST_F(EngineRecordset, LinksThatCannotBeUsedAreRefusedOrLeftUnusable) {
   std::string path = db.Name();
   db.Close();
   ToggleScrambling(quoted);
-  db = DBEngine::OpenDatabase(path, false, false, kConnect);
+  db = Open(path);
   db.TableDefs().Refresh();
   EXPECT_EQ(db.TableDefs().Item("Fuente").Connect(), ";DATABASE=" + quoted);
   EXPECT_EQ(ErrorOf([&] { db.OpenRecordset("Fuente"); }), 3078);
   db.Close();
   ToggleScrambling(quoted);
-  db = DBEngine::OpenDatabase(path, false, false, kConnect);
+  db = Open(path);
   EXPECT_EQ(Scalar(db, "select Codigo from Fuente"), 7);
 }
 
@@ -342,8 +346,8 @@ TEST_F(EngineRecordset, LinkNamedAsItsSourceReachesItsOwnFile) {
   const std::string first = dir.File("primera.mdb"), second = dir.File("segunda.mdb");
   MakeLinkSource(first, "Codigo LONG, Texto TEXT (20)", "1, 'de la primera'");
   MakeLinkSource(second, "Codigo LONG, Texto TEXT (20)", "2, 'de la segunda'");
-  db.TableDefs().Append(db.CreateTableDef("Otra", "Fuente", ";DATABASE=" + first));
-  db.TableDefs().Append(db.CreateTableDef("Fuente", "Fuente", ";DATABASE=" + second));
+  Link("Otra", "Fuente", first);
+  Link("Fuente", "Fuente", second);
   auto check = [&] {
     EXPECT_EQ(Scalar(db, "select Codigo from Fuente"), 2);
     EXPECT_EQ(Scalar(db, "select Fuente.Codigo from Fuente where Fuente.Codigo = 2"), 2);
@@ -362,12 +366,10 @@ TEST_F(EngineRecordset, LinkNamedAsItsSourceReachesItsOwnFile) {
   db.Execute("DELETE FROM Fuente WHERE Codigo = 3");
 
   // Opened again, the files are attached in another order.
-  const std::string path = db.Name();
-  db.Close();
-  db = DBEngine::OpenDatabase(path, false, false, kConnect);
+  Reopen();
   check();
-  Database a = DBEngine::OpenDatabase(first, false, false, kConnect);
-  Database b = DBEngine::OpenDatabase(second, false, false, kConnect);
+  Database a = Open(first);
+  Database b = Open(second);
   EXPECT_EQ(Scalar(a, "select count(*) from Fuente"), 1);
   EXPECT_EQ(Scalar(b, "select count(*) from Fuente where Codigo in (2, 4, 11)"), 3);
   EXPECT_EQ(Scalar(b, "select count(*) from Fuente where Texto = 'cambiada'"), 1);
@@ -385,7 +387,7 @@ TEST_F(EngineRecordset, HeldTableDefsSurviveRefreshAndAppend) {
   const TableDef& vieja = defs.Item("Vieja");
   std::string otherPath = dir.File("otra.mdb");
   MakeLinkSource(otherPath, "Codigo LONG", "1");
-  defs.Append(db.CreateTableDef("Fuente", "Fuente", ";DATABASE=" + otherPath));
+  Link("Fuente", "Fuente", otherPath);
   for (int i = 0; i < 3; i++) defs.Refresh();
   EXPECT_EQ(todo.Name(), "Todo");
   EXPECT_EQ(todo.Fields().size(), 7u);

@@ -2,7 +2,7 @@
 ** EngineTestDatabase: a fresh engine database in a scratch folder, with
 ** the small conveniences the statement tests want: rows come back as text
 ** (NULL as "NULL", yes/no as -1 / 0, numbers and dates as the engine writes
-** numbers), and errors are the engine's AppErrors.
+** numbers), and errors are the engine's AppErrors, or their numbers.
 */
 #pragma once
 
@@ -12,6 +12,7 @@
 
 #include "common/Variant.h"
 #include "dao/DBEngine.h"
+#include "support/ErrorOf.h"
 #include "support/TempDir.h"
 
 namespace dao::test {
@@ -47,6 +48,14 @@ class EngineTestDatabase {
   std::string Scalar(std::string_view jet) {
     const Rows rows = Query(jet);
     return rows.empty() ? std::string() : rows[0][0];
+  }
+
+  // The number of the error a statement raises, run or queried; 0 when none.
+  int ExecuteError(std::string_view jet) {
+    return ErrorOf([&] { db_.Execute(jet); });
+  }
+  int QueryError(std::string_view jet) {
+    return ErrorOf([&] { Query(jet); });
   }
 
   bool HasTable(std::string_view name) {

@@ -43,10 +43,10 @@ TEST_F(IdentifierCase, TableDefsFindsATableInAnyCase) {
 }
 
 TEST_F(IdentifierCase, CreateRefusesATwinAndADuplicateField) {
-  EXPECT_EQ(ErrorOf([&] { t.Execute("CREATE TABLE SITUACIÓN (x LONG)"); }), 3010);
-  EXPECT_EQ(ErrorOf([&] { t.Execute("CREATE TABLE [situación] (x LONG)"); }), 3010);
+  EXPECT_EQ(t.ExecuteError("CREATE TABLE SITUACIÓN (x LONG)"), 3010);
+  EXPECT_EQ(t.ExecuteError("CREATE TABLE [situación] (x LONG)"), 3010);
   EXPECT_EQ(TablesNamed("Situación"), 1);
-  EXPECT_EQ(ErrorOf([&] { t.Execute("CREATE TABLE Otra (Año LONG, AÑO LONG)"); }), 3191);
+  EXPECT_EQ(t.ExecuteError("CREATE TABLE Otra (Año LONG, AÑO LONG)"), 3191);
   // A new table keeps the spelling it is created with.
   t.Execute("CREATE TABLE Peña (Nº LONG)");
   t.Db().TableDefs().Refresh();
@@ -67,8 +67,8 @@ TEST_F(IdentifierCase, StatementsNameTablesAndColumnsInAnyCase) {
   // Names are matched, texts are not rewritten: a literal keeps its case.
   EXPECT_EQ(t.Scalar("SELECT 'AÑO' FROM Situación"), "AÑO");
   // Unknown names fail as before.
-  EXPECT_EQ(ErrorOf([&] { t.Query("SELECT Añito FROM Situación"); }), 3061);
-  EXPECT_EQ(ErrorOf([&] { t.Query("SELECT * FROM Situacion"); }), 3078);
+  EXPECT_EQ(t.QueryError("SELECT Añito FROM Situación"), 3061);
+  EXPECT_EQ(t.QueryError("SELECT * FROM Situacion"), 3078);
 }
 
 TEST_F(IdentifierCase, FieldsAndDynasetsFindColumnsInAnyCase) {
@@ -90,7 +90,7 @@ TEST_F(IdentifierCase, DropFindsTheTableInAnyCase) {
   t.Execute("CREATE TABLE Situación (x LONG)");
   t.Db().TableDefs().Delete("SITUACIÓN");
   EXPECT_EQ(TablesNamed("Situación"), 0);
-  EXPECT_EQ(ErrorOf([&] { t.Execute("DROP TABLE Situación"); }), 3078);
+  EXPECT_EQ(t.ExecuteError("DROP TABLE Situación"), 3078);
 }
 
 TEST_F(IdentifierCase, LinkedTablesMatchTheirSourceAndNameInAnyCase) {

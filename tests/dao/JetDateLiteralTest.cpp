@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include "EngineTestDatabase.h"
-#include "dao/EngineTestSupport.h"
 #include "dao/sql/JetErrors.h"
 
 namespace dao {
@@ -44,9 +43,7 @@ TEST(JetDateLiteral, RedundantMarkerKeepsTheHourAndTwelveIsMidnightOrNoon) {
 TEST(JetDateLiteral, HoursPastTheDayAreStillRefused) {
   EngineTestDatabase db;
   for (const char* literal : {"#24:00 AM#", "#25:10 PM#", "#1/1/2020 23:60 PM#", "#AM 10:00#"}) {
-    EXPECT_EQ(enginetest::ErrorOf([&] { db.Query(std::string("SELECT ") + literal); }),
-              jeterr::kSyntaxInSelect)
-        << literal;
+    EXPECT_EQ(db.QueryError(std::string("SELECT ") + literal), jeterr::kSyntaxInSelect) << literal;
   }
 }
 

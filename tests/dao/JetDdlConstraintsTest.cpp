@@ -19,9 +19,6 @@ using test::Rows;
 
 class JetDdl : public ::testing::Test {
  protected:
-  int Error(const std::string& jet) {
-    return ErrorOf([&] { db_.Execute(jet); });
-  }
   std::string Description(const std::string& jet) {
     try {
       db_.Execute(jet);
@@ -50,12 +47,12 @@ TEST_F(JetDdl, RequiredAndDefaultValuesAreKeptAndNamedAsJetNamesThem) {
   db_.Execute("INSERT INTO Legajos (Nro) VALUES (1)");
   EXPECT_EQ(db_.Query("SELECT Nro, Nombre, Activo, Alta, Saldo FROM [Legajos]"),
             (Rows{{"1", "sin nombre", "-1", "37623", "-1.5"}}));
-  EXPECT_EQ(Error("INSERT INTO Legajos (Nombre) VALUES ('x')"), jeterr::kRequired);
+  EXPECT_EQ(db_.ExecuteError("INSERT INTO Legajos (Nombre) VALUES ('x')"), jeterr::kRequired);
   EXPECT_EQ(Description("UPDATE Legajos SET Nro = Null"),
             "El campo 'Legajos.Nro' no puede contener un valor Null porque la propiedad Required "
             "para este campo está establecida en True. Escriba un valor en este campo.");
   EXPECT_EQ(db_.Scalar("SELECT count(*) FROM Legajos"), "1");
-  EXPECT_EQ(Error("CREATE TABLE u (a LONG DEFAULT)"), jeterr::kSyntaxInFieldDefinition);
+  EXPECT_EQ(db_.ExecuteError("CREATE TABLE u (a LONG DEFAULT)"), jeterr::kSyntaxInFieldDefinition);
   EXPECT_FALSE(db_.HasTable("u"));
 }
 
@@ -64,28 +61,31 @@ TEST_F(JetDdl, KeysRefuseDuplicatesAndNullsAndThereIsOnePrimaryKey) {
       "CREATE TABLE Cuiles (Cuit TEXT(11) CONSTRAINT pk PRIMARY KEY, Cbu TEXT(22) UNIQUE, "
       "Anio SHORT, Mes SHORT, CONSTRAINT Periodo UNIQUE (Anio, Mes))");
   db_.Execute("INSERT INTO Cuiles VALUES ('20123456789', 'a', 2003, 1)");
-  EXPECT_EQ(Error("INSERT INTO Cuiles VALUES ('20123456789', 'b', 2003, 2)"),
+  EXPECT_EQ(db_.ExecuteError("INSERT INTO Cuiles VALUES ('20123456789', 'b', 2003, 2)"),
             jeterr::kDuplicateKey);
   // Text keys compare as Jet compares text: without regard to case.
-  EXPECT_EQ(Error("INSERT INTO Cuiles VALUES ('x', 'A', 2003, 3)"), jeterr::kDuplicateKey);
-  EXPECT_EQ(Error("INSERT INTO Cuiles VALUES ('y', 'c', 2003, 1)"), jeterr::kDuplicateKey);
-  EXPECT_EQ(Error("INSERT INTO Cuiles (Cbu) VALUES ('d')"), jeterr::kNullInKey);
+  EXPECT_EQ(db_.ExecuteError("INSERT INTO Cuiles VALUES ('x', 'A', 2003, 3)"),
+            jeterr::kDuplicateKey);
+  EXPECT_EQ(db_.ExecuteError("INSERT INTO Cuiles VALUES ('y', 'c', 2003, 1)"),
+            jeterr::kDuplicateKey);
+  EXPECT_EQ(db_.ExecuteError("INSERT INTO Cuiles (Cbu) VALUES ('d')"), jeterr::kNullInKey);
   // Nulls never collide in a unique key that is not the primary one.
   db_.Execute("INSERT INTO Cuiles (Cuit) VALUES ('z1')");
   db_.Execute("INSERT INTO Cuiles (Cuit) VALUES ('z2')");
   EXPECT_EQ(db_.Scalar("SELECT count(*) FROM Cuiles"), "3");
 
-  EXPECT_EQ(Error("CREATE TABLE d (a LONG PRIMARY KEY, b LONG, PRIMARY KEY (b))"),
+  EXPECT_EQ(db_.ExecuteError("CREATE TABLE d (a LONG PRIMARY KEY, b LONG, PRIMARY KEY (b))"),
             jeterr::kPrimaryKeyExists);
-  EXPECT_EQ(Error("CREATE TABLE d (a LONG, CONSTRAINT k UNIQUE (nada))"), jeterr::kItemNotFound);
-  EXPECT_EQ(Error("ALTER TABLE Cuiles ADD CONSTRAINT otra PRIMARY KEY (Cbu)"),
+  EXPECT_EQ(db_.ExecuteError("CREATE TABLE d (a LONG, CONSTRAINT k UNIQUE (nada))"),
+            jeterr::kItemNotFound);
+  EXPECT_EQ(db_.ExecuteError("ALTER TABLE Cuiles ADD CONSTRAINT otra PRIMARY KEY (Cbu)"),
             jeterr::kPrimaryKeyExists);
   EXPECT_FALSE(db_.HasTable("d"));
 
   // A key dropped by name no longer refuses; DROP INDEX knows it too.
   db_.Execute("ALTER TABLE Cuiles DROP CONSTRAINT pk");
   db_.Execute("INSERT INTO Cuiles (Cbu) VALUES ('e')");
-  EXPECT_EQ(Error("ALTER TABLE Cuiles DROP CONSTRAINT pk"), jeterr::kConstraintNotFound);
+  EXPECT_EQ(db_.ExecuteError("ALTER TABLE Cuiles DROP CONSTRAINT pk"), jeterr::kConstraintNotFound);
   db_.Execute("DROP INDEX Periodo ON Cuiles");
   db_.Execute("INSERT INTO Cuiles VALUES ('w', 'f', 2003, 1)");
 }
@@ -103,19 +103,21 @@ TEST_F(JetDdl, RelationsKeepChildrenWithTheirParents) {
   EXPECT_EQ(Description("INSERT INTO Empleados (Empresa) VALUES ('31')"),
             "No se puede agregar o cambiar el registro porque se necesita un registro relacionado "
             "en la tabla 'Empresas'.");
-  EXPECT_EQ(Error("UPDATE Empleados SET Jefe = 7"), jeterr::kParentMissing);
-  EXPECT_EQ(Error("DELETE FROM Empresas"), jeterr::kParentHasChildren);
-  EXPECT_EQ(Error("UPDATE Empresas SET Cuit = '32'"), jeterr::kParentHasChildren);
-  EXPECT_EQ(Error("DROP TABLE Empresas"), jeterr::kTableInRelation);
+  EXPECT_EQ(db_.ExecuteError("UPDATE Empleados SET Jefe = 7"), jeterr::kParentMissing);
+  EXPECT_EQ(db_.ExecuteError("DELETE FROM Empresas"), jeterr::kParentHasChildren);
+  EXPECT_EQ(db_.ExecuteError("UPDATE Empresas SET Cuit = '32'"), jeterr::kParentHasChildren);
+  EXPECT_EQ(db_.ExecuteError("DROP TABLE Empresas"), jeterr::kTableInRelation);
   EXPECT_EQ(ErrorOf([&] { db_.Db().TableDefs().Delete("Empresas"); }), jeterr::kTableInRelation);
-  EXPECT_EQ(Error("ALTER TABLE Empleados DROP COLUMN Empresa"), jeterr::kFieldInIndex);
-  EXPECT_EQ(Error("CREATE TABLE x (a LONG REFERENCES NoExiste)"), jeterr::kTableNotFound);
-  EXPECT_EQ(Error("CREATE TABLE x (a LONG REFERENCES Empleados (Legajo, Jefe))"),
+  EXPECT_EQ(db_.ExecuteError("ALTER TABLE Empleados DROP COLUMN Empresa"), jeterr::kFieldInIndex);
+  EXPECT_EQ(db_.ExecuteError("CREATE TABLE x (a LONG REFERENCES NoExiste)"),
+            jeterr::kTableNotFound);
+  EXPECT_EQ(db_.ExecuteError("CREATE TABLE x (a LONG REFERENCES Empleados (Legajo, Jefe))"),
             jeterr::kSyntaxInFieldDefinition);
   // A relation added on rows that break it is refused, and nothing stays.
   db_.Execute("CREATE TABLE Recibos (Empresa TEXT(11))");
   db_.Execute("INSERT INTO Recibos VALUES ('99')");
-  EXPECT_EQ(Error("ALTER TABLE Recibos ADD CONSTRAINT r FOREIGN KEY (Empresa) REFERENCES Empresas"),
+  EXPECT_EQ(db_.ExecuteError(
+                "ALTER TABLE Recibos ADD CONSTRAINT r FOREIGN KEY (Empresa) REFERENCES Empresas"),
             jeterr::kParentMissing);
   db_.Execute("DELETE FROM Recibos");
 
@@ -146,10 +148,11 @@ TEST_F(JetDdl, CountersNumberAsJetNumbersThem) {
       (Rows{
           {"1", "a"}, {"2", "b"}, {"4", "d"}, {"5", "g"}, {"10", "e"}, {"11", "f"}, {"12", "h"}}));
   EXPECT_EQ(db_.Query("SELECT Id FROM s ORDER BY Id"), (Rows{{"100"}, {"110"}, {"120"}}));
-  EXPECT_EQ(Error("UPDATE c SET Id = 99 WHERE Texto = 'a'"), jeterr::kFieldNotUpdatable);
+  EXPECT_EQ(db_.ExecuteError("UPDATE c SET Id = 99 WHERE Texto = 'a'"), jeterr::kFieldNotUpdatable);
   EXPECT_EQ(Fields("c"),
             (std::vector<std::pair<std::string, int>>{{"Id", dbLong}, {"Texto", dbText}}));
-  EXPECT_EQ(Error("CREATE TABLE z (Id COUNTER(1, 0))"), jeterr::kSyntaxInFieldDefinition);
+  EXPECT_EQ(db_.ExecuteError("CREATE TABLE z (Id COUNTER(1, 0))"),
+            jeterr::kSyntaxInFieldDefinition);
   // A table made again starts again; an INSERT ... SELECT is numbered too.
   db_.Execute("DROP TABLE s");
   db_.Execute("CREATE TABLE s (Id COUNTER, Texto TEXT(10))");
@@ -173,23 +176,24 @@ TEST_F(JetDdl, AlterTableKeepsRowsAndColumnOrder) {
   EXPECT_EQ(db_.Query("SELECT a, b, c, Nro FROM t ORDER BY Nro"),
             (Rows{{"uno", "1", "-1", "1"}, {"dos", "2", "0", "2"}}));
   // What went with the table came back: the key, the yes/no rule, the counter.
-  EXPECT_EQ(Error("INSERT INTO t (a) VALUES ('UNO')"), jeterr::kDuplicateKey);
+  EXPECT_EQ(db_.ExecuteError("INSERT INTO t (a) VALUES ('UNO')"), jeterr::kDuplicateKey);
   db_.Execute("INSERT INTO t (a, c) VALUES ('tres', 5)");
   EXPECT_EQ(db_.Query("SELECT c, Nro FROM t WHERE a = 'tres'"), (Rows{{"-1", "3"}}));
 
-  EXPECT_EQ(Error("ALTER TABLE t ADD COLUMN A LONG"), jeterr::kFieldExists);
-  EXPECT_EQ(Error("ALTER TABLE t DROP COLUMN a"), jeterr::kFieldInIndex);
-  EXPECT_EQ(Error("ALTER TABLE t DROP COLUMN nada"), jeterr::kItemNotFound);
-  EXPECT_EQ(Error("ALTER TABLE t ALTER COLUMN a LONG"), jeterr::kConversion);
-  EXPECT_EQ(Error("ALTER TABLE t ADD COLUMN e LONG NOT NULL"), jeterr::kRequired);
-  EXPECT_EQ(Error("ALTER TABLE nada ADD COLUMN e LONG"), jeterr::kTableNotFound);
-  EXPECT_EQ(Error("ALTER TABLE t RENAME TO u"), jeterr::kSyntaxInAlterTable);
+  EXPECT_EQ(db_.ExecuteError("ALTER TABLE t ADD COLUMN A LONG"), jeterr::kFieldExists);
+  EXPECT_EQ(db_.ExecuteError("ALTER TABLE t DROP COLUMN a"), jeterr::kFieldInIndex);
+  EXPECT_EQ(db_.ExecuteError("ALTER TABLE t DROP COLUMN nada"), jeterr::kItemNotFound);
+  EXPECT_EQ(db_.ExecuteError("ALTER TABLE t ALTER COLUMN a LONG"), jeterr::kConversion);
+  EXPECT_EQ(db_.ExecuteError("ALTER TABLE t ADD COLUMN e LONG NOT NULL"), jeterr::kRequired);
+  EXPECT_EQ(db_.ExecuteError("ALTER TABLE nada ADD COLUMN e LONG"), jeterr::kTableNotFound);
+  EXPECT_EQ(db_.ExecuteError("ALTER TABLE t RENAME TO u"), jeterr::kSyntaxInAlterTable);
   // A counter key is numbered after the insert: its Null never counts.
-  EXPECT_EQ(Error("ALTER TABLE t ADD CONSTRAINT pk PRIMARY KEY (Nro)"), 0);
+  EXPECT_EQ(db_.ExecuteError("ALTER TABLE t ADD CONSTRAINT pk PRIMARY KEY (Nro)"), 0);
   db_.Execute("INSERT INTO t (a) VALUES ('cuatro')");
   EXPECT_EQ(db_.Scalar("SELECT Nro FROM t WHERE a = 'cuatro'"), "4");
-  EXPECT_EQ(Error("ALTER TABLE t DROP CONSTRAINT pk"), 0);
-  EXPECT_EQ(Error("ALTER TABLE t ADD CONSTRAINT pk PRIMARY KEY (b)"), jeterr::kNullInKey);
+  EXPECT_EQ(db_.ExecuteError("ALTER TABLE t DROP CONSTRAINT pk"), 0);
+  EXPECT_EQ(db_.ExecuteError("ALTER TABLE t ADD CONSTRAINT pk PRIMARY KEY (b)"),
+            jeterr::kNullInKey);
   EXPECT_EQ(db_.Scalar("SELECT count(*) FROM t"), "4");
 }
 
@@ -206,8 +210,8 @@ TEST_F(JetDdl, SelectIntoMakesATableOfTheQuery) {
                                                                          {"Cuarto", dbDouble}}));
   EXPECT_EQ(db_.Query("SELECT * FROM [Copia t] ORDER BY Doble"),
             (Rows{{"uno", "2", "-1", "37623", "0.25"}, {"dos", "4", "0", "NULL", "0.5"}}));
-  EXPECT_EQ(Error("SELECT * INTO `Copia t` FROM t"), jeterr::kTableExists);
-  EXPECT_EQ(Error("SELECT a, a INTO u FROM t"), jeterr::kFieldDefinedTwice);
+  EXPECT_EQ(db_.ExecuteError("SELECT * INTO `Copia t` FROM t"), jeterr::kTableExists);
+  EXPECT_EQ(db_.ExecuteError("SELECT a, a INTO u FROM t"), jeterr::kFieldDefinedTwice);
   db_.Execute("SELECT * INTO Vacia FROM t WHERE 1 = 0");
   EXPECT_EQ(db_.Db().RecordsAffected(), 0);
   EXPECT_EQ(Fields("Vacia").size(), 4u);

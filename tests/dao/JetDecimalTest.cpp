@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include "EngineTestDatabase.h"
-#include "dao/EngineTestSupport.h"
 #include "dao/sql/JetErrors.h"
 
 namespace dao {
@@ -30,9 +29,6 @@ class JetDecimalColumn : public ::testing::Test {
     db_.Execute(
         "CREATE TABLE Sueldos (Id LONG, Basico DECIMAL(10, 2), Tasa NUMERIC(6,4), "
         "Legajo DECIMAL, Horas DEC(5))");
-  }
-  int Error(const std::string& jet) {
-    return enginetest::ErrorOf([&] { db_.Execute(jet); });
   }
   Variant Value(const std::string& query) {
     Recordset rs = db_.Db().OpenRecordset(query, dbOpenSnapshot);
@@ -90,16 +86,17 @@ TEST_F(JetDecimalColumn, ExtraDecimalsRoundHalfToEvenAndTooManyDigitsAreRefused)
            "INSERT INTO Sueldos (Horas) VALUES (-100000)",
            "UPDATE Sueldos SET Basico = Basico * 1E10",
        }) {
-    EXPECT_EQ(Error(bad), jeterr::kNumericOverflow) << bad;
+    EXPECT_EQ(db_.ExecuteError(bad), jeterr::kNumericOverflow) << bad;
   }
-  EXPECT_EQ(Error("INSERT INTO Sueldos (Basico) VALUES ('mucho')"), jeterr::kConversion);
+  EXPECT_EQ(db_.ExecuteError("INSERT INTO Sueldos (Basico) VALUES ('mucho')"), jeterr::kConversion);
   db_.Execute("INSERT INTO Sueldos (Id, Basico) VALUES (3, 99999999.99)");
   EXPECT_EQ(db_.Scalar("SELECT Count(*) FROM Sueldos"), "3");
 
   // A value with decimals beyond 15 significant digits cannot be kept exactly.
   db_.Execute("CREATE TABLE Ancho (v DECIMAL(18, 4))");
   db_.Execute("INSERT INTO Ancho VALUES (12345678901.2345)");
-  EXPECT_EQ(Error("INSERT INTO Ancho VALUES (123456789012.3456)"), jeterr::kNumericOverflow);
+  EXPECT_EQ(db_.ExecuteError("INSERT INTO Ancho VALUES (123456789012.3456)"),
+            jeterr::kNumericOverflow);
   db_.Execute("INSERT INTO Ancho VALUES (12345678901234)");
   EXPECT_EQ(db_.Query("SELECT v FROM Ancho ORDER BY v"),
             (Rows{{"12345678901.2345"}, {"12345678901234"}}));
@@ -143,10 +140,8 @@ TEST_F(JetDecimalColumn, RecordsetWritesRoundAndRefuseAsStatementsDo) {
   rs.Fields("Basico").SetValue(Variant::FromDecimal(123456, 3));  // 123.456
   rs.Fields("Tasa").SetValue(Variant::FromCurrency(12345));       // 1.2345
   rs.Fields("Legajo").SetValue(Variant("20123456786"));
-  EXPECT_EQ(enginetest::ErrorOf([&] { rs.Fields("Horas").SetValue(Variant(1e6)); }),
-            jeterr::kNumericOverflow);
-  EXPECT_EQ(enginetest::ErrorOf([&] { rs.Fields("Horas").SetValue(Variant("x")); }),
-            jeterr::kConversion);
+  EXPECT_EQ(ErrorOf([&] { rs.Fields("Horas").SetValue(Variant(1e6)); }), jeterr::kNumericOverflow);
+  EXPECT_EQ(ErrorOf([&] { rs.Fields("Horas").SetValue(Variant("x")); }), jeterr::kConversion);
   rs.Update();
   EXPECT_EQ(db_.Query("SELECT Basico, Tasa, Legajo FROM Sueldos"),
             (Rows{{"123.46", "1.2345", "20123456786"}}));
@@ -198,7 +193,7 @@ TEST(JetDecimalScale, TheLargestScaleKeepsEveryValueOfFifteenSignificantDigits) 
            "INSERT INTO Fina (w) VALUES (10)",
            "INSERT INTO Fina (x) VALUES (1)",
        }) {
-    EXPECT_EQ(enginetest::ErrorOf([&] { db.Execute(bad); }), jeterr::kNumericOverflow) << bad;
+    EXPECT_EQ(db.ExecuteError(bad), jeterr::kNumericOverflow) << bad;
   }
   // Below half a unit of the scale a value is 0, as any extra decimal rounds.
   db.Execute("INSERT INTO Fina (Id, v) VALUES (200, 0.0000000000000000004)");
@@ -208,8 +203,7 @@ TEST(JetDecimalScale, TheLargestScaleKeepsEveryValueOfFifteenSignificantDigits) 
   rs.AddNew();
   rs.Fields("Id").SetValue(Variant(int32_t{300}));
   rs.Fields("v").SetValue(Variant::FromDecimal(500000000000000000, 18));
-  EXPECT_EQ(enginetest::ErrorOf([&] { rs.Fields("x").SetValue(Variant(1.0)); }),
-            jeterr::kNumericOverflow);
+  EXPECT_EQ(ErrorOf([&] { rs.Fields("x").SetValue(Variant(1.0)); }), jeterr::kNumericOverflow);
   rs.Update();
   rs.Close();
   EXPECT_EQ(db.Scalar("SELECT v FROM Fina WHERE Id = 300"), "0.5");
@@ -235,8 +229,7 @@ TEST(JetDecimalDeclaration, SizesOutsideTheLimitsAreRefused) {
   for (const char* bad : {"CREATE TABLE u (v DECIMAL(0))", "CREATE TABLE u (v DECIMAL(19, 2))",
                           "CREATE TABLE u (v DECIMAL(5, 6))", "CREATE TABLE u (v DECIMAL(5,))",
                           "CREATE TABLE u (v NUMERIC(2.5))", "CREATE TABLE u (v DECIMAL(-1))"}) {
-    EXPECT_EQ(enginetest::ErrorOf([&] { db.Execute(bad); }), jeterr::kSyntaxInFieldDefinition)
-        << bad;
+    EXPECT_EQ(db.ExecuteError(bad), jeterr::kSyntaxInFieldDefinition) << bad;
   }
   // ALTER TABLE keeps a decimal column's size and rules through the rebuild.
   db.Execute("CREATE TABLE t (a DECIMAL(4, 1), b LONG)");
@@ -245,12 +238,10 @@ TEST(JetDecimalDeclaration, SizesOutsideTheLimitsAreRefused) {
   db.Execute("ALTER TABLE t ADD COLUMN c DECIMAL(3, 2)");
   db.Execute("INSERT INTO t VALUES (2.35, 1.005)");
   EXPECT_EQ(db.Query("SELECT a, c FROM t ORDER BY a"), (Rows{{"1.2", "NULL"}, {"2.4", "1"}}));
-  EXPECT_EQ(enginetest::ErrorOf([&] { db.Execute("INSERT INTO t (a) VALUES (1000)"); }),
-            jeterr::kNumericOverflow);
+  EXPECT_EQ(db.ExecuteError("INSERT INTO t (a) VALUES (1000)"), jeterr::kNumericOverflow);
   db.Execute("SELECT * INTO copia FROM t");
   EXPECT_EQ(FieldOf(db.Db(), "copia", "c").Scale(), 2);
-  EXPECT_EQ(enginetest::ErrorOf([&] { db.Execute("INSERT INTO copia (c) VALUES (10)"); }),
-            jeterr::kNumericOverflow);
+  EXPECT_EQ(db.ExecuteError("INSERT INTO copia (c) VALUES (10)"), jeterr::kNumericOverflow);
 }
 
 }  // namespace

@@ -9,7 +9,6 @@
 #include <cmath>
 
 #include "EngineTestDatabase.h"
-#include "dao/EngineTestSupport.h"
 #include "dao/functions/JetDateSerial.h"
 #include "dao/sql/JetErrors.h"
 
@@ -74,11 +73,9 @@ TEST(JetDefaultExpression, DefaultsThatNeedARowAGroupOrAQueryAreRefused) {
            "CREATE TABLE u (b LONG DEFAULT NOT NULL)",
            "ALTER TABLE p ADD COLUMN y LONG DEFAULT x",
        }) {
-    EXPECT_EQ(enginetest::ErrorOf([&] { db.Execute(bad); }), jeterr::kSyntaxInFieldDefinition)
-        << bad;
+    EXPECT_EQ(db.ExecuteError(bad), jeterr::kSyntaxInFieldDefinition) << bad;
   }
-  EXPECT_EQ(enginetest::ErrorOf([&] { db.Execute("CREATE TABLE u (b LONG DEFAULT Nada(1))"); }),
-            jeterr::kUndefinedFunction);
+  EXPECT_EQ(db.ExecuteError("CREATE TABLE u (b LONG DEFAULT Nada(1))"), jeterr::kUndefinedFunction);
   EXPECT_FALSE(db.HasTable("u"));
 }
 

@@ -30,23 +30,26 @@ class SqliteMessages : public ::testing::Test {
     ASSERT_EQ(sqlite3_exec(db_, sql, nullptr, nullptr, nullptr), SQLITE_OK);
   }
 
-  // Runs a failing statement: its result code, and its message as read.
-  int Fail(const char* sql, SqliteMessage* read = nullptr) {
-    int rc = sqlite3_exec(db_, sql, nullptr, nullptr, nullptr);
-    EXPECT_NE(rc, SQLITE_OK) << sql;
-    if (read) *read = ClassifySqliteMessage(sqlite3_errmsg(db_));
-    return rc;
-  }
-
-  int Number(const char* sql, JetStatementKind kind = JetStatementKind::Select) {
-    sqlite3_exec(db_, sql, nullptr, nullptr, nullptr);
-    const std::string text = sql;
+  // A failing statement: its result code, its message as read, and the
+  // engine's error raised from it.
+  struct Outcome {
+    int code = SQLITE_OK;
+    SqliteMessage message;
+    int number = 0;
+    std::string description;
+  };
+  Outcome Run(const std::string& sql, JetStatementKind kind = JetStatementKind::Select) {
+    Outcome o;
+    o.code = sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, nullptr);
+    EXPECT_NE(o.code, SQLITE_OK) << sql;
+    o.message = ClassifySqliteMessage(sqlite3_errmsg(db_));
     try {
-      RaiseSqliteError(db_, sqlite3_extended_errcode(db_), {nullptr, &text, kind});
+      RaiseSqliteError(db_, sqlite3_extended_errcode(db_), {nullptr, &sql, kind});
     } catch (const AppError& e) {
-      return e.Number();
+      o.number = e.Number();
+      o.description = e.Description();
     }
-    return 0;
+    return o;
   }
 
   sqlite3* db_ = nullptr;
@@ -54,69 +57,50 @@ class SqliteMessages : public ::testing::Test {
 
 using Kind = SqliteMessage::Kind;
 
-TEST_F(SqliteMessages, EveryMessageTheMappingReadsIsRecognised) {
-  SqliteMessage m;
-  EXPECT_EQ(Fail("SELECT * FROM missing", &m), SQLITE_ERROR);
-  EXPECT_EQ(m.kind, Kind::NoSuchTable);
-  EXPECT_EQ(m.name, "missing");
-
-  Fail("SELECT * FROM main.missing", &m);
-  EXPECT_EQ(m.kind, Kind::NoSuchTable);
-  EXPECT_EQ(m.name, "missing");
-
-  Fail("CREATE TABLE t (x)", &m);
-  EXPECT_EQ(m.kind, Kind::TableExists);
-  EXPECT_EQ(m.name, "t");
-
-  Fail("CREATE INDEX ix ON t (code)", &m);
-  EXPECT_EQ(m.kind, Kind::IndexExists);
-  EXPECT_EQ(m.name, "ix");
-
-  Fail("SELECT nosuch FROM t", &m);
-  EXPECT_EQ(m.kind, Kind::NoSuchColumn);
-  EXPECT_EQ(m.name, "nosuch");
-
-  Fail("INSERT INTO t (nosuch) VALUES (1)", &m);
-  EXPECT_EQ(m.kind, Kind::NoColumnNamed);
-  EXPECT_EQ(m.name, "nosuch");
-
-  Fail("SELEC 1", &m);
-  EXPECT_EQ(m.kind, Kind::Syntax);
-  Fail("SELECT (1", &m);
-  EXPECT_EQ(m.kind, Kind::Syntax);
-
-  EXPECT_EQ(Fail("INSERT INTO t (code) VALUES ('b')", &m), SQLITE_CONSTRAINT_NOTNULL);
-  EXPECT_EQ(m.kind, Kind::NotNull);
-  EXPECT_EQ(m.name, "t.n");
-
-  EXPECT_EQ(Fail("INSERT INTO t (n, v) VALUES ('a', 'abc')", &m), SQLITE_CONSTRAINT_CHECK);
-  EXPECT_EQ(m.kind, Kind::CheckFailed);
-  EXPECT_EQ(m.name, "size:v");
-
-  EXPECT_EQ(ClassifySqliteMessage("disk I/O error").kind, Kind::Other);
-}
-
-TEST_F(SqliteMessages, ConstraintsAreToldApartByTheirExtendedCodes) {
+// Constraints share one message family and are told apart by their
+// extended codes; everything else by its message.
+TEST_F(SqliteMessages, EveryMessageTheMappingReadsGivesItsKindNameAndNumber) {
   Ok("INSERT INTO t (id, code, n) VALUES (1, 'a', 'x')");
-  EXPECT_EQ(Fail("INSERT INTO t (id, n) VALUES (1, 'x')"), SQLITE_CONSTRAINT_PRIMARYKEY);
-  EXPECT_EQ(Fail("INSERT INTO t (code, n) VALUES ('a', 'x')"), SQLITE_CONSTRAINT_UNIQUE);
-  EXPECT_EQ(Fail("INSERT INTO t (code) VALUES ('b')"), SQLITE_CONSTRAINT_NOTNULL);
-
-  EXPECT_EQ(Number("INSERT INTO t (id, n) VALUES (1, 'x')"), jeterr::kDuplicateValues);
-  EXPECT_EQ(Number("INSERT INTO t (code, n) VALUES ('a', 'x')"), jeterr::kDuplicateValues);
-  EXPECT_EQ(Number("INSERT INTO t (code) VALUES ('b')"), jeterr::kNullNotAllowed);
-  EXPECT_EQ(Number("INSERT INTO t (n, v) VALUES ('a', 'abc')"), jeterr::kFieldTooSmall);
-}
-
-TEST_F(SqliteMessages, EachMessageGivesItsNumber) {
-  EXPECT_EQ(Number("SELECT * FROM missing"), jeterr::kTableNotFound);
-  EXPECT_EQ(Number("CREATE TABLE t (x)"), jeterr::kTableExists);
-  EXPECT_EQ(Number("CREATE INDEX ix ON t (code)"), jeterr::kIndexExists);
-  EXPECT_EQ(Number("SELECT nosuch FROM t"), jeterr::kTooFewParameters);
-  EXPECT_EQ(Number("INSERT INTO t (nosuch) VALUES (1)"), jeterr::kUnknownInsertField);
-  EXPECT_EQ(Number("UPDATE t SET", JetStatementKind::Update), jeterr::kSyntaxInUpdate);
-  EXPECT_EQ(Number("SELEC 1", JetStatementKind::Select), jeterr::kSyntaxInSelect);
-  EXPECT_EQ(Number("SELECT jet_missing(1)"), jeterr::kEngineError);
+  struct Case {
+    const char* sql;
+    int code;
+    Kind kind;
+    const char* name;
+    int number;
+    JetStatementKind statement = JetStatementKind::Select;
+  };
+  const Case cases[] = {
+      {"SELECT * FROM missing", SQLITE_ERROR, Kind::NoSuchTable, "missing", jeterr::kTableNotFound},
+      {"SELECT * FROM main.missing", SQLITE_ERROR, Kind::NoSuchTable, "missing",
+       jeterr::kTableNotFound},
+      {"CREATE TABLE t (x)", SQLITE_ERROR, Kind::TableExists, "t", jeterr::kTableExists},
+      {"CREATE INDEX ix ON t (code)", SQLITE_ERROR, Kind::IndexExists, "ix", jeterr::kIndexExists},
+      {"SELECT nosuch FROM t", SQLITE_ERROR, Kind::NoSuchColumn, "nosuch",
+       jeterr::kTooFewParameters},
+      {"INSERT INTO t (nosuch) VALUES (1)", SQLITE_ERROR, Kind::NoColumnNamed, "nosuch",
+       jeterr::kUnknownInsertField},
+      {"SELEC 1", SQLITE_ERROR, Kind::Syntax, "", jeterr::kSyntaxInSelect},
+      {"SELECT (1", SQLITE_ERROR, Kind::Syntax, "", jeterr::kSyntaxInSelect},
+      {"UPDATE t SET", SQLITE_ERROR, Kind::Syntax, "", jeterr::kSyntaxInUpdate,
+       JetStatementKind::Update},
+      {"SELECT jet_missing(1)", SQLITE_ERROR, Kind::Other, "", jeterr::kEngineError},
+      {"INSERT INTO t (code) VALUES ('b')", SQLITE_CONSTRAINT_NOTNULL, Kind::NotNull, "t.n",
+       jeterr::kNullNotAllowed},
+      {"INSERT INTO t (n, v) VALUES ('a', 'abc')", SQLITE_CONSTRAINT_CHECK, Kind::CheckFailed,
+       "size:v", jeterr::kFieldTooSmall},
+      {"INSERT INTO t (id, n) VALUES (1, 'x')", SQLITE_CONSTRAINT_PRIMARYKEY, Kind::Other, "",
+       jeterr::kDuplicateValues},
+      {"INSERT INTO t (code, n) VALUES ('a', 'x')", SQLITE_CONSTRAINT_UNIQUE, Kind::Other, "",
+       jeterr::kDuplicateValues},
+  };
+  for (const Case& c : cases) {
+    const Outcome o = Run(c.sql, c.statement);
+    EXPECT_EQ(o.code, c.code) << c.sql;
+    EXPECT_EQ(o.message.kind, c.kind) << c.sql;
+    EXPECT_EQ(o.message.name, c.name) << c.sql;
+    EXPECT_EQ(o.number, c.number) << c.sql;
+  }
+  EXPECT_EQ(ClassifySqliteMessage("disk I/O error").kind, Kind::Other);
 }
 
 // SQLite's own limits, as its messages name them: nesting past its
@@ -146,25 +130,19 @@ TEST_F(SqliteMessages, SQLitesLimitsGetJetsNumbersAndAShortEcho) {
       {join, Kind::TooComplex, jeterr::kQueryTooComplex},
   };
   for (const Case& c : cases) {
-    SqliteMessage m;
-    Fail(c.sql.c_str(), &m);
-    EXPECT_EQ(m.kind, c.kind) << sqlite3_errmsg(db_);
-    sqlite3_exec(db_, c.sql.c_str(), nullptr, nullptr, nullptr);
-    try {
-      RaiseSqliteError(db_, sqlite3_extended_errcode(db_), {nullptr, &c.sql});
-      ADD_FAILURE();
-    } catch (const AppError& e) {
-      EXPECT_EQ(e.Number(), c.number) << e.Description();
-      EXPECT_LT(e.Description().size(), 320u) << e.Description();
-      EXPECT_NE(e.Description().find("…'"), std::string::npos) << e.Description();
-    }
+    const Outcome o = Run(c.sql);
+    EXPECT_EQ(o.message.kind, c.kind) << sqlite3_errmsg(db_);
+    EXPECT_EQ(o.number, c.number) << o.description;
+    EXPECT_LT(o.description.size(), 320u) << o.description;
+    EXPECT_NE(o.description.find("…'"), std::string::npos) << o.description;
   }
   // A value past SQLite's size, and a stopped statement.
-  EXPECT_EQ(Fail("SELECT zeroblob(2000000000)"), SQLITE_TOOBIG);
-  EXPECT_EQ(Number("SELECT zeroblob(2000000000)"), jeterr::kQueryTooComplex);
+  const Outcome big = Run("SELECT zeroblob(2000000000)");
+  EXPECT_EQ(big.code, SQLITE_TOOBIG);
+  EXPECT_EQ(big.number, jeterr::kQueryTooComplex);
   sqlite3_progress_handler(
       db_, 1, [](void*) { return 1; }, nullptr);
-  EXPECT_EQ(Number("SELECT count(*) FROM t"), jeterr::kCanceledByUser);
+  EXPECT_EQ(Run("SELECT count(*) FROM t").number, jeterr::kCanceledByUser);
   sqlite3_progress_handler(db_, 0, nullptr, nullptr);
 }
 

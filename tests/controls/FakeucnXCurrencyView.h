@@ -9,7 +9,7 @@
 #include "controls/ucnXCurrencyModel.h"
 #include "controls/ucnXCurrencyView.h"
 
-class ucnXCurrencyCajaFalsa : public ucnXCurrencyView {
+class FakeucnXCurrencyView : public ucnXCurrencyView {
  public:
   std::string Texto() const override { return texto; }
   void SetTexto(const std::string& t) override {
@@ -51,6 +51,14 @@ class ucnXCurrencyCajaFalsa : public ucnXCurrencyView {
     for (char c : teclas) Teclear(c);
   }
   void Pegar(const std::string& t) { Reemplazar(t); }
+  void Entrar() {
+    foco = true;
+    modelo->ObtenerFoco();
+  }
+  void Salir() {
+    foco = false;
+    modelo->PerderFoco();
+  }
   // A value in the box as the operator left it, selection at the end.
   void Poner(const std::string& t) {
     foco = true;
