@@ -220,8 +220,7 @@ TEST(JetDecimalScale, ValuesFitByTheirSignificantDigits) {
   EXPECT_EQ(db.Query("SELECT a, b, c FROM d ORDER BY a")[0],
             (std::vector<std::string>{"1.5", "0.5", "0.5"}));
   // What the precision cannot hold is refused still: 100 in DECIMAL(4,2).
-  EXPECT_EQ(enginetest::ErrorOf([&] { db.Execute("INSERT INTO d (e) VALUES (100)"); }),
-            jeterr::kNumericOverflow);
+  EXPECT_EQ(db.ExecuteError("INSERT INTO d (e) VALUES (100)"), jeterr::kNumericOverflow);
 }
 
 TEST(JetDecimalDeclaration, SizesOutsideTheLimitsAreRefused) {

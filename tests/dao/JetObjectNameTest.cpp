@@ -18,15 +18,6 @@
 namespace dao {
 namespace {
 
-int ErrorNumber(test::EngineTestDatabase& db, const std::string& jet) {
-  try {
-    db.Execute(jet);
-  } catch (const AppError& e) {
-    return e.Number();
-  }
-  return 0;
-}
-
 TEST(JetObjectName, NamesWithMarksControlsOrALeadingBlankAreRefused) {
   for (const char* bad : {"a.b", "a!b", "a`b", "a[b", "a]b", "a\tb", "a\nb", " a", ""})
     EXPECT_FALSE(JetObjectName::IsValid(bad)) << bad;
@@ -54,7 +45,7 @@ TEST(JetObjectName, CreatingAnObjectUnderARefusedNameIsError3125) {
       "SELECT a INTO [c!d] FROM t",
   };
   for (const std::string& jet : refused)
-    EXPECT_EQ(ErrorNumber(db, jet), jeterr::kInvalidName) << jet;
+    EXPECT_EQ(db.ExecuteError(jet), jeterr::kInvalidName) << jet;
   EXPECT_FALSE(db.HasTable("a.b"));
   EXPECT_FALSE(db.HasTable("u"));
   EXPECT_FALSE(db.HasTable("c!d"));
