@@ -23,6 +23,13 @@ TEST(JetObjectName, NamesWithMarksControlsOrALeadingBlankAreRefused) {
     EXPECT_FALSE(JetObjectName::IsValid(bad)) << bad;
   for (const char* good : {"a b", "Año", "22Cuiles", "a$b", "a-b", "a b "})
     EXPECT_TRUE(JetObjectName::IsValid(good)) << good;
+  // At most 64 characters, however many bytes they take.
+  EXPECT_TRUE(JetObjectName::IsValid(std::string(64, 'a')));
+  EXPECT_FALSE(JetObjectName::IsValid(std::string(65, 'a')));
+  std::string enes;
+  for (int i = 0; i < 64; ++i) enes += "ñ";
+  EXPECT_TRUE(JetObjectName::IsValid(enes));
+  EXPECT_FALSE(JetObjectName::IsValid(enes + "n"));
 }
 
 TEST(JetObjectName, CreatingAnObjectUnderARefusedNameIsError3125) {
@@ -43,6 +50,7 @@ TEST(JetObjectName, CreatingAnObjectUnderARefusedNameIsError3125) {
       "SELECT a AS [a.b] FROM t",
       "SELECT [x.y].a FROM t AS [x.y]",
       "SELECT a INTO [c!d] FROM t",
+      "CREATE TABLE " + std::string(65, 'x') + " (x LONG)",
   };
   for (const std::string& jet : refused)
     EXPECT_EQ(db.ExecuteError(jet), jeterr::kInvalidName) << jet;
