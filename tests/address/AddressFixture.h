@@ -8,11 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "address/AddressRecords.h"
 #include "address/AddressScope.h"
 #include "address/ColumnMaxNumbering.h"
 #include "dao/DBEngine.h"
 #include "samples/SampleAddresses.h"
 #include "support/ErrorOf.h"
+#include "support/QueryResults.h"
 #include "support/TempDir.h"
 
 class AddressFixture : public ::testing::Test {
@@ -29,39 +31,41 @@ class AddressFixture : public ::testing::Test {
     db.Close();
   }
 
+  // The scope of an owner of the data, as the host configures it.
+  AddressScope ScopeOf(const SampleAddresses::Titular& t) {
+    AddressScope a;
+    a.Db = db;
+    a.Tabla = SampleAddresses::kTabla;
+    a.Cuit = t.Cuit;
+    a.CodDJ = t.CodDJ;
+    a.Dueño = t.Dueño;
+    a.CodReferencia = t.CodReferencia;
+    a.Sistema = sistema.get();
+    SampleAddresses::ConfigurarCampos(a.Campos);
+    return a;
+  }
   // Points the scope at another owner of the data.
-  void Para(const SampleAddresses::Titular& t) {
-    ambito.Db = db;
-    ambito.Tabla = SampleAddresses::kTabla;
-    ambito.Cuit = t.Cuit;
-    ambito.CodDJ = t.CodDJ;
-    ambito.Dueño = t.Dueño;
-    ambito.CodReferencia = t.CodReferencia;
-    ambito.Sistema = sistema.get();
-    SampleAddresses::ConfigurarCampos(ambito.Campos);
+  void Para(const SampleAddresses::Titular& t) { ambito = ScopeOf(t); }
+
+  // An address as the editor hands it on, in the sample's province.
+  static AddressInput Address(const std::string& calle, const std::string& numero,
+                              const std::string& localidad) {
+    AddressInput d;
+    d.Textos[campo::kCalle] = calle;
+    d.Textos[campo::kNumero] = numero;
+    d.Textos[campo::kLocalidad] = localidad;
+    d.Provincia = "3";
+    return d;
   }
 
   long Contar(const std::string& condicion) {
-    dao::Recordset rs = db.OpenRecordset("select count(*) from 24Domicilios where " + condicion,
-                                         dao::dbOpenSnapshot);
-    return rs.Fields(0).Value().ToLong();
+    return FirstNumber(db, "select count(*) from 24Domicilios where " + condicion);
   }
 
   // Every row of the address table, one line each, in a fixed order: the
   // whole table, so that a change to any owner's rows shows.
   std::vector<std::string> Tabla() {
-    dao::Recordset rs = db.OpenRecordset(
-        "select * from 24Domicilios order by Cuit, CodDJ, CodDomicilio", dao::dbOpenSnapshot);
-    std::vector<std::string> filas;
-    for (; !rs.Eof(); rs.MoveNext()) {
-      std::string fila;
-      for (int i = 0; i < rs.FieldCount(); i++) {
-        const Variant v = rs.Fields(i).Value();
-        fila += (i ? "|" : "") + (v.IsNull() ? std::string("Null") : v.ToString());
-      }
-      filas.push_back(fila);
-    }
-    return filas;
+    return Rows(db, "select * from 24Domicilios order by Cuit, CodDJ, CodDomicilio");
   }
 
   TempDir dir;

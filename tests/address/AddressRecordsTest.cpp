@@ -3,8 +3,6 @@
 // quotes or are Null.
 #include <gtest/gtest.h>
 
-#include <iostream>
-
 #include "address/AddressFixture.h"
 #include "address/AddressKey.h"
 #include "address/AddressRecords.h"
@@ -15,20 +13,15 @@ using D = SampleAddresses;
 
 class AddressRecordsTest : public AddressFixture {
  protected:
-  AddressInput Nuevo(const std::string& calle, const std::string& numero) {
-    AddressInput d;
-    d.Textos[campo::kCalle] = calle;
-    d.Textos[campo::kNumero] = numero;
-    d.Textos[campo::kLocalidad] = "Río Cuarto";
-    d.Provincia = "3";
-    return d;
+  AddressInput NewAddress(const std::string& street, const std::string& number) {
+    return Address(street, number, "Río Cuarto");
   }
 
-  AddressRecords registros{ambito};
+  AddressRecords records{ambito};
 };
 
 // Answers as a host whose numbering failed.
-class SistemaQueFalla : public ObjSistema {
+class FailingNumbering : public ObjSistema {
  public:
   Variant DevolverMaximo(const std::string&) override { throw AppError(3008, "Tabla en uso"); }
 };
@@ -36,7 +29,7 @@ class SistemaQueFalla : public ObjSistema {
 }  // namespace
 
 TEST_F(AddressRecordsTest, ListAndSummaryShowTheOwnersAddresses) {
-  const auto lista = registros.Lista();
+  const auto lista = records.Lista();
   ASSERT_EQ(lista.size(), 3u);
   EXPECT_EQ(lista[0].Clave, "A1");
   EXPECT_EQ(lista[0].Texto, "Av. Belgrano");
@@ -44,28 +37,28 @@ TEST_F(AddressRecordsTest, ListAndSummaryShowTheOwnersAddresses) {
   EXPECT_EQ(lista[0].Localidad, "Córdoba");
   EXPECT_EQ(lista[2].Clave, "A3");
   EXPECT_EQ(lista[2].Numero, "");  // a Null number shows empty
-  EXPECT_EQ(registros.DarDomicilios(),
+  EXPECT_EQ(records.DarDomicilios(),
             "Av. Belgrano 1234, Córdoba\r\nBv. San Juan 850, Córdoba\r\nRuta Nacional 9 , Villa "
             "María");
 
   Para(D::kSocia);
-  EXPECT_EQ(registros.DarDomicilios(), "O'Higgins 5520, Córdoba");
+  EXPECT_EQ(records.DarDomicilios(), "O'Higgins 5520, Córdoba");
 
   Para(D::kSinDomicilios);
-  EXPECT_TRUE(registros.Lista().empty());
-  EXPECT_EQ(registros.DarDomicilios(), "");
+  EXPECT_TRUE(records.Lista().empty());
+  EXPECT_EQ(records.DarDomicilios(), "");
 
   // The list and the summary keep to the reference; the other statements
   // do not.
   Para(D::kReferenciaPendiente);
-  EXPECT_EQ(registros.Lista().size(), 1u);
+  EXPECT_EQ(records.Lista().size(), 1u);
   ambito.CodReferencia = 9;
-  EXPECT_TRUE(registros.Lista().empty());
-  EXPECT_EQ(registros.DarDomicilios(), "");
+  EXPECT_TRUE(records.Lista().empty());
+  EXPECT_EQ(records.DarDomicilios(), "");
 }
 
 TEST_F(AddressRecordsTest, LoadingShowsNullColumnsAsEmptyText) {
-  const LoadedAddress d = registros.Cargar(3);
+  const LoadedAddress d = records.Cargar(3);
   EXPECT_EQ(d.Fiscal, false);
   EXPECT_EQ(d.SinNumero, true);
   EXPECT_EQ(d.Textos[campo::kCalle], "Ruta Nacional 9");
@@ -78,24 +71,24 @@ TEST_F(AddressRecordsTest, LoadingShowsNullColumnsAsEmptyText) {
   // Hidden slots are not loaded: the editor keeps what it shows.
   ambito.Campos.Set_Campo(campo::kTipo, 1, "Fiscal", 1, false, false, "", "Tipo", "");
   ambito.Campos.Set_Campo(campo::kFax, 1, "Fax", 20, false, false, "", "Fax", "");
-  const LoadedAddress oculto = registros.Cargar(1);
+  const LoadedAddress oculto = records.Cargar(1);
   EXPECT_FALSE(oculto.Fiscal.has_value());
   EXPECT_FALSE(oculto.Textos[campo::kFax].has_value());
   EXPECT_EQ(oculto.Textos[campo::kObservaciones], "Sede central");
 
-  EXPECT_EQ(ErrorOf([&] { registros.Cargar(99); }), 3021);
+  EXPECT_EQ(ErrorOf([&] { records.Cargar(99); }), 3021);
 }
 
 TEST_F(AddressRecordsTest, AddingAndEditingWriteTheVisibleFields) {
-  AddressInput d = Nuevo("Av. Sabattini", "2100 bis");
+  AddressInput d = NewAddress("Av. Sabattini", "2100 bis");
   d.Textos[campo::kPiso] = "2";
   d.Textos[campo::kObservaciones] = "L'atelier \"Sur\"";
   d.Textos[campo::kFax] = "no se guarda";
   ambito.Campos.Set_Campo(campo::kFax, 1, "Fax", 20, false, false, "", "Fax", "");
-  const int32_t codigo = registros.Agregar(d);
+  const int32_t codigo = records.Agregar(d);
   EXPECT_EQ(codigo, 8);
 
-  const LoadedAddress leido = registros.Cargar(codigo);
+  const LoadedAddress leido = records.Cargar(codigo);
   EXPECT_EQ(leido.Fiscal, false);
   EXPECT_EQ(leido.SinNumero, false);
   EXPECT_EQ(leido.Textos[campo::kNumero], "2100");  // numeric slot: its leading number
@@ -105,14 +98,14 @@ TEST_F(AddressRecordsTest, AddingAndEditingWriteTheVisibleFields) {
   EXPECT_EQ(Contar("CodDomicilio = 8 and Fax is null and CodDueno = 1 and CodReferencia = 1 and "
                    "Cuit = '30712345676' and CodDJ = 1"),
             1);
-  EXPECT_EQ(registros.Lista().back().Clave, AddressKey::DesdeCodigo(codigo));
+  EXPECT_EQ(records.Lista().back().Clave, AddressKey::DesdeCodigo(codigo));
 
   d.Textos[campo::kCalle] = "Av. Amadeo Sabattini";
   d.SinNumero = true;
   d.Textos[campo::kNumero] = "";
   d.Provincia = "";
-  registros.Editar(codigo, d);
-  const LoadedAddress editado = registros.Cargar(codigo);
+  records.Editar(codigo, d);
+  const LoadedAddress editado = records.Cargar(codigo);
   EXPECT_EQ(editado.Textos[campo::kCalle], "Av. Amadeo Sabattini");
   EXPECT_EQ(editado.Textos[campo::kNumero], "0");
   EXPECT_EQ(editado.SinNumero, true);
@@ -122,41 +115,40 @@ TEST_F(AddressRecordsTest, AddingAndEditingWriteTheVisibleFields) {
 
 TEST_F(AddressRecordsTest, AFailedSaveLeavesNoRow) {
   const auto antes = Tabla();
-  SistemaQueFalla falla;
-  ambito.Sistema = &falla;
-  EXPECT_EQ(ErrorOf([&] { registros.Agregar(Nuevo("Colón", "1")); }), 3008);
+  FailingNumbering failing;
+  ambito.Sistema = &failing;
+  EXPECT_EQ(ErrorOf([&] { records.Agregar(NewAddress("Colón", "1")); }), 3008);
   ambito.Sistema = nullptr;
-  EXPECT_EQ(ErrorOf([&] { registros.Agregar(Nuevo("Colón", "1")); }), 91);
+  EXPECT_EQ(ErrorOf([&] { records.Agregar(NewAddress("Colón", "1")); }), 91);
   ambito.Sistema = sistema.get();
-  AddressInput largo = Nuevo("Colón", "1");
+  AddressInput largo = NewAddress("Colón", "1");
   largo.Textos[campo::kPiso] = "demasiado largo";
-  EXPECT_EQ(ErrorOf([&] { registros.Agregar(largo); }), 3163);
-  EXPECT_EQ(ErrorOf([&] { registros.Editar(2, largo); }), 3163);
+  EXPECT_EQ(ErrorOf([&] { records.Agregar(largo); }), 3163);
+  EXPECT_EQ(ErrorOf([&] { records.Editar(2, largo); }), 3163);
   EXPECT_EQ(Tabla(), antes);
 }
 
 TEST_F(AddressRecordsTest, OneFiscalAddressPerOwner) {
-  EXPECT_EQ(registros.ControlarFiscal(true, std::nullopt), AddressRecords::kYaHayFiscal);
-  EXPECT_EQ(registros.ControlarFiscal(true, 2), AddressRecords::kYaHayFiscal);
-  EXPECT_EQ(registros.ControlarFiscal(true, 1), "");  // re-saving the fiscal one
-  EXPECT_EQ(registros.ControlarFiscal(false, std::nullopt), "");
+  EXPECT_EQ(records.ControlarFiscal(true, std::nullopt), AddressRecords::kYaHayFiscal);
+  EXPECT_EQ(records.ControlarFiscal(true, 2), AddressRecords::kYaHayFiscal);
+  EXPECT_EQ(records.ControlarFiscal(true, 1), "");  // re-saving the fiscal one
+  EXPECT_EQ(records.ControlarFiscal(false, std::nullopt), "");
 
   // Another owner's fiscal address does not count.
   Para(D::kSinDomicilios);
-  EXPECT_EQ(registros.ControlarFiscal(true, std::nullopt), "");
-  AddressInput d = Nuevo("Mitre", "10");
+  EXPECT_EQ(records.ControlarFiscal(true, std::nullopt), "");
+  AddressInput d = NewAddress("Mitre", "10");
   d.Fiscal = true;
-  registros.Agregar(d);
-  EXPECT_EQ(registros.ControlarFiscal(true, std::nullopt), AddressRecords::kYaHayFiscal);
+  records.Agregar(d);
+  EXPECT_EQ(records.ControlarFiscal(true, std::nullopt), AddressRecords::kYaHayFiscal);
 }
 
 TEST_F(AddressRecordsTest, DeletionsKeepToTheOwner) {
   const long otros = Contar("not (Cuit = '30712345676' and CodDJ = 1 and CodDueno = 1)");
-  registros.Eliminar(2);
-  EXPECT_EQ(registros.DarDomicilios(),
-            "Av. Belgrano 1234, Córdoba\r\nRuta Nacional 9 , Villa María");
-  registros.EliminarTodos();
-  EXPECT_EQ(registros.DarDomicilios(), "");
+  records.Eliminar(2);
+  EXPECT_EQ(records.DarDomicilios(), "Av. Belgrano 1234, Córdoba\r\nRuta Nacional 9 , Villa María");
+  records.EliminarTodos();
+  EXPECT_EQ(records.DarDomicilios(), "");
   EXPECT_EQ(Contar("not (Cuit = '30712345676' and CodDJ = 1 and CodDueno = 1)"), otros);
   EXPECT_EQ(Contar("Cuit = '30654321098' and CodDueno = 1"), 2);
 }
@@ -167,20 +159,20 @@ TEST_F(AddressRecordsTest, AQuoteInTheCuitTouchesNoOtherRow) {
        {std::string("30712345676' or '1'='1"), std::string("' or CodDJ <> '"),
         std::string("O'Higgins"), std::string("30712345676\0", 12)}) {
     ambito.Cuit = cuit;
-    EXPECT_TRUE(registros.Lista().empty()) << cuit;
-    EXPECT_EQ(registros.DarDomicilios(), "") << cuit;
-    EXPECT_EQ(registros.ControlarFiscal(true, std::nullopt), "") << cuit;
-    registros.Eliminar(1);
-    registros.EliminarTodos();
-    EXPECT_EQ(ErrorOf([&] { registros.Editar(1, Nuevo("X", "1")); }), 3021) << cuit;
+    EXPECT_TRUE(records.Lista().empty()) << cuit;
+    EXPECT_EQ(records.DarDomicilios(), "") << cuit;
+    EXPECT_EQ(records.ControlarFiscal(true, std::nullopt), "") << cuit;
+    records.Eliminar(1);
+    records.EliminarTodos();
+    EXPECT_EQ(ErrorOf([&] { records.Editar(1, NewAddress("X", "1")); }), 3021) << cuit;
   }
   EXPECT_EQ(Tabla(), antes);
 
   // Such a taxpayer's own rows work like any other.
   ambito.Cuit = "20'1";
-  const int32_t codigo = registros.Agregar(Nuevo("Chacabuco", "5"));
-  EXPECT_EQ(registros.DarDomicilios(), "Chacabuco 5, Río Cuarto");
-  registros.Eliminar(codigo);
+  const int32_t codigo = records.Agregar(NewAddress("Chacabuco", "5"));
+  EXPECT_EQ(records.DarDomicilios(), "Chacabuco 5, Río Cuarto");
+  records.Eliminar(codigo);
   EXPECT_EQ(Tabla(), antes);
 }
 
@@ -194,20 +186,18 @@ TEST_F(AddressRecordsTest, ANumericFieldSavesTheValueItShows) {
   for (const auto& [valor, guardado] : valores) {
     db.Execute(std::string("update 24Domicilios set Kilometro = ") + valor +
                " where CodDomicilio = 3");
-    const LoadedAddress leido = registros.Cargar(3);
+    const LoadedAddress leido = records.Cargar(3);
     // Saving what was loaded, untouched, stores the same value.
     AddressInput d;
     for (int slot : campo::kDeTexto) d.Textos[static_cast<size_t>(slot)] = *leido.Textos[slot];
     d.SinNumero = *leido.SinNumero;
     d.Provincia = *leido.Provincia;
-    registros.Editar(3, d);
+    records.Editar(3, d);
     dao::Recordset rs = db.OpenRecordset(
         "select Kilometro from 24Domicilios where CodDomicilio = 3", dao::dbOpenSnapshot);
-    std::cout << "[decimales] " << valor << " se muestra \"" << *leido.Textos[campo::kKm]
-              << "\" y se guarda " << rs.Fields(0).Value().ToDouble() << "\n";
     EXPECT_EQ(rs.Fields(0).Value().ToDouble(), guardado) << valor;
   }
-  EXPECT_EQ(*registros.Cargar(3).Textos[campo::kKm], "7");
+  EXPECT_EQ(*records.Cargar(3).Textos[campo::kKm], "7");
   db.Execute("update 24Domicilios set Kilometro = 2.5 where CodDomicilio = 3");
-  EXPECT_EQ(*registros.Cargar(3).Textos[campo::kKm], "2,5");
+  EXPECT_EQ(*records.Cargar(3).Textos[campo::kKm], "2,5");
 }

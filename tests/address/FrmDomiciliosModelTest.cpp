@@ -15,10 +15,21 @@ using Calls = std::vector<std::string>;
 class FrmDomiciliosModelTest : public EditorFixture {
  protected:
   // Fills the mandatory fields of a new address.
-  void Llenar(const std::string& calle, const std::string& numero, const std::string& localidad) {
-    vista.Escribir(campo::kCalle, calle);
-    vista.Escribir(campo::kNumero, numero);
-    vista.Escribir(campo::kLocalidad, localidad);
+  void Fill(const std::string& street, const std::string& number, const std::string& town) {
+    vista.Escribir(campo::kCalle, street);
+    vista.Escribir(campo::kNumero, number);
+    vista.Escribir(campo::kLocalidad, town);
+  }
+  // The window's mode: the bar's state and what is enabled.
+  std::string Mode() const {
+    return "bar " + std::to_string(vista.estadoBarra) + (vista.listaHabilitada ? ", list" : "") +
+           (vista.datosHabilitados ? ", data" : "") + (vista.numeroHabilitado ? ", number" : "");
+  }
+  // The address the fields show: street | number, its boxes | province.
+  std::string Shown() const {
+    return vista.Texto(campo::kCalle) + " | " + vista.Texto(campo::kNumero) +
+           (vista.sinNumero ? " S/N" : "") + (vista.fiscal ? " fiscal" : "") + " | " +
+           vista.provincia;
   }
 };
 
@@ -27,29 +38,15 @@ class FrmDomiciliosModelTest : public EditorFixture {
 TEST_F(FrmDomiciliosModelTest, BrowsingShowsTheSelectedAddressAndEditingSwitchesTheBar) {
   Abrir([&](FrmDomiciliosModel& m) {
     EXPECT_FALSE(m.EnEdicion());
-    EXPECT_EQ(vista.estadoBarra, 0);
-    EXPECT_TRUE(vista.listaHabilitada);
-    EXPECT_FALSE(vista.datosHabilitados);
-    EXPECT_FALSE(vista.numeroHabilitado);
-    // Disabled, the fields still show the first address.
-    EXPECT_EQ(vista.Texto(campo::kCalle), "Av. Belgrano");
-    EXPECT_EQ(vista.Texto(campo::kNumero), "1234");
-    EXPECT_TRUE(vista.fiscal);
-    EXPECT_EQ(vista.provincia, "3");
-
+    EXPECT_EQ(Mode(), "bar 0, list");
+    EXPECT_EQ(Shown(), "Av. Belgrano | 1234 fiscal | 3");  // disabled, still shown
     m.LstDomicilios_ItemClick(2);
-    EXPECT_EQ(vista.Texto(campo::kCalle), "Ruta Nacional 9");
-    EXPECT_EQ(vista.Texto(campo::kNumero), "");
-    EXPECT_TRUE(vista.sinNumero);
-    EXPECT_FALSE(vista.fiscal);
+    EXPECT_EQ(Shown(), "Ruta Nacional 9 |  S/N | 3");
 
     m.Bot_BotonEditar();
     EXPECT_TRUE(m.EnEdicion());
     EXPECT_TRUE(m.Editando());
-    EXPECT_EQ(vista.estadoBarra, 2);
-    EXPECT_FALSE(vista.listaHabilitada);
-    EXPECT_TRUE(vista.datosHabilitados);
-    EXPECT_FALSE(vista.numeroHabilitado);  // "Sin Número" is ticked
+    EXPECT_EQ(Mode(), "bar 2, data");  // no number: "Sin Número" is ticked
     EXPECT_EQ(vista.foco, campo::kCalle);
     // A click on the disabled list changes nothing.
     m.LstDomicilios_ItemClick(0);
@@ -58,20 +55,20 @@ TEST_F(FrmDomiciliosModelTest, BrowsingShowsTheSelectedAddressAndEditingSwitches
     // Unticking enables the number box, left empty; ticking empties it.
     vista.sinNumero = false;
     m.chkSinNro_Click();
-    EXPECT_TRUE(vista.numeroHabilitado);
+    EXPECT_EQ(Mode(), "bar 2, data, number");
     EXPECT_EQ(vista.Texto(campo::kNumero), "");
     vista.Escribir(campo::kNumero, "12");
     vista.sinNumero = true;
     m.chkSinNro_Click();
-    EXPECT_FALSE(vista.numeroHabilitado);
+    EXPECT_EQ(Mode(), "bar 2, data");
     EXPECT_EQ(vista.Texto(campo::kNumero), "");
 
     // Cancelar reloads the address: the typing is dropped.
     vista.Escribir(campo::kCalle, "Otra calle");
     m.Bot_BotonCancelar();
-    EXPECT_EQ(vista.Texto(campo::kCalle), "Ruta Nacional 9");
+    EXPECT_EQ(Shown(), "Ruta Nacional 9 |  S/N | 3");
     EXPECT_FALSE(m.EnEdicion());
-    EXPECT_EQ(vista.estadoBarra, 0);
+    EXPECT_EQ(Mode(), "bar 0, list");
     m.Bot_BotonSalir();
   });
   EXPECT_TRUE(vista.cerrada);
@@ -83,13 +80,11 @@ TEST_F(FrmDomiciliosModelTest, ANewAddressIsSavedListedAndSelected) {
   Abrir([&](FrmDomiciliosModel& m) {
     m.Bot_BotonNuevo();
     EXPECT_FALSE(m.Editando());
-    EXPECT_EQ(vista.estadoBarra, 2);
-    EXPECT_EQ(vista.Texto(campo::kCalle), "");
-    EXPECT_TRUE(vista.fiscal);        // Nuevo leaves the type of the address shown
-    EXPECT_EQ(vista.provincia, "3");  // the default province
+    EXPECT_EQ(Mode(), "bar 2, data, number");
+    EXPECT_EQ(Shown(), " |  fiscal | 3");  // the default province
     EXPECT_EQ(vista.foco, campo::kCalle);
     vista.fiscal = false;
-    Llenar("Pasaje O'Brien Ñandú", "15", "Río Cuarto");
+    Fill("Pasaje O'Brien Ñandú", "15", "Río Cuarto");
     m.Bot_BotonAceptar();
     EXPECT_FALSE(m.EnEdicion());
     EXPECT_EQ(vista.estadoBarra, 0);
@@ -146,11 +141,19 @@ TEST_F(FrmDomiciliosModelTest, ValidationNamesTheFirstMissingFieldAndFocusesIt) 
   EXPECT_TRUE(boxes->Boxes().empty());
 }
 
+// Nuevo leaves the type shown as it stands: after the fiscal address, a
+// new one saved as it stands is refused, not stored as a second fiscal.
 TEST_F(FrmDomiciliosModelTest, OnlyOneFiscalAddressButTheFiscalOneMayBeSavedAgain) {
   Abrir([&](FrmDomiciliosModel& m) {
+    m.LstDomicilios_ItemClick(1);  // not the fiscal one
     m.Bot_BotonNuevo();
-    Llenar("Chacabuco", "10", "Córdoba");
-    vista.fiscal = true;
+    EXPECT_FALSE(vista.fiscal);
+    m.Bot_BotonCancelar();
+
+    m.LstDomicilios_ItemClick(0);  // the fiscal one
+    m.Bot_BotonNuevo();
+    EXPECT_TRUE(vista.fiscal);
+    Fill("Chacabuco", "10", "Córdoba");
     m.Bot_BotonAceptar();
     // Refused: still editing, the typing kept.
     EXPECT_TRUE(m.EnEdicion());
@@ -158,7 +161,6 @@ TEST_F(FrmDomiciliosModelTest, OnlyOneFiscalAddressButTheFiscalOneMayBeSavedAgai
     EXPECT_EQ(vista.lista.size(), 3u);
     m.Bot_BotonCancelar();
 
-    m.LstDomicilios_ItemClick(0);  // the fiscal one
     m.Bot_BotonEditar();
     vista.Escribir(campo::kCalle, "Av. Gral. Belgrano");
     m.Bot_BotonAceptar();
@@ -183,13 +185,13 @@ TEST_F(FrmDomiciliosModelTest, DeletionsAskFirstAndEndInBrowsing) {
     ASSERT_EQ(vista.lista.size(), 2u);
     EXPECT_EQ(vista.lista[1].Clave, "A3");
     EXPECT_EQ(vista.seleccion, 0);
-    EXPECT_EQ(vista.Texto(campo::kCalle), "Av. Belgrano");
-    EXPECT_EQ(vista.estadoBarra, 0);
+    EXPECT_EQ(Shown(), "Av. Belgrano | 1234 fiscal | 3");
+    EXPECT_EQ(Mode(), "bar 0, list");
 
     m.Bot_BotonEliminarTodos();  // Yes
     EXPECT_TRUE(vista.lista.empty());
     EXPECT_EQ(vista.Texto(campo::kCalle), "");
-    EXPECT_EQ(vista.estadoBarra, 1);
+    EXPECT_EQ(Mode(), "bar 1, list");
     EXPECT_FALSE(m.EnEdicion());
   });
   ASSERT_EQ(boxes->Boxes().size(), 3u);
@@ -213,7 +215,7 @@ TEST_F(FrmDomiciliosModelTest, EngineFailuresAreShownAndLoseNeitherTypingNorRows
   Abrir([&](FrmDomiciliosModel& m) {
     m.Bot_BotonNuevo();
     vista.fiscal = false;
-    Llenar("Sarmiento", "99", "Jesús María");
+    Fill("Sarmiento", "99", "Jesús María");
     columna("NoExiste");
     m.Bot_BotonAceptar();
     columna(c.NombreCampo);
@@ -304,7 +306,7 @@ TEST_F(FrmDomiciliosModelTest, SingleAddressModeSavesANewAddressOnceThenEditsIt)
   Abrir([&](FrmDomiciliosModel& m) {
     EXPECT_FALSE(m.Editando());
     EXPECT_EQ(vista.estadoBarra, 2);
-    Llenar("Lavalle", "300", "Salta");
+    Fill("Lavalle", "300", "Salta");
     m.Bot_BotonAceptar();
     EXPECT_TRUE(m.EnEdicion());  // never leaves editing
     vista.Escribir(campo::kNumero, "301");
@@ -326,24 +328,4 @@ TEST_F(FrmDomiciliosModelTest, AFixedTypeIsChosenAndItsFrameStaysDisabled) {
     m.Bot_BotonAceptar();
   });
   EXPECT_EQ(Contar("CodDJ = 1 and CodDomicilio = 1 and Fiscal = 0"), 1);
-}
-
-TEST_F(FrmDomiciliosModelTest, NuevoLeavesTheTypeOptionAsItStands) {
-  Abrir([&](FrmDomiciliosModel& m) {
-    m.LstDomicilios_ItemClick(0);  // the fiscal one
-    m.Bot_BotonNuevo();
-    EXPECT_TRUE(vista.fiscal);
-    EXPECT_EQ(vista.Texto(campo::kCalle), "");
-    // Saving it as it stands is refused, not stored as a second fiscal.
-    Llenar("Chacabuco", "10", "Córdoba");
-    m.Bot_BotonAceptar();
-    EXPECT_TRUE(m.EnEdicion());
-    m.Bot_BotonCancelar();
-
-    m.LstDomicilios_ItemClick(1);  // another one
-    m.Bot_BotonNuevo();
-    EXPECT_FALSE(vista.fiscal);
-    m.Bot_BotonCancelar();
-  });
-  EXPECT_EQ(Textos(), (Calls{AddressRecords::kYaHayFiscal}));
 }

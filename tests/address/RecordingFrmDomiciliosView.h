@@ -32,7 +32,6 @@ class RecordingFrmDomiciliosView : public FrmDomiciliosView {
   void HabilitarLista(bool valor) override { listaHabilitada = valor; }
   void MostrarLista(bool valor) override {
     Log(std::string("MostrarLista ") + (valor ? "1" : "0"));
-    listaVisible = valor;
   }
 
   void ConfigurarCampo(int slot, const std::string& etiqueta, int longitud, bool visible) override {
@@ -40,8 +39,8 @@ class RecordingFrmDomiciliosView : public FrmDomiciliosView {
     longitudes[slot] = longitud;
     visibles[slot] = visible;
   }
-  void MostrarTipo(bool valor) override { tipoVisible = valor; }
-  void MostrarSinNumero(bool valor) override { sinNumeroVisible = valor; }
+  void MostrarTipo(bool) override {}
+  void MostrarSinNumero(bool) override {}
 
   std::string Texto(int slot) const override { return textos[static_cast<size_t>(slot)]; }
   void SetTexto(int slot, const std::string& texto) override {
@@ -76,7 +75,7 @@ class RecordingFrmDomiciliosView : public FrmDomiciliosView {
     Log("EstadoBarra " + std::to_string(estado));
     estadoBarra = estado;
   }
-  void ImagenBarra(std::shared_ptr<const Picture> imagen) override { imagenBarra = imagen; }
+  void ImagenBarra(std::shared_ptr<const Picture>) override {}
 
   void AltoDatos(int alto) override { Log("AltoDatos " + std::to_string(alto)); }
   void TopDatos(int top) override { Log("TopDatos " + std::to_string(top)); }
@@ -86,9 +85,7 @@ class RecordingFrmDomiciliosView : public FrmDomiciliosView {
 
   void MostrarModal(FrmDomiciliosModel& modelo) override {
     Log("MostrarModal");
-    abierta = true;
     if (usuario) usuario(modelo);
-    abierta = false;
   }
   void Cerrar() override {
     Log("Cerrar");
@@ -104,12 +101,9 @@ class RecordingFrmDomiciliosView : public FrmDomiciliosView {
   std::vector<AddressListEntry> lista;
   int seleccion = -1;
   bool listaHabilitada = true;
-  bool listaVisible = true;
   std::map<int, std::string> etiquetas;
   std::map<int, int> longitudes;
   std::map<int, bool> visibles;
-  bool tipoVisible = true;
-  bool sinNumeroVisible = true;
   std::array<std::string, 22> textos;
   bool sinNumero = false;
   bool fiscal = false;
@@ -120,8 +114,6 @@ class RecordingFrmDomiciliosView : public FrmDomiciliosView {
   bool tipoHabilitado = true;
   int foco = -1;
   int estadoBarra = 0;
-  std::shared_ptr<const Picture> imagenBarra;
-  bool abierta = false;
   bool cerrada = false;
   std::function<void(FrmDomiciliosModel&)> usuario;
 

@@ -1,6 +1,6 @@
-// The address control's logic on the sample data: the field slots, the
-// summary, the opening sequence and its single working copy, undoing and
-// keeping the user's changes, the late reference and the resize rule.
+// The address control's logic on the sample data: the summary, the
+// opening sequence and its single working copy, undoing and keeping the
+// user's changes, the late reference and the resize rule.
 #include <gtest/gtest.h>
 
 #include "address/EditorFixture.h"
@@ -13,40 +13,15 @@ using Calls = std::vector<std::string>;
 
 class UcnDomModelTest : public EditorFixture {};
 
-const char* const kResumenEmpresa =
+const char* const kCompanySummary =
     "Av. Belgrano 1234, Córdoba\r\nBv. San Juan 850, Córdoba\r\nRuta Nacional 9 , Villa María";
 
 }  // namespace
 
-TEST_F(UcnDomModelTest, SlotsKeepWhatWasStoredAndRefuseNumbersOutside0To21) {
-  UcnDomModel c;
-  EXPECT_TRUE(c.Inicio());
-  c.Set_Campo(21, 3, "Obs", 255, true, true, "select 1", "Observaciones", "x");
-  int32_t tipo = 0, longitud = 0;
-  bool visible = false, obligatorio = false;
-  std::string nombre, sql, descripcion, fijo;
-  c.Get_Campo(21, tipo, nombre, longitud, visible, obligatorio, sql, descripcion, fijo);
-  EXPECT_EQ(std::tie(tipo, nombre, longitud, visible, obligatorio, sql, descripcion, fijo),
-            std::make_tuple(3, std::string("Obs"), 255, true, true, std::string("select 1"),
-                            std::string("Observaciones"), std::string("x")));
-  c.Get_Campo(0, tipo, nombre, longitud, visible, obligatorio, sql, descripcion, fijo);
-  EXPECT_EQ(nombre, "");  // empty at creation
-  for (int fuera : {-1, 22}) {
-    EXPECT_EQ(ErrorOf([&] { c.Set_Campo(fuera, 3, "X", 1, true, true, "", "X", ""); }), 9);
-    EXPECT_EQ(ErrorOf([&] {
-                c.Get_Campo(fuera, tipo, nombre, longitud, visible, obligatorio, sql, descripcion,
-                            fijo);
-              }),
-              9);
-  }
-  c.Get_Campo(21, tipo, nombre, longitud, visible, obligatorio, sql, descripcion, fijo);
-  EXPECT_EQ(nombre, "Obs");
-}
-
 TEST_F(UcnDomModelTest, TheOpeningFollowsItsOrderAndTheSummaryFollowsTheEditor) {
   EXPECT_FALSE(dom.HayDomicilio());
   dom.Refrescar();
-  EXPECT_EQ(dom.txt(), kResumenEmpresa);
+  EXPECT_EQ(dom.txt(), kCompanySummary);
   EXPECT_TRUE(dom.HayDomicilio());
   EXPECT_EQ(dom.ObtenerResumen(), "");
 
@@ -75,7 +50,7 @@ TEST_F(UcnDomModelTest, TheOpeningFollowsItsOrderAndTheSummaryFollowsTheEditor) 
     m.Bot_BotonSalir();
   });
   EXPECT_EQ(eventos,
-            (Calls{"AntesDeAbrir", "Resumen ", "Resumen " + std::string(kResumenEmpresa)}));
+            (Calls{"AntesDeAbrir", "Resumen ", "Resumen " + std::string(kCompanySummary)}));
   EXPECT_EQ(vista.llamadas, (Calls{"Centrar", "EstadoBarra 0", "MostrarModal", "Cerrar"}));
 
   // A second opening makes no second copy.
@@ -104,7 +79,7 @@ TEST_F(UcnDomModelTest, ResetearCopiaUndoesTheEditorAndCommitearCopiaKeepsIt) {
             "Bv. San Juan 850, Córdoba\r\nRuta Nacional 9 , Villa María\r\nGüemes 12, Río Tercero");
   dom.ResetearCopia();
   dom.Refrescar();
-  EXPECT_EQ(dom.txt(), kResumenEmpresa);
+  EXPECT_EQ(dom.txt(), kCompanySummary);
   EXPECT_EQ(Tabla(), antes);
 
   // Without addresses left, the control says so.
@@ -118,16 +93,21 @@ TEST_F(UcnDomModelTest, ResetearCopiaUndoesTheEditorAndCommitearCopiaKeepsIt) {
   dom.CommitearCopia();
 }
 
-TEST_F(UcnDomModelTest, NuevoUpdateGivesThePendingRowsTheirReference) {
+// The rows saved before the host knew its record's reference, and their
+// backup, take it; no other row does.
+TEST_F(UcnDomModelTest, NuevoUpdateGivesThePendingRowsAndTheirBackupTheirReference) {
   Configurar(D::kReferenciaPendiente);
-  dom.Refrescar();
-  EXPECT_EQ(dom.txt(), "Pasaje D'Elía 77, Ushuaia");
-  dom.Nuevo_Update(40);
-  dom.Set_Referencia(40);
-  EXPECT_EQ(dom.CodReferencia(), 40);
-  dom.Refrescar();
-  EXPECT_EQ(dom.txt(), "Pasaje D'Elía 77, Ushuaia");
+  Abrir([](FrmDomiciliosModel& m) { m.Bot_BotonSalir(); });
+  EXPECT_EQ(Contar("CodReferencia = -2"), 2);  // the row and its backup
+  dom.Nuevo_Update(4410);
   EXPECT_EQ(Contar("CodReferencia = -2"), 0);
+  EXPECT_EQ(Contar("CodReferencia = 4410"), 2);
+  EXPECT_EQ(Contar("CodReferencia = 1"), 6);
+  dom.CommitearCopia();
+  dom.Set_Referencia(4410);
+  EXPECT_EQ(dom.CodReferencia(), 4410);
+  dom.Refrescar();
+  EXPECT_EQ(dom.txt(), "Pasaje D'Elía 77, Ushuaia");
 }
 
 TEST_F(UcnDomModelTest, ResizeCountsWholeLinesOf320Twips) {

@@ -20,37 +20,37 @@ Variant Date(int y, int m, int d) {
   return Variant::FromDate(DateSerial::FromYmd(y, m, d));
 }
 
-TEST(Str_Replace, ReplacesEveryOccurrence) {
-  EXPECT_EQ(With("1.234,56").Str_Replace(".", ""), "1234,56");
-  EXPECT_EQ(With("1234,56").Str_Replace(",", "."), "1234.56");
-  EXPECT_EQ(With("1.234.567").Str_Replace(".", ""), "1234567");
-  EXPECT_EQ(With("Aaa").Str_Replace("a", "b"), "Abb");  // case-sensitive
-  EXPECT_EQ(With("ñandú").Str_Replace("ú", "u"), "ñandu");
-  EXPECT_EQ(With(1234.5).Str_Replace(",", "."), "1234.5");  // numbers as regional text
-}
-
-TEST(Str_Replace, TheSearchResumesOneCharacterAfterEachReplacement) {
-  // The character after a removed occurrence is not searched again.
-  EXPECT_EQ(With("1..2").Str_Replace(".", ""), "1.2");
-  EXPECT_EQ(With("1...2").Str_Replace(".", ""), "1.2");
-  // A replacement may join with the text after it into a new occurrence.
-  EXPECT_EQ(With("abb").Str_Replace("ab", "aa"), "aaa");
-  EXPECT_EQ(With("abaa").Str_Replace("aba", "abab"), "ababab");
-}
-
-TEST(Str_Replace, AlwaysEnds) {
-  EXPECT_EQ(With("abc").Str_Replace("", "x"), "abc");
-  EXPECT_EQ(With("a.b").Str_Replace(".", ".."), "a..b");
-  EXPECT_EQ(With("a.b.c").Str_Replace(".", "x.x"), "ax.xbx.xc");
-  EXPECT_EQ(With("aaa").Str_Replace("a", "aa"), "aaaaaa");
-  EXPECT_EQ(With("abab").Str_Replace("ab", "xabx"), "xabxxabx");
-}
-
-TEST(Str_Replace, NullIsAnError) {
+TEST(Str_Replace, ReplacesEveryOccurrenceResumingOneCharacterAfterEachAndAlwaysEnds) {
+  const struct {
+    Variant text;
+    const char *from, *to, *expected;
+  } cases[] = {
+      {"1.234,56", ".", "", "1234,56"},
+      {"1234,56", ",", ".", "1234.56"},
+      {"1.234.567", ".", "", "1234567"},
+      {"Aaa", "a", "b", "Abb"},  // case-sensitive
+      {"ñandú", "ú", "u", "ñandu"},
+      {1234.5, ",", ".", "1234.5"},  // numbers as regional text
+      // The character after a removed occurrence is not searched again.
+      {"1..2", ".", "", "1.2"},
+      {"1...2", ".", "", "1.2"},
+      // A replacement may join with the text after it into a new occurrence.
+      {"abb", "ab", "aa", "aaa"},
+      {"abaa", "aba", "abab", "ababab"},
+      // Replacements that hold what they replace, or nothing to find.
+      {"abc", "", "x", "abc"},
+      {"a.b", ".", "..", "a..b"},
+      {"a.b.c", ".", "x.x", "ax.xbx.xc"},
+      {"aaa", "a", "aa", "aaaaaa"},
+      {"abab", "ab", "xabx", "xabxxabx"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(With(c.text).Str_Replace(c.from, c.to), c.expected) << c.text.ToString();
+  }
   EXPECT_EQ(ErrorOf([] { With(Variant::Null()).Str_Replace("a", "b"); }), 94);
 }
 
-TEST(Str_Parse, SplitsAtEverySeparator) {
+TEST(Str_Parse, SplitsAtEverySeparatorSkippingALongOneWhole) {
   using V = std::vector<std::string>;
   EXPECT_EQ(With("a;b;;c").Str_Parse(";"), (V{"a", "b", "", "c"}));
   EXPECT_EQ(With("a;b;").Str_Parse(";"), (V{"a", "b"}));
@@ -58,10 +58,6 @@ TEST(Str_Parse, SplitsAtEverySeparator) {
   EXPECT_EQ(With("abc").Str_Parse(";"), (V{"abc"}));
   EXPECT_EQ(With("").Str_Parse(";"), V{});
   EXPECT_EQ(With(Variant()).Str_Parse(";"), V{});
-}
-
-TEST(Str_Parse, ALongSeparatorIsSkippedWhole) {
-  using V = std::vector<std::string>;
   EXPECT_EQ(With("a, b, c").Str_Parse(", "), (V{"a", "b", "c"}));
   EXPECT_EQ(With("a<>b<><>c<>").Str_Parse("<>"), (V{"a", "b", "", "c"}));
   EXPECT_EQ(With("abc").Str_Parse(""), (V{"abc"}));
@@ -74,26 +70,27 @@ TEST(Str_SinÑuflos, DropsControlCharactersAndApostrophes) {
   EXPECT_EQ(ErrorOf([] { With(Variant::Null()).Str_SinÑuflos(); }), 94);
 }
 
-TEST(Str_FechaMostrar, WritesDatesDayFirst) {
-  EXPECT_EQ(With(Date(2005, 3, 15)).Str_FechaMostrar(), "15/03/2005");
-  EXPECT_EQ(With(Variant::FromDate(38426.75)).Str_FechaMostrar(), "15/03/2005");
-  EXPECT_EQ(With(Date(1899, 12, 29)).Str_FechaMostrar(), "29/12/1899");
-}
-
-TEST(Str_FechaMostrar, EmptyForNonDatesAndTheZeroDate) {
-  EXPECT_EQ(With(Variant::Null()).Str_FechaMostrar(), "");
-  EXPECT_EQ(With(Variant()).Str_FechaMostrar(), "");
-  EXPECT_EQ(With(Variant::FromDate(0)).Str_FechaMostrar(), "");
-  EXPECT_EQ(With(Variant::FromDate(0.25)).Str_FechaMostrar(), "");
-  EXPECT_EQ(With(int32_t{38426}).Str_FechaMostrar(), "");
-}
-
-TEST(Str_FechaMostrar, DateTextsAreFormattedOtherTextIsEmpty) {
-  EXPECT_EQ(With("15/3/05").Str_FechaMostrar(), "15/03/2005");
-  EXPECT_EQ(With("2005-03-15").Str_FechaMostrar(), "15/03/2005");
-  EXPECT_EQ(With("abc").Str_FechaMostrar(), "");
-  EXPECT_EQ(With("31/02/2005").Str_FechaMostrar(), "");
-  EXPECT_EQ(With("30/12/1899").Str_FechaMostrar(), "");
+// Dates and date texts day first; empty for other values, other texts and
+// the zero date.
+TEST(Str_FechaMostrar, WritesDatesDayFirstAndNothingElse) {
+  const std::pair<Variant, const char*> cases[] = {
+      {Date(2005, 3, 15), "15/03/2005"},
+      {Variant::FromDate(38426.75), "15/03/2005"},
+      {Date(1899, 12, 29), "29/12/1899"},
+      {"15/3/05", "15/03/2005"},
+      {"2005-03-15", "15/03/2005"},
+      {Variant::Null(), ""},
+      {Variant(), ""},
+      {Variant::FromDate(0), ""},
+      {Variant::FromDate(0.25), ""},
+      {int32_t{38426}, ""},
+      {"abc", ""},
+      {"31/02/2005", ""},
+      {"30/12/1899", ""},
+  };
+  for (const auto& [value, shown] : cases) {
+    EXPECT_EQ(With(value).Str_FechaMostrar(), shown) << value.ToStringOrEmpty();
+  }
 }
 
 TEST(Num_NVL, NumbersAndNumericTextsOrZero) {
@@ -145,15 +142,12 @@ TEST(Fch_PrimerDia, OfADateOrAPeriod) {
   EXPECT_EQ(With(0.4).Fch_PrimerDia(), Variant::FromDate(0));
 }
 
-TEST(Fch_UltimoDia, OfAPeriod) {
+TEST(Fch_UltimoDia, OfAPeriodOrOfADateWhateverItsDayNumber) {
   EXPECT_EQ(With(int32_t{200500}).Fch_UltimoDia(), Date(2005, 12, 31));
   EXPECT_EQ(With(int32_t{200502}).Fch_UltimoDia(), Date(2005, 2, 28));
   EXPECT_EQ(With(int32_t{200402}).Fch_UltimoDia(), Date(2004, 2, 29));
   EXPECT_EQ(With(200412.0).Fch_UltimoDia(), Date(2004, 12, 31));
   EXPECT_EQ(With(Variant()).Fch_UltimoDia(), Variant::FromDate(0));
-}
-
-TEST(Fch_UltimoDia, OfADateWhateverItsDayNumber) {
   EXPECT_EQ(With(Date(2005, 1, 31)).Fch_UltimoDia(), Date(2005, 1, 31));
   EXPECT_EQ(With(Date(2005, 3, 31)).Fch_UltimoDia(), Date(2005, 3, 31));
   EXPECT_EQ(With(Date(2004, 1, 30)).Fch_UltimoDia(), Date(2004, 1, 31));

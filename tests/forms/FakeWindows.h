@@ -21,30 +21,31 @@
 
 class FakeFormWindow : public FormWindow {
  public:
-  FakeFormWindow(int ancho, int alto, bool mdi = false) : ancho_(ancho), alto_(alto), mdi_(mdi) {}
+  FakeFormWindow(int width, int height, bool mdi = false)
+      : width_(width), height_(height), mdi_(mdi) {}
   bool MDIChild() const override { return mdi_; }
-  int Width() const override { return ancho_; }
-  int Height() const override { return alto_; }
+  int Width() const override { return width_; }
+  int Height() const override { return height_; }
   int ScreenWidth() const override { return 15360; }
   int ScreenHeight() const override { return 11520; }
-  void Move(int left, int top) override {
-    left_ = left;
-    top_ = top;
-    ++movido_;
+  void Move(int x, int y) override {
+    left = x;
+    top = y;
+    ++moves;
   }
-  int left_ = -1, top_ = -1, movido_ = 0;
+  int left = -1, top = -1, moves = 0;
 
  private:
-  int ancho_, alto_;
+  int width_, height_;
   bool mdi_;
 };
 
 using Log = std::vector<std::string>;
 
-class FakeAcercaDe : public FrmXAcercaDeView {
+class FakeFrmXAcercaDeView : public FrmXAcercaDeView {
  public:
-  explicit FakeAcercaDe(Log& log) : log_(log) {}
-  FormWindow& Ventana() override { return ventana; }
+  explicit FakeFrmXAcercaDeView(Log& log) : log_(log) {}
+  FormWindow& Ventana() override { return window; }
   void Release(const std::string& t) override { log_.push_back("lblRelease=" + t); }
   void Version(const std::string& t) override { log_.push_back("lblVersion=" + t); }
   void Beta(const std::string& t) override { log_.push_back("LblBeta=" + t); }
@@ -59,129 +60,117 @@ class FakeAcercaDe : public FrmXAcercaDeView {
   void ProcesarMensajes() override { log_.push_back("DoEvents"); }
   void MostrarSinEsperar() override { log_.push_back("Show"); }
   void Cerrar() override { log_.push_back("Unload"); }
-  FakeFormWindow ventana{6000, 3600};
+  FakeFormWindow window{6000, 3600};
 
  private:
   Log& log_;
 };
 
-class FakeInicioMensaje : public FrmXInicioMensajeView {
+// A modal window: its show logs, keeps where the window stood in `shown`
+// (the view dies with its window's logic) and runs what the operator, or
+// the window itself, does while it is open.
+template <typename View>
+class FakeModalView : public View {
  public:
-  FakeInicioMensaje(Log& log, FakeFormWindow& mostrada) : log_(log), mostrada_(mostrada) {}
-  FormWindow& Ventana() override { return ventana; }
+  FakeModalView(Log& log, FakeFormWindow& shown, FakeFormWindow size)
+      : window(size), log_(log), shown_(shown) {}
+  FormWindow& Ventana() override { return window; }
+  void MostrarModal() override {
+    log_.push_back("Show vbModal");
+    shown_ = window;
+    if (whileShown) whileShown();
+  }
+  void Cerrar() override { log_.push_back("Unload"); }
+  FakeFormWindow window;
+  std::function<void()> whileShown;
+
+ protected:
+  Log& log_;
+
+ private:
+  FakeFormWindow& shown_;
+};
+
+class FakeFrmXInicioMensajeView : public FakeModalView<FrmXInicioMensajeView> {
+ public:
+  FakeFrmXInicioMensajeView(Log& log, FakeFormWindow& shown)
+      : FakeModalView(log, shown, {7800, 3900}) {}
   void Titulo(const std::string& t) override { log_.push_back("lblNombre=" + t); }
   void Mensaje(const std::string& t) override { log_.push_back("lblMensaje=" + t); }
-  bool NoMostrarMarcado() const override { return noMostrar; }
+  bool NoMostrarMarcado() const override { return doNotShowTicked; }
   void Puntero(int p) override { log_.push_back("MousePointer=" + std::to_string(p)); }
   void EnviarF1() override { log_.push_back("SendKeys {F1}"); }
-  bool AbrirAyuda(const std::string& pagina) override {
-    log_.push_back("ayuda " + pagina);
-    return abrirPuede;
+  bool AbrirAyuda(const std::string& page) override {
+    log_.push_back("ayuda " + page);
+    return canOpenHelp;
   }
-  void MostrarModal() override {
-    log_.push_back("Show vbModal");
-    mostrada_ = ventana;
-    if (operador) operador();
-  }
-  void Cerrar() override { log_.push_back("Unload"); }
-  FakeFormWindow ventana{7800, 3900};
-  std::function<void()> operador;  // the operator's actions while shown
-  bool noMostrar = false;
-  bool abrirPuede = true;
-
- private:
-  Log& log_;
-  FakeFormWindow& mostrada_;
+  bool doNotShowTicked = false;
+  bool canOpenHelp = true;
 };
 
-class FakeMensaje : public FrmXMensajeView {
+class FakeFrmXMensajeView : public FakeModalView<FrmXMensajeView> {
  public:
-  FakeMensaje(Log& log, FakeFormWindow& mostrada) : log_(log), mostrada_(mostrada) {}
-  FormWindow& Ventana() override { return ventana; }
+  FakeFrmXMensajeView(Log& log, FakeFormWindow& shown) : FakeModalView(log, shown, {6000, 2400}) {}
   void Titulo(const std::string& t) override { log_.push_back("Caption=" + t); }
   void Mensaje(const std::string& t) override { log_.push_back("lblMensaje=" + t); }
-  bool NoVolverMarcado() const override { return noVolver; }
-  void MostrarModal() override {
-    log_.push_back("Show vbModal");
-    mostrada_ = ventana;
-    if (operador) operador();
-  }
-  void Cerrar() override { log_.push_back("Unload"); }
-  FakeFormWindow ventana{6000, 2400};
-  std::function<void()> operador;  // the operator's actions while shown
-  bool noVolver = false;
-
- private:
-  Log& log_;
-  FakeFormWindow& mostrada_;
+  bool NoVolverMarcado() const override { return doNotRepeatTicked; }
+  bool doNotRepeatTicked = false;
 };
 
-class FakeCerrando : public FrmXCerrandoView {
+class FakeFrmXCerrandoView : public FakeModalView<FrmXCerrandoView> {
  public:
-  FakeCerrando(Log& log, FakeFormWindow& mostrada, FrmXCerrandoModel& modelo)
-      : log_(log), mostrada_(mostrada), modelo_(modelo) {}
-  FormWindow& Ventana() override { return ventana; }
+  FakeFrmXCerrandoView(Log& log, FakeFormWindow& shown) : FakeModalView(log, shown, {5400, 1500}) {}
   void Icono(std::shared_ptr<const Picture> i) override {
     log_.push_back(i ? "picIcono" : "picIcono=Nothing");
   }
   void RepintarLabel1() override { log_.push_back("Label1.Refresh"); }
   void Repintar() override { log_.push_back("Refresh"); }
-  // The window comes on screen, is activated (twice, as a window may be)
-  // and is closed by its logic.
-  void MostrarModal() override {
-    log_.push_back("Show vbModal");
-    mostrada_ = ventana;
-    modelo_.Form_Activate();
-    modelo_.Form_Activate();
-  }
-  void Cerrar() override { log_.push_back("Unload"); }
-  FakeFormWindow ventana{5400, 1500};
-
- private:
-  Log& log_;
-  FakeFormWindow& mostrada_;
-  FrmXCerrandoModel& modelo_;
 };
 
-// Makes the fake views; `operador` receives the logic and the view of
-// each modal window when it shows.
+// Makes the fake views; `onWelcome` and `onMessage` receive the logic and
+// the view of their modal window when it shows.
 class FakeWindowFactory : public WindowFactory {
  public:
-  std::unique_ptr<FrmXAcercaDeView> AcercaDe(FrmXAcercaDeModel& modelo) override {
-    ++hechas;
-    auto vista = std::make_unique<FakeAcercaDe>(log);
-    acercaDe = vista.get();
-    acercaDeModelo = &modelo;
-    return vista;
+  std::unique_ptr<FrmXAcercaDeView> AcercaDe(FrmXAcercaDeModel& model) override {
+    ++made;
+    auto view = std::make_unique<FakeFrmXAcercaDeView>(log);
+    about = view.get();
+    aboutModel = &model;
+    return view;
   }
-  std::unique_ptr<FrmXInicioMensajeView> InicioMensaje(FrmXInicioMensajeModel& modelo) override {
-    ++hechas;
-    auto vista = std::make_unique<FakeInicioMensaje>(log, mostrada);
-    vista->operador = [this, &modelo, v = vista.get()] {
-      if (alInicio) alInicio(modelo, *v);
+  std::unique_ptr<FrmXInicioMensajeView> InicioMensaje(FrmXInicioMensajeModel& model) override {
+    ++made;
+    auto view = std::make_unique<FakeFrmXInicioMensajeView>(log, shown);
+    view->whileShown = [this, &model, v = view.get()] {
+      if (onWelcome) onWelcome(model, *v);
     };
-    return vista;
+    return view;
   }
-  std::unique_ptr<FrmXMensajeView> Mensaje(FrmXMensajeModel& modelo) override {
-    ++hechas;
-    auto vista = std::make_unique<FakeMensaje>(log, mostrada);
-    vista->operador = [this, &modelo, v = vista.get()] {
-      if (alMensaje) alMensaje(modelo, *v);
+  std::unique_ptr<FrmXMensajeView> Mensaje(FrmXMensajeModel& model) override {
+    ++made;
+    auto view = std::make_unique<FakeFrmXMensajeView>(log, shown);
+    view->whileShown = [this, &model, v = view.get()] {
+      if (onMessage) onMessage(model, *v);
     };
-    return vista;
+    return view;
   }
-  std::unique_ptr<FrmXCerrandoView> Cerrando(FrmXCerrandoModel& modelo) override {
-    ++hechas;
-    return std::make_unique<FakeCerrando>(log, mostrada, modelo);
+  // The notice is activated (twice, as a window may be) and is closed by
+  // its logic.
+  std::unique_ptr<FrmXCerrandoView> Cerrando(FrmXCerrandoModel& model) override {
+    ++made;
+    auto view = std::make_unique<FakeFrmXCerrandoView>(log, shown);
+    view->whileShown = [&model] {
+      model.Form_Activate();
+      model.Form_Activate();
+    };
+    return view;
   }
 
   Log log;
-  int hechas = 0;
-  FakeAcercaDe* acercaDe = nullptr;
-  FrmXAcercaDeModel* acercaDeModelo = nullptr;
-  // The views of modal windows die with their window's logic, when the
-  // call that showed them returns; where the last of them stood is kept.
-  FakeFormWindow mostrada{0, 0};
-  std::function<void(FrmXInicioMensajeModel&, FakeInicioMensaje&)> alInicio;
-  std::function<void(FrmXMensajeModel&, FakeMensaje&)> alMensaje;
+  int made = 0;
+  FakeFrmXAcercaDeView* about = nullptr;
+  FrmXAcercaDeModel* aboutModel = nullptr;
+  FakeFormWindow shown{0, 0};  // where the last modal window stood
+  std::function<void(FrmXInicioMensajeModel&, FakeFrmXInicioMensajeView&)> onWelcome;
+  std::function<void(FrmXMensajeModel&, FakeFrmXMensajeView&)> onMessage;
 };

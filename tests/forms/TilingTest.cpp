@@ -11,20 +11,20 @@
 
 namespace {
 
-using Zonas = std::vector<Rect>;
+using Tiles = std::vector<Rect>;
 
 // Every pixel of the target lies in some tile.
-bool Cubre(const Zonas& zonas, int ancho, int alto) {
-  for (int x = 0; x < ancho; ++x) {
-    for (int y = 0; y < alto; ++y) {
-      bool dentro = false;
-      for (const auto& z : zonas) {
+bool Covers(const Tiles& tiles, int width, int height) {
+  for (int x = 0; x < width; ++x) {
+    for (int y = 0; y < height; ++y) {
+      bool inside = false;
+      for (const auto& z : tiles) {
         if (x >= z.left && x < z.left + z.width && y >= z.top && y < z.top + z.height) {
-          dentro = true;
+          inside = true;
           break;
         }
       }
-      if (!dentro) return false;
+      if (!inside) return false;
     }
   }
   return true;
@@ -35,24 +35,24 @@ bool Cubre(const Zonas& zonas, int ancho, int alto) {
 TEST(TilingTest, AtFullSizeTilesKeepTheirOwnSizeAndBothEndsCount) {
   // 100 / 32 = 3.125 rounds to 3: columns 0..3; 40 / 16 = 2.5 rounds to
   // 2 (ties to even): rows 0..2.
-  const Zonas zonas = Tiling::Teselas(32, 16, 100, 40, 100);
-  ASSERT_EQ(zonas.size(), 12u);
-  EXPECT_EQ(zonas.front(), (Rect{0, 0, 32, 16}));
-  EXPECT_EQ(zonas[1], (Rect{0, 16, 32, 16}));
-  EXPECT_EQ(zonas[3], (Rect{32, 0, 32, 16}));
-  EXPECT_EQ(zonas.back(), (Rect{96, 32, 32, 16}));
-  for (const auto& z : zonas) {
+  const Tiles tiles = Tiling::Teselas(32, 16, 100, 40, 100);
+  ASSERT_EQ(tiles.size(), 12u);
+  EXPECT_EQ(tiles.front(), (Rect{0, 0, 32, 16}));
+  EXPECT_EQ(tiles[1], (Rect{0, 16, 32, 16}));
+  EXPECT_EQ(tiles[3], (Rect{32, 0, 32, 16}));
+  EXPECT_EQ(tiles.back(), (Rect{96, 32, 32, 16}));
+  for (const auto& z : tiles) {
     EXPECT_EQ(z.width, 32);
     EXPECT_EQ(z.height, 16);
   }
-  EXPECT_TRUE(Cubre(zonas, 100, 40));
+  EXPECT_TRUE(Covers(tiles, 100, 40));
 }
 
 TEST(TilingTest, AtHalfSizeTwiceAsManyTilesEachWay) {
-  const Zonas entero = Tiling::Teselas(20, 20, 200, 100, 100);
-  const Zonas mitad = Tiling::Teselas(20, 20, 200, 100, 50);
+  const Tiles full = Tiling::Teselas(20, 20, 200, 100, 100);
+  const Tiles half = Tiling::Teselas(20, 20, 200, 100, 50);
   std::set<int> xs, ys;
-  for (const auto& z : mitad) {
+  for (const auto& z : half) {
     EXPECT_EQ(z.width, 10);
     EXPECT_EQ(z.height, 10);
     xs.insert(z.left);
@@ -60,22 +60,22 @@ TEST(TilingTest, AtHalfSizeTwiceAsManyTilesEachWay) {
   }
   EXPECT_EQ(xs.size(), 21u);  // 0..20, against 0..10 at full size
   EXPECT_EQ(ys.size(), 11u);
-  EXPECT_EQ(entero.size(), 11u * 6u);
+  EXPECT_EQ(full.size(), 11u * 6u);
   EXPECT_EQ(*xs.rbegin(), 200);
-  EXPECT_TRUE(Cubre(mitad, 200, 100));
+  EXPECT_TRUE(Covers(half, 200, 100));
 }
 
 TEST(TilingTest, ScaledTilesLeaveNoGapsAtAnySize) {
   // 10 px at 45 percent is 4.5 px: tiles of 4 and 5 pixels that meet.
-  for (const double porcentaje : {45.0, 55.0, 33.3, 150.0, 99.9, 100.1}) {
-    for (const int ancho : {1, 7, 64, 333}) {
-      const Zonas zonas = Tiling::Teselas(10, 7, ancho, ancho / 2 + 1, porcentaje);
-      EXPECT_TRUE(Cubre(zonas, ancho, ancho / 2 + 1)) << porcentaje << " " << ancho;
-      for (size_t k = 1; k < zonas.size(); ++k) {
-        const auto& a = zonas[k - 1];
-        const auto& b = zonas[k];
+  for (const double percent : {45.0, 55.0, 33.3, 150.0, 99.9, 100.1}) {
+    for (const int width : {1, 7, 64, 333}) {
+      const Tiles tiles = Tiling::Teselas(10, 7, width, width / 2 + 1, percent);
+      EXPECT_TRUE(Covers(tiles, width, width / 2 + 1)) << percent << " " << width;
+      for (size_t k = 1; k < tiles.size(); ++k) {
+        const auto& a = tiles[k - 1];
+        const auto& b = tiles[k];
         if (a.left == b.left) {
-          EXPECT_EQ(a.top + a.height, b.top) << porcentaje;
+          EXPECT_EQ(a.top + a.height, b.top) << percent;
         }
       }
     }

@@ -9,6 +9,7 @@
 #include "dao/DBEngine.h"
 #include "gallery/GalleryOwners.h"
 #include "samples/SampleAddresses.h"
+#include "support/QueryResults.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -18,27 +19,25 @@ class GalleryOwnersTest : public ::testing::Test {
   void SetUp() override {
     db = dao::DBEngine::CreateDatabase(dir.File("VORA12.mdb"), "clave");
     SampleAddresses::Crear(db);
-    titulares = std::make_unique<GalleryOwners>(db);
+    owners = std::make_unique<GalleryOwners>(db);
   }
   void TearDown() override {
     control.SetDb(dao::Database());
-    titulares.reset();
+    owners.reset();
     db.Close();
   }
 
-  long Contar(const std::string& condicion) {
-    dao::Recordset rs = db.OpenRecordset("select count(*) from 24Domicilios where " + condicion,
-                                         dao::dbOpenSnapshot);
-    return rs.Fields(0).Value().ToLong();
+  long CountAddresses(const std::string& condition) {
+    return FirstNumber(db, "select count(*) from 24Domicilios where " + condition);
   }
-  const GalleryOwner& De(int32_t codDJ, int32_t dueño) {
-    for (const GalleryOwner& t : titulares->Titulares()) {
+  const GalleryOwner& Owner(int32_t codDJ, int32_t dueño) {
+    for (const GalleryOwner& t : owners->Titulares()) {
       if (t.CodDJ == codDJ && t.CodDueno == dueño) return t;
     }
     throw std::runtime_error("no such owner");
   }
   // What the editor's opening does first, and an edit made in it.
-  void AbrirYBorrarUno(int32_t codDomicilio) {
+  void OpenAndDelete(int32_t codDomicilio) {
     control.Copia().HacerCopia(AddressStatements::CodigoCopia(control.Dueño()));
     control.SetInicio(false);
     db.Execute("delete from 24Domicilios where CodDJ = " + std::to_string(control.CodDJ()) +
@@ -47,7 +46,7 @@ class GalleryOwnersTest : public ::testing::Test {
 
   TempDir dir;
   dao::Database db;
-  std::unique_ptr<GalleryOwners> titulares;
+  std::unique_ptr<GalleryOwners> owners;
   UcnDomModel control;
 };
 
@@ -55,51 +54,51 @@ class GalleryOwnersTest : public ::testing::Test {
 
 TEST_F(GalleryOwnersTest, TheOwnersComeInDeclarationAndOwnerOrder) {
   std::vector<std::string> nombres;
-  for (const GalleryOwner& t : titulares->Titulares()) nombres.push_back(t.Nombre);
+  for (const GalleryOwner& t : owners->Titulares()) nombres.push_back(t.Nombre);
   EXPECT_EQ(nombres, (std::vector<std::string>{"CONSTRUCCIONES DEL PLATA S.A.", "GÓMEZ, MARÍA JOSÉ",
                                                "PEÑA HERMANOS S.R.L.", "SUÁREZ, TOMÁS",
                                                "ÁLVAREZ, NICOLÁS"}));
-  const GalleryOwner& pendiente = titulares->Titulares().back();
+  const GalleryOwner& pendiente = owners->Titulares().back();
   EXPECT_EQ(pendiente.Cuit, "33709876541");
   EXPECT_EQ(pendiente.CodReferencia, -2);
 }
 
 TEST_F(GalleryOwnersTest, SwitchingOwnersKeepsThePendingChangesAndNeverUndoesOnTheNewOwner) {
-  titulares->Elegir(control, De(1, 1));
+  owners->Elegir(control, Owner(1, 1));
   EXPECT_EQ(
       control.txt(),
       "Av. Belgrano 1234, Córdoba\r\nBv. San Juan 850, Córdoba\r\nRuta Nacional 9 , Villa María");
-  AbrirYBorrarUno(2);
+  OpenAndDelete(2);
   ASSERT_TRUE(control.Copia().Pendiente());
 
-  titulares->Elegir(control, De(2, 1));
+  owners->Elegir(control, Owner(2, 1));
   EXPECT_FALSE(control.Copia().Pendiente());
   EXPECT_TRUE(control.Inicio());
   EXPECT_EQ(control.Cuit(), "30654321098");
   EXPECT_EQ(control.txt(),
             "Av. Rivadavia 7300, Ciudad Autónoma de Buenos Aires\r\nGüemes 420, San Fernando del "
             "Valle de Catamarca");
-  EXPECT_EQ(Contar("CodDJ < 0"), 0);  // no backup left behind
+  EXPECT_EQ(CountAddresses("CodDJ < 0"), 0);  // no backup left behind
 
   GalleryOwners::Deshacer(control);  // nothing to undo for this owner
-  EXPECT_EQ(Contar("CodDJ = 2 and CodDueno = 1"), 2);
-  EXPECT_EQ(Contar("CodDJ = 1 and CodDueno = 1"), 2);  // the kept deletion
+  EXPECT_EQ(CountAddresses("CodDJ = 2 and CodDueno = 1"), 2);
+  EXPECT_EQ(CountAddresses("CodDJ = 1 and CodDueno = 1"), 2);  // the kept deletion
 }
 
 TEST_F(GalleryOwnersTest, UndoBringsTheRowsBackAndEitherEndStartsANewSession) {
-  titulares->Elegir(control, De(1, 1));
-  AbrirYBorrarUno(1);
+  owners->Elegir(control, Owner(1, 1));
+  OpenAndDelete(1);
   GalleryOwners::Deshacer(control);
-  EXPECT_EQ(Contar("CodDJ = 1 and CodDueno = 1"), 3);
-  EXPECT_EQ(Contar("CodDJ < 0"), 0);
+  EXPECT_EQ(CountAddresses("CodDJ = 1 and CodDueno = 1"), 3);
+  EXPECT_EQ(CountAddresses("CodDJ < 0"), 0);
   EXPECT_TRUE(control.Inicio());
   EXPECT_FALSE(control.Copia().Pendiente());
   EXPECT_EQ(control.txt().substr(0, 18), "Av. Belgrano 1234,");
 
-  AbrirYBorrarUno(3);
+  OpenAndDelete(3);
   GalleryOwners::Guardar(control);
   EXPECT_TRUE(control.Inicio());
   EXPECT_FALSE(control.Copia().Pendiente());
-  EXPECT_EQ(Contar("CodDJ = 1 and CodDueno = 1"), 2);
-  EXPECT_EQ(Contar("CodDJ < 0"), 0);
+  EXPECT_EQ(CountAddresses("CodDJ = 1 and CodDueno = 1"), 2);
+  EXPECT_EQ(CountAddresses("CodDJ < 0"), 0);
 }

@@ -13,7 +13,7 @@
 
 namespace {
 
-RegionalSettings Estadounidense() {
+RegionalSettings MonthFirstWithDecimalPoint() {
   RegionalSettings rs;
   rs.decimalSeparator = ".";
   rs.thousandsSeparator = ",";
@@ -23,7 +23,7 @@ RegionalSettings Estadounidense() {
 
 class RegionalProbeTest : public ::testing::Test {
  protected:
-  ScopedService<RecordingMessageBox> propio;
+  ScopedService<RecordingMessageBox> boxes;
 };
 
 }  // namespace
@@ -36,18 +36,18 @@ TEST_F(RegionalProbeTest, TheRequiredSettingsPassBothChecksSilently) {
   EXPECT_EQ(r.fechaProbada, "10/12/1990");
   EXPECT_EQ(r.mensajeNumeros, "");
   EXPECT_EQ(r.mensajeFecha, "");
-  EXPECT_TRUE(propio->Boxes().empty());
+  EXPECT_TRUE(boxes->Boxes().empty());
 }
 
 TEST_F(RegionalProbeTest, AnotherMachineFailsBothWithTheirMessagesTakenNotShown) {
-  const RegionalOutcome r = RegionalProbe::Probar(Estadounidense());
+  const RegionalOutcome r = RegionalProbe::Probar(MonthFirstWithDecimalPoint());
   EXPECT_FALSE(r.numerosValidos);
   EXPECT_FALSE(r.fechaValida);
   EXPECT_EQ(r.numeroProbado, "1,500.33");
   EXPECT_EQ(r.mensajeNumeros, a_c_w::kMensajeNumeros);
   EXPECT_EQ(r.mensajeFecha, a_c_w::kMensajeFecha);
-  EXPECT_TRUE(propio->Boxes().empty());
-  EXPECT_EQ(&MessageBoxService::Current(), propio.Get().get());  // still the one in place
+  EXPECT_TRUE(boxes->Boxes().empty());
+  EXPECT_EQ(&MessageBoxService::Current(), boxes.Get().get());  // still the one in place
 
   RegionalSettings dosCifras;
   dosCifras.fourDigitYear = false;
@@ -61,7 +61,7 @@ TEST_F(RegionalProbeTest, AnotherMachineFailsBothWithTheirMessagesTakenNotShown)
 TEST_F(RegionalProbeTest, TheDescriptionNamesEveryPartOfTheSettings) {
   EXPECT_EQ(RegionalProbe::Describir(RegionalSettings::Required()),
             "Decimales: \",\", miles: \".\", fechas: día/mes/año con \"/\", año de cuatro cifras");
-  RegionalSettings sinMiles = Estadounidense();
+  RegionalSettings sinMiles = MonthFirstWithDecimalPoint();
   sinMiles.thousandsSeparator = "";
   sinMiles.fourDigitYear = false;
   EXPECT_EQ(RegionalProbe::Describir(sinMiles),

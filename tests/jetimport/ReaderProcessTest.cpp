@@ -11,6 +11,7 @@
 #include "dao/sql/JetErrors.h"
 #include "jetimport/ImportErrors.h"
 #include "jetimport/ReaderProcess.h"
+#include "support/ErrorOf.h"
 
 using jetimport::ReaderProcess;
 
@@ -19,11 +20,9 @@ namespace {
 std::string Failure(const ReaderProcess::Body& body, int silenceSeconds = 5,
                     std::function<bool()> stop = {}) {
   ReaderProcess reader("origen.mdb", 1000, body, {silenceSeconds, std::move(stop)});
-  try {
+  return ErrorMessageOf([&] {
     for (;;) reader.Next("al leer la tabla 'T'", "destino.mdb");
-  } catch (const AppError& e) {
-    return std::to_string(e.Number()) + " " + e.Description();
-  }
+  });
 }
 
 }  // namespace

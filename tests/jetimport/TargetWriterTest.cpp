@@ -8,6 +8,7 @@
 #include "jetimport/JetValueDecoder.h"
 #include "jetimport/TargetWriter.h"
 #include "support/ErrorOf.h"
+#include "support/QueryResults.h"
 #include "support/TempDir.h"
 
 using namespace jetimport;
@@ -41,19 +42,6 @@ class Writer : public ::testing::Test {
   Writer() : db(dao::DBEngine::CreateDatabase(dir.File("destino.mdb"), "")) {}
   ~Writer() override { db.Close(); }
 
-  std::string Message(const std::function<void()>& f) {
-    try {
-      f();
-    } catch (const AppError& e) {
-      return std::to_string(e.Number()) + " " + e.Description();
-    }
-    return "";
-  }
-  Variant Value(const std::string& query) {
-    dao::Recordset rs = db.OpenRecordset(query, dao::dbOpenSnapshot);
-    return rs.Eof() ? Variant() : rs.Fields(0).Value();
-  }
-
   TempDir dir;
   dao::Database db;
   std::vector<std::string> notes;
@@ -73,24 +61,24 @@ TEST_F(Writer, ExactAmountsGoInAndOnesTheEngineWouldRoundAreRefused) {
   writer.Row(
       {Cell(JetCell::Kind::Currency, 123456789012), Text(JetCell::Kind::Decimal, "1.23450")});
   writer.Row({Cell(JetCell::Kind::Currency, 10000000000000000), noRate});  // 10^12, whole
-  EXPECT_EQ(Message([&] {
+  EXPECT_EQ(ErrorMessageOf([&] {
               writer.Row({Cell(JetCell::Kind::Currency, 12345678901233456), noRate});
             }),
             "3349 El valor 1234567890123.3456 de la columna 'Monto' de la tabla 'Importes' no se "
             "puede guardar exacto en la base del motor.");
   for (const char* inexact : {"1.23456", "12345678901234.5678", "-1234567890123456789"}) {
-    EXPECT_NE(Message([&] {
+    EXPECT_NE(ErrorMessageOf([&] {
                 writer.Row({JetCell(), Text(JetCell::Kind::Decimal, inexact)});
               }).find("3349 El valor " + std::string(inexact) + " de la columna 'Tasa'"),
               std::string::npos)
         << inexact;
   }
   writer.End();
-  EXPECT_EQ(Value("SELECT Monto FROM Importes WHERE Tasa IS NOT NULL"),
+  EXPECT_EQ(FirstValue(db, "SELECT Monto FROM Importes WHERE Tasa IS NOT NULL"),
             Variant::FromCurrency(123456789012));
-  EXPECT_EQ(Value("SELECT Tasa FROM Importes WHERE Tasa IS NOT NULL"),
+  EXPECT_EQ(FirstValue(db, "SELECT Tasa FROM Importes WHERE Tasa IS NOT NULL"),
             Variant::FromDecimal(12345, 4));
-  EXPECT_EQ(Value("SELECT Monto FROM Importes WHERE Tasa IS NULL"),
+  EXPECT_EQ(FirstValue(db, "SELECT Monto FROM Importes WHERE Tasa IS NULL"),
             Variant::FromCurrency(10000000000000000));
 }
 
@@ -124,10 +112,10 @@ TEST_F(Writer, KeysRequiredColumnsDefaultsAndCountersAreMadeAgain) {
   // The counter goes on after the largest number imported, defaults fill
   // what a new row leaves out, and keys, uniqueness and NOT NULL hold.
   db.Execute("INSERT INTO [22 Año] (Código) VALUES ('B2')");
-  EXPECT_EQ(Value("SELECT Id FROM [22 Año] WHERE Código = 'B2'"), Variant(int32_t{8}));
-  EXPECT_EQ(Value("SELECT Nombre FROM [22 Año] WHERE Id = 8"), Variant("sin nombre"));
-  EXPECT_EQ(Value("SELECT Activo FROM [22 Año] WHERE Id = 8"), Variant(true));
-  EXPECT_EQ(Value("SELECT Activo FROM [22 Año] WHERE Id = 5"), Variant(false));
+  EXPECT_EQ(FirstValue(db, "SELECT Id FROM [22 Año] WHERE Código = 'B2'"), Variant(int32_t{8}));
+  EXPECT_EQ(FirstValue(db, "SELECT Nombre FROM [22 Año] WHERE Id = 8"), Variant("sin nombre"));
+  EXPECT_EQ(FirstValue(db, "SELECT Activo FROM [22 Año] WHERE Id = 8"), Variant(true));
+  EXPECT_EQ(FirstValue(db, "SELECT Activo FROM [22 Año] WHERE Id = 5"), Variant(false));
   EXPECT_EQ(ErrorOf([&] { db.Execute("INSERT INTO [22 Año] (Id, Nombre) VALUES (5, 'x')"); }),
             dao::jeterr::kDuplicateKey);
   EXPECT_EQ(ErrorOf([&] { db.Execute("INSERT INTO [22 Año] (Código) VALUES ('a1')"); }),
@@ -147,13 +135,13 @@ TEST_F(Writer, ARowTheEngineRefusesNamesItsPlaceAndRollsTheTableBack) {
     failing.Begin(t);
     failing.Row({Text(JetCell::Kind::Text, "abc")});
     EXPECT_EQ(
-        Message([&] {
+        ErrorMessageOf([&] {
           failing.Row({Text(JetCell::Kind::Text, "abcd")});
         }).rfind("3163 La fila 2 de la tabla 'Cortos' no se pudo importar: El campo 'Clave'", 0),
         0u);
-    EXPECT_EQ(Message([&] { failing.Row({JetCell(), JetCell()}); }).substr(0, 4), "3343");
+    EXPECT_EQ(ErrorMessageOf([&] { failing.Row({JetCell(), JetCell()}); }).substr(0, 4), "3343");
   }
   // The writer that never reached End took its transaction and rows along.
   EXPECT_EQ(ErrorOf([] { dao::DBEngine::CommitTrans(); }), dao::jeterr::kCommitWithoutBegin);
-  EXPECT_EQ(Value("SELECT Count(*) FROM Cortos"), Variant(int32_t{0}));
+  EXPECT_EQ(FirstValue(db, "SELECT Count(*) FROM Cortos"), Variant(int32_t{0}));
 }

@@ -40,17 +40,13 @@ class FrmRepararModelTest : public RepairFixture {
     ::setenv("WINDIR", windows.c_str(), 1);
     // The maker's folder; the host lives in its VORA12 subfolder.
     novu = dir.File("novu");
-    instalacion = novu + "/VORA12";
-    host = instalacion + "/VORA12.mdb";
-    std::filesystem::create_directories(instalacion);
-    WriteMetadata({"INSERT INTO DBTipos (TypeName, Type, Size) VALUES ('T', 'TEXTO', 6)",
-                   "INSERT INTO DBTablas (Nombre, CodTabla, Hereda, Reparar) VALUES "
-                   "('13Situaciones', 1, 1, True)",
-                   "INSERT INTO DBColumnas (CodTabla, NombreCampo, TipoDatos, Orden) VALUES "
-                   "(1, 'Codigo', 'T', 1)"});
+    install = novu + "/VORA12";
+    host = install + "/VORA12.mdb";
+    std::filesystem::create_directories(install);
+    WriteOneTableMetadata();
   }
   void TearDown() override {
-    modelo.reset();
+    model.reset();
     ::unsetenv("WINDIR");
     RepairFixture::TearDown();
   }
@@ -60,34 +56,19 @@ class FrmRepararModelTest : public RepairFixture {
   }
   // The window's start: the logic made, then its load.
   FrmRepararModel& Load() {
-    modelo = std::make_unique<FrmRepararModel>(vista, programa);
-    modelo->Form_Load();
-    return *modelo;
+    model = std::make_unique<FrmRepararModel>(view, program);
+    model->Form_Load();
+    return *model;
   }
 
   // Put in over the fixture's recorder, and taken out before it.
   ScopedService<BoxWatcher> watcher;
   std::string windows, novu;
-  RecordingFrmRepararView vista;
-  std::unique_ptr<FrmRepararModel> modelo;
+  RecordingFrmRepararView view;
+  std::unique_ptr<FrmRepararModel> model;
 };
 
 }  // namespace
-
-TEST_F(FrmRepararModelTest, LoadFillsTheListSelects26ThenShowsTheInstallationAndTheTooltip) {
-  // Only the first line names the folder.
-  NovuPath(novu + "\r\n/otra/carpeta\r\n");
-  FrmRepararModel& m = Load();
-  EXPECT_EQ(vista.llamadas,
-            (Calls{"AgregarVersion 26 VORA Versión 26", "AgregarVersion 27 VORA Versión 27",
-                   "SeleccionarVersion 26", "MostrarInstalacion " + instalacion,
-                   "TooltipMigrar Realizar la operación seleccionada"}));
-  EXPECT_EQ(vista.VersionSeleccionada(), "26");
-  EXPECT_EQ(m.Instalacion(), instalacion);
-  EXPECT_TRUE(vista.migrarHabilitado);
-  EXPECT_TRUE(watcher->Boxes().empty());
-  EXPECT_FALSE(m.BaseDatos().IsOpen());
-}
 
 TEST_F(FrmRepararModelTest, WithoutAnInstallationTheLoadSaysSoAndMigrateStartsNothing) {
   const struct {
@@ -103,7 +84,7 @@ TEST_F(FrmRepararModelTest, WithoutAnInstallationTheLoadSaysSoAndMigrateStartsNo
     if (c.content) NovuPath(c.content);
     watcher->Clear();
     RecordingFrmRepararView v;
-    FrmRepararModel m(v, programa);
+    FrmRepararModel m(v, program);
     m.Form_Load();
     ASSERT_EQ(watcher->Boxes().size(), 1u) << c.cause;
     const RecordingMessageBox::Box& box = watcher->Boxes()[0];
@@ -112,7 +93,7 @@ TEST_F(FrmRepararModelTest, WithoutAnInstallationTheLoadSaysSoAndMigrateStartsNo
     EXPECT_EQ(box.style, msgbox::vbOKOnly);
     EXPECT_EQ(box.title, "Remendor");
     // The load goes on: the tooltip still comes last.
-    EXPECT_EQ(v.llamadas,
+    EXPECT_EQ(v.calls,
               (Calls{"AgregarVersion 26 VORA Versión 26", "AgregarVersion 27 VORA Versión 27",
                      "SeleccionarVersion 26",
                      "MostrarInstalacion No se encontró la instalación del VORA.",
@@ -121,40 +102,50 @@ TEST_F(FrmRepararModelTest, WithoutAnInstallationTheLoadSaysSoAndMigrateStartsNo
 
     // A migrate event can still arrive (the bar raises it for a disabled
     // button when told to): nothing starts.
-    v.llamadas.clear();
+    v.calls.clear();
     m.Bot_BotonMigrar();
-    EXPECT_TRUE(v.llamadas.empty());
-    EXPECT_TRUE(v.lineas.lines.empty());
+    EXPECT_TRUE(v.calls.empty());
+    EXPECT_TRUE(v.lines.lines.empty());
     EXPECT_EQ(watcher->Boxes().size(), 1u);
     EXPECT_FALSE(m.BaseDatos().IsOpen());
   }
   EXPECT_TRUE(HostBackup::List(host).empty());
 }
 
-TEST_F(FrmRepararModelTest, ARunWithTheSelectedVersionIsBusyUntilItsLineAndTheExitReleases) {
+TEST_F(FrmRepararModelTest, LoadSelects26ARunTakesTheSelectedVersionAndTheExitReleases) {
   WriteHost();
-  NovuPath(novu);
+  // Only the first line names the folder.
+  NovuPath(novu + "\r\n/otra/carpeta\r\n");
   FrmRepararModel& m = Load();
-  vista.SeleccionarVersion("27");
-  vista.llamadas.clear();
+  EXPECT_EQ(view.calls,
+            (Calls{"AgregarVersion 26 VORA Versión 26", "AgregarVersion 27 VORA Versión 27",
+                   "SeleccionarVersion 26", "MostrarInstalacion " + install,
+                   "TooltipMigrar Realizar la operación seleccionada"}));
+  EXPECT_EQ(view.VersionSeleccionada(), "26");
+  EXPECT_EQ(m.Instalacion(), install);
+  EXPECT_FALSE(m.BaseDatos().IsOpen());
+
+  // A run is busy until its line; the window keeps the database open.
+  view.SeleccionarVersion("27");
+  view.calls.clear();
 
   m.Bot_BotonMigrar();
   EXPECT_FALSE(m.Trabajando());
   EXPECT_TRUE(watcher->Boxes().empty());
-  EXPECT_EQ(vista.llamadas, kRun);
-  EXPECT_EQ(vista.lineas.lines, (Lines{{"info", RepairRun::kSuccessLine}}));
-  EXPECT_TRUE(vista.migrarHabilitado);
-  EXPECT_FALSE(vista.ocupado);
+  EXPECT_EQ(view.calls, kRun);
+  EXPECT_EQ(view.lines.lines, (Lines{{"info", RepairRun::kSuccessLine}}));
+  EXPECT_TRUE(view.migrateEnabled);
+  EXPECT_FALSE(view.busy);
   EXPECT_TRUE(m.BaseDatos().IsOpen());  // kept by the window between runs
   EXPECT_NE(ReadBytes(host)[0], 0);
 
-  vista.llamadas.clear();
+  view.calls.clear();
   m.Bot_BotonSalir();
-  EXPECT_EQ(vista.llamadas, Calls{"Terminar"});
+  EXPECT_EQ(view.calls, Calls{"Terminar"});
   EXPECT_FALSE(m.BaseDatos().IsOpen());
   Inspect(host, [](dao::Database& db) {
-    EXPECT_EQ(Count(db, "select count(*) from VersionBase where Version = '027'"), 1);
-    EXPECT_EQ(Count(db, "select count(*) from VersionBase"), 1);
+    EXPECT_EQ(FirstNumber(db, "select count(*) from VersionBase where Version = '027'"), 1);
+    EXPECT_EQ(FirstNumber(db, "select count(*) from VersionBase"), 1);
   });
 }
 
@@ -163,11 +154,11 @@ TEST_F(FrmRepararModelTest, BusyWhileTheRunWorksAndAMigrateMeanwhileIsIgnored) {
   // the run works.
   NovuPath(novu);
   FrmRepararModel& m = Load();
-  vista.llamadas.clear();
+  view.calls.clear();
   bool busy = false, migrarEnabled = true, working = false;
   watcher->onShow = [&] {
-    busy = vista.ocupado;
-    migrarEnabled = vista.migrarHabilitado;
+    busy = view.busy;
+    migrarEnabled = view.migrateEnabled;
     working = m.Trabajando();
     m.Bot_BotonMigrar();  // a second click, from the box's event loop
   };
@@ -177,11 +168,11 @@ TEST_F(FrmRepararModelTest, BusyWhileTheRunWorksAndAMigrateMeanwhileIsIgnored) {
   EXPECT_TRUE(busy);
   EXPECT_FALSE(migrarEnabled);
   EXPECT_TRUE(working);
-  EXPECT_EQ(vista.llamadas, kRun);  // the second click added nothing
-  EXPECT_TRUE(vista.lineas.lines.empty());
+  EXPECT_EQ(view.calls, kRun);  // the second click added nothing
+  EXPECT_TRUE(view.lines.lines.empty());
   EXPECT_FALSE(m.Trabajando());
-  EXPECT_FALSE(vista.ocupado);
-  EXPECT_TRUE(vista.migrarHabilitado);
+  EXPECT_FALSE(view.busy);
+  EXPECT_TRUE(view.migrateEnabled);
 }
 
 TEST_F(FrmRepararModelTest, AFailedRunWritesItsErrorLineAndTheNextRunStartsAgain) {
@@ -189,20 +180,20 @@ TEST_F(FrmRepararModelTest, AFailedRunWritesItsErrorLineAndTheNextRunStartsAgain
   WriteHost({"DROP TABLE 22Cuiles"});
   NovuPath(novu);
   FrmRepararModel& m = Load();
-  vista.llamadas.clear();
+  view.calls.clear();
   m.Bot_BotonMigrar();
   m.Bot_BotonMigrar();
   Calls twice = kRun;
   twice.insert(twice.end(), kRun.begin(), kRun.end());
-  EXPECT_EQ(vista.llamadas, twice);
-  ASSERT_EQ(vista.lineas.lines.size(), 2u);
-  for (const auto& [kind, text] : vista.lineas.lines) {
+  EXPECT_EQ(view.calls, twice);
+  ASSERT_EQ(view.lines.lines.size(), 2u);
+  for (const auto& [kind, text] : view.lines.lines) {
     EXPECT_EQ(kind, "error");
     EXPECT_NE(text.find("22Cuiles"), std::string::npos) << text;
   }
   EXPECT_TRUE(watcher->Boxes().empty());
   EXPECT_FALSE(m.Trabajando());
-  EXPECT_TRUE(vista.migrarHabilitado);
+  EXPECT_TRUE(view.migrateEnabled);
   // Stopped where it failed: the file stays plain and held.
   EXPECT_TRUE(m.BaseDatos().IsOpen());
   EXPECT_EQ(ReadBytes(host)[0], 0);
@@ -222,12 +213,12 @@ TEST_F(FrmRepararModelTest, AFailureThatEscapesTheRunBecomesAnErrorLine) {
   } view;
   WriteHost();
   NovuPath(novu);
-  FrmRepararModel m(view, programa);
+  FrmRepararModel m(view, program);
   m.Form_Load();
-  view.llamadas.clear();
+  view.calls.clear();
   EXPECT_NO_THROW(m.Bot_BotonMigrar());
   EXPECT_EQ(view.failing.lines, (Lines{{"error", "lista llena"}}));
-  EXPECT_EQ(view.llamadas, kRun);
+  EXPECT_EQ(view.calls, kRun);
   EXPECT_FALSE(m.Trabajando());
-  EXPECT_TRUE(view.migrarHabilitado);
+  EXPECT_TRUE(view.migrateEnabled);
 }

@@ -9,6 +9,7 @@
 #include "common/AppError.h"
 #include "repair/MetadataCopy.h"
 #include "support/EnvGuard.h"
+#include "support/ErrorOf.h"
 #include "support/TempDir.h"
 
 namespace fs = std::filesystem;
@@ -21,14 +22,19 @@ unsigned Mode(const std::string& path) {
   return st.st_mode & 0777;
 }
 
+// A folder for this user's private files, as the session gives one.
+class MetadataCopyTest : public ::testing::Test {
+ protected:
+  void SetUp() override { fs::create_directories(dir.Path() / "privadas"); }
+  TempDir dir;
+  EnvGuard runtime{"XDG_RUNTIME_DIR", dir.File("privadas").c_str()};
+};
+
 }  // namespace
 
-TEST(MetadataCopy, AWritableFileIsUsedInPlaceAnOtherIsCopiedPrivately) {
-  TempDir dir;
+TEST_F(MetadataCopyTest, AWritableFileIsUsedInPlaceAnOtherIsCopiedPrivately) {
   const std::string instalada = dir.File("Remendor.mdb");
   WriteBytes(instalada, {0x3B, 1, 2, 3});
-  fs::create_directories(dir.Path() / "privadas");
-  EnvGuard runtime("XDG_RUNTIME_DIR", dir.File("privadas").c_str());
   {
     const MetadataCopy enSitio(instalada, true);
     EXPECT_EQ(enSitio.Path(), instalada);
@@ -50,29 +56,20 @@ TEST(MetadataCopy, AWritableFileIsUsedInPlaceAnOtherIsCopiedPrivately) {
   EXPECT_EQ(ReadBytes(instalada), (std::vector<unsigned char>{0x3B, 1, 2, 3}));
 }
 
-TEST(MetadataCopy, AMissingFileIsLeftToTheOpenAndAFailedCopyLeavesNothing) {
-  TempDir dir;
-  fs::create_directories(dir.Path() / "privadas");
-  EnvGuard runtime("XDG_RUNTIME_DIR", dir.File("privadas").c_str());
+TEST_F(MetadataCopyTest, AMissingFileIsLeftToTheOpenAndAFailedCopyLeavesNothing) {
   const MetadataCopy falta(dir.File("Remendor.mdb"), false);
   EXPECT_EQ(falta.Path(), dir.File("Remendor.mdb"));
   EXPECT_FALSE(falta.IsPrivate());
 
   // A folder where the file should be cannot be read as one.
   fs::create_directories(dir.Path() / "carpeta.mdb");
-  try {
-    const MetadataCopy copia(dir.File("carpeta.mdb"), false);
-    ADD_FAILURE() << "copied a folder";
-  } catch (const AppError& e) {
-    EXPECT_EQ(e.Number(), 75);
-    EXPECT_NE(e.Description().find("carpeta.mdb' para leerlos: es una carpeta."), std::string::npos)
-        << e.Description();
-  }
+  const std::string carpeta = ErrorMessageOf([&] { MetadataCopy(dir.File("carpeta.mdb"), false); });
+  EXPECT_EQ(carpeta.rfind("75 ", 0), 0u) << carpeta;
+  EXPECT_NE(carpeta.find("carpeta.mdb' para leerlos: es una carpeta."), std::string::npos);
   EXPECT_TRUE(fs::is_empty(dir.Path() / "privadas"));
 }
 
-TEST(MetadataCopy, OnlyWhatThisProcessMayWriteIsWritable) {
-  TempDir dir;
+TEST_F(MetadataCopyTest, OnlyWhatThisProcessMayWriteIsWritable) {
   const std::string archivo = dir.File("Remendor.mdb");
   WriteBytes(archivo, {0});
   EXPECT_TRUE(MetadataCopy::MayWrite(archivo));

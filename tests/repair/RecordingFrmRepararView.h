@@ -19,47 +19,35 @@ class RecordingFrmRepararView : public FrmRepararView {
  public:
   void AgregarVersion(const std::string& Codigo, const std::string& Texto) override {
     Log("AgregarVersion " + Codigo + " " + Texto);
-    versiones.emplace_back(Codigo, Texto);
+    versions.emplace_back(Codigo, Texto);
   }
   void SeleccionarVersion(const std::string& Codigo) override {
     Log("SeleccionarVersion " + Codigo);
-    for (const auto& [codigo, texto] : versiones) {
-      if (codigo == Codigo) seleccionada = Codigo;
+    for (const auto& [code, text] : versions) {
+      if (code == Codigo) selected = Codigo;
     }
   }
-  std::string VersionSeleccionada() const override { return seleccionada; }
-  void MostrarInstalacion(const std::string& texto) override {
-    Log("MostrarInstalacion " + texto);
-    instalacion = texto;
+  std::string VersionSeleccionada() const override { return selected; }
+  void MostrarInstalacion(const std::string& text) override { Log("MostrarInstalacion " + text); }
+  void TooltipMigrar(const std::string& text) override { Log("TooltipMigrar " + text); }
+  void HabilitarMigrar(bool enabled) override {
+    Log(std::string("HabilitarMigrar ") + (enabled ? "1" : "0"));
+    migrateEnabled = enabled;
   }
-  void TooltipMigrar(const std::string& texto) override {
-    Log("TooltipMigrar " + texto);
-    tooltipMigrar = texto;
+  void MostrarOcupado(bool value) override {
+    Log(std::string("MostrarOcupado ") + (value ? "1" : "0"));
+    busy = value;
   }
-  void HabilitarMigrar(bool habilitado) override {
-    Log(std::string("HabilitarMigrar ") + (habilitado ? "1" : "0"));
-    migrarHabilitado = habilitado;
-  }
-  void MostrarOcupado(bool valor) override {
-    Log(std::string("MostrarOcupado ") + (valor ? "1" : "0"));
-    ocupado = valor;
-  }
-  ResultSink& LineasResultado() override { return lineas; }
-  void Terminar() override {
-    Log("Terminar");
-    terminado = true;
-  }
+  ResultSink& LineasResultado() override { return lines; }
+  void Terminar() override { Log("Terminar"); }
 
-  std::vector<std::string> llamadas;
-  std::vector<std::pair<std::string, std::string>> versiones;
-  std::string seleccionada;
-  std::string instalacion;
-  std::string tooltipMigrar;
-  bool migrarHabilitado = true;
-  bool ocupado = false;
-  bool terminado = false;
-  RecordedLines lineas;
+  std::vector<std::string> calls;
+  std::vector<std::pair<std::string, std::string>> versions;
+  std::string selected;
+  bool migrateEnabled = true;
+  bool busy = false;
+  RecordedLines lines;
 
  private:
-  void Log(const std::string& llamada) { llamadas.push_back(llamada); }
+  void Log(const std::string& call) { calls.push_back(call); }
 };

@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <ctime>
 #include <filesystem>
+#include <iomanip>
+#include <sstream>
 
 #include "repair/HostBackup.h"
 #include "support/TempDir.h"
@@ -16,16 +18,11 @@ namespace {
 
 using Clock = std::chrono::system_clock;
 
-// A local date and time, as the backup's name shows it.
-Clock::time_point Local(int year, int month, int day, int hour, int minute, int second,
-                        int millis) {
+// A local date and time written as the backup's name shows it, to the
+// millisecond: "20240131 142305", 7.
+Clock::time_point Local(const char* when, int millis) {
   std::tm t{};
-  t.tm_year = year - 1900;
-  t.tm_mon = month - 1;
-  t.tm_mday = day;
-  t.tm_hour = hour;
-  t.tm_min = minute;
-  t.tm_sec = second;
+  std::istringstream(when) >> std::get_time(&t, "%Y%m%d %H%M%S");
   t.tm_isdst = -1;
   return Clock::from_time_t(std::mktime(&t)) + std::chrono::milliseconds(millis);
 }
@@ -41,10 +38,9 @@ TEST(RepairBackupTest, CopiesAreWholeNamedAfterTheirTimeAndPrunedToTheNewestFive
   const std::string file = dir.File("VORA12.mdb");
   // Two copies in one millisecond; times that differ in each part.
   const Clock::time_point times[] = {
-      Local(2024, 1, 31, 14, 23, 5, 7), Local(2024, 1, 31, 14, 23, 5, 7),
-      Local(2024, 1, 31, 14, 23, 5, 8), Local(2024, 1, 31, 14, 23, 6, 0),
-      Local(2024, 1, 31, 14, 24, 0, 0), Local(2024, 2, 1, 9, 0, 0, 999),
-      Local(2025, 1, 1, 0, 0, 0, 0),
+      Local("20240131 142305", 7), Local("20240131 142305", 7), Local("20240131 142305", 8),
+      Local("20240131 142306", 0), Local("20240131 142400", 0), Local("20240201 090000", 999),
+      Local("20250101 000000", 0),
   };
   std::vector<std::string> made;
   for (size_t i = 0; i < std::size(times); i++) {

@@ -15,11 +15,24 @@
 #include "host/ClsKolm.h"
 #include "platform/RecordingMessageBox.h"
 #include "platform/ScopedService.h"
+#include "support/QueryResults.h"
 #include "support/TempDir.h"
 
-// The first column of the first row of a query, as a number.
-inline long Count(dao::Database& db, const std::string& query) {
-  return db.OpenRecordset(query, dao::dbOpenSnapshot).Fields(0).Value().ToLong();
+// Rows of the metadata's three tables.
+inline std::string TableRow(const std::string& name, int code, int inherits, bool repair) {
+  return "INSERT INTO DBTablas (Nombre, CodTabla, Hereda, Reparar) VALUES ('" + name + "', " +
+         std::to_string(code) + ", " + std::to_string(inherits) + ", " +
+         (repair ? "True" : "False") + ")";
+}
+inline std::string ColumnRow(int table, const std::string& name, const std::string& type,
+                             int order) {
+  return "INSERT INTO DBColumnas (CodTabla, NombreCampo, TipoDatos, Orden) VALUES (" +
+         std::to_string(table) + ", '" + name + "', '" + type + "', " + std::to_string(order) + ")";
+}
+inline std::string TypeRow(const std::string& name, const std::string& type,
+                           const std::string& size = "NULL") {
+  return "INSERT INTO DBTipos (TypeName, Type, Size) VALUES ('" + name + "', '" + type + "', " +
+         size + ")";
 }
 
 class RepairFixture : public ::testing::Test {
@@ -27,9 +40,9 @@ class RepairFixture : public ::testing::Test {
   void SetUp() override {
     std::filesystem::create_directories(dir.Path() / "prog");
     std::filesystem::create_directories(dir.Path() / "inst");
-    programa = dir.File("prog");
-    instalacion = dir.File("inst");
-    metadatos = dir.File("prog/Remendor.mdb");
+    program = dir.File("prog");
+    install = dir.File("inst");
+    metadata = dir.File("prog/Remendor.mdb");
     host = dir.File("inst/VORA12.mdb");
   }
 
@@ -48,8 +61,14 @@ class RepairFixture : public ::testing::Test {
         "CREATE TABLE DBTipos (TypeName TEXT (30), Type TEXT (20), Size LONG, Nulos LOGICAL, "
         "Requerido LOGICAL)"};
     sql.insert(sql.end(), rows.begin(), rows.end());
-    Create(metadatos, sql).Close();
-    kolm.encriptoDesencripto(metadatos);
+    Create(metadata, sql).Close();
+    kolm.encriptoDesencripto(metadata);
+  }
+
+  // Metadata that marks one table for repair: 13Situaciones (Codigo).
+  void WriteOneTableMetadata() {
+    WriteMetadata({TypeRow("T", "TEXTO", "6"), TableRow("13Situaciones", 1, 1, true),
+                   ColumnRow(1, "Codigo", "T", 1)});
   }
 
   // 22Cuiles and 21Declaraciones_Juradas with their fourteen columns, rows
@@ -87,7 +106,7 @@ class RepairFixture : public ::testing::Test {
   }
 
   TempDir dir;
-  std::string programa, instalacion, metadatos, host;
+  std::string program, install, metadata, host;
   ClsKolm kolm;
   ScopedService<RecordingMessageBox> boxes;
 };

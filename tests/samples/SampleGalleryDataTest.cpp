@@ -12,20 +12,17 @@
 #include "samples/SampleGalleryData.h"
 #include "samples/SampleInstallation.h"
 #include "support/EnvGuard.h"
+#include "support/ErrorOf.h"
+#include "support/QueryResults.h"
 #include "support/TempDir.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-long Contar(dao::Database& db, const std::string& sql) {
-  dao::Recordset rs = db.OpenRecordset(sql, dao::dbOpenSnapshot);
-  return rs.Fields(0).Value().ToLong();
-}
-
-// No scratch folder of the gallery is left in `carpeta`.
-bool Vacia(const fs::path& carpeta) {
-  for (const auto& e : fs::directory_iterator(carpeta)) {
+// No scratch folder of the gallery is left in `folder`.
+bool NoScratchIn(const fs::path& folder) {
+  for (const auto& e : fs::directory_iterator(folder)) {
     if (e.path().filename().string().rfind("remendor-galeria-", 0) == 0) return false;
   }
   return true;
@@ -34,7 +31,7 @@ bool Vacia(const fs::path& carpeta) {
 class SampleGalleryDataTest : public ::testing::Test {
  protected:
   TempDir tmp;
-  EnvGuard guarda{"TMPDIR", tmp.Path().c_str()};
+  EnvGuard tmpdir{"TMPDIR", tmp.Path().c_str()};
 };
 
 }  // namespace
@@ -44,16 +41,16 @@ TEST_F(SampleGalleryDataTest, ANewSampleHoldsEveryTableThePagesReadAndGoesWithTh
     SampleGalleryData demo;
     EXPECT_EQ(fs::path(demo.Trabajo()).parent_path(), tmp.Path());
     EXPECT_EQ(fs::path(demo.Origen()).parent_path(), fs::path(demo.Trabajo()));
-    EXPECT_EQ(Contar(demo.Host(), "select count(*) from 24Domicilios"), 7);
-    EXPECT_EQ(Contar(demo.Host(), "select count(*) from provincias"), 24);
-    EXPECT_EQ(Contar(demo.Host(), "select count(*) from 23Titulares"), 5);
-    EXPECT_GT(Contar(demo.Host(), "select count(*) from 22Cuiles"), 0);
-    EXPECT_EQ(Contar(demo.Contribuyentes(), "select count(*) from Contribs"), 4);
-    EXPECT_EQ(Contar(demo.Propia(), "select count(*) from Configuracion"), 0);
+    EXPECT_EQ(FirstNumber(demo.Host(), "select count(*) from 24Domicilios"), 7);
+    EXPECT_EQ(FirstNumber(demo.Host(), "select count(*) from provincias"), 24);
+    EXPECT_EQ(FirstNumber(demo.Host(), "select count(*) from 23Titulares"), 5);
+    EXPECT_GT(FirstNumber(demo.Host(), "select count(*) from 22Cuiles"), 0);
+    EXPECT_EQ(FirstNumber(demo.Contribuyentes(), "select count(*) from Contribs"), 4);
+    EXPECT_EQ(FirstNumber(demo.Propia(), "select count(*) from Configuracion"), 0);
     EXPECT_TRUE(fs::is_regular_file(fs::path(demo.CarpetaAyuda()) / "index.html"));
     EXPECT_TRUE(fs::is_regular_file(fs::path(demo.CarpetaVora()) / "VORA12.mdb"));
   }
-  EXPECT_TRUE(Vacia(tmp.Path()));
+  EXPECT_TRUE(NoScratchIn(tmp.Path()));
 }
 
 TEST_F(SampleGalleryDataTest, AGivenSampleIsCopiedAndLeftByteForByteAsItWas) {
@@ -68,28 +65,23 @@ TEST_F(SampleGalleryDataTest, AGivenSampleIsCopiedAndLeftByteForByteAsItWas) {
   {
     SampleGalleryData demo(dada.Path().string());
     EXPECT_EQ(demo.Origen(), dada.Path().string());
-    EXPECT_EQ(Contar(demo.Host(), "select count(*) from 22Cuiles"), 40);
-    EXPECT_EQ(Contar(demo.Host(), "select count(*) from 24Domicilios"), 7);
+    EXPECT_EQ(FirstNumber(demo.Host(), "select count(*) from 22Cuiles"), 40);
+    EXPECT_EQ(FirstNumber(demo.Host(), "select count(*) from 24Domicilios"), 7);
     demo.Host().Execute("delete from 22Cuiles");
     demo.Contribuyentes().Execute("delete from Contribs");
   }
   EXPECT_EQ(ReadBytes(host), hostAntes);
   EXPECT_EQ(ReadBytes(novu), novuAntes);
-  EXPECT_TRUE(Vacia(tmp.Path()));
+  EXPECT_TRUE(NoScratchIn(tmp.Path()));
 }
 
 TEST_F(SampleGalleryDataTest, AFolderThatIsNoSampleIsRefusedByTheFileItLacks) {
   TempDir dada;
   fs::create_directories(dada.Path() / "novu" / "VORA12");
-  try {
-    SampleGalleryData demo(dada.Path().string());
-    FAIL() << "a folder without databases was taken";
-  } catch (const AppError& e) {
-    EXPECT_EQ(e.Number(), rterr::kFileNotFound);
-    EXPECT_NE(e.Description().find(dada.File("novu/VORA12/VORA12.mdb")), std::string::npos)
-        << e.Description();
-  }
-  EXPECT_TRUE(Vacia(tmp.Path()));
+  const std::string e = ErrorMessageOf([&] { SampleGalleryData(dada.Path().string()); });
+  EXPECT_EQ(e.rfind(std::to_string(rterr::kFileNotFound) + " ", 0), 0u) << e;
+  EXPECT_NE(e.find(dada.File("novu/VORA12/VORA12.mdb")), std::string::npos) << e;
+  EXPECT_TRUE(NoScratchIn(tmp.Path()));
 }
 
 TEST_F(SampleGalleryDataTest, AHostTheEngineCannotOpenRaisesItsErrorAndLeavesNoScratch) {
@@ -101,6 +93,6 @@ TEST_F(SampleGalleryDataTest, AHostTheEngineCannotOpenRaisesItsErrorAndLeavesNoS
   bytes.resize(100);  // cut short: no database any more
   WriteBytes(host, bytes);
   EXPECT_THROW(SampleGalleryData demo(dada.Path().string()), AppError);
-  EXPECT_TRUE(Vacia(tmp.Path()));
+  EXPECT_TRUE(NoScratchIn(tmp.Path()));
   EXPECT_EQ(ReadBytes(host), bytes);
 }

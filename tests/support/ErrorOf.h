@@ -1,7 +1,9 @@
-// The number of the AppError that a call raises; 0 when it raises none.
+// The AppError that a call raises: its number (0 when it raises none), or
+// its number and description as one text ("" when it raises none).
 #pragma once
 
 #include <functional>
+#include <string>
 
 #include "common/AppError.h"
 
@@ -12,4 +14,13 @@ inline int ErrorOf(const std::function<void()>& f) {
     return e.Number();
   }
   return 0;
+}
+
+inline std::string ErrorMessageOf(const std::function<void()>& f) {
+  try {
+    f();
+  } catch (const AppError& e) {
+    return std::to_string(e.Number()) + " " + e.Description();
+  }
+  return "";
 }
