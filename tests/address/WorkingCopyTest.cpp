@@ -260,7 +260,9 @@ TEST_F(TwoDeclarationsTest, EachCopyRestoresOrKeepsOnlyItsOwnDeclarationInAnyOrd
     EXPECT_EQ(Codes(), std::string("DJ 5:") + (undoFive ? " 11 12 13 14" : "") +
                            " | DJ 6:" + (undoSix ? " 15" : "") + " | backup:")
         << round;
-    if (undoFive && undoSix) EXPECT_EQ(Tabla(), initial) << round;
+    if (undoFive && undoSix) {
+      EXPECT_EQ(Tabla(), initial) << round;
+    }
     LoadDeclarations();  // both declarations as they were, for the next case
   }
   EXPECT_EQ(Contar("CodDJ = 1"), 4);  // the sample's own declaration untouched
