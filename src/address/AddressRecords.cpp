@@ -92,6 +92,7 @@ int32_t AddressRecords::Agregar(const AddressInput& datos) {
   s.rs.Fields(c.Columna(campo::kCodigo)).SetValue(codigo);
   s.rs.Fields(c.Columna(campo::kReferencia)).SetValue(a_.CodReferencia);
   Escribir(s.rs, datos);
+  ++a_.Writes;
   return codigo;
 }
 
@@ -99,6 +100,7 @@ void AddressRecords::Editar(int32_t codigo, const AddressInput& datos) {
   Abierto s(a_.Db.OpenRecordset(AddressStatements::UnDomicilio(a_, codigo)));
   s.rs.Edit();
   Escribir(s.rs, datos);
+  ++a_.Writes;
 }
 
 void AddressRecords::Escribir(dao::Recordset& rs, const AddressInput& datos) {
@@ -127,8 +129,10 @@ std::string AddressRecords::ControlarFiscal(bool fiscal, std::optional<int32_t> 
 
 void AddressRecords::Eliminar(int32_t codigo) {
   a_.Db.Execute(AddressStatements::EliminarUno(a_, codigo));
+  ++a_.Writes;
 }
 
 void AddressRecords::EliminarTodos() {
   a_.Db.Execute(AddressStatements::EliminarDelDueño(a_));
+  ++a_.Writes;
 }

@@ -47,6 +47,8 @@ struct AddressInput {
   bool SinNumero = false;
   std::array<std::string, campo::kCantidad> Textos;
   std::string Provincia;
+
+  bool operator==(const AddressInput&) const = default;
 };
 
 // What loading gives the editor: only what the slots let it load; a field

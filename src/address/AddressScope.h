@@ -12,7 +12,9 @@
 **
 ** ObjSistema is the host's object, not owned, and must outlive its use.
 ** Inicio is true until the first working copy is made (see
-** WorkingCopy).
+** WorkingCopy). Writes counts the saves and deletions done through
+** AddressRecords, so that a working copy can tell whether anything changed
+** since it was made.
 */
 #pragma once
 
@@ -33,4 +35,5 @@ struct AddressScope {
   ObjSistema* Sistema = nullptr;
   bool Inicio = true;
   AddressFieldSlots Campos;
+  int64_t Writes = 0;
 };

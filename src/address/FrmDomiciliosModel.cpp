@@ -113,6 +113,11 @@ void FrmDomiciliosModel::ModoEdicion(bool Editar) {
   enEdicion_ = Editar;
   vista_.HabilitarLista(!Editar);
   HabilitarControles(Editar);
+  if (enEdicion_) RememberStart();
+}
+
+void FrmDomiciliosModel::RememberStart() {
+  start_ = Datos();
 }
 
 void FrmDomiciliosModel::HabilitarControles(bool Habilitar) {
@@ -161,6 +166,7 @@ void FrmDomiciliosModel::Bot_BotonNuevo() {
   LimpiarCampos();
   ModoEdicion(true);
   vista_.SeleccionarProvincia(objDom_.ProvinciaValorDefecto());
+  RememberStart();
   vista_.Enfocar(campo::kCalle);
 }
 
@@ -267,6 +273,16 @@ void FrmDomiciliosModel::Bot_BotonEliminarTodos() {
 
 void FrmDomiciliosModel::Bot_BotonSalir() {
   vista_.Cerrar();
+}
+
+bool FrmDomiciliosModel::CloseRequested() {
+  if (!enEdicion_ || !start_ || Datos() == *start_) return true;
+  if (MsgBox(kDescartar, msgbox::vbYesNo + msgbox::vbDefaultButton2) != msgbox::vbYes) return false;
+  if (listaVisible_) {
+    RefrescarDatos();
+    ModoEdicion(false);
+  }
+  return true;
 }
 
 void FrmDomiciliosModel::LstDomicilios_ItemClick(int posicion) {

@@ -34,6 +34,13 @@
 ** writes no row (the record is never updated). An address that fails to
 ** load leaves the fields empty rather than showing another address.
 **
+** Closing the window by its frame (or Alt+F4) while an address is being
+** entered or edited, with something typed since the edit began, asks
+** first ("¿Descarta los datos ingresados del domicilio?", Yes/No, No by
+** default): No keeps the window and the typing; Yes drops the typing as
+** Cancelar does and lets the window close. With nothing typed it closes
+** without asking, as it does while browsing.
+**
 ** Disabling the data frame leaves the fields as they are, so that the
 ** selected address shows while browsing and Editar starts from it.
 ** Nuevo leaves the type option as it stands (the type of the address
@@ -47,6 +54,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -63,6 +71,7 @@ class FrmDomiciliosModel {
   static constexpr const char* kDebeIngresarDato = "Debe ingresar el dato ";
   static constexpr const char* kDebeIngresarProvincia = "Debe ingresar la provincia";
   static constexpr const char* kProvincias = "select * from provincias";
+  static constexpr const char* kDescartar = "¿Descarta los datos ingresados del domicilio?";
 
   static constexpr int kAltoDatosCompacto = 3075;
   static constexpr int kAltoVentanaCompacta = 5710;
@@ -103,6 +112,8 @@ class FrmDomiciliosModel {
   int TxtDato_KeyPress(int Index, int KeyAscii) const;
   // After the user ticked or cleared "Sin Número".
   void chkSinNro_Click();
+  // The window system asks to close the window: true lets it close.
+  bool CloseRequested();
 
   bool Editando() const { return editando_; }
   bool EnEdicion() const { return enEdicion_; }
@@ -120,6 +131,8 @@ class FrmDomiciliosModel {
   // fixes none.
   bool AplicarTipoFijo();
   AddressInput Datos() const;
+  // What the fields held when the edit began (after Nuevo's defaults).
+  void RememberStart();
   int32_t CodigoSeleccionado() const;
   // Runs `paso`; a failure is shown with its description and gives false.
   static bool Atrapar(const std::function<void()>& paso);
@@ -132,4 +145,5 @@ class FrmDomiciliosModel {
   bool editando_ = false;
   bool enEdicion_ = false;
   bool listaVisible_ = true;
+  std::optional<AddressInput> start_;
 };

@@ -63,6 +63,7 @@ void WorkingCopy::HacerCopia(int32_t CodTemporal) {
     filas_ = std::move(filas);
     copia_ = CodTemporal;
     pendiente_ = true;
+    writesAtCopy_ = a_.Writes;
   }
   a_.Inicio = false;
 }

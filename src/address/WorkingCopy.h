@@ -60,6 +60,9 @@ class WorkingCopy {
 
   // A copy made and neither committed nor restored yet.
   bool Pendiente() const { return pendiente_; }
+  // A pending copy whose owner's rows were saved or deleted since it was
+  // made: what an undo would bring back.
+  bool Changed() const { return pendiente_ && a_.Writes != writesAtCopy_; }
 
  private:
   CopiedRows FilasDelDueño();
@@ -68,4 +71,5 @@ class WorkingCopy {
   bool pendiente_ = false;
   int32_t copia_ = 0;
   CopiedRows filas_;
+  int64_t writesAtCopy_ = 0;
 };

@@ -69,6 +69,12 @@ std::optional<std::string> NOVUListModel::DobleClick(bool haySeleccion,
   return imagenActual == ClavesImagen()[3] ? ClavesImagen()[4] : ClavesImagen()[3];
 }
 
+std::optional<std::string> NOVUListModel::Toggle(CheckInput input, bool hasRow,
+                                                 const std::string& image) const {
+  if (input == CheckInput::DoubleClickOnBox) return std::nullopt;
+  return DobleClick(hasRow, image);
+}
+
 void NOVUListModel::Redimensionar(int ancho, int alto) {
   lista_ =
       Rect{kMargen, kMargen, std::max(ancho - 2 * kMargen, 0), std::max(alto - 2 * kMargen, 0)};

@@ -19,7 +19,11 @@
 **
 ** Check-list mode, once on, stays on: a double click on the selected row
 ** then flips its image between "marcado" and anything else ("marcado"
-** becomes "desmarcado", any other image "marcado").
+** becomes "desmarcado", any other image "marcado"). As a list of check
+** boxes does, it also flips by a click on the row's image (its box) and by
+** the space bar on the selected row, so that the keyboard alone can mark
+** it (Toggle). A double click on the box flips it once, not twice: its
+** first click already did.
 **
 ** Geometry, in twips: the list sits at (10, 10), 20 narrower and 20 lower
 ** than the control.
@@ -84,6 +88,11 @@ class NOVUListModel {
   // The image a double click gives the selected row, or nothing when the
   // click leaves it as it is.
   std::optional<std::string> DobleClick(bool haySeleccion, const std::string& imagenActual) const;
+
+  // What the operator does to a row of a check list.
+  enum class CheckInput { BoxClick, Space, DoubleClick, DoubleClickOnBox };
+  // The image `input` gives the row, or nothing when it leaves it as it is.
+  std::optional<std::string> Toggle(CheckInput input, bool hasRow, const std::string& image) const;
 
   uint32_t EstiloExtendido() const { return estiloExtendido_; }
 

@@ -47,11 +47,22 @@ void NOVUSearchModel::SetFiltro(const std::string& New_Filtro) {
   propiedades_.MarkChanged("Filtro");
 }
 
+std::string NOVUSearchModel::StartPath(const std::string& current) {
+  if (current.empty()) return std::string();
+  std::error_code ec;
+  const std::filesystem::path path(current);
+  if (std::filesystem::is_directory(path, ec)) return current;
+  const std::filesystem::path folder = path.parent_path();
+  if (!folder.empty() && std::filesystem::is_directory(folder, ec)) return current;
+  return std::string();
+}
+
 bool NOVUSearchModel::Buscar() {
   std::optional<std::string> elegido;
   try {
-    elegido = FileDialogService::Current().Ask(
-        guardar_ ? FileDialogMode::Save : FileDialogMode::Open, FileFilter::ToQt(filtro_));
+    elegido =
+        FileDialogService::Current().Ask(guardar_ ? FileDialogMode::Save : FileDialogMode::Open,
+                                         FileFilter::ToQt(filtro_), StartPath(nombreArchivo_));
   } catch (const AppError&) {
     elegido.reset();
   }

@@ -5,8 +5,12 @@
 ** The box shows a description (Caption, "Label1" on a new box), the chosen
 ** file's full path (NombreArchivo) and a "..." button. The click asks the
 ** file dialog seam for a file: to open (the file must exist) or, with
-** Guardar, to save under (any name). Filtro is handed to the dialog in
-** Qt's form (FileFilter). Outcomes, each through the message-box seam with
+** Guardar, to save under (any name; the dialog adds the chosen filter's
+** extension to a name typed without one). Filtro is handed to the dialog
+** in Qt's form (FileFilter). The dialog opens where the path shown points
+** (StartPath): on that file, offering its name, when its folder exists;
+** on the folder it names; elsewhere (no path, or a folder gone) where the
+** dialog itself starts. Outcomes, each through the message-box seam with
 ** the program's title, OK only and no icon:
 **   - a file chosen: NombreArchivo shows it (not marked as changed: the
 **     operator's choice is no design setting) and Buscar answers true, for
@@ -57,6 +61,9 @@ class NOVUSearchModel {
 
   // The button's click: true when a file was chosen.
   bool Buscar();
+  // Where the dialog opens for the path shown; "" for the dialog's own
+  // choice.
+  static std::string StartPath(const std::string& current);
 
   struct Geometria {
     Rect CmdBuscar;

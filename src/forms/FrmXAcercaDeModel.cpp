@@ -29,6 +29,7 @@ void FrmXAcercaDeModel::Mostrar(bool comienzo, const Datos& datos) {
 void FrmXAcercaDeModel::Form_Load() {
   vista_->AlFrente();
   vista_->MostrarAviso(!comienzo_);
+  vista_->MostrarCerrar(!comienzo_);
   graph_.CentrarFormulario(vista_->Ventana());
 }
 

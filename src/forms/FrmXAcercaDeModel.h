@@ -7,7 +7,8 @@
 ** rights notice only when it is no splash (Comienzo false) and centres
 ** itself on the screen. A click on any of its parts closes it, unless it is
 ** a splash: a splash closes only through Descargar, and refuses the window
-** system's close too.
+** system's close too. The window has no frame; when it is no splash it
+** also shows a button that closes it, so that the way out is seen.
 **
 ** Actualizar writes the progress line and lets the waiting window messages
 ** run, so that the line is painted while the caller goes on working.
@@ -30,6 +31,7 @@ class FrmXAcercaDeModel {
  public:
   static constexpr const char* kCaption = "Acerca De...";
   static constexpr const char* kAviso = "Todos los derechos reservados.";
+  static constexpr const char* kCerrar = "Aceptar";
 
   struct Datos {
     std::string release;

@@ -32,6 +32,8 @@ class FrmXAcercaDeView {
   virtual void Estado(const std::string& texto) = 0;
   // The rights-notice label.
   virtual void MostrarAviso(bool visible) = 0;
+  // The button that closes the window, which has no frame to close it by.
+  virtual void MostrarCerrar(bool visible) = 0;
 
   // Brings the window in front of every other (z-order position 0).
   virtual void AlFrente() = 0;

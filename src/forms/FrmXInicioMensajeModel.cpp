@@ -39,5 +39,6 @@ void FrmXInicioMensajeModel::TeclaF1() {
 
 void FrmXInicioMensajeModel::btnInicio_Click() {
   graph_.MostrarInicio = !vista_->NoMostrarMarcado();
+  graph_.welcomeStarted_ = true;
   vista_->Cerrar();
 }

@@ -120,6 +120,7 @@ std::shared_ptr<Picture> a_c_graph::DarRectColor(int32_t, int32_t, int32_t, int3
 }
 
 bool a_c_graph::InicioMensaje_Mostrar(const std::string& DescApp, int32_t IdHelp) {
+  welcomeStarted_ = false;
   FrmXInicioMensajeModel(*this, fabrica_, carpetaAyuda_).Mostrar(DescApp, IdHelp);
   return MostrarInicio;
 }

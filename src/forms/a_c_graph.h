@@ -30,7 +30,9 @@
 ** - DarRectColor makes no picture: it always returns an empty one.
 **
 ** MostrarInicio is the welcome window's answer: false on a new instance,
-** written only by the welcome window's start button.
+** written only by the welcome window's start button. Since a close without
+** that button leaves it as it was, WelcomeStarted tells the two apart: it
+** says whether the last welcome window closed by its start button.
 */
 #pragma once
 
@@ -91,6 +93,8 @@ class a_c_graph {
 
   // The about window's logic while it is loaded, else null.
   FrmXAcercaDeModel* AcercaDe();
+  // Whether the last welcome window was closed by its start button.
+  bool WelcomeStarted() const { return welcomeStarted_; }
 
  private:
   friend class FrmXInicioMensajeModel;
@@ -99,4 +103,5 @@ class a_c_graph {
   std::string carpetaAyuda_;
   std::unique_ptr<FrmXAcercaDeModel> acercaDe_;
   bool MostrarInicio = false;
+  bool welcomeStarted_ = false;
 };

@@ -10,14 +10,15 @@ const std::vector<GalleryPageInfo>& GalleryPages::Todas() {
        "NOVUBot, la barra de botones en sus tres estados (0: los ofrecidos, 1: Nuevo, Importar y "
        "Salir, 2: Aceptar y Cancelar); pulse un botón para ver su evento."},
       {"resultados", "Resultados",
-       "NOVUInfoRep, la lista de resultados con sus tres clases de línea; escriba un texto y "
-       "agréguelo como error, advertencia o información."},
+       "NOVUInfoRep, la lista de resultados: lo que se encontró en la muestra, cada línea con su "
+       "clase; escriba un texto y agréguelo como error, advertencia o información."},
       {"combo", "Combo",
        "NOVUCbo, el combo de código y texto cargado de la tabla provincias; elija una provincia o "
        "búsquela por su código."},
       {"listas", "Listas",
        "NOVUList, los titulares de la muestra ordenados (pulse un encabezado) y las provincias "
-       "como lista de marcas (doble clic marca o desmarca)."},
+       "como lista de marcas (un clic en la casilla, la barra espaciadora o un doble clic marcan "
+       "o desmarcan)."},
       {"arbol", "Árbol",
        "NOVUTree, las declaraciones, titulares y domicilios de la muestra; cada rama se carga "
        "cuando se abre por primera vez."},

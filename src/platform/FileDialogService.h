@@ -4,8 +4,12 @@
 ** dialog itself.
 **
 ** Ask shows the dialog in the given mode with a filter in the dialog's own
-** form ("Bases de datos (*.mdb);;Todos (*)", see FileFilter) and returns
-** the chosen file's full path, or nothing when the operator cancelled.
+** form ("Bases de datos (*.mdb);;Todos (*)", see FileFilter), opened on
+** `start` (a folder, or a file whose folder it opens with the file's name
+** offered; empty: the dialog's own choice), and returns the chosen file's
+** full path, or nothing when the operator cancelled. A name typed without
+** an extension in the save dialog gets the extension of the filter chosen
+** (FileFilter::DefaultExtension), as the Windows dialog adds it.
 ** A dialog that cannot be shown raises an AppError.
 **
 ** The program installs QtFileDialog (platform/ui); tests install a
@@ -23,7 +27,8 @@ enum class FileDialogMode { Open, Save };
 class FileDialogService {
  public:
   virtual ~FileDialogService() = default;
-  virtual std::optional<std::string> Ask(FileDialogMode mode, const std::string& filter) = 0;
+  virtual std::optional<std::string> Ask(FileDialogMode mode, const std::string& filter,
+                                         const std::string& start) = 0;
 
   static std::shared_ptr<FileDialogService> Install(std::shared_ptr<FileDialogService> service);
   static FileDialogService& Current();

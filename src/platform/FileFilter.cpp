@@ -4,6 +4,7 @@
 #include "platform/FileFilter.h"
 
 #include <algorithm>
+#include <cctype>
 #include <vector>
 
 namespace {
@@ -45,6 +46,20 @@ std::string QtPatterns(const std::string& patterns) {
 }
 
 }  // namespace
+
+std::string FileFilter::DefaultExtension(const std::string& entry) {
+  const size_t open = entry.rfind('(');
+  const size_t close = entry.rfind(')');
+  if (open == std::string::npos || close == std::string::npos || close < open) return {};
+  const std::string patterns = entry.substr(open + 1, close - open - 1);
+  const std::string first = Trim(patterns.substr(0, patterns.find(' ')));
+  if (first.size() < 3 || first.compare(0, 2, "*.") != 0) return {};
+  const std::string extension = first.substr(2);
+  const bool named = std::all_of(extension.begin(), extension.end(), [](char c) {
+    return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '-' || c == '.';
+  });
+  return named ? extension : std::string();
+}
 
 std::string FileFilter::ToQt(const std::string& filter) {
   if (filter.empty()) return std::string();

@@ -20,6 +20,12 @@
 **   - a description without a pattern (an odd last piece) or with an empty
 **     one shows every file;
 **   - an empty filter stays empty: the dialog then shows every file.
+**
+** DefaultExtension gives the extension a save dialog adds to a name typed
+** without one while an entry (in Qt's form) is chosen: the extension of
+** the entry's first pattern when it names one ("Textos (*.txt)" gives
+** "txt", "Datos (*.mdb *.mde)" "mdb"); none for a pattern that matches
+** every file or leaves the extension open ("*", "*.*", "*.d?b").
 */
 #pragma once
 
@@ -28,4 +34,5 @@
 class FileFilter {
  public:
   static std::string ToQt(const std::string& filter);
+  static std::string DefaultExtension(const std::string& entry);
 };

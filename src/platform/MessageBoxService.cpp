@@ -26,6 +26,27 @@ int msgbox::FirstAnswer(int style) {
   }
 }
 
+const char* msgbox::ButtonCaption(int answer) {
+  switch (answer) {
+    case vbOK:
+      return "Aceptar";
+    case vbCancel:
+      return "Cancelar";
+    case vbAbort:
+      return "&Anular";
+    case vbRetry:
+      return "&Reintentar";
+    case vbIgnore:
+      return "&Omitir";
+    case vbYes:
+      return "&Sí";
+    case vbNo:
+      return "&No";
+    default:
+      return "";
+  }
+}
+
 std::shared_ptr<MessageBoxService> MessageBoxService::Install(
     std::shared_ptr<MessageBoxService> service) {
   auto previous = Slot();

@@ -48,6 +48,10 @@ inline int IconOf(int style) {
 }
 // The answer of the first button of a style (OK, Abort, Yes, Retry).
 int FirstAnswer(int style);
+// The caption of the button that gives `answer`, as a Spanish Windows
+// writes it ("Aceptar", "Cancelar", "&Sí", "&No", "&Anular",
+// "&Reintentar", "&Omitir"; '&' before the access key); "" for no answer.
+const char* ButtonCaption(int answer);
 }  // namespace msgbox
 
 // The program's title, shown on every box.

@@ -1,6 +1,6 @@
 /*
 ** RecordingFileDialog: a file dialog that shows nothing. It keeps every
-** request (mode and filter) and answers from a queue set ahead of time:
+** request (mode, filter and where it opens) and answers from a queue set ahead of time:
 ** SetNextFileName names the file the next dialog returns, SetNextCancel
 ** makes it cancelled, SetNextError makes it fail with an AppError. With the
 ** queue empty a dialog is cancelled.
@@ -20,10 +20,12 @@ class RecordingFileDialog : public FileDialogService {
   struct Request {
     FileDialogMode mode;
     std::string filter;
+    std::string start;
   };
 
-  std::optional<std::string> Ask(FileDialogMode mode, const std::string& filter) override {
-    requests_.push_back({mode, filter});
+  std::optional<std::string> Ask(FileDialogMode mode, const std::string& filter,
+                                 const std::string& start) override {
+    requests_.push_back({mode, filter, start});
     if (answers_.empty()) return std::nullopt;
     Answer answer = answers_.front();
     answers_.pop_front();

@@ -102,6 +102,14 @@ void FrmRepararModel::Bot_BotonMigrar() {
   vista_.MostrarOcupado(false);
   trabajando_ = false;
   vista_.HabilitarMigrar(true);
+  vista_.EnfocarMigrar();
+}
+
+const std::vector<std::string>& FrmRepararModel::OrdenTab() {
+  static const std::vector<std::string> orden = {"Bot",          "Frame1",   "Label1",
+                                                 "CboVersiones", "Label2",   "LblinstAplicativo",
+                                                 "Label3",       "Resultado"};
+  return orden;
 }
 
 void FrmRepararModel::Bot_BotonSalir() {

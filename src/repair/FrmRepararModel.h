@@ -29,6 +29,16 @@
 ** should escape it) becomes an error line, so that it never ends the
 ** program.
 **
+** Once a run is over the keyboard focus is back on the migrate button,
+** which the run disabled while it worked: the operator goes on from the
+** button pressed, not from wherever the focus fell meanwhile.
+**
+** The window's tab order (OrdenTab) is the bar, Frame1, Label1,
+** CboVersiones, Label2, LblinstAplicativo, Label3, Resultado; of those
+** only the bar's buttons (in the bar's own order), the combo and the
+** result list take the focus, and the window opens with the focus on the
+** first of them that is shown and enabled.
+**
 ** Bot_BotonSalir releases the database handle and ends the program at
 ** once. The handle is released too when the logic is destroyed.
 */
@@ -36,6 +46,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "dao/Database.h"
 #include "host/ClsKolm.h"
@@ -54,6 +65,9 @@ class FrmRepararModel {
   ~FrmRepararModel();
   FrmRepararModel(const FrmRepararModel&) = delete;
   FrmRepararModel& operator=(const FrmRepararModel&) = delete;
+
+  // The window's controls by name, in tab order.
+  static const std::vector<std::string>& OrdenTab();
 
   void Form_Load();
   void Bot_BotonMigrar();

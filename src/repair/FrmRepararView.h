@@ -28,6 +28,8 @@ class FrmRepararView {
   // The bar's migrate button: its tooltip, and whether it answers a click.
   virtual void TooltipMigrar(const std::string& texto) = 0;
   virtual void HabilitarMigrar(bool habilitado) = 0;
+  // The keyboard focus to the migrate button.
+  virtual void EnfocarMigrar() = 0;
 
   // True while a run works: the window shows that it is busy. On the way
   // back to false, input that the operator gave the busy window is

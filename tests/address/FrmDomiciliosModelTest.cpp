@@ -75,6 +75,36 @@ TEST_F(FrmDomiciliosModelTest, BrowsingShowsTheSelectedAddressAndEditingSwitches
   EXPECT_TRUE(boxes->Boxes().empty());
 }
 
+// The window system's close (Alt+F4, the frame) while an address is typed
+// asks before it drops the typing; with nothing typed it just closes.
+TEST_F(FrmDomiciliosModelTest, ClosingTheWindowWhileTypingAsksBeforeDiscarding) {
+  const auto antes = Tabla();
+  boxes->SetNextAnswer(msgbox::vbNo);
+  boxes->SetNextAnswer(msgbox::vbYes);
+  Abrir([&](FrmDomiciliosModel& m) {
+    EXPECT_TRUE(m.CloseRequested());  // browsing
+    m.Bot_BotonNuevo();
+    EXPECT_TRUE(m.CloseRequested());  // Nuevo's defaults are no typing
+    vista.Escribir(campo::kCalle, "Calle nueva");
+    vista.Escribir(campo::kNumero, "12345");
+    EXPECT_FALSE(m.CloseRequested());  // No: the window and the typing stay
+    EXPECT_TRUE(m.EnEdicion());
+    EXPECT_EQ(vista.Texto(campo::kNumero), "12345");
+    EXPECT_TRUE(m.CloseRequested());  // Yes: dropped as Cancelar drops it
+    EXPECT_FALSE(m.EnEdicion());
+    EXPECT_EQ(vista.Texto(campo::kCalle), "Av. Belgrano");
+
+    m.Bot_BotonEditar();
+    EXPECT_TRUE(m.CloseRequested());  // an edit with nothing changed
+    m.Bot_BotonSalir();
+  });
+  ASSERT_EQ(boxes->Boxes().size(), 2u);
+  EXPECT_EQ(boxes->Boxes()[0].text, FrmDomiciliosModel::kDescartar);
+  EXPECT_EQ(boxes->Boxes()[0].style, msgbox::vbYesNo + msgbox::vbDefaultButton2);
+  dom.CommitearCopia();
+  EXPECT_EQ(Tabla(), antes);
+}
+
 TEST_F(FrmDomiciliosModelTest, ANewAddressIsSavedListedAndSelected) {
   const auto antes = Tabla();
   Abrir([&](FrmDomiciliosModel& m) {

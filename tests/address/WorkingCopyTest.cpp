@@ -106,11 +106,16 @@ TEST_F(WorkingCopyTest, ResetearCopiaRestoresTheFirstOpeningAndCommitearCopiaKee
   const auto inicial = Tabla();
   for (const bool deshacer : {true, false}) {
     ambito.Inicio = true;
+    EXPECT_FALSE(copy.Changed());
     copy.HacerCopia(-ambito.Dueño);
     EXPECT_FALSE(ambito.Inicio);
     copy.HacerCopia(-ambito.Dueño);
     EXPECT_EQ(BackupRows(), 3);
+    // A visit that saved nothing leaves a copy with nothing to undo.
+    EXPECT_TRUE(copy.Pendiente());
+    EXPECT_FALSE(copy.Changed());
     EditAsAUser();
+    EXPECT_TRUE(copy.Changed());
     EXPECT_EQ(records.DarDomicilios(),
               "Av. Gral. Manuel Belgrano 1240, Córdoba\r\nRuta Nacional 9 , Villa María\r\nAv. "
               "Colón 5000, Córdoba");
@@ -126,6 +131,7 @@ TEST_F(WorkingCopyTest, ResetearCopiaRestoresTheFirstOpeningAndCommitearCopiaKee
     }
     EXPECT_FALSE(ambito.Inicio);
     EXPECT_FALSE(copy.Pendiente());
+    EXPECT_FALSE(copy.Changed());
     // Nothing is left to undo: a later ResetearCopia changes nothing.
     const auto tras = Tabla();
     copy.ResetearCopia();

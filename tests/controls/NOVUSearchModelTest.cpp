@@ -52,6 +52,31 @@ TEST_F(NOVUSearchModelTest, SaveModeTakesANewNameWithoutLookingForIt) {
   EXPECT_EQ(buscador.NombreArchivo(), dir.File("nuevo.txt"));
 }
 
+// The dialog opens where the path shown points, not in the program's
+// working folder.
+TEST_F(NOVUSearchModelTest, TheDialogOpensWhereThePathShownPoints) {
+  NOVUSearchModel buscador;
+  dialogo->SetNextCancel();
+  buscador.Buscar();
+  EXPECT_EQ(dialogo->Requests().back().start, "");  // nothing shown yet
+
+  // A file, even one about to be made, opens its folder with its name
+  // offered; a folder opens itself.
+  for (const std::string& shown :
+       {dir.File("datos.mdb"), dir.File("informe.txt"), dir.Path().string()}) {
+    buscador.SetNombreArchivo(shown);
+    dialogo->SetNextCancel();
+    buscador.Buscar();
+    EXPECT_EQ(dialogo->Requests().back().start, shown);
+  }
+  // A path whose folder is gone leaves the choice to the dialog.
+  buscador.SetNombreArchivo(dir.File("borrada/datos.mdb"));
+  dialogo->SetNextCancel();
+  buscador.Buscar();
+  EXPECT_EQ(dialogo->Requests().back().start, "");
+  EXPECT_EQ(NOVUSearchModel::StartPath("datos.mdb"), "");
+}
+
 TEST_F(NOVUSearchModelTest, StoredSettingsRoundTripAndSettersMarkThem) {
   NOVUSearchModel nuevo;
   EXPECT_EQ(nuevo.Caption(), "Label1");

@@ -56,6 +56,7 @@ class FakeFrmXAcercaDeView : public FrmXAcercaDeView {
   }
   void Estado(const std::string& t) override { log_.push_back("lblEstado=" + t); }
   void MostrarAviso(bool v) override { log_.push_back(v ? "aviso" : "sin aviso"); }
+  void MostrarCerrar(bool v) override { log_.push_back(v ? "cerrar" : "sin cerrar"); }
   void AlFrente() override { log_.push_back("al frente"); }
   void ProcesarMensajes() override { log_.push_back("DoEvents"); }
   void MostrarSinEsperar() override { log_.push_back("Show"); }

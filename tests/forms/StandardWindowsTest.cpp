@@ -47,7 +47,7 @@ TEST_F(StandardWindowsTest, TheSplashLoadsOnceReportsProgressAndClosesOnlyWhenUn
                          picture);
   EXPECT_EQ(factory.log, (Log{"lblRelease=Release 3", "lblVersion=Versión 27", "LblBeta=BETA 2",
                               "LblTitulo1=V.O.R.A.", "txtTitulo(1)=Declaraciones", "Img",
-                              "al frente", "sin aviso", "Show"}));
+                              "al frente", "sin aviso", "sin cerrar", "Show"}));
   EXPECT_EQ(factory.about->window.left, (15360 - 6000) / 2);
   EXPECT_EQ(factory.about->window.top, (11520 - 3600) / 2);
 
@@ -73,6 +73,8 @@ TEST_F(StandardWindowsTest, TheSplashLoadsOnceReportsProgressAndClosesOnlyWhenUn
 TEST_F(StandardWindowsTest, TheAboutBoxShowsItsNoticeAndAClickClosesIt) {
   graph.AcercaDe_Mostrar("R", "V", "B", false, "N", "D", nullptr);
   EXPECT_TRUE(Contains(factory.log, "aviso"));
+  // Without a frame to close it by, it shows a button that closes it.
+  EXPECT_TRUE(Contains(factory.log, "cerrar"));
   EXPECT_TRUE(Contains(factory.log, "Img=Nothing"));
   // Shown again while open: new texts, no second load.
   factory.log.clear();
@@ -105,6 +107,7 @@ TEST_F(StandardWindowsTest, TheWelcomeAnswersWithTheStartButtonsChoice) {
     };
     a_c_graph nuevo(factory);
     EXPECT_EQ(nuevo.InicioMensaje_Mostrar("VORA", 1234), caso.resultado);
+    EXPECT_EQ(nuevo.WelcomeStarted(), caso.pulsaInicio);
     EXPECT_EQ(Log(factory.log.begin(), factory.log.begin() + 3),
               (Log{"lblNombre=¡ Bienvenido a VORA!",
                    std::string("lblMensaje=") + FrmXInicioMensajeModel::kMensaje, "Show vbModal"}));
@@ -117,6 +120,8 @@ TEST_F(StandardWindowsTest, TheWelcomeAnswersWithTheStartButtonsChoice) {
   EXPECT_TRUE(graph.InicioMensaje_Mostrar("VORA", 0));
   factory.onWelcome = nullptr;
   EXPECT_TRUE(graph.InicioMensaje_Mostrar("VORA", 0));
+  // ... and what closed it tells the two apart.
+  EXPECT_FALSE(graph.WelcomeStarted());
 }
 
 TEST_F(StandardWindowsTest, HelpOpensTheContextsPageOrSaysThereIsNone) {

@@ -26,6 +26,22 @@ TEST(FileFilter, FormsFiltersBecomeQtFilters) {
   EXPECT_EQ(FileFilter::ToQt("*.txt"), "*.txt (*)");
 }
 
+// The extension a save dialog adds to a name typed without one.
+TEST(FileFilter, TheChosenEntryNamesTheExtensionASaveAdds) {
+  EXPECT_EQ(FileFilter::DefaultExtension("Textos (*.txt)"), "txt");
+  EXPECT_EQ(FileFilter::DefaultExtension("Bases de datos (*.mdb *.mde)"), "mdb");
+  EXPECT_EQ(FileFilter::DefaultExtension("Copias (*.tar.gz)"), "tar.gz");
+  EXPECT_EQ(FileFilter::DefaultExtension(FileFilter::ToQt("Textos|*.txt")), "txt");
+  // Nothing to add where the entry matches every file or leaves it open.
+  EXPECT_EQ(FileFilter::DefaultExtension("Todos los archivos (*)"), "");
+  EXPECT_EQ(FileFilter::DefaultExtension("Todos (*.*)"), "");
+  EXPECT_EQ(FileFilter::DefaultExtension("Bases (*.?db)"), "");
+  EXPECT_EQ(FileFilter::DefaultExtension("Bases (*.md?)"), "");
+  EXPECT_EQ(FileFilter::DefaultExtension("Informe (informe.txt)"), "");
+  EXPECT_EQ(FileFilter::DefaultExtension("Textos"), "");
+  EXPECT_EQ(FileFilter::DefaultExtension(""), "");
+}
+
 TEST(MountTable, DrivesAreTheUsersStorageWhereDesktopsMountIt) {
   const std::string tabla =
       "/dev/sda1 / ext4 rw,relatime 0 0\n"
@@ -59,7 +75,7 @@ TEST(DriveService, TheMachinesDrivesBeginWithTheRootAndFixedOnesReplaceThem) {
 
 TEST(DialogSeams, RecordingServicesAnswerAheadOfTimeAndDefaultToCancel) {
   // With nothing installed nothing is shown or started.
-  EXPECT_FALSE(FileDialogService::Current().Ask(FileDialogMode::Open, "").has_value());
+  EXPECT_FALSE(FileDialogService::Current().Ask(FileDialogMode::Open, "", "").has_value());
   EXPECT_EQ(InputBox("¿Nombre?", "Título"), "");
   EXPECT_FALSE(FileExplorerService::Current().Open("/"));
 
@@ -67,12 +83,14 @@ TEST(DialogSeams, RecordingServicesAnswerAheadOfTimeAndDefaultToCancel) {
   dialogo->SetNextFileName("/tmp/a.mdb");
   dialogo->SetNextCancel();
   dialogo->SetNextError(32755, "Cancelado");
-  EXPECT_EQ(FileDialogService::Current().Ask(FileDialogMode::Save, "T (*.txt)"), "/tmp/a.mdb");
-  EXPECT_FALSE(FileDialogService::Current().Ask(FileDialogMode::Open, "").has_value());
-  EXPECT_THROW(FileDialogService::Current().Ask(FileDialogMode::Open, ""), AppError);
+  EXPECT_EQ(FileDialogService::Current().Ask(FileDialogMode::Save, "T (*.txt)", "/tmp"),
+            "/tmp/a.mdb");
+  EXPECT_FALSE(FileDialogService::Current().Ask(FileDialogMode::Open, "", "").has_value());
+  EXPECT_THROW(FileDialogService::Current().Ask(FileDialogMode::Open, "", ""), AppError);
   ASSERT_EQ(dialogo->Requests().size(), 3u);
   EXPECT_EQ(dialogo->Requests()[0].mode, FileDialogMode::Save);
   EXPECT_EQ(dialogo->Requests()[0].filter, "T (*.txt)");
+  EXPECT_EQ(dialogo->Requests()[0].start, "/tmp");
 
   ScopedService<RecordingInputBox> caja;
   caja->SetNextAnswer("Nueva");

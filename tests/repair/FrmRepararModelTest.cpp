@@ -18,8 +18,9 @@ namespace {
 using Calls = std::vector<std::string>;
 using Lines = std::vector<std::pair<std::string, std::string>>;
 
+// A run ends with the focus back on the button that started it.
 const Calls kRun = {"HabilitarMigrar 0", "MostrarOcupado 1", "MostrarOcupado 0",
-                    "HabilitarMigrar 1"};
+                    "HabilitarMigrar 1", "EnfocarMigrar"};
 
 // Lets a test act at the moment a box is shown, as the operator could.
 class BoxWatcher : public RecordingMessageBox {
@@ -124,6 +125,10 @@ TEST_F(FrmRepararModelTest, LoadSelects26ARunTakesTheSelectedVersionAndTheExitRe
   EXPECT_EQ(view.VersionSeleccionada(), "26");
   EXPECT_EQ(m.Instalacion(), install);
   EXPECT_FALSE(m.BaseDatos().IsOpen());
+  // The bar first, then the combo and the result list, as the keyboard
+  // goes through them.
+  EXPECT_EQ(FrmRepararModel::OrdenTab(), (Calls{"Bot", "Frame1", "Label1", "CboVersiones", "Label2",
+                                                "LblinstAplicativo", "Label3", "Resultado"}));
 
   // A run is busy until its line; the window keeps the database open.
   view.SeleccionarVersion("27");

@@ -34,6 +34,7 @@ class RecordingFrmRepararView : public FrmRepararView {
     Log(std::string("HabilitarMigrar ") + (enabled ? "1" : "0"));
     migrateEnabled = enabled;
   }
+  void EnfocarMigrar() override { Log("EnfocarMigrar"); }
   void MostrarOcupado(bool value) override {
     Log(std::string("MostrarOcupado ") + (value ? "1" : "0"));
     busy = value;

@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,9 +18,13 @@
 #include <QTreeWidget>
 #include <algorithm>
 
+#include "address/FrmDomiciliosLabels.h"
 #include "address/FrmDomiciliosModel.h"
+#include "controls/ColumnFit.h"
 #include "controls/NOVUBotModel.h"
 #include "controls/PropertyStore.h"
+#include "controls/ui/ElidedCellTips.h"
+#include "controls/ui/ElidedLabel.h"
 #include "controls/ui/NOVUBot.h"
 #include "controls/ui/NOVUCbo.h"
 #include "controls/ui/NOVUList.h"
@@ -27,7 +32,6 @@
 #include "controls/ui/Twips.h"
 #include "forms/a_c_graph.h"
 #include "forms/ui/QtWindowFactory.h"
-#include "forms/ui/WindowParts.h"
 
 namespace {
 
@@ -42,11 +46,10 @@ constexpr int kLinea[] = {300, 720, 1140, 1560, 1980, 2400, 2820, 3240, 3660};
 // The text boxes never hold more; a slot without a length takes this.
 constexpr int kLongitudMaxima = 32767;
 
-// One text slot: its usual label and, inside the data frame, the places of
-// label and box as left, line, width (the label first).
+// One text slot's places inside the data frame: label and box as left,
+// line, width (the label first).
 struct LugarCampo {
   int slot;
-  const char* etiqueta;
   int linea;
   int leftEtiqueta;
   int anchoEtiqueta;
@@ -56,30 +59,22 @@ struct LugarCampo {
 
 // In tab order: the reading order of the frame.
 constexpr LugarCampo kCampos[] = {
-    {campo::kCalle, "&Calle:", 0, 120, 600, 780, 3300},
-    {campo::kNumero, "&Nro:", 1, 120, 480, 600, 735},
-    {campo::kRuta, "&Ruta:", 1, 2880, 480, 3360, 915},
-    {campo::kKm, "&Km:", 1, 4395, 360, 4755, 1560},
-    {campo::kTorre, "To&rre:", 2, 120, 540, 660, 600},
-    {campo::kPiso, "P&iso:", 2, 1380, 420, 1800, 600},
-    {campo::kDepto, "&Depto /Oficina:", 2, 2520, 1260, 3780, 900},
-    {campo::kManzana, "&Manzana:", 2, 4740, 795, 5535, 780},
-    {campo::kPartido, "P&artido:", 3, 120, 1400, 1560, 4755},
-    {campo::kLocalidad, "&Localidad:", 4, 120, 1400, 1560, 2460},
-    {campo::kCodigoPostal, "Código Posta&l:", 4, 4140, 1275, 5415, 900},
-    {campo::kTelefono, "&Teléfono:", 6, 120, 1400, 1560, 1740},
-    {campo::kFax, "&Fax:", 6, 3420, 480, 3900, 2415},
-    {campo::kEMail, "&E-Mail:", 7, 120, 1400, 1560, 4755},
-    {campo::kObservaciones, "&Observaciones:", 8, 120, 1400, 1560, 4755},
+    {campo::kCalle, 0, 120, 600, 780, 3300},
+    {campo::kNumero, 1, 120, 480, 600, 735},
+    {campo::kRuta, 1, 2880, 480, 3360, 915},
+    {campo::kKm, 1, 4395, 360, 4755, 1560},
+    {campo::kTorre, 2, 120, 540, 660, 600},
+    {campo::kPiso, 2, 1380, 420, 1800, 600},
+    {campo::kDepto, 2, 2520, 1260, 3780, 900},
+    {campo::kManzana, 2, 4740, 795, 5535, 780},
+    {campo::kPartido, 3, 120, 1400, 1560, 4755},
+    {campo::kLocalidad, 4, 120, 1400, 1560, 2460},
+    {campo::kCodigoPostal, 4, 4140, 1275, 5415, 900},
+    {campo::kTelefono, 6, 120, 1400, 1560, 1740},
+    {campo::kFax, 6, 3420, 480, 3900, 2415},
+    {campo::kEMail, 7, 120, 1400, 1560, 4755},
+    {campo::kObservaciones, 8, 120, 1400, 1560, 4755},
 };
-constexpr const char* kEtiquetaProvincia = "&Provincia:";
-
-const LugarCampo* Lugar(int slot) {
-  for (const LugarCampo& l : kCampos) {
-    if (l.slot == slot) return &l;
-  }
-  return nullptr;
-}
 
 // A label's text as a screen reader should say it: no access key, no ':'.
 QString NombreAccesible(QString texto) {
@@ -109,7 +104,6 @@ void FrmDomicilios::PonerLugar(QWidget& w, const QRect& twips) {
 
 void FrmDomicilios::Construir() {
   setObjectName(QStringLiteral("frmDomicilios"));
-  WindowParts::Letra(*this);
   setFixedSize(Twips::ToPixelsX(kAncho, *this), Twips::ToPixelsY(kAlto, *this));
 
   lst_ = new NOVUList(this);
@@ -117,6 +111,7 @@ void FrmDomicilios::Construir() {
   lst_->Move(120, 120, 6375, 1935);
   lst_->setAccessibleName(QStringLiteral("Domicilios"));
   lst_->LstDatos()->setAccessibleName(QStringLiteral("Domicilios"));
+  ElidedCellTips::Install(*lst_->LstDatos());
   connect(lst_, &NOVUList::ItemClick, this, &FrmDomicilios::ItemClick);
   // Moving through the list by keyboard shows each address as a click
   // does; the selections the logic makes itself are not the user's.
@@ -158,6 +153,7 @@ void FrmDomicilios::Construir() {
   connect(chkSinNro_, &QCheckBox::clicked, this, llamar(&FrmDomiciliosModel::chkSinNro_Click));
 
   OrdenarTabulacion();
+  AsignarTeclas();
 }
 
 void FrmDomicilios::ConstruirDatos() {
@@ -167,8 +163,7 @@ void FrmDomicilios::ConstruirDatos() {
 
   for (const LugarCampo& l : kCampos) {
     const int top = kLinea[l.linea];
-    Caja(l.slot, l.etiqueta,
-         QRect(l.leftEtiqueta, top + kBajadaEtiqueta, l.anchoEtiqueta, kAltoEtiqueta),
+    Caja(l.slot, QRect(l.leftEtiqueta, top + kBajadaEtiqueta, l.anchoEtiqueta, kAltoEtiqueta),
          QRect(l.leftCaja, top, l.anchoCaja, kAltoCaja));
   }
 
@@ -190,10 +185,8 @@ void FrmDomicilios::ConstruirDatos() {
   optOtros_->setAccessibleName(QStringLiteral("Tipo: Otro"));
 
   const int top = kLinea[5];
-  QLabel* etiqueta = WindowParts::Etiqueta(*fraDatos_, "LblDato14",
-                                           QRect(120, top + kBajadaEtiqueta, 1400, kAltoEtiqueta));
-  etiqueta->setText(QString::fromUtf8(kEtiquetaProvincia));
-  lbl_[campo::kProvincia] = etiqueta;
+  QLabel* etiqueta =
+      Etiqueta(campo::kProvincia, QRect(120, top + kBajadaEtiqueta, 1400, kAltoEtiqueta));
   cboProvincia_ = new NOVUCbo(fraDatos_);
   cboProvincia_->setObjectName(QStringLiteral("CboProvincia"));
   cboProvincia_->Move(1550, top - 10, 3020, 330);
@@ -203,18 +196,27 @@ void FrmDomicilios::ConstruirDatos() {
   etiqueta->setBuddy(cboProvincia_->CboDatos());
 }
 
-QLineEdit* FrmDomicilios::Caja(int slot, const char* texto, const QRect& lugarEtiqueta,
-                               const QRect& lugar) {
-  const std::string n = std::to_string(slot);
-  QLabel* etiqueta = WindowParts::Etiqueta(*fraDatos_, ("LblDato" + n).c_str(), lugarEtiqueta);
-  etiqueta->setText(QString::fromUtf8(texto));
+// A host's description longer than the place of its label is elided, and
+// whole in its tooltip; the box beside it keeps its place.
+QLabel* FrmDomicilios::Etiqueta(int slot, const QRect& lugar) {
+  auto* etiqueta = new ElidedLabel(fraDatos_);
+  etiqueta->setObjectName(QString::fromStdString("LblDato" + std::to_string(slot)));
+  etiqueta->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  etiqueta->setGeometry(Twips::ToPixels(lugar, *this));
+  preferidas_[static_cast<size_t>(slot)] = FrmDomiciliosLabels::Usual(slot);
+  etiqueta->setText(QString::fromStdString(preferidas_[static_cast<size_t>(slot)]));
+  lbl_[static_cast<size_t>(slot)] = etiqueta;
+  return etiqueta;
+}
+
+QLineEdit* FrmDomicilios::Caja(int slot, const QRect& lugarEtiqueta, const QRect& lugar) {
+  QLabel* etiqueta = Etiqueta(slot, lugarEtiqueta);
   auto* caja = new QLineEdit(fraDatos_);
-  caja->setObjectName(QString::fromStdString("TxtDato" + n));
+  caja->setObjectName(QString::fromStdString("TxtDato" + std::to_string(slot)));
   caja->setGeometry(Twips::ToPixels(lugar, *this));
   caja->setAccessibleName(NombreAccesible(etiqueta->text()));
   caja->installEventFilter(this);
   etiqueta->setBuddy(caja);
-  lbl_[static_cast<size_t>(slot)] = etiqueta;
   txt_[static_cast<size_t>(slot)] = caja;
   return caja;
 }
@@ -236,15 +238,33 @@ void FrmDomicilios::OrdenarTabulacion() {
   for (size_t k = 1; k < orden.size(); ++k) QWidget::setTabOrder(orden[k - 1], orden[k]);
 }
 
-QString FrmDomicilios::EtiquetaConTecla(int slot, const std::string& etiqueta) {
-  QString texto = QString::fromStdString(etiqueta);
-  const LugarCampo* l = Lugar(slot);
-  if (!l || texto.contains('&')) return texto;
-  const QString usual = QString::fromUtf8(l->etiqueta);
-  const QChar tecla = usual.at(usual.indexOf('&') + 1);
-  const int donde = texto.indexOf(tecla, 0, Qt::CaseInsensitive);
-  if (donde >= 0) texto.insert(donde, '&');
-  return texto;
+// Every shown target, in tab order, gets its own key (FrmDomiciliosLabels).
+void FrmDomicilios::AsignarTeclas() {
+  std::vector<FrmDomiciliosLabels::Target> destinos;
+  std::vector<QWidget*> controles;
+  const bool tipo = !fraTipo_->isHidden();
+  for (QRadioButton* opcion : {optFiscal_, optOtros_}) {
+    destinos.push_back({opcion->text().toStdString(), tipo, true});
+    controles.push_back(opcion);
+  }
+  const auto etiqueta = [&](int slot) {
+    QLabel* rotulo = lbl_[static_cast<size_t>(slot)];
+    destinos.push_back({preferidas_[static_cast<size_t>(slot)], !rotulo->isHidden(), false});
+    controles.push_back(rotulo);
+  };
+  for (const LugarCampo& l : kCampos) {
+    etiqueta(l.slot);
+    if (l.slot == campo::kCodigoPostal) etiqueta(campo::kProvincia);
+  }
+  const std::vector<std::string> textos = FrmDomiciliosLabels::OneKeyEach(destinos);
+  for (size_t k = 0; k < controles.size(); ++k) {
+    const QString texto = QString::fromStdString(textos[k]);
+    if (auto* rotulo = qobject_cast<QLabel*>(controles[k])) {
+      rotulo->setText(texto);
+    } else {
+      static_cast<QRadioButton*>(controles[k])->setText(texto);
+    }
+  }
 }
 
 QLineEdit* FrmDomicilios::TxtDato(int slot) const {
@@ -273,6 +293,25 @@ void FrmDomicilios::Caption(const std::string& texto) {
 
 void FrmDomicilios::AgregarColumna(const std::string& titulo, int ancho) {
   lst_->AgregarColumna(titulo, ancho);
+  anchos_.push_back(ancho);
+}
+
+// The columns as described, grown where the list has room for a text that
+// does not fit (a five-digit number, say); see ColumnFit.
+void FrmDomicilios::AjustarColumnas() {
+  QTreeWidget* lista = lst_->LstDatos();
+  // The tree's own override is protected; the view's is not.
+  const QAbstractItemView& vista = *lista;
+  std::vector<int> descritos, necesarios;
+  for (size_t c = 0; c < anchos_.size(); ++c) {
+    const int columna = static_cast<int>(c);
+    descritos.push_back(Twips::ToPixelsX(anchos_[c], *this));
+    necesarios.push_back(
+        std::max(vista.sizeHintForColumn(columna), lista->header()->sectionSizeHint(columna)));
+  }
+  const std::vector<int> anchos =
+      ColumnFit::Widths(descritos, necesarios, lista->viewport()->width());
+  for (size_t c = 0; c < anchos.size(); ++c) lista->setColumnWidth(static_cast<int>(c), anchos[c]);
 }
 
 void FrmDomicilios::AgregarEntrada(const AddressListEntry& e) {
@@ -280,6 +319,7 @@ void FrmDomicilios::AgregarEntrada(const AddressListEntry& e) {
   lst_->AgregarItem(e.Clave, e.Texto, kImagenEntrada, {Variant(e.Numero), Variant(e.Localidad)});
   seleccionando_ = false;
   claves_.push_back(e.Clave);
+  AjustarColumnas();
 }
 
 void FrmDomicilios::ActualizarEntrada(int posicion, const AddressListEntry& e) {
@@ -287,6 +327,7 @@ void FrmDomicilios::ActualizarEntrada(int posicion, const AddressListEntry& e) {
   fila->setText(0, QString::fromStdString(e.Texto));
   fila->setText(1, QString::fromStdString(e.Numero));
   fila->setText(2, QString::fromStdString(e.Localidad));
+  AjustarColumnas();
 }
 
 void FrmDomicilios::EliminarEntrada(int posicion) {
@@ -296,6 +337,7 @@ void FrmDomicilios::EliminarEntrada(int posicion) {
   seleccionando_ = false;
   recienCargada_ = nullptr;
   claves_.erase(clave);
+  AjustarColumnas();
 }
 
 void FrmDomicilios::LimpiarLista() {
@@ -304,6 +346,7 @@ void FrmDomicilios::LimpiarLista() {
   seleccionando_ = false;
   recienCargada_ = nullptr;
   claves_.clear();
+  AjustarColumnas();
 }
 
 void FrmDomicilios::SeleccionarEntrada(int posicion) {
@@ -339,10 +382,12 @@ void FrmDomicilios::ConfigurarCampo(int slot, const std::string& etiqueta, int l
   QLineEdit* caja = TxtDato(slot);
   QLabel* rotulo = LblDato(slot);
   if (!caja || !rotulo) return;
-  rotulo->setText(EtiquetaConTecla(slot, etiqueta));
+  preferidas_[static_cast<size_t>(slot)] = FrmDomiciliosLabels::WithKey(slot, etiqueta);
   // A slot the host left undescribed is still named for a screen reader.
-  QString nombre = NombreAccesible(rotulo->text());
-  if (nombre.isEmpty()) nombre = NombreAccesible(QString::fromUtf8(Lugar(slot)->etiqueta));
+  QString nombre = NombreAccesible(QString::fromStdString(etiqueta));
+  if (nombre.isEmpty()) {
+    nombre = NombreAccesible(QString::fromStdString(FrmDomiciliosLabels::Usual(slot)));
+  }
   caja->setAccessibleName(nombre);
   // A length of 0 or less means none: the box takes what it can.
   longitudes_[static_cast<size_t>(slot)] =
@@ -350,10 +395,12 @@ void FrmDomicilios::ConfigurarCampo(int slot, const std::string& etiqueta, int l
   caja->setMaxLength(longitudes_[static_cast<size_t>(slot)]);
   rotulo->setVisible(visible);
   caja->setVisible(visible);
+  AsignarTeclas();
 }
 
 void FrmDomicilios::MostrarTipo(bool visible) {
   fraTipo_->setVisible(visible);
+  AsignarTeclas();
 }
 
 void FrmDomicilios::MostrarSinNumero(bool visible) {
@@ -480,11 +527,13 @@ void FrmDomicilios::Cerrar() {
   done(QDialog::Accepted);
 }
 
+// Alt+F4 and the frame's close come here: while an address is being typed
+// the logic asks first, and may keep the window open.
 void FrmDomicilios::reject() {
-  if (modelo_) {
-    modelo_->Bot_BotonSalir();
-  } else {
+  if (!modelo_) {
     QDialog::reject();
+  } else if (modelo_->CloseRequested()) {
+    modelo_->Bot_BotonSalir();
   }
 }
 

@@ -22,18 +22,25 @@
 ** The logic gives window heights as outer heights, caption and borders
 ** included, as a design would; the client area is 235 shorter.
 **
-** Labels take the host's description of each slot. The access key of the
-** slot's usual label (&Calle, &Nro, To&rre, ...) is kept on the first
-** letter of the description that matches it, unless the description
-** brings an '&' of its own; a description without that letter has none.
-** Every label is its box's buddy, and every field carries the label's text
-** as its accessible name.
+** Labels take the host's description of each slot, with access keys that
+** each reach one target (FrmDomiciliosLabels): the option buttons keep
+** "&Fiscal" and "&Otro", a label the key of its usual text (&Calle, &Nro,
+** To&rre, ...) where that is free, else the first free letter of its text.
+** A description longer than its label's place is elided and whole in the
+** label's tooltip. Every label is its box's buddy, and every field
+** carries the label's text as its accessible name.
+**
+** The list's columns have their described widths and grow, where the list
+** has room, to show a text that does not fit (ColumnFit); a cell still cut
+** shows whole in its tooltip.
 **
 ** Keys: Enter presses the bar's default button while it shows (Nuevo at
 ** first, Aceptar once an edit has begun) and Escape its cancel button
 ** (Cancelar); Escape never closes the window by
 ** itself, so that it cannot drop what is being typed. Closing by the frame
-** is Salir. The list answers clicks and keyboard moves alike; it is found
+** (or Alt+F4) is Salir, once the logic has asked about any typing that
+** would be lost (FrmDomiciliosModel::CloseRequested). The list answers clicks and keyboard moves
+*alike; it is found
 ** by key, so sorting it by a header click changes nothing for the logic.
 ** In numeric slots each typed character is first offered to the logic,
 ** which may refuse it. A slot's length limits what the user types; an
@@ -121,9 +128,6 @@ class FrmDomicilios : public QDialog, public FrmDomiciliosView {
   void MostrarModal(FrmDomiciliosModel& modelo) override;
   void Cerrar() override;
 
-  // The label a slot shows for the host's text: see the access keys above.
-  static QString EtiquetaConTecla(int slot, const std::string& etiqueta);
-
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
@@ -132,7 +136,10 @@ class FrmDomicilios : public QDialog, public FrmDomiciliosView {
  private:
   void Construir();
   void ConstruirDatos();
-  QLineEdit* Caja(int slot, const char* etiqueta, const QRect& lugarEtiqueta, const QRect& lugar);
+  QLabel* Etiqueta(int slot, const QRect& lugar);
+  QLineEdit* Caja(int slot, const QRect& lugarEtiqueta, const QRect& lugar);
+  void AsignarTeclas();
+  void AjustarColumnas();
   void OrdenarTabulacion();
   void ItemClick(NOVUListItem* item);
   int Posicion(const NOVUListItem* item) const;
@@ -146,6 +153,10 @@ class FrmDomicilios : public QDialog, public FrmDomiciliosView {
   NOVUBot* bot_ = nullptr;
   std::array<QLineEdit*, campo::kCantidad> txt_{};
   std::array<QLabel*, campo::kCantidad> lbl_{};
+  // Each label's text with the key it prefers, before AsignarTeclas.
+  std::array<std::string, campo::kCantidad> preferidas_{};
+  // The list's described column widths, in twips.
+  std::vector<int> anchos_;
   // What the host lets the user type in each text slot.
   std::array<int, campo::kCantidad> longitudes_ = MaximosIniciales();
   QCheckBox* chkSinNro_ = nullptr;

@@ -31,6 +31,7 @@ void UcnDom::cmd_Click() {
   if (!fabrica_) return;
   std::unique_ptr<FrmDomiciliosView> ventana = fabrica_(window());
   modelo_.cmd_Click(*ventana);
+  emit EditorClosed();
 }
 
 void UcnDom::OnResize() {

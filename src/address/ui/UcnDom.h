@@ -8,7 +8,9 @@
 ** The editor window comes from the factory the program sets: the control
 ** makes one window per opening and drops it when it has closed. Until a
 ** factory is set the button is disabled, since there is nothing to open.
-** AntesDeAbrir is the model's event, raised as a signal.
+** AntesDeAbrir is the model's event, raised as a signal; EditorClosed is
+** ours, raised once an opening is over and the summary shows what the
+** editor left (the host may then look at the working copy).
 */
 #pragma once
 
@@ -42,6 +44,7 @@ class UcnDom : public TwipsControl {
 
  signals:
   void AntesDeAbrir();
+  void EditorClosed();
 
  protected:
   void OnResize() override;

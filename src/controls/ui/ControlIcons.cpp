@@ -48,8 +48,13 @@ QIcon ControlIcons::Icon(const QString& name, int size) {
   if (!renderer.isValid()) return QIcon();
   QIcon icon;
   // Screens scaled to twice the size get a drawing of their own rather
-  // than a blurred enlargement.
-  icon.addPixmap(Render(renderer, size, 1.0));
-  icon.addPixmap(Render(renderer, size, 2.0));
+  // than a blurred enlargement. A selected row shows the drawing as it is,
+  // not tinted with the selection's colour: a check box must read the same
+  // on the row the operator is marking.
+  for (qreal ratio : {1.0, 2.0}) {
+    const QPixmap pixmap = Render(renderer, size, ratio);
+    icon.addPixmap(pixmap, QIcon::Normal);
+    icon.addPixmap(pixmap, QIcon::Selected);
+  }
   return icon;
 }

@@ -5,6 +5,7 @@
 **
 ** Drawing goes through the SVG renderer directly rather than through an
 ** image plugin, so the icons do not depend on which plugins are installed.
+** A drawing looks the same on a selected row as on any other.
 ** An unknown name gives a null icon; the callers ask only for their own.
 */
 #pragma once

@@ -11,6 +11,7 @@
 #include <QSignalBlocker>
 #include <QStyle>
 
+#include "controls/ui/ElidedLabel.h"
 #include "controls/ui/Twips.h"
 
 namespace {
@@ -40,9 +41,12 @@ void NOVUDir::Construir() {
   cmdCrearCarpeta_->setObjectName(QStringLiteral("cmdCrearCarpeta"));
   cmdExaminar_ = new QPushButton(QStringLiteral("examinar ..."), frDatos_);
   cmdExaminar_->setObjectName(QStringLiteral("cmdExaminar"));
-  lblDest_ = new QLabel(frDatos_);
+  // A path longer than the box loses its middle, never its tail, and shows
+  // whole in the tooltip.
+  auto* destino = new ElidedLabel(frDatos_);
+  destino->SetElideMode(Qt::ElideMiddle);
+  lblDest_ = destino;
   lblDest_->setObjectName(QStringLiteral("lblDest"));
-  lblDest_->setTextFormat(Qt::PlainText);
   lblDest_->setFrameShape(QFrame::StyledPanel);
 
   connect(drvLista_, &QComboBox::activated, this, [this](int indice) {

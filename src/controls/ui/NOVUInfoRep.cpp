@@ -8,6 +8,7 @@
 
 #include "common/AppError.h"
 #include "controls/ui/ControlIcons.h"
+#include "controls/ui/ElidedCellTips.h"
 #include "controls/ui/Twips.h"
 
 namespace {
@@ -28,6 +29,8 @@ NOVUInfoRep::NOVUInfoRep(QWidget* parent)
 
   lstInfo_ = new QTreeWidget(this);
   lstInfo_->setObjectName(QStringLiteral("LstInfo"));
+  // A line longer than the column reads whole in its tooltip.
+  ElidedCellTips::Install(*lstInfo_);
   lstInfo_->setColumnCount(1);
   lstInfo_->setHeaderLabels({QStringLiteral("Información de la operación")});
   lstInfo_->setRootIsDecorated(false);

@@ -4,6 +4,10 @@
 */
 #include "controls/ui/NOVUList.h"
 
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QStyle>
+#include <QStyleOptionViewItem>
 #include <QTreeWidget>
 
 #include "common/ValueFormat.h"
@@ -79,7 +83,53 @@ void NOVUList::Construir() {
   connect(lstDatos_, &QTreeWidget::itemClicked, this,
           [this](QTreeWidgetItem* item) { emit ItemClick(static_cast<NOVUListItem*>(item)); });
   connect(lstDatos_, &QTreeWidget::itemDoubleClicked, this, [this] { DblClick(); });
+  // A check list also marks by a click on a row's box and by the space bar.
+  connect(lstDatos_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
+    if (item == casilla_) Marcar(NOVUListModel::CheckInput::BoxClick, casilla_);
+  });
+  lstDatos_->installEventFilter(this);
+  lstDatos_->viewport()->installEventFilter(this);
   OnResize();
+}
+
+bool NOVUList::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == lstDatos_->viewport() &&
+      (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)) {
+    const QPoint en = static_cast<QMouseEvent*>(event)->position().toPoint();
+    const QModelIndex indice = lstDatos_->indexAt(en);
+    const bool casilla = indice.isValid() && indice.column() == 0 &&
+                         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
+                         Casilla(indice).contains(en);
+    casilla_ = casilla && event->type() == QEvent::MouseButtonPress
+                   ? static_cast<NOVUListItem*>(lstDatos_->itemFromIndex(indice))
+                   : nullptr;
+    dobleEnCasilla_ = casilla && event->type() == QEvent::MouseButtonDblClick;
+  } else if (watched == lstDatos_ && event->type() == QEvent::KeyPress &&
+             static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space && modelo_.CheckList()) {
+    Marcar(NOVUListModel::CheckInput::Space, static_cast<NOVUListItem*>(lstDatos_->currentItem()));
+    return true;
+  }
+  return TwipsControl::eventFilter(watched, event);
+}
+
+// Where the row's image is drawn: its box, in check-list mode.
+QRect NOVUList::Casilla(const QModelIndex& indice) const {
+  QStyleOptionViewItem opcion;
+  opcion.initFrom(lstDatos_);
+  opcion.rect = lstDatos_->visualRect(indice);
+  opcion.index = indice;
+  opcion.widget = lstDatos_;
+  opcion.text = indice.data().toString();
+  opcion.icon = qvariant_cast<QIcon>(indice.data(Qt::DecorationRole));
+  opcion.decorationSize = lstDatos_->iconSize();
+  opcion.features = QStyleOptionViewItem::HasDisplay | QStyleOptionViewItem::HasDecoration;
+  return lstDatos_->style()->subElementRect(QStyle::SE_ItemViewItemDecoration, &opcion, lstDatos_);
+}
+
+void NOVUList::Marcar(NOVUListModel::CheckInput entrada, NOVUListItem* fila) {
+  const auto nueva =
+      modelo_.Toggle(entrada, fila != nullptr, fila ? fila->SmallIcon() : std::string());
+  if (nueva) fila->SetSmallIcon(*nueva);
 }
 
 void NOVUList::OnResize() {
@@ -220,9 +270,9 @@ void NOVUList::SetCheckList() {
 }
 
 void NOVUList::DblClick() {
-  NOVUListItem* fila = GetISelectedItem();
-  const auto nueva = modelo_.DobleClick(fila != nullptr, fila ? fila->SmallIcon() : std::string());
-  if (nueva) fila->SetSmallIcon(*nueva);
+  Marcar(dobleEnCasilla_ ? NOVUListModel::CheckInput::DoubleClickOnBox
+                         : NOVUListModel::CheckInput::DoubleClick,
+         GetISelectedItem());
 }
 
 void NOVUList::SetEnabled(bool New_Enabled) {

@@ -21,9 +21,10 @@
 ** 35602, an image number outside 0-4 is 9 and a sort the list cannot do
 ** 380. A failed call changes nothing.
 **
-** Event: ItemClick(Item), whenever the operator clicks a row. A double
-** click in check-list mode flips the selected row's image between
-** "marcado" and "desmarcado" and raises nothing.
+** Event: ItemClick(Item), whenever the operator clicks a row. In
+** check-list mode a double click flips the selected row's image between
+** "marcado" and "desmarcado", and so do a click on a row's image (its box)
+** and the space bar on the selected row; none of them raises anything.
 **
 ** The one stored setting is "Enabled" (default True).
 */
@@ -46,6 +47,7 @@
 #include "controls/ui/NOVUListItem.h"
 #include "controls/ui/TwipsControl.h"
 
+class QModelIndex;
 class QTreeWidget;
 class NOVUListHeader;
 
@@ -102,6 +104,9 @@ class NOVUList : public TwipsControl, private ICListView {
   void Construir();
   void ColumnClick(int indice);
   void DblClick();
+  void Marcar(NOVUListModel::CheckInput entrada, NOVUListItem* fila);
+  QRect Casilla(const QModelIndex& indice) const;
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void AplicarOrden(const NOVUListModel::Orden& orden);
   int PosicionOrdenada(const NOVUListItem& fila) const;
 
@@ -115,4 +120,8 @@ class NOVUList : public TwipsControl, private ICListView {
   NOVUListModel modelo_;
   std::unique_ptr<IC> ic_;
   QHash<QString, NOVUListItem*> claves_;
+  // The row whose box took the last press, and whether a double click
+  // fell on a box: its first click has marked it already.
+  NOVUListItem* casilla_ = nullptr;
+  bool dobleEnCasilla_ = false;
 };

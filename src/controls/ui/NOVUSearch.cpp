@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "controls/ui/ElidedLabel.h"
 #include "controls/ui/Twips.h"
 
 NOVUSearch::NOVUSearch(QWidget* parent)
@@ -24,11 +25,13 @@ void NOVUSearch::Construir() {
   setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
   cmdBuscar_ = new QPushButton(QStringLiteral("..."), this);
   cmdBuscar_->setObjectName(QStringLiteral("CmdBuscar"));
-  lblTitulo_ = new QLabel(this);
+  // A path is shown as it is, never read as markup; one too long for the
+  // box loses its middle, never its tail (the file's name).
+  auto* titulo = new ElidedLabel(this);
+  titulo->SetElideMode(Qt::ElideMiddle);
+  lblTitulo_ = titulo;
   lblTitulo_->setObjectName(QStringLiteral("LblTitulo"));
   lblTitulo_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  // A path is shown as it is, never read as markup.
-  lblTitulo_->setTextFormat(Qt::PlainText);
   lblDesc_ = new QLabel(this);
   lblDesc_->setObjectName(QStringLiteral("LblDesc"));
   lblDesc_->setTextFormat(Qt::PlainText);

@@ -3,7 +3,6 @@
 */
 #include "controls/ui/NOVUTree.h"
 
-#include <QFont>
 #include <QKeyEvent>
 #include <QMetaMethod>
 #include <QMouseEvent>
@@ -12,6 +11,7 @@
 #include "common/AppError.h"
 #include "controls/CommonControlErrors.h"
 #include "controls/ui/ControlIcons.h"
+#include "controls/ui/ElidedCellTips.h"
 #include "controls/ui/Twips.h"
 
 namespace {
@@ -31,6 +31,8 @@ NOVUTree::NOVUTree(QWidget* parent)
   }
   arbol_ = new QTreeWidget(this);
   arbol_->setObjectName(QStringLiteral("Arbol"));
+  // A caption longer than the tree is wide reads whole in its tooltip.
+  ElidedCellTips::Install(*arbol_);
   arbol_->setHeaderHidden(true);
   arbol_->setColumnCount(1);
   arbol_->setIconSize(QSize(kLadoIcono, kLadoIcono));
@@ -38,9 +40,6 @@ NOVUTree::NOVUTree(QWidget* parent)
   arbol_->setSortingEnabled(false);
   arbol_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   arbol_->setSelectionMode(QAbstractItemView::SingleSelection);
-  QFont fuente(QStringLiteral("Arial"));
-  fuente.setPointSizeF(8.25);
-  arbol_->setFont(fuente);
   arbol_->installEventFilter(this);
   arbol_->viewport()->installEventFilter(this);
   setFocusProxy(arbol_);

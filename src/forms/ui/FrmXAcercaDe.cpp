@@ -29,7 +29,9 @@ QString Texto(const std::string& texto) {
 FrmXAcercaDe::FrmXAcercaDe(FrmXAcercaDeModel& modelo) : modelo_(modelo) {
   setObjectName(QStringLiteral("frmXAcercaDe"));
   setWindowTitle(QString::fromUtf8(FrmXAcercaDeModel::kCaption));
-  WindowParts::Letra(*this);
+  // Its own border (Picture1) frames it; a window manager's title bar
+  // would offer to maximise a window of fixed size.
+  setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
   setFixedSize(Twips::ToPixelsX(kAncho, *this), Twips::ToPixelsY(kAlto, *this));
 
   picture1_ = new QFrame(this);
@@ -79,6 +81,12 @@ FrmXAcercaDe::FrmXAcercaDe(FrmXAcercaDeModel& modelo) : modelo_(modelo) {
   lblDerechos_ = WindowParts::Etiqueta(*this, "lblDerechos", QRect(240, 2400, 5520, 480), true);
   lblDerechos_->setText(QString::fromUtf8(FrmXAcercaDeModel::kAviso));
   lblEstado_ = WindowParts::Etiqueta(*this, "lblEstado", QRect(240, 3000, 5520, 480), true);
+  btnCerrar_ = new QPushButton(QString::fromUtf8(FrmXAcercaDeModel::kCerrar), this);
+  btnCerrar_->setObjectName(QStringLiteral("btnCerrar"));
+  btnCerrar_->setDefault(true);
+  btnCerrar_->setGeometry(Twips::ToPixels(QRect(4680, 3090, 1080, 375), *this));
+  btnCerrar_->hide();
+  connect(btnCerrar_, &QPushButton::clicked, this, [this] { modelo_.Click(); });
 
   connect(cmdFondo_, &QPushButton::clicked, this, [this] { modelo_.Click(); });
   for (QWidget* parte : std::initializer_list<QWidget*>{
@@ -143,6 +151,11 @@ void FrmXAcercaDe::Estado(const std::string& texto) {
 
 void FrmXAcercaDe::MostrarAviso(bool visible) {
   lblDerechos_->setVisible(visible);
+}
+
+void FrmXAcercaDe::MostrarCerrar(bool visible) {
+  btnCerrar_->setVisible(visible);
+  if (visible) btnCerrar_->setFocus(Qt::OtherFocusReason);
 }
 
 void FrmXAcercaDe::AlFrente() {

@@ -18,9 +18,13 @@
 **   Line1        line     240, 2280, 5520,   15
 **   lblDerechos  label    240, 2400, 5520,  480  the rights notice
 **   lblEstado    label    240, 3000, 5520,  480  progress line
+**   btnCerrar    button  4680, 3090, 1080,  375  "Aceptar", unless a splash
 **
 ** Only element 1 of the txtTitulo array exists: it is the only one written.
 ** A click on any part reaches the logic, which decides whether it closes.
+** The window has no frame of the window manager's (no title bar to move,
+** minimise or maximise it): its own border frames it, and the about box
+** closes by its button, a click, Enter or Escape.
 */
 #pragma once
 
@@ -51,6 +55,7 @@ class FrmXAcercaDe : public QDialog, public FrmXAcercaDeView {
   QLabel* lblDerechos() const { return lblDerechos_; }
   QLabel* Img() const { return img_; }
   QPushButton* CmdFondo() const { return cmdFondo_; }
+  QPushButton* btnCerrar() const { return btnCerrar_; }
 
   FormWindow& Ventana() override { return formulario_; }
   void Release(const std::string& texto) override;
@@ -61,6 +66,7 @@ class FrmXAcercaDe : public QDialog, public FrmXAcercaDeView {
   void Dibujo(std::shared_ptr<const Picture> imagen) override;
   void Estado(const std::string& texto) override;
   void MostrarAviso(bool visible) override;
+  void MostrarCerrar(bool visible) override;
   void AlFrente() override;
   void ProcesarMensajes() override;
   void MostrarSinEsperar() override;
@@ -86,4 +92,5 @@ class FrmXAcercaDe : public QDialog, public FrmXAcercaDeView {
   QLabel* lblBeta2_ = nullptr;
   QLabel* lblDerechos_ = nullptr;
   QLabel* lblEstado_ = nullptr;
+  QPushButton* btnCerrar_ = nullptr;
 };

@@ -26,7 +26,6 @@ FrmXCerrando::FrmXCerrando(FrmXCerrandoModel& modelo)
     : QDialog(nullptr, Qt::Dialog | Qt::FramelessWindowHint), modelo_(modelo) {
   setObjectName(QStringLiteral("frmXCerrando"));
   setWindowTitle(QString::fromUtf8(kAppTitle));
-  WindowParts::Letra(*this);
   setFixedSize(Twips::ToPixelsX(kAncho, *this), Twips::ToPixelsY(kAlto, *this));
 
   auto* borde = new QFrame(this);

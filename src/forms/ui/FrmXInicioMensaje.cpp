@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QUrl>
+#include <algorithm>
 
 #include "controls/ui/Twips.h"
 #include "forms/FrmXInicioMensajeModel.h"
@@ -21,17 +22,17 @@ namespace {
 
 constexpr int kAncho = 7800;
 constexpr int kAlto = 3900;
+constexpr int kAltoTitulo = 495;
 
 }  // namespace
 
 FrmXInicioMensaje::FrmXInicioMensaje(FrmXInicioMensajeModel& modelo) : modelo_(modelo) {
   setObjectName(QStringLiteral("frmXInicioMensaje"));
   setWindowTitle(QString::fromUtf8(kAppTitle));
-  WindowParts::Letra(*this);
   setFixedSize(Twips::ToPixelsX(kAncho, *this), Twips::ToPixelsY(kAlto, *this));
 
-  WindowParts::ConSombra(*this, "lblNombreFrente", "lblNombreFondo", QRect(240, 240, 7320, 495),
-                         lblNombreFrente_, lblNombreFondo_);
+  WindowParts::ConSombra(*this, "lblNombreFrente", "lblNombreFondo",
+                         QRect(240, 240, 7320, kAltoTitulo), lblNombreFrente_, lblNombreFondo_);
   for (QLabel* nombre : {lblNombreFrente_, lblNombreFondo_}) {
     QFont letra = nombre->font();
     letra.setPointSize(14);
@@ -61,6 +62,13 @@ FrmXInicioMensaje::FrmXInicioMensaje(FrmXInicioMensajeModel& modelo) : modelo_(m
   connect(btnInicio_, &QPushButton::clicked, this, [this] { modelo_.btnInicio_Click(); });
   setTabOrder(btnInicio_, chkNoMostrar_);
   setTabOrder(chkNoMostrar_, btnAyuda_);
+
+  disenio_ = size();
+  for (QWidget* parte : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    if (parte->y() >= lblNombreFondo_->geometry().bottom()) {
+      debajo_.emplace_back(parte, parte->geometry());
+    }
+  }
 }
 
 FrmXInicioMensaje::~FrmXInicioMensaje() {
@@ -77,8 +85,17 @@ void FrmXInicioMensaje::keyPressEvent(QKeyEvent* evento) {
 }
 
 void FrmXInicioMensaje::Titulo(const std::string& texto) {
-  lblNombreFrente_->setText(QString::fromStdString(texto));
-  lblNombreFondo_->setText(QString::fromStdString(texto));
+  const int alto = Twips::ToPixelsY(kAltoTitulo, *this);
+  int crece = 0;
+  for (QLabel* titulo : {lblNombreFrente_, lblNombreFondo_}) {
+    titulo->setText(QString::fromStdString(texto));
+    crece = std::max(crece, titulo->heightForWidth(titulo->width()) - alto);
+  }
+  for (QLabel* titulo : {lblNombreFrente_, lblNombreFondo_}) {
+    titulo->resize(titulo->width(), alto + crece);
+  }
+  for (const auto& [parte, lugar] : debajo_) parte->setGeometry(lugar.translated(0, crece));
+  setFixedSize(disenio_.width(), disenio_.height() + crece);
 }
 
 void FrmXInicioMensaje::Mensaje(const std::string& texto) {

@@ -14,6 +14,10 @@
 **   chkNoMostrar     check     240, 3300, 4920,  330
 **   btnInicio        button   5280, 3240, 2280,  450  default button
 **
+** A title too long for one line at 14 points wraps, and the window grows
+** by the lines it adds: the parts below the title move down as much, so
+** that nothing of the title hides under Line1.
+**
 ** F1 anywhere in the window, typed or sent by btnAyuda, opens the help
 ** (the logic chooses the page; the desktop opens it with
 ** QDesktopServices, as it opens any file of that kind). Closing the window
@@ -22,6 +26,9 @@
 #pragma once
 
 #include <QDialog>
+#include <QRect>
+#include <utility>
+#include <vector>
 
 #include "forms/FrmXInicioMensajeView.h"
 #include "forms/ui/QtFormWindow.h"
@@ -68,4 +75,7 @@ class FrmXInicioMensaje : public QDialog, public FrmXInicioMensajeView {
   QPushButton* btnInicio_ = nullptr;
   QCheckBox* chkNoMostrar_ = nullptr;
   bool reloj_ = false;
+  // The parts below the title, with their places as designed.
+  std::vector<std::pair<QWidget*, QRect>> debajo_;
+  QSize disenio_;
 };

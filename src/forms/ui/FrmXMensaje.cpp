@@ -22,7 +22,6 @@ constexpr int kAlto = 2400;
 
 FrmXMensaje::FrmXMensaje(FrmXMensajeModel& modelo) : modelo_(modelo) {
   setObjectName(QStringLiteral("frmXMensaje"));
-  WindowParts::Letra(*this);
   setFixedSize(Twips::ToPixelsX(kAncho, *this), Twips::ToPixelsY(kAlto, *this));
 
   image1_ = WindowParts::Dibujo(*this, "Image1", QRect(240, 240, 480, 480));

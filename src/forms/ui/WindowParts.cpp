@@ -9,12 +9,6 @@
 
 #include "controls/ui/Twips.h"
 
-void WindowParts::Letra(QWidget& ventana) {
-  QFont letra = ventana.font();
-  letra.setPointSize(kPuntosLetra);
-  ventana.setFont(letra);
-}
-
 QLabel* WindowParts::Etiqueta(QWidget& padre, const char* nombre, const QRect& twips,
                               bool variasLineas) {
   auto* etiqueta = new QLabel(&padre);

@@ -19,11 +19,8 @@ class QWidget;
 
 class WindowParts {
  public:
-  static constexpr int kPuntosLetra = 8;
   static constexpr int kDesplazamientoSombra = 30;
 
-  // Gives a window the face its twips were made for.
-  static void Letra(QWidget& ventana);
   static QLabel* Etiqueta(QWidget& padre, const char* nombre, const QRect& twips,
                           bool variasLineas = false);
   // The shadow goes first, so that the front label is drawn over it.

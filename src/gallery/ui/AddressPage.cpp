@@ -7,6 +7,7 @@
 
 #include "common/AppError.h"
 #include "controls/ui/NOVUCbo.h"
+#include "gallery/GalleryReports.h"
 #include "platform/MessageBoxService.h"
 
 AddressPage::AddressPage(dao::Database& host, UcnDom::FabricaEditor editor, QWidget* parent)
@@ -44,10 +45,9 @@ AddressPage::AddressPage(dao::Database& host, UcnDom::FabricaEditor editor, QWid
     }
     MostrarEstado();
   });
-  connect(control_, &UcnDom::AntesDeAbrir, this, [this] {
-    // Once the editor has closed: the copy it made is pending.
-    QMetaObject::invokeMethod(this, &AddressPage::MostrarEstado, Qt::QueuedConnection);
-  });
+  // Once the editor has closed, with the summary it leaves and the copy
+  // it made.
+  connect(control_, &UcnDom::EditorClosed, this, &AddressPage::MostrarEstado);
   titular_->SeleccionarOrden(0);
   Elegir(titular_->CboDatos()->currentIndex());
   connect(titular_->CboDatos(), &QComboBox::currentIndexChanged, this, &AddressPage::Elegir);
@@ -69,14 +69,12 @@ void AddressPage::Elegir(int posicion) {
 
 void AddressPage::MostrarEstado() {
   UcnDomModel& m = control_->Modelo();
-  QString texto = conEditor_ ? QString::fromUtf8("Pulse «...» para abrir el editor.")
-                             : QString::fromUtf8(
-                                   "Este programa no tiene el editor de domicilios: "
-                                   "el control muestra el resumen.");
-  texto += QString::fromUtf8("\n\nTiene domicilios: %1\nCopia de trabajo pendiente: %2")
-               .arg(m.HayDomicilio() ? QStringLiteral("sí") : QStringLiteral("no"),
-                    m.Copia().Pendiente() ? QStringLiteral("sí") : QStringLiteral("no"));
-  estado_->setText(texto);
+  using Copy = GalleryReports::Copy;
+  const Copy copia = !m.Copia().Pendiente() ? Copy::None
+                     : m.Copia().Changed()  ? Copy::Changed
+                                            : Copy::Unchanged;
+  estado_->setText(
+      QString::fromStdString(GalleryReports::Addresses(conEditor_, m.HayDomicilio(), copia)));
   guardar_->setEnabled(m.Copia().Pendiente());
   deshacer_->setEnabled(m.Copia().Pendiente());
 }

@@ -15,8 +15,8 @@ const char* const kEstados[] = {"Estado 0: los botones ofrecidos",
 
 ButtonBarPage::ButtonBarPage(QWidget* parent) : GalleryPage("botones", parent) {
   PropertyStore ajustes;
-  for (const char* clave :
-       {"Nuevo", "Editar", "EliminarDato", "Buscar", "Imprimir", "Aceptar", "Cancelar", "Salir"}) {
+  for (const char* clave : {"Nuevo", "Editar", "EliminarDato", "Importar", "Buscar", "Imprimir",
+                            "Aceptar", "Cancelar", "Salir"}) {
     ajustes.Write(clave, true);
   }
   evento_ =

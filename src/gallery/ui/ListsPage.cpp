@@ -4,6 +4,7 @@
 #include <set>
 #include <string>
 
+#include "controls/ui/ElidedCellTips.h"
 #include "controls/ui/NOVUList.h"
 #include "dao/Database.h"
 #include "samples/SampleAddresses.h"
@@ -25,6 +26,7 @@ ListsPage::ListsPage(dao::Database& host, QWidget* parent) : GalleryPage("listas
   titulares_->AgregarColumna("CUIT", 1500);
   titulares_->AgregarColumna("Declaración", 1400);
   titulares_->SetAlineacionColumna(3, 1);
+  ElidedCellTips::Install(*titulares_->LstDatos());
   {
     dao::Recordset rs = host.OpenRecordset(
         std::string("select * from ") + SampleAddresses::kTitulares, dao::dbOpenSnapshot);
@@ -37,7 +39,8 @@ ListsPage::ListsPage(dao::Database& host, QWidget* parent) : GalleryPage("listas
   }
   titulares_->Ordenar(0, 0);
 
-  Etiqueta(QString::fromUtf8("Provincias (doble clic: marcar)"), QRect(6720, 0, 3960, 300));
+  Etiqueta(QString::fromUtf8("Provincias (casilla, espacio o doble clic)"),
+           QRect(6720, 0, 3960, 300));
   marcas_ = new NOVUList(Area());
   marcas_->Move(6720, 300, 3960, 4300);
   marcas_->AgregarColumna("Provincia", 3500);

@@ -4,41 +4,26 @@
 #include <QPushButton>
 #include <string>
 
-#include "common/AppError.h"
 #include "controls/ui/NOVUInfoRep.h"
 #include "dao/Database.h"
-
-namespace {
-
-long Contar(dao::Database& db, const std::string& sql) {
-  dao::Recordset rs = db.OpenRecordset(sql, dao::dbOpenSnapshot);
-  return rs.Fields(0).Value().ToLong();
-}
-
-}  // namespace
+#include "gallery/GalleryReports.h"
 
 ResultsPage::ResultsPage(dao::Database& host, QWidget* parent) : GalleryPage("resultados", parent) {
   lista_ = new NOVUInfoRep(Area());
   lista_->Move(120, 0, 10500, 4200);
 
-  // The lines a repair of this sample would start from.
-  try {
-    lista_->AgregarInfo(
-        "La muestra tiene " +
-        std::to_string(Contar(host, "select count(*) from 21Declaraciones_Juradas")) +
-        " declaraciones juradas y " +
-        std::to_string(Contar(host, "select count(*) from 22Cuiles")) + " filas de empleados.");
-    lista_->AgregarAdvertencia(
-        std::to_string(Contar(host, "select count(*) from 22Cuiles where Adicionales is null")) +
-        " filas de 22Cuiles tienen Adicionales en NULL.");
-  } catch (const AppError& e) {
-    lista_->AgregarErr(e.Description());
-  }
-  try {
-    Contar(host, "select count(*) from VersionBase");
-    lista_->AgregarInfo("La muestra ya tiene la tabla VersionBase.");
-  } catch (const AppError& e) {
-    lista_->AgregarErr(e.Description());
+  for (const GalleryReports::Finding& f : GalleryReports::Findings(host)) {
+    switch (f.kind) {
+      case GalleryReports::Kind::Information:
+        lista_->AgregarInfo(f.text);
+        break;
+      case GalleryReports::Kind::Warning:
+        lista_->AgregarAdvertencia(f.text);
+        break;
+      case GalleryReports::Kind::Error:
+        lista_->AgregarErr(f.text);
+        break;
+    }
   }
 
   texto_ = new QLineEdit(QString::fromUtf8("Texto de la nueva línea"), Area());

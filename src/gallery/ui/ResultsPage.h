@@ -1,8 +1,9 @@
 /*
-** ResultsPage: the result list, opened with one line of each kind
-** taken from the sample (its size, its NULL amounts, and the engine's
-** error on a table the sample lacks until it is repaired), and a box
-** whose text the operator adds as any of the three kinds.
+** ResultsPage: the result list, opened with what the sample shows, each
+** line of the kind it is (GalleryReports::Findings: its size, its NULL
+** amounts and VersionBase, warnings only until a repair, and the engine's
+** error on a table that does not exist), and a box whose text the
+** operator adds as any of the three kinds.
 */
 #pragma once
 

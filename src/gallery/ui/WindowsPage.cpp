@@ -9,6 +9,7 @@
 #include "controls/ui/ControlIcons.h"
 #include "forms/a_c_graph.h"
 #include "forms/ui/QtWindowFactory.h"
+#include "gallery/GalleryReports.h"
 #include "graphics/ui/QtPicture.h"
 #include "platform/MessageBoxService.h"
 
@@ -41,11 +42,10 @@ WindowsPage::WindowsPage(const dao::Database& propia, const std::string& carpeta
           &QPushButton::clicked, this, &WindowsPage::Splash);
   connect(Boton("Bienvenida", "La ventana de bienvenida, con su ayuda (F1 o «Ver ayuda»).", 2),
           &QPushButton::clicked, this, [this] {
-            const bool inicio =
+            const bool mostrar =
                 graph_->InicioMensaje_Mostrar("Galería de controles de Remendor", kAyudaGaleria);
-            respuesta_->setText(QString::fromUtf8("La bienvenida respondió: %1")
-                                    .arg(inicio ? QStringLiteral("comenzar")
-                                                : QStringLiteral("cerrada sin comenzar")));
+            respuesta_->setText(
+                QString::fromStdString(GalleryReports::Welcome(graph_->WelcomeStarted(), mostrar)));
           });
   connect(Boton("Mensaje de una vez",
                 "Se muestra hasta que se marca «No volver a mostrar»; la respuesta queda en la "

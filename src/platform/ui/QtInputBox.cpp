@@ -25,6 +25,8 @@ std::unique_ptr<QInputDialog> QtInputBox::Build(const std::string& prompt, const
   box->setWindowTitle(QString::fromStdString(title.empty() ? std::string(kAppTitle) : title));
   box->setLabelText(QString::fromStdString(prompt));
   box->setTextValue(QString::fromStdString(defaultText));
+  box->setOkButtonText(QString::fromUtf8(msgbox::ButtonCaption(msgbox::vbOK)));
+  box->setCancelButtonText(QString::fromUtf8(msgbox::ButtonCaption(msgbox::vbCancel)));
   return box;
 }
 

@@ -1,7 +1,7 @@
 /*
 ** QtInputBox: the input box of the windowed program, on QInputDialog: the
-** prompt, one line to type in, OK and Cancel, modal over the active
-** window. A cancelled box answers "".
+** prompt, one line to type in, "Aceptar" and "Cancelar", modal over the
+** active window. A cancelled box answers "".
 **
 ** Test hook: SetNextAnswer(text) makes the next box answer `text` by
 ** itself, without being shown ("" for a cancelled box). Answers queue up.

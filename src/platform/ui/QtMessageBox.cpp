@@ -77,6 +77,11 @@ std::unique_ptr<QMessageBox> QtMessageBox::Build(const std::string& text, int st
   QMessageBox::StandardButtons set;
   for (const ButtonAnswer& b : buttons) set |= b.button;
   box->setStandardButtons(set);
+  // Named here rather than by Qt's catalogue, so that they read as the
+  // operator's Windows writes them even where the catalogue is missing.
+  for (const ButtonAnswer& b : buttons) {
+    box->button(b.button)->setText(QString::fromUtf8(msgbox::ButtonCaption(b.answer)));
+  }
   // A default position past the last button falls back to the first.
   size_t position = static_cast<size_t>(DefaultPosition(style));
   if (position >= buttons.size()) position = 0;

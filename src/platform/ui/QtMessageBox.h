@@ -5,7 +5,9 @@
 ** A style (buttons + icon + default button, added up as in
 ** MessageBoxService.h) becomes the dialog's buttons, its icon and its
 ** default button; the button pressed becomes the answer.
-** An empty title shows the program's title. Texts are shown as plain text:
+** The buttons read as on a Spanish Windows (msgbox::ButtonCaption),
+** whatever Qt's catalogue says. An empty title shows the program's title. Texts are shown as plain
+*text:
 ** an error description that happens to hold "<" is not read as markup.
 **
 ** Test hook: SetNextAnswer(answer) makes the next box answer by itself,

@@ -21,6 +21,7 @@
 #include "common/AppError.h"
 #include "gallery/ui/GalleryWindow.h"
 #include "platform/MessageBoxService.h"
+#include "platform/ui/DesktopSetup.h"
 #include "platform/ui/FirstPaint.h"
 #include "platform/ui/QtServices.h"
 #include "repair/ProgramHelp.h"
@@ -66,6 +67,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   QApplication::setApplicationName(QString::fromLatin1(kAppTitle));
+  DesktopSetup::Apply("remendor-galeria");
   QtServices::InstallAll();
 
   try {

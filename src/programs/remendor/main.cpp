@@ -22,6 +22,7 @@
 
 #include "platform/MessageBoxService.h"
 #include "platform/PlatformFolders.h"
+#include "platform/ui/DesktopSetup.h"
 #include "platform/ui/FirstPaint.h"
 #include "platform/ui/QtServices.h"
 #include "repair/ProgramFolder.h"
@@ -66,6 +67,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   QApplication::setApplicationName(QString::fromLatin1(kAppTitle));
+  DesktopSetup::Apply("remendor");
   QtServices::InstallAll();
 
   FrmReparar ventana;

@@ -5,13 +5,18 @@
 #include "repair/ui/FrmReparar.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QShowEvent>
+#include <QToolButton>
+#include <QTreeWidget>
 #include <algorithm>
 
 #include "controls/NOVUBotModel.h"
 #include "controls/PropertyStore.h"
 #include "controls/ui/ControlIcons.h"
+#include "controls/ui/ElidedLabel.h"
 #include "controls/ui/NOVUBot.h"
 #include "controls/ui/NOVUCbo.h"
 #include "controls/ui/NOVUInfoRep.h"
@@ -22,7 +27,6 @@ namespace {
 
 constexpr int kAnchoCliente = 5235;
 constexpr int kAltoCliente = 4215;
-constexpr int kPuntosLetra = 8;
 
 constexpr const char* kAviso =
     "IMPORTANTE: Antes de ejecutar la operación, salga del aplicativo VORA y Kolm. Verifique "
@@ -32,8 +36,8 @@ constexpr const char* kAviso =
 // one line does not wrap: where the face on this screen is wider than the
 // one the place was made for, it grows to the right, never cutting its text.
 QLabel* Etiqueta(QWidget& padre, const char* nombre, const QString& texto, const QRect& twips,
-                 bool variasLineas) {
-  auto* etiqueta = new QLabel(texto, &padre);
+                 bool variasLineas, QLabel* etiqueta = nullptr) {
+  if (!etiqueta) etiqueta = new QLabel(texto, &padre);
   etiqueta->setObjectName(QString::fromLatin1(nombre));
   etiqueta->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   etiqueta->setWordWrap(variasLineas);
@@ -66,11 +70,6 @@ void FrmReparar::Construir() {
   setWindowTitle(QString::fromUtf8(FrmRepararModel::kCaption));
   setWindowIcon(ControlIcons::Icon(QStringLiteral("bot_migrar"), 32));
   setFixedSize(Twips::ToPixelsX(kAnchoCliente, *this), Twips::ToPixelsY(kAltoCliente, *this));
-  // The places in twips were made for an 8-point face; a larger one
-  // would not fit the labels' texts.
-  QFont letra = font();
-  letra.setPointSize(kPuntosLetra);
-  setFont(letra);
 
   PropertyStore ajustesBot;
   ajustesBot.Write("migrar", true);
@@ -93,18 +92,65 @@ void FrmReparar::Construir() {
   cboVersiones_->Move(1680, 240, 2415, 330);
   label2_ = Etiqueta(*frame1_, "Label2", QStringLiteral("Instalación del VORA:"),
                      QRect(120, 720, 1935, 255), false);
-  lblinstAplicativo_ =
-      Etiqueta(*frame1_, "LblinstAplicativo", QString(), QRect(120, 960, 3975, 615), true);
+  // The folder the operator must check: a long one breaks after its
+  // separators and, past its three lines, loses its middle, never its
+  // tail; the tooltip then shows it whole.
+  auto* instalacion = new ElidedLabel(frame1_);
+  instalacion->SetPath(true);
+  instalacion->SetElideMode(Qt::ElideMiddle);
+  lblinstAplicativo_ = Etiqueta(*frame1_, "LblinstAplicativo", QString(),
+                                QRect(120, 960, 3975, 615), true, instalacion);
 
   label3_ = Etiqueta(*this, "Label3", QString::fromUtf8(kAviso), QRect(120, 3360, 4215, 735), true);
+  // The notice is read whole: where this face needs more lines than its
+  // place holds, the window grows by what is missing, and the bar with it.
+  const int falta = std::max(label3_->heightForWidth(label3_->width()) - label3_->height(), 0);
+  if (falta > 0) {
+    label3_->resize(label3_->width(), label3_->height() + falta);
+    setFixedSize(width(), height() + falta);
+    bot_->Move(4440, 0, 795, 4335 + Twips::FromPixelsY(falta, *this));
+  }
 
   resultado_ = new NOVUInfoRep(this);
   resultado_->setObjectName(QStringLiteral("Resultado"));
   resultado_->Move(120, 1920, 4215, 1335);
   lineas_ = std::make_unique<InfoRepResultSink>(*resultado_);
 
-  QWidget::setTabOrder(bot_, cboVersiones_);
-  QWidget::setTabOrder(cboVersiones_, resultado_);
+  OrdenarTabulacion();
+}
+
+// The controls of the logic's tab order that take the focus, chained in
+// that order: the bar's buttons as the bar orders them, the combo's box,
+// the result list's list.
+void FrmReparar::OrdenarTabulacion() {
+  cadena_.clear();
+  for (const std::string& nombre : FrmRepararModel::OrdenTab()) {
+    if (nombre == "Bot") {
+      for (int indice : bot_->Modelo().OrdenTab()) cadena_.push_back(bot_->cmdBtn(indice));
+    } else if (nombre == "CboVersiones") {
+      cadena_.push_back(cboVersiones_->CboDatos());
+    } else if (nombre == "Resultado") {
+      cadena_.push_back(resultado_->LstInfo());
+    }
+  }
+  for (size_t k = 1; k < cadena_.size(); ++k) QWidget::setTabOrder(cadena_[k - 1], cadena_[k]);
+}
+
+// The window opens on the first control of the chain that can take the
+// focus, whatever the window system would pick.
+void FrmReparar::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (event->spontaneous() || focusWidget()) return;
+  for (QWidget* control : cadena_) {
+    if (control->isVisibleTo(this) && control->isEnabled()) {
+      control->setFocus(Qt::TabFocusReason);
+      return;
+    }
+  }
+}
+
+void FrmReparar::EnfocarMigrar() {
+  bot_->cmdBtn(NOVUBotModel::kMigrar)->setFocus(Qt::OtherFocusReason);
 }
 
 void FrmReparar::Bot_BotonMigrar() {

@@ -16,9 +16,16 @@
 **   Resultado          NOVUInfoRep    120,  1920, 4215, 1335
 **
 ** The bar's stored settings are "migrar" True, "salir" True and "stretch"
-** False. Labels and the frame take no keyboard focus; the tab order runs
-** through the controls that do: the bar's buttons, the combo box, the
-** result list.
+** False. Labels and the frame take no keyboard focus; the tab order
+** (FrmRepararModel::OrdenTab) runs through the controls that do: the bar's
+** buttons in the bar's own order (Salir, then Migrar), the combo box, the
+** result list. The window opens with the focus on the first of them.
+**
+** Nothing is cut: the installation shows whole, broken after its
+** separators, or with its middle elided and whole in its tooltip when it
+** needs more than its three lines; the notice, where this face needs more
+** lines than its place holds, makes the window (and the bar) that much
+** taller.
 **
 ** The logic (load order, the runs, the busy state) is FrmRepararModel's;
 ** the window wires its controls to it. Construction runs Form_Load, so a
@@ -29,6 +36,7 @@
 #include <QWidget>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "repair/FrmRepararModel.h"
 #include "repair/FrmRepararView.h"
@@ -63,6 +71,8 @@ class FrmReparar : public QWidget, private FrmRepararView {
 
  private:
   void Construir();
+  void OrdenarTabulacion();
+  void showEvent(QShowEvent* event) override;
   void Bot_BotonMigrar();
   void Bot_BotonSalir();
 
@@ -72,6 +82,7 @@ class FrmReparar : public QWidget, private FrmRepararView {
   void MostrarInstalacion(const std::string& texto) override;
   void TooltipMigrar(const std::string& texto) override;
   void HabilitarMigrar(bool habilitado) override;
+  void EnfocarMigrar() override;
   void MostrarOcupado(bool ocupado) override;
   ResultSink& LineasResultado() override;
   void Terminar() override;
@@ -86,4 +97,5 @@ class FrmReparar : public QWidget, private FrmRepararView {
   NOVUInfoRep* resultado_ = nullptr;
   std::unique_ptr<InfoRepResultSink> lineas_;
   std::unique_ptr<FrmRepararModel> modelo_;
+  std::vector<QWidget*> cadena_;
 };

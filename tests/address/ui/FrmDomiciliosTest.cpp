@@ -11,13 +11,16 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QTreeWidget>
+#include <iostream>
 #include <set>
 
 #include "address/EditorFixture.h"
 #include "address/ui/EditorQt.h"
+#include "controls/ui/ElidedLabel.h"
 #include "controls/ui/NOVUCbo.h"
 #include "controls/ui/NOVUList.h"
 #include "controls/ui/Twips.h"
+#include "support/ClippedTexts.h"
 
 namespace {
 
@@ -46,7 +49,9 @@ class FrmDomiciliosTest : public EditorFixture {
 
 TEST_F(FrmDomiciliosTest, TheWindowShowsTheSlotsAsTheHostDescribesThem) {
   Ocultar(campo::kFax);
-  Describir(campo::kRuta, "Camino");  // no "r": no access key
+  // No "u" for Ruta's key: it takes the first letter no other target
+  // holds, the M that Manzana, described as nothing, leaves free.
+  Describir(campo::kRuta, "Camino");
   Describir(campo::kManzana, "");
   AbrirVentana([&] {
     EXPECT_EQ(frm.windowTitle(), "Domicilios del titular");
@@ -57,9 +62,9 @@ TEST_F(FrmDomiciliosTest, TheWindowShowsTheSlotsAsTheHostDescribesThem) {
 
     const std::pair<int, const char*> etiquetas[] = {
         {campo::kCalle, "&Calle:"},         {campo::kNumero, "&Nro:"},
-        {campo::kRuta, "Camino:"},          {campo::kTorre, "To&rre:"},
+        {campo::kRuta, "Ca&mino:"},         {campo::kTorre, "To&rre:"},
         {campo::kPiso, "P&iso:"},           {campo::kDepto, "&Depto /Oficina:"},
-        {campo::kPartido, "P&artido:"},     {campo::kCodigoPostal, "Código Posta&l:"},
+        {campo::kPartido, "P&artido:"},     {campo::kCodigoPostal, "Códi&go Postal:"},
         {campo::kProvincia, "&Provincia:"}, {campo::kTelefono, "&Teléfono:"},
         {campo::kEMail, "&E-Mail:"},
     };
@@ -129,6 +134,30 @@ TEST_F(FrmDomiciliosTest, TheWindowShowsTheSlotsAsTheHostDescribesThem) {
     Pulsar(frm, B::kSalir);
   });
   EXPECT_FALSE(frm.isVisible());
+}
+
+// Nothing cut: a five-digit number shows whole in its column, and a host's
+// description longer than its label's place ("Número" for "Nro") is elided
+// with the whole text in its tooltip, its access key still on N.
+TEST_F(FrmDomiciliosTest, AFiveDigitNumberAndALongHostLabelShowWhole) {
+  db.Execute(
+      "insert into 24Domicilios (Cuit, CodDJ, CodDueno, CodReferencia, CodDomicilio, Fiscal, "
+      "Calle, Numero, Localidad, Provincia) values ('30712345676', 1, 1, 1, 9, 0, 'Av. Colón', "
+      "12345, 'San Luis', 3)");
+  Describir(campo::kNumero, "Número de la calle");
+  AbrirVentana([&] {
+    EXPECT_EQ(frm.LblDato(campo::kNumero)->text(), "&Número de la calle:");
+    EXPECT_EQ(frm.LblDato(campo::kNumero)->property("elided"), true);
+    // What its tooltip shows.
+    auto* numero = qobject_cast<ElidedLabel*>(frm.LblDato(campo::kNumero));
+    ASSERT_NE(numero, nullptr);
+    EXPECT_EQ(numero->Plain(), "Número de la calle:");
+    const std::vector<clipped::Finding> found = clipped::In(frm);
+    for (const clipped::Finding& f : found) std::cout << "  " << f.Line() << '\n';
+    EXPECT_EQ(clipped::Cut(found), 0u);
+    for (const clipped::Finding& f : found) EXPECT_NE(f.text, "12345");
+    frm.Bot()->cmdBtn(B::kSalir)->click();
+  });
 }
 
 TEST_F(FrmDomiciliosTest, TheKeyboardAloneAddsAnAddressAndEscapeCancels) {

@@ -220,3 +220,42 @@ TEST_F(NOVUListFixture, RealDoubleClickFlipsTheCheckImageOnlyInCheckListMode) {
   EXPECT_EQ(lista.GetItems("a")->SmallIcon(), "marcado");
   if (const char* shot = std::getenv("REMENDOR_CHECKLIST_SHOT")) lista.grab().save(shot);
 }
+
+// A check list is marked from the keyboard too: a click on a row's box and
+// the space bar flip it, a click on its text does not, and a double click
+// on the box flips it once.
+TEST_F(NOVUListFixture, ACheckListFlipsByAClickOnTheBoxAndByTheSpaceBar) {
+  lista.Move(0, 0, 6000, 3000);
+  lista.SetCheckList();
+  lista.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&lista));
+  QTreeWidget* arbol = lista.LstDatos();
+  const auto caja = [&](const char* clave) {
+    const QRect r = arbol->visualItemRect(lista.GetItems(clave));
+    return QPoint(r.left() + 4 + arbol->iconSize().width() / 2, r.center().y());
+  };
+  const auto texto = [&](const char* clave) {
+    const QRect r = arbol->visualItemRect(lista.GetItems(clave));
+    return QPoint(arbol->columnWidth(0) - 8, r.center().y());
+  };
+  const std::string antes = lista.GetItems("a")->SmallIcon();
+  QTest::mouseClick(arbol->viewport(), Qt::LeftButton, {}, texto("a"));
+  EXPECT_EQ(lista.GetItems("a")->SmallIcon(), antes);
+  QTest::mouseClick(arbol->viewport(), Qt::LeftButton, {}, caja("a"));
+  EXPECT_EQ(lista.GetItems("a")->SmallIcon(), "marcado");
+
+  arbol->setFocus();
+  QTest::keyClick(arbol, Qt::Key_Down);
+  QTest::keyClick(arbol, Qt::Key_Space);
+  QTreeWidgetItem* actual = arbol->currentItem();
+  ASSERT_NE(actual, nullptr);
+  EXPECT_EQ(static_cast<NOVUListItem*>(actual)->SmallIcon(), "marcado");
+  QTest::keyClick(arbol, Qt::Key_Space);
+  EXPECT_EQ(static_cast<NOVUListItem*>(actual)->SmallIcon(), "desmarcado");
+
+  // A double click as the operator makes it: QTest's first click, then
+  // its double-click event. The box flips once.
+  QTest::mouseClick(arbol->viewport(), Qt::LeftButton, {}, caja("a"));
+  QTest::mouseDClick(arbol->viewport(), Qt::LeftButton, {}, caja("a"));
+  EXPECT_EQ(lista.GetItems("a")->SmallIcon(), "desmarcado");
+}

@@ -139,23 +139,26 @@ TEST_F(GalleryTest, TheBarsShowTheirStatesAndTellTheEventOfAClick) {
   EXPECT_EQ(p.Evento()->text().toStdString(), "Último evento: BotonCancelar (barra en estado 2)");
 }
 
-TEST_F(GalleryTest, TheResultListOpensWithOneLineOfEachKindFromTheSample) {
+TEST_F(GalleryTest, TheResultListOpensWithWhatTheSampleShowsEachLineOfItsKind) {
   auto& p = Pagina<ResultsPage>("resultados");
   NOVUInfoRep& lista = *p.Lista();
-  ASSERT_EQ(lista.CantidadLineas(), 3);
+  // The sample as made (GalleryReports): its sizes, its NULL amounts, no
+  // VersionBase until a repair, and the engine's error as an example.
+  ASSERT_EQ(lista.CantidadLineas(), 4);
   EXPECT_EQ(lista.ImagenLinea(0), "Informacion");
   EXPECT_EQ(lista.TextoLinea(0).rfind("La muestra tiene ", 0), 0u);
   EXPECT_EQ(lista.ImagenLinea(1), "Advertencia");
-  EXPECT_EQ(lista.ImagenLinea(2), "Error");  // the sample is not repaired: no VersionBase
+  EXPECT_EQ(lista.ImagenLinea(2), "Advertencia");
   EXPECT_NE(lista.TextoLinea(2).find("VersionBase"), std::string::npos) << lista.TextoLinea(2);
+  EXPECT_EQ(lista.ImagenLinea(3), "Error");
 
   p.Texto()->setText(QString::fromUtf8("Otra línea, con ñ"));
   for (QPushButton* b : p.findChildren<QPushButton*>()) {
     if (b->text() == QString::fromUtf8("Agregar advertencia")) b->click();
   }
-  ASSERT_EQ(lista.CantidadLineas(), 4);
-  EXPECT_EQ(lista.TextoLinea(3), "Otra línea, con ñ");
-  EXPECT_EQ(lista.ImagenLinea(3), "Advertencia");
+  ASSERT_EQ(lista.CantidadLineas(), 5);
+  EXPECT_EQ(lista.TextoLinea(4), "Otra línea, con ñ");
+  EXPECT_EQ(lista.ImagenLinea(4), "Advertencia");
 }
 
 TEST_F(GalleryTest, TheComboHoldsTheProvincesAndSelectsByCode) {
@@ -277,7 +280,8 @@ TEST_F(GalleryTest, TheAddressEditorOpensFromThePageAndTheHostKeepsOrUndoesItsWo
   QCoreApplication::processEvents();
   ASSERT_TRUE(visto);
   EXPECT_EQ(p.Control()->txt().toPlainText().count('\n'), 1);
-  EXPECT_TRUE(p.Estado()->text().contains(QString::fromUtf8("Copia de trabajo pendiente: sí")));
+  EXPECT_TRUE(p.Estado()->text().contains(QString::fromUtf8("Tiene domicilios: sí")));
+  EXPECT_TRUE(p.Estado()->text().contains(QString::fromUtf8("Copia de trabajo: con cambios")));
   ASSERT_TRUE(p.Deshacer()->isEnabled());
 
   p.Deshacer()->click();

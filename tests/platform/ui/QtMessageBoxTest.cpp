@@ -5,6 +5,9 @@
 #include <QAbstractButton>
 #include <QMessageBox>
 #include <QPushButton>
+#include <algorithm>
+#include <utility>
+#include <vector>
 
 #include "platform/MessageBoxService.h"
 #include "platform/ScopedService.h"
@@ -47,6 +50,27 @@ TEST(QtMessageBox, StylesGiveTheirButtonsIconDefaultAndAnswers) {
   auto yesNo = QtMessageBox::Build("x", vbYesNo + vbQuestion, "");
   EXPECT_EQ(yesNo->icon(), QMessageBox::Question);
   EXPECT_EQ(QtMessageBox::AnswerOf(*yesNo, vbYesNo), vbNo);
+}
+
+// The buttons read as a Spanish Windows writes them, whatever Qt's own
+// catalogue holds (or lacks).
+TEST(QtMessageBox, TheButtonsSpeakSpanish) {
+  const std::pair<int, std::vector<const char*>> styles[] = {
+      {vbOKOnly, {"Aceptar"}},
+      {vbOKCancel, {"Aceptar", "Cancelar"}},
+      {vbYesNoCancel, {"&Sí", "&No", "Cancelar"}},
+      {vbAbortRetryIgnore, {"&Anular", "&Reintentar", "&Omitir"}},
+      {vbRetryCancel, {"&Reintentar", "Cancelar"}}};
+  for (const auto& [style, captions] : styles) {
+    auto box = QtMessageBox::Build("x", style, "");
+    std::vector<QString> shown;
+    for (QAbstractButton* b : box->buttons()) shown.push_back(b->text());
+    std::sort(shown.begin(), shown.end());
+    std::vector<QString> expected;
+    for (const char* c : captions) expected.push_back(QString::fromUtf8(c));
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(shown, expected) << style;
+  }
 }
 
 TEST(QtMessageBox, NextAnswersAnswerBoxesWithoutShowingThem) {

@@ -15,6 +15,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <functional>
+#include <iostream>
 #include <memory>
 
 #include "controls/ui/NOVUBot.h"
@@ -25,6 +26,7 @@
 #include "platform/ScopedService.h"
 #include "repair/ui/FrmReparar.h"
 #include "samples/SampleInstallation.h"
+#include "support/ClippedTexts.h"
 #include "support/RunTool.h"
 
 namespace {
@@ -165,6 +167,27 @@ TEST_F(FrmRepararTest, TabOrderRunsThroughTheBarTheComboAndTheList) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), order[k]) << "tab " << k;
   }
+}
+
+// Nothing cut, with a sample's installation and with one deep in a long
+// folder path, which the label must show whole or say it does not.
+TEST_F(FrmRepararTest, EveryTextShowsWholeEvenWithALongInstallationPath) {
+  Sample();
+  const std::string deep[] = {
+      "/home/operador/Documentos/Estudio Contable Pérez y Asociados/Clientes del año 2024/"
+      "Liquidaciones de sueldos y jornales/Aplicativos de la AFIP",
+      "/srv/aplicativos/estudio-contable-perez-y-asociados/clientes-2024/liquidaciones/afip"};
+  for (int k = 0; k < 3; ++k) {
+    if (k > 0) {
+      std::ofstream(windows + "/novuPath.sys") << deep[k - 1] << "\r\n";
+      ::setenv("WINDIR", windows.c_str(), 1);
+    }
+    Open();
+    const std::vector<clipped::Finding> found = clipped::In(*ventana);
+    for (const clipped::Finding& f : found) std::cout << "  " << f.Line() << '\n';
+    EXPECT_EQ(clipped::Cut(found), 0u) << ventana->LblinstAplicativo()->text().toStdString();
+  }
+  EXPECT_TRUE(boxes->Boxes().empty());
 }
 
 TEST_F(FrmRepararTest, WithoutAnInstallationTheWindowOpensAndCannotMigrate) {
