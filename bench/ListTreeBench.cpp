@@ -6,7 +6,8 @@
 ** and sorted by the first column, against the same rows put straight into
 ** a bare QTreeWidget with the same icon and sorted by Qt's own text order.
 ** Both build, sort and destroy their widget in every iteration. Aim: at
-** most 1.3 times the baseline.
+** most 1.1 times the baseline: the list's keys, its Spanish order and its
+** images should cost next to nothing beside the widget's own work.
 **
 ** Tree: a three-level iterator tree read from an engine database (10 rows
 ** at the top, 9 under each, and under each of those as many as make up the
@@ -214,7 +215,7 @@ int main(int argc, char** argv) {
   RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   std::printf("\n");
-  reporter.PrintRatio("NOVUList 20,000 rows, fill + sort", "BM_NOVUList", "BM_QTreeWidget", 1.3);
+  reporter.PrintRatio("NOVUList 20,000 rows, fill + sort", "BM_NOVUList", "BM_QTreeWidget", 1.1);
   reporter.PrintRatio("delayed first paint, 10,000 / 1,000 rows", "BM_Tree_delayed_10000",
                       "BM_Tree_delayed_1000", 1.3);
   reporter.PrintRatio("delayed / eager first paint, 10,000 rows", "BM_Tree_delayed_10000",

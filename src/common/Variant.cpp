@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <limits>
 #include <ostream>
+#include <utility>
 
 #include "common/AppError.h"
 #include "common/DateSerial.h"
@@ -269,7 +270,12 @@ int16_t Variant::ToInteger() const {
   return static_cast<int16_t>(r);
 }
 
-std::string Variant::ToString() const {
+std::string Variant::ToString() && {
+  if (auto* text = std::get_if<std::string>(&value_)) return std::move(*text);
+  return std::as_const(*this).ToString();
+}
+
+std::string Variant::ToString() const& {
   switch (Type()) {
     case VarType::Empty:
       return std::string();

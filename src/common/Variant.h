@@ -71,7 +71,10 @@ class Variant {
   int16_t ToInteger() const;
   int32_t ToLong() const;
   double ToDouble() const;
-  std::string ToString() const;
+  std::string ToString() const&;
+  // A String's text is moved out of a temporary, so that reading a field's
+  // text (rs.Fields("Nombre").Value().ToString()) copies it only once.
+  std::string ToString() &&;
   std::string ToStringOrEmpty() const { return IsNull() ? std::string() : ToString(); }
 
   // Strict equality of subtype and value (Integer 1 differs from Long 1).

@@ -9,6 +9,7 @@
 #include "dao/JetDecimal.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -28,9 +29,19 @@ constexpr int64_t Pow10(int n) {
   return p;
 }
 
+// A sum reads a power of ten for every value it adds: they come from a table.
+constexpr int kWidePowers = 39;  // 10^38 is the largest below 2^127
+constexpr auto kWidePow10 = [] {
+  std::array<Wide, kWidePowers> p{};
+  p[0] = 1;
+  for (int i = 1; i < kWidePowers; ++i) p[i] = p[i - 1] * 10;
+  return p;
+}();
+
 Wide WidePow10(int n) {
-  Wide p = 1;
-  for (int i = 0; i < n; ++i) p *= 10;
+  if (n < kWidePowers) return kWidePow10[static_cast<size_t>(n)];
+  Wide p = kWidePow10[kWidePowers - 1];
+  for (int i = kWidePowers - 1; i < n; ++i) p *= 10;
   return p;
 }
 
@@ -48,7 +59,32 @@ struct Shown {
   int exponent = 0;
 };
 
+// Most numbers a sum or a decimal column meets are amounts of at most four
+// decimals: their shortest text is found without writing it. Below 10^11
+// two such amounts lie further apart than a double's spacing, so the one
+// amount whose nearest double is `d` is the only one that reads back as
+// `d`, hence its shortest text. nullopt for any other number.
+std::optional<Shown> ShowAmount(double d) {
+  if (!(std::fabs(d) < 1e11)) return std::nullopt;
+  // Rounded by hand, without the library's call nor a branch on the sign:
+  // a wrong neighbour in a tie only fails the check below, which is exact.
+  const double scaled = d * 10000.0;
+  const auto n = static_cast<int64_t>(scaled + std::copysign(0.5, scaled));
+  if (static_cast<double>(n) / 10000.0 != d) return std::nullopt;
+  Shown s;
+  s.negative = std::signbit(d);
+  s.digits = static_cast<uint64_t>(n < 0 ? -n : n);
+  if (s.digits == 0) return s;
+  s.exponent = -4;
+  while (s.digits % 10 == 0) {
+    s.digits /= 10;
+    ++s.exponent;
+  }
+  return s;
+}
+
 std::optional<Shown> Show(double d) {
+  if (auto amount = ShowAmount(d)) return amount;
   if (!std::isfinite(d)) return std::nullopt;
   char buf[64];
   const auto r = std::to_chars(buf, buf + sizeof buf, d, std::chars_format::scientific);
@@ -84,7 +120,10 @@ std::optional<Shown> Show(double d) {
 std::optional<Wide> WideUnits(const Shown& s, int scale, Wide limit) {
   Wide units = s.digits;
   const int shift = s.exponent + scale;
-  if (shift >= 0) {
+  if (shift >= 0 && shift <= 19) {
+    // digits < 10^17: no power up to 10^19 takes them past 2^127.
+    units *= WidePow10(shift);
+  } else if (shift >= 0) {
     for (int i = 0; i < shift; ++i) {
       units *= 10;
       if (units >= limit) return std::nullopt;
@@ -167,9 +206,15 @@ struct Sum {
   bool inexact;   // left exact arithmetic
   int scale;
   Wide units;
-  double plain;  // the same sum in floating point, compensated (Neumaier)
+  // Once the sum has left exact arithmetic: the sum in floating point,
+  // compensated (Neumaier), from the exact sum reached until then.
+  double plain;
   double carry;
 };
+
+double UnitsToDouble(Wide units, int scale) {
+  return std::strtod(DecimalText(units, scale).c_str(), nullptr);
+}
 
 void AddPlain(Sum& s, double d) {
   const double t = s.plain + d;
@@ -177,12 +222,14 @@ void AddPlain(Sum& s, double d) {
   s.plain = t;
 }
 
-void AddExact(Sum& s, sqlite3_value* v) {
+// Adds `v` to the exact sum; false when it could not (the sum is then left
+// as it was, and inexact).
+bool AddExact(Sum& s, sqlite3_value* v) {
   if (sqlite3_value_numeric_type(v) == SQLITE_INTEGER) {
     const auto units = ValueUnits(v, s.scale, kWideLimit);
     if (!units) {
       s.inexact = true;
-      return;
+      return false;
     }
     s.units += *units;
   } else {
@@ -190,14 +237,14 @@ void AddExact(Sum& s, sqlite3_value* v) {
     const auto shown = Show(sqlite3_value_double(v));
     if (!shown) {
       s.inexact = true;
-      return;
+      return false;
     }
     // Finer than the sum so far: the sum moves to the finer scale.
     if (-shown->exponent > s.scale) {
       const int finer = -shown->exponent;
       if (finer > 2 * kMaxDecimalPrecision) {
         s.inexact = true;
-        return;
+        return false;
       }
       s.units *= WidePow10(finer - s.scale);
       s.scale = finer;
@@ -205,11 +252,12 @@ void AddExact(Sum& s, sqlite3_value* v) {
     const auto units = WideUnits(*shown, s.scale, kWideLimit);
     if (!units) {
       s.inexact = true;
-      return;
+      return false;
     }
     s.units += *units;
   }
   if (s.units >= kWideLimit || -s.units >= kWideLimit) s.inexact = true;
+  return true;
 }
 
 // SQLite's aggregate memory is aligned for 8 bytes, the 128-bit sum needs
@@ -227,8 +275,15 @@ void SumStep(sqlite3_context* ctx, int, sqlite3_value** argv) {
   if (s == nullptr) return sqlite3_result_error_nomem(ctx);
   if (IsNull(argv[0])) return;
   s->seen = true;
+  // The floating sum is kept only once it is needed: the exact one, rounded
+  // once, is as near as it could have come.
+  if (!s->inexact) {
+    const bool added = AddExact(*s, argv[0]);
+    if (!s->inexact) return;
+    s->plain = UnitsToDouble(s->units, s->scale);
+    if (added) return;
+  }
   AddPlain(*s, sqlite3_value_double(argv[0]));
-  if (!s->inexact) AddExact(*s, argv[0]);
 }
 
 void SumFinal(sqlite3_context* ctx) {
@@ -239,7 +294,7 @@ void SumFinal(sqlite3_context* ctx) {
     if (s->units >= INT64_MIN && s->units <= INT64_MAX) {
       return sqlite3_result_int64(ctx, static_cast<sqlite3_int64>(s->units));
     }
-    return sqlite3_result_double(ctx, s->plain + s->carry);
+    return sqlite3_result_double(ctx, UnitsToDouble(s->units, s->scale));
   }
   ResultUnits(ctx, s->units, s->scale);
 }

@@ -62,6 +62,12 @@ RecordsetState::RecordsetState(std::shared_ptr<Connection> connection, const Lin
     col.scale = jt.scale;
     columns_.push_back(std::move(col));
   }
+  // The columns' own spellings, each naming the first column it matches.
+  for (size_t i = 0; i < columns_.size(); i++) {
+    if (SearchColumn(columns_[i].name) == static_cast<int>(i)) {
+      spellings_.push_back({columns_[i].name, static_cast<int>(i)});
+    }
+  }
   Step();
   bof_ = eof_;
   connection_->Attach(this);
@@ -146,6 +152,23 @@ void RecordsetState::MoveLast() {
 }
 
 int RecordsetState::FindColumn(std::string_view name) const {
+  const size_t n = spellings_.size();
+  for (size_t k = 0; k < n; k++) {
+    size_t at = nextSpelling_ + k;
+    if (at >= n) at -= n;
+    if (spellings_[at].name == name) {
+      nextSpelling_ = at + 1 == n ? 0 : at + 1;
+      return spellings_[at].index;
+    }
+  }
+  const int index = SearchColumn(name);
+  // Names built at run time in ever new spellings must not grow the list
+  // without end: past the bound they are searched every time.
+  if (index >= 0 && n < 4 * columns_.size() + 16) spellings_.push_back({std::string(name), index});
+  return index;
+}
+
+int RecordsetState::SearchColumn(std::string_view name) const {
   for (size_t i = 0; i < columns_.size(); i++) {
     if (TextCase::Equal(columns_[i].name, name)) return static_cast<int>(i);
   }

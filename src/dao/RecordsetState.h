@@ -18,6 +18,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "common/Variant.h"
@@ -72,7 +73,10 @@ class RecordsetState : private Connection::User {
   void MoveLast();
 
   const std::vector<Column>& Columns() const { return columns_; }
-  int FindColumn(std::string_view name) const;  // -1 when absent
+  // The first column of that name, ignoring case; -1 when absent. Each
+  // spelling is compared ignoring case once per record set: a walk that
+  // reads fields by name at every row then only compares bytes.
+  int FindColumn(std::string_view name) const;
   Variant Value(int index) const;
   void SetValue(int index, const Variant& value);
 
@@ -85,6 +89,7 @@ class RecordsetState : private Connection::User {
   void ConnectionClosing() override { Close(); }
   void Step();
   JetType ComputedType(const std::string& name) const;
+  int SearchColumn(std::string_view name) const;
   Variant ReadColumn(int index) const;
   void EnsureWritable() const;
 
@@ -98,6 +103,16 @@ class RecordsetState : private Connection::User {
   int firstColumn_ = 0;  // 1 when the rowid leads the output
   std::string table_;
   std::vector<Column> columns_;
+
+  // Names as callers spelled them, each with the column it resolved to.
+  // A walk reads its fields in the same order at every row, so a search
+  // starts after the last spelling found and usually ends at once.
+  struct Spelling {
+    std::string name;
+    int index;
+  };
+  mutable std::vector<Spelling> spellings_;
+  mutable size_t nextSpelling_ = 0;
 
   bool eof_ = true;
   bool bof_ = true;

@@ -154,6 +154,33 @@ TEST_F(EngineRecordset, WalkCountsAndRestarts) {
   EXPECT_EQ(ErrorOf([&] { db.Execute("DELETE FROM Todo"); }), 3420);
 }
 
+// A walk resolves each spelling of a name once; the answers must stay those
+// of a search ignoring case, the first column of a repeated name winning,
+// whatever order and spelling the fields are asked in from row to row.
+TEST_F(EngineRecordset, FieldsByNameKeepTheirColumnAcrossRowsAndSpellings) {
+  db.Execute("INSERT INTO Todo (Nombre, Cantidad, Corto) VALUES ('a', 1, 10)");
+  db.Execute("INSERT INTO Todo (Nombre, Cantidad, Corto) VALUES ('b', 2, 20)");
+  Recordset rs = db.OpenRecordset(
+      "select Cantidad as X, Corto as x, Nombre, Cantidad from Todo order by Cantidad");
+  const char* spellings[] = {"X", "x", "NOMBRE", "cantidad", "Nombre", "nombre", "Cantidad"};
+  for (int row = 1; row <= 2; row++, rs.MoveNext()) {
+    for (int turn = 0; turn < 3; turn++) {
+      for (const char* name : spellings) {
+        const int expected = std::string("Xx").find(name[0]) != std::string::npos ? 0
+                             : (name[0] == 'N' || name[0] == 'n')                 ? 2
+                                                                                  : 3;
+        EXPECT_EQ(rs.Fields(name).Name(), rs.Fields(expected).Name()) << name;
+        EXPECT_EQ(rs.Fields(name).Value(), rs.Fields(expected).Value()) << name << " row " << row;
+      }
+    }
+    EXPECT_EQ(ErrorOf([&] { rs.Fields("Cantida"); }), 3265);
+    EXPECT_EQ(rs.Fields("x").Value(), Variant(int32_t{row}));
+    EXPECT_EQ(rs.Fields(std::string(1, 'N') + "ombre").Value().ToString(),
+              std::string(1, static_cast<char>('a' + row - 1)));
+  }
+  EXPECT_TRUE(rs.Eof());
+}
+
 TEST_F(EngineRecordset, TableDefsArePicturesTakenAtRefresh) {
   TableDefs& defs = db.TableDefs();
   EXPECT_TRUE(defs.Contains("todo"));

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "EngineTestDatabase.h"
+#include "dao/JetDecimal.h"
 #include "dao/sql/JetErrors.h"
 
 namespace dao {
@@ -152,6 +153,52 @@ TEST_F(JetDecimalColumn, RecordsetWritesRoundAndRefuseAsStatementsDo) {
 // The largest scale, where every digit is a decimal: a value is kept when
 // its significant digits are few enough for the storage (15), however many
 // units of 10^-18 it takes; statements and record sets alike.
+// Amounts of up to four decimals are read without writing their text; the
+// answer must be the amount itself, at any scale, and numbers that are no
+// such amount must still be read from their shortest text.
+TEST(JetDecimalUnits, AmountsAndOtherNumbersReadAsTheirShortestDecimal) {
+  const int64_t amounts[] = {0,         1,          -1,       5,           25,
+                             12345,     -987654321, 99999999, 100000000,   999999999999999,
+                             -1000000,  1234567,    10000,    -10000,      3,
+                             900719925, 42,         -7,       10203040506, 999999999999990};
+  for (int64_t n : amounts) {
+    const double d = static_cast<double>(n) / 10000.0;
+    EXPECT_EQ(JetDecimal::Units(d, 4), n) << n;
+    EXPECT_EQ(JetDecimal::Units(d, 6), n * 100) << n;
+    // Half to even when the scale is coarser than the amount.
+    const int64_t q = n / 100, r = n % 100;
+    const int64_t even = r > 50 || (r == 50 && q % 2 != 0)     ? q + 1
+                         : r < -50 || (r == -50 && q % 2 != 0) ? q - 1
+                                                               : q;
+    EXPECT_EQ(JetDecimal::Units(d, 2), even) << n;
+  }
+  // Not amounts of four decimals: the digits of their shortest text count.
+  EXPECT_EQ(JetDecimal::Units(0.1 + 0.2, 17), int64_t{30000000000000004});
+  EXPECT_EQ(JetDecimal::Units(0.00001, 5), 1);
+  EXPECT_EQ(JetDecimal::Units(0.123456789, 9), 123456789);
+  EXPECT_EQ(JetDecimal::Units(123456789012.5, 1), int64_t{1234567890125});
+  EXPECT_EQ(JetDecimal::Units(-0.0, 4), 0);
+  EXPECT_EQ(JetDecimal::Units(1e300, 0), std::nullopt);
+}
+
+// A sum that meets a number exact arithmetic cannot hold goes on in floating
+// point from the exact sum reached, still compensated; one that stays exact
+// gives the decimal answer, not the floating one.
+TEST(JetDecimalSum, LeavesExactArithmeticWithoutLosingWhatItHadAdded) {
+  EngineTestDatabase db;
+  db.Execute("CREATE TABLE Montos (Id LONG, v DOUBLE, c CURRENCY)");
+  for (const char* v : {"0.1", "0.1", "0.1", "0.5", "1E+40", "-1E+40", "0.25"}) {
+    db.Execute(std::string("INSERT INTO Montos (Id, v, c) VALUES (1, ") + v + ", Null)");
+  }
+  EXPECT_EQ(db.Scalar("SELECT Sum(v) FROM Montos"), "1.05");
+  EXPECT_EQ(db.Scalar("SELECT Sum(v) FROM Montos WHERE v > -1 AND v < 1"), "1.05");
+  EXPECT_EQ(db.Scalar("SELECT Sum(v) FROM Montos WHERE v > 0 AND v < 0.2"), "0.3");
+  for (const char* c : {"-0.0001", "12.34", "7"}) {
+    db.Execute(std::string("INSERT INTO Montos (Id, c) VALUES (2, ") + c + ")");
+  }
+  EXPECT_EQ(db.Scalar("SELECT Sum(c) FROM Montos"), "19.3399");
+}
+
 TEST(JetDecimalScale, TheLargestScaleKeepsEveryValueOfFifteenSignificantDigits) {
   EngineTestDatabase db;
   db.Execute("CREATE TABLE Fina (Id LONG, v DECIMAL(18, 18), w DECIMAL(18, 17), x DEC(1, 1))");

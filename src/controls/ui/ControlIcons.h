@@ -5,8 +5,11 @@
 **
 ** Drawing goes through the SVG renderer directly rather than through an
 ** image plugin, so the icons do not depend on which plugins are installed.
-** A drawing looks the same on a selected row as on any other.
-** An unknown name gives a null icon; the callers ask only for their own.
+** An icon is drawn when it is first shown, at the size and pixel ratio it
+** is shown at (up to twice its own size), and the drawing is kept for the
+** program's other icons of the same name and size. A drawing looks the same
+** on a selected row as on any other. An unknown name gives a null icon; the
+** callers ask only for their own.
 */
 #pragma once
 

@@ -164,9 +164,8 @@ ICHeader* NOVUList::Header() {
 
 void NOVUList::AgregarItem(const std::string& Clave, const std::string& Texto, int32_t Imagen,
                            const std::vector<Variant>& Datos) {
-  const std::string& imagen = NOVUListModel::ClaveImagen(Imagen);
-  const QString clave = QString::fromStdString(Clave);
-  if (!clave.isEmpty() && claves_.contains(clave)) ccerr::DuplicateKey(Clave);
+  NOVUListModel::ClaveImagen(Imagen);  // a number outside the table fails here
+  if (!Clave.empty() && claves_.count(Clave)) ccerr::DuplicateKey(Clave);
   QStringList textos;
   textos.reserve(static_cast<qsizetype>(Datos.size()) + 1);
   textos.append(QString::fromStdString(Texto));
@@ -174,7 +173,7 @@ void NOVUList::AgregarItem(const std::string& Clave, const std::string& Texto, i
     textos.append(QString::fromStdString(ValueFormat::ToText(dato)));
   }
   auto fila = std::make_unique<NOVUListItem>(Clave, textos);
-  fila->SetSmallIcon(imagen);
+  fila->SetImageNumber(Imagen);
   for (int c = 1; c <= modelo_.CantColumnas(); c++) {
     const int alineacion = modelo_.ColumnaEn(c).alineacion;
     if (alineacion != NOVUListModel::kAlineacionIzquierda) {
@@ -186,7 +185,7 @@ void NOVUList::AgregarItem(const std::string& Clave, const std::string& Texto, i
   } else {
     lstDatos_->addTopLevelItem(fila.get());
   }
-  if (!clave.isEmpty()) claves_.insert(clave, fila.get());
+  if (!Clave.empty()) claves_.emplace(Clave, fila.get());
   fila.release();
 }
 
@@ -215,9 +214,9 @@ int NOVUList::PosicionOrdenada(const NOVUListItem& fila) const {
 NOVUListItem* NOVUList::GetItems(const Variant& Index) const {
   if (Index.Type() == VarType::String) {
     const std::string clave = Index.ToString();
-    auto it = claves_.find(QString::fromStdString(clave));
+    auto it = claves_.find(clave);
     if (clave.empty() || it == claves_.end()) ccerr::NotFound(clave);
-    return it.value();
+    return it->second;
   }
   const int32_t numero = Index.ToLong();
   if (numero < 1 || numero > lstDatos_->topLevelItemCount()) ccerr::OutOfBounds();
@@ -241,7 +240,7 @@ NOVUListItem* NOVUList::GetISelectedItem() const {
 
 void NOVUList::Eliminar(const Variant& Indice) {
   NOVUListItem* fila = GetItems(Indice);
-  claves_.remove(QString::fromStdString(fila->Key()));
+  claves_.erase(fila->Key());
   delete fila;
 }
 

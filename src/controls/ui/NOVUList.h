@@ -30,13 +30,13 @@
 */
 #pragma once
 
-#include <QHash>
 #include <QIcon>
 #include <QString>
 #include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "common/Variant.h"
@@ -119,7 +119,10 @@ class NOVUList : public TwipsControl, private ICListView {
   NOVUListHeader* encabezado_ = nullptr;
   NOVUListModel modelo_;
   std::unique_ptr<IC> ic_;
-  QHash<QString, NOVUListItem*> claves_;
+  // Rows by key. The standard map keeps each key's hash, so growing it
+  // hashes no key again; Qt's seeded string hash, run over every key at each
+  // growth, cost more than adding the rows themselves.
+  std::unordered_map<std::string, NOVUListItem*> claves_;
   // The row whose box took the last press, and whether a double click
   // fell on a box: its first click has marked it already.
   NOVUListItem* casilla_ = nullptr;

@@ -6,7 +6,7 @@
 #include <QCollator>
 #include <QTreeWidget>
 #include <algorithm>
-#include <map>
+#include <array>
 
 #include "controls/CommonControlErrors.h"
 #include "controls/NOVUListModel.h"
@@ -26,21 +26,23 @@ const QCollator& Colacion() {
   return colacion;
 }
 
-const QIcon& IconoImagen(const std::string& clave) {
-  static std::map<std::string, QIcon> iconos;
-  auto it = iconos.find(clave);
-  if (it == iconos.end()) {
-    it = iconos
-             .emplace(clave, ControlIcons::Icon(QString::fromStdString("lst_" + clave), kLadoIcono))
-             .first;
-  }
-  return it->second;
+// The icons of the five image keys, in the table's order, drawn once.
+const QIcon& ImageIcon(int number) {
+  static const std::array<QIcon, 5> icons = [] {
+    std::array<QIcon, 5> v;
+    const auto& keys = NOVUListModel::ClavesImagen();
+    for (size_t i = 0; i < v.size(); i++) {
+      v[i] = ControlIcons::Icon(QString::fromStdString("lst_" + keys[i]), kLadoIcono);
+    }
+    return v;
+  }();
+  return icons[static_cast<size_t>(number)];
 }
 
 }  // namespace
 
 NOVUListItem::NOVUListItem(const std::string& clave, const QStringList& textos)
-    : QTreeWidgetItem(textos) {
+    : QTreeWidgetItem(textos, kType) {
   QTreeWidgetItem::setData(0, kRolClave, QString::fromStdString(clave));
 }
 
@@ -57,14 +59,20 @@ std::string NOVUListItem::SubItems(int i) const {
 }
 
 std::string NOVUListItem::SmallIcon() const {
-  return data(0, kRolImagen).toString().toStdString();
+  return image_ < 0 ? std::string() : NOVUListModel::ClavesImagen()[static_cast<size_t>(image_)];
 }
 
 void NOVUListItem::SetSmallIcon(const std::string& clave) {
   const auto& claves = NOVUListModel::ClavesImagen();
-  if (std::find(claves.begin(), claves.end(), clave) == claves.end()) ccerr::NotFound(clave);
-  QTreeWidgetItem::setData(0, kRolImagen, QString::fromStdString(clave));
-  setIcon(0, IconoImagen(clave));
+  const auto it = std::find(claves.begin(), claves.end(), clave);
+  if (it == claves.end()) ccerr::NotFound(clave);
+  SetImageNumber(static_cast<int>(it - claves.begin()));
+}
+
+void NOVUListItem::SetImageNumber(int number) {
+  image_ = number;
+  // Straight to the base: an icon never touches the sort keys.
+  QTreeWidgetItem::setData(0, Qt::DecorationRole, ImageIcon(number));
 }
 
 const QCollatorSortKey& NOVUListItem::ClaveOrden(int columna) const {
@@ -79,9 +87,8 @@ const QCollatorSortKey& NOVUListItem::ClaveOrden(int columna) const {
 bool NOVUListItem::operator<(const QTreeWidgetItem& other) const {
   const QTreeWidget* lista = treeWidget();
   const int columna = lista ? lista->sortColumn() : 0;
-  const auto* fila = dynamic_cast<const NOVUListItem*>(&other);
-  if (fila == nullptr || columna < 0) return QTreeWidgetItem::operator<(other);
-  return Antes(*fila, columna);
+  if (other.type() != kType || columna < 0) return QTreeWidgetItem::operator<(other);
+  return Antes(static_cast<const NOVUListItem&>(other), columna);
 }
 
 bool NOVUListItem::Antes(const NOVUListItem& otra, int columna) const {
