@@ -12,6 +12,7 @@
 #include "dao/OffsetVfs.h"
 #include "dao/TableDef.h"
 #include "dao/sql/JetErrors.h"
+#include "dao/sql/JetObjectName.h"
 #include "dao/sql/SqlQuote.h"
 
 namespace dao {
@@ -130,6 +131,7 @@ void LinkedTables::Append(const TableDef& def) {
   if (def.Connect().empty()) {
     jeterr::Raise(jeterr::msg::kNoFieldsDefined, {def.Name()});
   }
+  JetObjectName::CheckNew(def.Name());
   if (connection_.FindTable("main", def.Name()) || IsLink(def.Name())) {
     jeterr::Raise(jeterr::msg::kTableExists, {def.Name()});
   }

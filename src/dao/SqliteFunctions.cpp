@@ -67,7 +67,10 @@ JetArgs::Value ArgumentOf(sqlite3_value* v) {
 // The arguments of one call, read once; most calls take a few.
 class Arguments {
  public:
-  Arguments(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+  // A typed row's last argument is its first argument's Jet type.
+  Arguments(sqlite3_context* ctx, int argc, sqlite3_value** argv, bool typed) {
+    int firstType = 0;
+    if (typed && argc > 0) firstType = sqlite3_value_int(argv[--argc]);
     JetArgs::Value* values = inline_;
     if (argc > kInline) {
       spilled_.resize(static_cast<size_t>(argc));
@@ -75,7 +78,7 @@ class Arguments {
     }
     for (int i = 0; i < argc; ++i) values[i] = ArgumentOf(argv[i]);
     const int limit = sqlite3_limit(sqlite3_context_db_handle(ctx), SQLITE_LIMIT_LENGTH, -1);
-    args_.emplace(values, argc, static_cast<std::size_t>(limit));
+    args_.emplace(values, argc, static_cast<std::size_t>(limit), firstType);
   }
   const JetArgs& Args() const { return *args_; }
 
@@ -109,8 +112,9 @@ const JetFunction& RowOf(sqlite3_context* ctx) {
 
 void CallScalar(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
   Guarded(ctx, [&] {
-    const Arguments arguments(ctx, argc, argv);
-    Result(ctx, RowOf(ctx).scalar(arguments.Args()));
+    const JetFunction& row = RowOf(ctx);
+    const Arguments arguments(ctx, argc, argv, row.typed);
+    Result(ctx, row.scalar(arguments.Args()));
   });
 }
 
@@ -126,7 +130,7 @@ void StepAggregate(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
   if (state == nullptr) return sqlite3_result_error_nomem(ctx);
   Guarded(ctx, [&] {
     if (*state == nullptr) *state = RowOf(ctx).accumulator().release();
-    const Arguments arguments(ctx, argc, argv);
+    const Arguments arguments(ctx, argc, argv, false);
     (*state)->Step(arguments.Args());
   });
 }
@@ -192,7 +196,8 @@ int RegisterJetFunction(sqlite3* db, const JetFunction& f) {
                                          nullptr);
   };
   if (f.variadic) return add(-1);
-  for (int count = f.minArgs; count <= f.maxArgs; ++count) {
+  const int extra = f.typed ? 1 : 0;
+  for (int count = f.minArgs + extra; count <= f.maxArgs + extra; ++count) {
     if (const int rc = add(count); rc != SQLITE_OK) return rc;
   }
   return SQLITE_OK;

@@ -76,7 +76,7 @@ TEST_F(JetDateFunctions, SerialsAndValuesRollOverAndRefuseNull) {
       {"DateSerial(2004, 1, 0) = #12/31/2003#", "-1"},
       {"DateSerial(3, 1, 1) = #1/1/2003#", "-1"},
       {"DateSerial(45, 1, 1) = #1/1/1945#", "-1"},
-      {"TimeSerial(25, 0, 0)", "1.04166666666667"},
+      {"TimeSerial(25, 0, 0)", "0.0416666666666667"},
       {"Format(TimeSerial(10, 90, 0), 'hh:nn')", "11:30"},
       {"DateValue('22/11/2003 10:30') = #11/22/2003#", "-1"},
       {"DateValue(f) = #11/22/2003#", "-1"},

@@ -256,6 +256,20 @@ TEST(JetDecimalScale, TheLargestScaleKeepsEveryValueOfFifteenSignificantDigits) 
   EXPECT_EQ(db.Scalar("SELECT v FROM Fina WHERE Id = 300"), "0.5");
 }
 
+// Precision counts significant digits, not the scale's trailing zeros: 1.5
+// fits DECIMAL(18,15) and 0.5 fits DECIMAL(18,16).
+TEST(JetDecimalScale, ValuesFitByTheirSignificantDigits) {
+  EngineTestDatabase db;
+  db.Execute(
+      "CREATE TABLE d (a DECIMAL(18,15), b DECIMAL(18,16), c DECIMAL(18,18), e DECIMAL(4,2))");
+  db.Execute("INSERT INTO d (a, b, c) VALUES (1.5, 0.5, 0.5)");
+  db.Execute("INSERT INTO d (a, b, c) VALUES (12.5, 0.25, 0.123456789012345)");
+  EXPECT_EQ(db.Query("SELECT a, b, c FROM d ORDER BY a")[0],
+            (std::vector<std::string>{"1.5", "0.5", "0.5"}));
+  // What the precision cannot hold is refused still: 100 in DECIMAL(4,2).
+  EXPECT_EQ(db.ExecuteError("INSERT INTO d (e) VALUES (100)"), jeterr::kNumericOverflow);
+}
+
 TEST(JetDecimalDeclaration, SizesOutsideTheLimitsAreRefused) {
   EngineTestDatabase db;
   for (const char* bad : {"CREATE TABLE u (v DECIMAL(0))", "CREATE TABLE u (v DECIMAL(19, 2))",

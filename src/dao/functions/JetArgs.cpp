@@ -4,13 +4,12 @@
 #include "dao/functions/JetArgs.h"
 
 #include <cmath>
-#include <cstdlib>
 
-#include "common/DateText.h"
-#include "common/NumericText.h"
-#include "common/Variant.h"
 #include "dao/functions/JetDateSerial.h"
+#include "dao/functions/JetDateText.h"
 #include "dao/functions/JetFunctionError.h"
+#include "dao/functions/JetNumberText.h"
+#include "dao/functions/JetTypes.h"
 
 namespace dao {
 
@@ -47,7 +46,7 @@ std::string JetArgs::Text(int i) const {
     case JetStorage::Integer:
       return std::to_string(v.integer);
     case JetStorage::Real:
-      return FormatEngineNumber(v.real);
+      return JetNumberText::Write(v.real);
     case JetStorage::Null:
       return std::string();
     default:
@@ -55,20 +54,24 @@ std::string JetArgs::Text(int i) const {
   }
 }
 
-std::optional<double> JetArgs::PlainNumberOf(std::string_view text) {
-  const size_t first = text.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return std::nullopt;
-  const size_t last = text.find_last_not_of(" \t");
-  const std::string core(text.substr(first, last - first + 1));
-  // strtod would also take "inf", "nan" and hexadecimal; Jet takes none.
-  if (core.find_first_not_of("0123456789+-.eE") != std::string::npos) return std::nullopt;
-  char* end = nullptr;
-  const double d = std::strtod(core.c_str(), &end);
-  if (end != core.c_str() + core.size() || !std::isfinite(d)) return std::nullopt;
-  return d;
+std::string JetArgs::Text(int i, int jetType) const {
+  if (!IsNumber(i)) return Text(i);
+  const double d = *AsNumber(i);
+  switch (jetType) {
+    case dbDate:
+      if (JetDateSerial::InCalendar(d)) return JetDateText::Write(d);
+      break;
+    case dbSingle:
+      return JetNumberText::Write(d, JetNumberText::kSingleDigits);
+    case dbBoolean:
+      return d != 0 ? "Verdadero" : "Falso";
+    default:
+      break;
+  }
+  return Text(i);
 }
 
-std::optional<double> JetArgs::PlainNumber(int i) const {
+std::optional<double> JetArgs::AsNumber(int i) const {
   const Value& v = values_[i];
   switch (v.storage) {
     case JetStorage::Integer:
@@ -76,16 +79,10 @@ std::optional<double> JetArgs::PlainNumber(int i) const {
     case JetStorage::Real:
       return v.real;
     case JetStorage::Text:
-      return PlainNumberOf(v.bytes);
+      return JetNumberText::Read(v.bytes);
     default:
       return std::nullopt;
   }
-}
-
-std::optional<double> JetArgs::AsNumber(int i) const {
-  if (const auto d = PlainNumber(i)) return d;
-  if (values_[i].storage != JetStorage::Text) return std::nullopt;
-  return NumericText::Parse(values_[i].bytes);
 }
 
 std::optional<double> JetArgs::AsDate(int i) const {
@@ -96,7 +93,7 @@ std::optional<double> JetArgs::AsDate(int i) const {
     return d;
   }
   if (v.storage != JetStorage::Text) return std::nullopt;
-  return DateText::Parse(v.bytes);
+  return JetDateText::Read(v.bytes);
 }
 
 double JetArgs::Number(int i) const {
@@ -116,13 +113,6 @@ double JetArgs::Date(int i) const {
 
 long JetArgs::Whole(int i) const {
   return RoundToLong(Number(i));
-}
-
-long JetArgs::PlainWhole(int i) const {
-  if (IsNull(i)) jetfn::Fail(jetfn::kInvalidNull);
-  const auto d = PlainNumber(i);
-  if (!d) jetfn::Fail(jetfn::kTypeMismatch);
-  return RoundToLong(*d);
 }
 
 long JetArgs::OptionalWhole(int i, long fallback) const {

@@ -7,13 +7,13 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
+#include <limits>
 #include <string>
 
-#include "common/Variant.h"
 #include "dao/functions/JetCollation.h"
 #include "dao/functions/JetFunctionError.h"
+#include "dao/functions/JetNumberText.h"
 #include "dao/functions/JetTypes.h"
 
 namespace dao {
@@ -46,7 +46,7 @@ double RoundCurrency(double value) {
 
 JetValue CStr(const JetArgs& args) {
   if (args.IsNull(0)) Fail(kInvalidNull);
-  return JetValue::Text(args.Text(0));
+  return JetValue::Text(args.Text(0, args.FirstType()));
 }
 
 template <long kLow, long kHigh>
@@ -107,22 +107,37 @@ JetValue CByte(const JetArgs& args) {
   return JetValue::Integer(static_cast<int>(d));
 }
 
+// The nearest Single: what a Single variable holds, to its last bit.
 JetValue CSng(const JetArgs& args) {
   const double d = args.Number(0);
-  if (std::fabs(d) > 3.402823466e38) Fail(kOverflow);
-  char buf[64];
-  std::snprintf(buf, sizeof buf, "%.7g", d);
-  return JetValue::Real(std::strtod(buf, nullptr));
+  if (std::fabs(d) > static_cast<double>(std::numeric_limits<float>::max())) Fail(kOverflow);
+  return JetValue::Real(static_cast<double>(static_cast<float>(d)));
+}
+
+// Decimals hold 28 digits in all: beyond 79228162514264337593543950335 a
+// value overflows.
+JetValue CDec(const JetArgs& args) {
+  const double d = args.Number(0);
+  if (std::fabs(d) >= 7.9228162514264338e28) Fail(kOverflow);
+  return JetValue::Real(d);
 }
 
 JetValue CVar(const JetArgs& args) {
   return args.Copy(0);
 }
 
+// Str writes "." before the decimals whatever the regional settings, and a
+// blank where a number not negative would have its sign.
 JetValue Str(const JetArgs& args) {
   if (args.IsNull(0)) return JetValue();
+  const int type = args.FirstType();
+  if (type == dbDate || type == dbBoolean) return JetValue::Text(args.Text(0, type));
   const double d = args.Number(0);
-  return JetValue::Text((d >= 0 ? " " : "") + FormatEngineNumber(d));
+  const int digits = type == dbSingle ? JetNumberText::kSingleDigits : JetNumberText::kDoubleDigits;
+  const std::string text = args.Storage(0) == JetStorage::Integer
+                               ? std::to_string(args[0].integer)
+                               : JetNumberText::Write(d, digits, ".");
+  return JetValue::Text((d >= 0 ? " " : "") + text);
 }
 
 JetValue Val(const JetArgs& args) {
@@ -161,6 +176,90 @@ JetValue Val(const JetArgs& args) {
   return JetValue::Real(std::isfinite(d) ? d : 0.0);
 }
 
+// The VarType codes of the Jet types.
+int VarTypeOf(const JetArgs& args) {
+  switch (args.FirstType()) {
+    case dbBoolean:
+      return 11;
+    case dbByte:
+      return 17;
+    case dbInteger:
+      return 2;
+    case dbLong:
+      return 3;
+    case dbCurrency:
+      return 6;
+    case dbSingle:
+      return 4;
+    case dbDouble:
+      return 5;
+    case dbDate:
+      return 7;
+    case dbText:
+    case dbMemo:
+      return 8;
+    case dbDecimal:
+      return 14;
+    case dbLongBinary:
+      return 8209;
+    default:
+      break;
+  }
+  // A value typed only when it runs: as a computed column reads it.
+  switch (args.Storage(0)) {
+    case JetStorage::Integer:
+      return args[0].integer >= INT32_MIN && args[0].integer <= INT32_MAX ? 3 : 5;
+    case JetStorage::Real:
+      return 5;
+    case JetStorage::Text:
+      return 8;
+    case JetStorage::Blob:
+      return 8209;
+    case JetStorage::Null:
+      break;
+  }
+  return 1;
+}
+
+JetValue VarType(const JetArgs& args) {
+  if (args.IsNull(0)) return JetValue::Integer(1);
+  return JetValue::Integer(VarTypeOf(args));
+}
+
+JetValue TypeName(const JetArgs& args) {
+  if (args.IsNull(0)) return JetValue::Text("Null");
+  switch (VarTypeOf(args)) {
+    case 11:
+      return JetValue::Text("Boolean");
+    case 17:
+      return JetValue::Text("Byte");
+    case 2:
+      return JetValue::Text("Integer");
+    case 3:
+      return JetValue::Text("Long");
+    case 6:
+      return JetValue::Text("Currency");
+    case 4:
+      return JetValue::Text("Single");
+    case 7:
+      return JetValue::Text("Date");
+    case 8:
+      return JetValue::Text("String");
+    case 14:
+      return JetValue::Text("Decimal");
+    case 8209:
+      return JetValue::Text("Byte()");
+    default:
+      return JetValue::Text("Double");
+  }
+}
+
+// A value of a query is never Empty (an unassigned Variant) nor an error
+// value: IsEmpty and IsError are always False there.
+JetValue Never(const JetArgs&) {
+  return JetValue::Truth(false);
+}
+
 JetValue IsNumeric(const JetArgs& args) {
   return JetValue::Truth(args.AsNumber(0).has_value());
 }
@@ -190,7 +289,7 @@ JetValue Choose(const JetArgs& args) {
 constexpr unsigned kFirst = 0b1;
 
 constexpr JetFunction kRows[] = {
-    Scalar("CStr", "jet_cstr", 1, 1, CStr).Returns(dbText).Text(kFirst),
+    Scalar("CStr", "jet_cstr", 1, 1, CStr).Returns(dbText).Typed(),
     Scalar("CLng", "jet_clng", 1, 1, ToWhole<-2147483648L, 2147483647L>).Returns(dbLong),
     Scalar("CInt", "jet_cint", 1, 1, ToWhole<-32768L, 32767L>).Returns(dbInteger),
     Scalar("CDbl", "jet_cdbl", 1, 1, CDbl).Returns(dbDouble),
@@ -200,12 +299,18 @@ constexpr JetFunction kRows[] = {
     Scalar("CBool", "jet_cbool", 1, 1, CBool).Returns(dbBoolean),
     Scalar("CByte", "jet_cbyte", 1, 1, CByte).Returns(dbByte),
     Scalar("CSng", "jet_csng", 1, 1, CSng).Returns(dbSingle),
+    Scalar("CDec", "jet_cdec", 1, 1, CDec).Returns(dbDecimal),
     Scalar("CVar", "jet_cvar", 1, 1, CVar).Follows(JetResultRule::Argument),
-    Scalar("Str", "jet_str", 1, 1, Str).Returns(dbText),
+    Scalar("Str", "jet_str", 1, 1, Str).Returns(dbText).Typed(),
+    Scalar("Str$", "jet_str_s", 1, 1, NotNull<Str>).Returns(dbText).Typed(),
     Scalar("Val", "jet_val", 1, 1, Val).Returns(dbDouble).Text(kFirst),
     // A Date's text is no number, as Jet answers: IsNumeric reads text.
     Scalar("IsNumeric", "jet_isnumeric", 1, 1, IsNumeric).Returns(dbBoolean).Text(kFirst),
     Scalar("IsDate", "jet_isdate", 1, 1, IsDate).Returns(dbBoolean),
+    Scalar("IsEmpty", "jet_isempty", 1, 1, Never).Returns(dbBoolean),
+    Scalar("IsError", "jet_iserror", 1, 1, Never).Returns(dbBoolean),
+    Scalar("VarType", "jet_vartype", 1, 1, VarType).Returns(dbInteger).Typed(),
+    Scalar("TypeName", "jet_typename", 1, 1, TypeName).Returns(dbText).Typed(),
     Scalar("Switch", "jet_switch", 2, 127, Switch).Variadic(),
     Scalar("Choose", "jet_choose", 2, 127, Choose).Variadic(),
     Provided("IIf", "", 3, 3).Follows(JetResultRule::Branches),

@@ -10,6 +10,7 @@
 #include "dao/functions/JetDateFunctions.h"
 
 #include <cmath>
+#include <cstdio>
 #include <string>
 
 #include "common/AppError.h"
@@ -79,21 +80,9 @@ JetValue Time(const JetArgs&) {
   return JetValue::Real(now - std::floor(now));
 }
 
-// Year, Month, Day of a serial, or of a text holding a date literal.
-template <int JetDateParts::*Part>
-JetValue DayPart(const JetArgs& args) {
-  if (args.IsNull(0)) return JetValue();
-  auto serial = args.PlainNumber(0);
-  if (!serial) {
-    serial = JetDateSerial::FromLiteral(args.Text(0));
-    if (!serial) Fail(kTypeMismatch);
-  }
-  if (*serial < -657434.0 || *serial >= 2958466.0) Fail(kInvalidCall);
-  return JetValue::Integer(JetDateSerial::ToParts(*serial).*Part);
-}
-
+// Year, Month, Day, Hour, Minute, Second of a serial or a date text.
 template <int DateSerial::Parts::*Part>
-JetValue TimePart(const JetArgs& args) {
+JetValue DatePiece(const JetArgs& args) {
   if (args.IsNull(0)) return JetValue();
   return JetValue::Integer(DateSerial::Split(args.Date(0)).*Part);
 }
@@ -251,13 +240,15 @@ JetValue DateSerialOf(const JetArgs& args) {
   }
 }
 
+// A time of day: hours, minutes and seconds beyond a day wrap around it
+// (TimeSerial(30, 0, 0) is 06:00, TimeSerial(-10, 0, 0) 14:00).
 JetValue TimeSerialOf(const JetArgs& args) {
   const long h = args.Whole(0);
   const long n = args.Whole(1);
   const long s = args.Whole(2);
-  const auto serial = JetDateSerial::FromLinearSeconds(h * 3600LL + n * 60LL + s);
-  if (!serial) Fail(kInvalidCall);
-  return JetValue::Real(*serial);
+  long long seconds = (h * 3600LL + n * 60LL + s) % kDaySeconds;
+  if (seconds < 0) seconds += kDaySeconds;
+  return JetValue::Real(static_cast<double>(seconds) / kDaySeconds);
 }
 
 JetValue DateValue(const JetArgs& args) {
@@ -283,6 +274,22 @@ JetValue WeekdayName(const JetArgs& args) {
       JetCalendar::DayName(static_cast<int>((n - 1 + firstDay - 1) % 7) + 1, abbreviate));
 }
 
+// Date$ and Time$: the day as mm-dd-yyyy, the time as hh:mm:ss, whatever
+// the regional settings.
+JetValue DateDollar(const JetArgs&) {
+  const DateSerial::Parts p = DateSerial::Split(JetDateSerial::Now());
+  char buf[16];
+  std::snprintf(buf, sizeof buf, "%02d-%02d-%04d", p.month, p.day, p.year);
+  return JetValue::Text(buf);
+}
+
+JetValue TimeDollar(const JetArgs&) {
+  const DateSerial::Parts p = DateSerial::Split(JetDateSerial::Now());
+  char buf[16];
+  std::snprintf(buf, sizeof buf, "%02d:%02d:%02d", p.hour, p.minute, p.second);
+  return JetValue::Text(buf);
+}
+
 JetValue MonthName(const JetArgs& args) {
   const long n = args.Whole(0);
   const bool abbreviate = args.OptionalWhole(1, 0) != 0;
@@ -296,12 +303,14 @@ constexpr JetFunction kRows[] = {
     // is one only when "(" follows.
     Scalar("Date", "jet_date", 0, 0, Today).Returns(dbDate).Volatile(),
     Scalar("Time", "jet_time", 0, 0, Time).Returns(dbDate).Volatile(),
-    Scalar("Year", "jet_year", 1, 1, DayPart<&JetDateParts::year>).Returns(dbInteger),
-    Scalar("Month", "jet_month", 1, 1, DayPart<&JetDateParts::month>).Returns(dbInteger),
-    Scalar("Day", "jet_day", 1, 1, DayPart<&JetDateParts::day>).Returns(dbInteger),
-    Scalar("Hour", "jet_hour", 1, 1, TimePart<&DateSerial::Parts::hour>).Returns(dbInteger),
-    Scalar("Minute", "jet_minute", 1, 1, TimePart<&DateSerial::Parts::minute>).Returns(dbInteger),
-    Scalar("Second", "jet_second", 1, 1, TimePart<&DateSerial::Parts::second>).Returns(dbInteger),
+    Scalar("Date$", "jet_date_s", 0, 0, DateDollar).Returns(dbText).Volatile(),
+    Scalar("Time$", "jet_time_s", 0, 0, TimeDollar).Returns(dbText).Volatile(),
+    Scalar("Year", "jet_year", 1, 1, DatePiece<&DateSerial::Parts::year>).Returns(dbInteger),
+    Scalar("Month", "jet_month", 1, 1, DatePiece<&DateSerial::Parts::month>).Returns(dbInteger),
+    Scalar("Day", "jet_day", 1, 1, DatePiece<&DateSerial::Parts::day>).Returns(dbInteger),
+    Scalar("Hour", "jet_hour", 1, 1, DatePiece<&DateSerial::Parts::hour>).Returns(dbInteger),
+    Scalar("Minute", "jet_minute", 1, 1, DatePiece<&DateSerial::Parts::minute>).Returns(dbInteger),
+    Scalar("Second", "jet_second", 1, 1, DatePiece<&DateSerial::Parts::second>).Returns(dbInteger),
     Scalar("DateAdd", "jet_dateadd", 3, 3, DateAdd).Returns(dbDate),
     Scalar("DateDiff", "jet_datediff", 3, 5, DateDiff).Returns(dbLong),
     Scalar("DatePart", "jet_datepart", 2, 4, DatePart).Returns(dbInteger),

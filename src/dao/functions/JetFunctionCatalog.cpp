@@ -8,6 +8,7 @@
 #include "dao/functions/JetAggregateFunctions.h"
 #include "dao/functions/JetConversionFunctions.h"
 #include "dao/functions/JetDateFunctions.h"
+#include "dao/functions/JetFinancialFunctions.h"
 #include "dao/functions/JetFormatFunction.h"
 #include "dao/functions/JetNumberFunctions.h"
 #include "dao/functions/JetOperators.h"
@@ -20,7 +21,8 @@ const std::vector<JetFunction>& JetFunctionCatalog::All() {
     std::vector<JetFunction> all;
     for (std::span<const JetFunction> family :
          {JetAggregateFunctions(), JetTextFunctions(), JetNumberFunctions(),
-          JetConversionFunctions(), JetDateFunctions(), JetFormatFunction(), JetOperators()}) {
+          JetConversionFunctions(), JetDateFunctions(), JetFormatFunction(),
+          JetFinancialFunctions(), JetOperators()}) {
       all.insert(all.end(), family.begin(), family.end());
     }
     return all;

@@ -22,6 +22,17 @@
 ** Jet name are the operators the translator writes (jet_concat, jet_div,
 ** ...), registered like the rest but never called by name.
 **
+** A row marked Typed also learns the Jet type the translation gave its first
+** argument (JetArgs::FirstType): the translator passes it after the
+** arguments, and the adapter takes it off again. A Date, a Single or a
+** Yes/No arrives as a plain number, and CStr, Format, VarType and their kin
+** answer by the type.
+**
+** The $ forms (Left$, Str$, Format$, ...) are rows of their own whose
+** implementation is NotNull<the plain one>: the same function, but a String
+** that cannot be Null, so a Null where the plain form gives Null is "Uso no
+** válido de Null.".
+**
 ** Names are found whatever their case. The argument counts are checked by
 ** the translator (error 3075 for a wrong count); a variadic function (Switch,
 ** Choose, the runs of & and +) takes up to 127 arguments, SQLite's limit.
@@ -34,6 +45,7 @@
 #include <vector>
 
 #include "dao/functions/JetArgs.h"
+#include "dao/functions/JetFunctionError.h"
 #include "dao/functions/JetValue.h"
 
 namespace dao {
@@ -71,6 +83,7 @@ struct JetFunction {
   bool aggregate = false;
   bool variadic = false;                        // registered once for any count
   bool deterministic = true;                    // the result depends on the arguments alone
+  bool typed = false;                           // also given its first argument's Jet type
   JetScalar scalar = nullptr;                   // the implementation
   JetAccumulatorFactory accumulator = nullptr;  // an aggregate's
 
@@ -105,6 +118,11 @@ struct JetFunction {
     f.deterministic = false;
     return f;
   }
+  constexpr JetFunction Typed() const {
+    JetFunction f = *this;
+    f.typed = true;
+    return f;
+  }
 
   // Bit i set: argument i of a call with `count` arguments is read as text.
   unsigned TextArguments(int count) const { return textArgsOf ? textArgsOf(count) : textArgs; }
@@ -137,6 +155,14 @@ constexpr JetFunction Provided(std::string_view name, std::string_view sqlName, 
   JetFunction f = Scalar(name, sqlName, minArgs, maxArgs, nullptr);
   f.aggregate = aggregate;
   return f;
+}
+
+// The implementation of a $ form: the plain one's result, never Null.
+template <JetScalar Plain>
+JetValue NotNull(const JetArgs& args) {
+  JetValue value = Plain(args);
+  if (value.IsNull()) jetfn::Fail(jetfn::kInvalidNull);
+  return value;
 }
 
 // An operator the translator writes: no Jet name.

@@ -6,6 +6,7 @@
 */
 #include "dao/functions/JetTextFunctions.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -105,7 +106,7 @@ JetValue Len(const JetArgs& args) {
 }
 
 JetValue Left(const JetArgs& args) {
-  const long n = args.PlainWhole(1);
+  const long n = args.Whole(1);
   if (n < 0) Fail(kInvalidCall);
   if (args.IsNull(0)) return JetValue();
   const std::string s = args.Text(0);
@@ -113,7 +114,7 @@ JetValue Left(const JetArgs& args) {
 }
 
 JetValue Right(const JetArgs& args) {
-  const long n = args.PlainWhole(1);
+  const long n = args.Whole(1);
   if (n < 0) Fail(kInvalidCall);
   if (args.IsNull(0)) return JetValue();
   const std::string s = args.Text(0);
@@ -122,9 +123,9 @@ JetValue Right(const JetArgs& args) {
 }
 
 JetValue Mid(const JetArgs& args) {
-  const long start = args.PlainWhole(1);
+  const long start = args.Whole(1);
   const bool counted = args.Count() == 3;
-  const long length = counted ? args.PlainWhole(2) : -1;
+  const long length = counted ? args.Whole(2) : -1;
   if (start < 1 || (counted && length < 0)) Fail(kInvalidCall);
   if (args.IsNull(0)) return JetValue();
   const std::string s = args.Text(0);
@@ -163,11 +164,11 @@ JetValue InStr(const JetArgs& args) {
   long start = 1;
   int first = 0;
   if (args.Count() >= 3) {
-    start = args.PlainWhole(0);
+    start = args.Whole(0);
     if (start < 1) Fail(kInvalidCall);
     first = 1;
   }
-  const bool binary = args.Count() == 4 && args.PlainWhole(3) == 0;
+  const bool binary = args.Count() == 4 && args.Whole(3) == 0;
   if (args.IsNull(first) || args.IsNull(first + 1)) return JetValue();
   auto decode = [binary](const std::string& s) {
     Chars out;
@@ -237,6 +238,29 @@ JetValue Asc(const JetArgs& args) {
   if (s.empty()) Fail(kInvalidCall);
   std::size_t i = 0;
   return JetValue::Integer(CodeOfChar(TextCase::Decode(s, i)));
+}
+
+// AscW: the UTF-16 unit of the first character, as a signed Integer
+// (AscW("☺") is 9786; a unit from &H8000 up is negative).
+JetValue AscW(const JetArgs& args) {
+  if (args.IsNull(0)) Fail(kInvalidNull);
+  const std::string s = args.Text(0);
+  if (s.empty()) Fail(kInvalidCall);
+  std::size_t i = 0;
+  char32_t c = TextCase::Decode(s, i);
+  // A character beyond the first plane: its leading surrogate.
+  if (c > 0xFFFF) c = 0xD800 + ((c - 0x10000) >> 10);
+  return JetValue::Integer(static_cast<int16_t>(static_cast<uint16_t>(c)));
+}
+
+// ChrW: the character of a UTF-16 unit, -32768 .. 65535.
+JetValue ChrW(const JetArgs& args) {
+  long code = args.Whole(0);
+  if (code < -32768 || code > 65535) Fail(kInvalidCall);
+  if (code < 0) code += 65536;
+  std::string out;
+  TextCase::Encode(static_cast<char32_t>(code), out);
+  return JetValue::Text(std::move(out));
 }
 
 JetValue Replace(const JetArgs& args) {
@@ -344,6 +368,31 @@ constexpr JetFunction kRows[] = {
     Scalar("Space", "jet_space", 1, 1, Space).Returns(dbText),
     Scalar("Chr", "jet_chr", 1, 1, Chr).Returns(dbText),
     Scalar("Asc", "jet_asc", 1, 1, Asc).Returns(dbInteger).Text(kFirst),
+    Scalar("AscW", "jet_ascw", 1, 1, AscW).Returns(dbInteger).Text(kFirst),
+    Scalar("ChrW", "jet_chrw", 1, 1, ChrW).Returns(dbText),
+    // The $ forms: Strings that cannot be Null.
+    Scalar("Left$", "jet_left_s", 2, 2, NotNull<Left>).Returns(dbText).Text(kFirst),
+    Scalar("Right$", "jet_right_s", 2, 2, NotNull<Right>).Returns(dbText).Text(kFirst),
+    Scalar("Mid$", "jet_mid_s", 2, 3, NotNull<Mid>).Returns(dbText).Text(kFirst),
+    Scalar("UCase$", "jet_ucase_s", 1, 1, NotNull<ChangeCase<TextCase::UpperChar>>)
+        .Returns(dbText)
+        .Text(kFirst),
+    Scalar("LCase$", "jet_lcase_s", 1, 1, NotNull<ChangeCase<TextCase::LowerChar>>)
+        .Returns(dbText)
+        .Text(kFirst),
+    Scalar("Trim$", "jet_trim_s", 1, 1, NotNull<TrimBlanks<true, true>>)
+        .Returns(dbText)
+        .Text(kFirst),
+    Scalar("LTrim$", "jet_ltrim_s", 1, 1, NotNull<TrimBlanks<true, false>>)
+        .Returns(dbText)
+        .Text(kFirst),
+    Scalar("RTrim$", "jet_rtrim_s", 1, 1, NotNull<TrimBlanks<false, true>>)
+        .Returns(dbText)
+        .Text(kFirst),
+    Scalar("String$", "jet_string_s", 2, 2, NotNull<StringOf>).Returns(dbText),
+    Scalar("Space$", "jet_space_s", 1, 1, Space).Returns(dbText),
+    Scalar("Chr$", "jet_chr_s", 1, 1, Chr).Returns(dbText),
+    Scalar("ChrW$", "jet_chrw_s", 1, 1, ChrW).Returns(dbText),
 };
 
 }  // namespace

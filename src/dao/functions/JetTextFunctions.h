@@ -17,6 +17,11 @@
 **                          is "€"); a character outside it is code 63
 **                          ("?"), as the conversion to that code page
 **                          writes it
+**   ChrW(code)  AscW(text) a UTF-16 unit, -32768 .. 65535 (AscW gives a
+**                          unit from &H8000 up as a negative Integer)
+**   Left$ Right$ Mid$ UCase$ LCase$ Trim$ LTrim$ RTrim$ String$ Space$
+**   Chr$ ChrW$             the $ forms: the same, but a Null text is "Uso no
+**                          válido de Null." where the plain form gives Null
 **
 ** Characters are counted as characters, not bytes. Comparisons ignore case
 ** as the JET collation does (the database's text comparison), unless
@@ -25,9 +30,8 @@
 ** is "Uso no válido de Null."; a negative count, a position below 1, an
 ** empty text where a character is needed, a code outside 0 .. 255 or an
 ** unknown conversion is error 5; a result longer than SQLite's text limit
-** is "Desbordamiento.". Left, Right, Mid and InStr read their counts and
-** positions as the engine writes numbers (JetArgs::PlainWhole), the others
-** under the regional settings too (JetArgs::Whole).
+** is "Desbordamiento.". Counts, positions and codes are whole numbers
+** (JetArgs::Whole), a text read as a number as everywhere.
 */
 #pragma once
 

@@ -10,6 +10,7 @@
 #include "dao/sql/JetDdlParser.h"
 #include "dao/sql/JetErrors.h"
 #include "dao/sql/JetExpressionParser.h"
+#include "dao/sql/JetObjectName.h"
 
 namespace dao {
 
@@ -51,6 +52,7 @@ std::optional<std::string> JetDdlParser::TakeSelectInto(std::vector<JetSqlToken>
     if (keyword(i, "INTO") &&
         (name.kind == JetTokenKind::Name || name.kind == JetTokenKind::BracketName)) {
       std::string target = name.value;
+      JetObjectName::CheckNew(target);
       tokens.erase(tokens.begin() + static_cast<long>(i),
                    tokens.begin() + static_cast<long>(i) + 2);
       return target;
@@ -180,7 +182,10 @@ void JetDdlParser::ParseColumnClauses(JetColumn& column, std::vector<JetConstrai
       return;
     }
     JetConstraint c;
-    if (cursor_.AcceptKeyword("CONSTRAINT")) c.name = cursor_.ExpectName(number, what);
+    if (cursor_.AcceptKeyword("CONSTRAINT")) {
+      c.name = cursor_.ExpectName(number, what);
+      JetObjectName::CheckNew(c.name);
+    }
     c.columns = {column.name};
     if (cursor_.AcceptKeyword("PRIMARY")) {
       cursor_.ExpectKeyword("KEY", number, what);
@@ -200,7 +205,10 @@ void JetDdlParser::ParseColumnClauses(JetColumn& column, std::vector<JetConstrai
 
 JetConstraint JetDdlParser::ParseTableConstraint(int number, const char* what) {
   JetConstraint c;
-  if (cursor_.AcceptKeyword("CONSTRAINT")) c.name = cursor_.ExpectName(number, what);
+  if (cursor_.AcceptKeyword("CONSTRAINT")) {
+    c.name = cursor_.ExpectName(number, what);
+    JetObjectName::CheckNew(c.name);
+  }
   if (cursor_.AcceptKeyword("PRIMARY")) {
     cursor_.ExpectKeyword("KEY", number, what);
     c.kind = JetConstraintKind::PrimaryKey;
@@ -274,6 +282,7 @@ TranslatedStatement JetDdlParser::AlterTable() {
       cursor_.AcceptKeyword("COLUMN");
       result.alter = JetAlterAction::AddColumn;
       result.columns.push_back(ParseColumn(result.constraints));
+      JetObjectName::CheckNew(result.columns.back().name);
     }
   } else if (cursor_.AcceptKeyword("ALTER")) {
     cursor_.AcceptKeyword("COLUMN");

@@ -10,6 +10,7 @@
 #include "dao/functions/JetTypes.h"
 #include "dao/sql/JetErrors.h"
 #include "dao/sql/JetExpressionParser.h"
+#include "dao/sql/JetObjectName.h"
 
 namespace dao {
 
@@ -165,6 +166,7 @@ TranslatedStatement JetDdlParser::CreateTable() {
   TranslatedStatement result;
   result.kind = JetStatementKind::CreateTable;
   result.table = cursor_.ExpectName(jeterr::kSyntaxInCreateTable, kCreateTableSyntax);
+  JetObjectName::CheckNew(result.table);
   cursor_.ExpectSymbol("(", jeterr::kSyntaxInCreateTable, kCreateTableSyntax);
   std::string sql = "CREATE TABLE " + Quote(result.table) + " (";
   while (true) {
@@ -176,6 +178,7 @@ TranslatedStatement JetDdlParser::CreateTable() {
       break;
     }
     JetColumn column = ParseColumn(result.constraints);
+    JetObjectName::CheckNew(column.name);
     for (const JetColumn& other : result.columns) {
       if (TextCase::Equal(other.name, column.name)) {
         jeterr::Raise(jeterr::msg::kFieldDefinedTwice, {column.name});
@@ -240,6 +243,7 @@ TranslatedStatement JetDdlParser::CreateIndex(bool unique) {
   TranslatedStatement result;
   result.kind = JetStatementKind::CreateIndex;
   const std::string index = cursor_.ExpectName(jeterr::kSyntaxInCreateIndex, kCreateIndexSyntax);
+  JetObjectName::CheckNew(index);
   cursor_.ExpectKeyword("ON", jeterr::kSyntaxInCreateIndex, kCreateIndexSyntax);
   result.table = cursor_.ExpectName(jeterr::kSyntaxInCreateIndex, kCreateIndexSyntax);
   cursor_.ExpectSymbol("(", jeterr::kSyntaxInCreateIndex, kCreateIndexSyntax);

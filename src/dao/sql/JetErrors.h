@@ -37,6 +37,7 @@ inline constexpr int kCannotExecuteSelect = 3065;   // Execute de una consulta d
 inline constexpr int kSyntaxInExpression = 3075;    // error de sintaxis en la expresión
 inline constexpr int kTableNotFound = 3078;         // no se encuentra la tabla o consulta
 inline constexpr int kUndefinedFunction = 3085;     // función no definida en la expresión
+inline constexpr int kInvalidName = 3125;           // nombre no válido
 inline constexpr int kUnknownInsertField = 3127;    // campo desconocido en INSERT INTO
 inline constexpr int kSyntaxInDelete = 3128;        // error de sintaxis en DELETE
 inline constexpr int kInvalidStatement = 3129;      // instrucción SQL no válida
@@ -199,6 +200,10 @@ inline constexpr ErrorText kUnknownField{jeterr::kTooFewParameters,
 inline constexpr ErrorText kUnknownInsertField{
     jeterr::kUnknownInsertField,
     "El destino de INSERT INTO contiene el nombre de campo desconocido '{}'."};
+inline constexpr ErrorText kInvalidName{
+    jeterr::kInvalidName,
+    "'{}' no es un nombre válido. Asegúrese de que no incluye caracteres o puntuación no válidos "
+    "y de que no es demasiado largo."};
 inline constexpr ErrorText kFieldDefinedTwice{jeterr::kFieldDefinedTwice,
                                               "No se puede definir el campo '{}' más de una vez."};
 inline constexpr ErrorText kValueCountMismatch{

@@ -34,6 +34,10 @@ int JetExprTypes::NumberLiteral(std::string_view text) {
 }
 
 int JetExprTypes::Arithmetic(char op, int left, int right) {
+  // A text operand is read as a Double (two texts joined by + are typed by
+  // the translator).
+  if (IsText(left)) left = dbDouble;
+  if (IsText(right)) right = dbDouble;
   const bool numbers = IsNumber(left) && IsNumber(right);
   switch (op) {
     case '+':
@@ -71,6 +75,7 @@ bool JetExprTypes::IsDecimalArithmetic(int left, int right) {
 }
 
 int JetExprTypes::Negated(int operand) {
+  if (IsText(operand)) return dbDouble;
   return operand == dbDate || operand == dbCurrency || IsFloat(operand) ? operand : 0;
 }
 

@@ -23,6 +23,8 @@
 */
 #include "dao/sql/JetExpressionParser.h"
 
+#include <algorithm>
+
 #include "dao/functions/JetFunctionCatalog.h"
 #include "dao/functions/JetTypes.h"
 #include "dao/sql/JetErrors.h"
@@ -48,6 +50,7 @@ class Chain {
   // The expression so far: its kind, type and, while it is one, column.
   JetExpr& Head() { return expr_; }
   void SetType(int type) { expr_.type = type; }
+  void SetNumeric() { expr_.numeric = true; }
   bool IsColumn() const { return prefixes_.empty() && expr_.kind == JetExprKind::Column; }
   bool IsNumber() const { return prefixes_.empty() && expr_.kind == JetExprKind::Number; }
 
@@ -61,6 +64,7 @@ class Chain {
     expr_.sql += suffix;
     expr_.kind = kind;
     expr_.type = 0;
+    expr_.numeric = false;
     expr_.column.clear();
     expr_.qualifier.clear();
     run_ = Run::None;
@@ -77,6 +81,7 @@ class Chain {
       expr_.sql += ')';
       expr_.kind = kind;
       expr_.type = 0;
+      expr_.numeric = false;
       runOperands_++;
       return;
     }
@@ -113,66 +118,23 @@ bool IsComparison(const JetSqlToken& t) {
          t.text == ">=";
 }
 
+// Bounds whose order the translation can tell: two number (or date)
+// literals, or two text literals.
+bool KnownBounds(const JetExpr& low, const JetExpr& high) {
+  auto literal = [](const JetExpr& e) {
+    if (e.kind == JetExprKind::Number) return true;
+    return e.kind == JetExprKind::Text && e.sql.size() >= 2 && e.sql.front() == '\'' &&
+           e.sql.back() == '\'';
+  };
+  return literal(low) && literal(high) &&
+         (low.kind == JetExprKind::Number) == (high.kind == JetExprKind::Number);
+}
+
 }  // namespace
 
 JetExpressionParser::JetExpressionParser(JetTokenCursor& cursor, SubqueryParser subquery,
                                          const JetScope* scope)
     : cursor_(cursor), subquery_(std::move(subquery)), scope_(scope) {}
-
-int JetExpressionParser::TypeOf(JetExpr& e) {
-  if (e.kind == JetExprKind::Column && e.type == 0 && scope_ != nullptr)
-    e.type = scope_->TypeOf(e.qualifier, e.column);
-  return e.type;
-}
-
-int JetExpressionParser::TextAgainstDate(JetExpr& a, JetExpr& b) {
-  // A number or a truth value is never the text side; a number is no date
-  // unless it is a date literal.
-  auto settled = [](const JetExpr& e) {
-    return e.kind == JetExprKind::Truth || (e.kind == JetExprKind::Number && e.type != dbDate);
-  };
-  if (settled(a) || settled(b)) return 0;
-  if (a.kind == JetExprKind::Text) return TypeOf(b) == dbDate ? 1 : 0;
-  if (b.kind == JetExprKind::Text) return TypeOf(a) == dbDate ? 2 : 0;
-  // A value typed only when it runs (a subquery, Switch, ...) may be a
-  // text: jet_textdate leaves a number as it is.
-  auto textual = [this](JetExpr& e) {
-    const int type = TypeOf(e);
-    return JetExprTypes::IsText(type) || (type == 0 && e.kind == JetExprKind::Value);
-  };
-  if (TypeOf(a) == dbDate && textual(b)) return 2;
-  if (TypeOf(b) == dbDate && textual(a)) return 1;
-  return 0;
-}
-
-std::string JetExpressionParser::TextOperand(JetExpr& e) {
-  if (TypeOf(e) == dbDate) return "jet_datetext(" + AsValue(e) + ")";
-  return AsValue(e);
-}
-
-std::string JetExpressionParser::QuoteName(std::string_view name) {
-  std::string q = "\"";
-  for (char c : name) {
-    if (c == '"') q += '"';
-    q += c;
-  }
-  q += '"';
-  return q;
-}
-
-std::string JetExpressionParser::QuoteText(std::string_view text) {
-  std::string q = "'";
-  for (char c : text) {
-    if (c == '\'') q += '\'';
-    q += c;
-  }
-  q += '\'';
-  return q;
-}
-
-std::string JetExpressionParser::AsValue(const JetExpr& e) {
-  return e.kind == JetExprKind::Truth ? "(-" + e.sql + ")" : e.sql;
-}
 
 JetExpr JetExpressionParser::Parse(int number, std::string_view what) {
   start_ = cursor_.Position();
@@ -273,12 +235,16 @@ JetExpr JetExpressionParser::ParseComparison() {
       const std::string op(cursor_.Next().text);
       JetExpr right = ParseConcat();
       const int text = TextAgainstDate(chain.Head(), right);
-      const bool collate = text == 0 && !chain.IsColumn() && right.kind != JetExprKind::Column &&
-                           !chain.IsNumber() && right.kind != JetExprKind::Number;
+      const int number = text == 0 ? TextAgainstNumber(chain.Head(), right) : 0;
+      const bool collate = text == 0 && number == 0 && !chain.IsColumn() &&
+                           right.kind != JetExprKind::Column && !chain.IsNumber() &&
+                           right.kind != JetExprKind::Number;
       chain.LeftAsValue();
       if (text == 1) chain.Wrap("jet_textdate(", ")", JetExprKind::Value);
+      if (number == 1) chain.Wrap("jet_textnumber(", ")", JetExprKind::Value);
       std::string rightSql = AsValue(right);
       if (text == 2) rightSql = "jet_textdate(" + rightSql + ")";
+      if (number == 2) rightSql = "jet_textnumber(" + rightSql + ")";
       chain.Wrap("(", " " + op + " " + rightSql + (collate ? " COLLATE JET)" : ")"),
                  JetExprKind::Truth);
       continue;
@@ -305,6 +271,9 @@ JetExpr JetExpressionParser::ParseComparison() {
       JetExpr low = ParseConcat();
       if (!cursor_.AcceptKeyword("AND")) Fail();
       JetExpr high = ParseConcat();
+      // Jet takes the bounds in either order.
+      const bool known = KnownBounds(low, high);
+      if (known && Reversed(low, high)) std::swap(low, high);
       const int lowText = TextAgainstDate(chain.Head(), low);
       const int highText = TextAgainstDate(chain.Head(), high);
       const bool collate = lowText == 0 && highText == 0 && !chain.IsColumn() && !chain.IsNumber();
@@ -314,11 +283,15 @@ JetExpr JetExpressionParser::ParseComparison() {
             collate && e.kind != JetExprKind::Number && e.kind != JetExprKind::Column;
         return AsValue(e) + (collated ? " COLLATE JET" : "");
       };
+      std::string lowSql = bound(low, lowText), highSql = bound(high, highText);
+      if (!known) {
+        const std::string both = lowSql + ", " + highSql + ")";
+        lowSql = "min(" + both;
+        highSql = "max(" + both;
+      }
       chain.LeftAsValue();
       if (lowText == 1 || highText == 1) chain.Wrap("jet_textdate(", ")", JetExprKind::Value);
-      chain.Wrap("(",
-                 no + " BETWEEN " + bound(low, lowText) + " AND " + bound(high, highText) + ")",
-                 JetExprKind::Truth);
+      chain.Wrap("(", no + " BETWEEN " + lowSql + " AND " + highSql + ")", JetExprKind::Truth);
     } else if (cursor_.AcceptKeyword("IN")) {
       bool collate = !chain.IsColumn();
       if (!cursor_.IsSymbol("(")) Fail();
@@ -373,21 +346,28 @@ JetExpr JetExpressionParser::ParseAdditive() {
     JetExpr right = ParseMod();
     const int type =
         JetExprTypes::Arithmetic(plus ? '+' : '-', TypeOf(chain.Head()), TypeOf(right));
+    const bool text = MayBeText(chain.Head()) || MayBeText(right);
+    auto known = [this](JetExpr& e) {
+      return e.kind == JetExprKind::Text || JetExprTypes::IsText(TypeOf(e));
+    };
+    const bool both = known(chain.Head()) && known(right);
     chain.LeftAsValue();
-    // + joins two texts in Jet; SQLite's + would make numbers of them.
-    const bool text = chain.Kind() == JetExprKind::Text || right.kind == JetExprKind::Text;
-    if (plus && text) {
-      const bool both = chain.Kind() == JetExprKind::Text && right.kind == JetExprKind::Text;
-      chain.Join(Run::Function, "jet_add(", ", " + AsValue(right),
-                 both ? JetExprKind::Text : JetExprKind::Value);
-      if (both) chain.SetType(dbText);
+    if (text) {
+      // + joins two texts in Jet; SQLite's + and - would read any text as
+      // a number of their own.
+      chain.Join(Run::Function, plus ? "jet_add(" : "jet_sub(", ", " + AsValue(right),
+                 plus && both ? JetExprKind::Text : JetExprKind::Value);
+      chain.SetType(plus && both ? dbText : type);
+      if (!plus) chain.SetNumeric();
     } else if (JetExprTypes::IsDecimalArithmetic(TypeOf(chain.Head()), TypeOf(right))) {
       chain.Wrap(plus ? "jet_decadd(" : "jet_decsub(", ", " + AsValue(right) + ")",
                  JetExprKind::Value);
       chain.SetType(dbDecimal);
+      chain.SetNumeric();
     } else {
       chain.Join(Run::Infix, "(", (plus ? " + " : " - ") + AsValue(right), JetExprKind::Value);
       chain.SetType(type);
+      chain.SetNumeric();
     }
   }
   return chain.Take();
@@ -399,6 +379,7 @@ JetExpr JetExpressionParser::ParseMod() {
     JetExpr right = ParseIntegerDivision();
     chain.LeftAsValue();
     chain.Join(Run::Function, "jet_mod(", ", " + AsValue(right), JetExprKind::Value);
+    chain.SetNumeric();
   }
   return chain.Take();
 }
@@ -409,31 +390,50 @@ JetExpr JetExpressionParser::ParseIntegerDivision() {
     JetExpr right = ParseMultiplicative();
     chain.LeftAsValue();
     chain.Join(Run::Function, "jet_idiv(", ", " + AsValue(right), JetExprKind::Value);
+    chain.SetNumeric();
   }
   return chain.Take();
 }
 
 JetExpr JetExpressionParser::ParseMultiplicative() {
-  Chain chain(ParseUnary());
+  Chain chain(ParsePower());
   while (cursor_.IsSymbol("*") || cursor_.IsSymbol("/")) {
     const bool times = cursor_.Next().text == "*";
-    JetExpr right = ParseUnary();
+    JetExpr right = ParsePower();
     const int type =
         JetExprTypes::Arithmetic(times ? '*' : '/', TypeOf(chain.Head()), TypeOf(right));
+    const bool text = MayBeText(chain.Head()) || MayBeText(right);
     chain.LeftAsValue();
     // SQLite divides integers as integers; Jet's / always gives a fraction.
     const bool decimal = JetExprTypes::IsDecimalArithmetic(TypeOf(chain.Head()), TypeOf(right));
-    if (times && decimal)
+    if (times && text)
+      chain.Join(Run::Function, "jet_mul(", ", " + AsValue(right), JetExprKind::Value);
+    else if (times && decimal)
       chain.Wrap("jet_decmul(", ", " + AsValue(right) + ")", JetExprKind::Value);
     else if (times)
       chain.Join(Run::Infix, "(", " * " + AsValue(right), JetExprKind::Value);
     else
       chain.Join(Run::Function, "jet_div(", ", " + AsValue(right), JetExprKind::Value);
-    chain.SetType(times && decimal ? dbDecimal : type);
+    chain.SetType(times && decimal && !text ? dbDecimal : type);
+    chain.SetNumeric();
   }
   return chain.Take();
 }
 
+JetExpr JetExpressionParser::ParsePower() {
+  Chain chain(ParseUnary());
+  while (cursor_.AcceptSymbol("^")) {
+    JetExpr right = ParseUnary();
+    const int type = JetExprTypes::Arithmetic('^', TypeOf(chain.Head()), TypeOf(right));
+    chain.LeftAsValue();
+    chain.Join(Run::Function, "jet_pow(", ", " + AsValue(right), JetExprKind::Value);
+    chain.SetType(type);
+    chain.SetNumeric();
+  }
+  return chain.Take();
+}
+
+// A sign binds tighter than ^ in Jet: -10 ^ 2 is (-10) ^ 2.
 JetExpr JetExpressionParser::ParseUnary() {
   if (cursor_.AcceptSymbol("+")) {
     cursor_.Enter();
@@ -441,7 +441,7 @@ JetExpr JetExpressionParser::ParseUnary() {
     cursor_.Leave();
     return operand;
   }
-  if (!cursor_.AcceptSymbol("-")) return ParsePower();
+  if (!cursor_.AcceptSymbol("-")) return ParseAtom();
   cursor_.Enter();
   JetExpr operand = ParseUnary();
   cursor_.Leave();
@@ -450,24 +450,9 @@ JetExpr JetExpressionParser::ParseUnary() {
     return {"-" + operand.sql, JetExprKind::Number, "", "", operand.type};
   }
   const int type = JetExprTypes::Negated(TypeOf(operand));
-  return {"(- " + AsValue(operand) + ")", JetExprKind::Value, "", "", type};
-}
-
-JetExpr JetExpressionParser::ParsePower() {
-  Chain chain(ParseAtom());
-  while (cursor_.AcceptSymbol("^")) {
-    // The exponent may carry its own sign: 2 ^ -1.
-    int minus = 0;
-    while (cursor_.AcceptSymbol("-")) ++minus;
-    JetExpr right = ParseAtom();
-    const int type = JetExprTypes::Arithmetic('^', TypeOf(chain.Head()), TypeOf(right));
-    std::string exponent = AsValue(right);
-    if (minus % 2 == 1) exponent = "(- " + exponent + ")";
-    chain.LeftAsValue();
-    chain.Join(Run::Function, "jet_pow(", ", " + exponent, JetExprKind::Value);
-    chain.SetType(type);
-  }
-  return chain.Take();
+  if (MayBeText(operand))
+    return {"jet_neg(" + AsValue(operand) + ")", JetExprKind::Value, "", "", type, true};
+  return {"(- " + AsValue(operand) + ")", JetExprKind::Value, "", "", type, true};
 }
 
 JetExpr JetExpressionParser::ParseAtom() {
@@ -593,9 +578,13 @@ JetExpr JetExpressionParser::ParseFunction(const std::string& name) {
     JetExpr& arg = args[static_cast<std::size_t>(i)];
     sql += (textArguments >> i & 1u) != 0 ? TextOperand(arg) : AsValue(arg);
   }
+  if (entry->typed)
+    sql += (count > 0 ? ", " : "") + std::to_string(count > 0 ? std::max(argumentType(0), 0) : 0);
   sql += ')';
   const bool text = entry->rule == JetResultRule::Fixed && entry->type == dbText;
-  return {std::move(sql), text ? JetExprKind::Text : JetExprKind::Value, "", "", type};
+  // Functions of numbers give numbers, whatever their arguments' types.
+  const bool numeric = entry->rule == JetResultRule::Numeric || entry->rule == JetResultRule::Total;
+  return {std::move(sql), text ? JetExprKind::Text : JetExprKind::Value, "", "", type, numeric};
 }
 
 }  // namespace dao

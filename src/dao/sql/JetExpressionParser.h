@@ -1,10 +1,20 @@
 /*
 ** JetExpressionParser: translates one Jet expression into SQLite.
 **
-** Jet's precedence, from the tightest: ^, unary -, * and /, \, Mod, + and -,
-** &, the comparisons (= <> < > <= >= LIKE, IS [NOT] NULL, [NOT] BETWEEN,
-** [NOT] IN), NOT, AND, OR, XOR, EQV, IMP. The output is fully parenthesised,
-** so SQLite's own precedence never decides anything.
+** Jet's precedence, from the tightest: unary - (so -10^2 is 100, as Access
+** SQL reads it), ^, * and /, \, Mod, + and -, &, the comparisons (= <> < >
+** <= >= LIKE, IS [NOT] NULL, [NOT] BETWEEN, [NOT] IN), NOT, AND, OR, XOR,
+** EQV, IMP. The output is fully parenthesised, so SQLite's own precedence
+** never decides anything.
+**
+** Texts in arithmetic: Jet reads a text operand as a number the one way
+** its run time does (regional, "&H"), and a text that is none is a type
+** mismatch. Where an operand of + - * or unary - may hold a text (a text
+** literal or column, a value typed only when it runs), the operator is
+** written as a run-time function (jet_add, jet_sub, jet_mul, jet_neg); two
+** known numbers keep SQLite's own operators. x BETWEEN a AND b holds
+** whichever bound is the larger, as in Jet: bounds known now are put in
+** order, others go through min() and max().
 **
 ** Truth values: a comparison yields SQLite's 1 / 0, Jet's True is -1. Where
 ** a truth value is used as a value (a select item, an operand of arithmetic,
@@ -57,6 +67,7 @@ struct JetExpr {
   std::string column;     // Column: the column name as written
   std::string qualifier;  // Column: the table or alias before the dot, if any
   int type = 0;           // the Jet type (JetTypes.h); 0 unknown or, for a Column, not yet asked
+  bool numeric = false;   // known to be no text, though its type is unknown (n + 1)
 };
 
 class JetExpressionParser {
@@ -108,8 +119,8 @@ class JetExpressionParser {
   JetExpr ParseMod();
   JetExpr ParseIntegerDivision();
   JetExpr ParseMultiplicative();
-  JetExpr ParseUnary();
   JetExpr ParsePower();
+  JetExpr ParseUnary();
   JetExpr ParseAtom();
   JetExpr ParseFunction(const std::string& name);
   JetExpr ParseColumn();
@@ -127,8 +138,16 @@ class JetExpressionParser {
   // In a comparison of `a` with `b`: 1 when `a` is a text to be read as a
   // date, since `b` is a Date; 2 for `b`; 0 when neither.
   int TextAgainstDate(JetExpr& a, JetExpr& b);
+  // The same for a text compared with a number: the text is read as a
+  // number, and one that is none is a type mismatch, as in Access.
+  int TextAgainstNumber(JetExpr& a, JetExpr& b);
   // The SQL of an operand read as text.
   std::string TextOperand(JetExpr& e);
+  // Whether an operand of arithmetic may hold a text when it runs: SQLite
+  // would read a text as a number its own way ("1,5" as 1, "abc" as 0).
+  bool MayBeText(JetExpr& e);
+  // The bounds of BETWEEN in ascending order when both are known now.
+  bool Reversed(const JetExpr& low, const JetExpr& high) const;
 
   JetTokenCursor& cursor_;
   SubqueryParser subquery_;

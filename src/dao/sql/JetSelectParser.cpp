@@ -10,6 +10,7 @@
 #include "common/TextCase.h"
 #include "dao/sql/JetErrors.h"
 #include "dao/sql/JetExpressionParser.h"
+#include "dao/sql/JetObjectName.h"
 
 namespace dao {
 
@@ -206,6 +207,7 @@ JetSelectParser::Core JetSelectParser::ParseCore() {
         item.type = core.scope.TypeOf(e.qualifier, e.column, false);
       if (cursor_.AcceptKeyword("AS")) {
         item.name = cursor_.ExpectName(jeterr::kSyntaxInSelect, kSelectSyntax);
+        JetObjectName::CheckNew(item.name);
         item.aliased = true;
       } else if (e.kind == JetExprKind::Column) {
         item.name = e.column;
@@ -385,6 +387,7 @@ std::string JetSelectParser::ParseSourcePrimary(Core& core) {
   else if (cursor_.IsName())
     alias = cursor_.Next().value;
   if (!alias.empty()) {
+    JetObjectName::CheckNew(alias);
     sql += " AS " + JetExpressionParser::QuoteName(alias);
     core.rowidQualifier = JetExpressionParser::QuoteName(alias);
   }

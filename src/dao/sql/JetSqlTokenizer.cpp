@@ -90,6 +90,8 @@ class Cutter {
     }
     if (IsNameChar(c)) {
       while (pos_ < text_.size() && IsNameChar(text_[pos_])) ++pos_;
+      // The $ forms of the functions: Left$, Str$, Format$ ...
+      if (pos_ < text_.size() && text_[pos_] == '$') ++pos_;
       Push(JetTokenKind::Name, begin, pos_, std::string(text_.substr(begin, pos_ - begin)));
       return true;
     }

@@ -1,6 +1,6 @@
 /*
 ** The one argument reader of the run time's functions, on values built
-** here, without SQLite: the two ways a text is read as a number, dates
+** here, without SQLite: the one way a text is read as a number, dates
 ** within the calendar, whole numbers rounded as the run time rounds, and
 ** which failure each reading reports.
 */
@@ -37,20 +37,23 @@ std::string Failure(const Read& read) {
   return "";
 }
 
-TEST(JetArgs, TextsAreNumbersInTheEnginesFormOrUnderTheRegionalSettings) {
+TEST(JetArgs, TextsAreNumbersUnderTheRegionalSettingsOnly) {
   const std::vector<JetArgs::Value> values = {Text(" 2.5 "), Text("1.234,5"), Text("2,5"),
-                                              Text("uno"),   Integer(7),      kNull};
+                                              Text("uno"),   Integer(7),      kNull,
+                                              Real(2.5),     Text(" &H1F ")};
   const JetArgs args(values.data(), static_cast<int>(values.size()));
-  EXPECT_EQ(args.PlainNumber(0), 2.5);
-  EXPECT_EQ(args.PlainNumber(2), std::nullopt);
+  // "." only groups thousands here: "2.5" is twenty-five, as Access reads it.
+  EXPECT_EQ(args.AsNumber(0), 25);
   EXPECT_EQ(args.AsNumber(1), 1234.5);
   EXPECT_EQ(args.AsNumber(2), 2.5);
   EXPECT_EQ(args.AsNumber(3), std::nullopt);
+  EXPECT_EQ(args.AsNumber(7), 31);
   EXPECT_EQ(args.Text(4), "7");
   EXPECT_EQ(args.Text(5), "");
+  EXPECT_EQ(args.Text(6), "2,5");
   EXPECT_EQ(Failure([&] { args.Number(3); }), jetfn::kTypeMismatch);
   EXPECT_EQ(Failure([&] { args.Number(5); }), jetfn::kInvalidNull);
-  EXPECT_EQ(Failure([&] { args.PlainWhole(2); }), jetfn::kTypeMismatch);
+  EXPECT_EQ(Failure([&] { args.Whole(3); }), jetfn::kTypeMismatch);
 }
 
 TEST(JetArgs, WholeNumbersRoundHalfToEvenWithin32Bits) {
