@@ -173,7 +173,8 @@ file(SHA256 ${lib}/Remendor.mdb before)
 run(${as_operator} env -u XDG_RUNTIME_DIR TMPDIR=${private} WINDIR=${sample}/windows
     ${root}/usr/bin/remendor-db repair --version 27)
 message("${out}")
-expect_match("${out}" "^Información: Reparación de base de datos exitosa\n$" "repair")
+expect_match("${out}" "^Información: Reparación de base de datos exitosa\nInstalación reparada: ${sample}/novu/VORA12\n$"
+             "repair")
 run(${root}/usr/bin/remendor-db status ${lib}/Remendor.mdb)
 expect_match("${out}" "Estado: encriptada" "metadata after the repair")
 file(SHA256 ${lib}/Remendor.mdb after)

@@ -18,6 +18,12 @@
 
 target_compile_definitions(remendor_repair PRIVATE REMENDOR_VERSION="${PROJECT_VERSION}")
 
+# Windows gets a zip of its own (cmake/RemendorWindowsPackage.cmake).
+if(WIN32)
+  include(RemendorWindowsPackage)
+  return()
+endif()
+
 # Each windowed program has packaging/<program>.desktop and
 # packaging/<program>.svg; a new one adds its name here.
 set(REMENDOR_DESKTOP_PROGRAMS remendor remendor-galeria)

@@ -1,14 +1,26 @@
 /*
 ** RegionalSettings: the settings in force and the reading of the machine's
-** locale. The machine is asked through the POSIX per-thread locale calls, so
-** reading it never changes the process-wide locale that other code sees.
+** locale. On Windows the user's regional settings are asked through
+** GetLocaleInfoEx, which reports what the operator set in the Control
+** Panel. Elsewhere the machine is asked through the POSIX per-thread locale
+** calls, so reading it never changes the process-wide locale that other
+** code sees.
 */
 #include "common/RegionalSettings.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <langinfo.h>
 #include <locale.h>
+#endif
 
+#include <iterator>
 #include <string_view>
+
+#ifdef _WIN32
+#include "common/WideText.h"
+#endif
 
 namespace {
 
@@ -60,6 +72,58 @@ void RegionalSettings::ApplyDateFormat(std::string format) {
   if (!separator.empty()) dateSeparator = separator;
 }
 
+void RegionalSettings::ApplyDatePicture(const std::string& picture) {
+  std::string format;
+  for (size_t i = 0; i < picture.size();) {
+    const char c = picture[i];
+    if (c == '\'') {
+      const size_t close = picture.find('\'', i + 1);
+      const size_t end = close == std::string::npos ? picture.size() : close;
+      format += picture.substr(i + 1, end - i - 1);
+      i = end + 1;
+      continue;
+    }
+    size_t run = 1;
+    while (i + run < picture.size() && picture[i + run] == c) ++run;
+    if (c == 'd' && run <= 2) {
+      format += "%d";
+    } else if (c == 'M' && run <= 2) {
+      format += "%m";
+    } else if (c == 'y') {
+      format += run <= 2 ? "%y" : "%Y";
+    } else if (c == '%') {
+      format += std::string(run * 2, '%');
+    } else if (c != 'd' && c != 'M' && c != 'g') {
+      format += picture.substr(i, run);
+    }
+    i += run;
+  }
+  ApplyDateFormat(format);
+}
+
+#ifdef _WIN32
+
+namespace {
+
+std::string LocaleText(LCTYPE item) {
+  wchar_t buf[LOCALE_NAME_MAX_LENGTH * 2];
+  const int n = GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, item, buf, std::size(buf));
+  return n > 1 ? WideText::Narrow(std::wstring_view(buf, n - 1)) : std::string();
+}
+
+}  // namespace
+
+RegionalSettings RegionalSettings::FromMachine() {
+  RegionalSettings rs;
+  rs.decimalSeparator = LocaleText(LOCALE_SDECIMAL);
+  rs.thousandsSeparator = LocaleText(LOCALE_STHOUSAND);
+  if (rs.decimalSeparator.empty()) rs.decimalSeparator = ".";
+  rs.ApplyDatePicture(LocaleText(LOCALE_SSHORTDATE));
+  return rs;
+}
+
+#else
+
 RegionalSettings RegionalSettings::FromMachine() {
   RegionalSettings rs;
   locale_t loc = newlocale(LC_ALL_MASK, "", static_cast<locale_t>(0));
@@ -74,6 +138,8 @@ RegionalSettings RegionalSettings::FromMachine() {
   freelocale(loc);
   return rs;
 }
+
+#endif
 
 const RegionalSettings& RegionalSettings::Current() {
   return InForce();

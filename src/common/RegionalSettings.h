@@ -33,7 +33,8 @@ class RegionalSettings {
 
   // The settings the library requires (the default object).
   static RegionalSettings Required() { return RegionalSettings(); }
-  // The settings of the user's locale (LC_ALL, LC_NUMERIC, LC_TIME, LANG).
+  // The settings of the user's locale: on Windows the user's regional
+  // settings, elsewhere LC_ALL, LC_NUMERIC, LC_TIME, LANG.
   static RegionalSettings FromMachine();
 
   // The settings in force for every call that is not given others.
@@ -44,6 +45,11 @@ class RegionalSettings {
   // date format such as "%d/%m/%Y", "%m/%d/%y" or "%F"; a format without
   // day, month and year changes nothing.
   void ApplyDateFormat(std::string strftimeFormat);
+
+  // The same from a Windows short-date picture such as "dd/MM/yyyy",
+  // "M/d/yy" or "yyyy-MM-dd" (quoted text is literal; day and month names
+  // are not fields).
+  void ApplyDatePicture(const std::string& windowsPicture);
 
   // Full year of a year written with one or two digits.
   int ExpandTwoDigitYear(int year) const;

@@ -22,7 +22,9 @@ int SystemError::Number(int err) {
     case EEXIST:
       return rterr::kFileAlreadyExists;
     case ENOSPC:
+#ifdef EDQUOT
     case EDQUOT:
+#endif
       return rterr::kDiskFull;
     case EIO:
       return rterr::kDeviceIoError;
@@ -47,7 +49,9 @@ std::string SystemError::Reason(int err) {
     case EEXIST:
       return "ya existe";
     case ENOSPC:
+#ifdef EDQUOT
     case EDQUOT:
+#endif
       return "no hay espacio en el disco";
     case EIO:
       return "error de lectura o escritura en el disco";

@@ -7,30 +7,43 @@
 #include <filesystem>
 
 #include "common/AppError.h"
+#include "common/NativePath.h"
 #include "platform/DriveService.h"
 #include "platform/FileExplorerService.h"
 #include "platform/InputBoxService.h"
 #include "platform/MessageBoxService.h"
+#include "platform/PathSeparator.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-// A folder's full path without a trailing separator, the root aside.
+bool EsSeparador(char c) {
+  return c == '/' || c == kPathSeparator;
+}
+
+// A folder's full path without a trailing separator, the root ("/", or a
+// drive's "C:\") aside.
 std::string Normalizar(const fs::path& ruta) {
-  std::string texto = ruta.lexically_normal().string();
-  while (texto.size() > 1 && texto.back() == '/') texto.pop_back();
+  std::string texto = NativePath::ToUtf8(ruta.lexically_normal());
+  const size_t raiz = NativePath::ToUtf8(ruta.root_path()).size();
+  while (texto.size() > std::max<size_t>(raiz, 1) && EsSeparador(texto.back())) texto.pop_back();
   return texto;
 }
 
 bool EsCarpeta(const std::string& ruta) {
   std::error_code ec;
-  return !ruta.empty() && fs::is_directory(ruta, ec);
+  return !ruta.empty() && fs::is_directory(NativePath::From(ruta), ec);
 }
 
-// A name that stays inside the folder it is created in.
+// A name that stays inside the folder it is created in (on Windows "\"
+// and a drive's ":" lead out of it too).
 bool EsNombreSimple(const std::string& nombre) {
   return nombre != "." && nombre != ".." && nombre.find('/') == std::string::npos &&
+         nombre.find(kPathSeparator) == std::string::npos &&
+#ifdef _WIN32
+         nombre.find(':') == std::string::npos &&
+#endif
          nombre.find('\0') == std::string::npos;
 }
 
@@ -39,7 +52,7 @@ bool EsNombreSimple(const std::string& nombre) {
 NOVUDirModel::NOVUDirModel() : unidades_(DriveService::Current().Drives()) {
   std::error_code ec;
   const fs::path actual = fs::current_path(ec);
-  Abrir(ec ? std::string("/") : Normalizar(fs::absolute(actual)));
+  Abrir(ec ? std::string(kPathSeparatorText) : Normalizar(fs::absolute(actual)));
   unidad_ = UnidadDe(carpeta_);
 }
 
@@ -60,7 +73,7 @@ void NOVUDirModel::SetCaption(const std::string& New_Caption) {
 void NOVUDirModel::SetPath(const std::string& New_Path) {
   if (!EsCarpeta(New_Path)) return;
   std::error_code ec;
-  const fs::path absoluta = fs::absolute(New_Path, ec);
+  const fs::path absoluta = fs::absolute(NativePath::From(New_Path), ec);
   if (ec) return;
   Abrir(Normalizar(absoluta));
   unidad_ = UnidadDe(carpeta_);
@@ -72,9 +85,12 @@ int NOVUDirModel::UnidadDe(const std::string& carpeta) const {
   size_t largo = 0;
   for (size_t i = 0; i < unidades_.size(); ++i) {
     const std::string& u = unidades_[i];
-    const bool contiene = carpeta == u || u == "/" ||
-                          (carpeta.size() > u.size() && carpeta.compare(0, u.size(), u) == 0 &&
-                           carpeta[u.size()] == '/');
+    // A drive named with its final separator ("/", "C:\") holds what begins
+    // with it; another, what follows it after a separator.
+    const bool conSeparador = !u.empty() && EsSeparador(u.back());
+    const bool contiene =
+        carpeta == u || (carpeta.size() > u.size() && carpeta.compare(0, u.size(), u) == 0 &&
+                         (conSeparador || EsSeparador(carpeta[u.size()])));
     if (contiene && (mejor < 0 || u.size() > largo)) {
       mejor = static_cast<int>(i);
       largo = u.size();
@@ -92,7 +108,7 @@ void NOVUDirModel::Abrir(const std::string& carpeta) {
 
 void NOVUDirModel::Listar() {
   carpetas_.clear();
-  const fs::path abierta(carpeta_);
+  const fs::path abierta = NativePath::From(carpeta_);
   std::vector<fs::path> cadena;
   for (fs::path p = abierta; !p.empty(); p = p.parent_path()) {
     cadena.push_back(p);
@@ -102,20 +118,21 @@ void NOVUDirModel::Listar() {
   const int niveles = static_cast<int>(cadena.size());
   for (int i = 0; i < niveles; ++i) {
     const fs::path& p = cadena[static_cast<size_t>(i)];
-    const std::string nombre = p.has_filename() ? p.filename().string() : p.string();
+    const std::string nombre = NativePath::ToUtf8(p.has_filename() ? p.filename() : p);
     carpetas_.push_back({nombre, Normalizar(p), i, i - niveles});
   }
   std::vector<std::string> hijas;
   std::error_code ec;
   for (fs::directory_iterator it(abierta, ec), fin; !ec && it != fin; it.increment(ec)) {
     std::error_code tipo;
-    const std::string nombre = it->path().filename().string();
+    const std::string nombre = NativePath::ToUtf8(it->path().filename());
     if (nombre.empty() || nombre.front() == '.' || !it->is_directory(tipo)) continue;
     hijas.push_back(nombre);
   }
   std::sort(hijas.begin(), hijas.end());
   for (size_t i = 0; i < hijas.size(); ++i) {
-    carpetas_.push_back({hijas[i], Normalizar(abierta / hijas[i]), niveles, static_cast<int>(i)});
+    carpetas_.push_back(
+        {hijas[i], Normalizar(abierta / NativePath::From(hijas[i])), niveles, static_cast<int>(i)});
   }
 }
 
@@ -125,9 +142,9 @@ void NOVUDirModel::ElegirUnidad(int indice) {
   const std::string& unidad = unidades_[static_cast<size_t>(indice)];
   try {
     std::error_code ec;
-    fs::directory_iterator raiz(unidad, ec);
+    fs::directory_iterator raiz(NativePath::From(unidad), ec);
     if (ec) throw AppError(kErrorUnidad, "Nombre o número de archivo incorrecto");
-    Abrir(Normalizar(unidad));
+    Abrir(Normalizar(NativePath::From(unidad)));
   } catch (const AppError& e) {
     if (e.Number() == kErrorUnidad) {
       MsgBox(kUnidadIlegible);
@@ -161,10 +178,10 @@ void NOVUDirModel::CrearCarpeta() {
   const std::string nombre = InputBox(kPregunta, kTituloPregunta);
   if (nombre.empty()) return;
   std::string ruta = carpeta_;
-  if (ruta.empty() || ruta.back() != '/') ruta += '/';
+  if (ruta.empty() || !EsSeparador(ruta.back())) ruta += kPathSeparator;
   ruta += nombre;
   std::error_code ec;
-  if (!EsNombreSimple(nombre) || !fs::create_directory(ruta, ec) || ec) {
+  if (!EsNombreSimple(nombre) || !fs::create_directory(NativePath::From(ruta), ec) || ec) {
     MsgBox(kNoCrear + ruta);
     return;
   }

@@ -10,14 +10,13 @@
 */
 #include "dao/DBEngine.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
+#include <filesystem>
 #include <memory>
 #include <vector>
 
+#include "common/NativeFile.h"
+#include "common/NativePath.h"
 #include "dao/ConnectString.h"
 #include "dao/DatabaseState.h"
 #include "dao/FileHeader.h"
@@ -56,17 +55,18 @@ std::shared_ptr<DatabaseState> Register(std::shared_ptr<DatabaseState> state) {
 
 // Writes the header block of a new file, refusing to replace any file.
 void WriteNewFile(const std::string& name, const FileHeader& header) {
-  int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
-  if (fd < 0) {
-    if (errno == EEXIST) jeterr::Raise(jeterr::msg::kDatabaseExists, {name});
+  NativeFile file(name, NativeFile::Mode::kCreateNew);
+  if (!file.IsOpen()) {
+    if (file.LastFailure() == NativeFile::Failure::kExists)
+      jeterr::Raise(jeterr::msg::kDatabaseExists, {name});
     jeterr::Raise(jeterr::msg::kCannotCreateFile, {name});
   }
   auto block = header.Encode();
-  bool ok = ::write(fd, block.data(), block.size()) == static_cast<ssize_t>(block.size()) &&
-            ::fsync(fd) == 0;
-  ok = (::close(fd) == 0) && ok;
+  bool ok = file.WriteAt(0, block.data(), block.size()) && file.Sync();
+  ok = file.Close() && ok;
   if (!ok) {
-    ::unlink(name.c_str());
+    std::error_code ec;
+    std::filesystem::remove(NativePath::From(name), ec);
     jeterr::Raise(jeterr::msg::kWriteFailed, {name});
   }
 }

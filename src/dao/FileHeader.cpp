@@ -4,14 +4,12 @@
 */
 #include "dao/FileHeader.h"
 
-#include <openssl/crypto.h>
-#include <openssl/evp.h>
-#include <openssl/rand.h>
-#include <sys/stat.h>
-
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 
+#include "common/NativePath.h"
+#include "dao/PasswordCrypto.h"
 #include "dao/sql/JetErrors.h"
 
 namespace dao {
@@ -32,13 +30,7 @@ uint32_t GetU32(const unsigned char* p) {
 std::array<unsigned char, 32> Derive(const std::string& password,
                                      const std::array<unsigned char, 16>& salt,
                                      uint32_t iterations) {
-  std::array<unsigned char, 32> out{};
-  if (PKCS5_PBKDF2_HMAC(password.data(), static_cast<int>(password.size()), salt.data(),
-                        static_cast<int>(salt.size()), static_cast<int>(iterations), EVP_sha256(),
-                        static_cast<int>(out.size()), out.data()) != 1) {
-    jeterr::Raise(jeterr::msg::kNoMemoryForPassword);
-  }
-  return out;
+  return PasswordCrypto::Pbkdf2Sha256(password, salt.data(), salt.size(), iterations);
 }
 
 [[noreturn]] void Unrecognized(const std::string& path) {
@@ -51,7 +43,7 @@ FileHeader FileHeader::ForNewFile(const std::string& password) {
   FileHeader h;
   if (!password.empty()) {
     h.flags_ = 1;
-    if (RAND_bytes(h.salt_.data(), static_cast<int>(h.salt_.size())) != 1) {
+    if (!PasswordCrypto::RandomBytes(h.salt_.data(), h.salt_.size())) {
       jeterr::Raise(jeterr::msg::kNoSalt);
     }
     h.verifier_ = Derive(password, h.salt_, h.iterations_);
@@ -60,11 +52,12 @@ FileHeader FileHeader::ForNewFile(const std::string& password) {
 }
 
 FileHeader FileHeader::ReadFrom(const std::string& path) {
-  struct stat st {};
-  if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
+  const std::filesystem::path file = NativePath::From(path);
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(file, ec)) {
     jeterr::Raise(jeterr::msg::kFileNotFound, {path});
   }
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(file, std::ios::binary);
   if (!in) {
     jeterr::Raise(jeterr::msg::kCannotReadFile, {path});
   }
@@ -96,7 +89,7 @@ FileHeader FileHeader::Decode(const std::array<unsigned char, kSize>& block,
 bool FileHeader::Accepts(const std::string& password) const {
   if (!HasPassword()) return true;
   auto derived = Derive(password, salt_, iterations_);
-  return CRYPTO_memcmp(derived.data(), verifier_.data(), derived.size()) == 0;
+  return PasswordCrypto::SameBytes(derived.data(), verifier_.data(), derived.size());
 }
 
 std::array<unsigned char, FileHeader::kSize> FileHeader::Encode() const {

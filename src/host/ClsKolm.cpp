@@ -15,13 +15,19 @@
 */
 #include "host/ClsKolm.h"
 
-#include <fcntl.h>
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <sys/stat.h>
-#include <unistd.h>
+#endif
 
 #include <array>
+#include <filesystem>
 #include <fstream>
 
+#include "common/NativeFile.h"
+#include "common/NativePath.h"
+#include "common/WideText.h"
 #include "dao/DBEngine.h"
 #include "platform/AnsiText.h"
 #include "platform/MessageBoxService.h"
@@ -35,13 +41,22 @@ constexpr int kScrambleStep = 10;
 constexpr int kLastScrambled = 390;  // offset of the last toggled byte
 constexpr int kBlock = 400;
 
-// The file descriptor, closed on every path out.
-struct FileDescriptor {
-  int fd;
-  ~FileDescriptor() {
-    if (fd >= 0) ::close(fd);
-  }
-};
+// "Normal" attributes: on Windows read-only, hidden, system and archive
+// are cleared; elsewhere the owner may write the file. False when the file
+// is not there.
+bool MakeNormal(const std::string& path) {
+#ifdef _WIN32
+  const std::wstring wide = NativePath::From(path).native();
+  if (GetFileAttributesW(wide.c_str()) == INVALID_FILE_ATTRIBUTES) return false;
+  SetFileAttributesW(wide.c_str(), FILE_ATTRIBUTE_NORMAL);
+  return true;
+#else
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) return false;
+  ::chmod(path.c_str(), st.st_mode | S_IWUSR);
+  return true;
+#endif
+}
 
 }  // namespace
 
@@ -58,12 +73,12 @@ std::string ClsKolm::DarPWD() const {
 bool ClsKolm::EstaEncriptada(const std::string& path) {
   // Opened for reading and writing, as the check always did: a file that
   // cannot be written is reported here, before anything changes.
-  FileDescriptor f{::open(path.c_str(), O_RDWR)};
-  if (f.fd < 0) {
+  NativeFile f(path, NativeFile::Mode::kReadWrite);
+  if (!f.IsOpen()) {
     throw AppError(rterr::kPermissionDenied, "Permiso denegado: '" + path + "'.");
   }
   unsigned char first = 0;
-  if (::pread(f.fd, &first, 1, 0) < 0) {
+  if (f.ReadAt(0, &first, 1) < 0) {
     throw AppError(rterr::kPermissionDenied, "No se puede leer '" + path + "'.");
   }
   return first != 0;
@@ -72,14 +87,14 @@ bool ClsKolm::EstaEncriptada(const std::string& path) {
 void ClsKolm::encriptoDesencripto(const std::string& Base) {
   lastScrambleFailed_ = false;
   bool ok = false;
-  FileDescriptor f{::open(Base.c_str(), O_RDWR)};
-  if (f.fd >= 0) {
+  NativeFile f(Base, NativeFile::Mode::kReadWrite);
+  if (f.IsOpen()) {
     std::array<unsigned char, kBlock> block{};
-    ssize_t got = ::pread(f.fd, block.data(), block.size(), 0);
+    const int64_t got = f.ReadAt(0, block.data(), block.size());
     if (got > kLastScrambled) {
       for (int i = 0; i <= kLastScrambled; i += kScrambleStep)
         block[static_cast<size_t>(i)] ^= kScrambleValue;
-      ok = ::pwrite(f.fd, block.data(), static_cast<size_t>(got), 0) == got && ::fsync(f.fd) == 0;
+      ok = f.WriteAt(0, block.data(), static_cast<size_t>(got)) && f.Sync();
     }
   }
   if (!ok) {
@@ -91,12 +106,9 @@ void ClsKolm::encriptoDesencripto(const std::string& Base) {
 bool ClsKolm::AbrirBaseMdb(const std::string& Direccion, dao::Database& BaseDatos) {
   bool toggled = false;
   try {
-    // "Normal" attributes: off Windows, the owner may write the file.
-    struct stat st {};
-    if (::stat(Direccion.c_str(), &st) != 0) {
+    if (!MakeNormal(Direccion)) {
       throw AppError(rterr::kFileNotFound, "No se encontró el archivo '" + Direccion + "'.");
     }
-    ::chmod(Direccion.c_str(), st.st_mode | S_IWUSR);
     if (EstaEncriptada(Direccion)) {
       encriptoDesencripto(Direccion);
       toggled = !lastScrambleFailed_;
@@ -115,7 +127,7 @@ bool ClsKolm::AbrirBaseMdb(const std::string& Direccion, dao::Database& BaseDato
 
 std::string ClsKolm::DarPathNOVU() {
   const std::string path = a_c_w().DirWindows() + "novuPath.sys";
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(NativePath::From(path), std::ios::binary);
   if (!in) {
     throw AppError(rterr::kFileNotFound, "No se encontró el archivo '" + path + "'.");
   }

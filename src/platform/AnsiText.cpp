@@ -3,8 +3,16 @@
 */
 #include "platform/AnsiText.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include <array>
 #include <cstdint>
+
+#ifdef _WIN32
+#include "common/WideText.h"
+#endif
 
 namespace {
 
@@ -63,6 +71,15 @@ bool AnsiText::IsUtf8(std::string_view text) {
 
 std::string AnsiText::ToUtf8(std::string_view text) {
   if (IsUtf8(text)) return std::string(text);
+#ifdef _WIN32
+  const int n =
+      MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+  if (n > 0) {
+    std::wstring wide(static_cast<size_t>(n), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), n);
+    return WideText::Narrow(wide);
+  }
+#endif
   std::string out;
   out.reserve(text.size() * 2);
   for (char ch : text) {

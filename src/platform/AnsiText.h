@@ -9,6 +9,10 @@
 ** undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) become the control characters of
 ** the same number, as Windows itself decodes them. Plain ASCII is valid
 ** UTF-8 and is never changed.
+**
+** On Windows the code page is the system's own (GetACP: 1252 on those
+** Spanish systems, another elsewhere), decoded by the system; elsewhere
+** Windows-1252 is assumed.
 */
 #pragma once
 
@@ -22,6 +26,6 @@ class AnsiText {
   static bool IsUtf8(std::string_view text);
 
   // `text` in UTF-8: unchanged when it is UTF-8 already, else decoded from
-  // Windows-1252.
+  // the ANSI code page.
   static std::string ToUtf8(std::string_view text);
 };

@@ -1,7 +1,11 @@
 /*
-** The drives off Windows. See DriveService.h.
+** The machine's drives. See DriveService.h.
 */
 #include "platform/DriveService.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 #include <algorithm>
 #include <cstdlib>
@@ -9,6 +13,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "common/WideText.h"
 #include "platform/MountTable.h"
 #include "platform/ServiceSlot.h"
 
@@ -21,6 +26,22 @@ std::shared_ptr<DriveService> DriveService::Install(std::shared_ptr<DriveService
 DriveService& DriveService::Current() {
   return DriveSlot::Current();
 }
+
+#ifdef _WIN32
+
+std::vector<std::string> SystemDrives::Drives() {
+  std::vector<std::string> drives;
+  const DWORD letters = GetLogicalDrives();
+  for (int i = 0; i < 26; ++i) {
+    if (!(letters & (1u << i))) continue;
+    const std::string root = std::string(1, static_cast<char>('A' + i)) + ":\\";
+    const UINT type = GetDriveTypeW(WideText::Wide(root).c_str());
+    if (type != DRIVE_UNKNOWN && type != DRIVE_NO_ROOT_DIR) drives.push_back(root);
+  }
+  return drives;
+}
+
+#else
 
 std::vector<std::string> SystemDrives::Drives() {
   std::vector<std::string> drives = {"/"};
@@ -41,3 +62,5 @@ std::vector<std::string> SystemDrives::Drives() {
   }
   return drives;
 }
+
+#endif

@@ -1,6 +1,9 @@
 /*
 ** DriveService: the seam that lists the drives a folder chooser offers.
 **
+** On Windows the drives are the drive letters the system reports
+** (GetLogicalDrives), each as its root ("C:\"), those whose type
+** GetDriveType can tell: fixed, removable, network, optical and RAM disks.
 ** Off Windows a drive is a folder where the user's storage begins: the
 ** root "/", the user's home, and the mounted volumes that MountTable
 ** counts as drives (removable media included), in that order, each once.
@@ -27,7 +30,8 @@ class DriveService {
   static DriveService& Current();
 };
 
-// The machine's drives: "/", $HOME and the drives of /proc/self/mounts.
+// The machine's drives: the drive letters on Windows; elsewhere "/",
+// $HOME and the drives of /proc/self/mounts.
 class SystemDrives : public DriveService {
  public:
   std::vector<std::string> Drives() override;

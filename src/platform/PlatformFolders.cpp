@@ -11,25 +11,31 @@
 
 #include "platform/PathSeparator.h"
 
+#ifdef _WIN32
+#include "common/WideText.h"
+#endif
+
 namespace platform {
 
 #ifdef _WIN32
 
 namespace {
-std::string FromCall(UINT(WINAPI* call)(LPSTR, UINT)) {
-  char buf[MAX_PATH + 1];
-  UINT n = call(buf, sizeof buf);
+// The wide calls: a Windows folder whose name the ANSI code page cannot
+// hold still comes back whole.
+std::string FromCall(UINT(WINAPI* call)(LPWSTR, UINT)) {
+  wchar_t buf[MAX_PATH + 1];
+  UINT n = call(buf, MAX_PATH + 1);
   // 0 is a failure; a value at or above the size is a folder that did not fit.
-  if (n == 0 || n >= sizeof buf) return std::string();
-  return std::string(buf, n);
+  if (n == 0 || n >= MAX_PATH + 1) return std::string();
+  return WideText::Narrow(std::wstring_view(buf, n));
 }
 }  // namespace
 
 std::string WindowsDirectory() {
-  return FromCall(GetWindowsDirectoryA);
+  return FromCall(GetWindowsDirectoryW);
 }
 std::string SystemDirectory() {
-  return FromCall(GetSystemDirectoryA);
+  return FromCall(GetSystemDirectoryW);
 }
 
 #else

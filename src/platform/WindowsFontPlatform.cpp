@@ -7,6 +7,7 @@
 
 #include <windows.h>
 
+#include "common/WideText.h"
 #include "platform/a_c_w.h"
 
 std::string WindowsFontPlatform::FontsFolder() {
@@ -14,21 +15,23 @@ std::string WindowsFontPlatform::FontsFolder() {
 }
 
 void WindowsFontPlatform::CreateScalableResource(const fontcalls::ScalableResource& call) {
-  CreateScalableFontResourceA(call.hidden, call.resourceFile.c_str(), call.fontFile.c_str(),
-                              call.path.c_str());
+  CreateScalableFontResourceW(call.hidden, WideText::Wide(call.resourceFile).c_str(),
+                              WideText::Wide(call.fontFile).c_str(),
+                              WideText::Wide(call.path).c_str());
 }
 
 void WindowsFontPlatform::RegisterFont(const std::string& fontFile) {
-  AddFontResourceA(fontFile.c_str());
+  AddFontResourceW(WideText::Wide(fontFile).c_str());
 }
 
 void WindowsFontPlatform::RecordInProfile(const fontcalls::ProfileEntry& call) {
-  WriteProfileStringA(call.section.c_str(), call.key.c_str(), call.value.c_str());
+  WriteProfileStringW(WideText::Wide(call.section).c_str(), WideText::Wide(call.key).c_str(),
+                      WideText::Wide(call.value).c_str());
 }
 
 void WindowsFontPlatform::BroadcastFontChange(const fontcalls::Broadcast& call) {
   // Posted, not sent: the caller does not wait for the other windows.
-  PostMessageA(reinterpret_cast<HWND>(call.window), call.message, static_cast<WPARAM>(call.wParam),
+  PostMessageW(reinterpret_cast<HWND>(call.window), call.message, static_cast<WPARAM>(call.wParam),
                static_cast<LPARAM>(call.lParam));
 }
 

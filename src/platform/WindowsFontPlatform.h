@@ -1,9 +1,10 @@
 /*
 ** WindowsFontPlatform: the font installation's steps as the Windows system
 ** calls, with the arguments of FontInstallCalls.h: the TrueType file goes to
-** the Windows folder's "fonts" subfolder; CreateScalableFontResourceA,
-** AddFontResourceA, WriteProfileStringA and PostMessageA follow. Their
-** results are not examined. Built on Windows only.
+** the Windows folder's "fonts" subfolder; CreateScalableFontResource,
+** AddFontResource, WriteProfileString and PostMessage follow, in their wide
+** forms so that a folder with any accent reaches them whole. Their results
+** are not examined. Built on Windows only.
 */
 #pragma once
 

@@ -1,6 +1,8 @@
 /*
 ** A user's fonts on a fontconfig desktop. See XdgFontPlatform.h.
 */
+#ifndef _WIN32
+
 #include "platform/XdgFontPlatform.h"
 
 #include <fcntl.h>
@@ -44,3 +46,5 @@ void XdgFontPlatform::RegisterFont(const std::string&) {
 void XdgFontPlatform::RecordInProfile(const fontcalls::ProfileEntry&) {}
 
 void XdgFontPlatform::BroadcastFontChange(const fontcalls::Broadcast&) {}
+
+#endif

@@ -5,12 +5,15 @@
 ** rules say). Registering runs "fc-cache FOLDER", fontconfig's cache builder,
 ** so that every program sees the font at once; fontconfig writes its cache
 ** under $XDG_CACHE_HOME. Creating a font resource, the profile entry and the
-** broadcast have no counterpart here and do nothing.
+** broadcast have no counterpart here and do nothing. Built off Windows
+** only.
 **
 ** A missing fc-cache or one that fails is not reported: fontconfig finds the
 ** font on its next scan of the folder all the same.
 */
 #pragma once
+
+#ifndef _WIN32
 
 #include "platform/FontPlatform.h"
 
@@ -22,3 +25,5 @@ class XdgFontPlatform : public FontPlatform {
   void RecordInProfile(const fontcalls::ProfileEntry& call) override;
   void BroadcastFontChange(const fontcalls::Broadcast& call) override;
 };
+
+#endif

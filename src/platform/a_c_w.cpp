@@ -9,6 +9,7 @@
 #include "common/AppError.h"
 #include "common/DateSerial.h"
 #include "common/DateText.h"
+#include "common/NativePath.h"
 #include "common/Utf8Text.h"
 #include "common/ValueFormat.h"
 #include "platform/FontInstallCalls.h"
@@ -110,8 +111,8 @@ void CopyFont(const std::filesystem::path& source, const std::filesystem::path& 
   std::filesystem::remove(partial, ignored);
   const int number =
       ec == std::errc::no_such_file_or_directory ? rterr::kPathNotFound : rterr::kPermissionDenied;
-  throw AppError(number, "No se pudo copiar '" + source.string() + "' en '" + target.string() +
-                             "': " + ec.message() + ".");
+  throw AppError(number, "No se pudo copiar '" + NativePath::ToUtf8(source) + "' en '" +
+                             NativePath::ToUtf8(target) + "': " + ec.message() + ".");
 }
 
 }  // namespace
@@ -120,8 +121,10 @@ void a_c_w::InstalarFuente(const std::string& Path, int32_t Tipo) const {
   const fontcalls::FontSet set = fontcalls::FontSetFor(Tipo);
   FontPlatform& platform = FontPlatform::Current();
 
-  const std::filesystem::path installed = platform.FontsFolder() + set.trueTypeFile;
-  const std::filesystem::path offered = Path + kPathSeparatorText + set.trueTypeFile;
+  const std::filesystem::path installed =
+      NativePath::From(platform.FontsFolder() + set.trueTypeFile);
+  const std::filesystem::path offered =
+      NativePath::From(Path + kPathSeparatorText + set.trueTypeFile);
   std::error_code ec;
   if (!std::filesystem::exists(installed, ec) && std::filesystem::exists(offered, ec)) {
     CopyFont(offered, installed);

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "common/NativePath.h"
 #include "platform/MessageBoxService.h"
 #include "platform/PathSeparator.h"
 #include "platform/a_c_w.h"
@@ -23,7 +24,7 @@ std::string CarpetaDeRuta() {
   std::string carpeta = a_c_w().DirWindows();
   if (carpeta.empty()) {
     std::error_code ec;
-    carpeta = std::filesystem::current_path(ec).string();
+    carpeta = NativePath::ToUtf8(std::filesystem::current_path(ec));
   }
   if (carpeta.size() > 1 && carpeta.back() == kPathSeparator) carpeta.pop_back();
   return carpeta;

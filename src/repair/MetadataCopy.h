@@ -29,8 +29,8 @@ class MetadataCopy {
   MetadataCopy(const MetadataCopy&) = delete;
   MetadataCopy& operator=(const MetadataCopy&) = delete;
 
-  // Whether this process may write `path` (always on Windows, where the
-  // program folder is the operator's).
+  // Whether this process may write `path` (on Windows, whether it opens for
+  // writing).
   static bool MayWrite(const std::string& path);
 
   const std::string& Path() const { return path_; }

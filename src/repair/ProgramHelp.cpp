@@ -12,13 +12,17 @@ std::string VersionLine(const std::string& program) {
 }
 
 std::string WhereItLooks(const std::string& windowsFolder, const std::string& programFolder) {
+#ifdef _WIN32
+  const std::string where = "  novuPath.sys   en la carpeta de Windows (" + windowsFolder + ").\n";
+#else
   const std::string windows =
       windowsFolder.empty() ? "WINDIR no está definida" : "ahora " + windowsFolder;
-  return "Dónde busca:\n"
-         "  novuPath.sys   en la carpeta de Windows; fuera de Windows, en la carpeta que\n"
-         "                 nombra la variable de entorno WINDIR (" +
-         windows +
-         ").\n"
+  const std::string where =
+      "  novuPath.sys   en la carpeta de Windows; fuera de Windows, en la carpeta que\n"
+      "                 nombra la variable de entorno WINDIR (" +
+      windows + ").\n";
+#endif
+  return "Dónde busca:\n" + where +
          "                 Su primera línea es la carpeta de la instalación.\n"
          "  Remendor.mdb   los metadatos de reparación, junto al programa (" +
          programFolder +

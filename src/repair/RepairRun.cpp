@@ -9,6 +9,7 @@
 #include <array>
 #include <filesystem>
 
+#include "common/NativePath.h"
 #include "common/SystemError.h"
 #include "platform/PathSeparator.h"
 #include "repair/HostBackup.h"
@@ -51,7 +52,7 @@ bool RepairRun::Ejecutar(const std::string& codigoVersion, const std::string& in
 
   // A missing file needs no backup: the open reports it.
   std::error_code ec;
-  if (std::filesystem::exists(base, ec)) {
+  if (std::filesystem::exists(NativePath::From(base), ec)) {
     try {
       respaldo_ = HostBackup::Make(base);
     } catch (const std::exception& e) {

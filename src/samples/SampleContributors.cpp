@@ -6,6 +6,7 @@
 
 #include <filesystem>
 
+#include "common/NativePath.h"
 #include "dao/DBEngine.h"
 
 void SampleContributors::Create(const std::string& path, ClsKolm& kolm) {
@@ -31,7 +32,7 @@ void SampleContributors::Create(const std::string& path, ClsKolm& kolm) {
   } catch (...) {
     // A half-built sample would pass for a real one.
     db.Close();
-    std::filesystem::remove(path);
+    std::filesystem::remove(NativePath::From(path));
     throw;
   }
   db.Close();

@@ -1,12 +1,15 @@
 #include "samples/SampleGalleryData.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <system_error>
 #include <vector>
 
 #include "common/AppError.h"
+#include "common/NativePath.h"
 #include "dao/DBEngine.h"
 #include "samples/SampleAddresses.h"
 #include "samples/SampleInstallation.h"
@@ -16,6 +19,22 @@ namespace fs = std::filesystem;
 namespace {
 
 std::string CarpetaTemporal() {
+#ifdef _WIN32
+  // Windows has no mkdtemp: a random name under $TMPDIR or the user's
+  // temporary folder, which create_directory refuses when it is taken.
+  std::random_device random;
+  std::error_code ec;
+  const char* tmp = std::getenv("TMPDIR");
+  const fs::path base = tmp && *tmp ? NativePath::From(tmp) : fs::temp_directory_path(ec);
+  for (int attempt = 0; !ec && attempt < 100; ++attempt) {
+    char nombre[40];
+    std::snprintf(nombre, sizeof nombre, "remendor-galeria-%08x", static_cast<unsigned>(random()));
+    if (fs::create_directory(base / nombre, ec)) return NativePath::ToUtf8(base / nombre);
+  }
+  throw AppError(
+      rterr::kPathFileAccess,
+      "No se pudo crear la carpeta de trabajo de la galería en " + NativePath::ToUtf8(base) + ".");
+#else
   const char* tmp = std::getenv("TMPDIR");
   std::string plantilla =
       (fs::path(tmp && *tmp ? tmp : "/tmp") / "remendor-galeria-XXXXXX").string();
@@ -26,6 +45,7 @@ std::string CarpetaTemporal() {
                    "No se pudo crear la carpeta de trabajo de la galería en " + plantilla + ".");
   }
   return nombre.data();
+#endif
 }
 
 const char* const kPaginaAyuda =

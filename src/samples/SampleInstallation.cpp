@@ -16,6 +16,7 @@
 #include <random>
 #include <vector>
 
+#include "common/NativePath.h"
 #include "dao/DBEngine.h"
 #include "platform/PathSeparator.h"
 #include "samples/SampleContributors.h"
@@ -197,7 +198,7 @@ void SampleInstallation::CreateHost(const std::string& path, ClsKolm& kolm, cons
   } catch (...) {
     // A half-built sample would pass for a real one.
     db.Close();
-    fs::remove(path);
+    fs::remove(NativePath::From(path));
     throw;
   }
   db.Close();
@@ -205,11 +206,11 @@ void SampleInstallation::CreateHost(const std::string& path, ClsKolm& kolm, cons
 
 std::string SampleInstallation::Create(const std::string& folder, ClsKolm& kolm,
                                        const Sizes& sizes) {
-  const fs::path root = fs::absolute(folder);
-  const std::string novu = (root / "novu").string();
+  const fs::path root = fs::absolute(NativePath::From(folder));
+  const std::string novu = NativePath::ToUtf8(root / "novu");
   const std::string host = novu + kPathSeparatorText + "VORA12" + kPathSeparatorText + "VORA12.mdb";
   fs::create_directories(root / "windows");
-  fs::create_directories(fs::path(host).parent_path());
+  fs::create_directories(NativePath::From(host).parent_path());
   CreateHost(host, kolm, sizes);
   kolm.encriptoDesencripto(host);
   if (kolm.LastScrambleFailed()) {
@@ -222,11 +223,12 @@ std::string SampleInstallation::Create(const std::string& folder, ClsKolm& kolm,
   if (kolm.LastScrambleFailed()) {
     throw AppError(75, std::string(ClsKolm::kScrambleFailedMessage) + ": '" + contributors + "'.");
   }
-  std::ofstream path((root / "windows" / "novuPath.sys").string(), std::ios::binary);
+  std::ofstream path(root / "windows" / "novuPath.sys", std::ios::binary);
   path << novu << "\r\n";
   if (!path.flush()) {
-    throw AppError(rterr::kPathFileAccess,
-                   "No se pudo escribir '" + (root / "windows" / "novuPath.sys").string() + "'.");
+    throw AppError(
+        rterr::kPathFileAccess,
+        "No se pudo escribir '" + NativePath::ToUtf8(root / "windows" / "novuPath.sys") + "'.");
   }
   return host;
 }

@@ -2,10 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <string>
 
 #include "common/AppError.h"
 #include "common/DateSerial.h"
 #include "common/ValueFormat.h"
+#include "support/OperatorSettings.h"
 
 namespace {
 
@@ -81,6 +83,31 @@ TEST(RegionalSettings, UseReplacesTheSettingsInForce) {
   EXPECT_EQ(ValueFormat::FormatNumber(1500.33, kAmount), "1.500,33");
 }
 
+#ifdef _WIN32
+
+TEST(RegionalSettings, TheOperatorsSettingsAreReadOnlyWhenAsked) {
+  RegionalSettings argentina, us;
+  {
+    OperatorSettings set(L",", L".", L"dd/MM/yyyy");
+    argentina = RegionalSettings::FromMachine();
+  }
+  {
+    OperatorSettings set(L".", L",", L"M/d/yy");
+    us = RegionalSettings::FromMachine();
+  }
+  EXPECT_EQ(argentina.decimalSeparator, ",");
+  EXPECT_EQ(argentina.thousandsSeparator, ".");
+  EXPECT_EQ(argentina.dateOrder, RegionalSettings::DateOrder::DayMonthYear);
+  EXPECT_TRUE(argentina.fourDigitYear);
+  EXPECT_EQ(us.decimalSeparator, ".");
+  EXPECT_EQ(us.thousandsSeparator, ",");
+  EXPECT_EQ(us.dateOrder, RegionalSettings::DateOrder::MonthDayYear);
+  EXPECT_FALSE(us.fourDigitYear);
+  EXPECT_EQ(RegionalSettings::Current().decimalSeparator, ",");
+}
+
+#else
+
 TEST(RegionalSettings, TheMachineIsReadOnlyWhenAsked) {
   const char* saved = std::getenv("LC_ALL");
   const std::string previous = saved ? saved : "";
@@ -98,6 +125,8 @@ TEST(RegionalSettings, TheMachineIsReadOnlyWhenAsked) {
   EXPECT_FALSE(machine.fourDigitYear);
   EXPECT_EQ(RegionalSettings::Current().decimalSeparator, ",");
 }
+
+#endif
 
 TEST(RegionalSettings, DateFormatsOfLocales) {
   using Order = RegionalSettings::DateOrder;
@@ -122,6 +151,28 @@ TEST(RegionalSettings, DateFormatsOfLocales) {
   RegionalSettings unreadable;
   unreadable.ApplyDateFormat("%x");
   EXPECT_EQ(unreadable.dateOrder, Order::DayMonthYear);
+}
+
+TEST(RegionalSettings, WindowsDatePictures) {
+  using Order = RegionalSettings::DateOrder;
+  struct Case {
+    const char* picture;
+    Order order;
+    const char* separator;
+    bool fourDigits;
+  };
+  for (const Case& c : {Case{"dd/MM/yyyy", Order::DayMonthYear, "/", true},
+                        Case{"M/d/yy", Order::MonthDayYear, "/", false},
+                        Case{"yyyy-MM-dd", Order::YearMonthDay, "-", true},
+                        Case{"d.M.yyyy", Order::DayMonthYear, ".", true},
+                        Case{"dd' de 'MM' de 'yyyy", Order::DayMonthYear, " de ", true},
+                        Case{"gg yyyy/MM/dd", Order::YearMonthDay, "/", true}}) {
+    RegionalSettings rs;
+    rs.ApplyDatePicture(c.picture);
+    EXPECT_EQ(rs.dateOrder, c.order) << c.picture;
+    EXPECT_EQ(rs.dateSeparator, c.separator) << c.picture;
+    EXPECT_EQ(rs.fourDigitYear, c.fourDigits) << c.picture;
+  }
 }
 
 }  // namespace

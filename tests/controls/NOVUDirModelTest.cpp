@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "common/NativePath.h"
 #include "controls/NOVUDirModel.h"
 #include "support/FolderChooserFixture.h"
 
@@ -33,50 +34,50 @@ class NOVUDirModelTest : public FolderChooserFixture {
 
 TEST_F(NOVUDirModelTest, PathOpensAFolderAndIgnoresWhatIsNoFolder) {
   NOVUDirModel destino;
-  EXPECT_EQ(destino.Path(), fs::current_path().string());
-  destino.SetPath(raiz + "/Datos/");
-  EXPECT_EQ(destino.Path(), raiz + "/Datos");
-  EXPECT_EQ(destino.LblDest(), raiz + "/Datos");
+  EXPECT_EQ(destino.Path(), NativePath::ToUtf8(fs::current_path()));
+  destino.SetPath(In("Datos/"));
+  EXPECT_EQ(destino.Path(), In("Datos"));
+  EXPECT_EQ(destino.LblDest(), In("Datos"));
   EXPECT_EQ(destino.UnidadElegida(), 1);
   EXPECT_EQ(destino.Seleccion(), -1);
   // The tree down to the open folder, then its visible subfolders by name.
   ASSERT_FALSE(destino.Carpetas().empty());
-  EXPECT_EQ(destino.Carpetas().front().nombre, "/");
+  EXPECT_EQ(destino.Carpetas().front().nombre, Root());
   EXPECT_EQ(destino.Carpetas().front().nivel, 0);
   EXPECT_EQ(DesdeLaAbierta(destino),
             (std::vector<std::pair<std::string, int>>{{"Datos", -1}, {"Anual", 0}, {"Viejos", 1}}));
-  EXPECT_EQ(destino.Carpetas().back().ruta, raiz + "/Datos/Viejos");
+  EXPECT_EQ(destino.Carpetas().back().ruta, In("Datos/Viejos"));
 
-  for (const std::string& nada : {raiz + "/NoExiste", raiz + "/Datos/archivo.txt", std::string()}) {
+  for (const std::string& nada : {In("NoExiste"), In("Datos/archivo.txt"), std::string()}) {
     destino.SetPath(nada);
-    EXPECT_EQ(destino.Path(), raiz + "/Datos");
+    EXPECT_EQ(destino.Path(), In("Datos"));
   }
   EXPECT_TRUE(Mensajes().empty());
 
   // Opening an entry: a subfolder, then the parent (index -2).
   destino.AbrirEntrada(1);
-  EXPECT_EQ(destino.Path(), raiz + "/Datos/Viejos");
-  EXPECT_EQ(destino.LblDest(), raiz + "/Datos/Viejos");
+  EXPECT_EQ(destino.Path(), In("Datos/Viejos"));
+  EXPECT_EQ(destino.LblDest(), In("Datos/Viejos"));
   EXPECT_EQ(destino.Seleccion(), -1);
   destino.AbrirEntrada(-2);
-  EXPECT_EQ(destino.Path(), raiz + "/Datos");
+  EXPECT_EQ(destino.Path(), In("Datos"));
   // An entry removed since it was listed is not opened; the list is read
   // again without it.
-  fs::remove(raiz + "/Datos/Anual");
+  fs::remove(In("Datos/Anual"));
   destino.AbrirEntrada(0);
-  EXPECT_EQ(destino.Path(), raiz + "/Datos");
+  EXPECT_EQ(destino.Path(), In("Datos"));
   EXPECT_EQ(DesdeLaAbierta(destino),
             (std::vector<std::pair<std::string, int>>{{"Datos", -1}, {"Viejos", 0}}));
 }
 
 TEST_F(NOVUDirModelTest, CreatesAFolderInsideTheOpenOneAndOpensIt) {
   NOVUDirModel destino;
-  destino.SetPath(raiz + "/Datos");
+  destino.SetPath(In("Datos"));
   pregunta->SetNextAnswer("Nueva");
   destino.CrearCarpeta();
-  EXPECT_TRUE(fs::is_directory(raiz + "/Datos/Nueva"));
-  EXPECT_EQ(destino.Path(), raiz + "/Datos/Nueva");
-  EXPECT_EQ(destino.LblDest(), raiz + "/Datos/Nueva");
+  EXPECT_TRUE(fs::is_directory(In("Datos/Nueva")));
+  EXPECT_EQ(destino.Path(), In("Datos/Nueva"));
+  EXPECT_EQ(destino.LblDest(), In("Datos/Nueva"));
   ASSERT_EQ(pregunta->Requests().size(), 1u);
   EXPECT_EQ(pregunta->Requests()[0].prompt, "Ingrese el nombre para la carpeta nueva");
   EXPECT_EQ(pregunta->Requests()[0].title, "Nueva carpeta");
@@ -84,53 +85,53 @@ TEST_F(NOVUDirModelTest, CreatesAFolderInsideTheOpenOneAndOpensIt) {
 
   // At the root no separator is doubled.
   NOVUDirModel modelo;
-  modelo.SetPath("/");
+  modelo.SetPath(Root());
   pregunta->SetNextAnswer("..");
   modelo.CrearCarpeta();
-  EXPECT_EQ(modelo.Path(), "/");
-  EXPECT_EQ(Mensajes(), std::vector<std::string>{"Imposible crear la carpeta /.."});
+  EXPECT_EQ(modelo.Path(), Root());
+  EXPECT_EQ(Mensajes(), std::vector<std::string>{"Imposible crear la carpeta " + Root() + ".."});
 }
 
 TEST_F(NOVUDirModelTest, ACancelledOrEmptyAnswerChangesNothing) {
   NOVUDirModel destino;
-  destino.SetPath(raiz + "/Datos");
+  destino.SetPath(In("Datos"));
   const auto antes = DesdeLaAbierta(destino);
   destino.CrearCarpeta();  // cancelled: ""
-  EXPECT_EQ(destino.Path(), raiz + "/Datos");
+  EXPECT_EQ(destino.Path(), In("Datos"));
   EXPECT_EQ(DesdeLaAbierta(destino), antes);
   EXPECT_TRUE(Mensajes().empty());
 }
 
 TEST_F(NOVUDirModelTest, NamesThatExistOrLeaveTheFolderAreRefusedWithTheFullPath) {
   NOVUDirModel destino;
-  destino.SetPath(raiz + "/Datos");
+  destino.SetPath(In("Datos"));
   for (const std::string nombre : {"Viejos", "..", ".", "../Fuera", "a/b", "archivo.txt"}) {
     pregunta->SetNextAnswer(nombre);
     destino.CrearCarpeta();
     EXPECT_EQ(Mensajes(),
-              std::vector<std::string>{"Imposible crear la carpeta " + raiz + "/Datos/" + nombre});
-    EXPECT_EQ(destino.Path(), raiz + "/Datos");
+              std::vector<std::string>{"Imposible crear la carpeta " + In("Datos/") + nombre});
+    EXPECT_EQ(destino.Path(), In("Datos"));
   }
-  EXPECT_FALSE(fs::exists(raiz + "/Fuera"));
-  EXPECT_FALSE(fs::exists(raiz + "/Datos/a"));
+  EXPECT_FALSE(fs::exists(In("Fuera")));
+  EXPECT_FALSE(fs::exists(In("Datos/a")));
 
   // Inside a folder removed meanwhile nothing can be created either.
-  destino.SetPath(raiz + "/Datos/Viejos");
-  fs::remove(raiz + "/Datos/Viejos");
+  destino.SetPath(In("Datos/Viejos"));
+  fs::remove(In("Datos/Viejos"));
   pregunta->SetNextAnswer("Hija");
   destino.CrearCarpeta();
   EXPECT_EQ(Mensajes(),
-            std::vector<std::string>{"Imposible crear la carpeta " + raiz + "/Datos/Viejos/Hija"});
+            std::vector<std::string>{"Imposible crear la carpeta " + In("Datos/Viejos/Hija")});
 }
 
 TEST_F(NOVUDirModelTest, AnUnreadableDriveEmptiesTheLabelAndKeepsTheFolder) {
   NOVUDirModel destino;
-  destino.SetPath(raiz + "/Datos");
+  destino.SetPath(In("Datos"));
   ASSERT_EQ(destino.Unidades().size(), 3u);
   destino.Seleccionar(0);
   destino.ElegirUnidad(2);
   EXPECT_EQ(Mensajes(), std::vector<std::string>{"No se puede leer la unidad seleccionada."});
-  EXPECT_EQ(destino.Path(), raiz + "/Datos");
+  EXPECT_EQ(destino.Path(), In("Datos"));
   EXPECT_EQ(destino.LblDest(), "");
   EXPECT_EQ(destino.UnidadElegida(), 2);
   EXPECT_EQ(destino.Seleccion(), -1);
@@ -147,9 +148,9 @@ TEST_F(NOVUDirModelTest, AnUnreadableDriveEmptiesTheLabelAndKeepsTheFolder) {
 
 TEST_F(NOVUDirModelTest, ExaminarShowsTheOpenFolderInTheFileManager) {
   NOVUDirModel destino;
-  destino.SetPath(raiz + "/Datos");
+  destino.SetPath(In("Datos"));
   destino.Examinar();
-  EXPECT_EQ(explorador->Folders(), std::vector<std::string>{raiz + "/Datos"});
+  EXPECT_EQ(explorador->Folders(), std::vector<std::string>{In("Datos")});
   EXPECT_TRUE(Mensajes().empty());
   explorador->SetNextResult(false);
   destino.Examinar();

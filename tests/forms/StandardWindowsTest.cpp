@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "common/NativePath.h"
 #include "dao/DBEngine.h"
 #include "forms/FakeWindows.h"
 #include "forms/HelpPages.h"
@@ -228,5 +229,7 @@ TEST_F(StandardWindowsTest, AHelpFolderGivenRelativeGivesAnAbsolutePage) {
   std::filesystem::current_path(dir.Path());
   const std::string page = HelpPages::Pagina("ayuda", 9);
   std::filesystem::current_path(antes);
-  EXPECT_EQ(page, (std::filesystem::canonical(dir.Path()) / "ayuda/index.html").string());
+  EXPECT_EQ(page,
+            NativePath::ToUtf8(
+                (std::filesystem::canonical(dir.Path()) / "ayuda/index.html").make_preferred()));
 }

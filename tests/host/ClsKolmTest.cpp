@@ -1,7 +1,6 @@
 // ClsKolm: installation path, opening of plain and scrambled databases, and
 // the scrambling itself.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <cstdlib>
 #include <fstream>
@@ -14,6 +13,7 @@
 #include "platform/ScopedService.h"
 #include "support/ErrorOf.h"
 #include "support/TempDir.h"
+#include "support/WindowsFolder.h"
 
 namespace {
 
@@ -27,12 +27,11 @@ class ClsKolmTest : public ::testing::Test {
     db.Close();
   }
   void WriteWindowsFile(const std::string& content) {
-    std::filesystem::create_directories(dir.Path() / "windows");
-    std::ofstream(dir.Path() / "windows" / "novuPath.sys", std::ios::binary) << content;
-    ::setenv("WINDIR", (dir.Path() / "windows").c_str(), 1);
+    ASSERT_TRUE(windows.Write("novuPath.sys", content)) << "cannot write into " << windows.Path();
   }
 
   TempDir dir;
+  WindowsFolder windows;
   std::string path;
   ScopedService<RecordingMessageBox> boxes;
   ClsKolm kolm;
@@ -58,12 +57,11 @@ TEST_F(ClsKolmTest, PathFileFirstLineIsReturnedUnchanged) {
 
 TEST_F(ClsKolmTest, MissingOrEmptyPathFileNamesThePath) {
   WriteWindowsFile("");
-  const std::string expected =
-      (dir.Path() / "windows").string() + kPathSeparatorText + "novuPath.sys";
+  const std::string expected = windows.Path() + kPathSeparatorText + "novuPath.sys";
   const std::string empty = ErrorMessageOf([&] { kolm.DarPathNOVU(); });
   EXPECT_EQ(empty.rfind("62 ", 0), 0u) << empty;
   EXPECT_NE(empty.find(expected), std::string::npos) << empty;
-  std::filesystem::remove(expected);
+  windows.Remove("novuPath.sys");
   const std::string missing = ErrorMessageOf([&] { kolm.DarPathNOVU(); });
   EXPECT_EQ(missing.rfind("53 ", 0), 0u) << missing;
   EXPECT_NE(missing.find(expected), std::string::npos) << missing;

@@ -1,7 +1,10 @@
 // The regional checks of a_c_w under constructed settings and under the
 // machine's locale, with their messages byte for byte.
 #include <gtest/gtest.h>
+
+#ifndef _WIN32
 #include <locale.h>
+#endif
 
 #include <memory>
 
@@ -9,6 +12,7 @@
 #include "platform/ScopedService.h"
 #include "platform/a_c_w.h"
 #include "support/EnvGuard.h"
+#include "support/OperatorSettings.h"
 
 namespace {
 
@@ -45,12 +49,14 @@ class RegionalChecksTest : public ::testing::Test {
   a_c_w w;
 };
 
+#ifndef _WIN32
 bool LocaleInstalled(const char* name) {
   locale_t loc = newlocale(LC_ALL_MASK, name, static_cast<locale_t>(0));
   if (loc == static_cast<locale_t>(0)) return false;
   freelocale(loc);
   return true;
 }
+#endif
 
 }  // namespace
 
@@ -101,6 +107,30 @@ TEST_F(RegionalChecksTest, DateCheckWantsDayMonthFourDigitYearWithSlashes) {
   }
 }
 
+#ifdef _WIN32
+
+TEST_F(RegionalChecksTest, OperatorsRegionalSettingsAreWhatTheChecksSeeByDefault) {
+  {
+    OperatorSettings us(L".", L",", L"M/d/yyyy");
+    EXPECT_FALSE(w.ChkNumerosValidos());
+    EXPECT_FALSE(w.ChkFechaValida());
+  }
+  EXPECT_EQ(boxes->Boxes().size(), 2u);
+  {
+    OperatorSettings argentina(L",", L".", L"dd/MM/yyyy");
+    EXPECT_TRUE(w.ChkNumerosValidos());
+    EXPECT_TRUE(w.ChkFechaValida());
+  }
+  {
+    OperatorSettings twoDigitYears(L",", L".", L"dd/MM/yy");
+    EXPECT_TRUE(w.ChkNumerosValidos());
+    EXPECT_FALSE(w.ChkFechaValida());
+  }
+  EXPECT_EQ(boxes->Boxes().size(), 3u);
+}
+
+#else
+
 TEST_F(RegionalChecksTest, MachineLocaleIsWhatTheChecksSeeByDefault) {
   EnvGuard all("LC_ALL", nullptr);
   EnvGuard numeric("LC_NUMERIC", nullptr);
@@ -117,3 +147,5 @@ TEST_F(RegionalChecksTest, MachineLocaleIsWhatTheChecksSeeByDefault) {
   // The Argentine locale writes two-digit years in its short date.
   EXPECT_FALSE(w.ChkFechaValida());
 }
+
+#endif

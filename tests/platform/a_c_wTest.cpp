@@ -3,12 +3,32 @@
 
 #include <cstdlib>
 
+#include "common/TextCase.h"
 #include "platform/PathSeparator.h"
 #include "platform/a_c_w.h"
 
 namespace {
 
 const std::string S = kPathSeparatorText;
+
+}  // namespace
+
+#ifdef _WIN32
+
+// Windows names its own folder in WINDIR too; the calls and the variable
+// agree, letter case aside.
+TEST(a_c_w, FoldersAreTheSystemsAndEndInTheSeparator) {
+  const char* windir = std::getenv("WINDIR");
+  ASSERT_NE(windir, nullptr);
+  a_c_w w;
+  EXPECT_TRUE(TextCase::Equal(w.DirWindows(), std::string(windir) + "\\")) << w.DirWindows();
+  EXPECT_TRUE(TextCase::Equal(w.DirSystemWindows(), w.DirWindows() + "system32\\"))
+      << w.DirSystemWindows();
+}
+
+#else
+
+namespace {
 
 class WindirGuard {
  public:
@@ -52,6 +72,8 @@ TEST(a_c_w, NoWindowsFolderGivesEmptyTexts) {
   EXPECT_EQ(a_c_w().DirWindows(), "");
   EXPECT_EQ(a_c_w().DirSystemWindows(), "");
 }
+
+#endif
 
 TEST(a_c_w, SacarUltimoCutsAtTheFirstNul) {
   EXPECT_EQ(a_c_w::SacarUltimo("sin nulo"), "sin nulo");

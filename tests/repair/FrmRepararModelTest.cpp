@@ -1,6 +1,7 @@
 // The main window's logic through a recording view, without widgets: the
 // load order, the installation label, a missing or blank novuPath.sys,
 // the busy state around a run, failed runs and the exit.
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <functional>
@@ -8,10 +9,12 @@
 
 #include "RecordingFrmRepararView.h"
 #include "RepairFixture.h"
+#include "platform/PathSeparator.h"
 #include "platform/ScopedService.h"
 #include "repair/FrmRepararModel.h"
 #include "repair/HostBackup.h"
 #include "repair/RepairRun.h"
+#include "support/WindowsFolder.h"
 
 namespace {
 
@@ -36,24 +39,23 @@ class FrmRepararModelTest : public RepairFixture {
  protected:
   void SetUp() override {
     RepairFixture::SetUp();
-    windows = dir.File("windows");
-    std::filesystem::create_directories(windows);
-    ::setenv("WINDIR", windows.c_str(), 1);
+    windowsFolder = std::make_unique<WindowsFolder>();
+    windows = windowsFolder->Path();
     // The maker's folder; the host lives in its VORA12 subfolder.
     novu = dir.File("novu");
-    install = novu + "/VORA12";
-    host = install + "/VORA12.mdb";
+    install = novu + kPathSeparatorText + "VORA12";
+    host = install + kPathSeparatorText + "VORA12.mdb";
     std::filesystem::create_directories(install);
     WriteOneTableMetadata();
   }
   void TearDown() override {
     model.reset();
-    ::unsetenv("WINDIR");
+    windowsFolder.reset();
     RepairFixture::TearDown();
   }
 
   void NovuPath(const std::string& content) {
-    std::ofstream(windows + "/novuPath.sys", std::ios::binary) << content;
+    ASSERT_TRUE(windowsFolder->Write("novuPath.sys", content)) << windows;
   }
   // The window's start: the logic made, then its load.
   FrmRepararModel& Load() {
@@ -64,12 +66,32 @@ class FrmRepararModelTest : public RepairFixture {
 
   // Put in over the fixture's recorder, and taken out before it.
   ScopedService<BoxWatcher> watcher;
+  std::unique_ptr<WindowsFolder> windowsFolder;
   std::string windows, novu;
   RecordingFrmRepararView view;
   std::unique_ptr<FrmRepararModel> model;
 };
 
 }  // namespace
+
+// The folder of novuPath.sys and the fixed suffix, joined as the system
+// joins them: with "\" on Windows (so "D:\Aplicativos" shows
+// "D:\Aplicativos\VORA12"), with "/" elsewhere, where the folder is a
+// Linux one.
+TEST_F(FrmRepararModelTest, TheInstallationShownIsTheFolderAndVORA12) {
+#ifdef _WIN32
+  NovuPath("D:\\Aplicativos\r\n");
+  EXPECT_EQ(Load().Instalacion(), "D:\\Aplicativos\\VORA12");
+  NovuPath("D:\\Aplicaci\xF3n\r\n");  // the ANSI code page, as the maker's programs write it
+  EXPECT_EQ(Load().Instalacion(), "D:\\Aplicación\\VORA12");
+#else
+  NovuPath("/srv/Aplicativos\n");
+  EXPECT_EQ(Load().Instalacion(), "/srv/Aplicativos/VORA12");
+#endif
+  const auto& calls = view.calls;
+  EXPECT_NE(std::find(calls.begin(), calls.end(), "MostrarInstalacion " + model->Instalacion()),
+            calls.end());
+}
 
 TEST_F(FrmRepararModelTest, WithoutAnInstallationTheLoadSaysSoAndMigrateStartsNothing) {
   const struct {
@@ -81,7 +103,7 @@ TEST_F(FrmRepararModelTest, WithoutAnInstallationTheLoadSaysSoAndMigrateStartsNo
                {" \t \r\n", "El archivo novuPath.sys de la carpeta '"}};
   WriteHost();  // present, so that only the missing path can stop a run
   for (const auto& c : cases) {
-    std::filesystem::remove(windows + "/novuPath.sys");
+    windowsFolder->Remove("novuPath.sys");
     if (c.content) NovuPath(c.content);
     watcher->Clear();
     RecordingFrmRepararView v;

@@ -11,6 +11,18 @@ TEST(ProgramHelp, VersionLineIsTheProgramAndADottedVersion) {
       << VersionLine("remendor");
 }
 
+#ifdef _WIN32
+
+TEST(ProgramHelp, WhereItLooksNamesWindowsOwnFolderAndTheProgramsFolder) {
+  const std::string help = WhereItLooks("C:\\WINDOWS", "D:\\Programas\\Remendor");
+  EXPECT_NE(help.find("novuPath.sys   en la carpeta de Windows (C:\\WINDOWS)."), std::string::npos)
+      << help;
+  EXPECT_EQ(help.find("WINDIR"), std::string::npos) << help;
+  EXPECT_NE(help.find("junto al programa (D:\\Programas\\Remendor)"), std::string::npos) << help;
+}
+
+#else
+
 TEST(ProgramHelp, WhereItLooksNamesTheFoldersOfTheMomentOrTheMissingWindir) {
   const std::string set = WhereItLooks("/tmp/muestra/windows", "/usr/lib/remendor");
   EXPECT_NE(set.find("novuPath.sys"), std::string::npos);
@@ -21,3 +33,5 @@ TEST(ProgramHelp, WhereItLooksNamesTheFoldersOfTheMomentOrTheMissingWindir) {
   EXPECT_NE(unset.find("(WINDIR no está definida)"), std::string::npos) << unset;
   EXPECT_EQ(unset.find("ahora"), std::string::npos) << unset;
 }
+
+#endif

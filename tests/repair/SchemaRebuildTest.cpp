@@ -1,6 +1,8 @@
 // The metadata-driven rebuild: statement text, what is dropped and created,
 // what is refused before any table is dropped, and the metadata's state.
+#ifndef _WIN32
 #include <sys/wait.h>
+#endif
 #include <unistd.h>
 
 #include "RepairFixture.h"
@@ -160,6 +162,10 @@ TEST_F(SchemaRebuildTest, RefusalsComeBeforeAnyDropAndNameTheTable) {
 }
 
 TEST_F(SchemaRebuildTest, AnOperatorWhoMayNotWriteTheMetadataRebuildsFromAPrivateCopy) {
+#ifdef _WIN32
+  GTEST_SKIP() << "needs a second user who may not write the metadata (setuid); Windows' own "
+                  "case, a file that does not open for writing, is MetadataCopy's test";
+#else
   namespace fs = std::filesystem;
   WriteMetadata(WithTypes({TableRow("Nueva", 1, 1, true), ColumnRow(1, "Dato", "Lng", 1)}));
   WriteHost({"CREATE TABLE Nueva (Viejo TEXT (5))", "INSERT INTO Nueva (Viejo) VALUES ('x')"});
@@ -206,4 +212,5 @@ TEST_F(SchemaRebuildTest, AnOperatorWhoMayNotWriteTheMetadataRebuildsFromAPrivat
   EXPECT_EQ(ReadBytes(metadata), before);
   EXPECT_TRUE(fs::is_empty(dir.Path() / "privadas"));
   fs::permissions(program, fs::perms::owner_all);
+#endif
 }

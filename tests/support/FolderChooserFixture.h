@@ -1,7 +1,7 @@
 // The folder chooser's tests: a scratch tree (Datos with Viejos, Anual, a
 // hidden folder and a file) and the seams the chooser uses, answered
-// ahead of time: drives ("/", the scratch folder and a volume that cannot
-// be read), the input box, the file manager and the message box.
+// ahead of time: drives (the root, the scratch folder and a volume that
+// cannot be read), the input box, the file manager and the message box.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -12,7 +12,9 @@
 #include <string>
 #include <vector>
 
+#include "common/NativePath.h"
 #include "platform/DriveService.h"
+#include "platform/PathSeparator.h"
 #include "platform/RecordingFileExplorer.h"
 #include "platform/RecordingInputBox.h"
 #include "platform/RecordingMessageBox.h"
@@ -30,12 +32,22 @@ class FolderChooserFixture : public ::testing::Test {
     std::ofstream(dir.File("Datos/archivo.txt")) << "x";
   }
   std::vector<std::string> Mensajes() { return TakeNoticeTexts(*cajas); }
+  // A path inside the scratch tree, written with "/" and given with the
+  // system's separator.
+  std::string In(std::string relative) const {
+    for (char& c : relative) {
+      if (c == '/') c = kPathSeparator;
+    }
+    return raiz + kPathSeparatorText + relative;
+  }
+  // The root of the scratch tree's file system: "/", or its drive's "C:\".
+  std::string Root() const { return NativePath::ToUtf8(dir.Path().root_path()); }
 
   TempDir dir;
-  std::string raiz = dir.Path().string();
+  std::string raiz = NativePath::ToUtf8(dir.Path());
   ScopedService<RecordingMessageBox> cajas;
   ScopedService<RecordingInputBox> pregunta;
   ScopedService<RecordingFileExplorer> explorador{std::make_shared<RecordingFileExplorer>(true)};
   ScopedService<DriveService> unidades{
-      std::make_shared<FixedDrives>(std::vector<std::string>{"/", raiz, raiz + "/sin-medio"})};
+      std::make_shared<FixedDrives>(std::vector<std::string>{Root(), raiz, In("sin-medio")})};
 };

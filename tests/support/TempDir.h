@@ -1,20 +1,28 @@
 // A scratch folder for one test, removed with everything in it afterwards.
 #pragma once
 
-#include <cstdlib>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <string>
 #include <vector>
 
+#include "common/NativePath.h"
+
 class TempDir {
  public:
+  // A new folder under the system's temporary folder, made by this test
+  // alone: create_directory refuses a name that exists.
   TempDir() {
-    std::string tmpl = (std::filesystem::temp_directory_path() / "remendor-test-XXXXXX").string();
-    std::vector<char> buf(tmpl.begin(), tmpl.end());
-    buf.push_back('\0');
-    path_ = ::mkdtemp(buf.data());
+    std::random_device random;
+    const std::filesystem::path base = std::filesystem::temp_directory_path();
+    do {
+      char name[32];
+      std::snprintf(name, sizeof name, "remendor-test-%08x", static_cast<unsigned>(random()));
+      path_ = base / name;
+    } while (!std::filesystem::create_directory(path_));
   }
   ~TempDir() {
     std::error_code ec;
@@ -26,19 +34,22 @@ class TempDir {
   TempDir& operator=(const TempDir&) = delete;
 
   const std::filesystem::path& Path() const { return path_; }
-  std::string File(const std::string& name) const { return (path_ / name).string(); }
+  std::string File(const std::string& name) const {
+    // Written with "/" in the tests, shown as the system writes paths.
+    return NativePath::ToUtf8((path_ / NativePath::From(name)).make_preferred());
+  }
 
  private:
   std::filesystem::path path_;
 };
 
 inline std::vector<unsigned char> ReadBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(NativePath::From(path), std::ios::binary);
   return std::vector<unsigned char>(std::istreambuf_iterator<char>(in), {});
 }
 
 inline void WriteBytes(const std::string& path, const std::vector<unsigned char>& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  std::ofstream out(NativePath::From(path), std::ios::binary | std::ios::trunc);
   out.write(reinterpret_cast<const char*>(bytes.data()),
             static_cast<std::streamsize>(bytes.size()));
 }

@@ -151,7 +151,11 @@ std::optional<double> JetDateSerial::FromLinearSeconds(long long seconds) {
 double JetDateSerial::Now() {
   const std::time_t now = std::time(nullptr);
   std::tm local{};
+#ifdef _WIN32
+  localtime_s(&local, &now);
+#else
   localtime_r(&now, &local);
+#endif
   JetDateParts parts;
   parts.year = local.tm_year + 1900;
   parts.month = local.tm_mon + 1;

@@ -92,9 +92,14 @@ JetValue NPer(const JetArgs& args) {
   return Result(std::log(ratio) / std::log(1 + r));
 }
 
-// The balance left at the end, for a rate r.
+// The balance left at the end, for a rate r. Near r = 0, (1+r)^n - 1 is
+// taken as expm1(n log1p(r)): subtracting 1 from pow's result would leave
+// only pow's last bits, which differ between math libraries, and the root
+// at a rate of 0 would be found at 1E-08 on one system and 0 on another.
 double Balance(double r, double n, double pmt, double pv, double fv, double type) {
-  return -FutureValue(r, n, pmt, pv, type) + fv;
+  if (r == 0 || r <= -1) return -FutureValue(r, n, pmt, pv, type) + fv;
+  const double grown = std::expm1(n * std::log1p(r));
+  return pv * (grown + 1) + pmt * (1 + r * type) * grown / r + fv;
 }
 
 JetValue Rate(const JetArgs& args) {

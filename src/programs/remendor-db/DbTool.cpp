@@ -12,6 +12,7 @@
 
 #include "RowPrinter.h"
 #include "ScriptReader.h"
+#include "common/NativePath.h"
 #include "common/SystemError.h"
 #include "dao/DBEngine.h"
 #include "dao/FileHeader.h"
@@ -25,7 +26,7 @@
 namespace {
 
 bool FirstByteNonZero(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(NativePath::From(path), std::ios::binary);
   char c = 0;
   return in.get(c) && c != 0;
 }
@@ -81,7 +82,7 @@ class PrintedLines : public ResultSink {
 }  // namespace
 
 void RunScript(dao::Database& db, const std::string& script) {
-  std::ifstream in(script, std::ios::binary);
+  std::ifstream in(NativePath::From(script), std::ios::binary);
   if (!in) throw AppError(rterr::kFileNotFound, "No se encontró el guion '" + script + "'.");
   for (const ScriptStatement& s : ReadScript(in)) {
     try {
@@ -140,7 +141,7 @@ void DbTool::Tables(const std::string& file) {
 void DbTool::Status(const std::string& file) {
   // Only a file can be a database; a folder would read as an empty stream.
   std::error_code ec;
-  const auto kind = std::filesystem::status(file, ec).type();
+  const auto kind = std::filesystem::status(NativePath::From(file), ec).type();
   if (kind == std::filesystem::file_type::not_found) {
     throw AppError(rterr::kFileNotFound, "No se encontró el archivo '" + file + "'.");
   }
@@ -148,7 +149,7 @@ void DbTool::Status(const std::string& file) {
     throw AppError(rterr::kPathFileAccess,
                    "Error de acceso a '" + file + "': es una carpeta, no un archivo.");
   }
-  std::ifstream in(file, std::ios::binary);
+  std::ifstream in(NativePath::From(file), std::ios::binary);
   if (!in) {
     const int err = errno;
     throw AppError(SystemError::Number(err),
@@ -215,15 +216,25 @@ void DbTool::Demo(const std::string& folder) {
     OpenedFile base(kolm_, host, notRestored_);
     SampleAddresses::Crear(base.db);
   }
-  const std::filesystem::path root = std::filesystem::absolute(folder);
-  out_ << "Instalación de muestra creada en " << root.string() << '\n'
+  const std::filesystem::path root = std::filesystem::absolute(NativePath::From(folder));
+  out_ << "Instalación de muestra creada en " << NativePath::ToUtf8(root) << '\n'
        << "  base del VORA (encriptada): " << host << '\n'
        << "  domicilios: tablas " << SampleAddresses::kTabla << ", " << SampleAddresses::kTitulares
        << " y " << SampleAddresses::kProvincias << '\n'
-       << "  base de contribuyentes (encriptada): " << (root / "novu" / "Novu.mdb").string() << '\n'
-       << "  archivo de ruta: " << (root / "windows" / "novuPath.sys").string() << '\n'
-       << "Para que los programas la usen, la carpeta de Windows debe ser la de la muestra:\n"
-       << "  WINDIR=" << (root / "windows").string() << " remendor-db repair --version 27\n";
+       << "  base de contribuyentes (encriptada): "
+       << NativePath::ToUtf8(root / "novu" / "Novu.mdb") << '\n'
+       << "  archivo de ruta: " << NativePath::ToUtf8(root / "windows" / "novuPath.sys") << '\n';
+#ifdef _WIN32
+  // Windows' own folder cannot be moved for one program: the sample's path
+  // file stays in the sample, and the repair is pointed at the folder.
+  out_ << "Para repararla:\n"
+       << "  remendor-db repair --version 27 --install "
+       << NativePath::ToUtf8(root / "novu" / "VORA12") << '\n';
+#else
+  out_ << "Para que los programas la usen, la carpeta de Windows debe ser la de la muestra:\n"
+       << "  WINDIR=" << NativePath::ToUtf8(root / "windows")
+       << " remendor-db repair --version 27\n";
+#endif
 }
 
 bool DbTool::Repair(const std::string& version, const std::string& install,
@@ -246,6 +257,9 @@ bool DbTool::Repair(const std::string& version, const std::string& install,
   const bool ok = run.Ejecutar(version, folder, db);
   db.Close();
   if (!ok && run.UltimoError()) throw *run.UltimoError();
+  // The installation as the window labels it, so that the operator sees
+  // which one was repaired.
+  if (ok) out_ << "Instalación reparada: " << folder << '\n';
   // The run's last step scrambles the host again; the window reports the
   // success regardless, but the file is not left as a repair leaves it.
   if (ok && kolm_.LastScrambleFailed())

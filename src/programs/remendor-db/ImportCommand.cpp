@@ -1,6 +1,8 @@
 /*
 ** remendor-db import. See ImportCommand.h.
 */
+#ifdef REMENDOR_IMPORT
+
 #include "ImportCommand.h"
 
 #include <algorithm>
@@ -98,3 +100,5 @@ int RunImport(DbTool& tool, const std::vector<std::string>& a, std::ostream& out
   out << Summary(o, summary) << '\n';
   return 0;
 }
+
+#endif

@@ -6,6 +6,7 @@
 #include <iostream>
 
 #include "ImportCommand.h"
+#include "common/AppError.h"
 #include "repair/ProgramFolder.h"
 
 namespace {
@@ -49,7 +50,13 @@ int RunCommand(DbTool& tool, const std::string& cmd, const std::vector<std::stri
   } else if (cmd == "demo" && a.size() == 1) {
     tool.Demo(a[0]);
   } else if (cmd == "import") {
+#ifdef REMENDOR_IMPORT
     return RunImport(tool, a, std::cout, std::cerr);
+#else
+    // The reader of Access files (libmdb) is built on Linux only.
+    throw AppError(rterr::kInvalidCall,
+                   "La importación de bases de Access no está disponible en este sistema.");
+#endif
   } else if (cmd == "repair") {
     return RunRepair(tool, a, argv0);
   } else {

@@ -23,9 +23,17 @@
 ** of the one running, which is undone. Every file is then put back as it
 ** was found (a repair leaves the host as a run that failed there), and the
 ** program ends with one line, error 3059 and the signal's name, and the
-** exit status 128 + the signal's number.
+** exit status 128 + the signal's number. On Windows the console's events
+** stand for the signals: Ctrl+C and Ctrl+Break for SIGINT, the console
+** closed (or the session ended) for SIGTERM.
 */
+#ifdef _WIN32
+#include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
+#else
 #include <signal.h>
+#endif
 
 #include <csignal>
 #include <cstring>
@@ -39,6 +47,7 @@
 #include "ToolCommands.h"
 #include "common/StopRequest.h"
 #include "common/SystemError.h"
+#include "common/WideText.h"
 #include "dao/sql/JetErrors.h"
 #include "platform/MessageBoxService.h"
 #include "platform/PlatformFolders.h"
@@ -71,6 +80,42 @@ const char* const kUsage =
     "instrucciones SQL terminadas en \";\" al final de una línea; las líneas que\n"
     "empiezan con \"--\" son comentarios.\n";
 
+// The arguments as UTF-8. Windows hands main() its command line in the
+// ANSI code page, which loses every character outside it: the wide command
+// line is read instead.
+std::vector<std::string> Arguments(int argc, char** argv) {
+#ifdef _WIN32
+  (void)argc, (void)argv;
+  int count = 0;
+  wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
+  std::vector<std::string> args;
+  for (int i = 1; wide && i < count; ++i) args.push_back(WideText::Narrow(wide[i]));
+  LocalFree(wide);
+  // A console shows the output as the UTF-8 it is.
+  SetConsoleOutputCP(CP_UTF8);
+  return args;
+#else
+  return std::vector<std::string>(argv + 1, argv + argc);
+#endif
+}
+
+#ifdef _WIN32
+
+// Windows has no such signals: the console's events stand for them, Ctrl+C
+// and Ctrl+Break for SIGINT, the console closed, the user logged off or the
+// system shut down for SIGTERM. The handler runs on a thread of its own;
+// the program goes on to its next safe point and ends there.
+BOOL WINAPI AskToStop(DWORD event) {
+  StopRequest::Request(event == CTRL_C_EVENT || event == CTRL_BREAK_EVENT ? SIGINT : SIGTERM);
+  return TRUE;
+}
+
+const char* SignalName(int signal) {
+  return signal == SIGINT ? "Ctrl+C" : "el cierre de la consola";
+}
+
+#else
+
 void AskToStop(int signal) {
   StopRequest::Request(signal);
 }
@@ -88,6 +133,8 @@ const char* SignalName(int signal) {
   }
 }
 
+#endif
+
 int Usage(const std::string& problem) {
   if (!problem.empty()) std::cerr << "remendor-db: " << problem << "\n\n";
   std::cerr << kUsage;
@@ -97,7 +144,7 @@ int Usage(const std::string& problem) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::vector<std::string> args(argv + 1, argv + argc);
+  std::vector<std::string> args = Arguments(argc, argv);
   std::string password;
   bool customPassword = false;
   if (args.size() >= 2 && args[0] == "--password") {
@@ -123,12 +170,16 @@ int main(int argc, char** argv) {
     std::cerr << "remendor-db: error " << refusal.number << ": " << refusal.Format() << '\n';
     return 1;
   }
+#ifndef _WIN32
   std::signal(SIGPIPE, SIG_IGN);
   struct sigaction stop {};
   stop.sa_handler = AskToStop;
   sigemptyset(&stop.sa_mask);
   stop.sa_flags = SA_RESTART;
   for (int s : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) sigaction(s, &stop, nullptr);
+#else
+  SetConsoleCtrlHandler(AskToStop, TRUE);
+#endif
   auto boxes = std::make_shared<RecordingMessageBox>();
   MessageBoxService::Install(boxes);
 

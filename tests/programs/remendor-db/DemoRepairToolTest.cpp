@@ -59,7 +59,10 @@ TEST_F(DemoAndRepairTool, SampleIsRepairedHeadlessThroughNovuPath) {
   ToolResult repair = RunTool("remendor-db", {"repair", "--version", "27"},
                               "WINDIR=" + ShellQuote(sample + "/windows"));
   ASSERT_EQ(repair.status, 0) << repair.err;
-  EXPECT_EQ(repair.out, "Información: Reparación de base de datos exitosa\n");
+  EXPECT_EQ(repair.out,
+            "Información: Reparación de base de datos exitosa\n"
+            "Instalación reparada: " +
+                sample + "/novu/VORA12\n");
   EXPECT_NE(ReadBytes(host)[0], 0);
   EXPECT_NE(ReadBytes(dir.File("prog/Remendor.mdb"))[0], 0);
   EXPECT_EQ(Number(kNullCounts), 0);

@@ -143,7 +143,8 @@ TEST_F(ImportTool, AHostDatabaseImportedFromARealFileIsRepaired) {
 
   ToolResult repair = RunTool("remendor-db", {"repair", "--version", "27", "--install", install});
   ASSERT_EQ(repair.status, 0) << repair.err;
-  EXPECT_EQ(repair.out, "Información: Reparación de base de datos exitosa\n");
+  EXPECT_EQ(repair.out, "Información: Reparación de base de datos exitosa\nInstalación reparada: " +
+                            install + "\n");
   EXPECT_NE(ReadBytes(host)[0], 0);  // scrambled again, as after every repair
   EXPECT_EQ(Query(host, "SELECT Adicionales + Premios + AportesRes33_41_SSS FROM 22Cuiles").out,
             "Expr1000\r\n0\r\n");
