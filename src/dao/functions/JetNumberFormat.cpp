@@ -8,6 +8,7 @@
 */
 #include "dao/functions/JetNumberFormat.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -196,26 +197,26 @@ std::string JetNumberFormat::Written(double value, const Plan& plan, bool& zero)
       if (items[k].kind == Item::Literal || items[k].kind == Item::Percent) out += items[k].text;
     }
   } else {
-    // The integer digits from the right, around the literals between them.
-    std::vector<std::string> pieces(integerEnd);
+    // The integer digits from the right, around the literals between them:
+    // written backwards, then turned round.
     std::size_t left = integer.size();
     for (std::size_t k = integerEnd; k-- > 0;) {
       const Item& item = items[k];
       if (item.kind == Item::Literal || item.kind == Item::Percent) {
-        pieces[k] = item.text;
+        out.append(item.text.rbegin(), item.text.rend());
       } else if (item.kind == Item::Digit) {
         if (left > 0) {
-          pieces[k] = integer[--left];
+          out += integer[--left];
         } else if (item.placeholder == '0') {
-          pieces[k] = "0";
+          out += '0';
         }
         if (k == firstInteger && left > 0) {
-          pieces[k].insert(0, integer.substr(0, left));
+          out.append(integer.rend() - static_cast<std::ptrdiff_t>(left), integer.rend());
           left = 0;
         }
       }
     }
-    for (const std::string& piece : pieces) out += piece;
+    std::reverse(out.begin(), out.end());
   }
   std::string exponentDigits = std::to_string(std::abs(exponent));
   if (exponentDigits.size() < exponentPlaces)
