@@ -3,7 +3,10 @@
 **
 ** The patterns themselves are read by JetNumberFormat and JetDateFormat;
 ** this file chooses between them, reads the named formats, fills text
-** patterns and writes the Format... functions' fixed forms.
+** patterns and writes the Format... functions' fixed forms. The last
+** pattern read is kept, per thread, with its sections cut: the rows of a
+** statement share one pattern, so it is read once, not once per row. The
+** regional separators are taken as each value is written, not kept.
 */
 #include "dao/functions/JetFormatFunction.h"
 
@@ -258,6 +261,7 @@ struct ReadPattern {
   bool named = false;
   std::vector<std::string> sections;
   std::optional<JetNumberFormat> number;  // a number or literal pattern's
+  std::optional<JetDateFormat> date;      // a date pattern's first section
 };
 
 const ReadPattern& PatternOf(std::string_view text) {
@@ -270,6 +274,7 @@ const ReadPattern& PatternOf(std::string_view text) {
   read.sections = JetFormatSections::Split(text);
   if (!read.named && (read.kind == Kind::Number || read.kind == Kind::Literal))
     read.number.emplace(text);
+  if (!read.named && read.kind == Kind::Date) read.date.emplace(read.sections[0]);
   last = std::move(read);
   return *last;
 }
@@ -314,8 +319,7 @@ JetValue Format(const JetArgs& args) {
     case Kind::Date: {
       const auto serial = DateOf(args);
       if (serial)
-        return JetValue::Text(
-            JetDateFormat::Apply(*serial, pattern.sections[0], firstDay, static_cast<int>(rule)));
+        return JetValue::Text(pattern.date->Format(*serial, firstDay, static_cast<int>(rule)));
       if (args.IsNumber(0)) Fail(kOverflow);
       return JetValue::Text(TextOf(args));
     }
