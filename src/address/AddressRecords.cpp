@@ -19,14 +19,14 @@ std::string Texto(const dao::Recordset& rs, const std::string& columna) {
 
 // Closes the record set however the block is left, so that an error does
 // not keep the table in use.
-class Abierto {
+class OpenRecordsetGuard {
  public:
-  explicit Abierto(dao::Recordset rs) : rs(std::move(rs)) {}
-  ~Abierto() {
+  explicit OpenRecordsetGuard(dao::Recordset rs) : rs(std::move(rs)) {}
+  ~OpenRecordsetGuard() {
     if (rs.IsOpen()) rs.Close();
   }
-  Abierto(const Abierto&) = delete;
-  Abierto& operator=(const Abierto&) = delete;
+  OpenRecordsetGuard(const OpenRecordsetGuard&) = delete;
+  OpenRecordsetGuard& operator=(const OpenRecordsetGuard&) = delete;
 
   dao::Recordset rs;
 };
@@ -35,7 +35,7 @@ class Abierto {
 
 std::vector<AddressListEntry> AddressRecords::Lista() {
   const AddressFieldSlots& c = a_.Campos;
-  Abierto s(a_.Db.OpenRecordset(AddressStatements::ListaDelDueño(a_)));
+  OpenRecordsetGuard s(a_.Db.OpenRecordset(AddressStatements::ListaDelDueño(a_)));
   std::vector<AddressListEntry> lista;
   for (; !s.rs.Eof(); s.rs.MoveNext()) {
     const Variant codigo = s.rs.Fields(c.Columna(campo::kCodigo)).Value();
@@ -48,7 +48,7 @@ std::vector<AddressListEntry> AddressRecords::Lista() {
 
 std::string AddressRecords::DarDomicilios() {
   const AddressFieldSlots& c = a_.Campos;
-  Abierto s(a_.Db.OpenRecordset(AddressStatements::ListaDelDueño(a_)));
+  OpenRecordsetGuard s(a_.Db.OpenRecordset(AddressStatements::ListaDelDueño(a_)));
   std::string resumen;
   for (; !s.rs.Eof(); s.rs.MoveNext()) {
     resumen += Texto(s.rs, c.Columna(campo::kCalle)) + " " +
@@ -61,7 +61,7 @@ std::string AddressRecords::DarDomicilios() {
 
 LoadedAddress AddressRecords::Cargar(int32_t codigo) {
   const AddressFieldSlots& c = a_.Campos;
-  Abierto s(a_.Db.OpenRecordset(AddressStatements::UnDomicilio(a_, codigo)));
+  OpenRecordsetGuard s(a_.Db.OpenRecordset(AddressStatements::UnDomicilio(a_, codigo)));
   LoadedAddress d;
   if (c.Campo(campo::kTipo).Visible) {
     const Variant tipo = s.rs.Fields(c.Columna(campo::kTipo)).Value();
@@ -80,7 +80,7 @@ LoadedAddress AddressRecords::Cargar(int32_t codigo) {
 
 int32_t AddressRecords::Agregar(const AddressInput& datos) {
   const AddressFieldSlots& c = a_.Campos;
-  Abierto s(a_.Db.OpenRecordset(AddressStatements::TablaEntera(a_)));
+  OpenRecordsetGuard s(a_.Db.OpenRecordset(AddressStatements::TablaEntera(a_)));
   if (a_.Sistema == nullptr) {
     throw AppError(kObjetoNoEstablecido, "Variable de objeto o bloque With no establecido");
   }
@@ -97,7 +97,7 @@ int32_t AddressRecords::Agregar(const AddressInput& datos) {
 }
 
 void AddressRecords::Editar(int32_t codigo, const AddressInput& datos) {
-  Abierto s(a_.Db.OpenRecordset(AddressStatements::UnDomicilio(a_, codigo)));
+  OpenRecordsetGuard s(a_.Db.OpenRecordset(AddressStatements::UnDomicilio(a_, codigo)));
   s.rs.Edit();
   Escribir(s.rs, datos);
   ++a_.Writes;
@@ -123,7 +123,7 @@ void AddressRecords::Escribir(dao::Recordset& rs, const AddressInput& datos) {
 
 std::string AddressRecords::ControlarFiscal(bool fiscal, std::optional<int32_t> editado) {
   if (!fiscal) return "";
-  Abierto s(a_.Db.OpenRecordset(AddressStatements::ContarFiscales(a_, editado)));
+  OpenRecordsetGuard s(a_.Db.OpenRecordset(AddressStatements::ContarFiscales(a_, editado)));
   return s.rs.Fields(0).Value().ToLong() > 0 ? kYaHayFiscal : "";
 }
 

@@ -17,9 +17,9 @@ namespace {
 
 // Puts the stacks and the parent key back when a load fails half way, so
 // that the next operation does not start from a half-built path.
-class Restaurar {
+class PathRestorer {
  public:
-  Restaurar(std::vector<std::string>& nombres, std::vector<Variant>& valores, std::string& padre)
+  PathRestorer(std::vector<std::string>& nombres, std::vector<Variant>& valores, std::string& padre)
       : nombres_(nombres),
         valores_(valores),
         padre_(padre),
@@ -119,7 +119,7 @@ void NOVUTreeModel::ARB_AgregarNodoIterador(int32_t padre, int32_t Codigo, const
 }
 
 void NOVUTreeModel::ARB_CargarArbol() {
-  Restaurar(NombresCampo_, ValoresCampo_, ClavePadre_).Hacer([this] {
+  PathRestorer(NombresCampo_, ValoresCampo_, ClavePadre_).Hacer([this] {
     ClavePadre_.clear();
     ValoresCampo_.clear();
     CargarHijos(0);
@@ -231,7 +231,7 @@ std::vector<std::string> NOVUTreeModel::NombresDeRuta(const TreeItem& t, size_t 
 void NOVUTreeModel::Expand(const std::string& clave) {
   if (vista_.CantHijos(clave) != 1) return;
   if (vista_.Texto(vista_.PrimerHijo(clave)) != kTemporal) return;
-  Restaurar(NombresCampo_, ValoresCampo_, ClavePadre_).Hacer([&] {
+  PathRestorer(NombresCampo_, ValoresCampo_, ClavePadre_).Hacer([&] {
     while (vista_.CantHijos(clave) > 0) vista_.QuitarNodo(vista_.PrimerHijo(clave));
     ClavePadre_ = clave;
     ARB_ClavesArbol = NOVUTreeKeys::ClavesDesdeKey(clave);
@@ -283,7 +283,7 @@ void NOVUTreeModel::ARB_RefrescarNodo(const std::vector<double>& Datos) {
 }
 
 void NOVUTreeModel::ARB_Recargar_Rama(int32_t Nodo, int32_t padre) {
-  Restaurar(NombresCampo_, ValoresCampo_, ClavePadre_).Hacer([&] {
+  PathRestorer(NombresCampo_, ValoresCampo_, ClavePadre_).Hacer([&] {
     vista_.QuitarNodo("A" + NOVUTreeKeys::Codigo(Nodo));
     ValoresCampo_.clear();
     ClavePadre_ = "A" + NOVUTreeKeys::Codigo(padre);

@@ -208,12 +208,12 @@ double ucnXCurrencyModel::Maximo() const {
 }
 
 void ucnXCurrencyModel::MostrarMaximo() const {
-  MsgBox(ucnXCurrencyFiltro::MensajeMaximo(ValueFormat::ToText(NroMax())), msgbox::vbExclamation,
+  MsgBox(ucnXCurrencyKeyFilter::MensajeMaximo(ValueFormat::ToText(NroMax())), msgbox::vbExclamation,
          kTituloError);
 }
 
-ucnXCurrencyFiltro ucnXCurrencyModel::Filtro() const {
-  ucnXCurrencyFiltro filtro;
+ucnXCurrencyKeyFilter ucnXCurrencyModel::Filtro() const {
+  ucnXCurrencyKeyFilter filtro;
   filtro.Decimales = decimales_;
   filtro.SoportaNegativos = soportaNegativos_;
   filtro.NroMax = Maximo();
@@ -258,8 +258,8 @@ void ucnXCurrencyModel::SetText(const Variant& v) {
 }
 
 int ucnXCurrencyModel::Tecla(int k) {
-  const ucnXCurrencyFiltro::Caja caja{vista_.Texto(), vista_.SelStart(), vista_.SelLength()};
-  const ucnXCurrencyFiltro::Resultado r = Filtro().Filtrar(caja, k);
+  const ucnXCurrencyKeyFilter::Caja caja{vista_.Texto(), vista_.SelStart(), vista_.SelLength()};
+  const ucnXCurrencyKeyFilter::Resultado r = Filtro().Filtrar(caja, k);
   if (!r.mensaje.empty()) MsgBox(r.mensaje, msgbox::vbExclamation, kTituloError);
   return r.tecla;
 }
@@ -293,7 +293,7 @@ void ucnXCurrencyModel::TextoCambiado() {
     return;
   }
   if (EsComienzo(texto)) return;
-  const std::string quedan = ucnXCurrencyFiltro::Conservar(texto);
+  const std::string quedan = ucnXCurrencyKeyFilter::Conservar(texto);
   const std::optional<double> valor = NumericText::Parse(quedan);
   if (!valor) {
     ValorDelTag();

@@ -13,7 +13,7 @@
 **     groups ("1234.5"), or "" after an empty box. It decides whether a new
 **     text is a new value (Change) and is what a refused text falls back to.
 **
-** Keys go through ucnXCurrencyFiltro (Tecla). Every change of the text,
+** Keys go through ucnXCurrencyKeyFilter (Tecla). Every change of the text,
 ** typed, pasted or set, runs TextoCambiado:
 **   - a number above NroMax gives the too-large message and stays, to be
 **     caught on leaving the box;
@@ -56,7 +56,7 @@
 
 #include "common/Variant.h"
 #include "controls/PropertyStore.h"
-#include "controls/ucnXCurrencyFiltro.h"
+#include "controls/ucnXCurrencyKeyFilter.h"
 #include "controls/ucnXCurrencyView.h"
 
 class ucnXCurrencyModel {
@@ -100,7 +100,7 @@ class ucnXCurrencyModel {
  private:
   void AplicarDecimales(uint8_t d);
   void MostrarMaximo() const;
-  ucnXCurrencyFiltro Filtro() const;
+  ucnXCurrencyKeyFilter Filtro() const;
   double Maximo() const;
   void ValorDelTag();
   void SetMaxLength(int largo);

@@ -14,12 +14,12 @@ namespace {
 
 const Variant N = Variant::Null();
 
-struct Provincia {
+struct Province {
   int16_t codigo;
   const char* descripcion;
 };
 
-const Provincia kProvincias[] = {
+const Province kProvinces[] = {
     {0, "Ciudad Autónoma de Buenos Aires"},
     {1, "Buenos Aires"},
     {2, "Catamarca"},
@@ -70,7 +70,7 @@ std::vector<Variant> Fila(std::vector<Variant> clave, const std::vector<Variant>
 void Cargar(dao::Database& db) {
   db.Execute("CREATE TABLE provincias (Codigo INTEGER, Descripcion TEXT (50))");
   std::vector<std::vector<Variant>> provincias;
-  for (const Provincia& p : kProvincias) provincias.push_back({p.codigo, p.descripcion});
+  for (const Province& p : kProvinces) provincias.push_back({p.codigo, p.descripcion});
   Agregar(db, SampleAddresses::kProvincias, provincias);
 
   db.Execute(

@@ -61,12 +61,8 @@ SampleGalleryData::SampleGalleryData(const std::string& carpeta) : trabajo_(Carp
       }
     }
     Abrir((muestra / kHost).string(), host_);
-    Abrir((muestra / kContribuyentes).string(), contribuyentes_);
     host_.TableDefs().Refresh();
     if (!host_.TableDefs().Contains(SampleAddresses::kTabla)) SampleAddresses::Crear(host_);
-    propia_ = dao::DBEngine::CreateDatabase((fs::path(trabajo_) / kPropia).string(),
-                                            kolm_.DarPWD().substr(5));
-    propia_.Execute("create table Configuracion (CodItem long)");
     fs::create_directories(CarpetaAyuda());
     std::ofstream pagina(fs::path(CarpetaAyuda()) / "index.html");
     pagina << kPaginaAyuda;
@@ -97,6 +93,33 @@ void SampleGalleryData::Cerrar() {
   std::error_code ignorado;
   if (!trabajo_.empty()) fs::remove_all(trabajo_, ignorado);
   trabajo_.clear();
+}
+
+dao::Database& SampleGalleryData::Contribuyentes() {
+  if (!contribuyentes_.IsOpen()) Abrir(Copia(kContribuyentes.string()), contribuyentes_);
+  return contribuyentes_;
+}
+
+dao::Database& SampleGalleryData::Propia() {
+  if (!propia_.IsOpen()) {
+    const std::string archivo = (fs::path(trabajo_) / kPropia).string();
+    dao::Database nueva = dao::DBEngine::CreateDatabase(archivo, kolm_.DarPWD().substr(5));
+    try {
+      nueva.Execute("create table Configuracion (CodItem long)");
+    } catch (...) {
+      // Half made, it would refuse the next call as a file that exists.
+      nueva.Close();
+      std::error_code ignorado;
+      fs::remove(archivo, ignorado);
+      throw;
+    }
+    propia_ = nueva;
+  }
+  return propia_;
+}
+
+std::string SampleGalleryData::Copia(const std::string& archivo) const {
+  return (fs::path(trabajo_) / kMuestra / archivo).string();
 }
 
 std::string SampleGalleryData::CarpetaAyuda() const {

@@ -18,6 +18,12 @@
 ** before it carried addresses gets the sample addresses on its copy. A
 ** file the engine cannot open raises the engine's error, as ClsKolm
 ** reported it.
+**
+** Only the host database is opened at once: every page is built on it.
+** The contributor database is opened, and the gallery's own database
+** made, the first time they are asked for, since each costs the engine's
+** password derivation (tens of milliseconds) and no page needs either
+** before the operator acts; an error opening them is raised then.
 */
 #pragma once
 
@@ -47,12 +53,14 @@ class SampleGalleryData {
   std::string CarpetaAyuda() const;
 
   dao::Database& Host() { return host_; }
-  dao::Database& Contribuyentes() { return contribuyentes_; }
-  dao::Database& Propia() { return propia_; }
+  // Opened, or made, on the first call.
+  dao::Database& Contribuyentes();
+  dao::Database& Propia();
 
  private:
   void Abrir(const std::string& archivo, dao::Database& db);
   void Cerrar();
+  std::string Copia(const std::string& archivo) const;
 
   ClsKolm kolm_;
   std::string origen_;

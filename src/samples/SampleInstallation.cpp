@@ -38,9 +38,9 @@ const char* const kEmpleadores[] = {"30712345676", "30654321098", "33709876541",
                                     "30698765437"};
 
 // Deterministic made-up values.
-class Generador {
+class MadeUpValues {
  public:
-  explicit Generador(unsigned seed) : rng_(seed) {}
+  explicit MadeUpValues(unsigned seed) : rng_(seed) {}
 
   long Entre(long lo, long hi) { return std::uniform_int_distribution<long>(lo, hi)(rng_); }
   double Importe(double lo, double hi) {
@@ -72,12 +72,12 @@ class Generador {
 
 // Adds rows to one table through an updatable record set, committing every
 // kBatch rows.
-class Cargador {
+class BatchLoader {
  public:
-  Cargador(dao::Database& db, const std::string& tabla) : rs_(db.OpenRecordset(tabla)) {
+  BatchLoader(dao::Database& db, const std::string& tabla) : rs_(db.OpenRecordset(tabla)) {
     dao::DBEngine::BeginTrans();
   }
-  ~Cargador() {
+  ~BatchLoader() {
     if (open_) dao::DBEngine::Rollback();
   }
   void Fila(const std::vector<Variant>& valores) {
@@ -149,8 +149,8 @@ void CrearTablas(dao::Database& db) {
   for (const char* s : statements) db.Execute(s);
 }
 
-void CargarDeclaraciones(dao::Database& db, Generador& g, long filas) {
-  Cargador c(db, "21Declaraciones_Juradas");
+void CargarDeclaraciones(dao::Database& db, MadeUpValues& g, long filas) {
+  BatchLoader c(db, "21Declaraciones_Juradas");
   for (long i = 0; i < filas; i++) {
     const long mes = i / 5;
     const std::string periodo =
@@ -166,8 +166,8 @@ void CargarDeclaraciones(dao::Database& db, Generador& g, long filas) {
   c.Terminar();
 }
 
-void CargarCuiles(dao::Database& db, Generador& g, long filas, long declaraciones) {
-  Cargador c(db, "22Cuiles");
+void CargarCuiles(dao::Database& db, MadeUpValues& g, long filas, long declaraciones) {
+  BatchLoader c(db, "22Cuiles");
   static const char* const zonas[] = {"01", "13", "22"};
   static const char* const obras[] = {"104306", "126205", "000000"};
   for (long i = 0; i < filas; i++) {
@@ -191,7 +191,7 @@ void SampleInstallation::CreateHost(const std::string& path, ClsKolm& kolm, cons
   dao::Database db = dao::DBEngine::CreateDatabase(path, kolm.DarPWD().substr(5));
   try {
     CrearTablas(db);
-    Generador g(20240617);
+    MadeUpValues g(20240617);
     CargarDeclaraciones(db, g, sizes.declaraciones);
     CargarCuiles(db, g, sizes.cuiles, sizes.declaraciones);
   } catch (...) {

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "controls/ucnXCurrencyFiltro.h"
+#include "controls/ucnXCurrencyKeyFilter.h"
 #include "controls/ucnXCurrencyModel.h"
 #include "controls/ucnXCurrencyView.h"
 
@@ -39,7 +39,7 @@ class FakeucnXCurrencyView : public ucnXCurrencyView {
   bool Teclear(char c) {
     const int k = modelo->Tecla(c);
     if (k == 0) return false;
-    if (k == ucnXCurrencyFiltro::kRetroceso) {
+    if (k == ucnXCurrencyKeyFilter::kRetroceso) {
       if (selLength == 0 && selStart > 0) Seleccionar(selStart - 1, 1);
       Reemplazar("");
     } else {

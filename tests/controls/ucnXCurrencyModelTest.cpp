@@ -40,7 +40,7 @@ class ucnXCurrencyModelTest : public ::testing::Test {
   std::unique_ptr<ucnXCurrencyModel> modelo;
 };
 
-struct CasoTecla {
+struct KeyCase {
   int decimales;
   bool negativos;
   int64_t nroMax;  // ten-thousandths, as a currency holds it
@@ -58,7 +58,7 @@ std::string NombreTecla(char c) {
 
 // One case per rule of the filter and of what the change handling makes of
 // the accepted key. The focus is in the box, so nothing is grouped.
-const CasoTecla kCasos[] = {
+const KeyCase kCasos[] = {
     {2, false, kDefecto, "", 0, 0, '7', "7", ""},
     {2, false, kDefecto, "12", 2, 0, '.', "12,", ""},
     {2, false, kDefecto, "12", 2, 0, ',', "12,", ""},
@@ -117,7 +117,7 @@ std::string Esperado(const char* mensaje) {
 }  // namespace
 
 TEST_F(ucnXCurrencyModelTest, EachKeystrokeIsFilteredAndHandledAsTheTableSays) {
-  for (const CasoTecla& c : kCasos) {
+  for (const KeyCase& c : kCasos) {
     SCOPED_TRACE(std::string(c.antes) + " + " + NombreTecla(c.tecla));
     modelo->SetDecimales(static_cast<uint8_t>(c.decimales));
     modelo->SetSoportaNegativos(c.negativos);
@@ -396,8 +396,8 @@ TEST_F(ucnXCurrencyModelTest, StoredSettingsRoundTripInOrderWithTheirDefaults) {
   EXPECT_EQ(Leida(malo).modelo.Decimales(), 2);
 }
 
-TEST(ucnXCurrencyFiltro, GivesTheCharacterTheBoxReceivesAndWhereTheCaretGoes) {
-  ucnXCurrencyFiltro filtro;
+TEST(ucnXCurrencyKeyFilter, GivesTheCharacterTheBoxReceivesAndWhereTheCaretGoes) {
+  ucnXCurrencyKeyFilter filtro;
   filtro.NroMax = 1000;
   filtro.NroMaxTexto = "1000";
   // The rest of the filter's rules are in the keystroke table.
@@ -407,9 +407,9 @@ TEST(ucnXCurrencyFiltro, GivesTheCharacterTheBoxReceivesAndWhereTheCaretGoes) {
   EXPECT_TRUE(filtro.Filtrar({"$9", 2, 0}, '9').Aceptada());
   EXPECT_TRUE(filtro.Filtrar({"1,,", 1, 0}, '3').Aceptada());
 
-  const ucnXCurrencyFiltro::Caja escrita = ucnXCurrencyFiltro::Escribir({"12,34", 1, 3}, '9');
+  const ucnXCurrencyKeyFilter::Caja escrita = ucnXCurrencyKeyFilter::Escribir({"12,34", 1, 3}, '9');
   EXPECT_EQ(escrita.texto, "194");
   EXPECT_EQ(escrita.selStart, 2);
   EXPECT_EQ(escrita.selLength, 0);
-  EXPECT_EQ(ucnXCurrencyFiltro::Escribir({"12", 9, 4}, '3').texto, "123");
+  EXPECT_EQ(ucnXCurrencyKeyFilter::Escribir({"12", 9, 4}, '3').texto, "123");
 }

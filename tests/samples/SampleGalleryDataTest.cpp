@@ -96,3 +96,26 @@ TEST_F(SampleGalleryDataTest, AHostTheEngineCannotOpenRaisesItsErrorAndLeavesNoS
   EXPECT_TRUE(NoScratchIn(tmp.Path()));
   EXPECT_EQ(ReadBytes(host), bytes);
 }
+
+// No page reads the contributor database and only the one-time message
+// writes the gallery's own: both wait for their first use, and an error
+// opening them comes then, leaving the gallery that started standing.
+TEST_F(SampleGalleryDataTest, TheContributorAndOwnDatabasesWaitForTheirFirstUse) {
+  TempDir dada;
+  ClsKolm kolm;
+  SampleInstallation::Create(dada.Path().string(), kolm, SampleInstallation::Sizes{10, 2});
+  const std::string novu = dada.File("novu/Novu.mdb");
+  auto bytes = ReadBytes(novu);
+  bytes.resize(100);  // cut short: no database any more
+  WriteBytes(novu, bytes);
+
+  SampleGalleryData demo(dada.Path().string());
+  const fs::path propia = fs::path(demo.Trabajo()) / SampleGalleryData::kPropia;
+  EXPECT_FALSE(fs::exists(propia));
+  EXPECT_THROW(demo.Contribuyentes(), AppError);
+  EXPECT_EQ(FirstNumber(demo.Host(), "select count(*) from 22Cuiles"), 10);
+  EXPECT_EQ(FirstNumber(demo.Propia(), "select count(*) from Configuracion"), 0);
+  EXPECT_TRUE(fs::is_regular_file(propia));
+  demo.Propia().Execute("insert into Configuracion (CodItem) values (1)");
+  EXPECT_EQ(FirstNumber(demo.Propia(), "select count(*) from Configuracion"), 1);
+}

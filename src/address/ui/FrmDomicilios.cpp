@@ -48,7 +48,7 @@ constexpr int kLongitudMaxima = 32767;
 
 // One text slot's places inside the data frame: label and box as left,
 // line, width (the label first).
-struct LugarCampo {
+struct FieldPlace {
   int slot;
   int linea;
   int leftEtiqueta;
@@ -58,7 +58,7 @@ struct LugarCampo {
 };
 
 // In tab order: the reading order of the frame.
-constexpr LugarCampo kCampos[] = {
+constexpr FieldPlace kCampos[] = {
     {campo::kCalle, 0, 120, 600, 780, 3300},
     {campo::kNumero, 1, 120, 480, 600, 735},
     {campo::kRuta, 1, 2880, 480, 3360, 915},
@@ -161,7 +161,7 @@ void FrmDomicilios::ConstruirDatos() {
   fraDatos_->setObjectName(QStringLiteral("fraDatos"));
   PonerLugar(*fraDatos_, datos_);
 
-  for (const LugarCampo& l : kCampos) {
+  for (const FieldPlace& l : kCampos) {
     const int top = kLinea[l.linea];
     Caja(l.slot, QRect(l.leftEtiqueta, top + kBajadaEtiqueta, l.anchoEtiqueta, kAltoEtiqueta),
          QRect(l.leftCaja, top, l.anchoCaja, kAltoCaja));
@@ -223,7 +223,7 @@ QLineEdit* FrmDomicilios::Caja(int slot, const QRect& lugarEtiqueta, const QRect
 
 void FrmDomicilios::OrdenarTabulacion() {
   std::vector<QWidget*> orden{lst_->LstDatos()};
-  for (const LugarCampo& l : kCampos) {
+  for (const FieldPlace& l : kCampos) {
     orden.push_back(txt_[static_cast<size_t>(l.slot)]);
     if (l.slot == campo::kCalle) {
       orden.push_back(optFiscal_);
@@ -252,7 +252,7 @@ void FrmDomicilios::AsignarTeclas() {
     destinos.push_back({preferidas_[static_cast<size_t>(slot)], !rotulo->isHidden(), false});
     controles.push_back(rotulo);
   };
-  for (const LugarCampo& l : kCampos) {
+  for (const FieldPlace& l : kCampos) {
     etiqueta(l.slot);
     if (l.slot == campo::kCodigoPostal) etiqueta(campo::kProvincia);
   }

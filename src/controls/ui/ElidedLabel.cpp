@@ -3,6 +3,7 @@
 */
 #include "controls/ui/ElidedLabel.h"
 
+#include <QFontMetricsF>
 #include <QHelpEvent>
 #include <QPainter>
 #include <QRegularExpression>
@@ -61,7 +62,8 @@ QString ElidedLabel::Plain() const {
 
 QString ElidedLabel::Breakable() const {
   QString shown = Plain();
-  if (path_) {
+  // Only a wrapped text breaks: on one line the marks would be dead weight.
+  if (path_ && wordWrap()) {
     shown.replace(QRegularExpression(QStringLiteral("([/\\\\])(?=.)")),
                   QStringLiteral("\\1") + kBreak);
   }
@@ -89,6 +91,15 @@ QStringList ElidedLabel::Lines(bool* elided) const {
     if (fm.horizontalAdvance(shown) <= width) return {shown};
     *elided = true;
     return {fm.elidedText(shown, mode_, width)};
+  }
+  // A text that fits on its one line is laid out as that line, without
+  // shaping its break marks: the UI face has no glyph for them, and
+  // looking for one loads another face of the machine before the first
+  // paint. The pixel kept spare keeps a text at the edge on the full
+  // layout below, where the two measures could differ.
+  if (!shown.contains(QChar::LineSeparator) &&
+      QFontMetricsF(font()).horizontalAdvance(QString(shown).remove(kBreak)) + 1 <= width) {
+    return {shown};
   }
   QTextLayout layout(shown, font());
   QTextOption option;

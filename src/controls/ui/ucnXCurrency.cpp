@@ -1,6 +1,6 @@
 /*
 ** The numeric entry box's widget. See ucnXCurrency.h; the rules are in
-** ucnXCurrencyModel and ucnXCurrencyFiltro.
+** ucnXCurrencyModel and ucnXCurrencyKeyFilter.
 */
 #include "controls/ui/ucnXCurrency.h"
 
@@ -128,7 +128,7 @@ class ucnXCurrency::Caja : public QLineEdit {
       QLineEdit::keyPressEvent(e);
       return;
     }
-    const int k = retroceso ? ucnXCurrencyFiltro::kRetroceso : texto.at(0).unicode();
+    const int k = retroceso ? ucnXCurrencyKeyFilter::kRetroceso : texto.at(0).unicode();
     int recibe = 0;
     control_.Atrapar([&] { recibe = control_.modelo_->Tecla(k); });
     if (recibe == 0) return;

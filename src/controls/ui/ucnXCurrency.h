@@ -5,7 +5,7 @@
 ** operator leaves it, and hands its form a currency (or Null).
 **
 ** The rules live in ucnXCurrencyModel (and its keystroke filter,
-** ucnXCurrencyFiltro); this widget forwards the box's keys, changes and
+** ucnXCurrencyKeyFilter); this widget forwards the box's keys, changes and
 ** focus to them and gives them the box. Amounts are right-aligned.
 **
 ** A form creates the box new (the defaults, showing 0,00) or from its

@@ -31,7 +31,8 @@ GalleryWindow::GalleryWindow(SampleGalleryData& demo, UcnDom::FabricaEditor edit
   Agregar(new PickersPage(demo.CarpetaVora() + "/VORA12.mdb", demo.Trabajo()));
   Agregar(new NumbersPage(demo.Host()));
   Agregar(new AddressPage(demo.Host(), std::move(editor)));
-  Agregar(new WindowsPage(demo.Propia(), demo.CarpetaAyuda()));
+  Agregar(
+      new WindowsPage([&demo]() -> dao::Database& { return demo.Propia(); }, demo.CarpetaAyuda()));
   Agregar(new RegionalPage());
 
   auto* origen = new QLabel(QString::fromUtf8("Datos: copia de la muestra de %1")

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
+#include <utility>
 
 #include "common/AppError.h"
 #include "controls/ui/ControlIcons.h"
@@ -24,12 +25,12 @@ std::shared_ptr<QtPicture> Dibujo() {
 
 }  // namespace
 
-WindowsPage::WindowsPage(const dao::Database& propia, const std::string& carpetaAyuda,
+WindowsPage::WindowsPage(std::function<dao::Database&()> propia, const std::string& carpetaAyuda,
                          QWidget* parent)
     : GalleryPage("ventanas", parent),
       fabrica_(std::make_unique<QtWindowFactory>()),
       graph_(std::make_unique<a_c_graph>(*fabrica_, carpetaAyuda)),
-      propia_(propia) {
+      propia_(std::move(propia)) {
   connect(Boton("Acerca de...", "La ventana de información del programa.", 0),
           &QPushButton::clicked, this, [this] {
             graph_->AcercaDe_Mostrar("Release 1", "Galería", "", false, "Remendor",
@@ -58,7 +59,7 @@ WindowsPage::WindowsPage(const dao::Database& propia, const std::string& carpeta
                   kMensajeGaleria, "Aviso de la galería",
                   "Este mensaje vuelve cada vez que se pulsa el botón, hasta que se marque "
                   "la casilla de abajo antes de aceptar.",
-                  propia_);
+                  propia_());
               respuesta_->setText(QString::fromUtf8("El mensaje de una vez se cerró."));
             } catch (const AppError& e) {
               MsgBox(e.Description());

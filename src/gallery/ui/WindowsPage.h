@@ -2,11 +2,13 @@
 ** WindowsPage: the standard windows, each behind a button: the about
 ** window, the same window as a start-up splash that reports progress and
 ** closes by itself, the welcome window (its help is the gallery's page),
-** the one-time message (its answer kept in the gallery's own database)
-** and the closing notice; with what the last window answered.
+** the one-time message (its answer kept in the gallery's own database,
+** asked for only when the message is: making it is not the page's to pay
+** at start-up) and the closing notice; with what the last window answered.
 */
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -22,7 +24,7 @@ class WindowsPage : public GalleryPage {
   Q_OBJECT
 
  public:
-  WindowsPage(const dao::Database& propia, const std::string& carpetaAyuda,
+  WindowsPage(std::function<dao::Database&()> propia, const std::string& carpetaAyuda,
               QWidget* parent = nullptr);
   ~WindowsPage() override;
 
@@ -35,6 +37,6 @@ class WindowsPage : public GalleryPage {
 
   std::unique_ptr<QtWindowFactory> fabrica_;
   std::unique_ptr<a_c_graph> graph_;
-  dao::Database propia_;
+  std::function<dao::Database&()> propia_;
   QLabel* respuesta_ = nullptr;
 };

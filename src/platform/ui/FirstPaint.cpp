@@ -16,9 +16,9 @@ namespace {
 // itself can come to the moment it was started.
 const auto kCarga = std::chrono::steady_clock::now();
 
-class Vigia : public QObject {
+class PaintWatcher : public QObject {
  public:
-  explicit Vigia(QObject* padre) : QObject(padre) {}
+  explicit PaintWatcher(QObject* padre) : QObject(padre) {}
 
  protected:
   bool eventFilter(QObject* objeto, QEvent* evento) override {
@@ -44,6 +44,6 @@ class Vigia : public QObject {
 bool FirstPaint::Watch(QWidget& ventana) {
   const char* valor = std::getenv("REMENDOR_EXIT_AT_FIRST_PAINT");
   if (!valor || !*valor || std::strcmp(valor, "0") == 0) return false;
-  ventana.installEventFilter(new Vigia(&ventana));
+  ventana.installEventFilter(new PaintWatcher(&ventana));
   return true;
 }

@@ -1,7 +1,7 @@
 /*
-** The numeric box's keystroke filter. See ucnXCurrencyFiltro.h.
+** The numeric box's keystroke filter. See ucnXCurrencyKeyFilter.h.
 */
-#include "controls/ucnXCurrencyFiltro.h"
+#include "controls/ucnXCurrencyKeyFilter.h"
 
 #include <algorithm>
 
@@ -19,18 +19,18 @@ int Largo(const std::string& texto) {
 
 }  // namespace
 
-std::string ucnXCurrencyFiltro::MensajeMaximo(const std::string& nroMax) {
+std::string ucnXCurrencyKeyFilter::MensajeMaximo(const std::string& nroMax) {
   return "El número ingresado supera el máximo permitido " + nroMax;
 }
 
-std::string ucnXCurrencyFiltro::Conservar(const std::string& texto) {
+std::string ucnXCurrencyKeyFilter::Conservar(const std::string& texto) {
   std::string quedan;
   std::copy_if(texto.begin(), texto.end(), std::back_inserter(quedan),
                [](char c) { return (c >= '0' && c <= '9') || c == ',' || c == '.' || c == '-'; });
   return quedan;
 }
 
-ucnXCurrencyFiltro::Caja ucnXCurrencyFiltro::Escribir(const Caja& caja, char c) {
+ucnXCurrencyKeyFilter::Caja ucnXCurrencyKeyFilter::Escribir(const Caja& caja, char c) {
   const int largo = Largo(caja.texto);
   const int inicio = std::clamp(caja.selStart, 0, largo);
   const int fin = std::clamp(inicio + std::max(caja.selLength, 0), inicio, largo);
@@ -41,7 +41,7 @@ ucnXCurrencyFiltro::Caja ucnXCurrencyFiltro::Escribir(const Caja& caja, char c) 
   return nueva;
 }
 
-ucnXCurrencyFiltro::Resultado ucnXCurrencyFiltro::Filtrar(const Caja& caja, int k) const {
+ucnXCurrencyKeyFilter::Resultado ucnXCurrencyKeyFilter::Filtrar(const Caja& caja, int k) const {
   const std::string& texto = caja.texto;
   if (k == kRetroceso) return {k, {}};
   if (k >= '0' && k <= '9') return Digito(caja, k);
@@ -56,7 +56,7 @@ ucnXCurrencyFiltro::Resultado ucnXCurrencyFiltro::Filtrar(const Caja& caja, int 
   return {};
 }
 
-ucnXCurrencyFiltro::Resultado ucnXCurrencyFiltro::Digito(const Caja& caja, int k) const {
+ucnXCurrencyKeyFilter::Resultado ucnXCurrencyKeyFilter::Digito(const Caja& caja, int k) const {
   const std::string& texto = caja.texto;
   const int s = caja.selStart;
   const size_t coma = texto.find(',');

@@ -1,5 +1,5 @@
 /*
-** ucnXCurrencyFiltro: the numeric box's keystroke filter, without widgets.
+** ucnXCurrencyKeyFilter: the numeric box's keystroke filter, without widgets.
 **
 ** Given the box's text, its selection (start and length, in characters)
 ** and the character of a key press, it decides whether the key is
@@ -29,7 +29,7 @@
 #include <cstdint>
 #include <string>
 
-class ucnXCurrencyFiltro {
+class ucnXCurrencyKeyFilter {
  public:
   static constexpr int kRetroceso = 8;
 
