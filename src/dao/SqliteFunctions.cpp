@@ -5,6 +5,7 @@
 
 #include <sqlite3.h>
 
+#include <cstring>
 #include <exception>
 #include <memory>
 #include <optional>
@@ -97,9 +98,16 @@ void Result(sqlite3_context* ctx, const JetValue& value) {
       return sqlite3_result_int64(ctx, value.IntegerValue());
     case JetStorage::Real:
       return sqlite3_result_double(ctx, value.RealValue());
-    case JetStorage::Text:
-      return sqlite3_result_text(ctx, value.Bytes().data(), static_cast<int>(value.Bytes().size()),
+    case JetStorage::Text: {
+      // Given without its length, SQLite keeps the terminating zero with
+      // the copy; with it, every reader of the column would have SQLite
+      // grow the copy again to end it. A text holding a zero keeps its
+      // length, or it would be cut there.
+      const std::string& text = value.Bytes();
+      const bool whole = std::memchr(text.data(), 0, text.size()) == nullptr;
+      return sqlite3_result_text(ctx, text.c_str(), whole ? -1 : static_cast<int>(text.size()),
                                  SQLITE_TRANSIENT);
+    }
     case JetStorage::Blob:
       return sqlite3_result_blob(ctx, value.Bytes().data(), static_cast<int>(value.Bytes().size()),
                                  SQLITE_TRANSIENT);

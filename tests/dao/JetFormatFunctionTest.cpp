@@ -86,5 +86,22 @@ TEST_F(JetFormatFunction, TextPatterns) {
   });
 }
 
+// A pattern is kept from one call to the next: the rows of one statement,
+// each with its own pattern, and a second statement with another, must each
+// get their own.
+TEST_F(JetFormatFunction, APatternPerRowIsReadForEachRow) {
+  db_.Execute("CREATE TABLE pats (k LONG, p TEXT(30), v DOUBLE)");
+  db_.Execute("INSERT INTO pats VALUES (1, '0.00', 1234.5)");
+  db_.Execute("INSERT INTO pats VALUES (2, '#,##0', 1234.5)");
+  db_.Execute("INSERT INTO pats VALUES (3, '0.00', -2)");
+  db_.Execute("INSERT INTO pats VALUES (4, 'Standard', 1234.5)");
+  db_.Execute("INSERT INTO pats VALUES (5, 'yyyy', 37947)");
+  db_.Execute("INSERT INTO pats VALUES (6, '@@@@', 7)");
+  const test::Rows expected = {{"1234,50"}, {"1.235"}, {"-2,00"}, {"1.234,50"}, {"2003"}, {"   7"}};
+  EXPECT_EQ(db_.Query("SELECT Format(v, p) FROM pats ORDER BY k"), expected);
+  EXPECT_EQ(Eval("Format(d, '0.000')"), "2,500");
+  EXPECT_EQ(Eval("Format(d, '0.0')"), "2,5");
+}
+
 }  // namespace
 }  // namespace dao

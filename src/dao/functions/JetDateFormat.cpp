@@ -20,13 +20,6 @@ namespace dao {
 
 namespace {
 
-struct Token {
-  enum Kind { Literal, Part, Meridian } kind;
-  std::string text;  // Literal: what it prints; Meridian: the mark as written
-  char letter = 0;   // Part: d w m q y h n s t c, lower case
-  int length = 0;    // Part: how many letters
-};
-
 char Lower(char c) {
   return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
 }
@@ -55,7 +48,9 @@ int TokenLength(char letter, int run) {
   }
 }
 
-std::vector<Token> Cut(std::string_view p) {
+}  // namespace
+
+std::vector<JetDateFormat::Token> JetDateFormat::Cut(std::string_view p) {
   std::vector<Token> tokens;
   for (std::size_t i = 0; i < p.size();) {
     std::string literal;
@@ -81,7 +76,7 @@ std::vector<Token> Cut(std::string_view p) {
       continue;
     }
     if (p[i] == '/') {
-      tokens.push_back({Token::Literal, RegionalSettings::Current().dateSeparator});
+      tokens.push_back({Token::DateSeparator, ""});
     } else if (p[i] != '!') {
       tokens.push_back({Token::Literal, std::string(1, p[i])});
     }
@@ -90,21 +85,26 @@ std::vector<Token> Cut(std::string_view p) {
   return tokens;
 }
 
+namespace {
+
 std::string TwoDigits(int n) {
+  // A date's parts are all below 100: written by hand, as printf would.
+  if (n >= 0 && n < 100) return {static_cast<char>('0' + n / 10), static_cast<char>('0' + n % 10)};
   char buf[16];
   std::snprintf(buf, sizeof buf, "%02d", n);
   return buf;
 }
 
 // The nearest part token before or after k, or nullptr.
-const Token* PartNear(const std::vector<Token>& tokens, std::size_t k, bool after) {
+const JetDateFormat::Token* PartNear(const std::vector<JetDateFormat::Token>& tokens, std::size_t k,
+                                     bool after) {
   if (after) {
     for (std::size_t j = k + 1; j < tokens.size(); ++j) {
-      if (tokens[j].kind == Token::Part) return &tokens[j];
+      if (tokens[j].kind == JetDateFormat::Token::Part) return &tokens[j];
     }
   } else {
     for (std::size_t j = k; j-- > 0;) {
-      if (tokens[j].kind == Token::Part) return &tokens[j];
+      if (tokens[j].kind == JetDateFormat::Token::Part) return &tokens[j];
     }
   }
   return nullptr;
@@ -112,9 +112,15 @@ const Token* PartNear(const std::vector<Token>& tokens, std::size_t k, bool afte
 
 }  // namespace
 
+JetDateFormat::JetDateFormat(std::string_view section) : tokens_(Cut(section)) {}
+
 std::string JetDateFormat::Apply(double serial, std::string_view section, int firstDay,
                                  int firstWeek) {
-  const std::vector<Token> tokens = Cut(section);
+  return JetDateFormat(section).Format(serial, firstDay, firstWeek);
+}
+
+std::string JetDateFormat::Format(double serial, int firstDay, int firstWeek) const {
+  const std::vector<Token>& tokens = tokens_;
   const DateSerial::Parts parts = DateSerial::Split(serial);
   const long long day = JetCalendar::DayOf(serial);
   bool twelve = false;
@@ -126,6 +132,10 @@ std::string JetDateFormat::Apply(double serial, std::string_view section, int fi
     const Token& t = tokens[k];
     if (t.kind == Token::Literal) {
       out += t.text;
+      continue;
+    }
+    if (t.kind == Token::DateSeparator) {
+      out += RegionalSettings::Current().dateSeparator;
       continue;
     }
     if (t.kind == Token::Meridian) {

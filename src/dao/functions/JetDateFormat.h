@@ -32,12 +32,19 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace dao {
 
 class JetDateFormat {
  public:
-  // One section; firstDay 1 Sunday .. 7 Saturday, firstWeek 1 .. 3.
+  // The section read once, to write any number of dates under it.
+  explicit JetDateFormat(std::string_view section);
+
+  // firstDay 1 Sunday .. 7 Saturday, firstWeek 1 .. 3.
+  std::string Format(double serial, int firstDay = 1, int firstWeek = 1) const;
+
+  // The same for a section used once.
   static std::string Apply(double serial, std::string_view section, int firstDay = 1,
                            int firstWeek = 1);
 
@@ -47,6 +54,18 @@ class JetDateFormat {
   static std::string LongTime(double serial);
   static std::string MediumTime(double serial);
   static std::string ShortTime(double serial);
+
+  struct Token {
+    enum Kind { Literal, DateSeparator, Part, Meridian } kind;
+    std::string text;  // Literal: what it prints; Meridian: the mark as written
+    char letter = 0;   // Part: d w m q y h n s t c, lower case
+    int length = 0;    // Part: how many letters
+  };
+
+ private:
+  static std::vector<Token> Cut(std::string_view section);
+
+  std::vector<Token> tokens_;
 };
 
 }  // namespace dao

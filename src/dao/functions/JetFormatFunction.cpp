@@ -3,13 +3,17 @@
 **
 ** The patterns themselves are read by JetNumberFormat and JetDateFormat;
 ** this file chooses between them, reads the named formats, fills text
-** patterns and writes the Format... functions' fixed forms.
+** patterns and writes the Format... functions' fixed forms. The last
+** pattern read is kept, per thread, with its sections cut: the rows of a
+** statement share one pattern, so it is read once, not once per row. The
+** regional separators are taken as each value is written, not kept.
 */
 #include "dao/functions/JetFormatFunction.h"
 
 #include <cmath>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "common/RegionalSettings.h"
@@ -53,7 +57,7 @@ std::string TextOf(const JetArgs& args) {
 
 // --- text patterns ----------------------------------------------------------
 
-std::string TextPattern(const std::string& text, const std::string& pattern) {
+std::string TextPattern(const std::string& text, std::string_view pattern) {
   const std::vector<std::string> sections = JetFormatSections::Split(pattern);
   const std::string& p = text.empty() && sections.size() >= 2 ? sections[1] : sections[0];
   struct Piece {
@@ -181,12 +185,45 @@ std::string CurrencyText(double value, const NumberStyle& style) {
 
 // --- Format -------------------------------------------------------------------
 
-std::optional<std::string> Named(const std::string& name, const JetArgs& args) {
-  static const struct {
-    const char* name;
-    const char* pattern;
-  } kNumbers[] = {{"General Number", ""},   {"Currency", ""},     {"Fixed", "0.00"},
-                  {"Standard", "#,##0.00"}, {"Percent", "0.00%"}, {"Scientific", "0.00E+00"}};
+struct NumberName {
+  const char* name;
+  const char* pattern;
+};
+constexpr NumberName kNumbers[] = {{"General Number", ""}, {"Currency", ""},
+                                   {"Fixed", "0.00"},      {"Standard", "#,##0.00"},
+                                   {"Percent", "0.00%"},   {"Scientific", "0.00E+00"}};
+struct TruthName {
+  const char* name;
+  const char* yes;
+  const char* no;
+};
+constexpr TruthName kTruths[] = {{"Yes/No", "Sí", "No"},
+                                 {"True/False", "Verdadero", "Falso"},
+                                 {"On/Off", "Activado", "Desactivado"}};
+struct DateName {
+  const char* name;
+  std::string (*write)(double);
+};
+constexpr DateName kDates[] = {
+    {"General Date", JetDateText::Write},       {"Long Date", JetDateFormat::LongDate},
+    {"Medium Date", JetDateFormat::MediumDate}, {"Short Date", JetDateFormat::ShortDate},
+    {"Long Time", JetDateFormat::LongTime},     {"Medium Time", JetDateFormat::MediumTime},
+    {"Short Time", JetDateFormat::ShortTime}};
+
+bool IsNamed(std::string_view name) {
+  for (const auto& n : kNumbers) {
+    if (SameName(name, n.name)) return true;
+  }
+  for (const auto& t : kTruths) {
+    if (SameName(name, t.name)) return true;
+  }
+  for (const auto& d : kDates) {
+    if (SameName(name, d.name)) return true;
+  }
+  return false;
+}
+
+std::optional<std::string> Named(std::string_view name, const JetArgs& args) {
   for (const auto& n : kNumbers) {
     if (!SameName(name, n.name)) continue;
     const auto d = args.AsNumber(0);
@@ -200,27 +237,12 @@ std::optional<std::string> Named(const std::string& name, const JetArgs& args) {
     if (n.name == kNumbers[1].name) return CurrencyText(*d, NumberStyle());
     return JetNumberFormat::Apply(*d, n.pattern);
   }
-  static const struct {
-    const char* name;
-    const char* yes;
-    const char* no;
-  } kTruths[] = {{"Yes/No", "Sí", "No"},
-                 {"True/False", "Verdadero", "Falso"},
-                 {"On/Off", "Activado", "Desactivado"}};
   for (const auto& t : kTruths) {
     if (!SameName(name, t.name)) continue;
     const auto d = args.AsNumber(0);
     if (!d) return TextOf(args);
     return std::string(*d != 0 ? t.yes : t.no);
   }
-  static const struct {
-    const char* name;
-    std::string (*write)(double);
-  } kDates[] = {
-      {"General Date", JetDateText::Write},       {"Long Date", JetDateFormat::LongDate},
-      {"Medium Date", JetDateFormat::MediumDate}, {"Short Date", JetDateFormat::ShortDate},
-      {"Long Time", JetDateFormat::LongTime},     {"Medium Time", JetDateFormat::MediumTime},
-      {"Short Time", JetDateFormat::ShortTime}};
   for (const auto& d : kDates) {
     if (!SameName(name, d.name)) continue;
     const auto serial = DateOf(args);
@@ -228,6 +250,33 @@ std::optional<std::string> Named(const std::string& name, const JetArgs& args) {
     return d.write(*serial);
   }
   return std::nullopt;
+}
+
+// A pattern as Format reads it, kept while the calls bring the same text:
+// a statement formats all its rows under one pattern, so it is read once
+// per statement rather than once per row.
+struct ReadPattern {
+  std::string text;
+  Kind kind = Kind::Literal;
+  bool named = false;
+  std::vector<std::string> sections;
+  std::optional<JetNumberFormat> number;  // a number or literal pattern's
+  std::optional<JetDateFormat> date;      // a date pattern's first section
+};
+
+const ReadPattern& PatternOf(std::string_view text) {
+  thread_local std::optional<ReadPattern> last;
+  if (last && last->text == text) return *last;
+  ReadPattern read;
+  read.text = text;
+  read.kind = JetFormatSections::KindOf(text);
+  read.named = IsNamed(text);
+  read.sections = JetFormatSections::Split(text);
+  if (!read.named && (read.kind == Kind::Number || read.kind == Kind::Literal))
+    read.number.emplace(text);
+  if (!read.named && read.kind == Kind::Date) read.date.emplace(read.sections[0]);
+  last = std::move(read);
+  return *last;
 }
 
 // Without a pattern a value is written as CStr writes it.
@@ -241,36 +290,48 @@ JetValue Format(const JetArgs& args) {
   long rule = args.OptionalWhole(3, 1);
   if (rule < 0 || rule > 3) Fail(kInvalidCall);
   if (rule == 0) rule = 1;
-  const std::string pattern = args.Count() > 1 ? args.Text(1) : std::string();
-  const Kind kind = JetFormatSections::KindOf(pattern);
+  // A text pattern is read where SQLite holds it, without a copy.
+  std::string converted;
+  std::string_view text;
+  if (args.Count() > 1) {
+    if (args.Storage(1) == JetStorage::Text || args.Storage(1) == JetStorage::Blob) {
+      text = args[1].bytes;
+    } else {
+      converted = args.Text(1);
+      text = converted;
+    }
+  }
+  const ReadPattern& pattern = PatternOf(text);
+  const Kind kind = pattern.kind;
   if (args.IsNull(0)) {
-    const std::vector<std::string> sections = JetFormatSections::Split(pattern);
-    if (kind == Kind::Text && sections.size() >= 2) return JetValue::Text(TextPattern("", pattern));
+    const std::vector<std::string>& sections = pattern.sections;
+    if (kind == Kind::Text && sections.size() >= 2) return JetValue::Text(TextPattern("", text));
     if (sections.size() < 4) return JetValue();
     bool zero = false;
     return JetValue::Text(JetNumberFormat::Section(0, sections[3], zero));
   }
-  if (pattern.empty()) return JetValue::Text(General(args));
-  if (const auto named = Named(pattern, args)) return JetValue::Text(*named);
+  if (text.empty()) return JetValue::Text(General(args));
+  if (pattern.named) {
+    if (auto named = Named(text, args)) return JetValue::Text(std::move(*named));
+  }
   const bool isDate = args.FirstType() == dbDate;
   switch (kind) {
     case Kind::Date: {
       const auto serial = DateOf(args);
       if (serial)
-        return JetValue::Text(JetDateFormat::Apply(*serial, JetFormatSections::Split(pattern)[0],
-                                                   firstDay, static_cast<int>(rule)));
+        return JetValue::Text(pattern.date->Format(*serial, firstDay, static_cast<int>(rule)));
       if (args.IsNumber(0)) Fail(kOverflow);
       return JetValue::Text(TextOf(args));
     }
     case Kind::Text:
-      return JetValue::Text(TextPattern(TextOf(args), pattern));
+      return JetValue::Text(TextPattern(TextOf(args), text));
     case Kind::Number:
     case Kind::Literal:
       break;
   }
   const auto d = isDate ? args.AsDate(0) : args.AsNumber(0);
-  if (d) return JetValue::Text(JetNumberFormat::Apply(*d, pattern));
-  return JetValue::Text(kind == Kind::Literal ? TextPattern(TextOf(args), pattern) : TextOf(args));
+  if (d) return JetValue::Text(pattern.number->Format(*d));
+  return JetValue::Text(kind == Kind::Literal ? TextPattern(TextOf(args), text) : TextOf(args));
 }
 
 JetValue FormatNumber(const JetArgs& args) {

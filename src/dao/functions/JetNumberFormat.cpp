@@ -8,6 +8,7 @@
 */
 #include "dao/functions/JetNumberFormat.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -20,44 +21,6 @@
 namespace dao {
 
 namespace {
-
-struct Item {
-  enum Kind { Literal, Digit, Point, Comma, Exponent, Percent } kind;
-  std::string text;  // Literal: what it prints; Exponent: "E+", "e-", ...
-  char placeholder = 0;
-};
-
-std::vector<Item> Cut(std::string_view p) {
-  std::vector<Item> items;
-  bool point = false, exponent = false;
-  for (std::size_t i = 0; i < p.size();) {
-    std::string literal;
-    if (JetFormatSections::Literal(p, i, literal)) {
-      if (!literal.empty()) items.push_back({Item::Literal, literal});
-      continue;
-    }
-    const char c = p[i];
-    if (c == '0' || c == '#') {
-      items.push_back({Item::Digit, "", c});
-    } else if (c == '.' && !point && !exponent) {
-      point = true;
-      items.push_back({Item::Point, ""});
-    } else if (c == ',' && !exponent) {
-      items.push_back({Item::Comma, ""});
-    } else if ((c == 'E' || c == 'e') && !exponent && i + 1 < p.size() &&
-               (p[i + 1] == '+' || p[i + 1] == '-')) {
-      exponent = true;
-      items.push_back({Item::Exponent, std::string(p.substr(i, 2))});
-      ++i;
-    } else if (c == '%') {
-      items.push_back({Item::Percent, "%"});
-    } else if (c != '!') {
-      items.push_back({Item::Literal, std::string(1, c)});
-    }
-    ++i;
-  }
-  return items;
-}
 
 // Adds one to a text of decimal digits; true when it needs a new leading 1.
 bool Increment(std::string& digits) {
@@ -102,9 +65,42 @@ std::string Group(const std::string& digits, const std::string& separator) {
 
 }  // namespace
 
-std::string JetNumberFormat::Section(double value, std::string_view section, bool& zero) {
-  const RegionalSettings& rs = RegionalSettings::Current();
-  const std::vector<Item> items = Cut(section);
+std::vector<JetNumberFormat::Item> JetNumberFormat::Cut(std::string_view p) {
+  std::vector<Item> items;
+  bool point = false, exponent = false;
+  for (std::size_t i = 0; i < p.size();) {
+    std::string literal;
+    if (JetFormatSections::Literal(p, i, literal)) {
+      if (!literal.empty()) items.push_back({Item::Literal, literal});
+      continue;
+    }
+    const char c = p[i];
+    if (c == '0' || c == '#') {
+      items.push_back({Item::Digit, "", c});
+    } else if (c == '.' && !point && !exponent) {
+      point = true;
+      items.push_back({Item::Point, ""});
+    } else if (c == ',' && !exponent) {
+      items.push_back({Item::Comma, ""});
+    } else if ((c == 'E' || c == 'e') && !exponent && i + 1 < p.size() &&
+               (p[i + 1] == '+' || p[i + 1] == '-')) {
+      exponent = true;
+      items.push_back({Item::Exponent, std::string(p.substr(i, 2))});
+      ++i;
+    } else if (c == '%') {
+      items.push_back({Item::Percent, "%"});
+    } else if (c != '!') {
+      items.push_back({Item::Literal, std::string(1, c)});
+    }
+    ++i;
+  }
+  return items;
+}
+
+JetNumberFormat::Plan JetNumberFormat::Read(std::string_view section) {
+  Plan plan;
+  plan.items = Cut(section);
+  const std::vector<Item>& items = plan.items;
   const std::size_t n = items.size();
   std::size_t pointAt = n, exponentAt = n;
   for (std::size_t k = 0; k < n; ++k) {
@@ -141,6 +137,30 @@ std::string JetNumberFormat::Section(double value, std::string_view section, boo
     else
       ++scales;
   }
+  plan.exponentAt = exponentAt;
+  plan.integerEnd = integerEnd;
+  plan.firstInteger = firstInteger;
+  plan.integerPlaces = integerPlaces;
+  plan.decimals = decimals;
+  plan.minDecimals = minDecimals;
+  plan.exponentPlaces = exponentPlaces;
+  plan.firstZero = firstZero;
+  plan.grouping = grouping;
+  plan.percents = percents;
+  plan.scales = scales;
+  return plan;
+}
+
+std::string JetNumberFormat::Written(double value, const Plan& plan, bool& zero) {
+  const RegionalSettings& rs = RegionalSettings::Current();
+  const std::vector<Item>& items = plan.items;
+  const std::size_t n = items.size();
+  const std::size_t exponentAt = plan.exponentAt, integerEnd = plan.integerEnd;
+  const std::size_t firstInteger = plan.firstInteger, integerPlaces = plan.integerPlaces;
+  const std::size_t decimals = plan.decimals, minDecimals = plan.minDecimals;
+  const std::size_t exponentPlaces = plan.exponentPlaces, firstZero = plan.firstZero;
+  const bool grouping = plan.grouping;
+  const int percents = plan.percents, scales = plan.scales;
   for (int k = 0; k < percents; ++k) value *= 100;
   for (int k = 0; k < scales; ++k) value /= 1000;
 
@@ -177,26 +197,26 @@ std::string JetNumberFormat::Section(double value, std::string_view section, boo
       if (items[k].kind == Item::Literal || items[k].kind == Item::Percent) out += items[k].text;
     }
   } else {
-    // The integer digits from the right, around the literals between them.
-    std::vector<std::string> pieces(integerEnd);
+    // The integer digits from the right, around the literals between them:
+    // written backwards, then turned round.
     std::size_t left = integer.size();
     for (std::size_t k = integerEnd; k-- > 0;) {
       const Item& item = items[k];
       if (item.kind == Item::Literal || item.kind == Item::Percent) {
-        pieces[k] = item.text;
+        out.append(item.text.rbegin(), item.text.rend());
       } else if (item.kind == Item::Digit) {
         if (left > 0) {
-          pieces[k] = integer[--left];
+          out += integer[--left];
         } else if (item.placeholder == '0') {
-          pieces[k] = "0";
+          out += '0';
         }
         if (k == firstInteger && left > 0) {
-          pieces[k].insert(0, integer.substr(0, left));
+          out.append(integer.rend() - static_cast<std::ptrdiff_t>(left), integer.rend());
           left = 0;
         }
       }
     }
-    for (const std::string& piece : pieces) out += piece;
+    std::reverse(out.begin(), out.end());
   }
   std::string exponentDigits = std::to_string(std::abs(exponent));
   if (exponentDigits.size() < exponentPlaces)
@@ -226,23 +246,36 @@ std::string JetNumberFormat::Section(double value, std::string_view section, boo
   return out;
 }
 
-std::string JetNumberFormat::Apply(double value, std::string_view pattern) {
-  const std::vector<std::string> sections = JetFormatSections::Split(pattern);
-  auto usable = [&](std::size_t k) { return sections.size() > k && !sections[k].empty(); };
+JetNumberFormat::JetNumberFormat(std::string_view pattern) {
+  for (const std::string& section : JetFormatSections::Split(pattern)) {
+    sections_.push_back(section.empty() ? std::nullopt : std::optional<Plan>(Read(section)));
+  }
+}
+
+std::string JetNumberFormat::Format(double value) const {
+  auto usable = [&](std::size_t k) { return sections_.size() > k && sections_[k].has_value(); };
   if (!usable(0)) return JetNumberText::Write(value);
   bool zero = false;
   std::string text;
   if (value < 0 && usable(1)) {
-    text = Section(-value, sections[1], zero);
+    text = Written(-value, *sections_[1], zero);
   } else if (value == 0 && usable(2)) {
-    return Section(0, sections[2], zero);
+    return Written(0, *sections_[2], zero);
   } else {
-    text = Section(std::fabs(value), sections[0], zero);
+    text = Written(std::fabs(value), *sections_[0], zero);
     if (value < 0 && !zero) text.insert(0, "-");
   }
   // A number written as zero takes the zero section.
-  if (value != 0 && zero && usable(2)) return Section(0, sections[2], zero);
+  if (value != 0 && zero && usable(2)) return Written(0, *sections_[2], zero);
   return text;
+}
+
+std::string JetNumberFormat::Apply(double value, std::string_view pattern) {
+  return JetNumberFormat(pattern).Format(value);
+}
+
+std::string JetNumberFormat::Section(double magnitude, std::string_view section, bool& zero) {
+  return Written(magnitude, Read(section), zero);
 }
 
 }  // namespace dao

@@ -31,19 +31,51 @@
 */
 #pragma once
 
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace dao {
 
 class JetNumberFormat {
  public:
-  // The number under a whole pattern, sections and all.
+  // The pattern read once, to write any number of values under it.
+  explicit JetNumberFormat(std::string_view pattern);
+
+  // The number under the pattern, sections and all.
+  std::string Format(double value) const;
+
+  // The same for a pattern used once.
   static std::string Apply(double value, std::string_view pattern);
 
   // One section, for a number's magnitude; `zero` tells whether what it
   // wrote shows no digit but 0.
   static std::string Section(double magnitude, std::string_view section, bool& zero);
+
+ private:
+  struct Item {
+    enum Kind { Literal, Digit, Point, Comma, Exponent, Percent } kind;
+    std::string text;  // Literal: what it prints; Exponent: "E+", "e-", ...
+    char placeholder = 0;
+  };
+  // A section cut into items, with where its parts begin and what its
+  // commas and percent signs do.
+  struct Plan {
+    std::vector<Item> items;
+    std::size_t exponentAt = 0, integerEnd = 0, firstInteger = 0;
+    std::size_t integerPlaces = 0, decimals = 0, minDecimals = 0, exponentPlaces = 0;
+    std::size_t firstZero = 0;
+    bool grouping = false;
+    int percents = 0, scales = 0;
+  };
+
+  static std::vector<Item> Cut(std::string_view section);
+  static Plan Read(std::string_view section);
+  static std::string Written(double magnitude, const Plan& plan, bool& zero);
+
+  std::vector<std::optional<Plan>> sections_;  // an empty section has none
 };
 
 }  // namespace dao
