@@ -8,6 +8,8 @@
 */
 #include "common/TextCase.h"
 
+#include "common/Utf8Text.h"
+
 namespace {
 
 bool IsAscii(std::string_view s) {
@@ -99,56 +101,13 @@ char32_t TextCase::UpperChar(char32_t c) {
 
 char32_t TextCase::Decode(std::string_view s, std::size_t& i) {
   const auto b0 = static_cast<unsigned char>(s[i]);
-  if (b0 < 0x80) {
-    ++i;
-    return b0;
-  }
-  int length = 0;
   char32_t c = 0;
-  if (b0 >= 0xC2 && b0 <= 0xDF)
-    length = 2, c = b0 & 0x1F;
-  else if (b0 >= 0xE0 && b0 <= 0xEF)
-    length = 3, c = b0 & 0x0F;
-  else if (b0 >= 0xF0 && b0 <= 0xF4)
-    length = 4, c = b0 & 0x07;
-  if (length == 0 || i + length > s.size()) {
-    ++i;
-    return kInvalidByte + b0;
-  }
-  for (int k = 1; k < length; ++k) {
-    const auto b = static_cast<unsigned char>(s[i + k]);
-    if ((b & 0xC0) != 0x80) {
-      ++i;
-      return kInvalidByte + b0;
-    }
-    c = (c << 6) | (b & 0x3F);
-  }
-  // Overlong forms and surrogates are not valid UTF-8.
-  if ((length == 3 && c < 0x800) || (length == 4 && (c < 0x10000 || c > 0x10FFFF)) ||
-      (c >= 0xD800 && c <= 0xDFFF)) {
-    ++i;
-    return kInvalidByte + b0;
-  }
-  i += length;
-  return c;
+  return Utf8Text::Next(s, i, c) ? c : kInvalidByte + b0;
 }
 
 void TextCase::Encode(char32_t c, std::string& out) {
-  if (c >= kInvalidByte) {
+  if (c >= kInvalidByte)
     out += static_cast<char>(c - kInvalidByte);
-  } else if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (c >> 18));
-    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
+  else
+    Utf8Text::Append(out, c);
 }

@@ -10,6 +10,8 @@
 #include <array>
 #include <cstdint>
 
+#include "common/Utf8Text.h"
+
 #ifdef _WIN32
 #include "common/WideText.h"
 #endif
@@ -24,48 +26,12 @@ constexpr std::array<char32_t, 32> kHighControls = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-void Append(std::string& out, char32_t c) {
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
-}
-
 }  // namespace
 
 bool AnsiText::IsUtf8(std::string_view text) {
-  size_t i = 0;
-  while (i < text.size()) {
-    const auto lead = static_cast<uint8_t>(text[i]);
-    size_t extra = 0;
-    char32_t c = 0, least = 0;
-    if (lead < 0x80) {
-      i++;
-      continue;
-    } else if ((lead & 0xE0) == 0xC0) {
-      extra = 1, c = lead & 0x1F, least = 0x80;
-    } else if ((lead & 0xF0) == 0xE0) {
-      extra = 2, c = lead & 0x0F, least = 0x800;
-    } else if ((lead & 0xF8) == 0xF0) {
-      extra = 3, c = lead & 0x07, least = 0x10000;
-    } else {
-      return false;
-    }
-    if (i + extra >= text.size()) return false;
-    for (size_t k = 1; k <= extra; k++) {
-      const auto next = static_cast<uint8_t>(text[i + k]);
-      if ((next & 0xC0) != 0x80) return false;
-      c = (c << 6) | (next & 0x3F);
-    }
-    if (c < least || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return false;
-    i += extra + 1;
-  }
+  char32_t c = 0;
+  for (size_t i = 0; i < text.size();)
+    if (!Utf8Text::Next(text, i, c)) return false;
   return true;
 }
 
@@ -85,9 +51,9 @@ std::string AnsiText::ToUtf8(std::string_view text) {
   for (char ch : text) {
     const auto b = static_cast<uint8_t>(ch);
     if (b >= 0x80 && b < 0xA0) {
-      Append(out, kHighControls[b - 0x80]);
+      Utf8Text::Append(out, kHighControls[b - 0x80]);
     } else {
-      Append(out, b);
+      Utf8Text::Append(out, b);
     }
   }
   return out;
