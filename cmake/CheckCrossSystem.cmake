@@ -14,13 +14,7 @@ if(NOT EMULATOR OR NOT EXISTS "${WINDOWS_TOOL}")
   return()
 endif()
 
-function(run)
-  execute_process(COMMAND ${ARGN} RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
-  if(NOT status EQUAL 0)
-    message(FATAL_ERROR "failed (${status}): ${ARGN}\n${out}${err}")
-  endif()
-  set(out "${out}" PARENT_SCOPE)
-endfunction()
+include("${CMAKE_CURRENT_LIST_DIR}/CheckRun.cmake")
 
 set(nulls
     "select (count(*) - count(Adicionales)) + (count(*) - count(Premios)) + (count(*) - count(CantidadHorasExtra)) + (count(*) - count(SueldoDto788_05)) + (count(*) - count(AportesSSDto788_05)) + (count(*) - count(RemuneracionImponible7)) + (count(*) - count(AportesRes33_41_SSS)) from 22Cuiles")
