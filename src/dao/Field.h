@@ -8,14 +8,12 @@
 */
 #pragma once
 
-#include <memory>
 #include <string>
 
 #include "common/Variant.h"
+#include "dao/RecordsetRef.h"
 
 namespace dao {
-
-class RecordsetState;
 
 class Field {
  public:
@@ -42,9 +40,9 @@ class Field {
   friend class Recordset;
   // A record-set field reads its name and type from the record set, so that
   // reaching a field in a walk copies no text.
-  Field(std::shared_ptr<RecordsetState> rs, int index) : rs_(std::move(rs)), index_(index) {}
+  Field(RecordsetRef rs, int index) : rs_(std::move(rs)), index_(index) {}
 
-  std::shared_ptr<RecordsetState> rs_;
+  RecordsetRef rs_;
   int index_ = -1;
   std::string name_;
   int type_ = 0;

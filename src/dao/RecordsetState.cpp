@@ -7,7 +7,6 @@
 #include "common/TextCase.h"
 #include "dao/LinkedTables.h"
 #include "dao/Recordset.h"
-#include "dao/ValueBinding.h"
 #include "dao/functions/JetTypes.h"
 #include "dao/sql/JetErrors.h"
 #include "dao/sql/SqlQuote.h"
@@ -21,6 +20,14 @@ namespace {
 }
 
 }  // namespace
+
+RecordsetRef::RecordsetRef(RecordsetState* state) : state_(state), count_(&state->refs_) {
+  ++*count_;
+}
+
+void RecordsetRef::Destroy(RecordsetState* state) {
+  delete state;
+}
 
 RecordsetState::RecordsetState(std::shared_ptr<Connection> connection, const LinkedTables& links,
                                std::string source,
@@ -151,7 +158,7 @@ void RecordsetState::MoveLast() {
   bof_ = false;
 }
 
-int RecordsetState::FindColumn(std::string_view name) const {
+int RecordsetState::FindSpelling(std::string_view name) const {
   const size_t n = spellings_.size();
   for (size_t k = 0; k < n; k++) {
     size_t at = nextSpelling_ + k;
@@ -181,7 +188,7 @@ Variant RecordsetState::ReadColumn(int index) const {
   return ReadValue(statement_->Raw(), index + firstColumn_, col.type, col.scale);
 }
 
-Variant RecordsetState::Value(int index) const {
+Variant RecordsetState::HeldValue(int index) const {
   EnsureOpen();
   if (editMode_ != 0) return buffer_[static_cast<size_t>(index)];
   if (eof_) NoCurrentRecord();

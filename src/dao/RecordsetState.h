@@ -24,6 +24,7 @@
 #include "common/Variant.h"
 #include "dao/Connection.h"
 #include "dao/SqlStatement.h"
+#include "dao/ValueBinding.h"
 #include "dao/functions/JetTypes.h"
 #include "dao/sql/TranslatedStatement.h"
 
@@ -31,7 +32,7 @@ namespace dao {
 
 class LinkedTables;
 
-class RecordsetState : private Connection::User {
+class RecordsetState final : private Connection::User {
  public:
   struct Column {
     std::string name;         // the output name
@@ -75,9 +76,26 @@ class RecordsetState : private Connection::User {
   const std::vector<Column>& Columns() const { return columns_; }
   // The first column of that name, ignoring case; -1 when absent. Each
   // spelling is compared ignoring case once per record set: a walk that
-  // reads fields by name at every row then only compares bytes.
-  int FindColumn(std::string_view name) const;
-  Variant Value(int index) const;
+  // reads fields by name at every row then only compares bytes, and
+  // usually only with the spelling that followed the last one found.
+  int FindColumn(std::string_view name) const {
+    if (nextSpelling_ < spellings_.size()) {
+      const Spelling& expected = spellings_[nextSpelling_];
+      if (expected.name == name) {
+        nextSpelling_ = nextSpelling_ + 1 == spellings_.size() ? 0 : nextSpelling_ + 1;
+        return expected.index;
+      }
+    }
+    return FindSpelling(name);
+  }
+  Variant Value(int index) const {
+    // The walk's case: a row as SQLite has it, neither edited nor saved.
+    if (!eof_ && editMode_ == 0 && !anySaved_) {
+      const Column& col = columns_[static_cast<size_t>(index)];
+      return ReadValue(statement_->Raw(), index + firstColumn_, col.type, col.scale);
+    }
+    return HeldValue(index);
+  }
   void SetValue(int index, const Variant& value);
 
   void AddNew();
@@ -86,13 +104,18 @@ class RecordsetState : private Connection::User {
   void CancelUpdate();
 
  private:
+  friend class RecordsetRef;
+
   void ConnectionClosing() override { Close(); }
   void Step();
   JetType ComputedType(const std::string& name) const;
+  int FindSpelling(std::string_view name) const;
   int SearchColumn(std::string_view name) const;
+  Variant HeldValue(int index) const;
   Variant ReadColumn(int index) const;
   void EnsureWritable() const;
 
+  long refs_ = 0;  // RecordsetRef's count
   std::shared_ptr<Connection> connection_;
   const LinkedTables& links_;
   std::string source_;
@@ -114,7 +137,7 @@ class RecordsetState : private Connection::User {
   mutable std::vector<Spelling> spellings_;
   mutable size_t nextSpelling_ = 0;
 
-  bool eof_ = true;
+  bool eof_ = true;  // also whenever closed, which Value relies on
   bool bof_ = true;
   long visited_ = 0;                           // position of the current row in the walk, from 1
   long counted_ = 0;                           // the most rows the walks have reached: RecordCount

@@ -181,6 +181,33 @@ TEST_F(EngineRecordset, FieldsByNameKeepTheirColumnAcrossRowsAndSpellings) {
   EXPECT_TRUE(rs.Eof());
 }
 
+// A Field holds its record set: it reads on after every handle is gone, and
+// copies of a handle walk the same rows.
+TEST_F(EngineRecordset, FieldsAndCopiedHandlesShareOneRecordSet) {
+  db.Execute("INSERT INTO Todo (Cantidad, Precio) VALUES (1, 1.5)");
+  db.Execute("INSERT INTO Todo (Cantidad, Precio) VALUES (2, 2.5)");
+  Field kept = [&] {
+    Recordset rs = db.OpenRecordset("select Cantidad, Precio from Todo order by Cantidad");
+    return rs.Fields("Precio");
+  }();
+  EXPECT_EQ(kept.Value(), Variant(1.5));
+  EXPECT_EQ(kept.Name(), "Precio");
+
+  Recordset a = db.OpenRecordset("select Cantidad from Todo order by Cantidad");
+  Recordset b = a;
+  b.MoveNext();
+  Field cantidad = a.Fields(0);
+  a = Recordset();
+  b = Recordset();
+  EXPECT_EQ(cantidad.Value(), Variant(int32_t{2}));
+  Recordset c = db.OpenRecordset("select Cantidad from Todo");
+  Field first = c.Fields(0);
+  c.Close();
+  EXPECT_EQ(ErrorOf([&] { first.Value(); }), 3420);
+  db.Close();
+  EXPECT_EQ(ErrorOf([&] { kept.Value(); }), 3420);
+}
+
 TEST_F(EngineRecordset, TableDefsArePicturesTakenAtRefresh) {
   TableDefs& defs = db.TableDefs();
   EXPECT_TRUE(defs.Contains("todo"));
