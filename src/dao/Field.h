@@ -8,6 +8,7 @@
 */
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "common/Variant.h"
@@ -18,7 +19,12 @@ namespace dao {
 class Field {
  public:
   Field(std::string name, int type, int size, int precision = 0, int scale = 0)
-      : name_(std::move(name)), type_(type), size_(size), precision_(precision), scale_(scale) {}
+      : column_(
+            std::make_shared<const Column>(Column{std::move(name), type, size, precision, scale})) {
+  }
+  // Copied, never emptied by a move: a field moved from still answers.
+  Field(const Field&) = default;
+  Field& operator=(const Field&) = default;
 
   const std::string& Name() const;
   int Type() const;  // dbText, dbLong, ... (JetTypes.h); 0 for an untyped expression
@@ -38,17 +44,22 @@ class Field {
 
  private:
   friend class Recordset;
+  // A table-definition field's description, shared by its copies.
+  struct Column {
+    std::string name;
+    int type;
+    int size;
+    int precision;
+    int scale;
+  };
+
   // A record-set field reads its name and type from the record set, so that
-  // reaching a field in a walk copies no text.
+  // reaching a field in a walk makes no more than a reference and a number.
   Field(RecordsetRef rs, int index) : rs_(std::move(rs)), index_(index) {}
 
   RecordsetRef rs_;
   int index_ = -1;
-  std::string name_;
-  int type_ = 0;
-  int size_ = 0;
-  int precision_ = 0;
-  int scale_ = 0;
+  std::shared_ptr<const Column> column_;  // a table-definition field's
 };
 
 }  // namespace dao

@@ -90,8 +90,8 @@ RecordsetState::~RecordsetState() {
   if (statement_ && connection_) connection_->Detach(this);
 }
 
-void RecordsetState::EnsureOpen() const {
-  if (!statement_) jeterr::Raise(jeterr::msg::kRecordsetClosed);
+void RecordsetState::Closed() {
+  jeterr::Raise(jeterr::msg::kRecordsetClosed);
 }
 
 void RecordsetState::Close() {

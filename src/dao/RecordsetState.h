@@ -49,7 +49,9 @@ class RecordsetState final : private Connection::User {
                  int type);
   ~RecordsetState();
 
-  void EnsureOpen() const;
+  void EnsureOpen() const {
+    if (!statement_) Closed();
+  }
   bool IsOpen() const { return statement_.has_value(); }
   void Close();
 
@@ -107,6 +109,7 @@ class RecordsetState final : private Connection::User {
   friend class RecordsetRef;
 
   void ConnectionClosing() override { Close(); }
+  [[noreturn]] static void Closed();
   void Step();
   JetType ComputedType(const std::string& name) const;
   int FindSpelling(std::string_view name) const;
