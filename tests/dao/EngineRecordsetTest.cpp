@@ -106,8 +106,10 @@ TEST_F(EngineRecordset, WritesNeedAddNewOrEditAndAreRefusedWhenReadOnly) {
   EXPECT_EQ(rs.Fields("Cantidad").Value(), Variant(int32_t{7}));
   rs.Edit();
   rs.Fields("Cantidad").SetValue(Variant(int32_t{8}));
+  EXPECT_EQ(rs.Fields("Cantidad").Value(), Variant(int32_t{8})) << "the row being edited";
   rs.CancelUpdate();
   EXPECT_EQ(Scalar(db, "select Cantidad from Todo"), 7);
+  EXPECT_EQ(rs.Fields("Cantidad").Value(), Variant(int32_t{7}));
 
   // A row deleted between Edit and Update is not written back in silence.
   rs.Edit();
