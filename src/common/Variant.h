@@ -51,9 +51,7 @@ class Variant {
   static Variant FromDate(double serial) { return Variant(DateBox{serial}); }
   // A String made in place from the text, copied once.
   static Variant FromText(std::string_view text) {
-    Variant v;
-    v.value_.emplace<std::string>(text);
-    return v;
+    return Variant(std::in_place_type<std::string>, text);
   }
   // units * 10^-scale; scale 0 to 18.
   static Variant FromDecimal(int64_t units, int scale);
@@ -115,6 +113,7 @@ class Variant {
   };
   double OtherToDouble() const;
 
+  Variant(std::in_place_type_t<std::string> tag, std::string_view text) : value_(tag, text) {}
   explicit Variant(NullBox b) : value_(b) {}
   explicit Variant(DecimalBox b) : value_(b) {}
   explicit Variant(CurrencyBox b) : value_(b) {}
