@@ -3,8 +3,8 @@
 // buttons, the width rule and its stored settings.
 #include <gtest/gtest.h>
 
-#include "common/AppError.h"
 #include "controls/NOVUBotModel.h"
+#include "support/ErrorOf.h"
 #include "support/FakePicture.h"
 
 namespace {
@@ -117,12 +117,7 @@ TEST(NOVUBotModel, HacerOperacionOnSingleButtons) {
   EXPECT_EQ(m.cmdBtn(28).tooltip, "Realizar la operación seleccionada");
   m.HacerOperacion(9, 28, true);  // unknown operation: nothing
 
-  try {
-    m.HacerOperacion(1, 3, true);
-    FAIL() << "index 3 is not a button";
-  } catch (const AppError& e) {
-    EXPECT_EQ(e.Number(), 340);
-  }
+  EXPECT_EQ(ErrorOf([&] { m.HacerOperacion(1, 3, true); }), 340);  // 3 is no button
 }
 
 TEST(NOVUBotModel, SavesInItsOrderWithoutDefaultsAndLoadsFormKeys) {
