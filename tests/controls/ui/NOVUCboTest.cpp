@@ -1,5 +1,6 @@
-// The code/text combo's widget: code semantics, selection limits, the
-// height rule, filling from a query, its events and its stored setting.
+// The code/text combo's widget, which holds the entries' texts: selection
+// by code, text and position within its limits, the height rule, filling
+// from a query, its events and its stored setting.
 #include <gtest/gtest.h>
 
 #include <QApplication>
