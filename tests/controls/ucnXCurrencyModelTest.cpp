@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <tuple>
 
 #include "FakeucnXCurrencyView.h"
 #include "controls/ucnXCurrencyModel.h"
@@ -128,18 +129,17 @@ TEST_F(ucnXCurrencyModelTest, EachKeystrokeIsFilteredAndHandledAsTheTableSays) {
 }
 
 TEST_F(ucnXCurrencyModelTest, DecimalesRebuildsTheMaskAndIgnoresMoreThanFour) {
-  EXPECT_EQ(modelo->Decimales(), 2);
-  EXPECT_EQ(modelo->Mascara(), "##,###,###,###,###,##0.00");
-  EXPECT_FALSE(modelo->Propiedades().IsChanged("Decimales"));
-  modelo->SetDecimales(5);
-  EXPECT_EQ(modelo->Decimales(), 2);
-  EXPECT_EQ(modelo->Mascara(), "##,###,###,###,###,##0.00");
-  EXPECT_FALSE(modelo->Propiedades().IsChanged("Decimales"));
-  modelo->SetDecimales(0);
-  EXPECT_EQ(modelo->Mascara(), "##,###,###,###,###,##0");
-  EXPECT_TRUE(modelo->Propiedades().IsChanged("Decimales"));
-  modelo->SetDecimales(4);
-  EXPECT_EQ(modelo->Mascara(), "##,###,###,###,###,##0.0000");
+  const std::string integer = "##,###,###,###,###,##0";
+  EXPECT_EQ(modelo->Mascara(), integer + ".00");
+  // More than four decimals leave the two of a fresh box, unmarked.
+  const std::tuple<int, int, std::string, bool> cases[] = {
+      {5, 2, integer + ".00", false}, {0, 0, integer, true}, {4, 4, integer + ".0000", true}};
+  for (const auto& [set, decimals, mask, changed] : cases) {
+    modelo->SetDecimales(static_cast<uint8_t>(set));
+    EXPECT_EQ(modelo->Decimales(), decimals) << set;
+    EXPECT_EQ(modelo->Mascara(), mask) << set;
+    EXPECT_EQ(modelo->Propiedades().IsChanged("Decimales"), changed) << set;
+  }
   // The text is not reformatted until the box shows the value again.
   EXPECT_EQ(caja.texto, "0,00");
 }
