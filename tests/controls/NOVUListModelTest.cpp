@@ -56,22 +56,18 @@ TEST(NOVUListModel, ImagesCheckListGeometryAndSetting) {
 
   NOVUListModel m;
   EXPECT_EQ(m.EstiloExtendido() & 0x20u, 0x20u);
-  EXPECT_FALSE(m.DobleClick(true, "nota1"));
-  m.SetCheckList();
-  EXPECT_EQ(m.DobleClick(true, "nota1"), "marcado");
-  EXPECT_EQ(m.DobleClick(true, "desmarcado"), "marcado");
-  EXPECT_EQ(m.DobleClick(true, "marcado"), "desmarcado");
-  EXPECT_FALSE(m.DobleClick(false, "marcado"));
-  // A click on the box and the space bar flip as the double click does; a
-  // double click on the box leaves what its first click did.
+  // In a check list a double click, a click on the box and the space bar
+  // flip a row's image; a double click on the box leaves what its first
+  // click did.
   using In = NOVUListModel::CheckInput;
+  EXPECT_FALSE(m.Toggle(In::DoubleClick, true, "nota1"));  // no check list yet
+  m.SetCheckList();
   for (In input : {In::BoxClick, In::Space, In::DoubleClick}) {
     EXPECT_EQ(m.Toggle(input, true, "marcado"), "desmarcado");
     EXPECT_EQ(m.Toggle(input, true, "nota1"), "marcado");
     EXPECT_FALSE(m.Toggle(input, false, "marcado"));
   }
   EXPECT_FALSE(m.Toggle(In::DoubleClickOnBox, true, "marcado"));
-  EXPECT_FALSE(NOVUListModel().Toggle(In::Space, true, "marcado"));  // no check list
 
   m.Redimensionar(4000, 3000);
   EXPECT_EQ(m.LstDatos(), (Rect{10, 10, 3980, 2980}));
