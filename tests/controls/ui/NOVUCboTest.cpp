@@ -14,41 +14,42 @@
 #include "support/TempDir.h"
 #include "support/TreeSample.h"
 
+namespace {
+
+// The selected entry's code and text, after a selection.
+std::string Picked(const NOVUCbo& cbo) {
+  return cbo.GetCodigoSeleccionado() + "|" + cbo.GetTextoSeleccionado();
+}
+
+}  // namespace
+
+// Adding selects nothing and keeps the selection; a code selects its first
+// entry, case counting; a text must match exactly; a position beyond the
+// entries changes nothing, and -1 selects none.
 TEST(NOVUCbo, SelectsByCodeTextOrPositionExactlyAndReadsCodeAndText) {
   NOVUCbo cbo;
   cbo.AgregarItem("26", "VORA Versión 26");
   cbo.AgregarItem("27", "VORA Versión 27");
-  EXPECT_EQ(cbo.CboDatos()->currentIndex(), -1);  // adding selects nothing
-  EXPECT_EQ(cbo.GetCodigoSeleccionado(), "");
+  EXPECT_EQ(cbo.CboDatos()->currentIndex(), -1);
+  EXPECT_EQ(Picked(cbo), "|");
   cbo.SeleccionarPorCodigo("27");
-  EXPECT_EQ(cbo.GetCodigoSeleccionado(), "27");
-  EXPECT_EQ(cbo.GetTextoSeleccionado(), "VORA Versión 27");
-
   cbo.AgregarItem("a", "primera a");
   cbo.AgregarItem("a", "segunda a");
   cbo.AgregarItem("A", "A mayúscula");
-  EXPECT_EQ(cbo.GetCodigoSeleccionado(), "27");  // adding keeps the selection
-  cbo.SeleccionarPorCodigo("a");
-  EXPECT_EQ(cbo.GetTextoSeleccionado(), "primera a");
-  cbo.SeleccionarPorCodigo("A");
-  EXPECT_EQ(cbo.GetTextoSeleccionado(), "A mayúscula");
-  cbo.SeleccionarPorCodigo("28");
-  EXPECT_EQ(cbo.GetCodigoSeleccionado(), "");
-  EXPECT_EQ(cbo.GetTextoSeleccionado(), "");
   cbo.AgregarItem("", "sin código");
-  cbo.SeleccionarPorCodigo("");
-  EXPECT_EQ(cbo.GetTextoSeleccionado(), "sin código");
-
-  cbo.SeleccionarPorTexto("VORA Versión 26");
-  EXPECT_EQ(cbo.GetCodigoSeleccionado(), "26");
-  cbo.SeleccionarPorTexto("vora versión 26");
-  EXPECT_EQ(cbo.GetCodigoSeleccionado(), "");
-  cbo.SeleccionarOrden(1);
-  EXPECT_EQ(cbo.GetCodigoSeleccionado(), "27");
-  for (int32_t beyond : {6, INT32_MAX}) {  // 6 entries: nothing
-    cbo.SeleccionarOrden(beyond);
-    EXPECT_EQ(cbo.GetCodigoSeleccionado(), "27");
-  }
+  EXPECT_EQ(Picked(cbo), "27|VORA Versión 27");
+  const auto byCode = [&](const char* c) { return cbo.SeleccionarPorCodigo(c), Picked(cbo); };
+  const auto byText = [&](const char* t) { return cbo.SeleccionarPorTexto(t), Picked(cbo); };
+  const auto byOrder = [&](int32_t i) { return cbo.SeleccionarOrden(i), Picked(cbo); };
+  EXPECT_EQ(byCode("a"), "a|primera a");
+  EXPECT_EQ(byCode("A"), "A|A mayúscula");
+  EXPECT_EQ(byCode("28"), "|");
+  EXPECT_EQ(byCode(""), "|sin código");
+  EXPECT_EQ(byText("VORA Versión 26"), "26|VORA Versión 26");
+  EXPECT_EQ(byText("vora versión 26"), "|");
+  EXPECT_EQ(byOrder(1), "27|VORA Versión 27");
+  EXPECT_EQ(byOrder(6), "27|VORA Versión 27");  // six entries: nothing
+  EXPECT_EQ(byOrder(INT32_MAX), "27|VORA Versión 27");
   cbo.SeleccionarOrden(-1);
   EXPECT_EQ(cbo.CboDatos()->currentIndex(), -1);
 }
@@ -82,10 +83,10 @@ TEST(NOVUCbo, CargarRsReplacesTheEntriesByTheRowsOfTheQuery) {
 }
 
 TEST(NOVUCbo, ClickComesFromTheOperatorChangeFromAnyNewText) {
-  QWidget ventana;
-  auto* cbo = new NOVUCbo(&ventana);
+  QWidget window;
+  auto* cbo = new NOVUCbo(&window);
   cbo->Move(0, 0, 3000, 330);
-  ventana.show();
+  window.show();
   QSignalSpy click(cbo, &NOVUCbo::Click);
   QSignalSpy change(cbo, &NOVUCbo::Change);
   cbo->AgregarItem("26", "VORA Versión 26");
@@ -97,8 +98,8 @@ TEST(NOVUCbo, ClickComesFromTheOperatorChangeFromAnyNewText) {
   EXPECT_EQ(change.count(), 1);
 
   // The form focuses the control; the keys reach its combo box.
-  QApplication::setActiveWindow(&ventana);
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&ventana));
+  QApplication::setActiveWindow(&window);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
   cbo->setFocus();
   ASSERT_EQ(QApplication::focusWidget(), cbo->CboDatos());
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
