@@ -23,13 +23,13 @@ TEST(NOVUListModel, HeaderClicksFollowEachColumnsTag) {
   EXPECT_EQ(o.direccion, 1);
   EXPECT_TRUE(m.Ordenada());
 
-  NOVUListModel nuevo;
-  nuevo.AgregarColumna("c", 1000);
-  EXPECT_FALSE(nuevo.Ordenada());
+  NOVUListModel fresh;
+  fresh.AgregarColumna("c", 1000);
+  EXPECT_FALSE(fresh.Ordenada());
   // The sort column starts at 0: the first click on column 1 reverses it.
-  EXPECT_EQ(nuevo.ClickEncabezado(1).direccion, 1);
-  EXPECT_EQ(nuevo.ClickEncabezado(1).direccion, 0);
-  EXPECT_EQ(ErrorOf([&] { nuevo.ClickEncabezado(2); }), 35600);
+  EXPECT_EQ(fresh.ClickEncabezado(1).direccion, 1);
+  EXPECT_EQ(fresh.ClickEncabezado(1).direccion, 0);
+  EXPECT_EQ(ErrorOf([&] { fresh.ClickEncabezado(2); }), 35600);
 }
 
 TEST(NOVUListModel, OrdenarTouchesNoTagAndRefusesWhatItCannotSort) {
@@ -74,13 +74,13 @@ TEST(NOVUListModel, ImagesCheckListGeometryAndSetting) {
   m.Redimensionar(15, 5);
   EXPECT_EQ(m.LstDatos(), (Rect{10, 10, 0, 0}));
 
-  PropertyStore guardadas;
-  m.GuardarPropiedades(guardadas);
-  EXPECT_FALSE(guardadas.Contains("Enabled"));
+  PropertyStore stored;
+  m.GuardarPropiedades(stored);
+  EXPECT_FALSE(stored.Contains("Enabled"));
   m.SetEnabled(false);
   EXPECT_TRUE(m.Propiedades().IsChanged("Enabled"));
-  m.GuardarPropiedades(guardadas);
-  NOVUListModel leida;
-  leida.LeerPropiedades(guardadas);
-  EXPECT_FALSE(leida.Enabled());
+  m.GuardarPropiedades(stored);
+  NOVUListModel read;
+  read.LeerPropiedades(stored);
+  EXPECT_FALSE(read.Enabled());
 }
