@@ -3,24 +3,31 @@
 // the stored setting.
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "controls/NOVUListModel.h"
 #include "support/ErrorOf.h"
+
+namespace {
+
+// The sort column (0-based) and direction (1 descending) an order gives.
+std::pair<int, int> Sort(const NOVUListModel::Orden& o) {
+  return {o.columna, o.direccion};
+}
+
+}  // namespace
 
 TEST(NOVUListModel, HeaderClicksFollowEachColumnsTag) {
   NOVUListModel m;
   for (int i = 0; i < 3; i++) m.AgregarColumna("c", 1000);
   // Column 2, never sorted: ascending; again: descending.
-  EXPECT_EQ(m.ClickEncabezado(2).direccion, 0);
-  EXPECT_EQ(m.ClickEncabezado(2).direccion, 1);
+  EXPECT_EQ(Sort(m.ClickEncabezado(2)), std::make_pair(1, 0));
+  EXPECT_EQ(Sort(m.ClickEncabezado(2)), std::make_pair(1, 1));
   EXPECT_EQ(m.ColumnaEn(2).tag, -1);
   // Column 1 sorts in the direction its empty tag remembers, then column 2
   // again in the one it kept.
-  auto o = m.ClickEncabezado(1);
-  EXPECT_EQ(o.columna, 0);
-  EXPECT_EQ(o.direccion, 0);
-  o = m.ClickEncabezado(2);
-  EXPECT_EQ(o.columna, 1);
-  EXPECT_EQ(o.direccion, 1);
+  EXPECT_EQ(Sort(m.ClickEncabezado(1)), std::make_pair(0, 0));
+  EXPECT_EQ(Sort(m.ClickEncabezado(2)), std::make_pair(1, 1));
   EXPECT_TRUE(m.Ordenada());
 
   NOVUListModel fresh;
@@ -36,13 +43,11 @@ TEST(NOVUListModel, OrdenarTouchesNoTagAndRefusesWhatItCannotSort) {
   NOVUListModel m;
   m.AgregarColumna("a", 1000);
   m.AgregarColumna("b", 1000);
-  auto o = m.Ordenar(1, 1);
-  EXPECT_EQ(o.columna, 1);
-  EXPECT_EQ(o.direccion, 1);
+  EXPECT_EQ(Sort(m.Ordenar(1, 1)), std::make_pair(1, 1));
   EXPECT_FALSE(m.ColumnaEn(2).tag.has_value());
-  EXPECT_EQ(ErrorOf([&] { m.Ordenar(2, 0); }), 380);
-  EXPECT_EQ(ErrorOf([&] { m.Ordenar(0, 2); }), 380);
-  EXPECT_EQ(ErrorOf([&] { m.Ordenar(0, -1); }), 380);
+  for (const auto& [column, direction] : {std::pair{2, 0}, {0, 2}, {0, -1}}) {
+    EXPECT_EQ(ErrorOf([&] { m.Ordenar(column, direction); }), 380);
+  }
   EXPECT_EQ(m.OrdenActual().columna, 1);
   // After Ordenar the next click on that column toggles its empty tag.
   EXPECT_EQ(m.ClickEncabezado(2).direccion, 1);
