@@ -54,7 +54,7 @@ class NOVUTreeModelTest : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(NOVUTreeModelTest, FixedNodesTakeTheirOwnCodeAsKey) {
+TEST_F(NOVUTreeModelTest, FixedNodesTakeTheirOwnCodeAsKeyAndTheirImageFromTheTable) {
   tree.ARB_AgregarNodo(0, 1, 0, "Uno");
   tree.ARB_AgregarNodo(0, 2, 2, "Dos", 5);
   tree.ARB_AgregarNodo(1, 5, 1, "Cinco", 4);
@@ -75,14 +75,10 @@ TEST_F(NOVUTreeModelTest, FixedNodesTakeTheirOwnCodeAsKey) {
   EXPECT_EQ(tree.ARB_NodoImage({2}), 7);
   EXPECT_EQ(ErrorOf([&] { tree.SetARB_NodoImage({2}, 8); }), 9);
   EXPECT_EQ(ErrorOf([&] { tree.ARB_NodoCaption({99}); }), 35601);
-}
-
-TEST_F(NOVUTreeModelTest, NodeImageOutsideTheTableReadsAsZero) {
-  tree.ARB_AgregarNodo(0, 1, 2, "Uno", 3);
-  tree.ARB_CargarArbol();
-  // A key only a form that reached into the tree could give it.
-  view.nodes.at("A000001").image = "otra";
-  EXPECT_EQ(tree.ARB_NodoImage({1}), 0);
+  // An image outside the table, which only a form that reached into the
+  // tree could give a node, reads as 0.
+  view.nodes.at("A000002").image = "otra";
+  EXPECT_EQ(tree.ARB_NodoImage({2}), 0);
   // A branch that was never shown has nothing to rebuild.
   tree.ARB_AgregarNodo(0, 9, 2, "Nueva", 3);
   EXPECT_EQ(ErrorOf([&] { tree.ARB_Recargar_Rama(9, 0); }), 35601);
@@ -127,7 +123,8 @@ TEST_F(NOVUTreeModelTest, AQuoteInARowValueNeitherBreaksNorWidensTheDeeperQuery)
 // A delayed row gets one placeholder and loads once, on its expansion. It
 // finds its row's value again from its key, so a nested query's
 // placeholders are filled and the check nodes below get the whole value
-// path, as in a load done at once.
+// path, as in a load done at once. Placeholders are numbered from 1, and
+// from 1001 after Clear.
 TEST_F(NOVUTreeModelTest, DelayedRowsLoadOnceOnExpansionWithTheValuePathFromTheKey) {
   tree.ARB_AgregarNodo(0, 1, 0, "Empresas");
   Companies(1, false, true);
@@ -137,6 +134,7 @@ TEST_F(NOVUTreeModelTest, DelayedRowsLoadOnceOnExpansionWithTheValuePathFromTheK
   tree.ARB_CargarArbol();
   EXPECT_EQ(Children("A000012000007"), (std::vector<std::string>{"A000012000001 nodotemporal"}));
   EXPECT_EQ(Children("A000013000007"), (std::vector<std::string>{"A000013000002 nodotemporal"}));
+  EXPECT_EQ(tree.UltimoTemporal(), 2);
   EXPECT_EQ(Images({"A000012000001"}), "abierto");
 
   tree.ARB_Expandir(true, {7, 12});
@@ -156,15 +154,9 @@ TEST_F(NOVUTreeModelTest, DelayedRowsLoadOnceOnExpansionWithTheValuePathFromTheK
   EXPECT_EQ(Children("A000012000007").size(), 2u);
   tree.ARB_Expandir(true, {7, 13});
   EXPECT_EQ(Children("A000013000007"), (std::vector<std::string>{"A000013000003000008 O'Brien"}));
-}
 
-TEST_F(NOVUTreeModelTest, PlaceholderCodesStartAtOneThenAtAThousandAndOneAfterClear) {
-  TwoLevels(true);
-  tree.ARB_CargarArbol();
-  EXPECT_EQ(tree.UltimoTemporal(), 2);
   tree.Clear();
-  EXPECT_TRUE(view.roots.empty());
-  EXPECT_TRUE(tree.Items().empty());
+  EXPECT_TRUE(view.roots.empty() && tree.Items().empty());
   TwoLevels(true);
   tree.ARB_CargarArbol();
   EXPECT_EQ(Children("A000012000007"), (std::vector<std::string>{"A000012001001 nodotemporal"}));
