@@ -161,7 +161,24 @@ TEST_F(ucnXCurrencyModelTest, APasteKeepsItsNumberOrPutsTheLastValueBack) {
   EXPECT_EQ(Messages(), "");
 }
 
+// A fresh box takes up to its default maximum; past a maximum, a value
+// set is refused, a pasted one stays and is caught on leaving.
 TEST_F(ucnXCurrencyModelTest, TooLargeValuesAreRefusedPastedOrSetAndCaughtOnLeaving) {
+  EXPECT_EQ(model.NroMax(), Variant::FromCurrency(kDefault));
+  model.SetText(Variant(99999999999999.99));
+  EXPECT_EQ(box.text, "99.999.999.999.999,99");
+  EXPECT_EQ(Messages(), "");
+  box.focused = true;
+  model.PerderFoco();
+  EXPECT_EQ(box.text, "99.999.999.999.999,99");
+  EXPECT_EQ(model.Text(), Variant::FromCurrency(kDefault));
+  box.Seleccionar(0, 21);
+  box.Paste("abc");  // the last value comes back to the cent
+  EXPECT_EQ(box.text, "99.999.999.999.999,99");
+  model.SetText(Variant("100000000000000"));
+  EXPECT_EQ(Messages(), kTooLarge + "99999999999999,99");
+  EXPECT_EQ(box.text, "99.999.999.999.999,99");
+
   model.SetNroMax(Variant(1000.0));
   box.Put("1000");
   model.SetText(Variant(1000.01));
@@ -193,24 +210,7 @@ TEST_F(ucnXCurrencyModelTest, TooLargeValuesAreRefusedPastedOrSetAndCaughtOnLeav
   EXPECT_EQ(Messages(), "");
 }
 
-TEST_F(ucnXCurrencyModelTest, AFreshBoxAcceptsUpToItsDefaultMaximum) {
-  EXPECT_EQ(model.NroMax(), Variant::FromCurrency(kDefault));
-  model.SetText(Variant(99999999999999.99));
-  EXPECT_EQ(box.text, "99.999.999.999.999,99");
-  EXPECT_EQ(Messages(), "");
-  box.focused = true;
-  model.PerderFoco();
-  EXPECT_EQ(box.text, "99.999.999.999.999,99");
-  EXPECT_EQ(model.Text(), Variant::FromCurrency(kDefault));
-  box.Seleccionar(0, 21);
-  box.Paste("abc");  // the last value comes back to the cent
-  EXPECT_EQ(box.text, "99.999.999.999.999,99");
-  model.SetText(Variant("100000000000000"));
-  EXPECT_EQ(Messages(), kTooLarge + "99999999999999,99");
-  EXPECT_EQ(box.text, "99.999.999.999.999,99");
-}
-
-TEST_F(ucnXCurrencyModelTest, EmptyBoxReadsNullOrZeroAndEmptyingIsOneChange) {
+TEST_F(ucnXCurrencyModelTest, EmptyBoxReadsNullOrZeroAndNoNumberEmptiesItUnlessAMinus) {
   box.Put("12");
   box.changes = 0;
   box.Seleccionar(0, 2);
@@ -227,9 +227,9 @@ TEST_F(ucnXCurrencyModelTest, EmptyBoxReadsNullOrZeroAndEmptyingIsOneChange) {
   // A text that cannot be converted reads 0.
   box.Put("-");
   EXPECT_EQ(model.Text(), Variant::FromCurrency(0));
-}
 
-TEST_F(ucnXCurrencyModelTest, SettingTextToNoNumberClearsTheBoxUnlessEmptyOrMinus) {
+  // Setting no number clears the box, unless it holds a lone minus.
+  model.SetSoportaNulos(false);
   box.focused = false;
   for (const Variant& none : {Variant::Null(), Variant(), Variant("abc")}) {
     model.SetText(Variant(5.0));
