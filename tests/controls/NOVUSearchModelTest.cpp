@@ -56,24 +56,21 @@ TEST_F(NOVUSearchModelTest, SaveModeTakesANewNameWithoutLookingForIt) {
 // working folder.
 TEST_F(NOVUSearchModelTest, TheDialogOpensWhereThePathShownPoints) {
   NOVUSearchModel search;
-  dialogo->SetNextCancel();
-  search.Buscar();
-  EXPECT_EQ(dialogo->Requests().back().start, "");  // nothing shown yet
-
+  const auto startFor = [&](const std::string& shown) {
+    search.SetNombreArchivo(shown);
+    dialogo->SetNextCancel();
+    search.Buscar();
+    return dialogo->Requests().back().start;
+  };
+  EXPECT_EQ(startFor(""), "");  // nothing shown yet
   // A file, even one about to be made, opens its folder with its name
   // offered; a folder opens itself.
   for (const std::string& shown :
        {dir.File("datos.mdb"), dir.File("informe.txt"), dir.Path().string()}) {
-    search.SetNombreArchivo(shown);
-    dialogo->SetNextCancel();
-    search.Buscar();
-    EXPECT_EQ(dialogo->Requests().back().start, shown);
+    EXPECT_EQ(startFor(shown), shown);
   }
   // A path whose folder is gone leaves the choice to the dialog.
-  search.SetNombreArchivo(dir.File("borrada/datos.mdb"));
-  dialogo->SetNextCancel();
-  search.Buscar();
-  EXPECT_EQ(dialogo->Requests().back().start, "");
+  EXPECT_EQ(startFor(dir.File("borrada/datos.mdb")), "");
   EXPECT_EQ(NOVUSearchModel::StartPath("datos.mdb"), "");
 }
 
