@@ -75,30 +75,12 @@ class NOVUListFixture : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(NOVUListFixture, RowsByNumberAndKeyWithTheirColumnsImageAndSelection) {
+// An error of the call changes nothing; rows without a key are allowed,
+// any number of them, and none is found by "".
+TEST_F(NOVUListFixture, RowsByNumberAndKeyWithTheirColumnsImageSelectionAndErrors) {
   EXPECT_EQ(list.GetItems("b"), list.GetItems(int32_t{2}));
   EXPECT_EQ(Row("b"), "b|Álvarez|1|Córdoba|persona");
   EXPECT_EQ(Row("e"), "e|Nuñez|5||nota1");  // no further values
-
-  EXPECT_EQ(list.GetISelectedItem(), nullptr);
-  list.Seleccionar("d");
-  EXPECT_TRUE(list.GetItems("d")->Selected());
-  list.Seleccionar(int32_t{1});
-  EXPECT_FALSE(list.GetItems("d")->Selected());
-  EXPECT_EQ(list.GetISelectedItem()->Key(), "a");
-
-  list.Eliminar("a");
-  list.Eliminar(int32_t{1});  // now "b"
-  EXPECT_EQ(list.GetCantFilas(), 4);
-  EXPECT_EQ(list.GetItems(int32_t{1})->Key(), "c");
-  list.AgregarItem("a", "De nuevo", 0);  // its key is free again
-  list.Clear();
-  EXPECT_EQ(list.GetCantFilas(), 0);
-  EXPECT_EQ(list.Modelo().CantColumnas(), 3);
-  list.AgregarItem("a", "Tras Clear", 0);
-}
-
-TEST_F(NOVUListFixture, ErrorsOfTheCallChangeNothing) {
   EXPECT_EQ(ErrorOf([&] { list.GetItems(int32_t{0}); }), 35600);
   EXPECT_EQ(ErrorOf([&] { list.GetItems(int32_t{7}); }), 35600);
   EXPECT_EQ(ErrorOf([&] { list.GetItems("zz"); }), 35601);
@@ -109,13 +91,27 @@ TEST_F(NOVUListFixture, ErrorsOfTheCallChangeNothing) {
   EXPECT_EQ(ErrorOf([&] { list.AgregarItem("z", "Otra", 0, {Variant::Null()}); }), 94);
   EXPECT_EQ(ErrorOf([&] { list.GetItems("a")->SetSmallIcon("otra"); }), 35601);
   EXPECT_EQ(list.GetCantFilas(), 6);
-  EXPECT_EQ(list.GetItems("a")->Text(), "Benítez");
+  EXPECT_EQ(Row("a"), "a|Benítez|3|Salta|persona");
 
-  // Rows without a key: any number of them, none found by "".
+  EXPECT_EQ(list.GetISelectedItem(), nullptr);
+  list.Seleccionar("d");
+  EXPECT_TRUE(list.GetItems("d")->Selected());
+  list.Seleccionar(int32_t{1});
+  EXPECT_FALSE(list.GetItems("d")->Selected());
+  EXPECT_EQ(list.GetISelectedItem()->Key(), "a");
+
   list.AgregarItem("", "Sin clave 1", 0);
   list.AgregarItem("", "Sin clave 2", 0);
-  EXPECT_EQ(list.GetCantFilas(), 8);
   EXPECT_EQ(ErrorOf([&] { list.GetItems(""); }), 35601);
+  list.Eliminar("a");
+  list.Eliminar(int32_t{1});  // now "b"
+  EXPECT_EQ(list.GetCantFilas(), 6);
+  EXPECT_EQ(list.GetItems(int32_t{1})->Key(), "c");
+  list.AgregarItem("a", "De nuevo", 0);  // its key is free again
+  list.Clear();
+  EXPECT_EQ(list.GetCantFilas(), 0);
+  EXPECT_EQ(list.Modelo().CantColumnas(), 3);
+  list.AgregarItem("a", "Tras Clear", 0);
 }
 
 TEST_F(NOVUListFixture, SortsInSpanishOrderAndKeepsRowsAddedLaterInPlace) {
