@@ -60,8 +60,8 @@ bool GroupFrameStyle::Install(QGroupBox& box) {
 void GroupFrameStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
                                     QPainter* painter, const QWidget* widget) const {
   const auto* box = qobject_cast<const QGroupBox*>(widget);
-  if (element == PE_FrameGroupBox && box && !box->isCheckable() && box->title().isEmpty() &&
-      IsFusion(*baseStyle())) {
+  if (element == PE_FrameGroupBox && box && !box->isCheckable() && !box->isFlat() &&
+      box->title().isEmpty() && IsFusion(*baseStyle())) {
     const QPixmap picture = FramePicture();
     if (!picture.isNull()) {
       qDrawBorderPixmap(painter, option->rect.adjusted(0, kTopMargin, 0, 0),

@@ -11,9 +11,9 @@
 ** and draws it where and how Fusion does.
 **
 ** It is given to a box only where the application's style is Fusion, and
-** draws only the frame of a box with neither title nor check box; all
-** else, and any box where Fusion's picture cannot be read, is Fusion's own
-** drawing. A test compares the two pixel by pixel.
+** draws only the frame of a box with neither title nor check box that is
+** not flat; all else, and any box where Fusion's picture cannot be read,
+** is Fusion's own drawing. A test compares the two pixel by pixel.
 */
 #pragma once
 
