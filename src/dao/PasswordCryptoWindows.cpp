@@ -34,8 +34,8 @@ std::array<unsigned char, 32> PasswordCrypto::Pbkdf2Sha256(const std::string& pa
                                                            const unsigned char* salt,
                                                            size_t saltSize, uint32_t iterations) {
   std::array<unsigned char, 32> out{};
-  // CNG takes the password as bytes, not text: the UTF-8 bytes go in as
-  // OpenSSL takes them.
+  // CNG takes the password as bytes, not text: the UTF-8 bytes go in, as
+  // on every other system.
   unsigned char none = 0;
   auto* bytes = password.empty()
                     ? &none
