@@ -29,13 +29,9 @@ class FakeTreeView : public NOVUTreeView {
   void AgregarNodo(bool asChild, const std::string& parentKey, const std::string& key,
                    const std::string& text, const std::string& image) override {
     if (nodes.count(key) > 0) ccerr::DuplicateKey(key);
-    CheckImage(image);
-    if (asChild) {
-      Find(parentKey).children.push_back(key);
-    } else {
-      roots.push_back(key);
-    }
-    nodes[key] = Node{asChild ? parentKey : "", text, image, "", false, {}};
+    const Node node{asChild ? parentKey : "", text, Checked(image), "", false, {}};
+    (asChild ? Find(parentKey).children : roots).push_back(key);
+    nodes[key] = node;
   }
   void QuitarNodo(const std::string& key) override {
     const Node node = Find(key);
@@ -60,13 +56,11 @@ class FakeTreeView : public NOVUTreeView {
   std::string Imagen(const std::string& key) const override { return Find(key).image; }
   void SetImagen(const std::string& key, const std::string& image) override {
     Node& node = Find(key);
-    CheckImage(image);
-    node.image = image;
+    node.image = Checked(image);
   }
   void SetImagenExpandida(const std::string& key, const std::string& image) override {
     Node& node = Find(key);
-    CheckImage(image);
-    node.expandedImage = image;
+    node.expandedImage = Checked(image);
   }
   void SetExpandido(const std::string& key, bool expand) override {
     Node& node = Find(key);
@@ -99,9 +93,10 @@ class FakeTreeView : public NOVUTreeView {
     if (it == nodes.end()) ccerr::NotFound(key);
     return it->second;
   }
-  static void CheckImage(const std::string& image) {
+  static const std::string& Checked(const std::string& image) {
     const auto& images = NOVUTreeModel::Imagenes();
     if (std::find(images.begin(), images.end(), image) == images.end()) ccerr::NotFound(image);
+    return image;
   }
   void Forget(const std::string& key) {
     for (const std::string& child : nodes[key].children) Forget(child);
