@@ -29,7 +29,7 @@ class NOVUDirTest : public FolderChooserFixture {
 
 }  // namespace
 
-TEST_F(NOVUDirTest, TheListsShowTheOpenFolderAndOpenWhatTheOperatorPicks) {
+TEST_F(NOVUDirTest, TheListsShowTheOpenFolderAndOpenWhatTheOperatorPicksOrMakes) {
   NOVUDir chooser;
   chooser.SetPath(raiz + "/Datos/");
   EXPECT_EQ(chooser.lblDest()->text().toStdString(), raiz + "/Datos");
@@ -48,6 +48,13 @@ TEST_F(NOVUDirTest, TheListsShowTheOpenFolderAndOpenWhatTheOperatorPicks) {
   EXPECT_EQ(list.currentItem()->text().trimmed(), "Viejos");
   emit list.itemActivated(list.item(list.currentRow() - 1));
   EXPECT_EQ(chooser.Path(), raiz + "/Datos");
+  // The buttons create a folder and show the open one.
+  pregunta->SetNextAnswer("Nueva");
+  QTest::mouseClick(chooser.cmdCrearCarpeta(), Qt::LeftButton);
+  EXPECT_EQ(chooser.lblDest()->text().toStdString(), raiz + "/Datos/Nueva");
+  EXPECT_EQ(list.currentItem()->text().trimmed(), "Nueva");
+  QTest::mouseClick(chooser.cmdExaminar(), Qt::LeftButton);
+  EXPECT_EQ(explorador->Folders(), std::vector<std::string>{raiz + "/Datos/Nueva"});
 
   // A drive that cannot be read stays chosen with an empty label; a
   // readable one opens at its root.
@@ -57,17 +64,6 @@ TEST_F(NOVUDirTest, TheListsShowTheOpenFolderAndOpenWhatTheOperatorPicks) {
   EXPECT_EQ(chooser.drvLista()->currentIndex(), 2);
   emit chooser.drvLista()->activated(1);
   EXPECT_EQ(chooser.lblDest()->text().toStdString(), raiz);
-}
-
-TEST_F(NOVUDirTest, TheButtonsCreateAFolderAndShowTheOpenOne) {
-  NOVUDir chooser;
-  chooser.SetPath(raiz + "/Datos");
-  pregunta->SetNextAnswer("Nueva");
-  QTest::mouseClick(chooser.cmdCrearCarpeta(), Qt::LeftButton);
-  EXPECT_EQ(chooser.lblDest()->text().toStdString(), raiz + "/Datos/Nueva");
-  EXPECT_EQ(chooser.dirDirectorio()->currentItem()->text().trimmed(), "Nueva");
-  QTest::mouseClick(chooser.cmdExaminar(), Qt::LeftButton);
-  EXPECT_EQ(explorador->Folders(), std::vector<std::string>{raiz + "/Datos/Nueva"});
 }
 
 TEST_F(NOVUDirTest, TheCaptionIsTheFramesTitle) {
