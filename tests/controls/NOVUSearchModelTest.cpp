@@ -41,15 +41,15 @@ TEST_F(NOVUSearchModelTest, OpenModeTakesAnExistingFileOnly) {
 TEST_F(NOVUSearchModelTest, SaveModeTakesANewNameWithoutLookingForIt) {
   NOVUSearchModel search;
   search.SetGuardar(true);
-  dialogo->SetNextFileName(dir.File("fresh.txt"));
+  dialogo->SetNextFileName(dir.File("nuevo.txt"));
   EXPECT_TRUE(search.Buscar());
-  EXPECT_EQ(search.NombreArchivo(), dir.File("fresh.txt"));
+  EXPECT_EQ(search.NombreArchivo(), dir.File("nuevo.txt"));
   EXPECT_EQ(dialogo->Requests().at(0).mode, FileDialogMode::Save);
   EXPECT_EQ(dialogo->Requests().at(0).filter, "");
   dialogo->SetNextCancel();
   EXPECT_FALSE(search.Buscar());
   EXPECT_EQ(Mensajes(), std::vector<std::string>{"Busqueda cancelada"});
-  EXPECT_EQ(search.NombreArchivo(), dir.File("fresh.txt"));
+  EXPECT_EQ(search.NombreArchivo(), dir.File("nuevo.txt"));
 }
 
 // The dialog opens where the path shown points, not in the program's
