@@ -15,7 +15,7 @@ namespace {
 class NOVUTreeModelTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    db = MakeTreeSample(dir.File("tree.mdb"));
+    db = MakeTreeSample(dir.File("arbol.mdb"));
     view.model = &tree;
     tree.ObjArbol = &answers;
   }
