@@ -54,15 +54,6 @@ TEST(NOVUCbo, SelectsByCodeTextOrPositionExactlyAndReadsCodeAndText) {
   EXPECT_EQ(cbo.CboDatos()->currentIndex(), -1);
 }
 
-TEST(NOVUCbo, HeightIsAlwaysTheCombosPlusTwenty) {
-  NOVUCbo cbo;
-  cbo.Move(1680, 240, 2415, 5000);
-  const int comboHeight = Twips::FromPixelsY(cbo.CboDatos()->sizeHint().height(), cbo);
-  EXPECT_EQ(cbo.HeightTwips(), comboHeight + 20);
-  EXPECT_EQ(cbo.WidthTwips(), 2415);
-  EXPECT_EQ(cbo.CboDatos()->geometry(), Twips::ToPixels(QRect(10, 10, 2395, comboHeight), cbo));
-}
-
 // Limpiar (which CargarRs starts with) empties the box; the codes it
 // forgets are the model's test.
 TEST(NOVUCbo, CargarRsReplacesTheEntriesByTheRowsOfTheQuery) {
@@ -104,10 +95,15 @@ TEST(NOVUCbo, ClickComesFromTheOperatorChangeFromAnyNewText) {
   EXPECT_EQ(cbo->GetCodigoSeleccionado(), "27");
 }
 
-TEST(NOVUCbo, EnabledIsStoredWithTheForm) {
+TEST(NOVUCbo, IsTheCombosHeightPlusTwentyAndStoresEnabledWithTheForm) {
   PropertyStore form;
   form.Write("enabled", "");  // an empty stored flag reads as False
   NOVUCbo cbo(form);
+  cbo.Move(1680, 240, 2415, 5000);
+  const int comboHeight = Twips::FromPixelsY(cbo.CboDatos()->sizeHint().height(), cbo);
+  EXPECT_EQ(cbo.HeightTwips(), comboHeight + 20);
+  EXPECT_EQ(cbo.WidthTwips(), 2415);
+  EXPECT_EQ(cbo.CboDatos()->geometry(), Twips::ToPixels(QRect(10, 10, 2395, comboHeight), cbo));
   EXPECT_FALSE(cbo.Enabled());
   EXPECT_FALSE(cbo.CboDatos()->isEnabled());
   cbo.SetEnabled(true);
