@@ -3,11 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "dao/DBEngine.h"
-#include "dao/EngineTestSupport.h"
+#include "EngineTestDatabase.h"
 #include "support/TempDir.h"
 
 using namespace dao;
-using namespace enginetest;
+using namespace dao::test;
 
 namespace {
 

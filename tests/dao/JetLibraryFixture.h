@@ -1,9 +1,10 @@
 /*
 ** JetLibraryFixture: an engine database with one row of every kind of
-** value, on which the library function tests evaluate Jet expressions
-** through real SELECT statements.
+** value, on which the library function tests and the corpus evaluate Jet
+** expressions through real SELECT statements.
 **
-**   n 5   d 2.5   s 'Peña'   z Null   f 22/11/2003 22:42:58
+**   n 5   d 2.5   s 'Peña'   z Null   t '37'   f 22/11/2003 22:42:58
+**   b True (Yes/No)
 */
 #pragma once
 
@@ -20,25 +21,32 @@ namespace dao::test {
 class JetLibraryFixture : public ::testing::Test {
  protected:
   void SetUp() override {
-    db_.Execute("CREATE TABLE uno (n LONG, d DOUBLE, s TEXT(20), z TEXT(5), f DATETIME)");
-    db_.Execute("INSERT INTO uno VALUES (5, 2.5, 'Peña', Null, #11/22/2003 22:42:58#)");
+    db_.Execute(
+        "CREATE TABLE uno (n LONG, d DOUBLE, s TEXT(20), z TEXT(5), t TEXT(10), f DATETIME, "
+        "b LOGICAL)");
+    db_.Execute("INSERT INTO uno VALUES (5, 2.5, 'Peña', Null, '37', #11/22/2003 22:42:58#, True)");
   }
 
   std::string Eval(const std::string& expression) {
     return db_.Scalar("SELECT " + expression + " FROM uno");
   }
 
-  // The run-time error an expression raises, as the engine's description
-  // quotes it; "" when none.
+  // The run time's own words in an engine error, without the engine's frame
+  // around them.
+  static std::string RunTimeWords(const AppError& e) {
+    const std::string text = e.Description();
+    const std::string head = "Error del motor de base de datos: ";
+    const std::size_t tail = text.rfind(" en la instrucción '");
+    if (text.rfind(head, 0) != 0 || tail == std::string::npos) return text;
+    return text.substr(head.size(), tail - head.size());
+  }
+
+  // The run-time error an expression raises; "" when none.
   std::string Failure(const std::string& expression) {
     try {
       Eval(expression);
     } catch (const AppError& e) {
-      const std::string text = e.Description();
-      const std::string head = "Error del motor de base de datos: ";
-      const std::size_t tail = text.rfind(" en la instrucción '");
-      if (text.rfind(head, 0) != 0 || tail == std::string::npos) return text;
-      return text.substr(head.size(), tail - head.size());
+      return RunTimeWords(e);
     }
     return "";
   }
@@ -55,6 +63,7 @@ class JetLibraryFixture : public ::testing::Test {
   static constexpr const char* kOverflow = "Desbordamiento.";
   static constexpr const char* kTypeMismatch =
       "No coinciden los tipos de datos en la expresión de criterios.";
+  static constexpr const char* kDivisionByZero = "División por cero.";
 
   EngineTestDatabase db_;
 };
