@@ -2,9 +2,7 @@
 // callers of the engine rely on them.
 #include <gtest/gtest.h>
 
-#include "dao/DBEngine.h"
 #include "EngineTestDatabase.h"
-#include "support/TempDir.h"
 
 using namespace dao;
 using namespace dao::test;
@@ -181,42 +179,6 @@ TEST_F(EngineRecordset, FieldsByNameKeepTheirColumnAcrossRowsAndSpellings) {
   EXPECT_TRUE(rs.Eof());
 }
 
-TEST_F(EngineRecordset, TableDefsArePicturesTakenAtRefresh) {
-  TableDefs& defs = db.TableDefs();
-  EXPECT_TRUE(defs.Contains("todo"));
-  db.Execute("CREATE TABLE Nueva (x LONG)");
-  EXPECT_FALSE(defs.Contains("Nueva"));
-  EXPECT_EQ(ErrorOf([&] { defs.Item("Nueva"); }), 3265);
-  defs.Refresh();
-  const TableDef& td = defs.Item("NUEVA");
-  EXPECT_EQ(td.Name(), "Nueva");
-  EXPECT_EQ(td.Connect(), "");
-  const TableDef& todo = defs.Item("Todo");
-  ASSERT_EQ(todo.Fields().size(), 7u);
-  EXPECT_EQ(todo.Fields()[0].Name(), "Nombre");
-  EXPECT_EQ(todo.Fields()[0].Type(), dbText);
-  EXPECT_EQ(todo.Fields()[0].Size(), 10);
-  EXPECT_EQ(todo.Fields()[6].Type(), dbBoolean);
-  for (const TableDef& d : defs) EXPECT_EQ(d.Name().rfind("__", 0), std::string::npos);
-}
-
-TEST_F(EngineRecordset, TransactionsTakeEffectTogetherOrNotAtAll) {
-  EXPECT_EQ(ErrorOf([] { DBEngine::CommitTrans(); }), 3034);
-  EXPECT_EQ(ErrorOf([] { DBEngine::Rollback(); }), 3034);
-  DBEngine::BeginTrans();
-  db.Execute("INSERT INTO Todo (Cantidad) VALUES (1)");
-  DBEngine::BeginTrans();
-  db.Execute("INSERT INTO Todo (Cantidad) VALUES (2)");
-  DBEngine::Rollback();
-  db.Execute("INSERT INTO Todo (Cantidad) VALUES (3)");
-  DBEngine::CommitTrans();
-  EXPECT_EQ(Scalar(db, "select sum(Cantidad) from Todo"), 4);
-  DBEngine::BeginTrans();
-  db.Execute("DELETE FROM Todo");
-  DBEngine::Rollback();
-  EXPECT_EQ(Scalar(db, "select count(*) from Todo"), 2);
-}
-
 TEST_F(EngineRecordset, LinkedTablesAreListedQueriedAndProtected) {
   std::string otherPath = dir.File("otra.mdb");
   MakeLinkSource(otherPath, "Codigo LONG, Texto TEXT (20)", "1, 'uno'");
@@ -257,6 +219,8 @@ TEST_F(EngineRecordset, DroppingATableWhileARecordSetReadsIsTableInUse) {
 }
 
 TEST_F(EngineRecordset, TransactionsSpanTheDatabasesOpenAtEachBegin) {
+  EXPECT_EQ(ErrorOf([] { DBEngine::CommitTrans(); }), 3034);
+  EXPECT_EQ(ErrorOf([] { DBEngine::Rollback(); }), 3034);
   std::string otherPath = dir.File("otra.mdb");
   DBEngine::CreateDatabase(otherPath, kPassword).Execute("CREATE TABLE t (x LONG)");
   DBEngine::BeginTrans();
@@ -284,9 +248,12 @@ TEST_F(EngineRecordset, TransactionsSpanTheDatabasesOpenAtEachBegin) {
   db.Execute("INSERT INTO Todo (Cantidad) VALUES (10)");
   other.Close();
   DBEngine::CommitTrans();
-  EXPECT_EQ(Scalar(db, "select sum(Cantidad) from Todo"), 11);
   other = Open(otherPath);
   EXPECT_EQ(Scalar(other, "select sum(x) from t"), 5);
+  DBEngine::BeginTrans();
+  db.Execute("DELETE FROM Todo");
+  DBEngine::Rollback();
+  EXPECT_EQ(Scalar(db, "select sum(Cantidad) from Todo"), 11);
 }
 
 TEST_F(EngineRecordset, InsertSelectByNameSurvivesAFullStatementCache) {
@@ -402,16 +369,24 @@ TEST_F(EngineRecordset, LinkNamedAsItsSourceReachesItsOwnFile) {
   EXPECT_EQ(Scalar(b, "select count(*) from Fuente where Texto = 'cambiada'"), 1);
 }
 
-// What a caller holds from the collection stays usable across Refresh and
-// Append: a held definition is brought up to date, one whose table is gone
-// keeps its last picture.
-TEST_F(EngineRecordset, HeldTableDefsSurviveRefreshAndAppend) {
+// The collection is a picture taken at Refresh. What a caller holds from it
+// stays usable across Refresh and Append: a held definition is brought up
+// to date, one whose table is gone keeps its last picture.
+TEST_F(EngineRecordset, TableDefsArePicturesTakenAtRefreshAndHeldOnesSurviveIt) {
   TableDefs& defs = db.TableDefs();
-  const TableDef& todo = defs.Item("Todo");
+  const TableDef& todo = defs.Item("todo");
   const TableDef& first = defs[0];
+  ASSERT_EQ(todo.Fields().size(), 7u);
+  EXPECT_EQ(todo.Fields()[0].Name(), "Nombre");
+  EXPECT_EQ(todo.Fields()[0].Type(), dbText);
+  EXPECT_EQ(todo.Fields()[0].Size(), 10);
+  EXPECT_EQ(todo.Fields()[6].Type(), dbBoolean);
   db.Execute("CREATE TABLE Vieja (a LONG)");
+  EXPECT_EQ(ErrorOf([&] { defs.Item("Vieja"); }), 3265);
   defs.Refresh();
-  const TableDef& vieja = defs.Item("Vieja");
+  const TableDef& vieja = defs.Item("VIEJA");
+  EXPECT_EQ(vieja.Name(), "Vieja");
+  EXPECT_EQ(vieja.Connect(), "");
   std::string otherPath = dir.File("otra.mdb");
   MakeLinkSource(otherPath, "Codigo LONG", "1");
   Link("Fuente", "Fuente", otherPath);
@@ -432,6 +407,9 @@ TEST_F(EngineRecordset, HeldTableDefsSurviveRefreshAndAppend) {
   EXPECT_EQ(vieja.Fields().size(), 2u);
   EXPECT_EQ(defs.Item("Fuente").Connect(), ";DATABASE=" + otherPath);
   int listed = 0;
-  for (const TableDef& d : defs) listed += d.Name() == "Fuente" || d.Name() == "Todo";
+  for (const TableDef& d : defs) {
+    listed += d.Name() == "Fuente" || d.Name() == "Todo";
+    EXPECT_EQ(d.Name().rfind("__", 0), std::string::npos);
+  }
   EXPECT_EQ(listed, 2);
 }
