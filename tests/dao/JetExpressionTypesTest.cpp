@@ -1,7 +1,7 @@
-// Computed columns typed as Jet types its expressions, Dates read as text,
-// and texts compared with Dates, through real record sets. The types of
-// the functions' results are in the corpus; these are the operators' and
-// the columns'.
+// Computed columns typed as Jet types its expressions, and texts compared
+// with Dates, through real record sets. The types of the functions' results
+// and Dates read as text are in the corpus and the library's cases
+// (tests/data); these are the operators' and the columns'.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -38,10 +38,6 @@ class JetExpressionTypes : public ::testing::Test {
     const Field f = rs.Fields(0);
     const Variant v = f.Value();
     return {f.Type(), v.Type(), v.IsNull() ? "Null" : v.ToString()};
-  }
-
-  std::string Text(const std::string& expression) {
-    return First("SELECT " + expression + " FROM Personal WHERE Id = 1").text;
   }
 
   // The Ids of the rows a condition selects, in order.
@@ -118,42 +114,6 @@ TEST_F(JetExpressionTypes, AggregatesKeepOrWidenTheirArgumentsTypeThroughEverySh
     EXPECT_EQ(t.fieldType, fieldType) << expression;
     EXPECT_EQ(t.text, text) << expression;
   }
-}
-
-TEST_F(JetExpressionTypes, ADateReadAsTextTakesTheRegionalShortForm) {
-  const std::string alta = "22/11/2003 22:42:58";
-  for (const char* whole :
-       {"CStr(Alta)", "UCase(Alta)", "LCase(Alta)", "Trim(Alta)", "Format(Alta)"}) {
-    EXPECT_EQ(Text(whole), alta) << whole;
-  }
-  const std::pair<const char*, const char*> cases[] = {
-      {"'Alta: ' & Alta", "Alta: 22/11/2003 22:42:58"},
-      {"Alta & ' (' & Nombre & ')'", "22/11/2003 22:42:58 (Ana)"},
-      {"Left(Alta, 10)", "22/11/2003"},
-      {"Right(Alta, 8)", "22:42:58"},
-      {"Mid(Alta, 4, 2)", "11"},
-      {"Len(Alta)", "19"},
-      {"InStr(Alta, '2003')", "7"},
-      {"InStr(2, Alta, '2')", "2"},
-      {"Replace(Alta, '/', '-')", "22-11-2003 22:42:58"},
-      {"StrComp(Alta, '22/11/2003 22:42:58')", "0"},
-      // The date alone when there is no time, the time alone on day 0, and
-      // through typed expressions.
-      {"CStr(Int(Alta))", "22/11/2003"},
-      {"'Hora: ' & TimeSerial(8, 5, 0)", "Hora: 08:05:00"},
-      {"CStr(Alta + 1)", "23/11/2003 22:42:58"},
-      {"'x' & #2/1/2003#", "x01/02/2003"},
-      // With a pattern, Format reads the date itself. A Date is no number.
-      {"Format(Alta, 'yyyy-mm-dd')", "2003-11-22"},
-      {"IsNumeric(Sueldo)", "Verdadero"},
-      // Null stays Null where it did: & skips it.
-      {"'x' & IIf(Id = 1, Null, Alta)", "x"},
-      // Numbers are untouched.
-      {"'n' & Horas", "n3"},
-  };
-  for (const auto& [expression, text] : cases) EXPECT_EQ(Text(expression), text) << expression;
-  // LIKE reads the date as text too.
-  EXPECT_EQ(Ids("Alta LIKE '*/2003*'"), "13");
 }
 
 TEST_F(JetExpressionTypes, ATextComparedWithADateIsReadAsADate) {

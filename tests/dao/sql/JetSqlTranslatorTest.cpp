@@ -123,6 +123,11 @@ TEST(JetSqlTranslator, ErrorsCarryTheStatementsNumber) {
       {"select * from t where a = 'abc", jeterr::kSyntaxInExpression},
       {"select * from t where a like 'x' escape '!'", jeterr::kSyntaxInExpression},
       {"select * from t where d = #2/30/2020#", jeterr::kSyntaxInExpression},
+      // An AM/PM marker does not make an hour past the day a time.
+      {"select #24:00 AM#", jeterr::kSyntaxInSelect},
+      {"select #25:10 PM#", jeterr::kSyntaxInSelect},
+      {"select #1/1/2020 23:60 PM#", jeterr::kSyntaxInSelect},
+      {"select #AM 10:00#", jeterr::kSyntaxInSelect},
       {"select * from t inner join u", jeterr::kSyntaxInFrom},
       {"select * from t where a = 1)", jeterr::kSyntaxInSelect},
       {"select * from t order by", jeterr::kSyntaxInOrderBy},
