@@ -86,16 +86,14 @@ TEST(JetSqlTranslator, PlainSelectOnOneTableIsUpdatable) {
 
 TEST(JetSqlTranslator, CreateTableDeclaresEachColumnWithItsJetType) {
   const auto t = T("CREATE TABLE X ([a] TEXT (10),[b] LONG,[c], d decimal(10, 2) not null)");
-  ASSERT_EQ(t.columns.size(), 4u);
-  EXPECT_EQ(t.columns[0].type, dbText);
-  EXPECT_EQ(t.columns[0].size, 10);
-  EXPECT_EQ(t.columns[1].type, dbLong);
-  EXPECT_EQ(t.columns[2].type, dbText);
-  EXPECT_EQ(t.columns[2].size, 255);
-  EXPECT_EQ(t.columns[3].type, dbDecimal);
-  EXPECT_EQ(t.columns[3].precision, 10);
-  EXPECT_EQ(t.columns[3].scale, 2);
-  EXPECT_TRUE(t.columns[3].required);
+  std::vector<std::tuple<int, int, int, int, bool>> columns;
+  for (const auto& c : t.columns)
+    columns.emplace_back(c.type, c.size, c.precision, c.scale, c.required);
+  EXPECT_EQ(
+      columns, (std::vector<std::tuple<int, int, int, int, bool>>{{dbText, 10, 0, 0, false},
+                                                                  {dbLong, 4, 0, 0, false},
+                                                                  {dbText, 255, 0, 0, false},
+                                                                  {dbDecimal, 0, 10, 2, true}}));
 
   // The type words whose Jet type is not the one their name suggests.
   const std::pair<const char*, int> words[] = {
