@@ -45,15 +45,18 @@ class EngineRecordset : public ::testing::Test {
 }  // namespace
 
 TEST_F(EngineRecordset, ValuesComeBackWithTheSubtypeOfTheirColumn) {
+  // Each column: what is written, and what comes back.
+  const std::tuple<const char*, Variant, Variant> values[] = {
+      {"nombre", Variant("Ana"), Variant("Ana")},
+      {"Cantidad", Variant("70000"), Variant(int32_t{70000})},
+      {"Corto", Variant(int32_t{12}), Variant(int16_t{12})},
+      {"Importe", Variant(1234.5678), Variant::FromCurrency(12345678)},
+      {"Precio", Variant(2.5), Variant(2.5)},
+      {"Fecha", Variant::FromDate(45000.5), Variant::FromDate(45000.5)},
+      {"Activo", Variant(int32_t{5}), Variant(true)}};
   Recordset rs = db.OpenRecordset("Todo");
   rs.AddNew();
-  rs.Fields("nombre").SetValue(Variant("Ana"));
-  rs.Fields("Cantidad").SetValue(Variant("70000"));
-  rs.Fields("Corto").SetValue(Variant(int32_t{12}));
-  rs.Fields("Importe").SetValue(Variant(1234.5678));
-  rs.Fields("Precio").SetValue(Variant(2.5));
-  rs.Fields("Fecha").SetValue(Variant::FromDate(45000.5));
-  rs.Fields("Activo").SetValue(Variant(int32_t{5}));
+  for (const auto& [name, written, read] : values) rs.Fields(name).SetValue(written);
   rs.Update();
   rs.AddNew();
   rs.Update();
@@ -62,13 +65,7 @@ TEST_F(EngineRecordset, ValuesComeBackWithTheSubtypeOfTheirColumn) {
   rs = db.OpenRecordset("select * from Todo");
   ASSERT_FALSE(rs.Eof());
   EXPECT_GT(rs.RecordCount(), 0);
-  EXPECT_EQ(rs.Fields("Nombre").Value(), Variant("Ana"));
-  EXPECT_EQ(rs.Fields("Cantidad").Value(), Variant(int32_t{70000}));
-  EXPECT_EQ(rs.Fields("Corto").Value(), Variant(int16_t{12}));
-  EXPECT_EQ(rs.Fields("Importe").Value(), Variant::FromCurrency(12345678));
-  EXPECT_EQ(rs.Fields("Precio").Value(), Variant(2.5));
-  EXPECT_EQ(rs.Fields("Fecha").Value(), Variant::FromDate(45000.5));
-  EXPECT_EQ(rs.Fields("Activo").Value(), Variant(true));
+  for (const auto& [name, written, read] : values) EXPECT_EQ(rs.Fields(name).Value(), read) << name;
   rs.MoveNext();
   ASSERT_FALSE(rs.Eof());
   // Columns not written are Null, but a yes/no column, which is never Null.

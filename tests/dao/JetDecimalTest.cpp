@@ -46,24 +46,21 @@ class JetDecimalColumn : public ::testing::Test {
   EngineTestDatabase db_;
 };
 
-TEST_F(JetDecimalColumn, TypeWithPrecisionAndScaleOnTableDefAndRecordsetFields) {
-  const std::tuple<const char*, int, int> expected[] = {
+TEST_F(JetDecimalColumn, ValuesComeBackExactlyAsDecimalsOfTheColumnsPrecisionAndScale) {
+  db_.ExecuteAll({"INSERT INTO Sueldos VALUES (1, 12345678.91, 0.1, 999999999999999999, 12345)",
+                  "INSERT INTO Sueldos VALUES (2, -0.07, -1.5, -999999999999999999, 0)"});
+  const std::tuple<const char*, int, int> declared[] = {
       {"Basico", 10, 2}, {"Tasa", 6, 4}, {"Legajo", 18, 0}, {"Horas", 5, 0}};
-  for (const auto& [name, precision, scale] : expected) {
+  for (const auto& [name, precision, scale] : declared) {
     const Field f = FieldOf(db_.Db(), "Sueldos", name);
     EXPECT_EQ(std::make_tuple(f.Type(), f.Precision(), f.Scale()),
               std::make_tuple(dbDecimal, precision, scale))
         << name;
   }
-  Recordset rs = db_.Db().OpenRecordset("SELECT Basico FROM Sueldos", dbOpenSnapshot);
+  Recordset rs = db_.Db().OpenRecordset("SELECT Basico FROM Sueldos WHERE Id = 1", dbOpenSnapshot);
   EXPECT_EQ(std::make_tuple(rs.Fields(0).Type(), rs.Fields(0).Precision(), rs.Fields(0).Scale()),
             std::make_tuple(dbDecimal, 10, 2));
-}
-
-TEST_F(JetDecimalColumn, ValuesComeBackExactlyAsDecimalsAtTheColumnsScale) {
-  db_.ExecuteAll({"INSERT INTO Sueldos VALUES (1, 12345678.91, 0.1, 999999999999999999, 12345)",
-                  "INSERT INTO Sueldos VALUES (2, -0.07, -1.5, -999999999999999999, 0)"});
-  const Variant basico = Value("SELECT Basico FROM Sueldos WHERE Id = 1");
+  const Variant basico = rs.Fields(0).Value();
   ASSERT_EQ(basico.Type(), VarType::Decimal);
   EXPECT_EQ(basico.DecimalUnits(), 1234567891);
   EXPECT_EQ(basico.DecimalScale(), 2);

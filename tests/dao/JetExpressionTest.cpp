@@ -19,46 +19,36 @@
 namespace dao {
 namespace {
 
-class JetExpression : public ::testing::Test {
- protected:
-  test::EngineTestDatabase db_;
-};
-
-TEST_F(JetExpression, TextLiteralsReachSQLiteAsWritten) {
-  db_.Execute("create table [Mi \"tabla\"] ([Mi campo] TEXT(40), Año LONG)");
+TEST(JetExpression, NamesAndTextLiteralsReachSQLiteAsWritten) {
+  test::EngineTestDatabase db;
+  db.Execute(R"(create table [Mi "tabla"] ([Mi campo] TEXT(40), Año LONG))");
   // A text literal keeps what it holds: quotes, comment marks, semicolons.
-  const std::pair<const char*, const char*> texts[] = {
-      {R"('it''s "x"')", R"(it's "x")"},
-      {R"("say ""hi"", it's")", R"(say "hi", it's)"},
-      {"'Peña -- /* ;'", "Peña -- /* ;"}};
-  for (int i = 0; i < 3; ++i) {
-    const auto& [literal, held] = texts[i];
-    db_.Execute(std::string("insert into [Mi \"tabla\"] ([Mi campo], Año) values (") + literal +
-                ", " + std::to_string(i) + ")");
-    EXPECT_EQ(
-        db_.Scalar(std::string("select Año from [Mi \"tabla\"] where [Mi campo] = ") + literal),
-        std::to_string(i))
-        << literal;
-    EXPECT_EQ(db_.Scalar("select [Mi campo] from [Mi \"tabla\"] where Año = " + std::to_string(i)),
-              held);
-  }
+  db.ExecuteAll({R"(insert into [Mi "tabla"] values ('it''s "x"', 1))",
+                 R"(insert into [Mi "tabla"] values ("say ""hi"", it's", 2))",
+                 R"(insert into [Mi "tabla"] values ('Peña -- /* ;', 3))"});
+  EXPECT_EQ(db.Query(R"(select [Mi campo] from [Mi "tabla"] order by Año)"),
+            (test::Rows{{R"(it's "x")"}, {R"(say "hi", it's)"}, {"Peña -- /* ;"}}));
+  EXPECT_EQ(db.Scalar(R"(select Año from [Mi "tabla"] where [Mi campo] = "say ""hi"", it's")"),
+            "2");
+  EXPECT_EQ(db.Scalar(R"(select Año from [Mi "tabla"] where [Mi campo] = 'Peña -- /* ;')"), "3");
 }
 
-TEST_F(JetExpression, OutputColumnsTakeTheNamesJetGivesThem) {
-  db_.ExecuteAll({"create table t (a LONG, b LONG)", "create table u (a LONG, y LONG)",
-                  "create table [Mi tabla] ([Mi campo] LONG, Año LONG)",
-                  "create table 21Declaraciones_Juradas (x LONG)"});
+TEST(JetExpression, OutputColumnsTakeTheNamesJetGivesThem) {
+  test::EngineTestDatabase db;
+  db.ExecuteAll({"create table t (a LONG, b LONG)", "create table u (a LONG, y LONG)",
+                 "create table [Mi tabla] ([Mi campo] LONG, Año LONG)",
+                 "create table 21Declaraciones_Juradas (x LONG)"});
   using Names = std::vector<std::string>;
-  EXPECT_EQ(db_.ColumnNames("select [Mi campo], Año, 1E5, 21Declaraciones_Juradas.x from "
-                            "[Mi tabla], 21Declaraciones_Juradas"),
+  EXPECT_EQ(db.ColumnNames("select [Mi campo], Año, 1E5, 21Declaraciones_Juradas.x from "
+                           "[Mi tabla], 21Declaraciones_Juradas"),
             (Names{"Mi campo", "Año", "Expr1000", "x"}));
-  EXPECT_EQ(db_.ColumnNames("select count(*) from t"), (Names{"Expr1000"}));
-  EXPECT_EQ(db_.ColumnNames("select 1, a, 2 as c, a+1, t.* from t"),
+  EXPECT_EQ(db.ColumnNames("select count(*) from t"), (Names{"Expr1000"}));
+  EXPECT_EQ(db.ColumnNames("select 1, a, 2 as c, a+1, t.* from t"),
             (Names{"Expr1000", "a", "c", "Expr1001", "a", "b"}));
   // The same column name from two tables: each takes its qualified form.
-  EXPECT_EQ(db_.ColumnNames("select t.a, u.a, u.y from t, u"), (Names{"t.a", "u.a", "y"}));
-  EXPECT_EQ(db_.ColumnNames("SELECT C.a,C.y, Ti.b FROM t AS Ti INNER JOIN u AS C ON Ti.a = C.a "
-                            "ORDER BY C.a"),
+  EXPECT_EQ(db.ColumnNames("select t.a, u.a, u.y from t, u"), (Names{"t.a", "u.a", "y"}));
+  EXPECT_EQ(db.ColumnNames("SELECT C.a,C.y, Ti.b FROM t AS Ti INNER JOIN u AS C ON Ti.a = C.a "
+                           "ORDER BY C.a"),
             (Names{"a", "y", "b"}));
 }
 

@@ -27,10 +27,6 @@ TEST(JetSqlExecution, TheRepairRunsStatementsOnItsOwnTables) {
   db.Execute("CREATE TABLE X ([a] TEXT (10),[b])");
   EXPECT_EQ(db.Query("select * from X"), Rows{});
 
-  db.ExecuteAll({"CREATE TABLE VERSIONBASE (Version TEXT(6))",
-                 "INSERT INTO VersionBase (Version) VALUES ('027')"});
-  EXPECT_EQ(db.Query("select * from versionbase"), (Rows{{"027"}}));
-
   db.ExecuteAll({
       "create table 22Cuiles (Cuil TEXT(11), Adicionales DOUBLE, [Horas Extra] CURRENCY)",
       "insert into 22Cuiles (Cuil, Adicionales) values ('1', Null)",

@@ -146,20 +146,18 @@ TEST_F(SqliteMessages, SQLitesLimitsGetJetsNumbersAndAShortEcho) {
   sqlite3_progress_handler(db_, 0, nullptr, nullptr);
 }
 
-TEST(ErrorTexts, AnEchoedStatementIsCutAtACharacterAndShowsItsNulBytes) {
+// An echoed statement is cut at a character and shows its NUL bytes; names
+// are set in order, and one holding "{}" is shown as it is, never read as a
+// place for the next.
+TEST(ErrorTexts, EchoesAreCutAtACharacterAndNamesSetInOrder) {
   EXPECT_EQ(jeterr::Excerpt("select 1"), "select 1");
-  const std::string largo = std::string(199, 'a') + "ñé";
-  EXPECT_EQ(jeterr::Excerpt(largo), std::string(199, 'a') + "ñ…");
+  EXPECT_EQ(jeterr::Excerpt(std::string(199, 'a') + "ñé"), std::string(199, 'a') + "ñ…");
   EXPECT_EQ(jeterr::Excerpt(std::string(200, 'a')), std::string(200, 'a'));
   EXPECT_EQ(jeterr::Excerpt(std::string("a\0b", 3)), "a\\0b");
   EXPECT_EQ(jeterr::Excerpt("abcdef", 3), "abc…");
-}
-
-TEST(ErrorTexts, NamesAreSetInOrderAndTheNumberCanBeTheStatements) {
   AppError e = jeterr::msg::kTableNotFoundInFile.Error({"Clientes", "C:\\datos.mdb"});
   EXPECT_EQ(e.Number(), 3078);
   EXPECT_EQ(e.Description(), "No se encuentra la tabla 'Clientes' en 'C:\\datos.mdb'.");
-  // A name holding "{}" is shown as it is, never read as a place for the next.
   EXPECT_EQ(jeterr::msg::kSyntaxNear.Format({"a{}", "b"}), "a{}, cerca de 'b'.");
   EXPECT_EQ(jeterr::msg::kSyntaxRule.As(jeterr::kSyntaxInSelect).Error({"x"}).Number(), 3141);
 }

@@ -56,16 +56,6 @@ TEST(JetSqlTranslator, EachStatementSaysItsKindAndTheTableItWrites) {
   EXPECT_FALSE(into.updatable);
 }
 
-TEST(JetSqlTranslator, InsertSelectWithoutColumnsIsLeftToTheEngineByName) {
-  auto t = T("insert into Dom select -5 as CodDJ, Cuit from Dom where CUIT = '1'");
-  EXPECT_TRUE(t.insertByName);
-  EXPECT_TRUE(t.sql.empty());
-  EXPECT_FALSE(t.selectSql.empty());
-  t = T("INSERT INTO t (a, [b c]) SELECT x, y FROM u");
-  EXPECT_FALSE(t.insertByName);
-  EXPECT_EQ(ErrorFor("insert into t (a, b) values (1)"), jeterr::kValueCountMismatch);
-}
-
 TEST(JetSqlTranslator, PlainSelectOnOneTableIsUpdatable) {
   for (const auto& [jet, table] : std::map<std::string, std::string>{
            {"select * from Configuracion where CodItem = 3", "Configuracion"},
@@ -134,6 +124,7 @@ TEST(JetSqlTranslator, ErrorsCarryTheStatementsNumber) {
       {"select Nz(a) from t", jeterr::kUndefinedFunction},
       {"select Left(a) from t", jeterr::kSyntaxInExpression},
       {"insert into t (a) value (1)", jeterr::kSyntaxInInsert},
+      {"insert into t (a, b) values (1)", jeterr::kValueCountMismatch},
       {"update t set a = 1 b = 2", jeterr::kSyntaxInExpression},
       {"update t a = 1", jeterr::kSyntaxInUpdate},
       {"update t inner join u on t.a = u.a set t.b = 1", jeterr::kSyntaxInUpdate},
