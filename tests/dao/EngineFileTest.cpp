@@ -59,8 +59,9 @@ TEST_F(EngineFile, PasswordIsCheckedAndNeverStored) {
   auto bytes = ReadBytes(path);
   ASSERT_GT(bytes.size(), 4096u);
   EXPECT_EQ(bytes[0], 0);
-  auto hit = std::search(bytes.begin(), bytes.end(), kPassword.begin(), kPassword.end());
-  EXPECT_EQ(hit, bytes.end()) << "the password text is stored in the file";
+  EXPECT_EQ(std::search(bytes.begin(), bytes.end(), kPassword.begin(), kPassword.end()),
+            bytes.end())
+      << "the password text is stored in the file";
   EXPECT_EQ(OpenError(path, ";PWD=weplorkadvim"), std::make_pair(3031, true));
   EXPECT_EQ(OpenError(path, ""), std::make_pair(3031, true));
   // The key of the connect string is matched ignoring case.

@@ -122,8 +122,7 @@ TEST_F(EngineRecordset, WritesNeedAddNewOrEditAndAreRefusedWhenReadOnly) {
 
 TEST_F(EngineRecordset, WalkCountsRestartsAndHoldsItsTables) {
   Recordset empty = db.OpenRecordset("select * from Todo");
-  EXPECT_TRUE(empty.Eof());
-  EXPECT_TRUE(empty.Bof());
+  EXPECT_TRUE(empty.Eof() && empty.Bof());
   EXPECT_EQ(empty.RecordCount(), 0);
   EXPECT_EQ(ErrorOf([&] { empty.Edit(); }), 3021);
   EXPECT_EQ(ErrorOf([&] { empty.MoveFirst(); }), 3021);

@@ -21,10 +21,6 @@ using Columns = std::vector<std::pair<std::string, int>>;
 
 class JetDdl : public ::testing::Test {
  protected:
-  // The error a statement raises, as its number and description.
-  std::string Message(const std::string& jet) {
-    return ErrorMessageOf([&] { db_.Execute(jet); });
-  }
   Columns Fields(const std::string& table) {
     db_.Db().TableDefs().Refresh();
     Columns out;
@@ -50,7 +46,7 @@ TEST_F(JetDdl, RequiredAndDefaultValuesAreKeptAndNamedAsJetNamesThem) {
   EXPECT_EQ(db_.Query("SELECT Nro, Nombre, Activo, Alta, Saldo FROM [Legajos]"),
             (Rows{{"1", "sin nombre", "-1", "37623", "-1.5"}}));
   EXPECT_EQ(db_.ExecuteError("INSERT INTO Legajos (Nombre) VALUES ('x')"), jeterr::kRequired);
-  EXPECT_EQ(Message("UPDATE Legajos SET Nro = Null"),
+  EXPECT_EQ(ErrorMessageOf([&] { db_.Execute("UPDATE Legajos SET Nro = Null"); }),
             "3314 El campo 'Legajos.Nro' no puede contener un valor Null porque la propiedad "
             "Required para este campo está establecida en True. Escriba un valor en este campo.");
   EXPECT_EQ(db_.Scalar("SELECT count(*) FROM Legajos"), "1");
@@ -147,7 +143,7 @@ TEST_F(JetDdl, RelationsKeepChildrenWithTheirParents) {
       "CREATE TABLE Recibos (Empresa TEXT(11))",
       "INSERT INTO Recibos VALUES ('99')",
   });
-  EXPECT_EQ(Message("INSERT INTO Empleados (Empresa) VALUES ('31')"),
+  EXPECT_EQ(ErrorMessageOf([&] { db_.Execute("INSERT INTO Empleados (Empresa) VALUES ('31')"); }),
             "3201 No se puede agregar o cambiar el registro porque se necesita un registro "
             "relacionado en la tabla 'Empresas'.");
   ExpectErrors({

@@ -1,7 +1,8 @@
 /*
 ** Jet expressions translated and run on SQLite: text literals and names as
-** written, the names queries give their columns, SQLite's LIKE, and the
-** registration of every function the catalogue names. The values of the
+** written, the names queries give their columns, Format's patterns from
+** row to row, SQLite's LIKE, and the registration of every function the
+** catalogue names. The values of the
 ** operators and functions are in the corpus and the library's cases
 ** (tests/data), each checked for the value it gives, not the SQL it becomes.
 */
@@ -50,6 +51,23 @@ TEST(JetExpression, OutputColumnsTakeTheNamesJetGivesThem) {
   EXPECT_EQ(db.ColumnNames("SELECT C.a,C.y, Ti.b FROM t AS Ti INNER JOIN u AS C ON Ti.a = C.a "
                            "ORDER BY C.a"),
             (Names{"a", "y", "b"}));
+}
+
+// Format keeps a pattern from one call to the next: the rows of one statement,
+// each with its own pattern, and a second statement with another, must each
+// get their own.
+TEST(JetFormatFunction, APatternPerRowIsReadForEachRow) {
+  test::EngineTestDatabase db;
+  db.ExecuteAll(
+      {"CREATE TABLE pats (k LONG, p TEXT(30), v DOUBLE)",
+       "INSERT INTO pats VALUES (1, '0.00', 1234.5)",
+       "INSERT INTO pats VALUES (2, '#,##0', 1234.5)", "INSERT INTO pats VALUES (3, '0.00', -2)",
+       "INSERT INTO pats VALUES (4, 'Standard', 1234.5)",
+       "INSERT INTO pats VALUES (5, 'yyyy', 37947)", "INSERT INTO pats VALUES (6, '@@@@', 7)"});
+  const test::Rows expected = {{"1234,50"}, {"1.235"}, {"-2,00"}, {"1.234,50"}, {"2003"}, {"   7"}};
+  EXPECT_EQ(db.Query("SELECT Format(v, p) FROM pats ORDER BY k"), expected);
+  EXPECT_EQ(db.Scalar("SELECT Format(v, '0.000') FROM pats WHERE k = 3"), "-2,000");
+  EXPECT_EQ(db.Scalar("SELECT Format(v, '0.0') FROM pats WHERE k = 3"), "-2,0");
 }
 
 // SQLite itself with the engine's functions and nothing else.

@@ -111,28 +111,21 @@ TEST_F(SqliteMessages, SQLitesLimitsGetJetsNumbersAndAShortEcho) {
     for (int i = 0; i < times; i++) out += piece;
     return out;
   };
-  std::string columns = "SELECT 1";
-  for (int i = 0; i < 2100; i++) columns += ", 1";
   std::string join = "SELECT * FROM t AS t0";
   for (int i = 1; i < 70; i++) join += ", t AS t" + std::to_string(i);
-  struct Case {
-    std::string sql;
-    Kind kind;
-    int number;
-  };
-  const Case cases[] = {
+  const std::tuple<std::string, Kind, int> cases[] = {
       {"SELECT " + std::string(300, '(') + "1" + std::string(300, ')'), Kind::TooDeep,
        jeterr::kSyntaxInExpression},
       {repeat("SELECT 1", " + 1", 1500), Kind::TooComplex, jeterr::kQueryTooComplex},
       {repeat("SELECT 1", " UNION SELECT 1", 600), Kind::TooComplex, jeterr::kQueryTooComplex},
       {repeat("SELECT max(1", ", 1", 200) + ")", Kind::TooComplex, jeterr::kQueryTooComplex},
-      {columns, Kind::TooComplex, jeterr::kQueryTooComplex},
+      {repeat("SELECT 1", ", 1", 2100), Kind::TooComplex, jeterr::kQueryTooComplex},
       {join, Kind::TooComplex, jeterr::kQueryTooComplex},
   };
-  for (const Case& c : cases) {
-    const Outcome o = Run(c.sql);
-    EXPECT_EQ(o.message.kind, c.kind) << sqlite3_errmsg(db_);
-    EXPECT_EQ(o.number, c.number) << o.description;
+  for (const auto& [sql, kind, number] : cases) {
+    const Outcome o = Run(sql);
+    EXPECT_EQ(o.message.kind, kind) << sqlite3_errmsg(db_);
+    EXPECT_EQ(o.number, number) << o.description;
     EXPECT_LT(o.description.size(), 320u) << o.description;
     EXPECT_NE(o.description.find("…'"), std::string::npos) << o.description;
   }

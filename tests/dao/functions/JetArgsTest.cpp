@@ -15,17 +15,6 @@
 namespace dao {
 namespace {
 
-JetArgs::Value Text(std::string_view text) {
-  return {JetStorage::Text, 0, 0, text};
-}
-JetArgs::Value Real(double d) {
-  return {JetStorage::Real, 0, d, {}};
-}
-JetArgs::Value Integer(int64_t i) {
-  return {JetStorage::Integer, i, 0, {}};
-}
-const JetArgs::Value kNull{};
-
 // The failure a reading raises; "" when it raises none.
 template <class Read>
 std::string Failure(const Read& read) {
@@ -38,10 +27,14 @@ std::string Failure(const Read& read) {
 }
 
 TEST(JetArgs, ReadsNumbersWholeNumbersAndDatesAsTheRunTimeDoes) {
+  const auto text = [](std::string_view t) { return JetArgs::Value{JetStorage::Text, 0, 0, t}; };
+  const auto real = [](double d) { return JetArgs::Value{JetStorage::Real, 0, d, {}}; };
+  const auto integer = [](int64_t i) { return JetArgs::Value{JetStorage::Integer, i, 0, {}}; };
+  const JetArgs::Value kNull{};
   const std::vector<JetArgs::Value> values = {
-      Text(" 2.5 "), Text("1.234,5"),    Text("2,5"),    Text("uno"), Integer(7),
-      kNull,         Real(2.5),          Text(" &H1F "), Real(3.5),   Text("-2,5"),
-      Real(3e9),     Text("22/11/2003"), Real(37947.5),  Real(3e6),   Integer(8)};
+      text(" 2.5 "), text("1.234,5"),    text("2,5"),    text("uno"), integer(7),
+      kNull,         real(2.5),          text(" &H1F "), real(3.5),   text("-2,5"),
+      real(3e9),     text("22/11/2003"), real(37947.5),  real(3e6),   integer(8)};
   const JetArgs args(values.data(), static_cast<int>(values.size()));
   // Texts are numbers under the regional settings only: "." only groups
   // thousands here, so "2.5" is twenty-five, as Access reads it.

@@ -163,12 +163,9 @@ TEST(JetSqlTranslator, ABareTableNameIsARecordSetSource) {
   }
 }
 
-TEST(JetSqlTranslator, LongStatementsTranslateAndDeepOnesAreRefused) {
-  std::string jet = "select * from t where a = 0";
-  for (int i = 1; i < 20000; ++i) jet += " or a = " + std::to_string(i) + " & 'x'";
-  EXPECT_EQ(T(jet).kind, JetStatementKind::Select);
-  // Nesting deep enough to exhaust the parser's stack is an error, not a
-  // crash.
+// Nesting deep enough to exhaust the parser's stack is an error, not a
+// crash.
+TEST(JetSqlTranslator, DeepStatementsAreRefused) {
   EXPECT_EQ(ErrorFor("select " + std::string(5000, '(') + "1" + std::string(5000, ')') + " from t"),
             jeterr::kSyntaxInExpression);
 }
