@@ -64,7 +64,6 @@ TEST_F(EngineRecordset, ValuesComeBackWithTheSubtypeOfTheirColumn) {
 
   rs = db.OpenRecordset("select * from Todo");
   ASSERT_FALSE(rs.Eof());
-  EXPECT_GT(rs.RecordCount(), 0);
   for (const auto& [name, written, read] : values) EXPECT_EQ(rs.Fields(name).Value(), read) << name;
   rs.MoveNext();
   ASSERT_FALSE(rs.Eof());

@@ -35,7 +35,6 @@ class EngineTestDatabase {
   EngineTestDatabase() : db_(DBEngine::CreateDatabase(dir_.File("prueba.mdb"), kPassword)) {}
 
   Database& Db() { return db_; }
-  const TempDir& Dir() const { return dir_; }
   void Execute(std::string_view jet) { db_.Execute(jet); }
   // Several statements, one after the other.
   void ExecuteAll(std::initializer_list<std::string_view> statements) {

@@ -67,11 +67,10 @@ TEST_F(IdentifierCase, StatementsAndRecordSetsNameTablesAndColumnsInAnyCase) {
 }
 
 TEST_F(IdentifierCase, LinkedTablesMatchTheirSourceAndNameInAnyCase) {
-  const std::string other = t.Dir().File("otra.mdb");
-  DBEngine::CreateDatabase(other, test::kPassword)
-      .Execute("CREATE TABLE Región (Nombre TEXT (20))");
-  DBEngine::OpenDatabase(other, false, false, test::kConnect)
-      .Execute("INSERT INTO Región (Nombre) VALUES ('Cuyo')");
+  EngineTestDatabase source;
+  source.ExecuteAll(
+      {"CREATE TABLE Región (Nombre TEXT (20))", "INSERT INTO Región (Nombre) VALUES ('Cuyo')"});
+  const std::string other = source.Db().Name();
   auto link = [&](const std::string& name, const std::string& source) {
     return ErrorOf([&] {
       t.Db().TableDefs().Append(t.Db().CreateTableDef(name, source, ";DATABASE=" + other));

@@ -1,10 +1,8 @@
 /*
 ** Jet expressions against what Access gives for them under the regional
 ** settings (decimal comma, dd/mm/yyyy): the corpus in
-** tests/data/jet-expressions.txt, and the run time's own cases where the
-** corpus has none of their kind in tests/data/jet-library.txt (month ends,
-** week rules, rounding, characters beyond ASCII, operators, refusals), one
-** case a line:
+** tests/data/jet-expressions.txt, and the run time's own cases beyond it in
+** tests/data/jet-library.txt, one case a line:
 **
 **   expression <TAB> type <TAB> value
 **

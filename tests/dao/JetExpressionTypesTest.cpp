@@ -52,12 +52,7 @@ class JetExpressionTypes : public ::testing::Test {
 };
 
 TEST_F(JetExpressionTypes, ComputedColumnsKeepTheTypeJetGivesThem) {
-  const struct {
-    const char* expression;
-    int fieldType;
-    VarType valueType;
-    const char* text;
-  } cases[] = {
+  const std::tuple<const char*, int, VarType, const char*> cases[] = {
       {"Alta + 1", dbDate, VarType::Date, "23/11/2003 22:42:58"},
       {"1 + Alta", dbDate, VarType::Date, "23/11/2003 22:42:58"},
       {"Alta - Horas", dbDate, VarType::Date, "19/11/2003 22:42:58"},
@@ -72,11 +67,11 @@ TEST_F(JetExpressionTypes, ComputedColumnsKeepTheTypeJetGivesThem) {
       {"Sueldo / 2", dbDouble, VarType::Double, "617.25"},
       {"Id + 1", 0, VarType::Long, "2"},
   };
-  for (const auto& c : cases) {
-    const Typed t = First(std::string("SELECT ") + c.expression + " FROM Personal WHERE Id = 1");
-    EXPECT_EQ(t.fieldType, c.fieldType) << c.expression;
-    EXPECT_EQ(t.valueType, c.valueType) << c.expression;
-    EXPECT_EQ(t.text, c.text) << c.expression;
+  for (const auto& [expression, fieldType, valueType, text] : cases) {
+    const Typed t = First(std::string("SELECT ") + expression + " FROM Personal WHERE Id = 1");
+    EXPECT_EQ(t.fieldType, fieldType) << expression;
+    EXPECT_EQ(t.valueType, valueType) << expression;
+    EXPECT_EQ(t.text, text) << expression;
   }
   for (const char* now : {"Date()", "Now()", "Time()"}) {
     const Typed t = First(std::string("SELECT ") + now + " AS Ahora FROM Personal");

@@ -21,8 +21,7 @@ class SqliteMessages : public ::testing::Test {
     sqlite3_open(":memory:", &db_);
     sqlite3_extended_result_codes(db_, 1);
     Ok("CREATE TABLE t (id INTEGER PRIMARY KEY, code TEXT UNIQUE, n TEXT NOT NULL, "
-       "v TEXT CONSTRAINT \"size:v\" CHECK (length(v) <= 2))");
-    Ok("CREATE INDEX ix ON t (n)");
+       "v TEXT CONSTRAINT \"size:v\" CHECK (length(v) <= 2)); CREATE INDEX ix ON t (n)");
   }
   ~SqliteMessages() override { sqlite3_close(db_); }
 

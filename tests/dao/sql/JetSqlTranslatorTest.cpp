@@ -153,7 +153,6 @@ TEST(JetSqlTranslator, ErrorsCarryTheStatementsNumber) {
 }
 
 TEST(JetSqlTranslator, ABareTableNameIsARecordSetSource) {
-  EXPECT_EQ(JetSqlTranslator::BareTableName("Configuracion"), "Configuracion");
   EXPECT_EQ(JetSqlTranslator::BareTableName("[Mi tabla]"), "Mi tabla");
   EXPECT_EQ(JetSqlTranslator::BareTableName("22Cuiles"), "22Cuiles");
   EXPECT_EQ(JetSqlTranslator::BareTableName("[Select]"), "Select");
