@@ -1,20 +1,19 @@
-// The main window on a sample installation, under simulated input: the
-// load, a repair from the click to the database, the exit, the start-up
-// without novuPath.sys, the busy state and a failed run, as the widgets
-// show them. The logic behind them (load order, messages, the busy rule)
-// is tested without widgets in tests/repair/FrmRepararModelTest.cpp.
+// The main window's wiring on a sample installation, under simulated
+// input: the load into the widgets, a repair from the click to the
+// database and the exit, the tab order, whole texts, the start-up without
+// novuPath.sys, the busy state and an error line. The logic behind them
+// (load order, messages, the busy rule, a second click) is tested without
+// widgets in tests/repair/FrmRepararModelTest.cpp.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QComboBox>
-#include <QLabel>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <cstdlib>
 #include <fstream>
-#include <functional>
 #include <iostream>
 #include <memory>
 
@@ -22,8 +21,8 @@
 #include "controls/ui/NOVUCbo.h"
 #include "controls/ui/NOVUInfoRep.h"
 #include "dao/DBEngine.h"
-#include "platform/RecordingMessageBox.h"
 #include "platform/ScopedService.h"
+#include "repair/BoxWatcher.h"
 #include "repair/ui/FrmReparar.h"
 #include "samples/SampleInstallation.h"
 #include "support/ClippedTexts.h"
@@ -32,36 +31,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-// Runs a check at the moment a box is shown, as the operator would see
-// the window then.
-class BoxWatcher : public RecordingMessageBox {
- public:
-  int Show(const std::string& text, int style, const std::string& title) override {
-    if (onShow) onShow();
-    return RecordingMessageBox::Show(text, style, title);
-  }
-  std::function<void()> onShow;
-};
-
-// Rows of the two tables with a NULL in any of the fourteen amounts.
-long RowsWithNulls(dao::Database& db) {
-  const std::pair<const char*, std::vector<std::string>> tables[] = {
-      {"22Cuiles",
-       {"Adicionales", "Premios", "CantidadHorasExtra", "SueldoDto788_05", "AportesSSDto788_05",
-        "RemuneracionImponible7", "AportesRes33_41_SSS"}},
-      {"21Declaraciones_Juradas",
-       {"OpcionLey25922", "PorcentajeAfectadoLey25922", "ResultadoEquivalenteCredFiscalIVA",
-        "SumaRRII7", "TotalSuedosAfectadosDto788_05", "TotalAportesSSSto788_05",
-        "TotalAportesRes33_41_SSS"}}};
-  long rows = 0;
-  for (const auto& [table, columns] : tables) {
-    std::string sql = std::string("select count(*) from ") + table + " where false";
-    for (const std::string& c : columns) sql += " or [" + c + "] is null";
-    rows += db.OpenRecordset(sql, dao::dbOpenSnapshot).Fields(0).Value().ToLong();
-  }
-  return rows;
-}
 
 class FrmRepararTest : public ::testing::Test {
  protected:
@@ -112,28 +81,23 @@ class FrmRepararTest : public ::testing::Test {
 
 TEST_F(FrmRepararTest, RepairsTheSampleInstallationFromTheClickToTheDatabase) {
   const std::string host = Sample();
-  WithHost(host, [](dao::Database& db) { EXPECT_GT(RowsWithNulls(db), 0); });
   Open();
   EXPECT_EQ(ventana->windowTitle().toStdString(), "Reparador de Bases de datos VORA");
   EXPECT_EQ(ventana->LblinstAplicativo()->text().toStdString(),
             fs::path(host).parent_path().string());
-  EXPECT_EQ(ventana->CboVersiones()->GetTextoSeleccionado(), "VORA Versión 26");
   EXPECT_EQ(Boton(28)->toolTip().toStdString(), "Realizar la operación seleccionada");
   for (const auto& info : NOVUBotModel::Botones()) {
     EXPECT_EQ(Boton(info.indice)->isVisible(), info.indice == 28 || info.indice == 30);
   }
 
+  // The version the combo shows is the one the run stamps.
   QTest::keyClick(ventana->CboVersiones()->CboDatos(), Qt::Key_Down);
   ASSERT_EQ(ventana->CboVersiones()->GetTextoSeleccionado(), "VORA Versión 27");
   QTest::mouseClick(Boton(28), Qt::LeftButton);
-
   ASSERT_EQ(Lines().CantidadLineas(), 1);
   EXPECT_EQ(Lines().TextoLinea(0), "Reparación de base de datos exitosa");
   EXPECT_EQ(Lines().ImagenLinea(0), "Informacion");
   EXPECT_TRUE(boxes->Boxes().empty());
-  EXPECT_NE(ReadBytes(host)[0], 0);
-  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-  EXPECT_TRUE(Boton(28)->isEnabled());
   if (const char* shot = std::getenv("REMENDOR_WINDOW_SHOT")) ventana->grab().save(shot);
 
   // The exit right after a run, with the database still held, ends the
@@ -145,9 +109,7 @@ TEST_F(FrmRepararTest, RepairsTheSampleInstallationFromTheClickToTheDatabase) {
   QTimer::singleShot(0, ventana.get(), [this] { QTest::mouseClick(Boton(30), Qt::LeftButton); });
   EXPECT_EQ(QApplication::exec(), 0);
   EXPECT_FALSE(ventana->isVisible());
-
   WithHost(host, [](dao::Database& db) {
-    EXPECT_EQ(RowsWithNulls(db), 0);
     dao::Recordset version = db.OpenRecordset("select count(*), min(Version) from VersionBase");
     EXPECT_EQ(version.Fields(0).Value().ToLong(), 1);
     EXPECT_EQ(version.Fields(1).Value().ToString(), "027");
@@ -192,50 +154,36 @@ TEST_F(FrmRepararTest, EveryTextShowsWholeEvenWithALongInstallationPath) {
 
 TEST_F(FrmRepararTest, WithoutAnInstallationTheWindowOpensAndCannotMigrate) {
   Open();  // no novuPath.sys
-  ASSERT_EQ(boxes->Boxes().size(), 1u);
+  EXPECT_EQ(boxes->Boxes().size(), 1u);
   EXPECT_TRUE(ventana->isVisible());
   EXPECT_EQ(ventana->LblinstAplicativo()->text().toStdString(),
             "No se encontró la instalación del VORA.");
-  EXPECT_EQ(ventana->CboVersiones()->GetCodigoSeleccionado(), "26");
   EXPECT_FALSE(Boton(28)->isEnabled());
-  EXPECT_EQ(Boton(28)->toolTip().toStdString(), "Realizar la operación seleccionada");
-  // The bar raises the event of a disabled button when told to.
-  ventana->Bot()->HacerOperacion(NOVUBotModel::kOpPulsar, NOVUBotModel::kMigrar);
-  EXPECT_EQ(Lines().CantidadLineas(), 0);
-  EXPECT_EQ(boxes->Boxes().size(), 1u);
 }
 
-TEST_F(FrmRepararTest, BusyWhileARunWorksAndASecondRunCannotStart) {
+// The open's box for a folder without the database shows while the run
+// works; a host without a table of the run gives an error line.
+TEST_F(FrmRepararTest, BusyWhileARunWorksAndAnErrorLineAfterAFailedOne) {
   fs::create_directories(dir.Path() / "vacia/VORA12");
-  const std::string folder = dir.File("vacia");
-  std::ofstream(windows + "/novuPath.sys") << folder;
+  std::ofstream(windows + "/novuPath.sys") << dir.File("vacia");
   Open();
   bool waitCursor = false, migrarEnabled = true;
   boxes->onShow = [&] {
     waitCursor =
         QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
     migrarEnabled = Boton(28)->isEnabled();
-    ventana->Bot()->HacerOperacion(NOVUBotModel::kOpPulsar, NOVUBotModel::kMigrar);
   };
   QTest::mouseClick(Boton(28), Qt::LeftButton);
-  // The open's box for the missing database, and no second run from it.
   ASSERT_EQ(boxes->Boxes().size(), 1u);
   EXPECT_TRUE(waitCursor);
   EXPECT_FALSE(migrarEnabled);
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
   EXPECT_TRUE(Boton(28)->isEnabled());
-}
 
-TEST_F(FrmRepararTest, AFailedRunShowsItsErrorLineAndTheNextRunStartsAgain) {
-  // A host database without the tables of the NULL updates.
   WithHost(Sample(), [](dao::Database& db) { db.Execute("DROP TABLE 22Cuiles"); });
   Open();
   QTest::mouseClick(Boton(28), Qt::LeftButton);
-  QTest::mouseClick(Boton(28), Qt::LeftButton);
-  ASSERT_EQ(Lines().CantidadLineas(), 2);
-  for (int k = 0; k < 2; ++k) {
-    EXPECT_EQ(Lines().ImagenLinea(k), "Error");
-    EXPECT_NE(Lines().TextoLinea(k).find("22Cuiles"), std::string::npos) << Lines().TextoLinea(k);
-  }
-  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+  ASSERT_EQ(Lines().CantidadLineas(), 1);
+  EXPECT_EQ(Lines().ImagenLinea(0), "Error");
+  EXPECT_NE(Lines().TextoLinea(0).find("22Cuiles"), std::string::npos) << Lines().TextoLinea(0);
 }
