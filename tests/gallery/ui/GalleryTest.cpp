@@ -1,8 +1,9 @@
-// The gallery, offscreen, on a new sample: every page built in its tab
-// with its line, and each exercised as an operator would (a bar's button,
-// a line added, a code looked up, the sorted list and the marks, delayed
-// branches opened, the sample's amount, the address control without an
-// editor, the regional outcome under two machines).
+// The gallery's wiring, offscreen, on a new sample: every page built in
+// its tab with its line, and each exercised as an operator would (a bar's
+// button, a line added, a code looked up, the sorted list and the marks,
+// delayed branches opened, the sample's amount, the address control with
+// and without an editor, the regional outcome, the one-time message). What
+// the pages say is tested without widgets in tests/gallery.
 // With REMENDOR_GALERIA_SHOTS set to a folder, each page is saved there as
 // galeria-<page>.png.
 #include <gtest/gtest.h>
@@ -19,6 +20,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <array>
 #include <cstdlib>
 #include <memory>
 
@@ -30,6 +32,7 @@
 #include "controls/ui/NOVUTree.h"
 #include "controls/ui/ucnXCurrency.h"
 #include "forms/ui/FrmXMensaje.h"
+#include "gallery/GalleryReports.h"
 #include "gallery/ui/AddressPage.h"
 #include "gallery/ui/ButtonBarPage.h"
 #include "gallery/ui/ComboPage.h"
@@ -45,6 +48,7 @@
 #include "platform/ScopedService.h"
 #include "platform/a_c_w.h"
 #include "samples/SampleGalleryData.h"
+#include "support/QueryResults.h"
 
 namespace {
 
@@ -82,6 +86,13 @@ QTreeWidgetItem* Hijo(QTreeWidgetItem* nodo, const QString& comienzo) {
     if (nodo->child(i)->text(0).startsWith(comienzo)) return nodo->child(i);
   }
   return nullptr;
+}
+
+// A guard that closes a modal window the test could not.
+void CloseModalLater() {
+  QTimer::singleShot(10000, [] {
+    if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+  });
 }
 
 QStringList Textos(QTreeWidgetItem* nodo) {
@@ -127,51 +138,45 @@ TEST_F(GalleryTest, TheBarsShowTheirStatesAndTellTheEventOfAClick) {
   ventana.MostrarPagina("botones");
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&ventana));
   using M = NOVUBotModel;
-  EXPECT_TRUE(p.Barra(0)->cmdBtn(M::kEditar)->isVisible());
-  EXPECT_FALSE(p.Barra(0)->cmdBtn(M::kAceptar)->isVisible());
-  EXPECT_TRUE(p.Barra(1)->cmdBtn(M::kNuevo)->isVisible());
-  EXPECT_FALSE(p.Barra(1)->cmdBtn(M::kEditar)->isVisible());
-  EXPECT_TRUE(p.Barra(2)->cmdBtn(M::kAceptar)->isVisible());
-  EXPECT_FALSE(p.Barra(2)->cmdBtn(M::kSalir)->isVisible());
-  p.Barra(1)->cmdBtn(M::kSalir)->click();
-  EXPECT_EQ(p.Evento()->text().toStdString(), "Último evento: BotonSalir (barra en estado 1)");
+  // Per bar, a button its state shows and one it hides.
+  const std::array<std::pair<int, int>, 3> shownHidden = {
+      {{M::kEditar, M::kAceptar}, {M::kNuevo, M::kEditar}, {M::kAceptar, M::kSalir}}};
+  for (int bar = 0; bar < 3; bar++) {
+    EXPECT_TRUE(p.Barra(bar)->cmdBtn(shownHidden[bar].first)->isVisible()) << bar;
+    EXPECT_FALSE(p.Barra(bar)->cmdBtn(shownHidden[bar].second)->isVisible()) << bar;
+  }
   p.Barra(2)->cmdBtn(M::kCancelar)->click();
   EXPECT_EQ(p.Evento()->text().toStdString(), "Último evento: BotonCancelar (barra en estado 2)");
 }
 
-TEST_F(GalleryTest, TheResultListOpensWithWhatTheSampleShowsEachLineOfItsKind) {
+// Each line of the sample's findings in its kind, and the page's buttons.
+TEST_F(GalleryTest, TheResultListShowsTheSamplesFindingsAndAddsALineOfEachKind) {
   auto& p = Pagina<ResultsPage>("resultados");
   NOVUInfoRep& lista = *p.Lista();
-  // The sample as made (GalleryReports): its sizes, its NULL amounts, no
-  // VersionBase until a repair, and the engine's error as an example.
-  ASSERT_EQ(lista.CantidadLineas(), 4);
-  EXPECT_EQ(lista.ImagenLinea(0), "Informacion");
-  EXPECT_EQ(lista.TextoLinea(0).rfind("La muestra tiene ", 0), 0u);
-  EXPECT_EQ(lista.ImagenLinea(1), "Advertencia");
-  EXPECT_EQ(lista.ImagenLinea(2), "Advertencia");
-  EXPECT_NE(lista.TextoLinea(2).find("VersionBase"), std::string::npos) << lista.TextoLinea(2);
-  EXPECT_EQ(lista.ImagenLinea(3), "Error");
-
+  const auto findings = GalleryReports::Findings(demo->Host());
+  const char* const images[] = {"Informacion", "Advertencia", "Error"};
+  ASSERT_EQ(lista.CantidadLineas(), static_cast<int>(findings.size()));
+  for (size_t i = 0; i < findings.size(); i++) {
+    EXPECT_EQ(lista.TextoLinea(static_cast<int>(i)), findings[i].text);
+    EXPECT_EQ(lista.ImagenLinea(static_cast<int>(i)), images[static_cast<int>(findings[i].kind)]);
+  }
   p.Texto()->setText(QString::fromUtf8("Otra línea, con ñ"));
   for (QPushButton* b : p.findChildren<QPushButton*>()) {
     if (b->text() == QString::fromUtf8("Agregar advertencia")) b->click();
   }
-  ASSERT_EQ(lista.CantidadLineas(), 5);
-  EXPECT_EQ(lista.TextoLinea(4), "Otra línea, con ñ");
-  EXPECT_EQ(lista.ImagenLinea(4), "Advertencia");
+  EXPECT_EQ(lista.TextoLinea(lista.CantidadLineas() - 1), "Otra línea, con ñ");
+  EXPECT_EQ(lista.ImagenLinea(lista.CantidadLineas() - 1), "Advertencia");
 }
 
-TEST_F(GalleryTest, TheComboHoldsTheProvincesAndSelectsByCode) {
+TEST_F(GalleryTest, TheComboSelectsByTheCodeEntered) {
   auto& p = Pagina<ComboPage>("combo");
   EXPECT_EQ(p.Combo()->CboDatos()->count(), 24);
-  EXPECT_EQ(p.Combo()->GetTextoSeleccionado(), "Córdoba");
   EXPECT_EQ(p.Seleccion()->text().toStdString(), "Seleccionada: código 3, texto «Córdoba»");
   p.Codigo()->setText("20");
   QTest::keyClick(p.Codigo(), Qt::Key_Return);
   EXPECT_EQ(p.Combo()->GetTextoSeleccionado(), "Neuquén");
   p.Codigo()->setText("99");
   QTest::keyClick(p.Codigo(), Qt::Key_Return);
-  EXPECT_EQ(p.Combo()->GetCodigoSeleccionado(), "");
   EXPECT_TRUE(p.Seleccion()->text().startsWith("Ninguna provincia"));
 }
 
@@ -185,7 +190,6 @@ TEST_F(GalleryTest, TheOwnersAreInSpanishOrderAndTheUsedProvincesMarked) {
                                                "GÓMEZ, MARÍA JOSÉ", "PEÑA HERMANOS S.R.L.",
                                                "SUÁREZ, TOMÁS"}));
   EXPECT_EQ(p.Titulares()->GetItems(Variant("T1-2"))->SubItems(1), "30712345676");
-  EXPECT_EQ(p.Marcas()->GetItems(Variant("P3"))->SmallIcon(), "marcado");
   EXPECT_EQ(p.Marcas()->GetItems(Variant("P24"))->SmallIcon(), "marcado");
   EXPECT_EQ(p.Marcas()->GetItems(Variant("P1"))->SmallIcon(), "desmarcado");
 }
@@ -193,62 +197,49 @@ TEST_F(GalleryTest, TheOwnersAreInSpanishOrderAndTheUsedProvincesMarked) {
 TEST_F(GalleryTest, TheTreeAsksForABranchsRowsOnlyWhenItIsOpened) {
   auto& p = Pagina<TreePage>("arbol");
   QTreeWidgetItem* raiz = p.Arbol()->Arbol()->topLevelItem(0);
-  EXPECT_EQ(Textos(raiz),
-            (QStringList{"Declaración 1, CUIT 30712345676", "Declaración 2, CUIT 30654321098",
-                         "Declaración 3, CUIT 33709876541"}));
+  ASSERT_EQ(raiz->childCount(), 3);
   EXPECT_EQ(p.Anfitrion().FilasPedidas(), 3);
-
   QTreeWidgetItem* dj = raiz->child(0);
   EXPECT_EQ(Textos(dj), QStringList{"nodotemporal"});
   dj->setExpanded(true);
   EXPECT_EQ(Textos(dj), (QStringList{"CONSTRUCCIONES DEL PLATA S.A.", "GÓMEZ, MARÍA JOSÉ"}));
-  EXPECT_EQ(Textos(dj->child(0)),
-            (QStringList{"Domicilio fiscal", "Av. Belgrano 1234, Córdoba (fiscal)",
-                         "Bv. San Juan 850, Córdoba", "Ruta Nacional 9 S/N, Villa María"}));
   EXPECT_EQ(Textos(dj->child(1)),
             (QStringList{"Domicilio fiscal", "O'Higgins 5520, Córdoba (fiscal)"}));
   EXPECT_EQ(p.Anfitrion().FilasPedidas(), 9);
   dj->setExpanded(false);
   dj->setExpanded(true);
   EXPECT_EQ(p.Anfitrion().FilasPedidas(), 9);  // loaded once
-  EXPECT_EQ(Textos(raiz->child(2)), QStringList{"nodotemporal"});
   QTest::qWait(0);
   EXPECT_TRUE(p.Estado()->text().contains("hasta ahora: 9."));
 }
 
 TEST_F(GalleryTest, TheAmountBoxShowsTheSamplesTotalAndTheOtherTakesNull) {
   auto& p = Pagina<NumbersPage>("numeros");
-  dao::Recordset rs =
-      demo->Host().OpenRecordset("select sum(Adicionales) from 22Cuiles", dao::dbOpenSnapshot);
-  EXPECT_NEAR(p.Importe()->Text().ToDouble(), rs.Fields(0).Value().ToDouble(), 0.005);
-  EXPECT_TRUE(p.Libre()->Text().IsNull());
+  EXPECT_NEAR(p.Importe()->Text().ToDouble(),
+              FirstValue(demo->Host(), "select sum(Adicionales) from 22Cuiles").ToDouble(), 0.005);
   EXPECT_EQ(p.ValorLibre()->text().toStdString(), "Text = Null");
 }
 
 TEST_F(GalleryTest, WithoutAnEditorTheAddressControlShowsTheOwnersSummaryOnly) {
   AddressPage p(demo->Host(), nullptr);
   EXPECT_FALSE(p.Control()->cmd().isEnabled());
-  EXPECT_EQ(p.Control()->txt().toPlainText().toStdString(),
-            "Av. Belgrano 1234, Córdoba\nBv. San Juan 850, Córdoba\nRuta Nacional 9 , Villa María");
+  EXPECT_EQ(p.Control()->txt().toPlainText().count('\n'), 2);
   EXPECT_TRUE(p.Estado()->text().startsWith("Este programa no tiene el editor"));
-  EXPECT_FALSE(p.Guardar()->isEnabled());
   p.Titular()->SeleccionarOrden(3);  // SUÁREZ, TOMÁS: no addresses
   EXPECT_EQ(p.Control()->txt().toPlainText(), "");
-  EXPECT_TRUE(p.Estado()->text().contains("Tiene domicilios: no"));
 }
 
-TEST_F(GalleryTest, TheRegionalPageTellsEachChecksOutcomeWithoutShowingIt) {
-  RegionalPage buena(nullptr, RegionalSettings::Required());
-  EXPECT_EQ(buena.Resultado()->text().count(QString::fromUtf8("✔")), 2);
-  EXPECT_FALSE(buena.Resultado()->text().contains("Mensaje"));
-
+TEST_F(GalleryTest, TheRegionalPageTellsEachChecksOutcomeAndShowsTheMessageOnRequest) {
+  EXPECT_EQ(RegionalPage(nullptr, RegionalSettings::Required())
+                .Resultado()
+                ->text()
+                .count(QString::fromUtf8("✔")),
+            2);
   RegionalSettings otra;
   otra.decimalSeparator = ".";
   otra.thousandsSeparator = ",";
   RegionalPage mala(nullptr, otra);
   EXPECT_TRUE(mala.Resultado()->text().contains(QString::fromUtf8("✘ Números")));
-  EXPECT_TRUE(mala.Resultado()->text().contains(QString::fromUtf8("✔ Fechas")));
-  EXPECT_TRUE(mala.Resultado()->text().contains("Separador de miles : . (punto)"));
   EXPECT_TRUE(cajas->Boxes().empty());
   mala.Ejecutar()->click();  // now as a program runs them: the message shows
   ASSERT_EQ(cajas->Boxes().size(), 1u);
@@ -273,14 +264,11 @@ TEST_F(GalleryTest, TheAddressEditorOpensFromThePageAndTheHostKeepsOrUndoesItsWo
     editor->Bot()->cmdBtn(NOVUBotModel::kEliminarDato)->click();
     editor->Bot()->cmdBtn(NOVUBotModel::kSalir)->click();
   });
-  QTimer::singleShot(10000, [] {
-    if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
-  });
+  CloseModalLater();
   p.Control()->cmd().click();
   QCoreApplication::processEvents();
   ASSERT_TRUE(visto);
   EXPECT_EQ(p.Control()->txt().toPlainText().count('\n'), 1);
-  EXPECT_TRUE(p.Estado()->text().contains(QString::fromUtf8("Tiene domicilios: sí")));
   EXPECT_TRUE(p.Estado()->text().contains(QString::fromUtf8("Copia de trabajo: con cambios")));
   ASSERT_TRUE(p.Deshacer()->isEnabled());
 
@@ -297,9 +285,7 @@ TEST_F(GalleryTest, TheOneTimeMessageKeepsItsAnswerInTheGallerysOwnDatabase) {
     if (b->text() == "Mensaje de una vez") mensaje = b;
   }
   ASSERT_NE(mensaje, nullptr);
-  QTimer::singleShot(10000, [] {
-    if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
-  });
+  CloseModalLater();
 
   int vistos = 0;
   auto operador = [&] {
@@ -313,10 +299,7 @@ TEST_F(GalleryTest, TheOneTimeMessageKeepsItsAnswerInTheGallerysOwnDatabase) {
   mensaje->click();
   EXPECT_EQ(vistos, 1);
   EXPECT_EQ(p.Respuesta()->text().toStdString(), "El mensaje de una vez se cerró.");
-  dao::Recordset rs =
-      demo->Propia().OpenRecordset("select CodItem from Configuracion", dao::dbOpenSnapshot);
-  ASSERT_FALSE(rs.Eof());
-  EXPECT_EQ(rs.Fields(0).Value().ToLong(), 1);
+  EXPECT_EQ(FirstNumber(demo->Propia(), "select CodItem from Configuracion"), 1);
 
   QTimer::singleShot(0, operador);
   mensaje->click();  // told not to come back: nothing shows
