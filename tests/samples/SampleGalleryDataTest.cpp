@@ -53,15 +53,18 @@ TEST_F(SampleGalleryDataTest, ANewSampleHoldsEveryTableThePagesReadAndGoesWithTh
   EXPECT_TRUE(NoScratchIn(tmp.Path()));
 }
 
-TEST_F(SampleGalleryDataTest, AGivenSampleIsCopiedAndLeftByteForByteAsItWas) {
+// No page reads the contributor database and only the one-time message
+// writes the gallery's own: both wait for their first use, and an error
+// opening them comes then, leaving the gallery that started standing.
+TEST_F(SampleGalleryDataTest, AGivenSampleIsCopiedLeftAsItWasAndItsOtherDatabasesWaitForUse) {
   TempDir dada;
   ClsKolm kolm;
   // A sample made before the host carried addresses: the copy gets them.
   const std::string host =
       SampleInstallation::Create(dada.Path().string(), kolm, SampleInstallation::Sizes{40, 10});
   const std::string novu = dada.File("novu/Novu.mdb");
-  const auto hostAntes = ReadBytes(host);
-  const auto novuAntes = ReadBytes(novu);
+  const auto hostBytes = ReadBytes(host);
+  auto novuBytes = ReadBytes(novu);
   {
     SampleGalleryData demo(dada.Path().string());
     EXPECT_EQ(demo.Origen(), dada.Path().string());
@@ -70,9 +73,19 @@ TEST_F(SampleGalleryDataTest, AGivenSampleIsCopiedAndLeftByteForByteAsItWas) {
     demo.Host().Execute("delete from 22Cuiles");
     demo.Contribuyentes().Execute("delete from Contribs");
   }
-  EXPECT_EQ(ReadBytes(host), hostAntes);
-  EXPECT_EQ(ReadBytes(novu), novuAntes);
-  EXPECT_TRUE(NoScratchIn(tmp.Path()));
+  EXPECT_EQ(ReadBytes(host), hostBytes);
+  EXPECT_EQ(ReadBytes(novu), novuBytes);
+
+  novuBytes.resize(100);  // cut short: no database any more
+  WriteBytes(novu, novuBytes);
+  SampleGalleryData demo(dada.Path().string());
+  EXPECT_THROW(demo.Contribuyentes(), AppError);
+  const fs::path propia = fs::path(demo.Trabajo()) / SampleGalleryData::kPropia;
+  EXPECT_FALSE(fs::exists(propia));
+  EXPECT_EQ(FirstNumber(demo.Propia(), "select count(*) from Configuracion"), 0);
+  EXPECT_TRUE(fs::is_regular_file(propia));
+  demo.Propia().Execute("insert into Configuracion (CodItem) values (1)");
+  EXPECT_EQ(FirstNumber(demo.Propia(), "select count(*) from Configuracion"), 1);
 }
 
 // A folder that is no sample is refused by the file it lacks; a host the
@@ -94,27 +107,4 @@ TEST_F(SampleGalleryDataTest, AFailedConstructionSaysWhyAndLeavesNoScratch) {
   EXPECT_THROW(SampleGalleryData demo(dada.Path().string()), AppError);
   EXPECT_TRUE(NoScratchIn(tmp.Path()));
   EXPECT_EQ(ReadBytes(host), bytes);
-}
-
-// No page reads the contributor database and only the one-time message
-// writes the gallery's own: both wait for their first use, and an error
-// opening them comes then, leaving the gallery that started standing.
-TEST_F(SampleGalleryDataTest, TheContributorAndOwnDatabasesWaitForTheirFirstUse) {
-  TempDir dada;
-  ClsKolm kolm;
-  SampleInstallation::Create(dada.Path().string(), kolm, SampleInstallation::Sizes{10, 2});
-  const std::string novu = dada.File("novu/Novu.mdb");
-  auto bytes = ReadBytes(novu);
-  bytes.resize(100);  // cut short: no database any more
-  WriteBytes(novu, bytes);
-
-  SampleGalleryData demo(dada.Path().string());
-  const fs::path propia = fs::path(demo.Trabajo()) / SampleGalleryData::kPropia;
-  EXPECT_FALSE(fs::exists(propia));
-  EXPECT_THROW(demo.Contribuyentes(), AppError);
-  EXPECT_EQ(FirstNumber(demo.Host(), "select count(*) from 22Cuiles"), 10);
-  EXPECT_EQ(FirstNumber(demo.Propia(), "select count(*) from Configuracion"), 0);
-  EXPECT_TRUE(fs::is_regular_file(propia));
-  demo.Propia().Execute("insert into Configuracion (CodItem) values (1)");
-  EXPECT_EQ(FirstNumber(demo.Propia(), "select count(*) from Configuracion"), 1);
 }

@@ -22,6 +22,8 @@
 #include <QTreeWidget>
 #include <array>
 #include <cstdlib>
+#include <functional>
+#include <iostream>
 #include <memory>
 
 #include "address/ui/FrmDomicilios.h"
@@ -48,6 +50,7 @@
 #include "platform/ScopedService.h"
 #include "platform/a_c_w.h"
 #include "samples/SampleGalleryData.h"
+#include "support/ClippedTexts.h"
 #include "support/QueryResults.h"
 
 namespace {
@@ -69,6 +72,38 @@ class GalleryTest : public ::testing::Test {
     return *p;
   }
 
+  // Fails on any label, button, caption, column header or tab of `window`
+  // that cannot show its whole text, printing each with the room it needs
+  // and the room it has.
+  static void ExpectWholeTexts(const QWidget& window) {
+    const std::vector<clipped::Finding> found = clipped::In(window);
+    for (const clipped::Finding& f : found) std::cout << "  " << f.Line() << '\n';
+    EXPECT_EQ(clipped::Cut(found), 0u) << window.objectName().toStdString();
+  }
+  static QPushButton* ButtonOf(QWidget& page, const char* text) {
+    for (QPushButton* b : page.findChildren<QPushButton*>()) {
+      if (b->text() == QString::fromUtf8(text)) return b;
+    }
+    throw std::runtime_error(std::string("no button ") + text);
+  }
+  // Presses `button` and runs `operador` on the modal window it opens;
+  // a guard closes the window if the test cannot. False if none opened.
+  static bool OnModal(QAbstractButton& button, const std::function<void(QWidget&)>& operador) {
+    bool seen = false;
+    QTimer::singleShot(0, [&] {
+      if (QWidget* modal = QApplication::activeModalWidget()) {
+        seen = true;
+        operador(*modal);
+      }
+    });
+    QTimer::singleShot(10000, [] {
+      if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+    });
+    button.click();
+    QCoreApplication::processEvents();
+    return seen;
+  }
+
   static SampleGalleryData* demo;
   ScopedService<RecordingMessageBox> cajas;
   GalleryWindow ventana{*demo, Editor};
@@ -81,20 +116,6 @@ std::unique_ptr<FrmDomiciliosView> Editor(QWidget* padre) {
   return std::make_unique<FrmDomicilios>(padre);
 }
 
-QTreeWidgetItem* Hijo(QTreeWidgetItem* nodo, const QString& comienzo) {
-  for (int i = 0; i < nodo->childCount(); i++) {
-    if (nodo->child(i)->text(0).startsWith(comienzo)) return nodo->child(i);
-  }
-  return nullptr;
-}
-
-// A guard that closes a modal window the test could not.
-void CloseModalLater() {
-  QTimer::singleShot(10000, [] {
-    if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
-  });
-}
-
 QStringList Textos(QTreeWidgetItem* nodo) {
   QStringList t;
   for (int i = 0; i < nodo->childCount(); i++) t << nodo->child(i)->text(0);
@@ -103,7 +124,7 @@ QStringList Textos(QTreeWidgetItem* nodo) {
 
 }  // namespace
 
-TEST_F(GalleryTest, EveryPageHasItsTabAndItsLineAndIsSavedAsAPicture) {
+TEST_F(GalleryTest, EveryPageHasItsTabAndItsLineShowsItsWholeTextsAndIsSavedAsAPicture) {
   const auto& todas = GalleryPages::Todas();
   ASSERT_EQ(ventana.Paginas().size(), todas.size());
   ventana.show();
@@ -116,12 +137,12 @@ TEST_F(GalleryTest, EveryPageHasItsTabAndItsLineAndIsSavedAsAPicture) {
     ventana.MostrarPagina(todas[i].clave);
     EXPECT_EQ(ventana.Pestanas()->currentWidget(), p);
     if (std::string(todas[i].clave) == "arbol") {
-      auto& arbol = Pagina<TreePage>("arbol");
-      QTreeWidgetItem* dj = arbol.Arbol()->Arbol()->topLevelItem(0)->child(0);
+      QTreeWidgetItem* dj = Pagina<TreePage>("arbol").Arbol()->Arbol()->topLevelItem(0)->child(0);
       dj->setExpanded(true);
-      Hijo(dj, "CONSTRUCCIONES")->setExpanded(true);
+      dj->child(0)->setExpanded(true);  // its first owner
     }
     QCoreApplication::processEvents();  // the labels a page updates once a branch opened
+    ExpectWholeTexts(ventana);
     const QImage foto = ventana.grab().toImage();
     EXPECT_FALSE(foto.isNull());
     if (carpeta) {
@@ -161,9 +182,7 @@ TEST_F(GalleryTest, TheResultListShowsTheSamplesFindingsAndAddsALineOfEachKind) 
     EXPECT_EQ(lista.ImagenLinea(static_cast<int>(i)), images[static_cast<int>(findings[i].kind)]);
   }
   p.Texto()->setText(QString::fromUtf8("Otra línea, con ñ"));
-  for (QPushButton* b : p.findChildren<QPushButton*>()) {
-    if (b->text() == QString::fromUtf8("Agregar advertencia")) b->click();
-  }
+  ButtonOf(p, "Agregar advertencia")->click();
   EXPECT_EQ(lista.TextoLinea(lista.CantidadLineas() - 1), "Otra línea, con ñ");
   EXPECT_EQ(lista.ImagenLinea(lista.CantidadLineas() - 1), "Advertencia");
 }
@@ -246,64 +265,69 @@ TEST_F(GalleryTest, TheRegionalPageTellsEachChecksOutcomeAndShowsTheMessageOnReq
   EXPECT_EQ(cajas->Boxes()[0].text, a_c_w::kMensajeNumeros);
 }
 
+// The operator deletes the address the editor opens on, confirms, and
+// leaves; the editor shows its whole texts browsing and entering.
 TEST_F(GalleryTest, TheAddressEditorOpensFromThePageAndTheHostKeepsOrUndoesItsWork) {
   auto& p = Pagina<AddressPage>("domicilios");
   ASSERT_TRUE(p.Control()->cmd().isEnabled());
   EXPECT_TRUE(p.Estado()->text().startsWith(QString::fromUtf8("Pulse «...»")));
   const QString antes = p.Control()->txt().toPlainText();
   ASSERT_EQ(antes.count('\n'), 2);
-
-  // The operator deletes the address the editor opens on, confirms, and
-  // leaves; a guard ends the window if the test cannot.
   cajas->SetNextAnswer(msgbox::vbYes);
-  bool visto = false;
-  QTimer::singleShot(0, [&] {
-    auto* editor = qobject_cast<FrmDomicilios*>(QApplication::activeModalWidget());
-    if (!editor) return;
-    visto = true;
-    editor->Bot()->cmdBtn(NOVUBotModel::kEliminarDato)->click();
-    editor->Bot()->cmdBtn(NOVUBotModel::kSalir)->click();
-  });
-  CloseModalLater();
-  p.Control()->cmd().click();
-  QCoreApplication::processEvents();
-  ASSERT_TRUE(visto);
+  ASSERT_TRUE(OnModal(p.Control()->cmd(), [](QWidget& w) {
+    auto& editor = dynamic_cast<FrmDomicilios&>(w);
+    ExpectWholeTexts(editor);
+    editor.Bot()->cmdBtn(NOVUBotModel::kEliminarDato)->click();
+    editor.Bot()->cmdBtn(NOVUBotModel::kSalir)->click();
+  }));
   EXPECT_EQ(p.Control()->txt().toPlainText().count('\n'), 1);
   EXPECT_TRUE(p.Estado()->text().contains(QString::fromUtf8("Copia de trabajo: con cambios")));
   ASSERT_TRUE(p.Deshacer()->isEnabled());
-
   p.Deshacer()->click();
   EXPECT_EQ(p.Control()->txt().toPlainText(), antes);
   EXPECT_FALSE(p.Guardar()->isEnabled());
+
+  EXPECT_TRUE(OnModal(p.Control()->cmd(), [](QWidget& editor) {
+    static_cast<FrmDomicilios&>(editor).Bot()->cmdBtn(NOVUBotModel::kNuevo)->click();
+    QCoreApplication::processEvents();
+    ExpectWholeTexts(editor);
+    editor.close();
+  }));
 }
 
+// Its answer kept, the one-time message does not come back. The other
+// windows of the page show their whole texts.
 TEST_F(GalleryTest, TheOneTimeMessageKeepsItsAnswerInTheGallerysOwnDatabase) {
   demo->Propia().Execute("delete from Configuracion");
   auto& p = Pagina<WindowsPage>("ventanas");
-  QPushButton* mensaje = nullptr;
-  for (QPushButton* b : p.findChildren<QPushButton*>()) {
-    if (b->text() == "Mensaje de una vez") mensaje = b;
-  }
-  ASSERT_NE(mensaje, nullptr);
-  CloseModalLater();
-
+  ventana.show();
+  ventana.MostrarPagina("ventanas");
   int vistos = 0;
-  auto operador = [&] {
-    auto* ventana = qobject_cast<FrmXMensaje*>(QApplication::activeModalWidget());
-    if (!ventana) return;
+  auto operador = [&](QWidget& w) {
+    auto& mensaje = dynamic_cast<FrmXMensaje&>(w);
     vistos++;
-    ventana->chkNoVolver()->setChecked(true);
-    ventana->btnAceptar()->click();
+    ExpectWholeTexts(mensaje);
+    mensaje.chkNoVolver()->setChecked(true);
+    mensaje.btnAceptar()->click();
   };
-  QTimer::singleShot(0, operador);
-  mensaje->click();
-  EXPECT_EQ(vistos, 1);
+  QPushButton* mensaje = ButtonOf(p, "Mensaje de una vez");
+  EXPECT_TRUE(OnModal(*mensaje, operador));
   EXPECT_EQ(p.Respuesta()->text().toStdString(), "El mensaje de una vez se cerró.");
   EXPECT_EQ(FirstNumber(demo->Propia(), "select CodItem from Configuracion"), 1);
-
-  QTimer::singleShot(0, operador);
-  mensaje->click();  // told not to come back: nothing shows
-  QCoreApplication::processEvents();
+  EXPECT_FALSE(OnModal(*mensaje, operador));  // told not to come back: nothing shows
   EXPECT_EQ(vistos, 1);
   EXPECT_TRUE(cajas->Boxes().empty());
+
+  EXPECT_TRUE(OnModal(*ButtonOf(p, "Bienvenida"), [](QWidget& bienvenida) {
+    ExpectWholeTexts(bienvenida);
+    bienvenida.close();
+  }));
+  ButtonOf(p, "Acerca de...")->click();
+  QCoreApplication::processEvents();
+  for (QWidget* top : QApplication::topLevelWidgets()) {
+    if (top->isVisible() && top->objectName() == "frmXAcercaDe") {
+      ExpectWholeTexts(*top);
+      top->close();
+    }
+  }
 }

@@ -79,7 +79,7 @@ class FrmRepararTest : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(FrmRepararTest, RepairsTheSampleInstallationFromTheClickToTheDatabase) {
+TEST_F(FrmRepararTest, RepairsTheSampleInstallationFromTheClickToTheDatabaseThroughItsTabOrder) {
   const std::string host = Sample();
   Open();
   EXPECT_EQ(ventana->windowTitle().toStdString(), "Reparador de Bases de datos VORA");
@@ -88,6 +88,17 @@ TEST_F(FrmRepararTest, RepairsTheSampleInstallationFromTheClickToTheDatabase) {
   EXPECT_EQ(Boton(28)->toolTip().toStdString(), "Realizar la operación seleccionada");
   for (const auto& info : NOVUBotModel::Botones()) {
     EXPECT_EQ(Boton(info.indice)->isVisible(), info.indice == 28 || info.indice == 30);
+  }
+  // The tab order runs through the bar (whose layout puts Salir before
+  // Migrar), the combo and the list.
+  QApplication::setActiveWindow(ventana.get());
+  ASSERT_TRUE(QTest::qWaitForWindowActive(ventana.get()));
+  const std::vector<QWidget*> order = {Boton(30), Boton(28), ventana->CboVersiones()->CboDatos(),
+                                       ventana->Resultado()->LstInfo(), Boton(30)};
+  EXPECT_EQ(QApplication::focusWidget(), order[0]);
+  for (size_t k = 1; k < order.size(); ++k) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), order[k]) << "tab " << k;
   }
 
   // The version the combo shows is the one the run stamps.
@@ -116,21 +127,6 @@ TEST_F(FrmRepararTest, RepairsTheSampleInstallationFromTheClickToTheDatabase) {
   });
 }
 
-TEST_F(FrmRepararTest, TabOrderRunsThroughTheBarTheComboAndTheList) {
-  Sample();
-  Open();
-  QApplication::setActiveWindow(ventana.get());
-  ASSERT_TRUE(QTest::qWaitForWindowActive(ventana.get()));
-  // The bar's layout puts Salir before Migrar in its own tab order.
-  const std::vector<QWidget*> order = {Boton(30), Boton(28), ventana->CboVersiones()->CboDatos(),
-                                       ventana->Resultado()->LstInfo(), Boton(30)};
-  EXPECT_EQ(QApplication::focusWidget(), order[0]);
-  for (size_t k = 1; k < order.size(); ++k) {
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), order[k]) << "tab " << k;
-  }
-}
-
 // Nothing cut, with a sample's installation and with one deep in a long
 // folder path, which the label must show whole or say it does not.
 TEST_F(FrmRepararTest, EveryTextShowsWholeEvenWithALongInstallationPath) {
@@ -152,18 +148,17 @@ TEST_F(FrmRepararTest, EveryTextShowsWholeEvenWithALongInstallationPath) {
   EXPECT_TRUE(boxes->Boxes().empty());
 }
 
-TEST_F(FrmRepararTest, WithoutAnInstallationTheWindowOpensAndCannotMigrate) {
-  Open();  // no novuPath.sys
+// Without novuPath.sys the window opens and cannot migrate. The open's box
+// for a folder without the database shows while the run works; a host
+// without a table of the run gives an error line.
+TEST_F(FrmRepararTest, WithoutAnInstallationNoMigrateBusyWhileARunWorksAndAnErrorLine) {
+  Open();
   EXPECT_EQ(boxes->Boxes().size(), 1u);
-  EXPECT_TRUE(ventana->isVisible());
   EXPECT_EQ(ventana->LblinstAplicativo()->text().toStdString(),
             "No se encontró la instalación del VORA.");
   EXPECT_FALSE(Boton(28)->isEnabled());
-}
 
-// The open's box for a folder without the database shows while the run
-// works; a host without a table of the run gives an error line.
-TEST_F(FrmRepararTest, BusyWhileARunWorksAndAnErrorLineAfterAFailedOne) {
+  boxes->Clear();
   fs::create_directories(dir.Path() / "vacia/VORA12");
   std::ofstream(windows + "/novuPath.sys") << dir.File("vacia");
   Open();
