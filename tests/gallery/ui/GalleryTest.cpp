@@ -22,7 +22,6 @@
 #include <QTreeWidget>
 #include <array>
 #include <cstdlib>
-#include <functional>
 #include <iostream>
 #include <memory>
 
@@ -86,12 +85,13 @@ class GalleryTest : public ::testing::Test {
     }
     throw std::runtime_error(std::string("no button ") + text);
   }
-  // Presses `button` and runs `operador` on the modal window it opens;
-  // a guard closes the window if the test cannot. False if none opened.
-  static bool OnModal(QAbstractButton& button, const std::function<void(QWidget&)>& operador) {
+  // Presses `button` and runs `operador` on the modal window of type W it
+  // opens; a guard closes the window if the test cannot. False if none opened.
+  template <typename W, typename F>
+  static bool OnModal(QAbstractButton& button, F operador) {
     bool seen = false;
     QTimer::singleShot(0, [&] {
-      if (QWidget* modal = QApplication::activeModalWidget()) {
+      if (auto* modal = qobject_cast<W*>(QApplication::activeModalWidget())) {
         seen = true;
         operador(*modal);
       }
@@ -274,8 +274,7 @@ TEST_F(GalleryTest, TheAddressEditorOpensFromThePageAndTheHostKeepsOrUndoesItsWo
   const QString antes = p.Control()->txt().toPlainText();
   ASSERT_EQ(antes.count('\n'), 2);
   cajas->SetNextAnswer(msgbox::vbYes);
-  ASSERT_TRUE(OnModal(p.Control()->cmd(), [](QWidget& w) {
-    auto& editor = dynamic_cast<FrmDomicilios&>(w);
+  ASSERT_TRUE(OnModal<FrmDomicilios>(p.Control()->cmd(), [](FrmDomicilios& editor) {
     ExpectWholeTexts(editor);
     editor.Bot()->cmdBtn(NOVUBotModel::kEliminarDato)->click();
     editor.Bot()->cmdBtn(NOVUBotModel::kSalir)->click();
@@ -287,8 +286,8 @@ TEST_F(GalleryTest, TheAddressEditorOpensFromThePageAndTheHostKeepsOrUndoesItsWo
   EXPECT_EQ(p.Control()->txt().toPlainText(), antes);
   EXPECT_FALSE(p.Guardar()->isEnabled());
 
-  EXPECT_TRUE(OnModal(p.Control()->cmd(), [](QWidget& editor) {
-    static_cast<FrmDomicilios&>(editor).Bot()->cmdBtn(NOVUBotModel::kNuevo)->click();
+  EXPECT_TRUE(OnModal<FrmDomicilios>(p.Control()->cmd(), [](FrmDomicilios& editor) {
+    editor.Bot()->cmdBtn(NOVUBotModel::kNuevo)->click();
     QCoreApplication::processEvents();
     ExpectWholeTexts(editor);
     editor.close();
@@ -303,22 +302,21 @@ TEST_F(GalleryTest, TheOneTimeMessageKeepsItsAnswerInTheGallerysOwnDatabase) {
   ventana.show();
   ventana.MostrarPagina("ventanas");
   int vistos = 0;
-  auto operador = [&](QWidget& w) {
-    auto& mensaje = dynamic_cast<FrmXMensaje&>(w);
+  auto operador = [&](FrmXMensaje& mensaje) {
     vistos++;
     ExpectWholeTexts(mensaje);
     mensaje.chkNoVolver()->setChecked(true);
     mensaje.btnAceptar()->click();
   };
   QPushButton* mensaje = ButtonOf(p, "Mensaje de una vez");
-  EXPECT_TRUE(OnModal(*mensaje, operador));
+  EXPECT_TRUE(OnModal<FrmXMensaje>(*mensaje, operador));
   EXPECT_EQ(p.Respuesta()->text().toStdString(), "El mensaje de una vez se cerró.");
   EXPECT_EQ(FirstNumber(demo->Propia(), "select CodItem from Configuracion"), 1);
-  EXPECT_FALSE(OnModal(*mensaje, operador));  // told not to come back: nothing shows
+  EXPECT_FALSE(OnModal<FrmXMensaje>(*mensaje, operador));  // told not to come back: nothing shows
   EXPECT_EQ(vistos, 1);
   EXPECT_TRUE(cajas->Boxes().empty());
 
-  EXPECT_TRUE(OnModal(*ButtonOf(p, "Bienvenida"), [](QWidget& bienvenida) {
+  EXPECT_TRUE(OnModal<QWidget>(*ButtonOf(p, "Bienvenida"), [](QWidget& bienvenida) {
     ExpectWholeTexts(bienvenida);
     bienvenida.close();
   }));
