@@ -85,15 +85,15 @@ class GalleryTest : public ::testing::Test {
     }
     throw std::runtime_error(std::string("no button ") + text);
   }
-  // Presses `button` and runs `operador` on the modal window of type W it
+  // Presses `button` and runs `act` on the modal window of type W it
   // opens; a guard closes the window if the test cannot. False if none opened.
   template <typename W, typename F>
-  static bool OnModal(QAbstractButton& button, F operador) {
+  static bool OnModal(QAbstractButton& button, F act) {
     bool seen = false;
     QTimer::singleShot(0, [&] {
       if (auto* modal = qobject_cast<W*>(QApplication::activeModalWidget())) {
         seen = true;
-        operador(*modal);
+        act(*modal);
       }
     });
     QTimer::singleShot(10000, [] {
@@ -302,23 +302,23 @@ TEST_F(GalleryTest, TheOneTimeMessageKeepsItsAnswerInTheGallerysOwnDatabase) {
   ventana.show();
   ventana.MostrarPagina("ventanas");
   int vistos = 0;
-  auto operador = [&](FrmXMensaje& mensaje) {
+  auto answer = [&](FrmXMensaje& mensaje) {
     vistos++;
     ExpectWholeTexts(mensaje);
     mensaje.chkNoVolver()->setChecked(true);
     mensaje.btnAceptar()->click();
   };
   QPushButton* mensaje = ButtonOf(p, "Mensaje de una vez");
-  EXPECT_TRUE(OnModal<FrmXMensaje>(*mensaje, operador));
+  EXPECT_TRUE(OnModal<FrmXMensaje>(*mensaje, answer));
   EXPECT_EQ(p.Respuesta()->text().toStdString(), "El mensaje de una vez se cerró.");
   EXPECT_EQ(FirstNumber(demo->Propia(), "select CodItem from Configuracion"), 1);
-  EXPECT_FALSE(OnModal<FrmXMensaje>(*mensaje, operador));  // told not to come back: nothing shows
+  EXPECT_FALSE(OnModal<FrmXMensaje>(*mensaje, answer));  // told not to come back: nothing shows
   EXPECT_EQ(vistos, 1);
   EXPECT_TRUE(cajas->Boxes().empty());
 
-  EXPECT_TRUE(OnModal<QWidget>(*ButtonOf(p, "Bienvenida"), [](QWidget& bienvenida) {
-    ExpectWholeTexts(bienvenida);
-    bienvenida.close();
+  EXPECT_TRUE(OnModal<QWidget>(*ButtonOf(p, "Bienvenida"), [](QWidget& welcome) {
+    ExpectWholeTexts(welcome);
+    welcome.close();
   }));
   ButtonOf(p, "Acerca de...")->click();
   QCoreApplication::processEvents();
