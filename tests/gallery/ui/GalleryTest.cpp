@@ -54,7 +54,16 @@
 
 namespace {
 
-std::unique_ptr<FrmDomiciliosView> Editor(QWidget* padre);
+// The program's editor, as its main wires it.
+std::unique_ptr<FrmDomiciliosView> Editor(QWidget* parent) {
+  return std::make_unique<FrmDomicilios>(parent);
+}
+
+QStringList ChildTexts(QTreeWidgetItem* node) {
+  QStringList texts;
+  for (int i = 0; i < node->childCount(); i++) texts << node->child(i)->text(0);
+  return texts;
+}
 
 class GalleryTest : public ::testing::Test {
  protected:
@@ -65,19 +74,24 @@ class GalleryTest : public ::testing::Test {
   }
 
   template <typename P>
-  P& Pagina(const char* clave) {
-    auto* p = dynamic_cast<P*>(ventana.Pagina(clave));
-    if (!p) throw std::runtime_error(std::string("no page ") + clave);
-    return *p;
+  P& PageOf(const char* key) {
+    auto* page = dynamic_cast<P*>(window.Pagina(key));
+    if (!page) throw std::runtime_error(std::string("no page ") + key);
+    return *page;
+  }
+  void Show(const char* key) {
+    window.show();
+    window.MostrarPagina(key);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
   }
 
-  // Fails on any label, button, caption, column header or tab of `window`
+  // Fails on any label, button, caption, column header or tab of `shown`
   // that cannot show its whole text, printing each with the room it needs
   // and the room it has.
-  static void ExpectWholeTexts(const QWidget& window) {
-    const std::vector<clipped::Finding> found = clipped::In(window);
+  static void ExpectWholeTexts(const QWidget& shown) {
+    const std::vector<clipped::Finding> found = clipped::In(shown);
     for (const clipped::Finding& f : found) std::cout << "  " << f.Line() << '\n';
-    EXPECT_EQ(clipped::Cut(found), 0u) << window.objectName().toStdString();
+    EXPECT_EQ(clipped::Cut(found), 0u) << shown.objectName().toStdString();
   }
   static QPushButton* ButtonOf(QWidget& page, const char* text) {
     for (QPushButton* b : page.findChildren<QPushButton*>()) {
@@ -105,188 +119,170 @@ class GalleryTest : public ::testing::Test {
   }
 
   static SampleGalleryData* demo;
-  ScopedService<RecordingMessageBox> cajas;
-  GalleryWindow ventana{*demo, Editor};
+  ScopedService<RecordingMessageBox> boxes;
+  GalleryWindow window{*demo, Editor};
 };
 
 SampleGalleryData* GalleryTest::demo = nullptr;
 
-// The program's editor, as its main wires it.
-std::unique_ptr<FrmDomiciliosView> Editor(QWidget* padre) {
-  return std::make_unique<FrmDomicilios>(padre);
-}
-
-QStringList Textos(QTreeWidgetItem* nodo) {
-  QStringList t;
-  for (int i = 0; i < nodo->childCount(); i++) t << nodo->child(i)->text(0);
-  return t;
-}
-
 }  // namespace
 
 TEST_F(GalleryTest, EveryPageHasItsTabAndItsLineShowsItsWholeTextsAndIsSavedAsAPicture) {
-  const auto& todas = GalleryPages::Todas();
-  ASSERT_EQ(ventana.Paginas().size(), todas.size());
-  ventana.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&ventana));
-  const char* carpeta = std::getenv("REMENDOR_GALERIA_SHOTS");
-  for (size_t i = 0; i < todas.size(); i++) {
-    GalleryPage* p = ventana.Paginas()[i];
-    EXPECT_EQ(ventana.Pestanas()->tabText(static_cast<int>(i)).toStdString(), todas[i].titulo);
-    EXPECT_EQ(p->Linea()->text().toStdString(), todas[i].linea);
-    ventana.MostrarPagina(todas[i].clave);
-    EXPECT_EQ(ventana.Pestanas()->currentWidget(), p);
-    if (std::string(todas[i].clave) == "arbol") {
-      QTreeWidgetItem* dj = Pagina<TreePage>("arbol").Arbol()->Arbol()->topLevelItem(0)->child(0);
-      dj->setExpanded(true);
-      dj->child(0)->setExpanded(true);  // its first owner
+  const auto& pages = GalleryPages::Todas();
+  ASSERT_EQ(window.Paginas().size(), pages.size());
+  Show(pages[0].clave);
+  const char* shots = std::getenv("REMENDOR_GALERIA_SHOTS");
+  for (size_t i = 0; i < pages.size(); i++) {
+    GalleryPage* page = window.Paginas()[i];
+    EXPECT_EQ(window.Pestanas()->tabText(static_cast<int>(i)).toStdString(), pages[i].titulo);
+    EXPECT_EQ(page->Linea()->text().toStdString(), pages[i].linea);
+    window.MostrarPagina(pages[i].clave);
+    EXPECT_EQ(window.Pestanas()->currentWidget(), page);
+    if (std::string(pages[i].clave) == "arbol") {
+      QTreeWidgetItem* declaration =
+          PageOf<TreePage>("arbol").Arbol()->Arbol()->topLevelItem(0)->child(0);
+      declaration->setExpanded(true);
+      declaration->child(0)->setExpanded(true);  // its first owner
     }
     QCoreApplication::processEvents();  // the labels a page updates once a branch opened
-    ExpectWholeTexts(ventana);
-    const QImage foto = ventana.grab().toImage();
-    EXPECT_FALSE(foto.isNull());
-    if (carpeta) {
-      EXPECT_TRUE(
-          foto.save(QString::fromLocal8Bit(carpeta) + "/galeria-" + todas[i].clave + ".png"));
-    }
+    ExpectWholeTexts(window);
+    const QImage shot = window.grab().toImage();
+    EXPECT_FALSE(shot.isNull());
+    if (shots)
+      EXPECT_TRUE(shot.save(QString::fromLocal8Bit(shots) + "/galeria-" + pages[i].clave + ".png"));
   }
-  EXPECT_TRUE(cajas->Boxes().empty()) << cajas->Boxes().front().text;
+  EXPECT_TRUE(boxes->Boxes().empty()) << boxes->Boxes().front().text;
 }
 
 TEST_F(GalleryTest, TheBarsShowTheirStatesAndTellTheEventOfAClick) {
-  auto& p = Pagina<ButtonBarPage>("botones");
-  ventana.show();
-  ventana.MostrarPagina("botones");
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&ventana));
+  auto& page = PageOf<ButtonBarPage>("botones");
+  Show("botones");
   using M = NOVUBotModel;
   // Per bar, a button its state shows and one it hides.
   const std::array<std::pair<int, int>, 3> shownHidden = {
       {{M::kEditar, M::kAceptar}, {M::kNuevo, M::kEditar}, {M::kAceptar, M::kSalir}}};
   for (int bar = 0; bar < 3; bar++) {
-    EXPECT_TRUE(p.Barra(bar)->cmdBtn(shownHidden[bar].first)->isVisible()) << bar;
-    EXPECT_FALSE(p.Barra(bar)->cmdBtn(shownHidden[bar].second)->isVisible()) << bar;
+    EXPECT_TRUE(page.Barra(bar)->cmdBtn(shownHidden[bar].first)->isVisible()) << bar;
+    EXPECT_FALSE(page.Barra(bar)->cmdBtn(shownHidden[bar].second)->isVisible()) << bar;
   }
-  p.Barra(2)->cmdBtn(M::kCancelar)->click();
-  EXPECT_EQ(p.Evento()->text().toStdString(), "Último evento: BotonCancelar (barra en estado 2)");
+  page.Barra(2)->cmdBtn(M::kCancelar)->click();
+  EXPECT_EQ(page.Evento()->text().toStdString(),
+            "Último evento: BotonCancelar (barra en estado 2)");
 }
 
 // Each line of the sample's findings in its kind, and the page's buttons.
 TEST_F(GalleryTest, TheResultListShowsTheSamplesFindingsAndAddsALineOfEachKind) {
-  auto& p = Pagina<ResultsPage>("resultados");
-  NOVUInfoRep& lista = *p.Lista();
+  auto& page = PageOf<ResultsPage>("resultados");
+  NOVUInfoRep& list = *page.Lista();
   const auto findings = GalleryReports::Findings(demo->Host());
   const char* const images[] = {"Informacion", "Advertencia", "Error"};
-  ASSERT_EQ(lista.CantidadLineas(), static_cast<int>(findings.size()));
-  for (size_t i = 0; i < findings.size(); i++) {
-    EXPECT_EQ(lista.TextoLinea(static_cast<int>(i)), findings[i].text);
-    EXPECT_EQ(lista.ImagenLinea(static_cast<int>(i)), images[static_cast<int>(findings[i].kind)]);
+  ASSERT_EQ(list.CantidadLineas(), static_cast<int>(findings.size()));
+  for (int i = 0; i < list.CantidadLineas(); i++) {
+    EXPECT_EQ(list.TextoLinea(i), findings[i].text);
+    EXPECT_EQ(list.ImagenLinea(i), images[static_cast<int>(findings[i].kind)]);
   }
-  p.Texto()->setText(QString::fromUtf8("Otra línea, con ñ"));
-  ButtonOf(p, "Agregar advertencia")->click();
-  EXPECT_EQ(lista.TextoLinea(lista.CantidadLineas() - 1), "Otra línea, con ñ");
-  EXPECT_EQ(lista.ImagenLinea(lista.CantidadLineas() - 1), "Advertencia");
+  page.Texto()->setText(QString::fromUtf8("Otra línea, con ñ"));
+  ButtonOf(page, "Agregar advertencia")->click();
+  EXPECT_EQ(list.TextoLinea(list.CantidadLineas() - 1), "Otra línea, con ñ");
+  EXPECT_EQ(list.ImagenLinea(list.CantidadLineas() - 1), "Advertencia");
 }
 
-TEST_F(GalleryTest, TheComboSelectsByTheCodeEntered) {
-  auto& p = Pagina<ComboPage>("combo");
-  EXPECT_EQ(p.Combo()->CboDatos()->count(), 24);
-  EXPECT_EQ(p.Seleccion()->text().toStdString(), "Seleccionada: código 3, texto «Córdoba»");
-  p.Codigo()->setText("20");
-  QTest::keyClick(p.Codigo(), Qt::Key_Return);
-  EXPECT_EQ(p.Combo()->GetTextoSeleccionado(), "Neuquén");
-  p.Codigo()->setText("99");
-  QTest::keyClick(p.Codigo(), Qt::Key_Return);
-  EXPECT_TRUE(p.Seleccion()->text().startsWith("Ninguna provincia"));
-}
+// The combo selects by the code entered; the owners in Spanish order and
+// the used provinces marked; the sample's amount and a box that takes Null.
+TEST_F(GalleryTest, TheComboListsAndNumbersPagesShowTheSampleAndFollowTheOperator) {
+  auto& combo = PageOf<ComboPage>("combo");
+  EXPECT_EQ(combo.Combo()->CboDatos()->count(), 24);
+  EXPECT_EQ(combo.Seleccion()->text().toStdString(), "Seleccionada: código 3, texto «Córdoba»");
+  combo.Codigo()->setText("20");
+  QTest::keyClick(combo.Codigo(), Qt::Key_Return);
+  EXPECT_EQ(combo.Combo()->GetTextoSeleccionado(), "Neuquén");
+  combo.Codigo()->setText("99");
+  QTest::keyClick(combo.Codigo(), Qt::Key_Return);
+  EXPECT_TRUE(combo.Seleccion()->text().startsWith("Ninguna provincia"));
 
-TEST_F(GalleryTest, TheOwnersAreInSpanishOrderAndTheUsedProvincesMarked) {
-  auto& p = Pagina<ListsPage>("listas");
-  std::vector<std::string> nombres;
-  for (int i = 1; i <= p.Titulares()->GetCantFilas(); i++) {
-    nombres.push_back(p.Titulares()->GetItems(Variant(int32_t{i}))->Text());
-  }
-  EXPECT_EQ(nombres, (std::vector<std::string>{"ÁLVAREZ, NICOLÁS", "CONSTRUCCIONES DEL PLATA S.A.",
-                                               "GÓMEZ, MARÍA JOSÉ", "PEÑA HERMANOS S.R.L.",
-                                               "SUÁREZ, TOMÁS"}));
-  EXPECT_EQ(p.Titulares()->GetItems(Variant("T1-2"))->SubItems(1), "30712345676");
-  EXPECT_EQ(p.Marcas()->GetItems(Variant("P24"))->SmallIcon(), "marcado");
-  EXPECT_EQ(p.Marcas()->GetItems(Variant("P1"))->SmallIcon(), "desmarcado");
+  auto& lists = PageOf<ListsPage>("listas");
+  std::vector<std::string> names;
+  for (int i = 1; i <= lists.Titulares()->GetCantFilas(); i++)
+    names.push_back(lists.Titulares()->GetItems(Variant(int32_t{i}))->Text());
+  EXPECT_EQ(names, (std::vector<std::string>{"ÁLVAREZ, NICOLÁS", "CONSTRUCCIONES DEL PLATA S.A.",
+                                             "GÓMEZ, MARÍA JOSÉ", "PEÑA HERMANOS S.R.L.",
+                                             "SUÁREZ, TOMÁS"}));
+  EXPECT_EQ(lists.Titulares()->GetItems(Variant("T1-2"))->SubItems(1), "30712345676");
+  EXPECT_EQ(lists.Marcas()->GetItems(Variant("P24"))->SmallIcon(), "marcado");
+  EXPECT_EQ(lists.Marcas()->GetItems(Variant("P1"))->SmallIcon(), "desmarcado");
+
+  auto& numbers = PageOf<NumbersPage>("numeros");
+  EXPECT_NEAR(numbers.Importe()->Text().ToDouble(),
+              FirstValue(demo->Host(), "select sum(Adicionales) from 22Cuiles").ToDouble(), 0.005);
+  EXPECT_EQ(numbers.ValorLibre()->text().toStdString(), "Text = Null");
 }
 
 TEST_F(GalleryTest, TheTreeAsksForABranchsRowsOnlyWhenItIsOpened) {
-  auto& p = Pagina<TreePage>("arbol");
-  QTreeWidgetItem* raiz = p.Arbol()->Arbol()->topLevelItem(0);
-  ASSERT_EQ(raiz->childCount(), 3);
-  EXPECT_EQ(p.Anfitrion().FilasPedidas(), 3);
-  QTreeWidgetItem* dj = raiz->child(0);
-  EXPECT_EQ(Textos(dj), QStringList{"nodotemporal"});
-  dj->setExpanded(true);
-  EXPECT_EQ(Textos(dj), (QStringList{"CONSTRUCCIONES DEL PLATA S.A.", "GÓMEZ, MARÍA JOSÉ"}));
-  EXPECT_EQ(Textos(dj->child(1)),
+  auto& page = PageOf<TreePage>("arbol");
+  QTreeWidgetItem* root = page.Arbol()->Arbol()->topLevelItem(0);
+  ASSERT_EQ(root->childCount(), 3);
+  EXPECT_EQ(page.Anfitrion().FilasPedidas(), 3);
+  QTreeWidgetItem* declaration = root->child(0);
+  EXPECT_EQ(ChildTexts(declaration), QStringList{"nodotemporal"});
+  declaration->setExpanded(true);
+  EXPECT_EQ(ChildTexts(declaration),
+            (QStringList{"CONSTRUCCIONES DEL PLATA S.A.", "GÓMEZ, MARÍA JOSÉ"}));
+  EXPECT_EQ(ChildTexts(declaration->child(1)),
             (QStringList{"Domicilio fiscal", "O'Higgins 5520, Córdoba (fiscal)"}));
-  EXPECT_EQ(p.Anfitrion().FilasPedidas(), 9);
-  dj->setExpanded(false);
-  dj->setExpanded(true);
-  EXPECT_EQ(p.Anfitrion().FilasPedidas(), 9);  // loaded once
+  EXPECT_EQ(page.Anfitrion().FilasPedidas(), 9);
+  declaration->setExpanded(false);
+  declaration->setExpanded(true);
+  EXPECT_EQ(page.Anfitrion().FilasPedidas(), 9);  // loaded once
   QTest::qWait(0);
-  EXPECT_TRUE(p.Estado()->text().contains("hasta ahora: 9."));
+  EXPECT_TRUE(page.Estado()->text().contains("hasta ahora: 9."));
 }
 
-TEST_F(GalleryTest, TheAmountBoxShowsTheSamplesTotalAndTheOtherTakesNull) {
-  auto& p = Pagina<NumbersPage>("numeros");
-  EXPECT_NEAR(p.Importe()->Text().ToDouble(),
-              FirstValue(demo->Host(), "select sum(Adicionales) from 22Cuiles").ToDouble(), 0.005);
-  EXPECT_EQ(p.ValorLibre()->text().toStdString(), "Text = Null");
-}
+// Without an editor the address control shows the owner's summary only.
+// The regional checks run silently on the page and show their message
+// when run as a program runs them.
+TEST_F(GalleryTest, TheAddressPageWithoutAnEditorAndTheRegionalPageTellWhatTheyFound) {
+  AddressPage page(demo->Host(), nullptr);
+  EXPECT_FALSE(page.Control()->cmd().isEnabled());
+  EXPECT_EQ(page.Control()->txt().toPlainText().count('\n'), 2);
+  EXPECT_TRUE(page.Estado()->text().startsWith("Este programa no tiene el editor"));
+  page.Titular()->SeleccionarOrden(3);  // SUÁREZ, TOMÁS: no addresses
+  EXPECT_EQ(page.Control()->txt().toPlainText(), "");
 
-TEST_F(GalleryTest, WithoutAnEditorTheAddressControlShowsTheOwnersSummaryOnly) {
-  AddressPage p(demo->Host(), nullptr);
-  EXPECT_FALSE(p.Control()->cmd().isEnabled());
-  EXPECT_EQ(p.Control()->txt().toPlainText().count('\n'), 2);
-  EXPECT_TRUE(p.Estado()->text().startsWith("Este programa no tiene el editor"));
-  p.Titular()->SeleccionarOrden(3);  // SUÁREZ, TOMÁS: no addresses
-  EXPECT_EQ(p.Control()->txt().toPlainText(), "");
-}
-
-TEST_F(GalleryTest, TheRegionalPageTellsEachChecksOutcomeAndShowsTheMessageOnRequest) {
-  EXPECT_EQ(RegionalPage(nullptr, RegionalSettings::Required())
-                .Resultado()
-                ->text()
-                .count(QString::fromUtf8("✔")),
-            2);
-  RegionalSettings otra;
-  otra.decimalSeparator = ".";
-  otra.thousandsSeparator = ",";
-  RegionalPage mala(nullptr, otra);
-  EXPECT_TRUE(mala.Resultado()->text().contains(QString::fromUtf8("✘ Números")));
-  EXPECT_TRUE(cajas->Boxes().empty());
-  mala.Ejecutar()->click();  // now as a program runs them: the message shows
-  ASSERT_EQ(cajas->Boxes().size(), 1u);
-  EXPECT_EQ(cajas->Boxes()[0].text, a_c_w::kMensajeNumeros);
+  const RegionalPage required(nullptr, RegionalSettings::Required());
+  EXPECT_EQ(required.Resultado()->text().count(QString::fromUtf8("✔")), 2);
+  RegionalSettings pointDecimals;
+  pointDecimals.decimalSeparator = ".";
+  pointDecimals.thousandsSeparator = ",";
+  RegionalPage failing(nullptr, pointDecimals);
+  EXPECT_TRUE(failing.Resultado()->text().contains(QString::fromUtf8("✘ Números")));
+  EXPECT_TRUE(boxes->Boxes().empty());
+  failing.Ejecutar()->click();
+  ASSERT_EQ(boxes->Boxes().size(), 1u);
+  EXPECT_EQ(boxes->Boxes()[0].text, a_c_w::kMensajeNumeros);
 }
 
 // The operator deletes the address the editor opens on, confirms, and
 // leaves; the editor shows its whole texts browsing and entering.
 TEST_F(GalleryTest, TheAddressEditorOpensFromThePageAndTheHostKeepsOrUndoesItsWork) {
-  auto& p = Pagina<AddressPage>("domicilios");
-  ASSERT_TRUE(p.Control()->cmd().isEnabled());
-  EXPECT_TRUE(p.Estado()->text().startsWith(QString::fromUtf8("Pulse «...»")));
-  const QString antes = p.Control()->txt().toPlainText();
-  ASSERT_EQ(antes.count('\n'), 2);
-  cajas->SetNextAnswer(msgbox::vbYes);
-  ASSERT_TRUE(OnModal<FrmDomicilios>(p.Control()->cmd(), [](FrmDomicilios& editor) {
+  auto& page = PageOf<AddressPage>("domicilios");
+  ASSERT_TRUE(page.Control()->cmd().isEnabled());
+  EXPECT_TRUE(page.Estado()->text().startsWith(QString::fromUtf8("Pulse «...»")));
+  const QString before = page.Control()->txt().toPlainText();
+  ASSERT_EQ(before.count('\n'), 2);
+  boxes->SetNextAnswer(msgbox::vbYes);
+  ASSERT_TRUE(OnModal<FrmDomicilios>(page.Control()->cmd(), [](FrmDomicilios& editor) {
     ExpectWholeTexts(editor);
     editor.Bot()->cmdBtn(NOVUBotModel::kEliminarDato)->click();
     editor.Bot()->cmdBtn(NOVUBotModel::kSalir)->click();
   }));
-  EXPECT_EQ(p.Control()->txt().toPlainText().count('\n'), 1);
-  EXPECT_TRUE(p.Estado()->text().contains(QString::fromUtf8("Copia de trabajo: con cambios")));
-  ASSERT_TRUE(p.Deshacer()->isEnabled());
-  p.Deshacer()->click();
-  EXPECT_EQ(p.Control()->txt().toPlainText(), antes);
-  EXPECT_FALSE(p.Guardar()->isEnabled());
+  EXPECT_EQ(page.Control()->txt().toPlainText().count('\n'), 1);
+  EXPECT_TRUE(page.Estado()->text().contains(QString::fromUtf8("Copia de trabajo: con cambios")));
+  ASSERT_TRUE(page.Deshacer()->isEnabled());
+  page.Deshacer()->click();
+  EXPECT_EQ(page.Control()->txt().toPlainText(), before);
+  EXPECT_FALSE(page.Guardar()->isEnabled());
 
-  EXPECT_TRUE(OnModal<FrmDomicilios>(p.Control()->cmd(), [](FrmDomicilios& editor) {
+  EXPECT_TRUE(OnModal<FrmDomicilios>(page.Control()->cmd(), [](FrmDomicilios& editor) {
     editor.Bot()->cmdBtn(NOVUBotModel::kNuevo)->click();
     QCoreApplication::processEvents();
     ExpectWholeTexts(editor);
@@ -298,29 +294,28 @@ TEST_F(GalleryTest, TheAddressEditorOpensFromThePageAndTheHostKeepsOrUndoesItsWo
 // windows of the page show their whole texts.
 TEST_F(GalleryTest, TheOneTimeMessageKeepsItsAnswerInTheGallerysOwnDatabase) {
   demo->Propia().Execute("delete from Configuracion");
-  auto& p = Pagina<WindowsPage>("ventanas");
-  ventana.show();
-  ventana.MostrarPagina("ventanas");
-  int vistos = 0;
-  auto answer = [&](FrmXMensaje& mensaje) {
-    vistos++;
-    ExpectWholeTexts(mensaje);
-    mensaje.chkNoVolver()->setChecked(true);
-    mensaje.btnAceptar()->click();
+  auto& page = PageOf<WindowsPage>("ventanas");
+  Show("ventanas");
+  int shown = 0;
+  auto answer = [&](FrmXMensaje& message) {
+    shown++;
+    ExpectWholeTexts(message);
+    message.chkNoVolver()->setChecked(true);
+    message.btnAceptar()->click();
   };
-  QPushButton* mensaje = ButtonOf(p, "Mensaje de una vez");
-  EXPECT_TRUE(OnModal<FrmXMensaje>(*mensaje, answer));
-  EXPECT_EQ(p.Respuesta()->text().toStdString(), "El mensaje de una vez se cerró.");
+  QPushButton* once = ButtonOf(page, "Mensaje de una vez");
+  EXPECT_TRUE(OnModal<FrmXMensaje>(*once, answer));
+  EXPECT_EQ(page.Respuesta()->text().toStdString(), "El mensaje de una vez se cerró.");
   EXPECT_EQ(FirstNumber(demo->Propia(), "select CodItem from Configuracion"), 1);
-  EXPECT_FALSE(OnModal<FrmXMensaje>(*mensaje, answer));  // told not to come back: nothing shows
-  EXPECT_EQ(vistos, 1);
-  EXPECT_TRUE(cajas->Boxes().empty());
+  EXPECT_FALSE(OnModal<FrmXMensaje>(*once, answer));  // told not to come back: nothing shows
+  EXPECT_EQ(shown, 1);
+  EXPECT_TRUE(boxes->Boxes().empty());
 
-  EXPECT_TRUE(OnModal<QWidget>(*ButtonOf(p, "Bienvenida"), [](QWidget& welcome) {
+  EXPECT_TRUE(OnModal<QWidget>(*ButtonOf(page, "Bienvenida"), [](QWidget& welcome) {
     ExpectWholeTexts(welcome);
     welcome.close();
   }));
-  ButtonOf(p, "Acerca de...")->click();
+  ButtonOf(page, "Acerca de...")->click();
   QCoreApplication::processEvents();
   for (QWidget* top : QApplication::topLevelWidgets()) {
     if (top->isVisible() && top->objectName() == "frmXAcercaDe") {

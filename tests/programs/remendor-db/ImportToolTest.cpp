@@ -6,15 +6,15 @@
 #include <filesystem>
 #include <fstream>
 
+#include "RemendorDbTool.h"
 #include "support/JetSamples.h"
-#include "support/RunTool.h"
 
 namespace {
 
 class ImportTool : public ::testing::Test {
  protected:
   ToolResult Query(const std::string& file, const std::string& query) {
-    ToolResult r = RunTool("remendor-db", {"query", "--csv", file, query});
+    ToolResult r = Db({"query", "--csv", file, query});
     EXPECT_EQ(r.status, 0) << query << ": " << r.err;
     return r;
   }
@@ -27,7 +27,7 @@ class ImportTool : public ::testing::Test {
 
 TEST_F(ImportTool, ProgressGoesToStandardErrorAndTheSummaryToStandardOutput) {
   const std::string source = CopyJetSample(dir, "testV1997.mdb");
-  ToolResult r = RunTool("remendor-db", {"import", source, target});
+  ToolResult r = Db({"import", source, target});
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out, "Importadas 4 tablas y 2 filas de '" + source + "' (Jet 3) en '" + target +
                        "'; sin importar, por no ser datos: 6 tablas del sistema; 1 aviso.\n");
@@ -47,19 +47,18 @@ TEST_F(ImportTool, ProgressGoesToStandardErrorAndTheSummaryToStandardOutput) {
             "a,0,0,0,0,1981-12-12 00:00:00,0,Falso\r\n"
             "abcdefg,2,222,333333333,444.555,1974-09-21 00:00:00,3.5,Verdadero\r\n");
 
-  ToolResult named = RunTool("remendor-db", {"--password", "otra", "import", source,
-                                             dir.File("dos.mdb"), "--tables", "Table3,Table1"});
+  ToolResult named = Db(
+      {"--password", "otra", "import", source, dir.File("dos.mdb"), "--tables", "Table3,Table1"});
   ASSERT_EQ(named.status, 0) << named.err;
-  EXPECT_EQ(RunTool("remendor-db", {"--password", "otra", "tables", dir.File("dos.mdb")}).out,
+  EXPECT_EQ(Db({"--password", "otra", "tables", dir.File("dos.mdb")}).out,
             "Table1\n    A TEXT (50)\n    B TEXT (100)\n    C BYTE\n    D INTEGER\n    E LONG\n"
             "    F DOUBLE\n    G DATE\n    H CURRENCY\n    I LOGICAL\n"
             "Table3\n    a LONG\n    b TEXT (50)\n");
-  ToolResult own = RunTool("remendor-db", {"import", source, dir.File("tres.mdb"), "--password",
-                                           "propia", "--tables", "Table3"});
+  ToolResult own =
+      Db({"import", source, dir.File("tres.mdb"), "--password", "propia", "--tables", "Table3"});
   ASSERT_EQ(own.status, 0) << own.err;
-  EXPECT_NE(RunTool("remendor-db", {"--password", "propia", "status", dir.File("tres.mdb")})
-                .out.find("Contraseña: aceptada"),
-            std::string::npos);
+  EXPECT_THAT(Db({"--password", "propia", "status", dir.File("tres.mdb")}).out,
+              ::testing::HasSubstr("Contraseña: aceptada"));
 }
 
 TEST_F(ImportTool, EachFailureIsOneLineAndLeavesNoTarget) {
@@ -70,10 +69,10 @@ TEST_F(ImportTool, EachFailureIsOneLineAndLeavesNoTarget) {
         {"import", source, target, "--tables", "a,,b"},
         {"import", source, target, "--otra"},
         {"import", source, target, "--replace", "--replace"}}) {
-    EXPECT_EQ(RunTool("remendor-db", wrong).status, 2) << wrong.back();
+    EXPECT_EQ(Db(wrong).status, 2) << wrong.back();
   }
   auto failure = [&](const std::vector<std::string>& args) {
-    ToolResult r = RunTool("remendor-db", args);
+    ToolResult r = Db(args);
     EXPECT_EQ(r.status, 1) << r.err;
     EXPECT_EQ(r.out, "");
     return r.err;
@@ -96,7 +95,7 @@ TEST_F(ImportTool, EachFailureIsOneLineAndLeavesNoTarget) {
   EXPECT_EQ(failure({"import", source, target}),
             "remendor-db: error 3204: La base de datos '" + target + "' ya existe.\n");
   EXPECT_EQ(Slurp(target), "mi base");
-  ToolResult replaced = RunTool("remendor-db", {"import", source, target, "--replace"});
+  ToolResult replaced = Db({"import", source, target, "--replace"});
   ASSERT_EQ(replaced.status, 0) << replaced.err;
   EXPECT_EQ(Query(target, "SELECT Max(ID) FROM [Table]").out, "Expr1000\r\n8\r\n");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 3);

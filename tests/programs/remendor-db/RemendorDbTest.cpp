@@ -3,10 +3,13 @@
 
 #include <filesystem>
 #include <fstream>
+#include <regex>
 
-#include "support/RunTool.h"
+#include "RemendorDbTool.h"
 
 namespace {
+
+using ::testing::HasSubstr;
 
 class RemendorDb : public ::testing::Test {
  protected:
@@ -18,7 +21,7 @@ class RemendorDb : public ::testing::Test {
                              "INSERT INTO Personas (Nombre, Edad)\n"
                              "  VALUES ('Ana, \"la jefa\"', 41);\n"
                              "INSERT INTO Personas (Nombre) VALUES ('Ñandú');\n";
-    ToolResult r = RunTool("remendor-db", {"create", base, script});
+    ToolResult r = Db({"create", base, script});
     ASSERT_EQ(r.status, 0) << r.err;
   }
   TempDir dir;
@@ -27,8 +30,29 @@ class RemendorDb : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(RemendorDb, QueryAsTableAndAsCsv) {
-  ToolResult t = RunTool("remendor-db", {"query", base, "select * from Personas order by Edad"});
+TEST(RemendorDbVersionAndHelp, AnswerOnStandardOutput) {
+  ToolResult v = Db({"--version"});
+  EXPECT_EQ(v.status, 0);
+  EXPECT_TRUE(std::regex_match(v.out, std::regex("remendor-db [0-9]+\\.[0-9]+\\.[0-9]+\n")))
+      << v.out;
+  EXPECT_EQ(v.err, "");
+
+  ToolResult h = Db({"--help"}, "WINDIR=/tmp/otra/windows");
+  EXPECT_EQ(h.status, 0);
+  EXPECT_EQ(h.out.rfind("Uso: remendor-db", 0), 0u) << h.out;
+  EXPECT_THAT(h.out, HasSubstr("(ahora /tmp/otra/windows)"));
+  EXPECT_THAT(h.out, HasSubstr("junto al programa (" +
+                               std::filesystem::canonical(BinDir()).string() + ")"));
+  EXPECT_THAT(Db({"--help"}, "env -u WINDIR").out, HasSubstr("(WINDIR no está definida)"));
+  // --version is an option of repair, too; a stray one is bad usage.
+  EXPECT_EQ(Db({"--version", "27"}).status, 2);
+  EXPECT_EQ(Db({"--password", "x", "--version"}).status, 2);
+}
+
+// A scrambled file is read and written and left scrambled.
+TEST_F(RemendorDb, QueryExecTablesAndStatusOnAPlainAndAScrambledFile) {
+  const std::string query = "select * from Personas order by Edad";
+  ToolResult t = Db({"query", base, query});
   ASSERT_EQ(t.status, 0) << t.err;
   EXPECT_EQ(t.out,
             "Nombre         | Edad\n"
@@ -36,42 +60,31 @@ TEST_F(RemendorDb, QueryAsTableAndAsCsv) {
             "Ñandú          | Null\n"
             "Ana, \"la jefa\" | 41\n"
             "(2 filas)\n");
-  ToolResult c =
-      RunTool("remendor-db", {"query", "--csv", base, "select * from Personas order by Edad"});
-  ASSERT_EQ(c.status, 0) << c.err;
-  EXPECT_EQ(c.out, "Nombre,Edad\r\nÑandú,\r\n\"Ana, \"\"la jefa\"\"\",41\r\n");
-}
+  EXPECT_EQ(Db({"query", "--csv", base, query}).out,
+            "Nombre,Edad\r\nÑandú,\r\n\"Ana, \"\"la jefa\"\"\",41\r\n");
+  EXPECT_EQ(Db({"exec", base, "update Personas set Edad = 1"}).out, "2\n");
+  EXPECT_EQ(Db({"tables", base}).out, "Personas\n    Nombre TEXT (20)\n    Edad LONG\n");
 
-// A scrambled file is read and written and left scrambled.
-TEST_F(RemendorDb, ExecTablesAndStatusOnAPlainAndAScrambledFile) {
-  ToolResult e = RunTool("remendor-db", {"exec", base, "update Personas set Edad = 1"});
-  ASSERT_EQ(e.status, 0) << e.err;
-  EXPECT_EQ(e.out, "2\n");
-  ToolResult t = RunTool("remendor-db", {"tables", base});
-  ASSERT_EQ(t.status, 0) << t.err;
-  EXPECT_EQ(t.out, "Personas\n    Nombre TEXT (20)\n    Edad LONG\n");
+  const std::string plain = Db({"status", base}).out;
+  EXPECT_THAT(plain, HasSubstr("Base de datos del motor: sí"));
+  EXPECT_THAT(plain, HasSubstr("Estado: sin encriptar"));
+  EXPECT_THAT(plain, HasSubstr("Contraseña: aceptada"));
+  EXPECT_THAT(Db({"--password", "otra", "status", base}).out, HasSubstr("Contraseña: rechazada"));
 
-  ToolResult plain = RunTool("remendor-db", {"status", base});
-  EXPECT_NE(plain.out.find("Base de datos del motor: sí"), std::string::npos);
-  EXPECT_NE(plain.out.find("Estado: sin encriptar"), std::string::npos);
-  EXPECT_NE(plain.out.find("Contraseña: aceptada"), std::string::npos);
-  ToolResult wrong = RunTool("remendor-db", {"--password", "otra", "status", base});
-  EXPECT_NE(wrong.out.find("Contraseña: rechazada"), std::string::npos);
-
-  ASSERT_EQ(RunTool("remendor-db", {"scramble", base}).status, 0);
-  ToolResult scrambled = RunTool("remendor-db", {"status", base});
-  EXPECT_NE(scrambled.out.find("Estado: encriptada"), std::string::npos);
-  EXPECT_NE(scrambled.out.find("Contraseña: aceptada"), std::string::npos);
+  ASSERT_EQ(Db({"scramble", base}).status, 0);
+  const std::string scrambled = Db({"status", base}).out;
+  EXPECT_THAT(scrambled, HasSubstr("Estado: encriptada"));
+  EXPECT_THAT(scrambled, HasSubstr("Contraseña: aceptada"));
   const auto before = ReadBytes(base);
-  ASSERT_EQ(RunTool("remendor-db", {"query", base, "select count(*) from Personas"}).status, 0);
+  ASSERT_EQ(Db({"query", base, "select count(*) from Personas"}).status, 0);
   EXPECT_EQ(ReadBytes(base), before);
-  ASSERT_EQ(RunTool("remendor-db", {"exec", base, "delete from Personas"}).status, 0);
+  ASSERT_EQ(Db({"exec", base, "delete from Personas"}).status, 0);
   EXPECT_NE(ReadBytes(base)[0], 0);
 
   std::ofstream(dir.File("texto.mdb")) << "no soy una base";
-  ToolResult f = RunTool("remendor-db", {"status", dir.File("texto.mdb")});
+  ToolResult f = Db({"status", dir.File("texto.mdb")});
   EXPECT_EQ(f.status, 0);
-  EXPECT_NE(f.out.find("Base de datos del motor: no"), std::string::npos);
+  EXPECT_THAT(f.out, HasSubstr("Base de datos del motor: no"));
 }
 
 // Every failure exits 1 with one line on standard error carrying a number
@@ -80,10 +93,10 @@ TEST_F(RemendorDb, ExecTablesAndStatusOnAPlainAndAScrambledFile) {
 // connect string: every command refuses it alike, so no file is made that
 // it could not open and no longer password passes for the real one.
 TEST_F(RemendorDb, FailuresExitNonZeroWithOneLineAndLeaveTheFiles) {
-  ASSERT_EQ(RunTool("remendor-db", {"scramble", base}).status, 0);
+  ASSERT_EQ(Db({"scramble", base}).status, 0);
   const auto before = ReadBytes(base);
   const std::string locked = dir.File("clave.mdb");
-  ASSERT_EQ(RunTool("remendor-db", {"--password", "abc", "create", locked}).status, 0);
+  ASSERT_EQ(Db({"--password", "abc", "create", locked}).status, 0);
   const auto lockedBefore = ReadBytes(locked);
   std::filesystem::create_directories(dir.Path() / "carpeta");
   const std::string foreign = dir.File("texto.mdb"), made = dir.File("nueva.mdb");
@@ -128,44 +141,39 @@ TEST_F(RemendorDb, FailuresExitNonZeroWithOneLineAndLeaveTheFiles) {
       {{}, "", 2},
   };
   for (const Case& c : cases) {
-    const std::string what = c.args.empty() ? "" : c.args.back();
-    const ToolResult r = RunTool("remendor-db", c.args);
-    EXPECT_EQ(r.status, c.status) << what;
+    const ToolResult r = Db(c.args);
+    EXPECT_EQ(r.status, c.status) << (c.args.empty() ? "" : c.args.back());
     if (c.status != 1) continue;
-    EXPECT_EQ(r.out, "") << what;
+    EXPECT_EQ(r.out, "") << r.err;
     EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
-    EXPECT_NE(r.err.find(c.expected), std::string::npos) << r.err;
+    EXPECT_THAT(r.err, HasSubstr(c.expected));
   }
   EXPECT_EQ(ReadBytes(base), before);
   EXPECT_EQ(ReadBytes(foreign), text);
   EXPECT_EQ(ReadBytes(locked), lockedBefore);
   EXPECT_FALSE(std::filesystem::exists(made));
-  EXPECT_EQ(RunTool("remendor-db", {"--password", "abc", "tables", locked}).status, 0);
-  EXPECT_NE(RunTool("remendor-db", {"--password", "abcd", "status", locked})
-                .out.find("Contraseña: rechazada"),
-            std::string::npos);
+  EXPECT_EQ(Db({"--password", "abc", "tables", locked}).status, 0);
+  EXPECT_THAT(Db({"--password", "abcd", "status", locked}).out, HasSubstr("Contraseña: rechazada"));
 }
 
 // A scrambled file lies unscrambled while a command reads it: neither a
 // reader that stops early nor a stop request may leave it so.
 TEST_F(RemendorDb, ScrambledFileIsPutBackWhenOutputBreaksOrTheToolIsStopped) {
-  std::string diez = dir.File("diez.sql"), file = dir.File("diez.mdb");
-  {
-    std::ofstream sql(diez);
-    sql << "CREATE TABLE Diez (n LONG);\n";
-    for (int i = 0; i < 10; i++) sql << "INSERT INTO Diez (n) VALUES (" << i << ");\n";
-  }
-  ASSERT_EQ(RunTool("remendor-db", {"create", file, diez}).status, 0);
-  ASSERT_EQ(RunTool("remendor-db", {"scramble", file}).status, 0);
+  const std::string ten = dir.File("diez.sql"), file = dir.File("diez.mdb");
+  std::ofstream(ten) << "CREATE TABLE Diez (n LONG);\n";
+  for (int i = 0; i < 10; i++)
+    std::ofstream(ten, std::ios::app) << "INSERT INTO Diez (n) VALUES (" << i << ");\n";
+  ASSERT_EQ(Db({"create", file, ten}).status, 0);
+  ASSERT_EQ(Db({"scramble", file}).status, 0);
   const auto before = ReadBytes(file);
   const std::string tool =
       ShellQuote(BinDir() + "/remendor-db") + " query --csv " + ShellQuote(file) + " ";
-  const std::string status = dir.File("status");
+  const std::string status = dir.File("status"), err = dir.File("err");
 
   // Far more output than a pipe holds, cut short by its reader.
   const std::string longOutput = ShellQuote(
-      "select 'una fila de la salida, bastante larga' & a.n, b.n from Diez a, Diez b, Diez c, "
-      "Diez d");
+      "select 'una fila de la salida, bastante larga' & a.n, b.n from Diez a, Diez b, Diez c, Diez "
+      "d");
   ASSERT_NE(std::system(("{ " + tool + longOutput + " 2>/dev/null; echo $? >" + ShellQuote(status) +
                          "; } | head -c 100 >/dev/null")
                             .c_str()),
@@ -177,9 +185,8 @@ TEST_F(RemendorDb, ScrambledFileIsPutBackWhenOutputBreaksOrTheToolIsStopped) {
   // signals that end a program: it ends at once, undone, with its line and
   // the status of the signal, and the file is back as found.
   const std::string longQuery = ShellQuote(
-      "select count(*) from Diez a, Diez b, Diez c, Diez d, Diez e, Diez f, Diez g, Diez h, "
-      "Diez i where a.n & b.n & c.n <> 'x'");
-  const std::string err = dir.File("err");
+      "select count(*) from Diez a, Diez b, Diez c, Diez d, Diez e, Diez f, Diez g, Diez h, Diez i "
+      "where a.n & b.n & c.n <> 'x'");
   for (const auto& [signal, number] :
        {std::pair{"INT", 2}, std::pair{"TERM", 15}, std::pair{"HUP", 1}, std::pair{"QUIT", 3}}) {
     ASSERT_NE(std::system((tool + longQuery + " >/dev/null 2>" + ShellQuote(err) +
@@ -188,10 +195,10 @@ TEST_F(RemendorDb, ScrambledFileIsPutBackWhenOutputBreaksOrTheToolIsStopped) {
                               .c_str()),
               -1);
     EXPECT_EQ(Slurp(status), std::to_string(128 + number) + "\n") << signal;
-    EXPECT_EQ(Slurp(err),
-              std::string("remendor-db: error 3059: Operación cancelada por el usuario (se recibió "
-                          "SIG") +
-                  signal + ").\n");
+    EXPECT_EQ(
+        Slurp(err),
+        std::string("remendor-db: error 3059: Operación cancelada por el usuario (se recibió SIG") +
+            signal + ").\n");
     EXPECT_EQ(ReadBytes(file), before) << signal;
   }
 }
@@ -200,31 +207,28 @@ TEST_F(RemendorDb, ScrambledFileIsPutBackWhenOutputBreaksOrTheToolIsStopped) {
 // (here it was moved away while the tool read it): the tool must not
 // report success, since the file was not left as found.
 TEST_F(RemendorDb, FailedRescrambleAfterACommandExitsNonZero) {
-  ASSERT_EQ(RunTool("remendor-db", {"scramble", base}).status, 0);
-  const std::string moved = dir.File("movida.mdb");
-  const std::string err = dir.File("err");
-  const std::string query = ShellQuote(
-      "select count(*) from Personas a, Personas b, Personas c, Personas d, Personas e, "
-      "Personas f, Personas g, Personas h, Personas i, Personas j, Personas k, Personas l, "
-      "Personas m, Personas n, Personas o, Personas p, Personas q, Personas r, Personas s, "
-      "Personas t where a.Nombre & b.Nombre & c.Nombre <> 'x'");
+  ASSERT_EQ(Db({"scramble", base}).status, 0);
+  const std::string moved = dir.File("movida.mdb"), err = dir.File("err");
+  std::string query = "select count(*) from Personas a";
+  for (char t = 'b'; t <= 't'; t++) query += std::string(", Personas ") + t;
+  query += " where a.Nombre & b.Nombre & c.Nombre <> 'x'";
   // Waits until the engine reads the file (its lock on the file's inode
   // shows in /proc/locks, which the unscrambling step takes none of), then
   // moves it away: moved any earlier, the open itself would fail instead.
-  const std::string script =
-      "ino=$(stat -c %i " + ShellQuote(base) + "); " + ShellQuote(BinDir() + "/remendor-db") +
-      " query " + ShellQuote(base) + " " + query + " >/dev/null 2>" + ShellQuote(err) +
-      " & n=0; until grep -q \":$ino \" /proc/locks || [ $n -ge 4000 ]; do n=$((n+1)); "
-      "sleep 0.002; done; mv " +
-      ShellQuote(base) + " " + ShellQuote(moved) + "; wait $!";
+  const std::string script = "ino=$(stat -c %i " + ShellQuote(base) + "); " +
+                             ShellQuote(BinDir() + "/remendor-db") + " query " + ShellQuote(base) +
+                             " " + ShellQuote(query) + " >/dev/null 2>" + ShellQuote(err) +
+                             " & n=0; until grep -q \":$ino \" /proc/locks || [ $n -ge 4000 ]; do "
+                             "n=$((n+1)); sleep 0.002; done; mv " +
+                             ShellQuote(base) + " " + ShellQuote(moved) + "; wait $!";
   const int raw = std::system(("sh -c " + ShellQuote(script)).c_str());
   ASSERT_TRUE(WIFEXITED(raw));
   EXPECT_EQ(WEXITSTATUS(raw), 1);
-  const std::string lines = Slurp(err);  // the last one says why
-  EXPECT_TRUE(
-      lines.ends_with("\nremendor-db: error 75: Ha ocurrido un error al desencriptar la "
-                      "base de datos: '" +
-                      base + "'.\n"))
-      << lines;
+  // The last line says why.
+  EXPECT_THAT(
+      Slurp(err),
+      ::testing::EndsWith(
+          "\nremendor-db: error 75: Ha ocurrido un error al desencriptar la base de datos: '" +
+          base + "'.\n"));
   EXPECT_EQ(ReadBytes(moved)[0], 0);  // left unscrambled: the failure was real
 }
