@@ -56,9 +56,9 @@ TEST_F(RegionalProbeTest, EachCheckPassesOrFailsWithItsMessageTakenNotShown) {
 TEST_F(RegionalProbeTest, TheDescriptionNamesEveryPartOfTheSettings) {
   EXPECT_EQ(RegionalProbe::Describir(RegionalSettings::Required()),
             "Decimales: \",\", miles: \".\", fechas: día/mes/año con \"/\", año de cuatro cifras");
-  RegionalSettings sinMiles = MonthFirstWithDecimalPoint();
-  sinMiles.thousandsSeparator = "";
-  sinMiles.fourDigitYear = false;
-  EXPECT_EQ(RegionalProbe::Describir(sinMiles),
+  RegionalSettings noThousands = MonthFirstWithDecimalPoint();
+  noThousands.thousandsSeparator = "";
+  noThousands.fourDigitYear = false;
+  EXPECT_EQ(RegionalProbe::Describir(noThousands),
             "Decimales: \".\", miles: (ninguno), fechas: mes/día/año con \"/\", año de dos cifras");
 }

@@ -138,10 +138,10 @@ TEST_F(FrmRepararModelTest, BusyWhileTheRunWorksAMigrateMeanwhileIsIgnoredAndThe
   NovuPath(novu);
   FrmRepararModel& m = Load();
   view.calls.clear();
-  bool busy = false, migrarEnabled = true, working = false;
+  bool busy = false, migrateEnabled = true, working = false;
   watcher->onShow = [&] {
     busy = view.busy;
-    migrarEnabled = view.migrateEnabled;
+    migrateEnabled = view.migrateEnabled;
     working = m.Trabajando();
     m.Bot_BotonMigrar();  // a second click, from the box's event loop
   };
@@ -149,7 +149,7 @@ TEST_F(FrmRepararModelTest, BusyWhileTheRunWorksAMigrateMeanwhileIsIgnoredAndThe
   ASSERT_EQ(watcher->Boxes().size(), 1u);
   EXPECT_NE(watcher->Boxes()[0].text.find("VORA12.mdb"), std::string::npos);
   EXPECT_TRUE(busy);
-  EXPECT_FALSE(migrarEnabled);
+  EXPECT_FALSE(migrateEnabled);
   EXPECT_TRUE(working);
   EXPECT_EQ(view.calls, kRun);  // the second click added nothing
   EXPECT_TRUE(view.lines.lines.empty());

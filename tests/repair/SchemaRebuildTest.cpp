@@ -75,11 +75,11 @@ TEST_F(SchemaRebuildTest, StatementsFollowTypesOrderAndInheritanceAndOnlyMarkedT
     SchemaRebuild(kolm, program).ReconstruirTablas(db);
     EXPECT_TRUE(db.IsOpen());
     db.TableDefs().Refresh();
-    int situaciones = 0;
+    int situations = 0;
     for (const dao::TableDef& d : db.TableDefs()) {
-      situaciones += TextCase::Equal(d.Name(), "situación");
+      situations += TextCase::Equal(d.Name(), "situación");
     }
-    EXPECT_EQ(situaciones, 1);
+    EXPECT_EQ(situations, 1);
     std::vector<std::string> cols;
     for (const auto& f : db.TableDefs().Item("Situación").Fields()) cols.push_back(f.Name());
     EXPECT_EQ(cols, (std::vector<std::string>{"Código", "AÑO"}));
@@ -160,11 +160,11 @@ TEST_F(SchemaRebuildTest, AnOperatorWhoMayNotWriteTheMetadataRebuildsFromAPrivat
   // As installed: the metadata and its folder only readable; the host and
   // a folder for private files the operator's own.
   fs::create_directories(dir.Path() / "privadas");
-  const fs::perms lectura = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
-  const fs::perms entrada = fs::perms::group_exec | fs::perms::others_exec;
-  fs::permissions(dir.Path(), fs::perms::owner_all | lectura | entrada);
-  fs::permissions(metadata, lectura);
-  fs::permissions(program, lectura | entrada | fs::perms::owner_exec);
+  const fs::perms readable = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+  const fs::perms enterable = fs::perms::group_exec | fs::perms::others_exec;
+  fs::permissions(dir.Path(), fs::perms::owner_all | readable | enterable);
+  fs::permissions(metadata, readable);
+  fs::permissions(program, readable | enterable | fs::perms::owner_exec);
   for (const std::string& p : {install, host, dir.File("privadas")}) {
     ASSERT_EQ(::chown(p.c_str(), ::geteuid() == 0 ? 65534 : ::geteuid(), -1), 0) << p;
   }

@@ -148,8 +148,8 @@ TEST_F(GalleryTest, EveryPageHasItsTabAndItsLineShowsItsWholeTextsAndIsSavedAsAP
     ExpectWholeTexts(window);
     const QImage shot = window.grab().toImage();
     EXPECT_FALSE(shot.isNull());
-    if (shots)
-      EXPECT_TRUE(shot.save(QString::fromLocal8Bit(shots) + "/galeria-" + pages[i].clave + ".png"));
+    const QString name = QString::fromLocal8Bit(shots ? shots : "") + "/galeria-" + pages[i].clave;
+    EXPECT_TRUE(!shots || shot.save(name + ".png")) << name.toStdString();
   }
   EXPECT_TRUE(boxes->Boxes().empty()) << boxes->Boxes().front().text;
 }
