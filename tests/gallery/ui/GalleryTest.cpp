@@ -1,18 +1,19 @@
 // The gallery's wiring, offscreen, on a new sample: every page built in
-// its tab with its line, and each exercised as an operator would (a bar's
-// button, a line added, a code looked up, the sorted list and the marks,
-// delayed branches opened, the sample's amount, the address control with
-// and without an editor, the regional outcome, the one-time message). What
-// the pages say is tested without widgets in tests/gallery.
-// With REMENDOR_GALERIA_SHOTS set to a folder, each page is saved there as
-// galeria-<page>.png.
+// its tab with its line and its whole texts, and each exercised as an
+// operator would. What the pages say is tested without widgets in
+// tests/gallery. With REMENDOR_GALERIA_SHOTS set to a folder, each page is
+// saved there as galeria-<page>.png. Also: nothing cut in the dialogs Qt
+// draws for the program (the main window's texts are tests/repair/ui's).
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileDialog>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -48,6 +49,9 @@
 #include "platform/RecordingMessageBox.h"
 #include "platform/ScopedService.h"
 #include "platform/a_c_w.h"
+#include "platform/ui/QtFileDialog.h"
+#include "platform/ui/QtInputBox.h"
+#include "platform/ui/QtMessageBox.h"
 #include "samples/SampleGalleryData.h"
 #include "support/ClippedTexts.h"
 #include "support/QueryResults.h"
@@ -57,6 +61,15 @@ namespace {
 // The program's editor, as its main wires it.
 std::unique_ptr<FrmDomiciliosView> Editor(QWidget* parent) {
   return std::make_unique<FrmDomicilios>(parent);
+}
+
+// Fails on any label, button, caption, column header or tab of `shown`
+// that cannot show its whole text, printing each with the room it needs
+// and the room it has.
+void ExpectWholeTexts(const QWidget& shown) {
+  const std::vector<clipped::Finding> found = clipped::In(shown);
+  for (const clipped::Finding& f : found) std::cout << "  " << f.Line() << '\n';
+  EXPECT_EQ(clipped::Cut(found), 0u) << shown.objectName().toStdString();
 }
 
 QStringList ChildTexts(QTreeWidgetItem* node) {
@@ -85,14 +98,6 @@ class GalleryTest : public ::testing::Test {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
   }
 
-  // Fails on any label, button, caption, column header or tab of `shown`
-  // that cannot show its whole text, printing each with the room it needs
-  // and the room it has.
-  static void ExpectWholeTexts(const QWidget& shown) {
-    const std::vector<clipped::Finding> found = clipped::In(shown);
-    for (const clipped::Finding& f : found) std::cout << "  " << f.Line() << '\n';
-    EXPECT_EQ(clipped::Cut(found), 0u) << shown.objectName().toStdString();
-  }
   static QPushButton* ButtonOf(QWidget& page, const char* text) {
     for (QPushButton* b : page.findChildren<QPushButton*>()) {
       if (b->text() == QString::fromUtf8(text)) return b;
@@ -323,4 +328,26 @@ TEST_F(GalleryTest, TheOneTimeMessageKeepsItsAnswerInTheGallerysOwnDatabase) {
       top->close();
     }
   }
+}
+
+// The dialogs Qt draws for the program: a message box, an input box, the
+// open and save dialogs.
+TEST(ClippedTextsTest, TheDialogsQtDrawsShowTheirWholeTexts) {
+  std::vector<std::unique_ptr<QWidget>> dialogs;
+  dialogs.push_back(QtMessageBox::Build("¿Confirma la eliminación del domicilio seleccionado?",
+                                        msgbox::vbYesNoCancel, ""));
+  dialogs.push_back(
+      QtInputBox::Build("Ingrese el nombre para la carpeta nueva", "Nueva carpeta", ""));
+  for (FileDialogMode mode : {FileDialogMode::Open, FileDialogMode::Save}) {
+    dialogs.push_back(
+        QtFileDialog::Build(mode, "Textos (*.txt);;Todos los archivos (*)", REMENDOR_TEST_DATA));
+  }
+  for (const auto& dialog : dialogs) {
+    dialog->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
+  }
+  // A file dialog reads its folder in the background; its rows set nothing
+  // here, but the columns are measured once they are there.
+  QTest::qWait(300);
+  for (const auto& dialog : dialogs) ExpectWholeTexts(*dialog);
 }
