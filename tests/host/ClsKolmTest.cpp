@@ -102,7 +102,14 @@ TEST_F(ClsKolmTest, APlainFileOpensUntouchedAScrambledOneUnscrambledAReadOnlyOne
             std::filesystem::perms::none);
 }
 
-TEST_F(ClsKolmTest, FailedOpenShowsTheDescriptionKeepsTheHandleAndTheFile) {
+// A failed open shows the engine's description and keeps the handle and
+// the file. A foreign file pointed at by mistake is never damaged: its
+// first byte, neither 0 (plain) nor 0x3B (scrambled), passes for
+// scrambled; one of 390 bytes is too short to toggle, so the open shows the
+// scrambling's failure and then the engine's refusal. A longer one is
+// toggled, refused and toggled back: one box, the same bytes. The
+// scrambling is all or nothing.
+TEST_F(ClsKolmTest, AFailedOpenShowsWhyAndLeavesTheHandleAndTheFileAsTheyWere) {
   dao::Database held;
   ASSERT_TRUE(kolm.AbrirBaseMdb(path, held));
   std::string other = dir.File("otra.mdb");
@@ -110,7 +117,6 @@ TEST_F(ClsKolmTest, FailedOpenShowsTheDescriptionKeepsTheHandleAndTheFile) {
   ClsKolm scrambler;
   scrambler.encriptoDesencripto(other);
   auto before = ReadBytes(other);
-
   EXPECT_FALSE(kolm.AbrirBaseMdb(other, held));  // wrong password, after unscrambling
   EXPECT_EQ(ReadBytes(other), before);           // scrambled back, byte for byte
   EXPECT_TRUE(held.IsOpen());
@@ -120,22 +126,12 @@ TEST_F(ClsKolmTest, FailedOpenShowsTheDescriptionKeepsTheHandleAndTheFile) {
   EXPECT_EQ(boxes->Boxes()[0].style, 0);
   EXPECT_EQ(boxes->Boxes()[0].title, "Remendor");
   EXPECT_EQ(kolm.LastError()->Number(), 3031);
-
   EXPECT_FALSE(kolm.AbrirBaseMdb(dir.File("falta.mdb"), held));
   EXPECT_EQ(boxes->Boxes().size(), 2u);
   EXPECT_NE(boxes->Boxes()[1].text.find("falta.mdb"), std::string::npos);
   EXPECT_EQ(held.Name(), path);
-}
 
-// A foreign file pointed at by mistake is never damaged. Its first byte,
-// neither 0 (plain) nor 0x3B (scrambled), passes for scrambled: one of 390
-// bytes is too short to toggle, so the open shows the scrambling's failure and
-// then the engine's refusal, and leaves the file and the handle as they
-// were. A longer one is toggled, refused and toggled back: one box, the
-// same bytes. The scrambling is all or nothing.
-TEST_F(ClsKolmTest, AForeignFileShowsItsFailuresAndIsLeftAsItWas) {
-  dao::Database held;
-  ASSERT_TRUE(kolm.AbrirBaseMdb(path, held));
+  boxes->Clear();
   const std::string foreign = dir.File("corto.mdb");
   std::vector<unsigned char> text(390, 'x');
   text[0] = 'N';
