@@ -62,6 +62,8 @@ TEST_F(RemendorDb, QueryExecTablesAndStatusOnAPlainAndAScrambledFile) {
             "(2 filas)\n");
   EXPECT_EQ(Db({"query", "--csv", base, query}).out,
             "Nombre,Edad\r\nÑandú,\r\n\"Ana, \"\"la jefa\"\"\",41\r\n");
+  EXPECT_EQ(Db({"query", "--csv", base, "select 'a,b' as x"}).out,
+            "x\r\n\"a,b\"\r\n");  // a comma alone
   EXPECT_EQ(Db({"exec", base, "update Personas set Edad = 1"}).out, "2\n");
   EXPECT_EQ(Db({"tables", base}).out, "Personas\n    Nombre TEXT (20)\n    Edad LONG\n");
 
@@ -98,11 +100,12 @@ TEST_F(RemendorDb, FailuresExitNonZeroWithOneLineAndLeaveTheFiles) {
   const std::string locked = dir.File("clave.mdb");
   ASSERT_EQ(Db({"--password", "abc", "create", locked}).status, 0);
   const auto lockedBefore = ReadBytes(locked);
-  std::filesystem::create_directories(dir.Path() / "carpeta");
-  const std::string foreign = dir.File("texto.mdb"), made = dir.File("nueva.mdb");
+  const std::string folder = dir.File("carpeta"), missing = dir.File("falta.mdb"),
+                    foreign = dir.File("texto.mdb"), made = dir.File("nueva.mdb"),
+                    bad = dir.File("malo.sql");
+  std::filesystem::create_directories(folder);
   std::ofstream(foreign) << std::string(500, 'x');
   const auto text = ReadBytes(foreign);
-  const std::string bad = dir.File("malo.sql");
   std::ofstream(bad) << "CREATE TABLE A (x LONG);\n\nINSERT INTO Falta (x) VALUES (1);\n";
   struct Case {
     std::vector<std::string> args;
@@ -110,11 +113,11 @@ TEST_F(RemendorDb, FailuresExitNonZeroWithOneLineAndLeaveTheFiles) {
     int status = 1;
   };
   const std::vector<Case> cases = {
-      {{"status", dir.File("carpeta")},
-       "remendor-db: error 75: Error de acceso a '" + dir.File("carpeta") +
+      {{"status", folder},
+       "remendor-db: error 75: Error de acceso a '" + folder +
            "': es una carpeta, no un archivo.\n"},
-      {{"status", dir.File("falta.mdb")},
-       "remendor-db: error 53: No se encontró el archivo '" + dir.File("falta.mdb") + "'.\n"},
+      {{"status", missing},
+       "remendor-db: error 53: No se encontró el archivo '" + missing + "'.\n"},
       {{"demo", base},
        "remendor-db: error 75: Error de acceso a '" + base +
            "': no es una carpeta. La instalación de muestra se crea en una carpeta.\n"},
@@ -126,7 +129,7 @@ TEST_F(RemendorDb, FailuresExitNonZeroWithOneLineAndLeaveTheFiles) {
       {{"exec", base, "CREATE TABLE Personas (x LONG)"}, "error 3010: "},
       {{"exec", base, "INSERT INTO Personas (Nombre) VALUES ('un nombre demasiado largo')"},
        "error 3163: "},
-      {{"query", dir.File("falta.mdb"), "select 1"}, "falta.mdb"},
+      {{"query", missing, "select 1"}, "falta.mdb"},
       {{"tables", foreign}, "error 3343: "},
       {{"create", made, bad}, ":3: "},  // the script's line
       {{"--password", "abc;def", "create", made},
