@@ -11,7 +11,6 @@
 #include <sqlite3.h>
 
 #include <array>
-#include <cstdio>
 #include <string>
 
 #include "common/AppError.h"
@@ -24,11 +23,7 @@ using dao::PasswordCrypto;
 
 std::string Hex(const std::array<unsigned char, 32>& bytes) {
   std::string out;
-  char two[3];
-  for (unsigned char b : bytes) {
-    std::snprintf(two, sizeof two, "%02x", b);
-    out += two;
-  }
+  for (unsigned char b : bytes) out += {"0123456789abcdef"[b >> 4], "0123456789abcdef"[b & 15]};
   return out;
 }
 
