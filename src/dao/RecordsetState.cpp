@@ -13,14 +13,6 @@
 
 namespace dao {
 
-namespace {
-
-[[noreturn]] void NoCurrentRecord() {
-  jeterr::Raise(jeterr::msg::kNoCurrentRecord);
-}
-
-}  // namespace
-
 RecordsetRef::RecordsetRef(RecordsetState* state) : state_(state), count_(&state->refs_) {
   ++*count_;
 }
@@ -90,6 +82,10 @@ RecordsetState::~RecordsetState() {
   if (statement_ && connection_) connection_->Detach(this);
 }
 
+void RecordsetState::NoCurrentRecord() {
+  jeterr::Raise(jeterr::msg::kNoCurrentRecord);
+}
+
 void RecordsetState::Closed() {
   jeterr::Raise(jeterr::msg::kRecordsetClosed);
 }
@@ -105,26 +101,9 @@ void RecordsetState::Close() {
   connection->Detach(this);
 }
 
-void RecordsetState::Step() {
-  if (anySaved_) {
-    saved_.assign(columns_.size(), std::nullopt);
-    anySaved_ = false;
-  }
-  // At the end until a row comes, also when the step fails.
-  eof_ = true;
-  if (statement_->Step()) {
-    eof_ = false;
-    visited_++;
-    if (visited_ > counted_) counted_ = visited_;
-  }
-}
-
-void RecordsetState::MoveNext() {
-  EnsureOpen();
-  if (eof_) NoCurrentRecord();
-  editMode_ = 0;
-  bof_ = false;
-  Step();
+void RecordsetState::ForgetSaved() {
+  saved_.assign(columns_.size(), std::nullopt);
+  anySaved_ = false;
 }
 
 void RecordsetState::MoveFirst() {

@@ -73,7 +73,13 @@ class RecordsetState final : private Connection::User {
   bool Updatable() const { return updatable_; }
   int EditMode() const { return editMode_; }
 
-  void MoveNext();
+  void MoveNext() {
+    EnsureOpen();
+    if (eof_) NoCurrentRecord();
+    editMode_ = 0;
+    bof_ = false;
+    Step();
+  }
   void MoveFirst();
   void MoveLast();
 
@@ -113,6 +119,7 @@ class RecordsetState final : private Connection::User {
 
   void ConnectionClosing() override { Close(); }
   [[noreturn]] static void Closed();
+  [[noreturn]] static void NoCurrentRecord();
   // Byte equality without a call: names are short, and a call to memcmp
   // cost a walk by name as much as the rest of its lookup.
   static bool SameBytes(const char* a, const char* b, size_t n) {
@@ -137,7 +144,18 @@ class RecordsetState final : private Connection::User {
     std::memcpy(&w, p, sizeof w);
     return w;
   }
-  void Step();
+  // The walk's next row, inline like the reads between two steps.
+  void Step() {
+    if (anySaved_) ForgetSaved();
+    // At the end until a row comes, also when the step fails.
+    eof_ = true;
+    if (statement_->Step()) {
+      eof_ = false;
+      visited_++;
+      if (visited_ > counted_) counted_ = visited_;
+    }
+  }
+  void ForgetSaved();
   JetType ComputedType(const std::string& name) const;
   int FindSpelling(std::string_view name) const;
   int SearchColumn(std::string_view name) const;
