@@ -7,6 +7,7 @@
 #endif
 
 #include <memory>
+#include <tuple>
 
 #include "platform/RecordingMessageBox.h"
 #include "platform/ScopedService.h"
@@ -44,6 +45,17 @@ class RegionalChecksTest : public ::testing::Test {
     rs.ApplyDateFormat(dateFormat);
     return rs;
   }
+  // The one box a failed check shows, or none: an OK-only box under the
+  // program's title, its text byte for byte.
+  void ExpectBox(const std::string& text) {
+    const std::vector<RecordingMessageBox::Box> shown = boxes->Boxes();
+    boxes->Clear();
+    ASSERT_EQ(shown.size(), text.empty() ? 0u : 1u);
+    if (text.empty()) return;
+    EXPECT_EQ(shown[0].text, text);
+    EXPECT_EQ(shown[0].style, msgbox::vbOKOnly);
+    EXPECT_EQ(shown[0].title, "Remendor");
+  }
 
   ScopedService<RecordingMessageBox> boxes;
   a_c_w w;
@@ -60,50 +72,31 @@ bool LocaleInstalled(const char* name) {
 
 }  // namespace
 
-TEST_F(RegionalChecksTest, ArgentineSettingsPassSilently) {
-  const RegionalSettings rs = Settings(",", ".", "%d/%m/%Y");
-  EXPECT_TRUE(w.ChkNumerosValidos(rs));
-  EXPECT_TRUE(w.ChkFechaValida(rs));
-  EXPECT_TRUE(boxes->Boxes().empty());
-}
-
-TEST_F(RegionalChecksTest, NumberCheckShowsItsMessageForOtherSeparators) {
-  const RegionalSettings pointAndComma = Settings(".", ",", "%d/%m/%Y");
-  EXPECT_FALSE(w.ChkNumerosValidos(pointAndComma));
-  ASSERT_EQ(boxes->Boxes().size(), 1u);
-  EXPECT_EQ(boxes->Boxes()[0].text, kNumeros);
-  EXPECT_EQ(boxes->Boxes()[0].style, msgbox::vbOKOnly);
-  EXPECT_EQ(boxes->Boxes()[0].title, "Remendor");
-  EXPECT_TRUE(w.ChkFechaValida(pointAndComma));  // the date check does not look at numbers
-
-  // A comma with a no-break space between thousands (a multi-byte group
-  // separator), and a comma with no grouping at all.
-  EXPECT_FALSE(w.ChkNumerosValidos(Settings(",", "\xC2\xA0", "%d/%m/%Y")));
-  EXPECT_FALSE(w.ChkNumerosValidos(Settings(",", "", "%d/%m/%Y")));
-  EXPECT_EQ(boxes->Boxes().size(), 3u);
+// A no-break space between thousands is a multi-byte group separator.
+TEST_F(RegionalChecksTest, NumberCheckWantsCommaDecimalsAndPointGroups) {
+  const std::tuple<const char*, const char*, bool> cases[] = {
+      {",", ".", true}, {".", ",", false}, {",", "\xC2\xA0", false}, {",", "", false}};
+  for (const auto& [decimal, thousands, valid] : cases) {
+    SCOPED_TRACE(std::string(decimal) + thousands);
+    const RegionalSettings rs = Settings(decimal, thousands, "%d/%m/%Y");
+    EXPECT_EQ(w.ChkNumerosValidos(rs), valid);
+    ExpectBox(valid ? "" : kNumeros);
+    EXPECT_TRUE(w.ChkFechaValida(rs));  // the date check does not look at numbers
+    ExpectBox("");
+  }
 }
 
 TEST_F(RegionalChecksTest, DateCheckWantsDayMonthFourDigitYearWithSlashes) {
-  struct Case {
-    const char* format;
-    bool valid;
-  } cases[] = {
-      {"%d/%m/%Y", true},  {"%m/%d/%Y", false},  // month first: the month read back is 10
-      {"%d/%m/%y", false},                       // two-digit year: eight characters
-      {"%d-%m-%Y", false},                       // no "/"
-      {"%d.%m.%Y", false}, {"%Y/%m/%d", false},  // year first: "10/12/90" is no date at all
-      {"%F", false},
-  };
-  for (const Case& c : cases) {
-    boxes->Clear();
-    EXPECT_EQ(w.ChkFechaValida(Settings(",", ".", c.format)), c.valid) << c.format;
-    if (c.valid) {
-      EXPECT_TRUE(boxes->Boxes().empty()) << c.format;
-    } else {
-      ASSERT_EQ(boxes->Boxes().size(), 1u) << c.format;
-      EXPECT_EQ(boxes->Boxes()[0].text, kFecha);
-      EXPECT_EQ(boxes->Boxes()[0].style, msgbox::vbOKOnly);
-    }
+  const char* invalid[] = {"%m/%d/%Y",  // month first: the month read back is 10
+                           "%d/%m/%y",  // two-digit year: eight characters
+                           "%d-%m-%Y", "%d.%m.%Y",
+                           "%Y/%m/%d",  // year first: "10/12/90" is no date at all
+                           "%F"};
+  EXPECT_TRUE(w.ChkFechaValida(Settings(",", ".", "%d/%m/%Y")));
+  ExpectBox("");
+  for (const char* format : invalid) {
+    EXPECT_FALSE(w.ChkFechaValida(Settings(",", ".", format))) << format;
+    ExpectBox(kFecha);
   }
 }
 

@@ -6,12 +6,11 @@
 #include "common/TextCase.h"
 #include "platform/PathSeparator.h"
 #include "platform/a_c_w.h"
+#include "support/EnvGuard.h"
 
 namespace {
 
 const std::string S = kPathSeparatorText;
-
-}  // namespace
 
 #ifdef _WIN32
 
@@ -28,47 +27,14 @@ TEST(a_c_w, FoldersAreTheSystemsAndEndInTheSeparator) {
 
 #else
 
-namespace {
-
-class WindirGuard {
- public:
-  explicit WindirGuard(const char* value) {
-    if (const char* old = std::getenv("WINDIR")) saved_ = old, had_ = true;
-    if (value) {
-      ::setenv("WINDIR", value, 1);
-    } else {
-      ::unsetenv("WINDIR");
-    }
+// WINDIR with or without its final separator gives one; no WINDIR, nothing.
+TEST(a_c_w, FoldersFollowWindirAndEndInOneSeparator) {
+  for (const std::string& windir : {"C:" + S + "WINDOWS", "C:" + S + "WINDOWS" + S}) {
+    EnvGuard g("WINDIR", windir.c_str());
+    EXPECT_EQ(a_c_w().DirWindows(), "C:" + S + "WINDOWS" + S) << windir;
+    EXPECT_EQ(a_c_w().DirSystemWindows(), "C:" + S + "WINDOWS" + S + "system32" + S);
   }
-  ~WindirGuard() {
-    if (had_) {
-      ::setenv("WINDIR", saved_.c_str(), 1);
-    } else {
-      ::unsetenv("WINDIR");
-    }
-  }
-
- private:
-  std::string saved_;
-  bool had_ = false;
-};
-
-}  // namespace
-
-TEST(a_c_w, FoldersEndInTheSeparator) {
-  WindirGuard g(("C:" + S + "WINDOWS").c_str());
-  a_c_w w;
-  EXPECT_EQ(w.DirWindows(), "C:" + S + "WINDOWS" + S);
-  EXPECT_EQ(w.DirSystemWindows(), "C:" + S + "WINDOWS" + S + "system32" + S);
-}
-
-TEST(a_c_w, FolderWithTrailingSeparatorIsNotDoubled) {
-  WindirGuard g(("C:" + S + "WINDOWS" + S).c_str());
-  EXPECT_EQ(a_c_w().DirWindows(), "C:" + S + "WINDOWS" + S);
-}
-
-TEST(a_c_w, NoWindowsFolderGivesEmptyTexts) {
-  WindirGuard g(nullptr);
+  EnvGuard none("WINDIR", nullptr);
   EXPECT_EQ(a_c_w().DirWindows(), "");
   EXPECT_EQ(a_c_w().DirSystemWindows(), "");
 }
@@ -82,13 +48,15 @@ TEST(a_c_w, SacarUltimoCutsAtTheFirstNul) {
 }
 
 TEST(a_c_w, AgregarBarraDropsTrailingBlanksOnlyWhenItAddsTheSeparator) {
-  std::string p = "C:" + S + "X   ";
-  a_c_w::agregarBarra(p);
-  EXPECT_EQ(p, "C:" + S + "X" + S);
-  p = "C:" + S + "X" + S;
-  a_c_w::agregarBarra(p);
-  EXPECT_EQ(p, "C:" + S + "X" + S);
-  p = "C:" + S + "X" + S + "  ";
-  a_c_w::agregarBarra(p);  // already ends in the separator once trimmed: untouched
-  EXPECT_EQ(p, "C:" + S + "X" + S + "  ");
+  const std::pair<std::string, std::string> cases[] = {
+      {"C:" + S + "X   ", "C:" + S + "X" + S},
+      {"C:" + S + "X" + S, "C:" + S + "X" + S},
+      // Already ends in the separator once trimmed: untouched.
+      {"C:" + S + "X" + S + "  ", "C:" + S + "X" + S + "  "}};
+  for (auto [path, expected] : cases) {
+    a_c_w::agregarBarra(path);
+    EXPECT_EQ(path, expected);
+  }
 }
+
+}  // namespace

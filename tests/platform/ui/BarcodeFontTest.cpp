@@ -141,29 +141,22 @@ TEST_F(BarcodeFontTest, InstalledFontsPrintBarsThatReadBackAsTheText) {
   const QStringList families = QFontDatabase::families();
   ASSERT_TRUE(families.contains("3 of 9")) << families.join(", ").toStdString();
   ASSERT_TRUE(families.contains("Bar Code25 InterleaveTall"));
-
+  EXPECT_EQ(QFontInfo(QFont("3 of 9")).family(), "3 of 9");
+  // Every pair of digits: those from 94 on take the font's second range.
+  std::string digits;
+  for (int pair = 0; pair < 100; ++pair) {
+    digits += std::to_string(pair / 10) + std::to_string(pair % 10);
+  }
   for (int size : {48, 64, 97}) {
     const std::string code39 = "*REMENDOR-2026 $1.5/+%*";
-    EXPECT_EQ(QFontInfo(QFont("3 of 9")).family(), "3 of 9");
     const std::string bars = Widths(Runs("3 of 9", QString::fromStdString(code39), size));
     EXPECT_EQ(DecodeCode39(bars), code39) << "size " << size << ": " << bars;
-    std::cout << "3 of 9, " << size << " px: " << bars.size() << " bars and spaces read as \""
-              << DecodeCode39(bars) << "\"\n";
     // Lower case prints as upper case.
     EXPECT_EQ(DecodeCode39(Widths(Runs("3 of 9", "*remendor*", size))), "*REMENDOR*");
-
-    const std::string digits = "3071234567199405";  // pairs 94 and 05 use both ranges
     const std::string i25 =
         Widths(Runs("Bar Code25 InterleaveTall", EncodeInterleaved25(digits), size));
     EXPECT_EQ(DecodeInterleaved25(i25), digits) << "size " << size << ": " << i25;
-    std::cout << "Bar Code25 InterleaveTall, " << size << " px: " << i25.size()
-              << " bars and spaces read as \"" << DecodeInterleaved25(i25) << "\"\n";
-    std::string all;
-    for (int pair = 0; pair < 100; ++pair)
-      all += std::to_string(pair / 10) + std::to_string(pair % 10);
-    EXPECT_EQ(DecodeInterleaved25(
-                  Widths(Runs("Bar Code25 InterleaveTall", EncodeInterleaved25(all), size))),
-              all)
-        << "size " << size;
+    std::cout << size << " px: \"" << DecodeCode39(bars) << "\" in " << bars.size()
+              << " bars and spaces, 100 digit pairs in " << i25.size() << "\n";
   }
 }
