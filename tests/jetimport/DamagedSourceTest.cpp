@@ -55,16 +55,13 @@ class Damaged : public ::testing::Test {
 TEST_F(Damaged, FilesThatAreNoJetDatabaseAreRefusedWithTheirReason) {
   const std::string missing = dir.File("no-existe.mdb");
   EXPECT_EQ(Import(missing), "3024 No se encuentra el archivo '" + missing + "'.");
-  auto refusal = [](const std::string& path) { return "3343 " + msg::kNotJet.Format({path}); };
-  EXPECT_EQ(Import(dir.Path().string()), refusal(dir.Path().string()));
-  const std::string text = Write("texto.mdb", {'h', 'o', 'l', 'a', '\n'});
-  EXPECT_EQ(Import(text), refusal(text));
-  const std::string empty = Write("vacio.mdb", {});
-  EXPECT_EQ(Import(empty), refusal(empty));
-  // The engine's own files are no Jet files either.
+  // A folder, a text, an empty file and the engine's own files are no Jet files.
   const std::string engine = dir.File("motor.mdb");
   dao::DBEngine::CreateDatabase(engine, "clave").Close();
-  EXPECT_EQ(Import(engine), refusal(engine));
+  for (const std::string& path : {dir.Path().string(), Write("texto.mdb", {'h', 'o', 'l', 'a'}),
+                                  Write("vacio.mdb", {}), engine}) {
+    EXPECT_EQ(Import(path), "3343 " + msg::kNotJet.Format({path}));
+  }
 
   auto jet = ReadBytes(CopyJetSample(dir, "testV2000.mdb"));
   jet[0x14] = 9;

@@ -126,19 +126,17 @@ class Walker {
 
   void Label(const QLabel& label) {
     if (label.text().isEmpty() || label.textFormat() == Qt::RichText) return;
+    const QFontMetrics fm(label.font());
+    const QString text = label.buddy() ? Shown(label.text()) : label.text();
     if (label.inherits("ElidedLabel")) {
       if (label.property("elided").toBool()) {
-        const QString text = label.buddy() ? Shown(label.text()) : label.text();
-        const QFontMetrics fm(label.font());
         Add(label, "label", label.text(), QSize(fm.horizontalAdvance(text), fm.height()),
             label.contentsRect().size(), true);
       }
       return;
     }
-    const QRect inside = label.contentsRect().adjusted(label.margin(), label.margin(),
-                                                       -label.margin(), -label.margin());
-    const QFontMetrics fm(label.font());
-    const QString text = label.buddy() ? Shown(label.text()) : label.text();
+    const int m = label.margin();
+    const QRect inside = label.contentsRect().adjusted(m, m, -m, -m);
     // As the label draws it: on one line, or wrapped at its width (a word
     // longer than the width makes the text wider than the label).
     const int flags = label.wordWrap() ? Qt::TextWordWrap : 0;
