@@ -55,23 +55,14 @@ class InstalarFuenteTest : public ::testing::Test {
  protected:
   void SetUp() override {
     fs::create_directories(dir.Path() / "app");
-    fs::create_directories(dir.Path() / "WINDOWS" / "system32");
     std::ofstream(dir.File("app/3of9.ttf")) << "code 39";
     std::ofstream(dir.File("app/bar25IT.ttf")) << "2 of 5";
   }
 
   std::string App() const { return (dir.Path() / "app").string(); }
-#ifdef _WIN32
-  // The system folder is Windows' own; the fonts still go where the
-  // recording platform says.
-  std::string System() const {
-    return a_c_w().DirSystemWindows();
-  }
-#else
-  std::string System() const {
-    return (dir.Path() / "WINDOWS" / "system32").string() + "/";
-  }
-#endif
+  // WINDIR's system32 here; on Windows, Windows' own (the fonts still go
+  // where the recording platform says).
+  std::string System() const { return a_c_w().DirSystemWindows(); }
 
   TempDir dir;
   EnvGuard windir{"WINDIR", (dir.Path() / "WINDOWS").c_str()};
