@@ -11,7 +11,6 @@
 #include "platform/FileFilter.h"
 #include "platform/InputBoxService.h"
 #include "platform/MountTable.h"
-#include "platform/ScopedService.h"
 
 TEST(FileFilter, FormsFiltersBecomeQtFilters) {
   EXPECT_EQ(FileFilter::ToQt(""), "");
@@ -61,7 +60,7 @@ TEST(MountTable, DrivesAreTheUsersStorageWhereDesktopsMountIt) {
   EXPECT_EQ(MountTable::Unescape("a\\011b\\134c\\09"), "a\tb\\c\\09");
 }
 
-TEST(DriveService, TheMachinesDrivesBeginWithTheRootAndFixedOnesReplaceThem) {
+TEST(DriveService, TheMachinesDrivesBeginWithTheRoot) {
   const std::vector<std::string> maquina = SystemDrives().Drives();
   ASSERT_FALSE(maquina.empty());
 #ifdef _WIN32
@@ -78,9 +77,6 @@ TEST(DriveService, TheMachinesDrivesBeginWithTheRootAndFixedOnesReplaceThem) {
 #else
   EXPECT_EQ(maquina.front(), "/");
 #endif
-  ScopedService<DriveService> fixed(
-      std::make_shared<FixedDrives>(std::vector<std::string>{"/", "/no/such/medium"}));
-  EXPECT_EQ(DriveService::Current().Drives().back(), "/no/such/medium");
 }
 
 // With nothing installed nothing is shown or started: every seam answers

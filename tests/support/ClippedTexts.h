@@ -1,27 +1,19 @@
 /*
-** ClippedTexts: finds the texts a window cannot show whole. For a window
-** shown offscreen it walks every visible widget and measures, with the
-** widget's own font metrics, each label, button (push, check, radio, tool
-** button with text), group box caption, column header and tab against the
-** rectangle the widget or its style gives that text:
-**   - a label on one line needs its text's width and height inside its
-**     contents; a label that wraps needs the height its text takes at its
-**     width, and room for its longest word;
-**   - a button needs its text (and icon) inside the style's contents
-**     rectangle of that kind of button;
-**   - a caption needs its text inside the group box, a column header the
-**     size its style asks for the section, a tab its text and the style's
-**     padding.
-** A label that elides (ElidedLabel, whose property "elided" says whether
-** it does) and a list that shows a cut cell's whole text in a tooltip
-** (property "elidedCellTips") are found too, but marked elided: they show
-** what fits with an ellipsis and the whole text on demand, which is the
-** remedy where a described width cannot hold a text. Each text is measured
-** against its own widget; a widget drawn under a sibling is not considered.
-**
-** Each finding names the window, the widget's path of object names, what it
-** is, the text, and the pixels it needs against those it has. Used by the
-** tests that walk every window and gallery page.
+** ClippedTexts: the texts a window cannot show whole. It walks every visible
+** widget of a window shown offscreen and measures each text with the
+** widget's own font metrics against the room the widget or its style gives:
+**   - a label on one line: its text inside its contents; a label that wraps:
+**     the height its text takes at its width, and room for its longest word;
+**   - a button (push, check, radio, tool button with text): its text and
+**     icon inside the style's contents rectangle for that kind of button;
+**   - a group box caption; a column header against the size its style asks
+**     for; a tab with the style's padding; each column's cells in sight.
+** An ElidedLabel whose property "elided" is set, and a list with the
+** property "elidedCellTips", are found but marked elided: they show what
+** fits with an ellipsis and the whole text on demand, the remedy where a
+** described width cannot hold a text. A widget drawn under a sibling is not
+** considered. A finding names the window, the widget's path of object
+** names, its kind, the text, and the pixels it needs against those it has.
 */
 #pragma once
 
