@@ -15,6 +15,16 @@ namespace {
 
 constexpr const char* kAmount = "###,###,###,###,##0.00";
 
+// Settings as one text: decimal|thousands|date order|date separator|year.
+std::string Summary(const RegionalSettings& rs) {
+  using Order = RegionalSettings::DateOrder;
+  const char* order = rs.dateOrder == Order::DayMonthYear   ? "DMY"
+                      : rs.dateOrder == Order::MonthDayYear ? "MDY"
+                                                            : "YMD";
+  return rs.decimalSeparator + "|" + rs.thousandsSeparator + "|" + order + "|" + rs.dateSeparator +
+         "|" + (rs.fourDigitYear ? "yyyy" : "yy");
+}
+
 // Amounts are grouped with two decimals, rounded half away from zero on
 // the decimals shown, never "-0,00"; every digit is written even past the
 // placeholders; zero placeholders pad.
@@ -97,14 +107,8 @@ TEST(RegionalSettings, TheOperatorsSettingsAreReadOnlyWhenAsked) {
     OperatorSettings set(L".", L",", L"M/d/yy");
     us = RegionalSettings::FromMachine();
   }
-  EXPECT_EQ(argentina.decimalSeparator, ",");
-  EXPECT_EQ(argentina.thousandsSeparator, ".");
-  EXPECT_EQ(argentina.dateOrder, RegionalSettings::DateOrder::DayMonthYear);
-  EXPECT_TRUE(argentina.fourDigitYear);
-  EXPECT_EQ(us.decimalSeparator, ".");
-  EXPECT_EQ(us.thousandsSeparator, ",");
-  EXPECT_EQ(us.dateOrder, RegionalSettings::DateOrder::MonthDayYear);
-  EXPECT_FALSE(us.fourDigitYear);
+  EXPECT_EQ(Summary(argentina), ",|.|DMY|/|yyyy");
+  EXPECT_EQ(Summary(us), ".|,|MDY|/|yy");
   EXPECT_EQ(RegionalSettings::Current().decimalSeparator, ",");
 }
 
@@ -116,10 +120,7 @@ TEST(RegionalSettings, TheMachineIsReadOnlyWhenAsked) {
     return RegionalSettings::FromMachine();
   }();
   // The portable locale: decimal point, no grouping, %m/%d/%y.
-  EXPECT_EQ(machine.decimalSeparator, ".");
-  EXPECT_EQ(machine.thousandsSeparator, "");
-  EXPECT_EQ(machine.dateOrder, RegionalSettings::DateOrder::MonthDayYear);
-  EXPECT_FALSE(machine.fourDigitYear);
+  EXPECT_EQ(Summary(machine), ".||MDY|/|yy");
   EXPECT_EQ(RegionalSettings::Current().decimalSeparator, ",");
 }
 
@@ -127,32 +128,24 @@ TEST(RegionalSettings, TheMachineIsReadOnlyWhenAsked) {
 
 // The short date of a locale (strftime's form) or of Windows (its picture).
 TEST(RegionalSettings, DateOrderSeparatorAndYearOfAShortDate) {
-  using Order = RegionalSettings::DateOrder;
-  const struct {
-    bool picture;
-    const char* format;
-    Order order;
-    const char* separator;
-    bool fourDigits;
-  } cases[] = {{false, "%d/%m/%Y", Order::DayMonthYear, "/", true},
-               {false, "%d.%m.%Y", Order::DayMonthYear, ".", true},
-               {false, "%D", Order::MonthDayYear, "/", false},
-               {false, "%F", Order::YearMonthDay, "-", true},
-               {false, "%Y年%m月%d日", Order::YearMonthDay, "年", true},
-               {false, "%e-%-m-%Ey", Order::DayMonthYear, "-", false},
-               {false, "%x", Order::DayMonthYear, "/", true},  // unreadable: left as it was
-               {true, "dd/MM/yyyy", Order::DayMonthYear, "/", true},
-               {true, "M/d/yy", Order::MonthDayYear, "/", false},
-               {true, "yyyy-MM-dd", Order::YearMonthDay, "-", true},
-               {true, "d.M.yyyy", Order::DayMonthYear, ".", true},
-               {true, "dd' de 'MM' de 'yyyy", Order::DayMonthYear, " de ", true},
-               {true, "gg yyyy/MM/dd", Order::YearMonthDay, "/", true}};
-  for (const auto& c : cases) {
+  const std::tuple<bool, const char*, const char*> cases[] = {
+      {false, "%d/%m/%Y", "DMY|/|yyyy"},
+      {false, "%d.%m.%Y", "DMY|.|yyyy"},
+      {false, "%D", "MDY|/|yy"},
+      {false, "%F", "YMD|-|yyyy"},
+      {false, "%Y年%m月%d日", "YMD|年|yyyy"},
+      {false, "%e-%-m-%Ey", "DMY|-|yy"},
+      {false, "%x", "DMY|/|yyyy"},  // unreadable: left as it was
+      {true, "dd/MM/yyyy", "DMY|/|yyyy"},
+      {true, "M/d/yy", "MDY|/|yy"},
+      {true, "yyyy-MM-dd", "YMD|-|yyyy"},
+      {true, "d.M.yyyy", "DMY|.|yyyy"},
+      {true, "dd' de 'MM' de 'yyyy", "DMY| de |yyyy"},
+      {true, "gg yyyy/MM/dd", "YMD|/|yyyy"}};
+  for (const auto& [picture, format, expected] : cases) {
     RegionalSettings rs;
-    c.picture ? rs.ApplyDatePicture(c.format) : rs.ApplyDateFormat(c.format);
-    EXPECT_EQ(rs.dateOrder, c.order) << c.format;
-    EXPECT_EQ(rs.dateSeparator, c.separator) << c.format;
-    EXPECT_EQ(rs.fourDigitYear, c.fourDigits) << c.format;
+    picture ? rs.ApplyDatePicture(format) : rs.ApplyDateFormat(format);
+    EXPECT_EQ(Summary(rs), std::string(",|.|") + expected) << format;
   }
 }
 

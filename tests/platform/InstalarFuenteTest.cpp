@@ -63,6 +63,12 @@ class InstalarFuenteTest : public ::testing::Test {
   // WINDIR's system32 here; on Windows, Windows' own (the fonts still go
   // where the recording platform says).
   std::string System() const { return a_c_w().DirSystemWindows(); }
+  // The four steps that register `font` (a "name.ttf") under `key`.
+  std::vector<std::string> Steps(const std::string& font, const std::string& key) const {
+    const std::string fot = System() + font.substr(0, font.size() - 3) + "Fot";
+    return {"resource " + fot + " | " + font + " | " + System().substr(1), "add " + font,
+            "profile [Fonts] " + key + "=" + fot, "post 65535 29"};
+  }
 
   TempDir dir;
   EnvGuard windir{"WINDIR", (dir.Path() / "WINDOWS").c_str()};
@@ -84,21 +90,14 @@ TEST(FontInstallCallsTest, OtherTypesAndNoSystemFolder) {
 TEST_F(InstalarFuenteTest, CopiesOnceThenRepeatsTheRegistration) {
   a_c_w().InstalarFuente(App(), 1);
   EXPECT_EQ(Slurp(dir.File("fonts/3of9.ttf")), "code 39");
-  const std::vector<std::string> expected = {
-      "resource " + System() + "3of9.Fot | 3of9.ttf | " + System().substr(1),
-      "add 3of9.ttf",
-      "profile [Fonts] 3 of 9=" + System() + "3of9.Fot",
-      "post 65535 29",
-  };
-  EXPECT_EQ(platform->steps, expected);
-
+  EXPECT_EQ(platform->steps, Steps("3of9.ttf", "3 of 9"));
   // A second call finds the font installed: it copies nothing, even a newer
   // file, and registers again.
   std::ofstream(dir.File("app/3of9.ttf")) << "newer";
   platform->steps.clear();
   a_c_w().InstalarFuente(App(), 1);
   EXPECT_EQ(Slurp(dir.File("fonts/3of9.ttf")), "code 39");
-  EXPECT_EQ(platform->steps, expected);
+  EXPECT_EQ(platform->steps, Steps("3of9.ttf", "3 of 9"));
   EXPECT_FALSE(fs::exists(dir.Path() / "fonts" / "bar25IT.ttf"));
 }
 
@@ -106,33 +105,26 @@ TEST_F(InstalarFuenteTest, FontMissingFromTheSourceFolderIsRegisteredAnyway) {
   fs::remove(dir.Path() / "app" / "bar25IT.ttf");
   a_c_w().InstalarFuente(App(), 7);
   EXPECT_FALSE(fs::exists(dir.Path() / "fonts" / "bar25IT.ttf"));
-  EXPECT_EQ(platform->steps,
-            (std::vector<std::string>{
-                "resource " + System() + "bar25IT.Fot | bar25IT.ttf | " + System().substr(1),
-                "add bar25IT.ttf",
-                "profile [Fonts] Bar Code25 InterleaveTall=" + System() + "bar25IT.Fot",
-                "post 65535 29"}));
+  EXPECT_EQ(platform->steps, Steps("bar25IT.ttf", "Bar Code25 InterleaveTall"));
 }
 
-TEST_F(InstalarFuenteTest, FailedCopyIsRaisedAndLeavesNothingBehind) {
+// A failed copy is raised before any registration and leaves nothing.
+TEST_F(InstalarFuenteTest, AFontsFolderThatCannotTakeTheFontIsRaisedAndNothingRegistered) {
+  std::ofstream(dir.File("fonts")) << "not a folder";  // for root too
+  EXPECT_NE(ErrorOf([&] { a_c_w().InstalarFuente(App(), 2); }), 0);
+  EXPECT_TRUE(platform->steps.empty());
 #ifdef _WIN32
   GTEST_SKIP() << "Windows keeps no write permission on folders: a read-only folder takes files";
 #else
   if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
 #endif
+  fs::remove(dir.Path() / "fonts");
   fs::create_directories(dir.Path() / "fonts");
   fs::permissions(dir.Path() / "fonts", fs::perms::owner_read | fs::perms::owner_exec);
   EXPECT_EQ(ErrorOf([&] { a_c_w().InstalarFuente(App(), 1); }), 70);
-  EXPECT_TRUE(platform->steps.empty());  // nothing after the failed step
+  EXPECT_TRUE(platform->steps.empty());
   fs::permissions(dir.Path() / "fonts", fs::perms::owner_all);
   EXPECT_TRUE(fs::is_empty(dir.Path() / "fonts"));
-}
-
-TEST_F(InstalarFuenteTest, FontsFolderThatIsAFileIsRaised) {
-  // Works for root too: nothing can be created below a regular file.
-  std::ofstream(dir.File("fonts")) << "not a folder";
-  EXPECT_NE(ErrorOf([&] { a_c_w().InstalarFuente(App(), 2); }), 0);
-  EXPECT_TRUE(platform->steps.empty());
 }
 
 #ifdef _WIN32

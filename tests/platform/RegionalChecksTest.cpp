@@ -13,6 +13,7 @@
 #include "platform/ScopedService.h"
 #include "platform/a_c_w.h"
 #include "support/EnvGuard.h"
+#include "support/NoticeTexts.h"
 #include "support/OperatorSettings.h"
 
 namespace {
@@ -45,17 +46,8 @@ class RegionalChecksTest : public ::testing::Test {
     rs.ApplyDateFormat(dateFormat);
     return rs;
   }
-  // The one box a failed check shows, or none: an OK-only box under the
-  // program's title, its text byte for byte.
-  void ExpectBox(const std::string& text) {
-    const std::vector<RecordingMessageBox::Box> shown = boxes->Boxes();
-    boxes->Clear();
-    ASSERT_EQ(shown.size(), text.empty() ? 0u : 1u);
-    if (text.empty()) return;
-    EXPECT_EQ(shown[0].text, text);
-    EXPECT_EQ(shown[0].style, msgbox::vbOKOnly);
-    EXPECT_EQ(shown[0].title, "Remendor");
-  }
+  // The boxes the checks showed: OK-only under the program's title.
+  std::vector<std::string> Shown() { return TakeNoticeTexts(*boxes); }
 
   ScopedService<RecordingMessageBox> boxes;
   a_c_w w;
@@ -80,9 +72,8 @@ TEST_F(RegionalChecksTest, NumberCheckWantsCommaDecimalsAndPointGroups) {
     SCOPED_TRACE(std::string(decimal) + thousands);
     const RegionalSettings rs = Settings(decimal, thousands, "%d/%m/%Y");
     EXPECT_EQ(w.ChkNumerosValidos(rs), valid);
-    ExpectBox(valid ? "" : kNumeros);
     EXPECT_TRUE(w.ChkFechaValida(rs));  // the date check does not look at numbers
-    ExpectBox("");
+    EXPECT_EQ(Shown(), valid ? std::vector<std::string>{} : std::vector{kNumeros});
   }
 }
 
@@ -93,10 +84,10 @@ TEST_F(RegionalChecksTest, DateCheckWantsDayMonthFourDigitYearWithSlashes) {
                            "%Y/%m/%d",  // year first: "10/12/90" is no date at all
                            "%F"};
   EXPECT_TRUE(w.ChkFechaValida(Settings(",", ".", "%d/%m/%Y")));
-  ExpectBox("");
+  EXPECT_EQ(Shown(), std::vector<std::string>{});
   for (const char* format : invalid) {
     EXPECT_FALSE(w.ChkFechaValida(Settings(",", ".", format))) << format;
-    ExpectBox(kFecha);
+    EXPECT_EQ(Shown(), std::vector{kFecha}) << format;
   }
 }
 
@@ -108,7 +99,7 @@ TEST_F(RegionalChecksTest, OperatorsRegionalSettingsAreWhatTheChecksSeeByDefault
     EXPECT_FALSE(w.ChkNumerosValidos());
     EXPECT_FALSE(w.ChkFechaValida());
   }
-  EXPECT_EQ(boxes->Boxes().size(), 2u);
+  EXPECT_EQ(Shown(), (std::vector{kNumeros, kFecha}));
   {
     OperatorSettings argentina(L",", L".", L"dd/MM/yyyy");
     EXPECT_TRUE(w.ChkNumerosValidos());
@@ -119,7 +110,7 @@ TEST_F(RegionalChecksTest, OperatorsRegionalSettingsAreWhatTheChecksSeeByDefault
     EXPECT_TRUE(w.ChkNumerosValidos());
     EXPECT_FALSE(w.ChkFechaValida());
   }
-  EXPECT_EQ(boxes->Boxes().size(), 3u);
+  EXPECT_EQ(Shown(), std::vector{kFecha});
 }
 
 #else

@@ -6,7 +6,7 @@
 // variable moves: the test writes into it (under Wine, the build's own
 // Windows) and every file it wrote is put back as it was, or removed, when
 // it ends. Where the folder cannot be written (a real Windows without an
-// administrator), Writable() is false and the test skips.
+// administrator), Write() says false and the test skips.
 #pragma once
 
 #include <filesystem>
@@ -33,11 +33,8 @@ class WindowsFolder {
   ~WindowsFolder() {
     for (const auto& [name, before] : saved_) {
       std::error_code ec;
-      if (before) {
-        std::ofstream(File(name), std::ios::binary | std::ios::trunc) << *before;
-      } else {
-        std::filesystem::remove(File(name), ec);
-      }
+      if (before) std::ofstream(File(name), std::ios::binary | std::ios::trunc) << *before;
+      if (!before) std::filesystem::remove(File(name), ec);
     }
   }
   WindowsFolder(const WindowsFolder&) = delete;
@@ -51,15 +48,13 @@ class WindowsFolder {
   // Writes `content` as the file `name` of the folder; false when the
   // folder cannot be written.
   bool Write(const std::string& name, const std::string& content) {
+    const std::string file = NativePath::ToUtf8(File(name));
     if (!saved_.count(name)) {
-      std::ifstream in(File(name), std::ios::binary);
-      saved_[name] = in ? std::optional<std::string>(std::string(std::istreambuf_iterator<char>(in),
-                                                                 std::istreambuf_iterator<char>()))
-                        : std::nullopt;
+      saved_[name] =
+          std::filesystem::exists(File(name)) ? std::optional(Slurp(file)) : std::nullopt;
     }
     std::ofstream out(File(name), std::ios::binary | std::ios::trunc);
-    out << content;
-    return static_cast<bool>(out.flush());
+    return static_cast<bool>((out << content).flush());
   }
 
   // Removes the file `name` (it is put back afterwards).
