@@ -51,13 +51,12 @@ TEST(CBU_EsValida, TheFirstFailingRuleGivesTheMessage) {
 TEST(ValidarCUIT, PrefixLengthCheckDigitAndOnlyDigits) {
   EXPECT_TRUE(Cuit("20123456786"));
   EXPECT_TRUE(Cuit(20123456786.0));
-  for (const Variant& v :
-       {Variant("20123456787"), Variant("20-12345678-6"), Variant("21123456786"),
-        Variant("2012345678"), Variant::Null(), Variant(), Variant(" 2012345678"),
-        Variant("2012345678-"), Variant("20.123.4567"), Variant("2012345678,")}) {
+  // A wrong check digit or prefix, and a check digit of 10, are the property test's.
+  for (const Variant& v : {Variant("20-12345678-6"), Variant("2012345678"), Variant::Null(),
+                           Variant(), Variant(" 2012345678"), Variant("2012345678-"),
+                           Variant("20.123.4567"), Variant("2012345678,")}) {
     EXPECT_FALSE(Cuit(v)) << v.ToStringOrEmpty();
   }
-  for (char last = '0'; last <= '9'; ++last) EXPECT_FALSE(Cuit(std::string("2000000001") + last));
 }
 
 TEST(ValidarLegajoOXN, CheckDigits) {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <tuple>
 
 #include "common/TextCase.h"
 #include "dao/DBEngine.h"
@@ -79,9 +80,8 @@ TEST_F(Import, Jet3AndJet4TablesArriveWithEveryTypeExact) {
     SCOPED_TRACE(sample);
     std::filesystem::remove(target);
     const ImportSummary s = Run(sample);
-    EXPECT_EQ(s.jetVersion, std::string(sample) == "testV1997.mdb" ? 3 : 4);
-    EXPECT_EQ(s.tables, 4);
-    EXPECT_EQ(s.rows, 2u);
+    EXPECT_EQ(std::tie(s.jetVersion, s.tables, s.rows),
+              std::make_tuple(std::string(sample) == "testV1997.mdb" ? 3 : 4, 4, uint64_t{2}));
     dao::Database db = Open();
     const dao::TableDef& t = db.TableDefs().Item("Table1");
     const std::pair<int, int> types[] = {
@@ -172,11 +172,10 @@ TEST_F(Import, DecimalsDeletedRowsAndRowsMovedToOverflowPages) {
 
 TEST_F(Import, KeysIndexesAndWhatIsNoDataLeftBehind) {
   const ImportSummary s = Run("indexTestV2000.mdb");
-  EXPECT_EQ(s.tables, 3);
-  EXPECT_EQ(s.rows, 11u);
-  EXPECT_EQ(s.leftBehind.relations, 4);
-  EXPECT_EQ(s.leftBehind.systemTables, 10);
-  EXPECT_EQ(s.leftBehind.queries + s.leftBehind.forms + s.leftBehind.links, 0);
+  const LeftBehind& left = s.leftBehind;
+  EXPECT_EQ(std::tie(s.tables, s.rows, left.relations, left.systemTables, left.queries, left.forms,
+                     left.links),
+            std::make_tuple(3, uint64_t{11}, 4, 10, 0, 0, 0));
   dao::Database db = Open();
   EXPECT_EQ(ErrorOf([&] { db.Execute("INSERT INTO Table2 (id) VALUES (2)"); }),
             dao::jeterr::kDuplicateKey);

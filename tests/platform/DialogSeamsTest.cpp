@@ -1,9 +1,12 @@
 // The seams for dialogs and the desktop: filters in Qt's form, the drives
-// among the mounts, and what the seams answer with nothing installed.
+// among the mounts, what the seams answer with nothing installed, and the
+// scoped guard that installs a service and puts back what it found, from
+// nested scopes and from a scope left by an exception.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
+#include <stdexcept>
 
 #include "platform/DriveService.h"
 #include "platform/FileDialogService.h"
@@ -11,6 +14,8 @@
 #include "platform/FileFilter.h"
 #include "platform/InputBoxService.h"
 #include "platform/MountTable.h"
+#include "platform/RecordingMessageBox.h"
+#include "platform/ScopedService.h"
 
 TEST(FileFilter, FormsFiltersBecomeQtFilters) {
   EXPECT_EQ(FileFilter::ToQt(""), "");
@@ -85,4 +90,32 @@ TEST(DialogSeams, WithNothingInstalledEverySeamAnswersCancel) {
   EXPECT_FALSE(FileDialogService::Current().Ask(FileDialogMode::Open, "", "").has_value());
   EXPECT_EQ(InputBox("¿Nombre?", "Título"), "");
   EXPECT_FALSE(FileExplorerService::Current().Open("/"));
+}
+
+TEST(ScopedService, PutsBackWhatItFoundHoweverItsScopeEnds) {
+  MessageBoxService* const before = &MessageBoxService::Current();
+  {
+    ScopedService<RecordingMessageBox> outer;
+    EXPECT_EQ(&MessageBoxService::Current(), outer.Get().get());
+    try {
+      ScopedService<RecordingMessageBox> inner;
+      MsgBox("dentro");
+      EXPECT_EQ(inner->Boxes().size(), 1u);
+      throw std::runtime_error("scope left by an error");
+    } catch (const std::runtime_error&) {
+    }
+    EXPECT_EQ(&MessageBoxService::Current(), outer.Get().get());
+    MsgBox("fuera");
+    ASSERT_EQ(outer->Boxes().size(), 1u);
+    EXPECT_EQ(outer->Boxes()[0].text, "fuera");
+  }
+  EXPECT_EQ(&MessageBoxService::Current(), before);
+
+  // A service given is installed as it is; none stands for the seam's default.
+  ScopedService<DriveService> fixed(std::make_shared<FixedDrives>(std::vector<std::string>{"/x"}));
+  {
+    ScopedService<DriveService> machine(nullptr);
+    EXPECT_EQ(DriveService::Current().Drives(), SystemDrives().Drives());
+  }
+  EXPECT_EQ(DriveService::Current().Drives(), std::vector<std::string>{"/x"});
 }

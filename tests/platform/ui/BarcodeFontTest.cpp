@@ -16,7 +16,6 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
-#include <iostream>
 #include <map>
 #include <string>
 #include <vector>
@@ -97,9 +96,8 @@ std::string DecodeInterleaved25(const std::string& w) {
     return "(no start or stop)";
   }
   auto digit = [](const std::string& p) {
-    for (int d = 0; d < 10; ++d)
-      if (p == kI25Digits[d]) return static_cast<char>('0' + d);
-    return '?';
+    const auto at = std::find(std::begin(kI25Digits), std::end(kI25Digits), p);
+    return at == std::end(kI25Digits) ? '?' : static_cast<char>('0' + (at - kI25Digits));
   };
   std::string digits;
   for (size_t i = 4; i + 10 <= w.size() - 3; i += 10) {
@@ -156,7 +154,5 @@ TEST_F(BarcodeFontTest, InstalledFontsPrintBarsThatReadBackAsTheText) {
     const std::string i25 =
         Widths(Runs("Bar Code25 InterleaveTall", EncodeInterleaved25(digits), size));
     EXPECT_EQ(DecodeInterleaved25(i25), digits) << "size " << size << ": " << i25;
-    std::cout << size << " px: \"" << DecodeCode39(bars) << "\" in " << bars.size()
-              << " bars and spaces, 100 digit pairs in " << i25.size() << "\n";
   }
 }
