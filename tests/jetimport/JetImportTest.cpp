@@ -1,7 +1,6 @@
 // Real files made by Access (tests/data/jet) imported into the engine:
 // every type exact, text in both encodings, keys and counters, and the
 // safety of the source and of the target.
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -195,12 +194,9 @@ TEST_F(Import, OnlyTheNamedTablesAndAMissingNameMakesNoTarget) {
                                       "empieza Table1 2 2/2", "termina Table1 2 2/2"}));
   EXPECT_EQ(Open().TableDefs().Count(), 2);
   std::filesystem::remove(target);
-  EXPECT_THAT(
-      ErrorMessageOf([&] {
-        Run("testV1997.mdb", {"Table1", "Tabla9"});
-      }),
-      ::testing::AllOf(::testing::StartsWith(std::to_string(dao::jeterr::kTableNotFound) + " "),
-                       ::testing::HasSubstr("'Tabla9'")));
+  const std::string missing = ErrorMessageOf([&] { Run("testV1997.mdb", {"Table1", "Tabla9"}); });
+  EXPECT_EQ(missing.rfind(std::to_string(dao::jeterr::kTableNotFound) + " ", 0), 0u) << missing;
+  EXPECT_NE(missing.find("'Tabla9'"), std::string::npos) << missing;
   EXPECT_EQ(Made(), std::vector<std::string>{});
 }
 
