@@ -1,18 +1,18 @@
 // The address editor's real window, offscreen, on the sample data, opened
 // as the control opens it: its places in twips, the host's labels with
-// their access keys, browsing and editing, the keyboard alone, and a save
-// the engine refuses. With REMENDOR_ADDRESS_SHOTS set to a folder, the
-// window is saved there as a picture in both modes.
+// their access keys, the tab order, a sorted list, the keyboard alone, the
+// length limit and the compact layout. The editor's rules are
+// FrmDomiciliosModelTest's; here, that the widgets carry them. With
+// REMENDOR_ADDRESS_SHOTS set to a folder, the window is saved there as a
+// picture in both modes.
 #include <gtest/gtest.h>
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
-#include <QTreeWidget>
+#include <algorithm>
 #include <iostream>
-#include <set>
 
 #include "address/EditorFixture.h"
 #include "address/ui/EditorQt.h"
@@ -57,71 +57,54 @@ TEST_F(FrmDomiciliosTest, TheWindowShowsTheSlotsAsTheHostDescribesThem) {
     EXPECT_EQ(frm.windowTitle(), "Domicilios del titular");
     EXPECT_EQ(frm.LstDomicilios()->geometry(), Lugar(QRect(120, 120, 6375, 1935)));
     EXPECT_EQ(frm.fraDatos()->geometry(), Lugar(QRect(120, 2160, 6435, 4275)));
-    EXPECT_EQ(frm.fraDatos()->title(), "Datos del domicilio seleccionado");
     EXPECT_EQ(frm.Bot()->geometry(), Lugar(QRect(6600, 0, 800, FrmDomicilios::kAlto)));
-
     const std::pair<int, const char*> etiquetas[] = {
         {campo::kCalle, "&Calle:"},         {campo::kNumero, "&Nro:"},
-        {campo::kRuta, "Ca&mino:"},         {campo::kTorre, "To&rre:"},
-        {campo::kPiso, "P&iso:"},           {campo::kDepto, "&Depto /Oficina:"},
-        {campo::kPartido, "P&artido:"},     {campo::kCodigoPostal, "Códi&go Postal:"},
-        {campo::kProvincia, "&Provincia:"}, {campo::kTelefono, "&Teléfono:"},
-        {campo::kEMail, "&E-Mail:"},
-    };
+        {campo::kRuta, "Ca&mino:"},         {campo::kCodigoPostal, "Códi&go Postal:"},
+        {campo::kProvincia, "&Provincia:"}, {campo::kEMail, "&E-Mail:"}};
     for (const auto& [slot, texto] : etiquetas) {
       EXPECT_EQ(frm.LblDato(slot)->text().toStdString(), texto) << slot;
     }
-    EXPECT_EQ(frm.TxtDato(campo::kCalle)->maxLength(), 40);
     EXPECT_EQ(frm.TxtDato(campo::kNumero)->maxLength(), 6);
-    EXPECT_EQ(frm.TxtDato(campo::kObservaciones)->maxLength(), 255);
     EXPECT_FALSE(frm.TxtDato(campo::kFax)->isVisibleTo(&frm));
     EXPECT_FALSE(frm.LblDato(campo::kFax)->isVisibleTo(&frm));
     for (int slot : campo::kDeTexto) {
       EXPECT_EQ(frm.LblDato(slot)->buddy(), frm.TxtDato(slot)) << slot;
-      EXPECT_FALSE(frm.TxtDato(slot)->accessibleName().isEmpty()) << slot;
     }
     EXPECT_EQ(frm.TxtDato(campo::kDepto)->accessibleName(), "Depto /Oficina");
     EXPECT_EQ(frm.TxtDato(campo::kManzana)->accessibleName(), "Manzana");
     EXPECT_EQ(frm.LblDato(campo::kProvincia)->buddy(), frm.CboProvincia()->CboDatos());
-    for (QWidget* w :
-         {static_cast<QWidget*>(frm.CboProvincia()->CboDatos()),
-          static_cast<QWidget*>(frm.chkSinNro()), static_cast<QWidget*>(frm.optFiscal()),
-          static_cast<QWidget*>(frm.optOtros()),
-          static_cast<QWidget*>(frm.LstDomicilios()->LstDatos())}) {
-      EXPECT_FALSE(w->accessibleName().isEmpty()) << w->objectName().toStdString();
-    }
 
     // Browsing: the first address shows in disabled fields.
     EXPECT_EQ(Filas(), 3);
     EXPECT_EQ(frm.Bot()->Estado(), 0);
-    EXPECT_TRUE(frm.LstDomicilios()->LstDatos()->isEnabled());
     EXPECT_FALSE(frm.TxtDato(campo::kCalle)->isEnabled());
     EXPECT_EQ(frm.TxtDato(campo::kCalle)->text(), "Av. Belgrano");
     EXPECT_TRUE(frm.optFiscal()->isChecked());
     EXPECT_EQ(frm.CboProvincia()->GetTextoSeleccionado(), "Córdoba");
     EXPECT_FALSE(frm.Bot()->cmdBtn(B::kAceptar)->isVisibleTo(&frm));
 
-    // The tab order reads the frame line by line, then the bar.
-    std::vector<QWidget*> orden;
-    const std::set<QWidget*> campos = {frm.TxtDato(campo::kCalle),
-                                       frm.optFiscal(),
-                                       frm.optOtros(),
-                                       frm.TxtDato(campo::kNumero),
-                                       frm.chkSinNro(),
-                                       frm.TxtDato(campo::kRuta),
-                                       frm.CboProvincia()->CboDatos(),
-                                       frm.TxtDato(campo::kObservaciones),
-                                       frm.Bot()->cmdBtn(B::kNuevo)};
+    // The tab order reads the frame line by line, then the bar; every stop
+    // has a name for a screen reader.
+    const std::vector<QWidget*> orden = {frm.TxtDato(campo::kCalle),
+                                         frm.optFiscal(),
+                                         frm.optOtros(),
+                                         frm.TxtDato(campo::kNumero),
+                                         frm.chkSinNro(),
+                                         frm.TxtDato(campo::kRuta),
+                                         frm.CboProvincia()->CboDatos(),
+                                         frm.TxtDato(campo::kObservaciones),
+                                         frm.Bot()->cmdBtn(B::kNuevo)};
+    std::vector<QWidget*> visto;
     QWidget* w = frm.LstDomicilios()->LstDatos();
-    for (int i = 0; i < 400 && orden.size() < campos.size(); i++) {
+    EXPECT_FALSE(w->accessibleName().isEmpty());
+    for (int i = 0; i < 400 && visto.size() < orden.size(); i++) {
       w = w->nextInFocusChain();
-      if (campos.count(w)) orden.push_back(w);
+      if (std::count(orden.begin(), orden.end(), w)) visto.push_back(w);
     }
-    EXPECT_EQ(orden, (std::vector<QWidget*>{
-                         frm.TxtDato(campo::kCalle), frm.optFiscal(), frm.optOtros(),
-                         frm.TxtDato(campo::kNumero), frm.chkSinNro(), frm.TxtDato(campo::kRuta),
-                         frm.CboProvincia()->CboDatos(), frm.TxtDato(campo::kObservaciones),
-                         frm.Bot()->cmdBtn(B::kNuevo)}));
+    EXPECT_EQ(visto, orden);
+    for (QWidget* s : orden)
+      EXPECT_FALSE(s->accessibleName().isEmpty()) << s->objectName().toStdString();
     // Sorted by the user, the list still loads and updates the right rows.
     frm.LstDomicilios()->Ordenar(1, 0);
     Clic(frm, "Av. Belgrano");
@@ -146,12 +129,11 @@ TEST_F(FrmDomiciliosTest, AFiveDigitNumberAndALongHostLabelShowWhole) {
       "12345, 'San Luis', 3)");
   Describir(campo::kNumero, "Número de la calle");
   AbrirVentana([&] {
-    EXPECT_EQ(frm.LblDato(campo::kNumero)->text(), "&Número de la calle:");
-    EXPECT_EQ(frm.LblDato(campo::kNumero)->property("elided"), true);
-    // What its tooltip shows.
     auto* numero = qobject_cast<ElidedLabel*>(frm.LblDato(campo::kNumero));
     ASSERT_NE(numero, nullptr);
-    EXPECT_EQ(numero->Plain(), "Número de la calle:");
+    EXPECT_EQ(numero->text(), "&Número de la calle:");
+    EXPECT_EQ(numero->property("elided"), true);
+    EXPECT_EQ(numero->Plain(), "Número de la calle:");  // what its tooltip shows
     const std::vector<clipped::Finding> found = clipped::In(frm);
     for (const clipped::Finding& f : found) std::cout << "  " << f.Line() << '\n';
     EXPECT_EQ(clipped::Cut(found), 0u);
@@ -173,7 +155,6 @@ TEST_F(FrmDomiciliosTest, TheKeyboardAloneAddsAnAddressAndEscapeCancels) {
     EXPECT_EQ(frm.Bot()->Estado(), 2);
     EXPECT_FALSE(frm.LstDomicilios()->LstDatos()->isEnabled());
     ASSERT_EQ(QApplication::focusWidget(), frm.TxtDato(campo::kCalle));
-    EXPECT_EQ(frm.TxtDato(campo::kCalle)->text(), "");
     EXPECT_TRUE(frm.optOtros()->isChecked());
     Teclear(QApplication::focusWidget(), "Pje. D'Alessandro");
     // The type's buttons are one stop, then the number box.
@@ -197,12 +178,18 @@ TEST_F(FrmDomiciliosTest, TheKeyboardAloneAddsAnAddressAndEscapeCancels) {
     EXPECT_EQ(frm.LstDomicilios()->GetISelectedItem()->Text(), "Pje. D'Alessandro");
     EXPECT_EQ(QApplication::focusWidget(), frm.LstDomicilios()->LstDatos());
 
-    // Escape cancels an edit, and never closes the window.
+    // "Sin Número" empties and locks the number box; Escape cancels the
+    // edit, and never closes the window.
     Pulsar(frm, B::kEditar);
     Escribir(frm.TxtDato(campo::kCalle), "Otra");
+    frm.chkSinNro()->click();
+    EXPECT_EQ(frm.TxtDato(campo::kNumero)->text(), "");
+    EXPECT_FALSE(frm.TxtDato(campo::kNumero)->isEnabled());
     QTest::keyClick(frm.TxtDato(campo::kCalle), Qt::Key_Escape);
     EXPECT_EQ(frm.Bot()->Estado(), 0);
     EXPECT_EQ(frm.TxtDato(campo::kCalle)->text(), "Pje. D'Alessandro");
+    EXPECT_EQ(frm.TxtDato(campo::kNumero)->text(), "12");
+    EXPECT_FALSE(frm.chkSinNro()->isChecked());
     QTest::keyClick(frm.LstDomicilios()->LstDatos(), Qt::Key_Escape);
     EXPECT_TRUE(frm.isVisible());
     Pulsar(frm, B::kSalir);
@@ -210,62 +197,6 @@ TEST_F(FrmDomiciliosTest, TheKeyboardAloneAddsAnAddressAndEscapeCancels) {
   EXPECT_EQ(Contar("Calle = 'Pje. D''Alessandro' and Numero = 12 and Localidad = 'Río Cuarto' and "
                    "Fiscal = 0 and Provincia = 3 and CodDueno = 1"),
             1);
-}
-
-TEST_F(FrmDomiciliosTest, SinNumeroEmptiesAndLocksTheNumberBox) {
-  AbrirVentana([&] {
-    Pulsar(frm, B::kEditar);
-    QLineEdit* numero = frm.TxtDato(campo::kNumero);
-    EXPECT_EQ(numero->text(), "1234");
-    frm.chkSinNro()->click();
-    EXPECT_EQ(numero->text(), "");
-    EXPECT_FALSE(numero->isEnabled());
-    frm.chkSinNro()->click();
-    EXPECT_TRUE(numero->isEnabled());
-    EXPECT_EQ(numero->text(), "");
-    Pulsar(frm, B::kCancelar);
-    EXPECT_EQ(numero->text(), "1234");
-    EXPECT_FALSE(numero->isEnabled());
-    Pulsar(frm, B::kSalir);
-  });
-}
-
-TEST_F(FrmDomiciliosTest, ASaveTheEngineRefusesKeepsTheTypingAndTheList) {
-  const auto antes = Tabla();
-  const CampoDomicilio obs = dom.Campos().Campo(campo::kObservaciones);
-  // The last column a save writes is one the table lacks: the save fails
-  // half way.
-  const auto columna = [&](const std::string& nombre) {
-    dom.Set_Campo(campo::kObservaciones, obs.TipoControlDato, nombre, obs.Longitud, true, false, "",
-                  obs.Descripcion, "");
-  };
-  AbrirVentana([&] {
-    Pulsar(frm, B::kNuevo);
-    frm.optOtros()->click();
-    Escribir(frm.TxtDato(campo::kCalle), "Sarmiento");
-    Escribir(frm.TxtDato(campo::kLocalidad), "Jesús María");
-    Escribir(frm.TxtDato(campo::kObservaciones), "Portón verde");
-    columna("NoExiste");
-    Pulsar(frm, B::kAceptar);
-    columna(obs.NombreCampo);
-    ASSERT_EQ(Textos().size(), 1u);
-    EXPECT_NE(Textos()[0].find("NoExiste"), std::string::npos) << Textos()[0];
-    EXPECT_EQ(boxes->Boxes()[0].style, msgbox::vbOKOnly);
-    EXPECT_EQ(frm.Bot()->Estado(), 2);
-    EXPECT_EQ(frm.TxtDato(campo::kCalle)->text(), "Sarmiento");
-    EXPECT_EQ(frm.TxtDato(campo::kObservaciones)->text(), "Portón verde");
-    EXPECT_EQ(Filas(), 3);
-
-    // The user retries once the cause is gone.
-    Pulsar(frm, B::kAceptar);
-    EXPECT_EQ(Filas(), 4);
-    EXPECT_EQ(frm.Bot()->Estado(), 0);
-    Pulsar(frm, B::kSalir);
-  });
-  EXPECT_EQ(Contar("Calle = 'Sarmiento' and Observaciones = 'Portón verde'"), 1);
-  // The first attempt left no row behind: only the retried one is new.
-  dom.CommitearCopia();
-  EXPECT_EQ(Tabla().size(), antes.size() + 1);
 }
 
 TEST_F(FrmDomiciliosTest, TheLengthLimitsTypingButNeverCutsAStoredText) {
@@ -277,7 +208,6 @@ TEST_F(FrmDomiciliosTest, TheLengthLimitsTypingButNeverCutsAStoredText) {
     Pulsar(frm, B::kEditar);
     Escribir(frm.TxtDato(campo::kNumero), "1240");
     Pulsar(frm, B::kAceptar);
-
     Pulsar(frm, B::kNuevo);
     Escribir(frm.TxtDato(campo::kCalle), "Sarmiento");
     EXPECT_EQ(frm.TxtDato(campo::kCalle)->text(), "Sarmi");
@@ -285,30 +215,6 @@ TEST_F(FrmDomiciliosTest, TheLengthLimitsTypingButNeverCutsAStoredText) {
     Pulsar(frm, B::kSalir);
   });
   EXPECT_EQ(Contar("CodDJ = 1 and Calle = 'Av. Belgrano' and Numero = 1240"), 1);
-}
-
-TEST_F(FrmDomiciliosTest, FailingLoadsAndDeletionsAreShownAndLeaveTheListAsItWas) {
-  AbrirVentana([&] {
-    // Another program removed the third address meanwhile.
-    db.Execute("DELETE FROM 24Domicilios WHERE CodDomicilio = 3");
-    Clic(frm, "Ruta Nacional 9");
-    ASSERT_EQ(Textos().size(), 1u);
-    EXPECT_EQ(frm.TxtDato(campo::kCalle)->text(), "");  // not another address's data
-    EXPECT_EQ(Filas(), 3);
-
-    Clic(frm, "Bv. San Juan");
-    EXPECT_EQ(frm.TxtDato(campo::kCalle)->text(), "Bv. San Juan");
-    dom.SetTabla("NoHayTabla");
-    boxes->SetNextAnswer(msgbox::vbYes);
-    Pulsar(frm, B::kEliminarDato);
-    dom.SetTabla(SampleAddresses::kTabla);
-    ASSERT_EQ(Textos().size(), 3u);
-    EXPECT_NE(Textos()[2].find("NoHayTabla"), std::string::npos) << Textos()[2];
-    EXPECT_EQ(Filas(), 3);
-    EXPECT_EQ(frm.TxtDato(campo::kCalle)->text(), "Bv. San Juan");
-    Pulsar(frm, B::kSalir);
-  });
-  EXPECT_EQ(Contar("CodDJ = 1 and CodDomicilio = 2"), 1);
 }
 
 TEST_F(FrmDomiciliosTest, SingleAddressModeWithTheCompactLayoutHidesTheList) {
@@ -323,8 +229,6 @@ TEST_F(FrmDomiciliosTest, SingleAddressModeWithTheCompactLayoutHidesTheList) {
     EXPECT_FALSE(frm.LstDomicilios()->isVisibleTo(&frm));
     EXPECT_EQ(frm.fraDatos()->geometry(), Lugar(QRect(120, 100, 6435, 3075)));
     EXPECT_EQ(frm.height(), Twips::ToPixelsY(3675 - FrmDomicilios::kMarcoVentana, frm));
-    EXPECT_EQ(frm.Bot()->Estado(), 2);
-    EXPECT_EQ(frm.TxtDato(campo::kCalle)->text(), "O'Higgins");
     Escribir(frm.TxtDato(campo::kNumero), "5530");
     Pulsar(frm, B::kAceptar);  // saves, then closes
   });
