@@ -1,16 +1,14 @@
 // The window routines on fake objects: centring, the property reads with
-// their found flag, enabling and disabling a container's controls, and the
-// tiling picture routine.
+// their found flag, and enabling and disabling a container's controls (the
+// tiling picture routine is drawn on real pictures in QtWindowsTest).
 #include <gtest/gtest.h>
 
 #include <map>
 
 #include "common/TextCase.h"
 #include "forms/FakeWindows.h"
-#include "forms/Tiling.h"
 #include "forms/a_c_graph.h"
 #include "support/ErrorOf.h"
-#include "support/FakePicture.h"
 
 namespace {
 
@@ -171,14 +169,4 @@ TEST_F(AcGraphTest, AContainerWithoutAParentOnlyChangesItself) {
   // Enabled itself is the one property the routine does not skip.
   auto nada = std::make_shared<FakeControl>(std::map<std::string, Variant>{});
   EXPECT_EQ(ErrorOf([&] { graph.HabilitarControlesContenedor(*nada, true); }), 438);
-}
-
-TEST_F(AcGraphTest, DarMosaicoDrawsThePlacesOfTheTiles) {
-  FakePicture origen(32, 16);
-  auto mosaico = graph.DarMosaico(origen, 100, 40, 100);
-  ASSERT_NE(mosaico, nullptr);
-  EXPECT_EQ(mosaico->Width(), 100);
-  EXPECT_EQ(mosaico->Height(), 40);
-  EXPECT_EQ(static_cast<FakePicture&>(*mosaico).places, Tiling::Teselas(32, 16, 100, 40, 100));
-  EXPECT_EQ(ErrorOf([&] { graph.DarMosaico(origen, 100, 40, 0); }), 5);
 }
