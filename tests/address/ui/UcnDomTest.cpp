@@ -1,26 +1,71 @@
-// The address control on Qt, offscreen, on the sample data: its two
-// children placed in twips by the resize rule, the button's caption and
-// tooltip, and the summary on a host form (a whole session through the
-// button is OneOwnersAddressesTest's). With REMENDOR_ADDRESS_SHOTS set to
-// a folder, the host form is saved there as a picture.
+// The address control on Qt, offscreen, on the sample data, on a host
+// form: its two children placed in twips by the resize rule, the button's
+// caption and tooltip, the summary; and one owner's addresses end to end
+// on real widgets: the button opens the editor window, the user adds
+// addresses with accents and an apostrophe, a fiscal one among them, and
+// on a second opening deletes one after confirming; the summary follows,
+// and the host's ResetearCopia brings the table and the summary back. The
+// editor's rules are FrmDomiciliosModelTest's. With REMENDOR_ADDRESS_SHOTS
+// set to a folder, the host form is saved there as a picture.
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QLabel>
+#include <QRadioButton>
+#include <QSignalSpy>
 
 #include "address/EditorFixture.h"
 #include "address/ui/EditorQt.h"
 #include "address/ui/UcnDom.h"
+#include "controls/ui/NOVUCbo.h"
 #include "controls/ui/Twips.h"
 
 namespace {
 
-class UcnDomTest : public EditorFixture {};
+using namespace editor_qt;
+using B = NOVUBotModel;
+
+class UcnDomTest : public EditorFixture {
+ protected:
+  void SetUp() override {
+    EditorFixture::SetUp();
+    nombre = new QLabel(QString::fromUtf8("CONSTRUCCIONES DEL PLATA S.A."), &host);
+    nombre->setGeometry(Twips::ToPixels(QRect(120, 120, 4000, 300), host));
+    control = new UcnDom(&host);
+    host.resize(Twips::ToPixels(QRect(0, 0, 5440, 1560), host).size());
+  }
+  void TearDown() override {
+    control->Modelo().SetDb(dao::Database());
+    EditorFixture::TearDown();
+  }
+  // Each opening gets a fresh window, and the test's user acts in it.
+  void OpenRealEditors() {
+    control->SetFabricaEditor([this](QWidget* padre) {
+      auto ventana = std::make_unique<FrmDomicilios>(padre);
+      FrmDomicilios* v = ventana.get();
+      AlAbrirse(*v, [this, v] { usuario(*v); });
+      return ventana;
+    });
+  }
+  void Provincia(FrmDomicilios& v, const char* texto) {
+    QComboBox* combo = v.CboProvincia()->CboDatos();
+    combo->setCurrentIndex(combo->findText(QString::fromUtf8(texto)));
+  }
+  void Llenar(FrmDomicilios& v, const char* calle, const char* numero, const char* localidad) {
+    Escribir(v.TxtDato(campo::kCalle), QString::fromUtf8(calle));
+    Escribir(v.TxtDato(campo::kNumero), QString::fromUtf8(numero));
+    Escribir(v.TxtDato(campo::kLocalidad), QString::fromUtf8(localidad));
+  }
+
+  QWidget host;
+  QLabel* nombre = nullptr;
+  UcnDom* control = nullptr;
+  std::function<void(FrmDomicilios&)> usuario;
+};
 
 }  // namespace
 
-TEST_F(UcnDomTest, ChildrenFollowTheResizeRuleAndTheSummaryShowsOnAHostForm) {
-  QWidget host;
-  UcnDom* control = new UcnDom(&host);
+TEST_F(UcnDomTest, ChildrenFollowTheResizeRuleAndTheSummaryShows) {
   EXPECT_EQ(control->cmd().text(), "...");
   EXPECT_EQ(control->cmd().toolTip(), "Modificar Domicilio");
   EXPECT_FALSE(control->cmd().isEnabled());  // no editor to open yet
@@ -31,20 +76,76 @@ TEST_F(UcnDomTest, ChildrenFollowTheResizeRuleAndTheSummaryShowsOnAHostForm) {
   control->Move(0, 0, 4000, 300);
   EXPECT_TRUE(control->txt().isHidden());
 
-  QLabel nombre(QString::fromUtf8("CONSTRUCCIONES DEL PLATA S.A."), &host);
-  nombre.setGeometry(Twips::ToPixels(QRect(120, 120, 4000, 300), host));
   control->Move(120, 480, 5200, 960);
   EXPECT_EQ(control->txt().geometry(), Twips::ToPixels(QRect(0, 0, 4845, 960), *control));
   control->SetFabricaEditor(
       [](QWidget*) { return std::make_unique<RecordingFrmDomiciliosView>(); });
   Configurar(control->Modelo(), SampleAddresses::kEmpresa);
   control->Modelo().Refrescar();
-  host.resize(Twips::ToPixels(QRect(0, 0, 5440, 1560), host).size());
   host.show();
   EXPECT_EQ(control->txt().toPlainText().toStdString(),
             "Av. Belgrano 1234, Córdoba\nBv. San Juan 850, Córdoba\nRuta Nacional 9 , Villa "
             "María");
   EXPECT_TRUE(control->cmd().isEnabled());
-  editor_qt::Foto(host, "control-domicilios.png");
-  control->Modelo().SetDb(dao::Database());
+  Foto(host, "control-domicilios.png");
+}
+
+TEST_F(UcnDomTest, AnOwnersSessionsThroughTheButtonThenUndo) {
+  UcnDomModel& m = control->Modelo();
+  Configurar(m, SampleAddresses::kSinDomicilios);
+  control->Move(120, 480, 5200, 960);
+  OpenRealEditors();
+  host.show();
+  m.Refrescar();
+  const auto tablaAntes = Tabla();
+  EXPECT_EQ(control->txt().toPlainText(), "");
+  usuario = [&](FrmDomicilios& v) {
+    EXPECT_EQ(v.Bot()->Estado(), 1);  // nothing to browse
+    Pulsar(v, B::kNuevo);
+    Llenar(v, "Pasaje O'Brien", "120", "San Martín de los Andes");
+    Provincia(v, "Neuquén");
+    v.optFiscal()->click();
+    Pulsar(v, B::kAceptar);
+    Pulsar(v, B::kNuevo);
+    EXPECT_EQ(v.CboProvincia()->GetTextoSeleccionado(), "Córdoba");  // the host's default
+    Llenar(v, "Güemes", "7", "Ñorquinco");
+    v.optOtros()->click();
+    Pulsar(v, B::kAceptar);
+    Pulsar(v, B::kSalir);
+  };
+  QSignalSpy antesDeAbrir(control, &UcnDom::AntesDeAbrir);
+  QTest::mouseClick(&control->cmd(), Qt::LeftButton);
+  EXPECT_EQ(antesDeAbrir.count(), 1);
+  EXPECT_EQ(control->txt().toPlainText(),
+            "Pasaje O'Brien 120, San Martín de los Andes\nGüemes 7, Ñorquinco");
+  EXPECT_TRUE(m.HayDomicilio());
+
+  usuario = [&](FrmDomicilios& v) {
+    EXPECT_EQ(v.LstDomicilios()->GetCantFilas(), 2);
+    Clic(v, "Güemes");
+    EXPECT_EQ(v.TxtDato(campo::kLocalidad)->text(), "Ñorquinco");
+    boxes->SetNextAnswer(msgbox::vbYes);
+    Pulsar(v, B::kEliminarDato);
+    EXPECT_EQ(v.TxtDato(campo::kCalle)->text(), "Pasaje O'Brien");
+    EXPECT_TRUE(v.optFiscal()->isChecked());
+    EXPECT_EQ(v.CboProvincia()->GetTextoSeleccionado(), "Neuquén");
+    boxes->SetNextAnswer(msgbox::vbNo);
+    Pulsar(v, B::kEliminarTodos);  // the user thinks better of it
+    EXPECT_EQ(v.LstDomicilios()->GetCantFilas(), 1);
+    Pulsar(v, B::kSalir);
+  };
+  control->cmd().click();
+  EXPECT_EQ(Textos(), (std::vector<std::string>{FrmDomiciliosModel::kConfirmaUno,
+                                                FrmDomiciliosModel::kConfirmaTodos}));
+  EXPECT_EQ(control->txt().toPlainText(), "Pasaje O'Brien 120, San Martín de los Andes");
+  EXPECT_EQ(Contar("Cuit = '30654321098' and CodDJ = 2 and CodDueno = 3 and Fiscal = 1 and "
+                   "Provincia = 20 and Calle = 'Pasaje O''Brien' and Numero = 120"),
+            1);
+
+  // The copy made by the first opening is the one undone.
+  m.ResetearCopia();
+  m.Refrescar();
+  EXPECT_EQ(control->txt().toPlainText(), "");
+  EXPECT_FALSE(m.HayDomicilio());
+  EXPECT_EQ(Tabla(), tablaAntes);
 }
