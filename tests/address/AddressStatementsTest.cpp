@@ -32,8 +32,8 @@ AddressScope Ambito() {
 }  // namespace
 
 // Which rows a statement reaches is tested on the sample data; here, that
-// every statement names the columns the slots give, and a backup's rows
-// are matched by their codes, a Null code as such.
+// every statement names the columns the slots give, a backup's rows are
+// matched by their codes, a Null code as such, and the copy code.
 TEST(AddressStatements, StatementsNameTheSlotsColumnsAndTheBackupsRows) {
   const AddressScope a = Ambito();
   EXPECT_EQ(S::ListaDelDueño(a),
@@ -60,9 +60,7 @@ TEST(AddressStatements, StatementsNameTheSlotsColumnsAndTheBackupsRows) {
   EXPECT_EQ(S::BorrarCopia(a, -7, CopiedRows{{}, 1}),
             "delete from Dom where CodDJ = -7 and CUIT = '20123456786' and Duenio = 7 and (CodDom "
             "is null)");
-}
-
-TEST(AddressStatements, CopyCodeIsTheNegatedOwner) {
+  // The copy code is the negated owner.
   EXPECT_EQ(S::CodigoCopia(7), -7);
   EXPECT_EQ(S::CodigoCopia(-3), 3);
   EXPECT_EQ(S::CodigoCopia(0), 0);
@@ -95,9 +93,8 @@ TEST(AddressKey, KeyIsALetterAndTheCode) {
   EXPECT_EQ(AddressKey::DesdeCodigo(-3), "A-3");
   EXPECT_EQ(AddressKey::CodigoDesdeClave("A15"), 15);
   EXPECT_EQ(AddressKey::CodigoDesdeClave("A-3"), -3);
-  EXPECT_EQ(ErrorOf([] { AddressKey::CodigoDesdeClave("A"); }), 13);
-  EXPECT_EQ(ErrorOf([] { AddressKey::CodigoDesdeClave(""); }), 13);
-  EXPECT_EQ(ErrorOf([] { AddressKey::CodigoDesdeClave("A1x"); }), 13);
+  for (const char* clave : {"A", "", "A1x"})
+    EXPECT_EQ(ErrorOf([&] { AddressKey::CodigoDesdeClave(clave); }), 13) << clave;
   EXPECT_EQ(ErrorOf([] { AddressKey::CodigoDesdeClave("A99999999999"); }), 6);
 }
 
