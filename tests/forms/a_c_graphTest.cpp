@@ -140,26 +140,24 @@ TEST_F(AcGraphTest, DisablingAFrameClearsItsOwnControlsOnly) {
   auto profundo = window->Add({{"enabled", true}, {"text", "adentro"}}, anidado);
   auto fuera = window->Add({{"enabled", true}, {"text", "fuera"}});
 
+  // Each control as "enabled text value", "-" for what it lacks.
+  const auto states = [&] {
+    std::string out;
+    for (const auto& c : {marco, texto, casilla, etiqueta, anidado, profundo, fuera}) {
+      out += (*c)["Enabled"].ToBool() ? "1" : "0";
+      for (const char* name : {"Text", "Value"}) {
+        const auto v = a_c_graph::DarPropiedad(*c, name);
+        out += " " + (v.encontrada ? v.valor.ToString() : "-");
+      }
+      out += "|";
+    }
+    return out;
+  };
   graph.HabilitarControlesContenedor(*marco, false);
-  EXPECT_FALSE((*marco)["Enabled"].ToBool());
-  EXPECT_FALSE((*texto)["Enabled"].ToBool());
-  EXPECT_EQ((*texto)["Text"].ToString(), "");
-  EXPECT_FALSE((*casilla)["Enabled"].ToBool());
-  EXPECT_EQ((*casilla)["Value"].ToLong(), 0);
-  EXPECT_FALSE((*etiqueta)["Enabled"].ToBool());
-  EXPECT_FALSE((*anidado)["Enabled"].ToBool());
-  EXPECT_TRUE((*profundo)["Enabled"].ToBool());
-  EXPECT_EQ((*profundo)["Text"].ToString(), "adentro");
-  EXPECT_TRUE((*fuera)["Enabled"].ToBool());
-  EXPECT_EQ((*fuera)["Text"].ToString(), "fuera");
-
-  (*texto).SetProperty("Text", "otra");
+  EXPECT_EQ(states(), "0 - -|0  -|0 - 0|0 - -|0 - -|1 adentro -|1 fuera -|");
+  texto->SetProperty("Text", "otra");
   graph.HabilitarControlesContenedor(*marco, true);
-  EXPECT_TRUE((*marco)["Enabled"].ToBool());
-  EXPECT_TRUE((*texto)["Enabled"].ToBool());
-  EXPECT_TRUE((*casilla)["Enabled"].ToBool());
-  EXPECT_EQ((*texto)["Text"].ToString(), "otra");
-  EXPECT_EQ((*casilla)["Value"].ToLong(), 0);
+  EXPECT_EQ(states(), "1 - -|1 otra -|1 - 0|1 - -|1 - -|1 adentro -|1 fuera -|");
 }
 
 TEST_F(AcGraphTest, AContainerWithoutAParentOnlyChangesItself) {
