@@ -102,22 +102,20 @@ TEST_F(StandardWindowsTest, TheWelcomeAnswersWithTheStartButtonsChoice) {
   } casos[] = {{true, false, true}, {true, true, false}, {false, false, false}};
   for (const auto& caso : casos) {
     factory.log.clear();
-    factory.onWelcome = [&](FrmXInicioMensajeModel& model, FakeFrmXInicioMensajeView& view) {
-      view.doNotShowTicked = caso.doNotShowTicked;
+    factory.onWelcome = [&](FrmXInicioMensajeModel& model, FakeView& view) {
+      view.ticked = caso.doNotShowTicked;
       if (caso.pulsaInicio) model.btnInicio_Click();
     };
     a_c_graph nuevo(factory);
     EXPECT_EQ(nuevo.InicioMensaje_Mostrar("VORA", 1234), caso.resultado);
     EXPECT_EQ(nuevo.WelcomeStarted(), caso.pulsaInicio);
     EXPECT_EQ(Log(factory.log.begin(), factory.log.begin() + 3),
-              (Log{"lblNombre=¡ Bienvenido a VORA!",
+              (Log{"Titulo=¡ Bienvenido a VORA!",
                    std::string("lblMensaje=") + FrmXInicioMensajeModel::kMensaje, "Show vbModal"}));
     EXPECT_EQ(factory.shown.left, (15360 - 7800) / 2);
   }
   // A close without the start button keeps the answer of the last start.
-  factory.onWelcome = [](FrmXInicioMensajeModel& model, FakeFrmXInicioMensajeView&) {
-    model.btnInicio_Click();
-  };
+  factory.onWelcome = [](FrmXInicioMensajeModel& model, FakeView&) { model.btnInicio_Click(); };
   EXPECT_TRUE(graph.InicioMensaje_Mostrar("VORA", 0));
   factory.onWelcome = nullptr;
   EXPECT_TRUE(graph.InicioMensaje_Mostrar("VORA", 0));
@@ -126,7 +124,7 @@ TEST_F(StandardWindowsTest, TheWelcomeAnswersWithTheStartButtonsChoice) {
 }
 
 TEST_F(StandardWindowsTest, HelpOpensTheContextsPageOrSaysThereIsNone) {
-  factory.onWelcome = [&](FrmXInicioMensajeModel& model, FakeFrmXInicioMensajeView& view) {
+  factory.onWelcome = [&](FrmXInicioMensajeModel& model, FakeView& view) {
     EXPECT_EQ(model.HelpContextID(), 77);
     model.btnAyuda_Click();
     model.TeclaF1();  // the F1 the button sent
@@ -157,22 +155,20 @@ TEST_F(StandardWindowsTest, HelpOpensTheContextsPageOrSaysThereIsNone) {
 TEST_F(StandardWindowsTest, AMessageTickedOnceIsNeverShownAgainOthersComeBack) {
   dao::Database db = DatabaseWithConfiguracion();
   // Not ticked, or closed by the window system: it comes back.
-  factory.onMessage = [](FrmXMensajeModel& model, FakeFrmXMensajeView&) {
-    model.btnAceptar_Click();
-  };
+  factory.onMessage = [](FrmXMensajeModel& model, FakeView&) { model.btnAceptar_Click(); };
   graph.MensajePantalla_Mostrar(7, "Aviso", "Lea esto.", db);
   factory.onMessage = nullptr;
   graph.MensajePantalla_Mostrar(7, "Aviso", "Lea esto.", db);
   EXPECT_EQ(std::count(factory.log.begin(), factory.log.end(), "Show vbModal"), 2);
   EXPECT_EQ(ConfiguracionRows(db), 0);
 
-  factory.onMessage = [](FrmXMensajeModel& model, FakeFrmXMensajeView& view) {
-    view.doNotRepeatTicked = true;
+  factory.onMessage = [](FrmXMensajeModel& model, FakeView& view) {
+    view.ticked = true;
     model.btnAceptar_Click();
   };
   factory.log.clear();
   EXPECT_EQ(graph.MensajePantalla_Mostrar(7, "Aviso", "Lea esto.", db).Type(), Variant().Type());
-  EXPECT_EQ(factory.log, (Log{"Caption=Aviso", "lblMensaje=Lea esto.", "Show vbModal", "Unload"}));
+  EXPECT_EQ(factory.log, (Log{"Titulo=Aviso", "lblMensaje=Lea esto.", "Show vbModal", "Unload"}));
   EXPECT_EQ(factory.shown.left, (15360 - 6000) / 2);
   EXPECT_EQ(db.OpenRecordset("select CodItem from Configuracion").Fields(0).Value().ToLong(), 7);
   factory.log.clear();
@@ -192,9 +188,9 @@ TEST_F(StandardWindowsTest, EngineErrorsOfTheMessageReachTheCaller) {
   // The table goes away while the window is open: the save's error closes
   // the window and reaches the caller afterwards.
   db.Execute("CREATE TABLE Configuracion (CodItem LONG)");
-  factory.onMessage = [&](FrmXMensajeModel& model, FakeFrmXMensajeView& view) {
+  factory.onMessage = [&](FrmXMensajeModel& model, FakeView& view) {
     db.Execute("DROP TABLE Configuracion");
-    view.doNotRepeatTicked = true;
+    view.ticked = true;
     model.btnAceptar_Click();
   };
   EXPECT_NE(ErrorOf([&] { graph.MensajePantalla_Mostrar(1, "T", "M", db); }), 0);
