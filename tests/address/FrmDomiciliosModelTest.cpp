@@ -105,33 +105,6 @@ TEST_F(FrmDomiciliosModelTest, ClosingTheWindowWhileTypingAsksBeforeDiscarding) 
   EXPECT_EQ(Tabla(), antes);
 }
 
-TEST_F(FrmDomiciliosModelTest, ANewAddressIsSavedListedAndSelected) {
-  const auto antes = Tabla();
-  Abrir([&](FrmDomiciliosModel& m) {
-    m.Bot_BotonNuevo();
-    EXPECT_FALSE(m.Editando());
-    EXPECT_EQ(Mode(), "bar 2, data, number");
-    EXPECT_EQ(Shown(), " |  fiscal | 3");  // the default province
-    EXPECT_EQ(vista.foco, campo::kCalle);
-    vista.fiscal = false;
-    Fill("Pasaje O'Brien Ñandú", "15", "Río Cuarto");
-    m.Bot_BotonAceptar();
-    EXPECT_FALSE(m.EnEdicion());
-    EXPECT_EQ(vista.estadoBarra, 0);
-    ASSERT_EQ(vista.lista.size(), 4u);
-    EXPECT_EQ(vista.lista[3].Clave, "A8");
-    EXPECT_EQ(vista.lista[3].Texto, "Pasaje O'Brien Ñandú");
-    EXPECT_EQ(vista.seleccion, 3);
-    EXPECT_EQ(vista.Texto(campo::kLocalidad), "Río Cuarto");
-  });
-  EXPECT_TRUE(boxes->Boxes().empty());
-  dom.CommitearCopia();
-  EXPECT_EQ(Tabla().size(), antes.size() + 1);
-  EXPECT_EQ(Contar("CodDJ = 1 and CodDomicilio = 8 and Calle = 'Pasaje O''Brien Ñandú' and "
-                   "Numero = 15 and Fiscal = 0 and Provincia = 3 and CodReferencia = 1"),
-            1);
-}
-
 TEST_F(FrmDomiciliosModelTest, ValidationNamesTheFirstMissingFieldAndFocusesIt) {
   const auto antes = Tabla();
   Abrir([&](FrmDomiciliosModel& m) {
@@ -172,8 +145,10 @@ TEST_F(FrmDomiciliosModelTest, ValidationNamesTheFirstMissingFieldAndFocusesIt) 
 }
 
 // Nuevo leaves the type shown as it stands: after the fiscal address, a
-// new one saved as it stands is refused, not stored as a second fiscal.
-TEST_F(FrmDomiciliosModelTest, OnlyOneFiscalAddressButTheFiscalOneMayBeSavedAgain) {
+// new one saved as it stands is refused, not stored as a second fiscal;
+// saved as another type it is listed and selected. The fiscal one itself
+// may be saved again.
+TEST_F(FrmDomiciliosModelTest, OnlyOneFiscalAddressAndANewOneIsListedAndSelected) {
   Abrir([&](FrmDomiciliosModel& m) {
     m.LstDomicilios_ItemClick(1);  // not the fiscal one
     m.Bot_BotonNuevo();
@@ -182,25 +157,38 @@ TEST_F(FrmDomiciliosModelTest, OnlyOneFiscalAddressButTheFiscalOneMayBeSavedAgai
 
     m.LstDomicilios_ItemClick(0);  // the fiscal one
     m.Bot_BotonNuevo();
-    EXPECT_TRUE(vista.fiscal);
-    Fill("Chacabuco", "10", "Córdoba");
+    EXPECT_FALSE(m.Editando());
+    EXPECT_EQ(Mode(), "bar 2, data, number");
+    EXPECT_EQ(Shown(), " |  fiscal | 3");  // the default province
+    EXPECT_EQ(vista.foco, campo::kCalle);
+    Fill("Pasaje O'Brien Ñandú", "15", "Río Cuarto");
     m.Bot_BotonAceptar();
     // Refused: still editing, the typing kept.
     EXPECT_TRUE(m.EnEdicion());
-    EXPECT_EQ(vista.Texto(campo::kCalle), "Chacabuco");
+    EXPECT_EQ(vista.Texto(campo::kCalle), "Pasaje O'Brien Ñandú");
     EXPECT_EQ(vista.lista.size(), 3u);
-    m.Bot_BotonCancelar();
+    vista.fiscal = false;
+    m.Bot_BotonAceptar();
+    EXPECT_FALSE(m.EnEdicion());
+    EXPECT_EQ(Mode(), "bar 0, list");
+    ASSERT_EQ(vista.lista.size(), 4u);
+    EXPECT_EQ(vista.lista[3].Clave + " " + vista.lista[3].Texto, "A8 Pasaje O'Brien Ñandú");
+    EXPECT_EQ(vista.seleccion, 3);
+    EXPECT_EQ(vista.Texto(campo::kLocalidad), "Río Cuarto");
 
+    m.LstDomicilios_ItemClick(0);
     m.Bot_BotonEditar();
     vista.Escribir(campo::kCalle, "Av. Gral. Belgrano");
     m.Bot_BotonAceptar();
     EXPECT_FALSE(m.EnEdicion());
-    EXPECT_EQ(vista.lista[0].Texto, "Av. Gral. Belgrano");
-    EXPECT_EQ(vista.lista[0].Clave, "A1");
+    EXPECT_EQ(vista.lista[0].Clave + " " + vista.lista[0].Texto, "A1 Av. Gral. Belgrano");
   });
   EXPECT_EQ(Textos(), (Calls{AddressRecords::kYaHayFiscal}));
   EXPECT_EQ(Contar("CodDJ = 1 and CodDueno = 1 and Fiscal = 1"), 1);
   EXPECT_EQ(Contar("CodDJ = 1 and CodDomicilio = 1 and Calle = 'Av. Gral. Belgrano'"), 1);
+  EXPECT_EQ(Contar("CodDJ = 1 and CodDomicilio = 8 and Calle = 'Pasaje O''Brien Ñandú' and "
+                   "Numero = 15 and Fiscal = 0 and Provincia = 3 and CodReferencia = 1"),
+            1);
 }
 
 TEST_F(FrmDomiciliosModelTest, DeletionsAskFirstAndEndInBrowsing) {
