@@ -2,11 +2,11 @@
 // form: its two children placed in twips by the resize rule, the button's
 // caption and tooltip, the summary; and one owner's addresses end to end
 // on real widgets: the button opens the editor window, the user adds
-// addresses with accents and an apostrophe, a fiscal one among them, and
-// on a second opening deletes one after confirming, and the summary
-// follows. The editor's rules are FrmDomiciliosModelTest's, undoing and
-// keeping UcnDomModelTest's. With REMENDOR_ADDRESS_SHOTS
-// set to a folder, the host form is saved there as a picture.
+// addresses with accents and an apostrophe, a fiscal one among them, on a
+// second opening deletes one after confirming, and the summary follows.
+// The editor's rules are FrmDomiciliosModelTest's, the undo
+// UcnDomModelTest's. With REMENDOR_ADDRESS_SHOTS set to a folder, the
+// host form is saved there as a picture.
 #include <gtest/gtest.h>
 
 #include <QComboBox>
@@ -47,11 +47,11 @@ class UcnDomTest : public EditorFixture {
       return ventana;
     });
   }
-  void Provincia(FrmDomicilios& v, const char* texto) {
+  void ChooseProvince(FrmDomicilios& v, const char* texto) {
     QComboBox* combo = v.CboProvincia()->CboDatos();
     combo->setCurrentIndex(combo->findText(QString::fromUtf8(texto)));
   }
-  void Llenar(FrmDomicilios& v, const char* calle, const char* numero, const char* localidad) {
+  void Fill(FrmDomicilios& v, const char* calle, const char* numero, const char* localidad) {
     Escribir(v.TxtDato(campo::kCalle), QString::fromUtf8(calle));
     Escribir(v.TxtDato(campo::kNumero), QString::fromUtf8(numero));
     Escribir(v.TxtDato(campo::kLocalidad), QString::fromUtf8(localidad));
@@ -101,13 +101,13 @@ TEST_F(UcnDomTest, AnOwnersTwoSessionsThroughTheButton) {
   usuario = [&](FrmDomicilios& v) {
     EXPECT_EQ(v.Bot()->Estado(), 1);  // nothing to browse
     Pulsar(v, B::kNuevo);
-    Llenar(v, "Pasaje O'Brien", "120", "San Martín de los Andes");
-    Provincia(v, "Neuquén");
+    Fill(v, "Pasaje O'Brien", "120", "San Martín de los Andes");
+    ChooseProvince(v, "Neuquén");
     v.optFiscal()->click();
     Pulsar(v, B::kAceptar);
     Pulsar(v, B::kNuevo);
     EXPECT_EQ(v.CboProvincia()->GetTextoSeleccionado(), "Córdoba");  // the host's default
-    Llenar(v, "Güemes", "7", "Ñorquinco");
+    Fill(v, "Güemes", "7", "Ñorquinco");
     v.optOtros()->click();
     Pulsar(v, B::kAceptar);
     Pulsar(v, B::kSalir);
