@@ -26,7 +26,7 @@ class AddressRecordsTest : public AddressFixture {
     return out + (d.Textos[campo::kDueño] ? "|dueño" : "");
   }
 
-  AddressRecords records{ambito};
+  AddressRecords records{scope};
 };
 
 // Answers as a host whose numbering failed.
@@ -48,18 +48,18 @@ TEST_F(AddressRecordsTest, ListAndSummaryShowTheOwnersAddresses) {
             "Av. Belgrano 1234, Córdoba\r\nBv. San Juan 850, Córdoba\r\nRuta Nacional 9 , Villa "
             "María");
 
-  Para(D::kSocia);
+  SwitchTo(D::kSocia);
   EXPECT_EQ(records.DarDomicilios(), "O'Higgins 5520, Córdoba");
 
-  Para(D::kSinDomicilios);
+  SwitchTo(D::kSinDomicilios);
   EXPECT_TRUE(records.Lista().empty());
   EXPECT_EQ(records.DarDomicilios(), "");
 
   // The list and the summary keep to the reference; the other statements
   // do not.
-  Para(D::kReferenciaPendiente);
+  SwitchTo(D::kReferenciaPendiente);
   EXPECT_EQ(records.Lista().size(), 1u);
-  ambito.CodReferencia = 9;
+  scope.CodReferencia = 9;
   EXPECT_TRUE(records.Lista().empty());
   EXPECT_EQ(records.DarDomicilios(), "");
 }
@@ -69,8 +69,8 @@ TEST_F(AddressRecordsTest, LoadingShowsNullColumnsAsEmptyText) {
             "013|Ruta Nacional 9||9|563|||||General San Martín|Villa María|X5900||||Obrador; "
             "acceso por colectora");
   // Hidden slots are not loaded: the editor keeps what it shows.
-  ambito.Campos.Set_Campo(campo::kTipo, 1, "Fiscal", 1, false, false, "", "Tipo", "");
-  ambito.Campos.Set_Campo(campo::kFax, 1, "Fax", 20, false, false, "", "Fax", "");
+  scope.Campos.Set_Campo(campo::kTipo, 1, "Fiscal", 1, false, false, "", "Tipo", "");
+  scope.Campos.Set_Campo(campo::kFax, 1, "Fax", 20, false, false, "", "Fax", "");
   EXPECT_EQ(Loaded(1),
             "-03|Av. Belgrano|1234|||||||Capital|Córdoba|X5000|0351 422-1100|-|"
             "administracion@delplata.com.ar|Sede central");
@@ -82,13 +82,13 @@ TEST_F(AddressRecordsTest, AddingAndEditingWriteTheVisibleFields) {
   d.Textos[campo::kPiso] = "2";
   d.Textos[campo::kObservaciones] = "L'atelier \"Sur\"";
   d.Textos[campo::kFax] = "no se guarda";
-  ambito.Campos.Set_Campo(campo::kFax, 1, "Fax", 20, false, false, "", "Fax", "");
+  scope.Campos.Set_Campo(campo::kFax, 1, "Fax", 20, false, false, "", "Fax", "");
   const int32_t codigo = records.Agregar(d);
   EXPECT_EQ(codigo, 8);
   // A numeric slot stores its leading number.
   EXPECT_EQ(Loaded(codigo), "003|Av. Sabattini|2100||||2||||Río Cuarto|||-||L'atelier \"Sur\"");
-  EXPECT_EQ(Contar("CodDomicilio = 8 and Fax is null and CodDueno = 1 and CodReferencia = 1 and "
-                   "Cuit = '30712345676' and CodDJ = 1"),
+  EXPECT_EQ(Count("CodDomicilio = 8 and Fax is null and CodDueno = 1 and CodReferencia = 1 and "
+                  "Cuit = '30712345676' and CodDJ = 1"),
             1);
   EXPECT_EQ(records.Lista().back().Clave, AddressKey::DesdeCodigo(codigo));
 
@@ -98,22 +98,22 @@ TEST_F(AddressRecordsTest, AddingAndEditingWriteTheVisibleFields) {
   d.Provincia = "";
   records.Editar(codigo, d);
   EXPECT_EQ(Loaded(codigo), "010|Av. Amadeo Sabattini|0||||2||||Río Cuarto|||-||L'atelier \"Sur\"");
-  EXPECT_EQ(Contar("Cuit = '30712345676'"), 5);
+  EXPECT_EQ(Count("Cuit = '30712345676'"), 5);
 }
 
 TEST_F(AddressRecordsTest, AFailedSaveLeavesNoRow) {
-  const auto antes = Tabla();
+  const auto antes = AllRows();
   FailingNumbering failing;
-  ambito.Sistema = &failing;
+  scope.Sistema = &failing;
   EXPECT_EQ(ErrorOf([&] { records.Agregar(NewAddress("Colón", "1")); }), 3008);
-  ambito.Sistema = nullptr;
+  scope.Sistema = nullptr;
   EXPECT_EQ(ErrorOf([&] { records.Agregar(NewAddress("Colón", "1")); }), 91);
-  ambito.Sistema = sistema.get();
+  scope.Sistema = numbering.get();
   AddressInput largo = NewAddress("Colón", "1");
   largo.Textos[campo::kPiso] = "demasiado largo";
   EXPECT_EQ(ErrorOf([&] { records.Agregar(largo); }), 3163);
   EXPECT_EQ(ErrorOf([&] { records.Editar(2, largo); }), 3163);
-  EXPECT_EQ(Tabla(), antes);
+  EXPECT_EQ(AllRows(), antes);
 }
 
 TEST_F(AddressRecordsTest, OneFiscalAddressPerOwner) {
@@ -123,7 +123,7 @@ TEST_F(AddressRecordsTest, OneFiscalAddressPerOwner) {
   EXPECT_EQ(records.ControlarFiscal(false, std::nullopt), "");
 
   // Another owner's fiscal address does not count.
-  Para(D::kSinDomicilios);
+  SwitchTo(D::kSinDomicilios);
   EXPECT_EQ(records.ControlarFiscal(true, std::nullopt), "");
   AddressInput d = NewAddress("Mitre", "10");
   d.Fiscal = true;
@@ -132,21 +132,21 @@ TEST_F(AddressRecordsTest, OneFiscalAddressPerOwner) {
 }
 
 TEST_F(AddressRecordsTest, DeletionsKeepToTheOwner) {
-  const long otros = Contar("not (Cuit = '30712345676' and CodDJ = 1 and CodDueno = 1)");
+  const long otros = Count("not (Cuit = '30712345676' and CodDJ = 1 and CodDueno = 1)");
   records.Eliminar(2);
   EXPECT_EQ(records.DarDomicilios(), "Av. Belgrano 1234, Córdoba\r\nRuta Nacional 9 , Villa María");
   records.EliminarTodos();
   EXPECT_EQ(records.DarDomicilios(), "");
-  EXPECT_EQ(Contar("not (Cuit = '30712345676' and CodDJ = 1 and CodDueno = 1)"), otros);
-  EXPECT_EQ(Contar("Cuit = '30654321098' and CodDueno = 1"), 2);
+  EXPECT_EQ(Count("not (Cuit = '30712345676' and CodDJ = 1 and CodDueno = 1)"), otros);
+  EXPECT_EQ(Count("Cuit = '30654321098' and CodDueno = 1"), 2);
 }
 
 TEST_F(AddressRecordsTest, AQuoteInTheCuitTouchesNoOtherRow) {
-  const auto antes = Tabla();
+  const auto antes = AllRows();
   for (const std::string& cuit :
        {std::string("30712345676' or '1'='1"), std::string("' or CodDJ <> '"),
         std::string("O'Higgins"), std::string("30712345676\0", 12)}) {
-    ambito.Cuit = cuit;
+    scope.Cuit = cuit;
     EXPECT_TRUE(records.Lista().empty()) << cuit;
     EXPECT_EQ(records.DarDomicilios(), "") << cuit;
     EXPECT_EQ(records.ControlarFiscal(true, std::nullopt), "") << cuit;
@@ -154,20 +154,20 @@ TEST_F(AddressRecordsTest, AQuoteInTheCuitTouchesNoOtherRow) {
     records.EliminarTodos();
     EXPECT_EQ(ErrorOf([&] { records.Editar(1, NewAddress("X", "1")); }), 3021) << cuit;
   }
-  EXPECT_EQ(Tabla(), antes);
+  EXPECT_EQ(AllRows(), antes);
 
   // Such a taxpayer's own rows work like any other.
-  ambito.Cuit = "20'1";
+  scope.Cuit = "20'1";
   const int32_t codigo = records.Agregar(NewAddress("Chacabuco", "5"));
   EXPECT_EQ(records.DarDomicilios(), "Chacabuco 5, Río Cuarto");
   records.Eliminar(codigo);
-  EXPECT_EQ(Tabla(), antes);
+  EXPECT_EQ(AllRows(), antes);
 }
 
 TEST_F(AddressRecordsTest, ANumericFieldSavesTheValueItShows) {
   // The kilometre as a number with decimals: slot 6 numeric, on a DOUBLE.
   db.Execute("ALTER TABLE 24Domicilios ADD COLUMN Kilometro DOUBLE");
-  ambito.Campos.Set_Campo(campo::kKm, campo::kNumerico, "Kilometro", 10, true, false, "", "Km", "");
+  scope.Campos.Set_Campo(campo::kKm, campo::kNumerico, "Kilometro", 10, true, false, "", "Km", "");
   const std::pair<const char*, double> valores[] = {{"2.5", 2.5},       {"-0.75", -0.75},
                                                     {"1234.5", 1234.5}, {"0.125", 0.125},
                                                     {"1E+20", 1e20},    {"7", 7}};

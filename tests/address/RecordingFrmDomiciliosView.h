@@ -85,7 +85,7 @@ class RecordingFrmDomiciliosView : public FrmDomiciliosView {
 
   void MostrarModal(FrmDomiciliosModel& modelo) override {
     Log("MostrarModal");
-    if (usuario) usuario(modelo);
+    if (user) user(modelo);
   }
   void Cerrar() override {
     Log("Cerrar");
@@ -93,7 +93,7 @@ class RecordingFrmDomiciliosView : public FrmDomiciliosView {
   }
 
   // The user types into a slot's box.
-  void Escribir(int slot, const std::string& texto) { SetTexto(slot, texto); }
+  void Type(int slot, const std::string& texto) { SetTexto(slot, texto); }
 
   std::vector<std::string> llamadas;
   std::string caption;
@@ -115,7 +115,7 @@ class RecordingFrmDomiciliosView : public FrmDomiciliosView {
   int foco = -1;
   int estadoBarra = 0;
   bool cerrada = false;
-  std::function<void(FrmDomiciliosModel&)> usuario;
+  std::function<void(FrmDomiciliosModel&)> user;
 
  private:
   void Log(const std::string& llamada) { llamadas.push_back(llamada); }

@@ -28,48 +28,48 @@ TEST_F(UcnDomModelTest, TheOpeningFollowsItsOrderAndTheSummaryFollowsTheEditor) 
   std::vector<std::string> eventos;
   dom.AntesDeAbrir = [&] {
     eventos.push_back("AntesDeAbrir");
-    EXPECT_TRUE(vista.caption.empty());  // before anything else happens
+    EXPECT_TRUE(view.caption.empty());  // before anything else happens
   };
   dom.alCambiarResumen = [&](const std::string& t) { eventos.push_back("Resumen " + t); };
-  Abrir([&](FrmDomiciliosModel& m) {
-    EXPECT_EQ(vista.caption, "Domicilios del titular");
-    EXPECT_EQ(vista.etiquetas[campo::kCalle], "Calle:");
-    EXPECT_EQ(vista.longitudes[campo::kCalle], 40);
-    EXPECT_EQ(vista.etiquetas[campo::kCodigoPostal], "Código Postal:");
-    EXPECT_TRUE(vista.visibles[campo::kObservaciones]);
-    EXPECT_EQ(vista.etiquetas.count(campo::kProvincia), 0u);
-    EXPECT_EQ(vista.columnas, (std::vector<std::pair<std::string, int>>{
-                                  {"Calle", 2000}, {"Nro", 500}, {"Localidad", 1000}}));
-    EXPECT_EQ(vista.provincias.size(), 24u);
-    EXPECT_EQ(vista.provincias[3], (std::pair<std::string, std::string>{"3", "Córdoba"}));
-    EXPECT_EQ(vista.seleccion, 0);
+  Open([&](FrmDomiciliosModel& m) {
+    EXPECT_EQ(view.caption, "Domicilios del titular");
+    EXPECT_EQ(view.etiquetas[campo::kCalle], "Calle:");
+    EXPECT_EQ(view.longitudes[campo::kCalle], 40);
+    EXPECT_EQ(view.etiquetas[campo::kCodigoPostal], "Código Postal:");
+    EXPECT_TRUE(view.visibles[campo::kObservaciones]);
+    EXPECT_EQ(view.etiquetas.count(campo::kProvincia), 0u);
+    EXPECT_EQ(view.columnas, (std::vector<std::pair<std::string, int>>{
+                                 {"Calle", 2000}, {"Nro", 500}, {"Localidad", 1000}}));
+    EXPECT_EQ(view.provincias.size(), 24u);
+    EXPECT_EQ(view.provincias[3], (std::pair<std::string, std::string>{"3", "Córdoba"}));
+    EXPECT_EQ(view.seleccion, 0);
     EXPECT_EQ(m.Entradas().size(), 3u);
     EXPECT_FALSE(dom.Inicio());
-    EXPECT_EQ(Contar("CodDJ = -1"), 3);  // the working copy
+    EXPECT_EQ(Count("CodDJ = -1"), 3);  // the working copy
     EXPECT_EQ(dom.txt(), "");
     m.Bot_BotonSalir();
   });
   EXPECT_EQ(eventos,
             (Calls{"AntesDeAbrir", "Resumen ", "Resumen " + std::string(kCompanySummary)}));
-  EXPECT_EQ(vista.llamadas, (Calls{"Centrar", "EstadoBarra 0", "MostrarModal", "Cerrar"}));
+  EXPECT_EQ(view.llamadas, (Calls{"Centrar", "EstadoBarra 0", "MostrarModal", "Cerrar"}));
 
   // A second opening makes no second copy.
   dom.AntesDeAbrir = nullptr;
   RecordingFrmDomiciliosView otra;
   dom.cmd_Click(otra);
-  EXPECT_EQ(Contar("CodDJ = -1"), 3);
+  EXPECT_EQ(Count("CodDJ = -1"), 3);
 }
 
 TEST_F(UcnDomModelTest, ResetearCopiaUndoesWhatTheEditorSaved) {
   dom.Refrescar();
-  const auto antes = Tabla();
+  const auto antes = AllRows();
   boxes->SetNextAnswer(msgbox::vbYes);
-  Abrir([&](FrmDomiciliosModel& m) {
+  Open([&](FrmDomiciliosModel& m) {
     m.Bot_BotonNuevo();
-    vista.fiscal = false;
-    vista.Escribir(campo::kCalle, "Güemes");
-    vista.Escribir(campo::kNumero, "12");
-    vista.Escribir(campo::kLocalidad, "Río Tercero");
+    view.fiscal = false;
+    view.Type(campo::kCalle, "Güemes");
+    view.Type(campo::kNumero, "12");
+    view.Type(campo::kLocalidad, "Río Tercero");
     m.Bot_BotonAceptar();
     m.LstDomicilios_ItemClick(0);
     m.Bot_BotonEliminarDato();
@@ -80,19 +80,19 @@ TEST_F(UcnDomModelTest, ResetearCopiaUndoesWhatTheEditorSaved) {
   dom.ResetearCopia();
   dom.Refrescar();
   EXPECT_EQ(dom.txt(), kCompanySummary);
-  EXPECT_EQ(Tabla(), antes);
+  EXPECT_EQ(AllRows(), antes);
 }
 
 // The rows saved before the host knew its record's reference, and their
 // backup, take it; no other row does.
 TEST_F(UcnDomModelTest, NuevoUpdateGivesThePendingRowsAndTheirBackupTheirReference) {
-  Configurar(D::kReferenciaPendiente);
-  Abrir([](FrmDomiciliosModel& m) { m.Bot_BotonSalir(); });
-  EXPECT_EQ(Contar("CodReferencia = -2"), 2);  // the row and its backup
+  Configure(D::kReferenciaPendiente);
+  Open([](FrmDomiciliosModel& m) { m.Bot_BotonSalir(); });
+  EXPECT_EQ(Count("CodReferencia = -2"), 2);  // the row and its backup
   dom.Nuevo_Update(4410);
-  EXPECT_EQ(Contar("CodReferencia = -2"), 0);
-  EXPECT_EQ(Contar("CodReferencia = 4410"), 2);
-  EXPECT_EQ(Contar("CodReferencia = 1"), 6);
+  EXPECT_EQ(Count("CodReferencia = -2"), 0);
+  EXPECT_EQ(Count("CodReferencia = 4410"), 2);
+  EXPECT_EQ(Count("CodReferencia = 1"), 6);
   dom.CommitearCopia();
   dom.Set_Referencia(4410);
   EXPECT_EQ(dom.CodReferencia(), 4410);

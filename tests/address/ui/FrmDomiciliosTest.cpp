@@ -29,18 +29,16 @@ using B = NOVUBotModel;
 
 class FrmDomiciliosTest : public EditorFixture {
  protected:
-  // Opens the editor on the configured owner; `usuario` acts while it shows.
-  void AbrirVentana(std::function<void()> usuario) {
-    AlAbrirse(frm, std::move(usuario));
+  // Opens the editor on the configured owner; `user` acts while it shows.
+  void OpenWindow(std::function<void()> user) {
+    WhenShown(frm, std::move(user));
     dom.cmd_Click(frm);
   }
-  void Describir(int slot, const std::string& descripcion) {
-    CampoDomicilio c = dom.Campos().Campo(slot);
-    dom.Set_Campo(slot, c.TipoControlDato, c.NombreCampo, c.Longitud, c.Visible, c.Obligatorio,
-                  c.SQL, descripcion, c.ValorFijo);
+  void Describe(int slot, const char* text) {
+    ChangeSlot(slot, [&](CampoDomicilio& c) { c.Descripcion = text; });
   }
-  QRect Lugar(const QRect& twips) { return Twips::ToPixels(twips, frm); }
-  int Filas() { return frm.LstDomicilios()->GetCantFilas(); }
+  QRect Place(const QRect& twips) { return Twips::ToPixels(twips, frm); }
+  int RowCount() { return frm.LstDomicilios()->GetCantFilas(); }
 
   FrmDomicilios frm{nullptr};
 };
@@ -48,16 +46,16 @@ class FrmDomiciliosTest : public EditorFixture {
 }  // namespace
 
 TEST_F(FrmDomiciliosTest, TheWindowShowsTheSlotsAsTheHostDescribesThem) {
-  Ocultar(campo::kFax);
+  Hide(campo::kFax);
   // No "u" for Ruta's key: it takes the first letter no other target
   // holds, the M that Manzana, described as nothing, leaves free.
-  Describir(campo::kRuta, "Camino");
-  Describir(campo::kManzana, "");
-  AbrirVentana([&] {
+  Describe(campo::kRuta, "Camino");
+  Describe(campo::kManzana, "");
+  OpenWindow([&] {
     EXPECT_EQ(frm.windowTitle(), "Domicilios del titular");
-    EXPECT_EQ(frm.LstDomicilios()->geometry(), Lugar(QRect(120, 120, 6375, 1935)));
-    EXPECT_EQ(frm.fraDatos()->geometry(), Lugar(QRect(120, 2160, 6435, 4275)));
-    EXPECT_EQ(frm.Bot()->geometry(), Lugar(QRect(6600, 0, 800, FrmDomicilios::kAlto)));
+    EXPECT_EQ(frm.LstDomicilios()->geometry(), Place(QRect(120, 120, 6375, 1935)));
+    EXPECT_EQ(frm.fraDatos()->geometry(), Place(QRect(120, 2160, 6435, 4275)));
+    EXPECT_EQ(frm.Bot()->geometry(), Place(QRect(6600, 0, 800, FrmDomicilios::kAlto)));
     const std::pair<int, const char*> etiquetas[] = {
         {campo::kCalle, "&Calle:"},         {campo::kNumero, "&Nro:"},
         {campo::kRuta, "Ca&mino:"},         {campo::kCodigoPostal, "Códi&go Postal:"},
@@ -76,7 +74,7 @@ TEST_F(FrmDomiciliosTest, TheWindowShowsTheSlotsAsTheHostDescribesThem) {
     EXPECT_EQ(frm.LblDato(campo::kProvincia)->buddy(), frm.CboProvincia()->CboDatos());
 
     // Browsing: the first address shows in disabled fields.
-    EXPECT_EQ(Filas(), 3);
+    EXPECT_EQ(RowCount(), 3);
     EXPECT_EQ(frm.Bot()->Estado(), 0);
     EXPECT_FALSE(frm.TxtDato(campo::kCalle)->isEnabled());
     EXPECT_EQ(frm.TxtDato(campo::kCalle)->text(), "Av. Belgrano");
@@ -107,28 +105,30 @@ TEST_F(FrmDomiciliosTest, TheWindowShowsTheSlotsAsTheHostDescribesThem) {
       EXPECT_FALSE(s->accessibleName().isEmpty()) << s->objectName().toStdString();
     // Sorted by the user, the list still loads and updates the right rows.
     frm.LstDomicilios()->Ordenar(1, 0);
-    Clic(frm, "Av. Belgrano");
+    ClickRow(frm, "Av. Belgrano");
     EXPECT_EQ(frm.TxtDato(campo::kNumero)->text(), "1234");
-    Pulsar(frm, B::kEditar);
-    Escribir(frm.TxtDato(campo::kNumero), "1236");
-    Pulsar(frm, B::kAceptar);
+    Press(frm, B::kEditar);
+    Type(frm.TxtDato(campo::kNumero), "1236");
+    Press(frm, B::kAceptar);
     EXPECT_EQ(frm.LstDomicilios()->GetItems(Variant(int32_t{3}))->SubItems(1), "1236");
     EXPECT_EQ(frm.LstDomicilios()->GetItems(Variant(int32_t{1}))->Text(), "Ruta Nacional 9");
-    Pulsar(frm, B::kSalir);
+    Press(frm, B::kSalir);
   });
   EXPECT_FALSE(frm.isVisible());
 }
 
 // Nothing cut: a five-digit number shows whole in its column, and a host's
 // description longer than its label's place ("Número" for "Nro") is elided
-// with the whole text in its tooltip, its access key still on N.
-TEST_F(FrmDomiciliosTest, AFiveDigitNumberAndALongHostLabelShowWhole) {
+// with the whole text in its tooltip, its access key still on N; a length
+// limit shorter than a stored street limits typing but shows the street whole.
+TEST_F(FrmDomiciliosTest, NothingStoredIsCutAndTheLengthLimitsOnlyTyping) {
   db.Execute(
       "insert into 24Domicilios (Cuit, CodDJ, CodDueno, CodReferencia, CodDomicilio, Fiscal, "
       "Calle, Numero, Localidad, Provincia) values ('30712345676', 1, 1, 1, 9, 0, 'Av. Colón', "
       "12345, 'San Luis', 3)");
-  Describir(campo::kNumero, "Número de la calle");
-  AbrirVentana([&] {
+  Describe(campo::kNumero, "Número de la calle");
+  ChangeSlot(campo::kCalle, [](CampoDomicilio& c) { c.Longitud = 5; });
+  OpenWindow([&] {
     auto* numero = qobject_cast<ElidedLabel*>(frm.LblDato(campo::kNumero));
     ASSERT_NE(numero, nullptr);
     EXPECT_EQ(numero->text(), "&Número de la calle:");
@@ -138,15 +138,24 @@ TEST_F(FrmDomiciliosTest, AFiveDigitNumberAndALongHostLabelShowWhole) {
     for (const clipped::Finding& f : found) std::cout << "  " << f.Line() << '\n';
     EXPECT_EQ(clipped::Cut(found), 0u);
     for (const clipped::Finding& f : found) EXPECT_NE(f.text, "12345");
-    frm.Bot()->cmdBtn(B::kSalir)->click();
+    EXPECT_EQ(frm.TxtDato(campo::kCalle)->text(), "Av. Belgrano");
+    Press(frm, B::kEditar);
+    Type(frm.TxtDato(campo::kNumero), "1240");
+    Press(frm, B::kAceptar);
+    Press(frm, B::kNuevo);
+    Type(frm.TxtDato(campo::kCalle), "Sarmiento");
+    EXPECT_EQ(frm.TxtDato(campo::kCalle)->text(), "Sarmi");
+    Press(frm, B::kCancelar);
+    Press(frm, B::kSalir);
   });
+  EXPECT_EQ(Count("CodDJ = 1 and Calle = 'Av. Belgrano' and Numero = 1240"), 1);
 }
 
 TEST_F(FrmDomiciliosTest, TheKeyboardAloneAddsAnAddressAndEscapeCancels) {
-  AbrirVentana([&] {
-    Activar(frm);
+  OpenWindow([&] {
+    Activate(frm);
     EXPECT_EQ(QApplication::focusWidget(), frm.LstDomicilios()->LstDatos());
-    Foto(frm, "editor-domicilios.png");
+    Snapshot(frm, "editor-domicilios.png");
     // Moving down the list shows the next address.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
     EXPECT_EQ(frm.TxtDato(campo::kCalle)->text(), "Bv. San Juan");
@@ -156,32 +165,32 @@ TEST_F(FrmDomiciliosTest, TheKeyboardAloneAddsAnAddressAndEscapeCancels) {
     EXPECT_FALSE(frm.LstDomicilios()->LstDatos()->isEnabled());
     ASSERT_EQ(QApplication::focusWidget(), frm.TxtDato(campo::kCalle));
     EXPECT_TRUE(frm.optOtros()->isChecked());
-    Teclear(QApplication::focusWidget(), "Pje. D'Alessandro");
+    TypeKeys(QApplication::focusWidget(), "Pje. D'Alessandro");
     // The type's buttons are one stop, then the number box.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     EXPECT_TRUE(QApplication::focusWidget() == frm.optFiscal() ||
                 QApplication::focusWidget() == frm.optOtros());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     ASSERT_EQ(QApplication::focusWidget(), frm.TxtDato(campo::kNumero));
-    Teclear(QApplication::focusWidget(), "1-2a,5");
+    TypeKeys(QApplication::focusWidget(), "1-2a,5");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
     EXPECT_EQ(frm.TxtDato(campo::kNumero)->text(), "12");
     QTest::keyClick(&frm, Qt::Key_L, Qt::AltModifier);  // &Localidad
     ASSERT_EQ(QApplication::focusWidget(), frm.TxtDato(campo::kLocalidad));
-    Teclear(QApplication::focusWidget(), QString::fromUtf8("Río Cuarto"));
-    Foto(frm, "editor-domicilios-edicion.png");
+    TypeKeys(QApplication::focusWidget(), QString::fromUtf8("Río Cuarto"));
+    Snapshot(frm, "editor-domicilios-edicion.png");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);  // Aceptar
 
-    EXPECT_TRUE(Textos().empty());
+    EXPECT_TRUE(BoxTexts().empty());
     EXPECT_EQ(frm.Bot()->Estado(), 0);
-    EXPECT_EQ(Filas(), 4);
+    EXPECT_EQ(RowCount(), 4);
     EXPECT_EQ(frm.LstDomicilios()->GetISelectedItem()->Text(), "Pje. D'Alessandro");
     EXPECT_EQ(QApplication::focusWidget(), frm.LstDomicilios()->LstDatos());
 
     // "Sin Número" empties and locks the number box; Escape cancels the
     // edit, and never closes the window.
-    Pulsar(frm, B::kEditar);
-    Escribir(frm.TxtDato(campo::kCalle), "Otra");
+    Press(frm, B::kEditar);
+    Type(frm.TxtDato(campo::kCalle), "Otra");
     frm.chkSinNro()->click();
     EXPECT_EQ(frm.TxtDato(campo::kNumero)->text(), "");
     EXPECT_FALSE(frm.TxtDato(campo::kNumero)->isEnabled());
@@ -192,46 +201,28 @@ TEST_F(FrmDomiciliosTest, TheKeyboardAloneAddsAnAddressAndEscapeCancels) {
     EXPECT_FALSE(frm.chkSinNro()->isChecked());
     QTest::keyClick(frm.LstDomicilios()->LstDatos(), Qt::Key_Escape);
     EXPECT_TRUE(frm.isVisible());
-    Pulsar(frm, B::kSalir);
+    Press(frm, B::kSalir);
   });
-  EXPECT_EQ(Contar("Calle = 'Pje. D''Alessandro' and Numero = 12 and Localidad = 'Río Cuarto' and "
-                   "Fiscal = 0 and Provincia = 3 and CodDueno = 1"),
+  EXPECT_EQ(Count("Calle = 'Pje. D''Alessandro' and Numero = 12 and Localidad = 'Río Cuarto' and "
+                  "Fiscal = 0 and Provincia = 3 and CodDueno = 1"),
             1);
 }
 
-TEST_F(FrmDomiciliosTest, TheLengthLimitsTypingButNeverCutsAStoredText) {
-  const CampoDomicilio c = dom.Campos().Campo(campo::kCalle);
-  dom.Set_Campo(campo::kCalle, c.TipoControlDato, c.NombreCampo, 5, true, true, "", c.Descripcion,
-                "");
-  AbrirVentana([&] {
-    EXPECT_EQ(frm.TxtDato(campo::kCalle)->text(), "Av. Belgrano");
-    Pulsar(frm, B::kEditar);
-    Escribir(frm.TxtDato(campo::kNumero), "1240");
-    Pulsar(frm, B::kAceptar);
-    Pulsar(frm, B::kNuevo);
-    Escribir(frm.TxtDato(campo::kCalle), "Sarmiento");
-    EXPECT_EQ(frm.TxtDato(campo::kCalle)->text(), "Sarmi");
-    Pulsar(frm, B::kCancelar);
-    Pulsar(frm, B::kSalir);
-  });
-  EXPECT_EQ(Contar("CodDJ = 1 and Calle = 'Av. Belgrano' and Numero = 1240"), 1);
-}
-
 TEST_F(FrmDomiciliosTest, SingleAddressModeWithTheCompactLayoutHidesTheList) {
-  Configurar(SampleAddresses::kSocia);
+  Configure(SampleAddresses::kSocia);
   for (int slot : {campo::kTelefono, campo::kFax, campo::kEMail, campo::kObservaciones}) {
-    Ocultar(slot);
+    Hide(slot);
   }
   dom.SetSoloUno(true);
-  AbrirVentana([&] {
-    Activar(frm);
+  OpenWindow([&] {
+    Activate(frm);
     EXPECT_EQ(QApplication::focusWidget(), frm.TxtDato(campo::kCalle));
     EXPECT_FALSE(frm.LstDomicilios()->isVisibleTo(&frm));
-    EXPECT_EQ(frm.fraDatos()->geometry(), Lugar(QRect(120, 100, 6435, 3075)));
+    EXPECT_EQ(frm.fraDatos()->geometry(), Place(QRect(120, 100, 6435, 3075)));
     EXPECT_EQ(frm.height(), Twips::ToPixelsY(3675 - FrmDomicilios::kMarcoVentana, frm));
-    Escribir(frm.TxtDato(campo::kNumero), "5530");
-    Pulsar(frm, B::kAceptar);  // saves, then closes
+    Type(frm.TxtDato(campo::kNumero), "5530");
+    Press(frm, B::kAceptar);  // saves, then closes
   });
   EXPECT_FALSE(frm.isVisible());
-  EXPECT_EQ(Contar("Calle = 'O''Higgins' and Numero = 5530 and CodDueno = 2"), 1);
+  EXPECT_EQ(Count("Calle = 'O''Higgins' and Numero = 5530 and CodDueno = 2"), 1);
 }

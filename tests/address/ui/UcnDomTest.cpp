@@ -2,8 +2,8 @@
 // form: its two children placed in twips by the resize rule, the button's
 // caption and tooltip, the summary; and one owner's addresses end to end
 // on real widgets: the button opens the editor window, the user adds
-// addresses with accents and an apostrophe, a fiscal one among them, on a
-// second opening deletes one after confirming, and the summary follows.
+// addresses with accents and an apostrophe, a fiscal one in a chosen
+// province among them, deletes one after confirming, and the summary follows.
 // The editor's rules are FrmDomiciliosModelTest's, the undo
 // UcnDomModelTest's. With REMENDOR_ADDRESS_SHOTS set to a folder, the
 // host form is saved there as a picture.
@@ -29,8 +29,8 @@ class UcnDomTest : public EditorFixture {
  protected:
   void SetUp() override {
     EditorFixture::SetUp();
-    nombre = new QLabel(QString::fromUtf8("CONSTRUCCIONES DEL PLATA S.A."), &host);
-    nombre->setGeometry(Twips::ToPixels(QRect(120, 120, 4000, 300), host));
+    auto* name = new QLabel(QString::fromUtf8("CONSTRUCCIONES DEL PLATA S.A."), &host);
+    name->setGeometry(Twips::ToPixels(QRect(120, 120, 4000, 300), host));
     control = new UcnDom(&host);
     host.resize(Twips::ToPixels(QRect(0, 0, 5440, 1560), host).size());
   }
@@ -40,11 +40,11 @@ class UcnDomTest : public EditorFixture {
   }
   // Each opening gets a fresh window, and the test's user acts in it.
   void OpenRealEditors() {
-    control->SetFabricaEditor([this](QWidget* padre) {
-      auto ventana = std::make_unique<FrmDomicilios>(padre);
-      FrmDomicilios* v = ventana.get();
-      AlAbrirse(*v, [this, v] { usuario(*v); });
-      return ventana;
+    control->SetFabricaEditor([this](QWidget* parent) {
+      auto editor = std::make_unique<FrmDomicilios>(parent);
+      FrmDomicilios* v = editor.get();
+      WhenShown(*v, [this, v] { user(*v); });
+      return editor;
     });
   }
   void ChooseProvince(FrmDomicilios& v, const char* texto) {
@@ -52,15 +52,14 @@ class UcnDomTest : public EditorFixture {
     combo->setCurrentIndex(combo->findText(QString::fromUtf8(texto)));
   }
   void Fill(FrmDomicilios& v, const char* calle, const char* numero, const char* localidad) {
-    Escribir(v.TxtDato(campo::kCalle), QString::fromUtf8(calle));
-    Escribir(v.TxtDato(campo::kNumero), QString::fromUtf8(numero));
-    Escribir(v.TxtDato(campo::kLocalidad), QString::fromUtf8(localidad));
+    Type(v.TxtDato(campo::kCalle), QString::fromUtf8(calle));
+    Type(v.TxtDato(campo::kNumero), QString::fromUtf8(numero));
+    Type(v.TxtDato(campo::kLocalidad), QString::fromUtf8(localidad));
   }
 
   QWidget host;
-  QLabel* nombre = nullptr;
   UcnDom* control = nullptr;
-  std::function<void(FrmDomicilios&)> usuario;
+  std::function<void(FrmDomicilios&)> user;
 };
 
 }  // namespace
@@ -80,64 +79,52 @@ TEST_F(UcnDomTest, ChildrenFollowTheResizeRuleAndTheSummaryShows) {
   EXPECT_EQ(control->txt().geometry(), Twips::ToPixels(QRect(0, 0, 4845, 960), *control));
   control->SetFabricaEditor(
       [](QWidget*) { return std::make_unique<RecordingFrmDomiciliosView>(); });
-  Configurar(control->Modelo(), SampleAddresses::kEmpresa);
+  Configure(control->Modelo(), SampleAddresses::kEmpresa);
   control->Modelo().Refrescar();
   host.show();
   EXPECT_EQ(control->txt().toPlainText().toStdString(),
             "Av. Belgrano 1234, Córdoba\nBv. San Juan 850, Córdoba\nRuta Nacional 9 , Villa "
             "María");
   EXPECT_TRUE(control->cmd().isEnabled());
-  Foto(host, "control-domicilios.png");
+  Snapshot(host, "control-domicilios.png");
 }
 
-TEST_F(UcnDomTest, AnOwnersTwoSessionsThroughTheButton) {
+TEST_F(UcnDomTest, TheButtonOpensTheEditorAndTheSummaryFollowsItsSession) {
   UcnDomModel& m = control->Modelo();
-  Configurar(m, SampleAddresses::kSinDomicilios);
+  Configure(m, SampleAddresses::kSinDomicilios);
   control->Move(120, 480, 5200, 960);
   OpenRealEditors();
   host.show();
   m.Refrescar();
   EXPECT_EQ(control->txt().toPlainText(), "");
-  usuario = [&](FrmDomicilios& v) {
+  user = [&](FrmDomicilios& v) {
     EXPECT_EQ(v.Bot()->Estado(), 1);  // nothing to browse
-    Pulsar(v, B::kNuevo);
+    Press(v, B::kNuevo);
     Fill(v, "Pasaje O'Brien", "120", "San Martín de los Andes");
     ChooseProvince(v, "Neuquén");
     v.optFiscal()->click();
-    Pulsar(v, B::kAceptar);
-    Pulsar(v, B::kNuevo);
-    EXPECT_EQ(v.CboProvincia()->GetTextoSeleccionado(), "Córdoba");  // the host's default
+    Press(v, B::kAceptar);
+    Press(v, B::kNuevo);
     Fill(v, "Güemes", "7", "Ñorquinco");
     v.optOtros()->click();
-    Pulsar(v, B::kAceptar);
-    Pulsar(v, B::kSalir);
+    Press(v, B::kAceptar);
+    EXPECT_EQ(v.LstDomicilios()->GetCantFilas(), 2);
+    ClickRow(v, "Güemes");
+    boxes->SetNextAnswer(msgbox::vbYes);
+    Press(v, B::kEliminarDato);
+    boxes->SetNextAnswer(msgbox::vbNo);
+    Press(v, B::kEliminarTodos);  // the user thinks better of it
+    EXPECT_EQ(v.LstDomicilios()->GetCantFilas(), 1);
+    Press(v, B::kSalir);
   };
   QSignalSpy antesDeAbrir(control, &UcnDom::AntesDeAbrir);
   QTest::mouseClick(&control->cmd(), Qt::LeftButton);
   EXPECT_EQ(antesDeAbrir.count(), 1);
-  EXPECT_EQ(control->txt().toPlainText(),
-            "Pasaje O'Brien 120, San Martín de los Andes\nGüemes 7, Ñorquinco");
   EXPECT_TRUE(m.HayDomicilio());
-
-  usuario = [&](FrmDomicilios& v) {
-    EXPECT_EQ(v.LstDomicilios()->GetCantFilas(), 2);
-    Clic(v, "Güemes");
-    EXPECT_EQ(v.TxtDato(campo::kLocalidad)->text(), "Ñorquinco");
-    boxes->SetNextAnswer(msgbox::vbYes);
-    Pulsar(v, B::kEliminarDato);
-    EXPECT_EQ(v.TxtDato(campo::kCalle)->text(), "Pasaje O'Brien");
-    EXPECT_TRUE(v.optFiscal()->isChecked());
-    EXPECT_EQ(v.CboProvincia()->GetTextoSeleccionado(), "Neuquén");
-    boxes->SetNextAnswer(msgbox::vbNo);
-    Pulsar(v, B::kEliminarTodos);  // the user thinks better of it
-    EXPECT_EQ(v.LstDomicilios()->GetCantFilas(), 1);
-    Pulsar(v, B::kSalir);
-  };
-  control->cmd().click();
-  EXPECT_EQ(Textos(), (std::vector<std::string>{FrmDomiciliosModel::kConfirmaUno,
-                                                FrmDomiciliosModel::kConfirmaTodos}));
+  EXPECT_EQ(BoxTexts(), (std::vector<std::string>{FrmDomiciliosModel::kConfirmaUno,
+                                                  FrmDomiciliosModel::kConfirmaTodos}));
   EXPECT_EQ(control->txt().toPlainText(), "Pasaje O'Brien 120, San Martín de los Andes");
-  EXPECT_EQ(Contar("Cuit = '30654321098' and CodDJ = 2 and CodDueno = 3 and Fiscal = 1 and "
-                   "Provincia = 20 and Calle = 'Pasaje O''Brien' and Numero = 120"),
+  EXPECT_EQ(Count("Cuit = '30654321098' and CodDJ = 2 and CodDueno = 3 and Fiscal = 1 and "
+                  "Provincia = 20 and Calle = 'Pasaje O''Brien' and Numero = 120"),
             1);
 }

@@ -49,32 +49,32 @@ class FakeDesktop : public QObject {
   Q_OBJECT
 
  public:
-  QList<QUrl> abiertas;
+  QList<QUrl> opened;
 
  public slots:
-  void Abrir(const QUrl& url) { abiertas.push_back(url); }
+  void Open(const QUrl& url) { opened.push_back(url); }
 };
 
 namespace {
 
 template <typename T>
-T* Ventana(const char* nombre) {
+T* TopLevel(const char* name) {
   for (QWidget* w : QApplication::topLevelWidgets()) {
-    if (w->objectName() == QLatin1String(nombre) && w->isVisible()) return qobject_cast<T*>(w);
+    if (w->objectName() == QLatin1String(name) && w->isVisible()) return qobject_cast<T*>(w);
   }
   return nullptr;
 }
 
-void Foto(QWidget& w, const char* archivo) {
-  if (const char* carpeta = std::getenv("REMENDOR_FORMS_SHOTS")) {
-    w.grab().save(QString::fromLocal8Bit(carpeta) + "/" + archivo);
+void Snapshot(QWidget& w, const char* file) {
+  if (const char* folder = std::getenv("REMENDOR_FORMS_SHOTS")) {
+    w.grab().save(QString::fromLocal8Bit(folder) + "/" + file);
   }
 }
 
-// Runs `operador` once the modal window it waits for is up; a guard ends
+// Runs `action` once the modal window it waits for is up; a guard ends
 // any modal window left open, so that a failing test cannot hang.
-void AlAbrirse(std::function<void()> operador) {
-  QTimer::singleShot(0, [operador] { operador(); });
+void WhenModalOpens(std::function<void()> action) {
+  QTimer::singleShot(0, [action] { action(); });
   QTimer::singleShot(10000, [] {
     if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
   });
@@ -82,30 +82,30 @@ void AlAbrirse(std::function<void()> operador) {
 
 // The window's centre lies near its screen's centre: the window is placed
 // before it is shown, when the window system's frame is not known yet.
-void EsperaCentrada(const QWidget& w) {
-  const QPoint centro = w.frameGeometry().center();
-  const QPoint pantalla = w.screen()->geometry().center();
-  EXPECT_LE((centro - pantalla).manhattanLength(), 8) << centro.x() << "," << centro.y();
+void ExpectCentred(const QWidget& w) {
+  const QPoint centre = w.frameGeometry().center();
+  const QPoint screen = w.screen()->geometry().center();
+  EXPECT_LE((centre - screen).manhattanLength(), 8) << centre.x() << "," << centre.y();
 }
 
-QPixmap Dibujo() {
+QPixmap IconPixmap() {
   return ControlIcons::Icon(QStringLiteral("bot_respaldo"), 64).pixmap(64, 64);
 }
 
 class QtWindowsTest : public ::testing::Test {
  protected:
   TempDir dir;
-  ScopedService<RecordingMessageBox> cajas;
-  QtWindowFactory fabrica;
-  a_c_graph graph{fabrica, dir.File("ayuda")};
+  ScopedService<RecordingMessageBox> boxes;
+  QtWindowFactory factory;
+  a_c_graph graph{factory, dir.File("ayuda")};
 };
 
 }  // namespace
 
 TEST_F(QtWindowsTest, TheSplashShowsProgressAndOnlyUnloadingClosesIt) {
   graph.AcercaDe_Mostrar("Release 3", "Versión 27", "PRE -BETA 2", true, "V.O.R.A.",
-                         "Declaraciones juradas de sueldos", QtPicture::From(Dibujo()));
-  auto* acerca = Ventana<FrmXAcercaDe>("frmXAcercaDe");
+                         "Declaraciones juradas de sueldos", QtPicture::From(IconPixmap()));
+  auto* acerca = TopLevel<FrmXAcercaDe>("frmXAcercaDe");
   ASSERT_NE(acerca, nullptr);
   ASSERT_TRUE(QTest::qWaitForWindowExposed(acerca));
   EXPECT_EQ(acerca->windowTitle().toStdString(), "Acerca De...");
@@ -115,23 +115,23 @@ TEST_F(QtWindowsTest, TheSplashShowsProgressAndOnlyUnloadingClosesIt) {
   EXPECT_EQ(acerca->LblBeta()->text(), acerca->LblBeta2()->text());
   EXPECT_FALSE(acerca->lblDerechos()->isVisible());
   EXPECT_FALSE(acerca->Img()->pixmap().isNull());
-  EsperaCentrada(*acerca);
+  ExpectCentred(*acerca);
 
   graph.AcercaDe_Actualizar("Abriendo la base de datos...");
   EXPECT_EQ(acerca->lblEstado()->text().toStdString(), "Abriendo la base de datos...");
-  Foto(*acerca, "ventana-acerca-de.png");
+  Snapshot(*acerca, "ventana-acerca-de.png");
   QTest::mouseClick(acerca->Img(), Qt::LeftButton);
   QTest::mouseClick(acerca->CmdFondo(), Qt::LeftButton);
   acerca->close();
   EXPECT_TRUE(acerca->isVisible());
   graph.AcercaDe_Descargar();
-  EXPECT_EQ(Ventana<FrmXAcercaDe>("frmXAcercaDe"), nullptr);
+  EXPECT_EQ(TopLevel<FrmXAcercaDe>("frmXAcercaDe"), nullptr);
 }
 
 TEST_F(QtWindowsTest, TheAboutBoxClosesOnAClickOnAnyPart) {
   for (const char* parte : {"LblTitulo1", "lblEstado", "CmdFondo", "txtTitulo(1)"}) {
     graph.AcercaDe_Mostrar("R", "V", "B", false, "N", "D", nullptr);
-    auto* acerca = Ventana<FrmXAcercaDe>("frmXAcercaDe");
+    auto* acerca = TopLevel<FrmXAcercaDe>("frmXAcercaDe");
     ASSERT_NE(acerca, nullptr);
     EXPECT_TRUE(acerca->lblDerechos()->isVisible());
     QTest::mouseClick(acerca->findChild<QWidget*>(QLatin1String(parte)), Qt::LeftButton);
@@ -142,11 +142,11 @@ TEST_F(QtWindowsTest, TheAboutBoxClosesOnAClickOnAnyPart) {
 
 TEST_F(QtWindowsTest, TheWelcomeOpensHelpWithF1AndReturnsTheStartChoice) {
   FakeDesktop escritorio;
-  QDesktopServices::setUrlHandler(QStringLiteral("file"), &escritorio, "Abrir");
+  QDesktopServices::setUrlHandler(QStringLiteral("file"), &escritorio, "Open");
   std::filesystem::create_directories(dir.Path() / "ayuda");
   std::ofstream(dir.File("ayuda/4100.html")) << "<p>Inicio</p>";
   bool visto = false;
-  AlAbrirse([&] {
+  WhenModalOpens([&] {
     auto* inicio = qobject_cast<FrmXInicioMensaje*>(QApplication::activeModalWidget());
     ASSERT_NE(inicio, nullptr);
     visto = true;
@@ -157,8 +157,8 @@ TEST_F(QtWindowsTest, TheWelcomeOpensHelpWithF1AndReturnsTheStartChoice) {
                   inicio->chkNoMostrar()->text(),
               QString::fromUtf8("Ver ayuda|Salir y ejecutar el sistema|No mostrar esta ventana "
                                 "cada vez que inicia el sistema"));
-    EsperaCentrada(*inicio);
-    Foto(*inicio, "ventana-inicio-mensaje.png");
+    ExpectCentred(*inicio);
+    Snapshot(*inicio, "ventana-inicio-mensaje.png");
     QTest::mouseClick(inicio->btnAyuda(), Qt::LeftButton);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     QCoreApplication::processEvents();  // the F1 the button sent
@@ -168,18 +168,18 @@ TEST_F(QtWindowsTest, TheWelcomeOpensHelpWithF1AndReturnsTheStartChoice) {
   });
   EXPECT_FALSE(graph.InicioMensaje_Mostrar("VORA 27", 4100));  // ticked: not again
   EXPECT_TRUE(visto);
-  ASSERT_EQ(escritorio.abiertas.size(), 2);
-  EXPECT_EQ(escritorio.abiertas[0],
+  ASSERT_EQ(escritorio.opened.size(), 2);
+  EXPECT_EQ(escritorio.opened[0],
             QUrl::fromLocalFile(QString::fromStdString(dir.File("ayuda/4100.html"))));
   QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
 
   // Started with Return, the default; then closed by its frame, which
   // keeps the answer.
-  AlAbrirse([] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Return); });
+  WhenModalOpens([] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Return); });
   EXPECT_TRUE(graph.InicioMensaje_Mostrar("VORA 27", 4100));
-  AlAbrirse([] { QApplication::activeModalWidget()->close(); });
+  WhenModalOpens([] { QApplication::activeModalWidget()->close(); });
   EXPECT_TRUE(graph.InicioMensaje_Mostrar("VORA 27", 4100));
-  EXPECT_TRUE(cajas->Boxes().empty());
+  EXPECT_TRUE(boxes->Boxes().empty());
 }
 
 TEST_F(QtWindowsTest, AMessageTickedOnceIsNotShownAgain) {
@@ -187,7 +187,7 @@ TEST_F(QtWindowsTest, AMessageTickedOnceIsNotShownAgain) {
   db.Execute("CREATE TABLE Configuracion (CodItem LONG)");
   int mostrado = 0;
   for (int vez = 0; vez < 2; ++vez) {
-    AlAbrirse([&] {
+    WhenModalOpens([&] {
       auto* mensaje = qobject_cast<FrmXMensaje*>(QApplication::activeModalWidget());
       if (!mensaje) return;
       ++mostrado;
@@ -195,8 +195,8 @@ TEST_F(QtWindowsTest, AMessageTickedOnceIsNotShownAgain) {
       EXPECT_EQ(mensaje->lblMensaje()->text().toStdString(), "Nuevo régimen de asignaciones.");
       EXPECT_EQ(mensaje->btnAceptar()->text() + "|" + mensaje->chkNoVolver()->text(),
                 "&Aceptar|No volver a mostrar este mensaje en el futuro.");
-      EsperaCentrada(*mensaje);
-      Foto(*mensaje, "ventana-mensaje.png");
+      ExpectCentred(*mensaje);
+      Snapshot(*mensaje, "ventana-mensaje.png");
       QTest::mouseClick(mensaje->chkNoVolver(), Qt::LeftButton);
       QTest::mouseClick(mensaje->btnAceptar(), Qt::LeftButton);
     });
@@ -209,19 +209,19 @@ TEST_F(QtWindowsTest, AMessageTickedOnceIsNotShownAgain) {
 
 TEST_F(QtWindowsTest, TheClosingNoticeIsOnScreenWhileTheWorkRuns) {
   bool enPantalla = false;
-  graph.Cerrando_Mostrar(QtPicture::From(Dibujo()), [&] {
-    auto* cerrando = Ventana<FrmXCerrando>("frmXCerrando");
+  graph.Cerrando_Mostrar(QtPicture::From(IconPixmap()), [&] {
+    auto* cerrando = TopLevel<FrmXCerrando>("frmXCerrando");
     ASSERT_NE(cerrando, nullptr);
     enPantalla = true;
     EXPECT_EQ(cerrando->Label2()->text() + "|" + cerrando->Label1()->text(),
               "Espere mientras se cierra el sistema...|Recuerde realizar diariamente un respaldo "
               "de la información.");
     EXPECT_FALSE(cerrando->picIcono()->pixmap().isNull());
-    EsperaCentrada(*cerrando);
-    Foto(*cerrando, "ventana-cerrando.png");
+    ExpectCentred(*cerrando);
+    Snapshot(*cerrando, "ventana-cerrando.png");
   });
   EXPECT_TRUE(enPantalla);
-  EXPECT_EQ(Ventana<FrmXCerrando>("frmXCerrando"), nullptr);
+  EXPECT_EQ(TopLevel<FrmXCerrando>("frmXCerrando"), nullptr);
 }
 
 // The routine's rules are a_c_graphTest's; here, what each kind of real
@@ -318,7 +318,7 @@ TEST_F(QtWindowsTest, TheTiledBackgroundCoversTheWidgetAtAnySize) {
     ASSERT_EQ(hecho.size(), tam);
     // The corner farthest from the first tile is painted too.
     EXPECT_EQ(hecho.pixelColor(tam.width() - 1, tam.height() - 1).alpha(), 255);
-    if (tam.width() == 480) Foto(fondo, "fondo-mosaico.png");
+    if (tam.width() == 480) Snapshot(fondo, "fondo-mosaico.png");
   }
 }
 
