@@ -22,13 +22,13 @@ class FrmDomiciliosModelTest : public EditorFixture {
   }
   // The window's mode: the bar's state and what is enabled.
   std::string Mode() const {
-    return "bar " + std::to_string(view.estadoBarra) + (view.listaHabilitada ? ", list" : "") +
-           (view.datosHabilitados ? ", data" : "") + (view.numeroHabilitado ? ", number" : "");
+    return "bar " + std::to_string(view.barState) + (view.listEnabled ? ", list" : "") +
+           (view.dataEnabled ? ", data" : "") + (view.numberEnabled ? ", number" : "");
   }
   // The address the fields show: street | number, its boxes | province.
   std::string Shown() const {
     return view.Texto(campo::kCalle) + " | " + view.Texto(campo::kNumero) +
-           (view.sinNumero ? " S/N" : "") + (view.fiscal ? " fiscal" : "") + " | " + view.provincia;
+           (view.noNumber ? " S/N" : "") + (view.fiscal ? " fiscal" : "") + " | " + view.province;
   }
 };
 
@@ -47,18 +47,18 @@ TEST_F(FrmDomiciliosModelTest,
     EXPECT_TRUE(m.EnEdicion());
     EXPECT_TRUE(m.Editando());
     EXPECT_EQ(Mode(), "bar 2, data");  // no number: "Sin Número" is ticked
-    EXPECT_EQ(view.foco, campo::kCalle);
+    EXPECT_EQ(view.focus, campo::kCalle);
     // A click on the disabled list changes nothing.
     m.LstDomicilios_ItemClick(0);
     EXPECT_EQ(view.Texto(campo::kCalle), "Ruta Nacional 9");
 
     // Unticking enables the number box, left empty; ticking empties it.
-    view.sinNumero = false;
+    view.noNumber = false;
     m.chkSinNro_Click();
     EXPECT_EQ(Mode(), "bar 2, data, number");
     EXPECT_EQ(view.Texto(campo::kNumero), "");
     view.Type(campo::kNumero, "12");
-    view.sinNumero = true;
+    view.noNumber = true;
     m.chkSinNro_Click();
     EXPECT_EQ(Mode(), "bar 2, data");
     EXPECT_EQ(view.Texto(campo::kNumero), "");
@@ -76,7 +76,7 @@ TEST_F(FrmDomiciliosModelTest,
     EXPECT_EQ(m.TxtDato_KeyPress(campo::kCalle, '-'), '-');
     m.Bot_BotonSalir();
   });
-  EXPECT_TRUE(view.cerrada);
+  EXPECT_TRUE(view.closed);
   EXPECT_TRUE(boxes->Boxes().empty());
 }
 
@@ -116,16 +116,16 @@ TEST_F(FrmDomiciliosModelTest, ValidationNamesTheFirstMissingFieldAndFocusesIt) 
     m.Bot_BotonNuevo();
     view.Type(campo::kCalle, "   ");  // blanks only
     m.Bot_BotonAceptar();
-    EXPECT_EQ(view.foco, campo::kCalle);
+    EXPECT_EQ(view.focus, campo::kCalle);
 
     view.Type(campo::kCalle, "Colón");
     m.Bot_BotonAceptar();
-    EXPECT_EQ(view.foco, campo::kLocalidad);
+    EXPECT_EQ(view.focus, campo::kLocalidad);
 
     view.Type(campo::kLocalidad, "Alta Gracia");
     view.SeleccionarProvincia("");
     m.Bot_BotonAceptar();
-    EXPECT_EQ(view.foco, campo::kProvincia);
+    EXPECT_EQ(view.focus, campo::kProvincia);
     EXPECT_TRUE(m.EnEdicion());
     EXPECT_EQ(view.Texto(campo::kCalle), "Colón");
   });
@@ -165,20 +165,20 @@ TEST_F(FrmDomiciliosModelTest, OnlyOneFiscalAddressAndANewOneIsListedAndSelected
     EXPECT_FALSE(m.Editando());
     EXPECT_EQ(Mode(), "bar 2, data, number");
     EXPECT_EQ(Shown(), " |  fiscal | 3");  // the default province
-    EXPECT_EQ(view.foco, campo::kCalle);
+    EXPECT_EQ(view.focus, campo::kCalle);
     Fill("Pasaje O'Brien Ñandú", "15", "Río Cuarto");
     m.Bot_BotonAceptar();
     // Refused: still editing, the typing kept.
     EXPECT_TRUE(m.EnEdicion());
     EXPECT_EQ(view.Texto(campo::kCalle), "Pasaje O'Brien Ñandú");
-    EXPECT_EQ(view.lista.size(), 3u);
+    EXPECT_EQ(view.entries.size(), 3u);
     view.fiscal = false;
     m.Bot_BotonAceptar();
     EXPECT_FALSE(m.EnEdicion());
     EXPECT_EQ(Mode(), "bar 0, list");
-    ASSERT_EQ(view.lista.size(), 4u);
-    EXPECT_EQ(view.lista[3].Clave + " " + view.lista[3].Texto, "A8 Pasaje O'Brien Ñandú");
-    EXPECT_EQ(view.seleccion, 3);
+    ASSERT_EQ(view.entries.size(), 4u);
+    EXPECT_EQ(view.entries[3].Clave + " " + view.entries[3].Texto, "A8 Pasaje O'Brien Ñandú");
+    EXPECT_EQ(view.selected, 3);
     EXPECT_EQ(view.Texto(campo::kLocalidad), "Río Cuarto");
 
     m.LstDomicilios_ItemClick(0);
@@ -186,7 +186,7 @@ TEST_F(FrmDomiciliosModelTest, OnlyOneFiscalAddressAndANewOneIsListedAndSelected
     view.Type(campo::kCalle, "Av. Gral. Belgrano");
     m.Bot_BotonAceptar();
     EXPECT_FALSE(m.EnEdicion());
-    EXPECT_EQ(view.lista[0].Clave + " " + view.lista[0].Texto, "A1 Av. Gral. Belgrano");
+    EXPECT_EQ(view.entries[0].Clave + " " + view.entries[0].Texto, "A1 Av. Gral. Belgrano");
   });
   EXPECT_EQ(BoxTexts(), (Calls{AddressRecords::kYaHayFiscal}));
   EXPECT_EQ(Count("CodDJ = 1 and CodDueno = 1 and Fiscal = 1"), 1);
@@ -203,16 +203,16 @@ TEST_F(FrmDomiciliosModelTest, DeletionsAskFirstAndEndInBrowsing) {
   Open([&](FrmDomiciliosModel& m) {
     m.LstDomicilios_ItemClick(1);
     m.Bot_BotonEliminarDato();  // No
-    EXPECT_EQ(view.lista.size(), 3u);
+    EXPECT_EQ(view.entries.size(), 3u);
     m.Bot_BotonEliminarDato();  // Yes
-    ASSERT_EQ(view.lista.size(), 2u);
-    EXPECT_EQ(view.lista[1].Clave, "A3");
-    EXPECT_EQ(view.seleccion, 0);
+    ASSERT_EQ(view.entries.size(), 2u);
+    EXPECT_EQ(view.entries[1].Clave, "A3");
+    EXPECT_EQ(view.selected, 0);
     EXPECT_EQ(Shown(), "Av. Belgrano | 1234 fiscal | 3");
     EXPECT_EQ(Mode(), "bar 0, list");
 
     m.Bot_BotonEliminarTodos();  // Yes
-    EXPECT_TRUE(view.lista.empty());
+    EXPECT_TRUE(view.entries.empty());
     EXPECT_EQ(view.Texto(campo::kCalle), "");
     EXPECT_EQ(Mode(), "bar 1, list");
     EXPECT_FALSE(m.EnEdicion());
@@ -241,9 +241,9 @@ TEST_F(FrmDomiciliosModelTest, EngineFailuresAreShownAndLoseNeitherTypingNorRows
     column("Observaciones");
     EXPECT_TRUE(m.EnEdicion());
     EXPECT_EQ(view.Texto(campo::kCalle), "Sarmiento");
-    EXPECT_EQ(view.lista.size(), 3u);
+    EXPECT_EQ(view.entries.size(), 3u);
     m.Bot_BotonAceptar();  // retried once the cause is gone
-    EXPECT_EQ(view.lista.size(), 4u);
+    EXPECT_EQ(view.entries.size(), 4u);
 
     m.LstDomicilios_ItemClick(0);
     m.Bot_BotonEditar();
@@ -253,7 +253,7 @@ TEST_F(FrmDomiciliosModelTest, EngineFailuresAreShownAndLoseNeitherTypingNorRows
     column("Observaciones");
     EXPECT_TRUE(m.EnEdicion());
     EXPECT_EQ(view.Texto(campo::kCalle), "Cambiada");
-    EXPECT_EQ(view.lista[0].Texto, "Av. Belgrano");
+    EXPECT_EQ(view.entries[0].Texto, "Av. Belgrano");
     m.Bot_BotonCancelar();
 
     // Another program removed the third address meanwhile: loading it
@@ -265,7 +265,7 @@ TEST_F(FrmDomiciliosModelTest, EngineFailuresAreShownAndLoseNeitherTypingNorRows
     dom.SetTabla("NoHayTabla");
     boxes->SetNextAnswer(msgbox::vbYes);
     m.Bot_BotonEliminarDato();
-    EXPECT_EQ(view.lista.size(), 4u);
+    EXPECT_EQ(view.entries.size(), 4u);
     dom.SetTabla(D::kTabla);
   });
   ASSERT_EQ(boxes->Boxes().size(), 5u);
@@ -299,33 +299,33 @@ TEST_F(FrmDomiciliosModelTest, CompactLayoutFixedTypeAndSingleAddressMode) {
   for (int slot : {campo::kTelefono, campo::kFax, campo::kEMail, campo::kObservaciones}) Hide(slot);
   ChangeSlot(campo::kTipo, [](CampoDomicilio& c) { c.ValorFijo = "0"; });
   Open([&](FrmDomiciliosModel& m) {
-    EXPECT_EQ(view.llamadas, (Calls{"AltoDatos 3075", "AltoVentana 5710", "AltoBarra 5475",
-                                    "Centrar", "EstadoBarra 0", "MostrarModal"}));
+    EXPECT_EQ(view.calls, (Calls{"AltoDatos 3075", "AltoVentana 5710", "AltoBarra 5475", "Centrar",
+                                 "EstadoBarra 0", "MostrarModal"}));
     EXPECT_FALSE(view.fiscal);  // the first address is fiscal, the slot says other
-    EXPECT_FALSE(view.tipoHabilitado);
+    EXPECT_FALSE(view.typeEnabled);
     m.Bot_BotonEditar();
-    EXPECT_FALSE(view.tipoHabilitado);
+    EXPECT_FALSE(view.typeEnabled);
     m.Bot_BotonAceptar();
   });
   EXPECT_EQ(Count("CodDJ = 1 and CodDomicilio = 1 and Fiscal = 0"), 1);
 
   dom.SetSoloUno(true);
-  view.llamadas.clear();
+  view.calls.clear();
   Open([&](FrmDomiciliosModel& m) {
     EXPECT_TRUE(m.Editando());
     view.Type(campo::kCalle, "Av. Belgrano Sur");
     m.Bot_BotonAceptar();
   });
-  EXPECT_EQ(view.llamadas, (Calls{"AltoDatos 3075", "MostrarLista 0", "TopDatos 100",
-                                  "AltoVentana 3675", "AltoBarra 3475", "Centrar", "EstadoBarra 2",
-                                  "Enfocar 2", "MostrarModal", "Cerrar"}));
+  EXPECT_EQ(view.calls, (Calls{"AltoDatos 3075", "MostrarLista 0", "TopDatos 100",
+                               "AltoVentana 3675", "AltoBarra 3475", "Centrar", "EstadoBarra 2",
+                               "Enfocar 2", "MostrarModal", "Cerrar"}));
   EXPECT_EQ(Count("CodDJ = 1 and CodDomicilio = 1 and Calle = 'Av. Belgrano Sur'"), 1);
 
   dom.CommitearCopia();
   Configure(D::kSinDomicilios);
   Open([&](FrmDomiciliosModel& m) {
     EXPECT_FALSE(m.Editando());
-    EXPECT_EQ(view.estadoBarra, 2);
+    EXPECT_EQ(view.barState, 2);
     Fill("Lavalle", "300", "Salta");
     m.Bot_BotonAceptar();
     EXPECT_TRUE(m.EnEdicion());  // never leaves editing

@@ -33,16 +33,16 @@ TEST_F(UcnDomModelTest, TheOpeningFollowsItsOrderAndTheSummaryFollowsTheEditor) 
   dom.alCambiarResumen = [&](const std::string& t) { eventos.push_back("Resumen " + t); };
   Open([&](FrmDomiciliosModel& m) {
     EXPECT_EQ(view.caption, "Domicilios del titular");
-    EXPECT_EQ(view.etiquetas[campo::kCalle], "Calle:");
-    EXPECT_EQ(view.longitudes[campo::kCalle], 40);
-    EXPECT_EQ(view.etiquetas[campo::kCodigoPostal], "Código Postal:");
-    EXPECT_TRUE(view.visibles[campo::kObservaciones]);
-    EXPECT_EQ(view.etiquetas.count(campo::kProvincia), 0u);
-    EXPECT_EQ(view.columnas, (std::vector<std::pair<std::string, int>>{
-                                 {"Calle", 2000}, {"Nro", 500}, {"Localidad", 1000}}));
-    EXPECT_EQ(view.provincias.size(), 24u);
-    EXPECT_EQ(view.provincias[3], (std::pair<std::string, std::string>{"3", "Córdoba"}));
-    EXPECT_EQ(view.seleccion, 0);
+    EXPECT_EQ(view.labels[campo::kCalle], "Calle:");
+    EXPECT_EQ(view.lengths[campo::kCalle], 40);
+    EXPECT_EQ(view.labels[campo::kCodigoPostal], "Código Postal:");
+    EXPECT_TRUE(view.visibleSlots[campo::kObservaciones]);
+    EXPECT_EQ(view.labels.count(campo::kProvincia), 0u);
+    EXPECT_EQ(view.columns, (std::vector<std::pair<std::string, int>>{
+                                {"Calle", 2000}, {"Nro", 500}, {"Localidad", 1000}}));
+    EXPECT_EQ(view.provinces.size(), 24u);
+    EXPECT_EQ(view.provinces[3], (std::pair<std::string, std::string>{"3", "Córdoba"}));
+    EXPECT_EQ(view.selected, 0);
     EXPECT_EQ(m.Entradas().size(), 3u);
     EXPECT_FALSE(dom.Inicio());
     EXPECT_EQ(Count("CodDJ = -1"), 3);  // the working copy
@@ -51,7 +51,7 @@ TEST_F(UcnDomModelTest, TheOpeningFollowsItsOrderAndTheSummaryFollowsTheEditor) 
   });
   EXPECT_EQ(eventos,
             (Calls{"AntesDeAbrir", "Resumen ", "Resumen " + std::string(kCompanySummary)}));
-  EXPECT_EQ(view.llamadas, (Calls{"Centrar", "EstadoBarra 0", "MostrarModal", "Cerrar"}));
+  EXPECT_EQ(view.calls, (Calls{"Centrar", "EstadoBarra 0", "MostrarModal", "Cerrar"}));
 
   // A second opening makes no second copy.
   dom.AntesDeAbrir = nullptr;
