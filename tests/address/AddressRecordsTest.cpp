@@ -77,7 +77,7 @@ TEST_F(AddressRecordsTest, LoadingShowsNullColumnsAsEmptyText) {
   EXPECT_EQ(ErrorOf([&] { records.Cargar(99); }), 3021);
 }
 
-TEST_F(AddressRecordsTest, AddingAndEditingWriteTheVisibleFields) {
+TEST_F(AddressRecordsTest, AddingAndEditingWriteTheVisibleFieldsAndAFailedSaveNoRow) {
   AddressInput d = NewAddress("Av. Sabattini", "2100 bis");
   d.Textos[campo::kPiso] = "2";
   d.Textos[campo::kObservaciones] = "L'atelier \"Sur\"";
@@ -99,9 +99,8 @@ TEST_F(AddressRecordsTest, AddingAndEditingWriteTheVisibleFields) {
   records.Editar(codigo, d);
   EXPECT_EQ(Loaded(codigo), "010|Av. Amadeo Sabattini|0||||2||||Río Cuarto|||-||L'atelier \"Sur\"");
   EXPECT_EQ(Count("Cuit = '30712345676'"), 5);
-}
 
-TEST_F(AddressRecordsTest, AFailedSaveLeavesNoRow) {
+  // A save that fails leaves no row.
   const auto antes = AllRows();
   FailingNumbering failing;
   scope.Sistema = &failing;
@@ -116,7 +115,7 @@ TEST_F(AddressRecordsTest, AFailedSaveLeavesNoRow) {
   EXPECT_EQ(AllRows(), antes);
 }
 
-TEST_F(AddressRecordsTest, OneFiscalAddressPerOwner) {
+TEST_F(AddressRecordsTest, OneFiscalAddressPerOwnerAndDeletionsKeepToTheOwner) {
   EXPECT_EQ(records.ControlarFiscal(true, std::nullopt), AddressRecords::kYaHayFiscal);
   EXPECT_EQ(records.ControlarFiscal(true, 2), AddressRecords::kYaHayFiscal);
   EXPECT_EQ(records.ControlarFiscal(true, 1), "");  // re-saving the fiscal one
@@ -129,9 +128,9 @@ TEST_F(AddressRecordsTest, OneFiscalAddressPerOwner) {
   d.Fiscal = true;
   records.Agregar(d);
   EXPECT_EQ(records.ControlarFiscal(true, std::nullopt), AddressRecords::kYaHayFiscal);
-}
 
-TEST_F(AddressRecordsTest, DeletionsKeepToTheOwner) {
+  // Deletions keep to the owner.
+  SwitchTo(D::kEmpresa);
   const long otros = Count("not (Cuit = '30712345676' and CodDJ = 1 and CodDueno = 1)");
   records.Eliminar(2);
   EXPECT_EQ(records.DarDomicilios(), "Av. Belgrano 1234, Córdoba\r\nRuta Nacional 9 , Villa María");

@@ -18,19 +18,20 @@ const char* const kCompanySummary =
 
 }  // namespace
 
-TEST_F(UcnDomModelTest, TheOpeningFollowsItsOrderAndTheSummaryFollowsTheEditor) {
+TEST_F(UcnDomModelTest, TheOpeningFollowsItsOrderTheSummaryFollowsTheEditorAndUndoRestores) {
+  const auto before = AllRows();
   EXPECT_FALSE(dom.HayDomicilio());
   dom.Refrescar();
   EXPECT_EQ(dom.txt(), kCompanySummary);
   EXPECT_TRUE(dom.HayDomicilio());
   EXPECT_EQ(dom.ObtenerResumen(), "");
 
-  std::vector<std::string> eventos;
+  std::vector<std::string> events;
   dom.AntesDeAbrir = [&] {
-    eventos.push_back("AntesDeAbrir");
+    events.push_back("AntesDeAbrir");
     EXPECT_TRUE(view.caption.empty());  // before anything else happens
   };
-  dom.alCambiarResumen = [&](const std::string& t) { eventos.push_back("Resumen " + t); };
+  dom.alCambiarResumen = [&](const std::string& t) { events.push_back("Resumen " + t); };
   Open([&](FrmDomiciliosModel& m) {
     EXPECT_EQ(view.caption, "Domicilios del titular");
     EXPECT_EQ(view.labels[campo::kCalle], "Calle:");
@@ -49,22 +50,15 @@ TEST_F(UcnDomModelTest, TheOpeningFollowsItsOrderAndTheSummaryFollowsTheEditor) 
     EXPECT_EQ(dom.txt(), "");
     m.Bot_BotonSalir();
   });
-  EXPECT_EQ(eventos,
-            (Calls{"AntesDeAbrir", "Resumen ", "Resumen " + std::string(kCompanySummary)}));
+  EXPECT_EQ(events, (Calls{"AntesDeAbrir", "Resumen ", "Resumen " + std::string(kCompanySummary)}));
   EXPECT_EQ(view.calls, (Calls{"Centrar", "EstadoBarra 0", "MostrarModal", "Cerrar"}));
 
-  // A second opening makes no second copy.
+  // A second opening makes no second copy; undoing restores the table of
+  // the first opening.
   dom.AntesDeAbrir = nullptr;
-  RecordingFrmDomiciliosView otra;
-  dom.cmd_Click(otra);
-  EXPECT_EQ(Count("CodDJ = -1"), 3);
-}
-
-TEST_F(UcnDomModelTest, ResetearCopiaUndoesWhatTheEditorSaved) {
-  dom.Refrescar();
-  const auto antes = AllRows();
   boxes->SetNextAnswer(msgbox::vbYes);
   Open([&](FrmDomiciliosModel& m) {
+    EXPECT_EQ(Count("CodDJ = -1"), 3);
     m.Bot_BotonNuevo();
     view.fiscal = false;
     view.Type(campo::kCalle, "Güemes");
@@ -80,7 +74,7 @@ TEST_F(UcnDomModelTest, ResetearCopiaUndoesWhatTheEditorSaved) {
   dom.ResetearCopia();
   dom.Refrescar();
   EXPECT_EQ(dom.txt(), kCompanySummary);
-  EXPECT_EQ(AllRows(), antes);
+  EXPECT_EQ(AllRows(), before);
 }
 
 // The rows saved before the host knew its record's reference, and their

@@ -32,7 +32,7 @@ bool Covers(const Tiles& tiles, int width, int height) {
 
 }  // namespace
 
-TEST(TilingTest, AtFullSizeTilesKeepTheirOwnSizeAndBothEndsCount) {
+TEST(TilingTest, TilesKeepTheirOwnSizeBothEndsCountAndHalfSizeDoublesThem) {
   // 100 / 32 = 3.125 rounds to 3: columns 0..3; 40 / 16 = 2.5 rounds to
   // 2 (ties to even): rows 0..2.
   const Tiles tiles = Tiling::Teselas(32, 16, 100, 40, 100);
@@ -43,9 +43,8 @@ TEST(TilingTest, AtFullSizeTilesKeepTheirOwnSizeAndBothEndsCount) {
   EXPECT_EQ(tiles.back(), (Rect{96, 32, 32, 16}));
   for (const auto& z : tiles) EXPECT_EQ(std::make_pair(z.width, z.height), std::make_pair(32, 16));
   EXPECT_TRUE(Covers(tiles, 100, 40));
-}
 
-TEST(TilingTest, AtHalfSizeTwiceAsManyTilesEachWay) {
+  // At half size, twice as many tiles each way.
   const Tiles half = Tiling::Teselas(20, 20, 200, 100, 50);
   EXPECT_EQ(Tiling::Teselas(20, 20, 200, 100, 100).size(), 11u * 6u);
   EXPECT_EQ(half.size(), 21u * 11u);  // columns 0..20, against 0..10 at full size

@@ -129,7 +129,7 @@ TEST_F(AcGraphTest, DarPropiedadFindsTheFiveNamesAndFlagsWhatIsMissing) {
   EXPECT_EQ(v.objeto, nullptr);
 }
 
-TEST_F(AcGraphTest, DisablingAFrameClearsItsOwnControlsOnly) {
+TEST_F(AcGraphTest, DisablingAFrameClearsItsOwnControlsOnlyAndAnOrphanOnlyItself) {
   auto window = std::make_shared<FakeControl>(std::map<std::string, Variant>{});
   auto marco = window->Add({{"enabled", true}});
   auto texto = window->Add({{"enabled", true}, {"text", "Calle 1"}}, marco);
@@ -158,9 +158,8 @@ TEST_F(AcGraphTest, DisablingAFrameClearsItsOwnControlsOnly) {
   texto->SetProperty("Text", "otra");
   graph.HabilitarControlesContenedor(*marco, true);
   EXPECT_EQ(states(), "1 - -|1 otra -|1 - 0|1 - -|1 - -|1 adentro -|1 fuera -|");
-}
 
-TEST_F(AcGraphTest, AContainerWithoutAParentOnlyChangesItself) {
+  // A container without a parent only changes itself.
   auto suelto = std::make_shared<FakeControl>(std::map<std::string, Variant>{{"enabled", true}});
   graph.HabilitarControlesContenedor(*suelto, false);
   EXPECT_FALSE((*suelto)["Enabled"].ToBool());
