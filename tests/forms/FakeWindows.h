@@ -32,9 +32,8 @@ class FakeFormWindow : public FormWindow {
   void Move(int x, int y) override {
     left = x;
     top = y;
-    ++moves;
   }
-  int left = -1, top = -1, moves = 0;
+  int left = -1, top = -1;
 
  private:
   int width_, height_;

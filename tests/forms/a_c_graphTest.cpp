@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <tuple>
 
 #include "common/TextCase.h"
 #include "forms/FakeWindows.h"
@@ -80,26 +81,18 @@ class AcGraphTest : public ::testing::Test {
 }  // namespace
 
 TEST_F(AcGraphTest, CentresOnTheScreenOrAChildInItsContainer) {
-  FakeFormWindow window(6001, 3000);
-  graph.CentrarFormulario(window);
-  EXPECT_EQ(window.left, (15360 - 6001) / 2);
-  EXPECT_EQ(window.top, (11520 - 3000) / 2);
-
   FakeContainer marco;
-  FakeFormWindow hija(3000, 2001, true);
-  graph.CentrarFormulario(hija, &marco);
-  EXPECT_EQ(hija.left, 3000);
-  EXPECT_EQ(hija.top, 2000);
-
-  FakeFormWindow suelta(3000, 2000, true);
-  graph.CentrarFormulario(suelta);
-  EXPECT_EQ(suelta.moves, 0);
-
-  // A window larger than the screen goes up and left by half the excess.
-  FakeFormWindow grande(20000, 12000);
-  graph.CentrarFormulario(grande);
-  EXPECT_EQ(grande.left, -2320);
-  EXPECT_EQ(grande.top, -240);
+  const std::tuple<int, int, bool, FormContainer*, int, int> cases[] = {
+      {6001, 3000, false, nullptr, (15360 - 6001) / 2, (11520 - 3000) / 2},
+      {3000, 2001, true, &marco, 3000, 2000},
+      {3000, 2000, true, nullptr, -1, -1},          // a child without its container: not moved
+      {20000, 12000, false, nullptr, -2320, -240},  // too large: up and left by half the excess
+  };
+  for (const auto& [width, height, mdi, in, left, top] : cases) {
+    FakeFormWindow window(width, height, mdi);
+    graph.CentrarFormulario(window, in);
+    EXPECT_EQ(std::make_pair(window.left, window.top), std::make_pair(left, top)) << width;
+  }
 }
 
 TEST_F(AcGraphTest, DarPropiedadFindsTheFiveNamesAndFlagsWhatIsMissing) {

@@ -72,9 +72,8 @@ inline void Activate(QWidget& window) {
 }
 
 inline void Snapshot(QWidget& w, const char* file) {
-  if (const char* folder = std::getenv("REMENDOR_ADDRESS_SHOTS")) {
+  if (const char* folder = std::getenv("REMENDOR_ADDRESS_SHOTS"))
     w.grab().save(QString::fromLocal8Bit(folder) + "/" + file);
-  }
 }
 
 }  // namespace editor_qt

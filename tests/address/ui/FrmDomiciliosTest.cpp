@@ -60,15 +60,13 @@ TEST_F(FrmDomiciliosTest, TheWindowShowsTheSlotsAsTheHostDescribesThem) {
         {campo::kCalle, "&Calle:"},         {campo::kNumero, "&Nro:"},
         {campo::kRuta, "Ca&mino:"},         {campo::kCodigoPostal, "Códi&go Postal:"},
         {campo::kProvincia, "&Provincia:"}, {campo::kEMail, "&E-Mail:"}};
-    for (const auto& [slot, texto] : etiquetas) {
+    for (const auto& [slot, texto] : etiquetas)
       EXPECT_EQ(frm.LblDato(slot)->text().toStdString(), texto) << slot;
-    }
     EXPECT_EQ(frm.TxtDato(campo::kNumero)->maxLength(), 6);
     EXPECT_FALSE(frm.TxtDato(campo::kFax)->isVisibleTo(&frm));
     EXPECT_FALSE(frm.LblDato(campo::kFax)->isVisibleTo(&frm));
-    for (int slot : campo::kDeTexto) {
+    for (int slot : campo::kDeTexto)
       EXPECT_EQ(frm.LblDato(slot)->buddy(), frm.TxtDato(slot)) << slot;
-    }
     EXPECT_EQ(frm.TxtDato(campo::kDepto)->accessibleName(), "Depto /Oficina");
     EXPECT_EQ(frm.TxtDato(campo::kManzana)->accessibleName(), "Manzana");
     EXPECT_EQ(frm.LblDato(campo::kProvincia)->buddy(), frm.CboProvincia()->CboDatos());
@@ -210,9 +208,7 @@ TEST_F(FrmDomiciliosTest, TheKeyboardAloneAddsAnAddressAndEscapeCancels) {
 
 TEST_F(FrmDomiciliosTest, SingleAddressModeWithTheCompactLayoutHidesTheList) {
   Configure(SampleAddresses::kSocia);
-  for (int slot : {campo::kTelefono, campo::kFax, campo::kEMail, campo::kObservaciones}) {
-    Hide(slot);
-  }
+  for (int slot : {campo::kTelefono, campo::kFax, campo::kEMail, campo::kObservaciones}) Hide(slot);
   dom.SetSoloUno(true);
   OpenWindow([&] {
     Activate(frm);
