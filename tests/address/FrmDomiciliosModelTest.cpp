@@ -34,8 +34,10 @@ class FrmDomiciliosModelTest : public EditorFixture {
 
 }  // namespace
 
-TEST_F(FrmDomiciliosModelTest,
-       BrowsingShowsTheSelectedAddressEditingSwitchesTheBarKeysAreFiltered) {
+TEST_F(FrmDomiciliosModelTest, TheBarFollowsTheModeAndClosingAsksOnlyWhenTypingWouldBeLost) {
+  const auto before = AllRows();
+  boxes->SetNextAnswer(msgbox::vbNo);
+  boxes->SetNextAnswer(msgbox::vbYes);
   Open([&](FrmDomiciliosModel& m) {
     EXPECT_FALSE(m.EnEdicion());
     EXPECT_EQ(Mode(), "bar 0, list");
@@ -74,19 +76,9 @@ TEST_F(FrmDomiciliosModelTest,
       EXPECT_EQ(m.TxtDato_KeyPress(campo::kNumero, key), key);
     for (int key : {'a', '-', ',', '.', ' '}) EXPECT_EQ(m.TxtDato_KeyPress(campo::kNumero, key), 0);
     EXPECT_EQ(m.TxtDato_KeyPress(campo::kCalle, '-'), '-');
-    m.Bot_BotonSalir();
-  });
-  EXPECT_TRUE(view.closed);
-  EXPECT_TRUE(boxes->Boxes().empty());
-}
 
-// The window system's close (Alt+F4, the frame) while an address is typed
-// asks before it drops the typing; with nothing typed it just closes.
-TEST_F(FrmDomiciliosModelTest, ClosingTheWindowWhileTypingAsksBeforeDiscarding) {
-  const auto antes = AllRows();
-  boxes->SetNextAnswer(msgbox::vbNo);
-  boxes->SetNextAnswer(msgbox::vbYes);
-  Open([&](FrmDomiciliosModel& m) {
+    // The window system's close (Alt+F4, the frame) while an address is
+    // typed asks before it drops the typing; with nothing typed it closes.
     EXPECT_TRUE(m.CloseRequested());  // browsing
     m.Bot_BotonNuevo();
     EXPECT_TRUE(m.CloseRequested());  // Nuevo's defaults are no typing
@@ -97,17 +89,17 @@ TEST_F(FrmDomiciliosModelTest, ClosingTheWindowWhileTypingAsksBeforeDiscarding) 
     EXPECT_EQ(view.Texto(campo::kNumero), "12345");
     EXPECT_TRUE(m.CloseRequested());  // Yes: dropped as Cancelar drops it
     EXPECT_FALSE(m.EnEdicion());
-    EXPECT_EQ(view.Texto(campo::kCalle), "Av. Belgrano");
-
+    EXPECT_EQ(view.Texto(campo::kCalle), "Ruta Nacional 9");
     m.Bot_BotonEditar();
     EXPECT_TRUE(m.CloseRequested());  // an edit with nothing changed
     m.Bot_BotonSalir();
   });
-  ASSERT_EQ(boxes->Boxes().size(), 2u);
+  EXPECT_TRUE(view.closed);
+  ASSERT_EQ(boxes->Boxes().size(), 2u);  // Cancelar asks nothing
   EXPECT_EQ(boxes->Boxes()[0].text, FrmDomiciliosModel::kDescartar);
   EXPECT_EQ(boxes->Boxes()[0].style, msgbox::vbYesNo + msgbox::vbDefaultButton2);
   dom.CommitearCopia();
-  EXPECT_EQ(AllRows(), antes);
+  EXPECT_EQ(AllRows(), before);
 }
 
 TEST_F(FrmDomiciliosModelTest, ValidationNamesTheFirstMissingFieldAndFocusesIt) {
