@@ -48,12 +48,12 @@ class AddressFixture : public ::testing::Test {
   void SwitchTo(const SampleAddresses::Titular& t) { scope = ScopeOf(t); }
 
   // An address as the editor hands it on, in the sample's province.
-  static AddressInput Address(const std::string& calle, const std::string& numero,
-                              const std::string& localidad) {
+  static AddressInput Address(const std::string& street, const std::string& number,
+                              const std::string& town) {
     AddressInput d;
-    d.Textos[campo::kCalle] = calle;
-    d.Textos[campo::kNumero] = numero;
-    d.Textos[campo::kLocalidad] = localidad;
+    d.Textos[campo::kCalle] = street;
+    d.Textos[campo::kNumero] = number;
+    d.Textos[campo::kLocalidad] = town;
     d.Provincia = "3";
     return d;
   }

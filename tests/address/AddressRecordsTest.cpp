@@ -38,10 +38,10 @@ class FailingNumbering : public ObjSistema {
 }  // namespace
 
 TEST_F(AddressRecordsTest, ListAndSummaryShowTheOwnersAddresses) {
-  std::string lista;  // a Null number shows empty
+  std::string listed;  // a Null number shows empty
   for (const auto& e : records.Lista())
-    lista += e.Clave + " " + e.Texto + " " + e.Numero + ", " + e.Localidad + "|";
-  EXPECT_EQ(lista,
+    listed += e.Clave + " " + e.Texto + " " + e.Numero + ", " + e.Localidad + "|";
+  EXPECT_EQ(listed,
             "A1 Av. Belgrano 1234, Córdoba|A2 Bv. San Juan 850, Córdoba|A3 Ruta Nacional 9 , Villa "
             "María|");
   EXPECT_EQ(records.DarDomicilios(),
@@ -83,36 +83,36 @@ TEST_F(AddressRecordsTest, AddingAndEditingWriteTheVisibleFieldsAndAFailedSaveNo
   d.Textos[campo::kObservaciones] = "L'atelier \"Sur\"";
   d.Textos[campo::kFax] = "no se guarda";
   scope.Campos.Set_Campo(campo::kFax, 1, "Fax", 20, false, false, "", "Fax", "");
-  const int32_t codigo = records.Agregar(d);
-  EXPECT_EQ(codigo, 8);
+  const int32_t code = records.Agregar(d);
+  EXPECT_EQ(code, 8);
   // A numeric slot stores its leading number.
-  EXPECT_EQ(Loaded(codigo), "003|Av. Sabattini|2100||||2||||Río Cuarto|||-||L'atelier \"Sur\"");
+  EXPECT_EQ(Loaded(code), "003|Av. Sabattini|2100||||2||||Río Cuarto|||-||L'atelier \"Sur\"");
   EXPECT_EQ(Count("CodDomicilio = 8 and Fax is null and CodDueno = 1 and CodReferencia = 1 and "
                   "Cuit = '30712345676' and CodDJ = 1"),
             1);
-  EXPECT_EQ(records.Lista().back().Clave, AddressKey::DesdeCodigo(codigo));
+  EXPECT_EQ(records.Lista().back().Clave, AddressKey::DesdeCodigo(code));
 
   d.Textos[campo::kCalle] = "Av. Amadeo Sabattini";
   d.SinNumero = true;
   d.Textos[campo::kNumero] = "";
   d.Provincia = "";
-  records.Editar(codigo, d);
-  EXPECT_EQ(Loaded(codigo), "010|Av. Amadeo Sabattini|0||||2||||Río Cuarto|||-||L'atelier \"Sur\"");
+  records.Editar(code, d);
+  EXPECT_EQ(Loaded(code), "010|Av. Amadeo Sabattini|0||||2||||Río Cuarto|||-||L'atelier \"Sur\"");
   EXPECT_EQ(Count("Cuit = '30712345676'"), 5);
 
   // A save that fails leaves no row.
-  const auto antes = AllRows();
+  const auto before = AllRows();
   FailingNumbering failing;
   scope.Sistema = &failing;
   EXPECT_EQ(ErrorOf([&] { records.Agregar(NewAddress("Colón", "1")); }), 3008);
   scope.Sistema = nullptr;
   EXPECT_EQ(ErrorOf([&] { records.Agregar(NewAddress("Colón", "1")); }), 91);
   scope.Sistema = numbering.get();
-  AddressInput largo = NewAddress("Colón", "1");
-  largo.Textos[campo::kPiso] = "demasiado largo";
-  EXPECT_EQ(ErrorOf([&] { records.Agregar(largo); }), 3163);
-  EXPECT_EQ(ErrorOf([&] { records.Editar(2, largo); }), 3163);
-  EXPECT_EQ(AllRows(), antes);
+  AddressInput tooLong = NewAddress("Colón", "1");
+  tooLong.Textos[campo::kPiso] = "demasiado largo";
+  EXPECT_EQ(ErrorOf([&] { records.Agregar(tooLong); }), 3163);
+  EXPECT_EQ(ErrorOf([&] { records.Editar(2, tooLong); }), 3163);
+  EXPECT_EQ(AllRows(), before);
 }
 
 TEST_F(AddressRecordsTest, OneFiscalAddressPerOwnerAndDeletionsKeepToTheOwner) {
@@ -131,17 +131,17 @@ TEST_F(AddressRecordsTest, OneFiscalAddressPerOwnerAndDeletionsKeepToTheOwner) {
 
   // Deletions keep to the owner.
   SwitchTo(D::kEmpresa);
-  const long otros = Count("not (Cuit = '30712345676' and CodDJ = 1 and CodDueno = 1)");
+  const long others = Count("not (Cuit = '30712345676' and CodDJ = 1 and CodDueno = 1)");
   records.Eliminar(2);
   EXPECT_EQ(records.DarDomicilios(), "Av. Belgrano 1234, Córdoba\r\nRuta Nacional 9 , Villa María");
   records.EliminarTodos();
   EXPECT_EQ(records.DarDomicilios(), "");
-  EXPECT_EQ(Count("not (Cuit = '30712345676' and CodDJ = 1 and CodDueno = 1)"), otros);
+  EXPECT_EQ(Count("not (Cuit = '30712345676' and CodDJ = 1 and CodDueno = 1)"), others);
   EXPECT_EQ(Count("Cuit = '30654321098' and CodDueno = 1"), 2);
 }
 
 TEST_F(AddressRecordsTest, AQuoteInTheCuitTouchesNoOtherRow) {
-  const auto antes = AllRows();
+  const auto before = AllRows();
   for (const std::string& cuit :
        {std::string("30712345676' or '1'='1"), std::string("' or CodDJ <> '"),
         std::string("O'Higgins"), std::string("30712345676\0", 12)}) {
@@ -153,36 +153,36 @@ TEST_F(AddressRecordsTest, AQuoteInTheCuitTouchesNoOtherRow) {
     records.EliminarTodos();
     EXPECT_EQ(ErrorOf([&] { records.Editar(1, NewAddress("X", "1")); }), 3021) << cuit;
   }
-  EXPECT_EQ(AllRows(), antes);
+  EXPECT_EQ(AllRows(), before);
 
   // Such a taxpayer's own rows work like any other.
   scope.Cuit = "20'1";
-  const int32_t codigo = records.Agregar(NewAddress("Chacabuco", "5"));
+  const int32_t code = records.Agregar(NewAddress("Chacabuco", "5"));
   EXPECT_EQ(records.DarDomicilios(), "Chacabuco 5, Río Cuarto");
-  records.Eliminar(codigo);
-  EXPECT_EQ(AllRows(), antes);
+  records.Eliminar(code);
+  EXPECT_EQ(AllRows(), before);
 }
 
 TEST_F(AddressRecordsTest, ANumericFieldSavesTheValueItShows) {
   // The kilometre as a number with decimals: slot 6 numeric, on a DOUBLE.
   db.Execute("ALTER TABLE 24Domicilios ADD COLUMN Kilometro DOUBLE");
   scope.Campos.Set_Campo(campo::kKm, campo::kNumerico, "Kilometro", 10, true, false, "", "Km", "");
-  const std::pair<const char*, double> valores[] = {{"2.5", 2.5},       {"-0.75", -0.75},
-                                                    {"1234.5", 1234.5}, {"0.125", 0.125},
-                                                    {"1E+20", 1e20},    {"7", 7}};
-  for (const auto& [valor, guardado] : valores) {
-    db.Execute(std::string("update 24Domicilios set Kilometro = ") + valor +
+  const std::pair<const char*, double> values[] = {{"2.5", 2.5},       {"-0.75", -0.75},
+                                                   {"1234.5", 1234.5}, {"0.125", 0.125},
+                                                   {"1E+20", 1e20},    {"7", 7}};
+  for (const auto& [value, stored] : values) {
+    db.Execute(std::string("update 24Domicilios set Kilometro = ") + value +
                " where CodDomicilio = 3");
-    const LoadedAddress leido = records.Cargar(3);
+    const LoadedAddress loaded = records.Cargar(3);
     // Saving what was loaded, untouched, stores the same value.
     AddressInput d;
-    for (int slot : campo::kDeTexto) d.Textos[static_cast<size_t>(slot)] = *leido.Textos[slot];
-    d.SinNumero = *leido.SinNumero;
-    d.Provincia = *leido.Provincia;
+    for (int slot : campo::kDeTexto) d.Textos[static_cast<size_t>(slot)] = *loaded.Textos[slot];
+    d.SinNumero = *loaded.SinNumero;
+    d.Provincia = *loaded.Provincia;
     records.Editar(3, d);
     dao::Recordset rs = db.OpenRecordset(
         "select Kilometro from 24Domicilios where CodDomicilio = 3", dao::dbOpenSnapshot);
-    EXPECT_EQ(rs.Fields(0).Value().ToDouble(), guardado) << valor;
+    EXPECT_EQ(rs.Fields(0).Value().ToDouble(), stored) << value;
   }
   EXPECT_EQ(*records.Cargar(3).Textos[campo::kKm], "7");
   db.Execute("update 24Domicilios set Kilometro = 2.5 where CodDomicilio = 3");

@@ -15,7 +15,7 @@ namespace {
 
 using S = AddressStatements;
 
-AddressScope Ambito() {
+AddressScope SampleScope() {
   AddressScope a;
   a.Tabla = "Dom";
   a.Cuit = "20123456786";
@@ -35,7 +35,7 @@ AddressScope Ambito() {
 // every statement names the columns the slots give, a backup's rows are
 // matched by their codes, a Null code as such, and the copy code.
 TEST(AddressStatements, StatementsNameTheSlotsColumnsAndTheBackupsRows) {
-  const AddressScope a = Ambito();
+  const AddressScope a = SampleScope();
   EXPECT_EQ(S::ListaDelDueño(a),
             "select * from Dom where CUIT = '20123456786' and CodDJ = 40 and Duenio = 7 and Ref "
             "= -2");
@@ -93,33 +93,33 @@ TEST(AddressKey, KeyIsALetterAndTheCode) {
   EXPECT_EQ(AddressKey::DesdeCodigo(-3), "A-3");
   EXPECT_EQ(AddressKey::CodigoDesdeClave("A15"), 15);
   EXPECT_EQ(AddressKey::CodigoDesdeClave("A-3"), -3);
-  for (const char* clave : {"A", "", "A1x"})
-    EXPECT_EQ(ErrorOf([&] { AddressKey::CodigoDesdeClave(clave); }), 13) << clave;
+  for (const char* key : {"A", "", "A1x"})
+    EXPECT_EQ(ErrorOf([&] { AddressKey::CodigoDesdeClave(key); }), 13) << key;
   EXPECT_EQ(ErrorOf([] { AddressKey::CodigoDesdeClave("A99999999999"); }), 6);
 }
 
 // The slot table, and the control that hands its slots on to it.
 TEST(AddressFieldSlots, SlotsKeepWhatWasStoredAndRefuseNumbersOutside0To21) {
   const auto check = [](auto& c) {
-    int32_t tipo = 0, longitud = 0;
-    bool visible = false, obligatorio = false;
-    std::string nombre = "x", sql, descripcion, fijo;
-    c.Get_Campo(21, tipo, nombre, longitud, visible, obligatorio, sql, descripcion, fijo);
-    EXPECT_EQ(nombre, "");  // empty at creation
+    int32_t type = 0, length = 0;
+    bool visible = false, mandatory = false;
+    std::string name = "x", sql, description, fixed;
+    c.Get_Campo(21, type, name, length, visible, mandatory, sql, description, fixed);
+    EXPECT_EQ(name, "");  // empty at creation
     c.Set_Campo(21, 3, "Obs", 255, true, true, "select 1", "Observaciones", "x");
-    c.Get_Campo(21, tipo, nombre, longitud, visible, obligatorio, sql, descripcion, fijo);
-    EXPECT_EQ(std::tie(tipo, nombre, longitud, visible, obligatorio, sql, descripcion, fijo),
+    c.Get_Campo(21, type, name, length, visible, mandatory, sql, description, fixed);
+    EXPECT_EQ(std::tie(type, name, length, visible, mandatory, sql, description, fixed),
               std::make_tuple(3, std::string("Obs"), 255, true, true, std::string("select 1"),
                               std::string("Observaciones"), std::string("x")));
-    for (int fuera : {-1, 22}) {
-      EXPECT_EQ(ErrorOf([&] { c.Set_Campo(fuera, 1, "X", 1, true, true, "", "", ""); }), 9);
+    for (int outside : {-1, 22}) {
+      EXPECT_EQ(ErrorOf([&] { c.Set_Campo(outside, 1, "X", 1, true, true, "", "", ""); }), 9);
       EXPECT_EQ(ErrorOf([&] {
-                  c.Get_Campo(fuera, tipo, nombre, longitud, visible, obligatorio, sql, descripcion,
-                              fijo);
+                  c.Get_Campo(outside, type, name, length, visible, mandatory, sql, description,
+                              fixed);
                 }),
                 9);
     }
-    EXPECT_EQ(nombre, "Obs");
+    EXPECT_EQ(name, "Obs");
   };
   AddressFieldSlots slots;
   check(slots);
@@ -138,10 +138,10 @@ TEST(LeadingNumber, ReadsTheLeadingNumber) {
                                                   {"-", 0},       {",", 0},
                                                   {"1E-999", 0}};
   for (const auto& [text, number] : cases) EXPECT_EQ(LeadingNumber(text), number) << text;
-  RegionalSettings punto;
-  punto.decimalSeparator = ".";
-  punto.thousandsSeparator = ",";
-  EXPECT_EQ(LeadingNumber("3.5", punto), 3.5);
-  EXPECT_EQ(LeadingNumber("3,5", punto), 3);
+  RegionalSettings dotted;
+  dotted.decimalSeparator = ".";
+  dotted.thousandsSeparator = ",";
+  EXPECT_EQ(LeadingNumber("3.5", dotted), 3.5);
+  EXPECT_EQ(LeadingNumber("3,5", dotted), 3);
   EXPECT_EQ(ErrorOf([] { LeadingNumber("1E999"); }), 6);
 }

@@ -103,7 +103,7 @@ TEST_F(FrmDomiciliosModelTest, TheBarFollowsTheModeAndClosingAsksOnlyWhenTypingW
 }
 
 TEST_F(FrmDomiciliosModelTest, ValidationNamesTheFirstMissingFieldAndFocusesIt) {
-  const auto antes = AllRows();
+  const auto before = AllRows();
   Open([&](FrmDomiciliosModel& m) {
     m.Bot_BotonNuevo();
     view.Type(campo::kCalle, "   ");  // blanks only
@@ -126,7 +126,7 @@ TEST_F(FrmDomiciliosModelTest, ValidationNamesTheFirstMissingFieldAndFocusesIt) 
   EXPECT_EQ(boxes->Boxes()[0].style, msgbox::vbOKOnly);
   EXPECT_EQ(boxes->Boxes()[0].title, "Remendor");
   dom.CommitearCopia();
-  EXPECT_EQ(AllRows(), antes);
+  EXPECT_EQ(AllRows(), before);
 
   // A hidden mandatory field is not asked for.
   Hide(campo::kLocalidad);
@@ -274,12 +274,12 @@ TEST_F(FrmDomiciliosModelTest, EngineFailuresAreShownAndLoseNeitherTypingNorRows
 
 TEST_F(FrmDomiciliosModelTest, ALoadingFailureStopsTheOpeningAndKeepsTheSummary) {
   dom.Refrescar();
-  const std::string resumen = dom.txt();
+  const std::string summary = dom.txt();
   db.Execute("DROP TABLE provincias");
   Open([&](FrmDomiciliosModel&) { ADD_FAILURE() << "the editor must not show"; });
   ASSERT_EQ(boxes->Boxes().size(), 1u);
   EXPECT_NE(boxes->Boxes()[0].text.find("provincias"), std::string::npos);
-  EXPECT_EQ(dom.txt(), resumen);
+  EXPECT_EQ(dom.txt(), summary);
   EXPECT_TRUE(dom.Inicio());  // no copy was made
 }
 

@@ -96,14 +96,14 @@ TEST_F(UcnDomModelTest, NuevoUpdateGivesThePendingRowsAndTheirBackupTheirReferen
 
 TEST_F(UcnDomModelTest, ResizeCountsWholeLinesOf320Twips) {
   const struct {
-    int alto, lineas, anchoTexto;
-  } casos[] = {{960, 3, 4000 - 300 - 20 - 20},
+    int height, lines, textWidth;
+  } cases[] = {{960, 3, 4000 - 300 - 20 - 20},
                {500, 1, 4000 - 300 - 20 - 20 + 1000},
                {300, 0, 4000 - 300 - 20 - 20},
                {320, 1, 4000 - 300 - 20 - 20 + 1000}};
-  for (const auto& c : casos) {
-    dom.UserControl_Resize(4000, c.alto, 300, 285);
-    EXPECT_EQ(dom.cmd(), (Rect{3680, 0, 300, 285})) << c.alto;
-    EXPECT_EQ(dom.txtRect(), (Rect{0, 0, c.anchoTexto, c.lineas * 320})) << c.alto;
+  for (const auto& c : cases) {
+    dom.UserControl_Resize(4000, c.height, 300, 285);
+    EXPECT_EQ(dom.cmd(), (Rect{3680, 0, 300, 285})) << c.height;
+    EXPECT_EQ(dom.txtRect(), (Rect{0, 0, c.textWidth, c.lines * 320})) << c.height;
   }
 }

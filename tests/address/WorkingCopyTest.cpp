@@ -104,8 +104,8 @@ class TwoDeclarationsTest : public WorkingCopyTest {
 // One copy however often the editor opens; undoing restores the table of
 // the first opening, keeping drops the backup, and either ends the copy.
 TEST_F(WorkingCopyTest, ResetearCopiaRestoresTheFirstOpeningAndCommitearCopiaKeepsTheChanges) {
-  const auto inicial = AllRows();
-  for (const bool deshacer : {true, false}) {
+  const auto initial = AllRows();
+  for (const bool undo : {true, false}) {
     scope.Inicio = true;
     EXPECT_FALSE(copy.Changed());
     copy.HacerCopia(-scope.Dueño);
@@ -122,26 +122,26 @@ TEST_F(WorkingCopyTest, ResetearCopiaRestoresTheFirstOpeningAndCommitearCopiaKee
               "Colón 5000, Córdoba");
     copy.HacerCopia(-scope.Dueño);
     EXPECT_EQ(BackupRows(), 3);
-    const auto editada = LiveRows();
-    if (deshacer) {
+    const auto edited = LiveRows();
+    if (undo) {
       copy.ResetearCopia();
-      EXPECT_EQ(AllRows(), inicial);
+      EXPECT_EQ(AllRows(), initial);
     } else {
       copy.CommitearCopia();
-      EXPECT_EQ(AllRows(), editada);
+      EXPECT_EQ(AllRows(), edited);
     }
     EXPECT_FALSE(scope.Inicio);
     EXPECT_FALSE(copy.Pendiente());
     EXPECT_FALSE(copy.Changed());
     // Nothing is left to undo: a later ResetearCopia changes nothing.
-    const auto tras = AllRows();
+    const auto after = AllRows();
     copy.ResetearCopia();
-    EXPECT_EQ(AllRows(), tras);
+    EXPECT_EQ(AllRows(), after);
   }
 }
 
 TEST_F(WorkingCopyTest, AFailingRestoreRollsBackAndKeepsTheBackup) {
-  const auto inicial = AllRows();
+  const auto initial = AllRows();
   copy.HacerCopia(-scope.Dueño);
   EditAsAUser();
   // Another owner of the declaration takes code 2, which the backup holds:
@@ -149,34 +149,34 @@ TEST_F(WorkingCopyTest, AFailingRestoreRollsBackAndKeepsTheBackup) {
   db.Execute(
       "insert into 24Domicilios (Cuit, CodDJ, CodDueno, CodReferencia, CodDomicilio, Fiscal, "
       "Calle) values ('30712345676', 1, 2, 1, 2, 0, 'Tucumán')");
-  const auto antes = AllRows();
+  const auto before = AllRows();
   EXPECT_NE(ErrorOf([&] { copy.ResetearCopia(); }), 0);
-  EXPECT_EQ(AllRows(), antes);
+  EXPECT_EQ(AllRows(), before);
   EXPECT_TRUE(copy.Pendiente());
 
   // Once the clash is gone the backup still restores the first opening.
   db.Execute("delete from 24Domicilios where CodDueno = 2 and Calle = 'Tucumán'");
   copy.ResetearCopia();
-  EXPECT_EQ(AllRows(), inicial);
+  EXPECT_EQ(AllRows(), initial);
 }
 
 TEST_F(WorkingCopyTest, AnotherTaxpayersOwnerWithTheSameCodeKeepsItsBackup) {
-  AddressScope otro = ScopeOf(D::kOtraEmpresa);
-  WorkingCopy otherCopy(otro);
-  AddressRecords otherRecords(otro);
-  ASSERT_EQ(otro.Dueño, scope.Dueño);
+  AddressScope other = ScopeOf(D::kOtraEmpresa);
+  WorkingCopy otherCopy(other);
+  AddressRecords otherRecords(other);
+  ASSERT_EQ(other.Dueño, scope.Dueño);
 
-  const auto inicial = AllRows();
+  const auto initial = AllRows();
   copy.HacerCopia(-scope.Dueño);
-  otherCopy.HacerCopia(-otro.Dueño);
+  otherCopy.HacerCopia(-other.Dueño);
   EXPECT_EQ(Count("CodDJ = -1"), 5);
 
   EditAsAUser();
   otherRecords.EliminarTodos();
-  const std::string otrosAntes = otherRecords.DarDomicilios();
+  const std::string othersBefore = otherRecords.DarDomicilios();
   copy.CommitearCopia();
   EXPECT_EQ(Count("CodDJ = -1"), 2);  // only the other taxpayer's backup is left
-  const auto tras = AllRows();
+  const auto after = AllRows();
 
   otherCopy.ResetearCopia();
   EXPECT_EQ(otherRecords.DarDomicilios(),
@@ -187,20 +187,20 @@ TEST_F(WorkingCopyTest, AnotherTaxpayersOwnerWithTheSameCodeKeepsItsBackup) {
   // This owner's committed changes stand; nothing of the other came in.
   EXPECT_EQ(records.Lista().size(), 3u);
   EXPECT_EQ(Count("Cuit = '30712345676'"), Count("Cuit = '30712345676' and CodDJ = 1"));
-  EXPECT_EQ(otrosAntes, "");
-  EXPECT_NE(AllRows(), inicial);
-  EXPECT_NE(AllRows(), tras);
+  EXPECT_EQ(othersBefore, "");
+  EXPECT_NE(AllRows(), initial);
+  EXPECT_NE(AllRows(), after);
 }
 
 TEST_F(WorkingCopyTest, AnOwnerWithoutAddressesGetsAnEmptyBackupAndABadCopyCodeIsRefused) {
   SwitchTo(D::kSinDomicilios);
-  const auto inicial = AllRows();
+  const auto initial = AllRows();
   copy.HacerCopia(-scope.Dueño);
   EXPECT_EQ(BackupRows(), 0);
   records.Agregar(Address("Alsina", "", ""));
   EXPECT_NE(records.DarDomicilios(), "");
   copy.ResetearCopia();
-  EXPECT_EQ(AllRows(), inicial);
+  EXPECT_EQ(AllRows(), initial);
   EXPECT_EQ(records.DarDomicilios(), "");
 
   // A copy code equal to the declaration, or a missing table, is refused.
@@ -209,7 +209,7 @@ TEST_F(WorkingCopyTest, AnOwnerWithoutAddressesGetsAnEmptyBackupAndABadCopyCodeI
   EXPECT_EQ(ErrorOf([&] { copy.HacerCopia(-scope.Dueño); }), 5);
   EXPECT_TRUE(scope.Inicio);
   EXPECT_FALSE(copy.Pendiente());
-  EXPECT_EQ(AllRows(), inicial);
+  EXPECT_EQ(AllRows(), initial);
 
   scope.Tabla = "NoExiste";
   scope.CodDJ = 1;
@@ -254,63 +254,63 @@ TEST_F(TwoDeclarationsTest, CrashedOrDoubledSessionsLoseNoAddressAndTakeNoOtherB
   {
     // Declaration 5's session ends without CommitearCopia or ResetearCopia,
     // after an address was changed.
-    auto caida = Open(5);
-    caida->records.Editar(12, Address("Calle 12 bis", "", "Córdoba"));
+    auto crashed = Open(5);
+    crashed->records.Editar(12, Address("Calle 12 bis", "", "Córdoba"));
   }
   EXPECT_EQ(Codes(), "DJ 5: 11 12 13 14 | DJ 6: 15 | backup: 11 12 13 14");
-  const auto trasLaCaida = AllRows();
+  const auto afterCrash = AllRows();
 
   // Declaration 6 is opened, emptied and undone, then emptied and kept:
   // the stale backup of 5 is not its to drop or to restore.
-  auto seis = Open(6);
-  seis->records.EliminarTodos();
-  seis->copy.ResetearCopia();
-  EXPECT_EQ(AllRows(), trasLaCaida);
-  seis = Open(6);
-  seis->records.EliminarTodos();
-  seis->copy.CommitearCopia();
+  auto six = Open(6);
+  six->records.EliminarTodos();
+  six->copy.ResetearCopia();
+  EXPECT_EQ(AllRows(), afterCrash);
+  six = Open(6);
+  six->records.EliminarTodos();
+  six->copy.CommitearCopia();
   EXPECT_EQ(Codes(), "DJ 5: 11 12 13 14 | DJ 6: | backup: 11 12 13 14");
 
   // Declaration 5 opened again: the stale backup is replaced, not added to,
   // and undoing brings back the rows of this opening, each once.
-  auto cinco = Open(5);
+  auto five = Open(5);
   EXPECT_EQ(Count("CodDJ = -1 and Cuit = '30712345676'"), 4);
-  cinco->records.EliminarTodos();
-  cinco->copy.ResetearCopia();
+  five->records.EliminarTodos();
+  five->copy.ResetearCopia();
   EXPECT_EQ(Codes(), "DJ 5: 11 12 13 14 | DJ 6: | backup:");
   EXPECT_EQ(Count("CodDJ = 5 and Calle = 'Calle 12 bis'"), 1);
 
   // A crash between the two resets leaves the second still to undo.
   LoadDeclarations();
-  cinco = Open(5);
+  five = Open(5);
   {
-    auto caida = Open(6);
-    cinco->records.EliminarTodos();
-    caida->records.EliminarTodos();
-    cinco->copy.ResetearCopia();
+    auto crashed = Open(6);
+    five->records.EliminarTodos();
+    crashed->records.EliminarTodos();
+    five->copy.ResetearCopia();
   }  // 6's session dies before its ResetearCopia
   EXPECT_EQ(Codes(), "DJ 5: 11 12 13 14 | DJ 6: | backup: 15");
 
   // A new session of 6 finds no live row for the stale backup: it leaves
   // it, and its own undo and keep change only what it did itself.
-  seis = Open(6);
-  seis->records.Agregar(Address("Calle nueva", "", ""));
-  seis->copy.ResetearCopia();
+  six = Open(6);
+  six->records.Agregar(Address("Calle nueva", "", ""));
+  six->copy.ResetearCopia();
   EXPECT_EQ(Codes(), "DJ 5: 11 12 13 14 | DJ 6: | backup: 15");
 
   // Two copies of one declaration never lose its addresses.
   LoadDeclarations();
-  auto una = Open(5);
-  auto otra = Open(5);  // the same owner opened twice
-  una->records.Eliminar(11);
-  una->copy.ResetearCopia();
+  auto first = Open(5);
+  auto second = Open(5);  // the same owner opened twice
+  first->records.Eliminar(11);
+  first->copy.ResetearCopia();
   EXPECT_EQ(Codes(), "DJ 5: 11 12 13 14 | DJ 6: 15 | backup:");
   // The backup the second copy made is gone: undoing it now would delete
   // the live rows with nothing to bring back. Refused, nothing changed.
-  const auto antes = AllRows();
-  EXPECT_EQ(ErrorOf([&] { otra->copy.ResetearCopia(); }), WorkingCopy::kCopiaCambiada);
-  EXPECT_EQ(AllRows(), antes);
-  EXPECT_TRUE(otra->copy.Pendiente());
-  otra->copy.CommitearCopia();
-  EXPECT_EQ(AllRows(), antes);
+  const auto before = AllRows();
+  EXPECT_EQ(ErrorOf([&] { second->copy.ResetearCopia(); }), WorkingCopy::kCopiaCambiada);
+  EXPECT_EQ(AllRows(), before);
+  EXPECT_TRUE(second->copy.Pendiente());
+  second->copy.CommitearCopia();
+  EXPECT_EQ(AllRows(), before);
 }

@@ -92,19 +92,19 @@ TEST_F(StandardWindowsTest, TheSplashClosesOnlyWhenUnloadedTheAboutBoxOnAClick) 
 
 TEST_F(StandardWindowsTest, TheWelcomeAnswersWithTheStartButtonsChoice) {
   const struct {
-    bool pulsaInicio;
+    bool pressesStart;
     bool doNotShowTicked;
-    bool resultado;
-  } casos[] = {{true, false, true}, {true, true, false}, {false, false, false}};
-  for (const auto& caso : casos) {
+    bool result;
+  } cases[] = {{true, false, true}, {true, true, false}, {false, false, false}};
+  for (const auto& testCase : cases) {
     factory.log.clear();
     factory.onWelcome = [&](FrmXInicioMensajeModel& model, FakeView& view) {
-      view.ticked = caso.doNotShowTicked;
-      if (caso.pulsaInicio) model.btnInicio_Click();
+      view.ticked = testCase.doNotShowTicked;
+      if (testCase.pressesStart) model.btnInicio_Click();
     };
-    a_c_graph nuevo(factory);
-    EXPECT_EQ(nuevo.InicioMensaje_Mostrar("VORA", 1234), caso.resultado);
-    EXPECT_EQ(nuevo.WelcomeStarted(), caso.pulsaInicio);
+    a_c_graph fresh(factory);
+    EXPECT_EQ(fresh.InicioMensaje_Mostrar("VORA", 1234), testCase.result);
+    EXPECT_EQ(fresh.WelcomeStarted(), testCase.pressesStart);
     EXPECT_EQ(Log(factory.log.begin(), factory.log.begin() + 3),
               (Log{"Titulo=¡ Bienvenido a VORA!",
                    std::string("lblMensaje=") + FrmXInicioMensajeModel::kMensaje, "Show vbModal"}));
@@ -133,14 +133,14 @@ TEST_F(StandardWindowsTest, HelpOpensTheContextsPageOrSaysThereIsNone) {
     model.TeclaF1();
   };
   graph.InicioMensaje_Mostrar("VORA", 77);
-  const Log esperado = {"Show vbModal",
+  const Log expected = {"Show vbModal",
                         "MousePointer=11",
                         "SendKeys {F1}",
                         "MousePointer=0",
                         "ayuda " + dir.File("ayuda/index.html"),
                         "ayuda " + dir.File("ayuda/77.html"),
                         "ayuda " + dir.File("ayuda/77.html")};
-  EXPECT_EQ(Log(factory.log.begin() + 2, factory.log.end()), esperado);
+  EXPECT_EQ(Log(factory.log.begin() + 2, factory.log.end()), expected);
   ASSERT_EQ(boxes->Boxes().size(), 2u);
   EXPECT_EQ(boxes->Boxes()[0].text,
             "No se encontró la ayuda del sistema en la carpeta '" + dir.File("ayuda") + "'.");
@@ -190,12 +190,12 @@ TEST_F(StandardWindowsTest, AMessageTickedOnceIsNeverShownAgainOthersComeBackErr
 }
 
 TEST_F(StandardWindowsTest, TheClosingNoticeRunsTheWorkWhileShownThenCloses) {
-  bool enPantalla = false;
+  bool onScreen = false;
   graph.Cerrando_Mostrar(picture, [&] {
-    enPantalla = Contains(factory.log, "Refresh") && !Contains(factory.log, "Unload");
+    onScreen = Contains(factory.log, "Refresh") && !Contains(factory.log, "Unload");
     factory.log.push_back("trabajo");
   });
-  EXPECT_TRUE(enPantalla);
+  EXPECT_TRUE(onScreen);
   EXPECT_EQ(factory.log, (Log{"picIcono", "Label1.Refresh", "Show vbModal", "Refresh",
                               "Label1.Refresh", "trabajo", "Unload"}));
   EXPECT_EQ(factory.shown.top, (11520 - 1500) / 2);
@@ -213,10 +213,10 @@ TEST_F(StandardWindowsTest, TheClosingNoticeRunsTheWorkWhileShownThenCloses) {
 TEST_F(StandardWindowsTest, AHelpFolderGivenRelativeGivesAnAbsolutePage) {
   std::filesystem::create_directories(dir.Path() / "ayuda");
   std::ofstream(dir.File("ayuda/index.html")) << "<p>ayuda</p>";
-  const auto antes = std::filesystem::current_path();
+  const auto before = std::filesystem::current_path();
   std::filesystem::current_path(dir.Path());
   const std::string page = HelpPages::Pagina("ayuda", 9);
-  std::filesystem::current_path(antes);
+  std::filesystem::current_path(before);
   EXPECT_EQ(page,
             NativePath::ToUtf8(
                 (std::filesystem::canonical(dir.Path()) / "ayuda/index.html").make_preferred()));

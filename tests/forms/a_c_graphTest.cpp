@@ -81,10 +81,10 @@ class AcGraphTest : public ::testing::Test {
 }  // namespace
 
 TEST_F(AcGraphTest, CentresOnTheScreenOrAChildInItsContainer) {
-  FakeContainer marco;
+  FakeContainer frame;
   const std::tuple<int, int, bool, FormContainer*, int, int> cases[] = {
       {6001, 3000, false, nullptr, (15360 - 6001) / 2, (11520 - 3000) / 2},
-      {3000, 2001, true, &marco, 3000, 2000},
+      {3000, 2001, true, &frame, 3000, 2000},
       {3000, 2000, true, nullptr, -1, -1},          // a child without its container: not moved
       {20000, 12000, false, nullptr, -2320, -240},  // too large: up and left by half the excess
   };
@@ -97,26 +97,26 @@ TEST_F(AcGraphTest, CentresOnTheScreenOrAChildInItsContainer) {
 
 TEST_F(AcGraphTest, DarPropiedadFindsTheFiveNamesAndFlagsWhatIsMissing) {
   auto window = std::make_shared<FakeControl>(std::map<std::string, Variant>{});
-  auto texto = window->Add({{"enabled", true}, {"text", "hola"}});
+  auto textBox = window->Add({{"enabled", true}, {"text", "hola"}});
 
-  auto v = a_c_graph::DarPropiedad(*texto, "TEXT");
+  auto v = a_c_graph::DarPropiedad(*textBox, "TEXT");
   EXPECT_TRUE(v.encontrada);
   EXPECT_EQ(v.valor.ToString(), "hola");
-  EXPECT_TRUE(a_c_graph::DarPropiedad(*texto, "Enabled").valor.ToBool());
-  v = a_c_graph::DarPropiedad(*texto, "Container");
+  EXPECT_TRUE(a_c_graph::DarPropiedad(*textBox, "Enabled").valor.ToBool());
+  v = a_c_graph::DarPropiedad(*textBox, "Container");
   ASSERT_TRUE(v.encontrada && v.objeto);
   EXPECT_EQ(v.objeto->Identity(), window.get());
-  v = a_c_graph::DarPropiedad(*texto, "parent");
+  v = a_c_graph::DarPropiedad(*textBox, "parent");
   ASSERT_TRUE(v.encontrada && v.objeto);
   EXPECT_EQ(v.objeto->Identity(), window.get());
 
-  v = a_c_graph::DarPropiedad(*texto, "Value");
+  v = a_c_graph::DarPropiedad(*textBox, "Value");
   EXPECT_FALSE(v.encontrada);
   EXPECT_EQ(v.valor.Type(), Variant().Type());
   EXPECT_FALSE(a_c_graph::DarPropiedad(*window, "Parent").encontrada);
 
   // Outside the five: found, with nothing read.
-  v = a_c_graph::DarPropiedad(*texto, "Caption");
+  v = a_c_graph::DarPropiedad(*textBox, "Caption");
   EXPECT_TRUE(v.encontrada);
   EXPECT_EQ(v.valor.Type(), Variant().Type());
   EXPECT_EQ(v.objeto, nullptr);
@@ -124,19 +124,19 @@ TEST_F(AcGraphTest, DarPropiedadFindsTheFiveNamesAndFlagsWhatIsMissing) {
 
 TEST_F(AcGraphTest, DisablingAFrameClearsItsOwnControlsOnlyAndAnOrphanOnlyItself) {
   auto window = std::make_shared<FakeControl>(std::map<std::string, Variant>{});
-  auto marco = window->Add({{"enabled", true}});
-  auto texto = window->Add({{"enabled", true}, {"text", "Calle 1"}}, marco);
-  auto casilla = window->Add({{"enabled", true}, {"value", int16_t{1}}}, marco);
-  auto etiqueta = window->Add({{"enabled", true}}, marco);  // neither Text nor Value
-  auto line = window->Add({}, marco);                       // not even Enabled
-  auto anidado = window->Add({{"enabled", true}}, marco);
-  auto profundo = window->Add({{"enabled", true}, {"text", "adentro"}}, anidado);
-  auto fuera = window->Add({{"enabled", true}, {"text", "fuera"}});
+  auto frame = window->Add({{"enabled", true}});
+  auto textBox = window->Add({{"enabled", true}, {"text", "Calle 1"}}, frame);
+  auto checkBox = window->Add({{"enabled", true}, {"value", int16_t{1}}}, frame);
+  auto label = window->Add({{"enabled", true}}, frame);  // neither Text nor Value
+  auto line = window->Add({}, frame);                    // not even Enabled
+  auto nested = window->Add({{"enabled", true}}, frame);
+  auto deep = window->Add({{"enabled", true}, {"text", "adentro"}}, nested);
+  auto outside = window->Add({{"enabled", true}, {"text", "fuera"}});
 
   // Each control as "enabled text value", "-" for what it lacks.
   const auto states = [&] {
     std::string out;
-    for (const auto& c : {marco, texto, casilla, etiqueta, anidado, profundo, fuera}) {
+    for (const auto& c : {frame, textBox, checkBox, label, nested, deep, outside}) {
       out += (*c)["Enabled"].ToBool() ? "1" : "0";
       for (const char* name : {"Text", "Value"}) {
         const auto v = a_c_graph::DarPropiedad(*c, name);
@@ -146,17 +146,17 @@ TEST_F(AcGraphTest, DisablingAFrameClearsItsOwnControlsOnlyAndAnOrphanOnlyItself
     }
     return out;
   };
-  graph.HabilitarControlesContenedor(*marco, false);
+  graph.HabilitarControlesContenedor(*frame, false);
   EXPECT_EQ(states(), "0 - -|0  -|0 - 0|0 - -|0 - -|1 adentro -|1 fuera -|");
-  texto->SetProperty("Text", "otra");
-  graph.HabilitarControlesContenedor(*marco, true);
+  textBox->SetProperty("Text", "otra");
+  graph.HabilitarControlesContenedor(*frame, true);
   EXPECT_EQ(states(), "1 - -|1 otra -|1 - 0|1 - -|1 - -|1 adentro -|1 fuera -|");
 
   // A container without a parent only changes itself.
-  auto suelto = std::make_shared<FakeControl>(std::map<std::string, Variant>{{"enabled", true}});
-  graph.HabilitarControlesContenedor(*suelto, false);
-  EXPECT_FALSE((*suelto)["Enabled"].ToBool());
+  auto orphan = std::make_shared<FakeControl>(std::map<std::string, Variant>{{"enabled", true}});
+  graph.HabilitarControlesContenedor(*orphan, false);
+  EXPECT_FALSE((*orphan)["Enabled"].ToBool());
   // Enabled itself is the one property the routine does not skip.
-  auto nada = std::make_shared<FakeControl>(std::map<std::string, Variant>{});
-  EXPECT_EQ(ErrorOf([&] { graph.HabilitarControlesContenedor(*nada, true); }), 438);
+  auto bare = std::make_shared<FakeControl>(std::map<std::string, Variant>{});
+  EXPECT_EQ(ErrorOf([&] { graph.HabilitarControlesContenedor(*bare, true); }), 438);
 }

@@ -56,12 +56,12 @@ TEST_F(FrmDomiciliosTest, TheWindowShowsTheSlotsAsTheHostDescribesThem) {
     EXPECT_EQ(frm.LstDomicilios()->geometry(), Place(QRect(120, 120, 6375, 1935)));
     EXPECT_EQ(frm.fraDatos()->geometry(), Place(QRect(120, 2160, 6435, 4275)));
     EXPECT_EQ(frm.Bot()->geometry(), Place(QRect(6600, 0, 800, FrmDomicilios::kAlto)));
-    const std::pair<int, const char*> etiquetas[] = {
+    const std::pair<int, const char*> labels[] = {
         {campo::kCalle, "&Calle:"},         {campo::kNumero, "&Nro:"},
         {campo::kRuta, "Ca&mino:"},         {campo::kCodigoPostal, "Códi&go Postal:"},
         {campo::kProvincia, "&Provincia:"}, {campo::kEMail, "&E-Mail:"}};
-    for (const auto& [slot, texto] : etiquetas)
-      EXPECT_EQ(frm.LblDato(slot)->text().toStdString(), texto) << slot;
+    for (const auto& [slot, text] : labels)
+      EXPECT_EQ(frm.LblDato(slot)->text().toStdString(), text) << slot;
     EXPECT_EQ(frm.TxtDato(campo::kNumero)->maxLength(), 6);
     EXPECT_FALSE(frm.TxtDato(campo::kFax)->isVisibleTo(&frm));
     EXPECT_FALSE(frm.LblDato(campo::kFax)->isVisibleTo(&frm));
@@ -82,7 +82,7 @@ TEST_F(FrmDomiciliosTest, TheWindowShowsTheSlotsAsTheHostDescribesThem) {
 
     // The tab order reads the frame line by line, then the bar; every stop
     // has a name for a screen reader.
-    const std::vector<QWidget*> orden = {frm.TxtDato(campo::kCalle),
+    const std::vector<QWidget*> order = {frm.TxtDato(campo::kCalle),
                                          frm.optFiscal(),
                                          frm.optOtros(),
                                          frm.TxtDato(campo::kNumero),
@@ -91,15 +91,15 @@ TEST_F(FrmDomiciliosTest, TheWindowShowsTheSlotsAsTheHostDescribesThem) {
                                          frm.CboProvincia()->CboDatos(),
                                          frm.TxtDato(campo::kObservaciones),
                                          frm.Bot()->cmdBtn(B::kNuevo)};
-    std::vector<QWidget*> visto;
+    std::vector<QWidget*> seen;
     QWidget* w = frm.LstDomicilios()->LstDatos();
     EXPECT_FALSE(w->accessibleName().isEmpty());
-    for (int i = 0; i < 400 && visto.size() < orden.size(); i++) {
+    for (int i = 0; i < 400 && seen.size() < order.size(); i++) {
       w = w->nextInFocusChain();
-      if (std::count(orden.begin(), orden.end(), w)) visto.push_back(w);
+      if (std::count(order.begin(), order.end(), w)) seen.push_back(w);
     }
-    EXPECT_EQ(visto, orden);
-    for (QWidget* s : orden)
+    EXPECT_EQ(seen, order);
+    for (QWidget* s : order)
       EXPECT_FALSE(s->accessibleName().isEmpty()) << s->objectName().toStdString();
     // Sorted by the user, the list still loads and updates the right rows.
     frm.LstDomicilios()->Ordenar(1, 0);
@@ -127,11 +127,11 @@ TEST_F(FrmDomiciliosTest, NothingStoredIsCutAndTheLengthLimitsOnlyTyping) {
   Describe(campo::kNumero, "Número de la calle");
   ChangeSlot(campo::kCalle, [](CampoDomicilio& c) { c.Longitud = 5; });
   OpenWindow([&] {
-    auto* numero = qobject_cast<ElidedLabel*>(frm.LblDato(campo::kNumero));
-    ASSERT_NE(numero, nullptr);
-    EXPECT_EQ(numero->text(), "&Número de la calle:");
-    EXPECT_EQ(numero->property("elided"), true);
-    EXPECT_EQ(numero->Plain(), "Número de la calle:");  // what its tooltip shows
+    auto* numberLabel = qobject_cast<ElidedLabel*>(frm.LblDato(campo::kNumero));
+    ASSERT_NE(numberLabel, nullptr);
+    EXPECT_EQ(numberLabel->text(), "&Número de la calle:");
+    EXPECT_EQ(numberLabel->property("elided"), true);
+    EXPECT_EQ(numberLabel->Plain(), "Número de la calle:");  // what its tooltip shows
     const std::vector<clipped::Finding> found = clipped::In(frm);
     for (const clipped::Finding& f : found) std::cout << "  " << f.Line() << '\n';
     EXPECT_EQ(clipped::Cut(found), 0u);

@@ -47,14 +47,14 @@ class UcnDomTest : public EditorFixture {
       return editor;
     });
   }
-  void ChooseProvince(FrmDomicilios& v, const char* texto) {
+  void ChooseProvince(FrmDomicilios& v, const char* text) {
     QComboBox* combo = v.CboProvincia()->CboDatos();
-    combo->setCurrentIndex(combo->findText(QString::fromUtf8(texto)));
+    combo->setCurrentIndex(combo->findText(QString::fromUtf8(text)));
   }
-  void Fill(FrmDomicilios& v, const char* calle, const char* numero, const char* localidad) {
-    Type(v.TxtDato(campo::kCalle), QString::fromUtf8(calle));
-    Type(v.TxtDato(campo::kNumero), QString::fromUtf8(numero));
-    Type(v.TxtDato(campo::kLocalidad), QString::fromUtf8(localidad));
+  void Fill(FrmDomicilios& v, const char* street, const char* number, const char* town) {
+    Type(v.TxtDato(campo::kCalle), QString::fromUtf8(street));
+    Type(v.TxtDato(campo::kNumero), QString::fromUtf8(number));
+    Type(v.TxtDato(campo::kLocalidad), QString::fromUtf8(town));
   }
 
   QWidget host;
@@ -117,9 +117,9 @@ TEST_F(UcnDomTest, TheButtonOpensTheEditorAndTheSummaryFollowsItsSession) {
     EXPECT_EQ(v.LstDomicilios()->GetCantFilas(), 1);
     Press(v, B::kSalir);
   };
-  QSignalSpy antesDeAbrir(control, &UcnDom::AntesDeAbrir);
+  QSignalSpy beforeOpening(control, &UcnDom::AntesDeAbrir);
   QTest::mouseClick(&control->cmd(), Qt::LeftButton);
-  EXPECT_EQ(antesDeAbrir.count(), 1);
+  EXPECT_EQ(beforeOpening.count(), 1);
   EXPECT_TRUE(m.HayDomicilio());
   EXPECT_EQ(BoxTexts(), (std::vector<std::string>{FrmDomiciliosModel::kConfirmaUno,
                                                   FrmDomiciliosModel::kConfirmaTodos}));

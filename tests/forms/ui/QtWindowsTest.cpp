@@ -104,71 +104,71 @@ class QtWindowsTest : public ::testing::Test {
 TEST_F(QtWindowsTest, TheSplashShowsProgressAndOnlyUnloadingClosesIt) {
   graph.AcercaDe_Mostrar("Release 3", "Versión 27", "PRE -BETA 2", true, "V.O.R.A.",
                          "Declaraciones juradas de sueldos", QtPicture::From(IconPixmap()));
-  auto* acerca = TopLevel<FrmXAcercaDe>("frmXAcercaDe");
-  ASSERT_NE(acerca, nullptr);
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(acerca));
-  EXPECT_EQ(acerca->windowTitle().toStdString(), "Acerca De...");
-  EXPECT_EQ(acerca->LblTitulo1()->text() + "|" + acerca->txtTitulo(1)->text() + "|" +
-                acerca->lblVersion()->text() + "|" + acerca->lblRelease()->text(),
+  auto* about = TopLevel<FrmXAcercaDe>("frmXAcercaDe");
+  ASSERT_NE(about, nullptr);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(about));
+  EXPECT_EQ(about->windowTitle().toStdString(), "Acerca De...");
+  EXPECT_EQ(about->LblTitulo1()->text() + "|" + about->txtTitulo(1)->text() + "|" +
+                about->lblVersion()->text() + "|" + about->lblRelease()->text(),
             "V.O.R.A.|Declaraciones juradas de sueldos|Versión 27|Release 3");
-  EXPECT_EQ(acerca->LblBeta()->text(), acerca->LblBeta2()->text());
-  EXPECT_FALSE(acerca->lblDerechos()->isVisible());
-  EXPECT_FALSE(acerca->Img()->pixmap().isNull());
-  ExpectCentred(*acerca);
+  EXPECT_EQ(about->LblBeta()->text(), about->LblBeta2()->text());
+  EXPECT_FALSE(about->lblDerechos()->isVisible());
+  EXPECT_FALSE(about->Img()->pixmap().isNull());
+  ExpectCentred(*about);
 
   graph.AcercaDe_Actualizar("Abriendo la base de datos...");
-  EXPECT_EQ(acerca->lblEstado()->text().toStdString(), "Abriendo la base de datos...");
-  Snapshot(*acerca, "ventana-acerca-de.png");
-  QTest::mouseClick(acerca->Img(), Qt::LeftButton);
-  QTest::mouseClick(acerca->CmdFondo(), Qt::LeftButton);
-  acerca->close();
-  EXPECT_TRUE(acerca->isVisible());
+  EXPECT_EQ(about->lblEstado()->text().toStdString(), "Abriendo la base de datos...");
+  Snapshot(*about, "ventana-acerca-de.png");
+  QTest::mouseClick(about->Img(), Qt::LeftButton);
+  QTest::mouseClick(about->CmdFondo(), Qt::LeftButton);
+  about->close();
+  EXPECT_TRUE(about->isVisible());
   graph.AcercaDe_Descargar();
   EXPECT_EQ(TopLevel<FrmXAcercaDe>("frmXAcercaDe"), nullptr);
 }
 
 TEST_F(QtWindowsTest, TheAboutBoxClosesOnAClickOnAnyPart) {
-  for (const char* parte : {"LblTitulo1", "lblEstado", "CmdFondo", "txtTitulo(1)"}) {
+  for (const char* part : {"LblTitulo1", "lblEstado", "CmdFondo", "txtTitulo(1)"}) {
     graph.AcercaDe_Mostrar("R", "V", "B", false, "N", "D", nullptr);
-    auto* acerca = TopLevel<FrmXAcercaDe>("frmXAcercaDe");
-    ASSERT_NE(acerca, nullptr);
-    EXPECT_TRUE(acerca->lblDerechos()->isVisible());
-    QTest::mouseClick(acerca->findChild<QWidget*>(QLatin1String(parte)), Qt::LeftButton);
-    EXPECT_FALSE(acerca->isVisible()) << parte;
+    auto* about = TopLevel<FrmXAcercaDe>("frmXAcercaDe");
+    ASSERT_NE(about, nullptr);
+    EXPECT_TRUE(about->lblDerechos()->isVisible());
+    QTest::mouseClick(about->findChild<QWidget*>(QLatin1String(part)), Qt::LeftButton);
+    EXPECT_FALSE(about->isVisible()) << part;
     EXPECT_EQ(graph.AcercaDe(), nullptr);
   }
 }
 
 TEST_F(QtWindowsTest, TheWelcomeOpensHelpWithF1AndReturnsTheStartChoice) {
-  FakeDesktop escritorio;
-  QDesktopServices::setUrlHandler(QStringLiteral("file"), &escritorio, "Open");
+  FakeDesktop desktop;
+  QDesktopServices::setUrlHandler(QStringLiteral("file"), &desktop, "Open");
   std::filesystem::create_directories(dir.Path() / "ayuda");
   std::ofstream(dir.File("ayuda/4100.html")) << "<p>Inicio</p>";
-  bool visto = false;
+  bool seen = false;
   WhenModalOpens([&] {
-    auto* inicio = qobject_cast<FrmXInicioMensaje*>(QApplication::activeModalWidget());
-    ASSERT_NE(inicio, nullptr);
-    visto = true;
-    EXPECT_EQ(inicio->lblNombreFrente()->text().toStdString(), "¡ Bienvenido a VORA 27!");
-    EXPECT_EQ(inicio->lblNombreFondo()->text(), inicio->lblNombreFrente()->text());
-    EXPECT_EQ(inicio->lblMensaje()->text().toStdString(), FrmXInicioMensajeModel::kMensaje);
-    EXPECT_EQ(inicio->btnAyuda()->text() + "|" + inicio->btnInicio()->text() + "|" +
-                  inicio->chkNoMostrar()->text(),
+    auto* welcome = qobject_cast<FrmXInicioMensaje*>(QApplication::activeModalWidget());
+    ASSERT_NE(welcome, nullptr);
+    seen = true;
+    EXPECT_EQ(welcome->lblNombreFrente()->text().toStdString(), "¡ Bienvenido a VORA 27!");
+    EXPECT_EQ(welcome->lblNombreFondo()->text(), welcome->lblNombreFrente()->text());
+    EXPECT_EQ(welcome->lblMensaje()->text().toStdString(), FrmXInicioMensajeModel::kMensaje);
+    EXPECT_EQ(welcome->btnAyuda()->text() + "|" + welcome->btnInicio()->text() + "|" +
+                  welcome->chkNoMostrar()->text(),
               QString::fromUtf8("Ver ayuda|Salir y ejecutar el sistema|No mostrar esta ventana "
                                 "cada vez que inicia el sistema"));
-    ExpectCentred(*inicio);
-    Snapshot(*inicio, "ventana-inicio-mensaje.png");
-    QTest::mouseClick(inicio->btnAyuda(), Qt::LeftButton);
+    ExpectCentred(*welcome);
+    Snapshot(*welcome, "ventana-inicio-mensaje.png");
+    QTest::mouseClick(welcome->btnAyuda(), Qt::LeftButton);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     QCoreApplication::processEvents();  // the F1 the button sent
-    QTest::keyClick(inicio->chkNoMostrar(), Qt::Key_F1);
-    QTest::mouseClick(inicio->chkNoMostrar(), Qt::LeftButton);
-    QTest::mouseClick(inicio->btnInicio(), Qt::LeftButton);
+    QTest::keyClick(welcome->chkNoMostrar(), Qt::Key_F1);
+    QTest::mouseClick(welcome->chkNoMostrar(), Qt::LeftButton);
+    QTest::mouseClick(welcome->btnInicio(), Qt::LeftButton);
   });
   EXPECT_FALSE(graph.InicioMensaje_Mostrar("VORA 27", 4100));  // ticked: not again
-  EXPECT_TRUE(visto);
-  ASSERT_EQ(escritorio.opened.size(), 2);
-  EXPECT_EQ(escritorio.opened[0],
+  EXPECT_TRUE(seen);
+  ASSERT_EQ(desktop.opened.size(), 2);
+  EXPECT_EQ(desktop.opened[0],
             QUrl::fromLocalFile(QString::fromStdString(dir.File("ayuda/4100.html"))));
   QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
 
@@ -206,117 +206,117 @@ TEST_F(QtWindowsTest, TheMessagesTickAndButtonReachTheLogic) {
 }
 
 TEST_F(QtWindowsTest, TheClosingNoticeIsOnScreenWhileTheWorkRuns) {
-  bool enPantalla = false;
+  bool onScreen = false;
   graph.Cerrando_Mostrar(QtPicture::From(IconPixmap()), [&] {
-    auto* cerrando = TopLevel<FrmXCerrando>("frmXCerrando");
-    ASSERT_NE(cerrando, nullptr);
-    enPantalla = true;
-    EXPECT_EQ(cerrando->Label2()->text() + "|" + cerrando->Label1()->text(),
+    auto* notice = TopLevel<FrmXCerrando>("frmXCerrando");
+    ASSERT_NE(notice, nullptr);
+    onScreen = true;
+    EXPECT_EQ(notice->Label2()->text() + "|" + notice->Label1()->text(),
               "Espere mientras se cierra el sistema...|Recuerde realizar diariamente un respaldo "
               "de la información.");
-    EXPECT_FALSE(cerrando->picIcono()->pixmap().isNull());
-    ExpectCentred(*cerrando);
-    Snapshot(*cerrando, "ventana-cerrando.png");
+    EXPECT_FALSE(notice->picIcono()->pixmap().isNull());
+    ExpectCentred(*notice);
+    Snapshot(*notice, "ventana-cerrando.png");
   });
-  EXPECT_TRUE(enPantalla);
+  EXPECT_TRUE(onScreen);
   EXPECT_EQ(TopLevel<FrmXCerrando>("frmXCerrando"), nullptr);
 }
 
 // The routine's rules are a_c_graphTest's; here, what each kind of real
 // widget makes of Text, Value and Enabled.
 TEST_F(QtWindowsTest, DisablingAGroupBoxClearsItsOwnControls) {
-  QWidget ventana;
-  auto* marco = new QGroupBox(&ventana);
-  auto* texto = new QLineEdit(QStringLiteral("Calle Falsa 123"), marco);
-  auto* casilla = new QCheckBox(marco);
-  casilla->setChecked(true);
-  auto* lista = new QComboBox(marco);
-  lista->addItems({QStringLiteral("Fiscal"), QStringLiteral("Legal")});
-  auto* opcion = new QRadioButton(marco);
-  opcion->setChecked(true);
-  auto* etiqueta = new QLabel(QStringLiteral("Calle:"), marco);
-  auto* profundo = new QLineEdit(QStringLiteral("adentro"), new QGroupBox(marco));
+  QWidget window;
+  auto* frame = new QGroupBox(&window);
+  auto* lineEdit = new QLineEdit(QStringLiteral("Calle Falsa 123"), frame);
+  auto* checkBox = new QCheckBox(frame);
+  checkBox->setChecked(true);
+  auto* combo = new QComboBox(frame);
+  combo->addItems({QStringLiteral("Fiscal"), QStringLiteral("Legal")});
+  auto* option = new QRadioButton(frame);
+  option->setChecked(true);
+  auto* label = new QLabel(QStringLiteral("Calle:"), frame);
+  auto* deep = new QLineEdit(QStringLiteral("adentro"), new QGroupBox(frame));
 
-  QtGraphicObject oCont(*marco);
+  QtGraphicObject oCont(*frame);
   graph.HabilitarControlesContenedor(oCont, false);
-  EXPECT_FALSE(marco->isEnabled());
-  EXPECT_TRUE(texto->text().isEmpty());
-  EXPECT_FALSE(casilla->isChecked());
-  EXPECT_EQ(lista->currentIndex(), -1);
-  EXPECT_FALSE(opcion->isChecked());
-  EXPECT_EQ(etiqueta->text(), QStringLiteral("Calle:"));
-  EXPECT_TRUE(etiqueta->testAttribute(Qt::WA_ForceDisabled));
-  EXPECT_EQ(profundo->text(), QStringLiteral("adentro"));
-  EXPECT_FALSE(profundo->testAttribute(Qt::WA_ForceDisabled));
+  EXPECT_FALSE(frame->isEnabled());
+  EXPECT_TRUE(lineEdit->text().isEmpty());
+  EXPECT_FALSE(checkBox->isChecked());
+  EXPECT_EQ(combo->currentIndex(), -1);
+  EXPECT_FALSE(option->isChecked());
+  EXPECT_EQ(label->text(), QStringLiteral("Calle:"));
+  EXPECT_TRUE(label->testAttribute(Qt::WA_ForceDisabled));
+  EXPECT_EQ(deep->text(), QStringLiteral("adentro"));
+  EXPECT_FALSE(deep->testAttribute(Qt::WA_ForceDisabled));
   graph.HabilitarControlesContenedor(oCont, true);
-  EXPECT_TRUE(texto->isEnabled());
-  EXPECT_TRUE(casilla->isEnabled());
+  EXPECT_TRUE(lineEdit->isEnabled());
+  EXPECT_TRUE(checkBox->isEnabled());
 
   // What a label lacks, and a window's own properties.
-  QtGraphicObject objeto(*etiqueta);
-  EXPECT_FALSE(a_c_graph::DarPropiedad(objeto, "Text").encontrada);
-  EXPECT_FALSE(a_c_graph::DarPropiedad(objeto, "Value").encontrada);
-  QtGraphicObject raiz(ventana);
-  EXPECT_FALSE(a_c_graph::DarPropiedad(raiz, "Parent").encontrada);
-  EXPECT_EQ(ErrorOf([&] { QtGraphicObject(*marco).Controls(); }), 438);
+  QtGraphicObject object(*label);
+  EXPECT_FALSE(a_c_graph::DarPropiedad(object, "Text").encontrada);
+  EXPECT_FALSE(a_c_graph::DarPropiedad(object, "Value").encontrada);
+  QtGraphicObject root(window);
+  EXPECT_FALSE(a_c_graph::DarPropiedad(root, "Parent").encontrada);
+  EXPECT_EQ(ErrorOf([&] { QtGraphicObject(*frame).Controls(); }), 438);
 }
 
 TEST_F(QtWindowsTest, AnMdiChildIsCentredInItsAreaOrLeftWhereItIs) {
   QMdiArea area;
   area.resize(800, 600);
   area.show();
-  auto* hija = new QWidget;
-  QMdiSubWindow* sub = area.addSubWindow(hija);
+  auto* child = new QWidget;
+  QMdiSubWindow* sub = area.addSubWindow(child);
   sub->resize(300, 200);
   sub->move(5, 7);
   sub->show();
-  QtFormWindow formulario(*hija);
-  ASSERT_TRUE(formulario.MDIChild());
-  graph.CentrarFormulario(formulario);
+  QtFormWindow form(*child);
+  ASSERT_TRUE(form.MDIChild());
+  graph.CentrarFormulario(form);
   EXPECT_EQ(sub->pos(), QPoint(5, 7));
-  QtFormWindow marco(area);
-  graph.CentrarFormulario(formulario, &marco);
-  const QPoint esperado((area.viewport()->width() - 300) / 2,
+  QtFormWindow frame(area);
+  graph.CentrarFormulario(form, &frame);
+  const QPoint expected((area.viewport()->width() - 300) / 2,
                         (area.viewport()->height() - 200) / 2);
-  EXPECT_LE((sub->pos() - esperado).manhattanLength(), 2);
+  EXPECT_LE((sub->pos() - expected).manhattanLength(), 2);
 }
 
 // The places are TilingTest's; here, that the picture is drawn at them.
 TEST_F(QtWindowsTest, DarMosaicoTilesAtFullAndHalfSize) {
   // Left half red, right half blue: the colours tell the tiles apart.
-  QPixmap origen(8, 8);
-  origen.fill(Qt::blue);
-  QPainter(&origen).fillRect(0, 0, 4, 8, Qt::red);
-  const QtPicture imagen(origen);
-  for (const int escala : {100, 50}) {
-    const QImage a = QtPicture::PixmapOf(graph.DarMosaico(imagen, 20, 10, escala).get()).toImage();
+  QPixmap source(8, 8);
+  source.fill(Qt::blue);
+  QPainter(&source).fillRect(0, 0, 4, 8, Qt::red);
+  const QtPicture image(source);
+  for (const int scale : {100, 50}) {
+    const QImage a = QtPicture::PixmapOf(graph.DarMosaico(image, 20, 10, scale).get()).toImage();
     ASSERT_EQ(a.size(), QSize(20, 10));
-    const int tile = 8 * escala / 100;
+    const int tile = 8 * scale / 100;
     for (const int x : {0, 3, 4, 5, 7, 9, 13, 17, 18, 19}) {
       const QColor c = a.pixelColor(x, 5);
-      EXPECT_EQ(c.red() > c.blue(), x % tile < tile / 2) << escala << " " << x;
+      EXPECT_EQ(c.red() > c.blue(), x % tile < tile / 2) << scale << " " << x;
       EXPECT_EQ(c.alpha(), 255) << x;
     }
   }
 }
 
 TEST_F(QtWindowsTest, TheTiledBackgroundCoversTheWidgetAtAnySize) {
-  QPixmap origen(48, 48);
-  origen.fill(QColor(230, 236, 245));
-  QPainter(&origen).drawEllipse(QPoint(34, 14), 6, 6);
-  TiledBackground fondo;
-  EXPECT_EQ(ErrorOf([&] { fondo.SetImagen(origen, 0); }), 5);
-  fondo.SetImagen(origen, 75);
-  (new QLabel(QStringLiteral("Fondo en mosaico al 75 %"), &fondo))->move(12, 12);
-  for (const QSize tam : {QSize(173, 97), QSize(480, 260), QSize(1, 1)}) {
-    fondo.resize(tam);
-    fondo.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&fondo));
-    const QImage hecho = fondo.Fondo().toImage();
-    ASSERT_EQ(hecho.size(), tam);
+  QPixmap source(48, 48);
+  source.fill(QColor(230, 236, 245));
+  QPainter(&source).drawEllipse(QPoint(34, 14), 6, 6);
+  TiledBackground background;
+  EXPECT_EQ(ErrorOf([&] { background.SetImagen(source, 0); }), 5);
+  background.SetImagen(source, 75);
+  (new QLabel(QStringLiteral("Fondo en mosaico al 75 %"), &background))->move(12, 12);
+  for (const QSize size : {QSize(173, 97), QSize(480, 260), QSize(1, 1)}) {
+    background.resize(size);
+    background.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&background));
+    const QImage painted = background.Fondo().toImage();
+    ASSERT_EQ(painted.size(), size);
     // The corner farthest from the first tile is painted too.
-    EXPECT_EQ(hecho.pixelColor(tam.width() - 1, tam.height() - 1).alpha(), 255);
-    if (tam.width() == 480) Snapshot(fondo, "fondo-mosaico.png");
+    EXPECT_EQ(painted.pixelColor(size.width() - 1, size.height() - 1).alpha(), 255);
+    if (size.width() == 480) Snapshot(background, "fondo-mosaico.png");
   }
 }
 
