@@ -61,9 +61,8 @@ TEST(AddressStatements, StatementsNameTheSlotsColumnsAndTheBackupsRows) {
             "delete from Dom where CodDJ = -7 and CUIT = '20123456786' and Duenio = 7 and (CodDom "
             "is null)");
   // The copy code is the negated owner.
-  EXPECT_EQ(S::CodigoCopia(7), -7);
-  EXPECT_EQ(S::CodigoCopia(-3), 3);
-  EXPECT_EQ(S::CodigoCopia(0), 0);
+  for (const auto& [owner, code] : {std::pair{7, -7}, {-3, 3}, {0, 0}})
+    EXPECT_EQ(S::CodigoCopia(owner), code) << owner;
   EXPECT_EQ(ErrorOf([] { S::CodigoCopia(INT32_MIN); }), 6);
 }
 
@@ -89,10 +88,10 @@ TEST(TraerTodosCampos, ListsEveryColumnButTheExceptedInOrder) {
 }
 
 TEST(AddressKey, KeyIsALetterAndTheCode) {
-  EXPECT_EQ(AddressKey::DesdeCodigo(15), "A15");
-  EXPECT_EQ(AddressKey::DesdeCodigo(-3), "A-3");
-  EXPECT_EQ(AddressKey::CodigoDesdeClave("A15"), 15);
-  EXPECT_EQ(AddressKey::CodigoDesdeClave("A-3"), -3);
+  for (const auto& [code, key] : {std::pair{15, "A15"}, {-3, "A-3"}}) {
+    EXPECT_EQ(AddressKey::DesdeCodigo(code), key);
+    EXPECT_EQ(AddressKey::CodigoDesdeClave(key), code);
+  }
   for (const char* key : {"A", "", "A1x"})
     EXPECT_EQ(ErrorOf([&] { AddressKey::CodigoDesdeClave(key); }), 13) << key;
   EXPECT_EQ(ErrorOf([] { AddressKey::CodigoDesdeClave("A99999999999"); }), 6);
