@@ -102,50 +102,11 @@ TEST_F(FrmDomiciliosModelTest, TheBarFollowsTheModeAndClosingAsksOnlyWhenTypingW
   EXPECT_EQ(AllRows(), before);
 }
 
-TEST_F(FrmDomiciliosModelTest, ValidationNamesTheFirstMissingFieldAndFocusesIt) {
-  const auto before = AllRows();
-  Open([&](FrmDomiciliosModel& m) {
-    m.Bot_BotonNuevo();
-    view.Type(campo::kCalle, "   ");  // blanks only
-    m.Bot_BotonAceptar();
-    EXPECT_EQ(view.focus, campo::kCalle);
-
-    view.Type(campo::kCalle, "Colón");
-    m.Bot_BotonAceptar();
-    EXPECT_EQ(view.focus, campo::kLocalidad);
-
-    view.Type(campo::kLocalidad, "Alta Gracia");
-    view.SeleccionarProvincia("");
-    m.Bot_BotonAceptar();
-    EXPECT_EQ(view.focus, campo::kProvincia);
-    EXPECT_TRUE(m.EnEdicion());
-    EXPECT_EQ(view.Texto(campo::kCalle), "Colón");
-  });
-  EXPECT_EQ(BoxTexts(), (Calls{"Debe ingresar el dato Calle", "Debe ingresar el dato Localidad",
-                               "Debe ingresar la provincia"}));
-  EXPECT_EQ(boxes->Boxes()[0].style, msgbox::vbOKOnly);
-  EXPECT_EQ(boxes->Boxes()[0].title, "Remendor");
-  dom.CommitearCopia();
-  EXPECT_EQ(AllRows(), before);
-
-  // A hidden mandatory field is not asked for.
-  Hide(campo::kLocalidad);
-  boxes->Clear();
-  Open([&](FrmDomiciliosModel& m) {
-    m.Bot_BotonNuevo();
-    view.fiscal = false;
-    view.Type(campo::kCalle, "Colón");
-    m.Bot_BotonAceptar();
-    EXPECT_FALSE(m.EnEdicion());
-  });
-  EXPECT_TRUE(boxes->Boxes().empty());
-}
-
-// Nuevo leaves the type shown as it stands: after the fiscal address, a
-// new one saved as it stands is refused, not stored as a second fiscal;
-// saved as another type it is listed and selected. The fiscal one itself
-// may be saved again.
-TEST_F(FrmDomiciliosModelTest, OnlyOneFiscalAddressAndANewOneIsListedAndSelected) {
+// Validation names the first missing field and focuses it; Nuevo leaves
+// the type shown as it stands: after the fiscal address, a new one saved
+// as it stands is refused, not stored as a second fiscal; saved as another
+// type it is listed and selected. The fiscal one itself may be saved again.
+TEST_F(FrmDomiciliosModelTest, ValidationAndTheOneFiscalRuleRefuseANewAddressUntilItIsRight) {
   Open([&](FrmDomiciliosModel& m) {
     m.LstDomicilios_ItemClick(1);  // not the fiscal one
     m.Bot_BotonNuevo();
@@ -158,7 +119,19 @@ TEST_F(FrmDomiciliosModelTest, OnlyOneFiscalAddressAndANewOneIsListedAndSelected
     EXPECT_EQ(Mode(), "bar 2, data, number");
     EXPECT_EQ(Shown(), " |  fiscal | 3");  // the default province
     EXPECT_EQ(view.focus, campo::kCalle);
-    Fill("Pasaje O'Brien Ñandú", "15", "Río Cuarto");
+    view.Type(campo::kCalle, "   ");  // blanks only
+    view.focus = -1;
+    m.Bot_BotonAceptar();
+    EXPECT_EQ(view.focus, campo::kCalle);
+    view.Type(campo::kCalle, "Pasaje O'Brien Ñandú");
+    m.Bot_BotonAceptar();
+    EXPECT_EQ(view.focus, campo::kLocalidad);
+    view.Type(campo::kLocalidad, "Río Cuarto");
+    view.SeleccionarProvincia("");
+    m.Bot_BotonAceptar();
+    EXPECT_EQ(view.focus, campo::kProvincia);
+    view.SeleccionarProvincia("3");
+    view.Type(campo::kNumero, "15");
     m.Bot_BotonAceptar();
     // Refused: still editing, the typing kept.
     EXPECT_TRUE(m.EnEdicion());
@@ -180,12 +153,28 @@ TEST_F(FrmDomiciliosModelTest, OnlyOneFiscalAddressAndANewOneIsListedAndSelected
     EXPECT_FALSE(m.EnEdicion());
     EXPECT_EQ(view.entries[0].Clave + " " + view.entries[0].Texto, "A1 Av. Gral. Belgrano");
   });
-  EXPECT_EQ(BoxTexts(), (Calls{AddressRecords::kYaHayFiscal}));
+  EXPECT_EQ(BoxTexts(), (Calls{"Debe ingresar el dato Calle", "Debe ingresar el dato Localidad",
+                               "Debe ingresar la provincia", AddressRecords::kYaHayFiscal}));
+  EXPECT_EQ(boxes->Boxes()[0].style, msgbox::vbOKOnly);
+  EXPECT_EQ(boxes->Boxes()[0].title, "Remendor");
+  EXPECT_EQ(Count("CodDJ = 1 and CodDueno = 1"), 4);  // no refused save left a row
   EXPECT_EQ(Count("CodDJ = 1 and CodDueno = 1 and Fiscal = 1"), 1);
   EXPECT_EQ(Count("CodDJ = 1 and CodDomicilio = 1 and Calle = 'Av. Gral. Belgrano'"), 1);
   EXPECT_EQ(Count("CodDJ = 1 and CodDomicilio = 8 and Calle = 'Pasaje O''Brien Ñandú' and "
                   "Numero = 15 and Fiscal = 0 and Provincia = 3 and CodReferencia = 1"),
             1);
+
+  // A hidden mandatory field is not asked for.
+  Hide(campo::kLocalidad);
+  boxes->Clear();
+  Open([&](FrmDomiciliosModel& m) {
+    m.Bot_BotonNuevo();
+    view.fiscal = false;
+    view.Type(campo::kCalle, "Colón");
+    m.Bot_BotonAceptar();
+    EXPECT_FALSE(m.EnEdicion());
+  });
+  EXPECT_TRUE(boxes->Boxes().empty());
 }
 
 TEST_F(FrmDomiciliosModelTest, DeletionsAskFirstAndEndInBrowsing) {
