@@ -26,12 +26,17 @@ class RatioReporter : public benchmark::ConsoleReporter {
     ConsoleReporter::ReportRuns(runs);
   }
 
-  // Prints "name: ours / baseline = ratio (aim: at most `aim`)".
+  // Prints "name: ours / baseline = ratio (aim: at most `aim`)"; a ratio
+  // without an aim (`aim` 0) is printed for information.
   void PrintRatio(const std::string& label, const std::string& ours, const std::string& baseline,
                   double aim) const {
     auto o = times_.find(ours), b = times_.find(baseline);
     if (o == times_.end() || b == times_.end() || b->second <= 0) return;
     double ratio = o->second / b->second;
+    if (aim <= 0) {
+      std::printf("%-40s %6.2fx  (for information)\n", label.c_str(), ratio);
+      return;
+    }
     std::printf("%-40s %6.2fx  (aim: at most %.2fx)%s\n", label.c_str(), ratio, aim,
                 ratio <= aim ? "" : "  ABOVE AIM");
   }

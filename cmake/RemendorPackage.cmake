@@ -125,7 +125,7 @@ if(REMENDOR_DPKG_SHLIBDEPS)
   set(CPACK_DEBIAN_PACKAGE_DEPENDS "${REMENDOR_RUNTIME_DEPENDS}")
 else()
   set(CPACK_DEBIAN_PACKAGE_DEPENDS
-      "libc6, libstdc++6, libgcc-s1, libsqlite3-0, libssl3, ${REMENDOR_RUNTIME_DEPENDS}")
+      "libc6, libstdc++6, libgcc-s1, libsqlite3-0, libnettle8, ${REMENDOR_RUNTIME_DEPENDS}")
   if(TARGET remendor)
     string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", libqt6core6, libqt6gui6, libqt6widgets6, libqt6svg6")
   endif()

@@ -3,11 +3,12 @@
 ** file's header, the salt, and the comparison that gives no timing away.
 **
 ** The verifier is PBKDF2-HMAC-SHA256 (RFC 8018) of the password's UTF-8
-** bytes: on Linux through OpenSSL, on Windows through the system's own CNG
-** (BCryptDeriveKeyPBKDF2), the same bytes either way, so that a file made
-** on one system opens on the other. The salt comes from the system's
-** cryptographic random source. A failure of either raises (3005 for the
-** derivation, the header's own error for the salt).
+** bytes: on Linux through GNU Nettle, on Windows through the system's own
+** CNG (BCryptDeriveKeyPBKDF2), the same bytes either way, so that a file
+** made on one system opens on the other. The salt comes from the system's
+** cryptographic random source (the kernel's getrandom on Linux, CNG's on
+** Windows). A failure of either raises (3005 for the derivation, also for
+** a count of no rounds; the header's own error for the salt).
 */
 #pragma once
 

@@ -34,14 +34,16 @@ std::array<unsigned char, 32> PasswordCrypto::Pbkdf2Sha256(const std::string& pa
                                                            const unsigned char* salt,
                                                            size_t saltSize, uint32_t iterations) {
   std::array<unsigned char, 32> out{};
-  // CNG takes the password as bytes, not text: the UTF-8 bytes go in as
-  // OpenSSL takes them.
+  // CNG takes the password as bytes, not text: the UTF-8 bytes go in, as
+  // on every other system.
   unsigned char none = 0;
   auto* bytes = password.empty()
                     ? &none
                     : reinterpret_cast<unsigned char*>(const_cast<char*>(password.data()));
   BCRYPT_ALG_HANDLE provider = HmacSha256();
-  if (!provider ||
+  // A count of none would derive nothing: refused here as on Linux,
+  // whatever CNG makes of it.
+  if (iterations == 0 || !provider ||
       BCryptDeriveKeyPBKDF2(provider, bytes, static_cast<ULONG>(password.size()),
                             const_cast<unsigned char*>(salt), static_cast<ULONG>(saltSize),
                             iterations, out.data(), static_cast<ULONG>(out.size()), 0) < 0) {

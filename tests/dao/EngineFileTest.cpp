@@ -16,206 +16,158 @@
 #include <functional>
 #include <thread>
 
+#include "EngineTestDatabase.h"
 #include "common/AppError.h"
 #include "common/NativeFile.h"
-#include "dao/DBEngine.h"
-#include "dao/EngineTestSupport.h"
 #include "support/EnvGuard.h"
 #include "support/SelfChild.h"
-#include "support/TempDir.h"
 
 using namespace dao;
-using namespace enginetest;
+using namespace dao::test;
 
 namespace {
 
-void MakeSample(const std::string& path, int rows = 3) {
-  Database db = DBEngine::CreateDatabase(path, kPassword);
-  db.Execute("CREATE TABLE t (a TEXT(10), b LONG)");
-  for (int i = 1; i <= rows; i++) {
-    db.Execute("INSERT INTO t (a, b) VALUES ('fila" + std::to_string(i) + "', " +
-               std::to_string(i) + ")");
+// A file of three rows made and closed, with the calls on it the tests make.
+class EngineFile : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Database db = DBEngine::CreateDatabase(path, kPassword);
+    db.Execute("CREATE TABLE t (a TEXT(10), b LONG)");
+    for (int i = 1; i <= 3; i++) {
+      db.Execute("INSERT INTO t (a, b) VALUES ('fila" + std::to_string(i) + "', " +
+                 std::to_string(i) + ")");
+    }
   }
-  db.Close();
-}
+  Database Open(const std::string& connect = kConnect) {
+    return DBEngine::OpenDatabase(path, false, false, connect);
+  }
+  // The error number of opening a file, and whether the file is as it was.
+  std::pair<int, bool> OpenError(const std::string& file, const std::string& connect = kConnect) {
+    const auto before = ReadBytes(file);
+    const int error = ErrorOf([&] { DBEngine::OpenDatabase(file, false, false, connect); });
+    return {error, ReadBytes(file) == before};
+  }
+  static long CountRows(Database& db) { return Scalar(db, "select count(*) from t"); }
 
-long CountRows(Database& db) {
-  return Scalar(db, "select count(*) from t");
-}
+  TempDir dir;
+  const std::string path = dir.File("base.mdb");
+};
 
 }  // namespace
 
-TEST(EngineFile, CreatedFileIsPlainAndKeepsNoPassword) {
-  TempDir dir;
-  std::string path = dir.File("base.mdb");
-  MakeSample(path);
+TEST_F(EngineFile, PasswordIsCheckedAndNeverStored) {
   auto bytes = ReadBytes(path);
   ASSERT_GT(bytes.size(), 4096u);
   EXPECT_EQ(bytes[0], 0);
-  auto hit = std::search(bytes.begin(), bytes.end(), kPassword.begin(), kPassword.end());
-  EXPECT_EQ(hit, bytes.end()) << "the password text is stored in the file";
-
-  Database db = DBEngine::OpenDatabase(path, false, false, kConnect);
-  EXPECT_EQ(CountRows(db), 3);
-}
-
-TEST(EngineFile, PasswordIsChecked) {
-  TempDir dir;
-  std::string path = dir.File("base.mdb");
-  MakeSample(path);
-  auto before = ReadBytes(path);
-  EXPECT_EQ(ErrorOf([&] { DBEngine::OpenDatabase(path, false, false, ";PWD=weplorkadvim"); }),
-            3031);
-  EXPECT_EQ(ErrorOf([&] { DBEngine::OpenDatabase(path, false, false, ""); }), 3031);
-  EXPECT_EQ(ReadBytes(path), before);
+  EXPECT_EQ(std::search(bytes.begin(), bytes.end(), kPassword.begin(), kPassword.end()),
+            bytes.end())
+      << "the password text is stored in the file";
+  EXPECT_EQ(OpenError(path, ";PWD=weplorkadvim"), std::make_pair(3031, true));
+  EXPECT_EQ(OpenError(path, ""), std::make_pair(3031, true));
   // The key of the connect string is matched ignoring case.
-  EXPECT_EQ(ErrorOf([&] { DBEngine::OpenDatabase(path, false, false, ";pwd=" + kPassword); }), 0);
-}
+  Database db = Open(";pwd=" + kPassword);
+  EXPECT_EQ(CountRows(db), 3);
 
-// A connect string ends the password at ";": a password holding one could
-// never open its file, and a longer one would pass for it.
-TEST(EngineFile, PasswordTheConnectStringCannotCarryIsRefusedAtCreation) {
-  TempDir dir;
-  const std::string path = dir.File("base.mdb");
-  EXPECT_EQ(ErrorOf([&] { DBEngine::CreateDatabase(path, "abc;def"); }), 3031);
-  EXPECT_FALSE(std::filesystem::exists(path));
-  DBEngine::CreateDatabase(path, "abc").Close();
-  EXPECT_EQ(ErrorOf([&] { DBEngine::OpenDatabase(path, false, false, ";PWD=abc").Close(); }), 0);
-  EXPECT_EQ(ErrorOf([&] { DBEngine::OpenDatabase(path, false, false, ";PWD=abcd"); }), 3031);
+  // A connect string ends the password at ";": a password holding one could
+  // never open its file, and a longer one would pass for it.
+  const std::string other = dir.File("otra.mdb");
+  EXPECT_EQ(ErrorOf([&] { DBEngine::CreateDatabase(other, "abc;def"); }), 3031);
+  EXPECT_FALSE(std::filesystem::exists(other));
+  DBEngine::CreateDatabase(other, "abc").Close();
+  EXPECT_EQ(ErrorOf([&] { DBEngine::OpenDatabase(other, false, false, ";PWD=abc").Close(); }), 0);
+  EXPECT_EQ(OpenError(other, ";PWD=abcd").first, 3031);
 }
 
 // Each open derives the key as often as the header asks: a header asking
 // for millions of rounds is refused at once as foreign, whatever else it
-// holds, and the file is left as it was.
-TEST(EngineFile, HeaderAskingForAnotherIterationCountIsForeign) {
-  TempDir dir;
-  const std::string path = dir.File("base.mdb");
-  MakeSample(path);
+// holds. Foreign and missing files are refused, and no file is changed.
+TEST_F(EngineFile, ForeignFilesAreRefusedAndLeftUntouched) {
   const auto made = ReadBytes(path);
   EXPECT_EQ(made[20] | made[21] << 8 | made[22] << 16 | made[23] << 24, 20000);
   for (uint32_t count : {10000000u, 20001u, 1u, 0u}) {
     auto crafted = made;
     for (int i = 0; i < 4; i++) crafted[20 + i] = static_cast<unsigned char>(count >> (8 * i));
     WriteBytes(path, crafted);
-    EXPECT_EQ(ErrorOf([&] { DBEngine::OpenDatabase(path, false, false, kConnect); }), 3343)
-        << count;
-    EXPECT_EQ(ReadBytes(path), crafted) << count;
+    EXPECT_EQ(OpenError(path), std::make_pair(3343, true)) << count;
   }
-}
-
-TEST(EngineFile, RefusedFilesAreLeftUntouched) {
-  TempDir dir;
   EXPECT_EQ(ErrorOf([&] { DBEngine::OpenDatabase(dir.File("none.mdb"), false, false, kConnect); }),
             3024);
-  std::string text = dir.File("text.mdb");
+  const std::string text = dir.File("text.mdb"), empty = dir.File("empty.mdb"),
+                    truncated = dir.File("short.mdb");
   WriteBytes(text, std::vector<unsigned char>(5000, 'x'));
-  std::string empty = dir.File("empty.mdb");
   WriteBytes(empty, {});
-  std::string truncated = dir.File("short.mdb");
-  MakeSample(truncated);
-  auto cut = ReadBytes(truncated);
-  cut.resize(1000);
-  WriteBytes(truncated, cut);
-  for (const std::string& f : {text, empty, truncated}) {
-    auto before = ReadBytes(f);
-    EXPECT_EQ(ErrorOf([&] { DBEngine::OpenDatabase(f, false, false, kConnect); }), 3343) << f;
-    EXPECT_EQ(ReadBytes(f), before) << f;
-  }
+  WriteBytes(truncated, std::vector<unsigned char>(made.begin(), made.begin() + 1000));
+  for (const std::string& f : {text, empty, truncated})
+    EXPECT_EQ(OpenError(f), std::make_pair(3343, true)) << f;
+  // Create never replaces a file that is there.
+  EXPECT_EQ(ErrorOf([&] { DBEngine::CreateDatabase(text, kPassword); }), 3204);
+  EXPECT_EQ(ReadBytes(text), std::vector<unsigned char>(5000, 'x'));
 }
 
-TEST(EngineFile, ScrambledFileIsRefusedUnchangedAndOpensOnceToggledBack) {
-  TempDir dir;
-  std::string path = dir.File("base.mdb");
-  MakeSample(path, 50);
-  auto plain = ReadBytes(path);
-  ToggleScrambling(path);
-  auto scrambled = ReadBytes(path);
+TEST_F(EngineFile, ScrambledFileIsRefusedUnchangedAndOpensOnceToggledBack) {
+  {
+    Database db = Open();
+    // The repair run scrambles with the handle still open.
+    ToggleScrambling(path);
+    db.Execute("INSERT INTO t (a, b) VALUES ('otra', 9)");
+    EXPECT_EQ(CountRows(db), 4);
+  }
+  const auto scrambled = ReadBytes(path);
   EXPECT_NE(scrambled[0], 0);
-  EXPECT_EQ(ErrorOf([&] { DBEngine::OpenDatabase(path, false, false, kConnect); }), 3343);
-  EXPECT_EQ(ReadBytes(path), scrambled);
+  EXPECT_EQ(OpenError(path), std::make_pair(3343, true));
   ToggleScrambling(path);
-  EXPECT_EQ(ReadBytes(path), plain);
-  Database db = DBEngine::OpenDatabase(path, false, false, kConnect);
-  EXPECT_EQ(CountRows(db), 50);
+  Database db = Open();
+  EXPECT_EQ(CountRows(db), 4);
   EXPECT_EQ(db.CheckIntegrity(), "ok");
 }
 
-TEST(EngineFile, ScramblingWhileOpenDoesNotHarmTheDatabase) {
-  TempDir dir;
-  std::string path = dir.File("base.mdb");
-  MakeSample(path);
-  Database db = DBEngine::OpenDatabase(path, false, false, kConnect);
-  ToggleScrambling(path);  // the repair run scrambles with the handle still open
-  db.Execute("INSERT INTO t (a, b) VALUES ('otra', 9)");
-  EXPECT_EQ(CountRows(db), 4);
-  db.Close();
-  EXPECT_NE(ReadBytes(path)[0], 0);
-  ToggleScrambling(path);
-  Database again = DBEngine::OpenDatabase(path, false, false, kConnect);
-  EXPECT_EQ(CountRows(again), 4);
-  EXPECT_EQ(again.CheckIntegrity(), "ok");
-}
-
-TEST(EngineFile, ExistingFileIsNeverReplacedByCreate) {
-  TempDir dir;
-  std::string path = dir.File("base.mdb");
-  MakeSample(path);
-  auto before = ReadBytes(path);
-  EXPECT_EQ(ErrorOf([&] { DBEngine::CreateDatabase(path, kPassword); }), 3204);
-  EXPECT_EQ(ReadBytes(path), before);
-}
-
-TEST(EngineFile, ReadOnlyFileCannotBeOpenedForWriting) {
-  TempDir dir;
-  std::string path = dir.File("base.mdb");
-  MakeSample(path);
+TEST_F(EngineFile, ReadOnlyFileCannotBeOpenedForWriting) {
   namespace fs = std::filesystem;
   fs::permissions(dir.Path(),
                   fs::perms::owner_all | fs::perms::others_read | fs::perms::others_exec);
   fs::permissions(path, fs::perms::owner_read | fs::perms::others_read);
+  // Each failed check is one bit: 1 open for writing, 2 read, 4 write
+  // refused, 8 raised.
+  auto failed = [&] {
+    int bits = 0;
+    try {
+      if (ErrorOf([&] { Open(); }) != 3051) bits |= 1;
+      Database ro = DBEngine::OpenDatabase(path, false, true, kConnect);
+      if (CountRows(ro) != 3) bits |= 2;
+      if (ErrorOf([&] { ro.Execute("DELETE FROM t"); }) != 3027) bits |= 4;
+    } catch (...) {
+      bits |= 8;
+    }
+    return bits;
+  };
 #ifdef _WIN32
   // Windows' read-only attribute binds every user, administrators too; Wine
   // keeps it as the file's write permission, which binds no Unix root.
   if (NativeFile(path, NativeFile::Mode::kReadWrite).IsOpen()) {
     GTEST_SKIP() << "the read-only attribute does not bind here (Wine run by root)";
   }
-  EXPECT_EQ(ErrorOf([&] { DBEngine::OpenDatabase(path, false, false, kConnect); }), 3051);
-  Database ro = DBEngine::OpenDatabase(path, false, true, kConnect);
-  EXPECT_EQ(CountRows(ro), 3);
-  EXPECT_EQ(ErrorOf([&] { ro.Execute("DELETE FROM t"); }), 3027);
-  ro.Close();
+  EXPECT_EQ(failed(), 0);
   fs::permissions(path, fs::perms::owner_all);
 #else
   // Root writes to read-only files, so the checks run in a child that has
-  // given up root; each failed check is one bit of its exit status.
+  // given up root, and come back as its exit status.
   pid_t child = ::fork();
   ASSERT_GE(child, 0);
   if (child == 0) {
-    int failed = 0;
     if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(64);
-    try {
-      if (ErrorOf([&] { DBEngine::OpenDatabase(path, false, false, kConnect); }) != 3051)
-        failed |= 1;
-      Database ro = DBEngine::OpenDatabase(path, false, true, kConnect);
-      if (CountRows(ro) != 3) failed |= 2;
-      if (ErrorOf([&] { ro.Execute("DELETE FROM t"); }) != 3027) failed |= 4;
-    } catch (...) {
-      failed |= 8;
-    }
-    ::_exit(failed);
+    ::_exit(failed());
   }
   int status = 0;
   ::waitpid(child, &status, 0);
   ASSERT_TRUE(WIFEXITED(status));
-  EXPECT_EQ(WEXITSTATUS(status), 0)
-      << "bits: 1 open for writing, 2 read, 4 write refused, 8 raised";
+  EXPECT_EQ(WEXITSTATUS(status), 0);
 #endif
 }
 
 #ifdef _WIN32
 // What the child of the next test does until it is killed: updates every
 // row, one statement after the other, in the file the parent names.
-TEST(EngineFile, DISABLED_UpdatesUntilKilled) {
+TEST(EngineFileChild, DISABLED_UpdatesUntilKilled) {
   const char* path = std::getenv("REMENDOR_KILL_TARGET");
   ASSERT_NE(path, nullptr);
   Database db = DBEngine::OpenDatabase(path, false, false, kConnect);
@@ -226,20 +178,18 @@ TEST(EngineFile, DISABLED_UpdatesUntilKilled) {
 }
 #endif
 
-TEST(EngineFile, KilledInTheMiddleOfAStatementLeavesAWholeDatabase) {
-  TempDir dir;
-  std::string path = dir.File("base.mdb");
+TEST_F(EngineFile, KilledInTheMiddleOfAStatementLeavesAWholeDatabase) {
   {
-    Database db = DBEngine::CreateDatabase(path, kPassword);
-    db.Execute("CREATE TABLE t (a TEXT(10), b LONG)");
+    Database db = Open();
     DBEngine::BeginTrans();
+    db.Execute("DELETE FROM t");
     for (int i = 0; i < 20000; i++) db.Execute("INSERT INTO t (a, b) VALUES ('x', 1)");
     DBEngine::CommitTrans();
   }
   for (int attempt = 0; attempt < 3; attempt++) {
 #ifdef _WIN32
     EnvGuard target("REMENDOR_KILL_TARGET", path.c_str());
-    SelfChild child("EngineFile.DISABLED_UpdatesUntilKilled");
+    SelfChild child("EngineFileChild.DISABLED_UpdatesUntilKilled");
     ASSERT_TRUE(child.Started());
     // The child starts its own process first: the wait covers that too.
     std::this_thread::sleep_for(std::chrono::milliseconds(1500 + 70 * attempt));
@@ -251,7 +201,7 @@ TEST(EngineFile, KilledInTheMiddleOfAStatementLeavesAWholeDatabase) {
       // The child never returns into the test framework: whatever happens it
       // leaves through _exit, so that nothing of the parent's test is undone.
       try {
-        Database db = DBEngine::OpenDatabase(path, false, false, kConnect);
+        Database db = Open();
         for (;;) {
           db.Execute("UPDATE t SET b = b + 1");
           db.Execute("UPDATE t SET a = 'y' & b");
@@ -267,21 +217,16 @@ TEST(EngineFile, KilledInTheMiddleOfAStatementLeavesAWholeDatabase) {
     ASSERT_TRUE(WIFSIGNALED(status)) << "the child stopped on its own: nothing was interrupted";
 #endif
 
-    Database db = DBEngine::OpenDatabase(path, false, false, kConnect);
+    Database db = Open();
     EXPECT_EQ(db.CheckIntegrity(), "ok");
     Recordset rs = db.OpenRecordset("select count(*), min(b), max(b) from t", dbOpenSnapshot);
     EXPECT_EQ(rs.Fields(0).Value().ToLong(), 20000);
     // Every UPDATE is whole or absent: all rows carry the same value.
     EXPECT_EQ(rs.Fields(1).Value().ToLong(), rs.Fields(2).Value().ToLong());
-    rs.Close();
-    db.Close();
   }
 }
 
-TEST(EngineFile, AClosedRecordSetNoLongerHoldsItsDatabase) {
-  TempDir dir;
-  std::string path = dir.File("base.mdb");
-  MakeSample(path);
+TEST_F(EngineFile, AClosedRecordSetNoLongerHoldsItsDatabase) {
   Recordset rs;
   {
     Database db = DBEngine::OpenDatabase(path, true, false, kConnect);

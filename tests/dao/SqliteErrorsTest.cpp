@@ -21,8 +21,7 @@ class SqliteMessages : public ::testing::Test {
     sqlite3_open(":memory:", &db_);
     sqlite3_extended_result_codes(db_, 1);
     Ok("CREATE TABLE t (id INTEGER PRIMARY KEY, code TEXT UNIQUE, n TEXT NOT NULL, "
-       "v TEXT CONSTRAINT \"size:v\" CHECK (length(v) <= 2))");
-    Ok("CREATE INDEX ix ON t (n)");
+       "v TEXT CONSTRAINT \"size:v\" CHECK (length(v) <= 2)); CREATE INDEX ix ON t (n)");
   }
   ~SqliteMessages() override { sqlite3_close(db_); }
 
@@ -111,28 +110,21 @@ TEST_F(SqliteMessages, SQLitesLimitsGetJetsNumbersAndAShortEcho) {
     for (int i = 0; i < times; i++) out += piece;
     return out;
   };
-  std::string columns = "SELECT 1";
-  for (int i = 0; i < 2100; i++) columns += ", 1";
   std::string join = "SELECT * FROM t AS t0";
   for (int i = 1; i < 70; i++) join += ", t AS t" + std::to_string(i);
-  struct Case {
-    std::string sql;
-    Kind kind;
-    int number;
-  };
-  const Case cases[] = {
+  const std::tuple<std::string, Kind, int> cases[] = {
       {"SELECT " + std::string(300, '(') + "1" + std::string(300, ')'), Kind::TooDeep,
        jeterr::kSyntaxInExpression},
       {repeat("SELECT 1", " + 1", 1500), Kind::TooComplex, jeterr::kQueryTooComplex},
       {repeat("SELECT 1", " UNION SELECT 1", 600), Kind::TooComplex, jeterr::kQueryTooComplex},
       {repeat("SELECT max(1", ", 1", 200) + ")", Kind::TooComplex, jeterr::kQueryTooComplex},
-      {columns, Kind::TooComplex, jeterr::kQueryTooComplex},
+      {repeat("SELECT 1", ", 1", 2100), Kind::TooComplex, jeterr::kQueryTooComplex},
       {join, Kind::TooComplex, jeterr::kQueryTooComplex},
   };
-  for (const Case& c : cases) {
-    const Outcome o = Run(c.sql);
-    EXPECT_EQ(o.message.kind, c.kind) << sqlite3_errmsg(db_);
-    EXPECT_EQ(o.number, c.number) << o.description;
+  for (const auto& [sql, kind, number] : cases) {
+    const Outcome o = Run(sql);
+    EXPECT_EQ(o.message.kind, kind) << sqlite3_errmsg(db_);
+    EXPECT_EQ(o.number, number) << o.description;
     EXPECT_LT(o.description.size(), 320u) << o.description;
     EXPECT_NE(o.description.find("…'"), std::string::npos) << o.description;
   }
@@ -146,20 +138,18 @@ TEST_F(SqliteMessages, SQLitesLimitsGetJetsNumbersAndAShortEcho) {
   sqlite3_progress_handler(db_, 0, nullptr, nullptr);
 }
 
-TEST(ErrorTexts, AnEchoedStatementIsCutAtACharacterAndShowsItsNulBytes) {
+// An echoed statement is cut at a character and shows its NUL bytes; names
+// are set in order, and one holding "{}" is shown as it is, never read as a
+// place for the next.
+TEST(ErrorTexts, EchoesAreCutAtACharacterAndNamesSetInOrder) {
   EXPECT_EQ(jeterr::Excerpt("select 1"), "select 1");
-  const std::string largo = std::string(199, 'a') + "ñé";
-  EXPECT_EQ(jeterr::Excerpt(largo), std::string(199, 'a') + "ñ…");
+  EXPECT_EQ(jeterr::Excerpt(std::string(199, 'a') + "ñé"), std::string(199, 'a') + "ñ…");
   EXPECT_EQ(jeterr::Excerpt(std::string(200, 'a')), std::string(200, 'a'));
   EXPECT_EQ(jeterr::Excerpt(std::string("a\0b", 3)), "a\\0b");
   EXPECT_EQ(jeterr::Excerpt("abcdef", 3), "abc…");
-}
-
-TEST(ErrorTexts, NamesAreSetInOrderAndTheNumberCanBeTheStatements) {
   AppError e = jeterr::msg::kTableNotFoundInFile.Error({"Clientes", "C:\\datos.mdb"});
   EXPECT_EQ(e.Number(), 3078);
   EXPECT_EQ(e.Description(), "No se encuentra la tabla 'Clientes' en 'C:\\datos.mdb'.");
-  // A name holding "{}" is shown as it is, never read as a place for the next.
   EXPECT_EQ(jeterr::msg::kSyntaxNear.Format({"a{}", "b"}), "a{}, cerca de 'b'.");
   EXPECT_EQ(jeterr::msg::kSyntaxRule.As(jeterr::kSyntaxInSelect).Error({"x"}).Number(), 3141);
 }

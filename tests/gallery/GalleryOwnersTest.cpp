@@ -30,9 +30,9 @@ class GalleryOwnersTest : public ::testing::Test {
   long CountAddresses(const std::string& condition) {
     return FirstNumber(db, "select count(*) from 24Domicilios where " + condition);
   }
-  const GalleryOwner& Owner(int32_t codDJ, int32_t dueño) {
+  const GalleryOwner& Owner(int32_t codDJ, int32_t owner) {
     for (const GalleryOwner& t : owners->Titulares()) {
-      if (t.CodDJ == codDJ && t.CodDueno == dueño) return t;
+      if (t.CodDJ == codDJ && t.CodDueno == owner) return t;
     }
     throw std::runtime_error("no such owner");
   }
@@ -53,14 +53,14 @@ class GalleryOwnersTest : public ::testing::Test {
 }  // namespace
 
 TEST_F(GalleryOwnersTest, TheOwnersComeInDeclarationAndOwnerOrder) {
-  std::vector<std::string> nombres;
-  for (const GalleryOwner& t : owners->Titulares()) nombres.push_back(t.Nombre);
-  EXPECT_EQ(nombres, (std::vector<std::string>{"CONSTRUCCIONES DEL PLATA S.A.", "GÓMEZ, MARÍA JOSÉ",
-                                               "PEÑA HERMANOS S.R.L.", "SUÁREZ, TOMÁS",
-                                               "ÁLVAREZ, NICOLÁS"}));
-  const GalleryOwner& pendiente = owners->Titulares().back();
-  EXPECT_EQ(pendiente.Cuit, "33709876541");
-  EXPECT_EQ(pendiente.CodReferencia, -2);
+  std::vector<std::string> names;
+  for (const GalleryOwner& t : owners->Titulares()) names.push_back(t.Nombre);
+  EXPECT_EQ(names, (std::vector<std::string>{"CONSTRUCCIONES DEL PLATA S.A.", "GÓMEZ, MARÍA JOSÉ",
+                                             "PEÑA HERMANOS S.R.L.", "SUÁREZ, TOMÁS",
+                                             "ÁLVAREZ, NICOLÁS"}));
+  const GalleryOwner& pending = owners->Titulares().back();
+  EXPECT_EQ(pending.Cuit, "33709876541");
+  EXPECT_EQ(pending.CodReferencia, -2);
 }
 
 TEST_F(GalleryOwnersTest, SwitchingOwnersKeepsThePendingChangesAndNeverUndoesOnTheNewOwner) {

@@ -1,6 +1,7 @@
 // What the gallery's pages say: the welcome window's button told apart
 // from its answer, the working copy's three states, and the result page's
 // findings on the sample before and after what a repair does to it.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "gallery/GalleryReports.h"
@@ -9,6 +10,7 @@
 namespace {
 
 using Kind = GalleryReports::Kind;
+using ::testing::HasSubstr;
 
 std::vector<Kind> Kinds(const std::vector<GalleryReports::Finding>& findings) {
   std::vector<Kind> kinds;
@@ -23,12 +25,10 @@ TEST(GalleryReports, TheWelcomeAndAddressPagesSayWhatHappened) {
   EXPECT_EQ(GalleryReports::Welcome(false, true).rfind("La ventana se cerró sin pulsar", 0), 0u);
 
   using Copy = GalleryReports::Copy;
-  const std::string none = GalleryReports::Addresses(true, true, Copy::None);
-  EXPECT_NE(none.find("Tiene domicilios: sí\nCopia de trabajo: ninguna"), std::string::npos);
-  EXPECT_NE(GalleryReports::Addresses(true, true, Copy::Unchanged).find("sin cambios"),
-            std::string::npos);
-  EXPECT_NE(GalleryReports::Addresses(false, false, Copy::Changed).find("con cambios"),
-            std::string::npos);
+  EXPECT_THAT(GalleryReports::Addresses(true, true, Copy::None),
+              HasSubstr("Tiene domicilios: sí\nCopia de trabajo: ninguna"));
+  EXPECT_THAT(GalleryReports::Addresses(true, true, Copy::Unchanged), HasSubstr("sin cambios"));
+  EXPECT_THAT(GalleryReports::Addresses(false, false, Copy::Changed), HasSubstr("con cambios"));
 }
 
 TEST(GalleryReports, TheResultPageShowsEachKindOfLineAsTheSampleIs) {
@@ -38,9 +38,9 @@ TEST(GalleryReports, TheResultPageShowsEachKindOfLineAsTheSampleIs) {
   const auto made = GalleryReports::Findings(host);
   ASSERT_EQ(Kinds(made),
             (std::vector<Kind>{Kind::Information, Kind::Warning, Kind::Warning, Kind::Error}));
-  EXPECT_NE(made[1].text.find("Adicionales en NULL"), std::string::npos) << made[1].text;
-  EXPECT_NE(made[2].text.find("VersionBase"), std::string::npos) << made[2].text;
-  EXPECT_NE(made.back().text.find("TablaInexistente"), std::string::npos);
+  EXPECT_THAT(made[1].text, HasSubstr("Adicionales en NULL"));
+  EXPECT_THAT(made[2].text, HasSubstr("VersionBase"));
+  EXPECT_THAT(made.back().text, HasSubstr("TablaInexistente"));
 
   // What a repair leaves: no NULL left, VersionBase made.
   host.Execute("update 22Cuiles set Adicionales = 0 where Adicionales is null");

@@ -28,42 +28,37 @@ class RegionalProbeTest : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(RegionalProbeTest, TheRequiredSettingsPassBothChecksSilently) {
-  const RegionalOutcome r = RegionalProbe::Probar(RegionalSettings::Required());
-  EXPECT_TRUE(r.numerosValidos);
-  EXPECT_TRUE(r.fechaValida);
-  EXPECT_EQ(r.numeroProbado, "1.500,33");
-  EXPECT_EQ(r.fechaProbada, "10/12/1990");
-  EXPECT_EQ(r.mensajeNumeros, "");
-  EXPECT_EQ(r.mensajeFecha, "");
-  EXPECT_TRUE(boxes->Boxes().empty());
-}
-
-TEST_F(RegionalProbeTest, AnotherMachineFailsBothWithTheirMessagesTakenNotShown) {
-  const RegionalOutcome r = RegionalProbe::Probar(MonthFirstWithDecimalPoint());
-  EXPECT_FALSE(r.numerosValidos);
-  EXPECT_FALSE(r.fechaValida);
-  EXPECT_EQ(r.numeroProbado, "1,500.33");
-  EXPECT_EQ(r.mensajeNumeros, a_c_w::kMensajeNumeros);
-  EXPECT_EQ(r.mensajeFecha, a_c_w::kMensajeFecha);
+TEST_F(RegionalProbeTest, EachCheckPassesOrFailsWithItsMessageTakenNotShown) {
+  RegionalSettings twoDigits;
+  twoDigits.fourDigitYear = false;
+  const struct {
+    RegionalSettings settings;
+    const char *number, *date, *numbersMessage, *dateMessage;
+  } cases[] = {
+      {RegionalSettings::Required(), "1.500,33", "10/12/1990", "", ""},
+      {MonthFirstWithDecimalPoint(), "1,500.33", "10/12/1990", a_c_w::kMensajeNumeros,
+       a_c_w::kMensajeFecha},
+      {twoDigits, "1.500,33", "10/12/90", "", a_c_w::kMensajeFecha},
+  };
+  for (const auto& c : cases) {
+    const RegionalOutcome r = RegionalProbe::Probar(c.settings);
+    EXPECT_EQ(r.numerosValidos, *c.numbersMessage == 0) << c.number;
+    EXPECT_EQ(r.fechaValida, *c.dateMessage == 0) << c.date;
+    EXPECT_EQ(r.numeroProbado, c.number);
+    EXPECT_EQ(r.fechaProbada, c.date);
+    EXPECT_EQ(r.mensajeNumeros, c.numbersMessage);
+    EXPECT_EQ(r.mensajeFecha, c.dateMessage);
+  }
   EXPECT_TRUE(boxes->Boxes().empty());
   EXPECT_EQ(&MessageBoxService::Current(), boxes.Get().get());  // still the one in place
-
-  RegionalSettings dosCifras;
-  dosCifras.fourDigitYear = false;
-  const RegionalOutcome corto = RegionalProbe::Probar(dosCifras);
-  EXPECT_TRUE(corto.numerosValidos);
-  EXPECT_FALSE(corto.fechaValida);
-  EXPECT_EQ(corto.fechaProbada, "10/12/90");
-  EXPECT_EQ(corto.mensajeNumeros, "");
 }
 
 TEST_F(RegionalProbeTest, TheDescriptionNamesEveryPartOfTheSettings) {
   EXPECT_EQ(RegionalProbe::Describir(RegionalSettings::Required()),
             "Decimales: \",\", miles: \".\", fechas: día/mes/año con \"/\", año de cuatro cifras");
-  RegionalSettings sinMiles = MonthFirstWithDecimalPoint();
-  sinMiles.thousandsSeparator = "";
-  sinMiles.fourDigitYear = false;
-  EXPECT_EQ(RegionalProbe::Describir(sinMiles),
+  RegionalSettings noThousands = MonthFirstWithDecimalPoint();
+  noThousands.thousandsSeparator = "";
+  noThousands.fourDigitYear = false;
+  EXPECT_EQ(RegionalProbe::Describir(noThousands),
             "Decimales: \".\", miles: (ninguno), fechas: mes/día/año con \"/\", año de dos cifras");
 }

@@ -40,31 +40,34 @@ class ClsKolmTest : public ::testing::Test {
 }  // namespace
 
 // Only the first line, as written: a trailing separator stays (callers then
-// double it), and a Windows program's ANSI code page reads like UTF-8.
-TEST_F(ClsKolmTest, PathFileFirstLineIsReturnedUnchanged) {
+// double it), and a Windows program's ANSI code page reads like UTF-8. An
+// empty or missing file raises an error naming it.
+TEST_F(ClsKolmTest, PathFileFirstLineIsReturnedUnchangedOrItsLackNamesThePath) {
   const std::pair<const char*, const char*> cases[] = {
       {"D:\\Aplicativos\r\nsegunda linea\r\n", "D:\\Aplicativos"},
       {"D:\\Aplicativos\\\n", "D:\\Aplicativos\\"},
       {"D:\\Aplicativos\rsegunda linea\r", "D:\\Aplicativos"},
       {"  /opt/novu  ", "  /opt/novu  "},
       {"C:\\Aplicaci\xF3n\r\n", "C:\\Aplicación"},
-      {"C:\\Aplicación\r\n", "C:\\Aplicación"}};
+      {"C:\\Aplicación\r\n", "C:\\Aplicación"},
+      {"", "62 "},
+      {nullptr, "53 "}};
+  const std::string file = windows.Path() + kPathSeparatorText + "novuPath.sys";
   for (const auto& [content, first] : cases) {
-    WriteWindowsFile(content);
-    EXPECT_EQ(kolm.DarPathNOVU(), first) << content;
+    if (content) {
+      WriteWindowsFile(content);
+    } else {
+      windows.Remove("novuPath.sys");
+    }
+    std::string read;
+    const std::string error = ErrorMessageOf([&] { read = kolm.DarPathNOVU(); });
+    if (error.empty()) {
+      EXPECT_EQ(read, first) << content;
+    } else {
+      EXPECT_EQ(error.rfind(first, 0), 0u) << error;
+      EXPECT_NE(error.find(file), std::string::npos) << error;
+    }
   }
-}
-
-TEST_F(ClsKolmTest, MissingOrEmptyPathFileNamesThePath) {
-  WriteWindowsFile("");
-  const std::string expected = windows.Path() + kPathSeparatorText + "novuPath.sys";
-  const std::string empty = ErrorMessageOf([&] { kolm.DarPathNOVU(); });
-  EXPECT_EQ(empty.rfind("62 ", 0), 0u) << empty;
-  EXPECT_NE(empty.find(expected), std::string::npos) << empty;
-  windows.Remove("novuPath.sys");
-  const std::string missing = ErrorMessageOf([&] { kolm.DarPathNOVU(); });
-  EXPECT_EQ(missing.rfind("53 ", 0), 0u) << missing;
-  EXPECT_NE(missing.find(expected), std::string::npos) << missing;
 }
 
 // The scrambling changes 40 bytes and undoes itself; the host's password
@@ -99,7 +102,14 @@ TEST_F(ClsKolmTest, APlainFileOpensUntouchedAScrambledOneUnscrambledAReadOnlyOne
             std::filesystem::perms::none);
 }
 
-TEST_F(ClsKolmTest, FailedOpenShowsTheDescriptionKeepsTheHandleAndTheFile) {
+// A failed open shows the engine's description and keeps the handle and
+// the file. A foreign file pointed at by mistake is never damaged: its
+// first byte, neither 0 (plain) nor 0x3B (scrambled), passes for
+// scrambled; one of 390 bytes is too short to toggle, so the open shows the
+// scrambling's failure and then the engine's refusal. A longer one is
+// toggled, refused and toggled back: one box, the same bytes. The
+// scrambling is all or nothing.
+TEST_F(ClsKolmTest, AFailedOpenShowsWhyAndLeavesTheHandleAndTheFileAsTheyWere) {
   dao::Database held;
   ASSERT_TRUE(kolm.AbrirBaseMdb(path, held));
   std::string other = dir.File("otra.mdb");
@@ -107,7 +117,6 @@ TEST_F(ClsKolmTest, FailedOpenShowsTheDescriptionKeepsTheHandleAndTheFile) {
   ClsKolm scrambler;
   scrambler.encriptoDesencripto(other);
   auto before = ReadBytes(other);
-
   EXPECT_FALSE(kolm.AbrirBaseMdb(other, held));  // wrong password, after unscrambling
   EXPECT_EQ(ReadBytes(other), before);           // scrambled back, byte for byte
   EXPECT_TRUE(held.IsOpen());
@@ -117,37 +126,12 @@ TEST_F(ClsKolmTest, FailedOpenShowsTheDescriptionKeepsTheHandleAndTheFile) {
   EXPECT_EQ(boxes->Boxes()[0].style, 0);
   EXPECT_EQ(boxes->Boxes()[0].title, "Remendor");
   EXPECT_EQ(kolm.LastError()->Number(), 3031);
-
   EXPECT_FALSE(kolm.AbrirBaseMdb(dir.File("falta.mdb"), held));
   EXPECT_EQ(boxes->Boxes().size(), 2u);
   EXPECT_NE(boxes->Boxes()[1].text.find("falta.mdb"), std::string::npos);
   EXPECT_EQ(held.Name(), path);
-}
 
-// A file one byte short of the scrambled range is the foreign file below.
-TEST_F(ClsKolmTest, ScramblingIsAllOrNothing) {
-  std::string exact = dir.File("justo.mdb");
-  WriteBytes(exact, std::vector<unsigned char>(391, 0));
-  kolm.encriptoDesencripto(exact);
-  EXPECT_FALSE(kolm.LastScrambleFailed());
-  auto bytes = ReadBytes(exact);
-  EXPECT_EQ(bytes[390], 0x3B);
-  EXPECT_EQ(bytes[389], 0);
-
-  kolm.encriptoDesencripto(dir.File("falta.mdb"));
-  EXPECT_TRUE(kolm.LastScrambleFailed());
-  EXPECT_EQ(boxes->Boxes().size(), 1u);
-}
-
-// A foreign file pointed at by mistake is never damaged. Its first byte,
-// neither 0 (plain) nor 0x3B (scrambled), passes for scrambled: one of 390
-// bytes is too short to toggle, so the open shows the scrambling's failure and
-// then the engine's refusal, and leaves the file and the handle as they
-// were. A longer one is toggled, refused and toggled back: one box, the
-// same bytes.
-TEST_F(ClsKolmTest, AForeignFileShowsItsFailuresAndIsLeftAsItWas) {
-  dao::Database held;
-  ASSERT_TRUE(kolm.AbrirBaseMdb(path, held));
+  boxes->Clear();
   const std::string foreign = dir.File("corto.mdb");
   std::vector<unsigned char> text(390, 'x');
   text[0] = 'N';
@@ -170,4 +154,14 @@ TEST_F(ClsKolmTest, AForeignFileShowsItsFailuresAndIsLeftAsItWas) {
   EXPECT_FALSE(kolm.LastScrambleFailed());
   ASSERT_EQ(boxes->Boxes().size(), 1u);
   EXPECT_EQ(kolm.LastError()->Number(), 3343);
+
+  // Exactly long enough: the last byte of the range toggles too.
+  WriteBytes(foreign, std::vector<unsigned char>(391, 0));
+  kolm.encriptoDesencripto(foreign);
+  EXPECT_FALSE(kolm.LastScrambleFailed());
+  EXPECT_EQ(ReadBytes(foreign)[390], 0x3B);
+  EXPECT_EQ(ReadBytes(foreign)[389], 0);
+  kolm.encriptoDesencripto(dir.File("falta.mdb"));
+  EXPECT_TRUE(kolm.LastScrambleFailed());
+  EXPECT_EQ(boxes->Boxes().size(), 2u);
 }

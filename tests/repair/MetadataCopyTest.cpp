@@ -40,61 +40,61 @@ class MetadataCopyTest : public ::testing::Test {
 }  // namespace
 
 TEST_F(MetadataCopyTest, AWritableFileIsUsedInPlaceAnOtherIsCopiedPrivately) {
-  const std::string instalada = dir.File("Remendor.mdb");
-  WriteBytes(instalada, {0x3B, 1, 2, 3});
+  const std::string installed = dir.File("Remendor.mdb");
+  WriteBytes(installed, {0x3B, 1, 2, 3});
   {
-    const MetadataCopy enSitio(instalada, true);
-    EXPECT_EQ(enSitio.Path(), instalada);
-    EXPECT_FALSE(enSitio.IsPrivate());
+    const MetadataCopy inPlace(installed, true);
+    EXPECT_EQ(inPlace.Path(), installed);
+    EXPECT_FALSE(inPlace.IsPrivate());
   }
-  std::string carpeta;
+  std::string folder;
   {
-    const MetadataCopy copia(instalada, false);
-    ASSERT_TRUE(copia.IsPrivate());
-    carpeta = NativePath::ToUtf8(NativePath::From(copia.Path()).parent_path());
-    EXPECT_EQ(NativePath::From(carpeta).parent_path(), dir.Path() / "privadas");
-    EXPECT_EQ(fs::path(copia.Path()).filename(), "Remendor.mdb");
-    EXPECT_EQ(ReadBytes(copia.Path()), ReadBytes(instalada));
+    const MetadataCopy copy(installed, false);
+    ASSERT_TRUE(copy.IsPrivate());
+    folder = NativePath::ToUtf8(NativePath::From(copy.Path()).parent_path());
+    EXPECT_EQ(NativePath::From(folder).parent_path(), dir.Path() / "privadas");
+    EXPECT_EQ(fs::path(copy.Path()).filename(), "Remendor.mdb");
+    EXPECT_EQ(ReadBytes(copy.Path()), ReadBytes(installed));
 #ifndef _WIN32
     // (Windows keeps who may enter in the folder's access list, inherited
     // from the user's own temporary folder.)
-    EXPECT_EQ(Mode(carpeta), 0700u);
-    EXPECT_EQ(Mode(copia.Path()), 0600u);
+    EXPECT_EQ(Mode(folder), 0700u);
+    EXPECT_EQ(Mode(copy.Path()), 0600u);
 #endif
   }
-  EXPECT_FALSE(fs::exists(carpeta));
+  EXPECT_FALSE(fs::exists(folder));
   EXPECT_TRUE(fs::is_empty(dir.Path() / "privadas"));
-  EXPECT_EQ(ReadBytes(instalada), (std::vector<unsigned char>{0x3B, 1, 2, 3}));
+  EXPECT_EQ(ReadBytes(installed), (std::vector<unsigned char>{0x3B, 1, 2, 3}));
 }
 
 TEST_F(MetadataCopyTest, AMissingFileIsLeftToTheOpenAndAFailedCopyLeavesNothing) {
-  const MetadataCopy falta(dir.File("Remendor.mdb"), false);
-  EXPECT_EQ(falta.Path(), dir.File("Remendor.mdb"));
-  EXPECT_FALSE(falta.IsPrivate());
+  const MetadataCopy missing(dir.File("Remendor.mdb"), false);
+  EXPECT_EQ(missing.Path(), dir.File("Remendor.mdb"));
+  EXPECT_FALSE(missing.IsPrivate());
 
   // A folder where the file should be cannot be read as one.
   fs::create_directories(dir.Path() / "carpeta.mdb");
-  const std::string carpeta = ErrorMessageOf([&] { MetadataCopy(dir.File("carpeta.mdb"), false); });
-  EXPECT_EQ(carpeta.rfind("75 ", 0), 0u) << carpeta;
-  EXPECT_NE(carpeta.find("carpeta.mdb' para leerlos: es una carpeta."), std::string::npos);
+  const std::string error = ErrorMessageOf([&] { MetadataCopy(dir.File("carpeta.mdb"), false); });
+  EXPECT_EQ(error.rfind("75 ", 0), 0u) << error;
+  EXPECT_NE(error.find("carpeta.mdb' para leerlos: es una carpeta."), std::string::npos) << error;
   EXPECT_TRUE(fs::is_empty(dir.Path() / "privadas"));
 }
 
 TEST_F(MetadataCopyTest, OnlyWhatThisProcessMayWriteIsWritable) {
-  const std::string archivo = dir.File("Remendor.mdb");
-  WriteBytes(archivo, {0});
-  EXPECT_TRUE(MetadataCopy::MayWrite(archivo));
+  const std::string file = dir.File("Remendor.mdb");
+  WriteBytes(file, {0});
+  EXPECT_TRUE(MetadataCopy::MayWrite(file));
   EXPECT_FALSE(MetadataCopy::MayWrite(dir.File("no-existe.mdb")));
-  fs::permissions(archivo, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
 #ifdef _WIN32
   // The read-only attribute binds everyone on Windows; Wine keeps it as a
   // mode, which binds no Unix root.
-  if (NativeFile(archivo, NativeFile::Mode::kReadWrite).IsOpen()) {
+  if (NativeFile(file, NativeFile::Mode::kReadWrite).IsOpen()) {
     GTEST_SKIP() << "the read-only attribute does not bind here (Wine run by root)";
   }
-  EXPECT_FALSE(MetadataCopy::MayWrite(archivo));
+  EXPECT_FALSE(MetadataCopy::MayWrite(file));
 #else
   // Root may write whatever the mode says.
-  EXPECT_EQ(MetadataCopy::MayWrite(archivo), ::geteuid() == 0);
+  EXPECT_EQ(MetadataCopy::MayWrite(file), ::geteuid() == 0);
 #endif
 }

@@ -20,19 +20,17 @@
 
 // Rows of the metadata's three tables.
 inline std::string TableRow(const std::string& name, int code, int inherits, bool repair) {
-  return "INSERT INTO DBTablas (Nombre, CodTabla, Hereda, Reparar) VALUES ('" + name + "', " +
-         std::to_string(code) + ", " + std::to_string(inherits) + ", " +
-         (repair ? "True" : "False") + ")";
+  return "INSERT INTO DBTablas VALUES ('" + name + "', " + std::to_string(code) + ", " +
+         std::to_string(inherits) + ", " + (repair ? "True" : "False") + ")";
 }
 inline std::string ColumnRow(int table, const std::string& name, const std::string& type,
                              int order) {
-  return "INSERT INTO DBColumnas (CodTabla, NombreCampo, TipoDatos, Orden) VALUES (" +
-         std::to_string(table) + ", '" + name + "', '" + type + "', " + std::to_string(order) + ")";
+  return "INSERT INTO DBColumnas VALUES (" + std::to_string(table) + ", '" + name + "', '" + type +
+         "', " + std::to_string(order) + ", NULL)";
 }
 inline std::string TypeRow(const std::string& name, const std::string& type,
                            const std::string& size = "NULL") {
-  return "INSERT INTO DBTipos (TypeName, Type, Size) VALUES ('" + name + "', '" + type + "', " +
-         size + ")";
+  return "INSERT INTO DBTipos VALUES ('" + name + "', '" + type + "', " + size + ", NULL, NULL)";
 }
 
 class RepairFixture : public ::testing::Test {

@@ -53,69 +53,55 @@ TEST_F(SampleGalleryDataTest, ANewSampleHoldsEveryTableThePagesReadAndGoesWithTh
   EXPECT_TRUE(NoScratchIn(tmp.Path()));
 }
 
-TEST_F(SampleGalleryDataTest, AGivenSampleIsCopiedAndLeftByteForByteAsItWas) {
-  TempDir dada;
+// No page reads the contributor database and only the one-time message
+// writes the gallery's own: both wait for their first use, and an error
+// opening them comes then, leaving the gallery that started standing. A
+// folder that is no sample is refused by the file it lacks; a host the
+// engine cannot open raises its error and is left as it was; neither
+// failure leaves a scratch folder.
+TEST_F(SampleGalleryDataTest,
+       AGivenSampleIsCopiedAndLeftAsItWasItsOtherDatabasesWaitForUseAndAFailureSaysWhy) {
+  TempDir given;
+  fs::create_directories(given.Path() / "novu" / "VORA12");
+  const std::string e = ErrorMessageOf([&] { SampleGalleryData(given.Path().string()); });
+  EXPECT_EQ(e.rfind(std::to_string(rterr::kFileNotFound) + " ", 0), 0u) << e;
+  EXPECT_NE(e.find(given.File("novu/VORA12/VORA12.mdb")), std::string::npos) << e;
+  EXPECT_TRUE(NoScratchIn(tmp.Path()));
+
   ClsKolm kolm;
   // A sample made before the host carried addresses: the copy gets them.
   const std::string host =
-      SampleInstallation::Create(dada.Path().string(), kolm, SampleInstallation::Sizes{40, 10});
-  const std::string novu = dada.File("novu/Novu.mdb");
-  const auto hostAntes = ReadBytes(host);
-  const auto novuAntes = ReadBytes(novu);
+      SampleInstallation::Create(given.Path().string(), kolm, SampleInstallation::Sizes{40, 10});
+  const std::string novu = given.File("novu/Novu.mdb");
+  auto hostBytes = ReadBytes(host);
+  auto novuBytes = ReadBytes(novu);
   {
-    SampleGalleryData demo(dada.Path().string());
-    EXPECT_EQ(demo.Origen(), dada.Path().string());
+    SampleGalleryData demo(given.Path().string());
+    EXPECT_EQ(demo.Origen(), given.Path().string());
     EXPECT_EQ(FirstNumber(demo.Host(), "select count(*) from 22Cuiles"), 40);
     EXPECT_EQ(FirstNumber(demo.Host(), "select count(*) from 24Domicilios"), 7);
     demo.Host().Execute("delete from 22Cuiles");
     demo.Contribuyentes().Execute("delete from Contribs");
   }
-  EXPECT_EQ(ReadBytes(host), hostAntes);
-  EXPECT_EQ(ReadBytes(novu), novuAntes);
+  EXPECT_EQ(ReadBytes(host), hostBytes);
+  EXPECT_EQ(ReadBytes(novu), novuBytes);
+
+  novuBytes.resize(100);  // cut short: no database any more
+  WriteBytes(novu, novuBytes);
+  {
+    SampleGalleryData demo(given.Path().string());
+    EXPECT_THROW(demo.Contribuyentes(), AppError);
+    const fs::path own = fs::path(demo.Trabajo()) / SampleGalleryData::kPropia;
+    EXPECT_FALSE(fs::exists(own));
+    EXPECT_EQ(FirstNumber(demo.Propia(), "select count(*) from Configuracion"), 0);
+    EXPECT_TRUE(fs::is_regular_file(own));
+    demo.Propia().Execute("insert into Configuracion (CodItem) values (1)");
+    EXPECT_EQ(FirstNumber(demo.Propia(), "select count(*) from Configuracion"), 1);
+  }
+
+  hostBytes.resize(100);
+  WriteBytes(host, hostBytes);
+  EXPECT_THROW(SampleGalleryData demo(given.Path().string()), AppError);
   EXPECT_TRUE(NoScratchIn(tmp.Path()));
-}
-
-TEST_F(SampleGalleryDataTest, AFolderThatIsNoSampleIsRefusedByTheFileItLacks) {
-  TempDir dada;
-  fs::create_directories(dada.Path() / "novu" / "VORA12");
-  const std::string e = ErrorMessageOf([&] { SampleGalleryData(dada.Path().string()); });
-  EXPECT_EQ(e.rfind(std::to_string(rterr::kFileNotFound) + " ", 0), 0u) << e;
-  EXPECT_NE(e.find(dada.File("novu/VORA12/VORA12.mdb")), std::string::npos) << e;
-  EXPECT_TRUE(NoScratchIn(tmp.Path()));
-}
-
-TEST_F(SampleGalleryDataTest, AHostTheEngineCannotOpenRaisesItsErrorAndLeavesNoScratch) {
-  TempDir dada;
-  ClsKolm kolm;
-  const std::string host =
-      SampleInstallation::Create(dada.Path().string(), kolm, SampleInstallation::Sizes{10, 2});
-  auto bytes = ReadBytes(host);
-  bytes.resize(100);  // cut short: no database any more
-  WriteBytes(host, bytes);
-  EXPECT_THROW(SampleGalleryData demo(dada.Path().string()), AppError);
-  EXPECT_TRUE(NoScratchIn(tmp.Path()));
-  EXPECT_EQ(ReadBytes(host), bytes);
-}
-
-// No page reads the contributor database and only the one-time message
-// writes the gallery's own: both wait for their first use, and an error
-// opening them comes then, leaving the gallery that started standing.
-TEST_F(SampleGalleryDataTest, TheContributorAndOwnDatabasesWaitForTheirFirstUse) {
-  TempDir dada;
-  ClsKolm kolm;
-  SampleInstallation::Create(dada.Path().string(), kolm, SampleInstallation::Sizes{10, 2});
-  const std::string novu = dada.File("novu/Novu.mdb");
-  auto bytes = ReadBytes(novu);
-  bytes.resize(100);  // cut short: no database any more
-  WriteBytes(novu, bytes);
-
-  SampleGalleryData demo(dada.Path().string());
-  const fs::path propia = fs::path(demo.Trabajo()) / SampleGalleryData::kPropia;
-  EXPECT_FALSE(fs::exists(propia));
-  EXPECT_THROW(demo.Contribuyentes(), AppError);
-  EXPECT_EQ(FirstNumber(demo.Host(), "select count(*) from 22Cuiles"), 10);
-  EXPECT_EQ(FirstNumber(demo.Propia(), "select count(*) from Configuracion"), 0);
-  EXPECT_TRUE(fs::is_regular_file(propia));
-  demo.Propia().Execute("insert into Configuracion (CodItem) values (1)");
-  EXPECT_EQ(FirstNumber(demo.Propia(), "select count(*) from Configuracion"), 1);
+  EXPECT_EQ(ReadBytes(host), hostBytes);
 }

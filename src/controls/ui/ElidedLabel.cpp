@@ -63,9 +63,19 @@ QString ElidedLabel::Plain() const {
 QString ElidedLabel::Breakable() const {
   QString shown = Plain();
   // Only a wrapped text breaks: on one line the marks would be dead weight.
+  // A break mark after each separator that a character follows on its
+  // line, found in one pass rather than by a pattern compiled at each paint.
   if (path_ && wordWrap()) {
-    shown.replace(QRegularExpression(QStringLiteral("([/\\\\])(?=.)")),
-                  QStringLiteral("\\1") + kBreak);
+    QString marked;
+    marked.reserve(shown.size() + shown.size() / 4);
+    for (qsizetype i = 0; i < shown.size(); ++i) {
+      marked += shown[i];
+      const bool separator = shown[i] == QLatin1Char('/') || shown[i] == QLatin1Char('\\');
+      if (separator && i + 1 < shown.size() && shown[i + 1] != QLatin1Char('\n')) {
+        marked += kBreak;
+      }
+    }
+    shown = marked;
   }
   if (wordWrap()) shown.replace(QLatin1Char('\n'), QChar::LineSeparator);
   return shown;

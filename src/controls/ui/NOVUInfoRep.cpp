@@ -9,6 +9,7 @@
 #include "common/AppError.h"
 #include "controls/ui/ControlIcons.h"
 #include "controls/ui/ElidedCellTips.h"
+#include "controls/ui/RegularFaceHeader.h"
 #include "controls/ui/Twips.h"
 
 namespace {
@@ -29,6 +30,9 @@ NOVUInfoRep::NOVUInfoRep(QWidget* parent)
 
   lstInfo_ = new QTreeWidget(this);
   lstInfo_->setObjectName(QStringLiteral("LstInfo"));
+  // Its one caption is never highlighted, so it is measured in the face it
+  // is drawn in, without loading the bold one.
+  RegularFaceHeader::Install(*lstInfo_);
   // A line longer than the column reads whole in its tooltip.
   ElidedCellTips::Install(*lstInfo_);
   lstInfo_->setColumnCount(1);

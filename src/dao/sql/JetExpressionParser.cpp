@@ -555,7 +555,7 @@ JetExpr JetExpressionParser::ParseFunction(const std::string& name) {
   std::vector<JetExpr> args = ParseArguments();
   const int count = static_cast<int>(args.size());
   if (count < entry->minArgs || count > entry->maxArgs) {
-    jeterr::Raise(jeterr::msg::kWrongArgumentCount, {cursor_.SourceFrom(start_)});
+    jeterr::Raise(jeterr::msg::kWrongArgumentCount, {cursor_.SourceRead(start_)});
   }
   auto argumentType = [&](int i) {
     JetExpr& arg = args[static_cast<std::size_t>(i)];

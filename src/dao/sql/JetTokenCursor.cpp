@@ -112,11 +112,20 @@ void JetTokenCursor::Enter() {
 
 std::string JetTokenCursor::SourceFrom(std::size_t fromIndex) const {
   if (fromIndex >= tokens_.size()) return std::string();
-  const std::size_t begin = tokens_[fromIndex].offset;
   const auto& last = Peek();
   // An unreadable token runs to the end of the text: show all of it.
-  std::size_t end = last.offset + last.text.size();
-  if (last.kind == JetTokenKind::End) end = last.offset;
+  const std::size_t end =
+      last.kind == JetTokenKind::End ? last.offset : last.offset + last.text.size();
+  return SourceBetween(tokens_[fromIndex].offset, end);
+}
+
+std::string JetTokenCursor::SourceRead(std::size_t fromIndex) const {
+  if (fromIndex >= tokens_.size() || index_ <= fromIndex) return std::string();
+  const auto& last = tokens_[index_ - 1];
+  return SourceBetween(tokens_[fromIndex].offset, last.offset + last.text.size());
+}
+
+std::string JetTokenCursor::SourceBetween(std::size_t begin, std::size_t end) const {
   // A fault at the token right after the expression still shows the
   // expression; trailing blanks are not part of it.
   while (end > begin && (statement_[end - 1] == ' ' || statement_[end - 1] == '\t')) --end;

@@ -68,6 +68,9 @@ class JetTokenCursor {
   // current token, as written and cut to a readable length (Excerpt): the
   // expression at fault in a 3075.
   std::string SourceFrom(std::size_t fromIndex) const;
+  // The same up to the end of the last token read: a fault found after a
+  // whole call was read (its argument count) shows the call, not what follows.
+  std::string SourceRead(std::size_t fromIndex) const;
 
   static bool IsReserved(std::string_view word);
 
@@ -77,6 +80,7 @@ class JetTokenCursor {
 
  private:
   static constexpr int kMaxDepth = 100;
+  std::string SourceBetween(std::size_t begin, std::size_t end) const;
   int depth_ = 0;
   std::string_view statement_;
   std::vector<JetSqlToken> tokens_;

@@ -17,6 +17,7 @@
 #include "controls/PropertyStore.h"
 #include "controls/ui/ControlIcons.h"
 #include "controls/ui/ElidedLabel.h"
+#include "controls/ui/GroupFrameStyle.h"
 #include "controls/ui/NOVUBot.h"
 #include "controls/ui/NOVUCbo.h"
 #include "controls/ui/NOVUInfoRep.h"
@@ -83,6 +84,7 @@ void FrmReparar::Construir() {
 
   frame1_ = new QGroupBox(this);
   frame1_->setObjectName(QStringLiteral("Frame1"));
+  GroupFrameStyle::Install(*frame1_);
   frame1_->setGeometry(Twips::ToPixels(QRect(120, 120, 4215, 1695), *this));
 
   label1_ = Etiqueta(*frame1_, "Label1", QStringLiteral("Versión de VORA:"),

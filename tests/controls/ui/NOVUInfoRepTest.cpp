@@ -47,3 +47,19 @@ TEST(NOVUInfoRep, ResizeFitsTheListAndItsColumn) {
   EXPECT_EQ(rep.LstInfo()->width(), 0);
   EXPECT_EQ(rep.LstInfo()->columnWidth(0), 0);
 }
+
+// The header's caption is measured in the face it is drawn in: as tall as
+// Qt's own header, narrower than Qt's bold measure, which comes back when
+// the sections are highlighted (and so drawn bold).
+TEST(NOVUInfoRep, HeaderMeasuredInTheFaceItIsDrawnIn) {
+  NOVUInfoRep rep;
+  QHeaderView* ours = rep.LstInfo()->header();
+  QTreeWidget plain;
+  plain.setHeaderLabels({QStringLiteral("Información de la operación")});
+  const QHeaderView* qts = plain.header();
+  EXPECT_FALSE(ours->highlightSections());
+  EXPECT_EQ(ours->sizeHint().height(), qts->sizeHint().height());
+  EXPECT_LT(ours->sectionSizeHint(0), qts->sectionSizeHint(0));
+  ours->setHighlightSections(true);
+  EXPECT_EQ(ours->sectionSizeHint(0), qts->sectionSizeHint(0));
+}

@@ -15,17 +15,6 @@
 namespace dao {
 namespace {
 
-JetArgs::Value Text(std::string_view text) {
-  return {JetStorage::Text, 0, 0, text};
-}
-JetArgs::Value Real(double d) {
-  return {JetStorage::Real, 0, d, {}};
-}
-JetArgs::Value Integer(int64_t i) {
-  return {JetStorage::Integer, i, 0, {}};
-}
-const JetArgs::Value kNull{};
-
 // The failure a reading raises; "" when it raises none.
 template <class Read>
 std::string Failure(const Read& read) {
@@ -37,12 +26,18 @@ std::string Failure(const Read& read) {
   return "";
 }
 
-TEST(JetArgs, TextsAreNumbersUnderTheRegionalSettingsOnly) {
-  const std::vector<JetArgs::Value> values = {Text(" 2.5 "), Text("1.234,5"), Text("2,5"),
-                                              Text("uno"),   Integer(7),      kNull,
-                                              Real(2.5),     Text(" &H1F ")};
+TEST(JetArgs, ReadsNumbersWholeNumbersAndDatesAsTheRunTimeDoes) {
+  const auto text = [](std::string_view t) { return JetArgs::Value{JetStorage::Text, 0, 0, t}; };
+  const auto real = [](double d) { return JetArgs::Value{JetStorage::Real, 0, d, {}}; };
+  const auto integer = [](int64_t i) { return JetArgs::Value{JetStorage::Integer, i, 0, {}}; };
+  const JetArgs::Value kNull{};
+  const std::vector<JetArgs::Value> values = {
+      text(" 2.5 "), text("1.234,5"),    text("2,5"),    text("uno"), integer(7),
+      kNull,         real(2.5),          text(" &H1F "), real(3.5),   text("-2,5"),
+      real(3e9),     text("22/11/2003"), real(37947.5),  real(3e6),   integer(8)};
   const JetArgs args(values.data(), static_cast<int>(values.size()));
-  // "." only groups thousands here: "2.5" is twenty-five, as Access reads it.
+  // Texts are numbers under the regional settings only: "." only groups
+  // thousands here, so "2.5" is twenty-five, as Access reads it.
   EXPECT_EQ(args.AsNumber(0), 25);
   EXPECT_EQ(args.AsNumber(1), 1234.5);
   EXPECT_EQ(args.AsNumber(2), 2.5);
@@ -53,35 +48,25 @@ TEST(JetArgs, TextsAreNumbersUnderTheRegionalSettingsOnly) {
   EXPECT_EQ(args.Text(6), "2,5");
   EXPECT_EQ(Failure([&] { args.Number(3); }), jetfn::kTypeMismatch);
   EXPECT_EQ(Failure([&] { args.Number(5); }), jetfn::kInvalidNull);
+  // Whole numbers round half to even within 32 bits.
+  EXPECT_EQ(args.Whole(6), 2);
+  EXPECT_EQ(args.Whole(8), 4);
+  EXPECT_EQ(args.Whole(9), -2);
   EXPECT_EQ(Failure([&] { args.Whole(3); }), jetfn::kTypeMismatch);
-}
-
-TEST(JetArgs, WholeNumbersRoundHalfToEvenWithin32Bits) {
-  const std::vector<JetArgs::Value> values = {Real(2.5), Real(3.5), Text("-2,5"), Real(3e9), kNull};
-  const JetArgs args(values.data(), static_cast<int>(values.size()));
-  EXPECT_EQ(args.Whole(0), 2);
-  EXPECT_EQ(args.Whole(1), 4);
-  EXPECT_EQ(args.Whole(2), -2);
-  EXPECT_EQ(Failure([&] { args.Whole(3); }), jetfn::kOverflow);
+  EXPECT_EQ(Failure([&] { args.Whole(10); }), jetfn::kOverflow);
   // An optional argument absent or Null takes its default.
-  EXPECT_EQ(args.OptionalWhole(4, 9), 9);
-  EXPECT_EQ(args.OptionalWhole(7, 9), 9);
-  EXPECT_EQ(args.FirstDayOfWeek(7, 0), 2);
-  EXPECT_EQ(Failure([&] { args.FirstDayOfWeek(3, 1); }), jetfn::kOverflow);
-}
-
-TEST(JetArgs, DatesAreSerialsOfTheCalendarOrRegionalTexts) {
-  const std::vector<JetArgs::Value> values = {Text("22/11/2003"), Real(37947.5), Real(3e6),
-                                              Text("mañana"), Integer(8)};
-  const JetArgs args(values.data(), static_cast<int>(values.size()));
-  EXPECT_EQ(args.AsDate(0), 37947);
-  EXPECT_EQ(args.AsDate(1), 37947.5);
-  EXPECT_EQ(args.AsDate(2), std::nullopt);
-  // Past year 9999 a number is too large; a text that is no date the wrong
-  // kind of value.
-  EXPECT_EQ(Failure([&] { args.Date(2); }), jetfn::kOverflow);
+  EXPECT_EQ(args.OptionalWhole(5, 9), 9);
+  EXPECT_EQ(args.OptionalWhole(20, 9), 9);
+  EXPECT_EQ(args.FirstDayOfWeek(20, 0), 2);
+  EXPECT_EQ(Failure([&] { args.FirstDayOfWeek(10, 1); }), jetfn::kOverflow);
+  EXPECT_EQ(Failure([&] { args.FirstDayOfWeek(14, 1); }), jetfn::kInvalidCall);
+  // Dates are serials of the calendar or regional texts; past year 9999 a
+  // number is too large, a text that is no date the wrong kind of value.
+  EXPECT_EQ(args.AsDate(11), 37947);
+  EXPECT_EQ(args.AsDate(12), 37947.5);
+  EXPECT_EQ(args.AsDate(13), std::nullopt);
+  EXPECT_EQ(Failure([&] { args.Date(13); }), jetfn::kOverflow);
   EXPECT_EQ(Failure([&] { args.Date(3); }), jetfn::kTypeMismatch);
-  EXPECT_EQ(Failure([&] { args.FirstDayOfWeek(4, 1); }), jetfn::kInvalidCall);
 }
 
 }  // namespace

@@ -4,18 +4,15 @@
 */
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "dao/functions/JetLikePattern.h"
 
 namespace dao {
 namespace {
 
 TEST(JetLikePattern, JetWildcardsWithPercentAndUnderscorePlain) {
-  struct Case {
-    const char* text;
-    const char* pattern;
-    bool matches;
-  };
-  const Case cases[] = {
+  const std::tuple<const char*, const char*, bool> cases[] = {
       {"Peñalba", "Pe*", true},
       {"Peñalba", "*alba", true},
       {"Peñalba", "P*a*a", true},
@@ -42,10 +39,10 @@ TEST(JetLikePattern, JetWildcardsWithPercentAndUnderscorePlain) {
       {"abc", "abc[]", true},
       {"aaaaaaaaaaaaaaaaaaaaaaaab", "*a*a*a*a*a*a*c", false},
   };
-  for (const Case& c : cases) {
-    const auto pattern = JetLikePattern::Compile(c.pattern);
-    ASSERT_TRUE(pattern.has_value()) << c.pattern;
-    EXPECT_EQ(pattern->Matches(c.text), c.matches) << c.text << " LIKE " << c.pattern;
+  for (const auto& [text, pattern, matches] : cases) {
+    const auto compiled = JetLikePattern::Compile(pattern);
+    ASSERT_TRUE(compiled.has_value()) << pattern;
+    EXPECT_EQ(compiled->Matches(text), matches) << text << " LIKE " << pattern;
   }
   EXPECT_FALSE(JetLikePattern::Compile("[a").has_value());
 }

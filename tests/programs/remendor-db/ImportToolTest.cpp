@@ -1,21 +1,20 @@
 // remendor-db import, run as support staff run it: real Access files in,
-// progress and a summary out, one line for each failure, and a host
-// database imported from a real file repaired like any other.
+// progress and a summary out, one line for each failure. The repair of an
+// imported host database is DemoRepairToolTest's.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
+#include "RemendorDbTool.h"
 #include "support/JetSamples.h"
-#include "support/RunTool.h"
 
 namespace {
 
 class ImportTool : public ::testing::Test {
  protected:
   ToolResult Query(const std::string& file, const std::string& query) {
-    ToolResult r = RunTool("remendor-db", {"query", "--csv", file, query});
+    ToolResult r = Db({"query", "--csv", file, query});
     EXPECT_EQ(r.status, 0) << query << ": " << r.err;
     return r;
   }
@@ -28,7 +27,7 @@ class ImportTool : public ::testing::Test {
 
 TEST_F(ImportTool, ProgressGoesToStandardErrorAndTheSummaryToStandardOutput) {
   const std::string source = CopyJetSample(dir, "testV1997.mdb");
-  ToolResult r = RunTool("remendor-db", {"import", source, target});
+  ToolResult r = Db({"import", source, target});
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out, "Importadas 4 tablas y 2 filas de '" + source + "' (Jet 3) en '" + target +
                        "'; sin importar, por no ser datos: 6 tablas del sistema; 1 aviso.\n");
@@ -48,19 +47,18 @@ TEST_F(ImportTool, ProgressGoesToStandardErrorAndTheSummaryToStandardOutput) {
             "a,0,0,0,0,1981-12-12 00:00:00,0,Falso\r\n"
             "abcdefg,2,222,333333333,444.555,1974-09-21 00:00:00,3.5,Verdadero\r\n");
 
-  ToolResult named = RunTool("remendor-db", {"--password", "otra", "import", source,
-                                             dir.File("dos.mdb"), "--tables", "Table3,Table1"});
+  ToolResult named = Db(
+      {"--password", "otra", "import", source, dir.File("dos.mdb"), "--tables", "Table3,Table1"});
   ASSERT_EQ(named.status, 0) << named.err;
-  EXPECT_EQ(RunTool("remendor-db", {"--password", "otra", "tables", dir.File("dos.mdb")}).out,
+  EXPECT_EQ(Db({"--password", "otra", "tables", dir.File("dos.mdb")}).out,
             "Table1\n    A TEXT (50)\n    B TEXT (100)\n    C BYTE\n    D INTEGER\n    E LONG\n"
             "    F DOUBLE\n    G DATE\n    H CURRENCY\n    I LOGICAL\n"
             "Table3\n    a LONG\n    b TEXT (50)\n");
-  ToolResult own = RunTool("remendor-db", {"import", source, dir.File("tres.mdb"), "--password",
-                                           "propia", "--tables", "Table3"});
+  ToolResult own =
+      Db({"import", source, dir.File("tres.mdb"), "--password", "propia", "--tables", "Table3"});
   ASSERT_EQ(own.status, 0) << own.err;
-  EXPECT_NE(RunTool("remendor-db", {"--password", "propia", "status", dir.File("tres.mdb")})
-                .out.find("Contraseña: aceptada"),
-            std::string::npos);
+  EXPECT_THAT(Db({"--password", "propia", "status", dir.File("tres.mdb")}).out,
+              ::testing::HasSubstr("Contraseña: aceptada"));
 }
 
 TEST_F(ImportTool, EachFailureIsOneLineAndLeavesNoTarget) {
@@ -71,10 +69,10 @@ TEST_F(ImportTool, EachFailureIsOneLineAndLeavesNoTarget) {
         {"import", source, target, "--tables", "a,,b"},
         {"import", source, target, "--otra"},
         {"import", source, target, "--replace", "--replace"}}) {
-    EXPECT_EQ(RunTool("remendor-db", wrong).status, 2) << wrong.back();
+    EXPECT_EQ(Db(wrong).status, 2) << wrong.back();
   }
   auto failure = [&](const std::vector<std::string>& args) {
-    ToolResult r = RunTool("remendor-db", args);
+    ToolResult r = Db(args);
     EXPECT_EQ(r.status, 1) << r.err;
     EXPECT_EQ(r.out, "");
     return r.err;
@@ -97,64 +95,8 @@ TEST_F(ImportTool, EachFailureIsOneLineAndLeavesNoTarget) {
   EXPECT_EQ(failure({"import", source, target}),
             "remendor-db: error 3204: La base de datos '" + target + "' ya existe.\n");
   EXPECT_EQ(Slurp(target), "mi base");
-  ToolResult replaced = RunTool("remendor-db", {"import", source, target, "--replace"});
+  ToolResult replaced = Db({"import", source, target, "--replace"});
   ASSERT_EQ(replaced.status, 0) << replaced.err;
   EXPECT_EQ(Query(target, "SELECT Max(ID) FROM [Table]").out, "Expr1000\r\n8\r\n");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 3);
-}
-
-TEST_F(ImportTool, AHostDatabaseImportedFromARealFileIsRepaired) {
-  namespace fs = std::filesystem;
-  // Each run of the repair rewrites the metadata: this test has its own.
-  struct OwnProgramFolder {
-    std::string built = BinDir();
-    ~OwnProgramFolder() { ::setenv("REMENDOR_BIN_DIR", built.c_str(), 1); }
-  } program;
-  fs::create_directories(dir.Path() / "prog");
-  fs::copy_file(program.built + "/remendor-db", dir.File("prog/remendor-db"));
-  fs::copy_file(program.built + "/Remendor.mdb", dir.File("prog/Remendor.mdb"));
-  ::setenv("REMENDOR_BIN_DIR", dir.File("prog").c_str(), 1);
-  const std::string sample = dir.File("muestra");
-  const std::string install = sample + "/novu/VORA12";
-  const std::string host = install + "/VORA12.mdb";
-  ASSERT_EQ(RunTool("remendor-db", {"demo", sample}).status, 0);
-
-  // The office's host database, brought in from its Access file. The real
-  // files at hand hold no declarations, so the two tables the repair sets
-  // to zero are added as the host keeps them, with amounts left Null.
-  const std::string source = CopyJetSample(dir, "testV2000.mdb");
-  ToolResult imported = RunTool("remendor-db", {"import", source, host, "--replace"});
-  ASSERT_EQ(imported.status, 0) << imported.err;
-  for (const char* statement :
-       {"CREATE TABLE 21Declaraciones_Juradas (IdDeclaracion LONG, Cuit TEXT (11), "
-        "OpcionLey25922 INTEGER, PorcentajeAfectadoLey25922 DOUBLE, "
-        "ResultadoEquivalenteCredFiscalIVA DOUBLE, SumaRRII7 DOUBLE, "
-        "TotalSuedosAfectadosDto788_05 DOUBLE, TotalAportesSSSto788_05 DOUBLE, "
-        "TotalAportesRes33_41_SSS DOUBLE)",
-        "INSERT INTO 21Declaraciones_Juradas (IdDeclaracion, Cuit) VALUES (1, '30712345676')",
-        "CREATE TABLE 22Cuiles (IdDeclaracion LONG, Cuil TEXT (11), Adicionales DOUBLE, Premios "
-        "DOUBLE, CantidadHorasExtra LONG, SueldoDto788_05 DOUBLE, AportesSSDto788_05 DOUBLE, "
-        "RemuneracionImponible7 DOUBLE, AportesRes33_41_SSS DOUBLE)",
-        "INSERT INTO 22Cuiles (IdDeclaracion, Cuil) VALUES (1, '20123456786')"}) {
-    ToolResult r = RunTool("remendor-db", {"exec", host, statement});
-    ASSERT_EQ(r.status, 0) << statement << ": " << r.err;
-  }
-  const std::string before = Query(host, "SELECT * FROM Table1 ORDER BY A").out;
-
-  ToolResult repair = RunTool("remendor-db", {"repair", "--version", "27", "--install", install});
-  ASSERT_EQ(repair.status, 0) << repair.err;
-  EXPECT_EQ(repair.out, "Información: Reparación de base de datos exitosa\nInstalación reparada: " +
-                            install + "\n");
-  EXPECT_NE(ReadBytes(host)[0], 0);  // scrambled again, as after every repair
-  EXPECT_EQ(Query(host, "SELECT Adicionales + Premios + AportesRes33_41_SSS FROM 22Cuiles").out,
-            "Expr1000\r\n0\r\n");
-  EXPECT_EQ(Query(host, "SELECT SumaRRII7 FROM 21Declaraciones_Juradas").out, "SumaRRII7\r\n0\r\n");
-  EXPECT_EQ(Query(host, "SELECT Version FROM VersionBase").out, "Version\r\n027\r\n");
-  // The imported tables came through the repair as they were.
-  EXPECT_EQ(Query(host, "SELECT * FROM Table1 ORDER BY A").out, before);
-  EXPECT_EQ(RunTool("remendor-db", {"check", host}).out, "ok\n");
-  size_t backups = 0;
-  for (const auto& e : fs::directory_iterator(install))
-    backups += e.path().filename().string().rfind("VORA12_respaldo_", 0) == 0;
-  EXPECT_EQ(backups, 1u);
 }

@@ -15,8 +15,6 @@ TEST(RemendorCommandLine, HelpAndVersionNeedNoDisplay) {
   ToolResult h = RunTool("remendor", {"--help"}, headless + " WINDIR=/tmp/otra/windows");
   EXPECT_EQ(h.status, 0) << h.err;
   EXPECT_EQ(h.out.rfind("Uso: remendor [--help | --version]", 0), 0u) << h.out;
-  EXPECT_NE(h.out.find("botón de migrar"), std::string::npos) << h.out;
-  EXPECT_NE(h.out.find("novuPath.sys   en la carpeta de Windows"), std::string::npos) << h.out;
   EXPECT_NE(h.out.find("(ahora /tmp/otra/windows)"), std::string::npos) << h.out;
 }
 

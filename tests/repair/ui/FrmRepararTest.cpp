@@ -1,29 +1,27 @@
-// The main window on a sample installation, under simulated input: the
-// load, a repair from the click to the database, the exit, the start-up
-// without novuPath.sys, the busy state and a failed run, as the widgets
-// show them. The logic behind them (load order, messages, the busy rule)
-// is tested without widgets in tests/repair/FrmRepararModelTest.cpp.
+// The main window's wiring on a sample installation, under simulated
+// input: the load into the widgets, a repair from the click to the
+// database and the exit, the tab order, whole texts, the start-up without
+// novuPath.sys, the busy state and an error line. The logic behind them
+// (load order, messages, the busy rule, a second click) is tested without
+// widgets in tests/repair/FrmRepararModelTest.cpp.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QComboBox>
-#include <QLabel>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <cstdlib>
 #include <fstream>
-#include <functional>
 #include <iostream>
 #include <memory>
 
 #include "controls/ui/NOVUBot.h"
 #include "controls/ui/NOVUCbo.h"
 #include "controls/ui/NOVUInfoRep.h"
-#include "dao/DBEngine.h"
-#include "platform/RecordingMessageBox.h"
-#include "platform/ScopedService.h"
+#include "repair/BoxWatcher.h"
+#include "repair/RepairFixture.h"
 #include "repair/ui/FrmReparar.h"
 #include "samples/SampleInstallation.h"
 #include "support/ClippedTexts.h"
@@ -33,108 +31,73 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Runs a check at the moment a box is shown, as the operator would see
-// the window then.
-class BoxWatcher : public RecordingMessageBox {
- public:
-  int Show(const std::string& text, int style, const std::string& title) override {
-    if (onShow) onShow();
-    return RecordingMessageBox::Show(text, style, title);
-  }
-  std::function<void()> onShow;
-};
-
-// Rows of the two tables with a NULL in any of the fourteen amounts.
-long RowsWithNulls(dao::Database& db) {
-  const std::pair<const char*, std::vector<std::string>> tables[] = {
-      {"22Cuiles",
-       {"Adicionales", "Premios", "CantidadHorasExtra", "SueldoDto788_05", "AportesSSDto788_05",
-        "RemuneracionImponible7", "AportesRes33_41_SSS"}},
-      {"21Declaraciones_Juradas",
-       {"OpcionLey25922", "PorcentajeAfectadoLey25922", "ResultadoEquivalenteCredFiscalIVA",
-        "SumaRRII7", "TotalSuedosAfectadosDto788_05", "TotalAportesSSSto788_05",
-        "TotalAportesRes33_41_SSS"}}};
-  long rows = 0;
-  for (const auto& [table, columns] : tables) {
-    std::string sql = std::string("select count(*) from ") + table + " where false";
-    for (const std::string& c : columns) sql += " or [" + c + "] is null";
-    rows += db.OpenRecordset(sql, dao::dbOpenSnapshot).Fields(0).Value().ToLong();
-  }
-  return rows;
-}
-
-class FrmRepararTest : public ::testing::Test {
+class FrmRepararTest : public RepairFixture {
  protected:
   void SetUp() override {
+    RepairFixture::SetUp();
     // Each test repairs with its own copy of the metadata.
-    fs::create_directories(dir.Path() / "prog");
-    fs::copy_file(BinDir() + "/Remendor.mdb", dir.File("prog/Remendor.mdb"));
+    fs::copy_file(BinDir() + "/Remendor.mdb", metadata);
     windows = dir.File("windows");
     fs::create_directories(windows);
     ::setenv("WINDIR", windows.c_str(), 1);
   }
   void TearDown() override {
-    ventana.reset();
+    window.reset();
     ::unsetenv("WINDIR");
   }
 
   // A sample installation that novuPath.sys names; returns the host path.
   std::string Sample() {
-    const std::string host = SampleInstallation::Create(dir.File("muestra"), kolm, {200, 50});
+    const std::string sample = SampleInstallation::Create(dir.File("muestra"), kolm, {200, 50});
     ::setenv("WINDIR", dir.File("muestra/windows").c_str(), 1);
-    return host;
-  }
-  // Opens the host database as the program does, then scrambles it again.
-  template <typename F>
-  void WithHost(const std::string& host, F f) {
-    dao::Database db;
-    ASSERT_TRUE(kolm.AbrirBaseMdb(host, db));
-    f(db);
-    db.Close();
-    kolm.encriptoDesencripto(host);
+    return sample;
   }
   void Open() {
-    ventana = std::make_unique<FrmReparar>(dir.File("prog"));
-    ventana->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(ventana.get()));
+    window = std::make_unique<FrmReparar>(program);
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
   }
-  QToolButton* Boton(int indice) { return ventana->Bot()->cmdBtn(indice); }
-  NOVUInfoRep& Lines() { return *ventana->Resultado(); }
+  QToolButton* Button(int index) { return window->Bot()->cmdBtn(index); }
+  NOVUInfoRep& Lines() { return *window->Resultado(); }
 
-  TempDir dir;
   std::string windows;
-  ClsKolm kolm;
-  ScopedService<BoxWatcher> boxes;
-  std::unique_ptr<FrmReparar> ventana;
+  ScopedService<BoxWatcher> watcher;  // over the fixture's recorder
+  std::unique_ptr<FrmReparar> window;
 };
 
 }  // namespace
 
-TEST_F(FrmRepararTest, RepairsTheSampleInstallationFromTheClickToTheDatabase) {
-  const std::string host = Sample();
-  WithHost(host, [](dao::Database& db) { EXPECT_GT(RowsWithNulls(db), 0); });
+TEST_F(FrmRepararTest, RepairsTheSampleInstallationFromTheClickToTheDatabaseThroughItsTabOrder) {
+  host = Sample();
   Open();
-  EXPECT_EQ(ventana->windowTitle().toStdString(), "Reparador de Bases de datos VORA");
-  EXPECT_EQ(ventana->LblinstAplicativo()->text().toStdString(),
+  EXPECT_EQ(window->windowTitle().toStdString(), "Reparador de Bases de datos VORA");
+  EXPECT_EQ(window->LblinstAplicativo()->text().toStdString(),
             fs::path(host).parent_path().string());
-  EXPECT_EQ(ventana->CboVersiones()->GetTextoSeleccionado(), "VORA Versión 26");
-  EXPECT_EQ(Boton(28)->toolTip().toStdString(), "Realizar la operación seleccionada");
+  EXPECT_EQ(Button(28)->toolTip().toStdString(), "Realizar la operación seleccionada");
   for (const auto& info : NOVUBotModel::Botones()) {
-    EXPECT_EQ(Boton(info.indice)->isVisible(), info.indice == 28 || info.indice == 30);
+    EXPECT_EQ(Button(info.indice)->isVisible(), info.indice == 28 || info.indice == 30);
+  }
+  // The tab order runs through the bar (whose layout puts Salir before
+  // Migrar), the combo and the list.
+  QApplication::setActiveWindow(window.get());
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  const std::vector<QWidget*> order = {Button(30), Button(28), window->CboVersiones()->CboDatos(),
+                                       window->Resultado()->LstInfo(), Button(30)};
+  EXPECT_EQ(QApplication::focusWidget(), order[0]);
+  for (size_t k = 1; k < order.size(); ++k) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), order[k]) << "tab " << k;
   }
 
-  QTest::keyClick(ventana->CboVersiones()->CboDatos(), Qt::Key_Down);
-  ASSERT_EQ(ventana->CboVersiones()->GetTextoSeleccionado(), "VORA Versión 27");
-  QTest::mouseClick(Boton(28), Qt::LeftButton);
-
+  // The version the combo shows is the one the run stamps.
+  QTest::keyClick(window->CboVersiones()->CboDatos(), Qt::Key_Down);
+  ASSERT_EQ(window->CboVersiones()->GetTextoSeleccionado(), "VORA Versión 27");
+  QTest::mouseClick(Button(28), Qt::LeftButton);
   ASSERT_EQ(Lines().CantidadLineas(), 1);
   EXPECT_EQ(Lines().TextoLinea(0), "Reparación de base de datos exitosa");
   EXPECT_EQ(Lines().ImagenLinea(0), "Informacion");
-  EXPECT_TRUE(boxes->Boxes().empty());
-  EXPECT_NE(ReadBytes(host)[0], 0);
-  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-  EXPECT_TRUE(Boton(28)->isEnabled());
-  if (const char* shot = std::getenv("REMENDOR_WINDOW_SHOT")) ventana->grab().save(shot);
+  EXPECT_TRUE(watcher->Boxes().empty());
+  if (const char* shot = std::getenv("REMENDOR_WINDOW_SHOT")) window->grab().save(shot);
 
   // The exit right after a run, with the database still held, ends the
   // program's event loop (a guard ends it with 1 if nothing else does).
@@ -142,31 +105,12 @@ TEST_F(FrmRepararTest, RepairsTheSampleInstallationFromTheClickToTheDatabase) {
   guard.setSingleShot(true);
   QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(1); });
   guard.start(10000);
-  QTimer::singleShot(0, ventana.get(), [this] { QTest::mouseClick(Boton(30), Qt::LeftButton); });
+  QTimer::singleShot(0, window.get(), [this] { QTest::mouseClick(Button(30), Qt::LeftButton); });
   EXPECT_EQ(QApplication::exec(), 0);
-  EXPECT_FALSE(ventana->isVisible());
-
-  WithHost(host, [](dao::Database& db) {
-    EXPECT_EQ(RowsWithNulls(db), 0);
-    dao::Recordset version = db.OpenRecordset("select count(*), min(Version) from VersionBase");
-    EXPECT_EQ(version.Fields(0).Value().ToLong(), 1);
-    EXPECT_EQ(version.Fields(1).Value().ToString(), "027");
+  EXPECT_FALSE(window->isVisible());
+  Inspect(host, [](dao::Database& db) {
+    EXPECT_EQ(Rows(db, "select Version from VersionBase"), std::vector<std::string>{"027"});
   });
-}
-
-TEST_F(FrmRepararTest, TabOrderRunsThroughTheBarTheComboAndTheList) {
-  Sample();
-  Open();
-  QApplication::setActiveWindow(ventana.get());
-  ASSERT_TRUE(QTest::qWaitForWindowActive(ventana.get()));
-  // The bar's layout puts Salir before Migrar in its own tab order.
-  const std::vector<QWidget*> order = {Boton(30), Boton(28), ventana->CboVersiones()->CboDatos(),
-                                       ventana->Resultado()->LstInfo(), Boton(30)};
-  EXPECT_EQ(QApplication::focusWidget(), order[0]);
-  for (size_t k = 1; k < order.size(); ++k) {
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), order[k]) << "tab " << k;
-  }
 }
 
 // Nothing cut, with a sample's installation and with one deep in a long
@@ -183,59 +127,44 @@ TEST_F(FrmRepararTest, EveryTextShowsWholeEvenWithALongInstallationPath) {
       ::setenv("WINDIR", windows.c_str(), 1);
     }
     Open();
-    const std::vector<clipped::Finding> found = clipped::In(*ventana);
+    const std::vector<clipped::Finding> found = clipped::In(*window);
     for (const clipped::Finding& f : found) std::cout << "  " << f.Line() << '\n';
-    EXPECT_EQ(clipped::Cut(found), 0u) << ventana->LblinstAplicativo()->text().toStdString();
+    EXPECT_EQ(clipped::Cut(found), 0u) << window->LblinstAplicativo()->text().toStdString();
   }
-  EXPECT_TRUE(boxes->Boxes().empty());
+  EXPECT_TRUE(watcher->Boxes().empty());
 }
 
-TEST_F(FrmRepararTest, WithoutAnInstallationTheWindowOpensAndCannotMigrate) {
-  Open();  // no novuPath.sys
-  ASSERT_EQ(boxes->Boxes().size(), 1u);
-  EXPECT_TRUE(ventana->isVisible());
-  EXPECT_EQ(ventana->LblinstAplicativo()->text().toStdString(),
-            "No se encontró la instalación del VORA.");
-  EXPECT_EQ(ventana->CboVersiones()->GetCodigoSeleccionado(), "26");
-  EXPECT_FALSE(Boton(28)->isEnabled());
-  EXPECT_EQ(Boton(28)->toolTip().toStdString(), "Realizar la operación seleccionada");
-  // The bar raises the event of a disabled button when told to.
-  ventana->Bot()->HacerOperacion(NOVUBotModel::kOpPulsar, NOVUBotModel::kMigrar);
-  EXPECT_EQ(Lines().CantidadLineas(), 0);
-  EXPECT_EQ(boxes->Boxes().size(), 1u);
-}
-
-TEST_F(FrmRepararTest, BusyWhileARunWorksAndASecondRunCannotStart) {
-  fs::create_directories(dir.Path() / "vacia/VORA12");
-  const std::string folder = dir.File("vacia");
-  std::ofstream(windows + "/novuPath.sys") << folder;
+// Without novuPath.sys the window opens and cannot migrate. The open's box
+// for a folder without the database shows while the run works; a host
+// without a table of the run gives an error line.
+TEST_F(FrmRepararTest, WithoutAnInstallationNoMigrateBusyWhileARunWorksAndAnErrorLine) {
   Open();
-  bool waitCursor = false, migrarEnabled = true;
-  boxes->onShow = [&] {
+  EXPECT_EQ(watcher->Boxes().size(), 1u);
+  EXPECT_EQ(window->LblinstAplicativo()->text().toStdString(),
+            "No se encontró la instalación del VORA.");
+  EXPECT_FALSE(Button(28)->isEnabled());
+
+  watcher->Clear();
+  fs::create_directories(dir.Path() / "vacia/VORA12");
+  std::ofstream(windows + "/novuPath.sys") << dir.File("vacia");
+  Open();
+  bool waitCursor = false, migrateEnabled = true;
+  watcher->onShow = [&] {
     waitCursor =
         QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
-    migrarEnabled = Boton(28)->isEnabled();
-    ventana->Bot()->HacerOperacion(NOVUBotModel::kOpPulsar, NOVUBotModel::kMigrar);
+    migrateEnabled = Button(28)->isEnabled();
   };
-  QTest::mouseClick(Boton(28), Qt::LeftButton);
-  // The open's box for the missing database, and no second run from it.
-  ASSERT_EQ(boxes->Boxes().size(), 1u);
+  QTest::mouseClick(Button(28), Qt::LeftButton);
+  ASSERT_EQ(watcher->Boxes().size(), 1u);
   EXPECT_TRUE(waitCursor);
-  EXPECT_FALSE(migrarEnabled);
+  EXPECT_FALSE(migrateEnabled);
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-  EXPECT_TRUE(Boton(28)->isEnabled());
-}
+  EXPECT_TRUE(Button(28)->isEnabled());
 
-TEST_F(FrmRepararTest, AFailedRunShowsItsErrorLineAndTheNextRunStartsAgain) {
-  // A host database without the tables of the NULL updates.
-  WithHost(Sample(), [](dao::Database& db) { db.Execute("DROP TABLE 22Cuiles"); });
+  Inspect(Sample(), [](dao::Database& db) { db.Execute("DROP TABLE 22Cuiles"); });
   Open();
-  QTest::mouseClick(Boton(28), Qt::LeftButton);
-  QTest::mouseClick(Boton(28), Qt::LeftButton);
-  ASSERT_EQ(Lines().CantidadLineas(), 2);
-  for (int k = 0; k < 2; ++k) {
-    EXPECT_EQ(Lines().ImagenLinea(k), "Error");
-    EXPECT_NE(Lines().TextoLinea(k).find("22Cuiles"), std::string::npos) << Lines().TextoLinea(k);
-  }
-  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+  QTest::mouseClick(Button(28), Qt::LeftButton);
+  ASSERT_EQ(Lines().CantidadLineas(), 1);
+  EXPECT_EQ(Lines().ImagenLinea(0), "Error");
+  EXPECT_NE(Lines().TextoLinea(0).find("22Cuiles"), std::string::npos) << Lines().TextoLinea(0);
 }
