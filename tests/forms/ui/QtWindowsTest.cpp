@@ -101,7 +101,7 @@ class QtWindowsTest : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(QtWindowsTest, TheSplashShowsProgressAndOnlyUnloadingClosesIt) {
+TEST_F(QtWindowsTest, TheSplashClosesOnlyWhenUnloadedTheAboutBoxOnAClickOnAnyPart) {
   graph.AcercaDe_Mostrar("Release 3", "Versión 27", "PRE -BETA 2", true, "V.O.R.A.",
                          "Declaraciones juradas de sueldos", QtPicture::From(IconPixmap()));
   auto* about = TopLevel<FrmXAcercaDe>("frmXAcercaDe");
@@ -125,16 +125,15 @@ TEST_F(QtWindowsTest, TheSplashShowsProgressAndOnlyUnloadingClosesIt) {
   EXPECT_TRUE(about->isVisible());
   graph.AcercaDe_Descargar();
   EXPECT_EQ(TopLevel<FrmXAcercaDe>("frmXAcercaDe"), nullptr);
-}
 
-TEST_F(QtWindowsTest, TheAboutBoxClosesOnAClickOnAnyPart) {
+  // The about box, unlike the splash, closes on a click on any part.
   for (const char* part : {"LblTitulo1", "lblEstado", "CmdFondo", "txtTitulo(1)"}) {
     graph.AcercaDe_Mostrar("R", "V", "B", false, "N", "D", nullptr);
-    auto* about = TopLevel<FrmXAcercaDe>("frmXAcercaDe");
-    ASSERT_NE(about, nullptr);
-    EXPECT_TRUE(about->lblDerechos()->isVisible());
-    QTest::mouseClick(about->findChild<QWidget*>(QLatin1String(part)), Qt::LeftButton);
-    EXPECT_FALSE(about->isVisible()) << part;
+    auto* box = TopLevel<FrmXAcercaDe>("frmXAcercaDe");
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(box->lblDerechos()->isVisible());
+    QTest::mouseClick(box->findChild<QWidget*>(QLatin1String(part)), Qt::LeftButton);
+    EXPECT_FALSE(box->isVisible()) << part;
     EXPECT_EQ(graph.AcercaDe(), nullptr);
   }
 }
