@@ -77,7 +77,7 @@ TEST_F(AddressRecordsTest, LoadingShowsNullColumnsAsEmptyText) {
   EXPECT_EQ(ErrorOf([&] { records.Cargar(99); }), 3021);
 }
 
-TEST_F(AddressRecordsTest, AddingAndEditingWriteTheVisibleFieldsAndAFailedSaveNoRow) {
+TEST_F(AddressRecordsTest, AddingAndEditingWriteTheVisibleFieldsAndAFailedSaveWritesNothing) {
   AddressInput d = NewAddress("Av. Sabattini", "2100 bis");
   d.Textos[campo::kPiso] = "2";
   d.Textos[campo::kObservaciones] = "L'atelier \"Sur\"";

@@ -276,7 +276,7 @@ TEST_F(FrmDomiciliosModelTest, ALoadingFailureStopsTheOpeningAndKeepsTheSummary)
 // stays disabled; single-address mode goes straight into editing, hides
 // the list, and Aceptar closes the window, or with no address yet saves a
 // new one once and goes on editing it.
-TEST_F(FrmDomiciliosModelTest, CompactLayoutFixedTypeAndSingleAddressMode) {
+TEST_F(FrmDomiciliosModelTest, HiddenSlotsAFixedTypeAndSingleAddressModeShapeTheEditor) {
   for (int slot : {campo::kTelefono, campo::kFax, campo::kEMail, campo::kObservaciones}) Hide(slot);
   ChangeSlot(campo::kTipo, [](CampoDomicilio& c) { c.ValorFijo = "0"; });
   Open([&](FrmDomiciliosModel& m) {

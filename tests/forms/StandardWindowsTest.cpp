@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 #include "common/NativePath.h"
 #include "dao/DBEngine.h"
@@ -91,20 +92,18 @@ TEST_F(StandardWindowsTest, TheSplashClosesOnlyWhenUnloadedTheAboutBoxOnAClick) 
 }
 
 TEST_F(StandardWindowsTest, TheWelcomeAnswersWithTheStartButtonsChoice) {
-  const struct {
-    bool pressesStart;
-    bool doNotShowTicked;
-    bool result;
-  } cases[] = {{true, false, true}, {true, true, false}, {false, false, false}};
-  for (const auto& testCase : cases) {
+  // Whether the start button is pressed, the tick, and the answer.
+  const std::tuple<bool, bool, bool> cases[] = {
+      {true, false, true}, {true, true, false}, {false, false, false}};
+  for (const auto& [pressesStart, ticked, result] : cases) {
     factory.log.clear();
     factory.onWelcome = [&](FrmXInicioMensajeModel& model, FakeView& view) {
-      view.ticked = testCase.doNotShowTicked;
-      if (testCase.pressesStart) model.btnInicio_Click();
+      view.ticked = ticked;
+      if (pressesStart) model.btnInicio_Click();
     };
     a_c_graph fresh(factory);
-    EXPECT_EQ(fresh.InicioMensaje_Mostrar("VORA", 1234), testCase.result);
-    EXPECT_EQ(fresh.WelcomeStarted(), testCase.pressesStart);
+    EXPECT_EQ(fresh.InicioMensaje_Mostrar("VORA", 1234), result);
+    EXPECT_EQ(fresh.WelcomeStarted(), pressesStart);
     EXPECT_EQ(Log(factory.log.begin(), factory.log.begin() + 3),
               (Log{"Titulo=¡ Bienvenido a VORA!",
                    std::string("lblMensaje=") + FrmXInicioMensajeModel::kMensaje, "Show vbModal"}));
@@ -150,7 +149,7 @@ TEST_F(StandardWindowsTest, HelpOpensTheContextsPageOrSaysThereIsNone) {
 
 // Engine errors of the message reach the caller, also when the save of
 // the tick fails while the window is open (it closes all the same).
-TEST_F(StandardWindowsTest, AMessageTickedOnceIsNeverShownAgainOthersComeBackErrorsReachTheCaller) {
+TEST_F(StandardWindowsTest, AMessageTickedOnceIsNeverShownAgainAndItsEngineErrorsReachTheCaller) {
   dao::Database db = dao::DBEngine::CreateDatabase(dir.File("app.mdb"), "");
   EXPECT_NE(ErrorOf([&] { graph.MensajePantalla_Mostrar(1, "T", "M", db); }), 0);
   EXPECT_TRUE(factory.log.empty());
