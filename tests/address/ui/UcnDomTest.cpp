@@ -124,6 +124,13 @@ TEST_F(UcnDomTest, TheButtonOpensTheEditorAndTheSummaryFollowsItsSession) {
   EXPECT_EQ(BoxTexts(), (std::vector<std::string>{FrmDomiciliosModel::kConfirmaUno,
                                                   FrmDomiciliosModel::kConfirmaTodos}));
   EXPECT_EQ(control->txt().toPlainText(), "Pasaje O'Brien 120, San Martín de los Andes");
+  // A second opening gets a window of its own, loaded anew.
+  user = [&](FrmDomicilios& v) {
+    EXPECT_EQ(v.LstDomicilios()->GetCantFilas(), 1);
+    Press(v, B::kSalir);
+  };
+  control->cmd().click();
+  EXPECT_EQ(beforeOpening.count(), 2);
   EXPECT_EQ(Count("Cuit = '30654321098' and CodDJ = 2 and CodDueno = 3 and Fiscal = 1 and "
                   "Provincia = 20 and Calle = 'Pasaje O''Brien' and Numero = 120"),
             1);
