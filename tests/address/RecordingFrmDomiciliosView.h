@@ -35,9 +35,7 @@ class RecordingFrmDomiciliosView : public FrmDomiciliosView {
   }
 
   void ConfigurarCampo(int slot, const std::string& label, int length, bool visible) override {
-    labels[slot] = label;
-    lengths[slot] = length;
-    visibleSlots[slot] = visible;
+    slotLines[slot] = label + " " + std::to_string(length) + (visible ? "" : " hidden");
   }
   void MostrarTipo(bool) override {}
   void MostrarSinNumero(bool) override {}
@@ -101,9 +99,7 @@ class RecordingFrmDomiciliosView : public FrmDomiciliosView {
   std::vector<AddressListEntry> entries;
   int selected = -1;
   bool listEnabled = true;
-  std::map<int, std::string> labels;
-  std::map<int, int> lengths;
-  std::map<int, bool> visibleSlots;
+  std::map<int, std::string> slotLines;  // "label length", " hidden" if so
   std::array<std::string, 22> texts;
   bool noNumber = false;
   bool fiscal = false;

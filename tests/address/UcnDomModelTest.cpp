@@ -34,11 +34,10 @@ TEST_F(UcnDomModelTest, TheOpeningFollowsItsOrderTheSummaryFollowsTheEditorAndUn
   dom.alCambiarResumen = [&](const std::string& t) { events.push_back("Resumen " + t); };
   Open([&](FrmDomiciliosModel& m) {
     EXPECT_EQ(view.caption, "Domicilios del titular");
-    EXPECT_EQ(view.labels[campo::kCalle], "Calle:");
-    EXPECT_EQ(view.lengths[campo::kCalle], 40);
-    EXPECT_EQ(view.labels[campo::kCodigoPostal], "Código Postal:");
-    EXPECT_TRUE(view.visibleSlots[campo::kObservaciones]);
-    EXPECT_EQ(view.labels.count(campo::kProvincia), 0u);
+    EXPECT_EQ(view.slotLines[campo::kCalle] + "|" + view.slotLines[campo::kCodigoPostal] + "|" +
+                  view.slotLines[campo::kObservaciones],
+              "Calle: 40|Código Postal: 8|Observaciones: 255");
+    EXPECT_EQ(view.slotLines.count(campo::kProvincia), 0u);
     EXPECT_EQ(view.columns, (std::vector<std::pair<std::string, int>>{
                                 {"Calle", 2000}, {"Nro", 500}, {"Localidad", 1000}}));
     EXPECT_EQ(view.provinces.size(), 24u);

@@ -15,6 +15,11 @@ namespace {
 
 using D = SampleAddresses;
 
+// The first owner's addresses after EditAsAUser.
+const char* const kEditedSummary =
+    "Av. Gral. Manuel Belgrano 1240, Córdoba\r\nRuta Nacional 9 , Villa María\r\nAv. Colón 5000, "
+    "Córdoba";
+
 class WorkingCopyTest : public AddressFixture {
  protected:
   // Everything but the backup rows of the scope's owner.
@@ -117,9 +122,7 @@ TEST_F(WorkingCopyTest, ResetearCopiaRestoresTheFirstOpeningAndCommitearCopiaKee
     EXPECT_FALSE(copy.Changed());
     EditAsAUser();
     EXPECT_TRUE(copy.Changed());
-    EXPECT_EQ(records.DarDomicilios(),
-              "Av. Gral. Manuel Belgrano 1240, Córdoba\r\nRuta Nacional 9 , Villa María\r\nAv. "
-              "Colón 5000, Córdoba");
+    EXPECT_EQ(records.DarDomicilios(), kEditedSummary);
     copy.HacerCopia(-scope.Dueño);
     EXPECT_EQ(BackupRows(), 3);
     const auto edited = LiveRows();
@@ -166,7 +169,6 @@ TEST_F(WorkingCopyTest, AnotherTaxpayersOwnerWithTheSameCodeKeepsItsBackup) {
   AddressRecords otherRecords(other);
   ASSERT_EQ(other.Dueño, scope.Dueño);
 
-  const auto initial = AllRows();
   copy.HacerCopia(-scope.Dueño);
   otherCopy.HacerCopia(-other.Dueño);
   EXPECT_EQ(Count("CodDJ = -1"), 5);
@@ -176,7 +178,6 @@ TEST_F(WorkingCopyTest, AnotherTaxpayersOwnerWithTheSameCodeKeepsItsBackup) {
   const std::string othersBefore = otherRecords.DarDomicilios();
   copy.CommitearCopia();
   EXPECT_EQ(Count("CodDJ = -1"), 2);  // only the other taxpayer's backup is left
-  const auto after = AllRows();
 
   otherCopy.ResetearCopia();
   EXPECT_EQ(otherRecords.DarDomicilios(),
@@ -185,11 +186,9 @@ TEST_F(WorkingCopyTest, AnotherTaxpayersOwnerWithTheSameCodeKeepsItsBackup) {
             "Catamarca");
   EXPECT_EQ(Count("CodDJ = -1"), 0);
   // This owner's committed changes stand; nothing of the other came in.
-  EXPECT_EQ(records.Lista().size(), 3u);
+  EXPECT_EQ(records.DarDomicilios(), kEditedSummary);
   EXPECT_EQ(Count("Cuit = '30712345676'"), Count("Cuit = '30712345676' and CodDJ = 1"));
   EXPECT_EQ(othersBefore, "");
-  EXPECT_NE(AllRows(), initial);
-  EXPECT_NE(AllRows(), after);
 }
 
 TEST_F(WorkingCopyTest, AnOwnerWithoutAddressesGetsAnEmptyBackupAndABadCopyCodeIsRefused) {
