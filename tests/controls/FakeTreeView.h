@@ -26,63 +26,55 @@ class FakeTreeView : public NOVUTreeView {
     std::vector<std::string> children;
   };
 
-  void AgregarNodo(bool comoHijo, const std::string& clavePadre, const std::string& clave,
-                   const std::string& texto, const std::string& imagen) override {
-    if (nodes.count(clave) > 0) ccerr::DuplicateKey(clave);
-    CheckImage(imagen);
-    if (comoHijo) {
-      Find(clavePadre).children.push_back(clave);
-    } else {
-      roots.push_back(clave);
-    }
-    nodes[clave] = Node{comoHijo ? clavePadre : "", texto, imagen, "", false, {}};
+  void AgregarNodo(bool asChild, const std::string& parentKey, const std::string& key,
+                   const std::string& text, const std::string& image) override {
+    if (nodes.count(key) > 0) ccerr::DuplicateKey(key);
+    const Node node{asChild ? parentKey : "", text, Checked(image), "", false, {}};
+    (asChild ? Find(parentKey).children : roots).push_back(key);
+    nodes[key] = node;
   }
-  void QuitarNodo(const std::string& clave) override {
-    const Node node = Find(clave);
+  void QuitarNodo(const std::string& key) override {
+    const Node node = Find(key);
     auto& siblings = node.parent.empty() ? roots : nodes[node.parent].children;
-    siblings.erase(std::find(siblings.begin(), siblings.end(), clave));
-    Forget(clave);
+    siblings.erase(std::find(siblings.begin(), siblings.end(), key));
+    Forget(key);
   }
   void QuitarTodos() override {
     nodes.clear();
     roots.clear();
     selected.clear();
   }
-  int CantHijos(const std::string& clave) const override {
-    return static_cast<int>(Find(clave).children.size());
+  int CantHijos(const std::string& key) const override {
+    return static_cast<int>(Find(key).children.size());
   }
-  std::string PrimerHijo(const std::string& clave) const override {
-    const Node& node = Find(clave);
+  std::string PrimerHijo(const std::string& key) const override {
+    const Node& node = Find(key);
     return node.children.empty() ? std::string() : node.children.front();
   }
-  std::string Texto(const std::string& clave) const override { return Find(clave).text; }
-  void SetTexto(const std::string& clave, const std::string& texto) override {
-    Find(clave).text = texto;
+  std::string Texto(const std::string& key) const override { return Find(key).text; }
+  void SetTexto(const std::string& key, const std::string& text) override { Find(key).text = text; }
+  std::string Imagen(const std::string& key) const override { return Find(key).image; }
+  void SetImagen(const std::string& key, const std::string& image) override {
+    Node& node = Find(key);
+    node.image = Checked(image);
   }
-  std::string Imagen(const std::string& clave) const override { return Find(clave).image; }
-  void SetImagen(const std::string& clave, const std::string& imagen) override {
-    Node& node = Find(clave);
-    CheckImage(imagen);
-    node.image = imagen;
+  void SetImagenExpandida(const std::string& key, const std::string& image) override {
+    Node& node = Find(key);
+    node.expandedImage = Checked(image);
   }
-  void SetImagenExpandida(const std::string& clave, const std::string& imagen) override {
-    Node& node = Find(clave);
-    CheckImage(imagen);
-    node.expandedImage = imagen;
-  }
-  void SetExpandido(const std::string& clave, bool expandido) override {
-    Node& node = Find(clave);
-    const bool opens = expandido && !node.expanded;
-    node.expanded = expandido;
-    if (opens) model->Expand(clave);
+  void SetExpandido(const std::string& key, bool expand) override {
+    Node& node = Find(key);
+    const bool opens = expand && !node.expanded;
+    node.expanded = expand;
+    if (opens) model->Expand(key);
   }
   std::string Seleccionado() const override { return selected; }
   std::string NodoEn(double, double) const override { return underPointer; }
 
-  // The keys under `clave` ("" for the top level), each with its text.
-  std::vector<std::string> Children(const std::string& clave) const {
+  // The keys under `key` ("" for the top level), each with its text.
+  std::vector<std::string> Children(const std::string& key) const {
     std::vector<std::string> shown;
-    for (const std::string& k : clave.empty() ? roots : Find(clave).children) {
+    for (const std::string& k : key.empty() ? roots : Find(key).children) {
       shown.push_back(k + " " + Find(k).text);
     }
     return shown;
@@ -95,21 +87,20 @@ class FakeTreeView : public NOVUTreeView {
   std::string underPointer;
 
  private:
-  Node& Find(const std::string& clave) {
-    return const_cast<Node&>(std::as_const(*this).Find(clave));
-  }
-  const Node& Find(const std::string& clave) const {
-    auto it = nodes.find(clave);
-    if (it == nodes.end()) ccerr::NotFound(clave);
+  Node& Find(const std::string& key) { return const_cast<Node&>(std::as_const(*this).Find(key)); }
+  const Node& Find(const std::string& key) const {
+    auto it = nodes.find(key);
+    if (it == nodes.end()) ccerr::NotFound(key);
     return it->second;
   }
-  static void CheckImage(const std::string& imagen) {
+  static const std::string& Checked(const std::string& image) {
     const auto& images = NOVUTreeModel::Imagenes();
-    if (std::find(images.begin(), images.end(), imagen) == images.end()) ccerr::NotFound(imagen);
+    if (std::find(images.begin(), images.end(), image) == images.end()) ccerr::NotFound(image);
+    return image;
   }
-  void Forget(const std::string& clave) {
-    for (const std::string& child : nodes[clave].children) Forget(child);
-    if (selected == clave) selected.clear();
-    nodes.erase(clave);
+  void Forget(const std::string& key) {
+    for (const std::string& child : nodes[key].children) Forget(child);
+    if (selected == key) selected.clear();
+    nodes.erase(key);
   }
 };

@@ -3,6 +3,7 @@
 // limit, a paste) and runs the change handling after every change.
 #pragma once
 
+#include <algorithm>
 #include <string>
 
 #include "controls/ucnXCurrencyKeyFilter.h"
@@ -11,91 +12,94 @@
 
 class FakeucnXCurrencyView : public ucnXCurrencyView {
  public:
-  std::string Texto() const override { return texto; }
+  std::string Texto() const override { return text; }
   void SetTexto(const std::string& t) override {
-    const std::string nuevo = Cortar(t);
-    selStart = static_cast<int>(nuevo.size());
+    selStart = static_cast<int>(Clip(t).size());
     selLength = 0;
-    if (nuevo == texto) return;
-    texto = nuevo;
-    modelo->TextoCambiado();
+    Change(Clip(t));
   }
   int SelStart() const override { return selStart; }
   int SelLength() const override { return selLength; }
-  void Seleccionar(int inicio, int largo) override {
-    selStart = inicio;
-    selLength = largo;
+  void Seleccionar(int start, int length) override {
+    selStart = start;
+    selLength = length;
   }
-  void SetMaxLength(int largo) override {
-    maxLength = largo;
-    texto = Cortar(texto);
+  void SetMaxLength(int length) override {
+    maxLength = length;
+    text = Clip(text);
   }
-  void SetBloqueado(bool b) override { bloqueado = b; }
-  bool TieneFoco() const override { return foco; }
-  void TomarFoco() override { ++focoPedido; }
-  void Cambio() override { ++cambios; }
+  void SetBloqueado(bool b) override { locked = b; }
+  bool TieneFoco() const override { return focused; }
+  void TomarFoco() override { ++focusRequests; }
+  void Cambio() override { ++changes; }
 
   // A key pressed in the box; false when the filter dropped it.
-  bool Teclear(char c) {
-    const int k = modelo->Tecla(c);
+  bool Press(char c) {
+    const int k = model->Tecla(c);
     if (k == 0) return false;
-    if (k == ucnXCurrencyKeyFilter::kRetroceso) {
-      if (selLength == 0 && selStart > 0) Seleccionar(selStart - 1, 1);
-      Reemplazar("");
-    } else {
-      Reemplazar(std::string(1, static_cast<char>(k)));
+    if (k == ucnXCurrencyKeyFilter::kRetroceso && selLength == 0 && selStart > 0) {
+      Seleccionar(selStart - 1, 1);
     }
+    Paste(k == ucnXCurrencyKeyFilter::kRetroceso ? "" : std::string(1, static_cast<char>(k)));
     return true;
   }
-  void Escribir(const std::string& teclas) {
-    for (char c : teclas) Teclear(c);
+  void Type(const std::string& keys) {
+    for (char c : keys) Press(c);
   }
-  void Pegar(const std::string& t) { Reemplazar(t); }
-  void Entrar() {
-    foco = true;
-    modelo->ObtenerFoco();
+  // Typing or pasting over the selection, cut to the room left.
+  void Paste(const std::string& t) {
+    std::string rest = text;
+    rest.erase(static_cast<size_t>(selStart), static_cast<size_t>(selLength));
+    const int room = maxLength > 0 ? std::max(maxLength - static_cast<int>(rest.size()), 0)
+                                   : static_cast<int>(t.size());
+    const std::string in = t.substr(0, static_cast<size_t>(room));
+    if (!t.empty() && in.empty()) return;
+    rest.insert(static_cast<size_t>(selStart), in);
+    selStart += static_cast<int>(in.size());
+    selLength = 0;
+    Change(rest);
   }
-  void Salir() {
-    foco = false;
-    modelo->PerderFoco();
+  void FocusIn() {
+    focused = true;
+    model->ObtenerFoco();
+  }
+  void FocusOut() {
+    focused = false;
+    model->PerderFoco();
   }
   // A value in the box as the operator left it, selection at the end.
-  void Poner(const std::string& t) {
-    foco = true;
+  void Put(const std::string& t) {
+    focused = true;
     SetTexto(t);
   }
 
-  ucnXCurrencyModel* modelo = nullptr;
-  std::string texto;
+  ucnXCurrencyModel* model = nullptr;
+  std::string text;
   int selStart = 0;
   int selLength = 0;
   int maxLength = 0;
-  bool bloqueado = false;
-  bool foco = false;
-  int cambios = 0;
-  int focoPedido = 0;
+  bool locked = false;
+  bool focused = false;
+  int changes = 0;
+  int focusRequests = 0;
 
  private:
-  std::string Cortar(const std::string& t) const {
-    return maxLength > 0 && static_cast<int>(t.size()) > maxLength
-               ? t.substr(0, static_cast<size_t>(maxLength))
-               : t;
+  std::string Clip(const std::string& t) const {
+    return maxLength > 0 ? t.substr(0, static_cast<size_t>(maxLength)) : t;
   }
-  // Typing or pasting over the selection, cut to the room left.
-  void Reemplazar(const std::string& t) {
-    std::string resto = texto;
-    resto.erase(static_cast<size_t>(selStart), static_cast<size_t>(selLength));
-    std::string entra = t;
-    if (maxLength > 0) {
-      const int lugar = std::max(maxLength - static_cast<int>(resto.size()), 0);
-      if (static_cast<int>(entra.size()) > lugar) entra.resize(static_cast<size_t>(lugar));
-    }
-    if (!t.empty() && entra.empty()) return;
-    resto.insert(static_cast<size_t>(selStart), entra);
-    selStart += static_cast<int>(entra.size());
-    selLength = 0;
-    if (resto == texto) return;
-    texto = resto;
-    modelo->TextoCambiado();
+  void Change(const std::string& t) {
+    if (t == text) return;
+    text = t;
+    model->TextoCambiado();
   }
+};
+
+// A numeric box's model on a fake box, wired both ways.
+struct FakeNumericBox {
+  FakeNumericBox() { view.model = &model; }
+  explicit FakeNumericBox(const PropertyStore& stored) : FakeNumericBox() {
+    model.LeerPropiedades(stored);
+  }
+  FakeucnXCurrencyView view;
+  ucnXCurrencyModel model{view};
 };

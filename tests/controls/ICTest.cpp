@@ -13,83 +13,79 @@
 
 namespace {
 
-constexpr int32_t kIzq = HDITEM::HDF_STRING;
-constexpr int32_t kConTriangulo = HDITEM::HDF_STRING | HDITEM::HDF_IMAGE;
-constexpr int32_t kTrianguloDetras = kConTriangulo | HDITEM::HDF_BITMAP_ON_RIGHT;
+constexpr int32_t kLeft = HDITEM::HDF_STRING;
+constexpr int32_t kTriangle = HDITEM::HDF_STRING | HDITEM::HDF_IMAGE;
+constexpr int32_t kTriangleAfter = kTriangle | HDITEM::HDF_BITMAP_ON_RIGHT;
 
 // A list as IC sees it, with a header that records what it is sent.
 class FakeICListView : public ICListView, public ICHeader {
  public:
-  int vista = kReportView;
-  std::vector<int> alineaciones;
-  bool conEncabezado = true;
-  std::vector<std::shared_ptr<const Picture>> imagenesRecibidas;
-  int pedidosDeEncabezado = 0;
+  int view = kReportView;
+  std::vector<int> alignments;
+  bool hasHeader = true;
+  std::vector<std::shared_ptr<const Picture>> images;
+  int headerRequests = 0;
   std::map<int, HDITEM> items;
 
-  int View() const override { return vista; }
-  int ColumnCount() const override { return static_cast<int>(alineaciones.size()); }
-  int ColumnAlignment(int indice) const override { return alineaciones.at(indice - 1); }
+  int View() const override { return view; }
+  int ColumnCount() const override { return static_cast<int>(alignments.size()); }
+  int ColumnAlignment(int index) const override { return alignments.at(index - 1); }
   ICHeader* Header() override {
-    pedidosDeEncabezado++;
-    return conEncabezado ? this : nullptr;
+    headerRequests++;
+    return hasHeader ? this : nullptr;
   }
-  void SetImageList(const std::vector<std::shared_ptr<const Picture>>& images) override {
-    imagenesRecibidas = images;
+  void SetImageList(const std::vector<std::shared_ptr<const Picture>>& i) override { images = i; }
+  void SetItem(int column, const HDITEM& item) override { items[column] = item; }
+  // Each column's format and image, the only fields sent.
+  std::vector<std::pair<int32_t, int32_t>> Sent() const {
+    std::vector<std::pair<int32_t, int32_t>> v;
+    for (const auto& [column, h] : items) {
+      EXPECT_EQ(h, (HDITEM{.mask = 0x24, .fmt = h.fmt, .iImage = h.iImage}));
+      v.emplace_back(h.fmt, h.iImage);
+    }
+    return v;
   }
-  void SetItem(int columna, const HDITEM& item) override { items[columna] = item; }
 };
 
-HDITEM Registro(int32_t fmt, int32_t imagen) {
-  HDITEM h;
-  h.mask = 0x24;
-  h.fmt = fmt;
-  h.iImage = imagen;
-  return h;
-}
+using Sent = std::vector<std::pair<int32_t, int32_t>>;
 
 }  // namespace
 
+// A centred column is drawn left aligned in the header; a right-aligned
+// one has the triangle before its caption.
 TEST(IC, SendsOneRecordPerColumnWithTheTriangleOnTheSortColumn) {
-  FakeICListView lista;
-  lista.alineaciones = {0, 1, 2};
+  FakeICListView list;
+  list.alignments = {0, 1, 2};
   IC ic;
   EXPECT_FALSE(ic.SetHeaderIcons(0, 0));  // no list yet
-  const auto arriba = FakePicture::Of(16, 16);
-  const auto abajo = FakePicture::Of(16, 16);
-  ic.Cargar(arriba, abajo);
-  ic.SetListView(&lista);
+  const auto up = FakePicture::Of(16, 16);
+  const auto down = FakePicture::Of(16, 16);
+  ic.Cargar(up, down);
+  ic.SetListView(&list);
   ASSERT_TRUE(ic.SetHeaderIcons(0, 0));
-  EXPECT_EQ(lista.imagenesRecibidas, (std::vector<std::shared_ptr<const Picture>>{arriba, abajo}));
-  EXPECT_EQ(lista.items[0], Registro(kTrianguloDetras, 0));
-  EXPECT_EQ(lista.items[1], Registro(HDITEM::HDF_STRING | HDITEM::HDF_RIGHT, 0));
-  // A centred column is drawn left aligned in the header.
-  EXPECT_EQ(lista.items[2], Registro(kIzq, 0));
-
+  EXPECT_EQ(list.images, (std::vector<std::shared_ptr<const Picture>>{up, down}));
+  EXPECT_EQ(list.Sent(), (Sent{{kTriangleAfter, 0}, {kLeft | HDITEM::HDF_RIGHT, 0}, {kLeft, 0}}));
   ASSERT_TRUE(ic.SetHeaderIcons(1, 1));
-  EXPECT_EQ(lista.items[0], Registro(kIzq, 1));
-  // Right aligned: the triangle before the caption.
-  EXPECT_EQ(lista.items[1], Registro(kConTriangulo | HDITEM::HDF_RIGHT, 1));
-  EXPECT_EQ(lista.items[2], Registro(kIzq, 1));
-  EXPECT_EQ(lista.pedidosDeEncabezado, 1);
+  EXPECT_EQ(list.Sent(), (Sent{{kLeft, 1}, {kTriangle | HDITEM::HDF_RIGHT, 1}, {kLeft, 1}}));
+  EXPECT_EQ(list.headerRequests, 1);
 }
 
 TEST(IC, DoesNothingOutsideReportViewOrWithoutAHeader) {
-  FakeICListView lista;
-  lista.alineaciones = {0};
-  lista.vista = 1;
+  FakeICListView list;
+  list.alignments = {0};
+  list.view = 1;
   IC ic;
-  ic.SetListView(&lista);
+  ic.SetListView(&list);
   EXPECT_FALSE(ic.SetHeaderIcons(0, 0));
-  EXPECT_TRUE(lista.items.empty());
-  EXPECT_EQ(lista.pedidosDeEncabezado, 0);
+  EXPECT_TRUE(list.items.empty());
+  EXPECT_EQ(list.headerRequests, 0);
 
-  lista.vista = ICListView::kReportView;
-  lista.conEncabezado = false;
+  list.view = ICListView::kReportView;
+  list.hasHeader = false;
   EXPECT_FALSE(ic.SetHeaderIcons(0, 0));
   // The header is asked for again until one is found, then kept.
-  lista.conEncabezado = true;
+  list.hasHeader = true;
   EXPECT_TRUE(ic.SetHeaderIcons(0, 0));
   EXPECT_TRUE(ic.SetHeaderIcons(0, 1));
-  EXPECT_EQ(lista.pedidosDeEncabezado, 2);
+  EXPECT_EQ(list.headerRequests, 2);
 }

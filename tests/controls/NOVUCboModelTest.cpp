@@ -15,7 +15,7 @@ namespace {
 class NOVUCboCargarRs : public ::testing::Test {
  protected:
   void SetUp() override {
-    db = dao::DBEngine::CreateDatabase(carpeta.File("prov.mdb"), "");
+    db = dao::DBEngine::CreateDatabase(dir.File("prov.mdb"), "");
     db.Execute("CREATE TABLE provincias (Codigo TEXT(5), Descripcion TEXT(50))");
     db.Execute("INSERT INTO provincias VALUES ('01', 'Buenos Aires')");
     db.Execute("INSERT INTO provincias VALUES ('02', 'Córdoba')");
@@ -25,19 +25,20 @@ class NOVUCboCargarRs : public ::testing::Test {
 
   // Loads the model as the combo does, after emptying it: each entry's
   // code goes to the model, its text to the list kept here.
-  void Cargar(const std::string& sql, const std::string& codigo, const std::string& texto) {
-    modelo.Limpiar();
-    textos.clear();
-    modelo.CargarRs(db, sql, codigo, texto, [&](const std::string& c, const std::string& t) {
-      modelo.AgregarCodigo(c);
-      textos.push_back(t);
+  void Load(const std::string& sql, const std::string& code = "Codigo",
+            const std::string& text = "Descripcion") {
+    model.Limpiar();
+    texts.clear();
+    model.CargarRs(db, sql, code, text, [&](const std::string& c, const std::string& t) {
+      model.AgregarCodigo(c);
+      texts.push_back(t);
     });
   }
 
-  TempDir carpeta;
+  TempDir dir;
   dao::Database db;
-  NOVUCboModel modelo;
-  std::vector<std::string> textos;
+  NOVUCboModel model;
+  std::vector<std::string> texts;
 };
 
 }  // namespace
@@ -75,26 +76,22 @@ TEST(NOVUCboModel, GeometryKeepsTheCombosHeightAndNeverGoesNegative) {
   EXPECT_EQ(m.AltoControl(), 320);
 }
 
-TEST_F(NOVUCboCargarRs, ReplacesTheListByTheRowsOfTheQuery) {
-  modelo.AgregarCodigo("zz");
-  Cargar("select * from provincias", "Codigo", "Descripcion");
-  EXPECT_EQ(textos, (std::vector<std::string>{"Buenos Aires", "Córdoba", "Santa Fe"}));
-  EXPECT_EQ(modelo.CantItems(), 3);
-  EXPECT_EQ(modelo.BuscarCodigo("02"), 1);
-  EXPECT_EQ(modelo.BuscarCodigo("zz"), -1);
+// The rows replace the list; an engine error reaches the caller with the
+// rows read before it kept.
+TEST_F(NOVUCboCargarRs, ReplacesTheListByTheRowsOfTheQueryUntilAnError) {
+  model.AgregarCodigo("zz");
+  Load("select * from provincias");
+  EXPECT_EQ(texts, (std::vector<std::string>{"Buenos Aires", "Córdoba", "Santa Fe"}));
+  EXPECT_EQ(model.BuscarCodigo("02"), 1);
+  EXPECT_EQ(model.BuscarCodigo("zz"), -1);
+  Load("select * from provincias where Codigo = 'xx'");
+  EXPECT_EQ(model.CantItems(), 0);
 
-  Cargar("select * from provincias where Codigo = 'xx'", "Codigo", "Descripcion");
-  EXPECT_TRUE(textos.empty());
-  EXPECT_EQ(modelo.CantItems(), 0);
-}
-
-TEST_F(NOVUCboCargarRs, EngineErrorsReachTheCallerWithEarlierRowsKept) {
   db.Execute("INSERT INTO provincias (Codigo) VALUES ('04')");  // NULL text
-  EXPECT_THROW(Cargar("select * from provincias order by Codigo", "Codigo", "Descripcion"),
-               AppError);
-  EXPECT_EQ(textos.size(), 3u);
-  EXPECT_EQ(modelo.CantItems(), 3);
-  EXPECT_THROW(Cargar("select * from provincias", "Codigo", "NoExiste"), AppError);
+  EXPECT_THROW(Load("select * from provincias order by Codigo"), AppError);
+  EXPECT_EQ(texts.size(), 3u);
+  EXPECT_EQ(model.CantItems(), 3);
+  EXPECT_THROW(Load("select * from provincias", "Codigo", "NoExiste"), AppError);
 }
 
 // Numbers become text as everywhere in the library: with the regional
@@ -103,9 +100,9 @@ TEST_F(NOVUCboCargarRs, NumbersUseTheRegionalConversion) {
   db.Execute("CREATE TABLE tasas (Valor DOUBLE, Monto CURRENCY, Nombre TEXT(10))");
   db.Execute("INSERT INTO tasas VALUES (3.5, 1234.25, 'media')");
   db.Execute("INSERT INTO tasas VALUES (2, 7, 'entera')");
-  Cargar("select * from tasas", "Valor", "Monto");
-  EXPECT_EQ(modelo.BuscarCodigo("3,5"), 0);
-  EXPECT_EQ(modelo.BuscarCodigo("3.5"), -1);
-  EXPECT_EQ(modelo.CodigoEnPosicion(1), "2");
-  EXPECT_EQ(textos, (std::vector<std::string>{"1234,25", "7"}));
+  Load("select * from tasas", "Valor", "Monto");
+  EXPECT_EQ(model.BuscarCodigo("3,5"), 0);
+  EXPECT_EQ(model.BuscarCodigo("3.5"), -1);
+  EXPECT_EQ(model.CodigoEnPosicion(1), "2");
+  EXPECT_EQ(texts, (std::vector<std::string>{"1234,25", "7"}));
 }

@@ -21,175 +21,161 @@ class NOVUDirModelTest : public FolderChooserFixture {
  protected:
   // The list's entries from the open folder on: the folder, then its
   // subfolders, each with its index.
-  static std::vector<std::pair<std::string, int>> DesdeLaAbierta(const NOVUDirModel& d) {
+  static std::vector<std::pair<std::string, int>> FromTheOpenOne(const NOVUDirModel& d) {
     std::vector<std::pair<std::string, int>> v;
     for (const NOVUDirModel::Carpeta& c : d.Carpetas()) {
       if (c.indice >= -1) v.emplace_back(c.nombre, c.indice);
     }
     return v;
   }
+  // The open folder, which the label shows too.
+  static std::string Open(const NOVUDirModel& d) {
+    EXPECT_EQ(d.LblDest(), d.Path());
+    return d.Path();
+  }
+  std::vector<std::string> CannotCreate(const std::string& path) {
+    return {"Imposible crear la carpeta " + path};
+  }
+
+  NOVUDirModel chooser;
 };
 
 }  // namespace
 
 TEST_F(NOVUDirModelTest, PathOpensAFolderAndIgnoresWhatIsNoFolder) {
-  NOVUDirModel destino;
-  EXPECT_EQ(destino.Path(), NativePath::ToUtf8(fs::current_path()));
-  destino.SetPath(In("Datos/"));
-  EXPECT_EQ(destino.Path(), In("Datos"));
-  EXPECT_EQ(destino.LblDest(), In("Datos"));
-  EXPECT_EQ(destino.UnidadElegida(), 1);
-  EXPECT_EQ(destino.Seleccion(), -1);
+  EXPECT_EQ(chooser.Path(), NativePath::ToUtf8(fs::current_path()));
+  chooser.SetPath(In("Datos/"));
+  EXPECT_EQ(Open(chooser), In("Datos"));
+  EXPECT_EQ(chooser.UnidadElegida(), 1);
+  EXPECT_EQ(chooser.Seleccion(), -1);
   // The tree down to the open folder, then its visible subfolders by name.
-  ASSERT_FALSE(destino.Carpetas().empty());
-  EXPECT_EQ(destino.Carpetas().front().nombre, Root());
-  EXPECT_EQ(destino.Carpetas().front().nivel, 0);
-  EXPECT_EQ(DesdeLaAbierta(destino),
+  ASSERT_FALSE(chooser.Carpetas().empty());
+  EXPECT_EQ(chooser.Carpetas().front().nombre, Root());
+  EXPECT_EQ(chooser.Carpetas().front().nivel, 0);
+  EXPECT_EQ(FromTheOpenOne(chooser),
             (std::vector<std::pair<std::string, int>>{{"Datos", -1}, {"Anual", 0}, {"Viejos", 1}}));
-  EXPECT_EQ(destino.Carpetas().back().ruta, In("Datos/Viejos"));
+  EXPECT_EQ(chooser.Carpetas().back().ruta, In("Datos/Viejos"));
 
-  for (const std::string& nada : {In("NoExiste"), In("Datos/archivo.txt"), std::string()}) {
-    destino.SetPath(nada);
-    EXPECT_EQ(destino.Path(), In("Datos"));
+  for (const std::string& none : {In("NoExiste"), In("Datos/archivo.txt"), std::string()}) {
+    chooser.SetPath(none);
+    EXPECT_EQ(Open(chooser), In("Datos"));
   }
   EXPECT_TRUE(Mensajes().empty());
 
   // Opening an entry: a subfolder, then the parent (index -2).
-  destino.AbrirEntrada(1);
-  EXPECT_EQ(destino.Path(), In("Datos/Viejos"));
-  EXPECT_EQ(destino.LblDest(), In("Datos/Viejos"));
-  EXPECT_EQ(destino.Seleccion(), -1);
-  destino.AbrirEntrada(-2);
-  EXPECT_EQ(destino.Path(), In("Datos"));
+  chooser.AbrirEntrada(1);
+  EXPECT_EQ(Open(chooser), In("Datos/Viejos"));
+  EXPECT_EQ(chooser.Seleccion(), -1);
+  chooser.AbrirEntrada(-2);
+  EXPECT_EQ(Open(chooser), In("Datos"));
   // An entry removed since it was listed is not opened; the list is read
   // again without it.
   fs::remove(In("Datos/Anual"));
-  destino.AbrirEntrada(0);
-  EXPECT_EQ(destino.Path(), In("Datos"));
-  EXPECT_EQ(DesdeLaAbierta(destino),
+  chooser.AbrirEntrada(0);
+  EXPECT_EQ(Open(chooser), In("Datos"));
+  EXPECT_EQ(FromTheOpenOne(chooser),
             (std::vector<std::pair<std::string, int>>{{"Datos", -1}, {"Viejos", 0}}));
 }
 
-TEST_F(NOVUDirModelTest, CreatesAFolderInsideTheOpenOneAndOpensIt) {
-  NOVUDirModel destino;
-  destino.SetPath(In("Datos"));
+// A name is asked for; one that exists or leaves the folder is refused
+// with the full path, and so is any inside a folder removed meanwhile.
+TEST_F(NOVUDirModelTest, CreatesAFolderInsideTheOpenOneAndRefusesNamesThatLeaveIt) {
+  chooser.SetPath(In("Datos"));
   pregunta->SetNextAnswer("Nueva");
-  destino.CrearCarpeta();
+  chooser.CrearCarpeta();
   EXPECT_TRUE(fs::is_directory(In("Datos/Nueva")));
-  EXPECT_EQ(destino.Path(), In("Datos/Nueva"));
-  EXPECT_EQ(destino.LblDest(), In("Datos/Nueva"));
+  EXPECT_EQ(Open(chooser), In("Datos/Nueva"));
   ASSERT_EQ(pregunta->Requests().size(), 1u);
   EXPECT_EQ(pregunta->Requests()[0].prompt, "Ingrese el nombre para la carpeta nueva");
   EXPECT_EQ(pregunta->Requests()[0].title, "Nueva carpeta");
   EXPECT_EQ(pregunta->Requests()[0].defaultText, "");
-
-  // At the root no separator is doubled.
-  NOVUDirModel modelo;
-  modelo.SetPath(Root());
-  pregunta->SetNextAnswer("..");
-  modelo.CrearCarpeta();
-  EXPECT_EQ(modelo.Path(), Root());
-  EXPECT_EQ(Mensajes(), std::vector<std::string>{"Imposible crear la carpeta " + Root() + ".."});
-}
-
-TEST_F(NOVUDirModelTest, ACancelledOrEmptyAnswerChangesNothing) {
-  NOVUDirModel destino;
-  destino.SetPath(In("Datos"));
-  const auto antes = DesdeLaAbierta(destino);
-  destino.CrearCarpeta();  // cancelled: ""
-  EXPECT_EQ(destino.Path(), In("Datos"));
-  EXPECT_EQ(DesdeLaAbierta(destino), antes);
+  chooser.CrearCarpeta();  // cancelled: "", nothing changes
+  EXPECT_EQ(chooser.Path(), In("Datos/Nueva"));
   EXPECT_TRUE(Mensajes().empty());
-}
 
-TEST_F(NOVUDirModelTest, NamesThatExistOrLeaveTheFolderAreRefusedWithTheFullPath) {
-  NOVUDirModel destino;
-  destino.SetPath(In("Datos"));
-  for (const std::string nombre : {"Viejos", "..", ".", "../Fuera", "a/b", "archivo.txt"}) {
-    pregunta->SetNextAnswer(nombre);
-    destino.CrearCarpeta();
-    EXPECT_EQ(Mensajes(),
-              std::vector<std::string>{"Imposible crear la carpeta " + In("Datos/") + nombre});
-    EXPECT_EQ(destino.Path(), In("Datos"));
+  chooser.SetPath(In("Datos"));
+  for (const std::string name : {"Viejos", "..", ".", "../Fuera", "a/b", "archivo.txt"}) {
+    pregunta->SetNextAnswer(name);
+    chooser.CrearCarpeta();
+    EXPECT_EQ(Mensajes(), CannotCreate(In("Datos/") + name));
+    EXPECT_EQ(chooser.Path(), In("Datos"));
   }
-  EXPECT_FALSE(fs::exists(In("Fuera")));
-  EXPECT_FALSE(fs::exists(In("Datos/a")));
-
-  // Inside a folder removed meanwhile nothing can be created either.
-  destino.SetPath(In("Datos/Viejos"));
+  EXPECT_FALSE(fs::exists(In("Fuera")) || fs::exists(In("Datos/a")));
+  chooser.SetPath(In("Datos/Viejos"));
   fs::remove(In("Datos/Viejos"));
   pregunta->SetNextAnswer("Hija");
-  destino.CrearCarpeta();
-  EXPECT_EQ(Mensajes(),
-            std::vector<std::string>{"Imposible crear la carpeta " + In("Datos/Viejos/Hija")});
+  chooser.CrearCarpeta();
+  EXPECT_EQ(Mensajes(), CannotCreate(In("Datos/Viejos/Hija")));
+
+  // At the root no separator is doubled.
+  chooser.SetPath(Root());
+  pregunta->SetNextAnswer("..");
+  chooser.CrearCarpeta();
+  EXPECT_EQ(chooser.Path(), Root());
+  EXPECT_EQ(Mensajes(), CannotCreate(Root() + ".."));
 }
 
 TEST_F(NOVUDirModelTest, AnUnreadableDriveEmptiesTheLabelAndKeepsTheFolder) {
-  NOVUDirModel destino;
-  destino.SetPath(In("Datos"));
-  ASSERT_EQ(destino.Unidades().size(), 3u);
-  destino.Seleccionar(0);
-  destino.ElegirUnidad(2);
+  chooser.SetPath(In("Datos"));
+  ASSERT_EQ(chooser.Unidades().size(), 3u);
+  chooser.Seleccionar(0);
+  chooser.ElegirUnidad(2);
   EXPECT_EQ(Mensajes(), std::vector<std::string>{"No se puede leer la unidad seleccionada."});
-  EXPECT_EQ(destino.Path(), In("Datos"));
-  EXPECT_EQ(destino.LblDest(), "");
-  EXPECT_EQ(destino.UnidadElegida(), 2);
-  EXPECT_EQ(destino.Seleccion(), -1);
+  EXPECT_EQ(chooser.Path(), In("Datos"));
+  EXPECT_EQ(chooser.LblDest(), "");
+  EXPECT_EQ(chooser.UnidadElegida(), 2);
+  EXPECT_EQ(chooser.Seleccion(), -1);
 
   // A readable drive opens at its root; a drive the list does not have
   // changes nothing.
-  destino.ElegirUnidad(1);
-  EXPECT_EQ(destino.Path(), raiz);
-  EXPECT_EQ(destino.LblDest(), raiz);
-  destino.ElegirUnidad(3);
-  EXPECT_EQ(destino.UnidadElegida(), 1);
+  chooser.ElegirUnidad(1);
+  EXPECT_EQ(Open(chooser), raiz);
+  chooser.ElegirUnidad(3);
+  EXPECT_EQ(chooser.UnidadElegida(), 1);
   EXPECT_TRUE(Mensajes().empty());
 }
 
 TEST_F(NOVUDirModelTest, ExaminarShowsTheOpenFolderInTheFileManager) {
-  NOVUDirModel destino;
-  destino.SetPath(In("Datos"));
-  destino.Examinar();
+  chooser.SetPath(In("Datos"));
+  chooser.Examinar();
   EXPECT_EQ(explorador->Folders(), std::vector<std::string>{In("Datos")});
   EXPECT_TRUE(Mensajes().empty());
   explorador->SetNextResult(false);
-  destino.Examinar();
+  chooser.Examinar();
   EXPECT_EQ(Mensajes(), std::vector<std::string>{"Imposible examinar la carpeta especificada"});
 }
 
 TEST(NOVUDirModel, CaptionIsStoredAndTheLayoutStretchesWithTheControl) {
-  NOVUDirModel nuevo;
-  EXPECT_EQ(nuevo.Caption(), "Destino");
-  PropertyStore vacio;
-  nuevo.GuardarPropiedades(vacio);
-  EXPECT_TRUE(vacio.Keys().empty());
-  nuevo.SetCaption("Carpeta de respaldo");
-  EXPECT_TRUE(nuevo.Propiedades().IsChanged("Caption"));
-  PropertyStore guardado;
-  nuevo.GuardarPropiedades(guardado);
-  NOVUDirModel leido;
-  leido.LeerPropiedades(guardado);
-  EXPECT_EQ(leido.Caption(), "Carpeta de respaldo");
-  EXPECT_FALSE(leido.Propiedades().IsChanged("Caption"));
+  NOVUDirModel chooser;
+  EXPECT_EQ(chooser.Caption(), "Destino");
+  PropertyStore empty;
+  chooser.GuardarPropiedades(empty);
+  EXPECT_TRUE(empty.Keys().empty());
+  chooser.SetCaption("Carpeta de respaldo");
+  PropertyStore stored;
+  chooser.GuardarPropiedades(stored);
+  NOVUDirModel read;
+  read.LeerPropiedades(stored);
+  EXPECT_EQ(read.Caption(), "Carpeta de respaldo");
+  EXPECT_FALSE(read.Propiedades().IsChanged("Caption"));
 
+  // A control 2000 twips wider and 1000 higher: the lists, label and
+  // buttons follow, the buttons under the list and 100 above the frame.
   const NOVUDirModel::Diseno d = NOVUDirModel::DisenoInicial();
-  const NOVUDirModel::Geometria chica = NOVUDirModel::Redimensionar(4010, 3195, d);
-  const NOVUDirModel::Geometria grande = NOVUDirModel::Redimensionar(6010, 4195, d);
-  EXPECT_EQ(grande.FrDatos, (Rect{10, 10, 5990, 4175}));
-  EXPECT_EQ(grande.hijos.drvLista.width - chica.hijos.drvLista.width, 2000);
-  EXPECT_EQ(grande.hijos.dirDirectorio.width, grande.hijos.drvLista.width);
-  EXPECT_EQ(grande.hijos.lblDest.width - chica.hijos.lblDest.width, 2000);
-  EXPECT_EQ(grande.hijos.cmdExaminar.left, grande.hijos.lblDest.left + grande.hijos.lblDest.width);
-  EXPECT_EQ(grande.hijos.cmdCrearCarpeta.left + grande.hijos.cmdCrearCarpeta.width,
-            grande.hijos.dirDirectorio.left + grande.hijos.dirDirectorio.width);
-  EXPECT_EQ(grande.hijos.dirDirectorio.height - chica.hijos.dirDirectorio.height, 1000);
-  EXPECT_EQ(grande.hijos.cmdCrearCarpeta.top,
-            grande.hijos.dirDirectorio.top + grande.hijos.dirDirectorio.height);
-  EXPECT_EQ(grande.FrDatos.height - grande.hijos.cmdCrearCarpeta.top -
-                grande.hijos.cmdCrearCarpeta.height,
-            100);
+  const auto small = NOVUDirModel::Redimensionar(4010, 3195, d).hijos;
+  const NOVUDirModel::Geometria large = NOVUDirModel::Redimensionar(6010, 4195, d);
+  const auto& g = large.hijos;
+  EXPECT_EQ(large.FrDatos, (Rect{10, 10, 5990, 4175}));
+  EXPECT_EQ(g.drvLista.width - small.drvLista.width, 2000);
+  EXPECT_EQ(g.dirDirectorio.width, g.drvLista.width);
+  EXPECT_EQ(g.lblDest.width - small.lblDest.width, 2000);
+  EXPECT_EQ(g.cmdExaminar.left, g.lblDest.left + g.lblDest.width);
+  EXPECT_EQ(g.cmdCrearCarpeta.left + g.cmdCrearCarpeta.width,
+            g.dirDirectorio.left + g.dirDirectorio.width);
+  EXPECT_EQ(g.dirDirectorio.height - small.dirDirectorio.height, 1000);
+  EXPECT_EQ(g.cmdCrearCarpeta.top, g.dirDirectorio.top + g.dirDirectorio.height);
+  EXPECT_EQ(large.FrDatos.height - g.cmdCrearCarpeta.top - g.cmdCrearCarpeta.height, 100);
   // A control smaller than its parts leaves them no room, not less.
-  const NOVUDirModel::Geometria minima = NOVUDirModel::Redimensionar(100, 100, d);
-  EXPECT_EQ(minima.hijos.drvLista.width, 0);
-  EXPECT_EQ(minima.hijos.dirDirectorio.height, 0);
+  const auto least = NOVUDirModel::Redimensionar(100, 100, d).hijos;
+  EXPECT_EQ(std::make_pair(least.drvLista.width, least.dirDirectorio.height), std::make_pair(0, 0));
 }

@@ -15,7 +15,8 @@
 
 namespace {
 
-class Datos : public NOVUTreeContainer {
+// Each row's caption is its "data" field.
+class DataCaptions : public NOVUTreeContainer {
  public:
   std::string DarCaption(Variant&, dao::Recordset& rs) override {
     return rs.Fields("data").Value().ToString();
@@ -28,35 +29,30 @@ class Datos : public NOVUTreeContainer {
 
 TEST(NOVUTreeOverImportedTables, RowsOfTheFileLoadAsTheOperatorExpandsThem) {
   TempDir dir;
-  const std::string base = dir.File("importada.mdb");
+  const std::string file = dir.File("importada.mdb");
   ToolResult r = RunTool(
-      "remendor-db", {"--password", "", "import", CopyJetSample(dir, "indexTestV2000.mdb"), base});
+      "remendor-db", {"--password", "", "import", CopyJetSample(dir, "indexTestV2000.mdb"), file});
   ASSERT_EQ(r.status, 0) << r.err;
-  dao::Database db = dao::DBEngine::OpenDatabase(base, false, false, ";PWD=");
+  dao::Database db = dao::DBEngine::OpenDatabase(file, false, false, ";PWD=");
 
-  Datos datos;
-  FakeTreeView vista;
-  NOVUTreeModel arbol{vista};
-  vista.model = &arbol;
-  arbol.ObjArbol = &datos;
+  DataCaptions captions;
+  FakeTreeView view;
+  NOVUTreeModel tree{view};
+  view.model = &tree;
+  tree.ObjArbol = &captions;
   // Table2's rows, each with the rows of Table1 that point at it.
-  arbol.ARB_AgregarNodoIterador(0, 7, db, "SELECT * FROM Table2 ORDER BY id", "id", false, true, 4);
-  arbol.ARB_AgregarNodoIterador(7, 8, db, "SELECT * FROM Table1 WHERE otherfk1 = %id% ORDER BY id",
-                                "id", false, false, 6);
-  arbol.ARB_CargarArbol();
-  ASSERT_EQ(vista.roots.size(), 3u);
-  EXPECT_EQ(vista.roots[1], "A000001000007");
-  EXPECT_EQ(vista.Texto("A000001000007"), "foo1");
-  EXPECT_EQ(vista.CantHijos("A000001000007"), 1);  // the placeholder
-
-  arbol.ARB_Expandir(true, {7, 1});
-  const std::vector<std::string> foo1 = vista.nodes.at("A000001000007").children;
-  ASSERT_EQ(foo1.size(), 2u);
-  EXPECT_EQ(vista.Texto(foo1[0]), "baz11");
-  EXPECT_EQ(vista.Texto(foo1[1]), "baz11-2");
-  EXPECT_EQ(foo1[1], "A000001000002000008");
-  arbol.ARB_Expandir(true, {7, 2});
-  EXPECT_EQ(vista.Texto(vista.PrimerHijo("A000002000007")), "baz13");
+  tree.ARB_AgregarNodoIterador(0, 7, db, "SELECT * FROM Table2 ORDER BY id", "id", false, true, 4);
+  tree.ARB_AgregarNodoIterador(7, 8, db, "SELECT * FROM Table1 WHERE otherfk1 = %id% ORDER BY id",
+                               "id", false, false, 6);
+  tree.ARB_CargarArbol();
+  ASSERT_EQ(view.roots.size(), 3u);
+  EXPECT_EQ(view.Children("")[1], "A000001000007 foo1");
+  EXPECT_EQ(view.CantHijos("A000001000007"), 1);  // the placeholder
+  tree.ARB_Expandir(true, {7, 1});
+  EXPECT_EQ(view.Children("A000001000007"),
+            (std::vector<std::string>{"A000001000001000008 baz11", "A000001000002000008 baz11-2"}));
+  tree.ARB_Expandir(true, {7, 2});
+  EXPECT_EQ(view.Texto(view.PrimerHijo("A000002000007")), "baz13");
   db.Close();
 }
 

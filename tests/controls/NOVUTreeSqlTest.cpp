@@ -6,9 +6,9 @@
 #include "support/ErrorOf.h"
 
 TEST(NOVUTreeSql, ValuesFillTheirPlaceWithoutBreakingOut) {
-  const std::vector<std::string> nombres = {"Id", "Nombre"};
-  auto s = [&](const std::string& sql, Variant id, Variant nombre) {
-    return NOVUTreeSql::Sustituir(sql, nombres, {id, nombre});
+  const std::vector<std::string> names = {"Id", "Nombre"};
+  auto s = [&](const std::string& sql, Variant id, Variant name) {
+    return NOVUTreeSql::Sustituir(sql, names, {id, name});
   };
   // What forms write today keeps its meaning.
   EXPECT_EQ(s("SELECT * FROM T WHERE Id = %Id%", int32_t{12}, ""), "SELECT * FROM T WHERE Id = 12");

@@ -1,5 +1,6 @@
-// The code/text combo's widget: code semantics, selection limits, the
-// height rule, filling from a query, its events and its stored setting.
+// The code/text combo's widget, which holds the entries' texts: selection
+// by code, text and position within its limits, the height rule, filling
+// from a query, its events and its stored setting.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -8,114 +9,71 @@
 #include <QTest>
 #include <climits>
 
-#include "controls/NOVUCboModel.h"
 #include "controls/ui/NOVUCbo.h"
 #include "controls/ui/Twips.h"
-#include "dao/DBEngine.h"
 #include "support/TempDir.h"
+#include "support/TreeSample.h"
 
-TEST(NOVUCbo, SelectsByCodeExactlyAndReadsCodeAndText) {
+namespace {
+
+// The selected entry's code and text, after a selection.
+std::string Picked(const NOVUCbo& cbo) {
+  return cbo.GetCodigoSeleccionado() + "|" + cbo.GetTextoSeleccionado();
+}
+
+}  // namespace
+
+// Adding selects nothing and keeps the selection; a code selects its first
+// entry, case counting; a text must match exactly; a position beyond the
+// entries changes nothing, and -1 selects none.
+TEST(NOVUCbo, SelectsByCodeTextOrPositionExactlyAndReadsCodeAndText) {
   NOVUCbo cbo;
   cbo.AgregarItem("26", "VORA Versión 26");
   cbo.AgregarItem("27", "VORA Versión 27");
-  EXPECT_EQ(cbo.CboDatos()->currentIndex(), -1);  // adding selects nothing
-  EXPECT_EQ(cbo.GetCodigoSeleccionado(), "");
-
+  EXPECT_EQ(cbo.CboDatos()->currentIndex(), -1);
+  EXPECT_EQ(Picked(cbo), "|");
   cbo.SeleccionarPorCodigo("27");
-  EXPECT_EQ(cbo.CboDatos()->currentIndex(), 1);
-  EXPECT_EQ(cbo.GetCodigoSeleccionado(), "27");
-  EXPECT_EQ(cbo.GetTextoSeleccionado(), "VORA Versión 27");
-
   cbo.AgregarItem("a", "primera a");
   cbo.AgregarItem("a", "segunda a");
   cbo.AgregarItem("A", "A mayúscula");
-  EXPECT_EQ(cbo.GetCodigoSeleccionado(), "27");  // adding keeps the selection
-  cbo.SeleccionarPorCodigo("a");
-  EXPECT_EQ(cbo.GetTextoSeleccionado(), "primera a");
-  cbo.SeleccionarPorCodigo("A");
-  EXPECT_EQ(cbo.GetTextoSeleccionado(), "A mayúscula");
-
-  for (const char* ausente : {"28", ""}) {
-    cbo.SeleccionarPorCodigo("26");
-    cbo.SeleccionarPorCodigo(ausente);
-    EXPECT_EQ(cbo.GetCodigoSeleccionado(), "");
-    EXPECT_EQ(cbo.GetTextoSeleccionado(), "");
-  }
   cbo.AgregarItem("", "sin código");
-  cbo.SeleccionarPorCodigo("");
-  EXPECT_EQ(cbo.GetTextoSeleccionado(), "sin código");
-}
-
-TEST(NOVUCbo, SelectsByTextAndByPositionWithinItsLimits) {
-  NOVUCbo cbo;
-  cbo.AgregarItem("1", "Buenos Aires");
-  cbo.AgregarItem("2", "Córdoba");
-  cbo.SeleccionarPorTexto("Córdoba");
-  EXPECT_EQ(cbo.GetCodigoSeleccionado(), "2");
-  cbo.SeleccionarPorTexto("córdoba");
-  EXPECT_EQ(cbo.GetCodigoSeleccionado(), "");
-
-  cbo.SeleccionarOrden(0);
-  EXPECT_EQ(cbo.GetCodigoSeleccionado(), "1");
-  cbo.SeleccionarOrden(2);  // equal to the number of entries: nothing
-  EXPECT_EQ(cbo.GetCodigoSeleccionado(), "1");
-  cbo.SeleccionarOrden(INT32_MAX);
-  EXPECT_EQ(cbo.GetCodigoSeleccionado(), "1");
+  EXPECT_EQ(Picked(cbo), "27|VORA Versión 27");
+  const auto byCode = [&](const char* c) { return cbo.SeleccionarPorCodigo(c), Picked(cbo); };
+  const auto byText = [&](const char* t) { return cbo.SeleccionarPorTexto(t), Picked(cbo); };
+  const auto byOrder = [&](int32_t i) { return cbo.SeleccionarOrden(i), Picked(cbo); };
+  EXPECT_EQ(byCode("a"), "a|primera a");
+  EXPECT_EQ(byCode("A"), "A|A mayúscula");
+  EXPECT_EQ(byCode("28"), "|");
+  EXPECT_EQ(byCode(""), "|sin código");
+  EXPECT_EQ(byText("VORA Versión 26"), "26|VORA Versión 26");
+  EXPECT_EQ(byText("vora versión 26"), "|");
+  EXPECT_EQ(byOrder(1), "27|VORA Versión 27");
+  EXPECT_EQ(byOrder(6), "27|VORA Versión 27");  // six entries: nothing
+  EXPECT_EQ(byOrder(INT32_MAX), "27|VORA Versión 27");
   cbo.SeleccionarOrden(-1);
   EXPECT_EQ(cbo.CboDatos()->currentIndex(), -1);
 }
 
-TEST(NOVUCbo, LimpiarKeepsTheTableButForgetsItsOldCodes) {
-  NOVUCbo cbo;
-  cbo.AgregarItem("x", "equis");
-  cbo.AgregarItem("y", "ye");
-  cbo.AgregarItem("z", "zeta");
-  cbo.Limpiar();
-  EXPECT_EQ(cbo.CboDatos()->count(), 0);
-  EXPECT_EQ(cbo.Modelo().CantItems(), 0);
-  EXPECT_EQ(cbo.Modelo().LimiteSuperior(), 3);
-  cbo.AgregarItem("p", "pe");
-  cbo.AgregarItem("q", "cu");
-  cbo.SeleccionarPorCodigo("q");
-  cbo.SeleccionarPorCodigo("z");  // only an entry from before had it
-  EXPECT_EQ(cbo.GetCodigoSeleccionado(), "");
-}
-
-TEST(NOVUCbo, HeightIsAlwaysTheCombosPlusTwenty) {
-  NOVUCbo cbo;
-  cbo.Move(1680, 240, 2415, 330);
-  const int altoCombo = Twips::FromPixelsY(cbo.CboDatos()->sizeHint().height(), cbo);
-  EXPECT_EQ(cbo.HeightTwips(), altoCombo + 20);
-  EXPECT_EQ(cbo.WidthTwips(), 2415);
-  EXPECT_EQ(cbo.Modelo().CboDatos(), (Rect{10, 10, 2395, altoCombo}));
-  EXPECT_EQ(cbo.CboDatos()->geometry(), Twips::ToPixels(QRect(10, 10, 2395, altoCombo), cbo));
-
-  cbo.Move(0, 0, 15, 5000);
-  EXPECT_EQ(cbo.HeightTwips(), altoCombo + 20);
-  EXPECT_EQ(cbo.Modelo().CboDatos().width, 0);
-}
-
+// Limpiar (which CargarRs starts with) empties the box; the codes it
+// forgets are the model's test.
 TEST(NOVUCbo, CargarRsReplacesTheEntriesByTheRowsOfTheQuery) {
-  TempDir carpeta;
-  dao::Database db = dao::DBEngine::CreateDatabase(carpeta.File("prov.mdb"), "");
-  db.Execute("CREATE TABLE provincias (Codigo TEXT(5), Descripcion TEXT(50))");
-  db.Execute("INSERT INTO provincias VALUES ('01', 'Buenos Aires')");
-  db.Execute("INSERT INTO provincias VALUES ('02', 'Córdoba')");
+  TempDir dir;
+  dao::Database db = MakeTreeSample(dir.File("arbol.mdb"));
   NOVUCbo cbo;
-  cbo.AgregarItem("zz", "anterior");
-  cbo.CargarRs(db, "select * from provincias", "Codigo", "Descripcion");
+  cbo.AgregarItem("13", "anterior 13");
+  cbo.CargarRs(db, "SELECT * FROM Empresas ORDER BY IdEmpresa", "IdEmpresa", "Nombre");
   ASSERT_EQ(cbo.CboDatos()->count(), 2);
   EXPECT_EQ(cbo.CboDatos()->currentIndex(), -1);
-  cbo.SeleccionarPorCodigo("02");
-  EXPECT_EQ(cbo.GetTextoSeleccionado(), "Córdoba");
+  cbo.SeleccionarPorCodigo("13");
+  EXPECT_EQ(cbo.GetTextoSeleccionado(), "Sur");
   db.Close();
 }
 
 TEST(NOVUCbo, ClickComesFromTheOperatorChangeFromAnyNewText) {
-  QWidget ventana;
-  auto* cbo = new NOVUCbo(&ventana);
+  QWidget window;
+  auto* cbo = new NOVUCbo(&window);
   cbo->Move(0, 0, 3000, 330);
-  ventana.show();
+  window.show();
   QSignalSpy click(cbo, &NOVUCbo::Click);
   QSignalSpy change(cbo, &NOVUCbo::Change);
   cbo->AgregarItem("26", "VORA Versión 26");
@@ -127,8 +85,8 @@ TEST(NOVUCbo, ClickComesFromTheOperatorChangeFromAnyNewText) {
   EXPECT_EQ(change.count(), 1);
 
   // The form focuses the control; the keys reach its combo box.
-  QApplication::setActiveWindow(&ventana);
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&ventana));
+  QApplication::setActiveWindow(&window);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
   cbo->setFocus();
   ASSERT_EQ(QApplication::focusWidget(), cbo->CboDatos());
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
@@ -137,26 +95,23 @@ TEST(NOVUCbo, ClickComesFromTheOperatorChangeFromAnyNewText) {
   EXPECT_EQ(cbo->GetCodigoSeleccionado(), "27");
 }
 
-TEST(NOVUCbo, EnabledIsStoredWithTheForm) {
+TEST(NOVUCbo, IsTheCombosHeightPlusTwentyAndStoresEnabledWithTheForm) {
   PropertyStore form;
-  form.Write("enabled", false);
+  form.Write("enabled", "");  // an empty stored flag reads as False
   NOVUCbo cbo(form);
+  cbo.Move(1680, 240, 2415, 5000);
+  const int comboHeight = Twips::FromPixelsY(cbo.CboDatos()->sizeHint().height(), cbo);
+  EXPECT_EQ(cbo.HeightTwips(), comboHeight + 20);
+  EXPECT_EQ(cbo.WidthTwips(), 2415);
+  EXPECT_EQ(cbo.CboDatos()->geometry(), Twips::ToPixels(QRect(10, 10, 2395, comboHeight), cbo));
   EXPECT_FALSE(cbo.Enabled());
   EXPECT_FALSE(cbo.CboDatos()->isEnabled());
-
   cbo.SetEnabled(true);
   EXPECT_TRUE(cbo.CboDatos()->isEnabled());
-  EXPECT_TRUE(cbo.Propiedades().IsChanged("Enabled"));
-  PropertyStore guardado;
-  cbo.GuardarPropiedades(guardado);
-  EXPECT_FALSE(guardado.Contains("Enabled"));
+  PropertyStore stored;
+  cbo.GuardarPropiedades(stored);
+  EXPECT_FALSE(stored.Contains("Enabled"));
   cbo.SetEnabled(false);
-  cbo.GuardarPropiedades(guardado);
-  EXPECT_FALSE(guardado.Read("Enabled", true).ToBool());
-
-  // An empty stored flag reads as False, as it does for the button bar.
-  PropertyStore vacio;
-  vacio.Write("enabled", "");
-  NOVUCbo sinValor(vacio);
-  EXPECT_FALSE(sinValor.Enabled());
+  cbo.GuardarPropiedades(stored);
+  EXPECT_FALSE(stored.Read("Enabled", true).ToBool());
 }

@@ -1,5 +1,5 @@
 // The operation result list's widget: its lines and icons, and its
-// geometry in pixels.
+// geometry in pixels, which it keeps in twips as every control does.
 #include <gtest/gtest.h>
 
 #include <QHeaderView>
@@ -10,42 +10,46 @@
 
 TEST(NOVUInfoRep, LinesGoToTheEndWithTheIconOfTheirKind) {
   NOVUInfoRep rep;
-  QTreeWidget* lista = rep.LstInfo();
-  EXPECT_EQ(lista->columnCount(), 1);
-  EXPECT_EQ(lista->headerItem()->text(0), "Información de la operación");
+  QTreeWidget* list = rep.LstInfo();
+  EXPECT_EQ(list->columnCount(), 1);
+  EXPECT_EQ(list->headerItem()->text(0), "Información de la operación");
 
   rep.Limpiar();  // empty: nothing to do, nothing fails
-  EXPECT_EQ(rep.CantidadLineas(), 0);
-
   rep.AgregarInfo("Zeta");
   rep.AgregarErr("");
   rep.AgregarAdvertencia("Alfa");
   rep.AgregarAdvertencia("Alfa");
   ASSERT_EQ(rep.CantidadLineas(), 4);
-  EXPECT_EQ(rep.TextoLinea(0), "Zeta");  // never sorted
-  EXPECT_EQ(rep.ImagenLinea(0), "Informacion");
-  EXPECT_EQ(rep.TextoLinea(1), "");
-  EXPECT_EQ(rep.ImagenLinea(1), "Error");
-  EXPECT_FALSE(lista->topLevelItem(1)->icon(0).isNull());
-  EXPECT_EQ(rep.TextoLinea(3), "Alfa");
-  EXPECT_EQ(rep.ImagenLinea(3), "Advertencia");
-  EXPECT_EQ(lista->topLevelItem(2)->icon(0).availableSizes().first(), QSize(16, 16));
-  EXPECT_TRUE(lista->selectedItems().isEmpty());
+  const auto line = [&](int i) { return rep.TextoLinea(i) + "|" + rep.ImagenLinea(i); };
+  EXPECT_EQ(line(0), "Zeta|Informacion");  // never sorted
+  EXPECT_EQ(line(1), "|Error");
+  EXPECT_EQ(line(3), "Alfa|Advertencia");
+  EXPECT_FALSE(list->topLevelItem(1)->icon(0).isNull());
+  EXPECT_EQ(list->topLevelItem(2)->icon(0).availableSizes().first(), QSize(16, 16));
+  EXPECT_TRUE(list->selectedItems().isEmpty());
 
   rep.Limpiar();
   EXPECT_EQ(rep.CantidadLineas(), 0);
 }
 
-TEST(NOVUInfoRep, ResizeFitsTheListAndItsColumn) {
+// A control (this one as any) keeps the twips its form gave it, however
+// they round to pixels, and takes a size in pixels back into twips only
+// when a layout sized it; the list and its column follow.
+TEST(NOVUInfoRep, KeepsItsTwipsExactAndFitsTheListAndItsColumn) {
   NOVUInfoRep rep;
+  rep.Move(120, 1920, 4217, 1337);
+  rep.show();
+  EXPECT_EQ(
+      (std::vector<int>{rep.LeftTwips(), rep.TopTwips(), rep.WidthTwips(), rep.HeightTwips()}),
+      (std::vector<int>{120, 1920, 4217, 1337}));
+  EXPECT_EQ(rep.geometry(), Twips::ToPixels(QRect(120, 1920, 4217, 1337), rep));
   rep.Move(120, 1920, 6000, 2000);
-  EXPECT_EQ(rep.Modelo().LstInfo(), (Rect{10, 10, 5980, 1980}));
   EXPECT_EQ(rep.LstInfo()->geometry(), Twips::ToPixels(QRect(10, 10, 5980, 1980), rep));
   EXPECT_EQ(rep.LstInfo()->columnWidth(0), Twips::ToPixelsX(5480, rep));
 
-  rep.Move(0, 0, 10, 10);
-  EXPECT_EQ(rep.LstInfo()->width(), 0);
-  EXPECT_EQ(rep.LstInfo()->columnWidth(0), 0);
+  rep.resize(Twips::ToPixelsX(7000, rep), Twips::ToPixelsY(2000, rep));
+  EXPECT_EQ(rep.WidthTwips(), Twips::FromPixelsX(rep.width(), rep));
+  EXPECT_EQ(rep.Modelo().LstInfo().width, rep.WidthTwips() - 20);
 }
 
 // The header's caption is measured in the face it is drawn in: as tall as

@@ -1,6 +1,7 @@
-// The lazy tree's widget as the tree view the rules run on: nodes by key
-// with their texts and images, errors of the call, and real clicks, keys
-// and expansions, whose errors go to the form.
+// The lazy tree's widget as the tree view its rules run on (the rules are
+// NOVUTreeModelTest's): nodes by key with their icons, the operator's
+// clicks, keys and expansions reaching the model, and where an expansion's
+// error goes.
 #include <gtest/gtest.h>
 
 #include <QSignalSpy>
@@ -18,156 +19,113 @@ namespace {
 class NOVUTreeFixture : public ::testing::Test {
  protected:
   void SetUp() override {
-    db = MakeTreeSample(carpeta.File("arbol.mdb"));
-    arbol.ObjArbol = &respuestas;
+    db = MakeTreeSample(dir.File("arbol.mdb"));
+    tree.ObjArbol = &answers;
   }
   void TearDown() override { db.Close(); }
 
-  std::vector<std::string> Hijos(const std::string& clave) {
+  void Show() {
+    tree.Move(0, 0, 5000, 4000);
+    tree.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&tree));
+  }
+  QPoint At(const char* key) { return view->visualItemRect(tree.Nodo(key)).center(); }
+  std::vector<std::string> Children(const char* key) {
     std::vector<std::string> v;
-    QTreeWidgetItem* nodo = arbol.Nodo(clave);
-    if (nodo == nullptr) return {"(no existe)"};
-    for (int i = 0; i < nodo->childCount(); i++) {
-      v.push_back(nodo->child(i)->data(0, Qt::UserRole).toString().toStdString() + " " +
-                  nodo->child(i)->text(0).toStdString());
+    for (int i = 0; i < tree.Nodo(key)->childCount(); i++) {
+      v.push_back(tree.Nodo(key)->child(i)->text(0).toStdString());
     }
     return v;
-  }
-  std::vector<std::string> Raices() {
-    std::vector<std::string> v;
-    for (int i = 0; i < arbol.Arbol()->topLevelItemCount(); i++) {
-      v.push_back(arbol.Arbol()->topLevelItem(i)->data(0, Qt::UserRole).toString().toStdString());
-    }
-    return v;
-  }
-  std::string Imagen(const std::string& clave) {
-    return arbol.Nodo(clave)->data(0, Qt::UserRole + 1).toString().toStdString();
   }
 
-  TempDir carpeta;
+  TempDir dir;
   dao::Database db;
-  RecordingTreeContainer respuestas;
-  NOVUTree arbol;
+  RecordingTreeContainer answers;
+  NOVUTree tree;
+  QTreeWidget* view = tree.Arbol();
 };
 
 }  // namespace
 
-TEST_F(NOVUTreeFixture, NodesShowTheirTextAndImageByKey) {
-  arbol.ARB_AgregarNodo(0, 1, 0, "Uno");
-  arbol.ARB_AgregarNodo(0, 2, 2, "Dos", 5);
-  arbol.ARB_AgregarNodo(1, 5, 1, "Cinco", 4);
-  arbol.ARB_CargarArbol();
-  EXPECT_EQ(Raices(), (std::vector<std::string>{"A000001", "A000002"}));
-  EXPECT_EQ(Hijos("A000001"), (std::vector<std::string>{"A000005 Cinco"}));
-  EXPECT_EQ(Imagen("A000001"), "cerrado");
-  EXPECT_EQ(arbol.Nodo("A000001")->data(0, Qt::UserRole + 2).toString(), "abierto");
-  EXPECT_EQ(Imagen("A000002"), "carga");
-  EXPECT_FALSE(arbol.Nodo("A000002")->icon(0).isNull());
-  EXPECT_EQ(Imagen("A000005"), "vacio");
-  arbol.SetARB_NodoCaption({5}, "Cinco bis");
-  EXPECT_EQ(arbol.Nodo("A000005")->text(0), "Cinco bis");
-  arbol.SetARB_NodoImage({2}, 7);
-  EXPECT_EQ(arbol.ARB_NodoImage({2}), 7);
-  EXPECT_EQ(ErrorOf([&] { arbol.ARB_NodoCaption({99}); }), 35601);
-  // Two descriptions with one code give one key twice.
-  arbol.ARB_AgregarNodo(0, 1, 2, "otra");
-  EXPECT_EQ(ErrorOf([&] { arbol.ARB_CargarArbol(); }), 35602);
-  arbol.Clear();
-  EXPECT_EQ(arbol.Arbol()->topLevelItemCount(), 0);
-  EXPECT_EQ(arbol.Nodo("A000001"), nullptr);
-}
+TEST_F(NOVUTreeFixture, NodesShowTheirTextAndIconByKey) {
+  tree.ARB_AgregarNodo(0, 1, 0, "Uno");
+  tree.ARB_AgregarNodo(1, 5, 2, "Cinco", 4);
+  tree.ARB_CargarArbol();
+  EXPECT_EQ(view->topLevelItemCount(), 1);
+  EXPECT_EQ(Children("A000001"), std::vector<std::string>{"Cinco"});
+  EXPECT_FALSE(tree.Nodo("A000005")->icon(0).isNull());
+  tree.SetARB_NodoCaption({5}, "Cinco bis");
+  EXPECT_EQ(tree.Nodo("A000005")->text(0), "Cinco bis");
+  EXPECT_EQ(ErrorOf([&] { tree.ARB_NodoCaption({99}); }), 35601);
+  tree.ARB_AgregarNodo(0, 1, 2, "otra");  // the same key again
+  EXPECT_EQ(ErrorOf([&] { tree.ARB_CargarArbol(); }), 35602);
+  tree.Clear();
+  EXPECT_EQ(view->topLevelItemCount(), 0);
+  EXPECT_EQ(tree.Nodo("A000001"), nullptr);
 
-// An expansion that a call made fails to that call's caller, not to the
-// form.
-TEST_F(NOVUTreeFixture, DelayedNestedLoadFailsToTheCallerOfExpandir) {
-  arbol.ARB_AgregarNodoIterador(0, 7, db, "SELECT * FROM Empresas", "IdEmpresa", false, true, 4);
-  arbol.ARB_AgregarNodoIterador(7, 8, db, "SELECT * FROM NoExiste", "X", false, false, 4);
-  arbol.ARB_CargarArbol();
-  QSignalSpy errores(&arbol, &NOVUTree::Error);
-  EXPECT_NE(ErrorOf([&] { arbol.ARB_Expandir(true, {7, 12}); }), 0);
-  EXPECT_EQ(errores.count(), 0);
-  EXPECT_TRUE(arbol.Modelo().NombresCampo().empty());
+  tree.SetEnabled(false);
+  EXPECT_FALSE(view->isEnabled());
+  tree.Move(0, 0, 4000, 3000);
+  EXPECT_EQ(view->geometry(), Twips::ToPixels(QRect(10, 10, 3980, 2980), tree));
 }
 
 TEST_F(NOVUTreeFixture, MouseAndKeysConfirmTheSelectedNode) {
-  arbol.ARB_AgregarNodo(0, 1, 0, "Uno");
-  arbol.ARB_AgregarNodo(0, 2, 2, "Dos");
-  arbol.ARB_CargarArbol();
-  arbol.Move(0, 0, 4000, 3000);
-  arbol.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&arbol));
-  QSignalSpy selecciones(&arbol, &NOVUTree::ArbolSeleccion);
-  QTreeWidget* vista = arbol.Arbol();
-  const QPoint dos = vista->visualItemRect(arbol.Nodo("A000002")).center();
-
-  QTest::mouseClick(vista->viewport(), Qt::LeftButton, {}, dos);
-  EXPECT_EQ(arbol.Modelo().ARB_ClavesArbol, (std::vector<double>{2}));
-  QTest::mouseDClick(vista->viewport(), Qt::LeftButton, {}, dos);
-  EXPECT_EQ(selecciones.count(), 1);
+  tree.ARB_AgregarNodo(0, 1, 0, "Uno");
+  tree.ARB_AgregarNodo(0, 2, 2, "Dos");
+  tree.ARB_CargarArbol();
+  Show();
+  QSignalSpy confirmed(&tree, &NOVUTree::ArbolSeleccion);
+  QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, At("A000002"));
+  EXPECT_EQ(tree.Modelo().ARB_ClavesArbol, (std::vector<double>{2}));
+  QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, At("A000002"));
+  EXPECT_EQ(confirmed.count(), 1);
 
   // The right button does not confirm; Enter does.
-  arbol.Modelo().ARB_ClavesArbol.clear();
-  QTest::mousePress(vista->viewport(), Qt::RightButton, {}, dos);
-  QTest::mouseRelease(vista->viewport(), Qt::RightButton, {}, dos);
-  EXPECT_TRUE(arbol.Modelo().BotonDerecho());
-  QTest::mouseDClick(vista->viewport(), Qt::RightButton, {}, dos);
-  EXPECT_EQ(selecciones.count(), 1);
-  QTest::keyClick(vista, Qt::Key_Return);
-  EXPECT_EQ(selecciones.count(), 2);
-  EXPECT_TRUE(arbol.Modelo().PorTeclado());
-  EXPECT_EQ(arbol.Modelo().ARB_ClavesArbol, (std::vector<double>{2}));
+  QTest::mousePress(view->viewport(), Qt::RightButton, {}, At("A000002"));
+  EXPECT_TRUE(tree.Modelo().BotonDerecho());
+  QTest::mouseDClick(view->viewport(), Qt::RightButton, {}, At("A000002"));
+  EXPECT_EQ(confirmed.count(), 1);
+  QTest::keyClick(view, Qt::Key_Return);
+  EXPECT_EQ(confirmed.count(), 2);
+  EXPECT_TRUE(tree.Modelo().PorTeclado());
 }
 
 TEST_F(NOVUTreeFixture, ExpandingByMouseLoadsAndFolderImagesFollow) {
-  arbol.ARB_AgregarNodo(0, 1, 0, "Empresas");
-  arbol.ARB_AgregarNodoIterador(1, 7, db, "SELECT * FROM Empresas ORDER BY IdEmpresa", "IdEmpresa",
-                                false, true, 4);
-  arbol.ARB_AgregarNodoIterador(
+  tree.ARB_AgregarNodo(0, 1, 0, "Empresas");
+  tree.ARB_AgregarNodoIterador(1, 7, db, "SELECT * FROM Empresas ORDER BY IdEmpresa", "IdEmpresa",
+                               false, true, 4);
+  tree.ARB_AgregarNodoIterador(
       7, 8, db, "SELECT * FROM Empleados WHERE IdEmpresa = %IdEmpresa% ORDER BY IdEmpleado",
       "IdEmpleado", false, false, 6);
-  arbol.ARB_AgregarNodo(8, 20, 1, "Presentó");
-  respuestas.marcados = {"20/12/1"};
-  arbol.ARB_CargarArbol();
-  arbol.Move(0, 0, 5000, 4000);
-  arbol.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&arbol));
-  QTreeWidget* vista = arbol.Arbol();
-  QTreeWidgetItem* carpeta = arbol.Nodo("A000001");
-  const QIcon cerrada = carpeta->icon(0);
-  const QPoint enCarpeta = vista->visualItemRect(carpeta).center();
-  QTest::mouseClick(vista->viewport(), Qt::LeftButton, {}, enCarpeta);
-  QTest::mouseDClick(vista->viewport(), Qt::LeftButton, {}, enCarpeta);
-  ASSERT_TRUE(carpeta->isExpanded());
-  EXPECT_NE(carpeta->icon(0).cacheKey(), cerrada.cacheKey());
+  tree.ARB_AgregarNodo(8, 20, 1, "Presentó");
+  answers.marcados = {"20/12/1"};
+  tree.ARB_CargarArbol();
+  Show();
+  // The folder's icon changes to its expanded image.
+  QTreeWidgetItem* folder = tree.Nodo("A000001");
+  const qint64 closed = folder->icon(0).cacheKey();
+  QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, At("A000001"));
+  QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, At("A000001"));
+  ASSERT_TRUE(folder->isExpanded());
+  EXPECT_NE(folder->icon(0).cacheKey(), closed);
 
-  QTreeWidgetItem* norte = arbol.Nodo("A000012000007");
-  vista->setCurrentItem(norte);
-  QTest::keyClick(vista, Qt::Key_Right);
-  ASSERT_TRUE(norte->isExpanded());
-  EXPECT_EQ(Hijos("A000012000007"),
-            (std::vector<std::string>{"A000012000001000008 Ana", "A000012000002000008 Juan"}));
-  // The delayed load offered the row's key value to the nested query, and
-  // the check nodes below got the whole value path.
-  EXPECT_EQ(Hijos("A000012000001000008"),
-            (std::vector<std::string>{"A000012000001000020 Presentó"}));
-  EXPECT_EQ(Imagen("A000012000001000020"), "lleno");
-  EXPECT_EQ(Imagen("A000012000002000020"), "vacio");
-  arbol.Nodo("A000012000001000008")->setExpanded(true);
-  if (const char* shot = std::getenv("REMENDOR_TREE_SHOT")) arbol.grab().save(shot);
+  view->setCurrentItem(tree.Nodo("A000012000007"));
+  QTest::keyClick(view, Qt::Key_Right);
+  EXPECT_EQ(Children("A000012000007"), (std::vector<std::string>{"Ana", "Juan"}));
+  tree.Nodo("A000012000001000008")->setExpanded(true);
+  if (const char* shot = std::getenv("REMENDOR_TREE_SHOT")) tree.grab().save(shot);
 }
 
-TEST_F(NOVUTreeFixture, OperatorExpansionErrorsGoToTheForm) {
-  arbol.ARB_AgregarNodoIterador(0, 7, db, "SELECT * FROM Empresas", "IdEmpresa", false, true, 4);
-  arbol.ARB_AgregarNodoIterador(7, 8, db, "SELECT * FROM NoExiste", "X", false, false, 4);
-  arbol.ARB_CargarArbol();
-  QSignalSpy errores(&arbol, &NOVUTree::Error);
-  arbol.Nodo("A000012000007")->setExpanded(true);
-  ASSERT_EQ(errores.count(), 1);
-  EXPECT_NE(errores.first().at(0).toInt(), 0);
-
-  arbol.SetEnabled(false);
-  EXPECT_FALSE(arbol.Enabled());
-  EXPECT_FALSE(arbol.Arbol()->isEnabled());
-  arbol.Move(0, 0, 4000, 3000);
-  EXPECT_EQ(arbol.Arbol()->geometry(), Twips::ToPixels(QRect(10, 10, 3980, 2980), arbol));
+// An expansion the operator made cannot fail to anyone but the form; one
+// a call made fails to that call's caller.
+TEST_F(NOVUTreeFixture, ExpansionErrorsGoToTheFormOrToTheCallerOfExpandir) {
+  tree.ARB_AgregarNodoIterador(0, 7, db, "SELECT * FROM Empresas", "IdEmpresa", false, true, 4);
+  tree.ARB_AgregarNodoIterador(7, 8, db, "SELECT * FROM NoExiste", "X", false, false, 4);
+  tree.ARB_CargarArbol();
+  QSignalSpy errors(&tree, &NOVUTree::Error);
+  EXPECT_NE(ErrorOf([&] { tree.ARB_Expandir(true, {7, 12}); }), 0);
+  EXPECT_EQ(errors.count(), 0);
+  tree.Nodo("A000013000007")->setExpanded(true);
+  ASSERT_EQ(errors.count(), 1);
+  EXPECT_NE(errors.first().at(0).toInt(), 0);
 }
