@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -35,9 +36,7 @@ class FolderChooserFixture : public ::testing::Test {
   // A path inside the scratch tree, written with "/" and given with the
   // system's separator.
   std::string In(std::string relative) const {
-    for (char& c : relative) {
-      if (c == '/') c = kPathSeparator;
-    }
+    std::replace(relative.begin(), relative.end(), '/', kPathSeparator);
     return raiz + kPathSeparatorText + relative;
   }
   // The root of the scratch tree's file system: "/", or its drive's "C:\".
