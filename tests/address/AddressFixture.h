@@ -22,12 +22,12 @@ class AddressFixture : public ::testing::Test {
   void SetUp() override {
     db = dao::DBEngine::CreateDatabase(dir.File("VORA12.mdb"), "clave");
     SampleAddresses::Crear(db);
-    sistema = std::make_unique<ColumnMaxNumbering>(db, "CodDomicilio");
-    Para(SampleAddresses::kEmpresa);
+    numbering = std::make_unique<ColumnMaxNumbering>(db, "CodDomicilio");
+    SwitchTo(SampleAddresses::kEmpresa);
   }
   void TearDown() override {
-    ambito.Db = dao::Database();
-    sistema.reset();
+    scope.Db = dao::Database();
+    numbering.reset();
     db.Close();
   }
 
@@ -40,36 +40,36 @@ class AddressFixture : public ::testing::Test {
     a.CodDJ = t.CodDJ;
     a.Dueño = t.Dueño;
     a.CodReferencia = t.CodReferencia;
-    a.Sistema = sistema.get();
+    a.Sistema = numbering.get();
     SampleAddresses::ConfigurarCampos(a.Campos);
     return a;
   }
   // Points the scope at another owner of the data.
-  void Para(const SampleAddresses::Titular& t) { ambito = ScopeOf(t); }
+  void SwitchTo(const SampleAddresses::Titular& t) { scope = ScopeOf(t); }
 
   // An address as the editor hands it on, in the sample's province.
-  static AddressInput Address(const std::string& calle, const std::string& numero,
-                              const std::string& localidad) {
+  static AddressInput Address(const std::string& street, const std::string& number,
+                              const std::string& town) {
     AddressInput d;
-    d.Textos[campo::kCalle] = calle;
-    d.Textos[campo::kNumero] = numero;
-    d.Textos[campo::kLocalidad] = localidad;
+    d.Textos[campo::kCalle] = street;
+    d.Textos[campo::kNumero] = number;
+    d.Textos[campo::kLocalidad] = town;
     d.Provincia = "3";
     return d;
   }
 
-  long Contar(const std::string& condicion) {
+  long Count(const std::string& condicion) {
     return FirstNumber(db, "select count(*) from 24Domicilios where " + condicion);
   }
 
   // Every row of the address table, one line each, in a fixed order: the
   // whole table, so that a change to any owner's rows shows.
-  std::vector<std::string> Tabla() {
+  std::vector<std::string> AllRows() {
     return Rows(db, "select * from 24Domicilios order by Cuit, CodDJ, CodDomicilio");
   }
 
   TempDir dir;
   dao::Database db;
-  std::unique_ptr<ColumnMaxNumbering> sistema;
-  AddressScope ambito;
+  std::unique_ptr<ColumnMaxNumbering> numbering;
+  AddressScope scope;
 };

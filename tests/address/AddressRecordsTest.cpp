@@ -16,8 +16,17 @@ class AddressRecordsTest : public AddressFixture {
   AddressInput NewAddress(const std::string& street, const std::string& number) {
     return Address(street, number, "Río Cuarto");
   }
+  // A loaded address in one line: type, "Sin Número", province, then the
+  // text slots in order; "-" for what was not loaded.
+  std::string Loaded(int32_t code) {
+    const LoadedAddress d = records.Cargar(code);
+    const auto flag = [](const std::optional<bool>& b) { return b ? (*b ? "1" : "0") : "-"; };
+    std::string out = std::string(flag(d.Fiscal)) + flag(d.SinNumero) + d.Provincia.value_or("-");
+    for (int slot : campo::kDeTexto) out += "|" + d.Textos[slot].value_or("-");
+    return out + (d.Textos[campo::kDueño] ? "|dueño" : "");
+  }
 
-  AddressRecords records{ambito};
+  AddressRecords records{scope};
 };
 
 // Answers as a host whose numbering failed.
@@ -29,136 +38,114 @@ class FailingNumbering : public ObjSistema {
 }  // namespace
 
 TEST_F(AddressRecordsTest, ListAndSummaryShowTheOwnersAddresses) {
-  const auto lista = records.Lista();
-  ASSERT_EQ(lista.size(), 3u);
-  EXPECT_EQ(lista[0].Clave, "A1");
-  EXPECT_EQ(lista[0].Texto, "Av. Belgrano");
-  EXPECT_EQ(lista[0].Numero, "1234");
-  EXPECT_EQ(lista[0].Localidad, "Córdoba");
-  EXPECT_EQ(lista[2].Clave, "A3");
-  EXPECT_EQ(lista[2].Numero, "");  // a Null number shows empty
+  std::string listed;  // a Null number shows empty
+  for (const auto& e : records.Lista())
+    listed += e.Clave + " " + e.Texto + " " + e.Numero + ", " + e.Localidad + "|";
+  EXPECT_EQ(listed,
+            "A1 Av. Belgrano 1234, Córdoba|A2 Bv. San Juan 850, Córdoba|A3 Ruta Nacional 9 , Villa "
+            "María|");
   EXPECT_EQ(records.DarDomicilios(),
             "Av. Belgrano 1234, Córdoba\r\nBv. San Juan 850, Córdoba\r\nRuta Nacional 9 , Villa "
             "María");
 
-  Para(D::kSocia);
+  SwitchTo(D::kSocia);
   EXPECT_EQ(records.DarDomicilios(), "O'Higgins 5520, Córdoba");
 
-  Para(D::kSinDomicilios);
+  SwitchTo(D::kSinDomicilios);
   EXPECT_TRUE(records.Lista().empty());
   EXPECT_EQ(records.DarDomicilios(), "");
 
   // The list and the summary keep to the reference; the other statements
   // do not.
-  Para(D::kReferenciaPendiente);
+  SwitchTo(D::kReferenciaPendiente);
   EXPECT_EQ(records.Lista().size(), 1u);
-  ambito.CodReferencia = 9;
+  scope.CodReferencia = 9;
   EXPECT_TRUE(records.Lista().empty());
   EXPECT_EQ(records.DarDomicilios(), "");
 }
 
 TEST_F(AddressRecordsTest, LoadingShowsNullColumnsAsEmptyText) {
-  const LoadedAddress d = records.Cargar(3);
-  EXPECT_EQ(d.Fiscal, false);
-  EXPECT_EQ(d.SinNumero, true);
-  EXPECT_EQ(d.Textos[campo::kCalle], "Ruta Nacional 9");
-  EXPECT_EQ(d.Textos[campo::kNumero], "");
-  EXPECT_EQ(d.Textos[campo::kTelefono], "");
-  EXPECT_EQ(d.Textos[campo::kKm], "563");
-  EXPECT_EQ(d.Provincia, "3");
-  EXPECT_FALSE(d.Textos[campo::kDueño].has_value());
-
+  EXPECT_EQ(Loaded(3),
+            "013|Ruta Nacional 9||9|563|||||General San Martín|Villa María|X5900||||Obrador; "
+            "acceso por colectora");
   // Hidden slots are not loaded: the editor keeps what it shows.
-  ambito.Campos.Set_Campo(campo::kTipo, 1, "Fiscal", 1, false, false, "", "Tipo", "");
-  ambito.Campos.Set_Campo(campo::kFax, 1, "Fax", 20, false, false, "", "Fax", "");
-  const LoadedAddress oculto = records.Cargar(1);
-  EXPECT_FALSE(oculto.Fiscal.has_value());
-  EXPECT_FALSE(oculto.Textos[campo::kFax].has_value());
-  EXPECT_EQ(oculto.Textos[campo::kObservaciones], "Sede central");
-
+  scope.Campos.Set_Campo(campo::kTipo, 1, "Fiscal", 1, false, false, "", "Tipo", "");
+  scope.Campos.Set_Campo(campo::kFax, 1, "Fax", 20, false, false, "", "Fax", "");
+  EXPECT_EQ(Loaded(1),
+            "-03|Av. Belgrano|1234|||||||Capital|Córdoba|X5000|0351 422-1100|-|"
+            "administracion@delplata.com.ar|Sede central");
   EXPECT_EQ(ErrorOf([&] { records.Cargar(99); }), 3021);
 }
 
-TEST_F(AddressRecordsTest, AddingAndEditingWriteTheVisibleFields) {
+TEST_F(AddressRecordsTest, AddingAndEditingWriteTheVisibleFieldsAndAFailedSaveWritesNothing) {
   AddressInput d = NewAddress("Av. Sabattini", "2100 bis");
   d.Textos[campo::kPiso] = "2";
   d.Textos[campo::kObservaciones] = "L'atelier \"Sur\"";
   d.Textos[campo::kFax] = "no se guarda";
-  ambito.Campos.Set_Campo(campo::kFax, 1, "Fax", 20, false, false, "", "Fax", "");
-  const int32_t codigo = records.Agregar(d);
-  EXPECT_EQ(codigo, 8);
-
-  const LoadedAddress leido = records.Cargar(codigo);
-  EXPECT_EQ(leido.Fiscal, false);
-  EXPECT_EQ(leido.SinNumero, false);
-  EXPECT_EQ(leido.Textos[campo::kNumero], "2100");  // numeric slot: its leading number
-  EXPECT_EQ(leido.Textos[campo::kPiso], "2");
-  EXPECT_EQ(leido.Textos[campo::kObservaciones], "L'atelier \"Sur\"");
-  EXPECT_EQ(leido.Provincia, "3");
-  EXPECT_EQ(Contar("CodDomicilio = 8 and Fax is null and CodDueno = 1 and CodReferencia = 1 and "
-                   "Cuit = '30712345676' and CodDJ = 1"),
+  scope.Campos.Set_Campo(campo::kFax, 1, "Fax", 20, false, false, "", "Fax", "");
+  const int32_t code = records.Agregar(d);
+  EXPECT_EQ(code, 8);
+  // A numeric slot stores its leading number.
+  EXPECT_EQ(Loaded(code), "003|Av. Sabattini|2100||||2||||Río Cuarto|||-||L'atelier \"Sur\"");
+  EXPECT_EQ(Count("CodDomicilio = 8 and Fax is null and CodDueno = 1 and CodReferencia = 1 and "
+                  "Cuit = '30712345676' and CodDJ = 1"),
             1);
-  EXPECT_EQ(records.Lista().back().Clave, AddressKey::DesdeCodigo(codigo));
+  EXPECT_EQ(records.Lista().back().Clave, AddressKey::DesdeCodigo(code));
 
   d.Textos[campo::kCalle] = "Av. Amadeo Sabattini";
   d.SinNumero = true;
   d.Textos[campo::kNumero] = "";
   d.Provincia = "";
-  records.Editar(codigo, d);
-  const LoadedAddress editado = records.Cargar(codigo);
-  EXPECT_EQ(editado.Textos[campo::kCalle], "Av. Amadeo Sabattini");
-  EXPECT_EQ(editado.Textos[campo::kNumero], "0");
-  EXPECT_EQ(editado.SinNumero, true);
-  EXPECT_EQ(editado.Provincia, "0");
-  EXPECT_EQ(Contar("Cuit = '30712345676'"), 5);
-}
+  records.Editar(code, d);
+  EXPECT_EQ(Loaded(code), "010|Av. Amadeo Sabattini|0||||2||||Río Cuarto|||-||L'atelier \"Sur\"");
+  EXPECT_EQ(Count("Cuit = '30712345676'"), 5);
 
-TEST_F(AddressRecordsTest, AFailedSaveLeavesNoRow) {
-  const auto antes = Tabla();
+  // A save that fails leaves no row.
+  const auto before = AllRows();
   FailingNumbering failing;
-  ambito.Sistema = &failing;
+  scope.Sistema = &failing;
   EXPECT_EQ(ErrorOf([&] { records.Agregar(NewAddress("Colón", "1")); }), 3008);
-  ambito.Sistema = nullptr;
+  scope.Sistema = nullptr;
   EXPECT_EQ(ErrorOf([&] { records.Agregar(NewAddress("Colón", "1")); }), 91);
-  ambito.Sistema = sistema.get();
-  AddressInput largo = NewAddress("Colón", "1");
-  largo.Textos[campo::kPiso] = "demasiado largo";
-  EXPECT_EQ(ErrorOf([&] { records.Agregar(largo); }), 3163);
-  EXPECT_EQ(ErrorOf([&] { records.Editar(2, largo); }), 3163);
-  EXPECT_EQ(Tabla(), antes);
+  scope.Sistema = numbering.get();
+  AddressInput tooLong = NewAddress("Colón", "1");
+  tooLong.Textos[campo::kPiso] = "demasiado largo";
+  EXPECT_EQ(ErrorOf([&] { records.Agregar(tooLong); }), 3163);
+  EXPECT_EQ(ErrorOf([&] { records.Editar(2, tooLong); }), 3163);
+  EXPECT_EQ(AllRows(), before);
 }
 
-TEST_F(AddressRecordsTest, OneFiscalAddressPerOwner) {
+TEST_F(AddressRecordsTest, OneFiscalAddressPerOwnerAndDeletionsKeepToTheOwner) {
   EXPECT_EQ(records.ControlarFiscal(true, std::nullopt), AddressRecords::kYaHayFiscal);
   EXPECT_EQ(records.ControlarFiscal(true, 2), AddressRecords::kYaHayFiscal);
   EXPECT_EQ(records.ControlarFiscal(true, 1), "");  // re-saving the fiscal one
   EXPECT_EQ(records.ControlarFiscal(false, std::nullopt), "");
 
   // Another owner's fiscal address does not count.
-  Para(D::kSinDomicilios);
+  SwitchTo(D::kSinDomicilios);
   EXPECT_EQ(records.ControlarFiscal(true, std::nullopt), "");
   AddressInput d = NewAddress("Mitre", "10");
   d.Fiscal = true;
   records.Agregar(d);
   EXPECT_EQ(records.ControlarFiscal(true, std::nullopt), AddressRecords::kYaHayFiscal);
-}
 
-TEST_F(AddressRecordsTest, DeletionsKeepToTheOwner) {
-  const long otros = Contar("not (Cuit = '30712345676' and CodDJ = 1 and CodDueno = 1)");
+  // Deletions keep to the owner.
+  SwitchTo(D::kEmpresa);
+  const long others = Count("not (Cuit = '30712345676' and CodDJ = 1 and CodDueno = 1)");
   records.Eliminar(2);
   EXPECT_EQ(records.DarDomicilios(), "Av. Belgrano 1234, Córdoba\r\nRuta Nacional 9 , Villa María");
   records.EliminarTodos();
   EXPECT_EQ(records.DarDomicilios(), "");
-  EXPECT_EQ(Contar("not (Cuit = '30712345676' and CodDJ = 1 and CodDueno = 1)"), otros);
-  EXPECT_EQ(Contar("Cuit = '30654321098' and CodDueno = 1"), 2);
+  EXPECT_EQ(Count("not (Cuit = '30712345676' and CodDJ = 1 and CodDueno = 1)"), others);
+  EXPECT_EQ(Count("Cuit = '30654321098' and CodDueno = 1"), 2);
 }
 
 TEST_F(AddressRecordsTest, AQuoteInTheCuitTouchesNoOtherRow) {
-  const auto antes = Tabla();
+  const auto before = AllRows();
   for (const std::string& cuit :
        {std::string("30712345676' or '1'='1"), std::string("' or CodDJ <> '"),
         std::string("O'Higgins"), std::string("30712345676\0", 12)}) {
-    ambito.Cuit = cuit;
+    scope.Cuit = cuit;
     EXPECT_TRUE(records.Lista().empty()) << cuit;
     EXPECT_EQ(records.DarDomicilios(), "") << cuit;
     EXPECT_EQ(records.ControlarFiscal(true, std::nullopt), "") << cuit;
@@ -166,36 +153,36 @@ TEST_F(AddressRecordsTest, AQuoteInTheCuitTouchesNoOtherRow) {
     records.EliminarTodos();
     EXPECT_EQ(ErrorOf([&] { records.Editar(1, NewAddress("X", "1")); }), 3021) << cuit;
   }
-  EXPECT_EQ(Tabla(), antes);
+  EXPECT_EQ(AllRows(), before);
 
   // Such a taxpayer's own rows work like any other.
-  ambito.Cuit = "20'1";
-  const int32_t codigo = records.Agregar(NewAddress("Chacabuco", "5"));
+  scope.Cuit = "20'1";
+  const int32_t code = records.Agregar(NewAddress("Chacabuco", "5"));
   EXPECT_EQ(records.DarDomicilios(), "Chacabuco 5, Río Cuarto");
-  records.Eliminar(codigo);
-  EXPECT_EQ(Tabla(), antes);
+  records.Eliminar(code);
+  EXPECT_EQ(AllRows(), before);
 }
 
 TEST_F(AddressRecordsTest, ANumericFieldSavesTheValueItShows) {
   // The kilometre as a number with decimals: slot 6 numeric, on a DOUBLE.
   db.Execute("ALTER TABLE 24Domicilios ADD COLUMN Kilometro DOUBLE");
-  ambito.Campos.Set_Campo(campo::kKm, campo::kNumerico, "Kilometro", 10, true, false, "", "Km", "");
-  const std::pair<const char*, double> valores[] = {{"2.5", 2.5},       {"-0.75", -0.75},
-                                                    {"1234.5", 1234.5}, {"0.125", 0.125},
-                                                    {"1E+20", 1e20},    {"7", 7}};
-  for (const auto& [valor, guardado] : valores) {
-    db.Execute(std::string("update 24Domicilios set Kilometro = ") + valor +
+  scope.Campos.Set_Campo(campo::kKm, campo::kNumerico, "Kilometro", 10, true, false, "", "Km", "");
+  const std::pair<const char*, double> values[] = {{"2.5", 2.5},       {"-0.75", -0.75},
+                                                   {"1234.5", 1234.5}, {"0.125", 0.125},
+                                                   {"1E+20", 1e20},    {"7", 7}};
+  for (const auto& [value, stored] : values) {
+    db.Execute(std::string("update 24Domicilios set Kilometro = ") + value +
                " where CodDomicilio = 3");
-    const LoadedAddress leido = records.Cargar(3);
+    const LoadedAddress loaded = records.Cargar(3);
     // Saving what was loaded, untouched, stores the same value.
     AddressInput d;
-    for (int slot : campo::kDeTexto) d.Textos[static_cast<size_t>(slot)] = *leido.Textos[slot];
-    d.SinNumero = *leido.SinNumero;
-    d.Provincia = *leido.Provincia;
+    for (int slot : campo::kDeTexto) d.Textos[static_cast<size_t>(slot)] = *loaded.Textos[slot];
+    d.SinNumero = *loaded.SinNumero;
+    d.Provincia = *loaded.Provincia;
     records.Editar(3, d);
     dao::Recordset rs = db.OpenRecordset(
         "select Kilometro from 24Domicilios where CodDomicilio = 3", dao::dbOpenSnapshot);
-    EXPECT_EQ(rs.Fields(0).Value().ToDouble(), guardado) << valor;
+    EXPECT_EQ(rs.Fields(0).Value().ToDouble(), stored) << value;
   }
   EXPECT_EQ(*records.Cargar(3).Textos[campo::kKm], "7");
   db.Execute("update 24Domicilios set Kilometro = 2.5 where CodDomicilio = 3");

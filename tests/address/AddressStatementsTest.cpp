@@ -15,7 +15,7 @@ namespace {
 
 using S = AddressStatements;
 
-AddressScope Ambito() {
+AddressScope SampleScope() {
   AddressScope a;
   a.Tabla = "Dom";
   a.Cuit = "20123456786";
@@ -32,10 +32,10 @@ AddressScope Ambito() {
 }  // namespace
 
 // Which rows a statement reaches is tested on the sample data; here, that
-// every statement names the columns the slots give, and a backup's rows
-// are matched by their codes, a Null code as such.
+// every statement names the columns the slots give, a backup's rows are
+// matched by their codes, a Null code as such, and the copy code.
 TEST(AddressStatements, StatementsNameTheSlotsColumnsAndTheBackupsRows) {
-  const AddressScope a = Ambito();
+  const AddressScope a = SampleScope();
   EXPECT_EQ(S::ListaDelDueño(a),
             "select * from Dom where CUIT = '20123456786' and CodDJ = 40 and Duenio = 7 and Ref "
             "= -2");
@@ -60,12 +60,9 @@ TEST(AddressStatements, StatementsNameTheSlotsColumnsAndTheBackupsRows) {
   EXPECT_EQ(S::BorrarCopia(a, -7, CopiedRows{{}, 1}),
             "delete from Dom where CodDJ = -7 and CUIT = '20123456786' and Duenio = 7 and (CodDom "
             "is null)");
-}
-
-TEST(AddressStatements, CopyCodeIsTheNegatedOwner) {
-  EXPECT_EQ(S::CodigoCopia(7), -7);
-  EXPECT_EQ(S::CodigoCopia(-3), 3);
-  EXPECT_EQ(S::CodigoCopia(0), 0);
+  // The copy code is the negated owner.
+  for (const auto& [owner, code] : {std::pair{7, -7}, {-3, 3}, {0, 0}})
+    EXPECT_EQ(S::CodigoCopia(owner), code) << owner;
   EXPECT_EQ(ErrorOf([] { S::CodigoCopia(INT32_MIN); }), 6);
 }
 
@@ -91,38 +88,37 @@ TEST(TraerTodosCampos, ListsEveryColumnButTheExceptedInOrder) {
 }
 
 TEST(AddressKey, KeyIsALetterAndTheCode) {
-  EXPECT_EQ(AddressKey::DesdeCodigo(15), "A15");
-  EXPECT_EQ(AddressKey::DesdeCodigo(-3), "A-3");
-  EXPECT_EQ(AddressKey::CodigoDesdeClave("A15"), 15);
-  EXPECT_EQ(AddressKey::CodigoDesdeClave("A-3"), -3);
-  EXPECT_EQ(ErrorOf([] { AddressKey::CodigoDesdeClave("A"); }), 13);
-  EXPECT_EQ(ErrorOf([] { AddressKey::CodigoDesdeClave(""); }), 13);
-  EXPECT_EQ(ErrorOf([] { AddressKey::CodigoDesdeClave("A1x"); }), 13);
+  for (const auto& [code, key] : {std::pair{15, "A15"}, {-3, "A-3"}}) {
+    EXPECT_EQ(AddressKey::DesdeCodigo(code), key);
+    EXPECT_EQ(AddressKey::CodigoDesdeClave(key), code);
+  }
+  for (const char* key : {"A", "", "A1x"})
+    EXPECT_EQ(ErrorOf([&] { AddressKey::CodigoDesdeClave(key); }), 13) << key;
   EXPECT_EQ(ErrorOf([] { AddressKey::CodigoDesdeClave("A99999999999"); }), 6);
 }
 
 // The slot table, and the control that hands its slots on to it.
 TEST(AddressFieldSlots, SlotsKeepWhatWasStoredAndRefuseNumbersOutside0To21) {
   const auto check = [](auto& c) {
-    int32_t tipo = 0, longitud = 0;
-    bool visible = false, obligatorio = false;
-    std::string nombre = "x", sql, descripcion, fijo;
-    c.Get_Campo(21, tipo, nombre, longitud, visible, obligatorio, sql, descripcion, fijo);
-    EXPECT_EQ(nombre, "");  // empty at creation
+    int32_t type = 0, length = 0;
+    bool visible = false, mandatory = false;
+    std::string name = "x", sql, description, fixed;
+    c.Get_Campo(21, type, name, length, visible, mandatory, sql, description, fixed);
+    EXPECT_EQ(name, "");  // empty at creation
     c.Set_Campo(21, 3, "Obs", 255, true, true, "select 1", "Observaciones", "x");
-    c.Get_Campo(21, tipo, nombre, longitud, visible, obligatorio, sql, descripcion, fijo);
-    EXPECT_EQ(std::tie(tipo, nombre, longitud, visible, obligatorio, sql, descripcion, fijo),
+    c.Get_Campo(21, type, name, length, visible, mandatory, sql, description, fixed);
+    EXPECT_EQ(std::tie(type, name, length, visible, mandatory, sql, description, fixed),
               std::make_tuple(3, std::string("Obs"), 255, true, true, std::string("select 1"),
                               std::string("Observaciones"), std::string("x")));
-    for (int fuera : {-1, 22}) {
-      EXPECT_EQ(ErrorOf([&] { c.Set_Campo(fuera, 1, "X", 1, true, true, "", "", ""); }), 9);
+    for (int outside : {-1, 22}) {
+      EXPECT_EQ(ErrorOf([&] { c.Set_Campo(outside, 1, "X", 1, true, true, "", "", ""); }), 9);
       EXPECT_EQ(ErrorOf([&] {
-                  c.Get_Campo(fuera, tipo, nombre, longitud, visible, obligatorio, sql, descripcion,
-                              fijo);
+                  c.Get_Campo(outside, type, name, length, visible, mandatory, sql, description,
+                              fixed);
                 }),
                 9);
     }
-    EXPECT_EQ(nombre, "Obs");
+    EXPECT_EQ(name, "Obs");
   };
   AddressFieldSlots slots;
   check(slots);
@@ -141,10 +137,10 @@ TEST(LeadingNumber, ReadsTheLeadingNumber) {
                                                   {"-", 0},       {",", 0},
                                                   {"1E-999", 0}};
   for (const auto& [text, number] : cases) EXPECT_EQ(LeadingNumber(text), number) << text;
-  RegionalSettings punto;
-  punto.decimalSeparator = ".";
-  punto.thousandsSeparator = ",";
-  EXPECT_EQ(LeadingNumber("3.5", punto), 3.5);
-  EXPECT_EQ(LeadingNumber("3,5", punto), 3);
+  RegionalSettings dotted;
+  dotted.decimalSeparator = ".";
+  dotted.thousandsSeparator = ",";
+  EXPECT_EQ(LeadingNumber("3.5", dotted), 3.5);
+  EXPECT_EQ(LeadingNumber("3,5", dotted), 3);
   EXPECT_EQ(ErrorOf([] { LeadingNumber("1E999"); }), 6);
 }

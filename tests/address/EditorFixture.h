@@ -16,37 +16,42 @@ class EditorFixture : public AddressFixture {
  protected:
   void SetUp() override {
     AddressFixture::SetUp();
-    Configurar(SampleAddresses::kEmpresa);
+    Configure(SampleAddresses::kEmpresa);
   }
   void TearDown() override {
     dom.SetDb(dao::Database());
     AddressFixture::TearDown();
   }
 
-  void Configurar(const SampleAddresses::Titular& t) { Configurar(dom, t); }
-  void Configurar(UcnDomModel& c, const SampleAddresses::Titular& t) {
+  void Configure(const SampleAddresses::Titular& t) { Configure(dom, t); }
+  void Configure(UcnDomModel& c, const SampleAddresses::Titular& t) {
     c.SetDb(db);
     c.SetTabla(SampleAddresses::kTabla);
     c.SetCuit(t.Cuit);
     c.SetCodDJ(t.CodDJ);
     c.SetDueño(t.Dueño);
     c.SetCodReferencia(t.CodReferencia);
-    c.SetObjSistema(sistema.get());
+    c.SetObjSistema(numbering.get());
     c.SetDescFormulario("Domicilios del titular");
     c.SetProvinciaValorDefecto("3");
     SampleAddresses::ConfigurarCampos(c.Ambito().Campos);
   }
-  void Ocultar(int slot) {
+  // Changes one slot of the control's table as the host would, keeping the rest.
+  void ChangeSlot(int slot, const std::function<void(CampoDomicilio&)>& change) {
     CampoDomicilio c = dom.Campos().Campo(slot);
-    dom.Set_Campo(slot, c.TipoControlDato, c.NombreCampo, c.Longitud, false, c.Obligatorio, c.SQL,
-                  c.Descripcion, c.ValorFijo);
+    change(c);
+    dom.Set_Campo(slot, c.TipoControlDato, c.NombreCampo, c.Longitud, c.Visible, c.Obligatorio,
+                  c.SQL, c.Descripcion, c.ValorFijo);
   }
-  // Opens the editor as the button does; `usuario` acts while it shows.
-  void Abrir(std::function<void(FrmDomiciliosModel&)> usuario) {
-    vista.usuario = std::move(usuario);
-    dom.cmd_Click(vista);
+  void Hide(int slot) {
+    ChangeSlot(slot, [](CampoDomicilio& c) { c.Visible = false; });
   }
-  std::vector<std::string> Textos() const {
+  // Opens the editor as the button does; `user` acts while it shows.
+  void Open(std::function<void(FrmDomiciliosModel&)> user) {
+    view.user = std::move(user);
+    dom.cmd_Click(view);
+  }
+  std::vector<std::string> BoxTexts() const {
     std::vector<std::string> t;
     for (const auto& b : boxes->Boxes()) t.push_back(b.text);
     return t;
@@ -54,5 +59,5 @@ class EditorFixture : public AddressFixture {
 
   ScopedService<RecordingMessageBox> boxes;
   UcnDomModel dom;
-  RecordingFrmDomiciliosView vista;
+  RecordingFrmDomiciliosView view;
 };

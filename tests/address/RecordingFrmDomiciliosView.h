@@ -17,106 +17,102 @@
 
 class RecordingFrmDomiciliosView : public FrmDomiciliosView {
  public:
-  void Caption(const std::string& texto) override { caption = texto; }
+  void Caption(const std::string& text) override { caption = text; }
 
-  void AgregarColumna(const std::string& titulo, int ancho) override {
-    columnas.emplace_back(titulo, ancho);
+  void AgregarColumna(const std::string& title, int width) override {
+    columns.emplace_back(title, width);
   }
-  void AgregarEntrada(const AddressListEntry& e) override { lista.push_back(e); }
-  void ActualizarEntrada(int posicion, const AddressListEntry& e) override {
-    lista.at(static_cast<size_t>(posicion)) = e;
+  void AgregarEntrada(const AddressListEntry& e) override { entries.push_back(e); }
+  void ActualizarEntrada(int index, const AddressListEntry& e) override {
+    entries.at(static_cast<size_t>(index)) = e;
   }
-  void EliminarEntrada(int posicion) override { lista.erase(lista.begin() + posicion); }
-  void LimpiarLista() override { lista.clear(); }
-  void SeleccionarEntrada(int posicion) override { seleccion = posicion; }
-  void HabilitarLista(bool valor) override { listaHabilitada = valor; }
-  void MostrarLista(bool valor) override {
-    Log(std::string("MostrarLista ") + (valor ? "1" : "0"));
+  void EliminarEntrada(int index) override { entries.erase(entries.begin() + index); }
+  void LimpiarLista() override { entries.clear(); }
+  void SeleccionarEntrada(int index) override { selected = index; }
+  void HabilitarLista(bool value) override { listEnabled = value; }
+  void MostrarLista(bool value) override {
+    Log(std::string("MostrarLista ") + (value ? "1" : "0"));
   }
 
-  void ConfigurarCampo(int slot, const std::string& etiqueta, int longitud, bool visible) override {
-    etiquetas[slot] = etiqueta;
-    longitudes[slot] = longitud;
-    visibles[slot] = visible;
+  void ConfigurarCampo(int slot, const std::string& label, int length, bool visible) override {
+    slotLines[slot] = label + " " + std::to_string(length) + (visible ? "" : " hidden");
   }
   void MostrarTipo(bool) override {}
   void MostrarSinNumero(bool) override {}
 
-  std::string Texto(int slot) const override { return textos[static_cast<size_t>(slot)]; }
-  void SetTexto(int slot, const std::string& texto) override {
-    textos[static_cast<size_t>(slot)] = texto;
+  std::string Texto(int slot) const override { return texts[static_cast<size_t>(slot)]; }
+  void SetTexto(int slot, const std::string& text) override {
+    texts[static_cast<size_t>(slot)] = text;
   }
-  bool SinNumero() const override { return sinNumero; }
-  void SetSinNumero(bool valor) override { sinNumero = valor; }
+  bool SinNumero() const override { return noNumber; }
+  void SetSinNumero(bool value) override { noNumber = value; }
   bool Fiscal() const override { return fiscal; }
-  void SetFiscal(bool valor) override { fiscal = valor; }
+  void SetFiscal(bool value) override { fiscal = value; }
 
-  void LimpiarProvincias() override { provincias.clear(); }
-  void AgregarProvincia(const std::string& codigo, const std::string& descripcion) override {
-    provincias.emplace_back(codigo, descripcion);
+  void LimpiarProvincias() override { provinces.clear(); }
+  void AgregarProvincia(const std::string& code, const std::string& description) override {
+    provinces.emplace_back(code, description);
   }
-  void SeleccionarProvincia(const std::string& codigo) override {
-    provincia.clear();
-    for (const auto& [c, d] : provincias) {
-      if (c == codigo) provincia = codigo;
+  void SeleccionarProvincia(const std::string& code) override {
+    province.clear();
+    for (const auto& [c, d] : provinces) {
+      if (c == code) province = code;
     }
   }
-  std::string ProvinciaSeleccionada() const override { return provincia; }
+  std::string ProvinciaSeleccionada() const override { return province; }
 
-  void HabilitarDatos(bool valor) override { datosHabilitados = valor; }
-  void HabilitarNumero(bool valor) override { numeroHabilitado = valor; }
-  void HabilitarTipo(bool valor) override { tipoHabilitado = valor; }
+  void HabilitarDatos(bool value) override { dataEnabled = value; }
+  void HabilitarNumero(bool value) override { numberEnabled = value; }
+  void HabilitarTipo(bool value) override { typeEnabled = value; }
   void Enfocar(int slot) override {
     Log("Enfocar " + std::to_string(slot));
-    foco = slot;
+    focus = slot;
   }
 
-  void EstadoBarra(int estado) override {
-    Log("EstadoBarra " + std::to_string(estado));
-    estadoBarra = estado;
+  void EstadoBarra(int state) override {
+    Log("EstadoBarra " + std::to_string(state));
+    barState = state;
   }
   void ImagenBarra(std::shared_ptr<const Picture>) override {}
 
-  void AltoDatos(int alto) override { Log("AltoDatos " + std::to_string(alto)); }
+  void AltoDatos(int height) override { Log("AltoDatos " + std::to_string(height)); }
   void TopDatos(int top) override { Log("TopDatos " + std::to_string(top)); }
-  void AltoVentana(int alto) override { Log("AltoVentana " + std::to_string(alto)); }
-  void AltoBarra(int alto) override { Log("AltoBarra " + std::to_string(alto)); }
+  void AltoVentana(int height) override { Log("AltoVentana " + std::to_string(height)); }
+  void AltoBarra(int height) override { Log("AltoBarra " + std::to_string(height)); }
   void Centrar() override { Log("Centrar"); }
 
-  void MostrarModal(FrmDomiciliosModel& modelo) override {
+  void MostrarModal(FrmDomiciliosModel& model) override {
     Log("MostrarModal");
-    if (usuario) usuario(modelo);
+    if (user) user(model);
   }
   void Cerrar() override {
     Log("Cerrar");
-    cerrada = true;
+    closed = true;
   }
 
   // The user types into a slot's box.
-  void Escribir(int slot, const std::string& texto) { SetTexto(slot, texto); }
+  void Type(int slot, const std::string& text) { SetTexto(slot, text); }
 
-  std::vector<std::string> llamadas;
+  std::vector<std::string> calls;
   std::string caption;
-  std::vector<std::pair<std::string, int>> columnas;
-  std::vector<AddressListEntry> lista;
-  int seleccion = -1;
-  bool listaHabilitada = true;
-  std::map<int, std::string> etiquetas;
-  std::map<int, int> longitudes;
-  std::map<int, bool> visibles;
-  std::array<std::string, 22> textos;
-  bool sinNumero = false;
+  std::vector<std::pair<std::string, int>> columns;
+  std::vector<AddressListEntry> entries;
+  int selected = -1;
+  bool listEnabled = true;
+  std::map<int, std::string> slotLines;  // "label length", " hidden" if so
+  std::array<std::string, 22> texts;
+  bool noNumber = false;
   bool fiscal = false;
-  std::vector<std::pair<std::string, std::string>> provincias;
-  std::string provincia;
-  bool datosHabilitados = true;
-  bool numeroHabilitado = true;
-  bool tipoHabilitado = true;
-  int foco = -1;
-  int estadoBarra = 0;
-  bool cerrada = false;
-  std::function<void(FrmDomiciliosModel&)> usuario;
+  std::vector<std::pair<std::string, std::string>> provinces;
+  std::string province;
+  bool dataEnabled = true;
+  bool numberEnabled = true;
+  bool typeEnabled = true;
+  int focus = -1;
+  int barState = 0;
+  bool closed = false;
+  std::function<void(FrmDomiciliosModel&)> user;
 
  private:
-  void Log(const std::string& llamada) { llamadas.push_back(llamada); }
+  void Log(const std::string& llamada) { calls.push_back(llamada); }
 };

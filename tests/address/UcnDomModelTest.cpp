@@ -1,6 +1,6 @@
 // The address control's logic on the sample data: the summary, the
-// opening sequence and its single working copy, undoing and keeping the
-// user's changes, the late reference and the resize rule.
+// opening sequence and its single working copy, undoing the user's
+// changes, the late reference and the resize rule.
 #include <gtest/gtest.h>
 
 #include "address/EditorFixture.h"
@@ -18,58 +18,51 @@ const char* const kCompanySummary =
 
 }  // namespace
 
-TEST_F(UcnDomModelTest, TheOpeningFollowsItsOrderAndTheSummaryFollowsTheEditor) {
+TEST_F(UcnDomModelTest, TheOpeningFollowsItsOrderTheSummaryFollowsTheEditorAndUndoRestores) {
+  const auto before = AllRows();
   EXPECT_FALSE(dom.HayDomicilio());
   dom.Refrescar();
   EXPECT_EQ(dom.txt(), kCompanySummary);
   EXPECT_TRUE(dom.HayDomicilio());
   EXPECT_EQ(dom.ObtenerResumen(), "");
 
-  std::vector<std::string> eventos;
+  std::vector<std::string> events;
   dom.AntesDeAbrir = [&] {
-    eventos.push_back("AntesDeAbrir");
-    EXPECT_TRUE(vista.caption.empty());  // before anything else happens
+    events.push_back("AntesDeAbrir");
+    EXPECT_TRUE(view.caption.empty());  // before anything else happens
   };
-  dom.alCambiarResumen = [&](const std::string& t) { eventos.push_back("Resumen " + t); };
-  Abrir([&](FrmDomiciliosModel& m) {
-    EXPECT_EQ(vista.caption, "Domicilios del titular");
-    EXPECT_EQ(vista.etiquetas[campo::kCalle], "Calle:");
-    EXPECT_EQ(vista.longitudes[campo::kCalle], 40);
-    EXPECT_EQ(vista.etiquetas[campo::kCodigoPostal], "Código Postal:");
-    EXPECT_TRUE(vista.visibles[campo::kObservaciones]);
-    EXPECT_EQ(vista.etiquetas.count(campo::kProvincia), 0u);
-    EXPECT_EQ(vista.columnas, (std::vector<std::pair<std::string, int>>{
-                                  {"Calle", 2000}, {"Nro", 500}, {"Localidad", 1000}}));
-    EXPECT_EQ(vista.provincias.size(), 24u);
-    EXPECT_EQ(vista.provincias[3], (std::pair<std::string, std::string>{"3", "Córdoba"}));
-    EXPECT_EQ(vista.seleccion, 0);
+  dom.alCambiarResumen = [&](const std::string& t) { events.push_back("Resumen " + t); };
+  Open([&](FrmDomiciliosModel& m) {
+    EXPECT_EQ(view.caption, "Domicilios del titular");
+    EXPECT_EQ(view.slotLines[campo::kCalle] + "|" + view.slotLines[campo::kCodigoPostal] + "|" +
+                  view.slotLines[campo::kObservaciones],
+              "Calle: 40|Código Postal: 8|Observaciones: 255");
+    EXPECT_EQ(view.slotLines.count(campo::kProvincia), 0u);
+    EXPECT_EQ(view.columns, (std::vector<std::pair<std::string, int>>{
+                                {"Calle", 2000}, {"Nro", 500}, {"Localidad", 1000}}));
+    EXPECT_EQ(view.provinces.size(), 24u);
+    EXPECT_EQ(view.provinces[3], (std::pair<std::string, std::string>{"3", "Córdoba"}));
+    EXPECT_EQ(view.selected, 0);
     EXPECT_EQ(m.Entradas().size(), 3u);
     EXPECT_FALSE(dom.Inicio());
-    EXPECT_EQ(Contar("CodDJ = -1"), 3);  // the working copy
+    EXPECT_EQ(Count("CodDJ = -1"), 3);  // the working copy
     EXPECT_EQ(dom.txt(), "");
     m.Bot_BotonSalir();
   });
-  EXPECT_EQ(eventos,
-            (Calls{"AntesDeAbrir", "Resumen ", "Resumen " + std::string(kCompanySummary)}));
-  EXPECT_EQ(vista.llamadas, (Calls{"Centrar", "EstadoBarra 0", "MostrarModal", "Cerrar"}));
+  EXPECT_EQ(events, (Calls{"AntesDeAbrir", "Resumen ", "Resumen " + std::string(kCompanySummary)}));
+  EXPECT_EQ(view.calls, (Calls{"Centrar", "EstadoBarra 0", "MostrarModal", "Cerrar"}));
 
-  // A second opening makes no second copy.
+  // A second opening makes no second copy; undoing restores the table of
+  // the first opening.
   dom.AntesDeAbrir = nullptr;
-  RecordingFrmDomiciliosView otra;
-  dom.cmd_Click(otra);
-  EXPECT_EQ(Contar("CodDJ = -1"), 3);
-}
-
-TEST_F(UcnDomModelTest, ResetearCopiaUndoesTheEditorAndCommitearCopiaKeepsIt) {
-  dom.Refrescar();
-  const auto antes = Tabla();
   boxes->SetNextAnswer(msgbox::vbYes);
-  Abrir([&](FrmDomiciliosModel& m) {
+  Open([&](FrmDomiciliosModel& m) {
+    EXPECT_EQ(Count("CodDJ = -1"), 3);
     m.Bot_BotonNuevo();
-    vista.fiscal = false;
-    vista.Escribir(campo::kCalle, "Güemes");
-    vista.Escribir(campo::kNumero, "12");
-    vista.Escribir(campo::kLocalidad, "Río Tercero");
+    view.fiscal = false;
+    view.Type(campo::kCalle, "Güemes");
+    view.Type(campo::kNumero, "12");
+    view.Type(campo::kLocalidad, "Río Tercero");
     m.Bot_BotonAceptar();
     m.LstDomicilios_ItemClick(0);
     m.Bot_BotonEliminarDato();
@@ -80,29 +73,19 @@ TEST_F(UcnDomModelTest, ResetearCopiaUndoesTheEditorAndCommitearCopiaKeepsIt) {
   dom.ResetearCopia();
   dom.Refrescar();
   EXPECT_EQ(dom.txt(), kCompanySummary);
-  EXPECT_EQ(Tabla(), antes);
-
-  // Without addresses left, the control says so.
-  Configurar(D::kSinDomicilios);
-  dom.SetInicio(true);
-  Abrir([&](FrmDomiciliosModel& m) {
-    EXPECT_EQ(vista.estadoBarra, 1);
-    m.Bot_BotonSalir();
-  });
-  EXPECT_FALSE(dom.HayDomicilio());
-  dom.CommitearCopia();
+  EXPECT_EQ(AllRows(), before);
 }
 
 // The rows saved before the host knew its record's reference, and their
 // backup, take it; no other row does.
 TEST_F(UcnDomModelTest, NuevoUpdateGivesThePendingRowsAndTheirBackupTheirReference) {
-  Configurar(D::kReferenciaPendiente);
-  Abrir([](FrmDomiciliosModel& m) { m.Bot_BotonSalir(); });
-  EXPECT_EQ(Contar("CodReferencia = -2"), 2);  // the row and its backup
+  Configure(D::kReferenciaPendiente);
+  Open([](FrmDomiciliosModel& m) { m.Bot_BotonSalir(); });
+  EXPECT_EQ(Count("CodReferencia = -2"), 2);  // the row and its backup
   dom.Nuevo_Update(4410);
-  EXPECT_EQ(Contar("CodReferencia = -2"), 0);
-  EXPECT_EQ(Contar("CodReferencia = 4410"), 2);
-  EXPECT_EQ(Contar("CodReferencia = 1"), 6);
+  EXPECT_EQ(Count("CodReferencia = -2"), 0);
+  EXPECT_EQ(Count("CodReferencia = 4410"), 2);
+  EXPECT_EQ(Count("CodReferencia = 1"), 6);
   dom.CommitearCopia();
   dom.Set_Referencia(4410);
   EXPECT_EQ(dom.CodReferencia(), 4410);
@@ -112,14 +95,14 @@ TEST_F(UcnDomModelTest, NuevoUpdateGivesThePendingRowsAndTheirBackupTheirReferen
 
 TEST_F(UcnDomModelTest, ResizeCountsWholeLinesOf320Twips) {
   const struct {
-    int alto, lineas, anchoTexto;
-  } casos[] = {{960, 3, 4000 - 300 - 20 - 20},
+    int height, lines, textWidth;
+  } cases[] = {{960, 3, 4000 - 300 - 20 - 20},
                {500, 1, 4000 - 300 - 20 - 20 + 1000},
                {300, 0, 4000 - 300 - 20 - 20},
                {320, 1, 4000 - 300 - 20 - 20 + 1000}};
-  for (const auto& c : casos) {
-    dom.UserControl_Resize(4000, c.alto, 300, 285);
-    EXPECT_EQ(dom.cmd(), (Rect{3680, 0, 300, 285})) << c.alto;
-    EXPECT_EQ(dom.txtRect(), (Rect{0, 0, c.anchoTexto, c.lineas * 320})) << c.alto;
+  for (const auto& c : cases) {
+    dom.UserControl_Resize(4000, c.height, 300, 285);
+    EXPECT_EQ(dom.cmd(), (Rect{3680, 0, 300, 285})) << c.height;
+    EXPECT_EQ(dom.txtRect(), (Rect{0, 0, c.textWidth, c.lines * 320})) << c.height;
   }
 }

@@ -49,14 +49,14 @@ TEST(NumericText, FollowsTheSettingsItIsGiven) {
 }
 
 TEST(NumericText, VariantsAreNumbersByTheirKind) {
-  EXPECT_TRUE(NumericText::IsNumeric(Variant(int16_t{1})));
-  EXPECT_TRUE(NumericText::IsNumeric(Variant(true)));
-  EXPECT_TRUE(NumericText::IsNumeric(Variant::FromCurrency(15)));
-  EXPECT_TRUE(NumericText::IsNumeric(Variant("1.234,5")));
-  EXPECT_FALSE(NumericText::IsNumeric(Variant("1234,5,")));
-  EXPECT_FALSE(NumericText::IsNumeric(Variant()));
-  EXPECT_FALSE(NumericText::IsNumeric(Variant::Null()));
-  EXPECT_FALSE(NumericText::IsNumeric(Variant::FromDate(38426)));
+  for (const Variant& v :
+       {Variant(int16_t{1}), Variant(true), Variant::FromCurrency(15), Variant("1.234,5")}) {
+    EXPECT_TRUE(NumericText::IsNumeric(v)) << v.ToStringOrEmpty();
+  }
+  for (const Variant& v :
+       {Variant("1234,5,"), Variant(), Variant::Null(), Variant::FromDate(38426)}) {
+    EXPECT_FALSE(NumericText::IsNumeric(v)) << v.ToStringOrEmpty();
+  }
   EXPECT_EQ(NumericText::ToDouble(Variant("1.234,5")), 1234.5);
   EXPECT_EQ(NumericText::ToDouble(Variant::FromCurrency(12345)), 1.2345);
 }

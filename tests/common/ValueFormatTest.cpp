@@ -3,44 +3,56 @@
 
 #include <cstdlib>
 #include <string>
+#include <tuple>
 
 #include "common/AppError.h"
 #include "common/DateSerial.h"
 #include "common/ValueFormat.h"
+#include "support/EnvGuard.h"
 #include "support/OperatorSettings.h"
 
 namespace {
 
 constexpr const char* kAmount = "###,###,###,###,##0.00";
 
-TEST(ValueFormat, AmountsAreGroupedWithTwoDecimals) {
-  EXPECT_EQ(ValueFormat::FormatNumber(1500.33, kAmount), "1.500,33");
-  EXPECT_EQ(ValueFormat::FormatNumber(0, kAmount), "0,00");
-  EXPECT_EQ(ValueFormat::FormatNumber(0.5, kAmount), "0,50");
-  EXPECT_EQ(ValueFormat::FormatNumber(-1234567.891, kAmount), "-1.234.567,89");
-  EXPECT_EQ(ValueFormat::FormatNumber(999999.999, kAmount), "1.000.000,00");
-  // More digits than the pattern has placeholders are all written.
-  EXPECT_EQ(ValueFormat::FormatNumber(1e18, kAmount), "1.000.000.000.000.000.000,00");
+// Settings as one text: decimal|thousands|date order|date separator|year.
+std::string Summary(const RegionalSettings& rs) {
+  using Order = RegionalSettings::DateOrder;
+  const char* order = rs.dateOrder == Order::DayMonthYear   ? "DMY"
+                      : rs.dateOrder == Order::MonthDayYear ? "MDY"
+                                                            : "YMD";
+  return rs.decimalSeparator + "|" + rs.thousandsSeparator + "|" + order + "|" + rs.dateSeparator +
+         "|" + (rs.fourDigitYear ? "yyyy" : "yy");
 }
 
-TEST(ValueFormat, RoundsHalfAwayFromZeroOnTheDecimalsShown) {
-  EXPECT_EQ(ValueFormat::FormatNumber(1.005, kAmount), "1,01");
-  EXPECT_EQ(ValueFormat::FormatNumber(2.675, kAmount), "2,68");
-  EXPECT_EQ(ValueFormat::FormatNumber(-2.675, kAmount), "-2,68");
-  EXPECT_EQ(ValueFormat::FormatNumber(0.125, "0.00"), "0,13");
-  EXPECT_EQ(ValueFormat::FormatNumber(2.5, "0"), "3");
-  EXPECT_EQ(ValueFormat::FormatNumber(-2.5, "0"), "-3");
-  EXPECT_EQ(ValueFormat::FormatNumber(-0.004, kAmount), "0,00");  // no "-0,00"
-}
-
-TEST(ValueFormat, ZeroPlaceholdersPadToTheRight) {
-  EXPECT_EQ(ValueFormat::FormatNumber(631, "0000000000#####"), "000000000000631");
-  EXPECT_EQ(ValueFormat::FormatNumber(1111088889, "0000000000#####"), "000001111088889");
-  EXPECT_EQ(ValueFormat::FormatNumber(3, "0#"), "03");
-  EXPECT_EQ(ValueFormat::FormatNumber(18, "0#"), "18");
-  EXPECT_EQ(ValueFormat::FormatNumber(0, "#"), "");
-  EXPECT_EQ(ValueFormat::FormatNumber(1.5, "0.0#"), "1,5");
-  EXPECT_EQ(ValueFormat::FormatNumber(1.25, "0.0#"), "1,25");
+// Amounts are grouped with two decimals, rounded half away from zero on
+// the decimals shown, never "-0,00"; every digit is written even past the
+// placeholders; zero placeholders pad.
+TEST(ValueFormat, NumberPatterns) {
+  const std::tuple<double, const char*, const char*> cases[] = {
+      {1500.33, kAmount, "1.500,33"},
+      {0, kAmount, "0,00"},
+      {0.5, kAmount, "0,50"},
+      {-1234567.891, kAmount, "-1.234.567,89"},
+      {999999.999, kAmount, "1.000.000,00"},
+      {1e18, kAmount, "1.000.000.000.000.000.000,00"},
+      {1.005, kAmount, "1,01"},
+      {2.675, kAmount, "2,68"},
+      {-2.675, kAmount, "-2,68"},
+      {-0.004, kAmount, "0,00"},
+      {0.125, "0.00", "0,13"},
+      {2.5, "0", "3"},
+      {-2.5, "0", "-3"},
+      {631, "0000000000#####", "000000000000631"},
+      {1111088889, "0000000000#####", "000001111088889"},
+      {3, "0#", "03"},
+      {18, "0#", "18"},
+      {0, "#", ""},
+      {1.5, "0.0#", "1,5"},
+      {1.25, "0.0#", "1,25"}};
+  for (const auto& [value, pattern, shown] : cases) {
+    EXPECT_EQ(ValueFormat::FormatNumber(value, pattern), shown) << value << " " << pattern;
+  }
   EXPECT_THROW(ValueFormat::FormatNumber(1, "0.00 $"), AppError);
 }
 
@@ -95,83 +107,45 @@ TEST(RegionalSettings, TheOperatorsSettingsAreReadOnlyWhenAsked) {
     OperatorSettings set(L".", L",", L"M/d/yy");
     us = RegionalSettings::FromMachine();
   }
-  EXPECT_EQ(argentina.decimalSeparator, ",");
-  EXPECT_EQ(argentina.thousandsSeparator, ".");
-  EXPECT_EQ(argentina.dateOrder, RegionalSettings::DateOrder::DayMonthYear);
-  EXPECT_TRUE(argentina.fourDigitYear);
-  EXPECT_EQ(us.decimalSeparator, ".");
-  EXPECT_EQ(us.thousandsSeparator, ",");
-  EXPECT_EQ(us.dateOrder, RegionalSettings::DateOrder::MonthDayYear);
-  EXPECT_FALSE(us.fourDigitYear);
+  EXPECT_EQ(Summary(argentina), ",|.|DMY|/|yyyy");
+  EXPECT_EQ(Summary(us), ".|,|MDY|/|yy");
   EXPECT_EQ(RegionalSettings::Current().decimalSeparator, ",");
 }
 
 #else
 
 TEST(RegionalSettings, TheMachineIsReadOnlyWhenAsked) {
-  const char* saved = std::getenv("LC_ALL");
-  const std::string previous = saved ? saved : "";
-  setenv("LC_ALL", "C", 1);
-  const RegionalSettings machine = RegionalSettings::FromMachine();
-  if (saved) {
-    setenv("LC_ALL", previous.c_str(), 1);
-  } else {
-    unsetenv("LC_ALL");
-  }
+  const RegionalSettings machine = [] {
+    EnvGuard portable("LC_ALL", "C");
+    return RegionalSettings::FromMachine();
+  }();
   // The portable locale: decimal point, no grouping, %m/%d/%y.
-  EXPECT_EQ(machine.decimalSeparator, ".");
-  EXPECT_EQ(machine.thousandsSeparator, "");
-  EXPECT_EQ(machine.dateOrder, RegionalSettings::DateOrder::MonthDayYear);
-  EXPECT_FALSE(machine.fourDigitYear);
+  EXPECT_EQ(Summary(machine), ".||MDY|/|yy");
   EXPECT_EQ(RegionalSettings::Current().decimalSeparator, ",");
 }
 
 #endif
 
-TEST(RegionalSettings, DateFormatsOfLocales) {
-  using Order = RegionalSettings::DateOrder;
-  struct Case {
-    const char* format;
-    Order order;
-    const char* separator;
-    bool fourDigits;
-  };
-  for (const Case& c :
-       {Case{"%d/%m/%Y", Order::DayMonthYear, "/", true},
-        Case{"%d.%m.%Y", Order::DayMonthYear, ".", true},
-        Case{"%D", Order::MonthDayYear, "/", false}, Case{"%F", Order::YearMonthDay, "-", true},
-        Case{"%Y年%m月%d日", Order::YearMonthDay, "年", true},
-        Case{"%e-%-m-%Ey", Order::DayMonthYear, "-", false}}) {
+// The short date of a locale (strftime's form) or of Windows (its picture).
+TEST(RegionalSettings, DateOrderSeparatorAndYearOfAShortDate) {
+  const std::tuple<bool, const char*, const char*> cases[] = {
+      {false, "%d/%m/%Y", "DMY|/|yyyy"},
+      {false, "%d.%m.%Y", "DMY|.|yyyy"},
+      {false, "%D", "MDY|/|yy"},
+      {false, "%F", "YMD|-|yyyy"},
+      {false, "%Y年%m月%d日", "YMD|年|yyyy"},
+      {false, "%e-%-m-%Ey", "DMY|-|yy"},
+      {false, "%x", "DMY|/|yyyy"},  // unreadable: left as it was
+      {true, "dd/MM/yyyy", "DMY|/|yyyy"},
+      {true, "M/d/yy", "MDY|/|yy"},
+      {true, "yyyy-MM-dd", "YMD|-|yyyy"},
+      {true, "d.M.yyyy", "DMY|.|yyyy"},
+      {true, "dd' de 'MM' de 'yyyy", "DMY| de |yyyy"},
+      {true, "gg yyyy/MM/dd", "YMD|/|yyyy"}};
+  for (const auto& [picture, format, expected] : cases) {
     RegionalSettings rs;
-    rs.ApplyDateFormat(c.format);
-    EXPECT_EQ(rs.dateOrder, c.order) << c.format;
-    EXPECT_EQ(rs.dateSeparator, c.separator) << c.format;
-    EXPECT_EQ(rs.fourDigitYear, c.fourDigits) << c.format;
-  }
-  RegionalSettings unreadable;
-  unreadable.ApplyDateFormat("%x");
-  EXPECT_EQ(unreadable.dateOrder, Order::DayMonthYear);
-}
-
-TEST(RegionalSettings, WindowsDatePictures) {
-  using Order = RegionalSettings::DateOrder;
-  struct Case {
-    const char* picture;
-    Order order;
-    const char* separator;
-    bool fourDigits;
-  };
-  for (const Case& c : {Case{"dd/MM/yyyy", Order::DayMonthYear, "/", true},
-                        Case{"M/d/yy", Order::MonthDayYear, "/", false},
-                        Case{"yyyy-MM-dd", Order::YearMonthDay, "-", true},
-                        Case{"d.M.yyyy", Order::DayMonthYear, ".", true},
-                        Case{"dd' de 'MM' de 'yyyy", Order::DayMonthYear, " de ", true},
-                        Case{"gg yyyy/MM/dd", Order::YearMonthDay, "/", true}}) {
-    RegionalSettings rs;
-    rs.ApplyDatePicture(c.picture);
-    EXPECT_EQ(rs.dateOrder, c.order) << c.picture;
-    EXPECT_EQ(rs.dateSeparator, c.separator) << c.picture;
-    EXPECT_EQ(rs.fourDigitYear, c.fourDigits) << c.picture;
+    picture ? rs.ApplyDatePicture(format) : rs.ApplyDateFormat(format);
+    EXPECT_EQ(Summary(rs), std::string(",|.|") + expected) << format;
   }
 }
 

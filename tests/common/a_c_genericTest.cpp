@@ -2,6 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
+#include <utility>
+#include <vector>
 
 #include "common/AppError.h"
 #include "common/DateSerial.h"
@@ -73,23 +76,15 @@ TEST(Str_SinÑuflos, DropsControlCharactersAndApostrophes) {
 // Dates and date texts day first; empty for other values, other texts and
 // the zero date.
 TEST(Str_FechaMostrar, WritesDatesDayFirstAndNothingElse) {
-  const std::pair<Variant, const char*> cases[] = {
-      {Date(2005, 3, 15), "15/03/2005"},
-      {Variant::FromDate(38426.75), "15/03/2005"},
-      {Date(1899, 12, 29), "29/12/1899"},
-      {"15/3/05", "15/03/2005"},
-      {"2005-03-15", "15/03/2005"},
-      {Variant::Null(), ""},
-      {Variant(), ""},
-      {Variant::FromDate(0), ""},
-      {Variant::FromDate(0.25), ""},
-      {int32_t{38426}, ""},
-      {"abc", ""},
-      {"31/02/2005", ""},
-      {"30/12/1899", ""},
-  };
-  for (const auto& [value, shown] : cases) {
-    EXPECT_EQ(With(value).Str_FechaMostrar(), shown) << value.ToStringOrEmpty();
+  const std::pair<const char*, std::vector<Variant>> cases[] = {
+      {"15/03/2005", {Date(2005, 3, 15), Variant::FromDate(38426.75), "15/3/05", "2005-03-15"}},
+      {"29/12/1899", {Date(1899, 12, 29)}},
+      {"",
+       {Variant::Null(), Variant(), Variant::FromDate(0), Variant::FromDate(0.25), int32_t{38426},
+        "abc", "31/02/2005", "30/12/1899"}}};
+  for (const auto& [shown, values] : cases) {
+    for (const Variant& v : values)
+      EXPECT_EQ(With(v).Str_FechaMostrar(), shown) << v.ToStringOrEmpty();
   }
 }
 
@@ -132,29 +127,25 @@ TEST(Periodo_Fch, YearAndMonthOfTheDate) {
   EXPECT_EQ(With("no date").Periodo_Fch(), 189912);
 }
 
-TEST(Fch_PrimerDia, OfADateOrAPeriod) {
-  EXPECT_EQ(With(Variant::FromDate(DateSerial::FromYmd(2005, 3, 15) + 0.5)).Fch_PrimerDia(),
-            Date(2005, 3, 1));
-  EXPECT_EQ(With(int32_t{200500}).Fch_PrimerDia(), Date(2005, 1, 1));
-  EXPECT_EQ(With(int32_t{200503}).Fch_PrimerDia(), Date(2005, 3, 1));
-  EXPECT_EQ(With("200503").Fch_PrimerDia(), Date(2005, 3, 1));
-  EXPECT_EQ(With(Variant::Null()).Fch_PrimerDia(), Variant::FromDate(0));
-  EXPECT_EQ(With(0.4).Fch_PrimerDia(), Variant::FromDate(0));
-}
-
-TEST(Fch_UltimoDia, OfAPeriodOrOfADateWhateverItsDayNumber) {
-  EXPECT_EQ(With(int32_t{200500}).Fch_UltimoDia(), Date(2005, 12, 31));
-  EXPECT_EQ(With(int32_t{200502}).Fch_UltimoDia(), Date(2005, 2, 28));
-  EXPECT_EQ(With(int32_t{200402}).Fch_UltimoDia(), Date(2004, 2, 29));
-  EXPECT_EQ(With(200412.0).Fch_UltimoDia(), Date(2004, 12, 31));
-  EXPECT_EQ(With(Variant()).Fch_UltimoDia(), Variant::FromDate(0));
-  EXPECT_EQ(With(Date(2005, 1, 31)).Fch_UltimoDia(), Date(2005, 1, 31));
-  EXPECT_EQ(With(Date(2005, 3, 31)).Fch_UltimoDia(), Date(2005, 3, 31));
-  EXPECT_EQ(With(Date(2004, 1, 30)).Fch_UltimoDia(), Date(2004, 1, 31));
-  EXPECT_EQ(With("15/02/2004").Fch_UltimoDia(), Date(2004, 2, 29));
-  // The time of day stays.
-  EXPECT_EQ(With(Variant::FromDate(DateSerial::FromYmd(2005, 3, 15) + 0.5)).Fch_UltimoDia(),
-            Variant::FromDate(DateSerial::FromYmd(2005, 3, 31) + 0.5));
+// A date (its time of day stays on the last day), a period yyyymm as a
+// number or a text (month 00: the whole year), or the zero date. Every day
+// of every month is the property test's below.
+TEST(Fch_PrimerDiaAndFch_UltimoDia, OfADateOrAPeriod) {
+  const double noon = DateSerial::FromYmd(2005, 3, 15) + 0.5;
+  const std::tuple<Variant, Variant, Variant> cases[] = {
+      {Variant::FromDate(noon), Date(2005, 3, 1),
+       Variant::FromDate(DateSerial::FromYmd(2005, 3, 31) + 0.5)},
+      {"15/02/2004", Date(2004, 2, 1), Date(2004, 2, 29)},
+      {int32_t{200500}, Date(2005, 1, 1), Date(2005, 12, 31)},
+      {200412.0, Date(2004, 12, 1), Date(2004, 12, 31)},
+      {"200503", Date(2005, 3, 1), Date(2005, 3, 31)},
+      {Variant::Null(), Variant::FromDate(0), Variant::FromDate(0)},
+      {Variant(), Variant::FromDate(0), Variant::FromDate(0)},
+      {0.4, Variant::FromDate(0), Variant::FromDate(0)}};
+  for (const auto& [value, first, last] : cases) {
+    EXPECT_EQ(With(value).Fch_PrimerDia(), first) << value.ToStringOrEmpty();
+    EXPECT_EQ(With(value).Fch_UltimoDia(), last) << value.ToStringOrEmpty();
+  }
 }
 
 TEST(Periods, TooShortOrOutOfRangeAreErrors) {

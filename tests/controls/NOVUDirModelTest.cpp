@@ -60,7 +60,7 @@ TEST_F(NOVUDirModelTest, PathOpensAFolderAndIgnoresWhatIsNoFolder) {
     chooser.SetPath(none);
     EXPECT_EQ(Open(chooser), In("Datos"));
   }
-  EXPECT_TRUE(Mensajes().empty());
+  EXPECT_TRUE(Notices().empty());
 
   // Opening an entry: a subfolder, then the parent (index -2).
   chooser.AbrirEntrada(1);
@@ -81,38 +81,38 @@ TEST_F(NOVUDirModelTest, PathOpensAFolderAndIgnoresWhatIsNoFolder) {
 // with the full path, and so is any inside a folder removed meanwhile.
 TEST_F(NOVUDirModelTest, CreatesAFolderInsideTheOpenOneAndRefusesNamesThatLeaveIt) {
   chooser.SetPath(In("Datos"));
-  pregunta->SetNextAnswer("Nueva");
+  inputBox->SetNextAnswer("Nueva");
   chooser.CrearCarpeta();
   EXPECT_TRUE(fs::is_directory(In("Datos/Nueva")));
   EXPECT_EQ(Open(chooser), In("Datos/Nueva"));
-  ASSERT_EQ(pregunta->Requests().size(), 1u);
-  EXPECT_EQ(pregunta->Requests()[0].prompt, "Ingrese el nombre para la carpeta nueva");
-  EXPECT_EQ(pregunta->Requests()[0].title, "Nueva carpeta");
-  EXPECT_EQ(pregunta->Requests()[0].defaultText, "");
+  ASSERT_EQ(inputBox->Requests().size(), 1u);
+  EXPECT_EQ(inputBox->Requests()[0].prompt, "Ingrese el nombre para la carpeta nueva");
+  EXPECT_EQ(inputBox->Requests()[0].title, "Nueva carpeta");
+  EXPECT_EQ(inputBox->Requests()[0].defaultText, "");
   chooser.CrearCarpeta();  // cancelled: "", nothing changes
   EXPECT_EQ(chooser.Path(), In("Datos/Nueva"));
-  EXPECT_TRUE(Mensajes().empty());
+  EXPECT_TRUE(Notices().empty());
 
   chooser.SetPath(In("Datos"));
   for (const std::string name : {"Viejos", "..", ".", "../Fuera", "a/b", "archivo.txt"}) {
-    pregunta->SetNextAnswer(name);
+    inputBox->SetNextAnswer(name);
     chooser.CrearCarpeta();
-    EXPECT_EQ(Mensajes(), CannotCreate(In("Datos/") + name));
+    EXPECT_EQ(Notices(), CannotCreate(In("Datos/") + name));
     EXPECT_EQ(chooser.Path(), In("Datos"));
   }
   EXPECT_FALSE(fs::exists(In("Fuera")) || fs::exists(In("Datos/a")));
   chooser.SetPath(In("Datos/Viejos"));
   fs::remove(In("Datos/Viejos"));
-  pregunta->SetNextAnswer("Hija");
+  inputBox->SetNextAnswer("Hija");
   chooser.CrearCarpeta();
-  EXPECT_EQ(Mensajes(), CannotCreate(In("Datos/Viejos/Hija")));
+  EXPECT_EQ(Notices(), CannotCreate(In("Datos/Viejos/Hija")));
 
   // At the root no separator is doubled.
   chooser.SetPath(Root());
-  pregunta->SetNextAnswer("..");
+  inputBox->SetNextAnswer("..");
   chooser.CrearCarpeta();
   EXPECT_EQ(chooser.Path(), Root());
-  EXPECT_EQ(Mensajes(), CannotCreate(Root() + ".."));
+  EXPECT_EQ(Notices(), CannotCreate(Root() + ".."));
 }
 
 TEST_F(NOVUDirModelTest, AnUnreadableDriveEmptiesTheLabelAndKeepsTheFolder) {
@@ -120,7 +120,7 @@ TEST_F(NOVUDirModelTest, AnUnreadableDriveEmptiesTheLabelAndKeepsTheFolder) {
   ASSERT_EQ(chooser.Unidades().size(), 3u);
   chooser.Seleccionar(0);
   chooser.ElegirUnidad(2);
-  EXPECT_EQ(Mensajes(), std::vector<std::string>{"No se puede leer la unidad seleccionada."});
+  EXPECT_EQ(Notices(), std::vector<std::string>{"No se puede leer la unidad seleccionada."});
   EXPECT_EQ(chooser.Path(), In("Datos"));
   EXPECT_EQ(chooser.LblDest(), "");
   EXPECT_EQ(chooser.UnidadElegida(), 2);
@@ -129,20 +129,20 @@ TEST_F(NOVUDirModelTest, AnUnreadableDriveEmptiesTheLabelAndKeepsTheFolder) {
   // A readable drive opens at its root; a drive the list does not have
   // changes nothing.
   chooser.ElegirUnidad(1);
-  EXPECT_EQ(Open(chooser), raiz);
+  EXPECT_EQ(Open(chooser), rootPath);
   chooser.ElegirUnidad(3);
   EXPECT_EQ(chooser.UnidadElegida(), 1);
-  EXPECT_TRUE(Mensajes().empty());
+  EXPECT_TRUE(Notices().empty());
 }
 
 TEST_F(NOVUDirModelTest, ExaminarShowsTheOpenFolderInTheFileManager) {
   chooser.SetPath(In("Datos"));
   chooser.Examinar();
-  EXPECT_EQ(explorador->Folders(), std::vector<std::string>{In("Datos")});
-  EXPECT_TRUE(Mensajes().empty());
-  explorador->SetNextResult(false);
+  EXPECT_EQ(explorer->Folders(), std::vector<std::string>{In("Datos")});
+  EXPECT_TRUE(Notices().empty());
+  explorer->SetNextResult(false);
   chooser.Examinar();
-  EXPECT_EQ(Mensajes(), std::vector<std::string>{"Imposible examinar la carpeta especificada"});
+  EXPECT_EQ(Notices(), std::vector<std::string>{"Imposible examinar la carpeta especificada"});
 }
 
 TEST(NOVUDirModel, CaptionIsStoredAndTheLayoutStretchesWithTheControl) {

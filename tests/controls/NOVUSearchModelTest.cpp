@@ -16,23 +16,23 @@ TEST_F(NOVUSearchModelTest, OpenModeTakesAnExistingFileOnly) {
   search.SetFiltro("Bases de datos (*.mdb)|*.mdb|Todos|*.*");
   search.SetNombreArchivo("/anterior.mdb");
 
-  dialogo->SetNextFileName(dir.File("datos.mdb"));
+  fileDialog->SetNextFileName(dir.File("datos.mdb"));
   EXPECT_TRUE(search.Buscar());
   EXPECT_EQ(search.NombreArchivo(), dir.File("datos.mdb"));
-  EXPECT_TRUE(Mensajes().empty());
-  ASSERT_EQ(dialogo->Requests().size(), 1u);
-  EXPECT_EQ(dialogo->Requests()[0].mode, FileDialogMode::Open);
-  EXPECT_EQ(dialogo->Requests()[0].filter, "Bases de datos (*.mdb);;Todos (*)");
+  EXPECT_TRUE(Notices().empty());
+  ASSERT_EQ(fileDialog->Requests().size(), 1u);
+  EXPECT_EQ(fileDialog->Requests()[0].mode, FileDialogMode::Open);
+  EXPECT_EQ(fileDialog->Requests()[0].filter, "Bases de datos (*.mdb);;Todos (*)");
 
   // A missing file, a folder, a cancelled or failing dialog change nothing.
-  dialogo->SetNextFileName(dir.File("falta.mdb"));
-  dialogo->SetNextFileName(dir.Path().string());
-  dialogo->SetNextCancel();
-  dialogo->SetNextError(32755, "Se seleccionó Cancelar.");
+  fileDialog->SetNextFileName(dir.File("falta.mdb"));
+  fileDialog->SetNextFileName(dir.Path().string());
+  fileDialog->SetNextCancel();
+  fileDialog->SetNextError(32755, "Se seleccionó Cancelar.");
   for (int i = 0; i < 4; ++i) EXPECT_FALSE(search.Buscar());
-  EXPECT_EQ(Mensajes(), (std::vector<std::string>{"El archivo especificado no existe",
-                                                  "El archivo especificado no existe",
-                                                  "Busqueda cancelada", "Busqueda cancelada"}));
+  EXPECT_EQ(Notices(), (std::vector<std::string>{"El archivo especificado no existe",
+                                                 "El archivo especificado no existe",
+                                                 "Busqueda cancelada", "Busqueda cancelada"}));
   EXPECT_EQ(search.NombreArchivo(), dir.File("datos.mdb"));
   // The operator's choice is no design setting.
   EXPECT_FALSE(search.Propiedades().IsChanged("Caption"));
@@ -41,14 +41,14 @@ TEST_F(NOVUSearchModelTest, OpenModeTakesAnExistingFileOnly) {
 TEST_F(NOVUSearchModelTest, SaveModeTakesANewNameWithoutLookingForIt) {
   NOVUSearchModel search;
   search.SetGuardar(true);
-  dialogo->SetNextFileName(dir.File("nuevo.txt"));
+  fileDialog->SetNextFileName(dir.File("nuevo.txt"));
   EXPECT_TRUE(search.Buscar());
   EXPECT_EQ(search.NombreArchivo(), dir.File("nuevo.txt"));
-  EXPECT_EQ(dialogo->Requests().at(0).mode, FileDialogMode::Save);
-  EXPECT_EQ(dialogo->Requests().at(0).filter, "");
-  dialogo->SetNextCancel();
+  EXPECT_EQ(fileDialog->Requests().at(0).mode, FileDialogMode::Save);
+  EXPECT_EQ(fileDialog->Requests().at(0).filter, "");
+  fileDialog->SetNextCancel();
   EXPECT_FALSE(search.Buscar());
-  EXPECT_EQ(Mensajes(), std::vector<std::string>{"Busqueda cancelada"});
+  EXPECT_EQ(Notices(), std::vector<std::string>{"Busqueda cancelada"});
   EXPECT_EQ(search.NombreArchivo(), dir.File("nuevo.txt"));
 }
 
@@ -58,9 +58,9 @@ TEST_F(NOVUSearchModelTest, TheDialogOpensWhereThePathShownPoints) {
   NOVUSearchModel search;
   const auto startFor = [&](const std::string& shown) {
     search.SetNombreArchivo(shown);
-    dialogo->SetNextCancel();
+    fileDialog->SetNextCancel();
     search.Buscar();
-    return dialogo->Requests().back().start;
+    return fileDialog->Requests().back().start;
   };
   EXPECT_EQ(startFor(""), "");  // nothing shown yet
   // A file, even one about to be made, opens its folder with its name

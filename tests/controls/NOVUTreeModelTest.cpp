@@ -64,7 +64,7 @@ TEST_F(NOVUTreeModelTest, FixedNodesTakeTheirOwnCodeAsKeyAndTheirImageFromTheTab
   // The check node is empty: the form said no.
   EXPECT_EQ(Images({"A000001", "A000002", "A000005"}), "cerrado carga vacio");
   EXPECT_EQ(view.nodes.at("A000001").expandedImage, "abierto");
-  EXPECT_EQ(answers.preguntas, (std::vector<std::string>{"EsCheck 5"}));
+  EXPECT_EQ(answers.asked, (std::vector<std::string>{"EsCheck 5"}));
   EXPECT_EQ(tree.Items().size(), 3u);
   EXPECT_FALSE(tree.Items()[2].carpeta);
   EXPECT_EQ(tree.Items()[2].Imagen, 0);  // a check node keeps no image
@@ -130,7 +130,7 @@ TEST_F(NOVUTreeModelTest, DelayedRowsLoadOnceOnExpansionWithTheValuePathFromTheK
   Companies(1, false, true);
   Employees();
   tree.ARB_AgregarNodo(8, 20, 1, "Presentó");
-  answers.marcados = {"20/12/1"};
+  answers.filledKeys = {"20/12/1"};
   tree.ARB_CargarArbol();
   EXPECT_EQ(Children("A000012000007"), (std::vector<std::string>{"A000012000001 nodotemporal"}));
   EXPECT_EQ(Children("A000013000007"), (std::vector<std::string>{"A000013000002 nodotemporal"}));
@@ -163,14 +163,14 @@ TEST_F(NOVUTreeModelTest, DelayedRowsLoadOnceOnExpansionWithTheValuePathFromTheK
 }
 
 TEST_F(NOVUTreeModelTest, HojasDistintasTakesTheLevelFromTheForm) {
-  answers.condiciones = {{7.0, 50}};
+  answers.levels = {{7.0, 50}};
   Companies(0, true, false);
   tree.ARB_AgregarNodo(50, 51, 1, "Marcable");
-  answers.marcados = {"51/13"};
+  answers.filledKeys = {"51/13"};
   tree.ARB_CargarArbol();
   EXPECT_EQ(Children("A000012000007"), (std::vector<std::string>{"A000012000051 Marcable"}));
   EXPECT_EQ(Images({"A000012000051", "A000013000051"}), "vacio lleno");
-  EXPECT_FALSE(answers.condicionSinFila);
+  EXPECT_FALSE(answers.askedWithoutRow);
 
   // Delayed: the form is asked with no row when the row is expanded.
   tree.Clear();
@@ -178,22 +178,22 @@ TEST_F(NOVUTreeModelTest, HojasDistintasTakesTheLevelFromTheForm) {
   tree.ARB_AgregarNodo(50, 51, 2, "Hoja", 6);
   tree.ARB_CargarArbol();
   tree.ARB_Expandir(true, {7, 13});
-  EXPECT_TRUE(answers.condicionSinFila);
+  EXPECT_TRUE(answers.askedWithoutRow);
   EXPECT_EQ(Children("A000013000007"), (std::vector<std::string>{"A000013000051 Hoja"}));
 }
 
 TEST_F(NOVUTreeModelTest, RefreshReadsTheCheckAgainAndNullCountsAsFalse) {
   Companies(0, false, false);
   tree.ARB_AgregarNodo(7, 20, 1, "Presentada");
-  answers.nulos = {"20/13"};
+  answers.nullKeys = {"20/13"};
   tree.ARB_CargarArbol();
   EXPECT_EQ(Images({"A000012000020", "A000013000020"}), "vacio vacio");
-  answers.marcados = {"20/12"};
+  answers.filledKeys = {"20/12"};
   tree.ARB_RefrescarNodo({20, 12});
   EXPECT_EQ(Images({"A000012000020"}), "lleno");
   EXPECT_EQ(tree.ValoresCampo().size(), 1u);
-  answers.marcados.clear();
-  answers.nulos = {"20/12"};
+  answers.filledKeys.clear();
+  answers.nullKeys = {"20/12"};
   tree.ARB_RefrescarNodo({20, 12});
   EXPECT_EQ(Images({"A000012000020"}), "vacio");
   EXPECT_EQ(ErrorOf([&] { tree.ARB_RefrescarNodo({21, 12}); }), 35601);

@@ -1,5 +1,6 @@
-// Fake widgets for the standard windows' logic: each view writes what it
-// is told into one shared log, and a modal show runs the operator's
+// Fake widgets for the standard windows' logic: one fake view stands for
+// each of the four windows and writes what it is told into one shared log;
+// a modal show keeps where the window stood and runs the operator's
 // actions that the test scripted, as the window would while it is open.
 #pragma once
 
@@ -31,9 +32,8 @@ class FakeFormWindow : public FormWindow {
   void Move(int x, int y) override {
     left = x;
     top = y;
-    ++moves;
   }
-  int left = -1, top = -1, moves = 0;
+  int left = -1, top = -1;
 
  private:
   int width_, height_;
@@ -42,10 +42,24 @@ class FakeFormWindow : public FormWindow {
 
 using Log = std::vector<std::string>;
 
-class FakeFrmXAcercaDeView : public FrmXAcercaDeView {
+// Any standard window: each window's logic sees its own view interface of
+// it, and `ticked` answers the check box of whichever window it is.
+class FakeView : public FrmXAcercaDeView,
+                 public FrmXInicioMensajeView,
+                 public FrmXMensajeView,
+                 public FrmXCerrandoView {
  public:
-  explicit FakeFrmXAcercaDeView(Log& log) : log_(log) {}
+  FakeView(Log& log, FakeFormWindow& shown, FakeFormWindow size)
+      : window(size), log_(log), shown_(shown) {}
   FormWindow& Ventana() override { return window; }
+  void Cerrar() override { log_.push_back("Unload"); }
+  // Keeps where the window stood in `shown` (the view dies with its
+  // window's logic) and runs what the operator, or the window, does.
+  void MostrarModal() override {
+    log_.push_back("Show vbModal");
+    shown_ = window;
+    if (whileShown) whileShown();
+  }
   void Release(const std::string& t) override { log_.push_back("lblRelease=" + t); }
   void Version(const std::string& t) override { log_.push_back("lblVersion=" + t); }
   void Beta(const std::string& t) override { log_.push_back("LblBeta=" + t); }
@@ -60,72 +74,30 @@ class FakeFrmXAcercaDeView : public FrmXAcercaDeView {
   void AlFrente() override { log_.push_back("al frente"); }
   void ProcesarMensajes() override { log_.push_back("DoEvents"); }
   void MostrarSinEsperar() override { log_.push_back("Show"); }
-  void Cerrar() override { log_.push_back("Unload"); }
-  FakeFormWindow window{6000, 3600};
-
- private:
-  Log& log_;
-};
-
-// A modal window: its show logs, keeps where the window stood in `shown`
-// (the view dies with its window's logic) and runs what the operator, or
-// the window itself, does while it is open.
-template <typename View>
-class FakeModalView : public View {
- public:
-  FakeModalView(Log& log, FakeFormWindow& shown, FakeFormWindow size)
-      : window(size), log_(log), shown_(shown) {}
-  FormWindow& Ventana() override { return window; }
-  void MostrarModal() override {
-    log_.push_back("Show vbModal");
-    shown_ = window;
-    if (whileShown) whileShown();
-  }
-  void Cerrar() override { log_.push_back("Unload"); }
-  FakeFormWindow window;
-  std::function<void()> whileShown;
-
- protected:
-  Log& log_;
-
- private:
-  FakeFormWindow& shown_;
-};
-
-class FakeFrmXInicioMensajeView : public FakeModalView<FrmXInicioMensajeView> {
- public:
-  FakeFrmXInicioMensajeView(Log& log, FakeFormWindow& shown)
-      : FakeModalView(log, shown, {7800, 3900}) {}
-  void Titulo(const std::string& t) override { log_.push_back("lblNombre=" + t); }
+  void Titulo(const std::string& t) override { log_.push_back("Titulo=" + t); }
   void Mensaje(const std::string& t) override { log_.push_back("lblMensaje=" + t); }
-  bool NoMostrarMarcado() const override { return doNotShowTicked; }
+  bool NoMostrarMarcado() const override { return ticked; }
+  bool NoVolverMarcado() const override { return ticked; }
   void Puntero(int p) override { log_.push_back("MousePointer=" + std::to_string(p)); }
   void EnviarF1() override { log_.push_back("SendKeys {F1}"); }
   bool AbrirAyuda(const std::string& page) override {
     log_.push_back("ayuda " + page);
     return canOpenHelp;
   }
-  bool doNotShowTicked = false;
-  bool canOpenHelp = true;
-};
-
-class FakeFrmXMensajeView : public FakeModalView<FrmXMensajeView> {
- public:
-  FakeFrmXMensajeView(Log& log, FakeFormWindow& shown) : FakeModalView(log, shown, {6000, 2400}) {}
-  void Titulo(const std::string& t) override { log_.push_back("Caption=" + t); }
-  void Mensaje(const std::string& t) override { log_.push_back("lblMensaje=" + t); }
-  bool NoVolverMarcado() const override { return doNotRepeatTicked; }
-  bool doNotRepeatTicked = false;
-};
-
-class FakeFrmXCerrandoView : public FakeModalView<FrmXCerrandoView> {
- public:
-  FakeFrmXCerrandoView(Log& log, FakeFormWindow& shown) : FakeModalView(log, shown, {5400, 1500}) {}
   void Icono(std::shared_ptr<const Picture> i) override {
     log_.push_back(i ? "picIcono" : "picIcono=Nothing");
   }
   void RepintarLabel1() override { log_.push_back("Label1.Refresh"); }
   void Repintar() override { log_.push_back("Refresh"); }
+
+  FakeFormWindow window;
+  std::function<void()> whileShown;
+  bool ticked = false;
+  bool canOpenHelp = true;
+
+ private:
+  Log& log_;
+  FakeFormWindow& shown_;
 };
 
 // Makes the fake views; `onWelcome` and `onMessage` receive the logic and
@@ -133,23 +105,20 @@ class FakeFrmXCerrandoView : public FakeModalView<FrmXCerrandoView> {
 class FakeWindowFactory : public WindowFactory {
  public:
   std::unique_ptr<FrmXAcercaDeView> AcercaDe(FrmXAcercaDeModel& model) override {
-    ++made;
-    auto view = std::make_unique<FakeFrmXAcercaDeView>(log);
-    about = view.get();
     aboutModel = &model;
+    auto view = Make({6000, 3600});
+    about = view.get();
     return view;
   }
   std::unique_ptr<FrmXInicioMensajeView> InicioMensaje(FrmXInicioMensajeModel& model) override {
-    ++made;
-    auto view = std::make_unique<FakeFrmXInicioMensajeView>(log, shown);
+    auto view = Make({7800, 3900});
     view->whileShown = [this, &model, v = view.get()] {
       if (onWelcome) onWelcome(model, *v);
     };
     return view;
   }
   std::unique_ptr<FrmXMensajeView> Mensaje(FrmXMensajeModel& model) override {
-    ++made;
-    auto view = std::make_unique<FakeFrmXMensajeView>(log, shown);
+    auto view = Make({6000, 2400});
     view->whileShown = [this, &model, v = view.get()] {
       if (onMessage) onMessage(model, *v);
     };
@@ -158,8 +127,7 @@ class FakeWindowFactory : public WindowFactory {
   // The notice is activated (twice, as a window may be) and is closed by
   // its logic.
   std::unique_ptr<FrmXCerrandoView> Cerrando(FrmXCerrandoModel& model) override {
-    ++made;
-    auto view = std::make_unique<FakeFrmXCerrandoView>(log, shown);
+    auto view = Make({5400, 1500});
     view->whileShown = [&model] {
       model.Form_Activate();
       model.Form_Activate();
@@ -169,9 +137,15 @@ class FakeWindowFactory : public WindowFactory {
 
   Log log;
   int made = 0;
-  FakeFrmXAcercaDeView* about = nullptr;
+  FakeView* about = nullptr;
   FrmXAcercaDeModel* aboutModel = nullptr;
   FakeFormWindow shown{0, 0};  // where the last modal window stood
-  std::function<void(FrmXInicioMensajeModel&, FakeFrmXInicioMensajeView&)> onWelcome;
-  std::function<void(FrmXMensajeModel&, FakeFrmXMensajeView&)> onMessage;
+  std::function<void(FrmXInicioMensajeModel&, FakeView&)> onWelcome;
+  std::function<void(FrmXMensajeModel&, FakeView&)> onMessage;
+
+ private:
+  std::unique_ptr<FakeView> Make(FakeFormWindow size) {
+    ++made;
+    return std::make_unique<FakeView>(log, shown, size);
+  }
 };

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 #include "common/NativePath.h"
 #include "dao/DBEngine.h"
@@ -25,11 +26,6 @@ bool Contains(const Log& log, const std::string& line) {
 
 class StandardWindowsTest : public ::testing::Test {
  protected:
-  dao::Database DatabaseWithConfiguracion() {
-    dao::Database db = dao::DBEngine::CreateDatabase(dir.File("app.mdb"), "");
-    db.Execute("CREATE TABLE Configuracion (CodItem LONG)");
-    return db;
-  }
   long ConfiguracionRows(dao::Database& db) {
     return FirstNumber(db, "select count(*) from Configuracion");
   }
@@ -43,7 +39,9 @@ class StandardWindowsTest : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(StandardWindowsTest, TheSplashLoadsOnceReportsProgressAndClosesOnlyWhenUnloaded) {
+// The splash loads once, reports progress and closes only when unloaded;
+// the about box shows its notice, and a click closes it.
+TEST_F(StandardWindowsTest, TheSplashClosesOnlyWhenUnloadedTheAboutBoxOnAClick) {
   graph.AcercaDe_Mostrar("Release 3", "Versión 27", "BETA 2", true, "V.O.R.A.", "Declaraciones",
                          picture);
   EXPECT_EQ(factory.log, (Log{"lblRelease=Release 3", "lblVersion=Versión 27", "LblBeta=BETA 2",
@@ -69,9 +67,8 @@ TEST_F(StandardWindowsTest, TheSplashLoadsOnceReportsProgressAndClosesOnlyWhenUn
   graph.AcercaDe_Descargar();
   EXPECT_EQ(factory.log, (Log{"Unload"}));
   EXPECT_EQ(factory.made, 1);
-}
 
-TEST_F(StandardWindowsTest, TheAboutBoxShowsItsNoticeAndAClickClosesIt) {
+  // The about box shows its notice and a click closes it.
   graph.AcercaDe_Mostrar("R", "V", "B", false, "N", "D", nullptr);
   EXPECT_TRUE(Contains(factory.log, "aviso"));
   // Without a frame to close it by, it shows a button that closes it.
@@ -82,42 +79,38 @@ TEST_F(StandardWindowsTest, TheAboutBoxShowsItsNoticeAndAClickClosesIt) {
   graph.AcercaDe_Mostrar("R2", "V", "B", false, "N", "D", nullptr);
   EXPECT_FALSE(Contains(factory.log, "al frente"));
   EXPECT_TRUE(Contains(factory.log, "lblRelease=R2"));
-  EXPECT_EQ(factory.made, 1);
+  EXPECT_EQ(factory.made, 2);
 
   factory.aboutModel->Click();
   EXPECT_EQ(factory.log.back(), "Unload");
   EXPECT_EQ(graph.AcercaDe(), nullptr);
   // Shown after it closed: a new window, loaded anew.
   graph.AcercaDe_Mostrar("R", "V", "B", false, "N", "D", nullptr);
-  EXPECT_EQ(factory.made, 2);
+  EXPECT_EQ(factory.made, 3);
   EXPECT_TRUE(factory.aboutModel->Form_QueryUnload());
   EXPECT_EQ(graph.AcercaDe(), nullptr);
 }
 
 TEST_F(StandardWindowsTest, TheWelcomeAnswersWithTheStartButtonsChoice) {
-  const struct {
-    bool pulsaInicio;
-    bool doNotShowTicked;
-    bool resultado;
-  } casos[] = {{true, false, true}, {true, true, false}, {false, false, false}};
-  for (const auto& caso : casos) {
+  // Whether the start button is pressed, the tick, and the answer.
+  const std::tuple<bool, bool, bool> cases[] = {
+      {true, false, true}, {true, true, false}, {false, false, false}};
+  for (const auto& [pressesStart, ticked, result] : cases) {
     factory.log.clear();
-    factory.onWelcome = [&](FrmXInicioMensajeModel& model, FakeFrmXInicioMensajeView& view) {
-      view.doNotShowTicked = caso.doNotShowTicked;
-      if (caso.pulsaInicio) model.btnInicio_Click();
+    factory.onWelcome = [&](FrmXInicioMensajeModel& model, FakeView& view) {
+      view.ticked = ticked;
+      if (pressesStart) model.btnInicio_Click();
     };
-    a_c_graph nuevo(factory);
-    EXPECT_EQ(nuevo.InicioMensaje_Mostrar("VORA", 1234), caso.resultado);
-    EXPECT_EQ(nuevo.WelcomeStarted(), caso.pulsaInicio);
+    a_c_graph fresh(factory);
+    EXPECT_EQ(fresh.InicioMensaje_Mostrar("VORA", 1234), result);
+    EXPECT_EQ(fresh.WelcomeStarted(), pressesStart);
     EXPECT_EQ(Log(factory.log.begin(), factory.log.begin() + 3),
-              (Log{"lblNombre=¡ Bienvenido a VORA!",
+              (Log{"Titulo=¡ Bienvenido a VORA!",
                    std::string("lblMensaje=") + FrmXInicioMensajeModel::kMensaje, "Show vbModal"}));
     EXPECT_EQ(factory.shown.left, (15360 - 7800) / 2);
   }
   // A close without the start button keeps the answer of the last start.
-  factory.onWelcome = [](FrmXInicioMensajeModel& model, FakeFrmXInicioMensajeView&) {
-    model.btnInicio_Click();
-  };
+  factory.onWelcome = [](FrmXInicioMensajeModel& model, FakeView&) { model.btnInicio_Click(); };
   EXPECT_TRUE(graph.InicioMensaje_Mostrar("VORA", 0));
   factory.onWelcome = nullptr;
   EXPECT_TRUE(graph.InicioMensaje_Mostrar("VORA", 0));
@@ -126,7 +119,7 @@ TEST_F(StandardWindowsTest, TheWelcomeAnswersWithTheStartButtonsChoice) {
 }
 
 TEST_F(StandardWindowsTest, HelpOpensTheContextsPageOrSaysThereIsNone) {
-  factory.onWelcome = [&](FrmXInicioMensajeModel& model, FakeFrmXInicioMensajeView& view) {
+  factory.onWelcome = [&](FrmXInicioMensajeModel& model, FakeView& view) {
     EXPECT_EQ(model.HelpContextID(), 77);
     model.btnAyuda_Click();
     model.TeclaF1();  // the F1 the button sent
@@ -139,14 +132,14 @@ TEST_F(StandardWindowsTest, HelpOpensTheContextsPageOrSaysThereIsNone) {
     model.TeclaF1();
   };
   graph.InicioMensaje_Mostrar("VORA", 77);
-  const Log esperado = {"Show vbModal",
+  const Log expected = {"Show vbModal",
                         "MousePointer=11",
                         "SendKeys {F1}",
                         "MousePointer=0",
                         "ayuda " + dir.File("ayuda/index.html"),
                         "ayuda " + dir.File("ayuda/77.html"),
                         "ayuda " + dir.File("ayuda/77.html")};
-  EXPECT_EQ(Log(factory.log.begin() + 2, factory.log.end()), esperado);
+  EXPECT_EQ(Log(factory.log.begin() + 2, factory.log.end()), expected);
   ASSERT_EQ(boxes->Boxes().size(), 2u);
   EXPECT_EQ(boxes->Boxes()[0].text,
             "No se encontró la ayuda del sistema en la carpeta '" + dir.File("ayuda") + "'.");
@@ -154,25 +147,28 @@ TEST_F(StandardWindowsTest, HelpOpensTheContextsPageOrSaysThereIsNone) {
             "No se pudo abrir la ayuda del sistema (" + dir.File("ayuda/77.html") + ").");
 }
 
-TEST_F(StandardWindowsTest, AMessageTickedOnceIsNeverShownAgainOthersComeBack) {
-  dao::Database db = DatabaseWithConfiguracion();
+// Engine errors of the message reach the caller, also when the save of
+// the tick fails while the window is open (it closes all the same).
+TEST_F(StandardWindowsTest, AMessageTickedOnceIsNeverShownAgainAndItsEngineErrorsReachTheCaller) {
+  dao::Database db = dao::DBEngine::CreateDatabase(dir.File("app.mdb"), "");
+  EXPECT_NE(ErrorOf([&] { graph.MensajePantalla_Mostrar(1, "T", "M", db); }), 0);
+  EXPECT_TRUE(factory.log.empty());
+  db.Execute("CREATE TABLE Configuracion (CodItem LONG)");
   // Not ticked, or closed by the window system: it comes back.
-  factory.onMessage = [](FrmXMensajeModel& model, FakeFrmXMensajeView&) {
-    model.btnAceptar_Click();
-  };
+  factory.onMessage = [](FrmXMensajeModel& model, FakeView&) { model.btnAceptar_Click(); };
   graph.MensajePantalla_Mostrar(7, "Aviso", "Lea esto.", db);
   factory.onMessage = nullptr;
   graph.MensajePantalla_Mostrar(7, "Aviso", "Lea esto.", db);
   EXPECT_EQ(std::count(factory.log.begin(), factory.log.end(), "Show vbModal"), 2);
   EXPECT_EQ(ConfiguracionRows(db), 0);
 
-  factory.onMessage = [](FrmXMensajeModel& model, FakeFrmXMensajeView& view) {
-    view.doNotRepeatTicked = true;
+  factory.onMessage = [](FrmXMensajeModel& model, FakeView& view) {
+    view.ticked = true;
     model.btnAceptar_Click();
   };
   factory.log.clear();
   EXPECT_EQ(graph.MensajePantalla_Mostrar(7, "Aviso", "Lea esto.", db).Type(), Variant().Type());
-  EXPECT_EQ(factory.log, (Log{"Caption=Aviso", "lblMensaje=Lea esto.", "Show vbModal", "Unload"}));
+  EXPECT_EQ(factory.log, (Log{"Titulo=Aviso", "lblMensaje=Lea esto.", "Show vbModal", "Unload"}));
   EXPECT_EQ(factory.shown.left, (15360 - 6000) / 2);
   EXPECT_EQ(db.OpenRecordset("select CodItem from Configuracion").Fields(0).Value().ToLong(), 7);
   factory.log.clear();
@@ -182,19 +178,10 @@ TEST_F(StandardWindowsTest, AMessageTickedOnceIsNeverShownAgainOthersComeBack) {
   // Another code is another message.
   graph.MensajePantalla_Mostrar(-3, "T", "M", db);
   EXPECT_TRUE(Contains(factory.log, "Show vbModal"));
-}
 
-TEST_F(StandardWindowsTest, EngineErrorsOfTheMessageReachTheCaller) {
-  dao::Database db = dao::DBEngine::CreateDatabase(dir.File("sin.mdb"), "");
-  EXPECT_NE(ErrorOf([&] { graph.MensajePantalla_Mostrar(1, "T", "M", db); }), 0);
-  EXPECT_TRUE(factory.log.empty());
-
-  // The table goes away while the window is open: the save's error closes
-  // the window and reaches the caller afterwards.
-  db.Execute("CREATE TABLE Configuracion (CodItem LONG)");
-  factory.onMessage = [&](FrmXMensajeModel& model, FakeFrmXMensajeView& view) {
+  factory.onMessage = [&](FrmXMensajeModel& model, FakeView& view) {
     db.Execute("DROP TABLE Configuracion");
-    view.doNotRepeatTicked = true;
+    view.ticked = true;
     model.btnAceptar_Click();
   };
   EXPECT_NE(ErrorOf([&] { graph.MensajePantalla_Mostrar(1, "T", "M", db); }), 0);
@@ -202,12 +189,12 @@ TEST_F(StandardWindowsTest, EngineErrorsOfTheMessageReachTheCaller) {
 }
 
 TEST_F(StandardWindowsTest, TheClosingNoticeRunsTheWorkWhileShownThenCloses) {
-  bool enPantalla = false;
+  bool onScreen = false;
   graph.Cerrando_Mostrar(picture, [&] {
-    enPantalla = Contains(factory.log, "Refresh") && !Contains(factory.log, "Unload");
+    onScreen = Contains(factory.log, "Refresh") && !Contains(factory.log, "Unload");
     factory.log.push_back("trabajo");
   });
-  EXPECT_TRUE(enPantalla);
+  EXPECT_TRUE(onScreen);
   EXPECT_EQ(factory.log, (Log{"picIcono", "Label1.Refresh", "Show vbModal", "Refresh",
                               "Label1.Refresh", "trabajo", "Unload"}));
   EXPECT_EQ(factory.shown.top, (11520 - 1500) / 2);
@@ -225,10 +212,10 @@ TEST_F(StandardWindowsTest, TheClosingNoticeRunsTheWorkWhileShownThenCloses) {
 TEST_F(StandardWindowsTest, AHelpFolderGivenRelativeGivesAnAbsolutePage) {
   std::filesystem::create_directories(dir.Path() / "ayuda");
   std::ofstream(dir.File("ayuda/index.html")) << "<p>ayuda</p>";
-  const auto antes = std::filesystem::current_path();
+  const auto before = std::filesystem::current_path();
   std::filesystem::current_path(dir.Path());
   const std::string page = HelpPages::Pagina("ayuda", 9);
-  std::filesystem::current_path(antes);
+  std::filesystem::current_path(before);
   EXPECT_EQ(page,
             NativePath::ToUtf8(
                 (std::filesystem::canonical(dir.Path()) / "ayuda/index.html").make_preferred()));

@@ -1,16 +1,15 @@
 // The window routines on fake objects: centring, the property reads with
-// their found flag, enabling and disabling a container's controls, and the
-// tiling picture routine.
+// their found flag, and enabling and disabling a container's controls (the
+// tiling picture routine is drawn on real pictures in QtWindowsTest).
 #include <gtest/gtest.h>
 
 #include <map>
+#include <tuple>
 
 #include "common/TextCase.h"
 #include "forms/FakeWindows.h"
-#include "forms/Tiling.h"
 #include "forms/a_c_graph.h"
 #include "support/ErrorOf.h"
-#include "support/FakePicture.h"
 
 namespace {
 
@@ -82,103 +81,82 @@ class AcGraphTest : public ::testing::Test {
 }  // namespace
 
 TEST_F(AcGraphTest, CentresOnTheScreenOrAChildInItsContainer) {
-  FakeFormWindow window(6001, 3000);
-  graph.CentrarFormulario(window);
-  EXPECT_EQ(window.left, (15360 - 6001) / 2);
-  EXPECT_EQ(window.top, (11520 - 3000) / 2);
-
-  FakeContainer marco;
-  FakeFormWindow hija(3000, 2001, true);
-  graph.CentrarFormulario(hija, &marco);
-  EXPECT_EQ(hija.left, 3000);
-  EXPECT_EQ(hija.top, 2000);
-
-  FakeFormWindow suelta(3000, 2000, true);
-  graph.CentrarFormulario(suelta);
-  EXPECT_EQ(suelta.moves, 0);
-
-  // A window larger than the screen goes up and left by half the excess.
-  FakeFormWindow grande(20000, 12000);
-  graph.CentrarFormulario(grande);
-  EXPECT_EQ(grande.left, -2320);
-  EXPECT_EQ(grande.top, -240);
+  FakeContainer frame;
+  const std::tuple<int, int, bool, FormContainer*, int, int> cases[] = {
+      {6001, 3000, false, nullptr, (15360 - 6001) / 2, (11520 - 3000) / 2},
+      {3000, 2001, true, &frame, 3000, 2000},
+      {3000, 2000, true, nullptr, -1, -1},          // a child without its container: not moved
+      {20000, 12000, false, nullptr, -2320, -240},  // too large: up and left by half the excess
+  };
+  for (const auto& [width, height, mdi, in, left, top] : cases) {
+    FakeFormWindow window(width, height, mdi);
+    graph.CentrarFormulario(window, in);
+    EXPECT_EQ(std::make_pair(window.left, window.top), std::make_pair(left, top)) << width;
+  }
 }
 
 TEST_F(AcGraphTest, DarPropiedadFindsTheFiveNamesAndFlagsWhatIsMissing) {
   auto window = std::make_shared<FakeControl>(std::map<std::string, Variant>{});
-  auto texto = window->Add({{"enabled", true}, {"text", "hola"}});
+  auto textBox = window->Add({{"enabled", true}, {"text", "hola"}});
 
-  auto v = a_c_graph::DarPropiedad(*texto, "TEXT");
+  auto v = a_c_graph::DarPropiedad(*textBox, "TEXT");
   EXPECT_TRUE(v.encontrada);
   EXPECT_EQ(v.valor.ToString(), "hola");
-  EXPECT_TRUE(a_c_graph::DarPropiedad(*texto, "Enabled").valor.ToBool());
-  v = a_c_graph::DarPropiedad(*texto, "Container");
+  EXPECT_TRUE(a_c_graph::DarPropiedad(*textBox, "Enabled").valor.ToBool());
+  v = a_c_graph::DarPropiedad(*textBox, "Container");
   ASSERT_TRUE(v.encontrada && v.objeto);
   EXPECT_EQ(v.objeto->Identity(), window.get());
-  v = a_c_graph::DarPropiedad(*texto, "parent");
+  v = a_c_graph::DarPropiedad(*textBox, "parent");
   ASSERT_TRUE(v.encontrada && v.objeto);
   EXPECT_EQ(v.objeto->Identity(), window.get());
 
-  v = a_c_graph::DarPropiedad(*texto, "Value");
+  v = a_c_graph::DarPropiedad(*textBox, "Value");
   EXPECT_FALSE(v.encontrada);
   EXPECT_EQ(v.valor.Type(), Variant().Type());
   EXPECT_FALSE(a_c_graph::DarPropiedad(*window, "Parent").encontrada);
 
   // Outside the five: found, with nothing read.
-  v = a_c_graph::DarPropiedad(*texto, "Caption");
+  v = a_c_graph::DarPropiedad(*textBox, "Caption");
   EXPECT_TRUE(v.encontrada);
   EXPECT_EQ(v.valor.Type(), Variant().Type());
   EXPECT_EQ(v.objeto, nullptr);
 }
 
-TEST_F(AcGraphTest, DisablingAFrameClearsItsOwnControlsOnly) {
+TEST_F(AcGraphTest, DisablingAFrameClearsItsOwnControlsOnlyAndAnOrphanOnlyItself) {
   auto window = std::make_shared<FakeControl>(std::map<std::string, Variant>{});
-  auto marco = window->Add({{"enabled", true}});
-  auto texto = window->Add({{"enabled", true}, {"text", "Calle 1"}}, marco);
-  auto casilla = window->Add({{"enabled", true}, {"value", int16_t{1}}}, marco);
-  auto etiqueta = window->Add({{"enabled", true}}, marco);  // neither Text nor Value
-  auto line = window->Add({}, marco);                       // not even Enabled
-  auto anidado = window->Add({{"enabled", true}}, marco);
-  auto profundo = window->Add({{"enabled", true}, {"text", "adentro"}}, anidado);
-  auto fuera = window->Add({{"enabled", true}, {"text", "fuera"}});
+  auto frame = window->Add({{"enabled", true}});
+  auto textBox = window->Add({{"enabled", true}, {"text", "Calle 1"}}, frame);
+  auto checkBox = window->Add({{"enabled", true}, {"value", int16_t{1}}}, frame);
+  auto label = window->Add({{"enabled", true}}, frame);  // neither Text nor Value
+  auto line = window->Add({}, frame);                    // not even Enabled
+  auto nested = window->Add({{"enabled", true}}, frame);
+  auto deep = window->Add({{"enabled", true}, {"text", "adentro"}}, nested);
+  auto outside = window->Add({{"enabled", true}, {"text", "fuera"}});
 
-  graph.HabilitarControlesContenedor(*marco, false);
-  EXPECT_FALSE((*marco)["Enabled"].ToBool());
-  EXPECT_FALSE((*texto)["Enabled"].ToBool());
-  EXPECT_EQ((*texto)["Text"].ToString(), "");
-  EXPECT_FALSE((*casilla)["Enabled"].ToBool());
-  EXPECT_EQ((*casilla)["Value"].ToLong(), 0);
-  EXPECT_FALSE((*etiqueta)["Enabled"].ToBool());
-  EXPECT_FALSE((*anidado)["Enabled"].ToBool());
-  EXPECT_TRUE((*profundo)["Enabled"].ToBool());
-  EXPECT_EQ((*profundo)["Text"].ToString(), "adentro");
-  EXPECT_TRUE((*fuera)["Enabled"].ToBool());
-  EXPECT_EQ((*fuera)["Text"].ToString(), "fuera");
+  // Each control as "enabled text value", "-" for what it lacks.
+  const auto states = [&] {
+    std::string out;
+    for (const auto& c : {frame, textBox, checkBox, label, nested, deep, outside}) {
+      out += (*c)["Enabled"].ToBool() ? "1" : "0";
+      for (const char* name : {"Text", "Value"}) {
+        const auto v = a_c_graph::DarPropiedad(*c, name);
+        out += " " + (v.encontrada ? v.valor.ToString() : "-");
+      }
+      out += "|";
+    }
+    return out;
+  };
+  graph.HabilitarControlesContenedor(*frame, false);
+  EXPECT_EQ(states(), "0 - -|0  -|0 - 0|0 - -|0 - -|1 adentro -|1 fuera -|");
+  textBox->SetProperty("Text", "otra");
+  graph.HabilitarControlesContenedor(*frame, true);
+  EXPECT_EQ(states(), "1 - -|1 otra -|1 - 0|1 - -|1 - -|1 adentro -|1 fuera -|");
 
-  (*texto).SetProperty("Text", "otra");
-  graph.HabilitarControlesContenedor(*marco, true);
-  EXPECT_TRUE((*marco)["Enabled"].ToBool());
-  EXPECT_TRUE((*texto)["Enabled"].ToBool());
-  EXPECT_TRUE((*casilla)["Enabled"].ToBool());
-  EXPECT_EQ((*texto)["Text"].ToString(), "otra");
-  EXPECT_EQ((*casilla)["Value"].ToLong(), 0);
-}
-
-TEST_F(AcGraphTest, AContainerWithoutAParentOnlyChangesItself) {
-  auto suelto = std::make_shared<FakeControl>(std::map<std::string, Variant>{{"enabled", true}});
-  graph.HabilitarControlesContenedor(*suelto, false);
-  EXPECT_FALSE((*suelto)["Enabled"].ToBool());
+  // A container without a parent only changes itself.
+  auto orphan = std::make_shared<FakeControl>(std::map<std::string, Variant>{{"enabled", true}});
+  graph.HabilitarControlesContenedor(*orphan, false);
+  EXPECT_FALSE((*orphan)["Enabled"].ToBool());
   // Enabled itself is the one property the routine does not skip.
-  auto nada = std::make_shared<FakeControl>(std::map<std::string, Variant>{});
-  EXPECT_EQ(ErrorOf([&] { graph.HabilitarControlesContenedor(*nada, true); }), 438);
-}
-
-TEST_F(AcGraphTest, DarMosaicoDrawsThePlacesOfTheTiles) {
-  FakePicture origen(32, 16);
-  auto mosaico = graph.DarMosaico(origen, 100, 40, 100);
-  ASSERT_NE(mosaico, nullptr);
-  EXPECT_EQ(mosaico->Width(), 100);
-  EXPECT_EQ(mosaico->Height(), 40);
-  EXPECT_EQ(static_cast<FakePicture&>(*mosaico).places, Tiling::Teselas(32, 16, 100, 40, 100));
-  EXPECT_EQ(ErrorOf([&] { graph.DarMosaico(origen, 100, 40, 0); }), 5);
+  auto bare = std::make_shared<FakeControl>(std::map<std::string, Variant>{});
+  EXPECT_EQ(ErrorOf([&] { graph.HabilitarControlesContenedor(*bare, true); }), 438);
 }

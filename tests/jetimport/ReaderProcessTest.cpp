@@ -1,6 +1,7 @@
 // The reader's own process: whatever happens to it (a crash, a loop, a
 // runaway allocation, garbage on the pipe) reaches the importer as one
 // error naming the file, and an interrupt stops it at once.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -14,6 +15,7 @@
 #include "support/ErrorOf.h"
 
 using jetimport::ReaderProcess;
+using ::testing::HasSubstr;
 
 namespace {
 
@@ -38,8 +40,7 @@ TEST(ReaderProcess, MessagesArriveWholeAndInOrder) {
   EXPECT_EQ(reader.Next("", ""), "primero");
   EXPECT_EQ(reader.Next("", "").size(), 300000u);
   EXPECT_EQ(reader.Next("", ""), std::string("\0fin", 4));
-  EXPECT_NE(Failure([](const ReaderProcess::Send&) {}).find("terminó antes de tiempo"),
-            std::string::npos);
+  EXPECT_THAT(Failure([](const ReaderProcess::Send&) {}), HasSubstr("terminó antes de tiempo"));
 }
 
 TEST(ReaderProcess, ACrashALoopOrARunawayAllocationIsOneErrorAboutTheFile) {
@@ -59,17 +60,15 @@ TEST(ReaderProcess, ACrashALoopOrARunawayAllocationIsOneErrorAboutTheFile) {
 #if !defined(__SANITIZE_ADDRESS__)
   // The child's address space is capped: allocating without end fails there.
   // (Under AddressSanitizer there is no cap, see ReaderProcess.cpp.)
-  const std::string hog = Failure([](const ReaderProcess::Send&) {
-    std::vector<std::vector<char>> all;
-    for (;;) all.emplace_back(64 << 20, 'x');
-  });
-  EXPECT_EQ(hog.rfind("3343 Formato de base de datos no reconocido 'origen.mdb'", 0), 0u) << hog;
+  EXPECT_THAT(Failure([](const ReaderProcess::Send&) {
+                std::vector<std::vector<char>> all;
+                for (;;) all.emplace_back(64 << 20, 'x');
+              }),
+              ::testing::StartsWith("3343 Formato de base de datos no reconocido 'origen.mdb'"));
 #endif
   // Every message has at least its kind: an empty one is garbage.
-  EXPECT_NE(Failure([](const ReaderProcess::Send& send) {
-              send("");
-            }).find("mensaje del lector no válido"),
-            std::string::npos);
+  EXPECT_THAT(Failure([](const ReaderProcess::Send& send) { send(""); }),
+              HasSubstr("mensaje del lector no válido"));
 }
 
 TEST(ReaderProcess, AnInterruptStopsTheReaderAtOnce) {

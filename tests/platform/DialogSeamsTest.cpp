@@ -1,9 +1,12 @@
 // The seams for dialogs and the desktop: filters in Qt's form, the drives
-// among the mounts, and the recording services answering ahead of time.
+// among the mounts, what the seams answer with nothing installed, and the
+// scoped guard that installs a service and puts back what it found, from
+// nested scopes and from a scope left by an exception.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
+#include <stdexcept>
 
 #include "platform/DriveService.h"
 #include "platform/FileDialogService.h"
@@ -11,9 +14,7 @@
 #include "platform/FileFilter.h"
 #include "platform/InputBoxService.h"
 #include "platform/MountTable.h"
-#include "platform/RecordingFileDialog.h"
-#include "platform/RecordingFileExplorer.h"
-#include "platform/RecordingInputBox.h"
+#include "platform/RecordingMessageBox.h"
 #include "platform/ScopedService.h"
 
 TEST(FileFilter, FormsFiltersBecomeQtFilters) {
@@ -36,13 +37,10 @@ TEST(FileFilter, TheChosenEntryNamesTheExtensionASaveAdds) {
   EXPECT_EQ(FileFilter::DefaultExtension("Copias (*.tar.gz)"), "tar.gz");
   EXPECT_EQ(FileFilter::DefaultExtension(FileFilter::ToQt("Textos|*.txt")), "txt");
   // Nothing to add where the entry matches every file or leaves it open.
-  EXPECT_EQ(FileFilter::DefaultExtension("Todos los archivos (*)"), "");
-  EXPECT_EQ(FileFilter::DefaultExtension("Todos (*.*)"), "");
-  EXPECT_EQ(FileFilter::DefaultExtension("Bases (*.?db)"), "");
-  EXPECT_EQ(FileFilter::DefaultExtension("Bases (*.md?)"), "");
-  EXPECT_EQ(FileFilter::DefaultExtension("Informe (informe.txt)"), "");
-  EXPECT_EQ(FileFilter::DefaultExtension("Textos"), "");
-  EXPECT_EQ(FileFilter::DefaultExtension(""), "");
+  for (const char* open : {"Todos los archivos (*)", "Todos (*.*)", "Bases (*.?db)",
+                           "Bases (*.md?)", "Informe (informe.txt)", "Textos", ""}) {
+    EXPECT_EQ(FileFilter::DefaultExtension(open), "") << open;
+  }
 }
 
 TEST(MountTable, DrivesAreTheUsersStorageWhereDesktopsMountIt) {
@@ -67,7 +65,7 @@ TEST(MountTable, DrivesAreTheUsersStorageWhereDesktopsMountIt) {
   EXPECT_EQ(MountTable::Unescape("a\\011b\\134c\\09"), "a\tb\\c\\09");
 }
 
-TEST(DriveService, TheMachinesDrivesBeginWithTheRootAndFixedOnesReplaceThem) {
+TEST(DriveService, TheMachinesDrivesBeginWithTheRoot) {
   const std::vector<std::string> maquina = SystemDrives().Drives();
   ASSERT_FALSE(maquina.empty());
 #ifdef _WIN32
@@ -84,39 +82,40 @@ TEST(DriveService, TheMachinesDrivesBeginWithTheRootAndFixedOnesReplaceThem) {
 #else
   EXPECT_EQ(maquina.front(), "/");
 #endif
-  ScopedService<DriveService> fixed(
-      std::make_shared<FixedDrives>(std::vector<std::string>{"/", "/no/such/medium"}));
-  EXPECT_EQ(DriveService::Current().Drives().back(), "/no/such/medium");
 }
 
-TEST(DialogSeams, RecordingServicesAnswerAheadOfTimeAndDefaultToCancel) {
-  // With nothing installed nothing is shown or started.
+// With nothing installed nothing is shown or started: every seam answers
+// as a cancelled dialog would.
+TEST(DialogSeams, WithNothingInstalledEverySeamAnswersCancel) {
   EXPECT_FALSE(FileDialogService::Current().Ask(FileDialogMode::Open, "", "").has_value());
   EXPECT_EQ(InputBox("¿Nombre?", "Título"), "");
   EXPECT_FALSE(FileExplorerService::Current().Open("/"));
+}
 
-  ScopedService<RecordingFileDialog> dialogo;
-  dialogo->SetNextFileName("/tmp/a.mdb");
-  dialogo->SetNextCancel();
-  dialogo->SetNextError(32755, "Cancelado");
-  EXPECT_EQ(FileDialogService::Current().Ask(FileDialogMode::Save, "T (*.txt)", "/tmp"),
-            "/tmp/a.mdb");
-  EXPECT_FALSE(FileDialogService::Current().Ask(FileDialogMode::Open, "", "").has_value());
-  EXPECT_THROW(FileDialogService::Current().Ask(FileDialogMode::Open, "", ""), AppError);
-  ASSERT_EQ(dialogo->Requests().size(), 3u);
-  EXPECT_EQ(dialogo->Requests()[0].mode, FileDialogMode::Save);
-  EXPECT_EQ(dialogo->Requests()[0].filter, "T (*.txt)");
-  EXPECT_EQ(dialogo->Requests()[0].start, "/tmp");
+TEST(ScopedService, PutsBackWhatItFoundHoweverItsScopeEnds) {
+  MessageBoxService* const before = &MessageBoxService::Current();
+  {
+    ScopedService<RecordingMessageBox> outer;
+    EXPECT_EQ(&MessageBoxService::Current(), outer.Get().get());
+    try {
+      ScopedService<RecordingMessageBox> inner;
+      MsgBox("dentro");
+      EXPECT_EQ(inner->Boxes().size(), 1u);
+      throw std::runtime_error("scope left by an error");
+    } catch (const std::runtime_error&) {
+    }
+    EXPECT_EQ(&MessageBoxService::Current(), outer.Get().get());
+    MsgBox("fuera");
+    ASSERT_EQ(outer->Boxes().size(), 1u);
+    EXPECT_EQ(outer->Boxes()[0].text, "fuera");
+  }
+  EXPECT_EQ(&MessageBoxService::Current(), before);
 
-  ScopedService<RecordingInputBox> caja;
-  caja->SetNextAnswer("Nueva");
-  EXPECT_EQ(InputBox("Ingrese", "Nueva carpeta"), "Nueva");
-  EXPECT_EQ(InputBox("Ingrese", "Nueva carpeta", "x"), "");
-  EXPECT_EQ(caja->Requests().at(1).defaultText, "x");
-
-  ScopedService<RecordingFileExplorer> explorador(std::make_shared<RecordingFileExplorer>(true));
-  explorador->SetNextResult(false);
-  EXPECT_FALSE(FileExplorerService::Current().Open("/a"));
-  EXPECT_TRUE(FileExplorerService::Current().Open("/b"));
-  EXPECT_EQ(explorador->Folders(), (std::vector<std::string>{"/a", "/b"}));
+  // A service given is installed as it is; none stands for the seam's default.
+  ScopedService<DriveService> fixed(std::make_shared<FixedDrives>(std::vector<std::string>{"/x"}));
+  {
+    ScopedService<DriveService> machine(nullptr);
+    EXPECT_EQ(DriveService::Current().Drives(), SystemDrives().Drives());
+  }
+  EXPECT_EQ(DriveService::Current().Drives(), std::vector<std::string>{"/x"});
 }

@@ -1,27 +1,14 @@
 /*
-** ClippedTexts: finds the texts a window cannot show whole. For a window
-** shown offscreen it walks every visible widget and measures, with the
-** widget's own font metrics, each label, button (push, check, radio, tool
-** button with text), group box caption, column header and tab against the
-** rectangle the widget or its style gives that text:
-**   - a label on one line needs its text's width and height inside its
-**     contents; a label that wraps needs the height its text takes at its
-**     width, and room for its longest word;
-**   - a button needs its text (and icon) inside the style's contents
-**     rectangle of that kind of button;
-**   - a caption needs its text inside the group box, a column header the
-**     size its style asks for the section, a tab its text and the style's
-**     padding.
-** A label that elides (ElidedLabel, whose property "elided" says whether
-** it does) and a list that shows a cut cell's whole text in a tooltip
-** (property "elidedCellTips") are found too, but marked elided: they show
-** what fits with an ellipsis and the whole text on demand, which is the
-** remedy where a described width cannot hold a text. Each text is measured
-** against its own widget; a widget drawn under a sibling is not considered.
-**
-** Each finding names the window, the widget's path of object names, what it
-** is, the text, and the pixels it needs against those it has. Used by the
-** tests that walk every window and gallery page.
+** ClippedTexts: the texts a window shown offscreen cannot show whole. Each
+** visible widget's text is measured with its own font against the room the
+** widget or its style gives: a label on one line or wrapped at its width
+** (a word longer than the width shows too), a push, check, radio or tool
+** button with its icon, a group box caption, a column header, a tab, and
+** each column's widest cut cell in sight. An ElidedLabel with the property
+** "elided" and a view with "elidedCellTips" show what fits and the whole
+** text on demand: their findings are marked elided, not cut. A finding
+** names the window, the widget's path of object names, its kind, the text,
+** and the pixels it needs against those it has.
 */
 #pragma once
 
@@ -49,11 +36,8 @@
 namespace clipped {
 
 struct Finding {
-  QString where;
-  QString kind;
-  QString text;
-  QSize need;
-  QSize have;
+  QString where, kind, text;
+  QSize need, have;
   bool elided = false;
 
   std::string Line() const {
@@ -68,204 +52,140 @@ struct Finding {
   }
 };
 
-inline QString PathOf(const QWidget& w, const QWidget& window) {
-  QStringList names;
-  for (const QWidget* p = &w; p && p != &window; p = p->parentWidget()) {
-    const QString name = p->objectName();
-    if (!name.isEmpty() && !name.startsWith(QStringLiteral("qt_"))) names.prepend(name);
-  }
-  QString title = window.windowTitle();
-  if (title.isEmpty()) title = window.objectName();
-  names.prepend(title.isEmpty() ? QString::fromLatin1(window.metaObject()->className()) : title);
-  if (w.objectName().isEmpty() && &w != &window) {
-    names.append(QString::fromLatin1(w.metaObject()->className()));
-  }
-  return names.join(QStringLiteral(" > "));
-}
-
 // The text as it shows: an access key's '&' takes no room, "&&" is one.
 inline QString Shown(QString text) {
-  text.replace(QRegularExpression(QStringLiteral("&(?!&)")), QString());
-  return text;
+  return text.replace(QRegularExpression(QStringLiteral("&(?!&)")), QString());
 }
-
-inline bool Fits(QSize need, QSize have) {
-  return need.width() <= have.width() && need.height() <= have.height();
-}
-
-class Walker {
- public:
-  explicit Walker(const QWidget& window) : window_(window) {}
-
-  std::vector<Finding> Run() {
-    std::vector<const QWidget*> widgets{&window_};
-    for (const QWidget* w : window_.findChildren<QWidget*>()) widgets.push_back(w);
-    for (const QWidget* w : widgets) {
-      if (!w->isVisibleTo(&window_) && w != &window_) continue;
-      if (const auto* label = qobject_cast<const QLabel*>(w)) {
-        Label(*label);
-      } else if (const auto* button = qobject_cast<const QAbstractButton*>(w)) {
-        Button(*button);
-      } else if (const auto* box = qobject_cast<const QGroupBox*>(w)) {
-        Caption(*box);
-      } else if (const auto* header = qobject_cast<const QHeaderView*>(w)) {
-        Header(*header);
-      } else if (const auto* tabs = qobject_cast<const QTabBar*>(w)) {
-        Tabs(*tabs);
-      }
-      if (const auto* view = qobject_cast<const QAbstractItemView*>(w)) Cells(*view);
-    }
-    return findings_;
-  }
-
- private:
-  void Add(const QWidget& w, const char* kind, const QString& text, QSize need, QSize have,
-           bool elided = false) {
-    findings_.push_back({PathOf(w, window_), QString::fromLatin1(kind), text, need, have, elided});
-  }
-
-  void Label(const QLabel& label) {
-    if (label.text().isEmpty() || label.textFormat() == Qt::RichText) return;
-    if (label.inherits("ElidedLabel")) {
-      if (label.property("elided").toBool()) {
-        const QString text = label.buddy() ? Shown(label.text()) : label.text();
-        const QFontMetrics fm(label.font());
-        Add(label, "label", label.text(), QSize(fm.horizontalAdvance(text), fm.height()),
-            label.contentsRect().size(), true);
-      }
-      return;
-    }
-    const QRect inside = label.contentsRect().adjusted(label.margin(), label.margin(),
-                                                       -label.margin(), -label.margin());
-    const QFontMetrics fm(label.font());
-    const QString text = label.buddy() ? Shown(label.text()) : label.text();
-    // As the label draws it: on one line, or wrapped at its width (a word
-    // longer than the width makes the text wider than the label).
-    const int flags = label.wordWrap() ? Qt::TextWordWrap : 0;
-    const QSize need =
-        fm.boundingRect(QRect(0, 0, std::max(inside.width(), 1), 1 << 20), flags, text).size();
-    if (!Fits(need, inside.size())) Add(label, "label", text, need, inside.size());
-  }
-
-  void Button(const QAbstractButton& button) {
-    const QString text = Shown(button.text());
-    if (text.isEmpty()) return;
-    const QFontMetrics fm(button.font());
-    const QStyle& style = *button.style();
-    QStyle::SubElement element = QStyle::SE_PushButtonContents;
-    QStyleOptionButton option;
-    option.initFrom(&button);
-    option.text = button.text();
-    option.icon = button.icon();
-    option.iconSize = button.iconSize();
-    int icon = button.icon().isNull() ? 0 : button.iconSize().width() + 4;
-    if (qobject_cast<const QCheckBox*>(&button)) {
-      element = QStyle::SE_CheckBoxContents;
-    } else if (qobject_cast<const QRadioButton*>(&button)) {
-      element = QStyle::SE_RadioButtonContents;
-    } else if (const auto* tool = qobject_cast<const QToolButton*>(&button)) {
-      if (tool->toolButtonStyle() == Qt::ToolButtonIconOnly) return;
-      const QSize need = tool->sizeHint();
-      if (!Fits(need, tool->size())) Add(button, "button", text, need, tool->size());
-      return;
-    } else if (!qobject_cast<const QPushButton*>(&button)) {
-      return;
-    }
-    const QRect inside = style.subElementRect(element, &option, &button);
-    const QSize need(fm.horizontalAdvance(text) + icon, fm.height());
-    if (!Fits(need, inside.size())) Add(button, "button", text, need, inside.size());
-  }
-
-  void Caption(const QGroupBox& box) {
-    const QString text = Shown(box.title());
-    if (text.isEmpty()) return;
-    QStyleOptionGroupBox option;
-    option.initFrom(&box);
-    option.text = box.title();
-    option.subControls = QStyle::SC_GroupBoxLabel;
-    option.textAlignment = box.alignment();
-    if (box.isCheckable()) option.subControls |= QStyle::SC_GroupBoxCheckBox;
-    const QRect label =
-        box.style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, &box);
-    const QFontMetrics fm(box.font());
-    const QSize need(label.left() + fm.horizontalAdvance(text), fm.height());
-    const QSize have(box.width(), std::max(label.height(), 0));
-    if (!Fits(need, have)) Add(box, "caption", text, need, have);
-  }
-
-  void Header(const QHeaderView& header) {
-    if (header.orientation() != Qt::Horizontal || !header.model()) return;
-    for (int i = 0; i < header.count(); ++i) {
-      if (header.isSectionHidden(i)) continue;
-      const QString text = header.model()->headerData(i, Qt::Horizontal).toString();
-      if (text.isEmpty()) continue;
-      QStyleOptionHeader option;
-      option.initFrom(&header);
-      option.text = text;
-      option.section = i;
-      option.fontMetrics = header.fontMetrics();
-      if (header.isSortIndicatorShown() && header.sortIndicatorSection() == i) {
-        option.sortIndicator = QStyleOptionHeader::SortDown;
-      }
-      const QSize need =
-          header.style()->sizeFromContents(QStyle::CT_HeaderSection, &option, QSize(), &header);
-      const QSize have(header.sectionSize(i), header.height());
-      if (!Fits(need, have)) Add(header, "column header", text, need, have);
-    }
-  }
-
-  void Tabs(const QTabBar& tabs) {
-    const QFontMetrics fm(tabs.font());
-    const int padding = tabs.style()->pixelMetric(QStyle::PM_TabBarTabHSpace, nullptr, &tabs);
-    for (int i = 0; i < tabs.count(); ++i) {
-      const QString text = Shown(tabs.tabText(i));
-      const QSize need(fm.horizontalAdvance(text) + padding, fm.height());
-      if (!Fits(need, tabs.tabRect(i).size())) Add(tabs, "tab", text, need, tabs.tabRect(i).size());
-    }
-  }
-
-  // The cells of the rows in sight, one finding per column (its widest
-  // cut cell). A view that shows a cut cell's whole text in a tooltip
-  // (property "elidedCellTips") only elides.
-  void Cells(const QAbstractItemView& view) {
-    if (!view.model()) return;
-    const bool tips = view.property("elidedCellTips").toBool();
-    const QAbstractItemModel& model = *view.model();
-    const QRect sight = view.viewport()->rect();
-    const int margin = view.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &view) + 1;
-    for (int column = 0; column < model.columnCount(view.rootIndex()); ++column) {
-      QString worst;
-      QSize need, have;
-      for (int row = 0; row < model.rowCount(view.rootIndex()); ++row) {
-        const QModelIndex index = model.index(row, column, view.rootIndex());
-        const QRect cell = view.visualRect(index);
-        if (cell.isEmpty() || !sight.intersects(cell)) continue;
-        const QString text = index.data(Qt::DisplayRole).toString();
-        if (text.isEmpty()) continue;
-        const QFont font = index.data(Qt::FontRole).isValid()
-                               ? qvariant_cast<QFont>(index.data(Qt::FontRole))
-                               : view.font();
-        int room = cell.width() - 2 * margin;
-        const QVariant icon = index.data(Qt::DecorationRole);
-        if (icon.isValid() && !icon.isNull()) room -= view.iconSize().width() + 2 * margin;
-        const int width = QFontMetrics(font).horizontalAdvance(text);
-        if (width > room && width - room > need.width() - have.width()) {
-          worst = text;
-          need = QSize(width, 0);
-          have = QSize(room, 0);
-        }
-      }
-      if (!worst.isEmpty()) Add(view, "cell", worst, need, have, tips);
-    }
-  }
-
-  const QWidget& window_;
-  std::vector<Finding> findings_;
-};
 
 // Every text of `window` that it cannot show whole, cut or elided.
 inline std::vector<Finding> In(const QWidget& window) {
-  return Walker(window).Run();
+  std::vector<Finding> found;
+  // Adds a finding when `need` does not fit `have`, or when it is elided.
+  const auto check = [&](const QWidget& w, const char* kind, const QString& text, QSize need,
+                         QSize have, bool elided = false) {
+    if (!elided && need.width() <= have.width() && need.height() <= have.height()) return;
+    QStringList path;
+    for (const QWidget* p = &w; p && p != &window; p = p->parentWidget()) {
+      if (!p->objectName().isEmpty() && !p->objectName().startsWith("qt_"))
+        path.prepend(p->objectName());
+    }
+    QString title = window.windowTitle().isEmpty() ? window.objectName() : window.windowTitle();
+    path.prepend(title.isEmpty() ? window.metaObject()->className() : title);
+    if (w.objectName().isEmpty() && &w != &window) path.append(w.metaObject()->className());
+    found.push_back({path.join(" > "), kind, text, need, have, elided});
+  };
+
+  std::vector<const QWidget*> widgets{&window};
+  for (const QWidget* w : window.findChildren<QWidget*>()) {
+    if (w->isVisibleTo(&window)) widgets.push_back(w);
+  }
+  for (const QWidget* w : widgets) {
+    const QFontMetrics fm(w->font());
+    const QStyle& style = *w->style();
+    if (const auto* label = qobject_cast<const QLabel*>(w)) {
+      if (label->text().isEmpty() || label->textFormat() == Qt::RichText) continue;
+      const QString text = label->buddy() ? Shown(label->text()) : label->text();
+      if (label->inherits("ElidedLabel")) {
+        if (label->property("elided").toBool()) {
+          check(*w, "label", label->text(), {fm.horizontalAdvance(text), fm.height()},
+                label->contentsRect().size(), true);
+        }
+        continue;
+      }
+      const int m = label->margin();
+      const QSize have = label->contentsRect().adjusted(m, m, -m, -m).size();
+      const int flags = label->wordWrap() ? Qt::TextWordWrap : 0;
+      check(*w, "label", text,
+            fm.boundingRect(QRect(0, 0, std::max(have.width(), 1), 1 << 20), flags, text).size(),
+            have);
+    } else if (const auto* button = qobject_cast<const QAbstractButton*>(w)) {
+      const QString text = Shown(button->text());
+      if (text.isEmpty()) continue;
+      if (const auto* tool = qobject_cast<const QToolButton*>(w)) {
+        if (tool->toolButtonStyle() != Qt::ToolButtonIconOnly)
+          check(*w, "button", text, tool->sizeHint(), tool->size());
+        continue;
+      }
+      QStyle::SubElement element = QStyle::SE_PushButtonContents;
+      if (qobject_cast<const QCheckBox*>(w)) {
+        element = QStyle::SE_CheckBoxContents;
+      } else if (qobject_cast<const QRadioButton*>(w)) {
+        element = QStyle::SE_RadioButtonContents;
+      } else if (!qobject_cast<const QPushButton*>(w)) {
+        continue;
+      }
+      QStyleOptionButton option;
+      option.initFrom(w);
+      option.text = button->text();
+      option.icon = button->icon();
+      option.iconSize = button->iconSize();
+      const int icon = button->icon().isNull() ? 0 : button->iconSize().width() + 4;
+      check(*w, "button", text, {fm.horizontalAdvance(text) + icon, fm.height()},
+            style.subElementRect(element, &option, w).size());
+    } else if (const auto* box = qobject_cast<const QGroupBox*>(w)) {
+      const QString text = Shown(box->title());
+      if (text.isEmpty()) continue;
+      QStyleOptionGroupBox option;
+      option.initFrom(w);
+      option.text = box->title();
+      option.textAlignment = box->alignment();
+      option.subControls = QStyle::SC_GroupBoxLabel;
+      if (box->isCheckable()) option.subControls |= QStyle::SC_GroupBoxCheckBox;
+      const QRect place =
+          style.subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, w);
+      check(*w, "caption", text, {place.left() + fm.horizontalAdvance(text), fm.height()},
+            {box->width(), std::max(place.height(), 0)});
+    } else if (const auto* header = qobject_cast<const QHeaderView*>(w)) {
+      if (header->orientation() != Qt::Horizontal || !header->model()) continue;
+      for (int i = 0; i < header->count(); ++i) {
+        const QString text = header->model()->headerData(i, Qt::Horizontal).toString();
+        if (header->isSectionHidden(i) || text.isEmpty()) continue;
+        QStyleOptionHeader option;
+        option.initFrom(w);
+        option.text = text;
+        option.section = i;
+        option.fontMetrics = fm;
+        if (header->isSortIndicatorShown() && header->sortIndicatorSection() == i)
+          option.sortIndicator = QStyleOptionHeader::SortDown;
+        check(*w, "column header", text,
+              style.sizeFromContents(QStyle::CT_HeaderSection, &option, QSize(), w),
+              {header->sectionSize(i), header->height()});
+      }
+    } else if (const auto* tabs = qobject_cast<const QTabBar*>(w)) {
+      const int padding = style.pixelMetric(QStyle::PM_TabBarTabHSpace, nullptr, w);
+      for (int i = 0; i < tabs->count(); ++i) {
+        const QString text = Shown(tabs->tabText(i));
+        check(*w, "tab", text, {fm.horizontalAdvance(text) + padding, fm.height()},
+              tabs->tabRect(i).size());
+      }
+    }
+    // The cells of the rows in sight: per column, the one cut the most.
+    const auto* view = qobject_cast<const QAbstractItemView*>(w);
+    if (!view || !view->model()) continue;
+    const QAbstractItemModel& model = *view->model();
+    const int margin = style.pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, w) + 1;
+    for (int column = 0; column < model.columnCount(view->rootIndex()); ++column) {
+      QString worst;
+      int need = 0, have = 0;
+      for (int row = 0; row < model.rowCount(view->rootIndex()); ++row) {
+        const QModelIndex index = model.index(row, column, view->rootIndex());
+        const QRect cell = view->visualRect(index);
+        const QString text = index.data(Qt::DisplayRole).toString();
+        if (cell.isEmpty() || !view->viewport()->rect().intersects(cell) || text.isEmpty())
+          continue;
+        const QVariant font = index.data(Qt::FontRole);
+        const int width = QFontMetrics(font.isValid() ? qvariant_cast<QFont>(font) : view->font())
+                              .horizontalAdvance(text);
+        int room = cell.width() - 2 * margin;
+        const QVariant icon = index.data(Qt::DecorationRole);
+        if (icon.isValid() && !icon.isNull()) room -= view->iconSize().width() + 2 * margin;
+        if (width > room && width - room > need - have) worst = text, need = width, have = room;
+      }
+      if (!worst.isEmpty())
+        check(*w, "cell", worst, {need, 0}, {have, 0}, view->property("elidedCellTips").toBool());
+    }
+  }
+  return found;
 }
 
 // Of those, the ones cut unseen.

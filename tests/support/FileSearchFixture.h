@@ -17,9 +17,9 @@
 class FileSearchFixture : public ::testing::Test {
  protected:
   void SetUp() override { std::ofstream(dir.File("datos.mdb")) << "x"; }
-  std::vector<std::string> Mensajes() { return TakeNoticeTexts(*cajas); }
+  std::vector<std::string> Notices() { return TakeNoticeTexts(*messageBoxes); }
 
   TempDir dir;
-  ScopedService<RecordingMessageBox> cajas;
-  ScopedService<RecordingFileDialog> dialogo;
+  ScopedService<RecordingMessageBox> messageBoxes;
+  ScopedService<RecordingFileDialog> fileDialog;
 };

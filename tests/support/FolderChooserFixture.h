@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -31,23 +32,21 @@ class FolderChooserFixture : public ::testing::Test {
     fs::create_directories(dir.Path() / "Datos" / "Anual");
     std::ofstream(dir.File("Datos/archivo.txt")) << "x";
   }
-  std::vector<std::string> Mensajes() { return TakeNoticeTexts(*cajas); }
+  std::vector<std::string> Notices() { return TakeNoticeTexts(*messageBoxes); }
   // A path inside the scratch tree, written with "/" and given with the
   // system's separator.
   std::string In(std::string relative) const {
-    for (char& c : relative) {
-      if (c == '/') c = kPathSeparator;
-    }
-    return raiz + kPathSeparatorText + relative;
+    std::replace(relative.begin(), relative.end(), '/', kPathSeparator);
+    return rootPath + kPathSeparatorText + relative;
   }
   // The root of the scratch tree's file system: "/", or its drive's "C:\".
   std::string Root() const { return NativePath::ToUtf8(dir.Path().root_path()); }
 
   TempDir dir;
-  std::string raiz = NativePath::ToUtf8(dir.Path());
-  ScopedService<RecordingMessageBox> cajas;
-  ScopedService<RecordingInputBox> pregunta;
-  ScopedService<RecordingFileExplorer> explorador{std::make_shared<RecordingFileExplorer>(true)};
+  std::string rootPath = NativePath::ToUtf8(dir.Path());
+  ScopedService<RecordingMessageBox> messageBoxes;
+  ScopedService<RecordingInputBox> inputBox;
+  ScopedService<RecordingFileExplorer> explorer{std::make_shared<RecordingFileExplorer>(true)};
   ScopedService<DriveService> unidades{
-      std::make_shared<FixedDrives>(std::vector<std::string>{Root(), raiz, In("sin-medio")})};
+      std::make_shared<FixedDrives>(std::vector<std::string>{Root(), rootPath, In("sin-medio")})};
 };

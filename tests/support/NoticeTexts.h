@@ -10,13 +10,13 @@
 
 #include "platform/RecordingMessageBox.h"
 
-inline std::vector<std::string> TakeNoticeTexts(RecordingMessageBox& cajas) {
+inline std::vector<std::string> TakeNoticeTexts(RecordingMessageBox& messageBoxes) {
   std::vector<std::string> textos;
-  for (const auto& m : cajas.Boxes()) {
+  for (const auto& m : messageBoxes.Boxes()) {
     EXPECT_EQ(m.style, msgbox::vbOKOnly);
     EXPECT_EQ(m.title, "Remendor");
     textos.push_back(m.text);
   }
-  cajas.Clear();
+  messageBoxes.Clear();
   return textos;
 }

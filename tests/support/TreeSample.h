@@ -27,26 +27,26 @@ inline dao::Database MakeTreeSample(const std::string& file) {
 
 class RecordingTreeContainer : public NOVUTreeContainer {
  public:
-  std::map<double, int32_t> condiciones;  // iterator code -> children level
-  std::set<std::string> marcados;         // "code/values" that show "lleno"
-  std::set<std::string> nulos;            // "code/values" answered with Null
-  std::vector<std::string> preguntas;
-  bool condicionSinFila = false;
+  std::map<double, int32_t> levels;  // iterator code -> children level
+  std::set<std::string> filledKeys;  // "code/values" that show "lleno"
+  std::set<std::string> nullKeys;    // "code/values" answered with Null
+  std::vector<std::string> asked;
+  bool askedWithoutRow = false;
 
   std::string DarCaption(Variant& Codigo, dao::Recordset& rs) override {
-    preguntas.push_back("DarCaption " + Codigo.ToString());
+    asked.push_back("DarCaption " + Codigo.ToString());
     return rs.Fields("Nombre").Value().ToString();
   }
   int32_t DarCondicion(Variant& Codigo, dao::Recordset& rs) override {
-    preguntas.push_back("DarCondicion " + Codigo.ToString());
-    condicionSinFila = !rs.IsOpen();
-    return condiciones.at(Codigo.ToDouble());
+    asked.push_back("DarCondicion " + Codigo.ToString());
+    askedWithoutRow = !rs.IsOpen();
+    return levels.at(Codigo.ToDouble());
   }
   Variant EsCheck(Variant& Codigo, std::vector<Variant>& ValoresCampo) override {
-    std::string clave = Codigo.ToString();
-    for (const Variant& v : ValoresCampo) clave += "/" + v.ToString();
-    preguntas.push_back("EsCheck " + clave);
-    if (nulos.count(clave) > 0) return Variant::Null();
-    return marcados.count(clave) > 0;
+    std::string key = Codigo.ToString();
+    for (const Variant& v : ValoresCampo) key += "/" + v.ToString();
+    asked.push_back("EsCheck " + key);
+    if (nullKeys.count(key) > 0) return Variant::Null();
+    return filledKeys.count(key) > 0;
   }
 };

@@ -6,7 +6,7 @@
 // variable moves: the test writes into it (under Wine, the build's own
 // Windows) and every file it wrote is put back as it was, or removed, when
 // it ends. Where the folder cannot be written (a real Windows without an
-// administrator), Writable() is false and the test skips.
+// administrator), Write() says false and the test skips.
 #pragma once
 
 #include <filesystem>
@@ -25,23 +25,16 @@
 
 class WindowsFolder {
  public:
-  WindowsFolder()
-#ifdef _WIN32
-      : path_(platform::WindowsDirectory()){}
-#else
-      : path_(NativePath::ToUtf8(dir_.Path() / "windows")), windir_("WINDIR", path_.c_str()) {
-    std::filesystem::create_directories(dir_.Path() / "windows");
-  }
+  WindowsFolder() {
+#ifndef _WIN32
+    std::filesystem::create_directories(File(""));
 #endif
-        ~WindowsFolder() {
+  }
+  ~WindowsFolder() {
     for (const auto& [name, before] : saved_) {
-      const auto file = NativePath::From(path_ + Separator() + name);
       std::error_code ec;
-      if (before) {
-        std::ofstream(file, std::ios::binary | std::ios::trunc) << *before;
-      } else {
-        std::filesystem::remove(file, ec);
-      }
+      if (before) std::ofstream(File(name), std::ios::binary | std::ios::trunc) << *before;
+      if (!before) std::filesystem::remove(File(name), ec);
     }
   }
   WindowsFolder(const WindowsFolder&) = delete;
@@ -55,39 +48,33 @@ class WindowsFolder {
   // Writes `content` as the file `name` of the folder; false when the
   // folder cannot be written.
   bool Write(const std::string& name, const std::string& content) {
-    const auto file = NativePath::From(path_ + Separator() + name);
+    const std::string file = NativePath::ToUtf8(File(name));
     if (!saved_.count(name)) {
-      std::ifstream in(file, std::ios::binary);
-      saved_[name] = in ? std::optional<std::string>(std::string(std::istreambuf_iterator<char>(in),
-                                                                 std::istreambuf_iterator<char>()))
-                        : std::nullopt;
+      saved_[name] =
+          std::filesystem::exists(File(name)) ? std::optional(Slurp(file)) : std::nullopt;
     }
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out << content;
-    return static_cast<bool>(out.flush());
+    std::ofstream out(File(name), std::ios::binary | std::ios::trunc);
+    return static_cast<bool>((out << content).flush());
   }
 
   // Removes the file `name` (it is put back afterwards).
   void Remove(const std::string& name) {
     Write(name, "");
     std::error_code ec;
-    std::filesystem::remove(NativePath::From(path_ + Separator() + name), ec);
+    std::filesystem::remove(File(name), ec);
   }
 
  private:
+  std::filesystem::path File(const std::string& name) const {
+    return NativePath::From(path_) / NativePath::From(name);
+  }
+
 #ifdef _WIN32
-  static const char* Separator() {
-    return "\\";
-  }
+  std::string path_ = platform::WindowsDirectory();
 #else
-  static const char* Separator() {
-    return "/";
-  }
   TempDir dir_;
-#endif
-  std::string path_;
-#ifndef _WIN32
-  EnvGuard windir_;
+  std::string path_ = NativePath::ToUtf8(dir_.Path() / "windows");
+  EnvGuard windir_{"WINDIR", path_.c_str()};
 #endif
   std::map<std::string, std::optional<std::string>> saved_;
 };

@@ -23,25 +23,25 @@
 
 namespace editor_qt {
 
-// Runs `usuario` inside the window's modal loop.
-inline void AlAbrirse(FrmDomicilios& ventana, std::function<void()> usuario) {
-  QTimer::singleShot(0, &ventana, [usuario] { usuario(); });
-  QTimer::singleShot(10000, &ventana, [&ventana] {
+// Runs `user` inside the window's modal loop.
+inline void WhenShown(FrmDomicilios& window, std::function<void()> user) {
+  QTimer::singleShot(0, &window, [user] { user(); });
+  QTimer::singleShot(10000, &window, [&window] {
     ADD_FAILURE() << "the editor was left open";
-    ventana.done(QDialog::Rejected);
+    window.done(QDialog::Rejected);
   });
 }
 
-inline void Pulsar(FrmDomicilios& ventana, int boton) {
-  QToolButton* b = ventana.Bot()->cmdBtn(boton);
-  ASSERT_TRUE(b->isVisibleTo(&ventana) && b->isEnabled()) << "button " << boton;
+inline void Press(FrmDomicilios& window, int button) {
+  QToolButton* b = window.Bot()->cmdBtn(button);
+  ASSERT_TRUE(b->isVisibleTo(&window) && b->isEnabled()) << "button " << button;
   b->click();
 }
 
 // Types key by key; keys beyond ASCII (accents, "ñ") as a keyboard that
 // has them sends them.
-inline void Teclear(QWidget* w, const QString& texto) {
-  for (const QChar c : texto) {
+inline void TypeKeys(QWidget* w, const QString& text) {
+  for (const QChar c : text) {
     if (c.unicode() < 128) {
       QTest::keyClick(w, c.toLatin1());
     } else {
@@ -52,30 +52,28 @@ inline void Teclear(QWidget* w, const QString& texto) {
 }
 
 // Types into a box as the user would, after emptying it.
-inline void Escribir(QLineEdit* caja, const QString& texto) {
-  caja->selectAll();
-  QTest::keyClick(caja, Qt::Key_Delete);
-  Teclear(caja, texto);
+inline void Type(QLineEdit* box, const QString& text) {
+  box->selectAll();
+  QTest::keyClick(box, Qt::Key_Delete);
+  TypeKeys(box, text);
 }
 
 // Clicks the list's row of that street.
-inline void Clic(FrmDomicilios& ventana, const QString& calle) {
-  QTreeWidget* lista = ventana.LstDomicilios()->LstDatos();
-  const QList<QTreeWidgetItem*> filas = lista->findItems(calle, Qt::MatchExactly, 0);
-  ASSERT_EQ(filas.size(), 1) << calle.toStdString();
-  QTest::mouseClick(lista->viewport(), Qt::LeftButton, {},
-                    lista->visualItemRect(filas[0]).center());
+inline void ClickRow(FrmDomicilios& window, const QString& street) {
+  QTreeWidget* list = window.LstDomicilios()->LstDatos();
+  const QList<QTreeWidgetItem*> rows = list->findItems(street, Qt::MatchExactly, 0);
+  ASSERT_EQ(rows.size(), 1) << street.toStdString();
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(rows[0]).center());
 }
 
-inline void Activar(QWidget& ventana) {
-  QApplication::setActiveWindow(&ventana);
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&ventana));
+inline void Activate(QWidget& window) {
+  QApplication::setActiveWindow(&window);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
 }
 
-inline void Foto(QWidget& w, const char* archivo) {
-  if (const char* carpeta = std::getenv("REMENDOR_ADDRESS_SHOTS")) {
-    w.grab().save(QString::fromLocal8Bit(carpeta) + "/" + archivo);
-  }
+inline void Snapshot(QWidget& w, const char* file) {
+  if (const char* folder = std::getenv("REMENDOR_ADDRESS_SHOTS"))
+    w.grab().save(QString::fromLocal8Bit(folder) + "/" + file);
 }
 
 }  // namespace editor_qt

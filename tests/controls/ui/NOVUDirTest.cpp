@@ -31,9 +31,9 @@ class NOVUDirTest : public FolderChooserFixture {
 
 TEST_F(NOVUDirTest, TheListsShowTheOpenFolderAndOpenWhatTheOperatorPicksOrMakes) {
   NOVUDir chooser;
-  chooser.SetPath(raiz + "/Datos/");
-  EXPECT_EQ(chooser.lblDest()->text().toStdString(), raiz + "/Datos");
-  EXPECT_EQ(chooser.drvLista()->currentText().toStdString(), raiz);
+  chooser.SetPath(rootPath + "/Datos/");
+  EXPECT_EQ(chooser.lblDest()->text().toStdString(), rootPath + "/Datos");
+  EXPECT_EQ(chooser.drvLista()->currentText().toStdString(), rootPath);
   // The tree down to the open folder, then its visible subfolders by name.
   const std::vector<std::string> names = Names(chooser);
   ASSERT_GE(names.size(), 3u);
@@ -44,17 +44,17 @@ TEST_F(NOVUDirTest, TheListsShowTheOpenFolderAndOpenWhatTheOperatorPicksOrMakes)
   // A double click opens a subfolder; the parent is the entry before it.
   QListWidget& list = *chooser.dirDirectorio();
   emit list.itemActivated(list.findItems("Viejos", Qt::MatchEndsWith).at(0));
-  EXPECT_EQ(chooser.lblDest()->text().toStdString(), raiz + "/Datos/Viejos");
+  EXPECT_EQ(chooser.lblDest()->text().toStdString(), rootPath + "/Datos/Viejos");
   EXPECT_EQ(list.currentItem()->text().trimmed(), "Viejos");
   emit list.itemActivated(list.item(list.currentRow() - 1));
-  EXPECT_EQ(chooser.Path(), raiz + "/Datos");
+  EXPECT_EQ(chooser.Path(), rootPath + "/Datos");
   // The buttons create a folder and show the open one.
-  pregunta->SetNextAnswer("Nueva");
+  inputBox->SetNextAnswer("Nueva");
   QTest::mouseClick(chooser.cmdCrearCarpeta(), Qt::LeftButton);
-  EXPECT_EQ(chooser.lblDest()->text().toStdString(), raiz + "/Datos/Nueva");
+  EXPECT_EQ(chooser.lblDest()->text().toStdString(), rootPath + "/Datos/Nueva");
   EXPECT_EQ(list.currentItem()->text().trimmed(), "Nueva");
   QTest::mouseClick(chooser.cmdExaminar(), Qt::LeftButton);
-  EXPECT_EQ(explorador->Folders(), std::vector<std::string>{raiz + "/Datos/Nueva"});
+  EXPECT_EQ(explorer->Folders(), std::vector<std::string>{rootPath + "/Datos/Nueva"});
 
   // A drive that cannot be read stays chosen with an empty label; a
   // readable one opens at its root.
@@ -63,7 +63,7 @@ TEST_F(NOVUDirTest, TheListsShowTheOpenFolderAndOpenWhatTheOperatorPicksOrMakes)
   EXPECT_EQ(chooser.lblDest()->text(), "");
   EXPECT_EQ(chooser.drvLista()->currentIndex(), 2);
   emit chooser.drvLista()->activated(1);
-  EXPECT_EQ(chooser.lblDest()->text().toStdString(), raiz);
+  EXPECT_EQ(chooser.lblDest()->text().toStdString(), rootPath);
 }
 
 TEST_F(NOVUDirTest, TheCaptionIsTheFramesTitle) {

@@ -22,15 +22,15 @@ TEST_F(NOVUSearchTest, AChosenFileShowsAndRaisesBusquedaOnce) {
   EXPECT_EQ(search.LblTitulo()->text(), "/anterior.mdb");
   QSignalSpy searches(&search, &NOVUSearch::Busqueda);
 
-  dialogo->SetNextFileName(dir.File("datos.mdb"));
+  fileDialog->SetNextFileName(dir.File("datos.mdb"));
   QTest::mouseClick(search.CmdBuscar(), Qt::LeftButton);
   EXPECT_EQ(search.NombreArchivo(), dir.File("datos.mdb"));
   EXPECT_EQ(search.LblTitulo()->text().toStdString(), dir.File("datos.mdb"));
   EXPECT_EQ(searches.count(), 1);
 
-  dialogo->SetNextCancel();
+  fileDialog->SetNextCancel();
   QTest::mouseClick(search.CmdBuscar(), Qt::LeftButton);
-  EXPECT_EQ(Mensajes(), std::vector<std::string>{"Busqueda cancelada"});
+  EXPECT_EQ(Notices(), std::vector<std::string>{"Busqueda cancelada"});
   EXPECT_EQ(search.LblTitulo()->text().toStdString(), dir.File("datos.mdb"));
   EXPECT_EQ(searches.count(), 1);
 }

@@ -98,7 +98,7 @@ TEST_F(NOVUTreeFixture, ExpandingByMouseLoadsAndFolderImagesFollow) {
       7, 8, db, "SELECT * FROM Empleados WHERE IdEmpresa = %IdEmpresa% ORDER BY IdEmpleado",
       "IdEmpleado", false, false, 6);
   tree.ARB_AgregarNodo(8, 20, 1, "Presentó");
-  answers.marcados = {"20/12/1"};
+  answers.filledKeys = {"20/12/1"};
   tree.ARB_CargarArbol();
   Show();
   // The folder's icon changes to its expanded image.

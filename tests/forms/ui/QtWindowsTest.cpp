@@ -1,8 +1,8 @@
-// The standard windows on Qt, under simulated input: the splash and the
-// about box, the welcome window with its help, the one-time message on a
-// real database, the closing notice, the routines on real widgets and the
-// tiled background. With REMENDOR_FORMS_SHOTS set to a folder, the windows
-// are saved there as pictures.
+// The standard windows on Qt, under simulated input: that each window's
+// widgets carry what its logic tells them and send back what the operator
+// does (the logic itself is StandardWindowsTest's), the routines on real
+// widgets and the tiled background. With REMENDOR_FORMS_SHOTS set to a
+// folder, the windows are saved there as pictures.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -49,32 +49,31 @@ class FakeDesktop : public QObject {
   Q_OBJECT
 
  public:
-  QList<QUrl> abiertas;
+  QList<QUrl> opened;
 
  public slots:
-  void Abrir(const QUrl& url) { abiertas.push_back(url); }
+  void Open(const QUrl& url) { opened.push_back(url); }
 };
 
 namespace {
 
 template <typename T>
-T* Ventana(const char* nombre) {
+T* TopLevel(const char* name) {
   for (QWidget* w : QApplication::topLevelWidgets()) {
-    if (w->objectName() == QLatin1String(nombre) && w->isVisible()) return qobject_cast<T*>(w);
+    if (w->objectName() == QLatin1String(name) && w->isVisible()) return qobject_cast<T*>(w);
   }
   return nullptr;
 }
 
-void Foto(QWidget& w, const char* archivo) {
-  if (const char* carpeta = std::getenv("REMENDOR_FORMS_SHOTS")) {
-    w.grab().save(QString::fromLocal8Bit(carpeta) + "/" + archivo);
-  }
+void Snapshot(QWidget& w, const char* file) {
+  if (const char* folder = std::getenv("REMENDOR_FORMS_SHOTS"))
+    w.grab().save(QString::fromLocal8Bit(folder) + "/" + file);
 }
 
-// Runs `operador` once the modal window it waits for is up; a guard ends
+// Runs `action` once the modal window it waits for is up; a guard ends
 // any modal window left open, so that a failing test cannot hang.
-void AlAbrirse(std::function<void()> operador) {
-  QTimer::singleShot(0, [operador] { operador(); });
+void WhenModalOpens(std::function<void()> action) {
+  QTimer::singleShot(0, [action] { action(); });
   QTimer::singleShot(10000, [] {
     if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
   });
@@ -82,274 +81,241 @@ void AlAbrirse(std::function<void()> operador) {
 
 // The window's centre lies near its screen's centre: the window is placed
 // before it is shown, when the window system's frame is not known yet.
-void EsperaCentrada(const QWidget& w) {
-  const QPoint centro = w.frameGeometry().center();
-  const QPoint pantalla = w.screen()->geometry().center();
-  EXPECT_LE((centro - pantalla).manhattanLength(), 8) << centro.x() << "," << centro.y();
+void ExpectCentred(const QWidget& w) {
+  const QPoint centre = w.frameGeometry().center();
+  const QPoint screen = w.screen()->geometry().center();
+  EXPECT_LE((centre - screen).manhattanLength(), 8) << centre.x() << "," << centre.y();
 }
 
-QPixmap Dibujo() {
+QPixmap IconPixmap() {
   return ControlIcons::Icon(QStringLiteral("bot_respaldo"), 64).pixmap(64, 64);
 }
 
 class QtWindowsTest : public ::testing::Test {
  protected:
   TempDir dir;
-  ScopedService<RecordingMessageBox> cajas;
-  QtWindowFactory fabrica;
-  a_c_graph graph{fabrica, dir.File("ayuda")};
+  ScopedService<RecordingMessageBox> boxes;
+  QtWindowFactory factory;
+  a_c_graph graph{factory, dir.File("ayuda")};
 };
 
 }  // namespace
 
-TEST_F(QtWindowsTest, TheSplashShowsProgressAndOnlyUnloadingClosesIt) {
+TEST_F(QtWindowsTest, TheSplashClosesOnlyWhenUnloadedTheAboutBoxOnAClickOnAnyPart) {
   graph.AcercaDe_Mostrar("Release 3", "Versión 27", "PRE -BETA 2", true, "V.O.R.A.",
-                         "Declaraciones juradas de sueldos", QtPicture::From(Dibujo()));
-  auto* acerca = Ventana<FrmXAcercaDe>("frmXAcercaDe");
-  ASSERT_NE(acerca, nullptr);
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(acerca));
-  EXPECT_EQ(acerca->windowTitle().toStdString(), "Acerca De...");
-  EXPECT_EQ(acerca->LblTitulo1()->text().toStdString(), "V.O.R.A.");
-  EXPECT_EQ(acerca->txtTitulo(1)->text().toStdString(), "Declaraciones juradas de sueldos");
-  EXPECT_EQ(acerca->lblVersion()->text().toStdString(), "Versión 27");
-  EXPECT_EQ(acerca->lblRelease()->text().toStdString(), "Release 3");
-  EXPECT_EQ(acerca->LblBeta()->text(), acerca->LblBeta2()->text());
-  EXPECT_FALSE(acerca->lblDerechos()->isVisible());
-  EXPECT_FALSE(acerca->Img()->pixmap().isNull());
-  EsperaCentrada(*acerca);
+                         "Declaraciones juradas de sueldos", QtPicture::From(IconPixmap()));
+  auto* about = TopLevel<FrmXAcercaDe>("frmXAcercaDe");
+  ASSERT_NE(about, nullptr);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(about));
+  EXPECT_EQ(about->windowTitle().toStdString(), "Acerca De...");
+  EXPECT_EQ(about->LblTitulo1()->text() + "|" + about->txtTitulo(1)->text() + "|" +
+                about->lblVersion()->text() + "|" + about->lblRelease()->text(),
+            "V.O.R.A.|Declaraciones juradas de sueldos|Versión 27|Release 3");
+  EXPECT_EQ(about->LblBeta()->text(), about->LblBeta2()->text());
+  EXPECT_FALSE(about->lblDerechos()->isVisible());
+  EXPECT_FALSE(about->Img()->pixmap().isNull());
+  ExpectCentred(*about);
 
   graph.AcercaDe_Actualizar("Abriendo la base de datos...");
-  EXPECT_EQ(acerca->lblEstado()->text().toStdString(), "Abriendo la base de datos...");
-  Foto(*acerca, "ventana-acerca-de.png");
-  QTest::mouseClick(acerca->Img(), Qt::LeftButton);
-  QTest::mouseClick(acerca->CmdFondo(), Qt::LeftButton);
-  acerca->close();
-  EXPECT_TRUE(acerca->isVisible());
-
+  EXPECT_EQ(about->lblEstado()->text().toStdString(), "Abriendo la base de datos...");
+  Snapshot(*about, "ventana-acerca-de.png");
+  QTest::mouseClick(about->Img(), Qt::LeftButton);
+  QTest::mouseClick(about->CmdFondo(), Qt::LeftButton);
+  about->close();
+  EXPECT_TRUE(about->isVisible());
   graph.AcercaDe_Descargar();
-  EXPECT_EQ(Ventana<FrmXAcercaDe>("frmXAcercaDe"), nullptr);
-  EXPECT_EQ(graph.AcercaDe(), nullptr);
-}
+  EXPECT_EQ(TopLevel<FrmXAcercaDe>("frmXAcercaDe"), nullptr);
 
-TEST_F(QtWindowsTest, TheAboutBoxClosesOnAClickOnAnyPart) {
-  for (const char* parte : {"LblTitulo1", "lblEstado", "CmdFondo", "txtTitulo(1)"}) {
+  // The about box, unlike the splash, closes on a click on any part.
+  for (const char* part : {"LblTitulo1", "lblEstado", "CmdFondo", "txtTitulo(1)"}) {
     graph.AcercaDe_Mostrar("R", "V", "B", false, "N", "D", nullptr);
-    auto* acerca = Ventana<FrmXAcercaDe>("frmXAcercaDe");
-    ASSERT_NE(acerca, nullptr);
-    EXPECT_TRUE(acerca->lblDerechos()->isVisible());
-    QTest::mouseClick(acerca->findChild<QWidget*>(QLatin1String(parte)), Qt::LeftButton);
-    EXPECT_FALSE(acerca->isVisible()) << parte;
+    auto* box = TopLevel<FrmXAcercaDe>("frmXAcercaDe");
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(box->lblDerechos()->isVisible());
+    QTest::mouseClick(box->findChild<QWidget*>(QLatin1String(part)), Qt::LeftButton);
+    EXPECT_FALSE(box->isVisible()) << part;
     EXPECT_EQ(graph.AcercaDe(), nullptr);
   }
 }
 
 TEST_F(QtWindowsTest, TheWelcomeOpensHelpWithF1AndReturnsTheStartChoice) {
-  FakeDesktop escritorio;
-  QDesktopServices::setUrlHandler(QStringLiteral("file"), &escritorio, "Abrir");
+  FakeDesktop desktop;
+  QDesktopServices::setUrlHandler(QStringLiteral("file"), &desktop, "Open");
   std::filesystem::create_directories(dir.Path() / "ayuda");
   std::ofstream(dir.File("ayuda/4100.html")) << "<p>Inicio</p>";
-
-  bool visto = false;
-  AlAbrirse([&] {
-    auto* inicio = qobject_cast<FrmXInicioMensaje*>(QApplication::activeModalWidget());
-    ASSERT_NE(inicio, nullptr);
-    visto = true;
-    EXPECT_EQ(inicio->lblNombreFrente()->text().toStdString(), "¡ Bienvenido a VORA 27!");
-    EXPECT_EQ(inicio->lblNombreFondo()->text(), inicio->lblNombreFrente()->text());
-    EXPECT_EQ(inicio->lblMensaje()->text().toStdString(), FrmXInicioMensajeModel::kMensaje);
-    EXPECT_EQ(inicio->btnAyuda()->text().toStdString(), "Ver ayuda");
-    EXPECT_EQ(inicio->btnInicio()->text().toStdString(), "Salir y ejecutar el sistema");
-    EXPECT_EQ(inicio->chkNoMostrar()->text().toStdString(),
-              "No mostrar esta ventana cada vez que inicia el sistema");
-    EsperaCentrada(*inicio);
-    Foto(*inicio, "ventana-inicio-mensaje.png");
-
-    QTest::mouseClick(inicio->btnAyuda(), Qt::LeftButton);
+  bool seen = false;
+  WhenModalOpens([&] {
+    auto* welcome = qobject_cast<FrmXInicioMensaje*>(QApplication::activeModalWidget());
+    ASSERT_NE(welcome, nullptr);
+    seen = true;
+    EXPECT_EQ(welcome->lblNombreFrente()->text().toStdString(), "¡ Bienvenido a VORA 27!");
+    EXPECT_EQ(welcome->lblNombreFondo()->text(), welcome->lblNombreFrente()->text());
+    EXPECT_EQ(welcome->lblMensaje()->text().toStdString(), FrmXInicioMensajeModel::kMensaje);
+    EXPECT_EQ(welcome->btnAyuda()->text() + "|" + welcome->btnInicio()->text() + "|" +
+                  welcome->chkNoMostrar()->text(),
+              QString::fromUtf8("Ver ayuda|Salir y ejecutar el sistema|No mostrar esta ventana "
+                                "cada vez que inicia el sistema"));
+    ExpectCentred(*welcome);
+    Snapshot(*welcome, "ventana-inicio-mensaje.png");
+    QTest::mouseClick(welcome->btnAyuda(), Qt::LeftButton);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     QCoreApplication::processEvents();  // the F1 the button sent
-    QTest::keyClick(inicio->chkNoMostrar(), Qt::Key_F1);
-    QTest::mouseClick(inicio->chkNoMostrar(), Qt::LeftButton);
-    QTest::mouseClick(inicio->btnInicio(), Qt::LeftButton);
+    QTest::keyClick(welcome->chkNoMostrar(), Qt::Key_F1);
+    QTest::mouseClick(welcome->chkNoMostrar(), Qt::LeftButton);
+    QTest::mouseClick(welcome->btnInicio(), Qt::LeftButton);
   });
-  EXPECT_FALSE(graph.InicioMensaje_Mostrar("VORA 27", 4100));
-  EXPECT_TRUE(visto);
-  ASSERT_EQ(escritorio.abiertas.size(), 2);
-  EXPECT_EQ(escritorio.abiertas[0],
+  EXPECT_FALSE(graph.InicioMensaje_Mostrar("VORA 27", 4100));  // ticked: not again
+  EXPECT_TRUE(seen);
+  ASSERT_EQ(desktop.opened.size(), 2);
+  EXPECT_EQ(desktop.opened[0],
             QUrl::fromLocalFile(QString::fromStdString(dir.File("ayuda/4100.html"))));
   QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
 
-  // Started without ticking the box; then closed by its frame, which keeps
-  // the answer.
-  AlAbrirse([] {
-    auto* inicio = qobject_cast<FrmXInicioMensaje*>(QApplication::activeModalWidget());
-    ASSERT_NE(inicio, nullptr);
-    QTest::keyClick(inicio, Qt::Key_Return);
-  });
+  // Started with Return, the default; then closed by its frame, which
+  // keeps the answer.
+  WhenModalOpens([] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Return); });
   EXPECT_TRUE(graph.InicioMensaje_Mostrar("VORA 27", 4100));
-  AlAbrirse([] { QApplication::activeModalWidget()->close(); });
+  WhenModalOpens([] { QApplication::activeModalWidget()->close(); });
   EXPECT_TRUE(graph.InicioMensaje_Mostrar("VORA 27", 4100));
-  EXPECT_TRUE(cajas->Boxes().empty());
+  EXPECT_TRUE(boxes->Boxes().empty());
 }
 
-TEST_F(QtWindowsTest, AMessageTickedOnceIsNotShownAgain) {
+// Not showing it again is StandardWindowsTest's; here, that the tick and
+// the button reach the logic, which stores the code.
+TEST_F(QtWindowsTest, TheMessagesTickAndButtonReachTheLogic) {
   dao::Database db = dao::DBEngine::CreateDatabase(dir.File("app.mdb"), "");
   db.Execute("CREATE TABLE Configuracion (CodItem LONG)");
-  int mostrado = 0;
-  auto operador = [&] {
-    auto* mensaje = qobject_cast<FrmXMensaje*>(QApplication::activeModalWidget());
-    if (!mensaje) return;
-    ++mostrado;
-    EXPECT_EQ(mensaje->windowTitle().toStdString(), "Novedades de la versión");
-    EXPECT_EQ(mensaje->lblMensaje()->text().toStdString(),
-              "Esta versión incorpora el nuevo régimen de asignaciones.");
-    EXPECT_EQ(mensaje->btnAceptar()->text().toStdString(), "&Aceptar");
-    EXPECT_EQ(mensaje->chkNoVolver()->text().toStdString(),
-              "No volver a mostrar este mensaje en el futuro.");
-    EsperaCentrada(*mensaje);
-    Foto(*mensaje, "ventana-mensaje.png");
-    QTest::mouseClick(mensaje->chkNoVolver(), Qt::LeftButton);
-    QTest::mouseClick(mensaje->btnAceptar(), Qt::LeftButton);
-  };
-  for (int vez = 0; vez < 2; ++vez) {
-    AlAbrirse(operador);
-    graph.MensajePantalla_Mostrar(12, "Novedades de la versión",
-                                  "Esta versión incorpora el nuevo régimen de asignaciones.", db);
-    QCoreApplication::processEvents();  // the operator's turn, had it shown
-  }
-  EXPECT_EQ(mostrado, 1);
+  bool seen = false;
+  WhenModalOpens([&] {
+    auto* message = qobject_cast<FrmXMensaje*>(QApplication::activeModalWidget());
+    ASSERT_NE(message, nullptr);
+    seen = true;
+    EXPECT_EQ(message->windowTitle().toStdString(), "Novedades");
+    EXPECT_EQ(message->lblMensaje()->text().toStdString(), "Nuevo régimen de asignaciones.");
+    EXPECT_EQ(message->btnAceptar()->text() + "|" + message->chkNoVolver()->text(),
+              "&Aceptar|No volver a mostrar este mensaje en el futuro.");
+    ExpectCentred(*message);
+    Snapshot(*message, "ventana-mensaje.png");
+    QTest::mouseClick(message->chkNoVolver(), Qt::LeftButton);
+    QTest::mouseClick(message->btnAceptar(), Qt::LeftButton);
+  });
+  graph.MensajePantalla_Mostrar(12, "Novedades", "Nuevo régimen de asignaciones.", db);
+  EXPECT_TRUE(seen);
   EXPECT_EQ(db.OpenRecordset("select CodItem from Configuracion").Fields(0).Value().ToLong(), 12);
 }
 
 TEST_F(QtWindowsTest, TheClosingNoticeIsOnScreenWhileTheWorkRuns) {
-  bool enPantalla = false;
-  graph.Cerrando_Mostrar(QtPicture::From(Dibujo()), [&] {
-    auto* cerrando = Ventana<FrmXCerrando>("frmXCerrando");
-    ASSERT_NE(cerrando, nullptr);
-    enPantalla = true;
-    EXPECT_EQ(cerrando->Label2()->text().toStdString(), "Espere mientras se cierra el sistema...");
-    EXPECT_EQ(cerrando->Label1()->text().toStdString(),
-              "Recuerde realizar diariamente un respaldo de la información.");
-    EXPECT_FALSE(cerrando->picIcono()->pixmap().isNull());
-    EsperaCentrada(*cerrando);
-    Foto(*cerrando, "ventana-cerrando.png");
+  bool onScreen = false;
+  graph.Cerrando_Mostrar(QtPicture::From(IconPixmap()), [&] {
+    auto* notice = TopLevel<FrmXCerrando>("frmXCerrando");
+    ASSERT_NE(notice, nullptr);
+    onScreen = true;
+    EXPECT_EQ(notice->Label2()->text() + "|" + notice->Label1()->text(),
+              "Espere mientras se cierra el sistema...|Recuerde realizar diariamente un respaldo "
+              "de la información.");
+    EXPECT_FALSE(notice->picIcono()->pixmap().isNull());
+    ExpectCentred(*notice);
+    Snapshot(*notice, "ventana-cerrando.png");
   });
-  EXPECT_TRUE(enPantalla);
-  EXPECT_EQ(Ventana<FrmXCerrando>("frmXCerrando"), nullptr);
+  EXPECT_TRUE(onScreen);
+  EXPECT_EQ(TopLevel<FrmXCerrando>("frmXCerrando"), nullptr);
 }
 
+// The routine's rules are a_c_graphTest's; here, what each kind of real
+// widget makes of Text, Value and Enabled.
 TEST_F(QtWindowsTest, DisablingAGroupBoxClearsItsOwnControls) {
-  QWidget ventana;
-  auto* marco = new QGroupBox(&ventana);
-  auto* texto = new QLineEdit(QStringLiteral("Calle Falsa 123"), marco);
-  auto* casilla = new QCheckBox(marco);
-  casilla->setChecked(true);
-  auto* lista = new QComboBox(marco);
-  lista->addItems({QStringLiteral("Fiscal"), QStringLiteral("Legal")});
-  auto* opcion = new QRadioButton(marco);
-  opcion->setChecked(true);
-  auto* etiqueta = new QLabel(QStringLiteral("Calle:"), marco);
-  auto* anidado = new QGroupBox(marco);
-  auto* profundo = new QLineEdit(QStringLiteral("adentro"), anidado);
-  auto* fuera = new QLineEdit(QStringLiteral("fuera"), &ventana);
+  QWidget window;
+  auto* frame = new QGroupBox(&window);
+  auto* lineEdit = new QLineEdit(QStringLiteral("Calle Falsa 123"), frame);
+  auto* checkBox = new QCheckBox(frame);
+  checkBox->setChecked(true);
+  auto* combo = new QComboBox(frame);
+  combo->addItems({QStringLiteral("Fiscal"), QStringLiteral("Legal")});
+  auto* option = new QRadioButton(frame);
+  option->setChecked(true);
+  auto* label = new QLabel(QStringLiteral("Calle:"), frame);
+  auto* deep = new QLineEdit(QStringLiteral("adentro"), new QGroupBox(frame));
 
-  QtGraphicObject oCont(*marco);
+  QtGraphicObject oCont(*frame);
   graph.HabilitarControlesContenedor(oCont, false);
-  EXPECT_FALSE(marco->isEnabled());
-  EXPECT_TRUE(texto->text().isEmpty());
-  EXPECT_FALSE(casilla->isChecked());
-  EXPECT_EQ(lista->currentIndex(), -1);
-  EXPECT_FALSE(opcion->isChecked());
-  EXPECT_EQ(etiqueta->text(), QStringLiteral("Calle:"));
-  EXPECT_TRUE(etiqueta->testAttribute(Qt::WA_ForceDisabled));
-  EXPECT_EQ(profundo->text(), QStringLiteral("adentro"));
-  EXPECT_FALSE(profundo->testAttribute(Qt::WA_ForceDisabled));
-  EXPECT_TRUE(fuera->isEnabled());
-
+  EXPECT_FALSE(frame->isEnabled());
+  EXPECT_TRUE(lineEdit->text().isEmpty());
+  EXPECT_FALSE(checkBox->isChecked());
+  EXPECT_EQ(combo->currentIndex(), -1);
+  EXPECT_FALSE(option->isChecked());
+  EXPECT_EQ(label->text(), QStringLiteral("Calle:"));
+  EXPECT_TRUE(label->testAttribute(Qt::WA_ForceDisabled));
+  EXPECT_EQ(deep->text(), QStringLiteral("adentro"));
+  EXPECT_FALSE(deep->testAttribute(Qt::WA_ForceDisabled));
   graph.HabilitarControlesContenedor(oCont, true);
-  EXPECT_TRUE(texto->isEnabled());
-  EXPECT_TRUE(casilla->isEnabled());
-  EXPECT_TRUE(texto->text().isEmpty());
+  EXPECT_TRUE(lineEdit->isEnabled());
+  EXPECT_TRUE(checkBox->isEnabled());
 
   // What a label lacks, and a window's own properties.
-  QtGraphicObject objeto(*etiqueta);
-  EXPECT_FALSE(a_c_graph::DarPropiedad(objeto, "Text").encontrada);
-  EXPECT_FALSE(a_c_graph::DarPropiedad(objeto, "Value").encontrada);
-  QtGraphicObject raiz(ventana);
-  EXPECT_FALSE(a_c_graph::DarPropiedad(raiz, "Parent").encontrada);
-  EXPECT_EQ(ErrorOf([&] { QtGraphicObject(*marco).Controls(); }), 438);
+  QtGraphicObject object(*label);
+  EXPECT_FALSE(a_c_graph::DarPropiedad(object, "Text").encontrada);
+  EXPECT_FALSE(a_c_graph::DarPropiedad(object, "Value").encontrada);
+  QtGraphicObject root(window);
+  EXPECT_FALSE(a_c_graph::DarPropiedad(root, "Parent").encontrada);
+  EXPECT_EQ(ErrorOf([&] { QtGraphicObject(*frame).Controls(); }), 438);
 }
 
 TEST_F(QtWindowsTest, AnMdiChildIsCentredInItsAreaOrLeftWhereItIs) {
   QMdiArea area;
   area.resize(800, 600);
   area.show();
-  auto* hija = new QWidget;
-  hija->resize(200, 100);
-  QMdiSubWindow* sub = area.addSubWindow(hija);
+  auto* child = new QWidget;
+  QMdiSubWindow* sub = area.addSubWindow(child);
   sub->resize(300, 200);
   sub->move(5, 7);
   sub->show();
-
-  QtFormWindow formulario(*hija);
-  ASSERT_TRUE(formulario.MDIChild());
-  graph.CentrarFormulario(formulario);
+  QtFormWindow form(*child);
+  ASSERT_TRUE(form.MDIChild());
+  graph.CentrarFormulario(form);
   EXPECT_EQ(sub->pos(), QPoint(5, 7));
-  QtFormWindow marco(area);
-  graph.CentrarFormulario(formulario, &marco);
-  const QPoint esperado((area.viewport()->width() - 300) / 2,
+  QtFormWindow frame(area);
+  graph.CentrarFormulario(form, &frame);
+  const QPoint expected((area.viewport()->width() - 300) / 2,
                         (area.viewport()->height() - 200) / 2);
-  EXPECT_LE((sub->pos() - esperado).manhattanLength(), 2);
+  EXPECT_LE((sub->pos() - expected).manhattanLength(), 2);
 }
 
+// The places are TilingTest's; here, that the picture is drawn at them.
 TEST_F(QtWindowsTest, DarMosaicoTilesAtFullAndHalfSize) {
   // Left half red, right half blue: the colours tell the tiles apart.
-  QPixmap origen(8, 8);
-  origen.fill(Qt::blue);
-  QPainter(&origen).fillRect(0, 0, 4, 8, Qt::red);
-  const QtPicture imagen(origen);
-
-  auto entero = graph.DarMosaico(imagen, 20, 10, 100);
-  const QImage a = QtPicture::PixmapOf(entero.get()).toImage();
-  ASSERT_EQ(a.size(), QSize(20, 10));
-  for (const auto& [x, color] : std::vector<std::pair<int, QColor>>{
-           {0, Qt::red}, {5, Qt::blue}, {9, Qt::red}, {13, Qt::blue}, {19, Qt::red}}) {
-    EXPECT_EQ(a.pixelColor(x, 9), color) << x;
-  }
-  auto mitad = graph.DarMosaico(imagen, 20, 10, 50);
-  const QImage b = QtPicture::PixmapOf(mitad.get()).toImage();
-  for (const auto& [x, rojo] : std::vector<std::pair<int, bool>>{
-           {0, true}, {3, false}, {4, true}, {7, false}, {17, true}, {18, false}}) {
-    const QColor c = b.pixelColor(x, 5);
-    EXPECT_EQ(c.red() > c.blue(), rojo) << x;
-    EXPECT_EQ(c.alpha(), 255) << x;
+  QPixmap source(8, 8);
+  source.fill(Qt::blue);
+  QPainter(&source).fillRect(0, 0, 4, 8, Qt::red);
+  const QtPicture image(source);
+  for (const int scale : {100, 50}) {
+    const QImage a = QtPicture::PixmapOf(graph.DarMosaico(image, 20, 10, scale).get()).toImage();
+    ASSERT_EQ(a.size(), QSize(20, 10));
+    const int tile = 8 * scale / 100;
+    for (const int x : {0, 3, 4, 5, 7, 9, 13, 17, 18, 19}) {
+      const QColor c = a.pixelColor(x, 5);
+      EXPECT_EQ(c.red() > c.blue(), x % tile < tile / 2) << scale << " " << x;
+      EXPECT_EQ(c.alpha(), 255) << x;
+    }
   }
 }
 
 TEST_F(QtWindowsTest, TheTiledBackgroundCoversTheWidgetAtAnySize) {
-  QPixmap origen(48, 48);
-  origen.fill(QColor(230, 236, 245));
-  {
-    QPainter pintor(&origen);
-    pintor.setPen(QColor(160, 180, 210));
-    pintor.drawRect(0, 0, 47, 47);
-    pintor.drawLine(0, 0, 47, 47);
-    pintor.setBrush(QColor(200, 60, 60));
-    pintor.drawEllipse(QPoint(34, 14), 6, 6);
-  }
-  TiledBackground fondo;
-  EXPECT_EQ(ErrorOf([&] { fondo.SetImagen(origen, 0); }), 5);
-  fondo.SetImagen(origen, 75);
-  auto* etiqueta = new QLabel(QStringLiteral("Fondo en mosaico al 75 %"), &fondo);
-  etiqueta->move(12, 12);
-  for (const QSize tam : {QSize(173, 97), QSize(480, 260), QSize(1, 1)}) {
-    fondo.resize(tam);
-    fondo.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&fondo));
-    const QImage hecho = fondo.Fondo().toImage();
-    ASSERT_EQ(hecho.size(), tam);
+  QPixmap source(48, 48);
+  source.fill(QColor(230, 236, 245));
+  QPainter(&source).drawEllipse(QPoint(34, 14), 6, 6);
+  TiledBackground background;
+  EXPECT_EQ(ErrorOf([&] { background.SetImagen(source, 0); }), 5);
+  background.SetImagen(source, 75);
+  (new QLabel(QStringLiteral("Fondo en mosaico al 75 %"), &background))->move(12, 12);
+  for (const QSize size : {QSize(173, 97), QSize(480, 260), QSize(1, 1)}) {
+    background.resize(size);
+    background.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&background));
+    const QImage painted = background.Fondo().toImage();
+    ASSERT_EQ(painted.size(), size);
     // The corner farthest from the first tile is painted too.
-    EXPECT_EQ(hecho.pixelColor(tam.width() - 1, tam.height() - 1).alpha(), 255);
-    if (tam.width() == 480) Foto(fondo, "fondo-mosaico.png");
+    EXPECT_EQ(painted.pixelColor(size.width() - 1, size.height() - 1).alpha(), 255);
+    if (size.width() == 480) Snapshot(background, "fondo-mosaico.png");
   }
 }
 

@@ -5,9 +5,8 @@
 #include <QAbstractButton>
 #include <QMessageBox>
 #include <QPushButton>
-#include <algorithm>
+#include <QStringList>
 #include <utility>
-#include <vector>
 
 #include "platform/MessageBoxService.h"
 #include "platform/ScopedService.h"
@@ -55,21 +54,17 @@ TEST(QtMessageBox, StylesGiveTheirButtonsIconDefaultAndAnswers) {
 // The buttons read as a Spanish Windows writes them, whatever Qt's own
 // catalogue holds (or lacks).
 TEST(QtMessageBox, TheButtonsSpeakSpanish) {
-  const std::pair<int, std::vector<const char*>> styles[] = {
-      {vbOKOnly, {"Aceptar"}},
-      {vbOKCancel, {"Aceptar", "Cancelar"}},
-      {vbYesNoCancel, {"&Sí", "&No", "Cancelar"}},
-      {vbAbortRetryIgnore, {"&Anular", "&Reintentar", "&Omitir"}},
-      {vbRetryCancel, {"&Reintentar", "Cancelar"}}};
+  const std::pair<int, const char*> styles[] = {{vbOKOnly, "Aceptar"},
+                                                {vbOKCancel, "Aceptar|Cancelar"},
+                                                {vbYesNoCancel, "&No|&Sí|Cancelar"},
+                                                {vbAbortRetryIgnore, "&Anular|&Omitir|&Reintentar"},
+                                                {vbRetryCancel, "&Reintentar|Cancelar"}};
   for (const auto& [style, captions] : styles) {
-    auto box = QtMessageBox::Build("x", style, "");
-    std::vector<QString> shown;
-    for (QAbstractButton* b : box->buttons()) shown.push_back(b->text());
-    std::sort(shown.begin(), shown.end());
-    std::vector<QString> expected;
-    for (const char* c : captions) expected.push_back(QString::fromUtf8(c));
-    std::sort(expected.begin(), expected.end());
-    EXPECT_EQ(shown, expected) << style;
+    const auto box = QtMessageBox::Build("x", style, "");
+    QStringList shown;
+    for (QAbstractButton* b : box->buttons()) shown << b->text();
+    shown.sort();
+    EXPECT_EQ(shown.join("|").toStdString(), captions) << style;
   }
 }
 
