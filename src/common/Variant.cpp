@@ -205,7 +205,7 @@ int Variant::DecimalScale() const {
   TypeMismatch();
 }
 
-double Variant::ToDouble() const {
+double Variant::OtherToDouble() const {
   switch (Type()) {
     case VarType::Empty:
       return 0;

@@ -29,6 +29,7 @@
 #include <cstdint>
 #include <iosfwd>
 #include <string>
+#include <string_view>
 #include <variant>
 
 enum class VarType { Empty, Null, Boolean, Integer, Long, Currency, Double, Date, String, Decimal };
@@ -48,6 +49,10 @@ class Variant {
     return Variant(CurrencyBox{tenThousandths});
   }
   static Variant FromDate(double serial) { return Variant(DateBox{serial}); }
+  // A String made in place from the text, copied once.
+  static Variant FromText(std::string_view text) {
+    return Variant(std::in_place_type<std::string>, text);
+  }
   // units * 10^-scale; scale 0 to 18.
   static Variant FromDecimal(int64_t units, int scale);
   // A Currency from a number, rounded half away from zero to four decimals.
@@ -70,7 +75,12 @@ class Variant {
   bool ToBool() const;
   int16_t ToInteger() const;
   int32_t ToLong() const;
-  double ToDouble() const;
+  double ToDouble() const {
+    // A walk converts values at every read: a Double or a Long needs no call.
+    if (const double* d = std::get_if<double>(&value_)) return *d;
+    if (const int32_t* l = std::get_if<int32_t>(&value_)) return *l;
+    return OtherToDouble();
+  }
   std::string ToString() const&;
   // A String's text is moved out of a temporary, so that reading a field's
   // text (rs.Fields("Nombre").Value().ToString()) copies it only once.
@@ -101,6 +111,9 @@ class Variant {
     int scale;
     bool operator==(const DecimalBox&) const = default;
   };
+  double OtherToDouble() const;
+
+  Variant(std::in_place_type_t<std::string> tag, std::string_view text) : value_(tag, text) {}
   explicit Variant(NullBox b) : value_(b) {}
   explicit Variant(DecimalBox b) : value_(b) {}
   explicit Variant(CurrencyBox b) : value_(b) {}

@@ -153,8 +153,8 @@ long long DatabaseState::SchemaVersion() {
   return version.Step() ? version.Integer(0) : -1;
 }
 
-std::shared_ptr<RecordsetState> DatabaseState::OpenRecordset(
-    const std::shared_ptr<DatabaseState>& self, std::string_view source, int type) {
+RecordsetRef DatabaseState::OpenRecordset(const std::shared_ptr<DatabaseState>& self,
+                                          std::string_view source, int type) {
   self->EnsureOpen();
   if (StopRequest::Pending()) jeterr::Raise(jeterr::msg::kCanceledByUser);
   std::string jet;
@@ -169,8 +169,8 @@ std::shared_ptr<RecordsetState> DatabaseState::OpenRecordset(
   }
   // The record set holds the connection, and through it the whole state.
   std::shared_ptr<Connection> connection(self, &self->connection_);
-  return std::make_shared<RecordsetState>(std::move(connection), self->links_, std::string(source),
-                                          t, type);
+  return RecordsetRef(
+      new RecordsetState(std::move(connection), self->links_, std::string(source), t, type));
 }
 
 std::string DatabaseState::CheckIntegrity() {

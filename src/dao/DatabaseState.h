@@ -17,12 +17,11 @@
 
 #include "dao/Connection.h"
 #include "dao/LinkedTables.h"
+#include "dao/RecordsetRef.h"
 #include "dao/TableDefs.h"
 #include "dao/sql/TranslatedStatement.h"
 
 namespace dao {
-
-class RecordsetState;
 
 class DatabaseState {
  public:
@@ -46,8 +45,8 @@ class DatabaseState {
   void Execute(std::string_view jetSql);
   long RecordsAffected() const { return recordsAffected_; }
   // `self` is this state's own handle, which the record set keeps alive.
-  static std::shared_ptr<RecordsetState> OpenRecordset(const std::shared_ptr<DatabaseState>& self,
-                                                       std::string_view source, int type);
+  static RecordsetRef OpenRecordset(const std::shared_ptr<DatabaseState>& self,
+                                    std::string_view source, int type);
   std::string CheckIntegrity();
   // Closes the record sets and the file.
   void Close();

@@ -12,15 +12,19 @@
 #include <string>
 
 #include "common/Variant.h"
+#include "dao/RecordsetRef.h"
 
 namespace dao {
-
-class RecordsetState;
 
 class Field {
  public:
   Field(std::string name, int type, int size, int precision = 0, int scale = 0)
-      : name_(std::move(name)), type_(type), size_(size), precision_(precision), scale_(scale) {}
+      : column_(
+            std::make_shared<const Column>(Column{std::move(name), type, size, precision, scale})) {
+  }
+  // Copied, never emptied by a move: a field moved from still answers.
+  Field(const Field&) = default;
+  Field& operator=(const Field&) = default;
 
   const std::string& Name() const;
   int Type() const;  // dbText, dbLong, ... (JetTypes.h); 0 for an untyped expression
@@ -40,17 +44,22 @@ class Field {
 
  private:
   friend class Recordset;
-  // A record-set field reads its name and type from the record set, so that
-  // reaching a field in a walk copies no text.
-  Field(std::shared_ptr<RecordsetState> rs, int index) : rs_(std::move(rs)), index_(index) {}
+  // A table-definition field's description, shared by its copies.
+  struct Column {
+    std::string name;
+    int type;
+    int size;
+    int precision;
+    int scale;
+  };
 
-  std::shared_ptr<RecordsetState> rs_;
+  // A record-set field reads its name and type from the record set, so that
+  // reaching a field in a walk makes no more than a reference and a number.
+  Field(RecordsetRef rs, int index) : rs_(std::move(rs)), index_(index) {}
+
+  RecordsetRef rs_;
   int index_ = -1;
-  std::string name_;
-  int type_ = 0;
-  int size_ = 0;
-  int precision_ = 0;
-  int scale_ = 0;
+  std::shared_ptr<const Column> column_;  // a table-definition field's
 };
 
 }  // namespace dao

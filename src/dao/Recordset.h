@@ -16,11 +16,11 @@
 */
 #pragma once
 
-#include <memory>
 #include <string>
 #include <string_view>
 
 #include "dao/Field.h"
+#include "dao/RecordsetRef.h"
 
 namespace dao {
 
@@ -71,10 +71,10 @@ class Recordset {
 
  private:
   friend class Database;
-  explicit Recordset(std::shared_ptr<RecordsetState> state) : state_(std::move(state)) {}
+  explicit Recordset(RecordsetRef state) : state_(std::move(state)) {}
   RecordsetState& State() const;
 
-  std::shared_ptr<RecordsetState> state_;
+  RecordsetRef state_;
 };
 
 }  // namespace dao

@@ -7,20 +7,19 @@
 #include "common/TextCase.h"
 #include "dao/LinkedTables.h"
 #include "dao/Recordset.h"
-#include "dao/ValueBinding.h"
 #include "dao/functions/JetTypes.h"
 #include "dao/sql/JetErrors.h"
 #include "dao/sql/SqlQuote.h"
 
 namespace dao {
 
-namespace {
-
-[[noreturn]] void NoCurrentRecord() {
-  jeterr::Raise(jeterr::msg::kNoCurrentRecord);
+RecordsetRef::RecordsetRef(RecordsetState* state) : state_(state), count_(&state->refs_) {
+  ++*count_;
 }
 
-}  // namespace
+void RecordsetRef::Destroy(RecordsetState* state) {
+  delete state;
+}
 
 RecordsetState::RecordsetState(std::shared_ptr<Connection> connection, const LinkedTables& links,
                                std::string source,
@@ -83,8 +82,12 @@ RecordsetState::~RecordsetState() {
   if (statement_ && connection_) connection_->Detach(this);
 }
 
-void RecordsetState::EnsureOpen() const {
-  if (!statement_) jeterr::Raise(jeterr::msg::kRecordsetClosed);
+void RecordsetState::NoCurrentRecord() {
+  jeterr::Raise(jeterr::msg::kNoCurrentRecord);
+}
+
+void RecordsetState::Closed() {
+  jeterr::Raise(jeterr::msg::kRecordsetClosed);
 }
 
 void RecordsetState::Close() {
@@ -98,26 +101,9 @@ void RecordsetState::Close() {
   connection->Detach(this);
 }
 
-void RecordsetState::Step() {
-  if (anySaved_) {
-    saved_.assign(columns_.size(), std::nullopt);
-    anySaved_ = false;
-  }
-  // At the end until a row comes, also when the step fails.
-  eof_ = true;
-  if (statement_->Step()) {
-    eof_ = false;
-    visited_++;
-    if (visited_ > counted_) counted_ = visited_;
-  }
-}
-
-void RecordsetState::MoveNext() {
-  EnsureOpen();
-  if (eof_) NoCurrentRecord();
-  editMode_ = 0;
-  bof_ = false;
-  Step();
+void RecordsetState::ForgetSaved() {
+  saved_.assign(columns_.size(), std::nullopt);
+  anySaved_ = false;
 }
 
 void RecordsetState::MoveFirst() {
@@ -151,7 +137,7 @@ void RecordsetState::MoveLast() {
   bof_ = false;
 }
 
-int RecordsetState::FindColumn(std::string_view name) const {
+int RecordsetState::FindSpelling(std::string_view name) const {
   const size_t n = spellings_.size();
   for (size_t k = 0; k < n; k++) {
     size_t at = nextSpelling_ + k;
@@ -181,7 +167,7 @@ Variant RecordsetState::ReadColumn(int index) const {
   return ReadValue(statement_->Raw(), index + firstColumn_, col.type, col.scale);
 }
 
-Variant RecordsetState::Value(int index) const {
+Variant RecordsetState::HeldValue(int index) const {
   EnsureOpen();
   if (editMode_ != 0) return buffer_[static_cast<size_t>(index)];
   if (eof_) NoCurrentRecord();

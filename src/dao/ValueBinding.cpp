@@ -16,26 +16,12 @@ namespace {
 
 Variant TextValue(sqlite3_value* v) {
   const char* t = reinterpret_cast<const char*>(sqlite3_value_text(v));
-  return Variant(std::string(t ? t : "", static_cast<size_t>(sqlite3_value_bytes(v))));
+  return Variant::FromText({t ? t : "", static_cast<size_t>(sqlite3_value_bytes(v))});
 }
 
-// Characters of a UTF-8 text, as the column size counts them.
-size_t CharacterCount(const std::string& s) {
-  size_t n = 0;
-  for (unsigned char c : s) {
-    if ((c & 0xC0) != 0x80) n++;
-  }
-  return n;
-}
-
-}  // namespace
-
-// A walk reads every field of every row through here: the column is
-// fetched once, and its storage class and value read from that.
-Variant ReadValue(sqlite3_stmt* s, int c, int jetType, int scale) {
-  sqlite3_value* v = sqlite3_column_value(s, c);
-  const int storage = sqlite3_value_type(v);
-  if (storage == SQLITE_NULL) return Variant::Null();
+// Everything but the walk's usual cases, out of line so that those stay a
+// short call.
+[[gnu::noinline]] Variant OtherValue(sqlite3_value* v, int storage, int jetType, int scale) {
   const bool isInteger = storage == SQLITE_INTEGER;
   const bool isNumber = isInteger || storage == SQLITE_FLOAT;
   if (jetType == dbText || jetType == dbMemo || jetType == dbLongBinary) return TextValue(v);
@@ -76,6 +62,34 @@ Variant ReadValue(sqlite3_stmt* s, int c, int jetType, int scale) {
   }
   if (isNumber) return Variant(d);
   return TextValue(v);
+}
+
+// Characters of a UTF-8 text, as the column size counts them.
+size_t CharacterCount(const std::string& s) {
+  size_t n = 0;
+  for (unsigned char c : s) {
+    if ((c & 0xC0) != 0x80) n++;
+  }
+  return n;
+}
+
+}  // namespace
+
+// A walk reads every field of every row through here: the column is
+// fetched once, and its storage class and value read from that. Text in a
+// text column, a double in a Double column and a whole number in a Long
+// column are answered first; OtherValue has the rest.
+Variant ReadValue(sqlite3_stmt* s, int c, int jetType, int scale) {
+  sqlite3_value* v = sqlite3_column_value(s, c);
+  const int storage = sqlite3_value_type(v);
+  if (storage == SQLITE_NULL) return Variant::Null();
+  if (storage == SQLITE_TEXT && (jetType == dbText || jetType == dbMemo)) return TextValue(v);
+  if (storage == SQLITE_FLOAT && jetType == dbDouble) return Variant(sqlite3_value_double(v));
+  if (storage == SQLITE_INTEGER && jetType == dbLong) {
+    const sqlite3_int64 i = sqlite3_value_int64(v);
+    if (i >= INT_MIN && i <= INT_MAX) return Variant(static_cast<int32_t>(i));
+  }
+  return OtherValue(v, storage, jetType, scale);
 }
 
 void BindValue(sqlite3_stmt* s, int i, const Variant& v) {

@@ -98,8 +98,10 @@ TEST_F(EngineRecordset, WritesNeedAddNewOrEditAndAreRefusedWhenReadOnly) {
   EXPECT_EQ(rs.Fields("Cantidad").Value(), Variant(int32_t{7}));
   rs.Edit();
   rs.Fields("Cantidad").SetValue(Variant(int32_t{8}));
+  EXPECT_EQ(rs.Fields("Cantidad").Value(), Variant(int32_t{8})) << "the row being edited";
   rs.CancelUpdate();
   EXPECT_EQ(Scalar(db, "select Cantidad from Todo"), 7);
+  EXPECT_EQ(rs.Fields("Cantidad").Value(), Variant(int32_t{7}));
 
   // A row deleted between Edit and Update is not written back in silence.
   rs.Edit();
@@ -176,6 +178,33 @@ TEST_F(EngineRecordset, FieldsByNameKeepTheirColumnAcrossRowsAndSpellings) {
               std::string(1, static_cast<char>('a' + row - 1)));
   }
   EXPECT_TRUE(rs.Eof());
+}
+
+// A Field holds its record set: it reads on after every handle is gone, and
+// copies of a handle walk the same rows.
+TEST_F(EngineRecordset, FieldsAndCopiedHandlesShareOneRecordSet) {
+  db.Execute("INSERT INTO Todo (Cantidad, Precio) VALUES (1, 1.5)");
+  db.Execute("INSERT INTO Todo (Cantidad, Precio) VALUES (2, 2.5)");
+  Field kept = [&] {
+    Recordset rs = db.OpenRecordset("select Cantidad, Precio from Todo order by Cantidad");
+    return rs.Fields("Precio");
+  }();
+  EXPECT_EQ(kept.Value(), Variant(1.5));
+  EXPECT_EQ(kept.Name(), "Precio");
+
+  Recordset a = db.OpenRecordset("select Cantidad from Todo order by Cantidad");
+  Recordset b = a;
+  b.MoveNext();
+  Field cantidad = a.Fields(0);
+  a = Recordset();
+  b = Recordset();
+  EXPECT_EQ(cantidad.Value(), Variant(int32_t{2}));
+  Recordset c = db.OpenRecordset("select Cantidad from Todo");
+  Field first = c.Fields(0);
+  c.Close();
+  EXPECT_EQ(ErrorOf([&] { first.Value(); }), 3420);
+  db.Close();
+  EXPECT_EQ(ErrorOf([&] { kept.Value(); }), 3420);
 }
 
 TEST_F(EngineRecordset, LinkedTablesAreListedQueriedProtectedAndRefusedWhenUnusable) {
